@@ -1,0 +1,165 @@
+#include "TimeGrid.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace korvelt {
+
+TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
+    : QTableWidget(rowCount - 1, colCount - 1, parent), corner_(this)
+{
+    QFont bold = font();
+    bold.setBold(true);
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        header->setFont(bold);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setHighlightSections(false);
+        header->setMinimumSectionSize(RowHeight);
+    }
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setFixedHeight(RowHeight);
+    horizontalHeader()->setDefaultSectionSize(80);
+    for (int c = 0; c < columnCount(); ++c) {
+        setHorizontalHeaderItem(c, new QTableWidgetItem()); // owned by the view
+    }
+    for (int r = 0; r < this->rowCount(); ++r) {
+        setVerticalHeaderItem(r, new QTableWidgetItem());
+        for (int c = 0; c < columnCount(); ++c) {
+            setItem(r, c, new QTableWidgetItem());
+        }
+    }
+    corner_.setFont(bold);
+    corner_.setAlignment(Qt::AlignCenter);
+    corner_.setAutoFillBackground(true);
+    corner_.setBackgroundRole(QPalette::Button);
+    setCornerButtonEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCurrentCell(0, 0);
+}
+
+QString TimeGrid::Cell(int col, int row) const
+{
+    if (row == 0 && col == 0) {
+        return corner_.text();
+    }
+    const QTableWidgetItem *it = nullptr;
+    if (row == 0) {
+        it = horizontalHeaderItem(col - 1);
+    } else if (col == 0) {
+        it = verticalHeaderItem(row - 1);
+    } else {
+        it = item(row - 1, col - 1);
+    }
+    return it != nullptr ? it->text() : QString();
+}
+
+void TimeGrid::SetCell(int col, int row, const QString &text)
+{
+    if (row == 0 && col == 0) {
+        corner_.setText(text);
+        return;
+    }
+    QTableWidgetItem *it = nullptr;
+    if (row == 0) {
+        it = horizontalHeaderItem(col - 1);
+    } else if (col == 0) {
+        it = verticalHeaderItem(row - 1);
+    } else {
+        it = item(row - 1, col - 1);
+    }
+    if (it != nullptr) {
+        it->setText(text);
+    }
+}
+
+void TimeGrid::SetColWidth(int col, int width)
+{
+    if (col == 0) {
+        verticalHeader()->setFixedWidth(width);
+        updateGeometries();
+    } else {
+        setColumnWidth(col - 1, width);
+    }
+}
+
+int TimeGrid::ColWidth(int col) const
+{
+    return col == 0 ? verticalHeader()->width() : columnWidth(col - 1);
+}
+
+GridRect TimeGrid::Selection() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.isEmpty()) {
+        const int r = std::max(currentRow(), 0) + 1;
+        const int c = std::max(currentColumn(), 0) + 1;
+        return GridRect{c, r, c, r};
+    }
+    GridRect rect{ranges.front().leftColumn() + 1, ranges.front().topRow() + 1, ranges.front().rightColumn() + 1,
+                  ranges.front().bottomRow() + 1};
+    for (const QTableWidgetSelectionRange &range : ranges) {
+        rect.Left = std::min(rect.Left, range.leftColumn() + 1);
+        rect.Top = std::min(rect.Top, range.topRow() + 1);
+        rect.Right = std::max(rect.Right, range.rightColumn() + 1);
+        rect.Bottom = std::max(rect.Bottom, range.bottomRow() + 1);
+    }
+    return rect;
+}
+
+void TimeGrid::SelectCells(const GridRect &rect)
+{
+    clearSelection();
+    setCurrentCell(rect.Top - 1, rect.Left - 1);
+    setRangeSelected(QTableWidgetSelectionRange(rect.Top - 1, rect.Left - 1, rect.Bottom - 1, rect.Right - 1),
+                     true);
+}
+
+QPoint TimeGrid::MouseToCell(const QPoint &pos) const
+{
+    const QRect viewportRect = viewport()->geometry();
+    const QPoint local = pos - viewportRect.topLeft();
+    const int headerRow = horizontalHeader()->geometry().contains(pos) ? 0 : -1;
+    const int slotCol = verticalHeader()->geometry().contains(pos) ? 0 : -1;
+    const int col = headerRow == 0 || viewportRect.contains(pos) ? columnAt(local.x()) : -1;
+    const int row = slotCol == 0 || viewportRect.contains(pos) ? rowAt(local.y()) : -1;
+    if (headerRow == 0 && col >= 0) {
+        return {col + 1, 0};
+    }
+    if (slotCol == 0 && row >= 0) {
+        return {0, row + 1};
+    }
+    if (viewportRect.contains(pos) && col >= 0 && row >= 0) {
+        return {col + 1, row + 1};
+    }
+    if (corner_.geometry().contains(pos)) {
+        return {0, 0};
+    }
+    return {-1, -1};
+}
+
+QPoint TimeGrid::CellCentre(int col, int row) const
+{
+    const QRect viewportRect = viewport()->geometry();
+    const int x = col == 0 ? verticalHeader()->geometry().center().x()
+                           : viewportRect.left() + columnViewportPosition(col - 1) + columnWidth(col - 1) / 2;
+    const int y = row == 0 ? horizontalHeader()->geometry().center().y()
+                           : viewportRect.top() + rowViewportPosition(row - 1) + rowHeight(row - 1) / 2;
+    return {x, y};
+}
+
+void TimeGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    const QRect v = verticalHeader()->geometry();
+    const QRect h = horizontalHeader()->geometry();
+    corner_.setGeometry(v.left(), h.top(), v.width(), h.height());
+    corner_.raise();
+}
+
+} // namespace korvelt

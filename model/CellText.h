@@ -1,0 +1,49 @@
+#pragma once
+
+#include "DateTime.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace korvelt {
+
+// The one text form of a time value in a grid cell, after a locale: a time of day in the
+// locale's long time format (without a time-zone name), a whole day in its short date
+// format (with a four-digit year, so that the text reads back as the same day), anything
+// else as date and time. Parsing accepts what the formatter writes, a time without seconds,
+// and a 24-hour time in a 12-hour locale.
+class CellTextCodec {
+public:
+    explicit CellTextCodec(const QLocale &locale);
+
+    [[nodiscard]] QString TimeToCellText(TDateTime value) const;
+    [[nodiscard]] std::optional<TDateTime> CellTextToTime(const QString &text) const;
+
+    [[nodiscard]] const QLocale &Locale() const { return locale_; }
+    [[nodiscard]] const QString &TimeFormat() const { return timeFormat_; }
+    [[nodiscard]] const QString &DateFormat() const { return dateFormat_; }
+
+private:
+    [[nodiscard]] std::optional<TDateTime> ParseTime(const QString &text) const;
+    [[nodiscard]] std::optional<TDateTime> ParseDate(const QString &text) const;
+
+    QLocale locale_;
+    QString timeFormat_;
+    QString dateFormat_;
+    QStringList timeParseFormats_;
+};
+
+// The same conversions after the user's (default) locale.
+QString TimeToCellText(TDateTime value);
+std::optional<TDateTime> CellTextToTime(const QString &text);
+
+// The codec of the user's (default) locale.
+const CellTextCodec &DefaultCellTextCodec();
+
+// Removes the time-zone tokens (t) from a Qt time format and the spaces they leave.
+QString StripTimeZone(const QString &format);
+
+} // namespace korvelt

@@ -1,0 +1,117 @@
+#include "CellText.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace korvelt;
+
+class TestCellText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ZoneTokenIsStripped()
+    {
+        QCOMPARE(StripTimeZone(QStringLiteral("h:mm:ss AP t")), QStringLiteral("h:mm:ss AP"));
+        QCOMPARE(StripTimeZone(QStringLiteral("HH:mm:ss t")), QStringLiteral("HH:mm:ss"));
+        QCOMPARE(StripTimeZone(QStringLiteral("t HH:mm:ss")), QStringLiteral("HH:mm:ss"));
+        QCOMPARE(StripTimeZone(QStringLiteral("HH 'h' mm 'min' ss 's' tttt")),
+                 QStringLiteral("HH 'h' mm 'min' ss 's'"));
+    }
+
+    void EveryWholeSecondRoundTrips_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("24-hour") << QStringLiteral("de_DE");
+        QTest::newRow("12-hour") << QStringLiteral("en_US");
+        QTest::newRow("24-hour en") << QStringLiteral("en_GB");
+    }
+    void EveryWholeSecondRoundTrips()
+    {
+        QFETCH(QString, locale);
+        const CellTextCodec codec{QLocale(locale)};
+        for (int s = 0; s < 86'400; ++s) {
+            const TDateTime value = s / 86'400.0;
+            const QString text = codec.TimeToCellText(value);
+            const auto back = codec.CellTextToTime(text);
+            if (!back || *back != value) {
+                QFAIL(qPrintable(QStringLiteral("%1 s: '%2' did not read back").arg(s).arg(text)));
+            }
+        }
+    }
+
+    void TextsOfValues_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("noon 24h") << "de_DE" << 0.5 << "12:00:00";
+        QTest::newRow("noon 12h") << "en_US" << 0.5 << "12:00:00 PM";
+        QTest::newRow("midnight is a time") << "en_GB" << 0.0 << "00:00:00";
+        QTest::newRow("13:30") << "en_GB" << 0.5625 << "13:30:00";
+        QTest::newRow("whole day is a date") << "en_GB" << 40118.0 << "01/11/2009";
+        QTest::newRow("date and time") << "en_GB" << 40118.75 << "01/11/2009 18:00:00";
+        QTest::newRow("us date four-digit year") << "en_US" << 40118.0 << "11/1/2009";
+        QTest::newRow("nan shows nothing") << "en_GB" << std::numeric_limits<double>::quiet_NaN() << "";
+        QTest::newRow("huge shows nothing") << "en_GB" << 1e300 << "";
+    }
+    void TextsOfValues()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(CellTextCodec(QLocale(locale)).TimeToCellText(value), text);
+    }
+
+    void ValuesOfTexts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("typed 13:30") << "en_GB" << "13:30" << 0.5625;
+        QTest::newRow("24-hour in 12-hour locale") << "en_US" << "13:30" << 0.5625;
+        QTest::newRow("12-hour without seconds") << "en_US" << "1:30 PM" << 0.5625;
+        QTest::newRow("spaces around") << "de_DE" << "  06:00:00 " << 0.25;
+        QTest::newRow("date alone") << "en_GB" << "01/11/2009" << 40118.0;
+        QTest::newRow("date keeps its time") << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
+    }
+    void ValuesOfTexts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const auto parsed = CellTextCodec(QLocale(locale)).CellTextToTime(text);
+        QVERIFY(parsed.has_value());
+        QCOMPARE(*parsed, value);
+    }
+
+    void TextsThatAreNoTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blank") << "   ";
+        QTest::newRow("word") << "noon";
+        QTest::newRow("hour 25") << "25:00:00";
+        QTest::newRow("minute 61") << "12:61:00";
+        QTest::newRow("day flag") << "On";
+        QTest::newRow("trailing junk") << "12:00:00 x";
+    }
+    void TextsThatAreNoTime()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_GB"))).CellTextToTime(text).has_value());
+        QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_US"))).CellTextToTime(text).has_value());
+    }
+
+    void DefaultLocaleIsFollowed()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(TimeToCellText(0.75), QStringLiteral("18:00:00"));
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        QCOMPARE(TimeToCellText(0.75), QStringLiteral("6:00:00 PM"));
+        QCOMPARE(CellTextToTime(QStringLiteral("6:00:00 PM")).value_or(-1), 0.75);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCellText)
+#include "test_celltext.moc"
