@@ -1,6 +1,9 @@
 #include "TimeGrid.h"
 
+#include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -16,7 +19,11 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setHighlightSections(false);
         header->setMinimumSectionSize(RowHeight);
+        header->setSectionsClickable(false);
+        header->installEventFilter(this);
     }
+    horizontalHeader()->setAccessibleName(QStringLiteral("Columns"));
+    verticalHeader()->setAccessibleName(QStringLiteral("Slots"));
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setFixedHeight(RowHeight);
@@ -35,9 +42,18 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
     corner_.setAutoFillBackground(true);
     corner_.setBackgroundRole(QPalette::Button);
     setCornerButtonEnabled(false);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (auto *cornerButton = findChild<QAbstractButton *>(); cornerButton != nullptr) {
+        cornerButton->setAccessibleName(QStringLiteral("Slot"));
+    }
+    corner_.installEventFilter(this);
+    viewport()->installEventFilter(this);
+    installEventFilter(this);
+    setItemDelegate(&delegate_);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
+    // Tab leaves the grid; the arrow keys move between its cells.
+    setTabKeyNavigation(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCurrentCell(0, 0);
@@ -151,6 +167,37 @@ QPoint TimeGrid::CellCentre(int col, int row) const
     const int y = row == 0 ? horizontalHeader()->geometry().center().y()
                            : viewportRect.top() + rowViewportPosition(row - 1) + rowHeight(row - 1) / 2;
     return {x, y};
+}
+
+bool TimeGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const QPoint local = mouse->position().toPoint();
+        emit MousePressed(mouse->button(), widget == this ? local : widget->mapTo(this, local));
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void TimeGrid::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint globalPos = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard && currentIndex().isValid()) {
+        globalPos = viewport()->mapToGlobal(visualRect(currentIndex()).center());
+    }
+    emit ContextMenuRequested(globalPos);
+    event->accept();
+}
+
+bool TimeGrid::event(QEvent *event)
+{
+    // Context menu requests from the headers and the frame end up here as well.
+    if (event->type() == QEvent::ContextMenu) {
+        contextMenuEvent(static_cast<QContextMenuEvent *>(event));
+        return true;
+    }
+    return QTableWidget::event(event);
 }
 
 void TimeGrid::updateGeometries()

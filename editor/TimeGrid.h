@@ -1,25 +1,26 @@
 #pragma once
 
+#include "GridOps.h"
+#include "TimeGridDelegate.h"
+
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QTableWidget>
+
+#include <functional>
 
 namespace korvelt {
 
-// A cell rectangle in grid coordinates: row 0 is the header row, column 0 the slot column.
-struct GridRect {
-    int Left = 1;
-    int Top = 1;
-    int Right = 1;
-    int Bottom = 1;
-};
+enum class EditorKind { None, Time, PickList };
 
 // A time grid: a header row ("Slot", "Start", ...) and a slot column ("1" .. "16") that are
 // fixed, and the editable cells. All grid logic addresses it in grid coordinates, with the
 // header row as row 0 and the slot column as column 0, so the headers count in RowCount()
 // and ColCount(). The fixed row and column are the view's own headers: they stay in place
-// when the cells scroll and can be neither selected nor edited.
-class TimeGrid : public QTableWidget {
+// when the cells scroll and can be neither selected nor edited. A cell is edited on a
+// double-click (or F2 from the keyboard) with the editor that EditorTypeRequested names.
+class TimeGrid : public QTableWidget, public GridOps {
     Q_OBJECT
 
 public:
@@ -27,25 +28,43 @@ public:
 
     static constexpr int RowHeight = 17;
 
-    [[nodiscard]] QString Cell(int col, int row) const;
-    void SetCell(int col, int row, const QString &text);
-    [[nodiscard]] int RowCount() const { return rowCount() + 1; }
-    [[nodiscard]] int ColCount() const { return columnCount() + 1; }
+    [[nodiscard]] QString Cell(int col, int row) const override;
+    void SetCell(int col, int row, const QString &text) override;
+    [[nodiscard]] int RowCount() const override { return rowCount() + 1; }
+    [[nodiscard]] int ColCount() const override { return columnCount() + 1; }
+    [[nodiscard]] GridRect Selection() const override;
     void SetColWidth(int col, int width);
     [[nodiscard]] int ColWidth(int col) const;
-    // The selected rectangle; it always covers at least the current cell.
-    [[nodiscard]] GridRect Selection() const;
     void SelectCells(const GridRect &rect);
     // The (column, row) under a point in the grid's own coordinates; (-1, -1) on no cell.
     [[nodiscard]] QPoint MouseToCell(const QPoint &pos) const;
     // The point in grid coordinates at the centre of a cell (for tests and tools).
     [[nodiscard]] QPoint CellCentre(int col, int row) const;
 
+    // Asked each time an edit of a cell begins: the editor kind for (column, row). For a pick
+    // list the handler sets the items with ClearComboString and AddComboString.
+    std::function<EditorKind(int col, int row)> EditorTypeRequested;
+    void ClearComboString() { comboStrings_.clear(); }
+    void AddComboString(const QString &text) { comboStrings_ << text; }
+    [[nodiscard]] const QStringList &ComboStrings() const { return comboStrings_; }
+
+signals:
+    // A mouse press, any button, anywhere on the grid, before the grid handles it; pos is in
+    // the grid's own coordinates.
+    void MousePressed(Qt::MouseButton button, QPoint pos);
+    // The context menu was asked for, with the mouse or the keyboard.
+    void ContextMenuRequested(QPoint globalPos);
+
 protected:
     void updateGeometries() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     QLabel corner_;
+    QStringList comboStrings_;
+    TimeGridDelegate delegate_{*this};
 };
 
 } // namespace korvelt

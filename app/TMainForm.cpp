@@ -1,0 +1,561 @@
+#include "TMainForm.h"
+
+#include "CellText.h"
+#include "QtUserDialogs.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFont>
+#include <QResizeEvent>
+
+#include <cmath>
+#include <exception>
+
+namespace korvelt {
+
+namespace {
+
+const QStringList WeekItems{QStringLiteral("1st Sunday"), QStringLiteral("2nd Sunday"), QStringLiteral("3rd Sunday"),
+                            QStringLiteral("4th Sunday"), QStringLiteral("Last Sunday")};
+const QStringList MonthItems{QStringLiteral("January"), QStringLiteral("Febuary"),  QStringLiteral("March"),
+                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+const QString On = QStringLiteral("On");
+const QString Off = QStringLiteral("Off");
+
+// The device keeps years as an offset from 2000 in one byte.
+const QDate FirstDeviceDate(2000, 1, 1);
+const QDate LastDeviceDate(2255, 12, 31);
+
+QDate ToQDate(TDateTime value)
+{
+    const DateParts d = DecodeDate(value);
+    return {d.Year, d.Month, d.Day};
+}
+
+TDateTime FromQDate(const QDate &date)
+{
+    TDateTime value = 0;
+    TryEncodeDate(date.year(), date.month(), date.day(), value);
+    return value;
+}
+
+void SetBoldTitle(QLabel &label)
+{
+    QFont font = label.font();
+    font.setBold(true);
+    font.setPixelSize(16);
+    label.setFont(font);
+}
+
+void SetUpDatePicker(QDateEdit &picker)
+{
+    picker.setDateRange(FirstDeviceDate, LastDeviceDate);
+    picker.setCalendarPopup(true);
+    picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainFormServices services, QWidget *parent)
+    : QWidget(parent), AdvPageControl1(this), TimesAdvTabSheet(), SpecialTimesAdvTabSheet1(),
+      DaylightSavingAdvTabSheet(), Panel1(this), Label3(QStringLiteral("Normal Times"), &TimesAdvTabSheet),
+      TimesAdvStringGrid(10, 17, &TimesAdvTabSheet), Label1(QStringLiteral("Output"), &TimesAdvTabSheet),
+      OutputCSpinEdit(&TimesAdvTabSheet), Label4(QStringLiteral("Special Times"), &SpecialTimesAdvTabSheet1),
+      SpecialTimesAdvStringGrid(3, 17, &SpecialTimesAdvTabSheet1),
+      Label2(QStringLiteral("Output"), &SpecialTimesAdvTabSheet1), SpecialOutputCSpinEdit(&SpecialTimesAdvTabSheet1),
+      GroupBox2(QStringLiteral("Special Dates"), &SpecialTimesAdvTabSheet1),
+      GroupBox1(QStringLiteral("Daylight Saving"), &DaylightSavingAdvTabSheet),
+      EnableDaylightSavingCheckBox(QStringLiteral("Enable Daylight Saving"), &GroupBox1),
+      AdvanceRadioGroup(QStringLiteral("Advance Clock"), WeekItems, &GroupBox1), AdvanceComboBox(&GroupBox1),
+      RetardRadioGroup(QStringLiteral("Retard Clock"), WeekItems, &GroupBox1), RetardComboBox(&GroupBox1),
+      LoadButton(QStringLiteral("Load File"), &Panel1), SaveButton(QStringLiteral("Save File"), &Panel1),
+      HelpButton(QStringLiteral("Help"), &Panel1), WriteButton(QStringLiteral("Write To KORVELT"), &Panel1),
+      ReadButton(QStringLiteral("Read From KORVELT"), &Panel1), ExitButton(QStringLiteral("Exit"), &Panel1),
+      LogMemo(&Panel1), SetTimeButton(QStringLiteral("Set Time"), &Panel1),
+      ReadTimeButton(QStringLiteral("Read Time"), &Panel1), UsePCTimeCheckBox(QStringLiteral("Use PC Time"), &Panel1),
+      SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1), NormalTimesPopupMenu(this),
+      NormalTimesMenuCopy(QStringLiteral("Copy"), &NormalTimesPopupMenu),
+      NormalTimesMenuPaste(QStringLiteral("Paste"), &NormalTimesPopupMenu),
+      SetAll1(QStringLiteral("Set Days"), &NormalTimesPopupMenu), NormalTimesMenuAll(QStringLiteral("All"), &SetAll1),
+      NormalTimesMenuNone(QStringLiteral("None"), &SetAll1),
+      NormalTimesMenuWeekdays(QStringLiteral("Weekdays"), &SetAll1),
+      MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
+      SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
+      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs))
+{
+    if (!dialogs_) {
+        dialogs_ = std::make_unique<QtUserDialogs>(this);
+    }
+    CreateControls();
+    CreateMenus();
+    PlaceControls();
+    SetAccessibleNames();
+    FormCreate();
+    ConnectHandlers();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateControls()
+{
+    setObjectName(QStringLiteral("MainForm"));
+    QFont formFont(QStringLiteral("Tahoma"));
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+
+    AdvPageControl1.addTab(&TimesAdvTabSheet, QStringLiteral("Times"));
+    AdvPageControl1.addTab(&SpecialTimesAdvTabSheet1, QStringLiteral("Special Times"));
+    AdvPageControl1.addTab(&DaylightSavingAdvTabSheet, QStringLiteral("Daylight Saving"));
+
+    SetBoldTitle(Label3);
+    SetBoldTitle(Label4);
+    for (QSpinBox *spin : {&OutputCSpinEdit, &SpecialOutputCSpinEdit}) {
+        spin->setRange(1, OutputCount);
+        spin->setValue(1);
+    }
+    Label1.setBuddy(&OutputCSpinEdit);
+    Label2.setBuddy(&SpecialOutputCSpinEdit);
+
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        auto picker = std::make_unique<QDateEdit>(&GroupBox2);
+        picker->setObjectName(QStringLiteral("SpecialDateDateTimePicker%1").arg(k + 1));
+        SetUpDatePicker(*picker);
+        SpecialDateDateTimePickers.at(k) = std::move(picker);
+    }
+
+    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(MonthItems);
+        box->setMaxVisibleItems(MonthItemCount);
+    }
+
+    LogMemo.setReadOnly(true);
+    LogMemo.setBackgroundRole(QPalette::Button);
+    LogMemo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    SetUpDatePicker(SetDateDateTimePicker);
+    SetTimeDateTimePicker.setDisplayFormat(DefaultCellTextCodec().TimeFormat());
+
+    // Object names as in the window design, for tools and tests.
+    const std::initializer_list<std::pair<QObject *, const char *>> names{
+        {&AdvPageControl1, "AdvPageControl1"},
+        {&TimesAdvTabSheet, "TimesAdvTabSheet"},
+        {&SpecialTimesAdvTabSheet1, "SpecialTimesAdvTabSheet1"},
+        {&DaylightSavingAdvTabSheet, "DaylightSavingAdvTabSheet"},
+        {&Panel1, "Panel1"},
+        {&TimesAdvStringGrid, "TimesAdvStringGrid"},
+        {&OutputCSpinEdit, "OutputCSpinEdit"},
+        {&SpecialTimesAdvStringGrid, "SpecialTimesAdvStringGrid"},
+        {&SpecialOutputCSpinEdit, "SpecialOutputCSpinEdit"},
+        {&EnableDaylightSavingCheckBox, "EnableDaylightSavingCheckBox"},
+        {&AdvanceRadioGroup, "AdvanceRadioGroup"},
+        {&AdvanceComboBox, "AdvanceComboBox"},
+        {&RetardRadioGroup, "RetardRadioGroup"},
+        {&RetardComboBox, "RetardComboBox"},
+        {&LoadButton, "LoadButton"},
+        {&SaveButton, "SaveButton"},
+        {&HelpButton, "HelpButton"},
+        {&WriteButton, "WriteButton"},
+        {&ReadButton, "ReadButton"},
+        {&ExitButton, "ExitButton"},
+        {&LogMemo, "LogMemo"},
+        {&SetTimeButton, "SetTimeButton"},
+        {&ReadTimeButton, "ReadTimeButton"},
+        {&UsePCTimeCheckBox, "UsePCTimeCheckBox"},
+        {&SetDateDateTimePicker, "SetDateDateTimePicker"},
+        {&SetTimeDateTimePicker, "SetTimeDateTimePicker"},
+    };
+    for (const auto &[object, name] : names) {
+        object->setObjectName(QString::fromLatin1(name));
+    }
+}
+
+void TMainForm::PlaceControls()
+{
+    Label3.move(312, 16);
+    Label3.adjustSize();
+    TimesAdvStringGrid.setGeometry(24, 42, 705, 307);
+    Label1.move(320, 358);
+    Label1.adjustSize();
+    OutputCSpinEdit.setGeometry(360, 354, 48, 22);
+
+    Label4.move(360, 3);
+    Label4.adjustSize();
+    SpecialTimesAdvStringGrid.setGeometry(56, 32, 205, 297);
+    Label2.move(85, 350);
+    Label2.adjustSize();
+    SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
+    GroupBox2.setGeometry(284, 32, 249, 324);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const int column = static_cast<int>(k) / 8;
+        const int row = static_cast<int>(k) % 8;
+        SpecialDateDateTimePickers.at(k)->setGeometry(column == 0 ? 16 : 128, 32 + 32 * row, 105, 21);
+    }
+
+    GroupBox1.setGeometry(48, 32, 321, 305);
+    EnableDaylightSavingCheckBox.setGeometry(24, 22, 200, 20);
+    AdvanceRadioGroup.setGeometry(16, 48, 201, 105);
+    AdvanceComboBox.setGeometry(224, 56, 89, 22);
+    RetardRadioGroup.setGeometry(16, 176, 201, 105);
+    RetardComboBox.setGeometry(224, 184, 89, 22);
+
+    LoadButton.setGeometry(16, 20, 113, 25);
+    SaveButton.setGeometry(16, 55, 113, 25);
+    HelpButton.setGeometry(16, 96, 113, 25);
+    WriteButton.setGeometry(152, 20, 113, 25);
+    ReadButton.setGeometry(152, 55, 113, 25);
+    ExitButton.setGeometry(152, 95, 113, 25);
+    LogMemo.setGeometry(280, 20, 185, 77);
+    SetTimeButton.setGeometry(536, 20, 113, 25);
+    ReadTimeButton.setGeometry(680, 20, 113, 25);
+    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
+    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
+    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
+
+    resize(ClientWidth, ClientHeight);
+}
+
+void TMainForm::SetAccessibleNames()
+{
+    TimesAdvStringGrid.setAccessibleName(QStringLiteral("Normal times"));
+    SpecialTimesAdvStringGrid.setAccessibleName(QStringLiteral("Special times"));
+    OutputCSpinEdit.setAccessibleName(QStringLiteral("Normal times output"));
+    SpecialOutputCSpinEdit.setAccessibleName(QStringLiteral("Special times output"));
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        SpecialDateDateTimePickers.at(k)->setAccessibleName(QStringLiteral("Special date %1").arg(k + 1));
+    }
+    AdvanceComboBox.setAccessibleName(QStringLiteral("Advance month"));
+    RetardComboBox.setAccessibleName(QStringLiteral("Retard month"));
+    LogMemo.setAccessibleName(QStringLiteral("Device log"));
+    SetDateDateTimePicker.setAccessibleName(QStringLiteral("Clock date"));
+    SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
+    AdvPageControl1.setAccessibleName(QStringLiteral("Pages"));
+}
+
+void TMainForm::ConnectHandlers()
+{
+    Bind(&ExitButton, &QPushButton::clicked, &TMainForm::ExitButtonClick);
+    Bind(&UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
+    Bind(&OutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::OutputCSpinEditChange);
+    Bind(&SpecialOutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::SpecialOutputCSpinEditChange);
+    connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
+    ConnectGridHandlers();
+}
+
+void TMainForm::Guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        dialogs_->ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        dialogs_->ShowError(QString());
+    }
+}
+
+void TMainForm::FormCreate()
+{
+    setWindowTitle(QStringLiteral("KORVELT Time Control") + QStringLiteral(" Vesion: ") + QStringLiteral("1.00"));
+    SetDefaultSchedule();
+    TakeSnapshot();
+    LayoutTimesGrid();
+    LayoutSpecialTimesGrid();
+    shownOutput_ = 0;
+    shownSpecialOutput_ = 0;
+    ShowNormalTimes(0);
+    ShowSpecialTimes(0);
+    ShowDaylightSaving();
+    ShowSpecialDates();
+    const QDateTime now = QDateTime::currentDateTime();
+    SetDateDateTimePicker.setDate(now.date());
+    SetTimeDateTimePicker.setTime(now.time());
+    AdvanceComboBox.setCurrentIndex(2);
+    RetardComboBox.setCurrentIndex(9);
+    AdvPageControl1.setCurrentWidget(&TimesAdvTabSheet);
+    // "Use PC Time" starts cleared, so the clock is set from the two pickers, which are enabled.
+    UsePCTimeCheckBox.setChecked(false);
+    UsePCTimeCheckBoxClick();
+}
+
+void TMainForm::LayoutTimesGrid()
+{
+    TimeGrid &grid = TimesAdvStringGrid;
+    grid.SetColWidth(0, 40);
+    const int width = (grid.width() - 525) / 2;
+    grid.SetColWidth(1, width);
+    grid.SetColWidth(2, width);
+    for (int c = 3; c < grid.ColCount(); ++c) {
+        grid.SetColWidth(c, 65);
+    }
+    const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
+                              QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
+                              QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
+                              QStringLiteral("Sat")};
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        grid.SetCell(c, 0, headers.at(c));
+    }
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        grid.SetCell(0, r, QString::asprintf("%i", r));
+    }
+}
+
+void TMainForm::LayoutSpecialTimesGrid()
+{
+    TimeGrid &grid = SpecialTimesAdvStringGrid;
+    grid.SetColWidth(0, 40);
+    grid.SetCell(0, 0, QStringLiteral("Slot"));
+    grid.SetCell(1, 0, QStringLiteral("Start"));
+    grid.SetCell(2, 0, QStringLiteral("End"));
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        grid.SetCell(0, r, QString::asprintf("%i", r));
+    }
+}
+
+void TMainForm::SetDefaultSchedule()
+{
+    model_.SetDefaultSchedule();
+}
+
+void TMainForm::TakeSnapshot()
+{
+    snapshot_.Take(model_);
+}
+
+bool TMainForm::ScheduleChanged() const
+{
+    return snapshot_.Differs(model_);
+}
+
+void TMainForm::ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays)
+{
+    for (int r = 1; r <= SlotCount; ++r) {
+        const TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
+        grid.SetCell(1, r, TimeToCellText(slot.Start));
+        grid.SetCell(2, r, TimeToCellText(slot.End));
+        if (withDays) {
+            for (int d = 0; d < DayCount; ++d) {
+                grid.SetCell(3 + d, r, slot.Days.at(static_cast<std::size_t>(d)) != 0 ? On : Off);
+            }
+        }
+    }
+}
+
+void TMainForm::StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays)
+{
+    // A cell whose text is still the text of the stored value keeps that value bit for bit;
+    // a text that is no time leaves the value as it was.
+    const auto storeTime = [](const QString &text, TDateTime &value) {
+        if (text == TimeToCellText(value)) {
+            return;
+        }
+        if (const auto parsed = CellTextToTime(text)) {
+            value = *parsed;
+        }
+    };
+    for (int r = 1; r <= SlotCount; ++r) {
+        TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
+        storeTime(grid.Cell(1, r), slot.Start);
+        storeTime(grid.Cell(2, r), slot.End);
+        if (withDays) {
+            for (int d = 0; d < DayCount; ++d) {
+                slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(3 + d, r) == On ? 1 : 0;
+            }
+        }
+    }
+}
+
+void TMainForm::ShowNormalTimes(int output)
+{
+    ShowTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+}
+
+void TMainForm::ShowSpecialTimes(int output)
+{
+    ShowTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+}
+
+void TMainForm::StoreNormalTimes(int output)
+{
+    StoreTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+}
+
+void TMainForm::StoreSpecialTimes(int output)
+{
+    StoreTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+}
+
+void TMainForm::ShowMonth(QComboBox &box, std::int32_t month, QString &shownText)
+{
+    if (month >= 0 && month < MonthItemCount) {
+        box.setCurrentIndex(month);
+    } else {
+        box.setCurrentIndex(-1);
+        box.setEditText(QString());
+    }
+    shownText = box.currentText();
+}
+
+std::int32_t TMainForm::StoredMonth(const QComboBox &box, std::int32_t current, const QString &shownText)
+{
+    if (box.currentText() == shownText) {
+        return current;
+    }
+    return box.findText(box.currentText(), Qt::MatchFixedString);
+}
+
+void TMainForm::ShowDaylightSaving()
+{
+    const DaylightSavingRule &rule = model_.DaylightSaving;
+    EnableDaylightSavingCheckBox.setChecked(rule.Enabled != 0);
+    shownEnabled_ = rule.Enabled != 0;
+    AdvanceRadioGroup.SetItemIndex(rule.AdvanceWeek);
+    ShowMonth(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
+    RetardRadioGroup.SetItemIndex(rule.RetardWeek);
+    ShowMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+}
+
+void TMainForm::StoreDaylightSaving()
+{
+    DaylightSavingRule &rule = model_.DaylightSaving;
+    if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
+        rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
+    }
+    // A group with no item checked still holds a value it cannot show.
+    if (AdvanceRadioGroup.ItemIndex() >= 0) {
+        rule.AdvanceWeek = AdvanceRadioGroup.ItemIndex();
+    }
+    if (RetardRadioGroup.ItemIndex() >= 0) {
+        rule.RetardWeek = RetardRadioGroup.ItemIndex();
+    }
+    rule.AdvanceMonth = StoredMonth(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
+    rule.RetardMonth = StoredMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+}
+
+void TMainForm::ShowSpecialDates()
+{
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        QDateEdit &picker = *SpecialDateDateTimePickers.at(k);
+        picker.setDate(ToQDate(model_.SpecialDates.at(k)));
+        shownSpecialDates_.at(k) = picker.date();
+    }
+}
+
+void TMainForm::StoreSpecialDates()
+{
+    // A date the picker cannot show (outside the device's years, not a whole day, not a
+    // number) stays as it was unless the user picks another one.
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const QDate date = SpecialDateDateTimePickers.at(k)->date();
+        if (date != shownSpecialDates_.at(k)) {
+            model_.SpecialDates.at(k) = FromQDate(date);
+            shownSpecialDates_.at(k) = date;
+        }
+    }
+}
+
+void TMainForm::StoreAllControls()
+{
+    StoreNormalTimes(shownOutput_);
+    StoreSpecialTimes(shownSpecialOutput_);
+    StoreDaylightSaving();
+    StoreSpecialDates();
+}
+
+void TMainForm::ShowAllControls()
+{
+    ShowNormalTimes(shownOutput_);
+    ShowSpecialTimes(shownSpecialOutput_);
+    ShowDaylightSaving();
+    ShowSpecialDates();
+}
+
+void TMainForm::ReplaceModel(const ScheduleModel &model)
+{
+    model_ = model;
+    ShowAllControls();
+}
+
+void TMainForm::OutputCSpinEditChange()
+{
+    const int value = OutputCSpinEdit.value();
+    if (value < 1 || value > OutputCount) {
+        return;
+    }
+    StoreNormalTimes(shownOutput_);
+    shownOutput_ = value - 1;
+    ShowNormalTimes(shownOutput_);
+}
+
+void TMainForm::SpecialOutputCSpinEditChange()
+{
+    const int value = SpecialOutputCSpinEdit.value();
+    if (value < 1 || value > OutputCount) {
+        return;
+    }
+    StoreSpecialTimes(shownSpecialOutput_);
+    shownSpecialOutput_ = value - 1;
+    ShowSpecialTimes(shownSpecialOutput_);
+}
+
+void TMainForm::ExitButtonClick()
+{
+    close();
+}
+
+void TMainForm::UsePCTimeCheckBoxClick()
+{
+    const bool pickers = !UsePCTimeCheckBox.isChecked();
+    SetDateDateTimePicker.setEnabled(pickers);
+    SetTimeDateTimePicker.setEnabled(pickers);
+}
+
+bool TMainForm::SaveScheduleFile()
+{
+    StoreAllControls();
+    return false;
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    StoreAllControls();
+    if (!ScheduleChanged()) {
+        return true;
+    }
+    switch (dialogs_->AskYesNoCancel(QStringLiteral("Data has changed\nSave now?"))) {
+    case UserDialogs::Answer::Cancel:
+        return false;
+    case UserDialogs::Answer::Yes:
+        return SaveScheduleFile();
+    case UserDialogs::Answer::No:
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::FormClose() {}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false;
+    Guarded([&] { canClose = FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    Guarded([this] { FormClose(); });
+    event->accept();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int panelTop = std::max(0, height() - PanelHeight);
+    AdvPageControl1.setGeometry(0, 0, width(), panelTop);
+    Panel1.setGeometry(0, panelTop, width(), PanelHeight);
+}
+
+} // namespace korvelt

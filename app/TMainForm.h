@@ -1,0 +1,205 @@
+#pragma once
+
+#include "RadioGroup.h"
+#include "ScheduleModel.h"
+#include "ScheduleSnapshot.h"
+#include "SlotClipboard.h"
+#include "TimeGrid.h"
+#include "UserDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QWidget>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace korvelt {
+
+// What the main window is given from outside; tests replace each part.
+struct MainFormServices {
+    std::unique_ptr<UserDialogs> Dialogs; // the platform's boxes and dialogs when empty
+};
+
+// The one main window: every control, the schedule model and its change tracking.
+// Controls are members, declared container first, so that each is destroyed before the
+// widget that holds it.
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(MainFormServices services = {}, QWidget *parent = nullptr);
+    TMainForm(const TMainForm &) = delete;
+    TMainForm &operator=(const TMainForm &) = delete;
+    TMainForm(TMainForm &&) = delete;
+    TMainForm &operator=(TMainForm &&) = delete;
+    ~TMainForm() override;
+
+    static constexpr int ClientWidth = 812;
+    static constexpr int ClientHeight = 550;
+    static constexpr int PanelHeight = 134;
+
+    // The schedule model and its transfer to and from the controls.
+    void SetDefaultSchedule();
+    void TakeSnapshot();
+    [[nodiscard]] bool ScheduleChanged() const;
+    void ShowNormalTimes(int output);
+    void ShowSpecialTimes(int output);
+    void ShowDaylightSaving();
+    void ShowSpecialDates();
+    void StoreNormalTimes(int output);
+    void StoreSpecialTimes(int output);
+    void StoreDaylightSaving();
+    void StoreSpecialDates();
+    void StoreAllControls();
+    void ShowAllControls();
+
+    [[nodiscard]] const ScheduleModel &Model() const { return model_; }
+    // Puts a whole schedule (a loaded file, a read from the device) into the model and
+    // shows it; the output selectors stay where they are.
+    void ReplaceModel(const ScheduleModel &model);
+    [[nodiscard]] int ShownOutput() const { return shownOutput_; }
+    [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
+    [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
+
+    // Runs an event handler; an exception it throws is shown in an error box and the
+    // program goes on.
+    void Guarded(const std::function<void()> &handler);
+
+    // Connects a signal to a handler that runs guarded.
+    template <typename Sender, typename Signal> void Bind(Sender *sender, Signal signal, void (TMainForm::*handler)())
+    {
+        connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    }
+
+    // Controls, named as in the window design.
+    QTabWidget AdvPageControl1;
+    QWidget TimesAdvTabSheet;
+    QWidget SpecialTimesAdvTabSheet1;
+    QWidget DaylightSavingAdvTabSheet;
+    QWidget Panel1;
+
+    QLabel Label3;
+    TimeGrid TimesAdvStringGrid;
+    QLabel Label1;
+    QSpinBox OutputCSpinEdit;
+
+    QLabel Label4;
+    TimeGrid SpecialTimesAdvStringGrid;
+    QLabel Label2;
+    QSpinBox SpecialOutputCSpinEdit;
+    QGroupBox GroupBox2;
+    std::array<std::unique_ptr<QDateEdit>, SpecialDateCount> SpecialDateDateTimePickers;
+
+    QGroupBox GroupBox1;
+    QCheckBox EnableDaylightSavingCheckBox;
+    RadioGroup AdvanceRadioGroup;
+    QComboBox AdvanceComboBox;
+    RadioGroup RetardRadioGroup;
+    QComboBox RetardComboBox;
+
+    QPushButton LoadButton;
+    QPushButton SaveButton;
+    QPushButton HelpButton;
+    QPushButton WriteButton;
+    QPushButton ReadButton;
+    QPushButton ExitButton;
+    QPlainTextEdit LogMemo;
+    QPushButton SetTimeButton;
+    QPushButton ReadTimeButton;
+    QCheckBox UsePCTimeCheckBox;
+    QDateEdit SetDateDateTimePicker;
+    QTimeEdit SetTimeDateTimePicker;
+
+    QMenu NormalTimesPopupMenu;
+    QAction NormalTimesMenuCopy;
+    QAction NormalTimesMenuPaste;
+    QMenu SetAll1;
+    QAction NormalTimesMenuAll;
+    QAction NormalTimesMenuNone;
+    QAction NormalTimesMenuWeekdays;
+    QAction MenuWeekends;
+    QMenu SpecialPopupMenu;
+    QAction SpecialTimesMenuCopy;
+    QAction SpecialTimesMenuPaste;
+
+    // The row under the last mouse press in either grid: -1 on no cell, 0 until the first press.
+    [[nodiscard]] int ClickedRow() const { return clickedRow_; }
+    [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
+
+    // Shared with the reader thread of the device link.
+    std::atomic<bool> DeviceOpen{false};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void CreateControls();
+    void PlaceControls();
+    void SetAccessibleNames();
+    void ConnectHandlers();
+    void FormCreate();
+    void LayoutTimesGrid();
+    void LayoutSpecialTimesGrid();
+
+    // Event handlers.
+    void ExitButtonClick();
+    void UsePCTimeCheckBoxClick();
+    void OutputCSpinEditChange();
+    void SpecialOutputCSpinEditChange();
+    bool FormCloseQuery();
+    void FormClose();
+    bool SaveScheduleFile();
+
+    // The time grids: editors, mouse presses, context menus, clipboard and day presets.
+    void CreateMenus();
+    void ConnectGridHandlers();
+    EditorKind TimesAdvStringGridGetEditorType(int col, int row);
+    EditorKind SpecialTimesAdvStringGridGetEditorType(int col, int row);
+    void TimesAdvStringGridMouseDown(const QPoint &pos);
+    void SpecialTimesAdvStringGridMouseDown(const QPoint &pos);
+    void NormalTimesPopupMenuPopup();
+    void SpecialPopupMenuPopup();
+    void NormalTimesMenuCopyClick();
+    void NormalTimesMenuPasteClick();
+    void SpecialTimesMenuCopyClick();
+    void SpecialTimesMenuPasteClick();
+    void NormalTimesMenuAllClick();
+    void NormalTimesMenuNoneClick();
+    void NormalTimesMenuWeekdaysClick();
+    void MenuWeekendsClick();
+
+    void ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays);
+    void StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays);
+    void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
+    [[nodiscard]] static std::int32_t StoredMonth(const QComboBox &box, std::int32_t current,
+                                                  const QString &shownText);
+
+    std::unique_ptr<UserDialogs> dialogs_;
+    ScheduleModel model_;
+    ScheduleSnapshot snapshot_{model_};
+    int shownOutput_ = 0;
+    int shownSpecialOutput_ = 0;
+    int clickedRow_ = 0;
+    SlotClipboard clipboard_;
+
+    // What the daylight-saving controls and date pickers showed last, so that a value they
+    // cannot show (from a file or the device) comes back unchanged unless the user edits it.
+    bool shownEnabled_ = true;
+    QString shownAdvanceMonth_;
+    QString shownRetardMonth_;
+    std::array<QDate, SpecialDateCount> shownSpecialDates_{};
+};
+
+} // namespace korvelt

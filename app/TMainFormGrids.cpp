@@ -1,0 +1,131 @@
+// The main window's time grids: which editor a cell gets, what a mouse press records, the
+// two context menus, the slot clipboard and the day presets.
+#include "TMainForm.h"
+
+namespace korvelt {
+
+void TMainForm::CreateMenus()
+{
+    NormalTimesPopupMenu.setObjectName(QStringLiteral("NormalTimesPopupMenu"));
+    NormalTimesPopupMenu.addAction(&NormalTimesMenuCopy);
+    NormalTimesPopupMenu.addAction(&NormalTimesMenuPaste);
+    NormalTimesPopupMenu.addMenu(&SetAll1);
+    SetAll1.setObjectName(QStringLiteral("SetAll1"));
+    SetAll1.addAction(&NormalTimesMenuAll);
+    SetAll1.addAction(&NormalTimesMenuNone);
+    SetAll1.addAction(&NormalTimesMenuWeekdays);
+    SetAll1.addAction(&MenuWeekends);
+    SpecialPopupMenu.setObjectName(QStringLiteral("SpecialPopupMenu"));
+    SpecialPopupMenu.addAction(&SpecialTimesMenuCopy);
+    SpecialPopupMenu.addAction(&SpecialTimesMenuPaste);
+    // "Paste" stays greyed out until the first "Copy".
+    NormalTimesMenuPaste.setEnabled(false);
+    SpecialTimesMenuPaste.setEnabled(false);
+}
+
+void TMainForm::ConnectGridHandlers()
+{
+    TimesAdvStringGrid.EditorTypeRequested = [this](int col, int row) {
+        return TimesAdvStringGridGetEditorType(col, row);
+    };
+    SpecialTimesAdvStringGrid.EditorTypeRequested = [this](int col, int row) {
+        return SpecialTimesAdvStringGridGetEditorType(col, row);
+    };
+    connect(&TimesAdvStringGrid, &TimeGrid::MousePressed, this,
+            [this](Qt::MouseButton /*button*/, QPoint pos) { TimesAdvStringGridMouseDown(pos); });
+    connect(&SpecialTimesAdvStringGrid, &TimeGrid::MousePressed, this,
+            [this](Qt::MouseButton /*button*/, QPoint pos) { SpecialTimesAdvStringGridMouseDown(pos); });
+    connect(&TimesAdvStringGrid, &TimeGrid::ContextMenuRequested, &NormalTimesPopupMenu,
+            [this](QPoint globalPos) { NormalTimesPopupMenu.popup(globalPos); });
+    connect(&SpecialTimesAdvStringGrid, &TimeGrid::ContextMenuRequested, &SpecialPopupMenu,
+            [this](QPoint globalPos) { SpecialPopupMenu.popup(globalPos); });
+
+    Bind(&NormalTimesPopupMenu, &QMenu::aboutToShow, &TMainForm::NormalTimesPopupMenuPopup);
+    Bind(&SpecialPopupMenu, &QMenu::aboutToShow, &TMainForm::SpecialPopupMenuPopup);
+    Bind(&NormalTimesMenuCopy, &QAction::triggered, &TMainForm::NormalTimesMenuCopyClick);
+    Bind(&NormalTimesMenuPaste, &QAction::triggered, &TMainForm::NormalTimesMenuPasteClick);
+    Bind(&SpecialTimesMenuCopy, &QAction::triggered, &TMainForm::SpecialTimesMenuCopyClick);
+    Bind(&SpecialTimesMenuPaste, &QAction::triggered, &TMainForm::SpecialTimesMenuPasteClick);
+    Bind(&NormalTimesMenuAll, &QAction::triggered, &TMainForm::NormalTimesMenuAllClick);
+    Bind(&NormalTimesMenuNone, &QAction::triggered, &TMainForm::NormalTimesMenuNoneClick);
+    Bind(&NormalTimesMenuWeekdays, &QAction::triggered, &TMainForm::NormalTimesMenuWeekdaysClick);
+    Bind(&MenuWeekends, &QAction::triggered, &TMainForm::MenuWeekendsClick);
+}
+
+EditorKind TMainForm::TimesAdvStringGridGetEditorType(int col, int /*row*/)
+{
+    if (col == StartColumn || col == EndColumn) {
+        return EditorKind::Time;
+    }
+    TimesAdvStringGrid.ClearComboString();
+    TimesAdvStringGrid.AddComboString(QStringLiteral("On"));
+    TimesAdvStringGrid.AddComboString(QStringLiteral("Off"));
+    return EditorKind::PickList;
+}
+
+EditorKind TMainForm::SpecialTimesAdvStringGridGetEditorType(int col, int /*row*/)
+{
+    return col == StartColumn || col == EndColumn ? EditorKind::Time : EditorKind::None;
+}
+
+void TMainForm::TimesAdvStringGridMouseDown(const QPoint &pos)
+{
+    clickedRow_ = TimesAdvStringGrid.MouseToCell(pos).y();
+}
+
+void TMainForm::SpecialTimesAdvStringGridMouseDown(const QPoint &pos)
+{
+    clickedRow_ = SpecialTimesAdvStringGrid.MouseToCell(pos).y();
+}
+
+void TMainForm::NormalTimesPopupMenuPopup()
+{
+    NormalTimesMenuPaste.setEnabled(clipboard_.Count() != 0);
+}
+
+void TMainForm::SpecialPopupMenuPopup()
+{
+    SpecialTimesMenuPaste.setEnabled(clipboard_.Count() != 0);
+}
+
+void TMainForm::NormalTimesMenuCopyClick()
+{
+    clipboard_.Copy(TimesAdvStringGrid, true);
+}
+
+void TMainForm::NormalTimesMenuPasteClick()
+{
+    clipboard_.Paste(TimesAdvStringGrid, true);
+}
+
+void TMainForm::SpecialTimesMenuCopyClick()
+{
+    clipboard_.Copy(SpecialTimesAdvStringGrid, false);
+}
+
+void TMainForm::SpecialTimesMenuPasteClick()
+{
+    clipboard_.Paste(SpecialTimesAdvStringGrid, false);
+}
+
+void TMainForm::NormalTimesMenuAllClick()
+{
+    ApplyDayPreset(TimesAdvStringGrid, clickedRow_, DayPreset::All);
+}
+
+void TMainForm::NormalTimesMenuNoneClick()
+{
+    ApplyDayPreset(TimesAdvStringGrid, clickedRow_, DayPreset::None);
+}
+
+void TMainForm::NormalTimesMenuWeekdaysClick()
+{
+    ApplyDayPreset(TimesAdvStringGrid, clickedRow_, DayPreset::Weekdays);
+}
+
+void TMainForm::MenuWeekendsClick()
+{
+    ApplyDayPreset(TimesAdvStringGrid, clickedRow_, DayPreset::Weekends);
+}
+
+} // namespace korvelt

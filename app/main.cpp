@@ -1,0 +1,55 @@
+#include "TMainForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+namespace {
+
+// Qt does not carry exceptions through its event loop: one that escapes an event handler
+// is shown here, and the program goes on with the next event.
+class KorveltApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &error) {
+            ShowException(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            ShowException(QString());
+        }
+        return false;
+    }
+
+    static void ShowException(const QString &text)
+    {
+        QMessageBox::critical(nullptr, applicationDisplayName(), text, QMessageBox::Ok);
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    try {
+        const KorveltApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
+        QApplication::setApplicationDisplayName(QStringLiteral("KORVELT Time Control"));
+        korvelt::TMainForm mainForm;
+        mainForm.show();
+        QApplication::exec();
+    } catch (const std::exception &error) {
+        if (QApplication::instance() != nullptr) {
+            KorveltApplication::ShowException(QString::fromLocal8Bit(error.what()));
+        }
+    } catch (...) {
+        if (QApplication::instance() != nullptr) {
+            KorveltApplication::ShowException(QString());
+        }
+    }
+    return 0;
+}

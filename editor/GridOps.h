@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace korvelt {
+
+// A cell rectangle in grid coordinates: row 0 is the header row, column 0 the slot column.
+struct GridRect {
+    int Left = 1;
+    int Top = 1;
+    int Right = 1;
+    int Bottom = 1;
+};
+
+// The few grid operations that the clipboard and the day presets use, so that their logic
+// can be read and tested without a widget.
+class GridOps {
+public:
+    GridOps() = default;
+    GridOps(const GridOps &) = delete;
+    GridOps &operator=(const GridOps &) = delete;
+    GridOps(GridOps &&) = delete;
+    GridOps &operator=(GridOps &&) = delete;
+    virtual ~GridOps() = default;
+
+    [[nodiscard]] virtual QString Cell(int col, int row) const = 0;
+    virtual void SetCell(int col, int row, const QString &text) = 0;
+    [[nodiscard]] virtual int RowCount() const = 0;
+    [[nodiscard]] virtual int ColCount() const = 0;
+    // The selected rectangle; it lies within the slot rows and covers at least the current cell.
+    [[nodiscard]] virtual GridRect Selection() const = 0;
+};
+
+} // namespace korvelt

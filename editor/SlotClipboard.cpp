@@ -1,0 +1,88 @@
+#include "SlotClipboard.h"
+
+#include "CellText.h"
+
+#include <stdexcept>
+
+namespace korvelt {
+
+namespace {
+
+const QString On = QStringLiteral("On");
+const QString Off = QStringLiteral("Off");
+
+TDateTime TimeOfCell(const GridOps &grid, int col, int row)
+{
+    const QString text = grid.Cell(col, row);
+    const auto value = CellTextToTime(text);
+    if (!value) {
+        throw std::runtime_error(QStringLiteral("'%1' is not a valid time").arg(text).toStdString());
+    }
+    return *value;
+}
+
+} // namespace
+
+void SlotClipboard::Copy(const GridOps &grid, bool fromNormalGrid)
+{
+    const GridRect selection = grid.Selection();
+    for (int r = selection.Top; r <= selection.Bottom; ++r) {
+        TimeSlot &slot = slots_.at(static_cast<std::size_t>(r - selection.Top));
+        slot.Start = TimeOfCell(grid, StartColumn, r);
+        slot.End = TimeOfCell(grid, EndColumn, r);
+        if (fromNormalGrid) {
+            for (int d = 0; d < DayCount; ++d) {
+                slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(FirstDayColumn + d, r) == On ? 1 : 0;
+            }
+        }
+    }
+    count_ = selection.Bottom - selection.Top + 1;
+    hasDays_ = fromNormalGrid;
+}
+
+void SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
+{
+    if (count_ == 0) {
+        return;
+    }
+    const int top = grid.Selection().Top;
+    const int end = top + count_ < grid.RowCount() ? top + count_ : grid.RowCount();
+    for (int r = top; r < end; ++r) {
+        const TimeSlot &slot = slots_.at(static_cast<std::size_t>(r - top));
+        grid.SetCell(StartColumn, r, TimeToCellText(slot.Start));
+        grid.SetCell(EndColumn, r, TimeToCellText(slot.End));
+        if (intoNormalGrid && hasDays_) {
+            for (int d = 0; d < DayCount; ++d) {
+                grid.SetCell(FirstDayColumn + d, r, slot.Days.at(static_cast<std::size_t>(d)) != 0 ? On : Off);
+            }
+        }
+    }
+}
+
+void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)
+{
+    if (row < 1 || row >= grid.RowCount()) {
+        return;
+    }
+    for (int d = 0; d < DayCount; ++d) {
+        const bool weekend = d == 0 || d == DayCount - 1;
+        bool on = false;
+        switch (preset) {
+        case DayPreset::All:
+            on = true;
+            break;
+        case DayPreset::None:
+            on = false;
+            break;
+        case DayPreset::Weekdays:
+            on = !weekend;
+            break;
+        case DayPreset::Weekends:
+            on = weekend;
+            break;
+        }
+        grid.SetCell(FirstDayColumn + d, row, on ? On : Off);
+    }
+}
+
+} // namespace korvelt

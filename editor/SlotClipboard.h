@@ -1,0 +1,44 @@
+#pragma once
+
+#include "GridOps.h"
+#include "ScheduleModel.h"
+
+#include <array>
+
+namespace korvelt {
+
+// Column layout shared by both grids: column 0 the slot number, 1 Start, 2 End, and in the
+// normal grid 3..9 the days Sunday..Saturday.
+inline constexpr int StartColumn = 1;
+inline constexpr int EndColumn = 2;
+inline constexpr int FirstDayColumn = 3;
+
+// The slot clipboard: whole slots as values (start and end parsed from the cells, days as
+// flags), one clipboard for both grids and every output. It is never emptied once filled.
+class SlotClipboard {
+public:
+    // Copies the slots of the selected rows. From the normal grid the days come along; from
+    // the special grid they do not. A Start or End text that is no time ends the copy with
+    // std::runtime_error; Count() and HasDays() then keep their earlier values.
+    void Copy(const GridOps &grid, bool fromNormalGrid);
+    // Writes the slots from the top row of the selection down, as far as the grid reaches.
+    // Day cells are written only into the normal grid and only when the slots have days.
+    void Paste(GridOps &grid, bool intoNormalGrid) const;
+
+    [[nodiscard]] int Count() const { return count_; }
+    [[nodiscard]] bool HasDays() const { return hasDays_; }
+    [[nodiscard]] const std::array<TimeSlot, SlotCount> &Slots() const { return slots_; }
+
+private:
+    std::array<TimeSlot, SlotCount> slots_{};
+    int count_ = 0;
+    bool hasDays_ = false;
+};
+
+enum class DayPreset { All, None, Weekdays, Weekends };
+
+// Sets the seven day cells of one slot row of the normal grid to a preset; a row that is not
+// a slot row (the header, or no cell) changes nothing.
+void ApplyDayPreset(GridOps &grid, int row, DayPreset preset);
+
+} // namespace korvelt

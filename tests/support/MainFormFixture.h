@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "TMainForm.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+
+#include <memory>
+
+namespace korvelt::test {
+
+// A main window with scripted dialogs, shown on the offscreen platform.
+struct MainFormFixture {
+    MainFormFixture()
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        MainFormServices services;
+        services.Dialogs = std::move(scripted);
+        form = std::make_unique<TMainForm>(std::move(services));
+        form->show();
+        exposed = QTest::qWaitForWindowExposed(form.get());
+    }
+
+    // Types a value into a spin box as a user would: select all, type, press Enter.
+    static void TypeInto(QAbstractSpinBox &box, const QString &text)
+    {
+        box.setFocus();
+        auto *edit = box.findChild<QLineEdit *>();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    ScriptedDialogs *dialogs = nullptr;
+    bool exposed = false;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace korvelt::test
