@@ -20,7 +20,7 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
         header->setHighlightSections(false);
         header->setMinimumSectionSize(RowHeight);
         header->setSectionsClickable(false);
-        header->installEventFilter(this);
+        header->viewport()->installEventFilter(this);
     }
     horizontalHeader()->setAccessibleName(QStringLiteral("Columns"));
     verticalHeader()->setAccessibleName(QStringLiteral("Slots"));
