@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "CellText.h"
+#include "DataFile.h"
 #include "QtUserDialogs.h"
 
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QResizeEvent>
 
 #include <cmath>
+#include <filesystem>
 #include <exception>
 
 namespace korvelt {
@@ -21,6 +23,8 @@ const QStringList MonthItems{QStringLiteral("January"), QStringLiteral("Febuary"
                              QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
                              QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
+const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
 const QString On = QStringLiteral("On");
 const QString Off = QStringLiteral("Off");
 
@@ -39,6 +43,11 @@ TDateTime FromQDate(const QDate &date)
     TDateTime value = 0;
     TryEncodeDate(date.year(), date.month(), date.day(), value);
     return value;
+}
+
+std::filesystem::path FilePath(const QString &name)
+{
+    return {name.toStdU16String()};
 }
 
 void SetBoldTitle(QLabel &label)
@@ -243,6 +252,7 @@ void TMainForm::ConnectHandlers()
     Bind(&OutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::OutputCSpinEditChange);
     Bind(&SpecialOutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::SpecialOutputCSpinEditChange);
     connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
+    Bind(&LoadButton, &QPushButton::clicked, &TMainForm::LoadButtonClick);
     ConnectGridHandlers();
 }
 
@@ -516,7 +526,58 @@ void TMainForm::UsePCTimeCheckBoxClick()
 bool TMainForm::SaveScheduleFile()
 {
     StoreAllControls();
-    return false;
+    const auto name = dialogs_->AskSaveFileName(DataFileFilter);
+    if (!name) {
+        return false;
+    }
+    if (!SaveDataFile(FilePath(*name), model_)) {
+        dialogs_->ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
+        return false;
+    }
+    TakeSnapshot();
+    return true;
+}
+
+void TMainForm::LoadButtonClick()
+{
+    StoreAllControls();
+    if (ScheduleChanged()) {
+        switch (dialogs_->AskYesNoCancel(DataChangedQuestion)) {
+        case UserDialogs::Answer::Cancel:
+            return;
+        case UserDialogs::Answer::Yes:
+            // Unsaved changes are dropped only after an explicit No.
+            if (!SaveScheduleFile()) {
+                return;
+            }
+            break;
+        case UserDialogs::Answer::No:
+            break;
+        }
+    }
+    LoadScheduleFile();
+}
+
+void TMainForm::LoadScheduleFile()
+{
+    const auto name = dialogs_->AskOpenFileName(DataFileFilter);
+    if (!name) {
+        return;
+    }
+    // The whole file is read and checked before the model changes.
+    const DataFileResult result = LoadDataFile(FilePath(*name));
+    if (result.Outcome != DataFileOutcome::Loaded) {
+        const std::string_view message = DataFileMessage(result.Outcome);
+        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        return;
+    }
+    try {
+        ReplaceModel(result.Model);
+    } catch (const std::exception &) {
+        dialogs_->ShowError(QStringLiteral("Error Opening File."));
+        return;
+    }
+    TakeSnapshot();
 }
 
 bool TMainForm::FormCloseQuery()
@@ -525,7 +586,7 @@ bool TMainForm::FormCloseQuery()
     if (!ScheduleChanged()) {
         return true;
     }
-    switch (dialogs_->AskYesNoCancel(QStringLiteral("Data has changed\nSave now?"))) {
+    switch (dialogs_->AskYesNoCancel(DataChangedQuestion)) {
     case UserDialogs::Answer::Cancel:
         return false;
     case UserDialogs::Answer::Yes:

@@ -161,6 +161,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     bool SaveScheduleFile();
+    void LoadButtonClick();
+    void LoadScheduleFile();
 
     // The time grids: editors, mouse presses, context menus, clipboard and day presets.
     void CreateMenus();
