@@ -68,8 +68,7 @@ void SetUpDatePicker(QDateEdit &picker)
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
-    : QWidget(parent), AdvPageControl1(this), TimesAdvTabSheet(), SpecialTimesAdvTabSheet1(),
-      DaylightSavingAdvTabSheet(), Panel1(this), Label3(QStringLiteral("Normal Times"), &TimesAdvTabSheet),
+    : QWidget(parent), AdvPageControl1(this), Panel1(this), Label3(QStringLiteral("Normal Times"), &TimesAdvTabSheet),
       TimesAdvStringGrid(10, 17, &TimesAdvTabSheet), Label1(QStringLiteral("Output"), &TimesAdvTabSheet),
       OutputCSpinEdit(&TimesAdvTabSheet), Label4(QStringLiteral("Special Times"), &SpecialTimesAdvTabSheet1),
       SpecialTimesAdvStringGrid(3, 17, &SpecialTimesAdvTabSheet1),

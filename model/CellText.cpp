@@ -81,12 +81,12 @@ QString CellTextCodec::TimeToCellText(TDateTime value) const
         return {};
     }
     const TimeParts t = DecodeTime(value);
-    const QString timeText = locale_.toString(QTime(t.Hour, t.Minute, t.Second), timeFormat_);
+    QString timeText = locale_.toString(QTime(t.Hour, t.Minute, t.Second), timeFormat_);
     if (value < 1.0) {
         return timeText;
     }
     const DateParts d = DecodeDate(value);
-    const QString dateText = locale_.toString(QDate(d.Year, d.Month, d.Day), dateFormat_);
+    QString dateText = locale_.toString(QDate(d.Year, d.Month, d.Day), dateFormat_);
     if (value == std::trunc(value)) {
         return dateText;
     }

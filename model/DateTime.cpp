@@ -1,5 +1,6 @@
 #include "DateTime.h"
 
+#include <array>
 #include <cmath>
 
 namespace korvelt {
@@ -19,8 +20,8 @@ bool IsLeapYear(int year)
 
 int DaysInMonth(int year, int month)
 {
-    constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+    constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : days.at(static_cast<std::size_t>(month - 1));
 }
 
 // Days since 1 January 1970 of a proleptic Gregorian date.

@@ -53,7 +53,7 @@ struct ScheduleModel {
 inline constexpr std::size_t TimeSlotImageSize = 24;
 inline constexpr std::size_t SlotTableImageSize = TimeSlotImageSize * OutputCount * SlotCount; // 6144
 inline constexpr std::size_t DaylightSavingImageSize = 20;
-inline constexpr std::size_t SpecialDatesImageSize = 8 * SpecialDateCount; // 128
+inline constexpr std::size_t SpecialDatesImageSize = std::size_t{8} * SpecialDateCount; // 128
 inline constexpr std::size_t ScheduleImageSize =
     2 * SlotTableImageSize + DaylightSavingImageSize + SpecialDatesImageSize; // 12436
 
