@@ -773,15 +773,6 @@ private slots:
             QVERIFY(SlotAt(read.SpecialTimes, 15, 12 + i) == SlotAt(source.SpecialTimes, 15, 8 + i));
         }
     }
-
-    void StateNames()
-    {
-        QCOMPARE(ProtocolStateName(ProtocolState::Idle), std::string_view("Idle"));
-        QCOMPARE(ProtocolStateName(ProtocolState::WriteDone), std::string_view("WriteDone"));
-        QCOMPARE(ProtocolStateName(ProtocolState::ClockReply), std::string_view("ClockReply"));
-        QCOMPARE(ProtocolStateName(ProtocolState::ReadSpecialSecondHalf), std::string_view("ReadSpecialSecondHalf"));
-        QCOMPARE(ProtocolStateName(static_cast<ProtocolState>(20)), std::string_view());
-    }
 };
 
 QTEST_APPLESS_MAIN(TestExchange)

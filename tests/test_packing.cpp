@@ -290,21 +290,6 @@ private slots:
         QVERIFY(daylight == DaylightSavingRule{});
         QVERIFY(dates == ScheduleModel::DefaultSpecialDates());
     }
-
-    void BlockZeroComesBack()
-    {
-        const ScheduleModel source = DistinctSchedule();
-        BlockImage image{};
-        const BlockHalf settings = SettingsHalf(source.DaylightSaving);
-        const BlockHalf special = SpecialDatesHalf(source.SpecialDates);
-        std::copy(settings.begin(), settings.end(), image.begin());
-        std::copy(special.begin(), special.end(), image.begin() + HalfSize);
-        DaylightSavingRule daylight;
-        SpecialDateTable dates{};
-        QVERIFY(UnpackBlockZero(image, daylight, dates));
-        QVERIFY(daylight == source.DaylightSaving);
-        QVERIFY(dates == source.SpecialDates);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPacking)

@@ -109,14 +109,6 @@ private slots:
         QCOMPARE(Bytes(second, 50, 15), QByteArray(15, 0));
     }
 
-    void FactoryMemoryHoldsTheDefaults()
-    {
-        SimulatedKorvelt device;
-        QCOMPARE(Bytes(Exchange(device, Request({0x72, 0})), 2, 6), Bytes({0x55, 0x01, 4, 2, 4, 9}));
-        QCOMPARE(Bytes(Exchange(device, Request({0x52, 0})), 2, 3), Bytes({1, 11, 9}));
-        QCOMPARE(Bytes(Exchange(device, Request({0x72, 64})), 38, 7), Bytes({0x00, 12, 0, 0, 12, 0, 0}));
-    }
-
     void BlocksBeyondTheMemory()
     {
         SimulatedKorvelt device;
@@ -124,17 +116,6 @@ private slots:
         write[3] = 0x12;
         QCOMPARE(Bytes(Exchange(device, write), 1, 2), Bytes({0x64, 65}));
         QCOMPARE(Bytes(Exchange(device, Request({0x72, 65})), 2, 48), QByteArray(48, char(0xFF)));
-    }
-
-    void EraseMemory()
-    {
-        SimulatedKorvelt device;
-        device.EraseMemory();
-        for (const int block : {0, 1, 64}) {
-            BlockImage erased{};
-            erased.fill(0xFF);
-            QCOMPARE(device.Block(block), erased);
-        }
     }
 
     void ClockRunsFromTheLastWrite()
@@ -233,17 +214,6 @@ private slots:
         device.ClearFault();
         device.PlugIn();
         QCOMPARE(Exchange(device, identify), normal);
-    }
-
-    void GarbageIsTheSameEveryRun()
-    {
-        SimulatedKorvelt first;
-        SimulatedKorvelt second;
-        first.InjectFault(SimulatedFault::Garbage);
-        second.InjectFault(SimulatedFault::Garbage);
-        const Report a = Exchange(first, Request({0x72, 3}));
-        QCOMPARE(Exchange(second, Request({0x72, 3})), a);
-        QVERIFY(Exchange(first, Request({0x72, 3})) != a);
     }
 
     void BackendListsPluggedInDevices()
