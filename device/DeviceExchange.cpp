@@ -1,0 +1,322 @@
+#include "DeviceExchange.h"
+
+#include "DeviceClock.h"
+#include "SlotPacking.h"
+
+#include <algorithm>
+#include <string>
+
+namespace korvelt {
+
+namespace {
+
+constexpr const char *ProductName = "KORVELT Time Control";
+constexpr std::uint8_t FillByte = 0xFF;
+constexpr std::uint8_t ClockReplyMarker = ToByte(Command::Clock);
+
+std::string VersionText(const Report &reply)
+{
+    const auto *const first = reply.begin() + VersionTextOffset;
+    const auto *const end = std::find(first, reply.end(), std::uint8_t{0});
+    return {first, end};
+}
+
+std::int32_t SerialNumber(const Report &reply)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(reply.at(SerialNumberOffset + i)) << (8 * i);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+ConstHalfBytes ReplyHalf(const Report &reply)
+{
+    return std::span<const std::uint8_t, ReportSize>(reply).subspan<ReplyDataOffset, HalfSize>();
+}
+
+} // namespace
+
+void DeviceExchange::Start(ProtocolState state)
+{
+    NewRequest(Command::Identify);
+    if (state == ProtocolState::ReadIdentify) {
+        readModel_ = host_.Model();
+    }
+    Send(state);
+}
+
+void DeviceExchange::StartDownload() { Start(ProtocolState::WriteIdentify); }
+void DeviceExchange::StartRead() { Start(ProtocolState::ReadIdentify); }
+void DeviceExchange::StartSetClock() { Start(ProtocolState::SetClockIdentify); }
+void DeviceExchange::StartReadClock() { Start(ProtocolState::ReadClockIdentify); }
+
+Report &DeviceExchange::NewRequest(Command command)
+{
+    sendBuffer_ = MakeRequest(command);
+    return sendBuffer_;
+}
+
+Report &DeviceExchange::NewBlockRequest(Command command)
+{
+    NewRequest(command)[2] = blockNumber_;
+    return sendBuffer_;
+}
+
+void DeviceExchange::Send(ProtocolState next)
+{
+    state_ = next;
+    host_.SendReport(sendBuffer_);
+}
+
+bool DeviceExchange::CheckIdentity(const Report &reply, bool log)
+{
+    if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
+        state_ = ProtocolState::Idle;
+        host_.ShowError(std::string("Application is not a ") + ProductName);
+        return false;
+    }
+    if (log) {
+        host_.LogIdentity("Vuradod Version:" + VersionText(reply),
+                          "Serial Number: " + std::to_string(SerialNumber(reply)));
+    }
+    return true;
+}
+
+void DeviceExchange::WriteSlotsFirstHalf(const SlotTable &table, ProtocolState next)
+{
+    Report &request = NewBlockRequest(Command::WriteFirstHalf);
+    EncodeSlotHalf(table.at(static_cast<std::size_t>(outputIndex_)), slotBase_,
+                   HalfBytes(request.data() + RequestDataOffset, HalfSize));
+    Send(next);
+}
+
+void DeviceExchange::WriteSlotsSecondHalf(const SlotTable &table)
+{
+    Report &request = NewBlockRequest(Command::WriteSecondHalf);
+    EncodeSlotHalf(table.at(static_cast<std::size_t>(outputIndex_)), slotBase_ + SlotsPerHalf,
+                   HalfBytes(request.data() + RequestDataOffset, HalfSize));
+}
+
+bool DeviceExchange::ReadSlots(const Report &reply, SlotTable &table, int firstSlot)
+{
+    if (!DecodeSlotHalf(ReplyHalf(reply), table.at(static_cast<std::size_t>(outputIndex_)), firstSlot)) {
+        InvalidData(blockNumber_);
+        return false;
+    }
+    return true;
+}
+
+void DeviceExchange::ReadNextBlock(ProtocolState next)
+{
+    NewBlockRequest(Command::ReadFirstHalf);
+    Send(next);
+}
+
+void DeviceExchange::ReadFinished()
+{
+    state_ = ProtocolState::Idle;
+    host_.ReadComplete(readModel_);
+    host_.ShowInformation("Read Complete");
+}
+
+void DeviceExchange::InvalidData(int block)
+{
+    state_ = ProtocolState::Idle;
+    host_.ShowError("KORVELT sent invalid schedule data.\nBlock " + std::to_string(block));
+}
+
+void DeviceExchange::BuildClockReport()
+{
+    sendBuffer_ = ClockWriteRequest(host_.ClockValueToSet());
+    Send(ProtocolState::ClockReply);
+}
+
+void DeviceExchange::ShowDeviceClock(const Report &reply)
+{
+    const DeviceClockReading reading = DecodeClockReply(reply);
+    host_.ShowDeviceClock(reading.Date, reading.Time);
+}
+
+void DeviceExchange::ReportReceived(const Report &reply)
+{
+    switch (state_) {
+    case ProtocolState::Idle:
+        return;
+
+    // Download: Identify, BeginDownload, both halves of blocks 0..64, EndDownload.
+    case ProtocolState::WriteIdentify:
+        if (CheckIdentity(reply, true)) {
+            blockNumber_ = 0;
+            slotBase_ = 0;
+            NewRequest(Command::BeginDownload);
+            Send(ProtocolState::WriteSettings);
+        }
+        return;
+    case ProtocolState::WriteSettings: {
+        Report &request = NewBlockRequest(Command::WriteFirstHalf);
+        std::fill(request.begin() + RequestDataOffset, request.end(), FillByte);
+        const BlockHalf half = SettingsHalf(host_.Model().DaylightSaving);
+        std::copy(half.begin(), half.end(), request.begin() + RequestDataOffset);
+        Send(ProtocolState::WriteSpecialDates);
+        return;
+    }
+    case ProtocolState::WriteSpecialDates: {
+        Report &request = NewBlockRequest(Command::WriteSecondHalf);
+        const BlockHalf half = SpecialDatesHalf(host_.Model().SpecialDates);
+        std::copy(half.begin(), half.end(), request.begin() + RequestDataOffset);
+        blockNumber_ = FirstNormalBlock;
+        slotBase_ = 0;
+        outputIndex_ = 0;
+        Send(ProtocolState::WriteNormalFirstHalf);
+        return;
+    }
+    case ProtocolState::WriteNormalFirstHalf:
+        WriteSlotsFirstHalf(host_.Model().NormalTimes, ProtocolState::WriteNormalSecondHalf);
+        return;
+    case ProtocolState::WriteNormalSecondHalf: {
+        WriteSlotsSecondHalf(host_.Model().NormalTimes);
+        ++blockNumber_;
+        ProtocolState next = ProtocolState::WriteNormalFirstHalf;
+        if (slotBase_ < SlotsPerBlock) {
+            slotBase_ = SlotsPerBlock;
+        } else {
+            ++outputIndex_;
+            slotBase_ = 0;
+            if (outputIndex_ >= OutputCount) {
+                outputIndex_ = 0;
+                next = ProtocolState::WriteSpecialFirstHalf;
+            }
+        }
+        Send(next);
+        return;
+    }
+    case ProtocolState::WriteSpecialFirstHalf:
+        WriteSlotsFirstHalf(host_.Model().SpecialTimes, ProtocolState::WriteSpecialSecondHalf);
+        return;
+    case ProtocolState::WriteSpecialSecondHalf: {
+        WriteSlotsSecondHalf(host_.Model().SpecialTimes);
+        ProtocolState next = ProtocolState::WriteSpecialFirstHalf;
+        if (slotBase_ < SlotsPerBlock) {
+            ++blockNumber_;
+            slotBase_ = SlotsPerBlock;
+        } else if (++outputIndex_ < OutputCount) {
+            ++blockNumber_;
+            slotBase_ = 0;
+        } else {
+            next = ProtocolState::WriteEnd; // block 64 was the last
+        }
+        Send(next);
+        return;
+    }
+    case ProtocolState::WriteEnd:
+        NewRequest(Command::EndDownload);
+        Send(ProtocolState::WriteDone);
+        return;
+    case ProtocolState::WriteDone:
+        state_ = ProtocolState::Idle;
+        host_.ShowInformation("Download Complete");
+        return;
+
+    // Clock: Identify, then one Clock request whose reply is shown.
+    case ProtocolState::SetClockIdentify:
+        if (CheckIdentity(reply, true)) {
+            BuildClockReport();
+        }
+        return;
+    case ProtocolState::ReadClockIdentify:
+        if (CheckIdentity(reply, false)) {
+            sendBuffer_ = ClockReadRequest();
+            Send(ProtocolState::ClockReply);
+        }
+        return;
+    case ProtocolState::ClockReply:
+        // Anything but a clock reply is dropped and the exchange keeps waiting.
+        if (reply[1] == ClockReplyMarker) {
+            state_ = ProtocolState::Idle;
+            ShowDeviceClock(reply);
+        }
+        return;
+
+    // Read: Identify, then both halves of blocks 0..64, decoded into the read copy.
+    case ProtocolState::ReadIdentify:
+        if (CheckIdentity(reply, true)) {
+            blockNumber_ = 0;
+            slotBase_ = 0;
+            NewBlockRequest(Command::ReadFirstHalf);
+            Send(ProtocolState::ReadSettings);
+        }
+        return;
+    case ProtocolState::ReadSettings: {
+        const ConstHalfBytes half = ReplyHalf(reply);
+        std::copy(half.begin(), half.end(), blockZeroImage_.begin());
+        NewBlockRequest(Command::ReadSecondHalf);
+        ++blockNumber_;
+        Send(ProtocolState::ReadSpecialDates);
+        return;
+    }
+    case ProtocolState::ReadSpecialDates: {
+        const ConstHalfBytes half = ReplyHalf(reply);
+        std::copy(half.begin(), half.end(), blockZeroImage_.begin() + HalfSize);
+        if (!UnpackBlockZero(blockZeroImage_, readModel_.DaylightSaving, readModel_.SpecialDates)) {
+            InvalidData(0);
+            return;
+        }
+        blockNumber_ = FirstNormalBlock;
+        slotBase_ = 0;
+        outputIndex_ = 0;
+        ReadNextBlock(ProtocolState::ReadNormalFirstHalf);
+        return;
+    }
+    case ProtocolState::ReadNormalFirstHalf:
+        if (ReadSlots(reply, readModel_.NormalTimes, slotBase_)) {
+            NewBlockRequest(Command::ReadSecondHalf);
+            Send(ProtocolState::ReadNormalSecondHalf);
+        }
+        return;
+    case ProtocolState::ReadNormalSecondHalf: {
+        if (!ReadSlots(reply, readModel_.NormalTimes, slotBase_ + SlotsPerHalf)) {
+            return;
+        }
+        ++blockNumber_;
+        ProtocolState next = ProtocolState::ReadNormalFirstHalf;
+        if (slotBase_ < SlotsPerBlock) {
+            slotBase_ = SlotsPerBlock;
+        } else {
+            ++outputIndex_;
+            slotBase_ = 0;
+            if (outputIndex_ >= OutputCount) {
+                outputIndex_ = 0;
+                next = ProtocolState::ReadSpecialFirstHalf;
+            }
+        }
+        ReadNextBlock(next);
+        return;
+    }
+    case ProtocolState::ReadSpecialFirstHalf:
+        if (ReadSlots(reply, readModel_.SpecialTimes, slotBase_)) {
+            NewBlockRequest(Command::ReadSecondHalf);
+            Send(ProtocolState::ReadSpecialSecondHalf);
+        }
+        return;
+    case ProtocolState::ReadSpecialSecondHalf:
+        if (!ReadSlots(reply, readModel_.SpecialTimes, slotBase_ + SlotsPerHalf)) {
+            return;
+        }
+        if (slotBase_ < SlotsPerBlock) {
+            ++blockNumber_;
+            slotBase_ = SlotsPerBlock;
+        } else if (++outputIndex_ < OutputCount) {
+            ++blockNumber_;
+            slotBase_ = 0;
+        } else {
+            ReadFinished();
+            return;
+        }
+        ReadNextBlock(ProtocolState::ReadSpecialFirstHalf);
+        return;
+    }
+    // Any other value does nothing.
+}
+
+} // namespace korvelt

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ExchangeHost.h"
+#include "ProtocolState.h"
+#include "Report.h"
+#include "ScheduleModel.h"
+
+#include <cstdint>
+
+namespace korvelt {
+
+// The request/reply exchange with the device. A start operation sends Identify; every input
+// report then moves the exchange one step along, sending the next request, until the
+// exchange completes. One request is outstanding at a time; there is no time-out, and a new
+// start abandons whatever exchange was under way.
+class DeviceExchange {
+public:
+    explicit DeviceExchange(ExchangeHost &host) : host_(host) {}
+
+    // Run once the link is open; each sends Identify and sets the state.
+    void StartDownload();
+    void StartRead();
+    void StartSetClock();
+    void StartReadClock();
+
+    // One input report from the device (all 65 bytes, byte 0 the report ID).
+    void ReportReceived(const Report &reply);
+
+    // The identity check of an Identify reply. With `log` the version and serial number go
+    // to the host's log. On failure shows the error and returns to Idle.
+    bool CheckIdentity(const Report &reply, bool log);
+
+    [[nodiscard]] ProtocolState State() const { return state_; }
+    [[nodiscard]] std::uint8_t BlockNumber() const { return blockNumber_; }
+    [[nodiscard]] int SlotBase() const { return slotBase_; }
+    [[nodiscard]] int OutputIndex() const { return outputIndex_; }
+    [[nodiscard]] const Report &SendBuffer() const { return sendBuffer_; }
+    [[nodiscard]] const BlockImage &BlockZeroImage() const { return blockZeroImage_; }
+
+private:
+    void Start(ProtocolState state);
+    // Clears SendBuffer and puts the command into byte 1 (and the block number into byte 2).
+    Report &NewRequest(Command command);
+    Report &NewBlockRequest(Command command);
+    // Moves to `next`, then writes SendBuffer.
+    void Send(ProtocolState next);
+
+    void WriteSlotsFirstHalf(const SlotTable &table, ProtocolState next);
+    void WriteSlotsSecondHalf(const SlotTable &table);
+    bool ReadSlots(const Report &reply, SlotTable &table, int firstSlot);
+    void ReadNextBlock(ProtocolState next);
+    void ReadFinished();
+    void InvalidData(int block);
+
+    void BuildClockReport();
+    void ShowDeviceClock(const Report &reply);
+
+    ExchangeHost &host_;
+    ProtocolState state_ = ProtocolState::Idle;
+    std::uint8_t blockNumber_ = 0;
+    int slotBase_ = 0;
+    int outputIndex_ = 0;
+    Report sendBuffer_{};
+    BlockImage blockZeroImage_{};
+    ScheduleModel readModel_{}; // a read fills this copy; the host's model changes only when it is whole
+};
+
+} // namespace korvelt

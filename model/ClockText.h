@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CellText.h"
+#include "DateTime.h"
+
+#include <QString>
+
+namespace korvelt {
+
+// The message that shows the device's clock: "Module Time: <time>\nModule Date: <date>", the
+// time in the long time format and the date in the short date format of the codec's locale
+// (the formats of the grid cells).
+QString ClockMessageText(const CellTextCodec &codec, TDateTime date, TDateTime time);
+
+// The same after the user's (default) locale.
+QString ClockMessageText(TDateTime date, TDateTime time);
+
+} // namespace korvelt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DeviceClock.h"
+#include "DeviceExchange.h"
+#include "ExchangeHost.h"
+#include "SimulatedKorvelt.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvelt {
+
+// Runs exchanges against a simulated KORVELT on one thread, without a window: requests go
+// straight to the device, and Pump hands its replies to the exchange one at a time. Records
+// what the exchange showed, as "Error: ...", "Information: ...", "Log: <line> | <line>",
+// "Clock" and "ReadComplete".
+class LoopbackHost final : public ExchangeHost {
+public:
+    explicit LoopbackHost(SimulatedKorvelt &device) : device_(device) {}
+
+    void SendReport(const Report &request) override;
+    void ShowError(const std::string &text) override;
+    void ShowInformation(const std::string &text) override;
+    void LogIdentity(const std::string &versionLine, const std::string &serialLine) override;
+    [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
+    [[nodiscard]] TDateTime ClockValueToSet() override { return clockValue_; }
+    void ReadComplete(const ScheduleModel &read) override;
+    void ShowDeviceClock(TDateTime date, TDateTime time) override;
+
+    // Delivers the device's pending replies until there are none, or at most `maxReplies`
+    // of them; returns how many.
+    int Pump(DeviceExchange &exchange, int maxReplies = -1);
+
+    ScheduleModel &Schedule() { return model_; }
+    void SetClockValue(TDateTime value) { clockValue_ = value; }
+    void SetRecording(bool on) { recording_ = on; }
+    void ClearRecords();
+
+    [[nodiscard]] const std::vector<Report> &Requests() const { return requests_; }
+    [[nodiscard]] const std::vector<std::string> &Events() const { return events_; }
+    [[nodiscard]] const std::vector<std::string> &LogLines() const { return logLines_; }
+    [[nodiscard]] const std::optional<DeviceClockReading> &LastClock() const { return lastClock_; }
+
+private:
+    void Record(std::string event);
+
+    SimulatedKorvelt &device_;
+    ScheduleModel model_;
+    TDateTime clockValue_ = 0;
+    bool recording_ = true;
+    std::vector<Report> requests_;
+    std::vector<std::string> events_;
+    std::vector<std::string> logLines_;
+    std::optional<DeviceClockReading> lastClock_;
+};
+
+} // namespace korvelt

@@ -1,0 +1,66 @@
+#include "SimulatedHidBackend.h"
+
+#include "SimulatedHidDevice.h"
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+std::string PathOf(std::size_t index)
+{
+    return "sim:" + std::to_string(index);
+}
+
+} // namespace
+
+std::shared_ptr<SimulatedKorvelt> SimulatedHidBackend::AddKorvelt(std::uint16_t release)
+{
+    auto device = std::make_shared<SimulatedKorvelt>(release);
+    entries_.push_back(Entry{device, {}, PathOf(entries_.size()), false});
+    return device;
+}
+
+void SimulatedHidBackend::AddOtherInterface(const std::string &hardwareId)
+{
+    entries_.push_back(Entry{nullptr, hardwareId, PathOf(entries_.size()), false});
+}
+
+void SimulatedHidBackend::SetOpenFails(const SimulatedKorvelt &device, bool fails)
+{
+    for (Entry &entry : entries_) {
+        if (entry.Device.get() == &device) {
+            entry.OpenFails = fails;
+        }
+    }
+}
+
+std::vector<HidInterfaceInfo> SimulatedHidBackend::Enumerate()
+{
+    std::vector<HidInterfaceInfo> present;
+    for (const Entry &entry : entries_) {
+        if (!entry.Device) {
+            present.push_back(HidInterfaceInfo{entry.HardwareId, entry.Path});
+        } else if (entry.Device->PluggedIn()) {
+            present.push_back(HidInterfaceInfo{
+                HardwareIdText(KorveltVendorId, KorveltProductId, entry.Device->Release()), entry.Path});
+        }
+    }
+    return present;
+}
+
+HidOpenResult SimulatedHidBackend::Open(const std::string &path)
+{
+    const auto entry = std::find_if(entries_.begin(), entries_.end(), [&](const Entry &e) { return e.Path == path; });
+    if (entry == entries_.end() || (entry->Device && !entry->Device->PluggedIn())) {
+        return {nullptr, "No such device: " + path};
+    }
+    if (!entry->Device || entry->OpenFails) {
+        return {nullptr, "Access denied: " + path};
+    }
+    ++openCount_;
+    return {std::make_unique<SimulatedHidDevice>(entry->Device), {}};
+}
+
+} // namespace korvelt
