@@ -2,6 +2,8 @@
 
 #include "CellText.h"
 #include "DataFile.h"
+#include "HidapiBackend.h"
+#include "MainFormExchangeHost.h"
 #include "QtUserDialogs.h"
 
 #include <QCloseEvent>
@@ -91,7 +93,11 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       NormalTimesMenuWeekdays(QStringLiteral("Weekdays"), &SetAll1),
       MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
-      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs))
+      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs)),
+      now_(services.Now ? std::move(services.Now) : [] { return QDateTime::currentDateTime(); }),
+      backend_(services.Backend ? std::move(services.Backend) : std::make_shared<HidapiBackend>()),
+      exchangeHost_(std::make_unique<MainFormExchangeHost>(*this)), exchange_(*exchangeHost_),
+      link_(*backend_, *this, [this] { ReportReceived(); })
 {
     if (!dialogs_) {
         dialogs_ = std::make_unique<QtUserDialogs>(this);
@@ -104,7 +110,11 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     ConnectHandlers();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    closing_ = true;
+    link_.Close();
+}
 
 void TMainForm::CreateControls()
 {
@@ -252,6 +262,10 @@ void TMainForm::ConnectHandlers()
     Bind(&SpecialOutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::SpecialOutputCSpinEditChange);
     connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
     Bind(&LoadButton, &QPushButton::clicked, &TMainForm::LoadButtonClick);
+    Bind(&WriteButton, &QPushButton::clicked, &TMainForm::WriteButtonClick);
+    Bind(&ReadButton, &QPushButton::clicked, &TMainForm::ReadButtonClick);
+    Bind(&SetTimeButton, &QPushButton::clicked, &TMainForm::SetTimeButtonClick);
+    Bind(&ReadTimeButton, &QPushButton::clicked, &TMainForm::ReadTimeButtonClick);
     ConnectGridHandlers();
 }
 
@@ -279,7 +293,7 @@ void TMainForm::FormCreate()
     ShowSpecialTimes(0);
     ShowDaylightSaving();
     ShowSpecialDates();
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = now_();
     SetDateDateTimePicker.setDate(now.date());
     SetTimeDateTimePicker.setTime(now.time());
     AdvanceComboBox.setCurrentIndex(2);
@@ -596,7 +610,13 @@ bool TMainForm::FormCloseQuery()
     return false;
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose()
+{
+    // The reader thread is stopped and the device closed; a report still on its way is
+    // dropped.
+    closing_ = true;
+    link_.Close();
+}
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {

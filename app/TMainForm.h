@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DeviceExchange.h"
+#include "DeviceLink.h"
+#include "HidBackend.h"
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
 #include "ScheduleSnapshot.h"
@@ -9,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
@@ -26,9 +30,13 @@
 
 namespace korvelt {
 
+class MainFormExchangeHost;
+
 // What the main window is given from outside; tests replace each part.
 struct MainFormServices {
     std::unique_ptr<UserDialogs> Dialogs; // the platform's boxes and dialogs when empty
+    std::shared_ptr<HidBackend> Backend;  // hidapi when empty
+    std::function<QDateTime()> Now;       // the PC clock when empty
 };
 
 // The one main window: every control, the schedule model and its change tracking.
@@ -36,6 +44,7 @@ struct MainFormServices {
 // widget that holds it.
 class TMainForm : public QWidget {
     Q_OBJECT
+    friend class MainFormExchangeHost;
 
 public:
     explicit TMainForm(MainFormServices services = {}, QWidget *parent = nullptr);
@@ -137,8 +146,10 @@ public:
     [[nodiscard]] int ClickedRow() const { return clickedRow_; }
     [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
 
-    // Shared with the reader thread of the device link.
-    std::atomic<bool> DeviceOpen{false};
+    // The device link and the exchange with the device.
+    [[nodiscard]] bool DeviceOpen() const { return link_.DeviceOpen(); }
+    [[nodiscard]] ProtocolState ExchangeState() const { return exchange_.State(); }
+    [[nodiscard]] QDateTime CurrentDateTime() const { return now_(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -163,6 +174,14 @@ private:
     bool SaveScheduleFile();
     void LoadButtonClick();
     void LoadScheduleFile();
+
+    // The four device commands and the handler of each input report.
+    void WriteButtonClick();
+    void ReadButtonClick();
+    void SetTimeButtonClick();
+    void ReadTimeButtonClick();
+    bool OpenDeviceLink();
+    void ReportReceived();
 
     // The time grids: editors, mouse presses, context menus, clipboard and day presets.
     void CreateMenus();
@@ -202,6 +221,13 @@ private:
     QString shownAdvanceMonth_;
     QString shownRetardMonth_;
     std::array<QDate, SpecialDateCount> shownSpecialDates_{};
+
+    std::function<QDateTime()> now_;
+    std::shared_ptr<HidBackend> backend_;
+    std::unique_ptr<MainFormExchangeHost> exchangeHost_;
+    DeviceExchange exchange_;
+    bool closing_ = false;
+    DeviceLink link_; // last: its reader thread stops before anything it reaches goes away
 };
 
 } // namespace korvelt

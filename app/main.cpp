@@ -1,5 +1,9 @@
 #include "TMainForm.h"
 
+#ifdef KORVELT_DEMO
+#include "SimulatedHidBackend.h"
+#endif
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -39,7 +43,14 @@ int main(int argc, char *argv[])
         const KorveltApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
         QApplication::setApplicationDisplayName(QStringLiteral("KORVELT Time Control"));
-        korvelt::TMainForm mainForm;
+        korvelt::MainFormServices services;
+#ifdef KORVELT_DEMO
+        // The demo talks to a simulated KORVELT in this process instead of the USB device.
+        auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
+        simulated->AddKorvelt();
+        services.Backend = simulated;
+#endif
+        korvelt::TMainForm mainForm(std::move(services));
         mainForm.show();
         QApplication::exec();
     } catch (const std::exception &error) {

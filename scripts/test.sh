@@ -11,25 +11,34 @@ export QT_QPA_PLATFORM=offscreen
 mkdir -p build/logs
 status=0
 
+# run_configuration NAME "CTEST ARGUMENTS" "BUILD TARGETS" CMAKE ARGUMENTS...
 run_configuration() {
-    local name=$1
-    shift
+    local name=$1 ctest_args=$2 targets=$3
+    shift 3
     local dir="build/$name"
     echo "== $name: configure and build (log: $top/build/logs/build-$name.log)"
-    if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir"; } >"build/logs/build-$name.log" 2>&1; then
+    # shellcheck disable=SC2086
+    if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir" ${targets:+--target $targets}; } \
+        >"build/logs/build-$name.log" 2>&1; then
         tail -n 60 "build/logs/build-$name.log"
         echo "== $name: build FAILED"
         status=1
         return
     fi
     echo "== $name: tests (log: $top/$dir/Testing/Temporary/LastTest.log)"
-    if ! ctest --test-dir "$dir" --output-on-failure --timeout 900; then
+    # shellcheck disable=SC2086
+    if ! ctest --test-dir "$dir" --output-on-failure --timeout 900 $ctest_args; then
         status=1
     fi
 }
 
-run_configuration release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-run_configuration asan -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
+run_configuration release "" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
+# The tests with a reader thread, under ThreadSanitizer. Qt itself is not instrumented, so
+# what its own code does is not judged.
+TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
+    run_configuration tsan "-L threaded" "test_port1comms test_devicelink test_simulator" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON
 
 echo "Program: $top/build/release/app/korvelt-time-control"
 echo "Logs:    $top/build/logs/ and build/<configuration>/Testing/Temporary/LastTest.log"

@@ -13,12 +13,14 @@ namespace korvelt::test {
 
 // A main window with scripted dialogs, shown on the offscreen platform.
 struct MainFormFixture {
-    MainFormFixture()
+    explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {})
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         MainFormServices services;
         services.Dialogs = std::move(scripted);
+        services.Backend = std::move(backend);
+        services.Now = std::move(now);
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
         exposed = QTest::qWaitForWindowExposed(form.get());

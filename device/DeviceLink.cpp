@@ -1,0 +1,97 @@
+#include "DeviceLink.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace korvelt {
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+} // namespace
+
+DeviceLink::DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived)
+    : backend_(backend), receiver_(receiver), reportReceived_(std::move(reportReceived))
+{
+}
+
+DeviceLink::~DeviceLink()
+{
+    Close();
+}
+
+bool DeviceLink::MatchesPattern(std::string_view hardwareId, std::string_view pattern)
+{
+    return Lower(hardwareId).find(Lower(pattern)) != std::string::npos;
+}
+
+void DeviceLink::Close()
+{
+    reader_.reset();
+    deviceOpen_ = false;
+    readHandle_.reset();
+    writeHandle_.reset();
+}
+
+bool DeviceLink::FindAndOpenDevice(std::string_view pattern)
+{
+    Close();
+    for (const HidInterfaceInfo &info : backend_.Enumerate()) {
+        if (!MatchesPattern(info.HardwareId, pattern)) {
+            continue;
+        }
+        // The first match is taken; no later interface is looked at.
+        HidOpenResult write = backend_.Open(info.Path);
+        if (!write.Device) {
+            openError_ = write.Error;
+            return false;
+        }
+        HidOpenResult read = backend_.Open(info.Path);
+        if (!read.Device) {
+            openError_ = read.Error;
+            return false;
+        }
+        writeHandle_ = std::move(write.Device);
+        readHandle_ = std::move(read.Device);
+        deviceOpen_ = true;
+        reader_ = std::make_unique<Port1Comms>(*readHandle_, deviceOpen_, receiver_, reportReceived_);
+        reader_->start(QThread::IdlePriority);
+        return true;
+    }
+    return false;
+}
+
+LinkResult DeviceLink::OpenDeviceLink()
+{
+    if (deviceOpen_) {
+        return {LinkOutcome::Open, {}};
+    }
+    openError_.clear();
+    if (FindAndOpenDevice(NormalFirmwarePattern)) {
+        return {LinkOutcome::Open, {}};
+    }
+    if (FindAndOpenDevice(ProgramModePattern)) {
+        // The link to a device in program mode stays open.
+        return {LinkOutcome::ProgramMode, {}};
+    }
+    if (FindAndOpenDevice(AnyReleasePattern)) {
+        return {LinkOutcome::Open, {}};
+    }
+    return {LinkOutcome::NotFound, openError_};
+}
+
+void DeviceLink::SendReport(const Report &request)
+{
+    if (writeHandle_) {
+        writeHandle_->Write(request);
+    }
+}
+
+} // namespace korvelt

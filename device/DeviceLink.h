@@ -1,0 +1,72 @@
+#pragma once
+
+#include "HidBackend.h"
+#include "Port1Comms.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace korvelt {
+
+// Hardware-identifier patterns, tried in this order.
+inline constexpr std::string_view NormalFirmwarePattern = "Vid_04d8&Pid_fd37&rev_0005";
+inline constexpr std::string_view ProgramModePattern = "Vid_04d8&Pid_fd37&rev_0001";
+inline constexpr std::string_view AnyReleasePattern = "Vid_04d8&Pid_fd37";
+
+enum class LinkOutcome {
+    Open,        // the command may go on
+    ProgramMode, // a KORVELT in program mode was opened; the command ends
+    NotFound,    // no KORVELT could be opened; the command ends
+};
+
+struct LinkResult {
+    LinkOutcome Outcome = LinkOutcome::NotFound;
+    // With NotFound: why a KORVELT that is present could not be opened (empty when none is
+    // plugged in).
+    std::string OpenError;
+};
+
+// The link to the device: two handles on the same path (hidapi is not safe for a read on
+// one thread and a write on another through one handle), the open flag shared with the
+// reader thread, and the reader thread itself. Requests are written on the main thread;
+// only the reader uses the read handle.
+class DeviceLink {
+public:
+    DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived);
+    DeviceLink(const DeviceLink &) = delete;
+    DeviceLink &operator=(const DeviceLink &) = delete;
+    DeviceLink(DeviceLink &&) = delete;
+    DeviceLink &operator=(DeviceLink &&) = delete;
+    ~DeviceLink();
+
+    // Opens the first present interface whose identifier contains the pattern (ignoring
+    // letter case) for writing and for reading and starts the reader. Handles of an earlier
+    // link are closed first. Returns whether the link is now open.
+    bool FindAndOpenDevice(std::string_view pattern);
+    // The connect sequence every device command runs first.
+    LinkResult OpenDeviceLink();
+    // Writes one request through the write handle; a failed write is not reported.
+    void SendReport(const Report &request);
+    // Stops the reader and closes both handles.
+    void Close();
+
+    [[nodiscard]] bool DeviceOpen() const { return deviceOpen_; }
+    // The input report being handed over (all zero when no reader runs).
+    [[nodiscard]] Report ReceiveBuffer() const { return reader_ ? reader_->ReceiveBuffer() : Report{}; }
+
+    [[nodiscard]] static bool MatchesPattern(std::string_view hardwareId, std::string_view pattern);
+
+private:
+    HidBackend &backend_;
+    QObject &receiver_;
+    Port1Comms::Handler reportReceived_;
+    std::atomic<bool> deviceOpen_{false};
+    std::unique_ptr<HidDevice> writeHandle_;
+    std::unique_ptr<HidDevice> readHandle_;
+    std::unique_ptr<Port1Comms> reader_; // declared last: stopped before the handles close
+    std::string openError_;
+};
+
+} // namespace korvelt
