@@ -16,7 +16,7 @@ namespace korvelt {
 class ChmArchive {
 public:
     // Objects larger than this are refused rather than read (a damaged file may claim any size).
-    static constexpr std::uint64_t MaxObjectSize = 32U * 1024U * 1024U;
+    static constexpr std::uint64_t MaxObjectSize = std::uint64_t{32} * 1024 * 1024;
 
     // The archive at path, or nothing when it is missing or not a readable compiled help file.
     static std::optional<ChmArchive> Open(const std::string &path);

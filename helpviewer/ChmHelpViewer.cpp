@@ -8,11 +8,6 @@
 
 namespace korvelt {
 
-ChmHelpViewer::~ChmHelpViewer()
-{
-    ShutDown();
-}
-
 bool ChmHelpViewer::Load(const QString &helpFile)
 {
     ShutDown();

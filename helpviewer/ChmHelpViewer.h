@@ -19,7 +19,7 @@ public:
     ChmHelpViewer &operator=(const ChmHelpViewer &) = delete;
     ChmHelpViewer(ChmHelpViewer &&) = delete;
     ChmHelpViewer &operator=(ChmHelpViewer &&) = delete;
-    ~ChmHelpViewer() override;
+    ~ChmHelpViewer() override = default; // the window goes first, then the file
 
     bool Load(const QString &helpFile) override;
     void Initialise() override;

@@ -22,7 +22,7 @@ constexpr std::size_t LibraryPathSize = 255;
 
 HtmlHelpViewer::~HtmlHelpViewer()
 {
-    ShutDown();
+    Release();
 }
 
 bool HtmlHelpViewer::LoadHtmlHelp()
@@ -83,6 +83,11 @@ void HtmlHelpViewer::CloseAll()
 }
 
 void HtmlHelpViewer::ShutDown()
+{
+    Release();
+}
+
+void HtmlHelpViewer::Release()
 {
     if (HelpLibrary != nullptr) {
         HtmlHelpA(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);

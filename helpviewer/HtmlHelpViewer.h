@@ -30,6 +30,7 @@ private:
     using HtmlHelpFunction = HWND(WINAPI *)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
 
     bool LoadHtmlHelp();
+    void Release();
 
     HMODULE HelpLibrary = nullptr;
     HtmlHelpFunction HtmlHelpA = nullptr;

@@ -26,8 +26,8 @@ std::string Outline(const std::vector<SitemapEntry> &entries)
 
 QByteArray Entry(const char *name, const char *local)
 {
-    return QByteArray("<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"") + name +
-           "\"><param name=\"Local\" value=\"" + local + "\"></OBJECT>\n";
+    return QByteArray("<LI><OBJECT type='text/sitemap'><param name='Name' value='") + name +
+           "'><param name='Local' value='" + local + "'></OBJECT>\n";
 }
 
 } // namespace
@@ -48,11 +48,11 @@ private slots:
                    "</UL></UL>" + Entry("B", "b.htm") + "</UL>"
             << QByteArray("A(a.htm)[A1(a1.htm)[A11(x.htm)]] B(b.htm)");
         QTest::newRow("heading without a page")
-            << QByteArray("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Files\"></OBJECT><UL>") +
+            << QByteArray("<UL><LI><OBJECT type='text/sitemap'><param name='Name' value='Files'></OBJECT><UL>") +
                    Entry("Save", "save.htm") + "</UL></UL>"
             << QByteArray("Files()[Save(save.htm)]");
         QTest::newRow("site properties are not an entry")
-            << "<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"X\"></OBJECT><UL>" +
+            << "<OBJECT type='text/site properties'><param name='Name' value='X'></OBJECT><UL>" +
                    Entry("A", "a.htm") + "</UL>"
             << QByteArray("A(a.htm)");
         QTest::newRow("letter case and quoting of tags")
@@ -80,10 +80,10 @@ private slots:
             << "</UL></UL><UL>" + Entry("A", "a.htm") + "</UL></UL>" + Entry("B", "b.htm")
             << QByteArray("A(a.htm) B(b.htm)");
         QTest::newRow("cut off inside a tag")
-            << "<UL>" + Entry("A", "a.htm") + "<LI><OBJECT type=\"text/sitemap\"><param name=\"Na"
+            << "<UL>" + Entry("A", "a.htm") + "<LI><OBJECT type='text/sitemap'><param name='Na"
             << QByteArray("A(a.htm)");
         QTest::newRow("cut off inside an entry") << "<UL>" + Entry("A", "a.htm") +
-                                                        "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"B\">"
+                                                        "<LI><OBJECT type='text/sitemap'><param name='Name' value='B'>"
                                                  << QByteArray("A(a.htm)");
         QTest::newRow("not a sitemap") << QByteArray("\x00\xff<<<>>>\"'<a href=x>", 20) << QByteArray("");
         QTest::newRow("empty") << QByteArray() << QByteArray();
