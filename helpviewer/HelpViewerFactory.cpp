@@ -1,0 +1,20 @@
+#include "HelpViewerFactory.h"
+
+#ifdef _WIN32
+#include "HtmlHelpViewer.h"
+#else
+#include "ChmHelpViewer.h"
+#endif
+
+namespace korvelt {
+
+std::unique_ptr<HelpViewer> CreateHelpViewer()
+{
+#ifdef _WIN32
+    return std::make_unique<HtmlHelpViewer>();
+#else
+    return std::make_unique<ChmHelpViewer>();
+#endif
+}
+
+} // namespace korvelt
