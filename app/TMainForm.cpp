@@ -2,11 +2,15 @@
 
 #include "CellText.h"
 #include "DataFile.h"
+#include "HelpViewerFactory.h"
 #include "HidapiBackend.h"
 #include "MainFormExchangeHost.h"
 #include "QtUserDialogs.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QDateTime>
 #include <QFont>
 #include <QResizeEvent>
@@ -95,6 +99,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
       SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs)),
       now_(services.Now ? std::move(services.Now) : [] { return QDateTime::currentDateTime(); }),
+      help_(services.Help ? std::move(services.Help) : CreateHelpViewer()), helpFilePath_(std::move(services.HelpFile)),
       backend_(services.Backend ? std::move(services.Backend) : std::make_shared<HidapiBackend>()),
       exchangeHost_(std::make_unique<MainFormExchangeHost>(*this)), exchange_(*exchangeHost_),
       link_(*backend_, *this, [this] { ReportReceived(); })
@@ -262,6 +267,7 @@ void TMainForm::ConnectHandlers()
     Bind(&SpecialOutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::SpecialOutputCSpinEditChange);
     connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
     Bind(&LoadButton, &QPushButton::clicked, &TMainForm::LoadButtonClick);
+    Bind(&HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
     Bind(&WriteButton, &QPushButton::clicked, &TMainForm::WriteButtonClick);
     Bind(&ReadButton, &QPushButton::clicked, &TMainForm::ReadButtonClick);
     Bind(&SetTimeButton, &QPushButton::clicked, &TMainForm::SetTimeButtonClick);
@@ -302,6 +308,36 @@ void TMainForm::FormCreate()
     // "Use PC Time" starts cleared, so the clock is set from the two pickers, which are enabled.
     UsePCTimeCheckBox.setChecked(false);
     UsePCTimeCheckBoxClick();
+    InitHelp();
+}
+
+void TMainForm::InitHelp()
+{
+    if (helpFilePath_.isEmpty()) {
+        helpFilePath_ = QDir::cleanPath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
+                                        QStringLiteral("/Horalux.chm"));
+    }
+    helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
+    if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
+        HelpButton.hide();
+        return;
+    }
+    help_->Initialise();
+}
+
+void TMainForm::HelpButtonClick()
+{
+    help_->DisplayDefaultTopic(helpFilePath_);
+}
+
+void TMainForm::CloseHelp()
+{
+    // isHidden, not isVisible: the window may not have been shown yet.
+    if (HelpButton.isHidden()) {
+        return;
+    }
+    help_->CloseAll();
+    help_->ShutDown();
 }
 
 void TMainForm::LayoutTimesGrid()
@@ -612,6 +648,7 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::FormClose()
 {
+    CloseHelp();
     // The reader thread is stopped and the device closed; a report still on its way is
     // dropped.
     closing_ = true;

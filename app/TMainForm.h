@@ -2,6 +2,7 @@
 
 #include "DeviceExchange.h"
 #include "DeviceLink.h"
+#include "HelpViewer.h"
 #include "HidBackend.h"
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
@@ -37,6 +38,8 @@ struct MainFormServices {
     std::unique_ptr<UserDialogs> Dialogs; // the platform's boxes and dialogs when empty
     std::shared_ptr<HidBackend> Backend;  // hidapi when empty
     std::function<QDateTime()> Now;       // the PC clock when empty
+    std::unique_ptr<HelpViewer> Help;     // the platform's help viewer when empty
+    QString HelpFile;                     // Horalux.chm beside the program when empty
 };
 
 // The one main window: every control, the schedule model and its change tracking.
@@ -151,6 +154,9 @@ public:
     [[nodiscard]] ProtocolState ExchangeState() const { return exchange_.State(); }
     [[nodiscard]] QDateTime CurrentDateTime() const { return now_(); }
 
+    // The full path of the help file, set by the help set-up.
+    [[nodiscard]] const QString &HelpFilePath() const { return helpFilePath_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -182,6 +188,11 @@ private:
     void ReadTimeButtonClick();
     bool OpenDeviceLink();
     void ReportReceived();
+
+    // Help: decided once at start-up, shown on "Help", shut down when the window closes.
+    void InitHelp();
+    void HelpButtonClick();
+    void CloseHelp();
 
     // The time grids: editors, mouse presses, context menus, clipboard and day presets.
     void CreateMenus();
@@ -223,6 +234,8 @@ private:
     std::array<QDate, SpecialDateCount> shownSpecialDates_{};
 
     std::function<QDateTime()> now_;
+    std::unique_ptr<HelpViewer> help_;
+    QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;
     std::unique_ptr<MainFormExchangeHost> exchangeHost_;
     DeviceExchange exchange_;

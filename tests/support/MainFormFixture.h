@@ -13,7 +13,8 @@ namespace korvelt::test {
 
 // A main window with scripted dialogs, shown on the offscreen platform.
 struct MainFormFixture {
-    explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {})
+    explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {},
+                             const QString &helpFile = {})
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
@@ -21,6 +22,8 @@ struct MainFormFixture {
         services.Dialogs = std::move(scripted);
         services.Backend = std::move(backend);
         services.Now = std::move(now);
+        // The test's own folder has no help file; a test that wants help names one.
+        services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
         exposed = QTest::qWaitForWindowExposed(form.get());
