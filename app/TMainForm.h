@@ -152,6 +152,8 @@ public:
     // The device link and the exchange with the device.
     [[nodiscard]] bool DeviceOpen() const { return link_.DeviceOpen(); }
     [[nodiscard]] ProtocolState ExchangeState() const { return exchange_.State(); }
+    // How many input reports the reader thread has handed over so far.
+    [[nodiscard]] int ReportsHandled() const { return reportsHandled_; }
     [[nodiscard]] QDateTime CurrentDateTime() const { return now_(); }
 
     // The full path of the help file, set by the help set-up.
@@ -240,6 +242,7 @@ private:
     std::unique_ptr<MainFormExchangeHost> exchangeHost_;
     DeviceExchange exchange_;
     bool closing_ = false;
+    int reportsHandled_ = 0;
     DeviceLink link_; // last: its reader thread stops before anything it reaches goes away
 };
 

@@ -90,6 +90,7 @@ bool TMainForm::OpenDeviceLink()
 
 void TMainForm::ReportReceived()
 {
+    ++reportsHandled_;
     if (closing_) {
         return;
     }

@@ -37,7 +37,7 @@ run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
 # The tests with a reader thread, under ThreadSanitizer. Qt itself is not instrumented, so
 # what its own code does is not judged.
 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
-    run_configuration tsan "-L threaded" "test_port1comms test_devicelink test_simulator" \
+    run_configuration tsan "-L threaded" "test_port1comms test_devicelink test_simulator test_faultsoak" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON
 
 echo "Program: $top/build/release/app/korvelt-time-control"

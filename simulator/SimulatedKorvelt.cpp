@@ -150,8 +150,10 @@ bool SimulatedKorvelt::Process(const Report &request)
         reply = GarbageReply();
     }
     replies_.push_back(*reply);
+    ++repliesSent_;
     if (extraReport) {
         replies_.push_back(*reply);
+        ++repliesSent_;
     }
     replyReady_.notify_all();
     return true;
@@ -383,6 +385,12 @@ int SimulatedKorvelt::RequestCount() const
 {
     const std::lock_guard lock(mutex_);
     return requestCount_;
+}
+
+int SimulatedKorvelt::RepliesSent() const
+{
+    const std::lock_guard lock(mutex_);
+    return repliesSent_;
 }
 
 int SimulatedKorvelt::PendingReplies() const

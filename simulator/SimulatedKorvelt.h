@@ -62,6 +62,8 @@ public:
 
     [[nodiscard]] int RequestCount() const;
     [[nodiscard]] int PendingReplies() const;
+    // Every reply queued so far, unsolicited ones included.
+    [[nodiscard]] int RepliesSent() const;
 
 private:
     bool Process(const Report &request);
@@ -95,6 +97,7 @@ private:
     bool wrongIdentity_ = false;
     std::uint32_t garbageSeed_ = 0x2545F491U;
     int requestCount_ = 0;
+    int repliesSent_ = 0;
 };
 
 } // namespace korvelt
