@@ -66,35 +66,6 @@ class TestSlotClipboard : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    void CopiesWholeSlotsOfTheSelectedRows()
-    {
-        FakeGrid source(10, 17);
-        source.selection = GridRect{7, 3, 8, 5}; // the columns do not matter
-        SlotClipboard clipboard;
-        clipboard.Copy(source, true);
-        QCOMPARE(clipboard.Count(), 3);
-        QVERIFY(clipboard.HasDays());
-
-        FakeGrid target(10, 17);
-        target.selection = GridRect{2, 10, 2, 10};
-        clipboard.Paste(target, true);
-        for (int k = 0; k < 3; ++k) {
-            QCOMPARE(Row(target, 10 + k), Row(source, 3 + k));
-        }
-        QCOMPARE(Row(target, 13), Row(FakeGrid(10, 17), 13));
-        QCOMPARE(Row(target, 9), Row(FakeGrid(10, 17), 9));
-    }
-
-    void OneSelectedCellCopiesOneRow()
-    {
-        FakeGrid grid(10, 17);
-        grid.selection = GridRect{4, 6, 4, 6};
-        SlotClipboard clipboard;
-        clipboard.Copy(grid, true);
-        QCOMPARE(clipboard.Count(), 1);
-        QCOMPARE(clipboard.Slots().at(0).Start, 0.25);
-    }
-
     void PasteStopsAtTheLastRow_data()
     {
         QTest::addColumn<int>("top");
@@ -119,23 +90,6 @@ private slots:
         for (int k = 0; k < rowsWritten; ++k) {
             QCOMPARE(Row(target, top + k), Row(source, 1 + k));
         }
-    }
-
-    void SlotsFromTheSpecialGridLeaveTheDaysAlone()
-    {
-        FakeGrid special(3, 17);
-        special.SetCell(1, 2, QStringLiteral("06:15:00"));
-        special.selection = GridRect{1, 2, 2, 2};
-        SlotClipboard clipboard;
-        clipboard.Copy(special, false);
-        QVERIFY(!clipboard.HasDays());
-        FakeGrid normal(10, 17);
-        const QStringList before = Row(normal, 8);
-        normal.selection = GridRect{5, 8, 5, 8};
-        clipboard.Paste(normal, true);
-        QCOMPARE(normal.Cell(1, 8), QStringLiteral("06:15:00"));
-        QCOMPARE(normal.Cell(2, 8), QStringLiteral("02:30:00"));
-        QCOMPARE(Row(normal, 8).mid(2), before.mid(2));
     }
 
     void SlotsFromTheNormalGridPasteTimesOnlyIntoTheSpecialGrid()
