@@ -8,20 +8,6 @@ using namespace korvelt::testing;
 
 namespace {
 
-QByteArray Bytes(std::initializer_list<int> values)
-{
-    QByteArray bytes;
-    for (const int v : values) {
-        bytes.append(static_cast<char>(v));
-    }
-    return bytes;
-}
-
-QByteArray Bytes(const Report &report, std::size_t from, std::size_t count)
-{
-    return QByteArray(reinterpret_cast<const char *>(report.data() + from), static_cast<qsizetype>(count));
-}
-
 } // namespace
 
 class TestDeviceClock : public QObject {

@@ -10,20 +10,6 @@ using namespace korvelt::testing;
 
 namespace {
 
-QByteArray Bytes(std::initializer_list<int> values)
-{
-    QByteArray bytes;
-    for (const int v : values) {
-        bytes.append(static_cast<char>(v));
-    }
-    return bytes;
-}
-
-template <std::size_t N> QByteArray Bytes(const std::array<std::uint8_t, N> &array, std::size_t from, std::size_t count)
-{
-    return QByteArray(reinterpret_cast<const char *>(array.data() + from), static_cast<qsizetype>(count));
-}
-
 std::array<std::uint8_t, PackedSlotSize> Packed(const QByteArray &bytes)
 {
     std::array<std::uint8_t, PackedSlotSize> packed{};
@@ -163,7 +149,7 @@ private slots:
         OutputSlots decoded{};
         QVERIFY(DecodeSlotHalf(ConstHalfBytes(half), decoded, 4));
         for (int i = 0; i < SlotsPerHalf; ++i) {
-            QVERIFY(decoded.at(static_cast<std::size_t>(4 + i)) == SlotAt(model.NormalTimes, 3, 12 + i));
+            QVERIFY(decoded.at(static_cast<std::size_t>(4 + i)) == model.NormalTimes.at(3).at(static_cast<std::size_t>(12 + i)));
         }
         QVERIFY(decoded.at(3) == TimeSlot{});
         QVERIFY(decoded.at(8) == TimeSlot{});
