@@ -2,8 +2,10 @@
 #include "ChmHelpViewer.h"
 #include "ChmTextBrowser.h"
 #include "HelpWindow.h"
+#include "Sitemap.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -22,13 +25,9 @@ using namespace korvelt;
 namespace {
 
 const QString HelpFile = QStringLiteral(KORVELT_HELP_FILE);
-const QString WindowTitle = QStringLiteral("KORVELT Time Control Help");
 const QString DefaultPage = QStringLiteral("/getting-started.htm");
 
-QString PageOf(const QTextBrowser &browser)
-{
-    return browser.source().path();
-}
+QString PageOf(const QTextBrowser &browser) { return browser.source().path(); }
 
 // Every link target (href) and image source of the page the browser shows.
 QStringList References(const QTextBrowser &browser)
@@ -56,15 +55,14 @@ QPoint LinkPoint(QTextBrowser &browser, const QString &href)
     for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().anchorHref() != href) {
-                continue;
+            if (fragment.charFormat().anchorHref() == href) {
+                QTextCursor cursor(browser.document());
+                cursor.setPosition(fragment.position() + fragment.length() / 2);
+                browser.setTextCursor(cursor);
+                browser.ensureCursorVisible();
+                const QRect rect = browser.cursorRect(cursor);
+                return {rect.left() + 1, rect.center().y()};
             }
-            QTextCursor cursor(browser.document());
-            cursor.setPosition(fragment.position() + fragment.length() / 2);
-            browser.setTextCursor(cursor);
-            browser.ensureCursorVisible();
-            const QRect rect = browser.cursorRect(cursor);
-            return {rect.left() + 1, rect.center().y()};
         }
     }
     return {-1, -1};
@@ -89,6 +87,25 @@ HelpWindow *OpenHelp(ChmHelpViewer &viewer)
     return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
+// "Name(local)" per contents entry, children in brackets, siblings separated by spaces.
+std::string Outline(const std::vector<SitemapEntry> &entries)
+{
+    std::string out;
+    for (const SitemapEntry &entry : entries) {
+        out += (out.empty() ? "" : " ") + entry.Name + '(' + entry.Local + ')';
+        if (!entry.Children.empty()) {
+            out += '[' + Outline(entry.Children) + ']';
+        }
+    }
+    return out;
+}
+
+QByteArray Entry(const char *name, const char *local)
+{
+    return QByteArray("<LI><OBJECT type='text/sitemap'><param name='Name' value='") + name +
+           "'><param name='Local' value='" + local + "'></OBJECT>\n";
+}
+
 } // namespace
 
 class TestHelpViewer : public QObject {
@@ -98,16 +115,13 @@ private slots:
     void OpensAtTheDefaultTopicWithItsContents()
     {
         ChmHelpViewer viewer;
-        HelpWindow *shown = OpenHelp(viewer);
-        QVERIFY(shown != nullptr);
-        HelpWindow &window = *shown;
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), WindowTitle);
-        QCOMPARE(PageOf(window.Browser()), DefaultPage);
-        QCOMPARE(window.Browser().documentTitle(), QStringLiteral("Getting started"));
-        QVERIFY(window.Browser().toPlainText().contains(QStringLiteral("First steps")));
+        HelpWindow *window = OpenHelp(viewer);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowTitle(), QStringLiteral("KORVELT Time Control Help"));
+        QCOMPARE(PageOf(window->Browser()), DefaultPage);
+        QCOMPARE(window->Browser().documentTitle(), QStringLiteral("Getting started"));
 
-        const QTreeWidget &contents = window.Contents();
+        const QTreeWidget &contents = window->Contents();
         QStringList top;
         for (int i = 0; i < contents.topLevelItemCount(); ++i) {
             top << contents.topLevelItem(i)->text(0);
@@ -115,92 +129,68 @@ private slots:
         QCOMPARE(top, (QStringList{"Getting started", "The main window", "Timetables", "Daylight saving", "Files",
                                    "The KORVELT", "Troubleshooting"}));
         QCOMPARE(FindItem(contents, "Timetables")->childCount(), 6);
-        QVERIFY(FindItem(contents, "Access rights on Linux") != nullptr);
-        QVERIFY(contents.currentItem() != nullptr);
         QCOMPARE(contents.currentItem()->text(0), QStringLiteral("Getting started"));
-        QVERIFY(window.Index().count() > 40);
+        QVERIFY(window->Index().count() > 40);
     }
 
     void FollowingALinkShowsTheLinkedPage_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("href");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("contentsEntry");
-        QTest::newRow("from the start page") << DefaultPage << "normal-times.htm" << "Normal times" << "Normal times";
-        QTest::newRow("into a table of links")
-            << "/troubleshooting.htm" << "linux-access.htm" << "Access rights on Linux" << "Access rights on Linux";
-        QTest::newRow("to a place on another page")
-            << "/write.htm" << "messages.htm#not-korvelt" << "Messages" << "Messages";
-        QTest::newRow("to a page under a heading")
-            << "/normal-times.htm" << "copy-paste.htm" << "Copy and paste" << "Copy and paste";
+        QTest::addColumn<QString>("title"); // of the linked page and its contents entry
+        QTest::newRow("from the start page") << DefaultPage << "normal-times.htm" << "Normal times";
+        QTest::newRow("to a place on another page") << "/write.htm" << "messages.htm#not-korvelt" << "Messages";
     }
     void FollowingALinkShowsTheLinkedPage()
     {
         QFETCH(QString, page);
         QFETCH(QString, href);
         QFETCH(QString, title);
-        QFETCH(QString, contentsEntry);
         ChmHelpViewer viewer;
-        HelpWindow *shown = OpenHelp(viewer);
-        QVERIFY(shown != nullptr);
-        HelpWindow &window = *shown;
-        window.ShowTopic(page);
-        QCOMPARE(PageOf(window.Browser()), page);
-
-        const QPoint link = LinkPoint(window.Browser(), href);
+        HelpWindow *window = OpenHelp(viewer);
+        QVERIFY(window != nullptr);
+        window->ShowTopic(page);
+        const QPoint link = LinkPoint(window->Browser(), href);
         QVERIFY2(link.x() >= 0, qPrintable(href));
-        QTest::mouseClick(window.Browser().viewport(), Qt::LeftButton, {}, link);
+        QTest::mouseClick(window->Browser().viewport(), Qt::LeftButton, {}, link);
 
-        QTRY_COMPARE(window.Browser().documentTitle(), title);
-        QCOMPARE(window.Browser().source(), window.Browser().source().resolved(QUrl(href)));
-        QCOMPARE(PageOf(window.Browser()), ChmTextBrowser::UrlOf(href).path());
-        QCOMPARE(window.Contents().currentItem()->text(0), contentsEntry);
+        QTRY_COMPARE(window->Browser().documentTitle(), title);
+        QCOMPARE(window->Browser().source(), window->Browser().source().resolved(QUrl(href)));
+        QCOMPARE(window->Contents().currentItem()->text(0), title);
 
-        // Back returns to the page the link was on.
-        auto *back = window.findChild<QAbstractButton *>(QStringLiteral("back"));
+        auto *back = window->findChild<QAbstractButton *>(QStringLiteral("back"));
         QVERIFY(back != nullptr);
-        QCOMPARE(back->text(), QStringLiteral("Back"));
-        QVERIFY(back->isEnabled());
         QTest::mouseClick(back, Qt::LeftButton);
-        QCOMPARE(PageOf(window.Browser()), page);
+        QCOMPARE(PageOf(window->Browser()), page);
     }
 
-    void ChoosingAContentsEntryShowsItsPage()
+    void ChoosingAnEntryShowsItsPage_data()
     {
-        ChmHelpViewer viewer;
-        HelpWindow *shown = OpenHelp(viewer);
-        QVERIFY(shown != nullptr);
-        HelpWindow &window = *shown;
-        QTreeWidget &contents = window.Contents();
-        QTreeWidgetItem *item = FindItem(contents, "Daylight saving");
-        QVERIFY(item != nullptr);
-        const QRect rect = contents.visualItemRect(item);
-        QTest::mouseClick(contents.viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(window.Browser().documentTitle(), QStringLiteral("Daylight saving"));
-        QCOMPARE(PageOf(window.Browser()), QStringLiteral("/daylight-saving.htm"));
-    }
-
-    void TypingAKeywordInTheIndexShowsItsPage_data()
-    {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("index"); // typed into the index, or clicked in the contents
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("title");
-        QTest::newRow("whole keyword") << "Program mode" << "Program mode";
-        QTest::newRow("start of a keyword, other case") << "udev" << "Access rights on Linux";
-        QTest::newRow("message text") << "cannot find" << "KORVELT not found";
+        QTest::newRow("contents") << false << "Daylight saving" << "Daylight saving";
+        QTest::newRow("index, start of a keyword") << true << "udev" << "Access rights on Linux";
+        QTest::newRow("index, message text in another case") << true << "cannot find" << "KORVELT not found";
     }
-    void TypingAKeywordInTheIndexShowsItsPage()
+    void ChoosingAnEntryShowsItsPage()
     {
-        QFETCH(QString, typed);
+        QFETCH(bool, index);
+        QFETCH(QString, entry);
         QFETCH(QString, title);
         ChmHelpViewer viewer;
-        HelpWindow *shown = OpenHelp(viewer);
-        QVERIFY(shown != nullptr);
-        HelpWindow &window = *shown;
-        window.Navigation().setCurrentIndex(1);
-        QTest::keyClicks(&window.IndexFilter(), typed);
-        QTest::keyClick(&window.IndexFilter(), Qt::Key_Return);
-        QCOMPARE(window.Browser().documentTitle(), title);
+        HelpWindow *window = OpenHelp(viewer);
+        QVERIFY(window != nullptr);
+        if (index) {
+            window->Navigation().setCurrentIndex(1);
+            QTest::keyClicks(&window->IndexFilter(), entry);
+            QTest::keyClick(&window->IndexFilter(), Qt::Key_Return);
+        } else {
+            QTreeWidget &contents = window->Contents();
+            const QRect rect = contents.visualItemRect(FindItem(contents, entry));
+            QTest::mouseClick(contents.viewport(), Qt::LeftButton, {}, rect.center());
+        }
+        QCOMPARE(window->Browser().documentTitle(), title);
     }
 
     void ImagesAndStyleSheetLoadFromTheHelpFile()
@@ -209,15 +199,10 @@ private slots:
         HelpWindow *window = OpenHelp(viewer);
         QVERIFY(window != nullptr);
         ChmTextBrowser &browser = window->Browser();
-        const QStringList references = References(browser);
-        QVERIFY(references.contains(QStringLiteral("images/window.png")));
-
-        const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
+        QVERIFY(References(browser).contains(QStringLiteral("images/window.png")));
         // The page layout has already loaded the picture and keeps it as a pixmap.
-        QCOMPARE(image.userType(), QMetaType::QPixmap);
-        const QImage picture = image.value<QPixmap>().toImage();
-        QCOMPARE(picture.size(), QSize(640, 452));
-
+        const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
+        QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 452));
         const QVariant css = browser.loadResource(QTextDocument::StyleSheetResource, QUrl("style.css"));
         QVERIFY(css.toString().contains(QStringLiteral("font-family")));
         QVERIFY(browser.loadResource(QTextDocument::ImageResource, QUrl("images/missing.png")).isNull());
@@ -236,16 +221,13 @@ private slots:
         QVERIFY(window != nullptr);
         QSet<QString> pages;
         for (QTreeWidgetItemIterator it(&window->Contents()); *it != nullptr; ++it) {
-            const QString topic = (*it)->data(0, Qt::UserRole).toString();
-            if (!topic.isEmpty()) {
+            if (const QString topic = (*it)->data(0, Qt::UserRole).toString(); !topic.isEmpty()) {
                 pages << topic;
             }
         }
-        QListWidget &index = window->Index();
-        for (int row = 0; row < index.count(); ++row) {
-            pages << index.item(row)->data(Qt::UserRole).toString();
+        for (int row = 0; row < window->Index().count(); ++row) {
+            pages << window->Index().item(row)->data(Qt::UserRole).toString();
         }
-        QVERIFY(pages.size() > 15);
 
         QSet<QString> checked;
         QStringList toCheck(pages.begin(), pages.end());
@@ -287,10 +269,8 @@ private slots:
         QVERIFY(!window->isVisible());
 
         viewer.DisplayDefaultTopic(HelpFile);
-        QCOMPARE(viewer.Window(), window);
         QVERIFY(window->isVisible());
         QCOMPARE(PageOf(window->Browser()), DefaultPage);
-
         viewer.CloseAll();
         viewer.ShutDown();
         QVERIFY(viewer.Window() == nullptr);
@@ -301,52 +281,80 @@ private slots:
         QFile help(HelpFile);
         QVERIFY(help.open(QIODevice::ReadOnly));
         const QByteArray whole = help.readAll();
-        QVERIFY(whole.size() > 1000);
         QByteArray noise(4096, '\0');
         QRandomGenerator generator(7);
         for (char &byte : noise) {
             byte = static_cast<char>(generator.bounded(256));
         }
-
-        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("kind"); // "file", "missing" or "folder"
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing") << false << QByteArray();
-        QTest::newRow("empty") << true << QByteArray();
-        QTest::newRow("random bytes") << true << noise;
-        QTest::newRow("text") << true << QByteArray("This is not a help file.\n");
-        QTest::newRow("signature only") << true << QByteArray("ITSF");
-        QTest::newRow("first 100 bytes") << true << whole.left(100);
-        QTest::newRow("first half") << true << whole.left(whole.size() / 2);
-        QTest::newRow("last byte missing") << true << whole.left(whole.size() - 1);
-        QTest::newRow("header of a help file, random rest") << true << whole.left(0x60) + noise;
+        QTest::newRow("missing") << "missing" << QByteArray();
+        QTest::newRow("folder") << "folder" << QByteArray();
+        QTest::newRow("empty") << "file" << QByteArray();
+        QTest::newRow("random bytes") << "file" << noise;
+        QTest::newRow("first half") << "file" << whole.left(whole.size() / 2);
+        QTest::newRow("header of a help file, random rest") << "file" << whole.left(0x60) + noise;
     }
     void UnusableFilesLeaveHelpUnavailable()
     {
-        QFETCH(bool, present);
+        QFETCH(QString, kind);
         QFETCH(QByteArray, content);
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
         const QString path = folder.filePath(QStringLiteral("Horalux.chm"));
-        if (present) {
+        if (kind == QStringLiteral("folder")) {
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Horalux.chm")));
+        } else if (kind == QStringLiteral("file")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             QCOMPARE(file.write(content), content.size());
         }
-
         ChmHelpViewer viewer;
         QVERIFY(!viewer.Load(path));
         viewer.DisplayDefaultTopic(path);
         QVERIFY(viewer.Window() == nullptr);
         viewer.CloseAll();
         viewer.ShutDown();
-        QVERIFY(viewer.Window() == nullptr);
     }
 
-    void AFolderIsNoHelpFile()
+    // Contents and index files written otherwise than ours (nesting, headings without a page
+    // and site properties are in ours, and shown by the contents test above).
+    void SitemapOutline_data()
     {
-        QTemporaryDir folder;
-        ChmHelpViewer viewer;
-        QVERIFY(!viewer.Load(folder.path()));
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QByteArray>("outline");
+        QTest::newRow("letter case and quoting of tags")
+            << QByteArray("<ul><li><object TYPE='Text/Sitemap'><PARAM NAME=name VALUE='Q'>"
+                          "<Param Name=\"LOCAL\" Value=q.htm></Object></ul>")
+            << QByteArray("Q(q.htm)");
+        QTest::newRow("character references")
+            << "<UL>" + Entry("&lt;&amp;&gt; &quot;&apos; &#65;&#x42;&#X61; &#233;&#x263A;&#x1F600;", "a.htm?x=1&amp;y=2") +
+                   "</UL>"
+            << QByteArray("<&> \"' ABa \xC3\xA9\xE2\x98\xBA\xF0\x9F\x98\x80(a.htm?x=1&y=2)");
+        QTest::newRow("references kept as they stand")
+            << "<UL>" + Entry("&nbsp;&bogus; &#0;&#x110000;&#12a;&#;&#x; a & b &", "k.htm") + "</UL>"
+            << QByteArray("&nbsp;&bogus; &#0;&#x110000;&#12a;&#;&#x; a & b &(k.htm)");
+        QTest::newRow("comment is skipped")
+            << "<!-- " + Entry("Hidden", "h.htm") + " --><UL>" + Entry("Shown", "s.htm") + "</UL>"
+            << QByteArray("Shown(s.htm)");
+        QTest::newRow("index keyword with two topics keeps the first")
+            << QByteArray("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Clock\">"
+                          "<param name=\"Name\" value=\"Set Time\"><param name=\"Local\" value=\"set.htm\">"
+                          "<param name=\"Name\" value=\"Read Time\"><param name=\"Local\" value=\"read.htm\">"
+                          "</OBJECT></UL>")
+            << QByteArray("Clock(set.htm)");
+        QTest::newRow("extra list ends are ignored")
+            << "</UL></UL><UL>" + Entry("A", "a.htm") + "</UL></UL>" + Entry("B", "b.htm")
+            << QByteArray("A(a.htm) B(b.htm)");
+        QTest::newRow("cut off inside a tag")
+            << "<UL>" + Entry("A", "a.htm") + "<LI><OBJECT type='text/sitemap'><param name='Na"
+            << QByteArray("A(a.htm)");
+        QTest::newRow("not a sitemap") << QByteArray("\x00\xff<<<>>>\"'<a href=x>", 20) << QByteArray("");
+    }
+    void SitemapOutline()
+    {
+        QFETCH(QByteArray, html);
+        QFETCH(QByteArray, outline);
+        QCOMPARE(QByteArray::fromStdString(Outline(ParseSitemap(html.toStdString()))), outline);
     }
 };
 
