@@ -168,8 +168,6 @@ private slots:
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<QString>("versionLine");
         QTest::addColumn<QString>("serialLine");
-        QTest::newRow("serial 1") << 1U << QByteArray("KORVELT 1.05") << "Vuradod Version:KORVELT 1.05"
-                                  << "Serial Number: 1";
         QTest::newRow("serial -1") << 0xFFFFFFFFU << QByteArray("X") << "Vuradod Version:X" << "Serial Number: -1";
         const QByteArray full(55, 'v');
         QTest::newRow("version without a zero byte")
@@ -340,8 +338,6 @@ private slots:
         QTest::addColumn<int>("after");
         QTest::addColumn<QString>("outcome"); // the last event after the log, "" for none
         QTest::newRow("silent half way: the read waits") << Kind::Read << SimulatedFault::FallSilent << 60 << "";
-        QTest::newRow("garbage in block 9") << Kind::Read << SimulatedFault::Garbage << 19
-                                            << QString::fromStdString(InvalidData + "9");
         QTest::newRow("garbage acknowledgements are not examined")
             << Kind::Download << SimulatedFault::Garbage << 1 << "Information: Download Complete";
         QTest::newRow("extra identity reply shifts block 0")
