@@ -63,7 +63,7 @@ Bytes HandFile(const ScheduleModel &model, std::int32_t version = 1, std::uint8_
                 const TimeSlot &slot = Slot(model, t, o, s);
                 PutDouble(file, SlotAt(t, o, s), slot.Start);
                 PutDouble(file, SlotAt(t, o, s) + 8, slot.End);
-                std::copy(slot.Days.begin(), slot.Days.end(), file.begin() + SlotAt(t, o, s) + 16);
+                std::copy(slot.Days.begin(), slot.Days.end(), &file.at(SlotAt(t, o, s) + 16));
             }
         }
     }
@@ -135,16 +135,17 @@ std::map<std::string, Bytes> Contents(const fs::path &folder)
 // Writes beyond `bytes` fail as on a full disk, for root too.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : signal_(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    FileSizeLimit(FileSizeLimit &&) = delete;
+    FileSizeLimit &operator=(FileSizeLimit &&) = delete;
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &saved_);

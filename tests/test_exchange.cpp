@@ -69,7 +69,7 @@ std::vector<Report> ExpectedRequests(Kind kind)
                 Report request = ReportOf({half == 0 ? 0x64 : 0x44, block});
                 for (int i = 0; i < 4; ++i) {
                     const QByteArray slot = DistinctPackedSlot(special, output, (block - 1) % 2 * 8 + half * 4 + i);
-                    std::copy(slot.begin(), slot.end(), request.begin() + 3 + 12 * i);
+                    std::copy(slot.begin(), slot.end(), request.begin() + 3 + std::ptrdiff_t{12} * i);
                 }
                 requests.push_back(request);
             }
