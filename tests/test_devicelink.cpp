@@ -3,6 +3,7 @@
 #include "DeviceLink.h"
 #include "HidapiBackend.h"
 #include "MainFormFixture.h"
+#include "TestSchedules.h"
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 #include "SlotPacking.h"
@@ -11,32 +12,9 @@
 
 using namespace korvelt;
 using namespace korvelt::test;
+using namespace korvelt::testing;
 
 namespace {
-
-// A schedule with something different in every output and slot.
-ScheduleModel Varied()
-{
-    ScheduleModel model;
-    for (std::size_t o = 0; o < 16; ++o) {
-        for (std::size_t s = 0; s < 16; ++s) {
-            const auto seconds = static_cast<double>((o * 16 + s) * 331 % 86400);
-            model.NormalTimes.at(o).at(s).Start = seconds / 86400;
-            model.NormalTimes.at(o).at(s).End = (86399 - seconds) / 86400;
-            model.NormalTimes.at(o).at(s).Days.at((o + s) % 7) = 1;
-            model.SpecialTimes.at(o).at(s).Start = static_cast<double>(o * 3600 + s * 60) / 86400;
-            model.SpecialTimes.at(o).at(s).Days.at(s % 7) = 1;
-        }
-        model.SpecialDates.at(o) = 40118.0 + static_cast<double>(o * 40);
-    }
-    model.DaylightSaving = DaylightSavingRule{0, 1, 3, 0, 11};
-    return model;
-}
-
-bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
-{
-    return EncodeScheduleImage(a) == EncodeScheduleImage(b);
-}
 
 QDateTime FixedNow()
 {
@@ -59,7 +37,7 @@ private slots:
         device->SetVersionText("Firmware 2.10");
         {
             MainFormFixture f(backend);
-            f.form->ReplaceModel(Varied());
+            f.form->ReplaceModel(DistinctSchedule());
             QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
             QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
             QCOMPARE(device->RequestCount(), 133);
@@ -72,10 +50,10 @@ private slots:
         QTest::mouseClick(&f.form->ReadButton, Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
         QCOMPARE(device->RequestCount(), 133 + 131);
-        QVERIFY(SameSchedule(f.form->Model(), Varied()));
+        QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         // The controls show what was read, for the outputs the selectors show.
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 2), TimeToCellText(Varied().NormalTimes.at(3).at(1).Start));
-        QCOMPARE(f.form->SpecialDateDateTimePickers.at(15)->date(), QDate(2011, 6, 24));
+        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 2), TimeToCellText(DistinctSchedule().NormalTimes.at(3).at(1).Start));
+        QCOMPARE(f.form->SpecialDateDateTimePickers.at(15)->date(), QDate(2196, 4, 13));
         QVERIFY(!f.form->EnableDaylightSavingCheckBox.isChecked());
         // A read counts as unsaved.
         f.form->StoreAllControls();
@@ -232,7 +210,7 @@ private slots:
         auto backend = std::make_shared<SimulatedHidBackend>();
         const auto device = backend->AddKorvelt();
         MainFormFixture f(backend);
-        f.form->ReplaceModel(Varied());
+        f.form->ReplaceModel(DistinctSchedule());
         device->InjectFault(SimulatedFault::Unplug, 60);
         QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
         QTRY_VERIFY(!f.form->DeviceOpen());
@@ -245,7 +223,7 @@ private slots:
         for (int o = 0; o < 16; ++o) {
             const BlockImage block = device->Block(2 + 2 * o); // slots 8..15 of output o
             std::array<std::uint8_t, PackedSlotSize> expected{};
-            EncodeSlot(Varied().NormalTimes.at(static_cast<std::size_t>(o)).at(8), expected);
+            EncodeSlot(DistinctSchedule().NormalTimes.at(static_cast<std::size_t>(o)).at(8), expected);
             QVERIFY(std::equal(expected.begin(), expected.end(), block.begin()));
         }
     }
@@ -255,12 +233,12 @@ private slots:
         auto backend = std::make_shared<SimulatedHidBackend>();
         const auto device = backend->AddKorvelt();
         MainFormFixture f(backend);
-        f.form->ReplaceModel(Varied());
+        f.form->ReplaceModel(DistinctSchedule());
         f.form->TakeSnapshot();
         device->InjectFault(SimulatedFault::Unplug, 100);
         QTest::mouseClick(&f.form->ReadButton, Qt::LeftButton);
         QTRY_VERIFY(!f.form->DeviceOpen());
-        QVERIFY(SameSchedule(f.form->Model(), Varied()));
+        QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         f.form->StoreAllControls();
         QVERIFY(!f.form->ScheduleChanged());
     }

@@ -4,6 +4,7 @@
 // run; the fault counts are printed at the end.
 
 #include "MainFormFixture.h"
+#include "TestSchedules.h"
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 
@@ -16,6 +17,7 @@
 
 using namespace korvelt;
 using namespace korvelt::test;
+using namespace korvelt::testing;
 
 namespace {
 
@@ -61,11 +63,6 @@ ScheduleModel RandomModel(std::mt19937 &rng)
     }
     model.DaylightSaving = DaylightSavingRule{static_cast<std::uint8_t>(bit(rng)), bit(rng) * 4, 2, 3, 9};
     return model;
-}
-
-bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
-{
-    return EncodeScheduleImage(a) == EncodeScheduleImage(b);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "DataFile.h"
 #include "GridDriver.h"
 #include "MainFormFixture.h"
+#include "TestSchedules.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 
 using namespace korvelt;
 using namespace korvelt::test;
+using namespace korvelt::testing;
 using Answer = UserDialogs::Answer;
 
 namespace {
@@ -32,25 +34,6 @@ QByteArray FileOf(const ScheduleModel &model)
 {
     const DataFileImage image = EncodeDataFile(model);
     return {reinterpret_cast<const char *>(image.data()), static_cast<qsizetype>(image.size())};
-}
-
-// A schedule with something different in every output.
-ScheduleModel Varied()
-{
-    ScheduleModel model;
-    for (std::size_t o = 0; o < 16; ++o) {
-        model.NormalTimes.at(o).at(o).Start = static_cast<double>(o + 1) / 24;
-        model.NormalTimes.at(o).at(15 - o).Days.at(o % 7) = 1;
-        model.SpecialTimes.at(o).at(0).End = static_cast<double>(o) / 48;
-        model.SpecialDates.at(o) = 40118.0 + static_cast<double>(o);
-    }
-    model.DaylightSaving = DaylightSavingRule{0, 1, 2, 3, 10};
-    return model;
-}
-
-bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
-{
-    return EncodeScheduleImage(a) == EncodeScheduleImage(b);
 }
 
 } // namespace
@@ -95,7 +78,7 @@ private slots:
         const QString file = Path(QStringLiteral("varied.dat"));
         {
             MainFormFixture f;
-            f.form->ReplaceModel(Varied());
+            f.form->ReplaceModel(DistinctSchedule());
             f.dialogs->fileNames.push_back(file);
             QTest::mouseClick(&f.form->SaveButton, Qt::LeftButton);
             QTest::mouseClick(&f.form->ExitButton, Qt::LeftButton);
@@ -106,11 +89,11 @@ private slots:
         MainFormFixture::TypeInto(f.form->OutputCSpinEdit, QStringLiteral("5"));
         f.dialogs->fileNames.push_back(file);
         QTest::mouseClick(&f.form->LoadButton, Qt::LeftButton);
-        QVERIFY(SameSchedule(f.form->Model(), Varied()));
+        QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         // The selector stays at output 5 and the grid shows output 5 of the file.
         QCOMPARE(f.form->OutputCSpinEdit.value(), 5);
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 5), QStringLiteral("05:00:00"));
-        QCOMPARE(f.form->SpecialDateDateTimePickers.at(3)->date(), QDate(2009, 11, 4));
+        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 5), QStringLiteral("04:04:01"));
+        QCOMPARE(f.form->SpecialDateDateTimePickers.at(3)->date(), QDate(2040, 4, 25));
         QVERIFY(!f.form->EnableDaylightSavingCheckBox.isChecked());
         QTest::mouseClick(&f.form->ExitButton, Qt::LeftButton);
         QVERIFY(f.dialogs->log.Questions.isEmpty());
@@ -121,7 +104,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        const QByteArray good = FileOf(Varied());
+        const QByteArray good = FileOf(DistinctSchedule());
         QByteArray later = good;
         later[0] = 2;
         QByteArray otherName = good;
@@ -156,7 +139,7 @@ private slots:
 
     void OlderVersionLoads()
     {
-        QByteArray bytes = FileOf(Varied());
+        QByteArray bytes = FileOf(DistinctSchedule());
         bytes[0] = 0;
         const QString file = Path(QStringLiteral("version0.dat"));
         WriteAll(file, bytes + QByteArray(100, '\xEE'));
@@ -164,7 +147,7 @@ private slots:
         f.dialogs->fileNames.push_back(file);
         QTest::mouseClick(&f.form->LoadButton, Qt::LeftButton);
         QVERIFY(f.dialogs->log.Errors.isEmpty());
-        QVERIFY(SameSchedule(f.form->Model(), Varied()));
+        QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
     }
 
     void MissingFileCannotBeOpened()
@@ -192,7 +175,7 @@ private slots:
 
     void HostileValuesAreSafeToShowAndKept()
     {
-        ScheduleModel hostile = Varied();
+        ScheduleModel hostile = DistinctSchedule();
         const double nan = std::numeric_limits<double>::quiet_NaN();
         hostile.NormalTimes.at(0).at(0).Start = nan;
         hostile.NormalTimes.at(0).at(1).End = std::numeric_limits<double>::infinity();
@@ -278,7 +261,7 @@ private slots:
         QFETCH(bool, loads);
         WriteAll(Path(QStringLiteral("plain-file")), "x");
         const QString file = Path(QStringLiteral("to-load.dat"));
-        WriteAll(file, FileOf(Varied()));
+        WriteAll(file, FileOf(DistinctSchedule()));
         MainFormFixture f;
         Edit(f);
         f.dialogs->answers.push_back(static_cast<Answer>(answer));
@@ -289,7 +272,7 @@ private slots:
         QTest::mouseClick(&f.form->LoadButton, Qt::LeftButton);
         QCOMPARE(f.dialogs->log.Questions.size(), 1);
         QCOMPARE(f.dialogs->log.OpenDialogs, loads ? 1 : 0);
-        QCOMPARE(SameSchedule(f.form->Model(), Varied()), loads);
+        QCOMPARE(SameSchedule(f.form->Model(), DistinctSchedule()), loads);
         QCOMPARE(f.form->ScheduleChanged(), !loads);
     }
 };
