@@ -405,20 +405,10 @@ void TMainForm::ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool w
 
 void TMainForm::StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays)
 {
-    // A cell whose text is still the text of the stored value keeps that value bit for bit;
-    // a text that is no time leaves the value as it was.
-    const auto storeTime = [](const QString &text, TDateTime &value) {
-        if (text == TimeToCellText(value)) {
-            return;
-        }
-        if (const auto parsed = CellTextToTime(text)) {
-            value = *parsed;
-        }
-    };
     for (int r = 1; r <= SlotCount; ++r) {
         TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
-        storeTime(grid.Cell(1, r), slot.Start);
-        storeTime(grid.Cell(2, r), slot.End);
+        StoreCellText(grid.Cell(1, r), slot.Start);
+        StoreCellText(grid.Cell(2, r), slot.End);
         if (withDays) {
             for (int d = 0; d < DayCount; ++d) {
                 slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(3 + d, r) == On ? 1 : 0;

@@ -160,4 +160,14 @@ std::optional<TDateTime> CellTextToTime(const QString &text)
     return DefaultCellTextCodec().CellTextToTime(text);
 }
 
+void StoreCellText(const QString &text, TDateTime &value)
+{
+    if (text == TimeToCellText(value)) {
+        return;
+    }
+    if (const auto parsed = CellTextToTime(text)) {
+        value = *parsed;
+    }
+}
+
 } // namespace korvelt

@@ -40,6 +40,11 @@ private:
 QString TimeToCellText(TDateTime value);
 std::optional<TDateTime> CellTextToTime(const QString &text);
 
+// How a grid stores one time cell into its value: a cell whose text is still the text of
+// the value keeps the value bit for bit (one with fractions of a second, say); a text that
+// is no time leaves the value as it was; any other text replaces it.
+void StoreCellText(const QString &text, TDateTime &value);
+
 // The codec of the user's (default) locale.
 const CellTextCodec &DefaultCellTextCodec();
 

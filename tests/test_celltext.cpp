@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <bit>
 #include <limits>
 
 using namespace korvelt;
@@ -101,6 +102,32 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_GB"))).CellTextToTime(text).has_value());
         QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_US"))).CellTextToTime(text).has_value());
+    }
+
+    // A grid stores a cell by this rule: a text that is still the text of the value keeps
+    // the value bit for bit, a text that is no time keeps it too, any other text replaces it.
+    void StoringACell_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("stored");
+        const double withMs = 0.5 + 250.0 / 86'400'000;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("unchanged text keeps milliseconds") << withMs << "12:00:00" << withMs;
+        QTest::newRow("new text replaces") << withMs << "13:30" << 0.5625;
+        QTest::newRow("same time typed again drops milliseconds") << withMs << "12:00" << 0.5;
+        QTest::newRow("no time keeps") << 0.25 << "later" << 0.25;
+        QTest::newRow("empty cell of a nan keeps it") << nan << "" << nan;
+        QTest::newRow("a date replaces") << 0.25 << "01/11/2009" << 40118.0;
+    }
+    void StoringACell()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QFETCH(double, stored);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        StoreCellText(text, value);
+        QCOMPARE(std::bit_cast<quint64>(value), std::bit_cast<quint64>(stored));
     }
 
     void DefaultLocaleIsFollowed()
