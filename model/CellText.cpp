@@ -10,9 +10,6 @@ namespace korvelt {
 
 namespace {
 
-constexpr double FirstDay = -693'593.0;   // 1 January 0001
-constexpr double PastLastDay = 2'958'466.0; // 1 January 10000
-
 // Applies `edit` to the unquoted parts of a Qt date/time format.
 template <typename Edit> QString EditUnquoted(const QString &format, Edit edit)
 {
@@ -77,7 +74,7 @@ CellTextCodec::CellTextCodec(const QLocale &locale)
 
 QString CellTextCodec::TimeToCellText(TDateTime value) const
 {
-    if (!std::isfinite(value) || value < FirstDay || value >= PastLastDay) {
+    if (!IsDecodable(value)) {
         return {};
     }
     const TimeParts t = DecodeTime(value);

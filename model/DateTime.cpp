@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace korvelt {
 
@@ -54,6 +55,29 @@ bool InRange(TDateTime value)
     return std::isfinite(value) && value >= FirstDay && value < LastDay + 1.0;
 }
 
+struct DayAndTime {
+    std::int64_t Day = 0;          // TDateTime day number
+    std::int64_t MilliSeconds = 0; // time of day
+};
+
+std::optional<DayAndTime> Split(TDateTime value)
+{
+    if (!std::isfinite(value) || value <= FirstDay - 1.0 || value >= LastDay + 1.0) {
+        return std::nullopt;
+    }
+    const double wholeDays = std::trunc(value);
+    DayAndTime split{static_cast<std::int64_t>(wholeDays),
+                     static_cast<std::int64_t>(std::llround(std::fabs(value - wholeDays) * MSecsPerDay))};
+    if (split.MilliSeconds >= MSecsPerDay) {
+        split.MilliSeconds = 0;
+        split.Day += value < 0 ? -1 : 1;
+    }
+    if (static_cast<double>(split.Day) < FirstDay || static_cast<double>(split.Day) > LastDay) {
+        return std::nullopt;
+    }
+    return split;
+}
+
 } // namespace
 
 bool TryEncodeDate(int year, int month, int day, TDateTime &result)
@@ -82,26 +106,27 @@ TDateTime DatePart(TDateTime value)
     return InRange(value) ? std::trunc(value) : 0.0;
 }
 
+bool IsDecodable(TDateTime value)
+{
+    return Split(value).has_value();
+}
+
 DateParts DecodeDate(TDateTime value)
 {
-    if (!InRange(value)) {
+    const std::optional<DayAndTime> split = Split(value);
+    if (!split) {
         return DateParts{};
     }
-    // The whole-day part counts toward the origin; the time of day is its own field.
-    return CivilFromDays(static_cast<std::int64_t>(std::trunc(value)) + OriginDays);
+    return CivilFromDays(split->Day + OriginDays);
 }
 
 TimeParts DecodeTime(TDateTime value)
 {
-    if (!InRange(value)) {
+    const std::optional<DayAndTime> split = Split(value);
+    if (!split) {
         return TimeParts{};
     }
-    // The time of day is the magnitude of the fraction, to the nearest millisecond;
-    // a fraction that rounds up to a whole day is midnight.
-    auto ms = static_cast<std::int64_t>(std::llround(std::fabs(value - std::trunc(value)) * MSecsPerDay));
-    if (ms >= MSecsPerDay) {
-        ms = 0;
-    }
+    std::int64_t ms = split->MilliSeconds;
     TimeParts parts;
     parts.MilliSecond = static_cast<int>(ms % 1000);
     ms /= 1000;

@@ -26,8 +26,15 @@ struct TimeParts {
 bool TryEncodeDate(int year, int month, int day, TDateTime &result);
 bool TryEncodeTime(int hour, int minute, int second, int milliSecond, TDateTime &result);
 
-// Decomposition never fails: values that are not finite, or whose day lies outside
-// years 1..9999, decompose to the origin (30 December 1899, midnight).
+// Whether a value decomposes into a date in years 1..9999 and a time of day: it is finite,
+// and its day lies in those years once its time of day has been rounded to the millisecond.
+bool IsDecodable(TDateTime value);
+
+// Decomposition never fails: values that are not decodable decompose to the origin
+// (30 December 1899, midnight). The day counts toward the origin and the time of day is
+// the magnitude of the fraction, to the nearest millisecond; a time of day that rounds up
+// to a whole day is midnight of the next day away from the origin, so that date and time
+// always describe the same moment.
 DateParts DecodeDate(TDateTime value);
 TimeParts DecodeTime(TDateTime value);
 

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <bit>
+#include <cmath>
 #include <limits>
 
 using namespace korvelt;
@@ -55,6 +56,9 @@ private slots:
         QTest::newRow("us date four-digit year") << "en_US" << 40118.0 << "11/1/2009";
         QTest::newRow("nan shows nothing") << "en_GB" << std::numeric_limits<double>::quiet_NaN() << "";
         QTest::newRow("huge shows nothing") << "en_GB" << 1e300 << "";
+        QTest::newRow("a moment before midnight shows the next day")
+            << "en_GB" << std::nextafter(2.0, 0.0) << "01/01/1900 00:00:00";
+        QTest::newRow("rounding into year 10000 shows nothing") << "en_GB" << std::nextafter(2'958'466.0, 0.0) << "";
     }
     void TextsOfValues()
     {

@@ -111,6 +111,46 @@ private slots:
         QCOMPARE(DatePart(value), 0.0);
     }
 
+    // Date and time describe one moment: a time of day that rounds up to a whole day is
+    // midnight of the next day, not midnight of the day it started on.
+    void TimeThatRoundsUpToAWholeDayMovesTheDate_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("decodable");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("milliSecond");
+        QTest::newRow("just before 1 Jan 1900") << std::nextafter(2.0, 0.0) << true << 1900 << 1 << 1 << 0 << 0;
+        QTest::newRow("just before 31 Dec 1899") << std::nextafter(1.0, 0.0) << true << 1899 << 12 << 31 << 0 << 0;
+        QTest::newRow("just before 28 Dec 1899") << std::nextafter(-2.0, 0.0) << true << 1899 << 12 << 28 << 0 << 0;
+        QTest::newRow("half a ms early rounds up") << 40118.0 - 0.4 / 86'400'000 << true << 2009 << 11 << 1 << 0 << 0;
+        QTest::newRow("a ms early stays") << 40118.0 - 1.0 / 86'400'000 << true << 2009 << 10 << 31 << 23 << 999;
+        QTest::newRow("1 Jan 0001, 06:00") << -693'593.25 << true << 1 << 1 << 1 << 6 << 0;
+        QTest::newRow("rounds into year 10000") << std::nextafter(2'958'466.0, 0.0) << false << 1899 << 12 << 30 << 0
+                                                << 0;
+        QTest::newRow("last ms of 9999") << 2'958'466.0 - 1.0 / 86'400'000 << true << 9999 << 12 << 31 << 23 << 999;
+    }
+    void TimeThatRoundsUpToAWholeDayMovesTheDate()
+    {
+        QFETCH(double, value);
+        QFETCH(bool, decodable);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(int, hour);
+        QFETCH(int, milliSecond);
+        QCOMPARE(IsDecodable(value), decodable);
+        const DateParts d = DecodeDate(value);
+        const TimeParts t = DecodeTime(value);
+        QCOMPARE(d.Year, year);
+        QCOMPARE(d.Month, month);
+        QCOMPARE(d.Day, day);
+        QCOMPARE(t.Hour, hour);
+        QCOMPARE(t.MilliSecond, milliSecond);
+    }
+
     void NegativeValuesCountTimeAwayFromOrigin()
     {
         // -1.25 is 29 December 1899, 06:00.
