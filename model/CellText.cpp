@@ -105,7 +105,9 @@ std::optional<TDateTime> CellTextCodec::ParseDate(const QString &text) const
 {
     const QDate date = locale_.toDate(text, dateFormat_);
     TDateTime value = 0;
-    if (date.isValid() && TryEncodeDate(date.year(), date.month(), date.day(), value)) {
+    // A cell shows every value below 1 as a time of day alone, so a date before 30 December
+    // 1899 (a negative value) could never be shown again: such a date is no cell value.
+    if (date.isValid() && TryEncodeDate(date.year(), date.month(), date.day(), value) && value >= 0) {
         return value;
     }
     return std::nullopt;
@@ -130,8 +132,7 @@ std::optional<TDateTime> CellTextCodec::CellTextToTime(const QString &rawText) c
             continue;
         }
         if (const auto time = ParseTime(text.mid(i + 1).trimmed())) {
-            // Before the origin the time of day counts away from it, as DecodeTime reads it.
-            return *date < 0 ? *date - *time : *date + *time;
+            return *date + *time;
         }
     }
     return std::nullopt;

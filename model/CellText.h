@@ -14,7 +14,8 @@ namespace korvelt {
 // locale's long time format (without a time-zone name), a whole day in its short date
 // format (with a four-digit year, so that the text reads back as the same day), anything
 // else as date and time. Parsing accepts what the formatter writes, a time without seconds,
-// and a 24-hour time in a 12-hour locale.
+// and a 24-hour time in a 12-hour locale; it refuses dates before 30 December 1899, whose
+// values (below 0) a cell would show as a time of day alone.
 class CellTextCodec {
 public:
     explicit CellTextCodec(const QLocale &locale);

@@ -79,6 +79,8 @@ private slots:
         QTest::newRow("spaces around") << "de_DE" << "  06:00:00 " << 0.25;
         QTest::newRow("date alone") << "en_GB" << "01/11/2009" << 40118.0;
         QTest::newRow("date keeps its time") << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
+        QTest::newRow("first day of the count") << "en_GB" << "30/12/1899" << 0.0;
+        QTest::newRow("first day with a time") << "en_US" << "12/30/1899 6:00:00 AM" << 0.25;
     }
     void ValuesOfTexts()
     {
@@ -106,6 +108,22 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_GB"))).CellTextToTime(text).has_value());
         QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_US"))).CellTextToTime(text).has_value());
+    }
+
+    // Their values would be negative, and a cell shows a value below 1 as a time alone.
+    void DatesBeforeTheDayCountAreNoTimes_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("day before") << "en_GB" << "29/12/1899";
+        QTest::newRow("day before with a time") << "en_US" << "12/29/1899 6:00:00 AM";
+        QTest::newRow("first year") << "de_DE" << "01.01.0001";
+    }
+    void DatesBeforeTheDayCountAreNoTimes()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QVERIFY(!CellTextCodec(QLocale(locale)).CellTextToTime(text).has_value());
     }
 
     // A grid stores a cell by this rule: a text that is still the text of the value keeps
