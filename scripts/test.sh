@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs the whole test suite headless: once in a normal
-# build and once built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# build and once built with AddressSanitizer and UndefinedBehaviorSanitizer; the threaded tests
+# once more under ThreadSanitizer; then builds the fuzz targets with clang and runs each for a
+# fixed number of inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -39,6 +41,8 @@ run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1" \
     run_configuration tsan "-L threaded" "test_port1comms test_devicelink test_simulator test_faultsoak" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON
+# The fuzz targets, each run for a fixed number of inputs (scripts/fuzz.sh runs them longer).
+run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "Program: $top/build/release/app/korvelt-time-control"
 echo "Logs:    $top/build/logs/ and build/<configuration>/Testing/Temporary/LastTest.log"
