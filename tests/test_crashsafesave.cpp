@@ -1,0 +1,119 @@
+#include "DataFile.h"
+#include "SaveLoopModels.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+#include <unistd.h>
+
+using namespace korvelt;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadBytes(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes Image(int which)
+{
+    const DataFileImage image = EncodeDataFile(SaveLoopModel(which));
+    return {image.begin(), image.end()};
+}
+
+// Every file in the folder but the target, with its contents.
+std::map<std::string, Bytes> OtherFiles(const fs::path &folder, const fs::path &target)
+{
+    std::map<std::string, Bytes> files;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder)) {
+        if (entry.path() != target) {
+            files.emplace(entry.path().filename().string(), ReadBytes(entry.path()));
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+// A process that saves over a file is killed with SIGKILL at random moments. Each time the
+// file must be one of the two complete images, never a part or a mix, and whatever a killed
+// save left behind must stay beside the file and never take its place.
+class TestCrashSafeSave : public QObject {
+    Q_OBJECT
+
+private slots:
+    void KilledSavesLeaveAWholeFile()
+    {
+        constexpr int Kills = 200;
+        constexpr quint32 Seed = 20'261'206;
+        constexpr int LongestDelayUs = 4000;
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const fs::path folder = dir.path().toStdString();
+        const fs::path target = folder / "schedule.dat";
+        const Bytes first = Image(0);
+        const Bytes second = Image(1);
+        QVERIFY(first != second);
+        QVERIFY(SaveDataFile(target, SaveLoopModel(0)));
+
+        QRandomGenerator random(Seed);
+        std::map<std::string, Bytes> leftovers;
+        int firstSeen = 0;
+        for (int round = 0; round < Kills; ++round) {
+            QProcess saver;
+            saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            saver.start(QStringLiteral(KORVELT_SAVE_LOOP), {QString::fromStdString(target.string())});
+            QVERIFY2(saver.waitForStarted(-1), qPrintable(saver.errorString()));
+            // Once it has saved for the first time, the file is being replaced all the time.
+            QVERIFY2(saver.waitForReadyRead(-1), "the save loop ended before its first save");
+            ::usleep(random.bounded(LongestDelayUs + 1));
+            QCOMPARE(::kill(static_cast<pid_t>(saver.processId()), SIGKILL), 0);
+            QVERIFY(saver.waitForFinished(-1));
+            QVERIFY2(saver.exitStatus() == QProcess::CrashExit, "the save loop ended by itself: a save failed");
+
+            const Bytes onDisk = ReadBytes(target);
+            QVERIFY2(onDisk == first || onDisk == second,
+                     qPrintable(QStringLiteral("kill %1 (seed %2): the file holds %3 bytes of neither image")
+                                    .arg(round)
+                                    .arg(Seed)
+                                    .arg(onDisk.size())));
+            firstSeen += onDisk == first ? 1 : 0;
+
+            // Files that killed saves left behind stay as they were.
+            const std::map<std::string, Bytes> others = OtherFiles(folder, target);
+            for (const auto &[name, contents] : leftovers) {
+                const auto now = others.find(name);
+                QVERIFY2(now != others.end() && now->second == contents,
+                         qPrintable(QStringLiteral("leftover %1 was touched").arg(QString::fromStdString(name))));
+            }
+            leftovers = others;
+        }
+        qInfo("%d kills: %d left the defaults, %d the other image; %zu left a temporary file", Kills, firstSeen,
+              Kills - firstSeen, leftovers.size());
+
+        // A save after all those kills still replaces the file and leaves the leftovers alone.
+        QVERIFY(SaveDataFile(target, SaveLoopModel(1)));
+        QVERIFY(ReadBytes(target) == second);
+        QVERIFY(OtherFiles(folder, target) == leftovers);
+        QCOMPARE(LoadDataFile(target).Outcome, DataFileOutcome::Loaded);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrashSafeSave)
+#include "test_crashsafesave.moc"
