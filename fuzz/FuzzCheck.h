@@ -24,10 +24,11 @@ inline std::string FuzzShow(double value)
     return text.data();
 }
 
-inline void FuzzRequire(bool holds, const std::string &what)
+// `describe` says what broke; it runs only when the property does not hold.
+template <typename Describe> void FuzzRequire(bool holds, Describe &&describe)
 {
     if (!holds) {
-        FuzzFail(what);
+        FuzzFail(std::string(describe()));
     }
 }
 

@@ -35,12 +35,14 @@ void CheckReadsBack(const CellTextCodec &codec, const QString &text)
     }
     const QString shown = codec.TimeToCellText(*value);
     const auto again = codec.CellTextToTime(shown);
-    const std::string where = codec.Locale().name().toStdString() + ": '" + text.toStdString() + "' -> " +
-                              FuzzShow(*value) + " -> '" + shown.toStdString() + "'";
-    FuzzRequire(!shown.isEmpty(), where + " shows nothing");
-    FuzzRequire(again.has_value(), where + " does not read back");
+    const auto where = [&] {
+        return codec.Locale().name().toStdString() + ": '" + text.toStdString() + "' -> " + FuzzShow(*value) + " -> '" +
+               shown.toStdString() + "'";
+    };
+    FuzzRequire(!shown.isEmpty(), [&] { return where() + " shows nothing"; });
+    FuzzRequire(again.has_value(), [&] { return where() + " does not read back"; });
     FuzzRequire(std::bit_cast<std::uint64_t>(*again) == std::bit_cast<std::uint64_t>(*value),
-                where + " reads back as " + FuzzShow(*again));
+                [&] { return where() + " reads back as " + FuzzShow(*again); });
 }
 
 } // namespace

@@ -45,8 +45,9 @@ bool ShouldLoad(std::span<const std::uint8_t> file)
             return false;
         }
     }
-    const auto version = static_cast<std::int32_t>(static_cast<std::uint32_t>(file[0]) | (std::uint32_t{file[1]} << 8U) |
-                                                    (std::uint32_t{file[2]} << 16U) | (std::uint32_t{file[3]} << 24U));
+    const auto version =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(file[0]) | (std::uint32_t{file[1]} << 8U) |
+                                  (std::uint32_t{file[2]} << 16U) | (std::uint32_t{file[3]} << 24U));
     return file[ReservedAt - 1] == 0 && version <= DataFileVersion;
 }
 
@@ -86,26 +87,28 @@ void CheckShownValue(const CellTextCodec &codec, TDateTime value, const QString 
         return; // not a date-time value: the cell is empty and the store keeps the value
     }
     const auto back = codec.CellTextToTime(text);
-    const std::string where =
-        codec.Locale().name().toStdString() + ": " + FuzzShow(value) + " shown as '" + text.toStdString() + "'";
-    FuzzRequire(back.has_value(), where + " does not read back");
+    const auto where = [&] {
+        return codec.Locale().name().toStdString() + ": " + FuzzShow(value) + " shown as '" + text.toStdString() + "'";
+    };
+    FuzzRequire(back.has_value(), [&] { return where() + " does not read back"; });
     if (value < 1.0) {
         const TimeParts shown = DecodeTime(value);
         const TimeParts read = DecodeTime(*back);
         FuzzRequire(*back >= 0.0 && *back < 1.0 && read.Hour == shown.Hour && read.Minute == shown.Minute &&
                         read.Second == shown.Second,
-                    where + " reads back as " + FuzzShow(*back));
+                    [&] { return where() + " reads back as " + FuzzShow(*back); });
         return;
     }
     // A millisecond is well above the rounding of a double up to year 9999.
     const double belowMs = (value - *back) * static_cast<double>(MSecsPerDay);
-    FuzzRequire(belowMs > -1.0 && belowMs < 1001.0, where + " reads back as " + FuzzShow(*back));
+    FuzzRequire(belowMs > -1.0 && belowMs < 1001.0, [&] { return where() + " reads back as " + FuzzShow(*back); });
 }
 
 class Shower {
 public:
     Shower()
-        : english_(QLocale(QLocale::English, QLocale::UnitedStates)), german_(QLocale(QLocale::German, QLocale::Germany))
+        : english_(QLocale(QLocale::English, QLocale::UnitedStates)),
+          german_(QLocale(QLocale::German, QLocale::Germany))
     {
     }
 
@@ -157,7 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::span<const std::uint8_t> file(data, size);
     DataFileResult result = DecodeDataFile(file);
-    FuzzRequire((result.Outcome == DataFileOutcome::Loaded) == ShouldLoad(file), "the load checks decided otherwise");
+    FuzzRequire((result.Outcome == DataFileOutcome::Loaded) == ShouldLoad(file),
+                [] { return "the load checks decided otherwise"; });
     if (result.Outcome != DataFileOutcome::Loaded) {
         return 0;
     }
@@ -173,7 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const DataFileImage written = EncodeDataFile(result.Model);
     const DataFileImage expected = ExpectedImage(file);
     const auto [w, e] = std::ranges::mismatch(written, expected);
-    FuzzRequire(w == written.end(),
-                "written back differently from byte " + std::to_string(std::distance(written.begin(), w)));
+    FuzzRequire(w == written.end(), [&, w = w] {
+        return "written back differently from byte " + std::to_string(std::distance(written.begin(), w));
+    });
     return 0;
 }
