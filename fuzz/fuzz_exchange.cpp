@@ -384,14 +384,12 @@ private:
                 const SlotBlock at = SlotBlockAt(block);
                 const OutputSlots &slots = (at.Special ? model.SpecialTimes : model.NormalTimes).at(at.Output);
                 for (int i = 0; i < SlotsPerHalf; ++i) {
+                    const int slot = at.FirstSlot + h * SlotsPerHalf + i;
                     std::array<std::uint8_t, PackedSlotSize> packed{};
-                    EncodeSlot(slots.at(static_cast<std::size_t>(at.FirstSlot + h * SlotsPerHalf + i)), packed);
-                    FuzzRequire(std::ranges::equal(
-                                    data.subspan(SlotFieldSize * static_cast<std::size_t>(i), PackedSlotSize), packed),
-                                [&] {
-                                    return where() + " does not carry slot " +
-                                           std::to_string(at.FirstSlot + h * SlotsPerHalf + i);
-                                });
+                    EncodeSlot(slots.at(static_cast<std::size_t>(slot)), packed);
+                    const std::size_t field = SlotFieldSize * static_cast<std::size_t>(i);
+                    FuzzRequire(std::ranges::equal(data.subspan(field, PackedSlotSize), packed),
+                                [&] { return where() + " does not carry slot " + std::to_string(slot); });
                 }
             }
         }
