@@ -138,6 +138,26 @@ void DeviceExchange::ShowDeviceClock(const Report &reply)
     host_.ShowDeviceClock(reading.Date, reading.Time);
 }
 
+bool DeviceExchange::NextSlotBlock()
+{
+    if (slotBase_ < SlotsPerBlock) {
+        slotBase_ = SlotsPerBlock;
+    } else if (++outputIndex_ < OutputCount) {
+        slotBase_ = 0;
+    } else {
+        return false; // OutputIndex is now 16
+    }
+    ++blockNumber_;
+    return true;
+}
+
+void DeviceExchange::StartSpecialTimes()
+{
+    ++blockNumber_;
+    outputIndex_ = 0;
+    slotBase_ = 0;
+}
+
 void DeviceExchange::ReportReceived(const Report &reply)
 {
     switch (state_) {
@@ -176,19 +196,12 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     case ProtocolState::WriteNormalSecondHalf: {
         WriteSlotsSecondHalf(host_.Model().NormalTimes);
-        ++blockNumber_;
-        ProtocolState next = ProtocolState::WriteNormalFirstHalf;
-        if (slotBase_ < SlotsPerBlock) {
-            slotBase_ = SlotsPerBlock;
+        if (NextSlotBlock()) {
+            Send(ProtocolState::WriteNormalFirstHalf);
         } else {
-            ++outputIndex_;
-            slotBase_ = 0;
-            if (outputIndex_ >= OutputCount) {
-                outputIndex_ = 0;
-                next = ProtocolState::WriteSpecialFirstHalf;
-            }
+            StartSpecialTimes();
+            Send(ProtocolState::WriteSpecialFirstHalf);
         }
-        Send(next);
         return;
     }
     case ProtocolState::WriteSpecialFirstHalf:
@@ -196,17 +209,8 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     case ProtocolState::WriteSpecialSecondHalf: {
         WriteSlotsSecondHalf(host_.Model().SpecialTimes);
-        ProtocolState next = ProtocolState::WriteSpecialFirstHalf;
-        if (slotBase_ < SlotsPerBlock) {
-            ++blockNumber_;
-            slotBase_ = SlotsPerBlock;
-        } else if (++outputIndex_ < OutputCount) {
-            ++blockNumber_;
-            slotBase_ = 0;
-        } else {
-            next = ProtocolState::WriteEnd; // block 64 was the last
-        }
-        Send(next);
+        // After block 64 the download ends.
+        Send(NextSlotBlock() ? ProtocolState::WriteSpecialFirstHalf : ProtocolState::WriteEnd);
         return;
     }
     case ProtocolState::WriteEnd:
@@ -278,19 +282,12 @@ void DeviceExchange::ReportReceived(const Report &reply)
         if (!ReadSlots(reply, readModel_.NormalTimes, slotBase_ + SlotsPerHalf)) {
             return;
         }
-        ++blockNumber_;
-        ProtocolState next = ProtocolState::ReadNormalFirstHalf;
-        if (slotBase_ < SlotsPerBlock) {
-            slotBase_ = SlotsPerBlock;
+        if (NextSlotBlock()) {
+            ReadNextBlock(ProtocolState::ReadNormalFirstHalf);
         } else {
-            ++outputIndex_;
-            slotBase_ = 0;
-            if (outputIndex_ >= OutputCount) {
-                outputIndex_ = 0;
-                next = ProtocolState::ReadSpecialFirstHalf;
-            }
+            StartSpecialTimes();
+            ReadNextBlock(ProtocolState::ReadSpecialFirstHalf);
         }
-        ReadNextBlock(next);
         return;
     }
     case ProtocolState::ReadSpecialFirstHalf:
@@ -303,17 +300,11 @@ void DeviceExchange::ReportReceived(const Report &reply)
         if (!ReadSlots(reply, readModel_.SpecialTimes, slotBase_ + SlotsPerHalf)) {
             return;
         }
-        if (slotBase_ < SlotsPerBlock) {
-            ++blockNumber_;
-            slotBase_ = SlotsPerBlock;
-        } else if (++outputIndex_ < OutputCount) {
-            ++blockNumber_;
-            slotBase_ = 0;
+        if (NextSlotBlock()) {
+            ReadNextBlock(ProtocolState::ReadSpecialFirstHalf);
         } else {
             ReadFinished();
-            return;
         }
-        ReadNextBlock(ProtocolState::ReadSpecialFirstHalf);
         return;
     }
     // Any other value does nothing.

@@ -50,6 +50,11 @@ private:
     bool ReadSlots(const Report &reply, SlotTable &table, int firstSlot);
     void ReadNextBlock(ProtocolState next);
     void ReadFinished();
+    // Moves the counters to the next block of slots: the second eight slots of the output, or
+    // the next output. False, with the block number left, when the table's last output is done.
+    bool NextSlotBlock();
+    // The block after the last normal one: SpecialTimes from output 0.
+    void StartSpecialTimes();
     void InvalidData(int block);
 
     void BuildClockReport();
