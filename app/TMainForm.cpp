@@ -5,6 +5,7 @@
 #include "HelpViewerFactory.h"
 #include "HidapiBackend.h"
 #include "MainFormExchangeHost.h"
+#include "QtDateTime.h"
 #include "QtUserDialogs.h"
 
 #include <QCloseEvent>
@@ -37,19 +38,6 @@ const QString Off = QStringLiteral("Off");
 // The device keeps years as an offset from 2000 in one byte.
 const QDate FirstDeviceDate(2000, 1, 1);
 const QDate LastDeviceDate(2255, 12, 31);
-
-QDate ToQDate(TDateTime value)
-{
-    const DateParts d = DecodeDate(value);
-    return {d.Year, d.Month, d.Day};
-}
-
-TDateTime FromQDate(const QDate &date)
-{
-    TDateTime value = 0;
-    TryEncodeDate(date.year(), date.month(), date.day(), value);
-    return value;
-}
 
 std::filesystem::path FilePath(const QString &name)
 {

@@ -3,6 +3,7 @@
 #include "ClockText.h"
 #include "DeviceClock.h"
 #include "MainFormExchangeHost.h"
+#include "QtDateTime.h"
 #include "TMainForm.h"
 
 namespace korvelt {
@@ -12,15 +13,6 @@ namespace {
 QString FromDevice(const std::string &text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-TDateTime DateTimeValue(const QDate &date, const QTime &time)
-{
-    TDateTime day = 0;
-    TDateTime timeOfDay = 0;
-    TryEncodeDate(date.year(), date.month(), date.day(), day);
-    TryEncodeTime(time.hour(), time.minute(), time.second(), time.msec(), timeOfDay);
-    return day + timeOfDay;
 }
 
 // What a user can do when a KORVELT is present but cannot be opened.
@@ -128,10 +120,10 @@ TDateTime MainFormExchangeHost::ClockValueToSet()
 {
     if (form_.UsePCTimeCheckBox.isChecked()) {
         const QDateTime now = form_.CurrentDateTime();
-        return DateTimeValue(now.date(), now.time());
+        return FromQDate(now.date()) + FromQTime(now.time());
     }
-    return ClockValueFromPickers(DateTimeValue(form_.SetDateDateTimePicker.date(), QTime(0, 0)),
-                                 DateTimeValue(QDate(1899, 12, 30), form_.SetTimeDateTimePicker.time()));
+    return ClockValueFromPickers(FromQDate(form_.SetDateDateTimePicker.date()),
+                                 FromQTime(form_.SetTimeDateTimePicker.time()));
 }
 
 void MainFormExchangeHost::ReadComplete(const ScheduleModel &read)

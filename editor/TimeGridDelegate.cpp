@@ -1,6 +1,7 @@
 #include "TimeGridDelegate.h"
 
 #include "CellText.h"
+#include "QtDateTime.h"
 #include "TimeGrid.h"
 
 #include <QComboBox>
@@ -42,9 +43,7 @@ void TimeGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *timeEdit = qobject_cast<QTimeEdit *>(editor)) {
-        const auto value = CellTextToTime(text);
-        const TimeParts t = DecodeTime(value.value_or(0.0));
-        timeEdit->setTime(QTime(t.Hour, t.Minute, t.Second));
+        timeEdit->setTime(ToQTime(CellTextToTime(text).value_or(0.0)));
         // The hours are selected, so that the new time can be typed at once.
         timeEdit->setSelectedSection(QDateTimeEdit::HourSection);
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
@@ -55,10 +54,7 @@ void TimeGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 void TimeGridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     if (auto *timeEdit = qobject_cast<QTimeEdit *>(editor)) {
-        TDateTime value = 0;
-        const QTime time = timeEdit->time();
-        TryEncodeTime(time.hour(), time.minute(), time.second(), 0, value);
-        model->setData(index, TimeToCellText(value), Qt::EditRole);
+        model->setData(index, TimeToCellText(FromQTime(timeEdit->time())), Qt::EditRole);
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         if (combo->currentIndex() >= 0) {
             model->setData(index, combo->currentText(), Qt::EditRole);

@@ -1,5 +1,7 @@
 #include "CellText.h"
 
+#include "QtDateTime.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QTime>
@@ -77,17 +79,23 @@ QString CellTextCodec::TimeToCellText(TDateTime value) const
     if (!IsDecodable(value)) {
         return {};
     }
-    const TimeParts t = DecodeTime(value);
-    QString timeText = locale_.toString(QTime(t.Hour, t.Minute, t.Second), timeFormat_);
     if (value < 1.0) {
-        return timeText;
+        return TimeText(value);
     }
-    const DateParts d = DecodeDate(value);
-    QString dateText = locale_.toString(QDate(d.Year, d.Month, d.Day), dateFormat_);
     if (value == std::trunc(value)) {
-        return dateText;
+        return DateText(value);
     }
-    return dateText + QLatin1Char(' ') + timeText;
+    return DateText(value) + QLatin1Char(' ') + TimeText(value);
+}
+
+QString CellTextCodec::TimeText(TDateTime value) const
+{
+    return locale_.toString(ToQTime(value), timeFormat_);
+}
+
+QString CellTextCodec::DateText(TDateTime value) const
+{
+    return locale_.toString(ToQDate(value), dateFormat_);
 }
 
 std::optional<TDateTime> CellTextCodec::ParseTime(const QString &text) const
@@ -95,7 +103,7 @@ std::optional<TDateTime> CellTextCodec::ParseTime(const QString &text) const
     for (const QString &format : timeParseFormats_) {
         const QTime time = locale_.toTime(text, format);
         if (time.isValid()) {
-            return static_cast<double>(time.msecsSinceStartOfDay()) / static_cast<double>(MSecsPerDay);
+            return FromQTime(time);
         }
     }
     return std::nullopt;

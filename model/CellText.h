@@ -21,6 +21,9 @@ public:
     explicit CellTextCodec(const QLocale &locale);
 
     [[nodiscard]] QString TimeToCellText(TDateTime value) const;
+    // The time of day alone, and the date alone, in the cell formats.
+    [[nodiscard]] QString TimeText(TDateTime value) const;
+    [[nodiscard]] QString DateText(TDateTime value) const;
     [[nodiscard]] std::optional<TDateTime> CellTextToTime(const QString &text) const;
 
     [[nodiscard]] const QLocale &Locale() const { return locale_; }
