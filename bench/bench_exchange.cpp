@@ -87,6 +87,18 @@ double MedianMicrosecondsPerRoundTrip(int roundTrips, const std::function<void()
     return perRoundTrip[Runs / 2];
 }
 
+// Median microseconds per round trip of whole exchanges that `start` begins and the host
+// pumps to their end.
+template <typename Host>
+double Measure(Host &host, DeviceExchange &exchange, int roundTrips, void (DeviceExchange::*start)())
+{
+    return MedianMicrosecondsPerRoundTrip(roundTrips, [&] {
+        (exchange.*start)();
+        host.Pump(exchange);
+        RequireIdle(exchange);
+    });
+}
+
 void PrintFigure(const char *what, int roundTrips, double microseconds)
 {
     std::cout << std::left << std::setw(32) << what << std::right << std::setw(5) << roundTrips << " round trips"
@@ -105,16 +117,9 @@ int main()
         host.SetRecording(false);
         host.Schedule() = SampleModel();
         DeviceExchange exchange(host);
-        const auto run = [&](void (DeviceExchange::*start)()) {
-            return [&, start] {
-                (exchange.*start)();
-                host.Pump(exchange);
-                RequireIdle(exchange);
-            };
-        };
-        PrintFigure("download, direct", 133, MedianMicrosecondsPerRoundTrip(133, run(&DeviceExchange::StartDownload)));
-        PrintFigure("read, direct", 131, MedianMicrosecondsPerRoundTrip(131, run(&DeviceExchange::StartRead)));
-        PrintFigure("read clock, direct", 2, MedianMicrosecondsPerRoundTrip(2, run(&DeviceExchange::StartReadClock)));
+        PrintFigure("download, direct", 133, Measure(host, exchange, 133, &DeviceExchange::StartDownload));
+        PrintFigure("read, direct", 131, Measure(host, exchange, 131, &DeviceExchange::StartRead));
+        PrintFigure("read clock, direct", 2, Measure(host, exchange, 2, &DeviceExchange::StartReadClock));
     }
     {
         SimulatedHidBackend backend;
@@ -128,16 +133,9 @@ int main()
         }
         HandleHost host(*writer.Device, *reader.Device);
         DeviceExchange exchange(host);
-        const auto run = [&](void (DeviceExchange::*start)()) {
-            return [&, start] {
-                (exchange.*start)();
-                host.Pump(exchange);
-                RequireIdle(exchange);
-            };
-        };
         PrintFigure("download, through HID handles", 133,
-               MedianMicrosecondsPerRoundTrip(133, run(&DeviceExchange::StartDownload)));
-        PrintFigure("read, through HID handles", 131, MedianMicrosecondsPerRoundTrip(131, run(&DeviceExchange::StartRead)));
+               Measure(host, exchange, 133, &DeviceExchange::StartDownload));
+        PrintFigure("read, through HID handles", 131, Measure(host, exchange, 131, &DeviceExchange::StartRead));
     }
     return 0;
 }
