@@ -24,6 +24,10 @@ namespace {
 enum class SoakCommand { Download, Read, SetClock, ReadClock };
 enum class Fault { FallSilent, Unplug, Garbage, WrongIdentity, ExtraReport, EraseMemory };
 
+// The simulator's fault for each of ours but the last, which is a state of the device.
+constexpr std::array<SimulatedFault, 5> SimulatedFaults{SimulatedFault::FallSilent, SimulatedFault::Unplug,
+                                                        SimulatedFault::Garbage, SimulatedFault::WrongIdentity,
+                                                        SimulatedFault::ExtraReport};
 constexpr std::array<const char *, 6> FaultNames{"silence", "unplug", "garbage", "wrong identity", "extra report",
                                                   "erased memory"};
 
@@ -164,26 +168,11 @@ private slots:
             const int messagesBefore = Messages(rig);
             const int informationsBefore = static_cast<int>(rig.f.dialogs->log.Informations.size());
             const int requestsBefore = rig.device->RequestCount();
-            switch (fault) {
-            case Fault::FallSilent:
-                rig.device->InjectFault(SimulatedFault::FallSilent, point);
-                break;
-            case Fault::Unplug:
-                rig.device->InjectFault(SimulatedFault::Unplug, point);
-                break;
-            case Fault::Garbage:
-                rig.device->InjectFault(SimulatedFault::Garbage, point);
-                break;
-            case Fault::WrongIdentity:
-                rig.device->InjectFault(SimulatedFault::WrongIdentity, point);
-                break;
-            case Fault::ExtraReport:
-                rig.device->InjectFault(SimulatedFault::ExtraReport, point);
-                break;
-            case Fault::EraseMemory:
+            if (fault == Fault::EraseMemory) {
                 rig.device->EraseMemory();
                 deviceKnown = false;
-                break;
+            } else {
+                rig.device->InjectFault(SimulatedFaults.at(static_cast<std::size_t>(fault)), point);
             }
             Click(rig, command);
             const bool settled = WaitUntil([&] {
