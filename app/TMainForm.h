@@ -25,7 +25,6 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <functional>
 #include <memory>
 
