@@ -200,6 +200,34 @@ bool TimeGrid::event(QEvent *event)
     return QTableWidget::event(event);
 }
 
+bool TimeGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const bool editing = QTableWidget::edit(index, trigger, event);
+    if (editing && state() == EditingState) {
+        openEditor_ = indexWidget(index);
+    }
+    return editing;
+}
+
+void TimeGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == openEditor_) {
+        openEditor_ = nullptr;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
+bool TimeGrid::CommitOpenEditor()
+{
+    QWidget *editor = openEditor_;
+    if (editor == nullptr) {
+        return true;
+    }
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
 void TimeGrid::updateGeometries()
 {
     QTableWidget::updateGeometries();

@@ -4,6 +4,7 @@
 #include "TimeGridDelegate.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
@@ -48,6 +49,12 @@ public:
     void AddComboString(const QString &text) { comboStrings_ << text; }
     [[nodiscard]] const QStringList &ComboStrings() const { return comboStrings_; }
 
+    // Commits the editor that is open in this grid, if any, as Enter would, and closes it.
+    // Returns false when the editor held a text that the cell refused, true otherwise.
+    bool CommitOpenEditor();
+    // The editor open in this grid; nullptr when no cell is being edited.
+    [[nodiscard]] QWidget *OpenEditorWidget() const { return openEditor_; }
+
 signals:
     // A mouse press, any button, anywhere on the grid, before the grid handles it; pos is in
     // the grid's own coordinates.
@@ -60,10 +67,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool event(QEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     QLabel corner_;
     QStringList comboStrings_;
+    QPointer<QWidget> openEditor_;
     TimeGridDelegate delegate_{*this};
 };
 

@@ -95,6 +95,19 @@ private slots:
         QCOMPARE(f.form->SpecialTimesAdvStringGrid.Cell(1, 2), QStringLiteral("00:00:00"));
     }
 
+    void CommitOpenEditorStoresWhatIsTyped()
+    {
+        MainFormFixture f;
+        TimeGrid &grid = f.form->TimesAdvStringGrid;
+        GridDriver driver(grid);
+        QVERIFY(driver.Type(2, 5, QStringLiteral("081500")) != nullptr);
+        QVERIFY(grid.CommitOpenEditor());
+        QCOMPARE(grid.Cell(2, 5), QStringLiteral("08:15:00"));
+        QVERIFY(grid.OpenEditorWidget() == nullptr);
+        QVERIFY(grid.CommitOpenEditor()); // nothing open: nothing happens
+        QCOMPARE(grid.Cell(2, 5), QStringLiteral("08:15:00"));
+    }
+
     void OneClickEditsNothing()
     {
         MainFormFixture f;

@@ -43,14 +43,23 @@ public:
     // the hours selected), then Enter.
     bool TypeTime(int col, int row, const QString &digits)
     {
-        auto *editor = qobject_cast<QTimeEdit *>(OpenEditor(col, row));
+        QWidget *editor = Type(col, row, digits);
         if (editor == nullptr) {
             return false;
         }
-        QTest::keyClicks(editor, digits);
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
         return true;
+    }
+
+    // Double-clicks a Start or End cell and types into its editor, leaving it open.
+    QWidget *Type(int col, int row, const QString &text)
+    {
+        auto *editor = qobject_cast<QTimeEdit *>(OpenEditor(col, row));
+        if (editor != nullptr) {
+            QTest::keyClicks(editor, text);
+        }
+        return editor;
     }
 
     // Double-clicks a day cell and picks an item from its list with the keyboard.
