@@ -40,9 +40,9 @@ ConstHalfBytes ReplyHalf(const Report &reply)
 void DeviceExchange::Start(ProtocolState state)
 {
     NewRequest(Command::Identify);
-    if (state == ProtocolState::ReadIdentify) {
-        readModel_ = host_.Model();
-    }
+    // A download sends the schedule as it is now, whatever the window does meanwhile; a read
+    // decodes into this copy and hands it over only when it is whole.
+    model_ = host_.Model();
     Send(state);
 }
 
@@ -116,7 +116,7 @@ void DeviceExchange::ReadNextBlock(ProtocolState next)
 void DeviceExchange::ReadFinished()
 {
     state_ = ProtocolState::Idle;
-    host_.ReadComplete(readModel_);
+    host_.ReadComplete(model_);
     host_.ShowInformation("Read Complete");
 }
 
@@ -176,14 +176,14 @@ void DeviceExchange::ReportReceived(const Report &reply)
     case ProtocolState::WriteSettings: {
         Report &request = NewBlockRequest(Command::WriteFirstHalf);
         std::fill(request.begin() + RequestDataOffset, request.end(), FillByte);
-        const BlockHalf half = SettingsHalf(host_.Model().DaylightSaving);
+        const BlockHalf half = SettingsHalf(model_.DaylightSaving);
         std::copy(half.begin(), half.end(), request.begin() + RequestDataOffset);
         Send(ProtocolState::WriteSpecialDates);
         return;
     }
     case ProtocolState::WriteSpecialDates: {
         Report &request = NewBlockRequest(Command::WriteSecondHalf);
-        const BlockHalf half = SpecialDatesHalf(host_.Model().SpecialDates);
+        const BlockHalf half = SpecialDatesHalf(model_.SpecialDates);
         std::copy(half.begin(), half.end(), request.begin() + RequestDataOffset);
         blockNumber_ = FirstNormalBlock;
         slotBase_ = 0;
@@ -192,10 +192,10 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     }
     case ProtocolState::WriteNormalFirstHalf:
-        WriteSlotsFirstHalf(host_.Model().NormalTimes, ProtocolState::WriteNormalSecondHalf);
+        WriteSlotsFirstHalf(model_.NormalTimes, ProtocolState::WriteNormalSecondHalf);
         return;
     case ProtocolState::WriteNormalSecondHalf: {
-        WriteSlotsSecondHalf(host_.Model().NormalTimes);
+        WriteSlotsSecondHalf(model_.NormalTimes);
         if (NextSlotBlock()) {
             Send(ProtocolState::WriteNormalFirstHalf);
         } else {
@@ -205,10 +205,10 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     }
     case ProtocolState::WriteSpecialFirstHalf:
-        WriteSlotsFirstHalf(host_.Model().SpecialTimes, ProtocolState::WriteSpecialSecondHalf);
+        WriteSlotsFirstHalf(model_.SpecialTimes, ProtocolState::WriteSpecialSecondHalf);
         return;
     case ProtocolState::WriteSpecialSecondHalf: {
-        WriteSlotsSecondHalf(host_.Model().SpecialTimes);
+        WriteSlotsSecondHalf(model_.SpecialTimes);
         // After block 64 the download ends.
         Send(NextSlotBlock() ? ProtocolState::WriteSpecialFirstHalf : ProtocolState::WriteEnd);
         return;
@@ -262,7 +262,7 @@ void DeviceExchange::ReportReceived(const Report &reply)
     case ProtocolState::ReadSpecialDates: {
         const ConstHalfBytes half = ReplyHalf(reply);
         std::copy(half.begin(), half.end(), blockZeroImage_.begin() + HalfSize);
-        if (!UnpackBlockZero(blockZeroImage_, readModel_.DaylightSaving, readModel_.SpecialDates)) {
+        if (!UnpackBlockZero(blockZeroImage_, model_.DaylightSaving, model_.SpecialDates)) {
             InvalidData(0);
             return;
         }
@@ -273,13 +273,13 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     }
     case ProtocolState::ReadNormalFirstHalf:
-        if (ReadSlots(reply, readModel_.NormalTimes, slotBase_)) {
+        if (ReadSlots(reply, model_.NormalTimes, slotBase_)) {
             NewBlockRequest(Command::ReadSecondHalf);
             Send(ProtocolState::ReadNormalSecondHalf);
         }
         return;
     case ProtocolState::ReadNormalSecondHalf: {
-        if (!ReadSlots(reply, readModel_.NormalTimes, slotBase_ + SlotsPerHalf)) {
+        if (!ReadSlots(reply, model_.NormalTimes, slotBase_ + SlotsPerHalf)) {
             return;
         }
         if (NextSlotBlock()) {
@@ -291,13 +291,13 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     }
     case ProtocolState::ReadSpecialFirstHalf:
-        if (ReadSlots(reply, readModel_.SpecialTimes, slotBase_)) {
+        if (ReadSlots(reply, model_.SpecialTimes, slotBase_)) {
             NewBlockRequest(Command::ReadSecondHalf);
             Send(ProtocolState::ReadSpecialSecondHalf);
         }
         return;
     case ProtocolState::ReadSpecialSecondHalf:
-        if (!ReadSlots(reply, readModel_.SpecialTimes, slotBase_ + SlotsPerHalf)) {
+        if (!ReadSlots(reply, model_.SpecialTimes, slotBase_ + SlotsPerHalf)) {
             return;
         }
         if (NextSlotBlock()) {

@@ -67,7 +67,9 @@ private:
     int outputIndex_ = 0;
     Report sendBuffer_{};
     BlockImage blockZeroImage_{};
-    ScheduleModel readModel_{}; // a read fills this copy; the host's model changes only when it is whole
+    // The schedule of the exchange under way, copied from the host when it started: what a
+    // download sends, and what a read fills before the host's model changes.
+    ScheduleModel model_{};
 };
 
 } // namespace korvelt

@@ -34,7 +34,8 @@ public:
     // The version text is passed on as the device's single-byte characters.
     virtual void LogIdentity(const std::string &versionLine, const std::string &serialLine) = 0;
 
-    // The schedule a download sends, read afresh for every request.
+    // The schedule, copied once when an exchange starts: a download sends that copy, so a
+    // load or an output switch during the download does not change what is sent.
     [[nodiscard]] virtual const ScheduleModel &Model() const = 0;
 
     // The value "Set Time" sends, asked when the identity reply arrives: the PC clock now, or

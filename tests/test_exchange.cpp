@@ -103,8 +103,17 @@ class TestExchange : public QObject {
 private slots:
     void DownloadThenReadGivesBackEveryField()
     {
+        // The download sends the schedule as it was when it started, though the host's
+        // schedule is replaced half-way.
         SimulatedKorvelt device;
-        Download(device, DistinctSchedule());
+        LoopbackHost writer(device);
+        writer.Schedule() = DistinctSchedule();
+        DeviceExchange download(writer);
+        download.StartDownload();
+        QCOMPARE(writer.Pump(download, 60), 60);
+        writer.Schedule() = ScheduleModel{};
+        writer.Pump(download);
+        QCOMPARE(writer.Events().back(), DownloadDone);
         LoopbackHost host(device);
         DeviceExchange read(host);
         read.StartRead();
