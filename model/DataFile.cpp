@@ -84,17 +84,31 @@ std::optional<std::size_t> ReadUpTo(int fd, std::span<std::uint8_t> buffer)
     return total;
 }
 
-// Saving through a symbolic link replaces the file it points to, not the link.
-fs::path ResolveTarget(const fs::path &path)
+// What a save may replace: nothing yet, or a regular file. Saving through a symbolic link
+// replaces the file it points to, not the link. A folder, a device, a pipe or a socket is
+// never replaced by a file, and neither is a link that leads nowhere (its target may be on
+// a drive that is not there) or in a circle.
+std::optional<fs::path> SaveTarget(const fs::path &path)
 {
     std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        fs::path resolved = fs::canonical(path, error);
-        if (!error) {
-            return resolved;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (status.type() == fs::file_type::not_found) {
+        return path;
+    }
+    if (error) {
+        return std::nullopt;
+    }
+    fs::path target = path;
+    if (fs::is_symlink(status)) {
+        target = fs::canonical(path, error);
+        if (error) {
+            return std::nullopt;
         }
     }
-    return path;
+    if (!fs::is_regular_file(fs::status(target, error))) {
+        return std::nullopt;
+    }
+    return target;
 }
 
 struct TempFile {
@@ -192,20 +206,23 @@ DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes)
 
 bool SaveDataFile(const fs::path &path, const ScheduleModel &model)
 {
-    const fs::path target = ResolveTarget(path);
-    fs::path folder = target.parent_path();
+    const std::optional<fs::path> target = SaveTarget(path);
+    if (!target) {
+        return false;
+    }
+    fs::path folder = target->parent_path();
     if (folder.empty()) {
         folder = ".";
     }
     // A file its owner made read-only is not replaced, as it would not be written over.
-    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) {
+    if (::access(target->c_str(), W_OK) != 0 && errno != ENOENT) {
         return false;
     }
     const std::optional<TempFile> temp = CreateTempFile(folder);
     if (!temp) {
         return false;
     }
-    if (!WriteAndReplace(*temp, target, EncodeDataFile(model))) {
+    if (!WriteAndReplace(*temp, *target, EncodeDataFile(model))) {
         ::unlink(temp->Path.c_str());
         return false;
     }

@@ -47,8 +47,10 @@ DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes);
 
 // Writes the file atomically: a temporary file in the same folder is written, flushed to
 // disk and renamed over the target (a symbolic link is followed; an existing file's
-// permissions are kept). On failure the temporary file is removed, the target is left as
-// it was, and the result is false.
+// permissions are kept). Only a regular file is replaced: when the target, after following
+// links, is anything else (a folder, a device, a pipe, a socket) or a link that leads
+// nowhere, nothing is written. On failure the temporary file is removed, the target is left
+// as it was, and the result is false.
 bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model);
 
 // Reads at most the first DataFileSize bytes and decodes them.

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <csignal>
 #include <fstream>
@@ -14,7 +15,10 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -121,15 +125,53 @@ void WriteBytes(const fs::path &path, const Bytes &bytes)
     out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Every file under `folder` with its contents, to see that nothing was touched and nothing
-// was left behind.
-std::map<std::string, Bytes> Contents(const fs::path &folder)
+struct Entry {
+    fs::file_type Kind;    // a link is a link here
+    fs::file_type LeadsTo; // and what it leads to here
+    Bytes Data;            // a regular file's contents
+    bool operator==(const Entry &) const = default;
+};
+
+// Everything under `folder`, to see that nothing was touched or replaced and nothing was left
+// behind. Only regular files are read.
+std::map<std::string, Entry> Contents(const fs::path &folder)
 {
-    std::map<std::string, Bytes> contents;
+    std::map<std::string, Entry> contents;
     for (const fs::directory_entry &entry : fs::recursive_directory_iterator(folder)) {
-        contents[entry.path().lexically_relative(folder).string()] = entry.is_regular_file() ? ReadBytes(entry.path()) : Bytes{};
+        contents[entry.path().lexically_relative(folder).string()] = {
+            entry.symlink_status().type(), entry.status().type(),
+            entry.is_regular_file() ? ReadBytes(entry.path()) : Bytes{}};
     }
     return contents;
+}
+
+// What a file name may stand for besides a file.
+constexpr std::array SpecialFiles = {"pipe",           "device",         "socket",         "link-to-pipe",
+                                     "link-to-device", "link-to-socket", "link-to-folder", "dangling-link"};
+
+// Makes the special files in `folder`, and the folder they link to, with a file in it. The
+// device node (a null device) needs root; the rest must be made.
+bool MakeSpecialFiles(const fs::path &folder)
+{
+    fs::create_directory(folder / "folder");
+    WriteBytes(folder / "folder" / "inside", Bytes(3, 7));
+    static_cast<void>(mknod((folder / "device").c_str(), S_IFCHR | 0666, makedev(1, 3)));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    (folder / "socket").string().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(socket);
+    for (const std::string name : {"pipe", "device", "socket", "folder"}) {
+        fs::create_symlink(name, folder / ("link-to-" + name));
+    }
+    fs::create_symlink("nowhere", folder / "dangling-link");
+    return mkfifo((folder / "pipe").c_str(), 0666) == 0 && bound;
+}
+
+bool DeviceRefused(const fs::path &folder, const QString &name)
+{
+    return name.contains(QLatin1String("device")) && !fs::is_character_file(folder / "device");
 }
 
 // Writes beyond `bytes` fail as on a full disk, for root too.
@@ -177,7 +219,7 @@ bool SaveAsOrdinaryUser(const fs::path &folder, const fs::path &path)
     return child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 0;
 }
 
-enum SaveFault { TargetIsFolder, MissingFolder, ReadOnlyFile, DiskFull };
+enum SaveFault { NoFault, ReadOnlyFile, DiskFull };
 
 } // namespace
 
@@ -288,38 +330,43 @@ private slots:
     void FailedSaveLeavesEverythingAlone_data()
     {
         QTest::addColumn<int>("fault");
-        QTest::newRow("target is a folder") << int(TargetIsFolder);
-        QTest::newRow("folder does not exist") << int(MissingFolder);
-        QTest::newRow("read-only file") << int(ReadOnlyFile);
-        QTest::newRow("disk full") << int(DiskFull);
+        QTest::addColumn<QString>("name");
+        QTest::newRow("folder does not exist") << int(NoFault) << "missing/new.dat";
+        QTest::newRow("read-only file") << int(ReadOnlyFile) << "keep.dat";
+        QTest::newRow("disk full") << int(DiskFull) << "keep.dat";
+        for (const char *name : SpecialFiles) {
+            QTest::newRow(name) << int(NoFault) << name;
+        }
+        QTest::newRow("folder") << int(NoFault) << "folder";
     }
     void FailedSaveLeavesEverythingAlone()
     {
         QFETCH(int, fault);
+        QFETCH(QString, name);
         QTemporaryDir dir;
         const fs::path folder = Folder(dir);
         WriteBytes(folder / "keep.dat", HandFile(PatternModel()));
-        fs::create_directory(folder / "folder.dat");
-        WriteBytes(folder / "folder.dat" / "inside", Bytes(3, 7));
-        const std::map<std::string, Bytes> before = Contents(folder);
+        QVERIFY(MakeSpecialFiles(folder));
+        if (DeviceRefused(folder, name)) {
+            QSKIP("this user may not make a device node");
+        }
+        const fs::path path = folder / name.toStdString();
+        const std::map<std::string, Entry> before = Contents(folder);
 
         bool saved = true;
         switch (fault) {
-        case TargetIsFolder:
-            saved = SaveDataFile(folder / "folder.dat", ScheduleModel{});
-            break;
-        case MissingFolder:
-            saved = SaveDataFile(folder / "missing" / "new.dat", ScheduleModel{});
-            break;
         case ReadOnlyFile:
-            QCOMPARE(chmod((folder / "keep.dat").c_str(), 0444), 0);
-            saved = SaveAsOrdinaryUser(folder, folder / "keep.dat");
+            QCOMPARE(chmod(path.c_str(), 0444), 0);
+            saved = SaveAsOrdinaryUser(folder, path);
             break;
-        default: {
+        case DiskFull: {
             const FileSizeLimit limit(4096);
             QVERIFY(limit.Active());
-            saved = SaveDataFile(folder / "keep.dat", ScheduleModel{});
+            saved = SaveDataFile(path, ScheduleModel{});
+            break;
         }
+        default:
+            saved = SaveDataFile(path, ScheduleModel{});
         }
         QVERIFY(!saved);
         QVERIFY(Contents(folder) == before);
