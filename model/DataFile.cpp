@@ -232,8 +232,16 @@ bool SaveDataFile(const fs::path &path, const ScheduleModel &model)
 
 DataFileResult LoadDataFile(const fs::path &path)
 {
-    const FileDescriptor file(OpenFile(path, O_RDONLY));
-    if (!file.IsOpen()) {
+    // Only a regular file is read. A device is not even opened, as opening one can act on it
+    // (a serial port raises its control lines). The open does not wait: a pipe swapped in
+    // after the first look would otherwise block until something writes to it, and the
+    // second look, at what was opened, refuses it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {DataFileOutcome::OpenError, {}};
+    }
+    const FileDescriptor file(OpenFile(path, O_RDONLY | O_NONBLOCK | O_NOCTTY));
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return {DataFileOutcome::OpenError, {}};
     }
     DataFileImage buffer{};

@@ -53,7 +53,8 @@ DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes);
 // as it was, and the result is false.
 bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model);
 
-// Reads at most the first DataFileSize bytes and decodes them.
+// Reads at most the first DataFileSize bytes and decodes them. Anything but a regular file
+// (after following links) is OpenError, and so is a pipe: the load never waits for a writer.
 DataFileResult LoadDataFile(const std::filesystem::path &path);
 
 // The error message shown for an outcome; empty for Loaded.
