@@ -123,7 +123,7 @@ double BareHandOver()
         }
     });
     const auto start = Clock::now();
-    reader.start(QThread::IdlePriority);
+    reader.Start();
     loop.exec();
     const auto elapsed = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
     reader.Stop();

@@ -62,7 +62,7 @@ bool DeviceLink::FindAndOpenDevice(std::string_view pattern)
         readHandle_ = std::move(read.Device);
         deviceOpen_ = true;
         reader_ = std::make_unique<Port1Comms>(*readHandle_, deviceOpen_, receiver_, reportReceived_);
-        reader_->start(QThread::IdlePriority);
+        reader_->Start();
         return true;
     }
     return false;

@@ -22,6 +22,11 @@ Port1Comms::~Port1Comms()
     Stop();
 }
 
+void Port1Comms::Start()
+{
+    start(QThread::NormalPriority);
+}
+
 void Port1Comms::Stop()
 {
     stopping_ = true;

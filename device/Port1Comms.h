@@ -32,6 +32,11 @@ public:
 
     static constexpr int ReadTimeoutMs = 50;
 
+    // Starts the thread at normal priority. It spends its life blocked in a read, so this
+    // costs nothing; at idle priority every report would wait for its turn behind anything
+    // else that keeps the processor busy, a millisecond and more each on a loaded machine.
+    void Start();
+
     // Asks the thread to end and waits for it, handling the main thread's events meanwhile
     // so that a hand-over under way can finish. Call on the receiver's thread.
     void Stop();

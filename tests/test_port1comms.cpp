@@ -7,6 +7,9 @@
 #include <mutex>
 #include <vector>
 
+#include <pthread.h>
+#include <sched.h>
+
 using namespace korvelt;
 
 namespace {
@@ -19,6 +22,8 @@ public:
     bool Write(const Report & /*report*/) override { return true; }
     ReadStatus Read(Report &report, int /*timeoutMs*/) override
     {
+        sched_param parameters{};
+        pthread_getschedparam(pthread_self(), &ReaderPolicy, &parameters);
         const int n = next_++;
         if (n % 7 == 3 && !timedOutAt_.contains(n)) {
             timedOutAt_.insert(n);
@@ -34,6 +39,8 @@ public:
         report.at(3) = static_cast<std::uint8_t>(n >> 8);
         return ReadStatus::Report;
     }
+
+    int ReaderPolicy = -1; // the scheduling policy the reads ran under
 
 private:
     int count_;
@@ -80,7 +87,7 @@ private slots:
             inside = false;
         });
         readerPointer = &reader;
-        reader.start();
+        reader.Start();
         QTRY_VERIFY_WITH_TIMEOUT(reader.isFinished(), 60000);
         QVERIFY(!reentered);
         QVERIFY(!wrongThread);
@@ -90,6 +97,8 @@ private slots:
         }
         // The failed read after the last report closed the link.
         QVERIFY(!deviceOpen);
+        // Not idle priority, which on a busy machine leaves each report waiting for its turn.
+        QCOMPARE(device.ReaderPolicy, SCHED_OTHER);
     }
 
     void StopEndsAReaderThatWaits()
@@ -99,7 +108,7 @@ private slots:
         QObject receiver;
         int handled = 0;
         Port1Comms reader(device, deviceOpen, receiver, [&] { ++handled; });
-        reader.start();
+        reader.Start();
         QVERIFY(reader.isRunning());
         reader.Stop();
         QVERIFY(reader.isFinished());
@@ -116,7 +125,7 @@ private slots:
         QObject receiver;
         int handled = 0;
         Port1Comms reader(device, deviceOpen, receiver, [&] { ++handled; });
-        reader.start();
+        reader.Start();
         QTRY_VERIFY(handled > 10);
         reader.Stop();
         QVERIFY(reader.isFinished());
