@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QDateTime>
 #include <QFont>
 #include <QResizeEvent>
@@ -38,6 +39,21 @@ const QString Off = QStringLiteral("Off");
 // The device keeps years as an offset from 2000 in one byte.
 const QDate FirstDeviceDate(2000, 1, 1);
 const QDate LastDeviceDate(2255, 12, 31);
+// A special-date picker that holds a date it cannot show (from a file or the device) shows
+// "(not set)": its date is then this day before the first it can show.
+const QDate NotSetDate = FirstDeviceDate.addDays(-1);
+const QString NotSetText = QStringLiteral("(not set)");
+
+// The month item a typed text names: an item in any letter case, or the usual spelling of
+// the second item's month; -1 when it names none.
+int MonthItemOfText(const QComboBox &box, const QString &text)
+{
+    const QString typed = text.trimmed();
+    if (typed.compare(QStringLiteral("February"), Qt::CaseInsensitive) == 0) {
+        return 1;
+    }
+    return box.findText(typed, Qt::MatchFixedString);
+}
 
 std::filesystem::path FilePath(const QString &name)
 {
@@ -135,6 +151,8 @@ void TMainForm::CreateControls()
         auto picker = std::make_unique<QDateEdit>(&GroupBox2);
         picker->setObjectName(QStringLiteral("SpecialDateDateTimePicker%1").arg(k + 1));
         SetUpDatePicker(*picker);
+        QDateEdit *raw = picker.get();
+        connect(raw, &QDateEdit::dateChanged, this, [this, raw] { SpecialDatePicked(*raw); });
         SpecialDateDateTimePickers.at(k) = std::move(picker);
     }
 
@@ -150,6 +168,13 @@ void TMainForm::CreateControls()
     LogMemo.setLineWrapMode(QPlainTextEdit::NoWrap);
     SetUpDatePicker(SetDateDateTimePicker);
     SetTimeDateTimePicker.setDisplayFormat(DefaultCellTextCodec().TimeFormat());
+    clockTimer_.setInterval(1000);
+    connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
+    connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
+    connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
+    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [box] { SettleMonthBox(*box); });
+    }
 
     // Object names as in the window design, for tools and tests.
     const std::initializer_list<std::pair<QObject *, const char *>> names{
@@ -287,15 +312,15 @@ void TMainForm::FormCreate()
     ShowSpecialTimes(0);
     ShowDaylightSaving();
     ShowSpecialDates();
-    const QDateTime now = now_();
-    SetDateDateTimePicker.setDate(now.date());
-    SetTimeDateTimePicker.setTime(now.time());
+    FollowPCClock();
     AdvanceComboBox.setCurrentIndex(2);
     RetardComboBox.setCurrentIndex(9);
     AdvPageControl1.setCurrentWidget(&TimesAdvTabSheet);
-    // "Use PC Time" starts cleared, so the clock is set from the two pickers, which are enabled.
-    UsePCTimeCheckBox.setChecked(false);
+    // "Use PC Time" starts checked, with both pickers disabled: "Set Time" sends the PC's
+    // clock unless the user clears it and chooses a moment.
+    UsePCTimeCheckBox.setChecked(true);
     UsePCTimeCheckBoxClick();
+    clockTimer_.start();
     InitHelp();
 }
 
@@ -417,11 +442,14 @@ void TMainForm::ShowSpecialTimes(int output)
 
 void TMainForm::StoreNormalTimes(int output)
 {
+    // An edit still open in the grid counts: it is committed as Enter would commit it.
+    TimesAdvStringGrid.CommitOpenEditor();
     StoreTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::StoreSpecialTimes(int output)
 {
+    SpecialTimesAdvStringGrid.CommitOpenEditor();
     StoreTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
@@ -436,12 +464,26 @@ void TMainForm::ShowMonth(QComboBox &box, std::int32_t month, QString &shownText
     shownText = box.currentText();
 }
 
-std::int32_t TMainForm::StoredMonth(const QComboBox &box, std::int32_t current, const QString &shownText)
+void TMainForm::SettleMonthBox(QComboBox &box)
 {
+    const int item = MonthItemOfText(box, box.currentText());
+    if (item >= 0) {
+        box.setCurrentIndex(item);
+    }
+    // The box's current item is the month it held last; what names no month gives way to it.
+    const QString held = box.currentIndex() >= 0 ? box.itemText(box.currentIndex()) : QString();
+    if (box.currentText() != held) {
+        box.setEditText(held);
+    }
+}
+
+std::int32_t TMainForm::StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText)
+{
+    SettleMonthBox(box);
     if (box.currentText() == shownText) {
         return current;
     }
-    return box.findText(box.currentText(), Qt::MatchFixedString);
+    return box.currentIndex();
 }
 
 void TMainForm::ShowDaylightSaving()
@@ -472,19 +514,41 @@ void TMainForm::StoreDaylightSaving()
     rule.RetardMonth = StoredMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
 }
 
+void TMainForm::ShowSpecialDate(QDateEdit &picker, TDateTime date)
+{
+    if (IsSendableDate(date)) {
+        picker.setMinimumDate(FirstDeviceDate);
+        picker.setSpecialValueText(QString());
+        picker.setDate(ToQDate(date));
+    } else {
+        picker.setMinimumDate(NotSetDate);
+        picker.setSpecialValueText(NotSetText);
+        picker.setDate(NotSetDate);
+    }
+}
+
+void TMainForm::SpecialDatePicked(QDateEdit &picker)
+{
+    // Once a real date is picked, "(not set)" can no longer be chosen.
+    if (picker.date() != NotSetDate && picker.minimumDate() == NotSetDate) {
+        picker.setSpecialValueText(QString());
+        picker.setMinimumDate(FirstDeviceDate);
+    }
+}
+
 void TMainForm::ShowSpecialDates()
 {
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
         QDateEdit &picker = *SpecialDateDateTimePickers.at(k);
-        picker.setDate(ToQDate(model_.SpecialDates.at(k)));
+        ShowSpecialDate(picker, model_.SpecialDates.at(k));
         shownSpecialDates_.at(k) = picker.date();
     }
 }
 
 void TMainForm::StoreSpecialDates()
 {
-    // A date the picker cannot show (outside the device's years, not a whole day, not a
-    // number) stays as it was unless the user picks another one.
+    // A date the picker shows as "(not set)" (outside the device's years, not a number), or
+    // shows without its time of day, stays as it was unless the user picks a date.
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
         const QDate date = SpecialDateDateTimePickers.at(k)->date();
         if (date != shownSpecialDates_.at(k)) {
@@ -548,6 +612,35 @@ void TMainForm::UsePCTimeCheckBoxClick()
     const bool pickers = !UsePCTimeCheckBox.isChecked();
     SetDateDateTimePicker.setEnabled(pickers);
     SetTimeDateTimePicker.setEnabled(pickers);
+    if (pickers) {
+        // The pickers start from now and follow the clock until the user changes one.
+        pickersFollowClock_ = true;
+        FollowPCClock();
+    }
+}
+
+void TMainForm::FollowPCClock()
+{
+    if (!UsePCTimeCheckBox.isChecked() && !pickersFollowClock_) {
+        return;
+    }
+    const QDateTime now = now_();
+    followingClock_ = true;
+    SetDateDateTimePicker.setDate(now.date());
+    SetTimeDateTimePicker.setTime(now.time());
+    followingClock_ = false;
+}
+
+void TMainForm::ClockPickerChanged()
+{
+    if (!followingClock_) {
+        pickersFollowClock_ = false;
+    }
+}
+
+bool TMainForm::SendsPCTime() const
+{
+    return UsePCTimeCheckBox.isChecked() || pickersFollowClock_;
 }
 
 bool TMainForm::SaveScheduleFile()
@@ -567,22 +660,9 @@ bool TMainForm::SaveScheduleFile()
 
 void TMainForm::LoadButtonClick()
 {
-    StoreAllControls();
-    if (ScheduleChanged()) {
-        switch (dialogs_->AskYesNoCancel(DataChangedQuestion)) {
-        case UserDialogs::Answer::Cancel:
-            return;
-        case UserDialogs::Answer::Yes:
-            // Unsaved changes are dropped only after an explicit No.
-            if (!SaveScheduleFile()) {
-                return;
-            }
-            break;
-        case UserDialogs::Answer::No:
-            break;
-        }
+    if (MayReplaceSchedule()) {
+        LoadScheduleFile();
     }
-    LoadScheduleFile();
 }
 
 void TMainForm::LoadScheduleFile()
@@ -598,16 +678,16 @@ void TMainForm::LoadScheduleFile()
         dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
         return;
     }
-    try {
-        ReplaceModel(result.Model);
-    } catch (const std::exception &) {
-        dialogs_->ShowError(QStringLiteral("Error Opening File."));
-        return;
-    }
+    ReplaceModel(result.Model);
     TakeSnapshot();
 }
 
 bool TMainForm::FormCloseQuery()
+{
+    return MayReplaceSchedule();
+}
+
+bool TMainForm::MayReplaceSchedule()
 {
     StoreAllControls();
     if (!ScheduleChanged()) {
@@ -617,6 +697,8 @@ bool TMainForm::FormCloseQuery()
     case UserDialogs::Answer::Cancel:
         return false;
     case UserDialogs::Answer::Yes:
+        // Unsaved changes are dropped only after an explicit No; a cancelled or failed save
+        // keeps them.
         return SaveScheduleFile();
     case UserDialogs::Answer::No:
         return true;

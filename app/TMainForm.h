@@ -7,6 +7,7 @@
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
 #include "ScheduleSnapshot.h"
+#include "SendCheck.h"
 #include "SlotClipboard.h"
 #include "TimeGrid.h"
 #include "UserDialogs.h"
@@ -22,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -177,6 +179,9 @@ private:
     void OutputCSpinEditChange();
     void SpecialOutputCSpinEditChange();
     bool FormCloseQuery();
+    // Before the schedule in the window is replaced (a load, a read): stores the controls and,
+    // when there are unsaved changes, asks whether to save them. True when it may be replaced.
+    bool MayReplaceSchedule();
     void FormClose();
     bool SaveScheduleFile();
     void LoadButtonClick();
@@ -216,8 +221,19 @@ private:
     void ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays);
     void StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays);
     void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
-    [[nodiscard]] static std::int32_t StoredMonth(const QComboBox &box, std::int32_t current,
-                                                  const QString &shownText);
+    [[nodiscard]] static std::int32_t StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText);
+    // Turns what was typed into a month box into the month item it names, or puts the box
+    // back to the month it held when the text names none.
+    static void SettleMonthBox(QComboBox &box);
+    void ShowSpecialDate(QDateEdit &picker, TDateTime date);
+    void SpecialDatePicked(QDateEdit &picker);
+
+    // The clock pickers follow the PC clock while "Use PC Time" is cleared, until the user
+    // changes one of them.
+    void FollowPCClock();
+    void ClockPickerChanged();
+    [[nodiscard]] bool SendsPCTime() const;
+    void WriteRefused(const std::vector<UnsendableValue> &values);
 
     std::unique_ptr<UserDialogs> dialogs_;
     ScheduleModel model_;
@@ -233,6 +249,10 @@ private:
     QString shownAdvanceMonth_;
     QString shownRetardMonth_;
     std::array<QDate, SpecialDateCount> shownSpecialDates_{};
+
+    QTimer clockTimer_;
+    bool pickersFollowClock_ = true;
+    bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
 
     std::function<QDateTime()> now_;
     std::unique_ptr<HelpViewer> help_;

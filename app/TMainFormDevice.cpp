@@ -27,20 +27,78 @@ QString AccessHint()
 #endif
 }
 
+// One line of the refusal to write: where the value is and what is wrong with it.
+QString UnsendableLine(const UnsendableValue &value)
+{
+    using Field = UnsendableValue::Field;
+    const auto slotLine = [&value](const char *table, const char *time) {
+        return QStringLiteral("Output %1, %2 slot %3: the %4 time is not a time of day.")
+            .arg(value.Output + 1)
+            .arg(QLatin1String(table))
+            .arg(value.Index + 1)
+            .arg(QLatin1String(time));
+    };
+    const auto ruleLine = [](const char *what) {
+        return QStringLiteral("Daylight Saving: no %1 is chosen.").arg(QLatin1String(what));
+    };
+    switch (value.What) {
+    case Field::NormalStart:
+        return slotLine("Normal Times", "Start");
+    case Field::NormalEnd:
+        return slotLine("Normal Times", "End");
+    case Field::SpecialStart:
+        return slotLine("Special Times", "Start");
+    case Field::SpecialEnd:
+        return slotLine("Special Times", "End");
+    case Field::SpecialDate:
+        return QStringLiteral("Special date %1 is not set to a date from 2000 to 2255.").arg(value.Index + 1);
+    case Field::AdvanceWeek:
+        return ruleLine("Advance Clock week");
+    case Field::AdvanceMonth:
+        return ruleLine("Advance Clock month");
+    case Field::RetardWeek:
+        return ruleLine("Retard Clock week");
+    case Field::RetardMonth:
+        return ruleLine("Retard Clock month");
+    }
+    return {};
+}
+
 } // namespace
 
 void TMainForm::WriteButtonClick()
 {
-    // What is sent is what the controls show, unsaved edits included.
+    // What is sent is what the controls show, unsaved edits included, and only when the
+    // device can hold every value as it stands.
     StoreAllControls();
+    const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model_);
+    if (!unsendable.empty()) {
+        WriteRefused(unsendable);
+        return;
+    }
     if (OpenDeviceLink()) {
         exchange_.StartDownload();
     }
 }
 
+void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
+{
+    constexpr std::size_t MaxLines = 8;
+    QStringList lines{QStringLiteral("Nothing was written: the KORVELT cannot hold these values.")};
+    for (std::size_t i = 0; i < values.size() && i < MaxLines; ++i) {
+        lines << UnsendableLine(values.at(i));
+    }
+    if (values.size() > MaxLines) {
+        lines << QStringLiteral("... and %1 more.").arg(values.size() - MaxLines);
+    }
+    lines << QStringLiteral("Correct them and write again.");
+    dialogs_->ShowError(lines.join(QLatin1Char('\n')));
+}
+
 void TMainForm::ReadButtonClick()
 {
-    if (OpenDeviceLink()) {
+    // A read replaces the schedule in the window: unsaved changes are asked about first.
+    if (MayReplaceSchedule() && OpenDeviceLink()) {
         exchange_.StartRead();
     }
 }
@@ -118,7 +176,9 @@ const ScheduleModel &MainFormExchangeHost::Model() const
 
 TDateTime MainFormExchangeHost::ClockValueToSet()
 {
-    if (form_.UsePCTimeCheckBox.isChecked()) {
+    // The pickers are sent only when the user chose a moment in them; while they follow the
+    // PC clock, the PC clock is sent to the second.
+    if (form_.SendsPCTime()) {
         const QDateTime now = form_.CurrentDateTime();
         return FromQDate(now.date()) + FromQTime(now.time());
     }

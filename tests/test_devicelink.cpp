@@ -1,27 +1,28 @@
 #include "CellText.h"
 #include "DataFile.h"
+#include "DeviceExchange.h"
 #include "DeviceLink.h"
 #include "HidapiBackend.h"
+#include "LoopbackHost.h"
 #include "MainFormFixture.h"
 #include "TestSchedules.h"
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 #include "SlotPacking.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+#include <limits>
 
 using namespace korvelt;
 using namespace korvelt::test;
 using namespace korvelt::testing;
 
-namespace {
+Q_DECLARE_METATYPE(korvelt::ScheduleModel)
 
-QDateTime FixedNow()
-{
-    return {QDate(2010, 3, 28), QTime(1, 59, 59, 750)};
-}
-
-} // namespace
 
 class TestDeviceLink : public QObject {
     Q_OBJECT
@@ -72,31 +73,163 @@ private slots:
         QCOMPARE(device->Block(1).at(0), std::uint8_t{0x40}); // Saturday of slot 0, output 0
     }
 
-    void SetTimeFromThePcClock()
+    // "Set Time" never sends a moment long past that nobody chose: the PC clock when the box
+    // is checked (as it starts) or when the pickers still follow it, else what the user set.
+    void SetTime_data()
     {
+        QTest::addColumn<bool>("clearBox");
+        QTest::addColumn<QString>("typedDate"); // typed into the pickers; empty: untouched
+        QTest::addColumn<QString>("typedTime");
+        QTest::addColumn<QString>("shown");
+        const QString later = QStringLiteral("Module Time: 23:18:07\nModule Date: 06/12/2026");
+        QTest::newRow("use PC time, as it starts") << false << "" << "" << later;
+        QTest::newRow("cleared, pickers follow the clock") << true << "" << "" << later;
+        QTest::newRow("cleared, a moment typed") << true << "05052011" << "143000"
+                                                 << "Module Time: 14:30:00\nModule Date: 05/05/2011";
+        QTest::newRow("cleared, the time typed") << true << "" << "060000"
+                                                 << "Module Time: 06:00:00\nModule Date: 06/12/2026";
+    }
+    void SetTime()
+    {
+        QFETCH(bool, clearBox);
+        QFETCH(QString, typedDate);
+        QFETCH(QString, typedTime);
+        QFETCH(QString, shown);
         auto backend = std::make_shared<SimulatedHidBackend>();
         const auto device = backend->AddKorvelt();
         device->SetTickSource([] { return std::int64_t{0}; }); // the device clock stands still
-        MainFormFixture f(backend, FixedNow);
-        QTest::mouseClick(&f.form->UsePCTimeCheckBox, Qt::LeftButton, {}, QPoint(6, 8));
-        QVERIFY(f.form->UsePCTimeCheckBox.isChecked());
-        QTest::mouseClick(&f.form->SetTimeButton, Qt::LeftButton);
-        QTRY_COMPARE(f.dialogs->log.Informations,
-                     QStringList{QStringLiteral("Module Time: 01:59:59\nModule Date: 28/03/2010")});
-        QCOMPARE(f.form->LogMemo.toPlainText(), QStringLiteral("Vuradod Version:KORVELT 1.05\nSerial Number: 1"));
+        QDateTime now(QDate(2026, 12, 6), QTime(23, 14, 29));
+        MainFormFixture f(backend, [&now] { return now; });
+        TMainForm &form = *f.form;
+        QVERIFY(form.UsePCTimeCheckBox.isChecked());
+        QVERIFY(!form.SetDateDateTimePicker.isEnabled());
+        QVERIFY(!form.SetTimeDateTimePicker.isEnabled());
+        if (clearBox) {
+            QTest::mouseClick(&form.UsePCTimeCheckBox, Qt::LeftButton, {}, QPoint(6, 8));
+            QVERIFY(form.SetDateDateTimePicker.isEnabled());
+            QVERIFY(form.SetTimeDateTimePicker.isEnabled());
+        }
+        if (!typedDate.isEmpty()) {
+            MainFormFixture::TypeInto(form.SetDateDateTimePicker, typedDate);
+        }
+        if (!typedTime.isEmpty()) {
+            MainFormFixture::TypeInto(form.SetTimeDateTimePicker, typedTime);
+        }
+        now = now.addSecs(218); // the user took a while
+        if (clearBox && typedDate.isEmpty() && typedTime.isEmpty()) {
+            QTRY_COMPARE(form.SetTimeDateTimePicker.time(), now.time());
+        }
+        QTest::mouseClick(&form.SetTimeButton, Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Informations, QStringList{shown});
+        QCOMPARE(form.LogMemo.toPlainText(), QStringLiteral("Vuradod Version:KORVELT 1.05\nSerial Number: 1"));
     }
 
-    void SetTimeFromThePickers()
+    // A read replaces the schedule in the window only after the question about unsaved
+    // changes has been answered as a load's is.
+    void ReadAsksAboutUnsavedEdits_data()
     {
+        QTest::addColumn<QList<int>>("answers"); // Answer values, in order
+        QTest::addColumn<QString>("saveAs");     // the save dialog's answer; empty cancels
+        QTest::addColumn<bool>("reads");
+        QTest::addColumn<bool>("saved");
+        const int yes = int(UserDialogs::Answer::Yes);
+        QTest::newRow("cancel") << QList<int>{int(UserDialogs::Answer::Cancel)} << "" << false << false;
+        QTest::newRow("no: the edit is dropped") << QList<int>{int(UserDialogs::Answer::No)} << "" << true << false;
+        QTest::newRow("yes, save cancelled") << QList<int>{yes} << "" << false << false;
+        QTest::newRow("yes, saved") << QList<int>{yes} << "edit.dat" << true << true;
+        QTest::newRow("yes, save failed") << QList<int>{yes} << "no-such-folder/edit.dat" << false << false;
+    }
+    void ReadAsksAboutUnsavedEdits()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, reads);
+        QFETCH(bool, saved);
         auto backend = std::make_shared<SimulatedHidBackend>();
         const auto device = backend->AddKorvelt();
-        device->SetTickSource([] { return std::int64_t{0}; });
-        MainFormFixture f(backend, FixedNow);
-        f.form->SetDateDateTimePicker.setDate(QDate(2011, 5, 5));
-        f.form->SetTimeDateTimePicker.setTime(QTime(14, 30, 0));
-        QTest::mouseClick(&f.form->SetTimeButton, Qt::LeftButton);
-        QTRY_COMPARE(f.dialogs->log.Informations,
-                     QStringList{QStringLiteral("Module Time: 14:30:00\nModule Date: 05/05/2011")});
+        {
+            LoopbackHost writer(*device);
+            writer.Schedule() = DistinctSchedule();
+            DeviceExchange download(writer);
+            download.StartDownload();
+            writer.Pump(download);
+        }
+        const int requestsBefore = device->RequestCount();
+        QTemporaryDir dir;
+        MainFormFixture f(backend);
+        TMainForm &form = *f.form;
+        form.TimesAdvStringGrid.SetCell(3, 5, QStringLiteral("On"));
+        for (const int answer : answers) {
+            f.dialogs->answers.push_back(static_cast<UserDialogs::Answer>(answer));
+        }
+        f.dialogs->fileNames.push_back(saveAs.isEmpty() ? QString() : dir.filePath(saveAs));
+        QTest::mouseClick(&form.ReadButton, Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
+        if (reads) {
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
+            QVERIFY(SameSchedule(form.Model(), DistinctSchedule()));
+        } else {
+            QCOMPARE(device->RequestCount(), requestsBefore);
+            QCOMPARE(form.TimesAdvStringGrid.Cell(3, 5), QStringLiteral("On"));
+            QCOMPARE(form.Model().NormalTimes.at(0).at(4).Days.at(0), std::uint8_t{1});
+        }
+        QCOMPARE(QFile::exists(dir.filePath(saveAs)) && !saveAs.isEmpty(), saved);
+    }
+
+    // Before a write starts the whole model is checked; a value the device cannot hold is
+    // named, and nothing at all is sent.
+    void UnsendableValuesAreNotWritten_data()
+    {
+        QTest::addColumn<ScheduleModel>("model");
+        QTest::addColumn<QString>("line"); // the second line of the error box
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const auto with = [](const std::function<void(ScheduleModel &)> &change) {
+            ScheduleModel model = DistinctSchedule();
+            change(model);
+            return model;
+        };
+        QTest::newRow("start not a number")
+            << with([nan](ScheduleModel &m) { m.NormalTimes.at(2).at(4).Start = nan; })
+            << "Output 3, Normal Times slot 5: the Start time is not a time of day.";
+        QTest::newRow("end with a date")
+            << with([](ScheduleModel &m) { m.SpecialTimes.at(15).at(0).End = 40118.25; })
+            << "Output 16, Special Times slot 1: the End time is not a time of day.";
+        QTest::newRow("negative time")
+            << with([](ScheduleModel &m) { m.NormalTimes.at(0).at(15).End = -0.25; })
+            << "Output 1, Normal Times slot 16: the End time is not a time of day.";
+        QTest::newRow("infinite time")
+            << with([](ScheduleModel &m) { m.SpecialTimes.at(0).at(0).Start = std::numeric_limits<double>::infinity(); })
+            << "Output 1, Special Times slot 1: the Start time is not a time of day.";
+        QTest::newRow("date before 2000")
+            << with([](ScheduleModel &m) { m.SpecialDates.at(1) = DateOf(1999, 1, 1); })
+            << "Special date 2 is not set to a date from 2000 to 2255.";
+        QTest::newRow("date after 2255")
+            << with([](ScheduleModel &m) { m.SpecialDates.at(15) = DateOf(2256, 1, 1); })
+            << "Special date 16 is not set to a date from 2000 to 2255.";
+        QTest::newRow("date zero") << with([](ScheduleModel &m) { m.SpecialDates.at(0) = 0.0; })
+                                   << "Special date 1 is not set to a date from 2000 to 2255.";
+        QTest::newRow("month 12") << with([](ScheduleModel &m) { m.DaylightSaving.AdvanceMonth = 12; })
+                                  << "Daylight Saving: no Advance Clock month is chosen.";
+        QTest::newRow("week -1") << with([](ScheduleModel &m) { m.DaylightSaving.RetardWeek = -1; })
+                                 << "Daylight Saving: no Retard Clock week is chosen.";
+    }
+    void UnsendableValuesAreNotWritten()
+    {
+        QFETCH(ScheduleModel, model);
+        QFETCH(QString, line);
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        const auto device = backend->AddKorvelt();
+        MainFormFixture f(backend);
+        f.form->ReplaceModel(model);
+        QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Errors.size(), 1);
+        const QStringList lines = f.dialogs->log.Errors.front().split(QLatin1Char('\n'));
+        QCOMPARE(lines, (QStringList{QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), line,
+                                     QStringLiteral("Correct them and write again.")}));
+        QCOMPARE(device->RequestCount(), 0);
+        QVERIFY(!f.form->DeviceOpen());
+        // What the device cannot hold is still kept in the window, bit for bit.
+        QVERIFY(SameSchedule(f.form->Model(), model));
     }
 
     void ReadTimeShowsTheDeviceClockAndLogsNothing()

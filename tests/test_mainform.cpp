@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QTest>
 
 #include <cmath>
@@ -195,26 +196,75 @@ private slots:
         QCOMPARE(form.Model().DaylightSaving.Enabled, std::uint8_t{2});
     }
 
+    // A typed month that names no item never becomes the model's value: the box goes back to
+    // the month it held. Item 1 is found by its usual spelling too.
     void MonthTypedIntoTheBox_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("month");
-        QTest::newRow("an item") << "May" << 4;
-        QTest::newRow("other case") << "june" << 5;
-        QTest::newRow("no month") << "Smarch" << -1;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("an item") << "May" << 4 << "May";
+        QTest::newRow("other case") << "june" << 5 << "June";
+        QTest::newRow("usual spelling") << "February" << 1 << "Febuary";
+        QTest::newRow("the item's spelling, upper case") << "FEBUARY" << 1 << "Febuary";
+        QTest::newRow("no month") << "Smarch" << 9 << "October";
     }
     void MonthTypedIntoTheBox()
     {
         QFETCH(QString, typed);
         QFETCH(int, month);
+        QFETCH(QString, shown);
+        for (const bool leaveBox : {false, true}) {
+            MainFormFixture f;
+            TMainForm &form = *f.form;
+            form.AdvPageControl1.setCurrentWidget(&form.DaylightSavingAdvTabSheet);
+            form.RetardComboBox.setFocus();
+            QTest::keyClick(form.RetardComboBox.lineEdit(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(form.RetardComboBox.lineEdit(), typed);
+            if (leaveBox) {
+                QTest::keyClick(form.RetardComboBox.lineEdit(), Qt::Key_Tab);
+                QCOMPARE(form.RetardComboBox.currentText(), shown);
+            }
+            form.StoreAllControls(); // what Save, Write and the close question do first
+            QCOMPARE(form.Model().DaylightSaving.RetardMonth, month);
+            QCOMPARE(form.RetardComboBox.currentText(), shown);
+        }
+    }
+
+    // A special date the picker cannot show says so, is kept, and gives way to any date
+    // picked, the first the picker can show included.
+    void SpecialDatesThePickersCannotShow()
+    {
         MainFormFixture f;
         TMainForm &form = *f.form;
-        form.AdvPageControl1.setCurrentWidget(&form.DaylightSavingAdvTabSheet);
-        form.RetardComboBox.setFocus();
-        QTest::keyClick(form.RetardComboBox.lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(form.RetardComboBox.lineEdit(), typed);
+        ScheduleModel model;
+        const std::array<double, 4> unshowable{36161.0 /* 1 Jan 1999 */, std::numeric_limits<double>::quiet_NaN(),
+                                               0.0, 1e6};
+        std::copy(unshowable.begin(), unshowable.end(), model.SpecialDates.begin());
+        form.ReplaceModel(model);
+        form.TakeSnapshot();
+        for (std::size_t k = 0; k < unshowable.size(); ++k) {
+            QCOMPARE(form.SpecialDateDateTimePickers.at(k)->text(), QStringLiteral("(not set)"));
+        }
+        QCOMPARE(form.SpecialDateDateTimePickers.at(4)->text(), QStringLiteral("01/11/2009"));
         form.StoreAllControls();
-        QCOMPARE(form.Model().DaylightSaving.RetardMonth, month);
+        QVERIFY(!form.ScheduleChanged());
+
+        form.AdvPageControl1.setCurrentWidget(&form.SpecialTimesAdvTabSheet1);
+        QDateEdit &picker = *form.SpecialDateDateTimePickers.at(0);
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 6, picker.height() / 2)); // the arrow
+        auto *calendar = QApplication::activePopupWidget() != nullptr
+                             ? QApplication::activePopupWidget()->findChild<QCalendarWidget *>()
+                             : nullptr;
+        QVERIFY(calendar != nullptr);
+        QTest::keyClick(calendar->focusWidget(), Qt::Key_Right);
+        QTest::keyClick(calendar->focusWidget(), Qt::Key_Return);
+        QCOMPARE(picker.text(), QStringLiteral("01/01/2000"));
+        QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1)); // "(not set)" cannot be picked
+        form.StoreAllControls();
+        QCOMPARE(form.Model().SpecialDates.at(0), 36526.0);
+        QVERIFY(std::isnan(form.Model().SpecialDates.at(1)));
+        QCOMPARE(form.Model().SpecialDates.at(3), 1e6);
     }
 
     void ExitWithChanges_data()
@@ -242,24 +292,19 @@ private slots:
         }
     }
 
-    void UsePcTimeTogglesThePickers()
+    // Closing from the title bar (or Alt+F4) with an edit still open in a grid asks about it:
+    // every path that stores the controls commits an open editor first.
+    void OpenEditCountsOnClose()
     {
         MainFormFixture f;
         TMainForm &form = *f.form;
-        QVERIFY(!form.UsePCTimeCheckBox.isChecked());
-        QVERIFY(form.SetDateDateTimePicker.isEnabled());
-        QVERIFY(form.SetTimeDateTimePicker.isEnabled());
-        const QDate date = form.SetDateDateTimePicker.date();
-        const QTime time = form.SetTimeDateTimePicker.time();
-        QTest::mouseClick(&form.UsePCTimeCheckBox, Qt::LeftButton, {}, QPoint(6, form.UsePCTimeCheckBox.height() / 2));
-        QVERIFY(form.UsePCTimeCheckBox.isChecked());
-        QVERIFY(!form.SetDateDateTimePicker.isEnabled());
-        QVERIFY(!form.SetTimeDateTimePicker.isEnabled());
-        QCOMPARE(form.SetDateDateTimePicker.date(), date);
-        QCOMPARE(form.SetTimeDateTimePicker.time(), time);
-        QTest::mouseClick(&form.UsePCTimeCheckBox, Qt::LeftButton, {}, QPoint(6, form.UsePCTimeCheckBox.height() / 2));
-        QVERIFY(form.SetDateDateTimePicker.isEnabled());
-        QVERIFY(form.SetTimeDateTimePicker.isEnabled());
+        GridDriver grid(form.TimesAdvStringGrid);
+        QVERIFY(grid.Type(1, 2, QStringLiteral("0630")) != nullptr);
+        f.dialogs->answers.push_back(UserDialogs::Answer::Cancel);
+        QVERIFY(!form.close());
+        QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
+        QCOMPARE(form.Model().NormalTimes.at(0).at(1).Start, Hms(6, 30, 0));
+        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 2), QStringLiteral("06:30:00"));
     }
 
     void DatePickersHoldTheDeviceYearsOnly()

@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TMainForm.h"
 
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -37,6 +38,15 @@ struct MainFormFixture {
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    // Types into a date or time picker as a user would: the first section selected, then
+    // the digits, which move on from section to section by themselves.
+    static void TypeInto(QDateTimeEdit &edit, const QString &digits)
+    {
+        edit.setFocus();
+        edit.setSelectedSection(edit.sectionAt(0));
+        QTest::keyClicks(&edit, digits);
     }
 
     ScriptedDialogs *dialogs = nullptr;
