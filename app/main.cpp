@@ -41,8 +41,10 @@ int main(int argc, char *argv[])
 {
     try {
         const KorveltApplication app(argc, argv);
+        // No display name is set: Qt would append it to every window title, and the window's
+        // own caption already names the program. Message boxes take the application name
+        // instead.
         QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
-        QApplication::setApplicationDisplayName(QStringLiteral("KORVELT Time Control"));
         korvelt::MainFormServices services;
 #ifdef KORVELT_DEMO
         // The demo talks to a simulated KORVELT in this process instead of the USB device.
