@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdlib>
 #include <exception>
 
 namespace {
@@ -39,12 +40,13 @@ public:
 
 int main(int argc, char *argv[])
 {
+    const KorveltApplication app(argc, argv);
+    // No display name is set: Qt would append it to every window title, and the window's own
+    // caption already names the program. Message boxes take the application name instead.
+    QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
+    // An exception while the window is made is shown like one from an event handler; the
+    // application object outlives this block so that the box can be shown.
     try {
-        const KorveltApplication app(argc, argv);
-        // No display name is set: Qt would append it to every window title, and the window's
-        // own caption already names the program. Message boxes take the application name
-        // instead.
-        QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
         korvelt::MainFormServices services;
 #ifdef KORVELT_DEMO
         // The demo talks to a simulated KORVELT in this process instead of the USB device.
@@ -54,15 +56,11 @@ int main(int argc, char *argv[])
 #endif
         korvelt::TMainForm mainForm(std::move(services));
         mainForm.show();
-        QApplication::exec();
+        return QApplication::exec();
     } catch (const std::exception &error) {
-        if (QApplication::instance() != nullptr) {
-            KorveltApplication::ShowException(QString::fromLocal8Bit(error.what()));
-        }
+        KorveltApplication::ShowException(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        if (QApplication::instance() != nullptr) {
-            KorveltApplication::ShowException(QString());
-        }
+        KorveltApplication::ShowException(QString());
     }
-    return 0;
+    return EXIT_FAILURE;
 }

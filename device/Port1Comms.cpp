@@ -30,9 +30,11 @@ void Port1Comms::Start()
 void Port1Comms::Stop()
 {
     stopping_ = true;
-    // A plain wait() could deadlock on a reader blocked in the hand-over to this thread.
+    // A plain wait() could deadlock on a reader blocked in the hand-over to this thread. Clicks
+    // and keys wait until the reader has ended: none may start a command, or close the window,
+    // while the link is closing.
     while (!wait(10)) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     }
 }
 

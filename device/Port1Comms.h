@@ -38,7 +38,8 @@ public:
     void Start();
 
     // Asks the thread to end and waits for it, handling the main thread's events meanwhile
-    // so that a hand-over under way can finish. Call on the receiver's thread.
+    // so that a hand-over under way can finish; user input is held back until the thread has
+    // ended. Call on the receiver's thread.
     void Stop();
 
     // The report being handed over; for the handler to read.
