@@ -1,6 +1,7 @@
 // Any text typed into a time cell, in a 12-hour and a 24-hour locale: parsing never crashes,
-// and a value it accepts is shown as a text that reads back as the very same value, so that
-// a cell committed twice stores the same bits.
+// whether the text is read as a cell text or as what a user typed, and a value either reads
+// is shown as a text that both read back as the very same value, so that a cell committed
+// twice stores the same bits.
 #include "CellText.h"
 #include "FuzzCheck.h"
 
@@ -27,22 +28,23 @@ const Codecs &PinnedCodecs()
     return codecs;
 }
 
-void CheckReadsBack(const CellTextCodec &codec, const QString &text)
+void CheckReadsBack(const CellTextCodec &codec, const QString &text, const std::optional<TDateTime> &value,
+                    const char *how)
 {
-    const auto value = codec.CellTextToTime(text);
     if (!value) {
         return;
     }
     const QString shown = codec.TimeToCellText(*value);
-    const auto again = codec.CellTextToTime(shown);
     const auto where = [&] {
-        return codec.Locale().name().toStdString() + ": '" + text.toStdString() + "' -> " + FuzzShow(*value) + " -> '" +
-               shown.toStdString() + "'";
+        return codec.Locale().name().toStdString() + ": '" + text.toStdString() + "' " + how + " -> " +
+               FuzzShow(*value) + " -> '" + shown.toStdString() + "'";
     };
     FuzzRequire(!shown.isEmpty(), [&] { return where() + " shows nothing"; });
-    FuzzRequire(again.has_value(), [&] { return where() + " does not read back"; });
-    FuzzRequire(std::bit_cast<std::uint64_t>(*again) == std::bit_cast<std::uint64_t>(*value),
-                [&] { return where() + " reads back as " + FuzzShow(*again); });
+    for (const auto &again : {codec.CellTextToTime(shown), codec.TypedTextToTime(shown)}) {
+        FuzzRequire(again.has_value(), [&] { return where() + " does not read back"; });
+        FuzzRequire(std::bit_cast<std::uint64_t>(*again) == std::bit_cast<std::uint64_t>(*value),
+                    [&] { return where() + " reads back as " + FuzzShow(*again); });
+    }
 }
 
 } // namespace
@@ -57,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     for (const CellTextCodec &codec : PinnedCodecs().All) {
-        CheckReadsBack(codec, text);
+        CheckReadsBack(codec, text, codec.CellTextToTime(text), "as a cell text");
+        CheckReadsBack(codec, text, codec.TypedTextToTime(text), "as typed");
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTime>
 
+#include <array>
 #include <cmath>
 
 namespace korvelt {
@@ -52,6 +53,36 @@ QString WithoutSeconds(const QString &format)
         static const QRegularExpression seconds(QStringLiteral("[^A-Za-z]*s{1,2}"));
         return part.remove(seconds);
     });
+}
+
+// The number that a run of decimal digits spells (in any script); nothing when the run is
+// empty or holds anything else.
+std::optional<int> NumberOf(QStringView digits)
+{
+    if (digits.isEmpty()) {
+        return std::nullopt;
+    }
+    int number = 0;
+    for (const QChar c : digits) {
+        if (!c.isDigit()) {
+            return std::nullopt;
+        }
+        number = number * 10 + c.digitValue();
+    }
+    return number;
+}
+
+// An am or pm text as it is compared: without dots and spaces, case folded ("a.m." = "AM").
+QString MarkerKey(QString text)
+{
+    text.remove(QLatin1Char('.'));
+    text.remove(QLatin1Char(' '));
+    return text.toCaseFolded();
+}
+
+bool IsMarkerChar(QChar c)
+{
+    return c.isLetter() || c.isSpace() || c == QLatin1Char('.');
 }
 
 } // namespace
@@ -146,6 +177,91 @@ std::optional<TDateTime> CellTextCodec::CellTextToTime(const QString &rawText) c
     return std::nullopt;
 }
 
+std::optional<TDateTime> CellTextCodec::ParseTypedTime(const QString &rawText) const
+{
+    const QString text = rawText.trimmed();
+    // An am or pm text before or after the digits, not both.
+    qsizetype first = 0;
+    while (first < text.size() && IsMarkerChar(text.at(first))) {
+        ++first;
+    }
+    qsizetype last = text.size();
+    while (last > first && IsMarkerChar(text.at(last - 1))) {
+        --last;
+    }
+    if (first > 0 && last < text.size()) {
+        return std::nullopt;
+    }
+    bool am = false;
+    bool pm = false;
+    if (first > 0 || last < text.size()) {
+        const QString marker = MarkerKey(first > 0 ? text.left(first) : text.mid(last));
+        am = marker == MarkerKey(locale_.amText()) || marker == QLatin1String("am");
+        pm = marker == MarkerKey(locale_.pmText()) || marker == QLatin1String("pm");
+        if (am == pm) {
+            return std::nullopt;
+        }
+    }
+    const QStringView number = QStringView(text).mid(first, last - first);
+
+    // Hours, minutes and seconds, with one kind of separator or none at all.
+    QList<QStringView> parts;
+    const bool colon = number.contains(QLatin1Char(':'));
+    const bool dot = number.contains(QLatin1Char('.'));
+    if (colon && dot) {
+        return std::nullopt;
+    }
+    if (colon || dot) {
+        parts = number.split(colon ? QLatin1Char(':') : QLatin1Char('.'));
+        if (parts.size() > 3 || parts.front().size() > 2) {
+            return std::nullopt;
+        }
+        for (qsizetype i = 1; i < parts.size(); ++i) {
+            if (parts.at(i).size() != 2) {
+                return std::nullopt;
+            }
+        }
+    } else {
+        // 13, 1330, 133000; an odd count has a one-digit hour (730, 73000).
+        if (number.isEmpty() || number.size() > 6) {
+            return std::nullopt;
+        }
+        const qsizetype hourDigits = number.size() <= 2 ? number.size() : 2 - number.size() % 2;
+        parts << number.left(hourDigits);
+        for (qsizetype i = hourDigits; i < number.size(); i += 2) {
+            parts << number.mid(i, 2);
+        }
+    }
+    std::array<int, 3> hms{0, 0, 0};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const auto value = NumberOf(parts.at(i));
+        if (!value) {
+            return std::nullopt;
+        }
+        hms.at(static_cast<std::size_t>(i)) = *value;
+    }
+    int hour = hms[0];
+    if (am || pm) {
+        if (hour > 12) {
+            return std::nullopt;
+        }
+        hour = hour % 12 + (pm ? 12 : 0);
+    }
+    const QTime time(hour, hms[1], hms[2]);
+    if (!time.isValid()) {
+        return std::nullopt;
+    }
+    return FromQTime(time);
+}
+
+std::optional<TDateTime> CellTextCodec::TypedTextToTime(const QString &text) const
+{
+    if (auto time = ParseTypedTime(text)) {
+        return time;
+    }
+    return CellTextToTime(text);
+}
+
 const CellTextCodec &DefaultCellTextCodec()
 {
     thread_local std::optional<CellTextCodec> codec;
@@ -164,6 +280,11 @@ QString TimeToCellText(TDateTime value)
 std::optional<TDateTime> CellTextToTime(const QString &text)
 {
     return DefaultCellTextCodec().CellTextToTime(text);
+}
+
+std::optional<TDateTime> TypedTextToTime(const QString &text)
+{
+    return DefaultCellTextCodec().TypedTextToTime(text);
 }
 
 void StoreCellText(const QString &text, TDateTime &value)

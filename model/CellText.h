@@ -25,6 +25,14 @@ public:
     [[nodiscard]] QString TimeText(TDateTime value) const;
     [[nodiscard]] QString DateText(TDateTime value) const;
     [[nodiscard]] std::optional<TDateTime> CellTextToTime(const QString &text) const;
+    // The value of a text typed into a time cell. It reads a time of day the ways people
+    // write one: hours and minutes, with or without seconds, separated by ':' or '.'
+    // (13:30, 13:30:00, 7:05, 7.05), or digits alone (13, 1330, 133000); each with am or
+    // pm (or the locale's own texts for them) before or after it, which makes the hours 0
+    // to 12 (12 am is midnight); without, the hours run from 0 to 23. What is not typed is
+    // zero. A text that is none of these is read as a cell text (a date and time, say).
+    // Anything else, out-of-range numbers included, is refused: nothing is guessed.
+    [[nodiscard]] std::optional<TDateTime> TypedTextToTime(const QString &text) const;
 
     [[nodiscard]] const QLocale &Locale() const { return locale_; }
     [[nodiscard]] const QString &TimeFormat() const { return timeFormat_; }
@@ -33,6 +41,7 @@ public:
 private:
     [[nodiscard]] std::optional<TDateTime> ParseTime(const QString &text) const;
     [[nodiscard]] std::optional<TDateTime> ParseDate(const QString &text) const;
+    [[nodiscard]] std::optional<TDateTime> ParseTypedTime(const QString &text) const;
 
     QLocale locale_;
     QString timeFormat_;
@@ -43,6 +52,7 @@ private:
 // The same conversions after the user's (default) locale.
 QString TimeToCellText(TDateTime value);
 std::optional<TDateTime> CellTextToTime(const QString &text);
+std::optional<TDateTime> TypedTextToTime(const QString &text);
 
 // How a grid stores one time cell into its value: a cell whose text is still the text of
 // the value keeps the value bit for bit (one with fractions of a second, say); a text that

@@ -110,6 +110,62 @@ private slots:
         QVERIFY(!CellTextCodec(QLocale(QStringLiteral("en_US"))).CellTextToTime(text).has_value());
     }
 
+    // What a user types into a time cell: the ways people write a time, nothing carried over,
+    // and everything else refused (-1) rather than guessed.
+    void TypedTexts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        const auto hms = [](int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86'400.0; };
+        QTest::newRow("13:30") << "C" << "13:30" << hms(13, 30, 0);
+        QTest::newRow("13:30:00") << "C" << "13:30:00" << hms(13, 30, 0);
+        QTest::newRow("7:05") << "C" << "7:05" << hms(7, 5, 0);
+        QTest::newRow("7.05") << "de_DE" << "7.05" << hms(7, 5, 0);
+        QTest::newRow("23:59:59") << "de_DE" << "23:59:59" << hms(23, 59, 59);
+        QTest::newRow("1330") << "C" << "1330" << hms(13, 30, 0);
+        QTest::newRow("730") << "C" << "730" << hms(7, 30, 0);
+        QTest::newRow("133000") << "de_DE" << "133000" << hms(13, 30, 0);
+        QTest::newRow("hour alone") << "C" << "13" << hms(13, 0, 0);
+        QTest::newRow("9:30 am") << "en_US" << "9:30 am" << hms(9, 30, 0);
+        QTest::newRow("9:30 PM") << "en_US" << "9:30 PM" << hms(21, 30, 0);
+        QTest::newRow("9:30pm") << "en_US" << "9:30pm" << hms(21, 30, 0);
+        QTest::newRow("9 a.m.") << "en_US" << "9 a.m." << hms(9, 0, 0);
+        QTest::newRow("24-hour in a 12-hour locale") << "en_US" << "21:30" << hms(21, 30, 0);
+        QTest::newRow("no marker is not the old PM") << "en_US" << "0930" << hms(9, 30, 0);
+        QTest::newRow("12:00 am is midnight") << "en_US" << "12:00 am" << 0.0;
+        QTest::newRow("12:30 pm is after noon") << "en_US" << "12:30 pm" << hms(12, 30, 0);
+        QTest::newRow("0:30 pm is after noon too") << "en_US" << "0:30 pm" << hms(12, 30, 0);
+        QTest::newRow("pm in a 24-hour locale") << "de_DE" << "9:30 pm" << hms(21, 30, 0);
+        QTest::newRow("locale's own pm before") << "ko_KR" << "\uC624\uD6C4 9:30" << hms(21, 30, 0);
+        QTest::newRow("the cell's own text") << "en_US" << "12:00:00 PM" << 0.5;
+        QTest::newRow("a date and time as the cell shows it") << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
+        QTest::newRow("hour 25") << "C" << "25:00" << -1.0;
+        QTest::newRow("hour 24") << "C" << "24:00" << -1.0;
+        QTest::newRow("minute 65") << "C" << "7:65" << -1.0;
+        QTest::newRow("word") << "C" << "abc" << -1.0;
+        QTest::newRow("four parts") << "C" << "13:30:00:00" << -1.0;
+        QTest::newRow("one-digit minute") << "C" << "7:5" << -1.0;
+        QTest::newRow("one-digit second") << "C" << "7:05:5" << -1.0;
+        QTest::newRow("seven digits") << "C" << "1330000" << -1.0;
+        QTest::newRow("mixed separators") << "de_DE" << "7.05:00" << -1.0;
+        QTest::newRow("space inside") << "C" << "13 30" << -1.0;
+        QTest::newRow("negative") << "C" << "-7:05" << -1.0;
+        QTest::newRow("13 pm") << "en_US" << "13:30 pm" << -1.0;
+        QTest::newRow("marker on both sides") << "en_US" << "am 9:30 pm" << -1.0;
+        QTest::newRow("unknown marker") << "en_US" << "9:30 xm" << -1.0;
+        QTest::newRow("marker alone") << "en_US" << "pm" << -1.0;
+        QTest::newRow("empty") << "C" << "" << -1.0;
+    }
+    void TypedTexts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const auto parsed = CellTextCodec(QLocale(locale)).TypedTextToTime(text);
+        QCOMPARE(parsed.value_or(-1.0), value);
+    }
+
     // Their values would be negative, and a cell shows a value below 1 as a time alone.
     void DatesBeforeTheDayCountAreNoTimes_data()
     {
