@@ -25,9 +25,12 @@ TDateTime TimeOfCell(const GridOps &grid, int col, int row)
 
 void SlotClipboard::Copy(const GridOps &grid, bool fromNormalGrid)
 {
+    // Every row is converted before the clipboard changes, so that a row that is no time
+    // leaves the clipboard as it was.
     const GridRect selection = grid.Selection();
+    std::array<TimeSlot, SlotCount> copied = slots_;
     for (int r = selection.Top; r <= selection.Bottom; ++r) {
-        TimeSlot &slot = slots_.at(static_cast<std::size_t>(r - selection.Top));
+        TimeSlot &slot = copied.at(static_cast<std::size_t>(r - selection.Top));
         slot.Start = TimeOfCell(grid, StartColumn, r);
         slot.End = TimeOfCell(grid, EndColumn, r);
         if (fromNormalGrid) {
@@ -36,6 +39,7 @@ void SlotClipboard::Copy(const GridOps &grid, bool fromNormalGrid)
             }
         }
     }
+    slots_ = copied;
     count_ = selection.Bottom - selection.Top + 1;
     hasDays_ = fromNormalGrid;
 }

@@ -19,7 +19,7 @@ class SlotClipboard {
 public:
     // Copies the slots of the selected rows. From the normal grid the days come along; from
     // the special grid they do not. A Start or End text that is no time ends the copy with
-    // std::runtime_error; Count() and HasDays() then keep their earlier values.
+    // std::runtime_error and leaves the clipboard as it was, every slot of it.
     void Copy(const GridOps &grid, bool fromNormalGrid);
     // Writes the slots from the top row of the selection down, as far as the grid reaches.
     // Day cells are written only into the normal grid and only when the slots have days.

@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(grid.Cell(2, 4), QStringLiteral("01/11/2009 18:00:00"));
     }
 
-    void TextThatIsNoTimeEndsTheCopy()
+    void TextThatIsNoTimeLeavesTheClipboardAsItWas()
     {
         FakeGrid grid(10, 17);
         SlotClipboard clipboard;
@@ -151,8 +151,8 @@ private slots:
         }
         QCOMPARE(clipboard.Count(), 2);
         QVERIFY(clipboard.HasDays());
-        // Rows before the failing one were already taken over.
-        QCOMPARE(clipboard.Slots().at(1).Start, 5.0 / 24);
+        // Not even the rows before the failing one were taken over.
+        QCOMPARE(clipboard.Slots().at(1).Start, 2.0 / 24);
     }
 
     void Presets_data()
