@@ -35,10 +35,22 @@ void TMainForm::ConnectGridHandlers()
             [this](Qt::MouseButton /*button*/, QPoint pos) { TimesAdvStringGridMouseDown(pos); });
     connect(&SpecialTimesAdvStringGrid, &TimeGrid::MousePressed, this,
             [this](Qt::MouseButton /*button*/, QPoint pos) { SpecialTimesAdvStringGridMouseDown(pos); });
+    // A menu opened from the keyboard is for the current row, as one opened with the mouse
+    // is for the row that the right-click pressed.
     connect(&TimesAdvStringGrid, &TimeGrid::ContextMenuRequested, &NormalTimesPopupMenu,
-            [this](QPoint globalPos) { NormalTimesPopupMenu.popup(globalPos); });
+            [this](QPoint globalPos, bool fromKeyboard) {
+                if (fromKeyboard) {
+                    clickedRow_ = TimesAdvStringGrid.CurrentRow();
+                }
+                NormalTimesPopupMenu.popup(globalPos);
+            });
     connect(&SpecialTimesAdvStringGrid, &TimeGrid::ContextMenuRequested, &SpecialPopupMenu,
-            [this](QPoint globalPos) { SpecialPopupMenu.popup(globalPos); });
+            [this](QPoint globalPos, bool fromKeyboard) {
+                if (fromKeyboard) {
+                    clickedRow_ = SpecialTimesAdvStringGrid.CurrentRow();
+                }
+                SpecialPopupMenu.popup(globalPos);
+            });
 
     Bind(&NormalTimesPopupMenu, &QMenu::aboutToShow, &TMainForm::NormalTimesPopupMenuPopup);
     Bind(&SpecialPopupMenu, &QMenu::aboutToShow, &TMainForm::SpecialPopupMenuPopup);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -182,12 +183,25 @@ bool TimeGrid::eventFilter(QObject *watched, QEvent *event)
 
 void TimeGrid::contextMenuEvent(QContextMenuEvent *event)
 {
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
     QPoint globalPos = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard && currentIndex().isValid()) {
+    if (fromKeyboard && currentIndex().isValid()) {
         globalPos = viewport()->mapToGlobal(visualRect(currentIndex()).center());
     }
-    emit ContextMenuRequested(globalPos);
+    emit ContextMenuRequested(globalPos, fromKeyboard);
     event->accept();
+}
+
+void TimeGrid::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+F10 opens the context menu, as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), mapToGlobal(QPoint()));
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 bool TimeGrid::event(QEvent *event)

@@ -21,6 +21,7 @@ enum class EditorKind { None, Time, PickList };
 // and ColCount(). The fixed row and column are the view's own headers: they stay in place
 // when the cells scroll and can be neither selected nor edited. A cell is edited on a
 // double-click (or F2 from the keyboard) with the editor that EditorTypeRequested names.
+// The context menu opens on a right-click, the Menu key or Shift+F10.
 class TimeGrid : public QTableWidget, public GridOps {
     Q_OBJECT
 
@@ -34,6 +35,8 @@ public:
     [[nodiscard]] int RowCount() const override { return rowCount() + 1; }
     [[nodiscard]] int ColCount() const override { return columnCount() + 1; }
     [[nodiscard]] GridRect Selection() const override;
+    // The row of the current cell; -1 when there is none.
+    [[nodiscard]] int CurrentRow() const { return currentIndex().isValid() ? currentRow() + 1 : -1; }
     void SetColWidth(int col, int width);
     [[nodiscard]] int ColWidth(int col) const;
     void SelectCells(const GridRect &rect);
@@ -59,14 +62,16 @@ signals:
     // A mouse press, any button, anywhere on the grid, before the grid handles it; pos is in
     // the grid's own coordinates.
     void MousePressed(Qt::MouseButton button, QPoint pos);
-    // The context menu was asked for, with the mouse or the keyboard.
-    void ContextMenuRequested(QPoint globalPos);
+    // The context menu was asked for, with the mouse or from the keyboard (then at the
+    // current cell).
+    void ContextMenuRequested(QPoint globalPos, bool fromKeyboard);
 
 protected:
     void updateGeometries() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 

@@ -139,16 +139,6 @@ private slots:
         GridDriver special(f.form->SpecialTimesAdvStringGrid);
         special.Press(2, 4);
         QCOMPARE(f.form->ClickedRow(), 4);
-        // Opening the normal grid's menu from the keyboard records nothing.
-        f.form->AdvPageControl1.setCurrentWidget(&f.form->TimesAdvTabSheet);
-        f.form->TimesAdvStringGrid.setFocus();
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                              f.form->TimesAdvStringGrid.mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(&f.form->TimesAdvStringGrid, &key);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu == &f.form->NormalTimesPopupMenu);
-        menu->close();
-        QCOMPARE(f.form->ClickedRow(), 4);
     }
 
     void HeaderCellsCannotBeSelected()
@@ -267,23 +257,40 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void SetDaysActsOnTheClickedRow_data()
+    // A menu opened with the mouse is for the row right-clicked; one opened from the keyboard
+    // is for the current row, not for the row of the last mouse press.
+    void SetDaysActsOnTheMenusRow_data()
     {
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("days");
-        QTest::newRow("All") << "All" << "On On On On On On On";
-        QTest::newRow("Weekdays") << "Weekdays" << "Off On On On On On Off";
-        QTest::newRow("Weekends") << "Weekends" << "On Off Off Off Off Off On";
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("All, right-click") << "All" << "On On On On On On On" << "right-click";
+        QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Off On On On On On Off" << "Menu";
+        QTest::newRow("Weekends, Shift+F10") << "Weekends" << "On Off Off Off Off Off On" << "Shift+F10";
     }
-    void SetDaysActsOnTheClickedRow()
+    void SetDaysActsOnTheMenusRow()
     {
         QFETCH(QString, preset);
         QFETCH(QString, days);
+        QFETCH(QString, opening);
         MainFormFixture f;
         TMainForm &form = *f.form;
         GridDriver grid(form.TimesAdvStringGrid);
         grid.Select(1, 2, 1, 3); // the selection is not what a preset acts on
-        QMenu *menu = grid.RightClick(4, 11);
+        QMenu *menu = nullptr;
+        if (opening == "right-click") {
+            menu = grid.RightClick(4, 11);
+        } else {
+            for (int r = 3; r < 11; ++r) {
+                QTest::keyClick(&form.TimesAdvStringGrid, Qt::Key_Down);
+            }
+            if (opening == "Menu") {
+                menu = grid.PressMenuKey();
+            } else {
+                QTest::keyClick(&form.TimesAdvStringGrid, Qt::Key_F10, Qt::ShiftModifier);
+                menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            }
+        }
         QVERIFY(GridDriver::ClickMenuItem(menu, QStringLiteral("Set Days")));
         QTRY_VERIFY(form.SetAll1.isVisible());
         QVERIFY(GridDriver::ClickMenuItem(&form.SetAll1, preset));

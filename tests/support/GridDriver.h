@@ -91,6 +91,14 @@ public:
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
 
+    // The Menu key: the platform sends the focused grid a context menu from the keyboard.
+    QMenu *PressMenuKey()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), grid_.mapToGlobal(QPoint()));
+        QApplication::sendEvent(&grid_, &event);
+        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    }
+
     // Clicks a menu item by its caption; a submenu item opens its submenu first.
     static bool ClickMenuItem(QMenu *menu, const QString &caption)
     {
