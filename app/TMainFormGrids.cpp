@@ -4,6 +4,18 @@
 
 namespace korvelt {
 
+namespace {
+
+// The message for a text typed into a time cell that is no time; the cell kept its value.
+QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString &text)
+{
+    return QStringLiteral("\"%1\" is not a time. The %2 cell of slot %3 keeps its value.\n\n"
+                          "Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.")
+        .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+}
+
+} // namespace
+
 void TMainForm::CreateMenus()
 {
     NormalTimesPopupMenu.setObjectName(QStringLiteral("NormalTimesPopupMenu"));
@@ -51,6 +63,15 @@ void TMainForm::ConnectGridHandlers()
                 }
                 SpecialPopupMenu.popup(globalPos);
             });
+    // A refused time is shown once the editor has closed, never from inside its handling.
+    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
+        connect(
+            grid, &TimeGrid::TimeTextRefused, this,
+            [this, grid](int col, int row, const QString &text) {
+                dialogs_->ShowError(RefusedTimeMessage(*grid, col, row, text));
+            },
+            Qt::QueuedConnection);
+    }
 
     Bind(&NormalTimesPopupMenu, &QMenu::aboutToShow, &TMainForm::NormalTimesPopupMenuPopup);
     Bind(&SpecialPopupMenu, &QMenu::aboutToShow, &TMainForm::SpecialPopupMenuPopup);

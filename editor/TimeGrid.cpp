@@ -194,6 +194,12 @@ void TimeGrid::contextMenuEvent(QContextMenuEvent *event)
 
 void TimeGrid::keyPressEvent(QKeyEvent *event)
 {
+    // Space opens the current cell's editor, as F2 does.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && state() != EditingState &&
+        edit(currentIndex(), EditKeyPressed, event)) {
+        event->accept();
+        return;
+    }
     // Shift+F10 opens the context menu, as the Menu key does.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), mapToGlobal(QPoint()));
@@ -237,9 +243,17 @@ bool TimeGrid::CommitOpenEditor()
     if (editor == nullptr) {
         return true;
     }
+    TimeGridDelegate::TakeHighlightedItem(editor);
+    refused_ = false;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
-    return true;
+    return !refused_;
+}
+
+void TimeGrid::RefuseTimeText(int col, int row, const QString &text)
+{
+    refused_ = true;
+    emit TimeTextRefused(col, row, text);
 }
 
 void TimeGrid::updateGeometries()

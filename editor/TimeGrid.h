@@ -20,8 +20,9 @@ enum class EditorKind { None, Time, PickList };
 // header row as row 0 and the slot column as column 0, so the headers count in RowCount()
 // and ColCount(). The fixed row and column are the view's own headers: they stay in place
 // when the cells scroll and can be neither selected nor edited. A cell is edited on a
-// double-click (or F2 from the keyboard) with the editor that EditorTypeRequested names.
-// The context menu opens on a right-click, the Menu key or Shift+F10.
+// double-click, or on F2 or Space from the keyboard, with the editor that
+// EditorTypeRequested names (what the editors do: TimeGridDelegate). The context menu opens
+// on a right-click, the Menu key or Shift+F10.
 class TimeGrid : public QTableWidget, public GridOps {
     Q_OBJECT
 
@@ -52,8 +53,9 @@ public:
     void AddComboString(const QString &text) { comboStrings_ << text; }
     [[nodiscard]] const QStringList &ComboStrings() const { return comboStrings_; }
 
-    // Commits the editor that is open in this grid, if any, as Enter would, and closes it.
-    // Returns false when the editor held a text that the cell refused, true otherwise.
+    // Commits the editor that is open in this grid, if any, as Enter would, and closes it;
+    // an open pick list takes its highlighted item. Returns false when the editor held a
+    // text that the cell refused (TimeTextRefused has then been emitted), true otherwise.
     bool CommitOpenEditor();
     // The editor open in this grid; nullptr when no cell is being edited.
     [[nodiscard]] QWidget *OpenEditorWidget() const { return openEditor_; }
@@ -65,6 +67,8 @@ signals:
     // The context menu was asked for, with the mouse or from the keyboard (then at the
     // current cell).
     void ContextMenuRequested(QPoint globalPos, bool fromKeyboard);
+    // A text typed into the time cell (col, row) was no time; the cell kept its text.
+    void TimeTextRefused(int col, int row, const QString &text);
 
 protected:
     void updateGeometries() override;
@@ -76,9 +80,13 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    friend class TimeGridDelegate;
+    void RefuseTimeText(int col, int row, const QString &text);
+
     QLabel corner_;
     QStringList comboStrings_;
     QPointer<QWidget> openEditor_;
+    bool refused_ = false;
     TimeGridDelegate delegate_{*this};
 };
 

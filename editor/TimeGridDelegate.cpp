@@ -1,13 +1,59 @@
 #include "TimeGridDelegate.h"
 
 #include "CellText.h"
-#include "QtDateTime.h"
 #include "TimeGrid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QTimeEdit>
+#include <QLineEdit>
+
+#include <functional>
 
 namespace korvelt {
+
+namespace {
+
+// The text a time editor opened with, to tell an edit from a cell opened and left.
+constexpr const char *OpenedWith = "korveltOpenedWith";
+
+// A pick list that drops down as soon as it is shown and reports when its list closes.
+class DayPickList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    std::function<void()> ListClosed;
+
+    void hidePopup() override
+    {
+        QComboBox::hidePopup();
+        if (ListClosed) {
+            ListClosed();
+        }
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QComboBox::showEvent(event);
+        if (!droppedDown_) {
+            droppedDown_ = true;
+            // After the view has placed and focused the editor, unless it closed meanwhile.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (isVisible()) {
+                        showPopup();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
+private:
+    bool droppedDown_ = false;
+};
+
+} // namespace
 
 TimeGridDelegate::TimeGridDelegate(TimeGrid &grid) : QStyledItemDelegate(&grid), grid_(grid) {}
 
@@ -20,17 +66,34 @@ QWidget *TimeGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     switch (kind) {
     case EditorKind::Time: {
         // The view takes ownership of the editor it asked for.
-        auto *editor = new QTimeEdit(parent);
-        editor->setDisplayFormat(DefaultCellTextCodec().TimeFormat());
+        auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
         editor->setAccessibleName(QStringLiteral("Time"));
         return editor;
     }
     case EditorKind::PickList: {
-        auto *editor = new QComboBox(parent);
+        auto *editor = new DayPickList(parent);
         editor->setEditable(false);
         editor->addItems(grid_.ComboStrings());
         editor->setAccessibleName(QStringLiteral("Day"));
+        // createEditor is const, the delegate's signals are not.
+        auto *self = const_cast<TimeGridDelegate *>(this); // NOLINT(cppcoreguidelines-pro-type-const-cast)
+        connect(editor, &QComboBox::activated, self, [self, editor] {
+            emit self->commitData(editor);
+            emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        });
+        // The list closed without a pick: the cell stays as it was. Queued, because a pick
+        // closes the list before it reports the item.
+        editor->ListClosed = [self, editor] {
+            QMetaObject::invokeMethod(
+                editor,
+                [self, editor] {
+                    if (self->grid_.OpenEditorWidget() == editor) {
+                        emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
+                    }
+                },
+                Qt::QueuedConnection);
+        };
         return editor;
     }
     case EditorKind::None:
@@ -42,10 +105,10 @@ QWidget *TimeGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 void TimeGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     const QString text = index.data(Qt::EditRole).toString();
-    if (auto *timeEdit = qobject_cast<QTimeEdit *>(editor)) {
-        timeEdit->setTime(ToQTime(CellTextToTime(text).value_or(0.0)));
-        // The hours are selected, so that the new time can be typed at once.
-        timeEdit->setSelectedSection(QDateTimeEdit::HourSection);
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(editor)) {
+        lineEdit->setText(text);
+        lineEdit->setProperty(OpenedWith, text);
+        lineEdit->selectAll();
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         combo->setCurrentIndex(combo->findText(text));
     }
@@ -53,13 +116,34 @@ void TimeGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 
 void TimeGridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    if (auto *timeEdit = qobject_cast<QTimeEdit *>(editor)) {
-        model->setData(index, TimeToCellText(FromQTime(timeEdit->time())), Qt::EditRole);
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(editor)) {
+        const QString typed = lineEdit->text();
+        if (typed == lineEdit->property(OpenedWith).toString()) {
+            return; // opened and left without an edit
+        }
+        if (const auto value = TypedTextToTime(typed)) {
+            model->setData(index, TimeToCellText(*value), Qt::EditRole);
+        } else {
+            grid_.RefuseTimeText(index.column() + 1, index.row() + 1, typed);
+        }
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         if (combo->currentIndex() >= 0) {
             model->setData(index, combo->currentText(), Qt::EditRole);
         }
     }
+}
+
+void TimeGridDelegate::TakeHighlightedItem(QWidget *editor)
+{
+    auto *combo = qobject_cast<QComboBox *>(editor);
+    if (combo == nullptr || !combo->view()->isVisible()) {
+        return;
+    }
+    const QModelIndex highlighted = combo->view()->currentIndex();
+    if (highlighted.isValid()) {
+        combo->setCurrentIndex(highlighted.row());
+    }
+    combo->hidePopup();
 }
 
 } // namespace korvelt

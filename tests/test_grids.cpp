@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QTest>
 
+#include <limits>
+
 using namespace korvelt;
 using namespace korvelt::test;
 
@@ -45,67 +47,188 @@ private slots:
         QVERIFY(normal.verticalHeader()->font().bold());
     }
 
-    void DayCellOffersExactlyOnAndOff()
-    {
-        MainFormFixture f;
-        GridDriver grid(f.form->TimesAdvStringGrid);
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            auto *combo = qobject_cast<QComboBox *>(grid.OpenEditor(6, 4));
-            QVERIFY(combo != nullptr);
-            QCOMPARE(combo->count(), 2);
-            QCOMPARE(combo->itemText(0), QStringLiteral("On"));
-            QCOMPARE(combo->itemText(1), QStringLiteral("Off"));
-            QVERIFY(!combo->isEditable());
-            QTest::keyClick(combo, Qt::Key_Escape);
-        }
-        QVERIFY(grid.PickDay(6, 4, QStringLiteral("On")));
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(6, 4), QStringLiteral("On"));
-        QVERIFY(grid.PickDay(6, 4, QStringLiteral("Off")));
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(6, 4), QStringLiteral("Off"));
-    }
+    void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    void TimeCellGetsATimeEditor_data()
+    // A time is typed key by key into the editor a double-click opens, over the cell's text.
+    void TypedTimes_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("24-hour") << "en_GB" << "071502" << "07:15:02";
-        QTest::newRow("12-hour") << "en_US" << "71502" << "7:15:02 PM";
+        QTest::addColumn<QString>("over"); // typed into the cell first, when not empty
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("13:30") << "C" << "" << "13:30" << "13:30:00" << false;
+        QTest::newRow("7:05") << "C" << "" << "7:05" << "07:05:00" << false;
+        QTest::newRow("23:59:59") << "C" << "" << "23:59:59" << "23:59:59" << false;
+        QTest::newRow("0730 keeps no old seconds") << "C" << "070030" << "0730" << "07:30:00" << false;
+        QTest::newRow("7.05") << "de_DE" << "" << "7.05" << "07:05:00" << false;
+        QTest::newRow("133000") << "de_DE" << "" << "133000" << "13:30:00" << false;
+        QTest::newRow("0930 keeps no old PM") << "en_US" << "" << "0930" << "9:30:00 AM" << false;
+        QTest::newRow("9:30 PM") << "en_US" << "" << "9:30 PM" << "9:30:00 PM" << false;
+        QTest::newRow("21:30 in 12-hour") << "en_US" << "" << "21:30" << "9:30:00 PM" << false;
+        QTest::newRow("12:00 am") << "en_US" << "" << "12:00 am" << "12:00:00 AM" << false;
+        QTest::newRow("25:00") << "C" << "" << "25:00" << "12:00:00" << true;
+        QTest::newRow("7:65") << "C" << "" << "7:65" << "12:00:00" << true;
+        QTest::newRow("abc") << "de_DE" << "" << "abc" << "12:00:00" << true;
+        QTest::newRow("13:30:00:00") << "en_US" << "" << "13:30:00:00" << "12:00:00 PM" << true;
     }
-    void TimeCellGetsATimeEditor()
+    void TypedTimes()
     {
         QFETCH(QString, locale);
-        QFETCH(QString, digits);
-        QFETCH(QString, text);
+        QFETCH(QString, over);
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        QFETCH(bool, refused);
         QLocale::setDefault(QLocale(locale));
         MainFormFixture f;
         GridDriver grid(f.form->TimesAdvStringGrid);
-        QVERIFY(grid.TypeTime(2, 9, digits));
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(2, 9), text);
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        if (!over.isEmpty()) {
+            QVERIFY(grid.TypeTime(1, 6, over));
+        }
+        QVERIFY(grid.TypeTime(1, 6, typed));
+        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 6), cell);
+        QCOMPARE(f.dialogs->log.Errors.size(), refused ? 1 : 0);
+        if (refused) {
+            const QString &error = f.dialogs->log.Errors.front();
+            QVERIFY2(error.contains('"' + typed + '"') && error.contains(QStringLiteral("slot 6 keeps its value")),
+                     qPrintable(error));
+        }
     }
 
-    void SpecialGridEditsStartAndEndOnly()
+    // However an edit ends, a text is stored, or refused with one message, or dropped on Esc.
+    void EndingAnEdit_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("errors");
+        QTest::newRow("Tab stores") << "7:05" << "Tab" << "07:05:00" << 0;
+        QTest::newRow("a click elsewhere stores") << "7:05" << "click" << "07:05:00" << 0;
+        QTest::newRow("CommitOpenEditor stores") << "7:05" << "commit" << "07:05:00" << 0;
+        QTest::newRow("Esc drops") << "7:05" << "Escape" << "12:00:00" << 0;
+        QTest::newRow("Tab refuses") << "7:65" << "Tab" << "12:00:00" << 1;
+        QTest::newRow("a click elsewhere refuses") << "7:65" << "click" << "12:00:00" << 1;
+        QTest::newRow("CommitOpenEditor refuses") << "7:65" << "commit" << "12:00:00" << 1;
+        QTest::newRow("Esc drops without a word") << "7:65" << "Escape" << "12:00:00" << 0;
+        QTest::newRow("an emptied cell is refused") << "\b" << "Return" << "12:00:00" << 1;
+    }
+    void EndingAnEdit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, ending);
+        QFETCH(QString, cell);
+        QFETCH(int, errors);
+        MainFormFixture f;
+        TimeGrid &grid = f.form->TimesAdvStringGrid;
+        GridDriver driver(grid);
+        QVERIFY(driver.Type(2, 4, typed) != nullptr);
+        QCOMPARE(EndEdit(driver, grid, ending), ending != "commit" || errors == 0);
+        QCOMPARE(grid.Cell(2, 4), cell);
+        QCOMPARE(f.dialogs->log.Errors.size(), errors);
+        QCOMPARE(grid.OpenEditorWidget() != nullptr, ending == "Tab"); // Tab goes on to edit the next cell
+    }
+
+    // An editor opened and left without an edit leaves the cell's text, and so its value, as
+    // it was: a date a file brought, or an empty cell whose value cannot be shown.
+    void LeavingWithoutAnEdit_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("ending");
+        const double unshowable = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("date and time, Enter") << 40118.75 << "Return";
+        QTest::newRow("date and time, a click elsewhere") << 40118.75 << "click";
+        QTest::newRow("date and time, Esc") << 40118.75 << "Escape";
+        QTest::newRow("unshowable, Enter") << unshowable << "Return";
+        QTest::newRow("unshowable, CommitOpenEditor") << unshowable << "commit";
+    }
+    void LeavingWithoutAnEdit()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, ending);
+        MainFormFixture f;
+        TMainForm &form = *f.form;
+        ScheduleModel model = form.Model();
+        model.NormalTimes.at(0).at(2).End = value;
+        form.ReplaceModel(model);
+        form.TakeSnapshot();
+        TimeGrid &grid = form.TimesAdvStringGrid;
+        const QString before = grid.Cell(2, 3);
+        GridDriver driver(grid);
+        QVERIFY(driver.OpenEditor(2, 3) != nullptr);
+        QVERIFY(EndEdit(driver, grid, ending));
+        QCOMPARE(grid.Cell(2, 3), before);
+        QVERIFY(f.dialogs->log.Errors.isEmpty());
+        form.StoreAllControls();
+        QVERIFY(!form.ScheduleChanged());
+    }
+
+    // A day cell's list drops down as the editor opens (double-click, F2 or Space), holds
+    // exactly On and Off each time, and a pick is stored at once.
+    void DayCells_data()
+    {
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("double-click, click On") << "double-click" << "On" << "On";
+        QTest::newRow("F2, Up, Enter") << "F2" << "Up Return" << "On";
+        QTest::newRow("Space, click Off") << "Space" << "Off" << "Off";
+        QTest::newRow("a click outside keeps") << "double-click" << "Up click" << "Off";
+        QTest::newRow("CommitOpenEditor takes the highlighted item") << "Space" << "Up commit" << "On";
+    }
+    void DayCells()
+    {
+        QFETCH(QString, opening);
+        QFETCH(QString, actions);
+        QFETCH(QString, cell);
+        MainFormFixture f;
+        TimeGrid &grid = f.form->TimesAdvStringGrid;
+        GridDriver driver(grid);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QWidget *editor = nullptr;
+            if (opening == "double-click") {
+                editor = driver.OpenEditor(6, 4);
+            } else {
+                driver.Press(6, 4);
+                QTest::keyClick(&grid, opening == "F2" ? Qt::Key_F2 : Qt::Key_Space);
+                QCoreApplication::processEvents();
+                editor = grid.OpenEditorWidget();
+            }
+            QAbstractItemView *list = GridDriver::DroppedList(editor);
+            QVERIFY(list != nullptr);
+            QCOMPARE(list->model()->rowCount(), 2);
+            QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("On"));
+            QCOMPARE(list->model()->index(1, 0).data().toString(), QStringLiteral("Off"));
+            if (attempt == 0) { // Esc closes the list and the editor, and changes nothing
+                QTest::keyClick(list, Qt::Key_Escape);
+                QCoreApplication::processEvents();
+                QVERIFY(grid.OpenEditorWidget() == nullptr);
+                QCOMPARE(QApplication::focusWidget(), &grid);
+                continue;
+            }
+            for (const QString &action : actions.split(QLatin1Char(' '))) {
+                if (action == "Up" || action == "Return") {
+                    QTest::keyClick(list, action == "Up" ? Qt::Key_Up : Qt::Key_Return);
+                } else if (action == "click") {
+                    driver.Press(1, 10);
+                } else if (action == "commit") {
+                    QVERIFY(grid.CommitOpenEditor());
+                } else {
+                    GridDriver::ClickListItem(list, action);
+                }
+            }
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(grid.OpenEditorWidget() == nullptr);
+        QCOMPARE(grid.Cell(6, 4), cell);
+    }
+
+    void SpecialGridTakesTypedTimes()
     {
         MainFormFixture f;
         f.form->AdvPageControl1.setCurrentWidget(&f.form->SpecialTimesAdvTabSheet1);
         GridDriver grid(f.form->SpecialTimesAdvStringGrid);
-        QVERIFY(qobject_cast<QTimeEdit *>(grid.OpenEditor(1, 1)) != nullptr);
-        QVERIFY(grid.TypeTime(1, 2, QStringLiteral("000000")));
+        QVERIFY(grid.TypeTime(1, 2, QStringLiteral("0:00")));
         QCOMPARE(f.form->SpecialTimesAdvStringGrid.Cell(1, 2), QStringLiteral("00:00:00"));
-    }
-
-    void CommitOpenEditorStoresWhatIsTyped()
-    {
-        MainFormFixture f;
-        TimeGrid &grid = f.form->TimesAdvStringGrid;
-        GridDriver driver(grid);
-        QVERIFY(driver.Type(2, 5, QStringLiteral("081500")) != nullptr);
-        QVERIFY(grid.CommitOpenEditor());
-        QCOMPARE(grid.Cell(2, 5), QStringLiteral("08:15:00"));
-        QVERIFY(grid.OpenEditorWidget() == nullptr);
-        QVERIFY(grid.CommitOpenEditor()); // nothing open: nothing happens
-        QCOMPARE(grid.Cell(2, 5), QStringLiteral("08:15:00"));
     }
 
     void OneClickEditsNothing()
@@ -115,8 +238,7 @@ private slots:
         grid.Press(1, 1);
         grid.Press(1, 1);
         QCoreApplication::processEvents();
-        QVERIFY(qobject_cast<QTimeEdit *>(QApplication::focusWidget()) == nullptr &&
-                QApplication::focusWidget() == &f.form->TimesAdvStringGrid);
+        QVERIFY(f.form->TimesAdvStringGrid.OpenEditorWidget() == nullptr);
     }
 
     void PressesRecordTheRow()
@@ -212,7 +334,7 @@ private slots:
         TMainForm &form = *f.form;
         GridDriver grid(form.TimesAdvStringGrid);
         for (int r = 1; r <= 4; ++r) {
-            QVERIFY(grid.TypeTime(1, r, QStringLiteral("0%10000").arg(r)));
+            QVERIFY(grid.TypeTime(1, r, QStringLiteral("%1:00").arg(r)));
         }
         grid.Select(1, 1, 1, 4);
         QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 2), QStringLiteral("Copy")));
@@ -243,18 +365,24 @@ private slots:
         QCOMPARE(slot.Days.at(6), std::uint8_t{1});
     }
 
-    void CopyOfTextThatIsNoTimeShowsTheError()
+    // An empty cell (a value that cannot be shown) stops a copy with a message; the slots
+    // copied before stay on the clipboard, whole.
+    void FailedCopyLeavesTheClipboardAsItWas()
     {
         MainFormFixture f;
         TMainForm &form = *f.form;
-        form.TimesAdvStringGrid.SetCell(2, 2, QStringLiteral("lunchtime"));
+        ScheduleModel model = form.Model();
+        model.NormalTimes.at(0).at(1).End = std::numeric_limits<double>::quiet_NaN();
+        form.ReplaceModel(model);
         GridDriver grid(form.TimesAdvStringGrid);
+        QVERIFY(grid.TypeTime(1, 5, QStringLiteral("5:00")));
+        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 5), QStringLiteral("Copy")));
         grid.Select(1, 1, 1, 3);
         QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 1), QStringLiteral("Copy")));
         QCOMPARE(f.dialogs->log.Errors.size(), 1);
-        QVERIFY(f.dialogs->log.Errors.front().contains(QStringLiteral("lunchtime")));
-        QCOMPARE(form.Clipboard().Count(), 0);
-        QVERIFY(form.isVisible());
+        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 10), QStringLiteral("Paste")));
+        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 10), QStringLiteral("05:00:00"));
+        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 11), QStringLiteral("12:00:00"));
     }
 
     // A menu opened with the mouse is for the row right-clicked; one opened from the keyboard
@@ -304,6 +432,24 @@ private slots:
             QCOMPARE(texts.join(QLatin1Char(' ')), s == 10 ? days : QStringLiteral("Off Off Off Off Off Off Off"));
             QCOMPARE(slot.Start, 0.5);
         }
+    }
+
+private:
+    // Ends an open edit the way named; false when CommitOpenEditor reported a refusal.
+    static bool EndEdit(GridDriver &driver, TimeGrid &grid, const QString &ending)
+    {
+        bool committed = true;
+        if (ending == "click") {
+            driver.Press(5, 9);
+        } else if (ending == "commit") {
+            committed = grid.CommitOpenEditor();
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), ending == "Tab"      ? Qt::Key_Tab
+                                    : ending == "Escape" ? Qt::Key_Escape
+                                                         : Qt::Key_Return);
+        }
+        GridDriver::Settle();
+        return committed;
     }
 };
 

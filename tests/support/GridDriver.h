@@ -2,12 +2,12 @@
 
 #include "TimeGrid.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
-#include <QTimeEdit>
 
 namespace korvelt::test {
 
@@ -33,48 +33,65 @@ public:
         const QPoint pos = grid_.CellCentre(col, row) - grid_.viewport()->geometry().topLeft();
         QTest::mouseClick(grid_.viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseDClick(grid_.viewport(), Qt::LeftButton, {}, pos);
-        QCoreApplication::processEvents();
-        return grid_.viewport()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly) != nullptr
-                   ? EditorWidget()
-                   : nullptr;
+        QCoreApplication::processEvents(); // a pick list drops down
+        return grid_.OpenEditorWidget();
     }
 
-    // Double-clicks a Start or End cell and types the time's digits (the editor opens with
-    // the hours selected), then Enter.
-    bool TypeTime(int col, int row, const QString &digits)
-    {
-        QWidget *editor = Type(col, row, digits);
-        if (editor == nullptr) {
-            return false;
-        }
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        return true;
-    }
-
-    // Double-clicks a Start or End cell and types into its editor, leaving it open.
+    // Double-clicks a cell and types into whatever has the keyboard focus, key by key,
+    // leaving the editor open; the editor, or nullptr when none opened.
     QWidget *Type(int col, int row, const QString &text)
     {
-        auto *editor = qobject_cast<QTimeEdit *>(OpenEditor(col, row));
+        QWidget *editor = OpenEditor(col, row);
         if (editor != nullptr) {
-            QTest::keyClicks(editor, text);
+            QTest::keyClicks(QApplication::focusWidget(), text);
         }
         return editor;
     }
 
-    // Double-clicks a day cell and picks an item from its list with the keyboard.
+    // Double-clicks a Start or End cell, types the text and presses Enter.
+    bool TypeTime(int col, int row, const QString &text)
+    {
+        if (Type(col, row, text) == nullptr) {
+            return false;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Settle();
+        return true;
+    }
+
+    // Lets an edit finish: Enter commits through one queued call, and the window shows a
+    // refused text through another, once the editor has closed.
+    static void Settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    // The dropped-down list of an open pick list; nullptr when none is dropped down.
+    static QAbstractItemView *DroppedList(QWidget *editor)
+    {
+        auto *combo = qobject_cast<QComboBox *>(editor);
+        return combo != nullptr && combo->view()->isVisible() ? combo->view() : nullptr;
+    }
+
+    // Double-clicks a day cell and clicks an item of the list that drops down.
     bool PickDay(int col, int row, const QString &item)
     {
         auto *combo = qobject_cast<QComboBox *>(OpenEditor(col, row));
-        if (combo == nullptr || combo->findText(item) < 0) {
+        QAbstractItemView *list = DroppedList(combo);
+        if (list == nullptr) {
             return false;
         }
-        while (combo->currentText() != item) {
-            QTest::keyClick(combo, combo->currentIndex() < combo->findText(item) ? Qt::Key_Down : Qt::Key_Up);
-        }
-        QTest::keyClick(combo, Qt::Key_Return);
+        ClickListItem(list, item);
         QCoreApplication::processEvents();
         return true;
+    }
+    static void ClickListItem(QAbstractItemView *list, const QString &item)
+    {
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, item, 1,
+                                                           Qt::MatchExactly);
+        const QRect itemRect = found.isEmpty() ? QRect() : list->visualRect(found.front());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.intersected(list->viewport()->rect()).center());
     }
 
     // Right-clicks a cell: the press, then the context menu the platform would send.
@@ -90,7 +107,6 @@ public:
         QApplication::sendEvent(grid_.viewport(), &event);
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
-
     // The Menu key: the platform sends the focused grid a context menu from the keyboard.
     QMenu *PressMenuKey()
     {
@@ -127,22 +143,6 @@ public:
     }
 
 private:
-    QWidget *EditorWidget() const
-    {
-        QWidget *focus = QApplication::focusWidget();
-        return focus != nullptr && grid_.viewport()->isAncestorOf(focus) ? Editor(focus) : nullptr;
-    }
-    static QWidget *Editor(QWidget *focus)
-    {
-        // A time edit focuses its own line edit; a pick list focuses itself.
-        for (QWidget *w = focus; w != nullptr; w = w->parentWidget()) {
-            if (qobject_cast<QTimeEdit *>(w) != nullptr || qobject_cast<QComboBox *>(w) != nullptr) {
-                return w;
-            }
-        }
-        return nullptr;
-    }
-
     TimeGrid &grid_;
 };
 
