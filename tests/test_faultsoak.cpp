@@ -162,8 +162,9 @@ private slots:
             ++faults[fault];
             ++commands[command];
 
-            // The faulted command.
+            // The faulted command. The schedule counts as saved, so that a read asks nothing.
             form.StoreAllControls();
+            form.TakeSnapshot();
             const ScheduleModel before = form.Model();
             const int messagesBefore = Messages(rig);
             const int informationsBefore = static_cast<int>(rig.f.dialogs->log.Informations.size());
@@ -211,6 +212,7 @@ private slots:
             if (next == SoakCommand::Download) {
                 form.ReplaceModel(RandomModel(rng));
             }
+            form.TakeSnapshot();
             const int informations = static_cast<int>(rig.f.dialogs->log.Informations.size());
             const int errors = static_cast<int>(rig.f.dialogs->log.Errors.size());
             Click(rig, next);
