@@ -234,6 +234,16 @@ void TimeGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
     if (editor == openEditor_) {
         openEditor_ = nullptr;
     }
+    // Tab and Shift+Tab move on to the next or previous cell without opening its editor.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        const QModelIndex to =
+            moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, Qt::NoModifier);
+        if (to.isValid()) {
+            setCurrentIndex(to);
+        }
+        return;
+    }
     QTableWidget::closeEditor(editor, hint);
 }
 

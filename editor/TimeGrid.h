@@ -21,8 +21,9 @@ enum class EditorKind { None, Time, PickList };
 // and ColCount(). The fixed row and column are the view's own headers: they stay in place
 // when the cells scroll and can be neither selected nor edited. A cell is edited on a
 // double-click, or on F2 or Space from the keyboard, with the editor that
-// EditorTypeRequested names (what the editors do: TimeGridDelegate). The context menu opens
-// on a right-click, the Menu key or Shift+F10.
+// EditorTypeRequested names (what the editors do: TimeGridDelegate); Tab and Shift+Tab in
+// an editor end the edit as Enter does and move to the next or previous cell. The context
+// menu opens on a right-click, the Menu key or Shift+F10.
 class TimeGrid : public QTableWidget, public GridOps {
     Q_OBJECT
 

@@ -125,7 +125,9 @@ private slots:
         QCOMPARE(EndEdit(driver, grid, ending), ending != "commit" || errors == 0);
         QCOMPARE(grid.Cell(2, 4), cell);
         QCOMPARE(f.dialogs->log.Errors.size(), errors);
-        QCOMPARE(grid.OpenEditorWidget() != nullptr, ending == "Tab"); // Tab goes on to edit the next cell
+        QVERIFY(grid.OpenEditorWidget() == nullptr);
+        // Tab moves on to the next cell, a click to the cell clicked.
+        QCOMPARE(grid.currentColumn() + 1, ending == "Tab" ? 3 : ending == "click" ? 5 : 2);
     }
 
     // An editor opened and left without an edit leaves the cell's text, and so its value, as
