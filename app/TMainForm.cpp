@@ -645,6 +645,9 @@ bool TMainForm::SendsPCTime() const
 
 bool TMainForm::SaveScheduleFile()
 {
+    if (!CommitOpenEditors()) {
+        return false;
+    }
     StoreAllControls();
     const auto name = dialogs_->AskSaveFileName(DataFileFilter);
     if (!name) {
@@ -687,8 +690,18 @@ bool TMainForm::FormCloseQuery()
     return MayReplaceSchedule();
 }
 
+bool TMainForm::CommitOpenEditors()
+{
+    const bool normal = TimesAdvStringGrid.CommitOpenEditor();
+    const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
+    return normal && special;
+}
+
 bool TMainForm::MayReplaceSchedule()
 {
+    if (!CommitOpenEditors()) {
+        return false;
+    }
     StoreAllControls();
     if (!ScheduleChanged()) {
         return true;

@@ -146,7 +146,8 @@ public:
     QAction SpecialTimesMenuCopy;
     QAction SpecialTimesMenuPaste;
 
-    // The row under the last mouse press in either grid: -1 on no cell, 0 until the first press.
+    // The row under the last mouse press in either grid, or the current row when a context
+    // menu is opened from the keyboard: -1 on no cell, 0 until the first press.
     [[nodiscard]] int ClickedRow() const { return clickedRow_; }
     [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
 
@@ -182,6 +183,9 @@ private:
     // Before the schedule in the window is replaced (a load, a read): stores the controls and,
     // when there are unsaved changes, asks whether to save them. True when it may be replaced.
     bool MayReplaceSchedule();
+    // Commits an edit still open in either grid, as Enter would. False when a typed time was
+    // refused: the command stops, and the refusal's box tells the user why.
+    bool CommitOpenEditors();
     void FormClose();
     bool SaveScheduleFile();
     void LoadButtonClick();

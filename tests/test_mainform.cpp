@@ -293,18 +293,31 @@ private slots:
     }
 
     // Closing from the title bar (or Alt+F4) with an edit still open in a grid asks about it:
-    // every path that stores the controls commits an open editor first.
+    // every path that stores the controls commits an open editor first. A text that is no
+    // time stops the close, with the refusal's box, and the cell keeps its value.
+    void OpenEditCountsOnClose_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("a time") << "0630" << "06:30:00" << true;
+        QTest::newRow("no time") << "6:3o" << "12:00:00" << false;
+    }
     void OpenEditCountsOnClose()
     {
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        QFETCH(bool, asked);
         MainFormFixture f;
         TMainForm &form = *f.form;
         GridDriver grid(form.TimesAdvStringGrid);
-        QVERIFY(grid.Type(1, 2, QStringLiteral("0630")) != nullptr);
+        QVERIFY(grid.Type(1, 2, typed) != nullptr);
         f.dialogs->answers.push_back(UserDialogs::Answer::Cancel);
         QVERIFY(!form.close());
-        QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
-        QCOMPARE(form.Model().NormalTimes.at(0).at(1).Start, Hms(6, 30, 0));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 2), QStringLiteral("06:30:00"));
+        QCOMPARE(f.dialogs->log.Questions.size(), asked ? 1 : 0);
+        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 2), cell);
+        QCOMPARE(TimeToCellText(form.Model().NormalTimes.at(0).at(1).Start), cell);
+        QTRY_COMPARE(f.dialogs->log.Errors.size(), asked ? 0 : 1);
     }
 
     void DatePickersHoldTheDeviceYearsOnly()
