@@ -49,6 +49,17 @@ struct MainFormFixture {
         QTest::keyClicks(&edit, digits);
     }
 
+    // A control of the window, found by its object name as tools and screen readers find it.
+    // A name that is not there ends the test with a message.
+    template <typename T> T &Find(const char *name) const
+    {
+        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no %s named %s in the main window", T::staticMetaObject.className(), name);
+        }
+        return *found;
+    }
+
     ScriptedDialogs *dialogs = nullptr;
     bool exposed = false;
     std::unique_ptr<TMainForm> form;
