@@ -155,21 +155,28 @@ void MainFormExchangeHost::SendReport(const Report &request)
     form_.link_.SendReport(request);
 }
 
-void MainFormExchangeHost::ShowError(const std::string &text)
-{
-    form_.Dialogs().ShowError(QString::fromStdString(text));
-}
-
-void MainFormExchangeHost::ShowInformation(const std::string &text)
-{
-    form_.Dialogs().ShowInformation(QString::fromStdString(text));
-}
-
-void MainFormExchangeHost::LogIdentity(const std::string &versionLine, const std::string &serialLine)
+void MainFormExchangeHost::Identified(const DeviceIdentity &identity)
 {
     form_.LogMemo.clear();
-    form_.LogMemo.appendPlainText(FromDevice(versionLine));
-    form_.LogMemo.appendPlainText(FromDevice(serialLine));
+    form_.LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
+    form_.LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
+}
+
+void MainFormExchangeHost::DownloadDone()
+{
+    form_.Dialogs().ShowInformation(QStringLiteral("Download Complete"));
+}
+
+void MainFormExchangeHost::Failed(ExchangeFailure reason, int detail)
+{
+    switch (reason) {
+    case ExchangeFailure::NotAKorvelt:
+        form_.Dialogs().ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
+        return;
+    case ExchangeFailure::InvalidScheduleData:
+        form_.Dialogs().ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(detail));
+        return;
+    }
 }
 
 const ScheduleModel &MainFormExchangeHost::Model() const
@@ -189,13 +196,14 @@ TDateTime MainFormExchangeHost::ClockValueToSet()
                                  FromQTime(form_.SetTimeDateTimePicker.time()));
 }
 
-void MainFormExchangeHost::ReadComplete(const ScheduleModel &read)
+void MainFormExchangeHost::ReadDone(const ScheduleModel &read)
 {
     // No snapshot: a schedule read from the device counts as unsaved.
     form_.ReplaceModel(read);
+    form_.Dialogs().ShowInformation(QStringLiteral("Read Complete"));
 }
 
-void MainFormExchangeHost::ShowDeviceClock(TDateTime date, TDateTime time)
+void MainFormExchangeHost::ClockRead(TDateTime date, TDateTime time)
 {
     form_.Dialogs().ShowInformation(ClockMessageText(date, time));
 }

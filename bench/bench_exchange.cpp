@@ -28,13 +28,13 @@ public:
     HandleHost(HidDevice &writer, HidDevice &reader) : writer_(writer), reader_(reader) {}
 
     void SendReport(const Report &request) override { (void)writer_.Write(request); }
-    void ShowError(const std::string & /*text*/) override {}
-    void ShowInformation(const std::string & /*text*/) override {}
-    void LogIdentity(const std::string & /*versionLine*/, const std::string & /*serialLine*/) override {}
     [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return 40000.5; }
-    void ReadComplete(const ScheduleModel &read) override { model_ = read; }
-    void ShowDeviceClock(TDateTime /*date*/, TDateTime /*time*/) override {}
+    void Identified(const DeviceIdentity & /*identity*/) override {}
+    void DownloadDone() override {}
+    void ReadDone(const ScheduleModel &read) override { model_ = read; }
+    void ClockRead(TDateTime /*date*/, TDateTime /*time*/) override {}
+    void Failed(ExchangeFailure /*reason*/, int /*detail*/) override {}
 
     void Pump(DeviceExchange &exchange)
     {

@@ -91,17 +91,21 @@ public:
     void Attach(DeviceLink &link) { link_ = &link; }
 
     void SendReport(const Report &request) override { link_->SendReport(request); }
-    void ShowError(const std::string &text) override
-    {
-        std::cerr << "error: " << text << '\n';
-        loop_.quit();
-    }
-    void ShowInformation(const std::string & /*text*/) override { loop_.quit(); }
-    void LogIdentity(const std::string & /*versionLine*/, const std::string & /*serialLine*/) override {}
     [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return 40000.5; }
-    void ReadComplete(const ScheduleModel &read) override { model_ = read; }
-    void ShowDeviceClock(TDateTime /*date*/, TDateTime /*time*/) override { loop_.quit(); }
+    void Identified(const DeviceIdentity & /*identity*/) override {}
+    void DownloadDone() override { loop_.quit(); }
+    void ReadDone(const ScheduleModel &read) override
+    {
+        model_ = read;
+        loop_.quit();
+    }
+    void ClockRead(TDateTime /*date*/, TDateTime /*time*/) override { loop_.quit(); }
+    void Failed(ExchangeFailure reason, int detail) override
+    {
+        std::cerr << "exchange failed: " << static_cast<int>(reason) << ' ' << detail << '\n';
+        loop_.quit();
+    }
 
 private:
     QEventLoop &loop_;

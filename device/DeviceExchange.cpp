@@ -10,7 +10,6 @@ namespace korvelt {
 
 namespace {
 
-constexpr const char *ProductName = "KORVELT Time Control";
 constexpr std::uint8_t FillByte = 0xFF;
 constexpr std::uint8_t ClockReplyMarker = ToByte(Command::Clock);
 
@@ -37,9 +36,26 @@ ConstHalfBytes ReplyHalf(const Report &reply)
 
 } // namespace
 
+int DeviceExchange::RequestCount(ProtocolState start)
+{
+    // Identify, BeginDownload, both halves of 65 blocks, EndDownload; Identify and both
+    // halves of 65 blocks; Identify and the clock request.
+    constexpr int BlockHalves = 2 * (FirstSpecialBlock + OutputCount * SlotCount / SlotsPerBlock);
+    switch (start) {
+    case ProtocolState::WriteIdentify:
+        return 1 + 1 + BlockHalves + 1;
+    case ProtocolState::ReadIdentify:
+        return 1 + BlockHalves;
+    default:
+        return 2;
+    }
+}
+
 void DeviceExchange::Start(ProtocolState state)
 {
     NewRequest(Command::Identify);
+    step_ = 0;
+    total_ = RequestCount(state);
     // A download sends the schedule as it is now, whatever the window does meanwhile; a read
     // decodes into this copy and hands it over only when it is whole.
     model_ = host_.Model();
@@ -66,19 +82,20 @@ Report &DeviceExchange::NewBlockRequest(Command command)
 void DeviceExchange::Send(ProtocolState next)
 {
     state_ = next;
+    ++step_;
     host_.SendReport(sendBuffer_);
+    host_.Progress(step_, total_);
 }
 
 bool DeviceExchange::CheckIdentity(const Report &reply, bool log)
 {
     if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
         state_ = ProtocolState::Idle;
-        host_.ShowError(std::string("Application is not a ") + ProductName);
+        host_.Failed(ExchangeFailure::NotAKorvelt, 0);
         return false;
     }
     if (log) {
-        host_.LogIdentity("Vuradod Version:" + VersionText(reply),
-                          "Serial Number: " + std::to_string(SerialNumber(reply)));
+        host_.Identified(DeviceIdentity{VersionText(reply), SerialNumber(reply)});
     }
     return true;
 }
@@ -116,14 +133,13 @@ void DeviceExchange::ReadNextBlock(ProtocolState next)
 void DeviceExchange::ReadFinished()
 {
     state_ = ProtocolState::Idle;
-    host_.ReadComplete(model_);
-    host_.ShowInformation("Read Complete");
+    host_.ReadDone(model_);
 }
 
 void DeviceExchange::InvalidData(int block)
 {
     state_ = ProtocolState::Idle;
-    host_.ShowError("KORVELT sent invalid schedule data.\nBlock " + std::to_string(block));
+    host_.Failed(ExchangeFailure::InvalidScheduleData, block);
 }
 
 void DeviceExchange::BuildClockReport()
@@ -135,7 +151,7 @@ void DeviceExchange::BuildClockReport()
 void DeviceExchange::ShowDeviceClock(const Report &reply)
 {
     const DeviceClockReading reading = DecodeClockReply(reply);
-    host_.ShowDeviceClock(reading.Date, reading.Time);
+    host_.ClockRead(reading.Date, reading.Time);
 }
 
 bool DeviceExchange::NextSlotBlock()
@@ -219,7 +235,7 @@ void DeviceExchange::ReportReceived(const Report &reply)
         return;
     case ProtocolState::WriteDone:
         state_ = ProtocolState::Idle;
-        host_.ShowInformation("Download Complete");
+        host_.DownloadDone();
         return;
 
     // Clock: Identify, then one Clock request whose reply is shown.

@@ -26,18 +26,16 @@ public:
     // One input report from the device (all 65 bytes, byte 0 the report ID).
     void ReportReceived(const Report &reply);
 
-    // The identity check of an Identify reply. With `log` the version and serial number go
-    // to the host's log. On failure shows the error and returns to Idle.
-    bool CheckIdentity(const Report &reply, bool log);
-
     [[nodiscard]] ProtocolState State() const { return state_; }
-    [[nodiscard]] std::uint8_t BlockNumber() const { return blockNumber_; }
-    [[nodiscard]] int SlotBase() const { return slotBase_; }
-    [[nodiscard]] int OutputIndex() const { return outputIndex_; }
-    [[nodiscard]] const Report &SendBuffer() const { return sendBuffer_; }
-    [[nodiscard]] const BlockImage &BlockZeroImage() const { return blockZeroImage_; }
+
+    // How many requests an exchange that starts in this state sends when it completes.
+    [[nodiscard]] static int RequestCount(ProtocolState start);
 
 private:
+    // The identity check of an Identify reply. With `log` the identity is reported to the
+    // host. On failure reports it and returns to Idle.
+    bool CheckIdentity(const Report &reply, bool log);
+
     void Start(ProtocolState state);
     // Clears SendBuffer and puts the command into byte 1 (and the block number into byte 2).
     Report &NewRequest(Command command);
@@ -66,6 +64,8 @@ private:
     int slotBase_ = 0;
     int outputIndex_ = 0;
     Report sendBuffer_{};
+    int step_ = 0;
+    int total_ = 0;
     BlockImage blockZeroImage_{};
     // The schedule of the exchange under way, copied from the host when it started: what a
     // download sends, and what a read fills before the host's model changes.

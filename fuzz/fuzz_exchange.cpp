@@ -277,9 +277,9 @@ public:
 
         for (std::size_t e = eventsBefore; e < host_.Events().size(); ++e) {
             const std::string &event = host_.Events()[e];
-            if (event == "ReadComplete") {
+            if (event == "ReadDone") {
                 CheckReadComplete();
-            } else if (event == "Information: Download Complete") {
+            } else if (event == "DownloadDone") {
                 CheckDownload();
             }
         }

@@ -10,26 +10,30 @@ void LoopbackHost::SendReport(const Report &request)
     (void)device_.Receive(request); // an unplugged device loses the request, unreported
 }
 
-void LoopbackHost::ShowError(const std::string &text) { Record("Error: " + text); }
-
-void LoopbackHost::ShowInformation(const std::string &text) { Record("Information: " + text); }
-
-void LoopbackHost::LogIdentity(const std::string &versionLine, const std::string &serialLine)
+void LoopbackHost::Identified(const DeviceIdentity &identity)
 {
-    logLines_ = {versionLine, serialLine};
-    Record("Log: " + versionLine + " | " + serialLine);
+    lastIdentity_ = identity;
+    Record("Identified: " + identity.Version + " | " + std::to_string(identity.SerialNumber));
 }
 
-void LoopbackHost::ReadComplete(const ScheduleModel &read)
+void LoopbackHost::DownloadDone() { Record("DownloadDone"); }
+
+void LoopbackHost::ReadDone(const ScheduleModel &read)
 {
     model_ = read;
-    Record("ReadComplete");
+    Record("ReadDone");
 }
 
-void LoopbackHost::ShowDeviceClock(TDateTime date, TDateTime time)
+void LoopbackHost::ClockRead(TDateTime date, TDateTime time)
 {
     lastClock_ = DeviceClockReading{date, time};
     Record("Clock");
+}
+
+void LoopbackHost::Failed(ExchangeFailure reason, int detail)
+{
+    Record(reason == ExchangeFailure::NotAKorvelt ? std::string("Failed: not a KORVELT")
+                                                  : "Failed: invalid schedule data, block " + std::to_string(detail));
 }
 
 int LoopbackHost::Pump(DeviceExchange &exchange, int maxReplies)

@@ -13,20 +13,21 @@ namespace korvelt {
 
 // Runs exchanges against a simulated KORVELT on one thread, without a window: requests go
 // straight to the device, and Pump hands its replies to the exchange one at a time. Records
-// what the exchange showed, as "Error: ...", "Information: ...", "Log: <line> | <line>",
-// "Clock" and "ReadComplete".
+// each result of the exchange as an event: "Identified: <version> | <serial>",
+// "DownloadDone", "ReadDone", "Clock", "Failed: not a KORVELT" and
+// "Failed: invalid schedule data, block <n>".
 class LoopbackHost final : public ExchangeHost {
 public:
     explicit LoopbackHost(SimulatedKorvelt &device) : device_(device) {}
 
     void SendReport(const Report &request) override;
-    void ShowError(const std::string &text) override;
-    void ShowInformation(const std::string &text) override;
-    void LogIdentity(const std::string &versionLine, const std::string &serialLine) override;
     [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return clockValue_; }
-    void ReadComplete(const ScheduleModel &read) override;
-    void ShowDeviceClock(TDateTime date, TDateTime time) override;
+    void Identified(const DeviceIdentity &identity) override;
+    void DownloadDone() override;
+    void ReadDone(const ScheduleModel &read) override;
+    void ClockRead(TDateTime date, TDateTime time) override;
+    void Failed(ExchangeFailure reason, int detail) override;
 
     // Delivers the device's pending replies until there are none, or at most `maxReplies`
     // of them; returns how many.
@@ -39,7 +40,7 @@ public:
 
     [[nodiscard]] const std::vector<Report> &Requests() const { return requests_; }
     [[nodiscard]] const std::vector<std::string> &Events() const { return events_; }
-    [[nodiscard]] const std::vector<std::string> &LogLines() const { return logLines_; }
+    [[nodiscard]] const std::optional<DeviceIdentity> &LastIdentity() const { return lastIdentity_; }
     [[nodiscard]] const std::optional<DeviceClockReading> &LastClock() const { return lastClock_; }
 
 private:
@@ -51,7 +52,7 @@ private:
     bool recording_ = true;
     std::vector<Report> requests_;
     std::vector<std::string> events_;
-    std::vector<std::string> logLines_;
+    std::optional<DeviceIdentity> lastIdentity_;
     std::optional<DeviceClockReading> lastClock_;
 };
 

@@ -12,11 +12,11 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-const std::string IdentityError = "Error: Application is not a KORVELT Time Control";
-const std::string DefaultLog = "Log: Vuradod Version:KORVELT 1.05 | Serial Number: 1";
-const std::string ReadDone = "Information: Read Complete";
-const std::string DownloadDone = "Information: Download Complete";
-const std::string InvalidData = "Error: KORVELT sent invalid schedule data.\nBlock ";
+const std::string IdentityError = "Failed: not a KORVELT";
+const std::string DefaultLog = "Identified: KORVELT 1.05 | 1";
+const std::string ReadDone = "ReadDone";
+const std::string DownloadDone = "DownloadDone";
+const std::string InvalidData = "Failed: invalid schedule data, block ";
 
 enum class Kind { Download, Read, SetClock, ReadClock };
 constexpr std::array<Kind, 4> AllKinds{Kind::Download, Kind::Read, Kind::SetClock, Kind::ReadClock};
@@ -118,7 +118,7 @@ private slots:
         DeviceExchange read(host);
         read.StartRead();
         QCOMPARE(host.Pump(read), 131);
-        QCOMPARE(host.Events(), (Events{DefaultLog, "ReadComplete", ReadDone}));
+        QCOMPARE(host.Events(), (Events{DefaultLog, ReadDone}));
         QVERIFY(SameSchedule(host.Schedule(), DistinctSchedule()));
     }
 
@@ -129,9 +129,8 @@ private slots:
         QTest::addColumn<double>("clockDate"); // what the clock reply showed, 0 for none
         QTest::addColumn<double>("clockTime");
         const auto log = QString::fromStdString(DefaultLog);
-        QTest::newRow("download") << Kind::Download << QStringList{log, "Information: Download Complete"} << 0.0 << 0.0;
-        QTest::newRow("read") << Kind::Read << QStringList{log, "ReadComplete", "Information: Read Complete"} << 0.0
-                              << 0.0;
+        QTest::newRow("download") << Kind::Download << QStringList{log, "DownloadDone"} << 0.0 << 0.0;
+        QTest::newRow("read") << Kind::Read << QStringList{log, "ReadDone"} << 0.0 << 0.0;
         QTest::newRow("set clock") << Kind::SetClock << QStringList{log, "Clock"} << DateOf(2010, 3, 28)
                                    << TimeOf(1, 59, 59);
         QTest::newRow("read clock, no log") << Kind::ReadClock << QStringList{"Clock"} << DateOf(2010, 8, 17)
@@ -171,23 +170,19 @@ private slots:
         QCOMPARE(clock, (DeviceClockReading{clockDate, clockTime}));
     }
 
-    void IdentityLogLines_data()
+    void Identity_data()
     {
         QTest::addColumn<quint32>("serial");
         QTest::addColumn<QByteArray>("version");
-        QTest::addColumn<QString>("versionLine");
-        QTest::addColumn<QString>("serialLine");
-        QTest::newRow("serial -1") << 0xFFFFFFFFU << QByteArray("X") << "Vuradod Version:X" << "Serial Number: -1";
-        const QByteArray full(55, 'v');
-        QTest::newRow("version without a zero byte")
-            << 258U << full << "Vuradod Version:" + QString(full) << "Serial Number: 258";
+        QTest::addColumn<int>("serialNumber");
+        QTest::newRow("serial -1") << 0xFFFFFFFFU << QByteArray("X") << -1;
+        QTest::newRow("version without a zero byte") << 258U << QByteArray(55, 'v') << 258;
     }
-    void IdentityLogLines()
+    void Identity()
     {
         QFETCH(quint32, serial);
         QFETCH(QByteArray, version);
-        QFETCH(QString, versionLine);
-        QFETCH(QString, serialLine);
+        QFETCH(int, serialNumber);
         SimulatedKorvelt device;
         device.SetSerialNumber(serial);
         device.SetVersionText(version.toStdString());
@@ -195,7 +190,9 @@ private slots:
         DeviceExchange exchange(host);
         exchange.StartSetClock();
         host.Pump(exchange);
-        QCOMPARE(host.LogLines(), (Events{versionLine.toStdString(), serialLine.toStdString()}));
+        QVERIFY(host.LastIdentity().has_value());
+        QCOMPARE(host.LastIdentity()->Version, version.toStdString());
+        QCOMPARE(host.LastIdentity()->SerialNumber, serialNumber);
     }
 
     // Bytes 2, 3 and 4 of the reply to Identify say it is our application.
@@ -348,11 +345,11 @@ private slots:
         QTest::addColumn<QString>("outcome"); // the last event after the log, "" for none
         QTest::newRow("silent half way: the read waits") << Kind::Read << SimulatedFault::FallSilent << 60 << "";
         QTest::newRow("garbage acknowledgements are not examined")
-            << Kind::Download << SimulatedFault::Garbage << 1 << "Information: Download Complete";
+            << Kind::Download << SimulatedFault::Garbage << 1 << "DownloadDone";
         QTest::newRow("extra identity reply shifts block 0")
             << Kind::Read << SimulatedFault::ExtraReport << 0 << QString::fromStdString(InvalidData + "0");
         QTest::newRow("extra reply half way shifts the slots")
-            << Kind::Read << SimulatedFault::ExtraReport << 50 << "Information: Read Complete";
+            << Kind::Read << SimulatedFault::ExtraReport << 50 << "ReadDone";
     }
     void Faults()
     {
@@ -371,7 +368,7 @@ private slots:
         host.Pump(exchange);
 
         const Events &events = host.Events();
-        const std::string last = events.empty() || events.back().starts_with("Log: ") ? "" : events.back();
+        const std::string last = events.empty() || events.back().starts_with("Identified: ") ? "" : events.back();
         QCOMPARE(QString::fromStdString(last), outcome);
         QCOMPARE(exchange.State() == ProtocolState::Idle, !outcome.isEmpty());
         if (last != ReadDone) {
