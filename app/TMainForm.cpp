@@ -4,7 +4,6 @@
 #include "DataFile.h"
 #include "HelpViewerFactory.h"
 #include "HidapiBackend.h"
-#include "MainFormExchangeHost.h"
 #include "QtDateTime.h"
 #include "QtUserDialogs.h"
 
@@ -105,8 +104,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       now_(services.Now ? std::move(services.Now) : [] { return QDateTime::currentDateTime(); }),
       help_(services.Help ? std::move(services.Help) : CreateHelpViewer()), helpFilePath_(std::move(services.HelpFile)),
       backend_(services.Backend ? std::move(services.Backend) : std::make_shared<HidapiBackend>()),
-      exchangeHost_(std::make_unique<MainFormExchangeHost>(*this)), exchange_(*exchangeHost_),
-      link_(*backend_, *this, [this] { ReportReceived(); })
+      session_(*backend_)
 {
     if (!dialogs_) {
         dialogs_ = std::make_unique<QtUserDialogs>(this);
@@ -117,12 +115,12 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     SetAccessibleNames();
     FormCreate();
     ConnectHandlers();
+    ConnectDeviceSession();
 }
 
 TMainForm::~TMainForm()
 {
-    closing_ = true;
-    link_.Close();
+    session_.Close();
 }
 
 void TMainForm::CreateControls()
@@ -724,8 +722,7 @@ void TMainForm::FormClose()
     CloseHelp();
     // The reader thread is stopped and the device closed; a report still on its way is
     // dropped.
-    closing_ = true;
-    link_.Close();
+    session_.Close();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

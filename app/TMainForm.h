@@ -1,7 +1,6 @@
 #pragma once
 
-#include "DeviceExchange.h"
-#include "DeviceLink.h"
+#include "DeviceSession.h"
 #include "HelpViewer.h"
 #include "HidBackend.h"
 #include "RadioGroup.h"
@@ -32,7 +31,6 @@
 
 namespace korvelt {
 
-class MainFormExchangeHost;
 
 // What the main window is given from outside; tests replace each part.
 struct MainFormServices {
@@ -48,7 +46,6 @@ struct MainFormServices {
 // widget that holds it.
 class TMainForm : public QWidget {
     Q_OBJECT
-    friend class MainFormExchangeHost;
 
 public:
     explicit TMainForm(MainFormServices services = {}, QWidget *parent = nullptr);
@@ -151,12 +148,8 @@ public:
     [[nodiscard]] int ClickedRow() const { return clickedRow_; }
     [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
 
-    // The device link and the exchange with the device.
-    [[nodiscard]] bool DeviceOpen() const { return link_.DeviceOpen(); }
-    [[nodiscard]] ProtocolState ExchangeState() const { return exchange_.State(); }
-    // How many input reports the reader thread has handed over so far.
-    [[nodiscard]] int ReportsHandled() const { return reportsHandled_; }
-    [[nodiscard]] QDateTime CurrentDateTime() const { return now_(); }
+    // The device: its link and the exchange under way.
+    [[nodiscard]] const DeviceSession &Session() const { return session_; }
 
     // The full path of the help file, set by the help set-up.
     [[nodiscard]] const QString &HelpFilePath() const { return helpFilePath_; }
@@ -196,8 +189,11 @@ private:
     void ReadButtonClick();
     void SetTimeButtonClick();
     void ReadTimeButtonClick();
-    bool OpenDeviceLink();
-    void ReportReceived();
+    // The session's results, as the user sees them.
+    void ConnectDeviceSession();
+    void DeviceIdentified(const DeviceIdentity &identity);
+    void DeviceReadDone(const ScheduleModel &read);
+    void DeviceFailed(const SessionError &error);
 
     // Help: decided once at start-up, shown on "Help", shut down when the window closes.
     void InitHelp();
@@ -262,11 +258,7 @@ private:
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;
-    std::unique_ptr<MainFormExchangeHost> exchangeHost_;
-    DeviceExchange exchange_;
-    bool closing_ = false;
-    int reportsHandled_ = 0;
-    DeviceLink link_; // last: its reader thread stops before anything it reaches goes away
+    DeviceSession session_; // last: its reader thread stops before anything it reaches goes away
 };
 
 } // namespace korvelt

@@ -1,8 +1,7 @@
-// The main window's device commands: each opens the link, then starts its exchange; every
-// input report the reader thread hands over moves the exchange one step.
+// The main window's device commands, started on the device session, and the session's
+// results as the user sees them: the identity in LogMemo, boxes for the rest.
 #include "ClockText.h"
 #include "DeviceClock.h"
-#include "MainFormExchangeHost.h"
 #include "QtDateTime.h"
 #include "TMainForm.h"
 
@@ -79,9 +78,7 @@ void TMainForm::WriteButtonClick()
         WriteRefused(unsendable);
         return;
     }
-    if (OpenDeviceLink()) {
-        exchange_.StartDownload();
-    }
+    session_.StartDownload(model_);
 }
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
@@ -101,111 +98,83 @@ void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
 void TMainForm::ReadButtonClick()
 {
     // A read replaces the schedule in the window: unsaved changes are asked about first.
-    if (MayReplaceSchedule() && OpenDeviceLink()) {
-        exchange_.StartRead();
+    if (MayReplaceSchedule()) {
+        session_.StartRead();
     }
 }
 
 void TMainForm::SetTimeButtonClick()
 {
-    if (OpenDeviceLink()) {
-        exchange_.StartSetClock();
-    }
+    // Asked when the device has answered. The pickers are sent only when the user chose a
+    // moment in them; while they follow the PC clock, the PC clock is sent to the second.
+    session_.StartSetClock([this] {
+        if (SendsPCTime()) {
+            const QDateTime now = now_();
+            return FromQDate(now.date()) + FromQTime(now.time());
+        }
+        return ClockValueFromPickers(FromQDate(SetDateDateTimePicker.date()), FromQTime(SetTimeDateTimePicker.time()));
+    });
 }
 
 void TMainForm::ReadTimeButtonClick()
 {
-    if (OpenDeviceLink()) {
-        exchange_.StartReadClock();
-    }
+    session_.StartReadClock();
 }
 
-bool TMainForm::OpenDeviceLink()
+void TMainForm::ConnectDeviceSession()
 {
-    const LinkResult result = link_.OpenDeviceLink();
-    switch (result.Outcome) {
-    case LinkOutcome::Open:
-        return true;
-    case LinkOutcome::ProgramMode:
-        dialogs_->ShowError(QStringLiteral("KORVELT is in Program Mode"));
-        return false;
-    case LinkOutcome::NotFound:
-        break;
-    }
-    QString text = QStringLiteral("Cannot find KORVELT");
-    if (!result.OpenError.empty()) {
-        text += QStringLiteral("\nA KORVELT was found but could not be opened (%1). %2")
-                    .arg(QString::fromLocal8Bit(result.OpenError.c_str()), AccessHint());
-    }
-    dialogs_->ShowError(text);
-    return false;
+    const auto guarded = [this](auto handler) {
+        return [this, handler](const auto &...results) { Guarded([&] { handler(results...); }); };
+    };
+    connect(&session_, &DeviceSession::Identified, this,
+            guarded([this](const DeviceIdentity &identity) { DeviceIdentified(identity); }));
+    connect(&session_, &DeviceSession::DownloadDone, this,
+            guarded([this] { dialogs_->ShowInformation(QStringLiteral("Download Complete")); }));
+    connect(&session_, &DeviceSession::ReadDone, this,
+            guarded([this](const ScheduleModel &read) { DeviceReadDone(read); }));
+    connect(&session_, &DeviceSession::ClockRead, this, guarded([this](double date, double time) {
+                dialogs_->ShowInformation(ClockMessageText(date, time));
+            }));
+    connect(&session_, &DeviceSession::Failed, this,
+            guarded([this](const SessionError &error) { DeviceFailed(error); }));
 }
 
-void TMainForm::ReportReceived()
+void TMainForm::DeviceIdentified(const DeviceIdentity &identity)
 {
-    ++reportsHandled_;
-    if (closing_) {
-        return;
-    }
-    Guarded([this] { exchange_.ReportReceived(link_.ReceiveBuffer()); });
+    LogMemo.clear();
+    LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
+    LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
 }
 
-void MainFormExchangeHost::SendReport(const Report &request)
-{
-    form_.link_.SendReport(request);
-}
-
-void MainFormExchangeHost::Identified(const DeviceIdentity &identity)
-{
-    form_.LogMemo.clear();
-    form_.LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
-    form_.LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
-}
-
-void MainFormExchangeHost::DownloadDone()
-{
-    form_.Dialogs().ShowInformation(QStringLiteral("Download Complete"));
-}
-
-void MainFormExchangeHost::Failed(ExchangeFailure reason, int detail)
-{
-    switch (reason) {
-    case ExchangeFailure::NotAKorvelt:
-        form_.Dialogs().ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
-        return;
-    case ExchangeFailure::InvalidScheduleData:
-        form_.Dialogs().ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(detail));
-        return;
-    }
-}
-
-const ScheduleModel &MainFormExchangeHost::Model() const
-{
-    return form_.Model();
-}
-
-TDateTime MainFormExchangeHost::ClockValueToSet()
-{
-    // The pickers are sent only when the user chose a moment in them; while they follow the
-    // PC clock, the PC clock is sent to the second.
-    if (form_.SendsPCTime()) {
-        const QDateTime now = form_.CurrentDateTime();
-        return FromQDate(now.date()) + FromQTime(now.time());
-    }
-    return ClockValueFromPickers(FromQDate(form_.SetDateDateTimePicker.date()),
-                                 FromQTime(form_.SetTimeDateTimePicker.time()));
-}
-
-void MainFormExchangeHost::ReadDone(const ScheduleModel &read)
+void TMainForm::DeviceReadDone(const ScheduleModel &read)
 {
     // No snapshot: a schedule read from the device counts as unsaved.
-    form_.ReplaceModel(read);
-    form_.Dialogs().ShowInformation(QStringLiteral("Read Complete"));
+    ReplaceModel(read);
+    dialogs_->ShowInformation(QStringLiteral("Read Complete"));
 }
 
-void MainFormExchangeHost::ClockRead(TDateTime date, TDateTime time)
+void TMainForm::DeviceFailed(const SessionError &error)
 {
-    form_.Dialogs().ShowInformation(ClockMessageText(date, time));
+    switch (error.Reason) {
+    case SessionFailure::NotFound: {
+        QString text = QStringLiteral("Cannot find KORVELT");
+        if (!error.Detail.empty()) {
+            text += QStringLiteral("\nA KORVELT was found but could not be opened (%1). %2")
+                        .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
+        }
+        dialogs_->ShowError(text);
+        return;
+    }
+    case SessionFailure::ProgramMode:
+        dialogs_->ShowError(QStringLiteral("KORVELT is in Program Mode"));
+        return;
+    case SessionFailure::NotAKorvelt:
+        dialogs_->ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
+        return;
+    case SessionFailure::InvalidScheduleData:
+        dialogs_->ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
+        return;
+    }
 }
 
 } // namespace korvelt

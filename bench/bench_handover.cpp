@@ -121,7 +121,7 @@ double BareHandOver()
     EndlessDevice device;
     std::atomic<bool> open{true};
     int handled = 0;
-    Port1Comms reader(device, open, receiver, [&] {
+    Port1Comms reader(device, open, receiver, [&](const Report & /*report*/) {
         if (++handled == BareReports) {
             loop.quit();
         }
@@ -181,7 +181,7 @@ int main(int argc, char *argv[])
     LinkHost host(loop);
     DeviceExchange exchange(host);
     QObject receiver;
-    DeviceLink link(backend, receiver, [&] { exchange.ReportReceived(link.ReceiveBuffer()); });
+    DeviceLink link(backend, receiver, [&](const Report &report) { exchange.ReportReceived(report); });
     host.Attach(link);
     if (link.OpenDeviceLink().Outcome != LinkOutcome::Open) {
         std::cerr << "the simulated KORVELT did not open\n";

@@ -1,21 +1,6 @@
 #include "DeviceLink.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace korvelt {
-
-namespace {
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-} // namespace
 
 DeviceLink::DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived)
     : backend_(backend), receiver_(receiver), reportReceived_(std::move(reportReceived))
@@ -27,11 +12,6 @@ DeviceLink::~DeviceLink()
     Close();
 }
 
-bool DeviceLink::MatchesPattern(std::string_view hardwareId, std::string_view pattern)
-{
-    return Lower(hardwareId).find(Lower(pattern)) != std::string::npos;
-}
-
 void DeviceLink::Close()
 {
     reader_.reset();
@@ -40,11 +20,11 @@ void DeviceLink::Close()
     writeHandle_.reset();
 }
 
-bool DeviceLink::FindAndOpenDevice(std::string_view pattern)
+bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
 {
     Close();
     for (const HidInterfaceInfo &info : backend_.Enumerate()) {
-        if (!MatchesPattern(info.HardwareId, pattern)) {
+        if (!match.Matches(info.VendorId, info.ProductId, info.Release)) {
             continue;
         }
         // The first match is taken; no later interface is looked at.
@@ -74,14 +54,14 @@ LinkResult DeviceLink::OpenDeviceLink()
         return {LinkOutcome::Open, {}};
     }
     openError_.clear();
-    if (FindAndOpenDevice(NormalFirmwarePattern)) {
+    if (FindAndOpenDevice(NormalFirmware)) {
         return {LinkOutcome::Open, {}};
     }
-    if (FindAndOpenDevice(ProgramModePattern)) {
+    if (FindAndOpenDevice(ProgramMode)) {
         // The link to a device in program mode stays open.
         return {LinkOutcome::ProgramMode, {}};
     }
-    if (FindAndOpenDevice(AnyReleasePattern)) {
+    if (FindAndOpenDevice(AnyRelease)) {
         return {LinkOutcome::Open, {}};
     }
     return {LinkOutcome::NotFound, openError_};

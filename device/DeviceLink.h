@@ -2,18 +2,13 @@
 
 #include "HidBackend.h"
 #include "Port1Comms.h"
+#include "UsbIdentifiers.h"
 
 #include <atomic>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace korvelt {
-
-// Hardware-identifier patterns, tried in this order.
-inline constexpr std::string_view NormalFirmwarePattern = "Vid_04d8&Pid_fd37&rev_0005";
-inline constexpr std::string_view ProgramModePattern = "Vid_04d8&Pid_fd37&rev_0001";
-inline constexpr std::string_view AnyReleasePattern = "Vid_04d8&Pid_fd37";
 
 enum class LinkOutcome {
     Open,        // the command may go on
@@ -41,10 +36,10 @@ public:
     DeviceLink &operator=(DeviceLink &&) = delete;
     ~DeviceLink();
 
-    // Opens the first present interface whose identifier contains the pattern (ignoring
-    // letter case) for writing and for reading and starts the reader. Handles of an earlier
-    // link are closed first. Returns whether the link is now open.
-    bool FindAndOpenDevice(std::string_view pattern);
+    // Opens the first present interface that matches for writing and for reading and starts
+    // the reader. Handles of an earlier link are closed first. Returns whether the link is
+    // now open.
+    bool FindAndOpenDevice(const UsbMatch &match);
     // The connect sequence every device command runs first.
     LinkResult OpenDeviceLink();
     // Writes one request through the write handle; a failed write is not reported.
@@ -53,10 +48,6 @@ public:
     void Close();
 
     [[nodiscard]] bool DeviceOpen() const { return deviceOpen_; }
-    // The input report being handed over (all zero when no reader runs).
-    [[nodiscard]] Report ReceiveBuffer() const { return reader_ ? reader_->ReceiveBuffer() : Report{}; }
-
-    [[nodiscard]] static bool MatchesPattern(std::string_view hardwareId, std::string_view pattern);
 
 private:
     HidBackend &backend_;

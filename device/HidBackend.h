@@ -2,16 +2,19 @@
 
 #include "HidDevice.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace korvelt {
 
-// One present HID interface.
+// One present HID interface: its USB numbers and the path Open takes.
 struct HidInterfaceInfo {
-    std::string HardwareId; // HID\VID_vvvv&PID_pppp&REV_rrrr
-    std::string Path;       // what Open takes
+    std::uint16_t VendorId = 0;
+    std::uint16_t ProductId = 0;
+    std::uint16_t Release = 0;
+    std::string Path;
 };
 
 struct HidOpenResult {

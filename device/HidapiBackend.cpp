@@ -1,6 +1,5 @@
 #include "HidapiBackend.h"
 
-#include "UsbIdentifiers.h"
 
 #include <hidapi.h>
 
@@ -86,9 +85,8 @@ std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
     std::vector<HidInterfaceInfo> interfaces;
     hid_device_info *all = hid_enumerate(0, 0);
     for (const hid_device_info *info = all; info != nullptr; info = info->next) {
-        interfaces.push_back(HidInterfaceInfo{
-            HardwareIdText(info->vendor_id, info->product_id, info->release_number),
-            info->path != nullptr ? info->path : std::string()});
+        interfaces.push_back(HidInterfaceInfo{info->vendor_id, info->product_id, info->release_number,
+                                              info->path != nullptr ? info->path : std::string()});
     }
     hid_free_enumeration(all);
     return interfaces;

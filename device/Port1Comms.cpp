@@ -8,13 +8,9 @@ Port1Comms::Port1Comms(HidDevice &readHandle, std::atomic<bool> &deviceOpen, QOb
                        const Handler &reportReceived)
     : readHandle_(readHandle), deviceOpen_(deviceOpen)
 {
+    // The queued hand-over copies the report into the event that carries it.
+    qRegisterMetaType<korvelt::Report>();
     connect(this, &Port1Comms::ReportReady, &receiver, reportReceived, Qt::BlockingQueuedConnection);
-}
-
-Report Port1Comms::ReceiveBuffer() const
-{
-    const std::lock_guard lock(receiveMutex_);
-    return receiveBuffer_;
 }
 
 Port1Comms::~Port1Comms()
@@ -40,8 +36,9 @@ void Port1Comms::Stop()
 
 void Port1Comms::run()
 {
+    Report report{};
     while (!stopping_ && deviceOpen_) {
-        const ReadStatus status = readHandle_.Read(reportBuffer_, ReadTimeoutMs);
+        const ReadStatus status = readHandle_.Read(report, ReadTimeoutMs);
         if (status == ReadStatus::Gone) {
             deviceOpen_ = false;
             break;
@@ -49,15 +46,11 @@ void Port1Comms::run()
         if (status == ReadStatus::Timeout) {
             continue;
         }
-        {
-            const std::lock_guard lock(receiveMutex_);
-            receiveBuffer_ = reportBuffer_;
-        }
-        reportBuffer_.fill(0);
         if (stopping_) {
             break;
         }
-        emit ReportReady();
+        emit ReportReady(report);
+        report.fill(0);
     }
 }
 

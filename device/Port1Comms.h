@@ -7,21 +7,21 @@
 
 #include <atomic>
 #include <functional>
-#include <mutex>
+
+Q_DECLARE_METATYPE(korvelt::Report)
 
 namespace korvelt {
 
 // The reader thread of an open link. It reads one input report at a time through the read
-// handle, copies it into the receive buffer, clears its own buffer, and runs the handler on
-// the thread of `receiver` (the main thread), waiting until the handler returns before it
-// reads again: reports are handled one at a time and in order. A failed read (the device
-// was unplugged) clears the open flag and ends the thread. Reads time out now and then so
-// that a stop request is seen.
+// handle and hands it over, by value, to the handler on the thread of `receiver` (the main
+// thread), waiting until the handler returns before it reads again: reports are handled one
+// at a time and in order. A failed read (the device was unplugged) clears the open flag and
+// ends the thread. Reads time out now and then so that a stop request is seen.
 class Port1Comms : public QThread {
     Q_OBJECT
 
 public:
-    using Handler = std::function<void()>;
+    using Handler = std::function<void(const Report &)>;
 
     Port1Comms(HidDevice &readHandle, std::atomic<bool> &deviceOpen, QObject &receiver, const Handler &reportReceived);
     Port1Comms(const Port1Comms &) = delete;
@@ -42,13 +42,10 @@ public:
     // ended. Call on the receiver's thread.
     void Stop();
 
-    // The report being handed over; for the handler to read.
-    [[nodiscard]] Report ReceiveBuffer() const;
-
 signals:
     // Connected to the handler with a blocking queued connection: the reader waits until
     // the handler has returned.
-    void ReportReady();
+    void ReportReady(const korvelt::Report &report);
 
 protected:
     void run() override;
@@ -57,11 +54,6 @@ private:
     HidDevice &readHandle_;
     std::atomic<bool> &deviceOpen_;
     std::atomic<bool> stopping_{false};
-    Report reportBuffer_{};
-    // The hand-over itself orders the buffer's write before the handler's read; the lock
-    // states it in a form that thread checkers see.
-    mutable std::mutex receiveMutex_;
-    Report receiveBuffer_{};
 };
 
 } // namespace korvelt

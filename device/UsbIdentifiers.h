@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
 
 namespace korvelt {
 
@@ -11,7 +11,22 @@ inline constexpr std::uint16_t KorveltProductId = 0xFD37;
 inline constexpr std::uint16_t NormalRelease = 0x0005;
 inline constexpr std::uint16_t ProgramModeRelease = 0x0001;
 
-// The hardware identifier of a HID interface, HID\VID_vvvv&PID_pppp&REV_rrrr (upper-case hex).
-std::string HardwareIdText(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release);
+// What a search for a device looks for: a vendor and product, and a release number or any.
+struct UsbMatch {
+    std::uint16_t VendorId = KorveltVendorId;
+    std::uint16_t ProductId = KorveltProductId;
+    std::optional<std::uint16_t> Release;
+
+    [[nodiscard]] constexpr bool Matches(std::uint16_t vendorId, std::uint16_t productId,
+                                         std::uint16_t release) const
+    {
+        return vendorId == VendorId && productId == ProductId && (!Release || *Release == release);
+    }
+};
+
+// The searches, tried in this order: the normal firmware, program mode, any release.
+inline constexpr UsbMatch NormalFirmware{KorveltVendorId, KorveltProductId, NormalRelease};
+inline constexpr UsbMatch ProgramMode{KorveltVendorId, KorveltProductId, ProgramModeRelease};
+inline constexpr UsbMatch AnyRelease{KorveltVendorId, KorveltProductId, std::nullopt};
 
 } // namespace korvelt

@@ -18,13 +18,13 @@ std::string PathOf(std::size_t index)
 std::shared_ptr<SimulatedKorvelt> SimulatedHidBackend::AddKorvelt(std::uint16_t release)
 {
     auto device = std::make_shared<SimulatedKorvelt>(release);
-    entries_.push_back(Entry{device, {}, PathOf(entries_.size()), false});
+    entries_.push_back(Entry{device, {KorveltVendorId, KorveltProductId, release, PathOf(entries_.size())}, false});
     return device;
 }
 
-void SimulatedHidBackend::AddOtherInterface(const std::string &hardwareId)
+void SimulatedHidBackend::AddOtherInterface(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release)
 {
-    entries_.push_back(Entry{nullptr, hardwareId, PathOf(entries_.size()), false});
+    entries_.push_back(Entry{nullptr, {vendorId, productId, release, PathOf(entries_.size())}, false});
 }
 
 void SimulatedHidBackend::SetOpenFails(const SimulatedKorvelt &device, bool fails)
@@ -40,11 +40,8 @@ std::vector<HidInterfaceInfo> SimulatedHidBackend::Enumerate()
 {
     std::vector<HidInterfaceInfo> present;
     for (const Entry &entry : entries_) {
-        if (!entry.Device) {
-            present.push_back(HidInterfaceInfo{entry.HardwareId, entry.Path});
-        } else if (entry.Device->PluggedIn()) {
-            present.push_back(HidInterfaceInfo{
-                HardwareIdText(KorveltVendorId, KorveltProductId, entry.Device->Release()), entry.Path});
+        if (!entry.Device || entry.Device->PluggedIn()) {
+            present.push_back(entry.Interface);
         }
     }
     return present;
@@ -52,7 +49,8 @@ std::vector<HidInterfaceInfo> SimulatedHidBackend::Enumerate()
 
 HidOpenResult SimulatedHidBackend::Open(const std::string &path)
 {
-    const auto entry = std::find_if(entries_.begin(), entries_.end(), [&](const Entry &e) { return e.Path == path; });
+    const auto entry =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry &e) { return e.Interface.Path == path; });
     if (entry == entries_.end() || (entry->Device && !entry->Device->PluggedIn())) {
         return {nullptr, "No such device: " + path};
     }
@@ -60,7 +58,7 @@ HidOpenResult SimulatedHidBackend::Open(const std::string &path)
         return {nullptr, "Access denied: " + path};
     }
     ++openCount_;
-    return {std::make_unique<SimulatedHidDevice>(entry->Device), {}};
+    return {std::make_unique<SimulatedHidDevice>(entry->Device, handedOver_), {}};
 }
 
 } // namespace korvelt

@@ -3,6 +3,7 @@
 #include "HidBackend.h"
 #include "SimulatedKorvelt.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ public:
     // Adds a device at the end of the enumeration order; returns it for the test to control.
     std::shared_ptr<SimulatedKorvelt> AddKorvelt(std::uint16_t release = NormalRelease);
     // Adds an interface of some other device, which is listed but cannot be opened.
-    void AddOtherInterface(const std::string &hardwareId);
+    void AddOtherInterface(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release);
     // Makes every open of that device fail (or succeed again).
     void SetOpenFails(const SimulatedKorvelt &device, bool fails);
 
@@ -25,17 +26,20 @@ public:
     [[nodiscard]] HidOpenResult Open(const std::string &path) override;
 
     [[nodiscard]] int OpenCount() const { return openCount_; }
+    // How many reports the readers of this backend's handles have handed over and come back
+    // from: a reader reads again only once the report it read has been handled.
+    [[nodiscard]] int ReportsHandedOver() const { return *handedOver_; }
 
 private:
     struct Entry {
         std::shared_ptr<SimulatedKorvelt> Device; // null for another device's interface
-        std::string HardwareId;                    // for another device's interface
-        std::string Path;
+        HidInterfaceInfo Interface;                // what Enumerate lists
         bool OpenFails = false;
     };
 
     std::vector<Entry> entries_;
     int openCount_ = 0;
+    std::shared_ptr<std::atomic<int>> handedOver_ = std::make_shared<std::atomic<int>>(0);
 };
 
 } // namespace korvelt

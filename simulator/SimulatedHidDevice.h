@@ -3,7 +3,9 @@
 #include "HidDevice.h"
 #include "SimulatedKorvelt.h"
 
+#include <atomic>
 #include <cstdint>
+#include <utility>
 #include <memory>
 
 namespace korvelt {
@@ -13,8 +15,8 @@ namespace korvelt {
 // again.
 class SimulatedHidDevice final : public HidDevice {
 public:
-    explicit SimulatedHidDevice(std::shared_ptr<SimulatedKorvelt> device)
-        : device_(std::move(device)), connection_(device_->Connection())
+    SimulatedHidDevice(std::shared_ptr<SimulatedKorvelt> device, std::shared_ptr<std::atomic<int>> handedOver)
+        : device_(std::move(device)), connection_(device_->Connection()), handedOver_(std::move(handedOver))
     {
     }
 
@@ -26,12 +28,20 @@ public:
 
     ReadStatus Read(Report &report, int timeoutMs) override
     {
-        return device_->WaitReply(report, timeoutMs, connection_);
+        // A reader reads again only once it has handed the last report over.
+        if (std::exchange(delivered_, false)) {
+            ++*handedOver_;
+        }
+        const ReadStatus status = device_->WaitReply(report, timeoutMs, connection_);
+        delivered_ = status == ReadStatus::Report;
+        return status;
     }
 
 private:
     std::shared_ptr<SimulatedKorvelt> device_;
     std::uint32_t connection_;
+    std::shared_ptr<std::atomic<int>> handedOver_;
+    bool delivered_ = false;
 };
 
 } // namespace korvelt

@@ -43,8 +43,8 @@ private slots:
             QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
             QCOMPARE(device->RequestCount(), 133);
             QCOMPARE(f.form->LogMemo.toPlainText(), QStringLiteral("Vuradod Version:Firmware 2.10\nSerial Number: -1"));
-            QVERIFY(f.form->DeviceOpen());
-            QCOMPARE(f.form->ExchangeState(), ProtocolState::Idle);
+            QVERIFY(f.form->Session().DeviceOpen());
+            QCOMPARE(f.form->Session().State(), ProtocolState::Idle);
         }
         MainFormFixture f(backend);
         MainFormFixture::TypeInto(f.form->OutputCSpinEdit, QStringLiteral("4"));
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(lines, (QStringList{QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), line,
                                      QStringLiteral("Correct them and write again.")}));
         QCOMPARE(device->RequestCount(), 0);
-        QVERIFY(!f.form->DeviceOpen());
+        QVERIFY(!f.form->Session().DeviceOpen());
         // What the device cannot hold is still kept in the window, bit for bit.
         QVERIFY(SameSchedule(f.form->Model(), model));
     }
@@ -251,12 +251,12 @@ private slots:
     void NoDeviceThenPluggedIn()
     {
         auto backend = std::make_shared<SimulatedHidBackend>();
-        backend->AddOtherInterface("HID\\VID_046D&PID_C52B&REV_1211");
+        backend->AddOtherInterface(0x046D, 0xC52B, 0x1211);
         MainFormFixture f(backend);
         QTest::mouseClick(&f.form->ReadButton, Qt::LeftButton);
         QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("Cannot find KORVELT")});
-        QVERIFY(!f.form->DeviceOpen());
-        QCOMPARE(f.form->ExchangeState(), ProtocolState::Idle);
+        QVERIFY(!f.form->Session().DeviceOpen());
+        QCOMPARE(f.form->Session().State(), ProtocolState::Idle);
         backend->AddKorvelt();
         QTest::mouseClick(&f.form->ReadTimeButton, Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations.size(), 1);
@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.at(0), QStringLiteral("Cannot find KORVELT"));
         QVERIFY(lines.at(1).startsWith(QStringLiteral("A KORVELT was found but could not be opened")));
-        QVERIFY(!f.form->DeviceOpen());
+        QVERIFY(!f.form->Session().DeviceOpen());
     }
 
     void ProgramModeKeepsTheLinkOpen()
@@ -286,7 +286,7 @@ private slots:
         QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
         QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("KORVELT is in Program Mode")});
         QCOMPARE(device->RequestCount(), 0);
-        QVERIFY(f.form->DeviceOpen());
+        QVERIFY(f.form->Session().DeviceOpen());
         // The next command talks to that device without a search; its answer is no identity.
         const int opens = backend->OpenCount();
         QTest::mouseClick(&f.form->ReadTimeButton, Qt::LeftButton);
@@ -319,23 +319,36 @@ private slots:
         QCOMPARE(second->RequestCount(), 0);
     }
 
-    void PatternsIgnoreLetterCase_data()
+    // A device is found by its vendor, product and release numbers, the normal firmware first.
+    void DevicesFoundByTheirNumbers_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<bool>("matches");
-        QTest::newRow("upper case") << "HID\\VID_04D8&PID_FD37&REV_0005" << "Vid_04d8&Pid_fd37&rev_0005" << true;
-        QTest::newRow("lower case") << "hid\\vid_04d8&pid_fd37&rev_0005" << "Vid_04d8&Pid_fd37&rev_0005" << true;
-        QTest::newRow("any release") << "HID\\VID_04D8&PID_FD37&REV_0006" << "Vid_04d8&Pid_fd37" << true;
-        QTest::newRow("other release") << "HID\\VID_04D8&PID_FD37&REV_0006" << "Vid_04d8&Pid_fd37&rev_0005" << false;
-        QTest::newRow("other product") << "HID\\VID_04D8&PID_FD38&REV_0005" << "Vid_04d8&Pid_fd37" << false;
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("product");
+        QTest::addColumn<int>("release");
+        QTest::addColumn<bool>("normal");
+        QTest::addColumn<bool>("programMode");
+        QTest::addColumn<bool>("anyRelease");
+        QTest::newRow("normal firmware") << 0x04D8 << 0xFD37 << 0x0005 << true << false << true;
+        QTest::newRow("program mode") << 0x04D8 << 0xFD37 << 0x0001 << false << true << true;
+        QTest::newRow("another release") << 0x04D8 << 0xFD37 << 0x0006 << false << false << true;
+        QTest::newRow("another product") << 0x04D8 << 0xFD38 << 0x0005 << false << false << false;
+        QTest::newRow("another vendor") << 0x04D9 << 0xFD37 << 0x0005 << false << false << false;
     }
-    void PatternsIgnoreLetterCase()
+    void DevicesFoundByTheirNumbers()
     {
-        QFETCH(QString, id);
-        QFETCH(QString, pattern);
-        QFETCH(bool, matches);
-        QCOMPARE(DeviceLink::MatchesPattern(id.toStdString(), pattern.toStdString()), matches);
+        QFETCH(int, vendor);
+        QFETCH(int, product);
+        QFETCH(int, release);
+        QFETCH(bool, normal);
+        QFETCH(bool, programMode);
+        QFETCH(bool, anyRelease);
+        const auto matches = [&](const UsbMatch &match) {
+            return match.Matches(static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product),
+                                 static_cast<std::uint16_t>(release));
+        };
+        QCOMPARE(matches(NormalFirmware), normal);
+        QCOMPARE(matches(ProgramMode), programMode);
+        QCOMPARE(matches(AnyRelease), anyRelease);
     }
 
     void UnplugMidDownloadThenWriteAgain()
@@ -346,7 +359,7 @@ private slots:
         f.form->ReplaceModel(DistinctSchedule());
         device->InjectFault(SimulatedFault::Unplug, 60);
         QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
-        QTRY_VERIFY(!f.form->DeviceOpen());
+        QTRY_VERIFY(!f.form->Session().DeviceOpen());
         QVERIFY(f.dialogs->log.Informations.isEmpty());
         QTest::mouseClick(&f.form->WriteButton, Qt::LeftButton);
         QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("Cannot find KORVELT")});
@@ -370,7 +383,7 @@ private slots:
         f.form->TakeSnapshot();
         device->InjectFault(SimulatedFault::Unplug, 100);
         QTest::mouseClick(&f.form->ReadButton, Qt::LeftButton);
-        QTRY_VERIFY(!f.form->DeviceOpen());
+        QTRY_VERIFY(!f.form->Session().DeviceOpen());
         QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         f.form->StoreAllControls();
         QVERIFY(!f.form->ScheduleChanged());
@@ -385,7 +398,7 @@ private slots:
         // Close while the exchange is still running: reports on their way are dropped.
         f.form->close();
         QVERIFY(!f.form->isVisible());
-        QVERIFY(!f.form->DeviceOpen());
+        QVERIFY(!f.form->Session().DeviceOpen());
         QVERIFY(f.dialogs->log.Informations.isEmpty());
     }
 
@@ -393,8 +406,7 @@ private slots:
     {
         auto backend = std::make_shared<HidapiBackend>();
         for (const HidInterfaceInfo &info : backend->Enumerate()) {
-            QVERIFY(info.HardwareId.rfind("HID\\VID_", 0) == 0);
-            if (DeviceLink::MatchesPattern(info.HardwareId, AnyReleasePattern)) {
+            if (AnyRelease.Matches(info.VendorId, info.ProductId, info.Release)) {
                 QSKIP("a KORVELT is plugged into this machine");
             }
         }

@@ -99,7 +99,7 @@ private:
     // Every reply the device sent has been handed over and handled.
     static bool Drained(Rig &rig)
     {
-        return rig.device->PendingReplies() == 0 && rig.device->RepliesSent() == rig.f.form->ReportsHandled();
+        return rig.device->PendingReplies() == 0 && rig.device->RepliesSent() == rig.backend->ReportsHandedOver();
     }
 
     static void Click(Rig &rig, SoakCommand command)
@@ -177,7 +177,7 @@ private slots:
             }
             Click(rig, command);
             const bool settled = WaitUntil([&] {
-                if (!form.DeviceOpen()) {
+                if (!form.Session().DeviceOpen()) {
                     return true; // unplugged: the reader has ended
                 }
                 if (fault == Fault::Unplug && rig.device->RequestCount() > requestsBefore + point) {
@@ -217,14 +217,14 @@ private slots:
             const int errors = static_cast<int>(rig.f.dialogs->log.Errors.size());
             Click(rig, next);
             QVERIFY2(WaitUntil([&] {
-                         return !form.DeviceOpen() ||
+                         return !form.Session().DeviceOpen() ||
                                 (Drained(rig) && rig.f.dialogs->log.Informations.size() > informations);
                      }),
                      qPrintable(where + QStringLiteral(": the clean command did not end")));
             if (rig.f.dialogs->log.Errors.size() != errors) {
                 QFAIL(qPrintable(where + QStringLiteral(": ") + rig.f.dialogs->log.Errors.back()));
             }
-            QVERIFY2(form.DeviceOpen(), qPrintable(where + QStringLiteral(": the link closed")));
+            QVERIFY2(form.Session().DeviceOpen(), qPrintable(where + QStringLiteral(": the link closed")));
             const QString &done = rig.f.dialogs->log.Informations.back();
             switch (next) {
             case SoakCommand::Download:

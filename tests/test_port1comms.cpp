@@ -75,18 +75,15 @@ private slots:
         bool inside = false;
         bool reentered = false;
         bool wrongThread = false;
-        Port1Comms *readerPointer = nullptr;
-        Port1Comms reader(device, deviceOpen, receiver, [&] {
-            const Report receiveBuffer = readerPointer->ReceiveBuffer();
+        Port1Comms reader(device, deviceOpen, receiver, [&](const Report &report) {
             reentered = reentered || inside;
             wrongThread = wrongThread || QThread::currentThread() != receiver.thread();
             inside = true;
-            seen.push_back(receiveBuffer.at(2) | receiveBuffer.at(3) << 8);
+            seen.push_back(report.at(2) | report.at(3) << 8);
             // A nested event loop, as a message box runs, must not bring the next report in.
             QCoreApplication::processEvents();
             inside = false;
         });
-        readerPointer = &reader;
         reader.Start();
         QTRY_VERIFY_WITH_TIMEOUT(reader.isFinished(), 60000);
         QVERIFY(!reentered);
@@ -107,7 +104,7 @@ private slots:
         std::atomic<bool> deviceOpen{true};
         QObject receiver;
         int handled = 0;
-        Port1Comms reader(device, deviceOpen, receiver, [&] { ++handled; });
+        Port1Comms reader(device, deviceOpen, receiver, [&](const Report & /*report*/) { ++handled; });
         reader.Start();
         QVERIFY(reader.isRunning());
         reader.Stop();
@@ -124,7 +121,7 @@ private slots:
         std::atomic<bool> deviceOpen{true};
         QObject receiver;
         int handled = 0;
-        Port1Comms reader(device, deviceOpen, receiver, [&] { ++handled; });
+        Port1Comms reader(device, deviceOpen, receiver, [&](const Report & /*report*/) { ++handled; });
         reader.Start();
         QTRY_VERIFY(handled > 10);
         reader.Stop();
