@@ -104,23 +104,8 @@ private:
 
     static void Click(Rig &rig, SoakCommand command)
     {
-        TMainForm &form = *rig.f.form;
-        QPushButton *button = nullptr;
-        switch (command) {
-        case SoakCommand::Download:
-            button = &form.WriteButton;
-            break;
-        case SoakCommand::Read:
-            button = &form.ReadButton;
-            break;
-        case SoakCommand::SetClock:
-            button = &form.SetTimeButton;
-            break;
-        case SoakCommand::ReadClock:
-            button = &form.ReadTimeButton;
-            break;
-        }
-        QTest::mouseClick(button, Qt::LeftButton);
+        constexpr std::array<const char *, 4> Buttons{"WriteButton", "ReadButton", "SetTimeButton", "ReadTimeButton"};
+        QTest::mouseClick(&rig.f.Find<QPushButton>(Buttons.at(static_cast<std::size_t>(command))), Qt::LeftButton);
     }
 
     static int Messages(const Rig &rig)

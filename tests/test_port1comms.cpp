@@ -1,3 +1,5 @@
+#include "DeviceSession.h"
+#include "HidapiBackend.h"
 #include "Port1Comms.h"
 
 #include <QCoreApplication>
@@ -126,6 +128,24 @@ private slots:
         QTRY_VERIFY(handled > 10);
         reader.Stop();
         QVERIFY(reader.isFinished());
+    }
+
+    // The real backend on this machine: a session finds no KORVELT and says so.
+    void RealHidapiFindsNoKorveltHere()
+    {
+        HidapiBackend backend;
+        for (const HidInterfaceInfo &info : backend.Enumerate()) {
+            if (AnyRelease.Matches(info.VendorId, info.ProductId, info.Release)) {
+                QSKIP("a KORVELT is plugged into this machine");
+            }
+        }
+        DeviceSession session(backend);
+        std::vector<SessionFailure> failures;
+        QObject::connect(&session, &DeviceSession::Failed,
+                         [&failures](const SessionError &error) { failures.push_back(error.Reason); });
+        QVERIFY(!session.StartReadClock());
+        QCOMPARE(failures, std::vector<SessionFailure>{SessionFailure::NotFound});
+        QVERIFY(!session.DeviceOpen());
     }
 };
 
