@@ -335,16 +335,37 @@ private slots:
         }
     }
 
-    void UnplugMidReadLeavesTheModelAlone()
+    // A read that does not complete leaves the window's schedule as it was, and says why
+    // when the device said something.
+    void ReadThatFailsLeavesTheModelAlone_data()
     {
+        QTest::addColumn<bool>("erased");
+        QTest::addColumn<QStringList>("errors");
+        QTest::newRow("unplugged half way") << false << QStringList{};
+        QTest::newRow("erased memory")
+            << true << QStringList{QStringLiteral("KORVELT sent invalid schedule data.\nBlock 0")};
+    }
+    void ReadThatFailsLeavesTheModelAlone()
+    {
+        QFETCH(bool, erased);
+        QFETCH(QStringList, errors);
         auto backend = std::make_shared<SimulatedHidBackend>();
         const auto device = backend->AddKorvelt();
         MainFormFixture f(backend);
         f.form->ReplaceModel(DistinctSchedule());
         f.form->TakeSnapshot();
-        device->InjectFault(SimulatedFault::Unplug, 100);
+        if (erased) {
+            device->EraseMemory();
+        } else {
+            device->InjectFault(SimulatedFault::Unplug, 100);
+        }
         QTest::mouseClick(&f.Find<QPushButton>("ReadButton"), Qt::LeftButton);
-        QTRY_VERIFY(!f.form->Session().DeviceOpen());
+        if (erased) {
+            QTRY_COMPARE(f.dialogs->log.Errors, errors);
+        } else {
+            QTRY_VERIFY(!f.form->Session().DeviceOpen());
+            QCOMPARE(f.dialogs->log.Errors, errors);
+        }
         QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         f.form->StoreAllControls();
         QVERIFY(!f.form->ScheduleChanged());
