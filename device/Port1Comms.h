@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(korvelt::Report)
 namespace korvelt {
 
 // The reader thread of an open link. It reads one input report at a time through the read
-// handle and hands it over, by value, to the handler on the thread of `receiver` (the main
+// handle and hands it over, in the signal, to the handler on the thread of `receiver` (the main
 // thread), waiting until the handler returns before it reads again: reports are handled one
 // at a time and in order. A failed read (the device was unplugged) clears the open flag and
 // ends the thread. Reads time out now and then so that a stop request is seen.
