@@ -1,6 +1,8 @@
-// The simulated KORVELT is exercised by every exchange, window and soak test; what is left
-// here is how its HID handles behave, which those tests rely on without seeing it.
+// The simulated KORVELT, which the exchange, window and soak tests rely on without seeing it:
+// its memory, its faults and how its HID handles behave.
 
+#include "DeviceExchange.h"
+#include "LoopbackHost.h"
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 #include "TestSchedules.h"
@@ -10,10 +12,75 @@
 using namespace korvelt;
 using namespace korvelt::testing;
 
+Q_DECLARE_METATYPE(ExchangeKind)
+Q_DECLARE_METATYPE(SimulatedFault)
+
 class TestSimulator : public QObject {
     Q_OBJECT
 
 private slots:
+    // New, it holds the defaults; then it gives back what it was sent.
+    void KeepsWhatItWasSent()
+    {
+        SimulatedKorvelt device;
+        LoopbackHost host(device);
+        DeviceExchange exchange(host);
+        for (const bool download : {false, true}) {
+            host.Schedule() = DistinctSchedule();
+            if (download) {
+                exchange.StartDownload();
+                QCOMPARE(host.Pump(exchange), 133);
+                host.Schedule() = ScheduleModel{};
+            }
+            exchange.StartRead();
+            QCOMPARE(host.Pump(exchange), 131);
+            QVERIFY(SameSchedule(host.Schedule(), download ? DistinctSchedule() : ScheduleModel{}));
+        }
+    }
+
+    // One row per way an exchange meets a misbehaving simulated device; the fault soak runs
+    // every fault at random points through the window.
+    void Faults_data()
+    {
+        QTest::addColumn<ExchangeKind>("kind");
+        QTest::addColumn<SimulatedFault>("fault");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("outcome"); // the last event after the identity, "" for none
+        QTest::newRow("silent half way: the read waits") << ExchangeKind::Read << SimulatedFault::FallSilent << 60 << "";
+        QTest::newRow("garbage once identified: the download goes on")
+            << ExchangeKind::Download << SimulatedFault::Garbage << 1 << "DownloadDone";
+        QTest::newRow("extra identity reply shifts block 0")
+            << ExchangeKind::Read << SimulatedFault::ExtraReport << 0 << "Failed: invalid schedule data, block 0";
+        QTest::newRow("memory erased half way through a read")
+            << ExchangeKind::Read << SimulatedFault::EraseMemory << 40 << "Failed: invalid schedule data, block 19";
+    }
+    void Faults()
+    {
+        QFETCH(ExchangeKind, kind);
+        QFETCH(SimulatedFault, fault);
+        QFETCH(int, after);
+        QFETCH(QString, outcome);
+        SimulatedKorvelt device;
+        LoopbackHost host(device);
+        host.Schedule() = DistinctSchedule();
+        DeviceExchange exchange(host);
+        device.InjectFault(fault, after);
+        StartExchange(exchange, kind);
+        host.Pump(exchange);
+
+        const std::vector<std::string> &events = host.Events();
+        const std::string last = events.back().starts_with("Identified: ") ? "" : events.back();
+        QCOMPARE(QString::fromStdString(last), outcome);
+        QCOMPARE(exchange.State() == ProtocolState::Idle, !outcome.isEmpty());
+        QVERIFY(SameSchedule(host.Schedule(), DistinctSchedule()));
+
+        device.ClearFault();
+        host.Pump(exchange); // whatever the device still had to say
+        StartExchange(exchange, kind == ExchangeKind::Read ? ExchangeKind::ReadClock : kind);
+        host.Pump(exchange);
+        QVERIFY(host.Events().back() == "DownloadDone" || host.Events().back() == "Clock");
+    }
+
     void HandlesDieWithTheConnection()
     {
         SimulatedHidBackend backend;
