@@ -94,7 +94,8 @@ public:
         const auto where = [this] { return Where(); };
         FuzzRequire(host_.Sent.size() <= 1, [&] { return where() + ": two requests for one report"; });
         if (next_ == 0) {
-            FuzzRequire(host_.Sent.empty() && !host_.Ended() && !host_.Identity, [] { return "a report in idle acted"; });
+            FuzzRequire(host_.Sent.empty() && !host_.Ended() && !host_.Identity,
+                        [] { return "a report in idle acted"; });
         } else if (!host_.Sent.empty() || host_.Failure) {
             taken_[step] = report;
             const bool taken = !host_.Sent.empty();

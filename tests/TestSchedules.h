@@ -77,8 +77,9 @@ inline Report ReportOf(std::initializer_list<int> from1)
 inline std::array<std::uint8_t, 7> DistinctPackedSlot(bool special, int output, int slot)
 {
     const int n = output * SlotCount + slot;
-    const std::array<int, 7> bytes = special ? std::array{(n * 11 + 5) % 128, 23 - output, 59 - slot, 3, output, slot * 2, 4}
-                                             : std::array{(n * 37) % 128, output, slot, 1, output + 8, slot, 2};
+    const std::array<int, 7> bytes =
+        special ? std::array{(n * 11 + 5) % 128, 23 - output, 59 - slot, 3, output, slot * 2, 4}
+                : std::array{(n * 37) % 128, output, slot, 1, output + 8, slot, 2};
     std::array<std::uint8_t, 7> packed{};
     std::ranges::transform(bytes, packed.begin(), [](int b) { return static_cast<std::uint8_t>(b); });
     return packed;
@@ -180,7 +181,8 @@ inline std::vector<ScriptStep> ExchangeScript(ExchangeKind kind)
     case ExchangeKind::Read: {
         Report settings = ReportOf({0x72, 0x55, 0, 1, 10, 2, 3});
         std::fill(settings.begin() + 8, settings.begin() + 50, 0xFF);
-        steps.insert(steps.end(), {{ReportOf({0x72, 0}), settings}, {ReportOf({0x52, 0}), withDates(ReportOf({0x52}), 2)}});
+        steps.insert(steps.end(),
+                     {{ReportOf({0x72, 0}), settings}, {ReportOf({0x52, 0}), withDates(ReportOf({0x52}), 2)}});
         for (int block = 1; block < BlockCount; ++block) {
             for (const int half : {0, 1}) {
                 const int command = half == 0 ? 0x72 : 0x52;

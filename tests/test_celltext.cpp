@@ -111,7 +111,8 @@ private slots:
         QTest::newRow("typed pm in a 24-hour locale") << true << "de_DE" << "9:30 pm" << hms(21, 30, 0);
         QTest::newRow("typed locale's own pm before") << true << "ko_KR" << "\uC624\uD6C4 9:30" << hms(21, 30, 0);
         QTest::newRow("typed the cell's own text") << true << "en_US" << "12:00:00 PM" << 0.5;
-        QTest::newRow("typed a date and time as the cell shows it") << true << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
+        QTest::newRow("typed a date and time as the cell shows it")
+            << true << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
         QTest::newRow("typed hour 24") << true << "C" << "24:00" << -1.0;
         QTest::newRow("typed minute 65") << true << "C" << "7:65" << -1.0;
         QTest::newRow("typed four parts") << true << "C" << "13:30:00:00" << -1.0;

@@ -104,7 +104,8 @@ FileBytes ReadBytes(const fs::path &path)
 
 void WriteBytes(const fs::path &path, const FileBytes &bytes)
 {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 struct Entry {

@@ -17,7 +17,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes1to8");
         // The day of the date picker and the time of day of the time picker, each of which
         // may carry a part of the other.
-        QTest::newRow("pickers") << ClockValueFromPickers(DateOf(2011, 5, 5) + 0.3, DateOf(2004, 1, 2) + TimeOf(14, 30, 0))
+        QTest::newRow("pickers") << ClockValueFromPickers(DateOf(2011, 5, 5) + 0.3,
+                                                          DateOf(2004, 1, 2) + TimeOf(14, 30, 0))
                                  << Bytes({0x54, 0x57, 14, 30, 0, 5, 5, 11});
         QTest::newRow("2256 wraps") << DateOf(2256, 6, 1) << Bytes({0x54, 0x57, 0, 0, 0, 1, 6, 0});
     }

@@ -48,9 +48,10 @@ class TestExchange : public QObject {
 private slots:
     // Against a strict script: each reply brings exactly the script's next request, byte for
     // byte, and the last brings the result and nothing more; replies that come after it
-    // change nothing, and so do reports that are no clock reply while one is awaited. The host's schedule and clock change once the exchange has started: a
-    // download still sends the schedule it started with, and "Set Time" sends the clock of
-    // the moment the identity reply arrives.
+    // change nothing, and so do reports that are no clock reply while one is awaited. The
+    // host's schedule and clock change once the exchange has started: a download still sends
+    // the schedule it started with, and "Set Time" sends the clock of the moment the
+    // identity reply arrives.
     void WholeExchanges_data()
     {
         QTest::addColumn<ExchangeKind>("kind");
@@ -103,10 +104,12 @@ private slots:
         QTest::addColumn<bool>("passes");
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<int>("serial");
-        QTest::newRow("ours, bytes 1 and 5 not examined") << Bytes({0, 0, 4, 1, 0x99, 2, 1, 0, 0, 'X'}) << true << QByteArray("X")
+        QTest::newRow("ours, bytes 1 and 5 not examined")
+            << Bytes({0, 0, 4, 1, 0x99, 2, 1, 0, 0, 'X'}) << true << QByteArray("X")
                                                           << 258;
         QTest::newRow("serial -1, version without a zero byte")
-            << Bytes({0x53, 0, 4, 1, 0, 0xFF, 0xFF, 0xFF, 0xFF}) + QByteArray(55, 'v') << true << QByteArray(55, 'v') << -1;
+            << Bytes({0x53, 0, 4, 1, 0, 0xFF, 0xFF, 0xFF, 0xFF}) + QByteArray(55, 'v') << true << QByteArray(55, 'v')
+            << -1;
         QTest::newRow("byte 2") << Bytes({0x53, 1, 4, 1}) << false << QByteArray() << 0;
         QTest::newRow("byte 3") << Bytes({0x53, 0, 5, 1}) << false << QByteArray() << 0;
         QTest::newRow("byte 4, another application") << Bytes({0x53, 0, 4, 2}) << false << QByteArray() << 0;

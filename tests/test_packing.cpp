@@ -35,7 +35,8 @@ private slots:
                                                  << Bytes({0x48, 12, 0, 0, 12, 0, 0}) << int(PacksOnly);
         QTest::newRow("milliseconds dropped") << TimeOf(8, 30, 15, 900) << TimeOf(9, 0, 59, 999) << none
                                               << Bytes({0, 8, 30, 15, 9, 0, 59}) << int(PacksOnly);
-        QTest::newRow("date part ignored") << 40118.25 << 40118.0 << none << Bytes({0, 6, 0, 0, 0, 0, 0}) << int(PacksOnly);
+        QTest::newRow("date part ignored") << 40118.25 << 40118.0 << none << Bytes({0, 6, 0, 0, 0, 0, 0})
+                                           << int(PacksOnly);
         QTest::newRow("bit 7 ignored") << 0.0 << TimeOf(23, 59, 59) << QByteArray(7, 1)
                                        << Bytes({0xFF, 0, 0, 0, 23, 59, 59}) << int(UnpacksOnly);
         QTest::newRow("start hour 24") << 0.25 << 0.75 << none << Bytes({1, 24, 0, 0, 12, 0, 0}) << int(Refused);
@@ -70,7 +71,8 @@ private slots:
     // enabled byte counts and every byte is unsigned.
     void BlockZero()
     {
-        QCOMPARE(Bytes(SettingsHalf({7, -1, 255, 257, 0x1234})), Bytes({0x55, 1, 0xFF, 1, 255, 0x34}) + QByteArray(42, char(0xFF)));
+        QCOMPARE(Bytes(SettingsHalf({7, -1, 255, 257, 0x1234})),
+                 Bytes({0x55, 1, 0xFF, 1, 255, 0x34}) + QByteArray(42, char(0xFF)));
         SpecialDateTable dates = ScheduleModel::DefaultSpecialDates();
         dates[0] = DateOf(1999, 12, 31);
         dates[7] = DateOf(2010, 12, 25) + 0.75;
@@ -84,8 +86,9 @@ private slots:
         image.fill(0xEE); // bytes the read ignores
         std::ranges::copy(std::array<std::uint8_t, 6>{0x55, 0xFE, 200, 2, 3, 4}, image.begin());
         for (std::size_t i = 0; i < SpecialDateCount; ++i) {
-            std::ranges::copy(std::array<std::uint8_t, 3>{std::uint8_t(1 + i), std::uint8_t(12 - i % 12), std::uint8_t(10 + 16 * i)},
-                              image.begin() + 48 + 3 * i);
+            image.at(48 + 3 * i) = static_cast<std::uint8_t>(1 + i);
+            image.at(49 + 3 * i) = static_cast<std::uint8_t>(12 - i % 12);
+            image.at(50 + 3 * i) = static_cast<std::uint8_t>(10 + 16 * i);
         }
         DaylightSavingRule rule;
         SpecialDateTable read{};
