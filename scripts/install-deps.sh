@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libhidapi-dev libchm-dev fp-utils
     clang-14 libclang-rt-14-dev
+    g++-mingw-w64-x86-64
     xvfb xauth
 )
 

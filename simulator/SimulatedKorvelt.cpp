@@ -1,15 +1,14 @@
 #include "SimulatedKorvelt.h"
 
-#include "ScheduleModel.h"
-#include "SlotPacking.h"
+#include "BytePacking.h"
 
 #include <algorithm>
+#include <span>
 
 namespace korvelt {
 
 namespace {
 
-constexpr int YearBase = 2000;
 constexpr std::size_t MaxVersionLength = ReportSize - VersionTextOffset; // 55
 constexpr TDateTime FirstClockValue = 40179.0;                          // 1 January 2010
 constexpr std::uint8_t ErasedByte = 0xFF;
@@ -21,28 +20,27 @@ std::int64_t SteadyMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// The blocks a device holds when it leaves the factory: the default schedule.
+// The blocks a device holds when it leaves the factory: the default schedule, written out
+// byte by byte so that the packing is checked against it rather than building it.
+// Block 0: the settings half (marker, enabled, advance week and month, retard week and
+// month: last Sunday of March and of October), then 1 November 2009 for every special date.
+constexpr std::array<std::uint8_t, 6> FactorySettings{0x55, 0x01, 4, 2, 4, 9};
+constexpr std::array<std::uint8_t, 3> FactorySpecialDate{1, 11, 9};
+// Blocks 1..64: every slot field 12:00:00 to 12:00:00 on no day.
+constexpr std::array<std::uint8_t, 12> FactorySlotField{0x00, 12, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0};
+
 std::array<BlockImage, BlockCount> FactoryMemory()
 {
-    const ScheduleModel defaults;
     std::array<BlockImage, BlockCount> memory{};
-    const BlockHalf settings = SettingsHalf(defaults.DaylightSaving);
-    const BlockHalf dates = SpecialDatesHalf(defaults.SpecialDates);
-    std::copy(settings.begin(), settings.end(), memory[0].begin());
-    std::copy(dates.begin(), dates.end(), memory[0].begin() + HalfSize);
-    for (int o = 0; o < OutputCount; ++o) {
-        for (int h = 0; h < 2; ++h) {
-            for (int half = 0; half < 2; ++half) {
-                const int firstSlot = h * SlotsPerBlock + half * SlotsPerHalf;
-                const auto offset = static_cast<std::size_t>(half) * HalfSize;
-                const int pair = 2 * o + h;
-                const auto normal = static_cast<std::size_t>(FirstNormalBlock) + static_cast<std::size_t>(pair);
-                const auto special = static_cast<std::size_t>(FirstSpecialBlock) + static_cast<std::size_t>(pair);
-                EncodeSlotHalf(defaults.NormalTimes.at(static_cast<std::size_t>(o)), firstSlot,
-                               HalfBytes(memory.at(normal).data() + offset, HalfSize));
-                EncodeSlotHalf(defaults.SpecialTimes.at(static_cast<std::size_t>(o)), firstSlot,
-                               HalfBytes(memory.at(special).data() + offset, HalfSize));
-            }
+    BlockImage &settings = memory.front();
+    settings.fill(ErasedByte);
+    std::ranges::copy(FactorySettings, settings.begin());
+    for (std::size_t at = HalfSize; at < BlockSize; at += FactorySpecialDate.size()) {
+        std::ranges::copy(FactorySpecialDate, settings.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    for (std::size_t block = 1; block < memory.size(); ++block) {
+        for (std::size_t at = 0; at < BlockSize; at += FactorySlotField.size()) {
+            std::ranges::copy(FactorySlotField, memory.at(block).begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
     return memory;
@@ -135,6 +133,9 @@ bool SimulatedKorvelt::Process(const Report &request)
         case SimulatedFault::ExtraReport:
             extraReport = true;
             break;
+        case SimulatedFault::EraseMemory:
+            EraseMemoryLocked();
+            break;
         case SimulatedFault::None:
             break;
         }
@@ -208,27 +209,18 @@ Report SimulatedKorvelt::IdentityReply() const
     reply[1] = ToByte(Command::Identify);
     const auto &identity = wrongIdentity_ ? OtherIdentity : IdentityBytes;
     std::copy(identity.begin(), identity.end(), reply.begin() + IdentityOffset);
-    for (std::size_t i = 0; i < 4; ++i) {
-        reply.at(SerialNumberOffset + i) = static_cast<std::uint8_t>(serial_ >> (8 * i));
-    }
+    PutLittleEndian(std::span(reply).subspan<SerialNumberOffset, 4>(), serial_);
     std::copy(version_.begin(), version_.end(), reply.begin() + VersionTextOffset);
     return reply;
 }
 
 Report SimulatedKorvelt::ClockReply() const
 {
-    const std::int64_t ms = ClockMs();
-    const std::int64_t days = ms / MSecsPerDay;
-    const std::int64_t seconds = (ms % MSecsPerDay) / 1000;
-    const DateParts date = DecodeDate(static_cast<TDateTime>(days));
+    const TDateTime now = ClockValue();
     Report reply{};
     reply[1] = ToByte(Command::Clock);
-    reply[2] = static_cast<std::uint8_t>(seconds / 3600);
-    reply[3] = static_cast<std::uint8_t>(seconds / 60 % 60);
-    reply[4] = static_cast<std::uint8_t>(seconds % 60);
-    reply[5] = static_cast<std::uint8_t>(date.Day);
-    reply[6] = static_cast<std::uint8_t>(date.Month);
-    reply[7] = static_cast<std::uint8_t>(date.Year - YearBase);
+    PackDeviceTime(now, std::span(reply).subspan<2, 3>());
+    PackDeviceDate(now, std::span(reply).subspan<5, 3>());
     return reply;
 }
 
@@ -250,10 +242,9 @@ void SimulatedKorvelt::ClockWrite(const Report &request)
     TDateTime date = 0;
     TDateTime time = 0;
     // An impossible time or date leaves the clock running as it was.
-    if (TryEncodeDate(YearBase + request[8], request[7], request[6], date) &&
-        TryEncodeTime(request[3], request[4], request[5], 0, time)) {
-        clockBaseMs_ = static_cast<std::int64_t>(date) * MSecsPerDay +
-                       ((request[3] * 60LL + request[4]) * 60 + request[5]) * 1000;
+    if (UnpackDeviceDate(std::span(request).subspan<6, 3>(), date) &&
+        UnpackDeviceTime(std::span(request).subspan<3, 3>(), time)) {
+        clockBaseMs_ = ToMilliseconds(date + time);
         clockSetTick_ = ticks_();
     }
 }
@@ -261,6 +252,13 @@ void SimulatedKorvelt::ClockWrite(const Report &request)
 std::int64_t SimulatedKorvelt::ClockMs() const
 {
     return clockBaseMs_ + (ticks_() - clockSetTick_);
+}
+
+TDateTime SimulatedKorvelt::ClockValue() const
+{
+    const std::int64_t ms = ClockMs();
+    return static_cast<TDateTime>(ms / MSecsPerDay) +
+           static_cast<TDateTime>(ms % MSecsPerDay) / static_cast<TDateTime>(MSecsPerDay);
 }
 
 void SimulatedKorvelt::InjectFault(SimulatedFault fault, int afterRequests)
@@ -328,6 +326,11 @@ void SimulatedKorvelt::SetBlock(int block, const BlockImage &image)
 void SimulatedKorvelt::EraseMemory()
 {
     const std::lock_guard lock(mutex_);
+    EraseMemoryLocked();
+}
+
+void SimulatedKorvelt::EraseMemoryLocked()
+{
     for (BlockImage &block : memory_) {
         block.fill(ErasedByte);
     }
@@ -360,10 +363,7 @@ void SimulatedKorvelt::SetVersionText(const std::string &text)
 TDateTime SimulatedKorvelt::Clock() const
 {
     const std::lock_guard lock(mutex_);
-    const std::int64_t ms = ClockMs();
-    const std::int64_t days = ms / MSecsPerDay;
-    const std::int64_t timeMs = ms % MSecsPerDay;
-    return static_cast<TDateTime>(days) + static_cast<TDateTime>(timeMs) / static_cast<TDateTime>(MSecsPerDay);
+    return ClockValue();
 }
 
 void SimulatedKorvelt::SetClock(TDateTime value)

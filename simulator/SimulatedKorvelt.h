@@ -44,7 +44,7 @@ public:
     [[nodiscard]] bool PluggedIn() const;
     [[nodiscard]] std::uint32_t Connection() const;
 
-    // Memory, all blocks 0xFF after EraseMemory.
+    // Memory, all blocks 0xFF once erased (now, or as a fault when a request arrives).
     [[nodiscard]] BlockImage Block(int block) const;
     void SetBlock(int block, const BlockImage &image);
     void EraseMemory();
@@ -73,7 +73,9 @@ private:
     Report GarbageReply();
     void ClockWrite(const Report &request);
     std::int64_t ClockMs() const;
+    TDateTime ClockValue() const;
     void UnplugLocked();
+    void EraseMemoryLocked();
 
     mutable std::mutex mutex_;
     std::condition_variable replyReady_;

@@ -1,18 +1,28 @@
 #pragma once
 
-// Values, schedules and byte helpers shared by the device tests.
+// Values, schedules and whole exchanges shared by the tests and the exchange fuzzer. They are
+// written out from literal bytes and the documented layouts, never through the packing they
+// check. Qt only where QtCore is linked anyway.
 
 #include "DateTime.h"
+#include "DeviceExchange.h"
+#include "ExchangeHost.h"
 #include "Report.h"
 #include "ScheduleModel.h"
 
-#include <QByteArray>
-
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
+
+#ifdef QT_CORE_LIB
+#include <QByteArray>
+#endif
 
 namespace korvelt::testing {
 
@@ -34,6 +44,8 @@ inline TDateTime DateOf(int year, int month, int day)
     return value;
 }
 
+#ifdef QT_CORE_LIB
+// Bytes as Qt Test shows them when a comparison fails.
 inline QByteArray Bytes(std::initializer_list<int> values)
 {
     QByteArray bytes;
@@ -43,10 +55,11 @@ inline QByteArray Bytes(std::initializer_list<int> values)
     return bytes;
 }
 
-template <std::size_t N> QByteArray Bytes(const std::array<std::uint8_t, N> &array, std::size_t from, std::size_t count)
+template <std::size_t N> QByteArray Bytes(const std::array<std::uint8_t, N> &array)
 {
-    return {reinterpret_cast<const char *>(array.data() + from), static_cast<qsizetype>(count)};
+    return {reinterpret_cast<const char *>(array.data()), static_cast<qsizetype>(N)};
 }
+#endif
 
 // A report with `from1` at bytes 1, 2, ... and every other byte 0.
 inline Report ReportOf(std::initializer_list<int> from1)
@@ -61,12 +74,15 @@ inline Report ReportOf(std::initializer_list<int> from1)
 
 // The packed bytes of slot `slot` of output `output` of DistinctSchedule: DistinctSchedule is
 // built from these bytes, so a test can compare the device's bytes with them directly.
-inline QByteArray DistinctPackedSlot(bool special, int output, int slot)
+inline std::array<std::uint8_t, 7> DistinctPackedSlot(bool special, int output, int slot)
 {
     const int n = output * SlotCount + slot;
-    const int days = special ? (n * 11 + 5) % 128 : (n * 37) % 128;
-    return special ? Bytes({days, 23 - output, 59 - slot, 3, output, slot * 2, 4})
-                   : Bytes({days, output, slot, 1, output + 8, slot, 2});
+    const std::array<int, 7> bytes =
+        special ? std::array{(n * 11 + 5) % 128, 23 - output, 59 - slot, 3, output, slot * 2, 4}
+                : std::array{(n * 37) % 128, output, slot, 1, output + 8, slot, 2};
+    std::array<std::uint8_t, 7> packed{};
+    std::ranges::transform(bytes, packed.begin(), [](int b) { return static_cast<std::uint8_t>(b); });
+    return packed;
 }
 
 // A schedule in which every output, slot, date and rule field differs from the defaults and
@@ -78,20 +94,18 @@ inline ScheduleModel DistinctSchedule()
     for (int o = 0; o < OutputCount; ++o) {
         for (int s = 0; s < SlotCount; ++s) {
             for (const bool special : {false, true}) {
-                TimeSlot &slot = (special ? model.SpecialTimes : model.NormalTimes)
-                                     .at(static_cast<std::size_t>(o))
-                                     .at(static_cast<std::size_t>(s));
-                const QByteArray b = DistinctPackedSlot(special, o, s);
+                TimeSlot &slot = (special ? model.SpecialTimes : model.NormalTimes).at(o).at(s);
+                const std::array<std::uint8_t, 7> b = DistinctPackedSlot(special, o, s);
                 slot.Start = TimeOf(b[1], b[2], b[3]);
                 slot.End = TimeOf(b[4], b[5], b[6]);
                 for (int d = 0; d < DayCount; ++d) {
-                    slot.Days.at(static_cast<std::size_t>(d)) = (b[0] >> d) & 1;
+                    slot.Days.at(d) = (b[0] >> d) & 1;
                 }
             }
         }
     }
     for (int i = 0; i < SpecialDateCount; ++i) {
-        model.SpecialDates.at(static_cast<std::size_t>(i)) = DateOf(2001 + 13 * i, 1 + i % 12, 28 - i);
+        model.SpecialDates.at(i) = DateOf(2001 + 13 * i, 1 + i % 12, 28 - i);
     }
     model.DaylightSaving = DaylightSavingRule{0, 1, 2, 10, 3};
     return model;
@@ -102,5 +116,127 @@ inline bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
 {
     return EncodeScheduleImage(a) == EncodeScheduleImage(b);
 }
+
+enum class ExchangeKind { Download, Read, SetClock, ReadClock };
+
+inline void StartExchange(DeviceExchange &exchange, ExchangeKind kind)
+{
+    constexpr std::array Starts{&DeviceExchange::StartDownload, &DeviceExchange::StartRead,
+                                &DeviceExchange::StartSetClock, &DeviceExchange::StartReadClock};
+    (exchange.*Starts.at(static_cast<std::size_t>(kind)))();
+}
+
+// What "Set Time" sends in the scripts, and what the scripted device's clock shows.
+inline const TDateTime ClockToSet = DateOf(2010, 3, 28) + TimeOf(1, 59, 59, 750);
+inline const std::pair<TDateTime, TDateTime> ScriptedClock{DateOf(2010, 8, 17), TimeOf(9, 5, 0)};
+
+struct ScriptStep {
+    Report Request;
+    Report Reply;
+};
+
+// Every request of a whole exchange, byte for byte, and the device's reply to each, written
+// out from the block layout: block 0 holds the daylight-saving rule and the special dates,
+// blocks 1..32 the normal times and 33..64 the special times, eight slots of one output per
+// block, four per half in 12-byte fields. The host downloads DistinctSchedule and sets the
+// clock to ClockToSet; the device holds DistinctSchedule, and its clock shows ScriptedClock.
+// The device is "KORVELT 1.05" with serial number 42.
+inline std::vector<ScriptStep> ExchangeScript(ExchangeKind kind)
+{
+    std::vector<ScriptStep> steps{{ReportOf({0x53}), ReportOf({0x53, 0x00, 0x04, 0x01, 0, 42, 0, 0, 0, 'K', 'O', 'R',
+                                                              'V', 'E', 'L', 'T', ' ', '1', '.', '0', '5'})}};
+    const auto withDates = [](Report report, std::size_t at) {
+        for (std::size_t i = 0; i < SpecialDateCount; ++i) {
+            report.at(at + 3 * i) = static_cast<std::uint8_t>(28 - i);
+            report.at(at + 3 * i + 1) = static_cast<std::uint8_t>(1 + i % 12);
+            report.at(at + 3 * i + 2) = static_cast<std::uint8_t>(1 + 13 * i);
+        }
+        return report;
+    };
+    const auto withSlots = [](Report report, std::size_t at, int block, int half) {
+        const bool special = block >= 33;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto slot = DistinctPackedSlot(special, (block - (special ? 33 : 1)) / 2,
+                                                 (block - 1) % 2 * 8 + half * 4 + static_cast<int>(i));
+            std::ranges::copy(slot, report.begin() + static_cast<std::ptrdiff_t>(at + 12 * i));
+        }
+        return report;
+    };
+    switch (kind) {
+    case ExchangeKind::Download: {
+        Report settings = ReportOf({0x64, 0, 0x55, 0, 1, 10, 2, 3});
+        std::fill(settings.begin() + 9, settings.end(), 0xFF);
+        steps.insert(steps.end(), {{ReportOf({0x45}), ReportOf({0x45})},
+                                   {settings, ReportOf({0x64, 0})},
+                                   {withDates(ReportOf({0x44, 0}), 3), ReportOf({0x44, 0})}});
+        for (int block = 1; block < BlockCount; ++block) {
+            for (const int half : {0, 1}) {
+                const Report request = ReportOf({half == 0 ? 0x64 : 0x44, block});
+                steps.push_back({withSlots(request, 3, block, half), request});
+            }
+        }
+        steps.push_back({ReportOf({0x5A}), ReportOf({0x5A})});
+        break;
+    }
+    case ExchangeKind::Read: {
+        Report settings = ReportOf({0x72, 0x55, 0, 1, 10, 2, 3});
+        std::fill(settings.begin() + 8, settings.begin() + 50, 0xFF);
+        steps.insert(steps.end(),
+                     {{ReportOf({0x72, 0}), settings}, {ReportOf({0x52, 0}), withDates(ReportOf({0x52}), 2)}});
+        for (int block = 1; block < BlockCount; ++block) {
+            for (const int half : {0, 1}) {
+                const int command = half == 0 ? 0x72 : 0x52;
+                steps.push_back({ReportOf({command, block}), withSlots(ReportOf({command}), 2, block, half)});
+            }
+        }
+        break;
+    }
+    case ExchangeKind::SetClock:
+        steps.push_back({ReportOf({0x54, 0x57, 1, 59, 59, 28, 3, 10}), ReportOf({0x54, 9, 5, 0, 17, 8, 10})});
+        break;
+    case ExchangeKind::ReadClock:
+        steps.push_back({ReportOf({0x54, 0x52}), ReportOf({0x54, 9, 5, 0, 17, 8, 10})});
+        break;
+    }
+    return steps;
+}
+
+// A host that keeps what an exchange sends and reports.
+class RecordingHost final : public ExchangeHost {
+public:
+    explicit RecordingHost(ScheduleModel model = DistinctSchedule()) : Schedule(model) {}
+
+    void SendReport(const Report &request) override { Sent.push_back(request); }
+    [[nodiscard]] const ScheduleModel &Model() const override { return Schedule; }
+    [[nodiscard]] TDateTime ClockValueToSet() override { return ClockValue; }
+    void Identified(const DeviceIdentity &identity) override { Identity = identity; }
+    void DownloadDone() override { Downloaded = true; }
+    void ReadDone(const ScheduleModel &read) override
+    {
+        Schedule = read;
+        Read = true;
+    }
+    void ClockRead(TDateTime date, TDateTime time) override { Clock = {date, time}; }
+    void Failed(ExchangeFailure reason, int detail) override { Failure = {reason, detail}; }
+
+    [[nodiscard]] bool Ended() const { return Downloaded || Read || Clock || Failure; }
+    void Clear()
+    {
+        Sent.clear();
+        Identity.reset();
+        Downloaded = Read = false;
+        Clock.reset();
+        Failure.reset();
+    }
+
+    ScheduleModel Schedule;
+    TDateTime ClockValue = ClockToSet;
+    std::vector<Report> Sent;
+    std::optional<DeviceIdentity> Identity;
+    bool Downloaded = false;
+    bool Read = false;
+    std::optional<std::pair<TDateTime, TDateTime>> Clock;
+    std::optional<std::pair<ExchangeFailure, int>> Failure;
+};
 
 } // namespace korvelt::testing

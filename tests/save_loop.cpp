@@ -1,12 +1,11 @@
-// Saves the two save-loop schedules over one file in turn until it is killed; the crash-safe
-// save test kills it at random moments. Usage: korvelt_save_loop FILE. Says "saving" on its
+// Saves two schedules over one file in turn until it is killed: the defaults, and one that
+// differs from them in every field, so that any mix of the two is neither. The crash-safe save
+// test kills it at random moments. Usage: korvelt_save_loop FILE. Says "saving" on its
 // standard output once its first save has completed.
 #include "DataFile.h"
-#include "SaveLoopModels.h"
+#include "TestSchedules.h"
 
-#include <array>
 #include <cstdio>
-#include <filesystem>
 
 int main(int argc, char **argv)
 {
@@ -15,10 +14,9 @@ int main(int argc, char **argv)
         std::fputs("usage: korvelt_save_loop FILE\n", stderr);
         return 2;
     }
-    const std::filesystem::path path = argv[1];
-    const std::array<ScheduleModel, 2> models{SaveLoopModel(1), SaveLoopModel(0)};
+    const std::array<ScheduleModel, 2> models{testing::DistinctSchedule(), ScheduleModel{}};
     for (unsigned long count = 0;; ++count) {
-        if (!SaveDataFile(path, models.at(count % 2))) {
+        if (!SaveDataFile(argv[1], models.at(count % 2))) {
             std::perror("save failed");
             return 1;
         }

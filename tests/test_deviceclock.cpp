@@ -15,20 +15,18 @@ private slots:
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QByteArray>("bytes1to8");
-        QTest::newRow("PC time with milliseconds") << DateOf(2010, 3, 28) + TimeOf(1, 59, 59, 750)
-                                                   << Bytes({0x54, 0x57, 1, 59, 59, 28, 3, 10});
         // The day of the date picker and the time of day of the time picker, each of which
         // may carry a part of the other.
-        QTest::newRow("pickers") << ClockValueFromPickers(DateOf(2011, 5, 5) + 0.3, DateOf(2004, 1, 2) + TimeOf(14, 30, 0))
+        QTest::newRow("pickers") << ClockValueFromPickers(DateOf(2011, 5, 5) + 0.3,
+                                                          DateOf(2004, 1, 2) + TimeOf(14, 30, 0))
                                  << Bytes({0x54, 0x57, 14, 30, 0, 5, 5, 11});
-        QTest::newRow("1999 wraps") << DateOf(1999, 12, 31) + TimeOf(12, 0, 0) << Bytes({0x54, 0x57, 12, 0, 0, 31, 12, 255});
         QTest::newRow("2256 wraps") << DateOf(2256, 6, 1) << Bytes({0x54, 0x57, 0, 0, 0, 1, 6, 0});
     }
     void ClockWriteBytes()
     {
         QFETCH(double, value);
         QFETCH(QByteArray, bytes1to8);
-        QCOMPARE(Bytes(ClockWriteRequest(value), 0, ReportSize), '\0' + bytes1to8 + QByteArray(56, 0));
+        QCOMPARE(Bytes(ClockWriteRequest(value)), '\0' + bytes1to8 + QByteArray(56, 0));
     }
 
     // The reply as the message shows it, in the user's locale.

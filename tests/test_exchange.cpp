@@ -1,6 +1,6 @@
+// The exchange state machine against strict scripts of the device's replies.
+
 #include "DeviceExchange.h"
-#include "LoopbackHost.h"
-#include "SimulatedKorvelt.h"
 #include "TestSchedules.h"
 
 #include <QTest>
@@ -10,376 +10,201 @@ using namespace korvelt::testing;
 
 namespace {
 
-using Events = std::vector<std::string>;
+constexpr std::array AllKinds{ExchangeKind::Download, ExchangeKind::Read, ExchangeKind::SetClock,
+                              ExchangeKind::ReadClock};
 
-const std::string IdentityError = "Failed: not a KORVELT";
-const std::string DefaultLog = "Identified: KORVELT 1.05 | 1";
-const std::string ReadDone = "ReadDone";
-const std::string DownloadDone = "DownloadDone";
-const std::string InvalidData = "Failed: invalid schedule data, block ";
-
-enum class Kind { Download, Read, SetClock, ReadClock };
-constexpr std::array<Kind, 4> AllKinds{Kind::Download, Kind::Read, Kind::SetClock, Kind::ReadClock};
-
-void Start(DeviceExchange &exchange, Kind kind)
+// Hands the exchange the script's replies to steps from..to-1, each after checking that the
+// step's request, and no other, has gone out.
+bool RunScript(DeviceExchange &exchange, RecordingHost &host, const std::vector<ScriptStep> &script,
+               std::size_t from = 0, std::size_t to = SIZE_MAX)
 {
-    constexpr std::array<void (DeviceExchange::*)(), 4> Starts{
-        &DeviceExchange::StartDownload, &DeviceExchange::StartRead, &DeviceExchange::StartSetClock,
-        &DeviceExchange::StartReadClock};
-    (exchange.*Starts.at(static_cast<std::size_t>(kind)))();
-}
-
-// The last thing a whole exchange of that kind shows.
-std::string Completion(Kind kind)
-{
-    return kind == Kind::Download ? DownloadDone : kind == Kind::Read ? ReadDone : "Clock";
-}
-
-void Download(SimulatedKorvelt &device, const ScheduleModel &model)
-{
-    LoopbackHost writer(device);
-    writer.Schedule() = model;
-    DeviceExchange download(writer);
-    download.StartDownload();
-    writer.Pump(download);
-}
-
-// Every request of the exchange, written out from the block layout: block 0 holds the
-// daylight-saving rule and the special dates, blocks 1..32 the normal times and 33..64 the
-// special times, eight slots of one output per block, four per half in 12-byte fields.
-std::vector<Report> ExpectedRequests(Kind kind)
-{
-    std::vector<Report> requests{ReportOf({0x53})};
-    switch (kind) {
-    case Kind::Download: {
-        requests.push_back(ReportOf({0x45}));
-        Report settings = ReportOf({0x64, 0, 0x55, 0, 1, 10, 2, 3});
-        std::fill(settings.begin() + 9, settings.end(), 0xFF);
-        Report dates = ReportOf({0x44, 0});
-        for (std::size_t i = 0; i < 16; ++i) {
-            dates.at(3 + 3 * i) = static_cast<std::uint8_t>(28 - i);
-            dates.at(4 + 3 * i) = static_cast<std::uint8_t>(1 + i % 12);
-            dates.at(5 + 3 * i) = static_cast<std::uint8_t>(1 + 13 * i);
+    for (std::size_t i = from; i < std::min(to, script.size()); ++i) {
+        if (host.Sent.size() != i + 1 || host.Sent[i] != script[i].Request || host.Ended()) {
+            const QByteArray last(reinterpret_cast<const char *>(host.Sent.back().data()), ReportSize);
+            qWarning("step %zu: %zu requests sent, the last %s", i, host.Sent.size(), last.toHex(' ').data());
+            return false;
         }
-        requests.insert(requests.end(), {settings, dates});
-        for (int block = 1; block < 65; ++block) {
-            const bool special = block >= 33;
-            const int output = (block - (special ? 33 : 1)) / 2;
-            for (const int half : {0, 1}) {
-                Report request = ReportOf({half == 0 ? 0x64 : 0x44, block});
-                for (int i = 0; i < 4; ++i) {
-                    const QByteArray slot = DistinctPackedSlot(special, output, (block - 1) % 2 * 8 + half * 4 + i);
-                    std::copy(slot.begin(), slot.end(), request.begin() + 3 + std::ptrdiff_t{12} * i);
-                }
-                requests.push_back(request);
-            }
-        }
-        requests.push_back(ReportOf({0x5A}));
-        break;
+        exchange.ReportReceived(script[i].Reply);
     }
-    case Kind::Read:
-        for (int block = 0; block < 65; ++block) {
-            requests.insert(requests.end(), {ReportOf({0x72, block}), ReportOf({0x52, block})});
-        }
-        break;
-    case Kind::SetClock:
-        requests.push_back(ReportOf({0x54, 0x57, 1, 59, 59, 28, 3, 10}));
-        break;
-    case Kind::ReadClock:
-        requests.push_back(ReportOf({0x54, 0x52}));
-        break;
-    }
-    return requests;
+    return true;
+}
+
+// A whole exchange, to its end.
+bool Completes(DeviceExchange &exchange, RecordingHost &host, ExchangeKind kind)
+{
+    host.Clear();
+    StartExchange(exchange, kind);
+    const std::vector<ScriptStep> script = ExchangeScript(kind);
+    return RunScript(exchange, host, script) && host.Sent.size() == script.size() && host.Ended() && !host.Failure;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Kind)
-Q_DECLARE_METATYPE(SimulatedFault)
+Q_DECLARE_METATYPE(ExchangeKind)
 
 class TestExchange : public QObject {
     Q_OBJECT
 
 private slots:
-    void DownloadThenReadGivesBackEveryField()
-    {
-        // The download sends the schedule as it was when it started, though the host's
-        // schedule is replaced half-way.
-        SimulatedKorvelt device;
-        LoopbackHost writer(device);
-        writer.Schedule() = DistinctSchedule();
-        DeviceExchange download(writer);
-        download.StartDownload();
-        QCOMPARE(writer.Pump(download, 60), 60);
-        writer.Schedule() = ScheduleModel{};
-        writer.Pump(download);
-        QCOMPARE(writer.Events().back(), DownloadDone);
-        LoopbackHost host(device);
-        DeviceExchange read(host);
-        read.StartRead();
-        QCOMPARE(host.Pump(read), 131);
-        QCOMPARE(host.Events(), (Events{DefaultLog, ReadDone}));
-        QVERIFY(SameSchedule(host.Schedule(), DistinctSchedule()));
-    }
-
+    // Against a strict script: each reply brings exactly the script's next request, byte for
+    // byte, and the last brings the result and nothing more; replies that come after it
+    // change nothing, and so do reports that are no clock reply while one is awaited. The
+    // host's schedule and clock change once the exchange has started: a download still sends
+    // the schedule it started with, and "Set Time" sends the clock of the moment the
+    // identity reply arrives.
     void WholeExchanges_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<double>("clockDate"); // what the clock reply showed, 0 for none
-        QTest::addColumn<double>("clockTime");
-        const auto log = QString::fromStdString(DefaultLog);
-        QTest::newRow("download") << Kind::Download << QStringList{log, "DownloadDone"} << 0.0 << 0.0;
-        QTest::newRow("read") << Kind::Read << QStringList{log, "ReadDone"} << 0.0 << 0.0;
-        QTest::newRow("set clock") << Kind::SetClock << QStringList{log, "Clock"} << DateOf(2010, 3, 28)
-                                   << TimeOf(1, 59, 59);
-        QTest::newRow("read clock, no log") << Kind::ReadClock << QStringList{"Clock"} << DateOf(2010, 8, 17)
-                                            << TimeOf(9, 5, 0);
+        QTest::addColumn<ExchangeKind>("kind");
+        QTest::newRow("download") << ExchangeKind::Download;
+        QTest::newRow("read") << ExchangeKind::Read;
+        QTest::newRow("set clock") << ExchangeKind::SetClock;
+        QTest::newRow("read clock") << ExchangeKind::ReadClock;
     }
     void WholeExchanges()
     {
-        QFETCH(Kind, kind);
-        QFETCH(QStringList, events);
-        QFETCH(double, clockDate);
-        QFETCH(double, clockTime);
-        SimulatedKorvelt device;
-        device.SetTickSource([] { return std::int64_t{0}; }); // the device clock stands still
-        device.SetClock(DateOf(2010, 8, 17) + TimeOf(9, 5, 0));
-        LoopbackHost host(device);
-        host.Schedule() = DistinctSchedule();
-        host.SetClockValue(DateOf(2001, 1, 1));
+        QFETCH(ExchangeKind, kind);
+        RecordingHost host;
+        host.ClockValue = DateOf(2001, 1, 1);
         DeviceExchange exchange(host);
-        Start(exchange, kind);
-        // The PC clock moves on before the identity reply: the value of that moment is sent.
-        host.SetClockValue(DateOf(2010, 3, 28) + TimeOf(1, 59, 59, 750));
-        host.Pump(exchange);
-
-        const std::vector<Report> expected = ExpectedRequests(kind);
-        QCOMPARE(host.Requests().size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QVERIFY2(host.Requests()[i] == expected[i],
-                     qPrintable(QStringLiteral("request %1: %2").arg(i).arg(Bytes(host.Requests()[i], 0, 65).toHex(' '))));
+        StartExchange(exchange, kind);
+        host.Schedule = ScheduleModel{};
+        host.ClockValue = ClockToSet;
+        const std::vector<ScriptStep> script = ExchangeScript(kind);
+        QVERIFY(RunScript(exchange, host, script, 0, script.size() - 1));
+        if (kind >= ExchangeKind::SetClock) { // anything but a clock report is dropped
+            for (const int marker : {0x53, 0x00, 0xD4}) {
+                exchange.ReportReceived(ReportOf({marker, 9, 5, 0, 17, 8, 10}));
+            }
+            QCOMPARE(exchange.State(), ProtocolState::ClockReply);
         }
-        QStringList shown;
-        for (const std::string &event : host.Events()) {
-            shown << QString::fromStdString(event);
-        }
-        QCOMPARE(shown, events);
+        QVERIFY(RunScript(exchange, host, script, script.size() - 1));
+        QCOMPARE(host.Sent.size(), script.size());
         QCOMPARE(exchange.State(), ProtocolState::Idle);
-        const DeviceClockReading clock = host.LastClock().value_or(DeviceClockReading{});
-        QCOMPARE(clock, (DeviceClockReading{clockDate, clockTime}));
+        QCOMPARE(host.Identity.has_value(), kind != ExchangeKind::ReadClock);
+        QVERIFY(!host.Identity || (host.Identity->Version == "KORVELT 1.05" && host.Identity->SerialNumber == 42));
+        QCOMPARE(host.Downloaded, kind == ExchangeKind::Download);
+        QCOMPARE(host.Read, kind == ExchangeKind::Read);
+        QVERIFY(SameSchedule(host.Schedule, kind == ExchangeKind::Read ? DistinctSchedule() : ScheduleModel{}));
+        QCOMPARE(host.Clock, kind >= ExchangeKind::SetClock ? std::optional(ScriptedClock) : std::nullopt);
+        QVERIFY(!host.Failure);
+
+        host.Clear();
+        for (const ScriptStep &step : script) {
+            exchange.ReportReceived(step.Reply);
+        }
+        QVERIFY(host.Sent.empty() && !host.Ended() && !host.Identity);
+        QCOMPARE(exchange.State(), ProtocolState::Idle);
     }
 
+    // Bytes 2, 3 and 4 of the reply to Identify say it is our application; the serial number
+    // and the version text follow. After a refusal the next command goes through.
     void Identity_data()
     {
-        QTest::addColumn<quint32>("serial");
+        QTest::addColumn<QByteArray>("reply"); // from byte 1
+        QTest::addColumn<bool>("passes");
         QTest::addColumn<QByteArray>("version");
-        QTest::addColumn<int>("serialNumber");
-        QTest::newRow("serial -1") << 0xFFFFFFFFU << QByteArray("X") << -1;
-        QTest::newRow("version without a zero byte") << 258U << QByteArray(55, 'v') << 258;
+        QTest::addColumn<int>("serial");
+        QTest::newRow("ours, bytes 1 and 5 not examined")
+            << Bytes({0, 0, 4, 1, 0x99, 2, 1, 0, 0, 'X'}) << true << QByteArray("X")
+                                                          << 258;
+        QTest::newRow("serial -1, version without a zero byte")
+            << Bytes({0x53, 0, 4, 1, 0, 0xFF, 0xFF, 0xFF, 0xFF}) + QByteArray(55, 'v') << true << QByteArray(55, 'v')
+            << -1;
+        QTest::newRow("byte 2") << Bytes({0x53, 1, 4, 1}) << false << QByteArray() << 0;
+        QTest::newRow("byte 3") << Bytes({0x53, 0, 5, 1}) << false << QByteArray() << 0;
+        QTest::newRow("byte 4, another application") << Bytes({0x53, 0, 4, 2}) << false << QByteArray() << 0;
     }
     void Identity()
     {
-        QFETCH(quint32, serial);
-        QFETCH(QByteArray, version);
-        QFETCH(int, serialNumber);
-        SimulatedKorvelt device;
-        device.SetSerialNumber(serial);
-        device.SetVersionText(version.toStdString());
-        LoopbackHost host(device);
-        DeviceExchange exchange(host);
-        exchange.StartSetClock();
-        host.Pump(exchange);
-        QVERIFY(host.LastIdentity().has_value());
-        QCOMPARE(host.LastIdentity()->Version, version.toStdString());
-        QCOMPARE(host.LastIdentity()->SerialNumber, serialNumber);
-    }
-
-    // Bytes 2, 3 and 4 of the reply to Identify say it is our application.
-    void IdentityCheck_data()
-    {
-        QTest::addColumn<QByteArray>("bytes1to5");
-        QTest::addColumn<bool>("passes");
-        QTest::newRow("identity") << Bytes({0x53, 0x00, 0x04, 0x01, 0x00}) << true;
-        QTest::newRow("byte 1 and byte 5 not examined") << Bytes({0x00, 0x00, 0x04, 0x01, 0x99}) << true;
-        QTest::newRow("byte 2") << Bytes({0x53, 0x01, 0x04, 0x01, 0x00}) << false;
-        QTest::newRow("byte 3") << Bytes({0x53, 0x00, 0x05, 0x01, 0x00}) << false;
-        QTest::newRow("byte 4, another application") << Bytes({0x53, 0x00, 0x04, 0x02, 0x00}) << false;
-    }
-    void IdentityCheck()
-    {
-        QFETCH(QByteArray, bytes1to5);
+        QFETCH(QByteArray, reply);
         QFETCH(bool, passes);
-        Report reply{};
-        std::copy(bytes1to5.begin(), bytes1to5.end(), reply.begin() + 1);
-        for (const Kind kind : AllKinds) {
-            SimulatedKorvelt device;
-            LoopbackHost host(device);
+        QFETCH(QByteArray, version);
+        QFETCH(int, serial);
+        Report identity{};
+        std::copy(reply.begin(), reply.end(), identity.begin() + 1);
+        for (const ExchangeKind kind : AllKinds) {
+            RecordingHost host;
             DeviceExchange exchange(host);
-            Start(exchange, kind);
-            QVERIFY(device.TakeReply().has_value()); // the row's reply stands in for the device's
-            exchange.ReportReceived(reply);
-            QCOMPARE(int(host.Requests().size()), passes ? 2 : 1);
+            StartExchange(exchange, kind);
+            exchange.ReportReceived(identity);
             QCOMPARE(exchange.State() == ProtocolState::Idle, !passes);
-            if (!passes) {
-                QCOMPARE(host.Events(), Events{IdentityError});
-                Start(exchange, kind); // the next command goes through
+            QCOMPARE(host.Failure, passes ? std::nullopt : std::optional(std::pair{ExchangeFailure::NotAKorvelt, 0}));
+            QCOMPARE(host.Identity.has_value(), passes && kind != ExchangeKind::ReadClock);
+            QVERIFY(!host.Identity || (host.Identity->Version == version.toStdString() &&
+                                       host.Identity->SerialNumber == serial));
+            if (passes) {
+                QVERIFY(RunScript(exchange, host, ExchangeScript(kind), 1));
+                QVERIFY(host.Ended() && !host.Failure);
+            } else {
+                QCOMPARE(host.Sent.size(), 1U);
+                QVERIFY(Completes(exchange, host, kind));
             }
-            host.Pump(exchange);
-            QCOMPARE(host.Events().back(), Completion(kind));
         }
     }
 
-    void ClockReplyWaitsForAClockReport()
-    {
-        SimulatedKorvelt device;
-        LoopbackHost host(device);
-        DeviceExchange exchange(host);
-        exchange.StartReadClock();
-        QCOMPARE(host.Pump(exchange, 1), 1);
-        for (const int marker : {0x53, 0x00, 0xD4}) {
-            exchange.ReportReceived(ReportOf({marker, 9, 5, 0, 17, 8, 10}));
-        }
-        QCOMPARE(exchange.State(), ProtocolState::ClockReply);
-        QVERIFY(host.Events().empty());
-        QCOMPARE(int(host.Requests().size()), 2);
-        exchange.ReportReceived(ReportOf({0x54, 9, 5, 0, 17, 8, 10}));
-        QCOMPARE(exchange.State(), ProtocolState::Idle);
-        QCOMPARE(host.LastClock(), (DeviceClockReading{DateOf(2010, 8, 17), TimeOf(9, 5, 0)}));
-    }
-
-    void ReportsDuringIdleChangeNothing()
-    {
-        SimulatedKorvelt device;
-        LoopbackHost host(device);
-        host.Schedule() = DistinctSchedule();
-        DeviceExchange exchange(host);
-        Report erased{};
-        erased.fill(0xFF);
-        for (const Report &report : {ReportOf({0x53, 0, 4, 1}), ReportOf({0x54, 9, 5, 0, 17, 8, 10}), erased}) {
-            exchange.ReportReceived(report);
-        }
-        QCOMPARE(exchange.State(), ProtocolState::Idle);
-        QVERIFY(host.Requests().empty());
-        QVERIFY(host.Events().empty());
-        QVERIFY(SameSchedule(host.Schedule(), DistinctSchedule()));
-    }
-
+    // The reply to the request still outstanding comes first and fails the identity check;
+    // the identity reply then arrives while idle. An abandoned read changes nothing.
     void StartingAnotherCommandMidway_data()
     {
-        QTest::addColumn<Kind>("first");
+        QTest::addColumn<ExchangeKind>("first");
         QTest::addColumn<int>("replies"); // before the second command starts
-        QTest::addColumn<Kind>("second");
-        QTest::newRow("read during a download") << Kind::Download << 20 << Kind::Read;
-        QTest::newRow("read clock half way through a read") << Kind::Read << 70 << Kind::ReadClock;
-        QTest::newRow("read again before the last reply") << Kind::Read << 130 << Kind::Read;
+        QTest::addColumn<ExchangeKind>("second");
+        QTest::newRow("read during a download") << ExchangeKind::Download << 20 << ExchangeKind::Read;
+        QTest::newRow("read clock half way through a read") << ExchangeKind::Read << 70 << ExchangeKind::ReadClock;
+        QTest::newRow("read again before the last reply") << ExchangeKind::Read << 130 << ExchangeKind::Read;
     }
     void StartingAnotherCommandMidway()
     {
-        QFETCH(Kind, first);
+        QFETCH(ExchangeKind, first);
         QFETCH(int, replies);
-        QFETCH(Kind, second);
-        SimulatedKorvelt device;
-        Download(device, DistinctSchedule());
-        LoopbackHost host(device);
-        host.Schedule() = DistinctSchedule();
+        QFETCH(ExchangeKind, second);
+        const ScheduleModel before = first == ExchangeKind::Download ? DistinctSchedule() : ScheduleModel{};
+        RecordingHost host(before);
         DeviceExchange exchange(host);
-        Start(exchange, first);
-        QCOMPARE(host.Pump(exchange, replies), replies);
-
-        host.Schedule() = ScheduleModel{};
-        Start(exchange, second);
-        // The reply to the request still outstanding comes first and fails the identity
-        // check; the identity reply then arrives while idle. An abandoned read changes nothing.
-        QCOMPARE(host.Pump(exchange), 2);
-        QCOMPARE(host.Events().back(), IdentityError);
+        StartExchange(exchange, first);
+        const std::vector<ScriptStep> script = ExchangeScript(first);
+        QVERIFY(RunScript(exchange, host, script, 0, replies));
+        StartExchange(exchange, second);
+        exchange.ReportReceived(script.at(replies).Reply);
+        exchange.ReportReceived(ExchangeScript(second)[0].Reply);
+        QCOMPARE(host.Failure, std::optional(std::pair{ExchangeFailure::NotAKorvelt, 0}));
+        QCOMPARE(host.Sent.size(), std::size_t(replies + 2));
         QCOMPARE(exchange.State(), ProtocolState::Idle);
-        QVERIFY(SameSchedule(host.Schedule(), ScheduleModel{}));
-
-        Start(exchange, second);
-        host.Pump(exchange);
-        QCOMPARE(host.Events().back(), Completion(second));
+        QVERIFY(SameSchedule(host.Schedule, before));
+        QVERIFY(Completes(exchange, host, second));
     }
 
+    // A read reply with a value that is no time or date ends the read at its block, and the
+    // schedule stays as it was.
     void InvalidScheduleData_data()
     {
         QTest::addColumn<int>("block");
-        QTest::addColumn<int>("offset"); // in the block
+        QTest::addColumn<int>("half");
+        QTest::addColumn<int>("offset"); // in the half
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("requests"); // up to the one whose reply fails
-        QTest::newRow("last special date erased") << 0 << 93 << Bytes({0xFF, 0xFF, 0xFF}) << 3;
-        QTest::newRow("hour 24 in a first half") << 1 << 1 << Bytes({24}) << 4;
-        QTest::newRow("minute 60 in a second half") << 5 << 48 + 12 + 5 << Bytes({60}) << 13;
-        QTest::newRow("second 60 in the special times") << 40 << 3 << Bytes({60}) << 82;
-        QTest::newRow("last field of block 64") << 64 << 48 + 36 + 6 << Bytes({60}) << 131;
+        QTest::newRow("last special date erased") << 0 << 1 << 45 << Bytes({0xFF, 0xFF, 0xFF});
+        QTest::newRow("hour 24 in a first half") << 1 << 0 << 1 << Bytes({24});
+        QTest::newRow("minute 60 in a second half") << 5 << 1 << 12 + 5 << Bytes({60});
+        QTest::newRow("second 60 in the special times") << 40 << 0 << 3 << Bytes({60});
+        QTest::newRow("last field of block 64") << 64 << 1 << 36 + 6 << Bytes({60});
     }
     void InvalidScheduleData()
     {
         QFETCH(int, block);
+        QFETCH(int, half);
         QFETCH(int, offset);
         QFETCH(QByteArray, bytes);
-        QFETCH(int, requests);
-        SimulatedKorvelt device;
-        BlockImage image = device.Block(block);
-        std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
-        device.SetBlock(block, image);
-
-        LoopbackHost host(device);
-        host.Schedule() = DistinctSchedule();
+        RecordingHost host(ScheduleModel{});
         DeviceExchange exchange(host);
         exchange.StartRead();
-        host.Pump(exchange);
-        QCOMPARE(int(host.Requests().size()), requests);
-        QCOMPARE(host.Events(), (Events{DefaultLog, InvalidData + std::to_string(block)}));
+        std::vector<ScriptStep> script = ExchangeScript(ExchangeKind::Read);
+        const std::size_t step = 1 + 2 * block + half;
+        std::copy(bytes.begin(), bytes.end(), script[step].Reply.begin() + 2 + offset);
+        QVERIFY(RunScript(exchange, host, script, 0, step + 1));
+        QCOMPARE(host.Failure, std::optional(std::pair{ExchangeFailure::InvalidScheduleData, block}));
+        QCOMPARE(host.Sent.size(), step + 1);
         QCOMPARE(exchange.State(), ProtocolState::Idle);
-        QVERIFY(SameSchedule(host.Schedule(), DistinctSchedule()));
-    }
-
-    // One row per way an exchange meets a misbehaving device; the fault soak runs every
-    // fault at random points through the window.
-    void Faults_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<SimulatedFault>("fault");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("outcome"); // the last event after the log, "" for none
-        QTest::newRow("silent half way: the read waits") << Kind::Read << SimulatedFault::FallSilent << 60 << "";
-        QTest::newRow("garbage acknowledgements are not examined")
-            << Kind::Download << SimulatedFault::Garbage << 1 << "DownloadDone";
-        QTest::newRow("extra identity reply shifts block 0")
-            << Kind::Read << SimulatedFault::ExtraReport << 0 << QString::fromStdString(InvalidData + "0");
-        QTest::newRow("extra reply half way shifts the slots")
-            << Kind::Read << SimulatedFault::ExtraReport << 50 << "ReadDone";
-    }
-    void Faults()
-    {
-        QFETCH(Kind, kind);
-        QFETCH(SimulatedFault, fault);
-        QFETCH(int, after);
-        QFETCH(QString, outcome);
-        SimulatedKorvelt device;
-        Download(device, DistinctSchedule());
-        LoopbackHost host(device);
-        host.Schedule() = kind == Kind::Download ? DistinctSchedule() : ScheduleModel{};
-        const ScheduleModel before = host.Schedule();
-        DeviceExchange exchange(host);
-        device.InjectFault(fault, after);
-        Start(exchange, kind);
-        host.Pump(exchange);
-
-        const Events &events = host.Events();
-        const std::string last = events.empty() || events.back().starts_with("Identified: ") ? "" : events.back();
-        QCOMPARE(QString::fromStdString(last), outcome);
-        QCOMPARE(exchange.State() == ProtocolState::Idle, !outcome.isEmpty());
-        if (last != ReadDone) {
-            QVERIFY(SameSchedule(host.Schedule(), before));
-        }
-
-        device.ClearFault();
-        host.Pump(exchange); // whatever the device still had to say
-        Start(exchange, kind);
-        host.Pump(exchange);
-        QCOMPARE(host.Events().back(), Completion(kind));
+        QVERIFY(SameSchedule(host.Schedule, ScheduleModel{}));
     }
 };
 

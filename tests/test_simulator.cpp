@@ -1,7 +1,8 @@
-// The simulated KORVELT is exercised by every exchange, window and soak test; what is left
-// here is how its HID handles behave, which those tests rely on without seeing it.
+// The simulated KORVELT's memory, which the exchange, window and soak tests rely on without
+// seeing it. Its faults and handles are exercised by the device-link tests and the fault soak.
 
-#include "SimulatedHidBackend.h"
+#include "DeviceExchange.h"
+#include "LoopbackHost.h"
 #include "SimulatedKorvelt.h"
 #include "TestSchedules.h"
 
@@ -14,38 +15,31 @@ class TestSimulator : public QObject {
     Q_OBJECT
 
 private slots:
-    void HandlesDieWithTheConnection()
+    // New, it holds the defaults; then it gives back what it was sent, until the memory is
+    // erased while a read is under way.
+    void KeepsWhatItWasSent()
     {
-        SimulatedHidBackend backend;
-        const auto device = backend.AddKorvelt();
-        const std::string path = backend.Enumerate().front().Path;
-        HidOpenResult writer = backend.Open(path);
-        HidOpenResult reader = backend.Open(path);
-        QVERIFY(writer.Device && reader.Device);
-
-        Report reply{};
-        QCOMPARE(reader.Device->Read(reply, 0), ReadStatus::Timeout);
-        QVERIFY(writer.Device->Write(ReportOf({0x53})));
-        QCOMPARE(reader.Device->Read(reply, 0), ReadStatus::Report);
-        QCOMPARE(int(reply[1]), 0x53);
-        Report numbered = ReportOf({0x53});
-        numbered[0] = 1; // our reports are unnumbered: byte 0 must be 0
-        QVERIFY(!writer.Device->Write(numbered));
-
-        device->Unplug();
-        QVERIFY(backend.Enumerate().empty());
-        QVERIFY(!backend.Open(path).Device);
-        QVERIFY(!writer.Device->Write(ReportOf({0x53})));
-        QCOMPARE(reader.Device->Read(reply, 0), ReadStatus::Gone);
-
-        // Plugged in again, the old handles stay dead: the program must open new ones.
-        device->PlugIn();
-        QVERIFY(!writer.Device->Write(ReportOf({0x53})));
-        QCOMPARE(reader.Device->Read(reply, 0), ReadStatus::Gone);
-        HidOpenResult fresh = backend.Open(path);
-        QVERIFY(fresh.Device);
-        QVERIFY(fresh.Device->Write(ReportOf({0x53})));
-        QCOMPARE(fresh.Device->Read(reply, 0), ReadStatus::Report);
+        SimulatedKorvelt device;
+        LoopbackHost host(device);
+        DeviceExchange exchange(host);
+        for (const bool download : {false, true}) {
+            host.Schedule() = DistinctSchedule();
+            if (download) {
+                exchange.StartDownload();
+                QCOMPARE(host.Pump(exchange), 133);
+                host.Schedule() = ScheduleModel{};
+            }
+            exchange.StartRead();
+            QCOMPARE(host.Pump(exchange), 131);
+            QVERIFY(SameSchedule(host.Schedule(), download ? DistinctSchedule() : ScheduleModel{}));
+        }
+        device.InjectFault(SimulatedFault::EraseMemory, 40); // at the second half of block 19
+        exchange.StartRead();
+        QCOMPARE(host.Pump(exchange), 41);
+        QCOMPARE(host.Events().back(), std::string("Failed: invalid schedule data, block 19"));
+        BlockImage erased{};
+        erased.fill(0xFF);
+        QVERIFY(device.Block(0) == erased && device.Block(64) == erased);
     }
 };
 

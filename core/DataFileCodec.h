@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string_view>
 
@@ -44,22 +43,5 @@ DataFileImage EncodeDataFile(const ScheduleModel &model);
 // Checks the name, then the version, then that the whole schedule is there; bytes after
 // the first DataFileSize are ignored. Loaded values are not validated. Never OpenError.
 DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes);
-
-// Writes the file atomically: a temporary file in the same folder is written, flushed to
-// disk and renamed over the target (a symbolic link is followed; an existing file's
-// permissions are kept). Only a regular file is replaced: when the target, after following
-// links, is anything else (a folder, a device, a pipe, a socket) or a link that leads
-// nowhere, nothing is written. On failure the temporary file is removed, the target is left
-// as it was, and the result is false.
-bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model);
-
-// Reads at most the first DataFileSize bytes and decodes them. Anything but a regular file
-// (after following links) is OpenError, and so is a pipe: the load never waits for a writer.
-DataFileResult LoadDataFile(const std::filesystem::path &path);
-
-// The error message shown for an outcome; empty for Loaded.
-std::string_view DataFileMessage(DataFileOutcome outcome);
-
-inline constexpr std::string_view SaveErrorMessage = "Error Saving File.";
 
 } // namespace korvelt

@@ -1,14 +1,11 @@
 #include "DeviceClock.h"
 
+#include "BytePacking.h"
+
 #include <cmath>
+#include <span>
 
 namespace korvelt {
-
-namespace {
-
-constexpr int YearBase = 2000;
-
-} // namespace
 
 TDateTime ClockValueFromPickers(TDateTime pickerDate, TDateTime pickerTime)
 {
@@ -22,14 +19,8 @@ Report ClockWriteRequest(TDateTime value)
 {
     Report request = MakeRequest(Command::Clock);
     request[2] = ToByte(ClockCommand::Write);
-    const TimeParts time = DecodeTime(value);
-    const DateParts date = DecodeDate(value);
-    request[3] = static_cast<std::uint8_t>(time.Hour);
-    request[4] = static_cast<std::uint8_t>(time.Minute);
-    request[5] = static_cast<std::uint8_t>(time.Second);
-    request[6] = static_cast<std::uint8_t>(date.Day);
-    request[7] = static_cast<std::uint8_t>(date.Month);
-    request[8] = static_cast<std::uint8_t>(date.Year - YearBase); // wraps modulo 256
+    PackDeviceTime(value, std::span(request).subspan<3, 3>());
+    PackDeviceDate(value, std::span(request).subspan<6, 3>());
     return request;
 }
 
@@ -42,12 +33,13 @@ Report ClockReadRequest()
 
 DeviceClockReading DecodeClockReply(const Report &reply)
 {
+    // The reply has no sub-command byte: its fields sit one byte lower than in ClockWrite.
     DeviceClockReading reading;
-    if (!TryEncodeDate(YearBase + reply[7], reply[6], reply[5], reading.Date)) {
+    if (!UnpackDeviceDate(std::span(reply).subspan<5, 3>(), reading.Date)) {
         return reading;
     }
     // A failed time keeps the converted date and leaves the time at midnight.
-    (void)TryEncodeTime(reply[2], reply[3], reply[4], 0, reading.Time);
+    (void)UnpackDeviceTime(std::span(reply).subspan<2, 3>(), reading.Time);
     return reading;
 }
 

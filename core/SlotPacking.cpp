@@ -1,6 +1,7 @@
 #include "SlotPacking.h"
 
-#include <algorithm>
+#include "BytePacking.h"
+
 #include <cstddef>
 
 namespace korvelt {
@@ -9,21 +10,7 @@ namespace {
 
 constexpr std::uint8_t SettingsMarker = 0x55;
 constexpr std::uint8_t ErasedByte = 0xFF;
-constexpr int YearBase = 2000;
 constexpr std::size_t DateEntrySize = 3;
-
-void PackTime(TDateTime value, std::span<std::uint8_t, 3> dest)
-{
-    const TimeParts parts = DecodeTime(value);
-    dest[0] = static_cast<std::uint8_t>(parts.Hour);
-    dest[1] = static_cast<std::uint8_t>(parts.Minute);
-    dest[2] = static_cast<std::uint8_t>(parts.Second);
-}
-
-bool UnpackTime(std::span<const std::uint8_t, 3> source, TDateTime &value)
-{
-    return TryEncodeTime(source[0], source[1], source[2], 0, value);
-}
 
 } // namespace
 
@@ -36,14 +23,15 @@ void EncodeSlot(const TimeSlot &slot, PackedSlot dest)
         }
     }
     dest[0] = days;
-    PackTime(slot.Start, dest.subspan<1, 3>());
-    PackTime(slot.End, dest.subspan<4, 3>());
+    PackDeviceTime(slot.Start, dest.subspan<1, 3>());
+    PackDeviceTime(slot.End, dest.subspan<4, 3>());
 }
 
 bool DecodeSlot(ConstPackedSlot source, TimeSlot &slot)
 {
     TimeSlot decoded = slot;
-    if (!UnpackTime(source.subspan<1, 3>(), decoded.Start) || !UnpackTime(source.subspan<4, 3>(), decoded.End)) {
+    if (!UnpackDeviceTime(source.subspan<1, 3>(), decoded.Start) ||
+        !UnpackDeviceTime(source.subspan<4, 3>(), decoded.End)) {
         return false;
     }
     for (int d = 0; d < DayCount; ++d) {
@@ -90,10 +78,7 @@ BlockHalf SpecialDatesHalf(const SpecialDateTable &dates)
 {
     BlockHalf half{};
     for (std::size_t i = 0; i < dates.size(); ++i) {
-        const DateParts parts = DecodeDate(dates[i]);
-        half.at(DateEntrySize * i) = static_cast<std::uint8_t>(parts.Day);
-        half.at(DateEntrySize * i + 1) = static_cast<std::uint8_t>(parts.Month);
-        half.at(DateEntrySize * i + 2) = static_cast<std::uint8_t>(parts.Year - YearBase); // wraps modulo 256
+        PackDeviceDate(dates[i], std::span(half).subspan(DateEntrySize * i).first<DateEntrySize>());
     }
     return half;
 }
@@ -102,8 +87,8 @@ bool UnpackBlockZero(const BlockImage &image, DaylightSavingRule &rule, SpecialD
 {
     SpecialDateTable decoded{};
     for (std::size_t i = 0; i < decoded.size(); ++i) {
-        const std::size_t entry = HalfSize + DateEntrySize * i;
-        if (!TryEncodeDate(YearBase + image.at(entry + 2), image.at(entry + 1), image.at(entry), decoded[i])) {
+        const auto entry = std::span(image).subspan(HalfSize + DateEntrySize * i).first<DateEntrySize>();
+        if (!UnpackDeviceDate(entry, decoded[i])) {
             return false;
         }
     }

@@ -1,25 +1,23 @@
 #include "ScheduleModel.h"
 
+#include "BytePacking.h"
+
 #include <bit>
-#include <cstring>
+#include <span>
 
 namespace korvelt {
 
 namespace {
 
+// The image is read and written in file order; it starts out zeroed, so padding is skipped.
 class ImageWriter {
 public:
     explicit ImageWriter(ScheduleImage &image) : image_(image) {}
 
     void Byte(std::uint8_t value) { image_.at(pos_++) = value; }
-    void Zeros(std::size_t count)
-    {
-        for (std::size_t i = 0; i < count; ++i) {
-            Byte(0);
-        }
-    }
-    void Int32(std::int32_t value) { Unsigned(static_cast<std::uint32_t>(value), 4); }
-    void Double(double value) { Unsigned(std::bit_cast<std::uint64_t>(value), 8); }
+    void Skip(std::size_t count) { pos_ += count; }
+    void Int32(std::int32_t value) { Put(static_cast<std::uint32_t>(value)); }
+    void Double(double value) { Put(std::bit_cast<std::uint64_t>(value)); }
     void Slot(const TimeSlot &slot)
     {
         Double(slot.Start);
@@ -27,15 +25,14 @@ public:
         for (const std::uint8_t day : slot.Days) {
             Byte(day);
         }
-        Zeros(1);
+        Skip(1);
     }
 
 private:
-    void Unsigned(std::uint64_t value, int bytes)
+    template <typename T> void Put(T value)
     {
-        for (int i = 0; i < bytes; ++i) {
-            Byte(static_cast<std::uint8_t>(value >> (8 * i)));
-        }
+        PutLittleEndian<T>(std::span(image_).subspan(pos_).template first<sizeof(T)>(), value);
+        pos_ += sizeof(T);
     }
 
     ScheduleImage &image_;
@@ -48,8 +45,8 @@ public:
 
     std::uint8_t Byte() { return image_.at(pos_++); }
     void Skip(std::size_t count) { pos_ += count; }
-    std::int32_t Int32() { return static_cast<std::int32_t>(static_cast<std::uint32_t>(Unsigned(4))); }
-    double Double() { return std::bit_cast<double>(Unsigned(8)); }
+    std::int32_t Int32() { return static_cast<std::int32_t>(Get<std::uint32_t>()); }
+    double Double() { return std::bit_cast<double>(Get<std::uint64_t>()); }
     TimeSlot Slot()
     {
         TimeSlot slot;
@@ -63,12 +60,10 @@ public:
     }
 
 private:
-    std::uint64_t Unsigned(int bytes)
+    template <typename T> T Get()
     {
-        std::uint64_t value = 0;
-        for (int i = 0; i < bytes; ++i) {
-            value |= static_cast<std::uint64_t>(Byte()) << (8 * i);
-        }
+        const T value = GetLittleEndian<T>(std::span(image_).subspan(pos_).template first<sizeof(T)>());
+        pos_ += sizeof(T);
         return value;
     }
 
@@ -91,7 +86,7 @@ ScheduleImage EncodeScheduleImage(const ScheduleModel &model)
     }
     const DaylightSavingRule &rule = model.DaylightSaving;
     out.Byte(rule.Enabled);
-    out.Zeros(3);
+    out.Skip(3);
     out.Int32(rule.AdvanceWeek);
     out.Int32(rule.RetardWeek);
     out.Int32(rule.AdvanceMonth);
