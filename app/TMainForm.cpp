@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "DataFile.h"
+#include "GridSlots.h"
 #include "HelpViewerFactory.h"
 #include "HidapiBackend.h"
 #include "MainFormExchangeHost.h"
@@ -33,8 +34,6 @@ const QStringList MonthItems{QStringLiteral("January"), QStringLiteral("Febuary"
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
 const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
-const QString On = QStringLiteral("On");
-const QString Off = QStringLiteral("Off");
 
 // The device keeps years as an offset from 2000 in one byte.
 const QDate FirstDeviceDate(2000, 1, 1);
@@ -402,55 +401,27 @@ bool TMainForm::ScheduleChanged() const
     return snapshot_.Differs(model_);
 }
 
-void TMainForm::ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays)
-{
-    for (int r = 1; r <= SlotCount; ++r) {
-        const TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
-        grid.SetCell(1, r, TimeToCellText(slot.Start));
-        grid.SetCell(2, r, TimeToCellText(slot.End));
-        if (withDays) {
-            for (int d = 0; d < DayCount; ++d) {
-                grid.SetCell(3 + d, r, slot.Days.at(static_cast<std::size_t>(d)) != 0 ? On : Off);
-            }
-        }
-    }
-}
-
-void TMainForm::StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays)
-{
-    for (int r = 1; r <= SlotCount; ++r) {
-        TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
-        StoreCellText(grid.Cell(1, r), slot.Start);
-        StoreCellText(grid.Cell(2, r), slot.End);
-        if (withDays) {
-            for (int d = 0; d < DayCount; ++d) {
-                slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(3 + d, r) == On ? 1 : 0;
-            }
-        }
-    }
-}
-
 void TMainForm::ShowNormalTimes(int output)
 {
-    ShowTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+    ShowSlots(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::ShowSpecialTimes(int output)
 {
-    ShowTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+    ShowSlots(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
 void TMainForm::StoreNormalTimes(int output)
 {
     // An edit still open in the grid counts: it is committed as Enter would commit it.
     TimesAdvStringGrid.CommitOpenEditor();
-    StoreTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+    StoreSlots(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::StoreSpecialTimes(int output)
 {
     SpecialTimesAdvStringGrid.CommitOpenEditor();
-    StoreTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+    StoreSlots(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
 void TMainForm::ShowMonth(QComboBox &box, std::int32_t month, QString &shownText)

@@ -222,8 +222,6 @@ private:
     void NormalTimesMenuWeekdaysClick();
     void MenuWeekendsClick();
 
-    void ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays);
-    void StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays);
     void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
     [[nodiscard]] static std::int32_t StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText);
     // Turns what was typed into a month box into the month item it names, or puts the box

@@ -1,5 +1,6 @@
 // The main window's time grids: which editor a cell gets, what a mouse press records, the
 // two context menus, the slot clipboard and the day presets.
+#include "GridSlots.h"
 #include "TMainForm.h"
 
 namespace korvelt {
@@ -91,8 +92,8 @@ EditorKind TMainForm::TimesAdvStringGridGetEditorType(int col, int /*row*/)
         return EditorKind::Time;
     }
     TimesAdvStringGrid.ClearComboString();
-    TimesAdvStringGrid.AddComboString(QStringLiteral("On"));
-    TimesAdvStringGrid.AddComboString(QStringLiteral("Off"));
+    TimesAdvStringGrid.AddComboString(DayCellText(true));
+    TimesAdvStringGrid.AddComboString(DayCellText(false));
     return EditorKind::PickList;
 }
 
