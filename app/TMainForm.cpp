@@ -359,17 +359,17 @@ void TMainForm::LayoutTimesGrid()
     const int width = (grid.width() - 525) / 2;
     grid.SetColWidth(1, width);
     grid.SetColWidth(2, width);
-    for (int c = 3; c < grid.ColCount(); ++c) {
+    for (int c = 3; c < grid.GridColCount(); ++c) {
         grid.SetColWidth(c, 65);
     }
     const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
                               QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
                               QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
                               QStringLiteral("Sat")};
-    for (int c = 0; c < grid.ColCount(); ++c) {
+    for (int c = 0; c < grid.GridColCount(); ++c) {
         grid.SetCell(c, 0, headers.at(c));
     }
-    for (int r = 1; r < grid.RowCount(); ++r) {
+    for (int r = 1; r < grid.GridRowCount(); ++r) {
         grid.SetCell(0, r, QString::asprintf("%i", r));
     }
 }
@@ -381,7 +381,7 @@ void TMainForm::LayoutSpecialTimesGrid()
     grid.SetCell(0, 0, QStringLiteral("Slot"));
     grid.SetCell(1, 0, QStringLiteral("Start"));
     grid.SetCell(2, 0, QStringLiteral("End"));
-    for (int r = 1; r < grid.RowCount(); ++r) {
+    for (int r = 1; r < grid.GridRowCount(); ++r) {
         grid.SetCell(0, r, QString::asprintf("%i", r));
     }
 }

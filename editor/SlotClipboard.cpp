@@ -46,7 +46,7 @@ void SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
         return;
     }
     const int top = grid.Selection().Top;
-    const int end = top + count_ < grid.RowCount() ? top + count_ : grid.RowCount();
+    const int end = top + count_ < grid.GridRowCount() ? top + count_ : grid.GridRowCount();
     for (int r = top; r < end; ++r) {
         ShowSlot(grid, r, slots_.at(static_cast<std::size_t>(r - top)), intoNormalGrid && hasDays_);
     }
@@ -54,7 +54,7 @@ void SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
 
 void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)
 {
-    if (row < 1 || row >= grid.RowCount()) {
+    if (row < 1 || row >= grid.GridRowCount()) {
         return;
     }
     for (int d = 0; d < DayCount; ++d) {

@@ -129,14 +129,6 @@ GridRect TimeGrid::Selection() const
     return rect;
 }
 
-void TimeGrid::SelectCells(const GridRect &rect)
-{
-    clearSelection();
-    setCurrentCell(rect.Top - 1, rect.Left - 1);
-    setRangeSelected(QTableWidgetSelectionRange(rect.Top - 1, rect.Left - 1, rect.Bottom - 1, rect.Right - 1),
-                     true);
-}
-
 QPoint TimeGrid::MouseToCell(const QPoint &pos) const
 {
     const QRect viewportRect = viewport()->geometry();

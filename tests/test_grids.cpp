@@ -20,11 +20,11 @@ private slots:
         MainFormFixture f;
         const TimeGrid &normal = f.form->TimesAdvStringGrid;
         const TimeGrid &special = f.form->SpecialTimesAdvStringGrid;
-        QCOMPARE(normal.RowCount(), 17);
-        QCOMPARE(normal.ColCount(), 10);
-        QCOMPARE(special.ColCount(), 3);
+        QCOMPARE(normal.GridRowCount(), 17);
+        QCOMPARE(normal.GridColCount(), 10);
+        QCOMPARE(special.GridColCount(), 3);
         const QStringList headers{"Slot", "Start", "End", "Sun", "Mon", "Tue", "Wed", "Thur", "Fri", "Sat"};
-        for (int c = 0; c < normal.ColCount(); ++c) {
+        for (int c = 0; c < normal.GridColCount(); ++c) {
             QCOMPARE(normal.Cell(c, 0), headers.at(c));
         }
         QCOMPARE(special.Cell(0, 0), QStringLiteral("Slot"));

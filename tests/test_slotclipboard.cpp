@@ -29,8 +29,8 @@ public:
         cells_.at(Index(col, row)) = text;
         ++writes;
     }
-    [[nodiscard]] int RowCount() const override { return rows_; }
-    [[nodiscard]] int ColCount() const override { return cols_; }
+    [[nodiscard]] int GridRowCount() const override { return rows_; }
+    [[nodiscard]] int GridColCount() const override { return cols_; }
     [[nodiscard]] GridRect Selection() const override { return selection; }
 
     GridRect selection{1, 1, 1, 1};
@@ -52,7 +52,7 @@ private:
 QStringList Row(const GridOps &grid, int row)
 {
     QStringList texts;
-    for (int c = 1; c < grid.ColCount(); ++c) {
+    for (int c = 1; c < grid.GridColCount(); ++c) {
         texts << grid.Cell(c, row);
     }
     return texts;
