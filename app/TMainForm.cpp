@@ -15,10 +15,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QDateTime>
-#include <QFont>
-#include <QResizeEvent>
 
-#include <cmath>
 #include <filesystem>
 #include <exception>
 
@@ -57,14 +54,6 @@ int MonthItemOfText(const QComboBox &box, const QString &text)
 std::filesystem::path FilePath(const QString &name)
 {
     return {name.toStdU16String()};
-}
-
-void SetBoldTitle(QLabel &label)
-{
-    QFont font = label.font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    label.setFont(font);
 }
 
 void SetUpDatePicker(QDateEdit &picker)
@@ -127,9 +116,6 @@ TMainForm::~TMainForm()
 void TMainForm::CreateControls()
 {
     setObjectName(QStringLiteral("MainForm"));
-    QFont formFont(QStringLiteral("Tahoma"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
 
@@ -137,8 +123,6 @@ void TMainForm::CreateControls()
     AdvPageControl1.addTab(&SpecialTimesAdvTabSheet1, QStringLiteral("Special Times"));
     AdvPageControl1.addTab(&DaylightSavingAdvTabSheet, QStringLiteral("Daylight Saving"));
 
-    SetBoldTitle(Label3);
-    SetBoldTitle(Label4);
     for (QSpinBox *spin : {&OutputCSpinEdit, &SpecialOutputCSpinEdit}) {
         spin->setRange(1, OutputCount);
         spin->setValue(1);
@@ -207,51 +191,6 @@ void TMainForm::CreateControls()
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-}
-
-void TMainForm::PlaceControls()
-{
-    Label3.move(312, 16);
-    Label3.adjustSize();
-    TimesAdvStringGrid.setGeometry(24, 42, 705, 307);
-    Label1.move(320, 358);
-    Label1.adjustSize();
-    OutputCSpinEdit.setGeometry(360, 354, 48, 22);
-
-    Label4.move(360, 3);
-    Label4.adjustSize();
-    SpecialTimesAdvStringGrid.setGeometry(56, 32, 205, 297);
-    Label2.move(85, 350);
-    Label2.adjustSize();
-    SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
-    GroupBox2.setGeometry(284, 32, 249, 324);
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const int column = static_cast<int>(k) / 8;
-        const int row = static_cast<int>(k) % 8;
-        SpecialDateDateTimePickers.at(k)->setGeometry(column == 0 ? 16 : 128, 32 + 32 * row, 105, 21);
-    }
-
-    GroupBox1.setGeometry(48, 32, 321, 305);
-    EnableDaylightSavingCheckBox.setGeometry(24, 22, 200, 20);
-    AdvanceRadioGroup.setGeometry(16, 48, 201, 105);
-    AdvanceComboBox.setGeometry(224, 56, 89, 22);
-    RetardRadioGroup.setGeometry(16, 176, 201, 105);
-    RetardComboBox.setGeometry(224, 184, 89, 22);
-
-    LoadButton.setGeometry(16, 20, 113, 25);
-    SaveButton.setGeometry(16, 55, 113, 25);
-    HelpButton.setGeometry(16, 96, 113, 25);
-    WriteButton.setGeometry(152, 20, 113, 25);
-    ReadButton.setGeometry(152, 55, 113, 25);
-    ExitButton.setGeometry(152, 95, 113, 25);
-    LogMemo.setGeometry(280, 20, 185, 77);
-    SetTimeButton.setGeometry(536, 20, 113, 25);
-    ReadTimeButton.setGeometry(680, 20, 113, 25);
-    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
-    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
-    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
-
-    resize(ClientWidth, ClientHeight);
 }
 
 void TMainForm::SetAccessibleNames()
@@ -350,40 +289,6 @@ void TMainForm::CloseHelp()
     }
     help_->CloseAll();
     help_->ShutDown();
-}
-
-void TMainForm::LayoutTimesGrid()
-{
-    TimeGrid &grid = TimesAdvStringGrid;
-    grid.SetColWidth(0, 40);
-    const int width = (grid.width() - 525) / 2;
-    grid.SetColWidth(1, width);
-    grid.SetColWidth(2, width);
-    for (int c = 3; c < grid.GridColCount(); ++c) {
-        grid.SetColWidth(c, 65);
-    }
-    const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
-                              QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
-                              QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
-                              QStringLiteral("Sat")};
-    for (int c = 0; c < grid.GridColCount(); ++c) {
-        grid.SetCell(c, 0, headers.at(c));
-    }
-    for (int r = 1; r < grid.GridRowCount(); ++r) {
-        grid.SetCell(0, r, QString::asprintf("%i", r));
-    }
-}
-
-void TMainForm::LayoutSpecialTimesGrid()
-{
-    TimeGrid &grid = SpecialTimesAdvStringGrid;
-    grid.SetColWidth(0, 40);
-    grid.SetCell(0, 0, QStringLiteral("Slot"));
-    grid.SetCell(1, 0, QStringLiteral("Start"));
-    grid.SetCell(2, 0, QStringLiteral("End"));
-    for (int r = 1; r < grid.GridRowCount(); ++r) {
-        grid.SetCell(0, r, QString::asprintf("%i", r));
-    }
 }
 
 void TMainForm::SetDefaultSchedule()
@@ -709,14 +614,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     Guarded([this] { FormClose(); });
     event->accept();
-}
-
-void TMainForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    const int panelTop = std::max(0, height() - PanelHeight);
-    AdvPageControl1.setGeometry(0, 0, width(), panelTop);
-    Panel1.setGeometry(0, panelTop, width(), PanelHeight);
 }
 
 } // namespace korvelt

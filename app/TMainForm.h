@@ -58,10 +58,6 @@ public:
     TMainForm &operator=(TMainForm &&) = delete;
     ~TMainForm() override;
 
-    static constexpr int ClientWidth = 812;
-    static constexpr int ClientHeight = 550;
-    static constexpr int PanelHeight = 134;
-
     // The schedule model and its transfer to and from the controls.
     void SetDefaultSchedule();
     void TakeSnapshot();
@@ -167,6 +163,7 @@ protected:
 
 private:
     void CreateControls();
+    // The window's pixel layout: fonts, places and sizes, and the grids' columns.
     void PlaceControls();
     void SetAccessibleNames();
     void ConnectHandlers();
