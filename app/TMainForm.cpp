@@ -3,21 +3,18 @@
 #include "CellText.h"
 #include "DataFile.h"
 #include "GridSlots.h"
-#include "HelpViewerFactory.h"
-#include "HidapiBackend.h"
 #include "MainFormExchangeHost.h"
 #include "QtDateTime.h"
-#include "QtUserDialogs.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QDateTime>
 
 #include <filesystem>
 #include <exception>
+#include <stdexcept>
+#include <string>
 
 namespace korvelt {
 
@@ -63,6 +60,15 @@ void SetUpDatePicker(QDateEdit &picker)
     picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
 }
 
+// The window takes every service it is given and picks none of its own.
+template <typename Service> Service Required(Service service, const char *what)
+{
+    if (!service) {
+        throw std::invalid_argument(std::string("The main window was given no ") + what + '.');
+    }
+    return service;
+}
+
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
@@ -89,16 +95,12 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       NormalTimesMenuWeekdays(QStringLiteral("Weekdays"), &SetAll1),
       MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
-      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs)),
-      now_(services.Now ? std::move(services.Now) : [] { return QDateTime::currentDateTime(); }),
-      help_(services.Help ? std::move(services.Help) : CreateHelpViewer()), helpFilePath_(std::move(services.HelpFile)),
-      backend_(services.Backend ? std::move(services.Backend) : std::make_shared<HidapiBackend>()),
+      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
+      now_(Required(std::move(services.Now), "clock")), help_(Required(std::move(services.Help), "help viewer")),
+      helpFilePath_(std::move(services.HelpFile)), backend_(Required(std::move(services.Backend), "HID backend")),
       exchangeHost_(std::make_unique<MainFormExchangeHost>(*this)), exchange_(*exchangeHost_),
       link_(*backend_, *this, [this] { ReportReceived(); })
 {
-    if (!dialogs_) {
-        dialogs_ = std::make_unique<QtUserDialogs>(this);
-    }
     CreateControls();
     CreateMenus();
     PlaceControls();
@@ -264,10 +266,6 @@ void TMainForm::FormCreate()
 
 void TMainForm::InitHelp()
 {
-    if (helpFilePath_.isEmpty()) {
-        helpFilePath_ = QDir::cleanPath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
-                                        QStringLiteral("/Horalux.chm"));
-    }
     helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
     if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
         HelpButton.hide();

@@ -34,13 +34,14 @@ namespace korvelt {
 
 class MainFormExchangeHost;
 
-// What the main window is given from outside; tests replace each part.
+// What the main window is given from outside: the program passes the platform's own, tests
+// their own. Every part but the help file is required.
 struct MainFormServices {
-    std::unique_ptr<UserDialogs> Dialogs; // the platform's boxes and dialogs when empty
-    std::shared_ptr<HidBackend> Backend;  // hidapi when empty
-    std::function<QDateTime()> Now;       // the PC clock when empty
-    std::unique_ptr<HelpViewer> Help;     // the platform's help viewer when empty
-    QString HelpFile;                     // Horalux.chm beside the program when empty
+    std::unique_ptr<UserDialogs> Dialogs; // message boxes and file dialogs
+    std::shared_ptr<HidBackend> Backend;  // the present HID devices
+    std::function<QDateTime()> Now;       // the current date and time
+    std::unique_ptr<HelpViewer> Help;     // shows the help file
+    QString HelpFile;                     // the help file; no "Help" button when it is not there
 };
 
 // The one main window: every control, the schedule model and its change tracking.
@@ -51,7 +52,7 @@ class TMainForm : public QWidget {
     friend class MainFormExchangeHost;
 
 public:
-    explicit TMainForm(MainFormServices services = {}, QWidget *parent = nullptr);
+    explicit TMainForm(MainFormServices services, QWidget *parent = nullptr);
     TMainForm(const TMainForm &) = delete;
     TMainForm &operator=(const TMainForm &) = delete;
     TMainForm(TMainForm &&) = delete;

@@ -63,7 +63,8 @@ private slots:
         }
         QVERIFY(form.LogMemo.isReadOnly());
         QVERIFY(form.LogMemo.toPlainText().isEmpty());
-        QCOMPARE(form.SetDateDateTimePicker.date(), QDate::currentDate());
+        QCOMPARE(QDateTime(form.SetDateDateTimePicker.date(), form.SetTimeDateTimePicker.time()),
+                 MainFormFixture::FixedNow());
         form.StoreAllControls();
         QVERIFY(!form.ScheduleChanged());
 

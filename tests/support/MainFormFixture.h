@@ -1,6 +1,8 @@
 #pragma once
 
+#include "HelpViewerFactory.h"
 #include "ScriptedDialogs.h"
+#include "SimulatedHidBackend.h"
 #include "TMainForm.h"
 
 #include <QDateTimeEdit>
@@ -12,8 +14,12 @@
 
 namespace korvelt::test {
 
-// A main window with scripted dialogs, shown on the offscreen platform.
+// A main window with scripted dialogs, shown on the offscreen platform. Unless the test
+// brings its own, no KORVELT is plugged in, the clock stands at FixedNow and there is no
+// help file.
 struct MainFormFixture {
+    static QDateTime FixedNow() { return {QDate(2026, 12, 6), QTime(23, 14, 29)}; }
+
     explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {},
                              const QString &helpFile = {})
     {
@@ -21,9 +27,9 @@ struct MainFormFixture {
         dialogs = scripted.get();
         MainFormServices services;
         services.Dialogs = std::move(scripted);
-        services.Backend = std::move(backend);
-        services.Now = std::move(now);
-        // The test's own folder has no help file; a test that wants help names one.
+        services.Backend = backend ? std::move(backend) : std::make_shared<SimulatedHidBackend>();
+        services.Now = now ? std::move(now) : [] { return FixedNow(); };
+        services.Help = CreateHelpViewer();
         services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
