@@ -59,40 +59,21 @@ public:
     TMainForm &operator=(TMainForm &&) = delete;
     ~TMainForm() override;
 
-    // The schedule model and its transfer to and from the controls.
-    void SetDefaultSchedule();
+    // The schedule model, its change tracking and its transfer to and from the controls.
     void TakeSnapshot();
     [[nodiscard]] bool ScheduleChanged() const;
-    void ShowNormalTimes(int output);
-    void ShowSpecialTimes(int output);
-    void ShowDaylightSaving();
-    void ShowSpecialDates();
-    void StoreNormalTimes(int output);
-    void StoreSpecialTimes(int output);
-    void StoreDaylightSaving();
-    void StoreSpecialDates();
     void StoreAllControls();
     void ShowAllControls();
-
     [[nodiscard]] const ScheduleModel &Model() const { return model_; }
     // Puts a whole schedule (a loaded file, a read from the device) into the model and
     // shows it; the output selectors stay where they are.
     void ReplaceModel(const ScheduleModel &model);
+    // The outputs the two grids show, 0 for output 1.
     [[nodiscard]] int ShownOutput() const { return shownOutput_; }
     [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
-    [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
 
-    // Runs an event handler; an exception it throws is shown in an error box and the
-    // program goes on.
-    void Guarded(const std::function<void()> &handler);
-
-    // Connects a signal to a handler that runs guarded.
-    template <typename Sender, typename Signal> void Bind(Sender *sender, Signal signal, void (TMainForm::*handler)())
-    {
-        connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-    }
-
-    // Controls, named as in the window design.
+private:
+    // Controls, named as in the window design; tests and tools find them by these names.
     QTabWidget AdvPageControl1;
     QWidget TimesAdvTabSheet;
     QWidget SpecialTimesAdvTabSheet1;
@@ -143,20 +124,13 @@ public:
     QAction SpecialTimesMenuCopy;
     QAction SpecialTimesMenuPaste;
 
-    // The row under the last mouse press in either grid, or the current row when a context
-    // menu is opened from the keyboard: -1 on no cell, 0 until the first press.
-    [[nodiscard]] int ClickedRow() const { return clickedRow_; }
-    [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
-
+public:
     // The device link and the exchange with the device.
     [[nodiscard]] bool DeviceOpen() const { return link_.DeviceOpen(); }
     [[nodiscard]] ProtocolState ExchangeState() const { return exchange_.State(); }
     // How many input reports the reader thread has handed over so far.
     [[nodiscard]] int ReportsHandled() const { return reportsHandled_; }
     [[nodiscard]] QDateTime CurrentDateTime() const { return now_(); }
-
-    // The full path of the help file, set by the help set-up.
-    [[nodiscard]] const QString &HelpFilePath() const { return helpFilePath_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -169,8 +143,30 @@ private:
     void SetAccessibleNames();
     void ConnectHandlers();
     void FormCreate();
+    // The grids' columns and headings.
     void LayoutTimesGrid();
     void LayoutSpecialTimesGrid();
+
+    [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
+    // Runs an event handler; an exception it throws is shown in an error box and the
+    // program goes on.
+    void Guarded(const std::function<void()> &handler);
+    // Connects a signal to a handler that runs guarded.
+    template <typename Sender, typename Signal> void Bind(Sender *sender, Signal signal, void (TMainForm::*handler)())
+    {
+        connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    }
+
+    // The schedule model and its transfer to and from the controls, one part at a time.
+    void SetDefaultSchedule();
+    void ShowNormalTimes(int output);
+    void ShowSpecialTimes(int output);
+    void ShowDaylightSaving();
+    void ShowSpecialDates();
+    void StoreNormalTimes(int output);
+    void StoreSpecialTimes(int output);
+    void StoreDaylightSaving();
+    void StoreSpecialDates();
 
     // Event handlers.
     void ExitButtonClick();

@@ -19,16 +19,13 @@ QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString
 
 void TMainForm::CreateMenus()
 {
-    NormalTimesPopupMenu.setObjectName(QStringLiteral("NormalTimesPopupMenu"));
     NormalTimesPopupMenu.addAction(&NormalTimesMenuCopy);
     NormalTimesPopupMenu.addAction(&NormalTimesMenuPaste);
     NormalTimesPopupMenu.addMenu(&SetAll1);
-    SetAll1.setObjectName(QStringLiteral("SetAll1"));
     SetAll1.addAction(&NormalTimesMenuAll);
     SetAll1.addAction(&NormalTimesMenuNone);
     SetAll1.addAction(&NormalTimesMenuWeekdays);
     SetAll1.addAction(&MenuWeekends);
-    SpecialPopupMenu.setObjectName(QStringLiteral("SpecialPopupMenu"));
     SpecialPopupMenu.addAction(&SpecialTimesMenuCopy);
     SpecialPopupMenu.addAction(&SpecialTimesMenuPaste);
     // "Paste" stays greyed out until the first "Copy".

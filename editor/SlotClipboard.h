@@ -20,8 +20,6 @@ public:
     void Paste(GridOps &grid, bool intoNormalGrid) const;
 
     [[nodiscard]] int Count() const { return count_; }
-    [[nodiscard]] bool HasDays() const { return hasDays_; }
-    [[nodiscard]] const std::array<TimeSlot, SlotCount> &Slots() const { return slots_; }
 
 private:
     std::array<TimeSlot, SlotCount> slots_{};

@@ -8,6 +8,7 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -57,13 +58,19 @@ struct MainFormFixture {
 
     // A control of the window, found by its object name as tools and screen readers find it.
     // A name that is not there ends the test with a message.
-    template <typename T> T &Find(const char *name) const
+    template <typename T> T &Find(const QString &name) const
     {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        T *found = form->findChild<T *>(name);
         if (found == nullptr) {
-            qFatal("no %s named %s in the main window", T::staticMetaObject.className(), name);
+            qFatal("no %s named %s in the main window", T::staticMetaObject.className(), qPrintable(name));
         }
         return *found;
+    }
+
+    // Shows the named page of the tab control.
+    void ShowPage(const QString &page) const
+    {
+        Find<QTabWidget>("AdvPageControl1").setCurrentWidget(&Find<QWidget>(page));
     }
 
     ScriptedDialogs *dialogs = nullptr;
