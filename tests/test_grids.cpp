@@ -15,24 +15,6 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
     void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    // Both grids have a header row and a slot column, which take no edits.
-    void Headers()
-    {
-        MainFormFixture f;
-        const auto &normal = f.Find<TimeGrid>("TimesAdvStringGrid");
-        const auto &special = f.Find<TimeGrid>("SpecialTimesAdvStringGrid");
-        QCOMPARE(QSize(normal.GridColCount(), normal.GridRowCount()), QSize(10, 17));
-        QCOMPARE(QSize(special.GridColCount(), special.GridRowCount()), QSize(3, 17));
-        QStringList headers;
-        for (int c = 0; c < 10; ++c) {
-            headers << normal.Cell(c, 0) + (c < 3 ? special.Cell(c, 0) : QString());
-        }
-        QCOMPARE(headers.join(' '), QStringLiteral("SlotSlot StartStart EndEnd Sun Mon Tue Wed Thur Fri Sat"));
-        for (int r = 1; r < 17; ++r) {
-            QCOMPARE(normal.Cell(0, r) + ' ' + special.Cell(0, r), QStringLiteral("%1 %1").arg(r));
-        }
-    }
-
     // A time typed key by key into the editor a double-click opens, over the cell's text, is
     // stored however the edit ends, or refused with one message, or dropped on Esc. An editor
     // opened and left without an edit leaves the cell's value as it was, even one that no

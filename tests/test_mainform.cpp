@@ -40,14 +40,22 @@ private slots:
             QCOMPARE(f.Find<RadioGroup>(name).Item(4)->text(), QStringLiteral("Last Sunday"));
         }
         QVERIFY(f.Find<QCheckBox>("EnableDaylightSavingCheckBox").isChecked());
+        // Both grids: a header row and a slot column, then output 1's slots.
         const auto &normal = f.Find<TimeGrid>("TimesAdvStringGrid");
         const auto &special = f.Find<TimeGrid>("SpecialTimesAdvStringGrid");
-        for (int r = 1; r <= 16; ++r) {
-            QStringList texts{special.Cell(1, r), special.Cell(2, r)};
-            for (int c = 1; c <= 9; ++c) {
+        QCOMPARE(QSize(normal.GridColCount(), normal.GridRowCount()), QSize(10, 17));
+        QCOMPARE(QSize(special.GridColCount(), special.GridRowCount()), QSize(3, 17));
+        for (int r = 0; r <= 16; ++r) {
+            QStringList texts{special.Cell(0, r), special.Cell(1, r), special.Cell(2, r)};
+            for (int c = 0; c <= 9; ++c) {
                 texts << normal.Cell(c, r);
             }
-            QCOMPARE(texts.join(' '), QStringLiteral("12:00:00 12:00:00 12:00:00 12:00:00 Off Off Off Off Off Off Off"));
+            QCOMPARE(texts.join(' '), r == 0 ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
+                                             : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off "
+                                                              "Off Off Off Off").arg(r));
+            if (r == 0) {
+                continue;
+            }
             const auto &picker = f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(r));
             QCOMPARE(picker.date(), QDate(2009, 11, 1));
             QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1));
@@ -68,21 +76,17 @@ private slots:
             QCOMPARE(QDateTime(date.date(), time.time()), MainFormFixture::FixedNow());
         }
 
-        // A fresh start counts as unchanged: closing asks nothing.
-        QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
-        QVERIFY(f.dialogs->log.Questions.isEmpty());
-        QVERIFY(!f.form->isVisible());
-    }
-
-    // The pages take what the command panel along the bottom leaves of the window.
-    void ResizingKeepsThePanelAtTheBottom()
-    {
-        MainFormFixture f;
+        // The pages take what the command panel along the bottom leaves of the window.
         QCOMPARE(f.form->size(), QSize(812, 550));
         QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 134));
         f.form->resize(1000, 700);
         QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 566, 1000, 134));
-        QCOMPARE(f.Find<QTabWidget>("AdvPageControl1").geometry(), QRect(0, 0, 1000, 566));
+        QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 566));
+
+        // A fresh start counts as unchanged: closing asks nothing.
+        QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
+        QVERIFY(f.dialogs->log.Questions.isEmpty());
+        QVERIFY(!f.form->isVisible());
     }
 
     // A selector stores its grid into the output shown so far, then shows the output chosen;
