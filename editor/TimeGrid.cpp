@@ -105,11 +105,6 @@ void TimeGrid::SetColWidth(int col, int width)
     }
 }
 
-int TimeGrid::ColWidth(int col) const
-{
-    return col == 0 ? verticalHeader()->width() : columnWidth(col - 1);
-}
-
 GridRect TimeGrid::Selection() const
 {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
