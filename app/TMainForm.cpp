@@ -95,9 +95,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       NormalTimesMenuWeekdays(QStringLiteral("Weekdays"), &SetAll1),
       MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
-      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
-      now_(Required(std::move(services.Now), "clock")), help_(Required(std::move(services.Help), "help viewer")),
-      helpFilePath_(std::move(services.HelpFile)), backend_(Required(std::move(services.Backend), "HID backend")),
+      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu),
+      dialogs_(Required(std::move(services.Dialogs), "dialogs")), now_(Required(std::move(services.Now), "clock")),
+      help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
+      backend_(Required(std::move(services.Backend), "HID backend")),
       exchangeHost_(std::make_unique<MainFormExchangeHost>(*this)), exchange_(*exchangeHost_),
       link_(*backend_, *this, [this] { ReportReceived(); })
 {

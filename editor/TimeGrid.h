@@ -18,8 +18,9 @@ enum class EditorKind { None, Time, PickList };
 // A time grid: a header row ("Slot", "Start", ...) and a slot column ("1" .. "16") that are
 // fixed, and the editable cells. All grid logic addresses it in grid coordinates, with the
 // header row as row 0 and the slot column as column 0, so the headers count in GridRowCount()
-// and GridColCount(), unlike in the view's own rowCount() and columnCount(). The fixed row and column are the view's own headers: they stay in place
-// when the cells scroll and can be neither selected nor edited. A cell is edited on a
+// and GridColCount(), unlike in the view's own rowCount() and columnCount(). The fixed row
+// and column are the view's own headers: they stay in place when the cells scroll and can be
+// neither selected nor edited. A cell is edited on a
 // double-click, or on F2 or Space from the keyboard, with the editor that
 // EditorTypeRequested names (what the editors do: TimeGridDelegate); Tab and Shift+Tab in
 // an editor end the edit as Enter does and move to the next or previous cell. The context

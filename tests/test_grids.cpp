@@ -124,7 +124,9 @@ private slots:
             QCOMPARE(list->model()->index(1, 0).data().toString(), QStringLiteral("Off"));
             for (const QString &action : escape ? QStringList{"Escape"} : actions.split(' ')) {
                 if (action == "Up" || action == "Return" || action == "Escape") {
-                    QTest::keyClick(list, action == "Up" ? Qt::Key_Up : action == "Return" ? Qt::Key_Return : Qt::Key_Escape);
+                    QTest::keyClick(list, action == "Up"       ? Qt::Key_Up
+                                          : action == "Return" ? Qt::Key_Return
+                                                               : Qt::Key_Escape);
                 } else if (action == "click") {
                     driver.Press(1, 10);
                 } else if (action == "commit") {
@@ -168,11 +170,13 @@ private slots:
         QTest::addColumn<int>("row");     // the row set; 0 for none
         QTest::addColumn<QString>("days");
         QTest::newRow("All, right-click") << "All" << "right-click" << QPoint(4, 11) << 11 << "On On On On On On On";
-        QTest::newRow("None, slot column") << "None" << "right-click" << QPoint(0, 12) << 12 << "Off Off Off Off Off Off Off";
+        QTest::newRow("None, slot column") << "None" << "right-click" << QPoint(0, 12) << 12
+                                           << "Off Off Off Off Off Off Off";
         QTest::newRow("header") << "All" << "right-click" << QPoint(3, 0) << 0 << "";
         QTest::newRow("below the last row") << "All" << "right-click" << QPoint(3, 17) << 0 << "";
         QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Menu" << QPoint(1, 11) << 11 << "Off On On On On On Off";
-        QTest::newRow("Weekends, Shift+F10") << "Weekends" << "Shift+F10" << QPoint(1, 11) << 11 << "On Off Off Off Off Off On";
+        QTest::newRow("Weekends, Shift+F10") << "Weekends" << "Shift+F10" << QPoint(1, 11) << 11
+                                             << "On Off Off Off Off Off On";
     }
     void SetDaysActsOnTheMenusRow()
     {

@@ -50,9 +50,10 @@ private slots:
             for (int c = 0; c <= 9; ++c) {
                 texts << normal.Cell(c, r);
             }
-            QCOMPARE(texts.join(' '), r == 0 ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
-                                             : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off "
-                                                              "Off Off Off Off").arg(r));
+            QCOMPARE(texts.join(' '),
+                     r == 0 ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
+                            : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off Off Off Off Off")
+                                  .arg(r));
             if (r == 0) {
                 continue;
             }
