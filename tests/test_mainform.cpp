@@ -124,7 +124,7 @@ private slots:
         const ScheduleModel &model = f.form->Model();
         const TimeSlot &stored = (normal ? model.NormalTimes : model.SpecialTimes).at(1).at(15);
         QCOMPARE(stored.End, 8.25 / 24);
-        QCOMPARE(stored.Days.at(1), std::uint8_t{normal ? 1 : 0});
+        QCOMPARE(stored.Days.at(1), std::uint8_t(normal ? 1 : 0));
         QCOMPARE((normal ? model.SpecialTimes : model.NormalTimes).at(1).at(15).End, 0.5);
 
         MainFormFixture::TypeInto(spin, QStringLiteral("2"));
@@ -159,7 +159,7 @@ private slots:
         grid.SetCell(col, 16, text);
         f.form->StoreAllControls();
         const TimeSlot &slot = f.form->Model().NormalTimes.at(0).at(15);
-        QCOMPARE(col == 2 ? slot.End : double{slot.Days.at(6)}, value);
+        QCOMPARE(col == 2 ? slot.End : static_cast<double>(slot.Days.at(6)), value);
         QCOMPARE(f.form->ScheduleChanged(), value != (col == 2 ? 0.5 : 0.0));
         f.form->ShowAllControls();
         QCOMPARE(grid.Cell(col, 16), shown);
