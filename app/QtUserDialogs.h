@@ -7,10 +7,13 @@
 
 namespace korvelt {
 
-// The platform's own message boxes and file dialogs.
+// The platform's own message boxes and file dialogs, each over the owner window.
 class QtUserDialogs : public UserDialogs {
 public:
-    explicit QtUserDialogs(QWidget *owner) : owner_(owner) {}
+    explicit QtUserDialogs(QWidget *owner = nullptr) : owner_(owner) {}
+
+    // The window the boxes belong to; it is made after the dialogs it is given.
+    void SetOwner(QWidget *owner) { owner_ = owner; }
 
     void ShowError(const QString &text) override;
     void ShowInformation(const QString &text) override;

@@ -12,7 +12,6 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, QWidget *
         buttons_.addButton(button.get(), static_cast<int>(items_.size()));
         items_.push_back(std::move(button));
     }
-    connect(&buttons_, &QButtonGroup::idClicked, this, &RadioGroup::ItemPicked);
     PlaceItems();
 }
 

@@ -24,9 +24,6 @@ public:
     [[nodiscard]] QRadioButton *Item(int index) const;
     [[nodiscard]] int Count() const { return static_cast<int>(items_.size()); }
 
-signals:
-    void ItemPicked(int index);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

@@ -2,23 +2,18 @@
 
 #include "CellText.h"
 #include "DataFile.h"
-#include "HelpViewerFactory.h"
-#include "HidapiBackend.h"
+#include "GridSlots.h"
 #include "QtDateTime.h"
-#include "QtUserDialogs.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QDateTime>
-#include <QFont>
-#include <QResizeEvent>
 
-#include <cmath>
 #include <filesystem>
 #include <exception>
+#include <stdexcept>
+#include <string>
 
 namespace korvelt {
 
@@ -32,8 +27,6 @@ const QStringList MonthItems{QStringLiteral("January"), QStringLiteral("Febuary"
                              QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
 const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
-const QString On = QStringLiteral("On");
-const QString Off = QStringLiteral("Off");
 
 // The device keeps years as an offset from 2000 in one byte.
 const QDate FirstDeviceDate(2000, 1, 1);
@@ -59,19 +52,20 @@ std::filesystem::path FilePath(const QString &name)
     return {name.toStdU16String()};
 }
 
-void SetBoldTitle(QLabel &label)
-{
-    QFont font = label.font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    label.setFont(font);
-}
-
 void SetUpDatePicker(QDateEdit &picker)
 {
     picker.setDateRange(FirstDeviceDate, LastDeviceDate);
     picker.setCalendarPopup(true);
     picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
+}
+
+// The window takes every service it is given and picks none of its own.
+template <typename Service> Service Required(Service service, const char *what)
+{
+    if (!service) {
+        throw std::invalid_argument(std::string("The main window was given no ") + what + '.');
+    }
+    return service;
 }
 
 } // namespace
@@ -100,15 +94,11 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       NormalTimesMenuWeekdays(QStringLiteral("Weekdays"), &SetAll1),
       MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
-      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu), dialogs_(std::move(services.Dialogs)),
-      now_(services.Now ? std::move(services.Now) : [] { return QDateTime::currentDateTime(); }),
-      help_(services.Help ? std::move(services.Help) : CreateHelpViewer()), helpFilePath_(std::move(services.HelpFile)),
-      backend_(services.Backend ? std::move(services.Backend) : std::make_shared<HidapiBackend>()),
-      session_(*backend_)
+      SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu),
+      dialogs_(Required(std::move(services.Dialogs), "dialogs")), now_(Required(std::move(services.Now), "clock")),
+      help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
+      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_)
 {
-    if (!dialogs_) {
-        dialogs_ = std::make_unique<QtUserDialogs>(this);
-    }
     CreateControls();
     CreateMenus();
     PlaceControls();
@@ -126,9 +116,6 @@ TMainForm::~TMainForm()
 void TMainForm::CreateControls()
 {
     setObjectName(QStringLiteral("MainForm"));
-    QFont formFont(QStringLiteral("Tahoma"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
 
@@ -136,8 +123,6 @@ void TMainForm::CreateControls()
     AdvPageControl1.addTab(&SpecialTimesAdvTabSheet1, QStringLiteral("Special Times"));
     AdvPageControl1.addTab(&DaylightSavingAdvTabSheet, QStringLiteral("Daylight Saving"));
 
-    SetBoldTitle(Label3);
-    SetBoldTitle(Label4);
     for (QSpinBox *spin : {&OutputCSpinEdit, &SpecialOutputCSpinEdit}) {
         spin->setRange(1, OutputCount);
         spin->setValue(1);
@@ -181,10 +166,16 @@ void TMainForm::CreateControls()
         {&SpecialTimesAdvTabSheet1, "SpecialTimesAdvTabSheet1"},
         {&DaylightSavingAdvTabSheet, "DaylightSavingAdvTabSheet"},
         {&Panel1, "Panel1"},
+        {&Label3, "Label3"},
         {&TimesAdvStringGrid, "TimesAdvStringGrid"},
+        {&Label1, "Label1"},
         {&OutputCSpinEdit, "OutputCSpinEdit"},
+        {&Label4, "Label4"},
         {&SpecialTimesAdvStringGrid, "SpecialTimesAdvStringGrid"},
+        {&Label2, "Label2"},
         {&SpecialOutputCSpinEdit, "SpecialOutputCSpinEdit"},
+        {&GroupBox2, "GroupBox2"},
+        {&GroupBox1, "GroupBox1"},
         {&EnableDaylightSavingCheckBox, "EnableDaylightSavingCheckBox"},
         {&AdvanceRadioGroup, "AdvanceRadioGroup"},
         {&AdvanceComboBox, "AdvanceComboBox"},
@@ -202,55 +193,21 @@ void TMainForm::CreateControls()
         {&UsePCTimeCheckBox, "UsePCTimeCheckBox"},
         {&SetDateDateTimePicker, "SetDateDateTimePicker"},
         {&SetTimeDateTimePicker, "SetTimeDateTimePicker"},
+        {&NormalTimesPopupMenu, "NormalTimesPopupMenu"},
+        {&NormalTimesMenuCopy, "NormalTimesMenuCopy"},
+        {&NormalTimesMenuPaste, "NormalTimesMenuPaste"},
+        {&SetAll1, "SetAll1"},
+        {&NormalTimesMenuAll, "NormalTimesMenuAll"},
+        {&NormalTimesMenuNone, "NormalTimesMenuNone"},
+        {&NormalTimesMenuWeekdays, "NormalTimesMenuWeekdays"},
+        {&MenuWeekends, "MenuWeekends"},
+        {&SpecialPopupMenu, "SpecialPopupMenu"},
+        {&SpecialTimesMenuCopy, "SpecialTimesMenuCopy"},
+        {&SpecialTimesMenuPaste, "SpecialTimesMenuPaste"},
     };
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-}
-
-void TMainForm::PlaceControls()
-{
-    Label3.move(312, 16);
-    Label3.adjustSize();
-    TimesAdvStringGrid.setGeometry(24, 42, 705, 307);
-    Label1.move(320, 358);
-    Label1.adjustSize();
-    OutputCSpinEdit.setGeometry(360, 354, 48, 22);
-
-    Label4.move(360, 3);
-    Label4.adjustSize();
-    SpecialTimesAdvStringGrid.setGeometry(56, 32, 205, 297);
-    Label2.move(85, 350);
-    Label2.adjustSize();
-    SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
-    GroupBox2.setGeometry(284, 32, 249, 324);
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const int column = static_cast<int>(k) / 8;
-        const int row = static_cast<int>(k) % 8;
-        SpecialDateDateTimePickers.at(k)->setGeometry(column == 0 ? 16 : 128, 32 + 32 * row, 105, 21);
-    }
-
-    GroupBox1.setGeometry(48, 32, 321, 305);
-    EnableDaylightSavingCheckBox.setGeometry(24, 22, 200, 20);
-    AdvanceRadioGroup.setGeometry(16, 48, 201, 105);
-    AdvanceComboBox.setGeometry(224, 56, 89, 22);
-    RetardRadioGroup.setGeometry(16, 176, 201, 105);
-    RetardComboBox.setGeometry(224, 184, 89, 22);
-
-    LoadButton.setGeometry(16, 20, 113, 25);
-    SaveButton.setGeometry(16, 55, 113, 25);
-    HelpButton.setGeometry(16, 96, 113, 25);
-    WriteButton.setGeometry(152, 20, 113, 25);
-    ReadButton.setGeometry(152, 55, 113, 25);
-    ExitButton.setGeometry(152, 95, 113, 25);
-    LogMemo.setGeometry(280, 20, 185, 77);
-    SetTimeButton.setGeometry(536, 20, 113, 25);
-    ReadTimeButton.setGeometry(680, 20, 113, 25);
-    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
-    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
-    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
-
-    resize(ClientWidth, ClientHeight);
 }
 
 void TMainForm::SetAccessibleNames()
@@ -324,10 +281,6 @@ void TMainForm::FormCreate()
 
 void TMainForm::InitHelp()
 {
-    if (helpFilePath_.isEmpty()) {
-        helpFilePath_ = QDir::cleanPath(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
-                                        QStringLiteral("/Horalux.chm"));
-    }
     helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
     if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
         HelpButton.hide();
@@ -351,40 +304,6 @@ void TMainForm::CloseHelp()
     help_->ShutDown();
 }
 
-void TMainForm::LayoutTimesGrid()
-{
-    TimeGrid &grid = TimesAdvStringGrid;
-    grid.SetColWidth(0, 40);
-    const int width = (grid.width() - 525) / 2;
-    grid.SetColWidth(1, width);
-    grid.SetColWidth(2, width);
-    for (int c = 3; c < grid.ColCount(); ++c) {
-        grid.SetColWidth(c, 65);
-    }
-    const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
-                              QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
-                              QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
-                              QStringLiteral("Sat")};
-    for (int c = 0; c < grid.ColCount(); ++c) {
-        grid.SetCell(c, 0, headers.at(c));
-    }
-    for (int r = 1; r < grid.RowCount(); ++r) {
-        grid.SetCell(0, r, QString::asprintf("%i", r));
-    }
-}
-
-void TMainForm::LayoutSpecialTimesGrid()
-{
-    TimeGrid &grid = SpecialTimesAdvStringGrid;
-    grid.SetColWidth(0, 40);
-    grid.SetCell(0, 0, QStringLiteral("Slot"));
-    grid.SetCell(1, 0, QStringLiteral("Start"));
-    grid.SetCell(2, 0, QStringLiteral("End"));
-    for (int r = 1; r < grid.RowCount(); ++r) {
-        grid.SetCell(0, r, QString::asprintf("%i", r));
-    }
-}
-
 void TMainForm::SetDefaultSchedule()
 {
     model_.SetDefaultSchedule();
@@ -400,55 +319,27 @@ bool TMainForm::ScheduleChanged() const
     return snapshot_.Differs(model_);
 }
 
-void TMainForm::ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays)
-{
-    for (int r = 1; r <= SlotCount; ++r) {
-        const TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
-        grid.SetCell(1, r, TimeToCellText(slot.Start));
-        grid.SetCell(2, r, TimeToCellText(slot.End));
-        if (withDays) {
-            for (int d = 0; d < DayCount; ++d) {
-                grid.SetCell(3 + d, r, slot.Days.at(static_cast<std::size_t>(d)) != 0 ? On : Off);
-            }
-        }
-    }
-}
-
-void TMainForm::StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays)
-{
-    for (int r = 1; r <= SlotCount; ++r) {
-        TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(r - 1));
-        StoreCellText(grid.Cell(1, r), slot.Start);
-        StoreCellText(grid.Cell(2, r), slot.End);
-        if (withDays) {
-            for (int d = 0; d < DayCount; ++d) {
-                slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(3 + d, r) == On ? 1 : 0;
-            }
-        }
-    }
-}
-
 void TMainForm::ShowNormalTimes(int output)
 {
-    ShowTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+    ShowSlots(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::ShowSpecialTimes(int output)
 {
-    ShowTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+    ShowSlots(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
 void TMainForm::StoreNormalTimes(int output)
 {
     // An edit still open in the grid counts: it is committed as Enter would commit it.
     TimesAdvStringGrid.CommitOpenEditor();
-    StoreTimes(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
+    StoreSlots(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::StoreSpecialTimes(int output)
 {
     SpecialTimesAdvStringGrid.CommitOpenEditor();
-    StoreTimes(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
+    StoreSlots(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
 void TMainForm::ShowMonth(QComboBox &box, std::int32_t month, QString &shownText)
@@ -735,14 +626,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     Guarded([this] { FormClose(); });
     event->accept();
-}
-
-void TMainForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    const int panelTop = std::max(0, height() - PanelHeight);
-    AdvPageControl1.setGeometry(0, 0, width(), panelTop);
-    Panel1.setGeometry(0, panelTop, width(), PanelHeight);
 }
 
 } // namespace korvelt

@@ -32,13 +32,14 @@
 namespace korvelt {
 
 
-// What the main window is given from outside; tests replace each part.
+// What the main window is given from outside: the program passes the platform's own, tests
+// their own. Every part but the help file is required.
 struct MainFormServices {
-    std::unique_ptr<UserDialogs> Dialogs; // the platform's boxes and dialogs when empty
-    std::shared_ptr<HidBackend> Backend;  // hidapi when empty
-    std::function<QDateTime()> Now;       // the PC clock when empty
-    std::unique_ptr<HelpViewer> Help;     // the platform's help viewer when empty
-    QString HelpFile;                     // Horalux.chm beside the program when empty
+    std::unique_ptr<UserDialogs> Dialogs; // message boxes and file dialogs
+    std::shared_ptr<HidBackend> Backend;  // the present HID devices
+    std::function<QDateTime()> Now;       // the current date and time
+    std::unique_ptr<HelpViewer> Help;     // shows the help file
+    QString HelpFile;                     // the help file; no "Help" button when it is not there
 };
 
 // The one main window: every control, the schedule model and its change tracking.
@@ -48,51 +49,28 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TMainForm(MainFormServices services = {}, QWidget *parent = nullptr);
+    explicit TMainForm(MainFormServices services, QWidget *parent = nullptr);
     TMainForm(const TMainForm &) = delete;
     TMainForm &operator=(const TMainForm &) = delete;
     TMainForm(TMainForm &&) = delete;
     TMainForm &operator=(TMainForm &&) = delete;
     ~TMainForm() override;
 
-    static constexpr int ClientWidth = 812;
-    static constexpr int ClientHeight = 550;
-    static constexpr int PanelHeight = 134;
-
-    // The schedule model and its transfer to and from the controls.
-    void SetDefaultSchedule();
+    // The schedule model, its change tracking and its transfer to and from the controls.
     void TakeSnapshot();
     [[nodiscard]] bool ScheduleChanged() const;
-    void ShowNormalTimes(int output);
-    void ShowSpecialTimes(int output);
-    void ShowDaylightSaving();
-    void ShowSpecialDates();
-    void StoreNormalTimes(int output);
-    void StoreSpecialTimes(int output);
-    void StoreDaylightSaving();
-    void StoreSpecialDates();
     void StoreAllControls();
     void ShowAllControls();
-
     [[nodiscard]] const ScheduleModel &Model() const { return model_; }
     // Puts a whole schedule (a loaded file, a read from the device) into the model and
     // shows it; the output selectors stay where they are.
     void ReplaceModel(const ScheduleModel &model);
+    // The outputs the two grids show, 0 for output 1.
     [[nodiscard]] int ShownOutput() const { return shownOutput_; }
     [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
-    [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
 
-    // Runs an event handler; an exception it throws is shown in an error box and the
-    // program goes on.
-    void Guarded(const std::function<void()> &handler);
-
-    // Connects a signal to a handler that runs guarded.
-    template <typename Sender, typename Signal> void Bind(Sender *sender, Signal signal, void (TMainForm::*handler)())
-    {
-        connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-    }
-
-    // Controls, named as in the window design.
+private:
+    // Controls, named as in the window design; tests and tools find them by these names.
     QTabWidget AdvPageControl1;
     QWidget TimesAdvTabSheet;
     QWidget SpecialTimesAdvTabSheet1;
@@ -143,16 +121,9 @@ public:
     QAction SpecialTimesMenuCopy;
     QAction SpecialTimesMenuPaste;
 
-    // The row under the last mouse press in either grid, or the current row when a context
-    // menu is opened from the keyboard: -1 on no cell, 0 until the first press.
-    [[nodiscard]] int ClickedRow() const { return clickedRow_; }
-    [[nodiscard]] const SlotClipboard &Clipboard() const { return clipboard_; }
-
+public:
     // The device: its link and the exchange under way.
     [[nodiscard]] const DeviceSession &Session() const { return session_; }
-
-    // The full path of the help file, set by the help set-up.
-    [[nodiscard]] const QString &HelpFilePath() const { return helpFilePath_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -160,12 +131,35 @@ protected:
 
 private:
     void CreateControls();
+    // The window's pixel layout: fonts, places and sizes, and the grids' columns.
     void PlaceControls();
     void SetAccessibleNames();
     void ConnectHandlers();
     void FormCreate();
+    // The grids' columns and headings.
     void LayoutTimesGrid();
     void LayoutSpecialTimesGrid();
+
+    [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
+    // Runs an event handler; an exception it throws is shown in an error box and the
+    // program goes on.
+    void Guarded(const std::function<void()> &handler);
+    // Connects a signal to a handler that runs guarded.
+    template <typename Sender, typename Signal> void Bind(Sender *sender, Signal signal, void (TMainForm::*handler)())
+    {
+        connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    }
+
+    // The schedule model and its transfer to and from the controls, one part at a time.
+    void SetDefaultSchedule();
+    void ShowNormalTimes(int output);
+    void ShowSpecialTimes(int output);
+    void ShowDaylightSaving();
+    void ShowSpecialDates();
+    void StoreNormalTimes(int output);
+    void StoreSpecialTimes(int output);
+    void StoreDaylightSaving();
+    void StoreSpecialDates();
 
     // Event handlers.
     void ExitButtonClick();
@@ -218,8 +212,6 @@ private:
     void NormalTimesMenuWeekdaysClick();
     void MenuWeekendsClick();
 
-    void ShowTimes(TimeGrid &grid, const OutputSlots &outputSlots, bool withDays);
-    void StoreTimes(const TimeGrid &grid, OutputSlots &outputSlots, bool withDays);
     void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
     [[nodiscard]] static std::int32_t StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText);
     // Turns what was typed into a month box into the month item it names, or puts the box

@@ -1,5 +1,6 @@
 // The main window's time grids: which editor a cell gets, what a mouse press records, the
 // two context menus, the slot clipboard and the day presets.
+#include "GridSlots.h"
 #include "TMainForm.h"
 
 namespace korvelt {
@@ -18,16 +19,13 @@ QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString
 
 void TMainForm::CreateMenus()
 {
-    NormalTimesPopupMenu.setObjectName(QStringLiteral("NormalTimesPopupMenu"));
     NormalTimesPopupMenu.addAction(&NormalTimesMenuCopy);
     NormalTimesPopupMenu.addAction(&NormalTimesMenuPaste);
     NormalTimesPopupMenu.addMenu(&SetAll1);
-    SetAll1.setObjectName(QStringLiteral("SetAll1"));
     SetAll1.addAction(&NormalTimesMenuAll);
     SetAll1.addAction(&NormalTimesMenuNone);
     SetAll1.addAction(&NormalTimesMenuWeekdays);
     SetAll1.addAction(&MenuWeekends);
-    SpecialPopupMenu.setObjectName(QStringLiteral("SpecialPopupMenu"));
     SpecialPopupMenu.addAction(&SpecialTimesMenuCopy);
     SpecialPopupMenu.addAction(&SpecialTimesMenuPaste);
     // "Paste" stays greyed out until the first "Copy".
@@ -91,8 +89,8 @@ EditorKind TMainForm::TimesAdvStringGridGetEditorType(int col, int /*row*/)
         return EditorKind::Time;
     }
     TimesAdvStringGrid.ClearComboString();
-    TimesAdvStringGrid.AddComboString(QStringLiteral("On"));
-    TimesAdvStringGrid.AddComboString(QStringLiteral("Off"));
+    TimesAdvStringGrid.AddComboString(DayCellText(true));
+    TimesAdvStringGrid.AddComboString(DayCellText(false));
     return EditorKind::PickList;
 }
 

@@ -1,10 +1,16 @@
+#include "HelpViewerFactory.h"
+#include "QtUserDialogs.h"
 #include "TMainForm.h"
 
 #ifdef KORVELT_DEMO
 #include "SimulatedHidBackend.h"
+#else
+#include "HidapiBackend.h"
 #endif
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdlib>
@@ -36,6 +42,19 @@ public:
     }
 };
 
+// The device the window talks to: the KORVELT on USB, or in the demo a simulated KORVELT in
+// this process.
+std::shared_ptr<korvelt::HidBackend> DeviceBackend()
+{
+#ifdef KORVELT_DEMO
+    auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
+    simulated->AddKorvelt();
+    return simulated;
+#else
+    return std::make_shared<korvelt::HidapiBackend>();
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -48,13 +67,15 @@ int main(int argc, char *argv[])
     // application object outlives this block so that the box can be shown.
     try {
         korvelt::MainFormServices services;
-#ifdef KORVELT_DEMO
-        // The demo talks to a simulated KORVELT in this process instead of the USB device.
-        auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
-        simulated->AddKorvelt();
-        services.Backend = simulated;
-#endif
+        auto dialogs = std::make_unique<korvelt::QtUserDialogs>();
+        korvelt::QtUserDialogs &boxes = *dialogs;
+        services.Dialogs = std::move(dialogs);
+        services.Backend = DeviceBackend();
+        services.Now = [] { return QDateTime::currentDateTime(); };
+        services.Help = korvelt::CreateHelpViewer();
+        services.HelpFile = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Horalux.chm"));
         korvelt::TMainForm mainForm(std::move(services));
+        boxes.SetOwner(&mainForm);
         mainForm.show();
         return QApplication::exec();
     } catch (const std::exception &error) {

@@ -25,8 +25,10 @@ public:
 
     [[nodiscard]] virtual QString Cell(int col, int row) const = 0;
     virtual void SetCell(int col, int row, const QString &text) = 0;
-    [[nodiscard]] virtual int RowCount() const = 0;
-    [[nodiscard]] virtual int ColCount() const = 0;
+    // The number of rows and columns in grid coordinates, the header row and the slot column
+    // included.
+    [[nodiscard]] virtual int GridRowCount() const = 0;
+    [[nodiscard]] virtual int GridColCount() const = 0;
     // The selected rectangle; it lies within the slot rows and covers at least the current cell.
     [[nodiscard]] virtual GridRect Selection() const = 0;
 };

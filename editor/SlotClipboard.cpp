@@ -1,15 +1,13 @@
 #include "SlotClipboard.h"
 
 #include "CellText.h"
+#include "GridSlots.h"
 
 #include <stdexcept>
 
 namespace korvelt {
 
 namespace {
-
-const QString On = QStringLiteral("On");
-const QString Off = QStringLiteral("Off");
 
 TDateTime TimeOfCell(const GridOps &grid, int col, int row)
 {
@@ -34,9 +32,7 @@ void SlotClipboard::Copy(const GridOps &grid, bool fromNormalGrid)
         slot.Start = TimeOfCell(grid, StartColumn, r);
         slot.End = TimeOfCell(grid, EndColumn, r);
         if (fromNormalGrid) {
-            for (int d = 0; d < DayCount; ++d) {
-                slot.Days.at(static_cast<std::size_t>(d)) = grid.Cell(FirstDayColumn + d, r) == On ? 1 : 0;
-            }
+            StoreSlotDays(grid, r, slot);
         }
     }
     slots_ = copied;
@@ -50,22 +46,15 @@ void SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
         return;
     }
     const int top = grid.Selection().Top;
-    const int end = top + count_ < grid.RowCount() ? top + count_ : grid.RowCount();
+    const int end = top + count_ < grid.GridRowCount() ? top + count_ : grid.GridRowCount();
     for (int r = top; r < end; ++r) {
-        const TimeSlot &slot = slots_.at(static_cast<std::size_t>(r - top));
-        grid.SetCell(StartColumn, r, TimeToCellText(slot.Start));
-        grid.SetCell(EndColumn, r, TimeToCellText(slot.End));
-        if (intoNormalGrid && hasDays_) {
-            for (int d = 0; d < DayCount; ++d) {
-                grid.SetCell(FirstDayColumn + d, r, slot.Days.at(static_cast<std::size_t>(d)) != 0 ? On : Off);
-            }
-        }
+        ShowSlot(grid, r, slots_.at(static_cast<std::size_t>(r - top)), intoNormalGrid && hasDays_);
     }
 }
 
 void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)
 {
-    if (row < 1 || row >= grid.RowCount()) {
+    if (row < 1 || row >= grid.GridRowCount()) {
         return;
     }
     for (int d = 0; d < DayCount; ++d) {
@@ -85,7 +74,7 @@ void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)
             on = weekend;
             break;
         }
-        grid.SetCell(FirstDayColumn + d, row, on ? On : Off);
+        grid.SetCell(FirstDayColumn + d, row, DayCellText(on));
     }
 }
 

@@ -7,12 +7,6 @@
 
 namespace korvelt {
 
-// Column layout shared by both grids: column 0 the slot number, 1 Start, 2 End, and in the
-// normal grid 3..9 the days Sunday..Saturday.
-inline constexpr int StartColumn = 1;
-inline constexpr int EndColumn = 2;
-inline constexpr int FirstDayColumn = 3;
-
 // The slot clipboard: whole slots as values (start and end parsed from the cells, days as
 // flags), one clipboard for both grids and every output. It is never emptied once filled.
 class SlotClipboard {
@@ -26,8 +20,6 @@ public:
     void Paste(GridOps &grid, bool intoNormalGrid) const;
 
     [[nodiscard]] int Count() const { return count_; }
-    [[nodiscard]] bool HasDays() const { return hasDays_; }
-    [[nodiscard]] const std::array<TimeSlot, SlotCount> &Slots() const { return slots_; }
 
 private:
     std::array<TimeSlot, SlotCount> slots_{};

@@ -105,11 +105,6 @@ void TimeGrid::SetColWidth(int col, int width)
     }
 }
 
-int TimeGrid::ColWidth(int col) const
-{
-    return col == 0 ? verticalHeader()->width() : columnWidth(col - 1);
-}
-
 GridRect TimeGrid::Selection() const
 {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
@@ -127,14 +122,6 @@ GridRect TimeGrid::Selection() const
         rect.Bottom = std::max(rect.Bottom, range.bottomRow() + 1);
     }
     return rect;
-}
-
-void TimeGrid::SelectCells(const GridRect &rect)
-{
-    clearSelection();
-    setCurrentCell(rect.Top - 1, rect.Left - 1);
-    setRangeSelected(QTableWidgetSelectionRange(rect.Top - 1, rect.Left - 1, rect.Bottom - 1, rect.Right - 1),
-                     true);
 }
 
 QPoint TimeGrid::MouseToCell(const QPoint &pos) const

@@ -17,9 +17,10 @@ enum class EditorKind { None, Time, PickList };
 
 // A time grid: a header row ("Slot", "Start", ...) and a slot column ("1" .. "16") that are
 // fixed, and the editable cells. All grid logic addresses it in grid coordinates, with the
-// header row as row 0 and the slot column as column 0, so the headers count in RowCount()
-// and ColCount(). The fixed row and column are the view's own headers: they stay in place
-// when the cells scroll and can be neither selected nor edited. A cell is edited on a
+// header row as row 0 and the slot column as column 0, so the headers count in GridRowCount()
+// and GridColCount(), unlike in the view's own rowCount() and columnCount(). The fixed row
+// and column are the view's own headers: they stay in place when the cells scroll and can be
+// neither selected nor edited. A cell is edited on a
 // double-click, or on F2 or Space from the keyboard, with the editor that
 // EditorTypeRequested names (what the editors do: TimeGridDelegate); Tab and Shift+Tab in
 // an editor end the edit as Enter does and move to the next or previous cell. The context
@@ -34,14 +35,12 @@ public:
 
     [[nodiscard]] QString Cell(int col, int row) const override;
     void SetCell(int col, int row, const QString &text) override;
-    [[nodiscard]] int RowCount() const override { return rowCount() + 1; }
-    [[nodiscard]] int ColCount() const override { return columnCount() + 1; }
+    [[nodiscard]] int GridRowCount() const override { return rowCount() + 1; }
+    [[nodiscard]] int GridColCount() const override { return columnCount() + 1; }
     [[nodiscard]] GridRect Selection() const override;
     // The row of the current cell; -1 when there is none.
     [[nodiscard]] int CurrentRow() const { return currentIndex().isValid() ? currentRow() + 1 : -1; }
     void SetColWidth(int col, int width);
-    [[nodiscard]] int ColWidth(int col) const;
-    void SelectCells(const GridRect &rect);
     // The (column, row) under a point in the grid's own coordinates; (-1, -1) on no cell.
     [[nodiscard]] QPoint MouseToCell(const QPoint &pos) const;
     // The point in grid coordinates at the centre of a cell (for tests and tools).

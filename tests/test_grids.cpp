@@ -1,7 +1,6 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
 
-#include <QHeaderView>
 #include <QTest>
 
 #include <limits>
@@ -14,158 +13,81 @@ class TestGrids : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
-
-    void Layout()
-    {
-        MainFormFixture f;
-        const TimeGrid &normal = f.form->TimesAdvStringGrid;
-        const TimeGrid &special = f.form->SpecialTimesAdvStringGrid;
-        QCOMPARE(normal.RowCount(), 17);
-        QCOMPARE(normal.ColCount(), 10);
-        QCOMPARE(special.ColCount(), 3);
-        const QStringList headers{"Slot", "Start", "End", "Sun", "Mon", "Tue", "Wed", "Thur", "Fri", "Sat"};
-        for (int c = 0; c < normal.ColCount(); ++c) {
-            QCOMPARE(normal.Cell(c, 0), headers.at(c));
-        }
-        QCOMPARE(special.Cell(0, 0), QStringLiteral("Slot"));
-        QCOMPARE(special.Cell(2, 0), QStringLiteral("End"));
-        for (int r = 1; r < 17; ++r) {
-            QCOMPARE(normal.Cell(0, r), QString::number(r));
-            QCOMPARE(special.Cell(0, r), QString::number(r));
-            QCOMPARE(normal.rowHeight(r - 1), 17);
-        }
-        QCOMPARE(normal.horizontalHeader()->height(), 17);
-        QCOMPARE(normal.ColWidth(0), 40);
-        QCOMPARE(normal.ColWidth(1), 90);
-        QCOMPARE(normal.ColWidth(2), 90);
-        for (int c = 3; c < 10; ++c) {
-            QCOMPARE(normal.ColWidth(c), 65);
-        }
-        QCOMPARE(special.ColWidth(0), 40);
-        QCOMPARE(special.ColWidth(1), 80);
-        QVERIFY(normal.horizontalHeader()->font().bold());
-        QVERIFY(normal.verticalHeader()->font().bold());
-    }
-
     void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    // A time is typed key by key into the editor a double-click opens, over the cell's text.
-    void TypedTimes_data()
+    // A time typed key by key into the editor a double-click opens, over the cell's text, is
+    // stored however the edit ends, or refused with one message, or dropped on Esc. An editor
+    // opened and left without an edit leaves the cell's value as it was, even one that no
+    // text can show.
+    void TypingTimes_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("over"); // typed into the cell first, when not empty
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("13:30") << "C" << "" << "13:30" << "13:30:00" << false;
-        QTest::newRow("7:05") << "C" << "" << "7:05" << "07:05:00" << false;
-        QTest::newRow("23:59:59") << "C" << "" << "23:59:59" << "23:59:59" << false;
-        QTest::newRow("0730 keeps no old seconds") << "C" << "070030" << "0730" << "07:30:00" << false;
-        QTest::newRow("7.05") << "de_DE" << "" << "7.05" << "07:05:00" << false;
-        QTest::newRow("133000") << "de_DE" << "" << "133000" << "13:30:00" << false;
-        QTest::newRow("0930 keeps no old PM") << "en_US" << "" << "0930" << "9:30:00 AM" << false;
-        QTest::newRow("9:30 PM") << "en_US" << "" << "9:30 PM" << "9:30:00 PM" << false;
-        QTest::newRow("21:30 in 12-hour") << "en_US" << "" << "21:30" << "9:30:00 PM" << false;
-        QTest::newRow("12:00 am") << "en_US" << "" << "12:00 am" << "12:00:00 AM" << false;
-        QTest::newRow("25:00") << "C" << "" << "25:00" << "12:00:00" << true;
-        QTest::newRow("7:65") << "C" << "" << "7:65" << "12:00:00" << true;
-        QTest::newRow("abc") << "de_DE" << "" << "abc" << "12:00:00" << true;
-        QTest::newRow("13:30:00:00") << "en_US" << "" << "13:30:00:00" << "12:00:00 PM" << true;
-    }
-    void TypedTimes()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, over);
-        QFETCH(QString, typed);
-        QFETCH(QString, cell);
-        QFETCH(bool, refused);
-        QLocale::setDefault(QLocale(locale));
-        MainFormFixture f;
-        GridDriver grid(f.form->TimesAdvStringGrid);
-        if (!over.isEmpty()) {
-            QVERIFY(grid.TypeTime(1, 6, over));
-        }
-        QVERIFY(grid.TypeTime(1, 6, typed));
-        QCOMPARE(f.form->TimesAdvStringGrid.Cell(1, 6), cell);
-        QCOMPARE(f.dialogs->log.Errors.size(), refused ? 1 : 0);
-        if (refused) {
-            const QString &error = f.dialogs->log.Errors.front();
-            QVERIFY2(error.contains('"' + typed + '"') && error.contains(QStringLiteral("slot 6 keeps its value")),
-                     qPrintable(error));
-        }
-    }
-
-    // However an edit ends, a text is stored, or refused with one message, or dropped on Esc.
-    void EndingAnEdit_data()
-    {
+        QTest::addColumn<double>("start"); // the value the cell shows first
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("ending");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<int>("errors");
-        QTest::newRow("Tab stores") << "7:05" << "Tab" << "07:05:00" << 0;
-        QTest::newRow("a click elsewhere stores") << "7:05" << "click" << "07:05:00" << 0;
-        QTest::newRow("CommitOpenEditor stores") << "7:05" << "commit" << "07:05:00" << 0;
-        QTest::newRow("Esc drops") << "7:05" << "Escape" << "12:00:00" << 0;
-        QTest::newRow("Tab refuses") << "7:65" << "Tab" << "12:00:00" << 1;
-        QTest::newRow("a click elsewhere refuses") << "7:65" << "click" << "12:00:00" << 1;
-        QTest::newRow("CommitOpenEditor refuses") << "7:65" << "commit" << "12:00:00" << 1;
-        QTest::newRow("Esc drops without a word") << "7:65" << "Escape" << "12:00:00" << 0;
-        QTest::newRow("an emptied cell is refused") << "\b" << "Return" << "12:00:00" << 1;
+        const double unshowable = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("13:30, Enter") << "C" << 0.5 << "13:30" << "Return" << "13:30:00" << 0;
+        QTest::newRow("9:30 PM in 12 hours") << "en_US" << 0.5 << "9:30 PM" << "Return" << "9:30:00 PM" << 0;
+        QTest::newRow("Tab stores") << "C" << 0.5 << "7:05" << "Tab" << "07:05:00" << 0;
+        QTest::newRow("a click elsewhere stores") << "C" << 0.5 << "7:05" << "click" << "07:05:00" << 0;
+        QTest::newRow("CommitOpenEditor stores") << "C" << 0.5 << "7:05" << "commit" << "07:05:00" << 0;
+        QTest::newRow("Esc drops") << "C" << 0.5 << "7:05" << "Escape" << "12:00:00" << 0;
+        QTest::newRow("Enter refuses") << "C" << 0.5 << "7:65" << "Return" << "12:00:00" << 1;
+        QTest::newRow("Tab refuses") << "C" << 0.5 << "7:65" << "Tab" << "12:00:00" << 1;
+        QTest::newRow("a click elsewhere refuses") << "C" << 0.5 << "7:65" << "click" << "12:00:00" << 1;
+        QTest::newRow("CommitOpenEditor refuses") << "C" << 0.5 << "7:65" << "commit" << "12:00:00" << 1;
+        QTest::newRow("Esc drops without a word") << "C" << 0.5 << "7:65" << "Escape" << "12:00:00" << 0;
+        QTest::newRow("an emptied cell is refused") << "C" << 0.5 << "\b" << "Return" << "12:00:00" << 1;
+        QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << "Return" << "" << 0;
     }
-    void EndingAnEdit()
+    void TypingTimes()
     {
+        QFETCH(QString, locale);
+        QFETCH(double, start);
         QFETCH(QString, typed);
         QFETCH(QString, ending);
         QFETCH(QString, cell);
         QFETCH(int, errors);
+        QLocale::setDefault(QLocale(locale));
         MainFormFixture f;
-        TimeGrid &grid = f.form->TimesAdvStringGrid;
+        ScheduleModel model;
+        model.NormalTimes.at(0).at(3).End = start;
+        f.form->ReplaceModel(model);
+        f.form->TakeSnapshot();
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        const QString before = grid.Cell(2, 4);
         GridDriver driver(grid);
         QVERIFY(driver.Type(2, 4, typed) != nullptr);
-        QCOMPARE(EndEdit(driver, grid, ending), ending != "commit" || errors == 0);
+        bool committed = true;
+        if (ending == "click") {
+            driver.Press(5, 9);
+        } else if (ending == "commit") {
+            committed = grid.CommitOpenEditor();
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), ending == "Tab"      ? Qt::Key_Tab
+                                                       : ending == "Escape" ? Qt::Key_Escape
+                                                                            : Qt::Key_Return);
+        }
+        GridDriver::Settle();
+        QCOMPARE(committed, ending != "commit" || errors == 0);
+        QVERIFY(grid.OpenEditorWidget() == nullptr);
         QCOMPARE(grid.Cell(2, 4), cell);
         QCOMPARE(f.dialogs->log.Errors.size(), errors);
-        QVERIFY(grid.OpenEditorWidget() == nullptr);
+        if (errors != 0) {
+            const QString &error = f.dialogs->log.Errors.front();
+            QVERIFY2(error.startsWith('"' + typed.remove('\b') + "\" is not a time. The End cell of slot 4 keeps"),
+                     qPrintable(error));
+        }
         // Tab moves on to the next cell, a click to the cell clicked.
         QCOMPARE(grid.currentColumn() + 1, ending == "Tab" ? 3 : ending == "click" ? 5 : 2);
-    }
-
-    // An editor opened and left without an edit leaves the cell's text, and so its value, as
-    // it was: a date a file brought, or an empty cell whose value cannot be shown.
-    void LeavingWithoutAnEdit_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("ending");
-        const double unshowable = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("date and time, Enter") << 40118.75 << "Return";
-        QTest::newRow("date and time, a click elsewhere") << 40118.75 << "click";
-        QTest::newRow("date and time, Esc") << 40118.75 << "Escape";
-        QTest::newRow("unshowable, Enter") << unshowable << "Return";
-        QTest::newRow("unshowable, CommitOpenEditor") << unshowable << "commit";
-    }
-    void LeavingWithoutAnEdit()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, ending);
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        ScheduleModel model = form.Model();
-        model.NormalTimes.at(0).at(2).End = value;
-        form.ReplaceModel(model);
-        form.TakeSnapshot();
-        TimeGrid &grid = form.TimesAdvStringGrid;
-        const QString before = grid.Cell(2, 3);
-        GridDriver driver(grid);
-        QVERIFY(driver.OpenEditor(2, 3) != nullptr);
-        QVERIFY(EndEdit(driver, grid, ending));
-        QCOMPARE(grid.Cell(2, 3), before);
-        QVERIFY(f.dialogs->log.Errors.isEmpty());
-        form.StoreAllControls();
-        QVERIFY(!form.ScheduleChanged());
+        f.form->StoreAllControls();
+        QCOMPARE(f.form->ScheduleChanged(), cell != before);
     }
 
     // A day cell's list drops down as the editor opens (double-click, F2 or Space), holds
-    // exactly On and Off each time, and a pick is stored at once.
+    // exactly On and Off each time, and a pick is stored at once; Esc changes nothing.
     void DayCells_data()
     {
         QTest::addColumn<QString>("opening");
@@ -183,9 +105,9 @@ private slots:
         QFETCH(QString, actions);
         QFETCH(QString, cell);
         MainFormFixture f;
-        TimeGrid &grid = f.form->TimesAdvStringGrid;
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
         GridDriver driver(grid);
-        for (int attempt = 0; attempt < 2; ++attempt) {
+        for (const bool escape : {true, false}) {
             QWidget *editor = nullptr;
             if (opening == "double-click") {
                 editor = driver.OpenEditor(6, 4);
@@ -200,16 +122,11 @@ private slots:
             QCOMPARE(list->model()->rowCount(), 2);
             QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("On"));
             QCOMPARE(list->model()->index(1, 0).data().toString(), QStringLiteral("Off"));
-            if (attempt == 0) { // Esc closes the list and the editor, and changes nothing
-                QTest::keyClick(list, Qt::Key_Escape);
-                QCoreApplication::processEvents();
-                QVERIFY(grid.OpenEditorWidget() == nullptr);
-                QCOMPARE(QApplication::focusWidget(), &grid);
-                continue;
-            }
-            for (const QString &action : actions.split(QLatin1Char(' '))) {
-                if (action == "Up" || action == "Return") {
-                    QTest::keyClick(list, action == "Up" ? Qt::Key_Up : Qt::Key_Return);
+            for (const QString &action : escape ? QStringList{"Escape"} : actions.split(' ')) {
+                if (action == "Up" || action == "Return" || action == "Escape") {
+                    QTest::keyClick(list, action == "Up"       ? Qt::Key_Up
+                                          : action == "Return" ? Qt::Key_Return
+                                                               : Qt::Key_Escape);
                 } else if (action == "click") {
                     driver.Press(1, 10);
                 } else if (action == "commit") {
@@ -219,108 +136,135 @@ private slots:
                 }
             }
             QCoreApplication::processEvents();
+            QVERIFY(grid.OpenEditorWidget() == nullptr);
+            QVERIFY(!escape || QApplication::focusWidget() == &grid);
+            QCOMPARE(grid.Cell(6, 4), escape ? QStringLiteral("Off") : cell);
         }
-        QVERIFY(grid.OpenEditorWidget() == nullptr);
-        QCOMPARE(grid.Cell(6, 4), cell);
     }
 
-    void SpecialGridTakesTypedTimes()
+    // Clicks select a cell of the slot rows and open no editor; the headers take no part.
+    void ClicksSelectButDoNotEdit()
     {
         MainFormFixture f;
-        f.form->AdvPageControl1.setCurrentWidget(&f.form->SpecialTimesAdvTabSheet1);
-        GridDriver grid(f.form->SpecialTimesAdvStringGrid);
-        QVERIFY(grid.TypeTime(1, 2, QStringLiteral("0:00")));
-        QCOMPARE(f.form->SpecialTimesAdvStringGrid.Cell(1, 2), QStringLiteral("00:00:00"));
-    }
-
-    void OneClickEditsNothing()
-    {
-        MainFormFixture f;
-        GridDriver grid(f.form->TimesAdvStringGrid);
-        grid.Press(1, 1);
-        grid.Press(1, 1);
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        GridDriver driver(grid);
+        driver.Press(4, 6);
+        driver.Press(4, 6);
+        driver.Press(0, 9);
+        driver.Press(5, 0);
         QCoreApplication::processEvents();
-        QVERIFY(f.form->TimesAdvStringGrid.OpenEditorWidget() == nullptr);
+        QVERIFY(grid.OpenEditorWidget() == nullptr);
+        const GridRect selection = grid.Selection();
+        QCOMPARE((QList<int>{selection.Left, selection.Top, selection.Right, selection.Bottom}),
+                 (QList<int>{4, 6, 4, 6}));
     }
 
-    void PressesRecordTheRow()
+    // "Set Days" acts on the row the menu was opened for: the row right-clicked (none on the
+    // headers or below the last row), or from the keyboard the current row, whatever the
+    // selection or the last press.
+    void SetDaysActsOnTheMenusRow_data()
     {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QPoint>("cell"); // right-clicked, or made current with the arrow keys
+        QTest::addColumn<int>("row");     // the row set; 0 for none
+        QTest::addColumn<QString>("days");
+        QTest::newRow("All, right-click") << "All" << "right-click" << QPoint(4, 11) << 11 << "On On On On On On On";
+        QTest::newRow("None, slot column") << "None" << "right-click" << QPoint(0, 12) << 12
+                                           << "Off Off Off Off Off Off Off";
+        QTest::newRow("header") << "All" << "right-click" << QPoint(3, 0) << 0 << "";
+        QTest::newRow("below the last row") << "All" << "right-click" << QPoint(3, 17) << 0 << "";
+        QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Menu" << QPoint(1, 11) << 11 << "Off On On On On On Off";
+        QTest::newRow("Weekends, Shift+F10") << "Weekends" << "Shift+F10" << QPoint(1, 11) << 11
+                                             << "On Off Off Off Off Off On";
+    }
+    void SetDaysActsOnTheMenusRow()
+    {
+        QFETCH(QString, preset);
+        QFETCH(QString, opening);
+        QFETCH(QPoint, cell);
+        QFETCH(int, row);
+        QFETCH(QString, days);
         MainFormFixture f;
-        QCOMPARE(f.form->ClickedRow(), 0);
-        GridDriver normal(f.form->TimesAdvStringGrid);
-        normal.Press(5, 7, Qt::RightButton);
-        QCOMPARE(f.form->ClickedRow(), 7);
-        normal.Press(0, 12, Qt::MiddleButton);
-        QCOMPARE(f.form->ClickedRow(), 12);
-        normal.Press(3, 0);
-        QCOMPARE(f.form->ClickedRow(), 0);
-        // Below the last row the grid has no cell.
-        const QPoint below = f.form->TimesAdvStringGrid.CellCentre(3, 16) + QPoint(0, 10);
-        normal.PressAt(below, Qt::RightButton);
-        QCOMPARE(f.form->ClickedRow(), -1);
-
-        f.form->AdvPageControl1.setCurrentWidget(&f.form->SpecialTimesAdvTabSheet1);
-        GridDriver special(f.form->SpecialTimesAdvStringGrid);
-        special.Press(2, 4);
-        QCOMPARE(f.form->ClickedRow(), 4);
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        GridDriver driver(grid);
+        const QString wednesdays = QStringLiteral("Off Off Off On Off Off Off"); // unlike any preset
+        for (int r = 1; r <= 16; ++r) {
+            grid.SetCell(6, r, QStringLiteral("On"));
+        }
+        driver.Select(1, 2, 1, 3); // the selection is not what a preset acts on
+        QMenu *menu = nullptr;
+        if (opening == "right-click") {
+            // Below the last row the grid has no cell.
+            const QPoint at = cell.y() <= 16 ? grid.CellCentre(cell.x(), cell.y())
+                                             : grid.CellCentre(cell.x(), 16) + QPoint(0, 10);
+            menu = driver.RightClickAt(at);
+        } else {
+            for (int r = 3; r < cell.y(); ++r) {
+                QTest::keyClick(&grid, Qt::Key_Down);
+            }
+            if (opening == "Menu") {
+                menu = driver.PressMenuKey();
+            } else {
+                QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+                menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            }
+        }
+        QCOMPARE(menu, &f.Find<QMenu>("NormalTimesPopupMenu"));
+        QVERIFY(GridDriver::ClickMenuItem(menu, QStringLiteral("Set Days")));
+        auto &setDays = f.Find<QMenu>("SetAll1");
+        QTRY_VERIFY(setDays.isVisible());
+        QVERIFY(GridDriver::ClickMenuItem(&setDays, preset));
+        for (int r = 1; r <= 16; ++r) {
+            QStringList texts;
+            for (int c = 3; c <= 9; ++c) {
+                texts << grid.Cell(c, r);
+            }
+            QCOMPARE(texts.join(' '), r == row ? days : wednesdays);
+        }
     }
 
-    void HeaderCellsCannotBeSelected()
+    // "Paste" is greyed out until the first "Copy". Slots from the special grid carry no
+    // days, so the normal grid keeps its own; whole slots, days included, go from the rows
+    // selected in one output to the rows from the one pasted at in another.
+    void CopyAndPasteThroughTheMenus()
     {
         MainFormFixture f;
-        GridDriver grid(f.form->TimesAdvStringGrid);
-        grid.Press(4, 6);
-        grid.Press(0, 9);
-        grid.Press(5, 0);
-        const GridRect selection = f.form->TimesAdvStringGrid.Selection();
-        QCOMPARE(selection.Top, 6);
-        QCOMPARE(selection.Bottom, 6);
-        QCOMPARE(selection.Left, 4);
-    }
-
-    void PasteIsGreyedOutUntilTheFirstCopy()
-    {
-        MainFormFixture f;
-        GridDriver normal(f.form->TimesAdvStringGrid);
-        GridDriver special(f.form->SpecialTimesAdvStringGrid);
+        GridDriver normal(f.Find<TimeGrid>("TimesAdvStringGrid"));
+        GridDriver special(f.Find<TimeGrid>("SpecialTimesAdvStringGrid"));
+        QVERIFY(normal.PickDay(9, 6, QStringLiteral("On")));
+        QVERIFY(normal.TypeTime(1, 3, QStringLiteral("060000")));
+        QVERIFY(normal.TypeTime(2, 4, QStringLiteral("070000")));
+        QVERIFY(normal.PickDay(5, 5, QStringLiteral("On")));
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        QVERIFY(special.TypeTime(1, 1, QStringLiteral("203000")));
+        f.ShowPage("TimesAdvTabSheet");
         QMenu *menu = normal.RightClick(1, 1);
-        QCOMPARE(menu, &f.form->NormalTimesPopupMenu);
-        QVERIFY(!f.form->NormalTimesMenuPaste.isEnabled());
-        QVERIFY(f.form->NormalTimesMenuCopy.isEnabled());
+        QCOMPARE(menu, &f.Find<QMenu>("NormalTimesPopupMenu"));
         QVERIFY(!GridDriver::ClickMenuItem(menu, QStringLiteral("Paste")));
-        menu->close();
+        QTest::keyClick(menu, Qt::Key_Escape);
 
-        f.form->AdvPageControl1.setCurrentWidget(&f.form->SpecialTimesAdvTabSheet1);
-        menu = special.RightClick(1, 3);
-        QCOMPARE(menu, &f.form->SpecialPopupMenu);
-        QVERIFY(!f.form->SpecialTimesMenuPaste.isEnabled());
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        menu = special.RightClick(1, 1);
+        QCOMPARE(menu, &f.Find<QMenu>("SpecialPopupMenu"));
+        QVERIFY(!f.Find<QAction>("SpecialTimesMenuPaste").isEnabled());
         QVERIFY(GridDriver::ClickMenuItem(menu, QStringLiteral("Copy")));
-        QCOMPARE(f.form->Clipboard().Count(), 1);
+        f.ShowPage("TimesAdvTabSheet");
+        QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 6), QStringLiteral("Paste")));
+        f.form->StoreAllControls();
+        const TimeSlot &slot = f.form->Model().NormalTimes.at(0).at(5);
+        QCOMPARE(slot.Start, 20.5 / 24);
+        QCOMPARE(slot.End, 0.5);
+        QCOMPARE(slot.Days.at(6), std::uint8_t{1});
 
-        f.form->AdvPageControl1.setCurrentWidget(&f.form->TimesAdvTabSheet);
-        menu = normal.RightClick(1, 1);
-        QVERIFY(f.form->NormalTimesMenuPaste.isEnabled());
-        menu->close();
-    }
-
-    void CopyRowsToAnotherOutput()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        QVERIFY(grid.TypeTime(1, 3, QStringLiteral("060000")));
-        QVERIFY(grid.TypeTime(2, 4, QStringLiteral("070000")));
-        QVERIFY(grid.PickDay(5, 5, QStringLiteral("On")));
-        grid.Select(2, 3, 7, 5);
-        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(2, 4), QStringLiteral("Copy")));
-        QCOMPARE(form.Clipboard().Count(), 3);
-
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("2"));
-        grid.Press(6, 10);
-        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(6, 10), QStringLiteral("Paste")));
-        form.StoreAllControls();
-        const OutputSlots &first = form.Model().NormalTimes.at(0);
-        const OutputSlots &second = form.Model().NormalTimes.at(1);
+        normal.Select(2, 3, 7, 5);
+        QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 4), QStringLiteral("Copy")));
+        MainFormFixture::TypeInto(f.Find<QSpinBox>("OutputCSpinEdit"), QStringLiteral("2"));
+        normal.Press(6, 10);
+        QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(6, 10), QStringLiteral("Paste")));
+        f.form->StoreAllControls();
+        const OutputSlots &first = f.form->Model().NormalTimes.at(0);
+        const OutputSlots &second = f.form->Model().NormalTimes.at(1);
         for (int k = 0; k < 3; ++k) {
             QCOMPARE(second.at(9 + k), first.at(2 + k));
         }
@@ -330,128 +274,25 @@ private slots:
         QCOMPARE(second.at(8), TimeSlot{});
     }
 
-    void FourSlotsAtRow15FillTwoRows()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        for (int r = 1; r <= 4; ++r) {
-            QVERIFY(grid.TypeTime(1, r, QStringLiteral("%1:00").arg(r)));
-        }
-        grid.Select(1, 1, 1, 4);
-        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 2), QStringLiteral("Copy")));
-        grid.Select(3, 15, 3, 16);
-        QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(3, 15), QStringLiteral("Paste")));
-        form.StoreAllControls();
-        QCOMPARE(form.Model().NormalTimes.at(0).at(14).Start, 1.0 / 24);
-        QCOMPARE(form.Model().NormalTimes.at(0).at(15).Start, 2.0 / 24);
-        QCOMPARE(form.Model().NormalTimes.at(0).at(13).Start, 0.5);
-    }
-
-    void SpecialToNormalKeepsTheDays()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver normal(form.TimesAdvStringGrid);
-        QVERIFY(normal.PickDay(9, 6, QStringLiteral("On")));
-        form.AdvPageControl1.setCurrentWidget(&form.SpecialTimesAdvTabSheet1);
-        GridDriver special(form.SpecialTimesAdvStringGrid);
-        QVERIFY(special.TypeTime(1, 1, QStringLiteral("203000")));
-        QVERIFY(GridDriver::ClickMenuItem(special.RightClick(1, 1), QStringLiteral("Copy")));
-        form.AdvPageControl1.setCurrentWidget(&form.TimesAdvTabSheet);
-        QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 6), QStringLiteral("Paste")));
-        form.StoreAllControls();
-        const TimeSlot &slot = form.Model().NormalTimes.at(0).at(5);
-        QCOMPARE(slot.Start, 20.5 / 24);
-        QCOMPARE(slot.End, 0.5);
-        QCOMPARE(slot.Days.at(6), std::uint8_t{1});
-    }
-
     // An empty cell (a value that cannot be shown) stops a copy with a message; the slots
     // copied before stay on the clipboard, whole.
     void FailedCopyLeavesTheClipboardAsItWas()
     {
         MainFormFixture f;
-        TMainForm &form = *f.form;
-        ScheduleModel model = form.Model();
+        ScheduleModel model;
         model.NormalTimes.at(0).at(1).End = std::numeric_limits<double>::quiet_NaN();
-        form.ReplaceModel(model);
-        GridDriver grid(form.TimesAdvStringGrid);
+        f.form->ReplaceModel(model);
+        auto &cells = f.Find<TimeGrid>("TimesAdvStringGrid");
+        GridDriver grid(cells);
         QVERIFY(grid.TypeTime(1, 5, QStringLiteral("5:00")));
+        QVERIFY(grid.TypeTime(1, 1, QStringLiteral("1:00")));
         QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 5), QStringLiteral("Copy")));
         grid.Select(1, 1, 1, 3);
         QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 1), QStringLiteral("Copy")));
-        QCOMPARE(f.dialogs->log.Errors.size(), 1);
+        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("'' is not a valid time")});
         QVERIFY(GridDriver::ClickMenuItem(grid.RightClick(1, 10), QStringLiteral("Paste")));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 10), QStringLiteral("05:00:00"));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 11), QStringLiteral("12:00:00"));
-    }
-
-    // A menu opened with the mouse is for the row right-clicked; one opened from the keyboard
-    // is for the current row, not for the row of the last mouse press.
-    void SetDaysActsOnTheMenusRow_data()
-    {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<QString>("days");
-        QTest::addColumn<QString>("opening");
-        QTest::newRow("All, right-click") << "All" << "On On On On On On On" << "right-click";
-        QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Off On On On On On Off" << "Menu";
-        QTest::newRow("Weekends, Shift+F10") << "Weekends" << "On Off Off Off Off Off On" << "Shift+F10";
-    }
-    void SetDaysActsOnTheMenusRow()
-    {
-        QFETCH(QString, preset);
-        QFETCH(QString, days);
-        QFETCH(QString, opening);
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        grid.Select(1, 2, 1, 3); // the selection is not what a preset acts on
-        QMenu *menu = nullptr;
-        if (opening == "right-click") {
-            menu = grid.RightClick(4, 11);
-        } else {
-            for (int r = 3; r < 11; ++r) {
-                QTest::keyClick(&form.TimesAdvStringGrid, Qt::Key_Down);
-            }
-            if (opening == "Menu") {
-                menu = grid.PressMenuKey();
-            } else {
-                QTest::keyClick(&form.TimesAdvStringGrid, Qt::Key_F10, Qt::ShiftModifier);
-                menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            }
-        }
-        QVERIFY(GridDriver::ClickMenuItem(menu, QStringLiteral("Set Days")));
-        QTRY_VERIFY(form.SetAll1.isVisible());
-        QVERIFY(GridDriver::ClickMenuItem(&form.SetAll1, preset));
-        form.StoreAllControls();
-        for (int s = 0; s < 16; ++s) {
-            const TimeSlot &slot = form.Model().NormalTimes.at(0).at(static_cast<std::size_t>(s));
-            QStringList texts;
-            for (const std::uint8_t day : slot.Days) {
-                texts << (day != 0 ? QStringLiteral("On") : QStringLiteral("Off"));
-            }
-            QCOMPARE(texts.join(QLatin1Char(' ')), s == 10 ? days : QStringLiteral("Off Off Off Off Off Off Off"));
-            QCOMPARE(slot.Start, 0.5);
-        }
-    }
-
-private:
-    // Ends an open edit the way named; false when CommitOpenEditor reported a refusal.
-    static bool EndEdit(GridDriver &driver, TimeGrid &grid, const QString &ending)
-    {
-        bool committed = true;
-        if (ending == "click") {
-            driver.Press(5, 9);
-        } else if (ending == "commit") {
-            committed = grid.CommitOpenEditor();
-        } else {
-            QTest::keyClick(QApplication::focusWidget(), ending == "Tab"      ? Qt::Key_Tab
-                                    : ending == "Escape" ? Qt::Key_Escape
-                                                         : Qt::Key_Return);
-        }
-        GridDriver::Settle();
-        return committed;
+        QCOMPARE(cells.Cell(1, 10), QStringLiteral("05:00:00"));
+        QCOMPARE(cells.Cell(1, 11), QStringLiteral("12:00:00"));
     }
 };
 

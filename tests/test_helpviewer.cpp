@@ -112,7 +112,9 @@ class TestHelpViewer : public QObject {
     Q_OBJECT
 
 private slots:
-    void OpensAtTheDefaultTopicWithItsContents()
+    // The window opens at the default topic with its contents, its index and the page's
+    // pictures; closed, it opens again at the default topic.
+    void OpensAtTheDefaultTopic()
     {
         ChmHelpViewer viewer;
         HelpWindow *window = OpenHelp(viewer);
@@ -120,7 +122,6 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("KORVELT Time Control Help"));
         QCOMPARE(PageOf(window->Browser()), DefaultPage);
         QCOMPARE(window->Browser().documentTitle(), QStringLiteral("Getting started"));
-
         const QTreeWidget &contents = window->Contents();
         QStringList top;
         for (int i = 0; i < contents.topLevelItemCount(); ++i) {
@@ -131,81 +132,75 @@ private slots:
         QCOMPARE(FindItem(contents, "Timetables")->childCount(), 6);
         QCOMPARE(contents.currentItem()->text(0), QStringLiteral("Getting started"));
         QVERIFY(window->Index().count() > 40);
+
+        // The page layout has already loaded the picture from the help file, as a pixmap.
+        ChmTextBrowser &browser = window->Browser();
+        const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
+        QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 452));
+        QVERIFY(browser.loadResource(QTextDocument::StyleSheetResource, QUrl("style.css"))
+                    .toString()
+                    .contains(QStringLiteral("font-family")));
+        QVERIFY(browser.loadResource(QTextDocument::ImageResource, QUrl("images/missing.png")).isNull());
+
+        window->ShowTopic(QStringLiteral("clock.htm"));
+        viewer.CloseAll();
+        QVERIFY(!window->isVisible());
+        viewer.DisplayDefaultTopic(HelpFile);
+        QVERIFY(window->isVisible());
+        QCOMPARE(PageOf(window->Browser()), DefaultPage);
+        viewer.CloseAll();
+        viewer.ShutDown();
+        QVERIFY(viewer.Window() == nullptr);
     }
 
-    void FollowingALinkShowsTheLinkedPage_data()
+    // A link clicked, a contents entry clicked or an index keyword typed shows its page, and
+    // the contents follow; Back returns to the page before.
+    void ChoosingAPage_data()
     {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("href");
-        QTest::addColumn<QString>("title"); // of the linked page and its contents entry
-        QTest::newRow("from the start page") << DefaultPage << "normal-times.htm" << "Normal times";
-        QTest::newRow("to a place on another page") << "/write.htm" << "messages.htm#not-korvelt" << "Messages";
+        QTest::addColumn<QString>("way"); // "link", "contents" or "index"
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("title"); // of the page and its contents entry
+        QTest::newRow("a link") << "link" << DefaultPage << "normal-times.htm" << "Normal times";
+        QTest::newRow("a link to a place on another page")
+            << "link" << "/write.htm" << "messages.htm#not-korvelt" << "Messages";
+        QTest::newRow("contents") << "contents" << DefaultPage << "Daylight saving" << "Daylight saving";
+        QTest::newRow("index, start of a keyword") << "index" << DefaultPage << "udev" << "Access rights on Linux";
+        QTest::newRow("index, message text in another case")
+            << "index" << DefaultPage << "cannot find" << "KORVELT not found";
     }
-    void FollowingALinkShowsTheLinkedPage()
+    void ChoosingAPage()
     {
-        QFETCH(QString, page);
-        QFETCH(QString, href);
+        QFETCH(QString, way);
+        QFETCH(QString, from);
+        QFETCH(QString, choice);
         QFETCH(QString, title);
         ChmHelpViewer viewer;
         HelpWindow *window = OpenHelp(viewer);
         QVERIFY(window != nullptr);
-        window->ShowTopic(page);
-        const QPoint link = LinkPoint(window->Browser(), href);
-        QVERIFY2(link.x() >= 0, qPrintable(href));
-        QTest::mouseClick(window->Browser().viewport(), Qt::LeftButton, {}, link);
-
-        QTRY_COMPARE(window->Browser().documentTitle(), title);
-        QCOMPARE(window->Browser().source(), window->Browser().source().resolved(QUrl(href)));
-        QCOMPARE(window->Contents().currentItem()->text(0), title);
-
-        auto *back = window->findChild<QAbstractButton *>(QStringLiteral("back"));
-        QVERIFY(back != nullptr);
-        QTest::mouseClick(back, Qt::LeftButton);
-        QCOMPARE(PageOf(window->Browser()), page);
-    }
-
-    void ChoosingAnEntryShowsItsPage_data()
-    {
-        QTest::addColumn<bool>("index"); // typed into the index, or clicked in the contents
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("contents") << false << "Daylight saving" << "Daylight saving";
-        QTest::newRow("index, start of a keyword") << true << "udev" << "Access rights on Linux";
-        QTest::newRow("index, message text in another case") << true << "cannot find" << "KORVELT not found";
-    }
-    void ChoosingAnEntryShowsItsPage()
-    {
-        QFETCH(bool, index);
-        QFETCH(QString, entry);
-        QFETCH(QString, title);
-        ChmHelpViewer viewer;
-        HelpWindow *window = OpenHelp(viewer);
-        QVERIFY(window != nullptr);
-        if (index) {
+        window->ShowTopic(from);
+        if (way == "link") {
+            const QPoint link = LinkPoint(window->Browser(), choice);
+            QVERIFY2(link.x() >= 0, qPrintable(choice));
+            QTest::mouseClick(window->Browser().viewport(), Qt::LeftButton, {}, link);
+        } else if (way == "index") {
             window->Navigation().setCurrentIndex(1);
-            QTest::keyClicks(&window->IndexFilter(), entry);
+            QTest::keyClicks(&window->IndexFilter(), choice);
             QTest::keyClick(&window->IndexFilter(), Qt::Key_Return);
         } else {
             QTreeWidget &contents = window->Contents();
-            const QRect rect = contents.visualItemRect(FindItem(contents, entry));
+            const QRect rect = contents.visualItemRect(FindItem(contents, choice));
             QTest::mouseClick(contents.viewport(), Qt::LeftButton, {}, rect.center());
         }
-        QCOMPARE(window->Browser().documentTitle(), title);
-    }
-
-    void ImagesAndStyleSheetLoadFromTheHelpFile()
-    {
-        ChmHelpViewer viewer;
-        HelpWindow *window = OpenHelp(viewer);
-        QVERIFY(window != nullptr);
-        ChmTextBrowser &browser = window->Browser();
-        QVERIFY(References(browser).contains(QStringLiteral("images/window.png")));
-        // The page layout has already loaded the picture and keeps it as a pixmap.
-        const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
-        QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 452));
-        const QVariant css = browser.loadResource(QTextDocument::StyleSheetResource, QUrl("style.css"));
-        QVERIFY(css.toString().contains(QStringLiteral("font-family")));
-        QVERIFY(browser.loadResource(QTextDocument::ImageResource, QUrl("images/missing.png")).isNull());
+        QTRY_COMPARE(window->Browser().documentTitle(), title);
+        QCOMPARE(window->Contents().currentItem()->text(0), title);
+        if (way == "link") {
+            QCOMPARE(window->Browser().source(), window->Browser().source().resolved(QUrl(choice)));
+        }
+        auto *back = window->findChild<QAbstractButton *>(QStringLiteral("back"));
+        QVERIFY(back != nullptr);
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(PageOf(window->Browser()), from);
     }
 
     // Every page of the contents and the index opens, and every link and image on it
@@ -214,11 +209,10 @@ private slots:
     {
         const std::optional<ChmArchive> archive = ChmArchive::Open(QFile::encodeName(HelpFile).toStdString());
         QVERIFY(archive.has_value());
-        ChmTextBrowser browser(*archive);
-
         ChmHelpViewer viewer;
         HelpWindow *window = OpenHelp(viewer);
         QVERIFY(window != nullptr);
+        ChmTextBrowser &browser = window->Browser();
         QSet<QString> pages;
         for (QTreeWidgetItemIterator it(&window->Contents()); *it != nullptr; ++it) {
             if (const QString topic = (*it)->data(0, Qt::UserRole).toString(); !topic.isEmpty()) {
@@ -259,51 +253,32 @@ private slots:
         QVERIFY(checked.size() >= 19);
     }
 
-    void CloseAllHidesTheWindowAndHelpReopensAtTheDefaultTopic()
-    {
-        ChmHelpViewer viewer;
-        HelpWindow *window = OpenHelp(viewer);
-        QVERIFY(window != nullptr);
-        window->ShowTopic(QStringLiteral("clock.htm"));
-        viewer.CloseAll();
-        QVERIFY(!window->isVisible());
-
-        viewer.DisplayDefaultTopic(HelpFile);
-        QVERIFY(window->isVisible());
-        QCOMPARE(PageOf(window->Browser()), DefaultPage);
-        viewer.CloseAll();
-        viewer.ShutDown();
-        QVERIFY(viewer.Window() == nullptr);
-    }
-
     void UnusableFilesLeaveHelpUnavailable_data()
     {
         QFile help(HelpFile);
         QVERIFY(help.open(QIODevice::ReadOnly));
         const QByteArray whole = help.readAll();
         QByteArray noise(4096, '\0');
-        QRandomGenerator generator(7);
-        for (char &byte : noise) {
-            byte = static_cast<char>(generator.bounded(256));
-        }
-        QTest::addColumn<QString>("kind"); // "file", "missing" or "folder"
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing") << "missing" << QByteArray();
-        QTest::newRow("folder") << "folder" << QByteArray();
-        QTest::newRow("empty") << "file" << QByteArray();
-        QTest::newRow("random bytes") << "file" << noise;
-        QTest::newRow("first half") << "file" << whole.left(whole.size() / 2);
-        QTest::newRow("header of a help file, random rest") << "file" << whole.left(0x60) + noise;
+        std::generate(noise.begin(), noise.end(), [generator = QRandomGenerator(7)]() mutable {
+            return static_cast<char>(generator.bounded(256));
+        });
+        QTest::addColumn<QByteArray>("content"); // of a file; the "missing" and "folder" rows make none
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("folder") << QByteArray();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("random bytes") << noise;
+        QTest::newRow("first half") << whole.left(whole.size() / 2);
+        QTest::newRow("header of a help file, random rest") << whole.left(0x60) + noise;
     }
     void UnusableFilesLeaveHelpUnavailable()
     {
-        QFETCH(QString, kind);
         QFETCH(QByteArray, content);
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Horalux.chm"));
         if (kind == QStringLiteral("folder")) {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Horalux.chm")));
-        } else if (kind == QStringLiteral("file")) {
+        } else if (kind != QStringLiteral("missing")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             QCOMPARE(file.write(content), content.size());

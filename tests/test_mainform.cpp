@@ -1,28 +1,19 @@
 #include "CellText.h"
 #include "GridDriver.h"
 #include "MainFormFixture.h"
+#include "RadioGroup.h"
+#include "TestSchedules.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QTest>
 
-#include <cmath>
 #include <limits>
 
 using namespace korvelt;
 using namespace korvelt::test;
-
-namespace {
-
-TDateTime Hms(int h, int m, int s)
-{
-    TDateTime value = 0;
-    TryEncodeTime(h, m, s, 0, value);
-    return value;
-}
-
-} // namespace
+using namespace korvelt::testing;
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -33,167 +24,194 @@ private slots:
     void FreshStart()
     {
         MainFormFixture f;
-        TMainForm &form = *f.form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("KORVELT Time Control Vesion: 1.00"));
-        QCOMPARE(form.AdvPageControl1.currentWidget(), &form.TimesAdvTabSheet);
-        QCOMPARE(form.AdvPageControl1.tabText(0), QStringLiteral("Times"));
-        QCOMPARE(form.AdvPageControl1.tabText(1), QStringLiteral("Special Times"));
-        QCOMPARE(form.AdvPageControl1.tabText(2), QStringLiteral("Daylight Saving"));
-        QCOMPARE(form.OutputCSpinEdit.value(), 1);
-        QCOMPARE(form.SpecialOutputCSpinEdit.value(), 1);
-        QCOMPARE(form.AdvanceComboBox.currentText(), QStringLiteral("March"));
-        QCOMPARE(form.RetardComboBox.currentText(), QStringLiteral("October"));
-        QCOMPARE(form.AdvanceComboBox.count(), 12);
-        QCOMPARE(form.AdvanceComboBox.itemText(1), QStringLiteral("Febuary"));
-        QVERIFY(form.AdvanceRadioGroup.Item(4)->isChecked());
-        QCOMPARE(form.AdvanceRadioGroup.Item(4)->text(), QStringLiteral("Last Sunday"));
-        QVERIFY(form.RetardRadioGroup.Item(4)->isChecked());
-        QVERIFY(form.EnableDaylightSavingCheckBox.isChecked());
-        for (int r = 1; r <= 16; ++r) {
-            QCOMPARE(form.TimesAdvStringGrid.Cell(1, r), QStringLiteral("12:00:00"));
-            QCOMPARE(form.TimesAdvStringGrid.Cell(2, r), QStringLiteral("12:00:00"));
-            for (int c = 3; c <= 9; ++c) {
-                QCOMPARE(form.TimesAdvStringGrid.Cell(c, r), QStringLiteral("Off"));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("KORVELT Time Control Vesion: 1.00"));
+        auto &pages = f.Find<QTabWidget>("AdvPageControl1");
+        QCOMPARE(pages.currentWidget(), &f.Find<QWidget>("TimesAdvTabSheet"));
+        QCOMPARE((QStringList{pages.tabText(0), pages.tabText(1), pages.tabText(2)}),
+                 (QStringList{"Times", "Special Times", "Daylight Saving"}));
+        QCOMPARE(f.Find<QSpinBox>("OutputCSpinEdit").value(), 1);
+        QCOMPARE(f.Find<QSpinBox>("SpecialOutputCSpinEdit").value(), 1);
+        QCOMPARE(f.Find<QComboBox>("AdvanceComboBox").currentText(), QStringLiteral("March"));
+        QCOMPARE(f.Find<QComboBox>("RetardComboBox").currentText(), QStringLiteral("October"));
+        QCOMPARE(f.Find<QComboBox>("RetardComboBox").count(), 12);
+        QCOMPARE(f.Find<QComboBox>("RetardComboBox").itemText(1), QStringLiteral("Febuary"));
+        for (const char *name : {"AdvanceRadioGroup", "RetardRadioGroup"}) {
+            QCOMPARE(f.Find<RadioGroup>(name).ItemIndex(), 4);
+            QCOMPARE(f.Find<RadioGroup>(name).Item(4)->text(), QStringLiteral("Last Sunday"));
+        }
+        QVERIFY(f.Find<QCheckBox>("EnableDaylightSavingCheckBox").isChecked());
+        // Both grids: a header row and a slot column, then output 1's slots.
+        const auto &normal = f.Find<TimeGrid>("TimesAdvStringGrid");
+        const auto &special = f.Find<TimeGrid>("SpecialTimesAdvStringGrid");
+        QCOMPARE(QSize(normal.GridColCount(), normal.GridRowCount()), QSize(10, 17));
+        QCOMPARE(QSize(special.GridColCount(), special.GridRowCount()), QSize(3, 17));
+        for (int r = 0; r <= 16; ++r) {
+            QStringList texts{special.Cell(0, r), special.Cell(1, r), special.Cell(2, r)};
+            for (int c = 0; c <= 9; ++c) {
+                texts << normal.Cell(c, r);
             }
-            QCOMPARE(form.SpecialTimesAdvStringGrid.Cell(1, r), QStringLiteral("12:00:00"));
-            QCOMPARE(form.SpecialTimesAdvStringGrid.Cell(2, r), QStringLiteral("12:00:00"));
+            QCOMPARE(texts.join(' '),
+                     r == 0 ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
+                            : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off Off Off Off Off")
+                                  .arg(r));
+            if (r == 0) {
+                continue;
+            }
+            const auto &picker = f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(r));
+            QCOMPARE(picker.date(), QDate(2009, 11, 1));
+            QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1));
+            QCOMPARE(picker.maximumDate(), QDate(2255, 12, 31));
         }
-        for (const auto &picker : form.SpecialDateDateTimePickers) {
-            QCOMPARE(picker->date(), QDate(2009, 11, 1));
-        }
-        QVERIFY(form.LogMemo.isReadOnly());
-        QVERIFY(form.LogMemo.toPlainText().isEmpty());
-        QCOMPARE(form.SetDateDateTimePicker.date(), QDate::currentDate());
-        form.StoreAllControls();
-        QVERIFY(!form.ScheduleChanged());
+        QVERIFY(f.Find<QPlainTextEdit>("LogMemo").isReadOnly());
+        QVERIFY(f.Find<QPlainTextEdit>("LogMemo").toPlainText().isEmpty());
 
-        // Closing a fresh start asks nothing.
-        QTest::mouseClick(&form.ExitButton, Qt::LeftButton);
+        // The clock pickers show the PC clock; "Use PC Time" hands the clock to them and back.
+        auto &date = f.Find<QDateEdit>("SetDateDateTimePicker");
+        auto &time = f.Find<QTimeEdit>("SetTimeDateTimePicker");
+        QCOMPARE(date.maximumDate(), QDate(2255, 12, 31));
+        QCOMPARE(QDateTime(date.date(), time.time()), MainFormFixture::FixedNow());
+        for (const bool pickers : {true, false, true}) {
+            QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton, {}, QPoint(6, 8));
+            QCOMPARE(date.isEnabled(), pickers);
+            QCOMPARE(time.isEnabled(), pickers);
+            QCOMPARE(QDateTime(date.date(), time.time()), MainFormFixture::FixedNow());
+        }
+
+        // The pages take what the command panel along the bottom leaves of the window.
+        QCOMPARE(f.form->size(), QSize(812, 550));
+        QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 134));
+        f.form->resize(1000, 700);
+        QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 566, 1000, 134));
+        QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 566));
+
+        // A fresh start counts as unchanged: closing asks nothing.
+        QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
         QVERIFY(f.dialogs->log.Questions.isEmpty());
-        QVERIFY(!form.isVisible());
+        QVERIFY(!f.form->isVisible());
     }
 
-    void EditSurvivesOutputSwitch()
+    // A selector stores its grid into the output shown so far, then shows the output chosen;
+    // the other grid and its output stay as they were.
+    void OutputSelectorsStoreAndShow_data()
     {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("selector");
+        QTest::newRow("normal times") << "TimesAdvTabSheet" << "TimesAdvStringGrid" << "OutputCSpinEdit";
+        QTest::newRow("special times") << "SpecialTimesAdvTabSheet1" << "SpecialTimesAdvStringGrid"
+                                       << "SpecialOutputCSpinEdit";
+    }
+    void OutputSelectorsStoreAndShow()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, grid);
+        QFETCH(QString, selector);
+        const bool normal = selector == "OutputCSpinEdit";
         MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("2"));
-        QCOMPARE(form.ShownOutput(), 1);
-        QVERIFY(grid.TypeTime(1, 3, QStringLiteral("081500")));
-        QVERIFY(grid.PickDay(4, 3, QStringLiteral("On")));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 3), QStringLiteral("08:15:00"));
+        f.ShowPage(page);
+        auto &cells = f.Find<TimeGrid>(grid);
+        auto &spin = f.Find<QSpinBox>(selector);
+        GridDriver driver(cells);
+        MainFormFixture::TypeInto(spin, QStringLiteral("2"));
+        QVERIFY(driver.TypeTime(2, 16, QStringLiteral("081500")));
+        QVERIFY(!normal || driver.PickDay(4, 16, QStringLiteral("On")));
 
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("7"));
-        QCOMPARE(form.ShownOutput(), 6);
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 3), QStringLiteral("12:00:00"));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(4, 3), QStringLiteral("Off"));
-        QCOMPARE(form.Model().NormalTimes.at(1).at(2).Start, Hms(8, 15, 0));
-        QCOMPARE(form.Model().NormalTimes.at(1).at(2).Days.at(1), std::uint8_t{1});
+        MainFormFixture::TypeInto(spin, QStringLiteral("7"));
+        QCOMPARE(normal ? f.form->ShownOutput() : f.form->ShownSpecialOutput(), 6);
+        QCOMPARE(normal ? f.form->ShownSpecialOutput() : f.form->ShownOutput(), 0);
+        QCOMPARE(cells.Cell(2, 16), QStringLiteral("12:00:00"));
+        QVERIFY(!normal || cells.Cell(4, 16) == QStringLiteral("Off"));
+        const ScheduleModel &model = f.form->Model();
+        const TimeSlot &stored = (normal ? model.NormalTimes : model.SpecialTimes).at(1).at(15);
+        QCOMPARE(stored.End, 8.25 / 24);
+        QCOMPARE(stored.Days.at(1), std::uint8_t(normal ? 1 : 0));
+        QCOMPARE((normal ? model.SpecialTimes : model.NormalTimes).at(1).at(15).End, 0.5);
 
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("2"));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 3), QStringLiteral("08:15:00"));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(4, 3), QStringLiteral("On"));
-        form.StoreAllControls();
-        QVERIFY(form.ScheduleChanged());
+        MainFormFixture::TypeInto(spin, QStringLiteral("2"));
+        QCOMPARE(cells.Cell(2, 16), QStringLiteral("08:15:00"));
+        QVERIFY(!normal || cells.Cell(4, 16) == QStringLiteral("On"));
     }
 
-    void SpecialOutputsSwitchOnTheirOwn()
+    // A cell gives the model a time only when its text is one, and a day is on only when its
+    // cell says exactly "On"; showing the model puts its own text back.
+    void StoringCellTexts_data()
     {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        form.AdvPageControl1.setCurrentWidget(&form.SpecialTimesAdvTabSheet1);
-        GridDriver grid(form.SpecialTimesAdvStringGrid);
-        QVERIFY(grid.TypeTime(2, 16, QStringLiteral("235959")));
-        MainFormFixture::TypeInto(form.SpecialOutputCSpinEdit, QStringLiteral("16"));
-        QCOMPARE(form.ShownSpecialOutput(), 15);
-        QCOMPARE(form.ShownOutput(), 0);
-        QCOMPARE(form.Model().SpecialTimes.at(0).at(15).End, Hms(23, 59, 59));
-        QCOMPARE(form.Model().NormalTimes.at(0).at(15).End, 0.5);
-    }
-
-    void TypedTimeIsStoredExactly()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        QVERIFY(grid.TypeTime(1, 1, QStringLiteral("133000")));
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("3"));
-        QCOMPARE(form.Model().NormalTimes.at(0).at(0).Start, 0.5625);
-        MainFormFixture::TypeInto(form.OutputCSpinEdit, QStringLiteral("1"));
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 1), QStringLiteral("13:30:00"));
-    }
-
-    void CellTextsThatAreNoTime_data()
-    {
+        QTest::addColumn<int>("col");
         QTest::addColumn<QString>("text");
-        QTest::newRow("word") << "noon";
-        QTest::newRow("empty") << "";
-        QTest::newRow("hour 24") << "24:00:00";
+        QTest::addColumn<double>("value"); // of End, or of Saturday in column 9
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a time") << 2 << "13:30:00" << 0.5625 << "13:30:00";
+        QTest::newRow("a word") << 2 << "noon" << 0.5 << "12:00:00";
+        QTest::newRow("empty") << 2 << "" << 0.5 << "12:00:00";
+        QTest::newRow("hour 24") << 2 << "24:00:00" << 0.5 << "12:00:00";
+        QTest::newRow("On") << 9 << "On" << 1.0 << "On";
+        QTest::newRow("on") << 9 << "on" << 0.0 << "Off";
+        QTest::newRow("On and a space") << 9 << "On " << 0.0 << "Off";
     }
-    void CellTextsThatAreNoTime()
+    void StoringCellTexts()
     {
+        QFETCH(int, col);
         QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(QString, shown);
         MainFormFixture f;
-        TMainForm &form = *f.form;
-        form.TimesAdvStringGrid.SetCell(2, 5, text);
-        form.StoreAllControls();
-        QCOMPARE(form.Model().NormalTimes.at(0).at(4).End, 0.5);
-        QVERIFY(!form.ScheduleChanged());
-        form.ShowAllControls();
-        QCOMPARE(form.TimesAdvStringGrid.Cell(2, 5), QStringLiteral("12:00:00"));
-    }
-
-    void DayCellIsOnOnlyWhenExactlyOn_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("flag");
-        QTest::newRow("On") << "On" << 1;
-        QTest::newRow("on") << "on" << 0;
-        QTest::newRow("ON") << "ON" << 0;
-        QTest::newRow("On with space") << "On " << 0;
-        QTest::newRow("empty") << "" << 0;
-    }
-    void DayCellIsOnOnlyWhenExactlyOn()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, flag);
-        MainFormFixture f;
-        f.form->TimesAdvStringGrid.SetCell(9, 16, text);
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        grid.SetCell(col, 16, text);
         f.form->StoreAllControls();
-        QCOMPARE(int{f.form->Model().NormalTimes.at(0).at(15).Days.at(6)}, flag);
-        QCOMPARE(f.form->ScheduleChanged(), flag == 1);
+        const TimeSlot &slot = f.form->Model().NormalTimes.at(0).at(15);
+        QCOMPARE(col == 2 ? slot.End : static_cast<double>(slot.Days.at(6)), value);
+        QCOMPARE(f.form->ScheduleChanged(), value != (col == 2 ? 0.5 : 0.0));
+        f.form->ShowAllControls();
+        QCOMPARE(grid.Cell(col, 16), shown);
     }
 
-    void ValuesTheControlsCannotShowComeBackUnchanged()
+    // Values the controls cannot show as they are (from a file or the device) come back
+    // unchanged; a pick changes what it picks and nothing else.
+    void UnshowableValuesAreKeptUntilPicked()
     {
         MainFormFixture f;
-        TMainForm &form = *f.form;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
         ScheduleModel odd;
         odd.DaylightSaving = DaylightSavingRule{2, 7, -3, 99, -1};
-        odd.NormalTimes.at(0).at(0).Start = std::numeric_limits<double>::quiet_NaN();
+        odd.NormalTimes.at(0).at(0).Start = nan;
         odd.NormalTimes.at(0).at(1).Start = 0.5 + 0.25 / 86400; // a quarter of a second
         odd.NormalTimes.at(0).at(2).End = -0.25;
+        odd.NormalTimes.at(0).at(3).End = 1e308;
+        odd.SpecialTimes.at(0).at(0).Start = -0.0;
         odd.SpecialTimes.at(0).at(3).Start = 1e300;
-        odd.SpecialDates.at(0) = 1e9;
-        odd.SpecialDates.at(1) = 40118.5;
-        odd.SpecialDates.at(2) = std::numeric_limits<double>::infinity();
-        form.ReplaceModel(odd);
-        form.TakeSnapshot();
-        QVERIFY(form.AdvanceRadioGroup.ItemIndex() < 0);
-        QVERIFY(form.AdvanceComboBox.currentText().isEmpty());
-        form.StoreAllControls();
-        QVERIFY(!form.ScheduleChanged());
-        QCOMPARE(form.Model().DaylightSaving, odd.DaylightSaving);
+        odd.SpecialTimes.at(0).at(4).Days.at(2) = 1; // the special grid has no day cells
+        const std::array<double, 7> dates{36161.0 /* 1 Jan 1999 */, nan, 0.0, 1e6,
+                                          std::numeric_limits<double>::infinity(), -5.0, 40118.75};
+        std::copy(dates.begin(), dates.end(), odd.SpecialDates.begin());
+        f.form->ReplaceModel(odd);
+        f.form->TakeSnapshot();
+        for (int k = 1; k <= 7; ++k) {
+            QCOMPARE(f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(k)).text(),
+                     k < 7 ? QStringLiteral("(not set)") : QStringLiteral("01/11/2009"));
+        }
+        QCOMPARE(f.Find<RadioGroup>("AdvanceRadioGroup").ItemIndex(), -1);
+        QCOMPARE(f.Find<QComboBox>("AdvanceComboBox").currentText(), QString());
+        f.form->StoreAllControls();
+        QVERIFY(!f.form->ScheduleChanged());
 
-        // A real pick changes what it picks, and nothing else.
-        form.AdvPageControl1.setCurrentWidget(&form.DaylightSavingAdvTabSheet);
-        QTest::mouseClick(form.AdvanceRadioGroup.Item(1), Qt::LeftButton);
-        form.StoreAllControls();
-        QCOMPARE(form.Model().DaylightSaving.AdvanceWeek, 1);
-        QCOMPARE(form.Model().DaylightSaving.RetardWeek, -3);
-        QCOMPARE(form.Model().DaylightSaving.AdvanceMonth, 99);
-        QCOMPARE(form.Model().DaylightSaving.Enabled, std::uint8_t{2});
+        f.ShowPage("DaylightSavingAdvTabSheet");
+        QTest::mouseClick(f.Find<RadioGroup>("AdvanceRadioGroup").Item(1), Qt::LeftButton);
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker1");
+        QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 6, picker.height() / 2)); // the arrow
+        auto *calendar = QApplication::activePopupWidget() != nullptr
+                             ? QApplication::activePopupWidget()->findChild<QCalendarWidget *>()
+                             : nullptr;
+        QVERIFY(calendar != nullptr);
+        QTest::keyClick(calendar->focusWidget(), Qt::Key_Right); // from the day before the first
+        QTest::keyClick(calendar->focusWidget(), Qt::Key_Return);
+        QCOMPARE(picker.text(), QStringLiteral("01/01/2000"));
+        QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1)); // "(not set)" cannot be picked again
+        f.form->StoreAllControls();
+        ScheduleModel picked = odd;
+        picked.DaylightSaving.AdvanceWeek = 1;
+        picked.SpecialDates.at(0) = 36526.0;
+        QVERIFY(SameSchedule(f.form->Model(), picked));
     }
 
     // A typed month that names no item never becomes the model's value: the box goes back to
@@ -216,85 +234,24 @@ private slots:
         QFETCH(QString, shown);
         for (const bool leaveBox : {false, true}) {
             MainFormFixture f;
-            TMainForm &form = *f.form;
-            form.AdvPageControl1.setCurrentWidget(&form.DaylightSavingAdvTabSheet);
-            form.RetardComboBox.setFocus();
-            QTest::keyClick(form.RetardComboBox.lineEdit(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(form.RetardComboBox.lineEdit(), typed);
+            f.ShowPage("DaylightSavingAdvTabSheet");
+            auto &box = f.Find<QComboBox>("RetardComboBox");
+            box.setFocus();
+            QTest::keyClick(box.lineEdit(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box.lineEdit(), typed);
             if (leaveBox) {
-                QTest::keyClick(form.RetardComboBox.lineEdit(), Qt::Key_Tab);
-                QCOMPARE(form.RetardComboBox.currentText(), shown);
+                QTest::keyClick(box.lineEdit(), Qt::Key_Tab);
+                QCOMPARE(box.currentText(), shown);
             }
-            form.StoreAllControls(); // what Save, Write and the close question do first
-            QCOMPARE(form.Model().DaylightSaving.RetardMonth, month);
-            QCOMPARE(form.RetardComboBox.currentText(), shown);
+            f.form->StoreAllControls(); // what Save, Write and the close question do first
+            QCOMPARE(f.form->Model().DaylightSaving.RetardMonth, month);
+            QCOMPARE(box.currentText(), shown);
         }
     }
 
-    // A special date the picker cannot show says so, is kept, and gives way to any date
-    // picked, the first the picker can show included.
-    void SpecialDatesThePickersCannotShow()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        ScheduleModel model;
-        const std::array<double, 4> unshowable{36161.0 /* 1 Jan 1999 */, std::numeric_limits<double>::quiet_NaN(),
-                                               0.0, 1e6};
-        std::copy(unshowable.begin(), unshowable.end(), model.SpecialDates.begin());
-        form.ReplaceModel(model);
-        form.TakeSnapshot();
-        for (std::size_t k = 0; k < unshowable.size(); ++k) {
-            QCOMPARE(form.SpecialDateDateTimePickers.at(k)->text(), QStringLiteral("(not set)"));
-        }
-        QCOMPARE(form.SpecialDateDateTimePickers.at(4)->text(), QStringLiteral("01/11/2009"));
-        form.StoreAllControls();
-        QVERIFY(!form.ScheduleChanged());
-
-        form.AdvPageControl1.setCurrentWidget(&form.SpecialTimesAdvTabSheet1);
-        QDateEdit &picker = *form.SpecialDateDateTimePickers.at(0);
-        QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() - 6, picker.height() / 2)); // the arrow
-        auto *calendar = QApplication::activePopupWidget() != nullptr
-                             ? QApplication::activePopupWidget()->findChild<QCalendarWidget *>()
-                             : nullptr;
-        QVERIFY(calendar != nullptr);
-        QTest::keyClick(calendar->focusWidget(), Qt::Key_Right);
-        QTest::keyClick(calendar->focusWidget(), Qt::Key_Return);
-        QCOMPARE(picker.text(), QStringLiteral("01/01/2000"));
-        QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1)); // "(not set)" cannot be picked
-        form.StoreAllControls();
-        QCOMPARE(form.Model().SpecialDates.at(0), 36526.0);
-        QVERIFY(std::isnan(form.Model().SpecialDates.at(1)));
-        QCOMPARE(form.Model().SpecialDates.at(3), 1e6);
-    }
-
-    void ExitWithChanges_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("cancel keeps everything") << int(UserDialogs::Answer::Cancel) << false;
-        QTest::newRow("no discards") << int(UserDialogs::Answer::No) << true;
-    }
-    void ExitWithChanges()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, closes);
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        QVERIFY(grid.PickDay(3, 2, QStringLiteral("On")));
-        f.dialogs->answers.push_back(static_cast<UserDialogs::Answer>(answer));
-        QTest::mouseClick(&form.ExitButton, Qt::LeftButton);
-        QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
-        QCOMPARE(form.isVisible(), !closes);
-        if (!closes) {
-            QCOMPARE(form.TimesAdvStringGrid.Cell(3, 2), QStringLiteral("On"));
-            QCOMPARE(form.Model().NormalTimes.at(0).at(1).Days.at(0), std::uint8_t{1});
-        }
-    }
-
-    // Closing from the title bar (or Alt+F4) with an edit still open in a grid asks about it:
-    // every path that stores the controls commits an open editor first. A text that is no
-    // time stops the close, with the refusal's box, and the cell keeps its value.
+    // Closing from the title bar with an edit still open in a grid asks about it: every path
+    // that stores the controls commits an open editor first. A text that is no time stops
+    // the close, with the refusal's box, and the cell keeps its value.
     void OpenEditCountsOnClose_data()
     {
         QTest::addColumn<QString>("typed");
@@ -309,81 +266,51 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(bool, asked);
         MainFormFixture f;
-        TMainForm &form = *f.form;
-        GridDriver grid(form.TimesAdvStringGrid);
-        QVERIFY(grid.Type(1, 2, typed) != nullptr);
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        QVERIFY(GridDriver(grid).Type(1, 2, typed) != nullptr);
         f.dialogs->answers.push_back(UserDialogs::Answer::Cancel);
-        QVERIFY(!form.close());
+        QVERIFY(!f.form->close());
         QCOMPARE(f.dialogs->log.Questions.size(), asked ? 1 : 0);
-        QCOMPARE(form.TimesAdvStringGrid.Cell(1, 2), cell);
-        QCOMPARE(TimeToCellText(form.Model().NormalTimes.at(0).at(1).Start), cell);
+        QCOMPARE(grid.Cell(1, 2), cell);
+        QCOMPARE(TimeToCellText(f.form->Model().NormalTimes.at(0).at(1).Start), cell);
         QTRY_COMPARE(f.dialogs->log.Errors.size(), asked ? 0 : 1);
     }
 
-    void DatePickersHoldTheDeviceYearsOnly()
+    // Every control has a name for screen readers, and Tab reaches every command.
+    void KeyboardAndScreenReaders()
     {
         MainFormFixture f;
-        for (QDateEdit *picker : {f.form->SpecialDateDateTimePickers.at(0).get(), &f.form->SetDateDateTimePicker}) {
-            QCOMPARE(picker->minimumDate(), QDate(2000, 1, 1));
-            QCOMPARE(picker->maximumDate(), QDate(2255, 12, 31));
-        }
-        f.form->SpecialDateDateTimePickers.at(5)->setDate(QDate(2010, 12, 25));
-        f.form->StoreAllControls();
-        QCOMPARE(f.form->Model().SpecialDates.at(5), 40537.0);
-    }
-
-    void ExceptionsInHandlersAreShown()
-    {
-        MainFormFixture f;
-        f.form->Guarded([] { throw std::runtime_error("disk on fire"); });
-        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("disk on fire")});
-        QVERIFY(f.form->isVisible());
-    }
-
-    void EveryControlHasAnAccessibleName()
-    {
-        MainFormFixture f;
-        const QList<QWidget *> widgets = f.form->findChildren<QWidget *>();
-        int checked = 0;
-        for (QWidget *widget : widgets) {
+        int named = 0;
+        for (QWidget *widget : f.form->findChildren<QWidget *>()) {
             const bool control = qobject_cast<QAbstractButton *>(widget) != nullptr ||
                                  qobject_cast<QAbstractSpinBox *>(widget) != nullptr ||
                                  qobject_cast<QComboBox *>(widget) != nullptr ||
                                  qobject_cast<QAbstractItemView *>(widget) != nullptr ||
                                  qobject_cast<QPlainTextEdit *>(widget) != nullptr;
-            if (!control || widget->window() != f.form.get()) {
-                continue;
+            if (control && widget->window() == f.form.get()) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+                QVERIFY2(iface != nullptr && !iface->text(QAccessible::Name).isEmpty(),
+                         qPrintable(QStringLiteral("%1 (%2) has no name").arg(widget->objectName(),
+                                                                              widget->metaObject()->className())));
+                ++named;
             }
-            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY2(iface != nullptr, qPrintable(widget->objectName()));
-            QVERIFY2(!iface->text(QAccessible::Name).isEmpty(),
-                     qPrintable(QStringLiteral("%1 (%2) has no name").arg(widget->objectName(),
-                                                                          widget->metaObject()->className())));
-            ++checked;
         }
-        QVERIFY(checked >= 40);
-    }
+        QVERIFY(named >= 40);
 
-    void TabReachesEveryPanelControl()
-    {
-        MainFormFixture f;
-        TMainForm &form = *f.form;
-        form.LoadButton.setFocus();
+        f.Find<QPushButton>("LoadButton").setFocus();
         QSet<QWidget *> reached;
         for (int i = 0; i < 60; ++i) {
             reached.insert(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        const QList<QWidget *> wanted{&form.LoadButton,      &form.SaveButton,        &form.WriteButton,
-                                      &form.ReadButton,      &form.ExitButton,        &form.SetTimeButton,
-                                      &form.ReadTimeButton,  &form.UsePCTimeCheckBox, &form.TimesAdvStringGrid,
-                                      &form.OutputCSpinEdit, &form.AdvPageControl1};
-        for (QWidget *widget : wanted) {
-            bool found = false;
-            for (QWidget *focused : reached) {
-                found = found || focused == widget || (focused != nullptr && widget->isAncestorOf(focused));
-            }
-            QVERIFY2(found, qPrintable(widget->objectName()));
+        for (const char *name : {"LoadButton", "SaveButton", "WriteButton", "ReadButton", "ExitButton",
+                                 "SetTimeButton", "ReadTimeButton", "UsePCTimeCheckBox", "TimesAdvStringGrid",
+                                 "OutputCSpinEdit", "AdvPageControl1"}) {
+            QWidget &widget = f.Find<QWidget>(name);
+            const bool found = std::any_of(reached.begin(), reached.end(), [&widget](QWidget *focused) {
+                return focused == &widget || (focused != nullptr && widget.isAncestorOf(focused));
+            });
+            QVERIFY2(found, name);
         }
     }
 };

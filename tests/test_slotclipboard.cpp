@@ -10,7 +10,8 @@ using namespace korvelt;
 
 namespace {
 
-// A grid of texts with a selection, standing in for the widget.
+// A grid of texts with a selection, standing in for the widget: row r starts at r o'clock
+// and ends half an hour later; its days alternate. A cell outside the grid throws.
 class FakeGrid : public GridOps {
 public:
     FakeGrid(int cols, int rows) : cols_(cols), rows_(rows), cells_(static_cast<std::size_t>(cols * rows))
@@ -22,6 +23,7 @@ public:
                 SetCell(c, r, (r + c) % 2 == 0 ? QStringLiteral("On") : QStringLiteral("Off"));
             }
         }
+        writes = 0;
     }
     [[nodiscard]] QString Cell(int col, int row) const override { return cells_.at(Index(col, row)); }
     void SetCell(int col, int row, const QString &text) override
@@ -29,9 +31,19 @@ public:
         cells_.at(Index(col, row)) = text;
         ++writes;
     }
-    [[nodiscard]] int RowCount() const override { return rows_; }
-    [[nodiscard]] int ColCount() const override { return cols_; }
+    [[nodiscard]] int GridRowCount() const override { return rows_; }
+    [[nodiscard]] int GridColCount() const override { return cols_; }
     [[nodiscard]] GridRect Selection() const override { return selection; }
+
+    // The Start..Saturday texts of a row.
+    [[nodiscard]] QStringList Row(int row) const
+    {
+        QStringList texts;
+        for (int c = 1; c < cols_; ++c) {
+            texts << Cell(c, row);
+        }
+        return texts;
+    }
 
     GridRect selection{1, 1, 1, 1};
     int writes = 0;
@@ -49,15 +61,6 @@ private:
     std::vector<QString> cells_;
 };
 
-QStringList Row(const GridOps &grid, int row)
-{
-    QStringList texts;
-    for (int c = 1; c < grid.ColCount(); ++c) {
-        texts << grid.Cell(c, row);
-    }
-    return texts;
-}
-
 } // namespace
 
 class TestSlotClipboard : public QObject {
@@ -66,133 +69,58 @@ class TestSlotClipboard : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    void PasteStopsAtTheLastRow_data()
+    // Slots are pasted from the top row of the selection down, as far as the grid reaches;
+    // the day cells go only from the normal grid into the normal grid.
+    void Paste_data()
     {
+        QTest::addColumn<bool>("fromNormal");
+        QTest::addColumn<bool>("intoNormal");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("rowsWritten");
-        QTest::newRow("four at 15") << 15 << 2;
-        QTest::newRow("four at 16") << 16 << 1;
-        QTest::newRow("four at 13") << 13 << 4;
+        QTest::newRow("four at 13") << true << true << 13 << 4;
+        QTest::newRow("four at 15") << true << true << 15 << 2;
+        QTest::newRow("four at 16") << true << true << 16 << 1;
+        QTest::newRow("normal into special") << true << false << 1 << 4;
+        QTest::newRow("special into normal") << false << true << 3 << 4;
     }
-    void PasteStopsAtTheLastRow()
+    void Paste()
     {
+        QFETCH(bool, fromNormal);
+        QFETCH(bool, intoNormal);
         QFETCH(int, top);
         QFETCH(int, rowsWritten);
-        FakeGrid source(10, 17);
-        source.selection = GridRect{1, 1, 9, 4};
+        FakeGrid source(fromNormal ? 10 : 3, 17);
+        source.selection = GridRect{2, 5, 2, 8}; // the columns selected do not matter
         SlotClipboard clipboard;
-        clipboard.Copy(source, true);
-        FakeGrid target(10, 17);
-        target.selection = GridRect{1, top, 9, 16}; // the selection's size does not matter
-        target.writes = 0;
-        clipboard.Paste(target, true); // a write outside the grid would throw
-        QCOMPARE(target.writes, rowsWritten * 9);
+        clipboard.Copy(source, fromNormal);
+        QCOMPARE(clipboard.Count(), 4);
+        FakeGrid target(intoNormal ? 10 : 3, 17);
+        const FakeGrid before(intoNormal ? 10 : 3, 17);
+        target.selection = GridRect{1, top, 9, 16}; // nor does its size
+        clipboard.Paste(target, intoNormal);
+        const int cellsPerRow = fromNormal && intoNormal ? 9 : 2;
+        QCOMPARE(target.writes, rowsWritten * cellsPerRow);
         for (int k = 0; k < rowsWritten; ++k) {
-            QCOMPARE(Row(target, top + k), Row(source, 1 + k));
+            QCOMPARE(target.Row(top + k).mid(0, cellsPerRow), source.Row(5 + k).mid(0, cellsPerRow));
+            QCOMPARE(target.Row(top + k).mid(cellsPerRow), before.Row(top + k).mid(cellsPerRow));
         }
     }
 
-    void SlotsFromTheNormalGridPasteTimesOnlyIntoTheSpecialGrid()
-    {
-        FakeGrid normal(10, 17);
-        normal.selection = GridRect{1, 9, 1, 10};
-        SlotClipboard clipboard;
-        clipboard.Copy(normal, true);
-        FakeGrid special(3, 17); // a day write would fall outside its three columns and throw
-        special.selection = GridRect{1, 1, 1, 1};
-        clipboard.Paste(special, false);
-        QCOMPARE(Row(special, 1), (QStringList{QStringLiteral("09:00:00"), QStringLiteral("09:30:00")}));
-        QCOMPARE(Row(special, 2), (QStringList{QStringLiteral("10:00:00"), QStringLiteral("10:30:00")}));
-    }
-
-    void DayTextsOtherThanOnCopyAsOff()
+    // Times come back in the cell format; a day is copied as on only from a cell that says
+    // exactly "On".
+    void CopiedTexts()
     {
         FakeGrid grid(10, 17);
-        grid.SetCell(3, 1, QString());
-        grid.SetCell(4, 1, QStringLiteral("on"));
-        grid.SetCell(5, 1, QStringLiteral("On"));
-        grid.selection = GridRect{1, 1, 1, 1};
+        const QStringList typed{"7:05", "01/11/2009 18:00:00", "", "on", "On", "On ", "Off", "ON", "On"};
+        for (int c = 1; c <= 9; ++c) {
+            grid.SetCell(c, 1, typed.at(c - 1));
+        }
         SlotClipboard clipboard;
         clipboard.Copy(grid, true);
-        grid.selection = GridRect{1, 2, 1, 2};
-        clipboard.Paste(grid, true);
-        QCOMPARE(grid.Cell(3, 2), QStringLiteral("Off"));
-        QCOMPARE(grid.Cell(4, 2), QStringLiteral("Off"));
-        QCOMPARE(grid.Cell(5, 2), QStringLiteral("On"));
-    }
-
-    void PastedTimesUseTheLongFormat()
-    {
-        FakeGrid grid(3, 17);
-        grid.SetCell(1, 1, QStringLiteral("7:05"));
-        grid.SetCell(2, 1, QStringLiteral("01/11/2009 18:00:00"));
-        grid.selection = GridRect{1, 1, 2, 1};
-        SlotClipboard clipboard;
-        clipboard.Copy(grid, false);
         grid.selection = GridRect{1, 4, 1, 4};
-        clipboard.Paste(grid, false);
-        QCOMPARE(grid.Cell(1, 4), QStringLiteral("07:05:00"));
-        QCOMPARE(grid.Cell(2, 4), QStringLiteral("01/11/2009 18:00:00"));
-    }
-
-    void TextThatIsNoTimeLeavesTheClipboardAsItWas()
-    {
-        FakeGrid grid(10, 17);
-        SlotClipboard clipboard;
-        grid.selection = GridRect{1, 1, 1, 2};
-        clipboard.Copy(grid, true);
-        grid.SetCell(2, 6, QStringLiteral("half past"));
-        grid.selection = GridRect{1, 4, 1, 8};
-        try {
-            clipboard.Copy(grid, false);
-            QFAIL("the copy went through");
-        } catch (const std::runtime_error &error) {
-            QVERIFY(QString::fromUtf8(error.what()).contains(QStringLiteral("half past")));
-        }
-        QCOMPARE(clipboard.Count(), 2);
-        QVERIFY(clipboard.HasDays());
-        // Not even the rows before the failing one were taken over.
-        QCOMPARE(clipboard.Slots().at(1).Start, 2.0 / 24);
-    }
-
-    void Presets_data()
-    {
-        QTest::addColumn<int>("preset");
-        QTest::addColumn<QString>("days");
-        QTest::newRow("All") << int(DayPreset::All) << "On On On On On On On";
-        QTest::newRow("None") << int(DayPreset::None) << "Off Off Off Off Off Off Off";
-        QTest::newRow("Weekdays") << int(DayPreset::Weekdays) << "Off On On On On On Off";
-        QTest::newRow("Weekends") << int(DayPreset::Weekends) << "On Off Off Off Off Off On";
-    }
-    void Presets()
-    {
-        QFETCH(int, preset);
-        QFETCH(QString, days);
-        FakeGrid grid(10, 17);
-        const FakeGrid untouched(10, 17);
-        ApplyDayPreset(grid, 7, static_cast<DayPreset>(preset));
-        QCOMPARE(Row(grid, 7).mid(2).join(QLatin1Char(' ')), days);
-        QCOMPARE(Row(grid, 7).mid(0, 2), Row(untouched, 7).mid(0, 2));
-        for (int r = 0; r < 17; ++r) {
-            if (r != 7) {
-                QCOMPARE(Row(grid, r), Row(untouched, r));
-            }
-        }
-    }
-
-    void PresetsOffTheSlotRowsChangeNothing_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::newRow("header") << 0;
-        QTest::newRow("no cell") << -1;
-    }
-    void PresetsOffTheSlotRowsChangeNothing()
-    {
-        QFETCH(int, row);
-        FakeGrid grid(10, 17);
-        grid.writes = 0;
-        ApplyDayPreset(grid, row, DayPreset::All);
-        QCOMPARE(grid.writes, 0);
+        clipboard.Paste(grid, true);
+        QCOMPARE(grid.Row(4), (QStringList{"07:05:00", "01/11/2009 18:00:00", "Off", "Off", "On", "Off", "Off",
+                                           "Off", "On"}));
     }
 };
 

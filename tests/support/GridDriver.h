@@ -20,10 +20,7 @@ public:
     void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton) { PressAt(grid_.CellCentre(col, row), button); }
     void PressAt(QPoint gridPos, Qt::MouseButton button = Qt::LeftButton)
     {
-        QWidget *target = grid_.childAt(gridPos);
-        if (target == nullptr) {
-            target = &grid_;
-        }
+        QWidget *target = grid_.childAt(gridPos) != nullptr ? grid_.childAt(gridPos) : &grid_;
         QTest::mouseClick(target, button, {}, target->mapFrom(&grid_, gridPos));
     }
 
@@ -77,8 +74,7 @@ public:
     // Double-clicks a day cell and clicks an item of the list that drops down.
     bool PickDay(int col, int row, const QString &item)
     {
-        auto *combo = qobject_cast<QComboBox *>(OpenEditor(col, row));
-        QAbstractItemView *list = DroppedList(combo);
+        QAbstractItemView *list = DroppedList(OpenEditor(col, row));
         if (list == nullptr) {
             return false;
         }
@@ -94,14 +90,12 @@ public:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.intersected(list->viewport()->rect()).center());
     }
 
-    // Right-clicks a cell: the press, then the context menu the platform would send.
-    QMenu *RightClick(int col, int row)
+    // Right-clicks a cell: the press, then the context menu the platform would send. The
+    // menu that opened, or nullptr.
+    QMenu *RightClick(int col, int row) { return RightClickAt(grid_.CellCentre(col, row)); }
+    QMenu *RightClickAt(QPoint gridPos)
     {
-        Press(col, row, Qt::RightButton);
-        return OpenMenuAt(grid_.CellCentre(col, row));
-    }
-    QMenu *OpenMenuAt(QPoint gridPos)
-    {
+        PressAt(gridPos, Qt::RightButton);
         QContextMenuEvent event(QContextMenuEvent::Mouse, gridPos - grid_.viewport()->geometry().topLeft(),
                                 grid_.mapToGlobal(gridPos));
         QApplication::sendEvent(grid_.viewport(), &event);
@@ -115,23 +109,17 @@ public:
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
 
-    // Clicks a menu item by its caption; a submenu item opens its submenu first.
+    // Clicks an enabled menu item by its caption; a submenu item opens its submenu.
     static bool ClickMenuItem(QMenu *menu, const QString &caption)
     {
-        if (menu == nullptr) {
+        const QList<QAction *> actions = menu != nullptr ? menu->actions() : QList<QAction *>();
+        const auto action = std::find_if(actions.begin(), actions.end(),
+                                         [&caption](const QAction *a) { return a->text() == caption; });
+        if (action == actions.end() || !(*action)->isEnabled()) {
             return false;
         }
-        for (QAction *action : menu->actions()) {
-            if (action->text() != caption) {
-                continue;
-            }
-            if (!action->isEnabled()) {
-                return false;
-            }
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return true;
-        }
-        return false;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
+        return true;
     }
 
     // Selects the cells of a rectangle with a press and a shift-click.

@@ -1,19 +1,26 @@
 #pragma once
 
+#include "HelpViewerFactory.h"
 #include "ScriptedDialogs.h"
+#include "SimulatedHidBackend.h"
 #include "TMainForm.h"
 
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
 
 namespace korvelt::test {
 
-// A main window with scripted dialogs, shown on the offscreen platform.
+// A main window with scripted dialogs, shown on the offscreen platform. Unless the test
+// brings its own, no KORVELT is plugged in, the clock stands at FixedNow and there is no
+// help file.
 struct MainFormFixture {
+    static QDateTime FixedNow() { return {QDate(2026, 12, 6), QTime(23, 14, 29)}; }
+
     explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {},
                              const QString &helpFile = {})
     {
@@ -21,9 +28,9 @@ struct MainFormFixture {
         dialogs = scripted.get();
         MainFormServices services;
         services.Dialogs = std::move(scripted);
-        services.Backend = std::move(backend);
-        services.Now = std::move(now);
-        // The test's own folder has no help file; a test that wants help names one.
+        services.Backend = backend ? std::move(backend) : std::make_shared<SimulatedHidBackend>();
+        services.Now = now ? std::move(now) : [] { return FixedNow(); };
+        services.Help = CreateHelpViewer();
         services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
@@ -51,13 +58,19 @@ struct MainFormFixture {
 
     // A control of the window, found by its object name as tools and screen readers find it.
     // A name that is not there ends the test with a message.
-    template <typename T> T &Find(const char *name) const
+    template <typename T> T &Find(const QString &name) const
     {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        T *found = form->findChild<T *>(name);
         if (found == nullptr) {
-            qFatal("no %s named %s in the main window", T::staticMetaObject.className(), name);
+            qFatal("no %s named %s in the main window", T::staticMetaObject.className(), qPrintable(name));
         }
         return *found;
+    }
+
+    // Shows the named page of the tab control.
+    void ShowPage(const QString &page) const
+    {
+        Find<QTabWidget>("AdvPageControl1").setCurrentWidget(&Find<QWidget>(page));
     }
 
     ScriptedDialogs *dialogs = nullptr;

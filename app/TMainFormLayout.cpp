@@ -1,0 +1,127 @@
+// The main window's pixel layout: its fonts, the place and size of every control, the grids'
+// columns, and how the two regions share the window when it is resized. Sizes are pixels at
+// 96 dots per inch.
+#include "GridSlots.h"
+#include "TMainForm.h"
+
+#include <QFont>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+constexpr int ClientWidth = 812;
+constexpr int ClientHeight = 550;
+constexpr int PanelHeight = 134; // the command panel along the bottom edge
+constexpr int SlotColumnWidth = 40;
+constexpr int DayColumnWidth = 65;
+
+void SetBoldTitle(QLabel &label)
+{
+    QFont font = label.font();
+    font.setBold(true);
+    font.setPixelSize(16);
+    label.setFont(font);
+}
+
+} // namespace
+
+void TMainForm::PlaceControls()
+{
+    QFont formFont(QStringLiteral("Tahoma"));
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    SetBoldTitle(Label3);
+    SetBoldTitle(Label4);
+
+    Label3.move(312, 16);
+    Label3.adjustSize();
+    TimesAdvStringGrid.setGeometry(24, 42, 705, 307);
+    Label1.move(320, 358);
+    Label1.adjustSize();
+    OutputCSpinEdit.setGeometry(360, 354, 48, 22);
+
+    Label4.move(360, 3);
+    Label4.adjustSize();
+    SpecialTimesAdvStringGrid.setGeometry(56, 32, 205, 297);
+    Label2.move(85, 350);
+    Label2.adjustSize();
+    SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
+    GroupBox2.setGeometry(284, 32, 249, 324);
+    // Two columns of eight pickers.
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const int column = static_cast<int>(k) / 8;
+        const int row = static_cast<int>(k) % 8;
+        SpecialDateDateTimePickers.at(k)->setGeometry(column == 0 ? 16 : 128, 32 + 32 * row, 105, 21);
+    }
+
+    GroupBox1.setGeometry(48, 32, 321, 305);
+    EnableDaylightSavingCheckBox.setGeometry(24, 22, 200, 20);
+    AdvanceRadioGroup.setGeometry(16, 48, 201, 105);
+    AdvanceComboBox.setGeometry(224, 56, 89, 22);
+    RetardRadioGroup.setGeometry(16, 176, 201, 105);
+    RetardComboBox.setGeometry(224, 184, 89, 22);
+
+    LoadButton.setGeometry(16, 20, 113, 25);
+    SaveButton.setGeometry(16, 55, 113, 25);
+    HelpButton.setGeometry(16, 96, 113, 25);
+    WriteButton.setGeometry(152, 20, 113, 25);
+    ReadButton.setGeometry(152, 55, 113, 25);
+    ExitButton.setGeometry(152, 95, 113, 25);
+    LogMemo.setGeometry(280, 20, 185, 77);
+    SetTimeButton.setGeometry(536, 20, 113, 25);
+    ReadTimeButton.setGeometry(680, 20, 113, 25);
+    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
+    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
+    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
+
+    resize(ClientWidth, ClientHeight);
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int panelTop = std::max(0, height() - PanelHeight);
+    AdvPageControl1.setGeometry(0, 0, width(), panelTop);
+    Panel1.setGeometry(0, panelTop, width(), PanelHeight);
+}
+
+void TMainForm::LayoutTimesGrid()
+{
+    TimeGrid &grid = TimesAdvStringGrid;
+    grid.SetColWidth(0, SlotColumnWidth);
+    // Start and End share what the slot and day columns leave of the grid.
+    const int width = (grid.width() - 525) / 2;
+    grid.SetColWidth(StartColumn, width);
+    grid.SetColWidth(EndColumn, width);
+    for (int c = FirstDayColumn; c < grid.GridColCount(); ++c) {
+        grid.SetColWidth(c, DayColumnWidth);
+    }
+    const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
+                              QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
+                              QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
+                              QStringLiteral("Sat")};
+    for (int c = 0; c < grid.GridColCount(); ++c) {
+        grid.SetCell(c, 0, headers.at(c));
+    }
+    for (int r = 1; r < grid.GridRowCount(); ++r) {
+        grid.SetCell(0, r, QString::asprintf("%i", r));
+    }
+}
+
+void TMainForm::LayoutSpecialTimesGrid()
+{
+    TimeGrid &grid = SpecialTimesAdvStringGrid;
+    grid.SetColWidth(0, SlotColumnWidth);
+    grid.SetCell(0, 0, QStringLiteral("Slot"));
+    grid.SetCell(StartColumn, 0, QStringLiteral("Start"));
+    grid.SetCell(EndColumn, 0, QStringLiteral("End"));
+    for (int r = 1; r < grid.GridRowCount(); ++r) {
+        grid.SetCell(0, r, QString::asprintf("%i", r));
+    }
+}
+
+} // namespace korvelt
