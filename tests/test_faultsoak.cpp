@@ -22,14 +22,6 @@ using namespace korvelt::testing;
 namespace {
 
 enum class SoakCommand { Download, Read, SetClock, ReadClock };
-enum class Fault { FallSilent, Unplug, Garbage, WrongIdentity, ExtraReport, EraseMemory };
-
-// The simulator's fault for each of ours but the last, which is a state of the device.
-constexpr std::array<SimulatedFault, 5> SimulatedFaults{SimulatedFault::FallSilent, SimulatedFault::Unplug,
-                                                        SimulatedFault::Garbage, SimulatedFault::WrongIdentity,
-                                                        SimulatedFault::ExtraReport};
-constexpr std::array<const char *, 6> FaultNames{"silence", "unplug", "garbage", "wrong identity", "extra report",
-                                                  "erased memory"};
 
 int RequestsOf(SoakCommand command)
 {
@@ -130,19 +122,20 @@ private slots:
         TMainForm &form = *rig.f.form;
         ScheduleModel onDevice = RandomModel(rng);
         bool deviceKnown = false;
-        std::map<Fault, int> faults;
+        std::map<SimulatedFault, int> faults;
         std::map<SoakCommand, int> commands;
         int readsCompletedDespiteFault = 0;
 
         for (int round = 0; round < rounds; ++round) {
             const auto command = static_cast<SoakCommand>(std::uniform_int_distribution<int>(0, 3)(rng));
-            const auto fault = static_cast<Fault>(std::uniform_int_distribution<int>(0, 5)(rng));
+            const SimulatedFault fault = AllSimulatedFaults.at(
+                std::uniform_int_distribution<std::size_t>(0, AllSimulatedFaults.size() - 1)(rng));
             const int point = std::uniform_int_distribution<int>(0, RequestsOf(command) - 1)(rng);
             const QString where = QStringLiteral("seed %1, round %2 (command %3, %4 at request %5)")
                                       .arg(seed)
                                       .arg(round)
                                       .arg(static_cast<int>(command))
-                                      .arg(QString::fromLatin1(FaultNames.at(static_cast<std::size_t>(fault))))
+                                      .arg(QLatin1String(SimulatedFaultName(fault)))
                                       .arg(point + 1);
             ++faults[fault];
             ++commands[command];
@@ -154,18 +147,14 @@ private slots:
             const int messagesBefore = Messages(rig);
             const int informationsBefore = static_cast<int>(rig.f.dialogs->log.Informations.size());
             const int requestsBefore = rig.device->RequestCount();
-            if (fault == Fault::EraseMemory) {
-                rig.device->EraseMemory();
-                deviceKnown = false;
-            } else {
-                rig.device->InjectFault(SimulatedFaults.at(static_cast<std::size_t>(fault)), point);
-            }
+            rig.device->InjectFault(fault, point);
+            deviceKnown = deviceKnown && fault != SimulatedFault::EraseMemory;
             Click(rig, command);
             const bool settled = WaitUntil([&] {
                 if (!form.Session().DeviceOpen()) {
                     return true; // unplugged: the reader has ended
                 }
-                if (fault == Fault::Unplug && rig.device->RequestCount() > requestsBefore + point) {
+                if (fault == SimulatedFault::Unplug && rig.device->RequestCount() > requestsBefore + point) {
                     return false; // unplugged: wait until the reader has seen it
                 }
                 // Ended with its message, or stalled with nothing more on its way.
@@ -229,7 +218,7 @@ private slots:
         }
         QString summary = QStringLiteral("seed %1, %2 faulted commands:").arg(seed).arg(rounds);
         for (const auto &[fault, count] : faults) {
-            summary += QStringLiteral(" %1 %2,").arg(QString::fromLatin1(FaultNames.at(static_cast<std::size_t>(fault))))
+            summary += QStringLiteral(" %1 %2,").arg(QLatin1String(SimulatedFaultName(fault)))
                            .arg(count);
         }
         summary += QStringLiteral(" reads that completed despite the fault %1").arg(readsCompletedDespiteFault);
