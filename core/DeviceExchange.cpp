@@ -1,5 +1,6 @@
 #include "DeviceExchange.h"
 
+#include "BytePacking.h"
 #include "DeviceClock.h"
 #include "SlotPacking.h"
 
@@ -22,11 +23,8 @@ std::string VersionText(const Report &reply)
 
 std::int32_t SerialNumber(const Report &reply)
 {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= static_cast<std::uint32_t>(reply.at(SerialNumberOffset + i)) << (8 * i);
-    }
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(
+        GetLittleEndian<std::uint32_t>(std::span<const std::uint8_t, ReportSize>(reply).subspan<SerialNumberOffset, 4>()));
 }
 
 ConstHalfBytes ReplyHalf(const Report &reply)

@@ -323,12 +323,6 @@ void SimulatedKorvelt::SetBlock(int block, const BlockImage &image)
     memory_.at(static_cast<std::size_t>(block)) = image;
 }
 
-void SimulatedKorvelt::EraseMemory()
-{
-    const std::lock_guard lock(mutex_);
-    EraseMemoryLocked();
-}
-
 void SimulatedKorvelt::EraseMemoryLocked()
 {
     for (BlockImage &block : memory_) {

@@ -44,10 +44,9 @@ public:
     [[nodiscard]] bool PluggedIn() const;
     [[nodiscard]] std::uint32_t Connection() const;
 
-    // Memory, all blocks 0xFF once erased (now, or as a fault when a request arrives).
+    // Memory, all blocks 0xFF once erased (the EraseMemory fault).
     [[nodiscard]] BlockImage Block(int block) const;
     void SetBlock(int block, const BlockImage &image);
-    void EraseMemory();
 
     // Identity and mode.
     [[nodiscard]] std::uint16_t Release() const;

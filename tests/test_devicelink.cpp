@@ -354,11 +354,7 @@ private slots:
         MainFormFixture f(backend);
         f.form->ReplaceModel(DistinctSchedule());
         f.form->TakeSnapshot();
-        if (erased) {
-            device->EraseMemory();
-        } else {
-            device->InjectFault(SimulatedFault::Unplug, 100);
-        }
+        device->InjectFault(erased ? SimulatedFault::EraseMemory : SimulatedFault::Unplug, erased ? 0 : 100);
         QTest::mouseClick(&f.Find<QPushButton>("ReadButton"), Qt::LeftButton);
         if (erased) {
             QTRY_COMPARE(f.dialogs->log.Errors, errors);
