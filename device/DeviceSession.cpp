@@ -35,42 +35,35 @@ bool DeviceSession::OpenLink()
     return false;
 }
 
-bool DeviceSession::StartDownload(const ScheduleModel &model)
+bool DeviceSession::Start(void (DeviceExchange::*start)())
 {
     if (!OpenLink()) {
         return false;
     }
-    model_ = model;
-    exchange_.StartDownload();
+    (exchange_.*start)();
     return true;
+}
+
+bool DeviceSession::StartDownload(const ScheduleModel &model)
+{
+    model_ = model;
+    return Start(&DeviceExchange::StartDownload);
 }
 
 bool DeviceSession::StartRead()
 {
-    if (!OpenLink()) {
-        return false;
-    }
-    exchange_.StartRead();
-    return true;
+    return Start(&DeviceExchange::StartRead);
 }
 
 bool DeviceSession::StartSetClock(std::function<TDateTime()> clockValue)
 {
-    if (!OpenLink()) {
-        return false;
-    }
     clockValue_ = std::move(clockValue);
-    exchange_.StartSetClock();
-    return true;
+    return Start(&DeviceExchange::StartSetClock);
 }
 
 bool DeviceSession::StartReadClock()
 {
-    if (!OpenLink()) {
-        return false;
-    }
-    exchange_.StartReadClock();
-    return true;
+    return Start(&DeviceExchange::StartReadClock);
 }
 
 void DeviceSession::ReportReceived(const Report &report)

@@ -84,6 +84,8 @@ private:
     };
 
     bool OpenLink();
+    // Opens the link when needed, then starts the exchange.
+    bool Start(void (DeviceExchange::*start)());
     void ReportReceived(const Report &report);
 
     ScheduleModel model_;
