@@ -447,12 +447,16 @@ void TMainForm::StoreSpecialDates()
     }
 }
 
-void TMainForm::StoreAllControls()
+bool TMainForm::StoreAllControls()
 {
+    // An edit still open in a grid is committed first, as Enter would commit it.
+    const bool normal = TimesAdvStringGrid.CommitOpenEditor();
+    const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
     StoreNormalTimes(shownOutput_);
     StoreSpecialTimes(shownSpecialOutput_);
     StoreDaylightSaving();
     StoreSpecialDates();
+    return normal && special;
 }
 
 void TMainForm::ShowAllControls()
@@ -534,10 +538,9 @@ bool TMainForm::SendsPCTime() const
 
 bool TMainForm::SaveScheduleFile()
 {
-    if (!CommitOpenEditors()) {
+    if (!StoreAllControls()) {
         return false;
     }
-    StoreAllControls();
     const auto name = dialogs_->AskSaveFileName(DataFileFilter);
     if (!name) {
         return false;
@@ -579,19 +582,11 @@ bool TMainForm::FormCloseQuery()
     return MayReplaceSchedule();
 }
 
-bool TMainForm::CommitOpenEditors()
-{
-    const bool normal = TimesAdvStringGrid.CommitOpenEditor();
-    const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
-    return normal && special;
-}
-
 bool TMainForm::MayReplaceSchedule()
 {
-    if (!CommitOpenEditors()) {
+    if (!StoreAllControls()) {
         return false;
     }
-    StoreAllControls();
     if (!ScheduleChanged()) {
         return true;
     }

@@ -59,7 +59,9 @@ public:
     // The schedule model, its change tracking and its transfer to and from the controls.
     void TakeSnapshot();
     [[nodiscard]] bool ScheduleChanged() const;
-    void StoreAllControls();
+    // Stores every control into the model, an edit still open in a grid included. False when
+    // a typed time was refused: the command that stores stops, and the refusal's box says why.
+    bool StoreAllControls();
     void ShowAllControls();
     [[nodiscard]] const ScheduleModel &Model() const { return model_; }
     // Puts a whole schedule (a loaded file, a read from the device) into the model and
@@ -170,9 +172,6 @@ private:
     // Before the schedule in the window is replaced (a load, a read): stores the controls and,
     // when there are unsaved changes, asks whether to save them. True when it may be replaced.
     bool MayReplaceSchedule();
-    // Commits an edit still open in either grid, as Enter would. False when a typed time was
-    // refused: the command stops, and the refusal's box tells the user why.
-    bool CommitOpenEditors();
     void FormClose();
     bool SaveScheduleFile();
     void LoadButtonClick();

@@ -69,10 +69,9 @@ void TMainForm::WriteButtonClick()
 {
     // What is sent is what the controls show, unsaved edits included, and only when the
     // device can hold every value as it stands.
-    if (!CommitOpenEditors()) {
+    if (!StoreAllControls()) {
         return;
     }
-    StoreAllControls();
     const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model_);
     if (!unsendable.empty()) {
         WriteRefused(unsendable);
