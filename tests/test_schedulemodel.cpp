@@ -1,6 +1,9 @@
-// Change tracking. The byte images themselves are pinned in test_datafile.
+// Change tracking, and which values a download refuses. The byte images themselves are
+// pinned in test_datafile.
 
 #include "ScheduleSnapshot.h"
+#include "SendCheck.h"
+#include "TestSchedules.h"
 
 #include <QTest>
 
@@ -9,9 +12,12 @@
 #include <limits>
 
 using namespace korvelt;
+using korvelt::testing::DateOf;
 
 using Edit = std::function<void(ScheduleModel &)>;
+using Found = std::vector<UnsendableValue>;
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Found)
 
 class TestScheduleModel : public QObject {
     Q_OBJECT
@@ -51,6 +57,56 @@ private slots:
         QVERIFY(!snapshot.Differs(model));
         edit(model);
         QCOMPARE(snapshot.Differs(model), changed);
+    }
+
+    // Only what the device can hold goes out: every other value is named with its place, in
+    // the order a download sends them. Times are times of day; dates lie in 2000..2255.
+    void UnsendableValues_data()
+    {
+        using F = UnsendableValue::Field;
+        QTest::addColumn<Edit>("edit"); // of a schedule the device can hold
+        QTest::addColumn<Found>("found");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        const auto times = [](double start, double end) {
+            return Edit([start, end](ScheduleModel &m) {
+                m.NormalTimes[2][4].Start = start;
+                m.SpecialTimes[15][0].End = end;
+            });
+        };
+        const auto dates = [](double first, double last) {
+            return Edit([first, last](ScheduleModel &m) {
+                m.SpecialDates[0] = first;
+                m.SpecialDates[15] = last;
+            });
+        };
+        const Found bothTimes{{F::NormalStart, 2, 4}, {F::SpecialEnd, 15, 0}};
+        const Found bothDates{{F::SpecialDate, -1, 0}, {F::SpecialDate, -1, 15}};
+        QTest::newRow("sendable") << Edit([](ScheduleModel &) {}) << Found{};
+        QTest::newRow("midnight, last millisecond") << times(0.0, 86'399'999.0 / MSecsPerDay) << Found{};
+        QTest::newRow("not a number, infinite") << times(nan, inf) << bothTimes;
+        QTest::newRow("negative, a whole day") << times(-0.25, 1.0) << bothTimes;
+        QTest::newRow("with a date, rounds to a day") << times(40118.25, 86'399'999.6 / MSecsPerDay) << bothTimes;
+        QTest::newRow("first and last day") << dates(DateOf(2000, 1, 1), DateOf(2255, 12, 31) + 0.75) << Found{};
+        QTest::newRow("a day early, a day late") << dates(DateOf(1999, 12, 31), DateOf(2256, 1, 1)) << bothDates;
+        QTest::newRow("zero, not a number") << dates(0.0, nan) << bothDates;
+        QTest::newRow("the rule, in sending order") << Edit([nan](ScheduleModel &m) {
+            m.DaylightSaving = DaylightSavingRule{0, -1, WeekItemCount, MonthItemCount, -1};
+            m.NormalTimes[0][0].End = nan;
+            m.SpecialDates[3] = nan;
+        }) << Found{{F::AdvanceWeek}, {F::AdvanceMonth}, {F::RetardWeek}, {F::RetardMonth},
+                    {F::SpecialDate, -1, 3}, {F::NormalEnd, 0, 0}};
+        QTest::newRow("the last items") << Edit([](ScheduleModel &m) {
+            m.DaylightSaving = DaylightSavingRule{0, WeekItemCount - 1, WeekItemCount - 1, MonthItemCount - 1, MonthItemCount - 1};
+        }) << Found{};
+    }
+    void UnsendableValues()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(Found, found);
+        ScheduleModel model = testing::DistinctSchedule();
+        edit(model);
+        QVERIFY(FindUnsendableValues(model) == found);
     }
 };
 
