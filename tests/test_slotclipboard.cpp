@@ -3,62 +3,53 @@
 #include <QLocale>
 #include <QTest>
 
-#include <stdexcept>
 #include <vector>
 
 using namespace korvelt;
 
 namespace {
 
-// A grid of texts with a selection, standing in for the widget: row r starts at r o'clock
-// and ends half an hour later; its days alternate. A cell outside the grid throws.
+// A grid of texts with a selection, standing in for the widget: 17 rows, of which row r
+// starts at r o'clock and ends half an hour later; its days alternate. A cell outside the
+// grid throws.
 class FakeGrid : public GridOps {
 public:
-    FakeGrid(int cols, int rows) : cols_(cols), rows_(rows), cells_(static_cast<std::size_t>(cols * rows))
+    explicit FakeGrid(std::size_t cols) : cells_(17, std::vector<QString>(cols))
     {
-        for (int r = 1; r < rows; ++r) {
-            SetCell(1, r, QStringLiteral("%1:00:00").arg(r, 2, 10, QLatin1Char('0')));
-            SetCell(2, r, QStringLiteral("%1:30:00").arg(r, 2, 10, QLatin1Char('0')));
-            for (int c = 3; c < cols; ++c) {
-                SetCell(c, r, (r + c) % 2 == 0 ? QStringLiteral("On") : QStringLiteral("Off"));
+        for (std::size_t r = 1; r < cells_.size(); ++r) {
+            cells_[r][1] = QStringLiteral("%1:00:00").arg(r, 2, 10, QLatin1Char('0'));
+            cells_[r][2] = QStringLiteral("%1:30:00").arg(r, 2, 10, QLatin1Char('0'));
+            for (std::size_t c = 3; c < cols; ++c) {
+                cells_[r][c] = (r + c) % 2 == 0 ? QStringLiteral("On") : QStringLiteral("Off");
             }
         }
-        writes = 0;
     }
-    [[nodiscard]] QString Cell(int col, int row) const override { return cells_.at(Index(col, row)); }
+    // A negative index turns into a huge one and throws as well.
+    [[nodiscard]] QString Cell(int col, int row) const override
+    {
+        return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+    }
     void SetCell(int col, int row, const QString &text) override
     {
-        cells_.at(Index(col, row)) = text;
+        cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = text;
         ++writes;
     }
-    [[nodiscard]] int GridRowCount() const override { return rows_; }
-    [[nodiscard]] int GridColCount() const override { return cols_; }
+    [[nodiscard]] int GridRowCount() const override { return static_cast<int>(cells_.size()); }
+    [[nodiscard]] int GridColCount() const override { return static_cast<int>(cells_.front().size()); }
     [[nodiscard]] GridRect Selection() const override { return selection; }
 
     // The Start..Saturday texts of a row.
     [[nodiscard]] QStringList Row(int row) const
     {
-        QStringList texts;
-        for (int c = 1; c < cols_; ++c) {
-            texts << Cell(c, row);
-        }
-        return texts;
+        const std::vector<QString> &cells = cells_.at(static_cast<std::size_t>(row));
+        return {cells.begin() + 1, cells.end()};
     }
 
     GridRect selection{1, 1, 1, 1};
     int writes = 0;
 
 private:
-    [[nodiscard]] std::size_t Index(int col, int row) const
-    {
-        if (col < 0 || col >= cols_ || row < 0 || row >= rows_) {
-            throw std::out_of_range("cell outside the grid");
-        }
-        return static_cast<std::size_t>(row * cols_ + col);
-    }
-    int cols_;
-    int rows_;
-    std::vector<QString> cells_;
+    std::vector<std::vector<QString>> cells_;
 };
 
 } // namespace
@@ -78,7 +69,6 @@ private slots:
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("rowsWritten");
         QTest::newRow("four at 13") << true << true << 13 << 4;
-        QTest::newRow("four at 15") << true << true << 15 << 2;
         QTest::newRow("four at 16") << true << true << 16 << 1;
         QTest::newRow("normal into special") << true << false << 1 << 4;
         QTest::newRow("special into normal") << false << true << 3 << 4;
@@ -89,38 +79,19 @@ private slots:
         QFETCH(bool, intoNormal);
         QFETCH(int, top);
         QFETCH(int, rowsWritten);
-        FakeGrid source(fromNormal ? 10 : 3, 17);
+        FakeGrid source(fromNormal ? 10 : 3);
         source.selection = GridRect{2, 5, 2, 8}; // the columns selected do not matter
         SlotClipboard clipboard;
         clipboard.Copy(source, fromNormal);
-        QCOMPARE(clipboard.Count(), 4);
-        FakeGrid target(intoNormal ? 10 : 3, 17);
-        const FakeGrid before(intoNormal ? 10 : 3, 17);
+        FakeGrid target(intoNormal ? 10 : 3);
         target.selection = GridRect{1, top, 9, 16}; // nor does its size
         clipboard.Paste(target, intoNormal);
         const int cellsPerRow = fromNormal && intoNormal ? 9 : 2;
         QCOMPARE(target.writes, rowsWritten * cellsPerRow);
         for (int k = 0; k < rowsWritten; ++k) {
             QCOMPARE(target.Row(top + k).mid(0, cellsPerRow), source.Row(5 + k).mid(0, cellsPerRow));
-            QCOMPARE(target.Row(top + k).mid(cellsPerRow), before.Row(top + k).mid(cellsPerRow));
+            QCOMPARE(target.Row(top + k).mid(cellsPerRow), FakeGrid(intoNormal ? 10 : 3).Row(top + k).mid(cellsPerRow));
         }
-    }
-
-    // Times come back in the cell format; a day is copied as on only from a cell that says
-    // exactly "On".
-    void CopiedTexts()
-    {
-        FakeGrid grid(10, 17);
-        const QStringList typed{"7:05", "01/11/2009 18:00:00", "", "on", "On", "On ", "Off", "ON", "On"};
-        for (int c = 1; c <= 9; ++c) {
-            grid.SetCell(c, 1, typed.at(c - 1));
-        }
-        SlotClipboard clipboard;
-        clipboard.Copy(grid, true);
-        grid.selection = GridRect{1, 4, 1, 4};
-        clipboard.Paste(grid, true);
-        QCOMPARE(grid.Row(4), (QStringList{"07:05:00", "01/11/2009 18:00:00", "Off", "Off", "On", "Off", "Off",
-                                           "Off", "On"}));
     }
 };
 

@@ -16,10 +16,10 @@ class GridDriver {
 public:
     explicit GridDriver(TimeGrid &grid) : grid_(grid) {}
 
-    // A press of `button` on the cell (col, row), or on any point of the grid.
-    void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton) { PressAt(grid_.CellCentre(col, row), button); }
-    void PressAt(QPoint gridPos, Qt::MouseButton button = Qt::LeftButton)
+    // A press of `button` on the cell (col, row), headers included.
+    void Press(int col, int row, Qt::MouseButton button = Qt::LeftButton)
     {
+        const QPoint gridPos = grid_.CellCentre(col, row);
         QWidget *target = grid_.childAt(gridPos) != nullptr ? grid_.childAt(gridPos) : &grid_;
         QTest::mouseClick(target, button, {}, target->mapFrom(&grid_, gridPos));
     }
@@ -34,34 +34,23 @@ public:
         return grid_.OpenEditorWidget();
     }
 
-    // Double-clicks a cell and types into whatever has the keyboard focus, key by key,
+    // Opens a cell's editor and types into whatever has the keyboard focus, key by key,
     // leaving the editor open; the editor, or nullptr when none opened.
     QWidget *Type(int col, int row, const QString &text)
     {
         QWidget *editor = OpenEditor(col, row);
-        if (editor != nullptr) {
-            QTest::keyClicks(QApplication::focusWidget(), text);
-        }
+        QTest::keyClicks(QApplication::focusWidget(), text);
         return editor;
     }
 
-    // Double-clicks a Start or End cell, types the text and presses Enter.
+    // Types the text into a Start or End cell and presses Enter; false when no editor opened.
     bool TypeTime(int col, int row, const QString &text)
     {
-        if (Type(col, row, text) == nullptr) {
-            return false;
-        }
+        const bool opened = Type(col, row, text) != nullptr;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        Settle();
-        return true;
-    }
-
-    // Lets an edit finish: Enter commits through one queued call, and the window shows a
-    // refused text through another, once the editor has closed.
-    static void Settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // Enter commits through a queued call,
+        QCoreApplication::processEvents(); // and a refused text is shown through another
+        return opened;
     }
 
     // The dropped-down list of an open pick list; nullptr when none is dropped down.
@@ -71,55 +60,46 @@ public:
         return combo != nullptr && combo->view()->isVisible() ? combo->view() : nullptr;
     }
 
-    // Double-clicks a day cell and clicks an item of the list that drops down.
+    // Opens a day cell's editor and clicks an item of the list that drops down.
     bool PickDay(int col, int row, const QString &item)
     {
         QAbstractItemView *list = DroppedList(OpenEditor(col, row));
-        if (list == nullptr) {
-            return false;
+        if (list != nullptr) {
+            ClickListItem(list, item);
+            QCoreApplication::processEvents();
         }
-        ClickListItem(list, item);
-        QCoreApplication::processEvents();
-        return true;
+        return list != nullptr;
     }
     static void ClickListItem(QAbstractItemView *list, const QString &item)
     {
         const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, item, 1,
                                                            Qt::MatchExactly);
-        const QRect itemRect = found.isEmpty() ? QRect() : list->visualRect(found.front());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.intersected(list->viewport()->rect()).center());
+        const QRect itemRect = list->visualRect(found.value(0)).intersected(list->viewport()->rect());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.center());
     }
 
     // Right-clicks a cell: the press, then the context menu the platform would send. The
     // menu that opened, or nullptr.
-    QMenu *RightClick(int col, int row) { return RightClickAt(grid_.CellCentre(col, row)); }
-    QMenu *RightClickAt(QPoint gridPos)
+    QMenu *RightClick(int col, int row)
     {
-        PressAt(gridPos, Qt::RightButton);
+        Press(col, row, Qt::RightButton);
+        const QPoint gridPos = grid_.CellCentre(col, row);
         QContextMenuEvent event(QContextMenuEvent::Mouse, gridPos - grid_.viewport()->geometry().topLeft(),
                                 grid_.mapToGlobal(gridPos));
         QApplication::sendEvent(grid_.viewport(), &event);
-        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    }
-    // The Menu key: the platform sends the focused grid a context menu from the keyboard.
-    QMenu *PressMenuKey()
-    {
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), grid_.mapToGlobal(QPoint()));
-        QApplication::sendEvent(&grid_, &event);
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
 
     // Clicks an enabled menu item by its caption; a submenu item opens its submenu.
     static bool ClickMenuItem(QMenu *menu, const QString &caption)
     {
-        const QList<QAction *> actions = menu != nullptr ? menu->actions() : QList<QAction *>();
-        const auto action = std::find_if(actions.begin(), actions.end(),
-                                         [&caption](const QAction *a) { return a->text() == caption; });
-        if (action == actions.end() || !(*action)->isEnabled()) {
-            return false;
+        for (QAction *action : menu != nullptr ? menu->actions() : QList<QAction *>()) {
+            if (action->text() == caption && action->isEnabled()) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return true;
+            }
         }
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
-        return true;
+        return false;
     }
 
     // Selects the cells of a rectangle with a press and a shift-click.

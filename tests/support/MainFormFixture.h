@@ -7,7 +7,6 @@
 
 #include <QDateTimeEdit>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTabWidget>
 #include <QTest>
 
@@ -34,7 +33,7 @@ struct MainFormFixture {
         services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
-        exposed = QTest::qWaitForWindowExposed(form.get());
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
     // Types a value into a spin box as a user would: select all, type, press Enter.
@@ -74,7 +73,6 @@ struct MainFormFixture {
     }
 
     ScriptedDialogs *dialogs = nullptr;
-    bool exposed = false;
     std::unique_ptr<TMainForm> form;
 };
 

@@ -12,16 +12,14 @@ namespace korvelt::test {
 
 // Answers the main window's questions and file dialogs from a script and records every
 // message, so that no test ever blocks on a modal window. A question nobody scripted an
-// answer for is recorded as unexpected and answered with Cancel.
+// answer for is answered with Cancel, a file dialog with nothing left in the script is
+// cancelled.
 class ScriptedDialogs : public UserDialogs {
 public:
     struct Log {
         QStringList Errors;
         QStringList Informations;
         QStringList Questions;
-        int SaveDialogs = 0;
-        int OpenDialogs = 0;
-        QStringList Unexpected;
     };
 
     void ShowError(const QString &text) override { log.Errors << text; }
@@ -30,25 +28,14 @@ public:
     {
         log.Questions << text;
         if (answers.empty()) {
-            log.Unexpected << QStringLiteral("question: ") + text;
             return Answer::Cancel;
         }
         const Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    std::optional<QString> AskSaveFileName(const QString &filter) override
-    {
-        ++log.SaveDialogs;
-        lastFilter = filter;
-        return NextFileName(QStringLiteral("save dialog"));
-    }
-    std::optional<QString> AskOpenFileName(const QString &filter) override
-    {
-        ++log.OpenDialogs;
-        lastFilter = filter;
-        return NextFileName(QStringLiteral("open dialog"));
-    }
+    std::optional<QString> AskSaveFileName(const QString &filter) override { return NextFileName(filter); }
+    std::optional<QString> AskOpenFileName(const QString &filter) override { return NextFileName(filter); }
 
     // Scripted answers, used in order. An empty file name cancels the dialog.
     std::deque<Answer> answers;
@@ -57,18 +44,15 @@ public:
     Log log;
 
 private:
-    std::optional<QString> NextFileName(const QString &what)
+    std::optional<QString> NextFileName(const QString &filter)
     {
+        lastFilter = filter;
         if (fileNames.empty()) {
-            log.Unexpected << what;
             return std::nullopt;
         }
         const QString name = fileNames.front();
         fileNames.pop_front();
-        if (name.isEmpty()) {
-            return std::nullopt;
-        }
-        return name;
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
     }
 };
 
