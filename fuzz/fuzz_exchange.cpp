@@ -1,23 +1,17 @@
 // Any sequence of input reports after any of the four start operations, against a strict
-// scripted device (the tests' ExchangeScript): every request a command must send, byte for
-// byte, and the device's reply to each. The input decides what arrives: the scripted reply,
-// the scripted reply with one byte changed, the last report once more, or any 65 bytes; and
-// when a new command starts. After every report:
+// scripted device (the tests' ExchangeScript). After every report:
 // - at most one request went out, and it is the script's next request, byte for byte;
 // - the scripted reply always moves the exchange on, and it completes only after the
-//   script's last request, with the script's result;
-// - a changed reply is taken exactly when it holds what its request asked for (an identity
+//   script's last request, with the script's result (a clock only from a clock reply);
+// - any other reply is taken exactly when it holds what its request asked for (an identity
 //   of ours, times and dates that exist); otherwise the exchange fails, naming the block;
-// - the model is as it was or, right after a read completed, exactly what the replies taken
-//   by that read hold, each unpacked where its request's block belongs.
+// - a read hands over exactly what the replies it took hold, each unpacked where its
+//   request's block belongs.
 #include "DeviceExchange.h"
 #include "FuzzCheck.h"
-#include "ProtocolState.h"
 #include "SlotPacking.h"
 #include "TestSchedules.h"
 
-#include <algorithm>
-#include <span>
 #include <string>
 
 using namespace korvelt;
@@ -31,49 +25,24 @@ namespace {
 
 constexpr std::array<std::uint8_t, 3> OurIdentity{0x00, 0x04, 0x01};
 
-// Where the slots of a read's step go: step 2b + 1 + h asks for half h of block b, and block
-// 1 + 32t + 2o + k holds slots 8k..8k+7 of output o of table t, the first four in half 0.
-struct SlotHalf {
-    bool Special;
-    int Output;
-    int FirstSlot;
-};
-
-SlotHalf SlotHalfOfStep(std::size_t step)
-{
-    const int block = static_cast<int>(step - 1) / 2;
-    const int half = static_cast<int>(step - 1) % 2;
-    return {block > 32, (block - 1) % 32 / 2, (block - 1) % 2 * 8 + half * 4};
-}
-
 ConstHalfBytes ReplyData(const Report &reply) { return ConstHalfBytes(reply.data() + 2, HalfSize); }
-
-// Built once: the scripts and the schedule are the same for every input.
-KORVELT_ORACLE const std::vector<ScriptStep> &ScriptOf(ExchangeKind kind)
-{
-    static const std::array scripts{ExchangeScript(ExchangeKind::Download), ExchangeScript(ExchangeKind::Read),
-                                    ExchangeScript(ExchangeKind::SetClock), ExchangeScript(ExchangeKind::ReadClock)};
-    return scripts.at(static_cast<std::size_t>(kind));
-}
-
-KORVELT_ORACLE const ScheduleModel &Distinct()
-{
-    static const ScheduleModel model = DistinctSchedule();
-    return model;
-}
 
 class ScriptedRun {
 public:
     void Start(ExchangeKind kind)
     {
-        // A download sends the host's schedule; a read replaces the defaults with the device's.
-        host_.Schedule = expected_ = kind == ExchangeKind::Download ? Distinct() : ScheduleModel{};
+        // Built once: the scripts and the schedule are the same for every input.
+        static const std::array scripts{ExchangeScript(ExchangeKind::Download), ExchangeScript(ExchangeKind::Read),
+                                        ExchangeScript(ExchangeKind::SetClock),
+                                        ExchangeScript(ExchangeKind::ReadClock)};
+        static const ScheduleModel distinct = DistinctSchedule();
+        // A download sends the host's schedule; a read decodes into a copy of it.
+        host_.Schedule = reading_ = kind == ExchangeKind::Download ? distinct : ScheduleModel{};
         kind_ = kind;
-        script_ = &ScriptOf(kind);
-        taken_.assign(script_->size(), Report{});
+        script_ = &scripts.at(static_cast<std::size_t>(kind));
         host_.Clear();
         StartExchange(exchange_, kind);
-        FuzzRequire(host_.Sent.size() == 1 && host_.Sent[0] == (*script_)[0].Request, [] { return "no Identify"; });
+        Require(host_.Sent.size() == 1 && host_.Sent[0] == (*script_)[0].Request, "no Identify");
         next_ = 1;
     }
 
@@ -88,122 +57,92 @@ public:
     {
         last_ = report;
         host_.Clear();
-        const std::size_t step = step_ = next_ - 1; // what the report answers, when anything is awaited
-        const bool scripted = next_ > 0 && report == (*script_)[step].Reply;
+        step_ = next_ - 1; // what the report answers, when anything is awaited
+        const bool scripted = next_ > 0 && report == (*script_)[step_].Reply;
         exchange_.ReportReceived(report);
-        const auto where = [this] { return Where(); };
-        FuzzRequire(host_.Sent.size() <= 1, [&] { return where() + ": two requests for one report"; });
+        const bool taken = !host_.Sent.empty();
+        Require(host_.Sent.size() <= 1, "two requests for one report");
         if (next_ == 0) {
-            FuzzRequire(host_.Sent.empty() && !host_.Ended() && !host_.Identity,
-                        [] { return "a report in idle acted"; });
-        } else if (!host_.Sent.empty() || host_.Failure) {
-            taken_[step] = report;
-            const bool taken = !host_.Sent.empty();
-            FuzzRequire(!taken || (next_ < script_->size() && host_.Sent[0] == (*script_)[next_].Request),
-                        [&] { return where() + ": a request the script does not expect now"; });
-            FuzzRequire(!host_.Ended() || !taken, [&] { return where() + ": ended and sent a request"; });
-            FuzzRequire(taken || !scripted, [&] { return where() + ": the scripted reply failed the exchange"; });
-            CheckTaken(step, taken);
+            Require(!taken && !host_.Ended() && !host_.Identity, "a report in idle acted");
+        } else if (taken || host_.Failure) {
+            Require(!taken || (next_ < script_->size() && host_.Sent[0] == (*script_)[next_].Request),
+                    "a request the script does not expect now");
+            Require(!(taken && host_.Failure) && !host_.Downloaded && !host_.Read && !host_.Clock,
+                    "a result while the exchange goes on, or besides its failure");
+            Require(taken || !scripted, "the scripted reply failed the exchange");
+            CheckTaken(report, taken);
             next_ = taken ? next_ + 1 : 0;
         } else if (host_.Ended()) {
-            FuzzRequire(next_ == script_->size(), [&] { return where() + ": ended before every request came"; });
-            taken_[step] = report;
-            CheckCompletion(scripted);
+            Require(next_ == script_->size(), "ended before every request came");
+            Require(host_.Downloaded == (kind_ == ExchangeKind::Download) &&
+                        host_.Read.has_value() == (kind_ == ExchangeKind::Read) &&
+                        host_.Clock.has_value() == (kind_ >= ExchangeKind::SetClock),
+                    "ended with another result than the command's");
+            Require(!host_.Clock || report[1] == 0x54, "a clock from a report that is no clock reply");
+            Require(!scripted || !host_.Clock || *host_.Clock == ScriptedClock, "another clock than the reply's");
+            CheckTaken(report, true);
+            Require(!host_.Read || SameSchedule(*host_.Read, reading_), "the read handed over another schedule");
             next_ = 0;
         } else {
-            const bool clockReply = kind_ >= ExchangeKind::SetClock && step == 1;
-            FuzzRequire(clockReply && report[1] != 0x54, [&] { return where() + ": a reply was dropped"; });
+            Require(kind_ >= ExchangeKind::SetClock && step_ == 1 && report[1] != 0x54, "a reply was dropped");
         }
-        FuzzRequire((exchange_.State() == ProtocolState::Idle) == (next_ == 0),
-                    [&] { return where() + ": idle while waiting, or waiting when done"; });
-        if (host_.Read) {
-            CheckModel(Where());
-        }
-    }
-
-    KORVELT_ORACLE void CheckModel(const std::string &when) const
-    {
-        FuzzRequire(SameSchedule(host_.Schedule, expected_),
-                    [&] { return when + ": the model is neither as it was nor what the last whole read held"; });
+        Require((exchange_.State() == ProtocolState::Idle) == (next_ == 0), "idle while waiting, or waiting when done");
     }
 
 private:
-    [[nodiscard]] std::string Where() const
+    void Require(bool holds, const char *what) const
     {
-        return "step " + std::to_string(step_) + " of command " + std::to_string(static_cast<int>(kind_));
+        FuzzRequire(holds, [&] {
+            return "step " + std::to_string(step_) + " of command " + std::to_string(static_cast<int>(kind_)) + ": " +
+                   what;
+        });
     }
 
-    // The reply taken for `step` holds what its request asked for exactly when the exchange
-    // went on (`taken`); otherwise it failed for that reason.
-    KORVELT_ORACLE void CheckTaken(std::size_t step, bool taken) const
+    // The reply to step_ holds what its request asked for exactly when the exchange went on
+    // (`taken`); otherwise it failed for that reason. A read's reply is unpacked into reading_.
+    KORVELT_ORACLE void CheckTaken(const Report &reply, bool taken)
     {
-        const auto where = [this] { return Where(); };
-        if (step == 0) {
-            const bool ours = std::equal(OurIdentity.begin(), OurIdentity.end(), taken_[0].begin() + 2);
-            FuzzRequire(ours == taken && (taken || host_.Failure->first == ExchangeFailure::NotAKorvelt),
-                        [&] { return where() + ": the identity check decided otherwise"; });
-            FuzzRequire(host_.Identity.has_value() == (taken && kind_ != ExchangeKind::ReadClock),
-                        [&] { return where() + ": the identity was reported, or not, wrongly"; });
-            FuzzRequire(taken_[0] != (*script_)[0].Reply || !host_.Identity ||
-                            (host_.Identity->Version == "KORVELT 1.05" && host_.Identity->SerialNumber == 42),
-                        [&] { return where() + ": the identity reads otherwise"; });
+        if (step_ == 0) {
+            const bool ours = std::equal(OurIdentity.begin(), OurIdentity.end(), reply.begin() + 2);
+            Require(ours == taken && (taken || host_.Failure->first == ExchangeFailure::NotAKorvelt),
+                    "the identity check decided otherwise");
+            Require(host_.Identity.has_value() == (taken && kind_ != ExchangeKind::ReadClock),
+                    "the identity was reported, or not, wrongly");
             return;
         }
-        if (kind_ != ExchangeKind::Read || step == 1) {
-            FuzzRequire(taken, [&] { return where() + ": failed on a reply it does not examine"; });
+        if (kind_ != ExchangeKind::Read) {
+            Require(taken, "failed on a reply it does not examine");
             return;
         }
-        const int block = static_cast<int>(step - 1) / 2;
-        ScheduleModel scratch;
-        const bool holds = block == 0 ? UnpackBlockZeroFromTaken(scratch)
-                                      : DecodeSlotHalf(ReplyData(taken_[step]), scratch.NormalTimes[0],
-                                                       SlotHalfOfStep(step).FirstSlot);
-        FuzzRequire(holds == taken, [&] { return where() + ": a reply was taken or refused wrongly"; });
-        FuzzRequire(taken || *host_.Failure == std::pair{ExchangeFailure::InvalidScheduleData, block},
-                    [&] { return where() + ": failed without naming block " + std::to_string(block); });
-    }
-
-    KORVELT_ORACLE bool UnpackBlockZeroFromTaken(ScheduleModel &model) const
-    {
-        BlockImage image{};
-        std::ranges::copy(ReplyData(taken_[1]), image.begin());
-        std::ranges::copy(ReplyData(taken_[2]), image.begin() + HalfSize);
-        return UnpackBlockZero(image, model.DaylightSaving, model.SpecialDates);
-    }
-
-    KORVELT_ORACLE void CheckCompletion(bool scripted)
-    {
-        const auto where = [this] { return Where(); };
-        switch (kind_) {
-        case ExchangeKind::Download:
-            FuzzRequire(host_.Downloaded, [&] { return where() + ": no DownloadDone"; });
-            return;
-        case ExchangeKind::Read:
-            FuzzRequire(host_.Read, [&] { return where() + ": no ReadDone"; });
-            CheckTaken(script_->size() - 1, true);
-            // The read decodes into the schedule as it was when the read started.
-            (void)UnpackBlockZeroFromTaken(expected_);
-            for (std::size_t step = 3; step < taken_.size(); ++step) {
-                const SlotHalf at = SlotHalfOfStep(step);
-                (void)DecodeSlotHalf(ReplyData(taken_[step]),
-                                     (at.Special ? expected_.SpecialTimes : expected_.NormalTimes).at(at.Output),
-                                     at.FirstSlot);
-            }
-            return;
-        default:
-            FuzzRequire(host_.Clock && (!scripted || *host_.Clock == ScriptedClock),
-                        [&] { return where() + ": no clock, or another than the reply's"; });
+        // Step 2b + 1 + h asks for half h of block b, and block 1 + 32t + 2o + k holds slots
+        // 8k..8k+7 of output o of table t, the first four in half 0.
+        const int block = static_cast<int>(step_ - 1) / 2;
+        const int half = static_cast<int>(step_ - 1) % 2;
+        bool holds = true;
+        if (block == 0 && half == 0) {
+            settings_ = reply;
+        } else if (block == 0) {
+            BlockImage image{};
+            std::ranges::copy(ReplyData(settings_), image.begin());
+            std::ranges::copy(ReplyData(reply), image.begin() + HalfSize);
+            holds = UnpackBlockZero(image, reading_.DaylightSaving, reading_.SpecialDates);
+        } else {
+            SlotTable &table = block > 32 ? reading_.SpecialTimes : reading_.NormalTimes;
+            holds = DecodeSlotHalf(ReplyData(reply), table.at((block - 1) % 32 / 2), (block - 1) % 2 * 8 + half * 4);
         }
+        Require(holds == taken, "a reply was taken or refused wrongly");
+        Require(taken || *host_.Failure == std::pair{ExchangeFailure::InvalidScheduleData, block},
+                "failed without naming its block");
     }
 
     RecordingHost host_{ScheduleModel{}};
     DeviceExchange exchange_{host_};
-    ScheduleModel expected_; // what the host's model must be
+    ScheduleModel reading_; // what a read must hand over
     ExchangeKind kind_ = ExchangeKind::Download;
     const std::vector<ScriptStep> *script_ = nullptr;
-    std::vector<Report> taken_; // the report each request was answered with
-    std::size_t next_ = 0;      // the script's next request; 0 when idle
-    std::size_t step_ = 0;      // the request the report being handled answers
+    std::size_t next_ = 0; // the script's next request; 0 when idle
+    std::size_t step_ = 0; // the request the report being handled answers
+    Report settings_{};    // the reply to a read's first request for block 0
     Report last_{};
 };
 
@@ -219,13 +158,9 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     ScriptedRun run;
-    std::span<const std::uint8_t> input(data, size);
-    const auto next = [&] {
-        const std::uint8_t byte = input.empty() ? 0 : input.front();
-        input = input.subspan(input.empty() ? 0 : 1);
-        return byte;
-    };
-    while (!input.empty()) {
+    std::size_t read = 0;
+    const auto next = [&] { return read < size ? data[read++] : std::uint8_t{0}; };
+    while (read < size) {
         const std::uint8_t step = next();
         if (step < 0x10) {
             run.Start(static_cast<ExchangeKind>(step & 3));
@@ -250,6 +185,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             run.Deliver(run.LastReport());
         }
     }
-    run.CheckModel("at the end");
     return 0;
 }
