@@ -10,12 +10,8 @@
 int main(int argc, char **argv)
 {
     using namespace korvelt;
-    if (argc != 2) {
-        std::fputs("usage: korvelt_save_loop FILE\n", stderr);
-        return 2;
-    }
     const std::array<ScheduleModel, 2> models{testing::DistinctSchedule(), ScheduleModel{}};
-    for (unsigned long count = 0;; ++count) {
+    for (unsigned long count = 0; argc == 2; ++count) {
         if (!SaveDataFile(argv[1], models.at(count % 2))) {
             std::perror("save failed");
             return 1;
@@ -25,4 +21,5 @@ int main(int argc, char **argv)
             std::fflush(stdout);
         }
     }
+    return 2;
 }
