@@ -1,5 +1,6 @@
-// Change tracking, and the values a download refuses.
+// Change tracking, the values a download refuses, and what tells two schedules apart.
 
+#include "ScheduleDifference.h"
 #include "ScheduleSnapshot.h"
 #include "SendCheck.h"
 #include "TestSchedules.h"
@@ -15,8 +16,10 @@ using korvelt::testing::DateOf;
 
 using Edit = std::function<void(ScheduleModel &)>;
 using Found = std::vector<UnsendableValue>;
+using DifferenceList = std::vector<ScheduleDifference>;
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Found)
+Q_DECLARE_METATYPE(DifferenceList)
 
 class TestScheduleModel : public QObject {
     Q_OBJECT
@@ -102,6 +105,32 @@ private slots:
         ScheduleModel model = testing::DistinctSchedule();
         edit(model);
         QVERIFY(FindUnsendableValues(model) == found);
+    }
+
+    // Two schedules differ where the device would hold something else, in sending order.
+    void SchedulesDiffer_data()
+    {
+        using P = ScheduleDifference::Part;
+        QTest::addColumn<Edit>("edit"); // of the second schedule
+        QTest::addColumn<DifferenceList>("found");
+        QTest::newRow("what the device cannot tell apart") << Edit([](ScheduleModel &m) {
+            m.NormalTimes[3][7].Start += 0.4 / 86'400; // 400 milliseconds
+            m.SpecialTimes[0][1].End += 40118.0;       // a date part
+        }) << DifferenceList{};
+        QTest::newRow("each part") << Edit([](ScheduleModel &m) {
+            m.SpecialTimes[15][15].Days[6] ^= 1;
+            m.NormalTimes[2][9].End += 1.0 / 86'400;
+            m.SpecialDates[4] += 1.0;
+            m.DaylightSaving.RetardMonth = 0;
+        }) << DifferenceList{{P::DaylightSaving}, {P::SpecialDate, -1, 4}, {P::NormalSlot, 2, 9}, {P::SpecialSlot, 15, 15}};
+    }
+    void SchedulesDiffer()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(DifferenceList, found);
+        ScheduleModel other = testing::DistinctSchedule();
+        edit(other);
+        QVERIFY(CompareSchedules(testing::DistinctSchedule(), other) == found);
     }
 };
 
