@@ -51,4 +51,10 @@ std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter)
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
+bool QtUserDialogs::ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
+                                  const std::vector<ScheduleDifference> & /*differences*/)
+{
+    return false;
+}
+
 } // namespace korvelt

@@ -20,6 +20,8 @@ public:
     Answer AskYesNoCancel(const QString &text) override;
     std::optional<QString> AskSaveFileName(const QString &filter) override;
     std::optional<QString> AskOpenFileName(const QString &filter) override;
+    bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                        const std::vector<ScheduleDifference> &differences) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -86,7 +86,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       ReadButton(QStringLiteral("Read From KORVELT"), &Panel1), ExitButton(QStringLiteral("Exit"), &Panel1),
       LogMemo(&Panel1), SetTimeButton(QStringLiteral("Set Time"), &Panel1),
       ReadTimeButton(QStringLiteral("Read Time"), &Panel1), UsePCTimeCheckBox(QStringLiteral("Use PC Time"), &Panel1),
-      SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1), NormalTimesPopupMenu(this),
+      SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1),
+      VerifyCheckBox(QStringLiteral("Verify after writing"), &Panel1),
+      CompareButton(QStringLiteral("Compare with KORVELT"), &Panel1), ConnectionLabel(&Panel1), StatusLabel(&Panel1),
+      CancelButton(QStringLiteral("Cancel"), &Panel1), ProgressBar(&Panel1), NormalTimesPopupMenu(this),
       NormalTimesMenuCopy(QStringLiteral("Copy"), &NormalTimesPopupMenu),
       NormalTimesMenuPaste(QStringLiteral("Paste"), &NormalTimesPopupMenu),
       SetAll1(QStringLiteral("Set Days"), &NormalTimesPopupMenu), NormalTimesMenuAll(QStringLiteral("All"), &SetAll1),
@@ -95,7 +98,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       MenuWeekends(QStringLiteral("Weekends"), &SetAll1), SpecialPopupMenu(this),
       SpecialTimesMenuCopy(QStringLiteral("Copy"), &SpecialPopupMenu),
       SpecialTimesMenuPaste(QStringLiteral("Paste"), &SpecialPopupMenu),
-      dialogs_(Required(std::move(services.Dialogs), "dialogs")), now_(Required(std::move(services.Now), "clock")),
+      dialogs_(Required(std::move(services.Dialogs), "dialogs")), settings_(std::move(services.Settings)),
+      now_(Required(std::move(services.Now), "clock")),
       help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
       backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_)
 {
@@ -105,6 +109,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     SetAccessibleNames();
     FormCreate();
     ConnectHandlers();
+    session_.SetReplyTimeout(services.ReplyTimeoutMs);
     ConnectDeviceSession();
 }
 
@@ -145,6 +150,14 @@ void TMainForm::CreateControls()
         box->addItems(MonthItems);
         box->setMaxVisibleItems(MonthItemCount);
     }
+
+    // Verifying is on unless the user turned it off in an earlier run.
+    VerifyCheckBox.setChecked(settings_ == nullptr || settings_->value(QStringLiteral("VerifyAfterWriting"), true).toBool());
+    CancelButton.setEnabled(false);
+    ConnectionLabel.setText(QStringLiteral("Not connected"));
+    ProgressBar.setRange(0, 1);
+    ProgressBar.setValue(0);
+    ProgressBar.setTextVisible(false);
 
     LogMemo.setReadOnly(true);
     LogMemo.setBackgroundRole(QPalette::Button);
@@ -193,6 +206,12 @@ void TMainForm::CreateControls()
         {&UsePCTimeCheckBox, "UsePCTimeCheckBox"},
         {&SetDateDateTimePicker, "SetDateDateTimePicker"},
         {&SetTimeDateTimePicker, "SetTimeDateTimePicker"},
+        {&VerifyCheckBox, "VerifyCheckBox"},
+        {&CompareButton, "CompareButton"},
+        {&ConnectionLabel, "ConnectionLabel"},
+        {&StatusLabel, "StatusLabel"},
+        {&CancelButton, "CancelButton"},
+        {&ProgressBar, "ProgressBar"},
         {&NormalTimesPopupMenu, "NormalTimesPopupMenu"},
         {&NormalTimesMenuCopy, "NormalTimesMenuCopy"},
         {&NormalTimesMenuPaste, "NormalTimesMenuPaste"},
@@ -225,6 +244,9 @@ void TMainForm::SetAccessibleNames()
     SetDateDateTimePicker.setAccessibleName(QStringLiteral("Clock date"));
     SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
     AdvPageControl1.setAccessibleName(QStringLiteral("Pages"));
+    ConnectionLabel.setAccessibleName(QStringLiteral("Connection"));
+    StatusLabel.setAccessibleName(QStringLiteral("Status"));
+    ProgressBar.setAccessibleName(QStringLiteral("Progress"));
 }
 
 void TMainForm::ConnectHandlers()
@@ -238,6 +260,9 @@ void TMainForm::ConnectHandlers()
     Bind(&HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
     Bind(&WriteButton, &QPushButton::clicked, &TMainForm::WriteButtonClick);
     Bind(&ReadButton, &QPushButton::clicked, &TMainForm::ReadButtonClick);
+    Bind(&CompareButton, &QPushButton::clicked, &TMainForm::CompareButtonClick);
+    Bind(&CancelButton, &QPushButton::clicked, &TMainForm::CancelButtonClick);
+    Bind(&VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
     Bind(&SetTimeButton, &QPushButton::clicked, &TMainForm::SetTimeButtonClick);
     Bind(&ReadTimeButton, &QPushButton::clicked, &TMainForm::ReadTimeButtonClick);
     ConnectGridHandlers();

@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimeEdit>
@@ -40,6 +42,8 @@ struct MainFormServices {
     std::function<QDateTime()> Now;       // the current date and time
     std::unique_ptr<HelpViewer> Help;     // shows the help file
     QString HelpFile;                     // the help file; no "Help" button when it is not there
+    std::unique_ptr<QSettings> Settings;  // choices kept between runs; none: nothing is kept
+    int ReplyTimeoutMs = 2000;            // how long the KORVELT may take to answer a request
 };
 
 // The one main window: every control, the schedule model and its change tracking.
@@ -110,6 +114,12 @@ private:
     QCheckBox UsePCTimeCheckBox;
     QDateEdit SetDateDateTimePicker;
     QTimeEdit SetTimeDateTimePicker;
+    QCheckBox VerifyCheckBox;
+    QPushButton CompareButton;
+    QLabel ConnectionLabel;
+    QLabel StatusLabel;
+    QPushButton CancelButton;
+    QProgressBar ProgressBar;
 
     QMenu NormalTimesPopupMenu;
     QAction NormalTimesMenuCopy;
@@ -182,10 +192,17 @@ private:
     void ReadButtonClick();
     void SetTimeButtonClick();
     void ReadTimeButtonClick();
+    void CompareButtonClick();
+    void CancelButtonClick();
+    void VerifyCheckBoxClick();
     // The session's results, as the user sees them.
     void ConnectDeviceSession();
+    void DeviceBusyChanged(bool busy);
+    void DeviceProgress(const SessionProgress &progress);
     void DeviceIdentified(const DeviceIdentity &identity);
+    void DeviceDownloadDone(bool verified);
     void DeviceReadDone(const ScheduleModel &read);
+    void DeviceClockRead(TDateTime date, TDateTime time);
     void DeviceFailed(const SessionError &error);
 
     // Help: decided once at start-up, shown on "Help", shut down when the window closes.
@@ -245,6 +262,9 @@ private:
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
 
+    std::unique_ptr<QSettings> settings_;
+    bool readForComparison_ = false; // the read under way is for "Compare with KORVELT"
+    bool identityShown_ = false;     // the connection status names the KORVELT
     std::function<QDateTime()> now_;
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;

@@ -26,6 +26,47 @@ QString AccessHint()
 #endif
 }
 
+// What a command was doing, as the end of "... stopped answering while ...".
+QString Doing(SessionCommand command, bool verifying)
+{
+    switch (command) {
+    case SessionCommand::Write:
+        return verifying ? QStringLiteral("checking what was written") : QStringLiteral("writing");
+    case SessionCommand::Read:
+        return QStringLiteral("reading");
+    case SessionCommand::SetClock:
+        return QStringLiteral("setting the clock");
+    case SessionCommand::ReadClock:
+        return QStringLiteral("reading the clock");
+    }
+    return {};
+}
+
+// The block a request was for, as the user counts them: 0 holds the settings, 1 to 64 the slots.
+QString OfBlocks(int block)
+{
+    return QStringLiteral("block %1 of %2").arg(block).arg(BlockCount - 1);
+}
+
+// Where a schedule differs: the place alone, as the refusal to write names it.
+QString DifferencePlace(const ScheduleDifference &difference)
+{
+    using Part = ScheduleDifference::Part;
+    switch (difference.Where) {
+    case Part::DaylightSaving:
+        return QStringLiteral("Daylight Saving");
+    case Part::SpecialDate:
+        return QStringLiteral("Special date %1").arg(difference.Index + 1);
+    case Part::NormalSlot:
+    case Part::SpecialSlot:
+        return QStringLiteral("Output %1, %2 slot %3")
+            .arg(difference.Output + 1)
+            .arg(difference.Where == Part::NormalSlot ? QStringLiteral("Normal Times") : QStringLiteral("Special Times"))
+            .arg(difference.Index + 1);
+    }
+    return {};
+}
+
 // One line of the refusal to write: where the value is and what is wrong with it.
 QString UnsendableLine(const UnsendableValue &value)
 {
@@ -77,7 +118,7 @@ void TMainForm::WriteButtonClick()
         WriteRefused(unsendable);
         return;
     }
-    session_.StartDownload(model_);
+    session_.StartDownload(model_, VerifyCheckBox.isChecked());
 }
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
@@ -98,7 +139,29 @@ void TMainForm::ReadButtonClick()
 {
     // A read replaces the schedule in the window: unsaved changes are asked about first.
     if (MayReplaceSchedule()) {
+        readForComparison_ = false;
         session_.StartRead();
+    }
+}
+
+void TMainForm::CompareButtonClick()
+{
+    // The device is read into a copy; the window's schedule stays as it is.
+    if (StoreAllControls()) {
+        readForComparison_ = true;
+        session_.StartRead();
+    }
+}
+
+void TMainForm::CancelButtonClick()
+{
+    session_.Cancel();
+}
+
+void TMainForm::VerifyCheckBoxClick()
+{
+    if (settings_ != nullptr) {
+        settings_->setValue(QStringLiteral("VerifyAfterWriting"), VerifyCheckBox.isChecked());
     }
 }
 
@@ -125,35 +188,108 @@ void TMainForm::ConnectDeviceSession()
     const auto guarded = [this](auto handler) {
         return [this, handler](const auto &...results) { Guarded([&] { handler(results...); }); };
     };
+    connect(&session_, &DeviceSession::BusyChanged, this, guarded([this](bool busy) { DeviceBusyChanged(busy); }));
+    connect(&session_, &DeviceSession::Progress, this,
+            guarded([this](const SessionProgress &progress) { DeviceProgress(progress); }));
     connect(&session_, &DeviceSession::Identified, this,
             guarded([this](const DeviceIdentity &identity) { DeviceIdentified(identity); }));
-    connect(&session_, &DeviceSession::DownloadDone, this,
-            guarded([this] { dialogs_->ShowInformation(QStringLiteral("Download Complete")); }));
+    connect(&session_, &DeviceSession::DownloadDone, this, guarded([this](bool verified) { DeviceDownloadDone(verified); }));
     connect(&session_, &DeviceSession::ReadDone, this,
             guarded([this](const ScheduleModel &read) { DeviceReadDone(read); }));
-    connect(&session_, &DeviceSession::ClockRead, this, guarded([this](double date, double time) {
-                dialogs_->ShowInformation(ClockMessageText(date, time));
-            }));
+    connect(&session_, &DeviceSession::ClockRead, this,
+            guarded([this](double date, double time) { DeviceClockRead(date, time); }));
+    connect(&session_, &DeviceSession::Cancelled, this, guarded([this] { StatusLabel.setText(QStringLiteral("Cancelled")); }));
     connect(&session_, &DeviceSession::Failed, this,
             guarded([this](const SessionError &error) { DeviceFailed(error); }));
 }
 
+void TMainForm::DeviceBusyChanged(bool busy)
+{
+    // While a command runs, nothing may start another or change what it works on.
+    for (QWidget *control : std::initializer_list<QWidget *>{&WriteButton, &ReadButton, &SetTimeButton, &ReadTimeButton,
+                                                             &CompareButton, &LoadButton, &OutputCSpinEdit,
+                                                             &SpecialOutputCSpinEdit}) {
+        control->setEnabled(!busy);
+    }
+    CancelButton.setEnabled(busy);
+}
+
+void TMainForm::DeviceProgress(const SessionProgress &progress)
+{
+    ProgressBar.setRange(0, progress.Total);
+    ProgressBar.setValue(progress.Step);
+    QString doing;
+    switch (progress.Command) {
+    case SessionCommand::Write:
+        doing = progress.Verifying ? QStringLiteral("Checking what was written") : QStringLiteral("Writing to KORVELT");
+        break;
+    case SessionCommand::Read:
+        doing = readForComparison_ ? QStringLiteral("Comparing with KORVELT") : QStringLiteral("Reading from KORVELT");
+        break;
+    case SessionCommand::SetClock:
+        doing = QStringLiteral("Setting the KORVELT clock");
+        break;
+    case SessionCommand::ReadClock:
+        doing = QStringLiteral("Reading the KORVELT clock");
+        break;
+    }
+    StatusLabel.setText(progress.Block < 0 ? doing : doing + QStringLiteral(": ") + OfBlocks(progress.Block));
+}
+
 void TMainForm::DeviceIdentified(const DeviceIdentity &identity)
 {
+    ConnectionLabel.setText(QStringLiteral("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
+    identityShown_ = true;
     LogMemo.clear();
     LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
     LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
 }
 
+void TMainForm::DeviceDownloadDone(bool verified)
+{
+    StatusLabel.setText(verified ? QStringLiteral("Verified: the KORVELT holds this schedule")
+                                 : QStringLiteral("Written, not verified"));
+    dialogs_->ShowInformation(QStringLiteral("Download Complete"));
+}
+
 void TMainForm::DeviceReadDone(const ScheduleModel &read)
 {
+    if (readForComparison_) {
+        readForComparison_ = false;
+        const std::vector<ScheduleDifference> differences = CompareSchedules(model_, read);
+        StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
+                                                : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
+        // Taking the device's schedule replaces the window's, so unsaved changes are asked about.
+        if (dialogs_->ShowComparison(model_, read, differences) && MayReplaceSchedule()) {
+            ReplaceModel(read);
+            StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+        }
+        return;
+    }
     // No snapshot: a schedule read from the device counts as unsaved.
     ReplaceModel(read);
+    StatusLabel.setText(QStringLiteral("Read from KORVELT"));
     dialogs_->ShowInformation(QStringLiteral("Read Complete"));
+}
+
+void TMainForm::DeviceClockRead(TDateTime date, TDateTime time)
+{
+    // Read Time does not ask the KORVELT who it is, but it did answer.
+    if (!identityShown_) {
+        ConnectionLabel.setText(QStringLiteral("KORVELT connected"));
+    }
+    const QDateTime now = now_();
+    const QDateTime device(ToQDate(date), ToQTime(time));
+    StatusLabel.setText(QStringLiteral("PC %1: %2").arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),
+                                                          ClockDifferenceText(device.secsTo(now))));
+    dialogs_->ShowInformation(ClockMessageText(date, time));
 }
 
 void TMainForm::DeviceFailed(const SessionError &error)
 {
+    readForComparison_ = false;
+    identityShown_ = false;
+    const QString where = error.Block >= 0 ? QStringLiteral(" (%1)").arg(OfBlocks(error.Block)) : QString();
     switch (error.Reason) {
     case SessionFailure::NotFound: {
         QString text = QStringLiteral("Cannot find KORVELT");
@@ -161,18 +297,48 @@ void TMainForm::DeviceFailed(const SessionError &error)
             text += QStringLiteral("\nA KORVELT was found but could not be opened (%1). %2")
                         .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
         }
+        ConnectionLabel.setText(QStringLiteral("No KORVELT found"));
         dialogs_->ShowError(text);
         return;
     }
     case SessionFailure::ProgramMode:
+        ConnectionLabel.setText(QStringLiteral("Program Mode"));
         dialogs_->ShowError(QStringLiteral("KORVELT is in Program Mode"));
         return;
     case SessionFailure::NotAKorvelt:
+        ConnectionLabel.setText(QStringLiteral("Not a KORVELT time controller"));
         dialogs_->ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
         return;
     case SessionFailure::InvalidScheduleData:
+        StatusLabel.setText(error.Verifying ? QStringLiteral("Not verified") : QStringLiteral("Read failed"));
         dialogs_->ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
         return;
+    case SessionFailure::TimedOut:
+        ConnectionLabel.setText(QStringLiteral("KORVELT not answering"));
+        StatusLabel.setText(QStringLiteral("Stopped: no answer"));
+        dialogs_->ShowError(QStringLiteral("KORVELT stopped answering while %1%2. Check the cable and try again.")
+                                .arg(Doing(error.Command, error.Verifying), where));
+        return;
+    case SessionFailure::Unplugged:
+        ConnectionLabel.setText(QStringLiteral("No KORVELT connected"));
+        StatusLabel.setText(QStringLiteral("Stopped: unplugged"));
+        dialogs_->ShowError(QStringLiteral("KORVELT was unplugged while %1%2. Plug it in and try again.")
+                                .arg(Doing(error.Command, error.Verifying), where));
+        return;
+    case SessionFailure::NotVerified: {
+        StatusLabel.setText(QStringLiteral("Not verified"));
+        constexpr std::size_t MaxLines = 8;
+        QStringList lines{QStringLiteral("The KORVELT does not hold what was written")};
+        for (std::size_t i = 0; i < error.Differences.size() && i < MaxLines; ++i) {
+            lines << DifferencePlace(error.Differences.at(i));
+        }
+        if (error.Differences.size() > MaxLines) {
+            lines << QStringLiteral("... and %1 more.").arg(error.Differences.size() - MaxLines);
+        }
+        lines << QStringLiteral("Write again; if it stays so, the KORVELT may need service.");
+        dialogs_->ShowError(lines.join(QLatin1Char('\n')));
+        return;
+    }
     }
 }
 

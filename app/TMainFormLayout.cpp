@@ -14,8 +14,8 @@ namespace korvelt {
 namespace {
 
 constexpr int ClientWidth = 812;
-constexpr int ClientHeight = 550;
-constexpr int PanelHeight = 134; // the command panel along the bottom edge
+constexpr int ClientHeight = 596;
+constexpr int PanelHeight = 180; // the command panel along the bottom edge, with the status area
 constexpr int SlotColumnWidth = 40;
 constexpr int DayColumnWidth = 65;
 
@@ -71,12 +71,19 @@ void TMainForm::PlaceControls()
     WriteButton.setGeometry(152, 20, 113, 25);
     ReadButton.setGeometry(152, 55, 113, 25);
     ExitButton.setGeometry(152, 95, 113, 25);
-    LogMemo.setGeometry(280, 20, 185, 77);
+    VerifyCheckBox.setGeometry(280, 22, 185, 20);
+    LogMemo.setGeometry(280, 46, 185, 44);
+    CompareButton.setGeometry(280, 95, 185, 25);
     SetTimeButton.setGeometry(536, 20, 113, 25);
     ReadTimeButton.setGeometry(680, 20, 113, 25);
     UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
     SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
     SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
+    // The status area: the device found, what the last command did or is doing, its progress.
+    ConnectionLabel.setGeometry(16, 134, 249, 20);
+    StatusLabel.setGeometry(280, 134, 369, 20);
+    CancelButton.setGeometry(680, 131, 113, 25);
+    ProgressBar.setGeometry(16, 160, 777, 12);
 
     resize(ClientWidth, ClientHeight);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ScheduleDifference.h"
+
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace korvelt {
 
@@ -29,6 +32,10 @@ public:
     // an existing file.
     virtual std::optional<QString> AskSaveFileName(const QString &filter) = 0;
     virtual std::optional<QString> AskOpenFileName(const QString &filter) = 0;
+    // The differences between the window's schedule and the KORVELT's; true when the user
+    // chooses to take the KORVELT's schedule into the window.
+    virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                const std::vector<ScheduleDifference> &differences) = 0;
 };
 
 } // namespace korvelt

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QSettings>
 #include <QMessageBox>
 
 #include <cstdlib>
@@ -74,6 +75,8 @@ int main(int argc, char *argv[])
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
         services.HelpFile = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Horalux.chm"));
+        // The user's own settings file (~/.config/KORVELT/KORVELT Time Control.conf on Linux).
+        services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
         mainForm.show();

@@ -4,6 +4,7 @@
 #include "SimulatedKorvelt.h"
 
 #include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +13,8 @@
 using namespace korvelt;
 using namespace korvelt::test;
 using namespace korvelt::testing;
+
+Q_DECLARE_METATYPE(korvelt::SimulatedFault)
 
 class TestDeviceLink : public QObject {
     Q_OBJECT
@@ -237,6 +240,115 @@ private slots:
         QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         f.form->StoreAllControls();
         QVERIFY(!f.form->ScheduleChanged());
+    }
+
+    // While a command runs its buttons are off and Cancel is on; when it ends, the status area
+    // says how it went and a box says what went wrong. A KORVELT that stops answering is given
+    // up after the reply time-out; one that is unplugged is given up at once.
+    void StatusArea_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<SimulatedFault>("fault");
+        QTest::addColumn<int>("at"); // the request it strikes
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("connection");
+        QTest::addColumn<QString>("box"); // the one box shown, information or error
+        QTest::addColumn<int>("steps");   // the progress bar's end
+        const QString serial = QStringLiteral("KORVELT 1.05, serial 1");
+        QTest::newRow("write, verified") << "WriteButton" << SimulatedFault::None << 0
+                                         << "Verified: the KORVELT holds this schedule" << serial << "Download Complete"
+                                         << 264;
+        QTest::newRow("write, a block dropped")
+            << "WriteButton" << SimulatedFault::DropBlock << 29 << "Not verified" << serial
+            << "The KORVELT does not hold what was written\nOutput 7, Normal Times slot 5\nOutput 7, Normal Times slot 6\n"
+               "Output 7, Normal Times slot 7\nOutput 7, Normal Times slot 8\n"
+               "Write again; if it stays so, the KORVELT may need service."
+            << 264;
+        QTest::newRow("write, silent") << "WriteButton" << SimulatedFault::FallSilent << 49 << "Stopped: no answer"
+                                       << "KORVELT not answering"
+                                       << "KORVELT stopped answering while writing (block 23 of 64). Check the cable and "
+                                          "try again."
+                                       << 264;
+        QTest::newRow("read, unplugged") << "ReadButton" << SimulatedFault::Unplug << 39 << "Stopped: unplugged"
+                                         << "No KORVELT connected"
+                                         << "KORVELT was unplugged while reading (block 19 of 64). Plug it in and try again."
+                                         << 131;
+        QTest::newRow("read time") << "ReadTimeButton" << SimulatedFault::None << 0
+                                   << "PC 23:14:29: KORVELT is 1 d 23 h behind this PC" << "KORVELT connected"
+                                   << "Module Time: 00:00:00\nModule Date: 05/12/2026" << 2;
+    }
+    void StatusArea()
+    {
+        QFETCH(QString, button);
+        QFETCH(SimulatedFault, fault);
+        QFETCH(int, at);
+        QFETCH(QString, status);
+        QFETCH(QString, connection);
+        QFETCH(QString, box);
+        QFETCH(int, steps);
+        device->SetTickSource([] { return std::int64_t{0}; });
+        device->SetClock(DateOf(2026, 12, 5));
+        MainFormFixture f(backend, {}, {}, {}, 200);
+        f.form->ReplaceModel(DistinctSchedule());
+        f.form->TakeSnapshot();
+        device->InjectFault(fault, at);
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        for (const char *name : {"WriteButton", "ReadButton", "SetTimeButton", "ReadTimeButton", "CompareButton",
+                                 "LoadButton", "CancelButton"}) {
+            QCOMPARE(f.Find<QWidget>(name).isEnabled(), QByteArray(name) == "CancelButton");
+        }
+        QTRY_COMPARE(f.dialogs->log.Informations + f.dialogs->log.Errors, QStringList{box});
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
+        QCOMPARE(f.Find<QLabel>("ConnectionLabel").text(), connection);
+        QCOMPARE(f.Find<QProgressBar>("ProgressBar").maximum(), steps);
+        QVERIFY(f.Find<QPushButton>("WriteButton").isEnabled() && !f.Find<QPushButton>("CancelButton").isEnabled());
+    }
+
+    // Cancel stops the command at once, and the next one searches afresh; "Verify after
+    // writing" is remembered between runs.
+    void CancelAndVerifyChoice()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("settings.ini"));
+        {
+            MainFormFixture f(backend, {}, {}, settings);
+            auto &verify = f.Find<QCheckBox>("VerifyCheckBox");
+            QVERIFY(verify.isChecked());
+            QTest::mouseClick(&verify, Qt::LeftButton, {}, QPoint(6, verify.height() / 2));
+            QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+            QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
+            const int sent = device->RequestCount();
+            QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Cancelled"));
+            QVERIFY(!f.form->Session().DeviceOpen());
+            QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
+            QCOMPARE(device->RequestCount(), sent + 133);
+            QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Written, not verified"));
+        }
+        MainFormFixture f(backend, {}, {}, settings);
+        QVERIFY(!f.Find<QCheckBox>("VerifyCheckBox").isChecked());
+    }
+
+    // "Compare with KORVELT" reads the device into a copy and lists where it differs; the
+    // KORVELT's schedule is taken only when the user says so, after the question about changes.
+    void CompareWithTheKorvelt()
+    {
+        MainFormFixture f(backend);
+        auto &compare = f.Find<QPushButton>("CompareButton");
+        QTest::mouseClick(&compare, Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{1});
+        QVERIFY(f.dialogs->log.Comparisons.back().empty());
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Identical to the KORVELT"));
+        f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(3, 4, QStringLiteral("On"));
+        f.dialogs->takeCompared = true;
+        f.dialogs->answers.push_back(UserDialogs::Answer::No);
+        QTest::mouseClick(&compare, Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{2});
+        QVERIFY(f.dialogs->log.Comparisons.back() ==
+                (std::vector<ScheduleDifference>{{ScheduleDifference::Part::NormalSlot, 0, 2}}));
+        QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
+        QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
+        QVERIFY(f.dialogs->log.Informations.isEmpty());
     }
 
     void ClosingStopsTheReaderAndClosesTheDevice()

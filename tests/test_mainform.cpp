@@ -58,11 +58,11 @@ private slots:
                  MainFormFixture::FixedNow());
 
         // The pages take what the command panel along the bottom leaves of the window.
-        QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 134));
+        QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 180));
         QCOMPARE(pages.geometry(), QRect(0, 0, 812, 416));
         f.form->resize(1000, 700);
-        QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 566, 1000, 134));
-        QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 566));
+        QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 520, 1000, 180));
+        QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 520));
 
         // Every control has a name that a screen reader can say.
         const std::array kinds{"QAbstractButton", "QAbstractSpinBox", "QComboBox", "QAbstractItemView", "QPlainTextEdit"};

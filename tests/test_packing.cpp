@@ -100,6 +100,24 @@ private slots:
         const DeviceClockReading reading = DecodeClockReply(reply);
         QCOMPARE(ClockMessageText(reading.Date, reading.Time), text);
     }
+
+    // How far the device's clock is from the PC's, in the two largest units that matter.
+    void ClockDifference_data()
+    {
+        QTest::addColumn<qint64>("behind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("same second") << qint64{0} << "KORVELT and this PC agree to the second";
+        QTest::newRow("seconds ahead") << qint64{-59} << "KORVELT is 59 s ahead of this PC";
+        QTest::newRow("minutes behind") << qint64{218} << "KORVELT is 3 min 38 s behind this PC";
+        QTest::newRow("hours ahead") << qint64{-7'499} << "KORVELT is 2 h 4 min ahead of this PC";
+        QTest::newRow("days behind") << qint64{90'061} << "KORVELT is 1 d 1 h behind this PC";
+    }
+    void ClockDifference()
+    {
+        QFETCH(qint64, behind);
+        QFETCH(QString, text);
+        QCOMPARE(ClockDifferenceText(behind), text);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPacking)

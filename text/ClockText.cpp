@@ -14,4 +14,27 @@ QString ClockMessageText(TDateTime date, TDateTime time)
     return ClockMessageText(DefaultCellTextCodec(), date, time);
 }
 
+QString ClockDifferenceText(qint64 behind)
+{
+    if (behind == 0) {
+        return QStringLiteral("KORVELT and this PC agree to the second");
+    }
+    const qint64 seconds = behind < 0 ? -behind : behind;
+    constexpr qint64 Minute = 60;
+    constexpr qint64 Hour = 60 * Minute;
+    constexpr qint64 Day = 24 * Hour;
+    // The two largest units that are not zero say enough.
+    QString amount;
+    if (seconds >= Day) {
+        amount = QStringLiteral("%1 d %2 h").arg(seconds / Day).arg(seconds % Day / Hour);
+    } else if (seconds >= Hour) {
+        amount = QStringLiteral("%1 h %2 min").arg(seconds / Hour).arg(seconds % Hour / Minute);
+    } else if (seconds >= Minute) {
+        amount = QStringLiteral("%1 min %2 s").arg(seconds / Minute).arg(seconds % Minute);
+    } else {
+        amount = QStringLiteral("%1 s").arg(seconds);
+    }
+    return QStringLiteral("KORVELT is %1 %2 this PC").arg(amount, behind > 0 ? QStringLiteral("behind") : QStringLiteral("ahead of"));
+}
+
 } // namespace korvelt

@@ -21,7 +21,7 @@ struct MainFormFixture {
     static QDateTime FixedNow() { return {QDate(2026, 12, 6), QTime(23, 14, 29)}; }
 
     explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {},
-                             const QString &helpFile = {})
+                             const QString &helpFile = {}, const QString &settingsFile = {}, int replyTimeoutMs = 2000)
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
@@ -31,6 +31,10 @@ struct MainFormFixture {
         services.Now = now ? std::move(now) : [] { return FixedNow(); };
         services.Help = CreateHelpViewer();
         services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
+        if (!settingsFile.isEmpty()) {
+            services.Settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+        }
+        services.ReplyTimeoutMs = replyTimeoutMs;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));

@@ -20,6 +20,7 @@ public:
         QStringList Errors;
         QStringList Informations;
         QStringList Questions;
+        std::vector<std::vector<ScheduleDifference>> Comparisons;
     };
 
     void ShowError(const QString &text) override { log.Errors << text; }
@@ -36,11 +37,18 @@ public:
     }
     std::optional<QString> AskSaveFileName(const QString &filter) override { return NextFileName(filter); }
     std::optional<QString> AskOpenFileName(const QString &filter) override { return NextFileName(filter); }
+    bool ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
+                        const std::vector<ScheduleDifference> &differences) override
+    {
+        log.Comparisons.push_back(differences);
+        return takeCompared;
+    }
 
     // Scripted answers, used in order. An empty file name cancels the dialog.
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
     QString lastFilter;
+    bool takeCompared = false; // the answer to a comparison
     Log log;
 
 private:
