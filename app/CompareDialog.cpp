@@ -5,12 +5,15 @@
 #include <QFont>
 #include <QResizeEvent>
 
+#include <initializer_list>
+#include <tuple>
+
 namespace korvelt {
 
 namespace {
 
-// Sizes are pixels at 96 dots per inch, as in the main window.
-// Wide enough for the longest line, a rule's, in the window's font.
+// Sizes are pixels at 96 dots per inch, as in the main window. The width takes the longest
+// line, a rule's, in the window's font.
 constexpr int ClientWidth = 800;
 constexpr int ClientHeight = 360;
 constexpr int Margin = 12;
@@ -21,7 +24,7 @@ constexpr int TakeWidth = 180;
 
 } // namespace
 
-CompareDialog::CompareDialog(const ScheduleModel &window, const ScheduleModel &device,
+CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const ScheduleModel &deviceSchedule,
                              const std::vector<ScheduleDifference> &differences, QWidget *parent)
     : QDialog(parent), HeadingLabel(this), DifferenceList(this), TakeButton(this), CloseButton(this)
 {
@@ -30,7 +33,7 @@ CompareDialog::CompareDialog(const ScheduleModel &window, const ScheduleModel &d
     formFont.setPixelSize(11);
     setFont(formFont);
 
-    const QStringList lines = DifferenceLines(window, device, differences);
+    const QStringList lines = DifferenceLines(windowSchedule, deviceSchedule, differences);
     if (lines.isEmpty()) {
         HeadingLabel.setText(QStringLiteral("Identical"));
         DifferenceList.hide();

@@ -18,7 +18,7 @@ class CompareDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CompareDialog(const ScheduleModel &window, const ScheduleModel &device,
+    CompareDialog(const ScheduleModel &windowSchedule, const ScheduleModel &deviceSchedule,
                   const std::vector<ScheduleDifference> &differences, QWidget *parent = nullptr);
 
     // True once the user has clicked "Take the KORVELT's schedule"; false after "Close",
