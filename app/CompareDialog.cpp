@@ -1,0 +1,100 @@
+#include "CompareDialog.h"
+
+#include "DifferenceText.h"
+
+#include <QFont>
+#include <QResizeEvent>
+
+#include <initializer_list>
+#include <tuple>
+
+namespace korvelt {
+
+namespace {
+
+// Sizes are pixels at 96 dots per inch, as in the main window. The width takes the longest
+// line, a rule's, in the window's font.
+constexpr int ClientWidth = 800;
+constexpr int ClientHeight = 360;
+constexpr int Margin = 12;
+constexpr int HeadingHeight = 20;
+constexpr int ButtonHeight = 25;
+constexpr int CloseWidth = 113;
+constexpr int TakeWidth = 180;
+
+} // namespace
+
+CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const ScheduleModel &deviceSchedule,
+                             const std::vector<ScheduleDifference> &differences, QWidget *parent)
+    : QDialog(parent), HeadingLabel(this), DifferenceList(this), TakeButton(this), CloseButton(this)
+{
+    setWindowTitle(QStringLiteral("Compare with KORVELT"));
+    QFont formFont(QStringLiteral("Tahoma"));
+    formFont.setPixelSize(11);
+    setFont(formFont);
+
+    const QStringList lines = DifferenceLines(windowSchedule, deviceSchedule, differences);
+    if (lines.isEmpty()) {
+        HeadingLabel.setText(QStringLiteral("Identical"));
+        DifferenceList.hide();
+    } else {
+        HeadingLabel.setText(lines.size() == 1 ? QStringLiteral("The KORVELT differs from the window in 1 place:")
+                                               : QStringLiteral("The KORVELT differs from the window in %1 places:")
+                                                     .arg(lines.size()));
+        DifferenceList.addItems(lines);
+    }
+    HeadingLabel.setBuddy(&DifferenceList);
+    DifferenceList.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DifferenceList.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    TakeButton.setText(QStringLiteral("Take the KORVELT's schedule"));
+    TakeButton.setEnabled(!lines.isEmpty());
+    TakeButton.setAutoDefault(false);
+    CloseButton.setText(QStringLiteral("Close"));
+    // Enter closes: taking the KORVELT's schedule replaces the window's, so it takes a click.
+    CloseButton.setDefault(true);
+    connect(&TakeButton, &QPushButton::clicked, this, [this] {
+        takeChosen_ = true;
+        accept();
+    });
+    connect(&CloseButton, &QPushButton::clicked, this, [this] {
+        takeChosen_ = false;
+        reject();
+    });
+
+    const std::initializer_list<std::tuple<QWidget *, const char *, QString>> names{
+        {&HeadingLabel, "HeadingLabel", HeadingLabel.text()},
+        {&DifferenceList, "DifferenceList", QStringLiteral("Differences")},
+        {&TakeButton, "TakeButton", TakeButton.text()},
+        {&CloseButton, "CloseButton", CloseButton.text()},
+    };
+    for (const auto &[widget, name, accessible] : names) {
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setAccessibleName(accessible);
+    }
+
+    // Without a list the heading and the buttons are all there is to show.
+    const int leastWidth = 3 * Margin + TakeWidth + CloseWidth;
+    const int leastHeight = 3 * Margin + HeadingHeight + ButtonHeight;
+    setMinimumSize(leastWidth, leastHeight);
+    if (lines.isEmpty()) {
+        resize(leastWidth, leastHeight);
+    } else {
+        resize(ClientWidth, ClientHeight);
+    }
+}
+
+void CompareDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    const int buttonTop = h - Margin - ButtonHeight;
+    HeadingLabel.setGeometry(Margin, Margin, w - 2 * Margin, HeadingHeight);
+    const int listTop = Margin + HeadingHeight + 4;
+    DifferenceList.setGeometry(Margin, listTop, w - 2 * Margin, buttonTop - Margin - listTop);
+    CloseButton.setGeometry(w - Margin - CloseWidth, buttonTop, CloseWidth, ButtonHeight);
+    TakeButton.setGeometry(w - Margin - CloseWidth - Margin - TakeWidth, buttonTop, TakeWidth, ButtonHeight);
+}
+
+} // namespace korvelt

@@ -1,0 +1,109 @@
+#include "CompareDialog.h"
+#include "DifferenceText.h"
+#include "TestSchedules.h"
+
+#include <QTest>
+
+#include <functional>
+#include <limits>
+
+using namespace korvelt;
+using namespace korvelt::testing;
+
+using Edit = std::function<void(ScheduleModel &window, ScheduleModel &device)>;
+Q_DECLARE_METATYPE(Edit)
+
+class TestCompareDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
+
+    // Default schedules changed in one place, and the one line that place gives.
+    void LineOfEachDifference_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("line");
+        const auto row = [](const char *name, const Edit &edit, const char *line) {
+            QTest::newRow(name) << edit << QString::fromUtf8(line);
+        };
+        // Values the device cannot hold show as the window shows them.
+        row("normal slot", [](auto &w, auto &d) {
+            w.NormalTimes.at(2).at(4) = {std::numeric_limits<double>::quiet_NaN(), DateOf(2009, 11, 1) + 0.5,
+                                         {0, 1, 0, 1, 0, 0, 0}};
+            d.NormalTimes.at(2).at(4).Days = {7, 0, 0, 0, 1, 0, 255};
+        }, "Output 3, Normal Times slot 5: window (empty) to 01/11/2009 12:00:00 Mon Wed, "
+           "KORVELT 12:00:00 to 12:00:00 Sun Thur Sat");
+        row("special slot", [](auto &, auto &d) { d.SpecialTimes.at(0).at(1).Start = TimeOf(13, 0, 0); },
+            "Output 1, Special Times slot 2: window 12:00:00 to 12:00:00, KORVELT 13:00:00 to 12:00:00");
+        row("special slot days", [](auto &, auto &d) { d.SpecialTimes.at(15).at(15).Days.at(2) = 1; },
+            "Output 16, Special Times slot 16: window 12:00:00 to 12:00:00 no days, KORVELT 12:00:00 to 12:00:00 Tue");
+        row("special date", [](auto &w, auto &d) {
+            w.SpecialDates.at(4) = DateOf(1999, 11, 1);
+            d.SpecialDates.at(4) = DateOf(2009, 11, 2);
+        }, "Special date 5: window (not set), KORVELT 02/11/2009");
+        row("daylight saving", [](auto &, auto &d) { d.DaylightSaving = {0, -1, 2, 1, 12}; },
+            "Daylight Saving: window on, Last Sunday of March to Last Sunday of October; "
+            "KORVELT off, (not chosen) of Febuary to 3rd Sunday of (not chosen)");
+    }
+    void LineOfEachDifference()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, line);
+        ScheduleModel window;
+        ScheduleModel device;
+        edit(window, device);
+        QCOMPARE(DifferenceLines(window, device, CompareSchedules(window, device)), QStringList{line});
+    }
+
+    // The dialog over no, one and every difference, answered with a button or a key.
+    void UserAnswers_data()
+    {
+        QTest::addColumn<int>("changes"); // 0, 1, or 2 for every place
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<bool>("take");
+        const QString all = QStringLiteral("The KORVELT differs from the window in 529 places:");
+        QTest::newRow("identical, Take is off") << 0 << "TakeButton" << "Identical" << false;
+        QTest::newRow("one, Take") << 1 << "TakeButton" << "The KORVELT differs from the window in 1 place:" << true;
+        QTest::newRow("all, Take") << 2 << "TakeButton" << all << true;
+        QTest::newRow("all, Close") << 2 << "CloseButton" << all << false;
+        QTest::newRow("all, Enter closes") << 2 << "Enter" << all << false;
+        QTest::newRow("all, Escape") << 2 << "Escape" << all << false;
+    }
+    void UserAnswers()
+    {
+        QFETCH(int, changes);
+        QFETCH(QString, answer);
+        QFETCH(QString, heading);
+        QFETCH(bool, take);
+        const ScheduleModel window;
+        ScheduleModel device = changes == 2 ? DistinctSchedule() : window;
+        device.SpecialDates.at(0) += changes == 1 ? 1 : 0;
+        const auto differences = CompareSchedules(window, device);
+        CompareDialog dialog(window, device, differences);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Compare with KORVELT"));
+        QCOMPARE(dialog.findChild<QLabel *>("HeadingLabel")->text(), heading);
+        auto *list = dialog.findChild<QListWidget *>("DifferenceList");
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) {
+            shown << list->item(i)->text();
+        }
+        QCOMPARE(shown, DifferenceLines(window, device, differences));
+        QCOMPARE(list->isVisible(), changes != 0);
+
+        if (answer.endsWith(QStringLiteral("Button"))) {
+            QTest::mouseClick(dialog.findChild<QPushButton *>(answer), Qt::LeftButton);
+        } else {
+            QTest::keyClick(dialog.focusWidget(), answer == QStringLiteral("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        // Take is off when there is nothing to take: a click on it leaves the dialog open.
+        QCOMPARE(dialog.isVisible(), changes == 0);
+        QCOMPARE(dialog.TakeChosen(), take);
+    }
+};
+
+QTEST_MAIN(TestCompareDialog)
+#include "test_comparedialog.moc"
