@@ -1,5 +1,7 @@
 #include "QtUserDialogs.h"
 
+#include "CompareDialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -51,10 +53,12 @@ std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter)
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-bool QtUserDialogs::ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
-                                  const std::vector<ScheduleDifference> & /*differences*/)
+bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                  const std::vector<ScheduleDifference> &differences)
 {
-    return false;
+    CompareDialog dialog(window, device, differences, owner_);
+    dialog.exec();
+    return dialog.TakeChosen();
 }
 
 } // namespace korvelt
