@@ -44,7 +44,7 @@ bool DeviceSession::Start(void (DeviceExchange::*start)())
     return true;
 }
 
-bool DeviceSession::StartDownload(const ScheduleModel &model, bool /*verify*/)
+bool DeviceSession::StartDownload(const ScheduleModel &model)
 {
     model_ = model;
     return Start(&DeviceExchange::StartDownload);

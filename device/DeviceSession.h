@@ -6,15 +6,10 @@
 
 #include <QObject>
 
-#include "ScheduleDifference.h"
-
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace korvelt {
-
-enum class SessionCommand { Write, Read, SetClock, ReadClock };
 
 // Why a command on the device did not complete.
 enum class SessionFailure {
@@ -22,26 +17,12 @@ enum class SessionFailure {
     ProgramMode,         // a KORVELT in program mode was found (its link stays open)
     NotAKorvelt,         // the device's identity reply is not a KORVELT time controller's
     InvalidScheduleData, // a read found values that are not times or dates in block Block
-    TimedOut,
-    Unplugged,
-    NotVerified,
 };
 
 struct SessionError {
     SessionFailure Reason = SessionFailure::NotFound;
     int Block = 0;
     std::string Detail;
-    SessionCommand Command = SessionCommand::Write;
-    bool Verifying = false;
-    std::vector<ScheduleDifference> Differences;
-};
-
-struct SessionProgress {
-    SessionCommand Command = SessionCommand::Write;
-    bool Verifying = false;
-    int Step = 0;
-    int Total = 0;
-    int Block = -1;
 };
 
 // One KORVELT as the program talks to it: the link (discovery, the two handles, the reader
@@ -61,10 +42,7 @@ public:
     ~DeviceSession() override;
 
     // Each returns false, after Failed, when no exchange could start.
-    bool StartDownload(const ScheduleModel &model, bool verify);
-    void Cancel() {}
-    [[nodiscard]] bool Busy() const { return false; }
-    void SetReplyTimeout(int /*milliseconds*/) {}
+    bool StartDownload(const ScheduleModel &model);
     bool StartRead();
     // `clockValue` gives the moment to set when the device has answered the identity request.
     bool StartSetClock(std::function<TDateTime()> clockValue);
@@ -79,10 +57,8 @@ public:
 
 signals:
     void Identified(const korvelt::DeviceIdentity &identity);
-    void Progress(const korvelt::SessionProgress &progress);
-    void DownloadDone(bool verified);
-    void Cancelled();
-    void BusyChanged(bool busy);
+    void Progress(int step, int total);
+    void DownloadDone();
     void ReadDone(const korvelt::ScheduleModel &model);
     void ClockRead(double date, double time);
     void Failed(const korvelt::SessionError &error);
@@ -97,8 +73,8 @@ private:
         [[nodiscard]] const ScheduleModel &Model() const override { return session_.model_; }
         [[nodiscard]] TDateTime ClockValueToSet() override;
         void Identified(const DeviceIdentity &identity) override { emit session_.Identified(identity); }
-        void Progress(int step, int total) override { emit session_.Progress({SessionCommand::Write, false, step, total, -1}); }
-        void DownloadDone() override { emit session_.DownloadDone(false); }
+        void Progress(int step, int total) override { emit session_.Progress(step, total); }
+        void DownloadDone() override { emit session_.DownloadDone(); }
         void ReadDone(const ScheduleModel &read) override { emit session_.ReadDone(read); }
         void ClockRead(TDateTime date, TDateTime time) override { emit session_.ClockRead(date, time); }
         void Failed(ExchangeFailure reason, int detail) override;
