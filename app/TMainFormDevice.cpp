@@ -77,7 +77,7 @@ void TMainForm::WriteButtonClick()
         WriteRefused(unsendable);
         return;
     }
-    session_.StartDownload(model_);
+    session_.StartDownload(model_, false);
 }
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
@@ -128,7 +128,7 @@ void TMainForm::ConnectDeviceSession()
     connect(&session_, &DeviceSession::Identified, this,
             guarded([this](const DeviceIdentity &identity) { DeviceIdentified(identity); }));
     connect(&session_, &DeviceSession::DownloadDone, this,
-            guarded([this] { dialogs_->ShowInformation(QStringLiteral("Download Complete")); }));
+            guarded([this](bool /*verified*/) { dialogs_->ShowInformation(QStringLiteral("Download Complete")); }));
     connect(&session_, &DeviceSession::ReadDone, this,
             guarded([this](const ScheduleModel &read) { DeviceReadDone(read); }));
     connect(&session_, &DeviceSession::ClockRead, this, guarded([this](double date, double time) {
