@@ -8,13 +8,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
+
 using namespace korvelt;
 using namespace korvelt::testing;
 
-using Differences = std::vector<ScheduleDifference>;
-Q_DECLARE_METATYPE(Differences)
 Q_DECLARE_METATYPE(SessionCommand)
-Q_DECLARE_METATYPE(SessionFailure)
 Q_DECLARE_METATYPE(SimulatedFault)
 
 namespace {
@@ -28,13 +27,15 @@ struct Fixture {
     QList<bool> busy;
     QString end; // the last signal: "written", "verified", "read", "clock", "failed", "cancelled"
     bool busyAtEnd = true;
-    std::optional<SessionError> error;
+    int sentAtEnd = 0; // requests the device had had when the last signal came
+    SessionError error;
 
     Fixture()
     {
         const auto ended = [this](const char *what) {
             end = QLatin1String(what);
             busyAtEnd = session.Busy();
+            sentAtEnd = device->RequestCount();
         };
         QObject::connect(&session, &DeviceSession::Progress, [this](const SessionProgress &p) { progress.push_back(p); });
         QObject::connect(&session, &DeviceSession::BusyChanged, [this](bool b) { busy.push_back(b); });
@@ -48,22 +49,16 @@ struct Fixture {
         });
     }
 
-    bool Start(SessionCommand command, bool verify)
+    bool Start(SessionCommand command, bool verify = false)
     {
         end.clear();
         busy.clear();
         progress.clear();
-        switch (command) {
-        case SessionCommand::Write:
-            return session.StartDownload(DistinctSchedule(), verify);
-        case SessionCommand::Read:
-            return session.StartRead();
-        case SessionCommand::SetClock:
-            return session.StartSetClock([] { return DateOf(2011, 5, 5); });
-        case SessionCommand::ReadClock:
-            return session.StartReadClock();
-        }
-        return false;
+        using enum SessionCommand;
+        return command == Write      ? session.StartDownload(DistinctSchedule(), verify)
+               : command == Read     ? session.StartRead()
+               : command == SetClock ? session.StartSetClock([] { return DateOf(2011, 5, 5); })
+                                     : session.StartReadClock();
     }
 };
 
@@ -94,8 +89,7 @@ private slots:
         QFETCH(int, total);
         QFETCH(QString, end);
         Fixture f;
-        QVERIFY(f.Start(command, verify));
-        QVERIFY(f.session.Busy());
+        QVERIFY(f.Start(command, verify) && f.session.Busy());
         QTRY_COMPARE(f.end, end);
         QCOMPARE(f.busy, (QList<bool>{true, false}));
         QVERIFY(!f.busyAtEnd);
@@ -103,9 +97,7 @@ private slots:
         int highestBlock = -1;
         for (int i = 0; i < total; ++i) {
             const SessionProgress &p = f.progress.at(i);
-            QCOMPARE(p.Step, i + 1);
-            QCOMPARE(p.Total, total);
-            QCOMPARE(p.Command, command);
+            QVERIFY(p.Step == i + 1 && p.Total == total && p.Command == command);
             QCOMPARE(p.Verifying, verify && i >= 133);
             highestBlock = std::max(highestBlock, p.Block);
         }
@@ -114,107 +106,74 @@ private slots:
         QCOMPARE(f.device->RequestCount(), total);
     }
 
-    // A reply that does not come, the device going away and a read-back that differs end the
-    // command, naming where it was; the next command goes through.
-    void Failures_data()
+    // A reply that does not come, the device going away, a read-back that differs and Cancel
+    // (from the handler of the reader's report, or later from the event loop) end the command,
+    // naming where it was. Nothing more is sent; a closed link is searched afresh by the next
+    // command, which goes through.
+    void Endings_data()
     {
-        QTest::addColumn<SessionCommand>("command");
-        QTest::addColumn<bool>("verify");
         QTest::addColumn<SimulatedFault>("fault");
-        QTest::addColumn<int>("after"); // requests answered before the fault strikes
-        QTest::addColumn<SessionFailure>("reason");
-        QTest::addColumn<int>("block");
-        QTest::addColumn<bool>("verifying");
-        QTest::addColumn<Differences>("differences");
+        QTest::addColumn<int>("after");    // requests answered before the fault strikes
+        QTest::addColumn<int>("cancelAt"); // the step whose progress cancels, negative: from the event loop
+        QTest::addColumn<SessionError>("expected");
         using enum SessionCommand;
         using enum SessionFailure;
         const auto silent = SimulatedFault::FallSilent;
         const auto unplug = SimulatedFault::Unplug;
-        QTest::newRow("write, silent at block 5") << Write << false << silent << 12 << TimedOut << 5 << false << Differences{};
-        QTest::newRow("read clock, silent") << ReadClock << false << silent << 0 << TimedOut << -1 << false << Differences{};
-        QTest::newRow("read-back, silent") << Write << true << silent << 136 << TimedOut << 1 << true << Differences{};
-        QTest::newRow("read, unplugged at block 40") << Read << false << unplug << 81 << Unplugged << 40 << false << Differences{};
-        QTest::newRow("read-back, unplugged") << Write << true << unplug << 133 << Unplugged << -1 << true << Differences{};
-        QTest::newRow("read-back, erased") << Write << true << SimulatedFault::EraseMemory << 134 << InvalidScheduleData
-                                           << 0 << true << Differences{};
-        Differences block5; // the first eight normal slots of the third output
+        const auto none = SimulatedFault::None;
+        QTest::newRow("write, silent at block 5") << silent << 12 << 0 << SessionError{TimedOut, 5, {}, Write, false, {}};
+        QTest::newRow("read clock, silent") << silent << 0 << 0 << SessionError{TimedOut, -1, {}, ReadClock, false, {}};
+        QTest::newRow("read-back, silent") << silent << 136 << 0 << SessionError{TimedOut, 1, {}, Write, true, {}};
+        QTest::newRow("read, unplugged at block 40") << unplug << 81 << 0 << SessionError{Unplugged, 40, {}, Read, false, {}};
+        QTest::newRow("read-back, unplugged") << unplug << 133 << 0 << SessionError{Unplugged, -1, {}, Write, true, {}};
+        QTest::newRow("read-back, erased") << SimulatedFault::EraseMemory << 134 << 0
+                                           << SessionError{InvalidScheduleData, 0, {}, Write, true, {}};
+        SessionError dropped{NotVerified, -1, {}, Write, true, {}}; // block 5: output 2's first eight normal slots
         for (int slot = 0; slot < 8; ++slot) {
-            block5.push_back({ScheduleDifference::Part::NormalSlot, 2, slot});
+            dropped.Differences.push_back({ScheduleDifference::Part::NormalSlot, 2, slot});
         }
-        QTest::newRow("block 5 dropped") << Write << true << SimulatedFault::DropBlock << 12 << NotVerified << -1 << true
-                                         << block5;
+        QTest::newRow("block 5 dropped") << SimulatedFault::DropBlock << 12 << 0 << dropped;
+        QTest::newRow("write, cancelled in a handler") << none << 0 << 40 << SessionError{Unplugged, 0, {}, Write, false, {}};
+        QTest::newRow("write, cancelled later") << none << 0 << -40 << SessionError{Unplugged, 0, {}, Write, false, {}};
+        QTest::newRow("read-back, cancelled") << none << 0 << 150 << SessionError{Unplugged, 0, {}, Write, true, {}};
     }
-    void Failures()
+    void Endings()
     {
-        QFETCH(SessionCommand, command);
-        QFETCH(bool, verify);
         QFETCH(SimulatedFault, fault);
         QFETCH(int, after);
-        QFETCH(SessionFailure, reason);
-        QFETCH(int, block);
-        QFETCH(bool, verifying);
-        QFETCH(Differences, differences);
+        QFETCH(int, cancelAt);
+        QFETCH(SessionError, expected);
         Fixture f;
         // An unplug is said at once, long before this time-out.
         f.session.SetReplyTimeout(fault == SimulatedFault::Unplug ? 600'000 : 100);
         f.device->InjectFault(fault, after);
-        QVERIFY(f.Start(command, verify));
-        QTRY_COMPARE(f.end, QStringLiteral("failed"));
+        QObject::connect(&f.session, &DeviceSession::Progress, [&](const SessionProgress &p) {
+            if (p.Step == std::abs(cancelAt)) {
+                cancelAt > 0 ? f.session.Cancel() : QTimer::singleShot(0, [&] { f.session.Cancel(); });
+            }
+        });
+        QVERIFY(f.Start(expected.Command, true));
+        QTRY_COMPARE(f.end, cancelAt != 0 ? QStringLiteral("cancelled") : QStringLiteral("failed"));
         QCOMPARE(f.busy, (QList<bool>{true, false}));
         QVERIFY(!f.busyAtEnd);
-        QCOMPARE(f.error->Reason, reason);
-        QCOMPARE(f.error->Block, block);
-        QCOMPARE(f.error->Command, command);
-        QCOMPARE(f.error->Verifying, verifying);
-        QCOMPARE(f.error->Differences, differences);
-        const bool closed = reason == SessionFailure::TimedOut || reason == SessionFailure::Unplugged;
+        if (cancelAt == 0) {
+            QCOMPARE(f.error.Reason, expected.Reason);
+            QCOMPARE(f.error.Block, expected.Block);
+            QCOMPARE(f.error.Verifying, expected.Verifying);
+            QCOMPARE(f.error.Differences, expected.Differences);
+        }
+        const bool closed = expected.Reason == SessionFailure::TimedOut || expected.Reason == SessionFailure::Unplugged;
         QCOMPARE(f.session.DeviceOpen(), !closed);
+        f.session.Cancel(); // idle: nothing happens
+        QCOMPARE(f.busy.size(), 2);
         f.device->ClearFault();
         f.device->PlugIn();
         const int opened = f.backend.OpenCount();
-        QVERIFY(f.Start(SessionCommand::ReadClock, false));
+        const int sent = f.sentAtEnd;
+        QVERIFY(f.Start(SessionCommand::ReadClock));
         QTRY_COMPARE(f.end, QStringLiteral("clock"));
-        QCOMPARE(f.backend.OpenCount(), opened + (closed ? 2 : 0)); // a closed link is searched afresh
-    }
-
-    // Cancel stops sending at once, from a handler of the reader's report or from the event
-    // loop; the link is closed, and the next command opens it again.
-    void Cancel_data()
-    {
-        QTest::addColumn<bool>("verify");
-        QTest::addColumn<int>("atStep");
-        QTest::addColumn<bool>("fromHandler");
-        QTest::newRow("write, in the progress handler") << false << 40 << true;
-        QTest::newRow("write, from the event loop") << false << 40 << false;
-        QTest::newRow("read-back, in the progress handler") << true << 150 << true;
-    }
-    void Cancel()
-    {
-        QFETCH(bool, verify);
-        QFETCH(int, atStep);
-        QFETCH(bool, fromHandler);
-        Fixture f;
-        int sentAtCancel = -1;
-        const auto cancel = [&] {
-            f.session.Cancel();
-            sentAtCancel = f.device->RequestCount();
-        };
-        QObject::connect(&f.session, &DeviceSession::Progress, [&](const SessionProgress &p) {
-            if (p.Step == atStep) {
-                fromHandler ? cancel() : QTimer::singleShot(0, cancel);
-            }
-        });
-        QVERIFY(f.Start(SessionCommand::Write, verify));
-        QTRY_COMPARE(f.end, QStringLiteral("cancelled"));
-        QCOMPARE(f.busy, (QList<bool>{true, false}));
-        QVERIFY(!f.busyAtEnd);
-        QVERIFY(!f.session.DeviceOpen());
-        f.session.Cancel(); // idle: nothing happens
-        QCOMPARE(f.busy.size(), 2);
-        QVERIFY(f.Start(SessionCommand::ReadClock, false));
-        QTRY_COMPARE(f.end, QStringLiteral("clock"));
-        QCOMPARE(f.device->RequestCount(), sentAtCancel + 2);
-        QCOMPARE(f.backend.OpenCount(), 4);
+        QCOMPARE(f.backend.OpenCount(), opened + (closed ? 2 : 0));
+        QCOMPARE(f.device->RequestCount(), sent + 2);
     }
 };
 
