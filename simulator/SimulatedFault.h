@@ -18,9 +18,9 @@ enum class SimulatedFault {
 };
 
 // Every fault but None, in the order above.
-inline constexpr std::array<SimulatedFault, 6> AllSimulatedFaults{
-    SimulatedFault::FallSilent,    SimulatedFault::Unplug,      SimulatedFault::Garbage,
-    SimulatedFault::WrongIdentity, SimulatedFault::ExtraReport, SimulatedFault::EraseMemory};
+inline constexpr std::array<SimulatedFault, 7> AllSimulatedFaults{
+    SimulatedFault::FallSilent,  SimulatedFault::Unplug,      SimulatedFault::Garbage,  SimulatedFault::WrongIdentity,
+    SimulatedFault::ExtraReport, SimulatedFault::EraseMemory, SimulatedFault::DropBlock};
 
 // A short name for messages.
 constexpr std::string_view SimulatedFaultName(SimulatedFault fault)
