@@ -2,8 +2,9 @@
 // real reader thread and the hand-over to the main thread's event loop, against a simulated
 // KORVELT that answers each request after 1 ms, as a KORVELT on full-speed USB does. Prints
 // the total, the device's own time (264 replies of 1 ms), their ratio, and the longest stall
-// of the main thread meanwhile: the longest gap between two ticks of a 1 ms timer, which the
-// event loop serves whenever it is not busy with the exchange.
+// of the main thread meanwhile, twice: the longest gap between two ticks of a 1 ms timer, which
+// the event loop serves whenever it is not busy with the exchange (the operating system's
+// scheduling included), and the longest the thread went from waking up to waiting again.
 
 #include "DeviceSession.h"
 #include "SimulatedHidBackend.h"
