@@ -49,7 +49,8 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
 {
 #ifdef KORVELT_DEMO
     auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
-    simulated->AddKorvelt();
+    // As slow as a KORVELT on full-speed USB, so that the demo shows a command under way.
+    simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(1));
     return simulated;
 #else
     return std::make_shared<korvelt::HidapiBackend>();

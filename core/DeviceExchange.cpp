@@ -34,6 +34,19 @@ ConstHalfBytes ReplyHalf(const Report &reply)
 
 } // namespace
 
+int RequestedBlock(const Report &request)
+{
+    switch (static_cast<Command>(request[1])) {
+    case Command::WriteFirstHalf:
+    case Command::WriteSecondHalf:
+    case Command::ReadFirstHalf:
+    case Command::ReadSecondHalf:
+        return request[2];
+    default:
+        return -1;
+    }
+}
+
 int DeviceExchange::RequestCount(ProtocolState start)
 {
     // Identify, BeginDownload, both halves of 65 blocks, EndDownload; Identify and both

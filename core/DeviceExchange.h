@@ -11,8 +11,8 @@ namespace korvelt {
 
 // The request/reply exchange with the device. A start operation sends Identify; every input
 // report then moves the exchange one step along, sending the next request, until the
-// exchange completes. One request is outstanding at a time; there is no time-out, and a new
-// start abandons whatever exchange was under way.
+// exchange completes. One request is outstanding at a time; a new start abandons whatever
+// exchange was under way. Waiting for a reply that does not come is the caller's to end.
 class DeviceExchange {
 public:
     explicit DeviceExchange(ExchangeHost &host) : host_(host) {}
@@ -25,6 +25,9 @@ public:
 
     // One input report from the device (all 65 bytes, byte 0 the report ID).
     void ReportReceived(const Report &reply);
+
+    // Ends the exchange under way without a result; later replies are dropped.
+    void Abandon() { state_ = ProtocolState::Idle; }
 
     [[nodiscard]] ProtocolState State() const { return state_; }
 
@@ -71,5 +74,8 @@ private:
     // download sends, and what a read fills before the host's model changes.
     ScheduleModel model_{};
 };
+
+// The block a request writes or reads half of; -1 for a request that names no block.
+[[nodiscard]] int RequestedBlock(const Report &request);
 
 } // namespace korvelt

@@ -1,19 +1,35 @@
 #include "DeviceLink.h"
 
+#include <algorithm>
+
 namespace korvelt {
 
-DeviceLink::DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived)
-    : backend_(backend), receiver_(receiver), reportReceived_(std::move(reportReceived))
+DeviceLink::DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived,
+                       std::function<void()> deviceGone)
+    : backend_(backend), receiver_(receiver), reportReceived_(std::move(reportReceived)),
+      deviceGone_(std::move(deviceGone))
 {
 }
 
 DeviceLink::~DeviceLink()
 {
     Close();
+    // Stopping a reader handles events, which may reap: the list is not changed meanwhile.
+    const std::vector<RetiredReader> retired = std::move(retired_);
+    retired_.clear();
 }
 
 void DeviceLink::Close()
 {
+    if (reader_ && reader_->HandingOver()) {
+        // The reader waits for the handler this is called from: waiting for the reader here
+        // would never end. It ends when the handler returns, and is reaped then.
+        reader_->RequestStop();
+        const Port1Comms *const reader = reader_.get();
+        QObject::connect(
+            reader_.get(), &QThread::finished, &receiver_, [this, reader] { Reap(reader); }, Qt::QueuedConnection);
+        retired_.push_back({std::move(readHandle_), std::move(reader_)});
+    }
     reader_.reset();
     deviceOpen_ = false;
     readHandle_.reset();
@@ -42,6 +58,9 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
         readHandle_ = std::move(read.Device);
         deviceOpen_ = true;
         reader_ = std::make_unique<Port1Comms>(*readHandle_, deviceOpen_, receiver_, reportReceived_);
+        if (deviceGone_) {
+            QObject::connect(reader_.get(), &Port1Comms::DeviceGone, &receiver_, deviceGone_, Qt::QueuedConnection);
+        }
         reader_->Start();
         return true;
     }
@@ -65,6 +84,18 @@ LinkResult DeviceLink::OpenDeviceLink()
         return {LinkOutcome::Open, {}};
     }
     return {LinkOutcome::NotFound, openError_};
+}
+
+void DeviceLink::Reap(const Port1Comms *reader)
+{
+    const auto found =
+        std::ranges::find_if(retired_, [reader](const RetiredReader &retired) { return retired.Reader.get() == reader; });
+    if (found == retired_.end()) {
+        return;
+    }
+    // Its thread has ended, so the wait is short; the list is left alone while it lasts.
+    const RetiredReader retired = std::move(*found);
+    retired_.erase(found);
 }
 
 void DeviceLink::SendReport(const Report &request)

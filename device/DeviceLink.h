@@ -5,8 +5,10 @@
 #include "UsbIdentifiers.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvelt {
 
@@ -29,7 +31,9 @@ struct LinkResult {
 // only the reader uses the read handle.
 class DeviceLink {
 public:
-    DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived);
+    // `deviceGone` is called on the receiver's thread when the reader finds the device gone.
+    DeviceLink(HidBackend &backend, QObject &receiver, Port1Comms::Handler reportReceived,
+               std::function<void()> deviceGone = {});
     DeviceLink(const DeviceLink &) = delete;
     DeviceLink &operator=(const DeviceLink &) = delete;
     DeviceLink(DeviceLink &&) = delete;
@@ -44,15 +48,27 @@ public:
     LinkResult OpenDeviceLink();
     // Writes one request through the write handle; a failed write is not reported.
     void SendReport(const Report &request);
-    // Stops the reader and closes both handles.
+    // Stops the reader and closes both handles. From the handler of a report the reader is
+    // handing over, the reader is only told to stop: it goes, with its handle, once it has
+    // ended, and nothing more is handed over.
     void Close();
 
     [[nodiscard]] bool DeviceOpen() const { return deviceOpen_; }
 
 private:
+    // A reader told to stop from its own handler, and the handle it reads through.
+    struct RetiredReader {
+        std::unique_ptr<HidDevice> Handle;
+        std::unique_ptr<Port1Comms> Reader; // last: stopped before the handle closes
+    };
+
+    void Reap(const Port1Comms *reader);
+
     HidBackend &backend_;
     QObject &receiver_;
     Port1Comms::Handler reportReceived_;
+    std::function<void()> deviceGone_;
+    std::vector<RetiredReader> retired_;
     std::atomic<bool> deviceOpen_{false};
     std::unique_ptr<HidDevice> writeHandle_;
     std::unique_ptr<HidDevice> readHandle_;

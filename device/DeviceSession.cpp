@@ -2,9 +2,21 @@
 
 namespace korvelt {
 
+namespace {
+
+const int WriteRequests = DeviceExchange::RequestCount(ProtocolState::WriteIdentify);
+const int ReadRequests = DeviceExchange::RequestCount(ProtocolState::ReadIdentify);
+const int ClockRequests = DeviceExchange::RequestCount(ProtocolState::ReadClockIdentify);
+
+} // namespace
+
 DeviceSession::DeviceSession(HidBackend &backend, QObject *parent)
-    : QObject(parent), link_(backend, *this, [this](const Report &report) { ReportReceived(report); })
+    : QObject(parent),
+      link_(backend, *this, [this](const Report &report) { ReportReceived(report); }, [this] { DeviceGone(); })
 {
+    replyTimer_.setSingleShot(true);
+    replyTimer_.setInterval(DefaultReplyTimeoutMs);
+    connect(&replyTimer_, &QTimer::timeout, this, &DeviceSession::ReplyTimedOut);
 }
 
 DeviceSession::~DeviceSession()
@@ -14,63 +26,138 @@ DeviceSession::~DeviceSession()
 
 void DeviceSession::Close()
 {
-    closing_ = true;
+    exchange_.Abandon();
+    replyTimer_.stop();
+    busy_ = false;
+    CloseLink();
+}
+
+void DeviceSession::CloseLink()
+{
+    relinking_ = true;
     link_.Close();
-    closing_ = false;
+    relinking_ = false;
 }
 
-bool DeviceSession::OpenLink()
+bool DeviceSession::Start(SessionCommand command, void (DeviceExchange::*start)(), int total)
 {
-    const LinkResult result = link_.OpenDeviceLink();
-    switch (result.Outcome) {
-    case LinkOutcome::Open:
-        return true;
-    case LinkOutcome::ProgramMode:
-        emit Failed(SessionError{SessionFailure::ProgramMode, 0, {}});
+    exchange_.Abandon();
+    replyTimer_.stop();
+    command_ = command;
+    verifying_ = false;
+    total_ = total;
+    waitingBlock_ = -1;
+    relinking_ = true;
+    const LinkResult link = link_.OpenDeviceLink();
+    relinking_ = false;
+    if (link.Outcome != LinkOutcome::Open) {
+        SessionError error = Error(link.Outcome == LinkOutcome::ProgramMode ? SessionFailure::ProgramMode
+                                                                            : SessionFailure::NotFound);
+        error.Block = 0;
+        if (link.Outcome == LinkOutcome::NotFound) {
+            error.Detail = link.OpenError;
+        }
+        if (busy_) {
+            Conclude(false);
+        }
+        emit Failed(error);
         return false;
-    case LinkOutcome::NotFound:
-        break;
     }
-    emit Failed(SessionError{SessionFailure::NotFound, 0, result.OpenError});
-    return false;
-}
-
-bool DeviceSession::Start(void (DeviceExchange::*start)())
-{
-    if (!OpenLink()) {
-        return false;
+    if (!busy_) {
+        busy_ = true;
+        emit BusyChanged(true);
+        if (!busy_) {
+            return true; // cancelled at once
+        }
     }
     (exchange_.*start)();
     return true;
 }
 
-bool DeviceSession::StartDownload(const ScheduleModel &model)
+bool DeviceSession::StartDownload(const ScheduleModel &model, bool verify)
 {
     model_ = model;
-    return Start(&DeviceExchange::StartDownload);
+    verify_ = verify;
+    return Start(SessionCommand::Write, &DeviceExchange::StartDownload, WriteRequests + (verify ? ReadRequests : 0));
 }
 
 bool DeviceSession::StartRead()
 {
-    return Start(&DeviceExchange::StartRead);
+    return Start(SessionCommand::Read, &DeviceExchange::StartRead, ReadRequests);
 }
 
 bool DeviceSession::StartSetClock(std::function<TDateTime()> clockValue)
 {
     clockValue_ = std::move(clockValue);
-    return Start(&DeviceExchange::StartSetClock);
+    return Start(SessionCommand::SetClock, &DeviceExchange::StartSetClock, ClockRequests);
 }
 
 bool DeviceSession::StartReadClock()
 {
-    return Start(&DeviceExchange::StartReadClock);
+    return Start(SessionCommand::ReadClock, &DeviceExchange::StartReadClock, ClockRequests);
+}
+
+void DeviceSession::Cancel()
+{
+    if (!busy_) {
+        return;
+    }
+    Conclude(true);
+    emit Cancelled();
+}
+
+void DeviceSession::Conclude(bool closeLink)
+{
+    exchange_.Abandon();
+    replyTimer_.stop();
+    // Idle before the link closes: closing handles events, a late time-out or unplug among them.
+    busy_ = false;
+    if (closeLink) {
+        CloseLink();
+    }
+    emit BusyChanged(false);
+}
+
+SessionError DeviceSession::Error(SessionFailure reason) const
+{
+    return SessionError{reason, waitingBlock_, {}, command_, verifying_, {}};
+}
+
+void DeviceSession::RequestSent(const Report &request)
+{
+    link_.SendReport(request);
+    waitingBlock_ = RequestedBlock(request);
+    replyTimer_.start();
 }
 
 void DeviceSession::ReportReceived(const Report &report)
 {
-    if (!closing_) {
+    if (!relinking_) {
+        waitingBlock_ = -1; // answered; the next request, if any, names its own
         exchange_.ReportReceived(report);
     }
+}
+
+void DeviceSession::ReplyTimedOut()
+{
+    if (!busy_) {
+        return;
+    }
+    const SessionError error = Error(SessionFailure::TimedOut);
+    Conclude(true);
+    emit Failed(error);
+}
+
+void DeviceSession::DeviceGone()
+{
+    // A reader of a link closed since, or one that found the device gone while idle, says
+    // nothing: the next command searches afresh.
+    if (!busy_ || relinking_ || link_.DeviceOpen()) {
+        return;
+    }
+    const SessionError error = Error(SessionFailure::Unplugged);
+    Conclude(true);
+    emit Failed(error);
 }
 
 TDateTime DeviceSession::Host::ClockValueToSet()
@@ -78,11 +165,63 @@ TDateTime DeviceSession::Host::ClockValueToSet()
     return session_.clockValue_ ? session_.clockValue_() : 0.0;
 }
 
+void DeviceSession::Host::Identified(const DeviceIdentity &identity)
+{
+    // The read-back asks the device who it is again; that was said when the write began.
+    if (!session_.verifying_) {
+        emit session_.Identified(identity);
+    }
+}
+
+void DeviceSession::Host::Progress(int step, int /*total*/)
+{
+    const int done = session_.verifying_ ? WriteRequests : 0;
+    emit session_.Progress(SessionProgress{session_.command_, session_.verifying_, done + step, session_.total_,
+                                           session_.waitingBlock_});
+}
+
+void DeviceSession::Host::DownloadDone()
+{
+    if (session_.verify_ && !session_.verifying_) {
+        // Read back into the exchange's own copy; the caller's schedule is not touched.
+        session_.verifying_ = true;
+        session_.exchange_.StartRead();
+        return;
+    }
+    session_.Conclude(false);
+    emit session_.DownloadDone(false);
+}
+
+void DeviceSession::Host::ReadDone(const ScheduleModel &read)
+{
+    if (!session_.verifying_) {
+        session_.Conclude(false);
+        emit session_.ReadDone(read);
+        return;
+    }
+    SessionError error = session_.Error(SessionFailure::NotVerified);
+    error.Differences = CompareSchedules(session_.model_, read);
+    session_.Conclude(false);
+    if (error.Differences.empty()) {
+        emit session_.DownloadDone(true);
+    } else {
+        emit session_.Failed(error);
+    }
+}
+
+void DeviceSession::Host::ClockRead(TDateTime date, TDateTime time)
+{
+    session_.Conclude(false);
+    emit session_.ClockRead(date, time);
+}
+
 void DeviceSession::Host::Failed(ExchangeFailure reason, int detail)
 {
-    const SessionFailure failure =
-        reason == ExchangeFailure::NotAKorvelt ? SessionFailure::NotAKorvelt : SessionFailure::InvalidScheduleData;
-    emit session_.Failed(SessionError{failure, detail, {}});
+    SessionError error = session_.Error(reason == ExchangeFailure::NotAKorvelt ? SessionFailure::NotAKorvelt
+                                                                               : SessionFailure::InvalidScheduleData);
+    error.Block = detail;
+    session_.Conclude(false);
+    emit session_.Failed(error);
 }
 
 } // namespace korvelt

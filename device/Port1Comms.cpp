@@ -1,6 +1,7 @@
 #include "Port1Comms.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 #if defined(__SANITIZE_THREAD__)
 #include <sanitizer/tsan_interface.h>
@@ -38,15 +39,19 @@ void TakeOver([[maybe_unused]] const Report &report)
 
 Port1Comms::Port1Comms(HidDevice &readHandle, std::atomic<bool> &deviceOpen, QObject &receiver,
                        const Handler &reportReceived)
-    : readHandle_(readHandle), deviceOpen_(deviceOpen)
+    : readHandle_(readHandle), deviceOpen_(deviceOpen), receiver_(receiver)
 {
     qRegisterMetaType<korvelt::Report>();
     connect(
         this, &Port1Comms::ReportReady, &receiver,
-        [reportReceived](const Report &report) {
+        [this, reportReceived](const Report &report) {
             TakeOver(report);
+            handingOver_ = true;
+            const auto handedOver = qScopeGuard([this, &report] {
+                handingOver_ = false;
+                HandOver(report);
+            });
             reportReceived(report);
-            HandOver(report);
         },
         Qt::BlockingQueuedConnection);
 }
@@ -66,8 +71,10 @@ void Port1Comms::Stop()
     stopping_ = true;
     // A plain wait() could deadlock on a reader blocked in the hand-over to this thread. Clicks
     // and keys wait until the reader has ended: none may start a command, or close the window,
-    // while the link is closing.
+    // while the link is closing. Called from a posted event, the event loop does not hand out
+    // posted events again until that one returns: the hand-over is delivered by name.
     while (!wait(10)) {
+        QCoreApplication::sendPostedEvents(&receiver_, QEvent::MetaCall);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     }
 }
@@ -78,7 +85,10 @@ void Port1Comms::run()
     while (!stopping_ && deviceOpen_) {
         const ReadStatus status = readHandle_.Read(report, ReadTimeoutMs);
         if (status == ReadStatus::Gone) {
-            deviceOpen_ = false;
+            if (!stopping_) {
+                deviceOpen_ = false;
+                emit DeviceGone();
+            }
             break;
         }
         if (status == ReadStatus::Timeout) {

@@ -14,12 +14,13 @@ enum class SimulatedFault {
     WrongIdentity, // from then on Identify is answered with another application's identity
     ExtraReport,   // the reply is followed by a second, unsolicited copy of it (once)
     EraseMemory,   // every block reads 0xFF from this request on, as after a failed update
+    DropBlock,     // the next block written (both halves) is acknowledged but keeps what it held
 };
 
 // Every fault but None, in the order above.
-inline constexpr std::array<SimulatedFault, 6> AllSimulatedFaults{
-    SimulatedFault::FallSilent,    SimulatedFault::Unplug,      SimulatedFault::Garbage,
-    SimulatedFault::WrongIdentity, SimulatedFault::ExtraReport, SimulatedFault::EraseMemory};
+inline constexpr std::array<SimulatedFault, 7> AllSimulatedFaults{
+    SimulatedFault::FallSilent,  SimulatedFault::Unplug,      SimulatedFault::Garbage,  SimulatedFault::WrongIdentity,
+    SimulatedFault::ExtraReport, SimulatedFault::EraseMemory, SimulatedFault::DropBlock};
 
 // A short name for messages.
 constexpr std::string_view SimulatedFaultName(SimulatedFault fault)
@@ -39,6 +40,8 @@ constexpr std::string_view SimulatedFaultName(SimulatedFault fault)
         return "extra report";
     case SimulatedFault::EraseMemory:
         return "erased memory";
+    case SimulatedFault::DropBlock:
+        return "dropped block";
     }
     return {};
 }

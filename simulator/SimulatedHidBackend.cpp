@@ -58,6 +58,7 @@ HidOpenResult SimulatedHidBackend::Open(const std::string &path)
         return {nullptr, "Access denied: " + path};
     }
     ++openCount_;
+    entry->Device->DropArrivedReplies();
     return {std::make_unique<SimulatedHidDevice>(entry->Device, handedOver_), {}};
 }
 

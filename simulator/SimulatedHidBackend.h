@@ -11,7 +11,8 @@
 namespace korvelt {
 
 // The present HID interfaces as a list of simulated KORVELTs (each with its release number)
-// and, if wanted, interfaces of other devices. A KORVELT that is unplugged is not listed.
+// and, if wanted, interfaces of other devices. A KORVELT that is unplugged is not listed. A
+// handle gets the replies that arrive after it was opened.
 // Set the list up before use; the devices themselves may be used from any thread.
 class SimulatedHidBackend final : public HidBackend {
 public:

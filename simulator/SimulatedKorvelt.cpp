@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <thread>
 
 namespace korvelt {
 
@@ -13,6 +14,7 @@ constexpr std::size_t MaxVersionLength = ReportSize - VersionTextOffset; // 55
 constexpr TDateTime FirstClockValue = 40179.0;                          // 1 January 2010
 constexpr std::uint8_t ErasedByte = 0xFF;
 constexpr std::array<std::uint8_t, 3> OtherIdentity{0x00, 0x04, 0x02};
+constexpr auto ReplySpin = std::chrono::microseconds(200);
 
 std::int64_t SteadyMilliseconds()
 {
@@ -81,23 +83,39 @@ ReadStatus SimulatedKorvelt::WaitReply(Report &reply, int timeoutMs)
 
 ReadStatus SimulatedKorvelt::WaitReply(Report &reply, int timeoutMs, std::uint32_t connection)
 {
+    using Clock = std::chrono::steady_clock;
     std::unique_lock lock(mutex_);
     // A zero time-out only looks: even a zero wait costs a system call.
-    const auto ready = [&] { return !replies_.empty() || !pluggedIn_ || connection != connection_; };
-    if (timeoutMs < 0) {
-        replyReady_.wait(lock, ready);
-    } else if (timeoutMs > 0) {
-        replyReady_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
+    const auto deadline = timeoutMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (!pluggedIn_ || connection != connection_) {
+            return ReadStatus::Gone;
+        }
+        const auto now = Clock::now();
+        if (!replies_.empty() && replies_.front().Due <= now) {
+            reply = replies_.front().Reply;
+            replies_.pop_front();
+            return ReadStatus::Report;
+        }
+        if (now >= deadline) {
+            return ReadStatus::Timeout;
+        }
+        if (!replies_.empty() && replies_.front().Due - now <= ReplySpin) {
+            // The last stretch before a reply is due is spun: a timed sleep wakes tens of
+            // microseconds late, where a device's interrupt does not.
+            lock.unlock();
+            std::this_thread::yield();
+            lock.lock();
+            continue;
+        }
+        // Woken by a new reply, an unplug, or shortly before the first reply is due.
+        const auto wake = replies_.empty() ? deadline : std::min(deadline, replies_.front().Due - ReplySpin);
+        if (wake == Clock::time_point::max()) {
+            replyReady_.wait(lock);
+        } else {
+            replyReady_.wait_until(lock, wake);
+        }
     }
-    if (!pluggedIn_ || connection != connection_) {
-        return ReadStatus::Gone;
-    }
-    if (replies_.empty()) {
-        return ReadStatus::Timeout;
-    }
-    reply = replies_.front();
-    replies_.pop_front();
-    return ReadStatus::Report;
 }
 
 std::optional<Report> SimulatedKorvelt::TakeReply()
@@ -136,6 +154,9 @@ bool SimulatedKorvelt::Process(const Report &request)
         case SimulatedFault::EraseMemory:
             EraseMemoryLocked();
             break;
+        case SimulatedFault::DropBlock:
+            dropBlock_ = true;
+            break;
         case SimulatedFault::None:
             break;
         }
@@ -150,10 +171,11 @@ bool SimulatedKorvelt::Process(const Report &request)
     if (garbage_) {
         reply = GarbageReply();
     }
-    replies_.push_back(*reply);
+    const auto due = std::chrono::steady_clock::now() + replyDelay_;
+    replies_.push_back({*reply, due});
     ++repliesSent_;
     if (extraReport) {
-        replies_.push_back(*reply);
+        replies_.push_back({*reply, due});
         ++repliesSent_;
     }
     replyReady_.notify_all();
@@ -177,7 +199,10 @@ std::optional<Report> SimulatedKorvelt::Answer(const Report &request)
         return reply;
     case Command::WriteFirstHalf:
     case Command::WriteSecondHalf:
-        if (validBlock) {
+        if (dropBlock_ && droppedBlock_ < 0) {
+            droppedBlock_ = block;
+        }
+        if (validBlock && block != droppedBlock_) {
             const std::size_t offset = request[1] == ToByte(Command::WriteFirstHalf) ? 0 : HalfSize;
             std::copy_n(request.begin() + RequestDataOffset, HalfSize, memory_.at(block).begin() + offset);
         }
@@ -275,6 +300,21 @@ void SimulatedKorvelt::ClearFault()
     silent_ = false;
     garbage_ = false;
     wrongIdentity_ = false;
+    dropBlock_ = false;
+    droppedBlock_ = -1;
+}
+
+void SimulatedKorvelt::DropArrivedReplies()
+{
+    const std::lock_guard lock(mutex_);
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(replies_, [now](const PendingReply &pending) { return pending.Due <= now; });
+}
+
+void SimulatedKorvelt::SetReplyDelay(std::chrono::microseconds delay)
+{
+    const std::lock_guard lock(mutex_);
+    replyDelay_ = delay;
 }
 
 void SimulatedKorvelt::UnplugLocked()

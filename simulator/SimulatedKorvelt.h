@@ -35,6 +35,11 @@ public:
     ReadStatus WaitReply(Report &reply, int timeoutMs);
     ReadStatus WaitReply(Report &reply, int timeoutMs, std::uint32_t connection);
     std::optional<Report> TakeReply(); // without waiting
+    // How long after a request its reply can be read; none unless set.
+    void SetReplyDelay(std::chrono::microseconds delay);
+    // A new handle sees only the replies that arrive after it was opened, as with hidraw: the
+    // replies that are due already are dropped.
+    void DropArrivedReplies();
 
     // Faults. The fault strikes at request `afterRequests` + 1, counted from now.
     void InjectFault(SimulatedFault fault, int afterRequests = 0);
@@ -76,9 +81,15 @@ private:
     void UnplugLocked();
     void EraseMemoryLocked();
 
+    struct PendingReply {
+        Report Reply;
+        std::chrono::steady_clock::time_point Due; // when a read may take it
+    };
+
     mutable std::mutex mutex_;
     std::condition_variable replyReady_;
-    std::deque<Report> replies_;
+    std::deque<PendingReply> replies_;
+    std::chrono::microseconds replyDelay_{0};
 
     std::array<BlockImage, BlockCount> memory_{};
     std::uint16_t release_;
@@ -96,6 +107,8 @@ private:
     bool silent_ = false;
     bool garbage_ = false;
     bool wrongIdentity_ = false;
+    bool dropBlock_ = false;  // the next block written is dropped
+    int droppedBlock_ = -1;   // the block whose writes are dropped
     std::uint32_t garbageSeed_ = 0x2545F491U;
     int requestCount_ = 0;
     int repliesSent_ = 0;

@@ -72,14 +72,17 @@ private slots:
             QCoreApplication::processEvents();
             overtaken = overtaken || device.Delivered() != n;
         });
+        int gone = 0;
+        QObject::connect(&reader, &Port1Comms::DeviceGone, &receiver, [&gone] { ++gone; });
         reader.Start();
         QTRY_VERIFY_WITH_TIMEOUT(reader.isFinished(), 60000);
+        QTRY_COMPARE(gone, 1);
         QVERIFY(!overtaken);
         QVERIFY(!wrongThread);
         QList<int> expected(count);
         std::iota(expected.begin(), expected.end(), 1);
         QCOMPARE(seen, expected);
-        // The failed read after the last report closed the link.
+        // The failed read after the last report closed the link, and said so.
         QVERIFY(!deviceOpen);
         // Not idle priority, which on a busy machine leaves each report waiting for its turn.
         QCOMPARE(device.ReaderPolicy, SCHED_OTHER);
