@@ -198,7 +198,10 @@ void TMainForm::ConnectDeviceSession()
             guarded([this](const ScheduleModel &read) { DeviceReadDone(read); }));
     connect(&session_, &DeviceSession::ClockRead, this,
             guarded([this](double date, double time) { DeviceClockRead(date, time); }));
-    connect(&session_, &DeviceSession::Cancelled, this, guarded([this] { StatusLabel.setText(QStringLiteral("Cancelled")); }));
+    connect(&session_, &DeviceSession::Cancelled, this, guarded([this] {
+                StatusLabel.setText(QStringLiteral("Cancelled"));
+                ProgressBar.setValue(0);
+            }));
     connect(&session_, &DeviceSession::Failed, this,
             guarded([this](const SessionError &error) { DeviceFailed(error); }));
 }

@@ -49,8 +49,22 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
 {
 #ifdef KORVELT_DEMO
     auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
-    // As slow as a KORVELT on full-speed USB, so that the demo shows a command under way.
-    simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(1));
+    const auto device = simulated->AddKorvelt();
+    // As slow as a KORVELT on full-speed USB, so that the demo shows a command under way;
+    // KORVELT_DEMO_DELAY_MS makes it slower.
+    const int delay = qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
+    device->SetReplyDelay(std::chrono::milliseconds(delay));
+    // KORVELT_DEMO_FAULT="<fault> <request>", e.g. "silence 50" or "dropped block 30", makes the
+    // simulated KORVELT fail at that request of the first command, to show what the window says.
+    QStringList fault = qEnvironmentVariable("KORVELT_DEMO_FAULT").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (fault.size() >= 2) {
+        const int request = fault.takeLast().toInt();
+        for (const korvelt::SimulatedFault candidate : korvelt::AllSimulatedFaults) {
+            if (fault.join(QLatin1Char(' ')) == QLatin1String(korvelt::SimulatedFaultName(candidate).data())) {
+                device->InjectFault(candidate, request - 1);
+            }
+        }
+    }
     return simulated;
 #else
     return std::make_shared<korvelt::HidapiBackend>();

@@ -44,11 +44,13 @@ private slots:
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
         QTRY_VERIFY(!f.form->Session().DeviceOpen());
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
-        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("Cannot find KORVELT")});
+        QCOMPARE(f.dialogs->log.Errors,
+                 (QStringList{"KORVELT was unplugged while writing (block 29 of 64). Plug it in and try again.",
+                              "Cannot find KORVELT"}));
         device->PlugIn();
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
-        QCOMPARE(device->RequestCount(), 61 + 133);
+        QCOMPARE(device->RequestCount(), 61 + 264); // verified by reading it back
         // The window shows the schedule without the edit, saved; the read brings the edit back.
         f.form->ReplaceModel(DistinctSchedule());
         f.form->TakeSnapshot();
@@ -345,7 +347,7 @@ private slots:
         QTest::mouseClick(&compare, Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{2});
         QVERIFY(f.dialogs->log.Comparisons.back() ==
-                (std::vector<ScheduleDifference>{{ScheduleDifference::Part::NormalSlot, 0, 2}}));
+                (std::vector<ScheduleDifference>{{ScheduleDifference::Part::NormalSlot, 0, 3}}));
         QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
         QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
         QVERIFY(f.dialogs->log.Informations.isEmpty());

@@ -154,7 +154,7 @@ private slots:
 
         // The page layout has already loaded the picture from the help file, as a pixmap.
         const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
-        QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 452));
+        QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 489));
 
         const std::optional<ChmArchive> archive = ChmArchive::Open(QFile::encodeName(HelpFile).toStdString());
         QVERIFY(archive.has_value());
