@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "CellText.h"
+#include "ControlTexts.h"
 #include "DataFile.h"
 #include "GridSlots.h"
 #include "QtDateTime.h"
@@ -19,12 +20,6 @@ namespace korvelt {
 
 namespace {
 
-const QStringList WeekItems{QStringLiteral("1st Sunday"), QStringLiteral("2nd Sunday"), QStringLiteral("3rd Sunday"),
-                            QStringLiteral("4th Sunday"), QStringLiteral("Last Sunday")};
-const QStringList MonthItems{QStringLiteral("January"), QStringLiteral("Febuary"),  QStringLiteral("March"),
-                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
 const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
 
@@ -79,8 +74,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       GroupBox2(QStringLiteral("Special Dates"), &SpecialTimesAdvTabSheet1),
       GroupBox1(QStringLiteral("Daylight Saving"), &DaylightSavingAdvTabSheet),
       EnableDaylightSavingCheckBox(QStringLiteral("Enable Daylight Saving"), &GroupBox1),
-      AdvanceRadioGroup(QStringLiteral("Advance Clock"), WeekItems, &GroupBox1), AdvanceComboBox(&GroupBox1),
-      RetardRadioGroup(QStringLiteral("Retard Clock"), WeekItems, &GroupBox1), RetardComboBox(&GroupBox1),
+      AdvanceRadioGroup(QStringLiteral("Advance Clock"), WeekItemTexts(), &GroupBox1), AdvanceComboBox(&GroupBox1),
+      RetardRadioGroup(QStringLiteral("Retard Clock"), WeekItemTexts(), &GroupBox1), RetardComboBox(&GroupBox1),
       LoadButton(QStringLiteral("Load File"), &Panel1), SaveButton(QStringLiteral("Save File"), &Panel1),
       HelpButton(QStringLiteral("Help"), &Panel1), WriteButton(QStringLiteral("Write To KORVELT"), &Panel1),
       ReadButton(QStringLiteral("Read From KORVELT"), &Panel1), ExitButton(QStringLiteral("Exit"), &Panel1),
@@ -147,7 +142,7 @@ void TMainForm::CreateControls()
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->addItems(MonthItems);
+        box->addItems(MonthItemTexts());
         box->setMaxVisibleItems(MonthItemCount);
     }
 

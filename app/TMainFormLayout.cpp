@@ -1,6 +1,7 @@
 // The main window's pixel layout: its fonts, the place and size of every control, the grids'
 // columns, and how the two regions share the window when it is resized. Sizes are pixels at
 // 96 dots per inch.
+#include "ControlTexts.h"
 #include "GridSlots.h"
 #include "TMainForm.h"
 
@@ -107,10 +108,8 @@ void TMainForm::LayoutTimesGrid()
     for (int c = FirstDayColumn; c < grid.GridColCount(); ++c) {
         grid.SetColWidth(c, DayColumnWidth);
     }
-    const QStringList headers{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End"),
-                              QStringLiteral("Sun"),  QStringLiteral("Mon"),   QStringLiteral("Tue"),
-                              QStringLiteral("Wed"),  QStringLiteral("Thur"),  QStringLiteral("Fri"),
-                              QStringLiteral("Sat")};
+    const QStringList headers =
+        QStringList{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")} + DayHeadingTexts();
     for (int c = 0; c < grid.GridColCount(); ++c) {
         grid.SetCell(c, 0, headers.at(c));
     }

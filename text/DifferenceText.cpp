@@ -1,22 +1,13 @@
 #include "DifferenceText.h"
 
 #include "CellText.h"
+#include "ControlTexts.h"
 #include "SendCheck.h"
 
 namespace korvelt {
 
 namespace {
 
-// The texts of the window's controls: the week buttons, the month boxes and the grid's day
-// headers.
-const QStringList WeekTexts{QStringLiteral("1st Sunday"), QStringLiteral("2nd Sunday"), QStringLiteral("3rd Sunday"),
-                            QStringLiteral("4th Sunday"), QStringLiteral("Last Sunday")};
-const QStringList MonthTexts{QStringLiteral("January"), QStringLiteral("Febuary"),  QStringLiteral("March"),
-                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-const QStringList DayTexts{QStringLiteral("Sun"),  QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-                           QStringLiteral("Thur"), QStringLiteral("Fri"), QStringLiteral("Sat")};
 
 // What the window shows where it holds a value the KORVELT cannot: an empty time cell, a
 // special date it cannot show, a week or month none of whose items is chosen.
@@ -40,7 +31,7 @@ QString DaysText(const TimeSlot &slot)
     QStringList on;
     for (int d = 0; d < DayCount; ++d) {
         if (slot.Days.at(static_cast<std::size_t>(d)) != 0) {
-            on << DayTexts.at(d);
+            on << DayHeadingTexts().at(d);
         }
     }
     return on.isEmpty() ? QStringLiteral("no days") : on.join(QLatin1Char(' '));
@@ -68,9 +59,9 @@ QString SlotText(const TimeSlot &slot, bool withDays)
 QString RuleText(const DaylightSavingRule &rule)
 {
     return QStringLiteral("%1, %2 of %3 to %4 of %5")
-        .arg(rule.Enabled != 0 ? QStringLiteral("on") : QStringLiteral("off"), ItemText(WeekTexts, rule.AdvanceWeek),
-             ItemText(MonthTexts, rule.AdvanceMonth), ItemText(WeekTexts, rule.RetardWeek),
-             ItemText(MonthTexts, rule.RetardMonth));
+        .arg(rule.Enabled != 0 ? QStringLiteral("on") : QStringLiteral("off"), ItemText(WeekItemTexts(), rule.AdvanceWeek),
+             ItemText(MonthItemTexts(), rule.AdvanceMonth), ItemText(WeekItemTexts(), rule.RetardWeek),
+             ItemText(MonthItemTexts(), rule.RetardMonth));
 }
 
 QString DateText(TDateTime value)
