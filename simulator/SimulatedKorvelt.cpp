@@ -282,8 +282,8 @@ std::int64_t SimulatedKorvelt::ClockMs() const
 TDateTime SimulatedKorvelt::ClockValue() const
 {
     const std::int64_t ms = ClockMs();
-    return static_cast<TDateTime>(ms / MSecsPerDay) +
-           static_cast<TDateTime>(ms % MSecsPerDay) / static_cast<TDateTime>(MSecsPerDay);
+    const std::int64_t days = ms / MSecsPerDay; // whole days, then the time of day
+    return static_cast<TDateTime>(days) + static_cast<TDateTime>(ms % MSecsPerDay) / static_cast<TDateTime>(MSecsPerDay);
 }
 
 void SimulatedKorvelt::InjectFault(SimulatedFault fault, int afterRequests)

@@ -82,7 +82,7 @@ private:
     void EraseMemoryLocked();
 
     struct PendingReply {
-        Report Reply;
+        Report Reply{};
         std::chrono::steady_clock::time_point Due; // when a read may take it
     };
 

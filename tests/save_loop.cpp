@@ -6,9 +6,10 @@
 #include "TestSchedules.h"
 
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char **argv)
-{
+try {
     using namespace korvelt;
     const std::array<ScheduleModel, 2> models{testing::DistinctSchedule(), ScheduleModel{}};
     for (unsigned long count = 0; argc == 2; ++count) {
@@ -22,4 +23,7 @@ int main(int argc, char **argv)
         }
     }
     return 2;
+} catch (const std::exception &error) {
+    std::fputs(error.what(), stderr);
+    return 1;
 }

@@ -59,7 +59,7 @@ FileBytes HandFile(const ScheduleModel &model, std::int32_t version = 1, std::ui
         const std::size_t at = 36 + 24 * n;
         Put(file, at, std::bit_cast<std::uint64_t>(slot.Start), 8);
         Put(file, at + 8, std::bit_cast<std::uint64_t>(slot.End), 8);
-        std::copy(slot.Days.begin(), slot.Days.end(), file.begin() + at + 16);
+        std::copy(slot.Days.begin(), slot.Days.end(), file.begin() + static_cast<std::ptrdiff_t>(at + 16));
     }
     const DaylightSavingRule &rule = model.DaylightSaving;
     file.at(RuleAt) = rule.Enabled;

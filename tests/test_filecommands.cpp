@@ -32,7 +32,6 @@ QByteArray FileOf(const ScheduleModel &model)
 class TestFileCommands : public QObject {
     Q_OBJECT
 
-private:
     QTemporaryDir dir_;
     [[nodiscard]] QString Path(const QString &name) const { return dir_.filePath(name); }
 
