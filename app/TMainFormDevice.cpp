@@ -2,6 +2,7 @@
 // results as the user sees them: the identity in LogMemo, boxes for the rest.
 #include "ClockText.h"
 #include "DeviceClock.h"
+#include "DifferenceText.h"
 #include "QtDateTime.h"
 #include "TMainForm.h"
 
@@ -59,37 +60,48 @@ QString DifferencePlace(const ScheduleDifference &difference)
         return QStringLiteral("Special date %1").arg(difference.Index + 1);
     case Part::NormalSlot:
     case Part::SpecialSlot:
-        return QStringLiteral("Output %1, %2 slot %3")
-            .arg(difference.Output + 1)
-            .arg(difference.Where == Part::NormalSlot ? QStringLiteral("Normal Times") : QStringLiteral("Special Times"))
-            .arg(difference.Index + 1);
+        return SlotPlaceText(difference.Output, difference.Where == Part::SpecialSlot, difference.Index);
     }
     return {};
+}
+
+// A box's text: its first line, one line for each of the first eight items, how many more
+// there are, and its last line.
+template <typename Item, typename LineOf>
+QString ListedText(const QString &first, const std::vector<Item> &items, LineOf lineOf, const QString &last)
+{
+    constexpr std::size_t MaxLines = 8;
+    QStringList lines{first};
+    for (std::size_t i = 0; i < items.size() && i < MaxLines; ++i) {
+        lines << lineOf(items.at(i));
+    }
+    if (items.size() > MaxLines) {
+        lines << QStringLiteral("... and %1 more.").arg(items.size() - MaxLines);
+    }
+    lines << last;
+    return lines.join(QLatin1Char('\n'));
 }
 
 // One line of the refusal to write: where the value is and what is wrong with it.
 QString UnsendableLine(const UnsendableValue &value)
 {
     using Field = UnsendableValue::Field;
-    const auto slotLine = [&value](const char *table, const char *time) {
-        return QStringLiteral("Output %1, %2 slot %3: the %4 time is not a time of day.")
-            .arg(value.Output + 1)
-            .arg(QLatin1String(table))
-            .arg(value.Index + 1)
-            .arg(QLatin1String(time));
+    const auto slotLine = [&value](bool special, const char *time) {
+        return QStringLiteral("%1: the %2 time is not a time of day.")
+            .arg(SlotPlaceText(value.Output, special, value.Index), QLatin1String(time));
     };
     const auto ruleLine = [](const char *what) {
         return QStringLiteral("Daylight Saving: no %1 is chosen.").arg(QLatin1String(what));
     };
     switch (value.What) {
     case Field::NormalStart:
-        return slotLine("Normal Times", "Start");
+        return slotLine(false, "Start");
     case Field::NormalEnd:
-        return slotLine("Normal Times", "End");
+        return slotLine(false, "End");
     case Field::SpecialStart:
-        return slotLine("Special Times", "Start");
+        return slotLine(true, "Start");
     case Field::SpecialEnd:
-        return slotLine("Special Times", "End");
+        return slotLine(true, "End");
     case Field::SpecialDate:
         return QStringLiteral("Special date %1 is not set to a date from 2000 to 2255.").arg(value.Index + 1);
     case Field::AdvanceWeek:
@@ -123,16 +135,8 @@ void TMainForm::WriteButtonClick()
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
 {
-    constexpr std::size_t MaxLines = 8;
-    QStringList lines{QStringLiteral("Nothing was written: the KORVELT cannot hold these values.")};
-    for (std::size_t i = 0; i < values.size() && i < MaxLines; ++i) {
-        lines << UnsendableLine(values.at(i));
-    }
-    if (values.size() > MaxLines) {
-        lines << QStringLiteral("... and %1 more.").arg(values.size() - MaxLines);
-    }
-    lines << QStringLiteral("Correct them and write again.");
-    dialogs_->ShowError(lines.join(QLatin1Char('\n')));
+    dialogs_->ShowError(ListedText(QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), values,
+                                   UnsendableLine, QStringLiteral("Correct them and write again.")));
 }
 
 void TMainForm::ReadButtonClick()
@@ -330,16 +334,9 @@ void TMainForm::DeviceFailed(const SessionError &error)
         return;
     case SessionFailure::NotVerified: {
         StatusLabel.setText(QStringLiteral("Not verified"));
-        constexpr std::size_t MaxLines = 8;
-        QStringList lines{QStringLiteral("The KORVELT does not hold what was written")};
-        for (std::size_t i = 0; i < error.Differences.size() && i < MaxLines; ++i) {
-            lines << DifferencePlace(error.Differences.at(i));
-        }
-        if (error.Differences.size() > MaxLines) {
-            lines << QStringLiteral("... and %1 more.").arg(error.Differences.size() - MaxLines);
-        }
-        lines << QStringLiteral("Write again; if it stays so, the KORVELT may need service.");
-        dialogs_->ShowError(lines.join(QLatin1Char('\n')));
+        dialogs_->ShowError(ListedText(QStringLiteral("The KORVELT does not hold what was written"), error.Differences,
+                                       DifferencePlace,
+                                       QStringLiteral("Write again; if it stays so, the KORVELT may need service.")));
         return;
     }
     }

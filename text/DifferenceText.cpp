@@ -77,12 +77,9 @@ const TimeSlot &SlotAt(const SlotTable &table, const ScheduleDifference &where)
 QString DifferenceLine(const ScheduleModel &window, const ScheduleModel &device, const ScheduleDifference &where)
 {
     using Part = ScheduleDifference::Part;
-    const auto slotLine = [&where](const char *table, const TimeSlot &a, const TimeSlot &b, bool withDays) {
-        return QStringLiteral("Output %1, %2 slot %3: window %4, KORVELT %5")
-            .arg(where.Output + 1)
-            .arg(QLatin1String(table))
-            .arg(where.Index + 1)
-            .arg(SlotText(a, withDays), SlotText(b, withDays));
+    const auto slotLine = [&where](bool special, const TimeSlot &a, const TimeSlot &b, bool withDays) {
+        return QStringLiteral("%1: window %2, KORVELT %3")
+            .arg(SlotPlaceText(where.Output, special, where.Index), SlotText(a, withDays), SlotText(b, withDays));
     };
     switch (where.Where) {
     case Part::DaylightSaving:
@@ -95,18 +92,26 @@ QString DifferenceLine(const ScheduleModel &window, const ScheduleModel &device,
             .arg(DateText(window.SpecialDates.at(k)), DateText(device.SpecialDates.at(k)));
     }
     case Part::NormalSlot:
-        return slotLine("Normal Times", SlotAt(window.NormalTimes, where), SlotAt(device.NormalTimes, where), true);
+        return slotLine(false, SlotAt(window.NormalTimes, where), SlotAt(device.NormalTimes, where), true);
     case Part::SpecialSlot: {
         const TimeSlot &a = SlotAt(window.SpecialTimes, where);
         const TimeSlot &b = SlotAt(device.SpecialTimes, where);
         // The window does not show the days of special slots; they are named where they differ.
-        return slotLine("Special Times", a, b, !SameDays(a, b));
+        return slotLine(true, a, b, !SameDays(a, b));
     }
     }
     return {};
 }
 
 } // namespace
+
+QString SlotPlaceText(int output, bool special, int slot)
+{
+    return QStringLiteral("Output %1, %2 slot %3")
+        .arg(output + 1)
+        .arg(special ? QStringLiteral("Special Times") : QStringLiteral("Normal Times"))
+        .arg(slot + 1);
+}
 
 QStringList DifferenceLines(const ScheduleModel &window, const ScheduleModel &device,
                             const std::vector<ScheduleDifference> &differences)

@@ -18,6 +18,10 @@ namespace korvelt {
 // them, but the KORVELT keeps them. A value the KORVELT cannot hold shows as the window shows
 // it: "(empty)" for a time cell with no time, "(not set)" for a special date, "(not chosen)"
 // for a week or month.
+// Where a slot is, as every message names it: "Output 3, Normal Times slot 5" (both 0-based
+// in, counted from 1 in the text).
+[[nodiscard]] QString SlotPlaceText(int output, bool special, int slot);
+
 [[nodiscard]] QStringList DifferenceLines(const ScheduleModel &window, const ScheduleModel &device,
                                           const std::vector<ScheduleDifference> &differences);
 
