@@ -1,5 +1,6 @@
 // The main window's device commands, started on the device session, and the session's
 // results as the user sees them: the identity in LogMemo, boxes for the rest.
+#include "CheckText.h"
 #include "ClockText.h"
 #include "DeviceClock.h"
 #include "DifferenceText.h"
@@ -82,40 +83,6 @@ QString ListedText(const QString &first, const std::vector<Item> &items, LineOf 
     return lines.join(QLatin1Char('\n'));
 }
 
-// One line of the refusal to write: where the value is and what is wrong with it.
-QString UnsendableLine(const UnsendableValue &value)
-{
-    using Field = UnsendableValue::Field;
-    const auto slotLine = [&value](bool special, const char *time) {
-        return QStringLiteral("%1: the %2 time is not a time of day.")
-            .arg(SlotPlaceText(value.Output, special, value.Index), QLatin1String(time));
-    };
-    const auto ruleLine = [](const char *what) {
-        return QStringLiteral("Daylight Saving: no %1 is chosen.").arg(QLatin1String(what));
-    };
-    switch (value.What) {
-    case Field::NormalStart:
-        return slotLine(false, "Start");
-    case Field::NormalEnd:
-        return slotLine(false, "End");
-    case Field::SpecialStart:
-        return slotLine(true, "Start");
-    case Field::SpecialEnd:
-        return slotLine(true, "End");
-    case Field::SpecialDate:
-        return QStringLiteral("Special date %1 is not set to a date from 2000 to 2255.").arg(value.Index + 1);
-    case Field::AdvanceWeek:
-        return ruleLine("Advance Clock week");
-    case Field::AdvanceMonth:
-        return ruleLine("Advance Clock month");
-    case Field::RetardWeek:
-        return ruleLine("Retard Clock week");
-    case Field::RetardMonth:
-        return ruleLine("Retard Clock month");
-    }
-    return {};
-}
-
 } // namespace
 
 void TMainForm::WriteButtonClick()
@@ -136,7 +103,7 @@ void TMainForm::WriteButtonClick()
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
 {
     dialogs_->ShowError(ListedText(QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), values,
-                                   UnsendableLine, QStringLiteral("Correct them and write again.")));
+                                   UnsendableText, QStringLiteral("Correct them and write again.")));
 }
 
 void TMainForm::ReadButtonClick()
