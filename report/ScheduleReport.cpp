@@ -1,0 +1,469 @@
+#include "ScheduleReport.h"
+
+#include "AtomicFile.h"
+#include "CellText.h"
+#include "CheckText.h"
+#include "QtDateTime.h"
+#include "ScheduleCheck.h"
+#include "SendCheck.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace korvelt {
+
+namespace {
+
+// Everything is laid out in points (1/72 inch); fonts are sized in the same units.
+constexpr qreal PointsPerInch = 72.0;
+constexpr qreal BodySize = 9.0;
+constexpr qreal HeadingSize = 12.0;
+constexpr qreal TitleSize = 10.0;
+constexpr qreal LineGap = 2.0;
+constexpr qreal SectionGap = 12.0;
+constexpr qreal CellPadding = 3.0;
+// The week picture: all sixteen outputs, at most this share of a page's height.
+constexpr qreal WeekPictureShare = 0.62;
+
+const QString CheckMark = QStringLiteral("\u2713");
+
+QFont ReportFont(qreal size, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(static_cast<int>(size));
+    font.setBold(bold);
+    // No ligatures: "off" stays three letters for anyone who searches or copies the text.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// A slot is used when the device would switch by it: a normal slot with a day ticked or
+// different start and end times, a special slot with different times.
+bool SlotUsed(const TimeSlot &slot, bool special)
+{
+    const bool anyDay = std::any_of(slot.Days.begin(), slot.Days.end(), [](std::uint8_t day) { return day != 0; });
+    const bool sameTimes = slot.Start == slot.End || (std::isnan(slot.Start) && std::isnan(slot.End));
+    return !sameTimes || (!special && anyDay);
+}
+
+bool OutputUsed(const ScheduleModel &model, int output)
+{
+    const auto o = static_cast<std::size_t>(output);
+    const auto used = [](const OutputSlots &outputSlots, bool special) {
+        return std::any_of(outputSlots.begin(), outputSlots.end(), [special](const TimeSlot &slot) { return SlotUsed(slot, special); });
+    };
+    return used(model.NormalTimes.at(o), false) || used(model.SpecialTimes.at(o), true);
+}
+
+QString OrdinalWeek(std::int32_t week)
+{
+    static const QStringList words{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
+                                   QStringLiteral("fourth"), QStringLiteral("last")};
+    return week >= 0 && week < words.size() ? QStringLiteral("the %1 Sunday").arg(words.at(week))
+                                            : QStringLiteral("a Sunday not chosen");
+}
+
+QString MonthWord(std::int32_t month)
+{
+    return month >= 0 && month < MonthItemCount ? QLocale::c().monthName(month + 1) : QStringLiteral("a month not chosen");
+}
+
+// "Clocks go forward on the last Sunday of March and back on the last Sunday of October".
+QString DaylightSavingSentence(const DaylightSavingRule &rule)
+{
+    if (rule.Enabled == 0) {
+        return QStringLiteral("Daylight saving off");
+    }
+    return QStringLiteral("Clocks go forward on %1 of %2 and back on %3 of %4")
+        .arg(OrdinalWeek(rule.AdvanceWeek), MonthWord(rule.AdvanceMonth), OrdinalWeek(rule.RetardWeek),
+             MonthWord(rule.RetardMonth));
+}
+
+// "Outputs 1, 3 and 9 to 16" for the 0-based outputs given in order.
+QString OutputRangesText(const std::vector<int> &outputs)
+{
+    QStringList ranges;
+    for (std::size_t i = 0; i < outputs.size();) {
+        std::size_t j = i;
+        while (j + 1 < outputs.size() && outputs.at(j + 1) == outputs.at(j) + 1) {
+            ++j;
+        }
+        ranges << (i == j ? QString::number(outputs.at(i) + 1)
+                          : QStringLiteral("%1 to %2").arg(outputs.at(i) + 1).arg(outputs.at(j) + 1));
+        i = j + 1;
+    }
+    QString text = ranges.takeLast();
+    if (!ranges.isEmpty()) {
+        text = ranges.join(QStringLiteral(", ")) + QStringLiteral(" and ") + text;
+    }
+    const bool several = outputs.size() > 1;
+    return (several ? QStringLiteral("Outputs ") : QStringLiteral("Output ")) + text;
+}
+
+struct Table {
+    QStringList Headings;
+    std::vector<qreal> Widths; // in points
+    std::vector<QStringList> Rows;
+};
+
+// Places the report's parts one below the other, page after page. Run once without a
+// painter to count the pages, then with one to draw them.
+class ReportPages {
+public:
+    ReportPages(const ReportSource &source, QSizeF page, QPagedPaintDevice *device, QPainter *painter, int pageCount)
+        : source_(source), page_(page), device_(device), painter_(painter), pageCount_(pageCount)
+    {
+        StartPage();
+    }
+
+    [[nodiscard]] int Pages() const { return pageNumber_; }
+
+    void Heading(const QString &text)
+    {
+        const QFont font = ReportFont(HeadingSize, true);
+        const qreal height = QFontMetricsF(font).height();
+        // A heading is never left alone at the foot of a page.
+        Need(height + 3 * QFontMetricsF(ReportFont(BodySize)).height());
+        if (y_ > top_) {
+            y_ += SectionGap;
+        }
+        Draw(font, QRectF(0, y_, page_.width(), height), Qt::AlignLeft, text);
+        y_ += height + LineGap * 2;
+    }
+
+    void Paragraph(const QString &text)
+    {
+        const QFont font = ReportFont(BodySize);
+        const QRectF box = QFontMetricsF(font).boundingRect(QRectF(0, 0, page_.width(), 1e6), Qt::TextWordWrap, text);
+        Need(box.height());
+        Draw(font, QRectF(0, y_, page_.width(), box.height()), Qt::TextWordWrap, text);
+        y_ += box.height() + LineGap;
+    }
+
+    // Rows that do not fit go on to the next page below the headings again.
+    void Rows(const Table &table)
+    {
+        const qreal rowHeight = QFontMetricsF(ReportFont(BodySize)).height() + 2 * CellPadding;
+        Need(2 * rowHeight);
+        Row(table, table.Headings, rowHeight, true);
+        for (const QStringList &row : table.Rows) {
+            if (y_ + rowHeight > page_.height()) {
+                NewPage();
+                Row(table, table.Headings, rowHeight, true);
+            }
+            Row(table, row, rowHeight, false);
+        }
+        y_ += LineGap;
+    }
+
+    // Keeps what follows together on one page when it fits on one.
+    void KeepTogether(qreal height)
+    {
+        if (height <= page_.height() - top_) {
+            Need(height);
+        }
+    }
+
+    [[nodiscard]] static qreal TableHeight(const Table &table)
+    {
+        const qreal rowHeight = QFontMetricsF(ReportFont(BodySize)).height() + 2 * CellPadding;
+        return rowHeight * static_cast<qreal>(table.Rows.size() + 1) + LineGap;
+    }
+
+    void Picture(qreal height, const std::function<void(QPainter &, const QRectF &)> &paint)
+    {
+        Need(height);
+        if (painter_ != nullptr) {
+            painter_->save();
+            paint(*painter_, QRectF(0, y_, page_.width(), height));
+            painter_->restore();
+        }
+        y_ += height + LineGap;
+    }
+
+    [[nodiscard]] qreal PageHeightLeft() const { return page_.height() - y_; }
+    [[nodiscard]] qreal Width() const { return page_.width(); }
+    [[nodiscard]] qreal BodyHeight() const { return page_.height() - top_; }
+
+    void NewPage()
+    {
+        if (device_ != nullptr && painter_ != nullptr) {
+            device_->newPage();
+        }
+        ++pageNumber_;
+        StartPage();
+    }
+
+private:
+    void Need(qreal height)
+    {
+        if (y_ + height > page_.height() && y_ > top_) {
+            NewPage();
+        }
+    }
+
+    void Draw(const QFont &font, const QRectF &box, int flags, const QString &text)
+    {
+        if (painter_ != nullptr) {
+            painter_->setFont(font);
+            painter_->drawText(box, flags, text);
+        }
+    }
+
+    void Row(const Table &table, const QStringList &cells, qreal height, bool heading)
+    {
+        const QFont font = ReportFont(BodySize, heading);
+        qreal x = 0;
+        for (int c = 0; c < cells.size() && c < static_cast<int>(table.Widths.size()); ++c) {
+            const qreal width = table.Widths.at(static_cast<std::size_t>(c));
+            if (painter_ != nullptr) {
+                const QRectF cell(x, y_, width, height);
+                painter_->setPen(QPen(QColor(0x90, 0x90, 0x90), 0.5));
+                painter_->drawRect(cell);
+                painter_->setPen(Qt::black);
+                const QString text = QFontMetricsF(font).elidedText(cells.at(c), Qt::ElideRight, width - 2 * CellPadding);
+                const bool tick = cells.at(c) == CheckMark;
+                Draw(font, cell.adjusted(CellPadding, 0, -CellPadding, 0),
+                     Qt::AlignVCenter | (tick ? Qt::AlignHCenter : Qt::AlignLeft), text);
+            }
+            x += width;
+        }
+        y_ += height;
+    }
+
+    // The header of every page: the program, the file, when it was printed, the KORVELT of
+    // this run, and the page number.
+    void StartPage()
+    {
+        const QFont title = ReportFont(TitleSize, true);
+        const QFont small = ReportFont(BodySize);
+        const qreal line = QFontMetricsF(small).height();
+        const QString file = source_.FileName.isEmpty() ? QStringLiteral("not saved") : source_.FileName;
+        const QString printed = CellTextCodec(source_.Locale).DateText(FromQDate(source_.Printed.date())) +
+                                QLatin1Char(' ') + source_.Locale.toString(source_.Printed.time(), QLocale::ShortFormat);
+        QString second = QStringLiteral("File: %1    Printed: %2").arg(file, printed);
+        if (!source_.DeviceSerial.isEmpty() || !source_.DeviceVersion.isEmpty()) {
+            second += QStringLiteral("    KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
+        }
+        const QString pageText = QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(pageCount_);
+        Draw(title, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("KORVELT Time Control"));
+        Draw(small, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignRight | Qt::AlignVCenter, pageText);
+        Draw(small, QRectF(0, line * 1.3, page_.width(), line), Qt::AlignLeft | Qt::AlignVCenter, second);
+        const qreal rule = line * 2.5;
+        if (painter_ != nullptr) {
+            painter_->setPen(QPen(Qt::black, 0.75));
+            painter_->drawLine(QPointF(0, rule), QPointF(page_.width(), rule));
+        }
+        top_ = rule + SectionGap;
+        y_ = top_;
+    }
+
+    const ReportSource &source_;
+    QSizeF page_;
+    QPagedPaintDevice *device_;
+    QPainter *painter_;
+    int pageCount_;
+    int pageNumber_ = 1;
+    qreal top_ = 0;
+    qreal y_ = 0;
+};
+
+// The days in the locale's order of the week: TimeSlot index (0 = Sunday) and heading.
+std::vector<std::pair<int, QString>> DayColumns(const QLocale &locale)
+{
+    std::vector<std::pair<int, QString>> days;
+    const int first = static_cast<int>(locale.firstDayOfWeek()); // 1 = Monday .. 7 = Sunday
+    for (int i = 0; i < DayCount; ++i) {
+        const int qtDay = (first - 1 + i) % DayCount + 1;
+        days.emplace_back(qtDay % DayCount, QLocale::c().dayName(qtDay, QLocale::ShortFormat));
+    }
+    return days;
+}
+
+void Summary(ReportPages &pages, const ReportSource &source, const CellTextCodec &codec)
+{
+    pages.Heading(QStringLiteral("Summary"));
+    pages.Paragraph(DaylightSavingSentence(source.Model.DaylightSaving) + QLatin1Char('.'));
+
+    // The special dates in date order; those the KORVELT cannot hold last.
+    std::vector<int> order(SpecialDateCount);
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        order.at(static_cast<std::size_t>(k)) = k;
+    }
+    const SpecialDateTable &dates = source.Model.SpecialDates;
+    const auto key = [&dates](int k) {
+        const TDateTime date = dates.at(static_cast<std::size_t>(k));
+        return std::pair{!IsSendableDate(date), IsSendableDate(date) ? date : 0.0};
+    };
+    std::stable_sort(order.begin(), order.end(), [&key](int a, int b) { return key(a) < key(b); });
+    // The notes on special dates stand beside them; the other findings are listed below.
+    const std::vector<ScheduleFinding> findings = CheckSchedule(source.Model, FromQDate(source.Printed.date()));
+    std::vector<QStringList> notes(SpecialDateCount);
+    std::vector<ScheduleFinding> listed;
+    for (const ScheduleFinding &finding : findings) {
+        if (finding.What == ScheduleFinding::Kind::PastSpecialDate) {
+            notes.at(static_cast<std::size_t>(finding.Slot)) << QStringLiteral("in the past");
+        } else if (finding.What == ScheduleFinding::Kind::RepeatedSpecialDate) {
+            notes.at(static_cast<std::size_t>(finding.Slot)) << QStringLiteral("same as special date %1").arg(finding.Other + 1);
+        } else {
+            listed.push_back(finding);
+        }
+    }
+    Table table{{QStringLiteral("Date"), QStringLiteral("Weekday"), QStringLiteral("Special date"), QStringLiteral("Note")},
+                {90, 90, 75, 200},
+                {}};
+    for (const int k : order) {
+        const TDateTime date = dates.at(static_cast<std::size_t>(k));
+        const bool set = IsSendableDate(date);
+        table.Rows.push_back({set ? codec.DateText(date) : QStringLiteral("(not set)"),
+                              set ? QLocale::c().dayName(ToQDate(date).dayOfWeek()) : QString(), QString::number(k + 1),
+                              notes.at(static_cast<std::size_t>(k)).join(QStringLiteral(", "))});
+    }
+    pages.Heading(QStringLiteral("Special dates"));
+    pages.Rows(table);
+
+    if (!listed.empty()) {
+        pages.Heading(QStringLiteral("Schedule check"));
+        for (const ScheduleFinding &finding : listed) {
+            pages.Paragraph((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
+                            FindingText(finding));
+        }
+    }
+}
+
+QString TimeCell(const CellTextCodec &codec, TDateTime value)
+{
+    const QString text = codec.TimeToCellText(value);
+    return text.isEmpty() ? QStringLiteral("(empty)") : text;
+}
+
+void OutputTables(ReportPages &pages, const ReportSource &source, const CellTextCodec &codec)
+{
+    const auto days = DayColumns(source.Locale);
+    std::vector<int> unused;
+    for (int o = 0; o < OutputCount; ++o) {
+        if (!OutputUsed(source.Model, o)) {
+            unused.push_back(o);
+            continue;
+        }
+        const auto out = static_cast<std::size_t>(o);
+        Table normal{{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")}, {40, 95, 95}, {}};
+        for (const auto &day : days) {
+            normal.Headings << day.second;
+            normal.Widths.push_back(36);
+        }
+        Table special{{QStringLiteral("Special slot"), QStringLiteral("Start"), QStringLiteral("End")}, {70, 95, 95}, {}};
+        for (int s = 0; s < SlotCount; ++s) {
+            const TimeSlot &slot = source.Model.NormalTimes.at(out).at(static_cast<std::size_t>(s));
+            if (SlotUsed(slot, false)) {
+                QStringList row{QString::number(s + 1), TimeCell(codec, slot.Start), TimeCell(codec, slot.End)};
+                for (const auto &day : days) {
+                    row << (slot.Days.at(static_cast<std::size_t>(day.first)) != 0 ? CheckMark : QString());
+                }
+                normal.Rows.push_back(row);
+            }
+            const TimeSlot &specialSlot = source.Model.SpecialTimes.at(out).at(static_cast<std::size_t>(s));
+            if (SlotUsed(specialSlot, true)) {
+                special.Rows.push_back(
+                    {QString::number(s + 1), TimeCell(codec, specialSlot.Start), TimeCell(codec, specialSlot.End)});
+            }
+        }
+        const qreal heading = 3 * QFontMetricsF(ReportFont(HeadingSize)).height();
+        pages.KeepTogether(heading + (normal.Rows.empty() ? 0 : ReportPages::TableHeight(normal)) +
+                           (special.Rows.empty() ? 0 : ReportPages::TableHeight(special)));
+        pages.Heading(QStringLiteral("Output %1").arg(o + 1));
+        if (!normal.Rows.empty()) {
+            pages.Rows(normal);
+        }
+        if (!special.Rows.empty()) {
+            pages.Rows(special);
+        }
+    }
+    if (!unused.empty()) {
+        pages.Heading(QStringLiteral("Outputs with nothing set"));
+        pages.Paragraph(OutputRangesText(unused) + QStringLiteral(": nothing set"));
+    }
+}
+
+// Lays the whole report out; without a painter only the pages are counted.
+int LayOut(QPagedPaintDevice *device, QPainter *painter, QSizeF page, const ReportSource &source, int pageCount)
+{
+    const CellTextCodec codec(source.Locale);
+    ReportPages pages(source, page, device, painter, pageCount);
+    Summary(pages, source, codec);
+    const bool anyUsed = [&source] {
+        for (int o = 0; o < OutputCount; ++o) {
+            if (OutputUsed(source.Model, o)) {
+                return true;
+            }
+        }
+        return false;
+    }();
+    if (anyUsed && source.PaintWeek) {
+        const qreal height = pages.BodyHeight() * WeekPictureShare;
+        pages.KeepTogether(height + 3 * QFontMetricsF(ReportFont(HeadingSize)).height());
+        pages.Heading(QStringLiteral("The week"));
+        pages.Picture(height, [&source](QPainter &p, const QRectF &box) { source.PaintWeek(p, box, source.Model); });
+    }
+    OutputTables(pages, source, codec);
+    return pages.Pages();
+}
+
+} // namespace
+
+QPageSize::PageSizeId ReportPageSize(const QLocale &locale)
+{
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+int PaintScheduleReport(QPagedPaintDevice &device, const ReportSource &source)
+{
+    const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
+    const QSizeF page = paintRect.size();
+    const int pageCount = LayOut(nullptr, nullptr, page, source, 0);
+    QPainter painter(&device);
+    // Points on the page, whatever the device's resolution.
+    const qreal scale = static_cast<qreal>(device.logicalDpiX()) / PointsPerInch;
+    painter.scale(scale, scale);
+    LayOut(&device, &painter, page, source, pageCount);
+    painter.end();
+    return pageCount;
+}
+
+QByteArray ScheduleReportPdf(const ReportSource &source)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setTitle(QStringLiteral("KORVELT Time Control: %1")
+                            .arg(source.FileName.isEmpty() ? QStringLiteral("not saved") : source.FileName));
+        writer.setCreator(QStringLiteral("KORVELT Time Control"));
+        writer.setPageLayout(QPageLayout(QPageSize(ReportPageSize(source.Locale)), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        PaintScheduleReport(writer, source);
+    }
+    buffer.close();
+    return bytes;
+}
+
+bool SaveScheduleReportPdf(const std::filesystem::path &path, const ReportSource &source)
+{
+    const QByteArray pdf = ScheduleReportPdf(source);
+    return !pdf.isEmpty() &&
+           SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t *>(pdf.constData()),
+                                              static_cast<std::size_t>(pdf.size())));
+}
+
+} // namespace korvelt

@@ -1,0 +1,166 @@
+// The printed report as a PDF, read back with poppler's pdftotext and pdfinfo: the text is
+// real text, the pages are counted right, and the paper follows the locale.
+#include "ScheduleReport.h"
+#include "TestSchedules.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(korvelt::ScheduleModel)
+
+using namespace korvelt;
+using korvelt::testing::DateOf;
+using korvelt::testing::TimeOf;
+
+namespace {
+
+TimeSlot Slot(int fromHour, int fromMinute, int toHour, int toMinute, std::initializer_list<int> days)
+{
+    TimeSlot slot;
+    slot.Start = TimeOf(fromHour, fromMinute, 0);
+    slot.End = TimeOf(toHour, toMinute, 0);
+    for (const int day : days) {
+        slot.Days.at(static_cast<std::size_t>(day)) = 1;
+    }
+    return slot;
+}
+
+// A shop: window lights Monday to Saturday, the door heater on weekday mornings, the sign at
+// night, special opening hours on two holidays.
+ScheduleModel ShopSchedule()
+{
+    ScheduleModel model;
+    model.NormalTimes.at(0).at(0) = Slot(7, 30, 20, 0, {1, 2, 3, 4, 5, 6});
+    model.NormalTimes.at(1).at(0) = Slot(6, 45, 9, 0, {1, 2, 3, 4, 5});
+    model.NormalTimes.at(1).at(1) = Slot(16, 0, 18, 30, {1, 2, 3, 4, 5});
+    model.NormalTimes.at(3).at(0) = Slot(18, 0, 23, 0, {0, 1, 2, 3, 4, 5, 6});
+    model.SpecialTimes.at(0).at(0) = Slot(10, 0, 14, 0, {});
+    model.DaylightSaving.Enabled = 0;
+    model.SpecialDates.fill(DateOf(2026, 12, 26));
+    model.SpecialDates.at(0) = DateOf(2026, 12, 25);
+    return model;
+}
+
+// Every slot of every output used.
+ScheduleModel FullSchedule()
+{
+    ScheduleModel model;
+    for (auto &output : model.NormalTimes) {
+        for (std::size_t s = 0; s < output.size(); ++s) {
+            output.at(s) = Slot(static_cast<int>(s), 0, static_cast<int>(s), 30, {static_cast<int>(s % DayCount)});
+        }
+    }
+    return model;
+}
+
+QString Run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return QStringLiteral("(%1 failed: %2)").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PdfReadsBack_data()
+    {
+        QTest::addColumn<ScheduleModel>("model");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("texts");    // each found in the text, in this order
+        QTest::addColumn<QStringList>("notTexts"); // none of these found
+
+        QTest::newRow("default schedule: one page of summary")
+            << ScheduleModel{} << "en_GB" << "" << 1 << "A4"
+            << QStringList{"KORVELT Time Control", "Page 1 of 1", "File: not saved", "Printed: 07/12/2026 09:30",
+                           "Clocks go forward on the last Sunday of March and back on the last Sunday of October",
+                           "01/11/2009", "Sunday", "Outputs 1 to 16: nothing set"}
+            << QStringList{"The week", "Output 1\n", "KORVELT:"};
+        QTest::newRow("shop on Letter, days from Sunday")
+            << ShopSchedule() << "en_US" << "shop.dat" << 3 << "letter"
+            << QStringList{"File: shop.dat", "KORVELT: KORVELT 1.05, serial number 1234", "Daylight saving off",
+                           "12/25/2026", "Friday", "12/26/2026", "Saturday", "The week", "Output 1",
+                           "Sun Mon Tue Wed Thu Fri Sat", "1 7:30:00 AM 8:00:00 PM ✓ ✓ ✓ ✓ ✓ ✓",
+                           "Special slot Start End", "1 10:00:00 AM 2:00:00 PM", "Output 2",
+                           "2 4:00:00 PM 6:30:00 PM ✓ ✓ ✓ ✓ ✓", "Page 3 of 3", "Output 4", "1 6:00:00 PM 11:00:00 PM ✓ ✓ ✓ ✓ ✓ ✓ ✓",
+                           "Outputs 3 and 5 to 16: nothing set"}
+            << QStringList{"Clocks go forward"};
+        QTest::newRow("every slot used: tables go on over pages")
+            << FullSchedule() << "de_DE" << "full.dat" << 10 << "A4"
+            << QStringList{"Mon Tue Wed Thu Fri Sat Sun", "Output 1", "16 15:00:00 15:30:00", "Output 16"}
+            << QStringList{"nothing set"};
+    }
+
+    void PdfReadsBack()
+    {
+        QFETCH(ScheduleModel, model);
+        QFETCH(QString, locale);
+        QFETCH(QString, fileName);
+        QFETCH(int, pages);
+        QFETCH(QString, paper);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, notTexts);
+
+        ReportSource source;
+        source.Model = model;
+        source.Locale = QLocale(locale);
+        source.FileName = fileName;
+        source.Printed = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+        if (!fileName.isEmpty()) {
+            source.DeviceVersion = QStringLiteral("KORVELT 1.05");
+            source.DeviceSerial = QStringLiteral("1234");
+        }
+        int weekPictures = 0;
+        source.PaintWeek = [&weekPictures](QPainter &painter, const QRectF &box, const ScheduleModel &) {
+            ++weekPictures;
+            painter.drawRect(box);
+        };
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(SaveScheduleReportPdf(pdf.toStdString(), source));
+
+        const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*\\(%1\\)").arg(paper))), qPrintable(info));
+        QCOMPARE(weekPictures, fileName.isEmpty() ? 0 : 1); // the default schedule has no week to show
+
+        // Runs of spaces from the layout are one space here.
+        const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                 .replace(QRegularExpression(QStringLiteral("[ \t]+")), QStringLiteral(" "));
+        qsizetype at = 0;
+        for (const QString &expected : texts) {
+            const qsizetype found = text.indexOf(expected, at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("\"%1\" not found after position %2 in:\n%3").arg(expected).arg(at).arg(text)));
+            at = found + expected.size();
+        }
+        for (const QString &unexpected : notTexts) {
+            QVERIFY2(!text.contains(unexpected), qPrintable(unexpected));
+        }
+    }
+
+    void NothingLeftWhereThePdfCannotGo()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("a folder"));
+        QVERIFY(QDir().mkdir(folder));
+        ReportSource source;
+        source.Printed = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+        QVERIFY(!SaveScheduleReportPdf(folder.toStdString(), source));
+        QVERIFY(!SaveScheduleReportPdf(dir.filePath(QStringLiteral("missing/report.pdf")).toStdString(), source));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("a folder")});
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "test_report.moc"
