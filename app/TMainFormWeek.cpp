@@ -8,7 +8,7 @@
 #include "QtDateTime.h"
 #include "TMainForm.h"
 
-#include <QLineEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -140,6 +140,8 @@ void TMainForm::RefreshWeek()
     findings_ = CheckSchedule(shown, FromQDate(now_().date()));
     const auto mistakes = std::count_if(findings_.begin(), findings_.end(), IsMistake);
     const auto notes = static_cast<qsizetype>(findings_.size()) - mistakes;
+    // The list is filled afresh; where it was scrolled to stays.
+    const int scrolled = FindingsListBox.verticalScrollBar()->value();
     FindingsListBox.clear();
     for (const ScheduleFinding &finding : findings_) {
         auto *item = new QListWidgetItem((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
@@ -152,6 +154,7 @@ void TMainForm::RefreshWeek()
     if (findings_.empty()) {
         FindingsListBox.addItem(QStringLiteral("The schedule check found nothing."));
     }
+    FindingsListBox.verticalScrollBar()->setValue(scrolled);
     CheckLabel.setText(mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
                        : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
                                                    : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),

@@ -21,7 +21,7 @@ namespace {
 
 constexpr double StripGap = 2;   // between two day strips, and above and below a bar
 constexpr double MarkWidth = 2;  // the mark of a slot that starts where it ends
-constexpr int HoursMarked[] = {6, 12, 18};
+constexpr std::array<int, 3> HoursMarked{6, 12, 18};
 
 const QColor RowShade(238, 240, 244);
 const QColor StripColour(255, 255, 255);
@@ -94,6 +94,7 @@ std::vector<WeekBar> WeekBars(const WeekLayout &layout, const ScheduleModel &mod
     const bool special = choice.SpecialDate >= 0;
     const std::array<int, DayCount> days = LocaleDayOrder();
     std::vector<WeekBar> bars;
+    bars.reserve(static_cast<std::size_t>(OutputCount * SlotCount * layout.Columns()));
     for (int o = 0; o < OutputCount; ++o) {
         const OutputSlots &outputSlots = (special ? model.SpecialTimes : model.NormalTimes).at(static_cast<std::size_t>(o));
         for (int s = 0; s < SlotCount; ++s) {
@@ -152,25 +153,33 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
     const QFontMetricsF metrics(painter.font());
     const QColor text = painter.pen().color();
 
-    // Rows, day strips and the hours 6, 12 and 18 as faint lines.
+    // Rows, day strips and the hours 6, 12 and 18 as faint lines, each kind drawn at once.
     painter.setPen(Qt::NoPen);
+    QList<QRectF> shaded;
+    QList<QRectF> strips;
     for (int o = 0; o < OutputCount; ++o) {
         if (o % 2 == 1) {
-            painter.fillRect(layout.Row(o), RowShade);
+            shaded << layout.Row(o);
         }
         for (int c = 0; c < layout.Columns(); ++c) {
-            painter.fillRect(layout.Strip(o, c).adjusted(0, 1, 0, -1), StripColour);
+            strips << layout.Strip(o, c).adjusted(0, 1, 0, -1);
         }
     }
+    painter.setBrush(RowShade);
+    painter.drawRects(shaded);
+    painter.setBrush(StripColour);
+    painter.drawRects(strips);
     const double top = layout.Row(0).top();
     const double bottom = layout.Row(OutputCount - 1).bottom();
-    painter.setPen(QPen(HourLineColour, 0));
+    QList<QLineF> hourLines;
     for (int c = 0; c < layout.Columns(); ++c) {
         for (const int hour : HoursMarked) {
             const double x = layout.X(c, hour / 24.0);
-            painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+            hourLines << QLineF(x, top, x, bottom);
         }
     }
+    painter.setPen(QPen(HourLineColour, 0));
+    painter.drawLines(hourLines);
 
     // The headings: the days in the locale's order, or the special date, with the hours
     // marked below where there is room for them.
@@ -196,27 +205,27 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
                          QStringLiteral("Output %1").arg(o + 1));
     }
 
-    // The bars: a slot that ends before it starts runs to midnight, hatched.
-    const QBrush hatch(BarEdgeColour, Qt::BDiagPattern);
-    for (const WeekBar &bar : WeekBars(layout, model, choice)) {
-        switch (bar.Kind) {
-        case WeekBar::Shape::Normal:
-            painter.setPen(QPen(BarEdgeColour, 0));
-            painter.setBrush(BarColour);
-            painter.drawRect(bar.Rect);
-            break;
-        case WeekBar::Shape::Overnight:
-            painter.setPen(QPen(BarEdgeColour, 0));
-            painter.setBrush(OvernightColour);
-            painter.drawRect(bar.Rect);
-            painter.setBrush(hatch);
-            painter.drawRect(bar.Rect);
-            break;
-        case WeekBar::Shape::Mark:
-            painter.fillRect(bar.Rect, MarkColour);
-            break;
-        }
+    // The bars, each shape drawn at once: a slot that ends before it starts runs to midnight,
+    // hatched.
+    const std::vector<WeekBar> bars = WeekBars(layout, model, choice);
+    std::array<QList<QRectF>, 3> shapes;
+    for (QList<QRectF> &rects : shapes) {
+        rects.reserve(static_cast<qsizetype>(bars.size()));
     }
+    for (const WeekBar &bar : bars) {
+        shapes.at(static_cast<std::size_t>(bar.Kind)) << bar.Rect;
+    }
+    painter.setPen(QPen(BarEdgeColour, 0));
+    painter.setBrush(BarColour);
+    painter.drawRects(shapes.at(static_cast<std::size_t>(WeekBar::Shape::Normal)));
+    const QList<QRectF> &overnight = shapes.at(static_cast<std::size_t>(WeekBar::Shape::Overnight));
+    painter.setBrush(OvernightColour);
+    painter.drawRects(overnight);
+    painter.setBrush(QBrush(BarEdgeColour, Qt::BDiagPattern));
+    painter.drawRects(overnight);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(MarkColour);
+    painter.drawRects(shapes.at(static_cast<std::size_t>(WeekBar::Shape::Mark)));
     painter.restore();
 }
 

@@ -78,8 +78,13 @@ private slots:
                           "Output 4, Special Times slot 1: ends at 01:00:00, before it starts at 23:00:00."}
                                            << 2;
         QTest::newRow("start equal to end with days")
-            << Edit([h](ScheduleModel &m) { SetSlot(m.NormalTimes[15][15], h(8), h(8), "1000001"); })
-            << QStringList{"Output 16, Normal Times slot 16: starts and ends at 08:00:00 on Sat Sun."} << 1;
+            << Edit([h](ScheduleModel &m) {
+                   SetSlot(m.NormalTimes[15][14], h(9), h(9), "1111101");
+                   SetSlot(m.NormalTimes[15][15], h(8), h(8), "1000001");
+               })
+            << QStringList{"Output 16, Normal Times slot 15: starts and ends at 09:00:00 on Mon to Thur Sat Sun.",
+                           "Output 16, Normal Times slot 16: starts and ends at 08:00:00 on Sat Sun."}
+            << 2;
         QTest::newRow("times without days")
             << Edit([h](ScheduleModel &m) { SetSlot(m.NormalTimes[0][4], h(8), h(17)); })
             << QStringList{"Output 1, Normal Times slot 5: 08:00:00 to 17:00:00, but no day is On."} << 1;

@@ -108,10 +108,24 @@ std::array<int, DayCount> LocaleDayOrder()
 
 QString DayMaskText(int days)
 {
+    // Three days or more in a row are told as a range: "Mon to Sat".
+    const std::array<int, DayCount> order = LocaleDayOrder();
+    const auto on = [&](int i) { return i < DayCount && (days & (1 << order.at(static_cast<std::size_t>(i)))) != 0; };
+    const auto name = [&](int i) { return DayHeadingTexts().at(order.at(static_cast<std::size_t>(i))); };
     QStringList names;
-    for (const int d : LocaleDayOrder()) {
-        if ((days & (1 << d)) != 0) {
-            names << DayHeadingTexts().at(d);
+    for (int i = 0; i < DayCount; ++i) {
+        if (!on(i)) {
+            continue;
+        }
+        int last = i;
+        while (on(last + 1)) {
+            ++last;
+        }
+        if (last - i >= 2) {
+            names << QStringLiteral("%1 to %2").arg(name(i), name(last));
+            i = last;
+        } else {
+            names << name(i);
         }
     }
     return names.join(QLatin1Char(' '));

@@ -24,7 +24,7 @@ namespace korvelt {
 [[nodiscard]] std::array<int, DayCount> LocaleDayOrder();
 
 // The days of a day mask (bit d for day d, 0 = Sunday) as the grid's headings, in the
-// locale's order: "Mon Tue Sat".
+// locale's order, three or more in a row as a range: "Mon Tue Sat", "Mon to Fri Sun".
 [[nodiscard]] QString DayMaskText(int days);
 
 } // namespace korvelt
