@@ -17,6 +17,8 @@ namespace korvelt {
 
 namespace {
 
+constexpr int FindingLines = 6; // the findings list shows this many lines at a time
+
 QString Counted(qsizetype count, const char *one, const char *many)
 {
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
@@ -38,7 +40,6 @@ void TMainForm::CreateWeekPage()
     WeekChoiceComboBox.setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addWidget(&WeekChoiceComboBox, 0, Qt::AlignLeft);
     layout->addWidget(&WeekPicture, 1);
-    FindingsListBox.setFixedHeight(84);
     layout->addWidget(&FindingsListBox);
     CheckLabel.setParent(&Panel1);
     CheckLabel.setToolTip(QStringLiteral("What the schedule check found; the Week page lists it."));
@@ -155,6 +156,8 @@ void TMainForm::RefreshWeek()
         FindingsListBox.addItem(QStringLiteral("The schedule check found nothing."));
     }
     FindingsListBox.verticalScrollBar()->setValue(scrolled);
+    // Six whole lines, none cut in half.
+    FindingsListBox.setFixedHeight(FindingLines * FindingsListBox.sizeHintForRow(0) + 2 * FindingsListBox.frameWidth());
     CheckLabel.setText(mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
                        : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
                                                    : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),

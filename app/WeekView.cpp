@@ -21,7 +21,7 @@ namespace {
 
 constexpr double StripGap = 2;   // between two day strips, and above and below a bar
 constexpr double MarkWidth = 2;  // the mark of a slot that starts where it ends
-constexpr std::array<int, 3> HoursMarked{6, 12, 18};
+constexpr double WideColumn = 400; // a column this wide marks every second hour, others every sixth
 
 const QColor RowShade(238, 240, 244);
 const QColor StripColour(255, 255, 255);
@@ -94,7 +94,7 @@ std::vector<WeekBar> WeekBars(const WeekLayout &layout, const ScheduleModel &mod
     const bool special = choice.SpecialDate >= 0;
     const std::array<int, DayCount> days = LocaleDayOrder();
     std::vector<WeekBar> bars;
-    bars.reserve(static_cast<std::size_t>(OutputCount * SlotCount * layout.Columns()));
+    bars.reserve(std::size_t{OutputCount} * SlotCount * static_cast<std::size_t>(layout.Columns()));
     for (int o = 0; o < OutputCount; ++o) {
         const OutputSlots &outputSlots = (special ? model.SpecialTimes : model.NormalTimes).at(static_cast<std::size_t>(o));
         for (int s = 0; s < SlotCount; ++s) {
@@ -153,7 +153,8 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
     const QFontMetricsF metrics(painter.font());
     const QColor text = painter.pen().color();
 
-    // Rows, day strips and the hours 6, 12 and 18 as faint lines, each kind drawn at once.
+    // Rows, day strips and the hours (6, 12 and 18 in a week) as faint lines, each kind drawn
+    // at once.
     painter.setPen(Qt::NoPen);
     QList<QRectF> shaded;
     QList<QRectF> strips;
@@ -171,9 +172,10 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
     painter.drawRects(strips);
     const double top = layout.Row(0).top();
     const double bottom = layout.Row(OutputCount - 1).bottom();
+    const int hourStep = layout.Heading(0).width() > WideColumn ? 2 : 6;
     QList<QLineF> hourLines;
     for (int c = 0; c < layout.Columns(); ++c) {
-        for (const int hour : HoursMarked) {
+        for (int hour = hourStep; hour < 24; hour += hourStep) {
             const double x = layout.X(c, hour / 24.0);
             hourLines << QLineF(x, top, x, bottom);
         }
@@ -193,7 +195,7 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
         painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), metrics.height()),
                          Qt::AlignCenter, title);
         if (hoursFit) {
-            for (const int hour : HoursMarked) {
+            for (int hour = hourStep; hour < 24; hour += hourStep) {
                 const double x = layout.X(c, hour / 24.0);
                 painter.drawText(QRectF(x - 20, heading.top() + metrics.height() + 2, 40, metrics.height()),
                                  Qt::AlignCenter, QString::number(hour));

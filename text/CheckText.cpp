@@ -92,7 +92,7 @@ QString FindingText(const ScheduleFinding &finding)
         return QStringLiteral("Output %1, Special Times: slots are set, but no special date is today or later.")
             .arg(finding.Output + 1);
     }
-    return place;
+    return {};
 }
 
 std::array<int, DayCount> LocaleDayOrder()
