@@ -59,24 +59,27 @@ void TMainForm::CreateWeekPage()
     CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
 
     // Every edit of a control that holds part of the schedule redraws the page once the
-    // events at hand are done, so that a whole output shown at once redraws it once.
+    // events at hand are done, so that a whole output shown at once redraws it once. The
+    // timer is the edits' receiver: it goes first when the window goes, and the edits with it.
     weekTimer_.setSingleShot(true);
     weekTimer_.setInterval(0);
     connect(&weekTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RefreshWeek(); }); });
+    QTimer *timer = &weekTimer_;
+    const auto redraw = [timer] { timer->start(); };
     for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        connect(grid, &QTableWidget::cellChanged, this, [this] { ScheduleWeekRefresh(); });
+        connect(grid, &QTableWidget::cellChanged, timer, redraw);
     }
     for (const auto &picker : SpecialDateDateTimePickers) {
-        connect(picker.get(), &QDateEdit::dateChanged, this, [this] { ScheduleWeekRefresh(); });
+        connect(picker.get(), &QDateEdit::dateChanged, timer, redraw);
     }
-    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, this, [this] { ScheduleWeekRefresh(); });
+    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, timer, redraw);
     for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
         for (int i = 0; i < group->Count(); ++i) {
-            connect(group->Item(i), &QRadioButton::toggled, this, [this] { ScheduleWeekRefresh(); });
+            connect(group->Item(i), &QRadioButton::toggled, timer, redraw);
         }
     }
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
-        connect(box, &QComboBox::currentTextChanged, this, [this] { ScheduleWeekRefresh(); });
+        connect(box, &QComboBox::currentTextChanged, timer, redraw);
     }
     connect(&WeekChoiceComboBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { WeekPicture.SetChoice({index - 1}); });
