@@ -40,6 +40,12 @@ UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text)
     }
 }
 
+bool QtUserDialogs::AskYesNo(const QString &text)
+{
+    return QMessageBox::question(owner_, Caption(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 std::optional<QString> QtUserDialogs::AskSaveFileName(const QString &filter)
 {
     // QFileDialog asks before it replaces an existing file unless told otherwise.

@@ -18,6 +18,7 @@ public:
     void ShowError(const QString &text) override;
     void ShowInformation(const QString &text) override;
     Answer AskYesNoCancel(const QString &text) override;
+    bool AskYesNo(const QString &text) override;
     std::optional<QString> AskSaveFileName(const QString &filter) override;
     std::optional<QString> AskOpenFileName(const QString &filter) override;
     bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,

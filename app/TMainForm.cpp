@@ -99,6 +99,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_)
 {
     CreateControls();
+    CreateWeekPage();
     CreateMenus();
     PlaceControls();
     SetAccessibleNames();
@@ -485,6 +486,7 @@ void TMainForm::ShowAllControls()
     ShowSpecialTimes(shownSpecialOutput_);
     ShowDaylightSaving();
     ShowSpecialDates();
+    ScheduleWeekRefresh();
 }
 
 void TMainForm::ReplaceModel(const ScheduleModel &model)

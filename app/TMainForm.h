@@ -6,16 +6,19 @@
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
 #include "ScheduleSnapshot.h"
+#include "ScheduleCheck.h"
 #include "SendCheck.h"
 #include "SlotClipboard.h"
 #include "TimeGrid.h"
 #include "UserDialogs.h"
+#include "WeekView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateEdit>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -132,6 +135,27 @@ private:
     QMenu SpecialPopupMenu;
     QAction SpecialTimesMenuCopy;
     QAction SpecialTimesMenuPaste;
+
+    // The week page: the picture of every output, what it shows (the week or a special date),
+    // and the schedule check's findings, counted in the status area. It follows what the
+    // controls show, edits not yet stored included.
+    QWidget WeekAdvTabSheet;
+    QComboBox WeekChoiceComboBox;
+    WeekView WeekPicture;
+    QListWidget FindingsListBox;
+    QLabel CheckLabel;
+    void CreateWeekPage();
+    // The model as the controls show it now, without storing anything.
+    [[nodiscard]] ScheduleModel ShownModel() const;
+    void ScheduleWeekRefresh() { weekTimer_.start(); }
+    void RefreshWeek();
+    // Opens the page of a slot, or of the value a finding names, with it selected.
+    void GoToSlot(int output, int slot, bool special);
+    void FindingClicked(int row);
+    // Before a write: true when the schedule has no mistake or the user writes it anyway.
+    bool MayWriteWithMistakes();
+    QTimer weekTimer_;
+    std::vector<ScheduleFinding> findings_;
 
 public:
     // The device: its link and the exchange under way.

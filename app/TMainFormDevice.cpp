@@ -97,6 +97,9 @@ void TMainForm::WriteButtonClick()
         WriteRefused(unsendable);
         return;
     }
+    if (!MayWriteWithMistakes()) {
+        return;
+    }
     session_.StartDownload(model_, VerifyCheckBox.isChecked());
 }
 

@@ -82,7 +82,8 @@ void TMainForm::PlaceControls()
     SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
     // The status area: the device found, what the last command did or is doing, its progress.
     ConnectionLabel.setGeometry(16, 134, 249, 20);
-    StatusLabel.setGeometry(280, 134, 369, 20);
+    StatusLabel.setGeometry(280, 134, 249, 20);
+    CheckLabel.setGeometry(536, 134, 137, 20);
     CancelButton.setGeometry(680, 131, 113, 25);
     ProgressBar.setGeometry(16, 160, 777, 12);
 

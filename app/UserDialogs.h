@@ -28,6 +28,8 @@ public:
     virtual void ShowInformation(const QString &text) = 0;
     // A confirmation box with Yes, No and Cancel.
     virtual Answer AskYesNoCancel(const QString &text) = 0;
+    // A question with Yes and No, No the default; true for Yes.
+    virtual bool AskYesNo(const QString &text) = 0;
     // File dialogs; nothing when the user cancels. The save dialog asks before it replaces
     // an existing file.
     virtual std::optional<QString> AskSaveFileName(const QString &filter) = 0;

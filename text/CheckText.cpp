@@ -1,8 +1,28 @@
 #include "CheckText.h"
 
+#include "CellText.h"
+#include "ControlTexts.h"
 #include "DifferenceText.h"
 
+#include <QLocale>
+
 namespace korvelt {
+
+namespace {
+
+QString FieldName(UnsendableValue::Field field)
+{
+    using Field = UnsendableValue::Field;
+    return field == Field::NormalStart || field == Field::SpecialStart ? QStringLiteral("Start")
+                                                                        : QStringLiteral("End");
+}
+
+QString SpecialDateText(int entry, TDateTime date)
+{
+    return QStringLiteral("Special date %1 (%2)").arg(entry + 1).arg(DefaultCellTextCodec().DateText(date));
+}
+
+} // namespace
 
 QString UnsendableText(const UnsendableValue &value)
 {
@@ -39,10 +59,76 @@ QString UnsendableText(const UnsendableValue &value)
 
 QString FindingText(const ScheduleFinding &finding)
 {
-    if (finding.What == ScheduleFinding::Kind::Unsendable) {
+    using Kind = ScheduleFinding::Kind;
+    const QString place = SlotPlaceText(finding.Output, finding.Special, finding.Slot);
+    const QString start = TimeToCellText(finding.Start);
+    const QString end = TimeToCellText(finding.End);
+    switch (finding.What) {
+    case Kind::EndBeforeStart:
+        return QStringLiteral("%1: ends at %2, before it starts at %3.").arg(place, end, start);
+    case Kind::StartEqualsEnd:
+        return QStringLiteral("%1: starts and ends at %2 on %3.").arg(place, start, DayMaskText(finding.Days));
+    case Kind::TimesWithoutDays:
+        return QStringLiteral("%1: %2 to %3, but no day is On.").arg(place, start, end);
+    case Kind::Overlap:
+        return QStringLiteral("%1 (%2 to %3) overlaps slot %4%5.")
+            .arg(place, start, end)
+            .arg(finding.Other + 1)
+            .arg(finding.Special ? QString() : QStringLiteral(" on ") + DayMaskText(finding.Days));
+    case Kind::Duplicate:
+        return QStringLiteral("%1 (%2 to %3) is the same as slot %4.").arg(place, start, end).arg(finding.Other + 1);
+    case Kind::NotWholeSeconds:
+        return QStringLiteral("%1: the %2 time has fractions of a second; the KORVELT keeps whole seconds.")
+            .arg(place, FieldName(finding.Value.What));
+    case Kind::Unsendable:
         return UnsendableText(finding.Value);
+    case Kind::PastSpecialDate:
+        return QStringLiteral("%1 is in the past.").arg(SpecialDateText(finding.Slot, finding.Date));
+    case Kind::RepeatedSpecialDate:
+        return QStringLiteral("%1 is the same as special date %2.")
+            .arg(SpecialDateText(finding.Slot, finding.Date))
+            .arg(finding.Other + 1);
+    case Kind::SpecialSlotsWithoutFutureDate:
+        return QStringLiteral("Output %1, Special Times: slots are set, but no special date is today or later.")
+            .arg(finding.Output + 1);
     }
-    return SlotPlaceText(finding.Output, finding.Special, finding.Slot);
+    return {};
+}
+
+std::array<int, DayCount> LocaleDayOrder()
+{
+    // Qt counts Monday as 1 and Sunday as 7; the slots count Sunday as 0.
+    const int first = static_cast<int>(QLocale().firstDayOfWeek()) % DayCount;
+    std::array<int, DayCount> order{};
+    for (int i = 0; i < DayCount; ++i) {
+        order.at(static_cast<std::size_t>(i)) = (first + i) % DayCount;
+    }
+    return order;
+}
+
+QString DayMaskText(int days)
+{
+    // Three days or more in a row are told as a range: "Mon to Sat".
+    const std::array<int, DayCount> order = LocaleDayOrder();
+    const auto on = [&](int i) { return i < DayCount && (days & (1 << order.at(static_cast<std::size_t>(i)))) != 0; };
+    const auto name = [&](int i) { return DayHeadingTexts().at(order.at(static_cast<std::size_t>(i))); };
+    QStringList names;
+    for (int i = 0; i < DayCount; ++i) {
+        if (!on(i)) {
+            continue;
+        }
+        int last = i;
+        while (on(last + 1)) {
+            ++last;
+        }
+        if (last - i >= 2) {
+            names << QStringLiteral("%1 to %2").arg(name(i), name(last));
+            i = last;
+        } else {
+            names << name(i);
+        }
+    }
+    return names.join(QLatin1Char(' '));
 }
 
 } // namespace korvelt

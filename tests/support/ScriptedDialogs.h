@@ -35,6 +35,18 @@ public:
         answers.pop_front();
         return answer;
     }
+    // A Yes/No question ("Write anyway?") is recorded with the others and answered from its
+    // own script; with nothing scripted it is answered Yes, so that it stops no test of writing.
+    bool AskYesNo(const QString &text) override
+    {
+        log.Questions << text;
+        if (yesNoAnswers.empty()) {
+            return true;
+        }
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
     std::optional<QString> AskSaveFileName(const QString &filter) override { return NextFileName(filter); }
     std::optional<QString> AskOpenFileName(const QString &filter) override { return NextFileName(filter); }
     bool ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
@@ -46,6 +58,7 @@ public:
 
     // Scripted answers, used in order. An empty file name cancels the dialog.
     std::deque<Answer> answers;
+    std::deque<bool> yesNoAnswers;
     std::deque<QString> fileNames;
     QString lastFilter;
     bool takeCompared = false; // the answer to a comparison

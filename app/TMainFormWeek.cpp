@@ -1,0 +1,228 @@
+// The main window's week page: the picture of all sixteen outputs as the controls show them
+// now, the schedule check's findings under it and their count in the status area, the way
+// from a bar or a finding to its place, and the question before writing a schedule with
+// mistakes.
+#include "CellText.h"
+#include "CheckText.h"
+#include "GridSlots.h"
+#include "QtDateTime.h"
+#include "TMainForm.h"
+
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+constexpr int FindingLines = 6; // the findings list shows this many lines at a time
+
+QString Counted(qsizetype count, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+} // namespace
+
+void TMainForm::CreateWeekPage()
+{
+    AdvPageControl1.addTab(&WeekAdvTabSheet, QStringLiteral("Week"));
+    auto *layout = new QVBoxLayout(&WeekAdvTabSheet);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    WeekChoiceComboBox.addItem(QStringLiteral("Normal week"));
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        WeekChoiceComboBox.addItem(QStringLiteral("Special date %1").arg(k + 1));
+    }
+    WeekChoiceComboBox.setMaxVisibleItems(SpecialDateCount + 1);
+    WeekChoiceComboBox.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(&WeekChoiceComboBox, 0, Qt::AlignLeft);
+    layout->addWidget(&WeekPicture, 1);
+    layout->addWidget(&FindingsListBox);
+    CheckLabel.setParent(&Panel1);
+    CheckLabel.setToolTip(QStringLiteral("What the schedule check found; the Week page lists it."));
+
+    const std::initializer_list<std::pair<QObject *, const char *>> names{
+        {&WeekAdvTabSheet, "WeekAdvTabSheet"},
+        {&WeekChoiceComboBox, "WeekChoiceComboBox"},
+        {&WeekPicture, "WeekPicture"},
+        {&FindingsListBox, "FindingsListBox"},
+        {&CheckLabel, "CheckLabel"},
+    };
+    for (const auto &[object, name] : names) {
+        object->setObjectName(QString::fromLatin1(name));
+    }
+    WeekChoiceComboBox.setAccessibleName(QStringLiteral("Week or special date"));
+    FindingsListBox.setAccessibleName(QStringLiteral("Schedule check"));
+    CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
+
+    // Every edit of a control that holds part of the schedule redraws the page once the
+    // events at hand are done, so that a whole output shown at once redraws it once. The
+    // timer is the edits' receiver: it goes first when the window goes, and the edits with it.
+    weekTimer_.setSingleShot(true);
+    weekTimer_.setInterval(0);
+    connect(&weekTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RefreshWeek(); }); });
+    QTimer *timer = &weekTimer_;
+    const auto redraw = [timer] { timer->start(); };
+    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
+        connect(grid, &QTableWidget::cellChanged, timer, redraw);
+    }
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        connect(picker.get(), &QDateEdit::dateChanged, timer, redraw);
+    }
+    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, timer, redraw);
+    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
+        for (int i = 0; i < group->Count(); ++i) {
+            connect(group->Item(i), &QRadioButton::toggled, timer, redraw);
+        }
+    }
+    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
+        connect(box, &QComboBox::currentTextChanged, timer, redraw);
+    }
+    connect(&WeekChoiceComboBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { WeekPicture.SetChoice({index - 1}); });
+    connect(&WeekPicture, &WeekView::SlotClicked, this, [this](int output, int slot, bool special) {
+        Guarded([&] { GoToSlot(output, slot, special); });
+    });
+    connect(&FindingsListBox, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { Guarded([&] { FindingClicked(FindingsListBox.row(item)); }); });
+    connect(&FindingsListBox, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { Guarded([&] { FindingClicked(FindingsListBox.row(item)); }); });
+    ScheduleWeekRefresh();
+}
+
+ScheduleModel TMainForm::ShownModel() const
+{
+    // What the stores would take, read without changing a control: the two grids' outputs,
+    // the dates picked and the rule as chosen (a month box's text that names no month counts
+    // as the month the box holds).
+    ScheduleModel shown = model_;
+    StoreSlots(TimesAdvStringGrid, shown.NormalTimes.at(static_cast<std::size_t>(shownOutput_)), true);
+    StoreSlots(SpecialTimesAdvStringGrid, shown.SpecialTimes.at(static_cast<std::size_t>(shownSpecialOutput_)), false);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const QDate date = SpecialDateDateTimePickers.at(k)->date();
+        if (date != shownSpecialDates_.at(k)) {
+            shown.SpecialDates.at(k) = FromQDate(date);
+        }
+    }
+    DaylightSavingRule &rule = shown.DaylightSaving;
+    if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
+        rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
+    }
+    if (AdvanceRadioGroup.ItemIndex() >= 0) {
+        rule.AdvanceWeek = AdvanceRadioGroup.ItemIndex();
+    }
+    if (RetardRadioGroup.ItemIndex() >= 0) {
+        rule.RetardWeek = RetardRadioGroup.ItemIndex();
+    }
+    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
+        if (box.currentText() == shownText) {
+            return current;
+        }
+        const int typed = box.findText(box.currentText().trimmed(), Qt::MatchFixedString);
+        return typed >= 0 ? typed : box.currentIndex();
+    };
+    rule.AdvanceMonth = month(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
+    rule.RetardMonth = month(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+    return shown;
+}
+
+void TMainForm::RefreshWeek()
+{
+    const ScheduleModel shown = ShownModel();
+    WeekPicture.SetModel(shown);
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        const TDateTime date = shown.SpecialDates.at(static_cast<std::size_t>(k));
+        WeekChoiceComboBox.setItemText(k + 1, IsSendableDate(date) ? QStringLiteral("Special date %1 (%2)")
+                                                                         .arg(k + 1)
+                                                                         .arg(DefaultCellTextCodec().DateText(date))
+                                                                   : QStringLiteral("Special date %1").arg(k + 1));
+    }
+
+    findings_ = CheckSchedule(shown, FromQDate(now_().date()));
+    const auto mistakes = std::count_if(findings_.begin(), findings_.end(), IsMistake);
+    const auto notes = static_cast<qsizetype>(findings_.size()) - mistakes;
+    // The list is filled afresh; where it was scrolled to stays.
+    const int scrolled = FindingsListBox.verticalScrollBar()->value();
+    FindingsListBox.clear();
+    for (const ScheduleFinding &finding : findings_) {
+        auto *item = new QListWidgetItem((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
+                                         FindingText(finding));
+        if (IsMistake(finding)) {
+            item->setForeground(QColor(160, 20, 20));
+        }
+        FindingsListBox.addItem(item);
+    }
+    if (findings_.empty()) {
+        FindingsListBox.addItem(QStringLiteral("The schedule check found nothing."));
+    }
+    FindingsListBox.verticalScrollBar()->setValue(scrolled);
+    // Six whole lines, none cut in half.
+    FindingsListBox.setFixedHeight(FindingLines * FindingsListBox.sizeHintForRow(0) + 2 * FindingsListBox.frameWidth());
+    CheckLabel.setText(mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
+                       : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
+                                                   : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
+                                                                               Counted(notes, "note", "notes")));
+}
+
+void TMainForm::GoToSlot(int output, int slot, bool special)
+{
+    QWidget &page = special ? SpecialTimesAdvTabSheet1 : TimesAdvTabSheet;
+    QSpinBox &spin = special ? SpecialOutputCSpinEdit : OutputCSpinEdit;
+    TimeGrid &grid = special ? SpecialTimesAdvStringGrid : TimesAdvStringGrid;
+    AdvPageControl1.setCurrentWidget(&page);
+    // While a command runs the output stays: the page opens on the output it shows.
+    if (!spin.isEnabled() && spin.value() != output + 1) {
+        return;
+    }
+    spin.setValue(output + 1);
+    grid.setCurrentCell(slot, StartColumn - 1);
+    grid.setFocus();
+}
+
+void TMainForm::FindingClicked(int row)
+{
+    if (row < 0 || row >= static_cast<int>(findings_.size())) {
+        return;
+    }
+    const ScheduleFinding &finding = findings_.at(static_cast<std::size_t>(row));
+    using Field = UnsendableValue::Field;
+    if (finding.Output >= 0 && finding.Slot >= 0) {
+        GoToSlot(finding.Output, finding.Slot, finding.Special);
+    } else if (finding.Slot >= 0) {
+        // A special date.
+        AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
+        SpecialDateDateTimePickers.at(static_cast<std::size_t>(finding.Slot))->setFocus();
+    } else {
+        AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
+        const Field field = finding.Value.What;
+        QWidget &control = field == Field::AdvanceWeek  ? static_cast<QWidget &>(AdvanceRadioGroup)
+                           : field == Field::RetardWeek ? static_cast<QWidget &>(RetardRadioGroup)
+                           : field == Field::RetardMonth ? static_cast<QWidget &>(RetardComboBox)
+                                                         : static_cast<QWidget &>(AdvanceComboBox);
+        control.setFocus();
+    }
+}
+
+bool TMainForm::MayWriteWithMistakes()
+{
+    // The model has just been stored: what is checked is what would be written.
+    std::vector<ScheduleFinding> mistakes = CheckSchedule(model_, FromQDate(now_().date()));
+    std::erase_if(mistakes, [](const ScheduleFinding &finding) { return !IsMistake(finding); });
+    if (mistakes.empty()) {
+        return true;
+    }
+    QString first = FindingText(mistakes.front());
+    if (first.endsWith(QLatin1Char('.'))) {
+        first.chop(1);
+    }
+    const QString question =
+        mistakes.size() == 1
+            ? QStringLiteral("The schedule has 1 possible mistake (first: %1). Write anyway?").arg(first)
+            : QStringLiteral("The schedule has %1 possible mistakes (first: %2). Write anyway?").arg(mistakes.size()).arg(first);
+    return dialogs_->AskYesNo(question);
+}
+
+} // namespace korvelt

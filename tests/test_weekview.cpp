@@ -1,0 +1,260 @@
+// The week page, driven as a user drives it: bars where the slots are, edits shown before
+// they are stored, clicks that lead to the slot, the question before writing mistakes, and
+// what a screen reader is told of each row.
+
+#include "GridDriver.h"
+#include "GridSlots.h"
+#include "MainFormFixture.h"
+#include "SimulatedKorvelt.h"
+#include "TestSchedules.h"
+
+#include <QAccessible>
+#include <QListWidget>
+#include <QTest>
+
+#include <functional>
+
+using namespace korvelt;
+using namespace korvelt::test;
+using namespace korvelt::testing;
+
+using Edit = std::function<void(ScheduleModel &)>;
+Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(korvelt::WeekBar::Shape)
+
+namespace {
+
+TDateTime Hour(double hours)
+{
+    return hours / 24;
+}
+
+// A slot with its days given Sunday first ("0111111": Monday to Saturday).
+void SetSlot(TimeSlot &slot, double startHour, double endHour, const char *days = "0000000")
+{
+    slot.Start = Hour(startHour);
+    slot.End = Hour(endHour);
+    for (std::size_t d = 0; d < slot.Days.size(); ++d) {
+        slot.Days.at(d) = days[d] == '1' ? 1 : 0;
+    }
+}
+
+// The week page of a window showing the model.
+WeekView &ShowWeek(MainFormFixture &f, const ScheduleModel &model)
+{
+    f.form->ReplaceModel(model);
+    f.ShowPage(QStringLiteral("WeekAdvTabSheet"));
+    auto &picture = f.Find<WeekView>("WeekPicture");
+    QCoreApplication::processEvents(); // the page redraws once the events at hand are done
+    return picture;
+}
+
+std::vector<WeekBar> BarsOf(const WeekView &picture, int output, int slot)
+{
+    std::vector<WeekBar> bars = picture.Bars();
+    std::erase_if(bars, [&](const WeekBar &bar) { return bar.Output != output || bar.Slot != slot; });
+    return bars;
+}
+
+} // namespace
+
+class TestWeekView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
+
+    // A slot is drawn on each of its days from start to end in the strip of its output; the
+    // days stand in the locale's order.
+    void BarsWhereTheSlotIs_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        QTest::addColumn<QString>("days");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::addColumn<WeekBar::Shape>("shape");
+        QTest::addColumn<double>("right"); // the hour the bar ends at
+        using Shape = WeekBar::Shape;
+        QTest::newRow("shop, Monday first") << "en_GB" << 7.5 << 20.0 << "0111111" << QList<int>{0, 1, 2, 3, 4, 5}
+                                            << Shape::Normal << 20.0;
+        QTest::newRow("Sunday first") << "en_US" << 9.0 << 12.0 << "1000001" << QList<int>{0, 6} << Shape::Normal << 12.0;
+        QTest::newRow("overnight: to midnight") << "en_GB" << 22.0 << 6.0 << "0000011" << QList<int>{4, 5}
+                                                << Shape::Overnight << 24.0;
+        QTest::newRow("start equal to end: a mark") << "en_GB" << 8.0 << 8.0 << "0010000" << QList<int>{1} << Shape::Mark
+                                                    << 8.0;
+    }
+    void BarsWhereTheSlotIs()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, start);
+        QFETCH(double, end);
+        QFETCH(QString, days);
+        QFETCH(QList<int>, columns);
+        QFETCH(WeekBar::Shape, shape);
+        QFETCH(double, right);
+        QLocale::setDefault(QLocale(locale));
+        MainFormFixture f;
+        ScheduleModel model;
+        SetSlot(model.NormalTimes[2][4], start, end, days.toLatin1().constData());
+        SetSlot(model.NormalTimes[2][5], 1, 1); // unused: no bar
+        const WeekView &picture = ShowWeek(f, model);
+        const WeekLayout layout = picture.Layout();
+        QCOMPARE(picture.Bars().size(), static_cast<std::size_t>(columns.size()));
+        for (int c = 0; c < DayCount; ++c) {
+            const QRectF strip = layout.Strip(2, c);
+            QVERIFY(picture.rect().contains(strip.toAlignedRect()));
+            QVERIFY(strip.top() >= layout.Strip(1, c).bottom());
+            QVERIFY(c == 0 || strip.left() >= layout.Strip(2, c - 1).right());
+        }
+        for (const WeekBar &bar : BarsOf(picture, 2, 4)) {
+            QVERIFY(columns.removeOne(bar.Column));
+            QCOMPARE(bar.Kind, shape);
+            const QRectF strip = layout.Strip(2, bar.Column);
+            QVERIFY(strip.contains(bar.Rect.center()));
+            QVERIFY(qAbs(bar.Rect.left() - (strip.left() + strip.width() * start / 24)) <= 1.5);
+            QVERIFY(qAbs(bar.Rect.right() - (strip.left() + strip.width() * right / 24)) <= 1.5);
+        }
+        QVERIFY(columns.isEmpty());
+    }
+
+    // An edit in a grid shows on the page and in the count before anything is stored.
+    void EditShowsBeforeStoring()
+    {
+        MainFormFixture f;
+        const WeekView &picture = ShowWeek(f, ScheduleModel{});
+        const auto &count = f.Find<QLabel>("CheckLabel");
+        QCOMPARE(count.text(), QStringLiteral("No mistakes, 16 notes"));
+        f.ShowPage(QStringLiteral("TimesAdvTabSheet"));
+        GridDriver grid(f.Find<TimeGrid>("TimesAdvStringGrid"));
+        QVERIFY(grid.TypeTime(StartColumn, 2, QStringLiteral("0800")));
+        QVERIFY(grid.TypeTime(EndColumn, 2, QStringLiteral("1000")));
+        QTRY_COMPARE(count.text(), QStringLiteral("1 mistake, 16 notes")); // times, no day
+        QVERIFY(grid.PickDay(FirstDayColumn + 1, 2, QStringLiteral("On")));
+        QTRY_COMPARE(BarsOf(picture, 0, 1).size(), std::size_t{1});
+        QCOMPARE(count.text(), QStringLiteral("No mistakes, 16 notes"));
+        QCOMPARE(f.form->Model().NormalTimes[0][1], TimeSlot{});
+    }
+
+    // A click on a bar or on a finding opens the slot's page on its output with its row current.
+    void ClickLeadsToTheSlot_data()
+    {
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<bool>("onFinding");
+        QTest::newRow("normal bar") << false << false;
+        QTest::newRow("special bar") << true << false;
+        QTest::newRow("normal finding") << false << true;
+        QTest::newRow("special finding") << true << true;
+    }
+    void ClickLeadsToTheSlot()
+    {
+        QFETCH(bool, special);
+        QFETCH(bool, onFinding);
+        MainFormFixture f;
+        ScheduleModel model;
+        for (int k = 0; k < SpecialDateCount; ++k) {
+            model.SpecialDates.at(static_cast<std::size_t>(k)) = DateOf(2027, 5, 1 + k);
+        }
+        SlotTable &table = special ? model.SpecialTimes : model.NormalTimes;
+        SetSlot(table[8][2], 9, 12, "0111110");
+        SetSlot(table[8][6], 11, 13, "0111110"); // overlaps slot 3: the one finding
+        WeekView &picture = ShowWeek(f, model);
+        if (onFinding) {
+            auto &list = f.Find<QListWidget>("FindingsListBox");
+            QTRY_COMPARE(list.count(), 1);
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+        } else {
+            if (special) {
+                f.Find<QComboBox>("WeekChoiceComboBox").setCurrentIndex(3);
+            }
+            QCOMPARE(picture.Choice().SpecialDate, special ? 2 : -1);
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, BarsOf(picture, 8, 6).front().Rect.center().toPoint());
+        }
+        const QString prefix = special ? QStringLiteral("Special") : QString();
+        QCOMPARE(f.Find<QTabWidget>("AdvPageControl1").currentWidget(),
+                 &f.Find<QWidget>(special ? "SpecialTimesAdvTabSheet1" : "TimesAdvTabSheet"));
+        QCOMPARE(f.Find<QSpinBox>(prefix + "OutputCSpinEdit").value(), 9);
+        QCOMPARE(f.Find<TimeGrid>(special ? "SpecialTimesAdvStringGrid" : "TimesAdvStringGrid").CurrentRow(), 7);
+    }
+
+    // Mistakes ask once before writing, and No writes nothing; notes never ask; a value the
+    // KORVELT cannot hold refuses without asking.
+    void WriteQuestion_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("written");
+        const Edit twoMistakes([](ScheduleModel &m) {
+            SetSlot(m.NormalTimes[1][2], 22, 6, "0000011");
+            SetSlot(m.NormalTimes[3][0], 8, 17);
+        });
+        const QString asked = QStringLiteral("The schedule has 2 possible mistakes (first: Output 2, Normal Times slot 3: "
+                                             "ends at 06:00:00, before it starts at 22:00:00). Write anyway?");
+        QTest::newRow("No") << twoMistakes << false << asked << false;
+        QTest::newRow("Yes") << twoMistakes << true << asked << true;
+        QTest::newRow("notes only") << Edit([](ScheduleModel &) {}) << false << QString() << true;
+        QTest::newRow("unsendable") << Edit([](ScheduleModel &m) {
+            SetSlot(m.NormalTimes[3][0], 8, 17);
+            m.NormalTimes[0][0].End = 2;
+        }) << true << QString() << false;
+    }
+    void WriteQuestion()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(bool, answer);
+        QFETCH(QString, question);
+        QFETCH(bool, written);
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        const auto device = backend->AddKorvelt();
+        MainFormFixture f(backend);
+        ScheduleModel model;
+        edit(model);
+        f.form->ReplaceModel(model);
+        f.dialogs->yesNoAnswers = {answer};
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Questions, question.isEmpty() ? QStringList{} : QStringList{question});
+        if (written) {
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
+        } else {
+            QCOMPARE(device->RequestCount(), 0);
+            QVERIFY(!f.form->Session().Busy());
+        }
+    }
+
+    // Each output row tells its on-times in words, days in a row with the same times once.
+    void RowsDescribed_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QStringList>("rows"); // outputs 1 to 3
+        QTest::newRow("week") << 0
+                              << QStringList{"Mon to Sat 07:30:00 to 20:00:00; Sun off",
+                                             "Mon off; Tue 06:00:00 to 07:00:00 and 09:00:00 to 10:00:00; Wed to Fri off; "
+                                             "Sat 22:00:00 to 02:00:00 (ends before it starts); Sun off",
+                                             "off all week"};
+        QTest::newRow("special date") << 2 << QStringList{"off", "off", "10:00:00 to 14:00:00"};
+    }
+    void RowsDescribed()
+    {
+        QFETCH(int, choice);
+        QFETCH(QStringList, rows);
+        MainFormFixture f;
+        ScheduleModel model;
+        SetSlot(model.NormalTimes[0][0], 7.5, 20, "0111111");
+        SetSlot(model.NormalTimes[1][5], 9, 10, "0010000");
+        SetSlot(model.NormalTimes[1][6], 6, 7, "0010000");
+        SetSlot(model.NormalTimes[1][7], 22, 2, "0000001");
+        SetSlot(model.SpecialTimes[2][0], 10, 14);
+        ShowWeek(f, model);
+        f.Find<QComboBox>("WeekChoiceComboBox").setCurrentIndex(choice);
+        for (int o = 0; o < rows.size(); ++o) {
+            QAccessibleInterface *row =
+                QAccessible::queryAccessibleInterface(&f.Find<QWidget>(QStringLiteral("WeekRow%1").arg(o + 1)));
+            QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Output %1").arg(o + 1));
+            QCOMPARE(row->text(QAccessible::Description), rows.at(o));
+        }
+    }
+};
+
+QTEST_MAIN(TestWeekView)
+#include "test_weekview.moc"
