@@ -6,6 +6,7 @@
 #include "QtDateTime.h"
 #include "ScheduleCheck.h"
 #include "SendCheck.h"
+#include "WeekPicture.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -408,11 +409,14 @@ int LayOut(QPagedPaintDevice *device, QPainter *painter, QSizeF page, const Repo
         }
         return false;
     }();
-    if (anyUsed && source.PaintWeek) {
+    if (anyUsed) {
         const qreal height = pages.BodyHeight() * WeekPictureShare;
         pages.KeepTogether(height + 3 * QFontMetricsF(ReportFont(HeadingSize)).height());
         pages.Heading(QStringLiteral("The week"));
-        pages.Picture(height, [&source](QPainter &p, const QRectF &box) { source.PaintWeek(p, box, source.Model); });
+        pages.Picture(height, [&source](QPainter &p, const QRectF &box) {
+            p.setFont(ReportFont(BodySize * 0.8));
+            PaintWeek(p, box, source.Model);
+        });
     }
     OutputTables(pages, source, codec);
     return pages.Pages();

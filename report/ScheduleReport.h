@@ -9,11 +9,8 @@
 #include <QString>
 
 #include <filesystem>
-#include <functional>
 
 class QPagedPaintDevice;
-class QPainter;
-class QRectF;
 
 namespace korvelt {
 
@@ -26,8 +23,6 @@ struct ReportSource {
     QString DeviceVersion; // the KORVELT read from or written to in this run; empty: none
     QString DeviceSerial;
     QLocale Locale;
-    // Draws the week picture of all sixteen outputs into the rectangle (in points).
-    std::function<void(QPainter &, const QRectF &, const ScheduleModel &)> PaintWeek;
 };
 
 // A4, or Letter where the locale measures in US units.
