@@ -1,0 +1,39 @@
+#include "ScheduleCsv.h"
+
+#include "ScheduleJson.h"
+
+#include <limits>
+
+namespace korvelt {
+
+namespace {
+
+QByteArray TimeField(TDateTime value)
+{
+    const QString text = WholeSecondTimeText(value);
+    return text.isEmpty() ? QByteArray::number(value, 'g', std::numeric_limits<double>::max_digits10) : text.toLatin1();
+}
+
+} // namespace
+
+QByteArray ScheduleToCsv(const ScheduleModel &model)
+{
+    QByteArray csv = "output,table,slot,start,end,Sun,Mon,Tue,Wed,Thu,Fri,Sat\r\n";
+    for (int o = 0; o < OutputCount; ++o) {
+        for (const bool special : {false, true}) {
+            const OutputSlots &table = (special ? model.SpecialTimes : model.NormalTimes).at(o);
+            for (int s = 0; s < SlotCount; ++s) {
+                const TimeSlot &slot = table.at(s);
+                csv += QByteArray::number(o + 1) + (special ? ",special," : ",normal,") + QByteArray::number(s + 1) +
+                       ',' + TimeField(slot.Start) + ',' + TimeField(slot.End);
+                for (const std::uint8_t day : slot.Days) {
+                    csv += ',' + QByteArray::number(day);
+                }
+                csv += "\r\n";
+            }
+        }
+    }
+    return csv;
+}
+
+} // namespace korvelt
