@@ -2,7 +2,8 @@
 
 #include "ScheduleJson.h"
 
-#include <limits>
+#include <array>
+#include <charconv>
 
 namespace korvelt {
 
@@ -11,7 +12,13 @@ namespace {
 QByteArray TimeField(TDateTime value)
 {
     const QString text = WholeSecondTimeText(value);
-    return text.isEmpty() ? QByteArray::number(value, 'g', std::numeric_limits<double>::max_digits10) : text.toLatin1();
+    if (!text.isEmpty()) {
+        return text.toLatin1();
+    }
+    // The shortest text that reads back as the same number, sign of zero and NaN included.
+    std::array<char, 32> number{};
+    const auto end = std::to_chars(number.begin(), number.end(), value).ptr;
+    return {number.data(), static_cast<qsizetype>(end - number.begin())};
 }
 
 } // namespace
