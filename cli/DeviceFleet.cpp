@@ -143,10 +143,14 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
     for (const auto &entry : running) {
         Running &r = *entry;
         DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running](int exit, const QString &message) {
+        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &message) {
             r.Outcome.Exit = exit;
             r.Outcome.Message = message;
             r.Ended = true;
+            // Closed at once: from the hand-over of the last reply the reader is only told to
+            // stop, whereas a close after the loop would wait for each reader's read to time out
+            // in turn.
+            session.Close();
             if (++ended == running.size()) {
                 loop.quit();
             }
