@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -31,13 +32,12 @@ constexpr int LastSendableYear = 2255;
 
 // A value kept as it is stored: its eight bytes as a double, in hexadecimal, and beside them
 // the number for the reader (null when it is not finite).
-QJsonObject RawValue(TDateTime value)
+QByteArray RawText(TDateTime value)
 {
-    QJsonObject raw;
-    raw.insert(QStringLiteral("bits"),
-               QStringLiteral("%1").arg(std::bit_cast<std::uint64_t>(value), 16, 16, QLatin1Char('0')));
-    raw.insert(QStringLiteral("number"), std::isfinite(value) ? QJsonValue(value) : QJsonValue());
-    return raw;
+    const QByteArray number =
+        std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest) : QByteArray("null");
+    return "{\"bits\":\"" + QByteArray::number(std::bit_cast<std::uint64_t>(value), 16).rightJustified(16, '0') +
+           "\",\"number\":" + number + '}';
 }
 
 bool SameBits(TDateTime a, TDateTime b)
@@ -60,16 +60,16 @@ QString WholeDateText(TDateTime value)
     return QString::asprintf("%04d-%02d-%02d", date.Year, date.Month, date.Day);
 }
 
-QJsonValue TimeValue(TDateTime value)
+QByteArray TimeText(TDateTime value)
 {
     const QString text = WholeSecondTimeText(value);
-    return text.isEmpty() ? QJsonValue(RawValue(value)) : QJsonValue(text);
+    return text.isEmpty() ? RawText(value) : '"' + text.toLatin1() + '"';
 }
 
-QJsonValue DateValue(TDateTime value)
+QByteArray DateText(TDateTime value)
 {
     const QString text = WholeDateText(value);
-    return text.isEmpty() ? QJsonValue(RawValue(value)) : QJsonValue(text);
+    return text.isEmpty() ? RawText(value) : '"' + text.toLatin1() + '"';
 }
 
 // An item of the rule by its word, or the stored number when it is none of the items.
@@ -79,25 +79,21 @@ template <std::size_t N> QJsonValue ItemValue(std::int32_t value, const std::arr
                                                                 : QJsonValue(value);
 }
 
-QJsonObject SlotObject(const TimeSlot &slot)
+// One slot on one line, its keys in the order JSON writers sort them.
+QByteArray SlotLine(const TimeSlot &slot)
 {
-    QJsonArray days;
+    QByteArrayList days;
+    QByteArrayList bytes;
     bool plainBytes = true;
-    QJsonArray bytes;
     for (int d = 0; d < DayCount; ++d) {
         if (slot.Days.at(d) != 0) {
-            days.append(QLatin1String(DayNames.at(d)));
+            days.append('"' + QByteArray(DayNames.at(d)) + '"');
         }
         plainBytes = plainBytes && slot.Days.at(d) <= 1;
-        bytes.append(slot.Days.at(d));
+        bytes.append(QByteArray::number(slot.Days.at(d)));
     }
-    QJsonObject object{{QStringLiteral("start"), TimeValue(slot.Start)},
-                       {QStringLiteral("end"), TimeValue(slot.End)},
-                       {QStringLiteral("days"), days}};
-    if (!plainBytes) {
-        object.insert(QStringLiteral("dayBytes"), bytes);
-    }
-    return object;
+    return '{' + (plainBytes ? QByteArray() : "\"dayBytes\":[" + bytes.join(',') + "],") + "\"days\":[" + days.join(',') +
+           "],\"end\":" + TimeText(slot.End) + ",\"start\":" + TimeText(slot.Start) + '}';
 }
 
 QByteArray Line(const QJsonObject &object)
@@ -187,16 +183,34 @@ TDateTime RawAt(const QJsonValue &value, const QString &path)
     return std::bit_cast<TDateTime>(bits.toString().toULongLong(nullptr, 16));
 }
 
+// The numbers of a text like "HH:MM:SS" or "YYYY-MM-DD": digits in the fields of the given
+// widths, joined by `separator`; none when the text is of another shape.
+std::optional<std::array<int, 3>> Fields(const QString &text, std::array<int, 3> widths, QChar separator)
+{
+    std::array<int, 3> fields{};
+    qsizetype at = 0;
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        if (f > 0 && (at >= text.size() || text.at(at++) != separator)) {
+            return std::nullopt;
+        }
+        for (int digit = 0; digit < widths.at(f); ++digit, ++at) {
+            if (at >= text.size() || !text.at(at).isDigit() || text.at(at).unicode() > '9') {
+                return std::nullopt;
+            }
+            fields.at(f) = fields.at(f) * 10 + (text.at(at).unicode() - '0');
+        }
+    }
+    return at == text.size() ? std::optional(fields) : std::nullopt;
+}
+
 TDateTime TimeAt(const QJsonValue &value, const QString &path)
 {
     if (value.isObject()) {
         return RawAt(value, path);
     }
-    static const QRegularExpression pattern(QStringLiteral("^(\\d\\d):(\\d\\d):(\\d\\d)$"));
-    const QRegularExpressionMatch match = pattern.match(value.toString());
+    const auto fields = Fields(value.toString(), {2, 2, 2}, QLatin1Char(':'));
     TDateTime time = 0;
-    if (!value.isString() || !match.hasMatch() ||
-        !TryEncodeTime(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(), 0, time)) {
+    if (!value.isString() || !fields || !TryEncodeTime(fields->at(0), fields->at(1), fields->at(2), 0, time)) {
         throw Refusal{path, value.isString() ? QStringLiteral("\"%1\" is not a time HH:MM:SS").arg(value.toString())
                                              : QStringLiteral("a time \"HH:MM:SS\" is expected")};
     }
@@ -208,12 +222,10 @@ TDateTime DateAt(const QJsonValue &value, const QString &path)
     if (value.isObject()) {
         return RawAt(value, path);
     }
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)$"));
-    const QRegularExpressionMatch match = pattern.match(value.toString());
+    const auto fields = Fields(value.toString(), {4, 2, 2}, QLatin1Char('-'));
     TDateTime date = 0;
-    const int year = match.captured(1).toInt();
-    if (!value.isString() || !match.hasMatch() || year < FirstSendableYear || year > LastSendableYear ||
-        !TryEncodeDate(year, match.captured(2).toInt(), match.captured(3).toInt(), date)) {
+    if (!value.isString() || !fields || fields->at(0) < FirstSendableYear || fields->at(0) > LastSendableYear ||
+        !TryEncodeDate(fields->at(0), fields->at(1), fields->at(2), date)) {
         throw Refusal{path, value.isString()
                                 ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from 2000 to 2255").arg(value.toString())
                                 : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
@@ -355,7 +367,7 @@ QByteArray ScheduleToJson(const ScheduleModel &model)
             json += special ? "            \"special\": [\n" : "            \"normal\": [\n";
             const OutputSlots &outputSlots = (special ? model.SpecialTimes : model.NormalTimes).at(o);
             for (int s = 0; s < SlotCount; ++s) {
-                json += "                " + Line(SlotObject(outputSlots.at(s))) + (s + 1 < SlotCount ? ",\n" : "\n");
+                json += "                " + SlotLine(outputSlots.at(s)) + (s + 1 < SlotCount ? ",\n" : "\n");
             }
             json += special ? "            ]\n" : "            ],\n";
         }
@@ -363,9 +375,7 @@ QByteArray ScheduleToJson(const ScheduleModel &model)
     }
     json += "    ],\n    \"specialDates\": [\n";
     for (int i = 0; i < SpecialDateCount; ++i) {
-        const QJsonValue date = DateValue(model.SpecialDates.at(i));
-        json += "        " + (date.isString() ? "\"" + date.toString().toUtf8() + "\"" : Line(date.toObject())) +
-                (i + 1 < SpecialDateCount ? ",\n" : "\n");
+        json += "        " + DateText(model.SpecialDates.at(i)) + (i + 1 < SpecialDateCount ? ",\n" : "\n");
     }
     const DaylightSavingRule &rule = model.DaylightSaving;
     const QJsonObject ruleObject{
