@@ -110,7 +110,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
                     probed.Problem = QStringLiteral("not a KORVELT");
                     return probed;
                 }
-                const auto text = reply.cbegin() + VersionTextOffset;
+                const auto *const text = reply.cbegin() + VersionTextOffset;
                 DeviceIdentity identity;
                 identity.Version.assign(text, std::find(text, reply.cend(), std::uint8_t{0}));
                 identity.SerialNumber = static_cast<std::int32_t>(

@@ -131,7 +131,7 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
 
 std::filesystem::path FilePath(const QString &name)
 {
-    return std::filesystem::path(name.toStdString());
+    return {name.toStdString()};
 }
 
 // A schedule from a data file or from JSON, told by the data file's header.

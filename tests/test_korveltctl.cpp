@@ -278,7 +278,7 @@ private slots:
         clean.NormalTimes.at(0).at(0) = {TimeOf(6, 0, 0), TimeOf(7, 0, 0), {0, 1, 0, 0, 0, 0, 0}};
         ScheduleModel bad = clean;
         bad.NormalTimes.at(0).at(0).Start = -1;
-        QByteArray json = ScheduleToJson(DistinctSchedule()).replace("\"start\":\"03:15:01\"", "\"start\":\"25:00\"");
+        QByteArray json = ScheduleToJson(DistinctSchedule()).replace(R"("start":"03:15:01")", R"("start":"25:00")");
         QVERIFY(SaveDataFile(f.File(QStringLiteral("clean.dat")), clean) && SaveDataFile(f.File(QStringLiteral("bad.dat")), bad));
         QFile file(f.dir.filePath(QStringLiteral("bad.json")));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());

@@ -17,7 +17,7 @@ QByteArray TimeField(TDateTime value)
     }
     // The shortest text that reads back as the same number, sign of zero and NaN included.
     std::array<char, 32> number{};
-    const auto end = std::to_chars(number.begin(), number.end(), value).ptr;
+    auto *const end = std::to_chars(number.begin(), number.end(), value).ptr;
     return {number.data(), static_cast<qsizetype>(end - number.begin())};
 }
 

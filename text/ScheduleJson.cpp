@@ -36,8 +36,8 @@ QByteArray RawText(TDateTime value)
 {
     const QByteArray number =
         std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest) : QByteArray("null");
-    return "{\"bits\":\"" + QByteArray::number(std::bit_cast<std::uint64_t>(value), 16).rightJustified(16, '0') +
-           "\",\"number\":" + number + '}';
+    return R"({"bits":")" + QByteArray::number(std::bit_cast<std::uint64_t>(value), 16).rightJustified(16, '0') +
+           R"(","number":)" + number + '}';
 }
 
 bool SameBits(TDateTime a, TDateTime b)
@@ -122,7 +122,7 @@ QJsonObject ObjectAt(const QJsonValue &value, const QString &path, std::initiali
     if (!value.isObject()) {
         throw Refusal{path, QStringLiteral("an object is expected")};
     }
-    const QJsonObject object = value.toObject();
+    QJsonObject object = value.toObject();
     for (auto key = object.begin(); key != object.end(); ++key) {
         if (std::ranges::find_if(known, [&](const char *k) { return key.key() == QLatin1String(k); }) ==
             known.end()) {
@@ -134,7 +134,7 @@ QJsonObject ObjectAt(const QJsonValue &value, const QString &path, std::initiali
 
 QJsonValue Required(const QJsonObject &object, const QString &path, const char *key)
 {
-    const QJsonValue value = object.value(QLatin1String(key));
+    QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined()) {
         throw Refusal{Member(path, QLatin1String(key)), QStringLiteral("missing")};
     }
@@ -147,7 +147,7 @@ QJsonArray ArrayAt(const QJsonValue &value, const QString &path, qsizetype count
     if (!value.isArray()) {
         throw Refusal{path, QStringLiteral("an array is expected")};
     }
-    const QJsonArray array = value.toArray();
+    QJsonArray array = value.toArray();
     if (array.size() > count) {
         throw Refusal{Element(path, count), QStringLiteral("one %1 too many; there are %2").arg(what).arg(count)};
     }
@@ -265,7 +265,7 @@ TimeSlot SlotAt(const QJsonValue &value, const QString &path)
     }
     for (qsizetype i = 0; i < days.toArray().size(); ++i) {
         const QString name = days.toArray().at(i).toString();
-        const auto day = std::ranges::find_if(DayNames, [&](const char *n) { return name == QLatin1String(n); });
+        const auto *const day = std::ranges::find_if(DayNames, [&](const char *n) { return name == QLatin1String(n); });
         if (day == DayNames.end() || slot.Days.at(day - DayNames.begin()) != 0) {
             throw Refusal{Element(daysPath, i), QStringLiteral("a day name, Sunday to Saturday, once each, is expected")};
         }
