@@ -48,7 +48,8 @@ struct Running {
     bool Ended = false;
 };
 
-void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running)
+// Redrawn only when the percentage changes.
+void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running, int &shown)
 {
     constexpr int Width = 40;
     double done = 0;
@@ -57,6 +58,10 @@ void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &runn
     }
     const double share = done / static_cast<double>(running.size());
     const auto filled = static_cast<int>(share * Width);
+    if (static_cast<int>(share * 100) == shown) {
+        return;
+    }
+    shown = static_cast<int>(share * 100);
     err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(Width - filled, QLatin1Char(' ')) << "] "
         << static_cast<int>(share * 100) << '%' << Qt::flush;
 }
@@ -132,6 +137,7 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
     QEventLoop loop;
     std::vector<std::unique_ptr<Running>> running;
     std::size_t ended = 0;
+    int shown = -1; // the percentage the bar shows
     for (const std::string &path : paths) {
         auto r = std::make_unique<Running>();
         r->Outcome.Path = path;
@@ -157,11 +163,11 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
         };
         QObject::connect(&session, &DeviceSession::Identified,
                          [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
-        QObject::connect(&session, &DeviceSession::Progress, [&r, &running, progress](const SessionProgress &p) {
+        QObject::connect(&session, &DeviceSession::Progress, [&r, &running, &shown, progress](const SessionProgress &p) {
             r.Step = p.Step;
             r.Total = std::max(1, p.Total);
             if (progress != nullptr) {
-                DrawBar(*progress, running);
+                DrawBar(*progress, running, shown);
             }
         });
         QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
