@@ -64,7 +64,10 @@ struct Fleet {
     }
 
     // `text` with "@" for the folder, as a message names its files.
-    [[nodiscard]] QString Expanded(QString text) const { return text.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/')); }
+    [[nodiscard]] QString Expanded(QString text) const
+    {
+        return text.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/'));
+    }
 
     [[nodiscard]] QByteArray Contents(const QString &name) const
     {
@@ -106,7 +109,7 @@ private slots:
                                         << "korveltctl: no KORVELT with serial number 99 is attached\n" << QList<int>{1, 1};
         QTest::newRow("none attached") << "" << "write @distinct.dat" << none << 3 << ""
                                        << "korveltctl: no KORVELT is attached\n" << QList<int>{};
-                QTest::newRow("dropped block") << "n" << "write @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
+        QTest::newRow("dropped block") << "n" << "write @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
                                        << "korveltctl: sim:0 (serial 11): the schedule read back differs from the one "
                                           "written in 8 places\n" << QList<int>{264};
         QTest::newRow("silent") << "n" << "write @distinct.dat" << SimulatedFault::FallSilent << 5 << ""
@@ -117,7 +120,7 @@ private slots:
                                    << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\n" << QList<int>{13, 264};
         QTest::newRow("no such file") << "n" << "write @missing.json" << none << 4 << ""
                                       << "korveltctl: @missing.json: cannot be read\n" << QList<int>{0};
-            }
+    }
     void Write()
     {
         QFETCH(QString, releases);
@@ -161,7 +164,7 @@ private slots:
                                    "times or dates\n" << QByteArray("old");
         QTest::newRow("folder missing") << "read @none/out.dat" << none << 4
                                         << "korveltctl: @none/out.dat: cannot be written\n" << QByteArray("(none)");
-            }
+    }
     void Read()
     {
         QFETCH(QString, line);
@@ -178,8 +181,8 @@ private slots:
         f.devices.front()->InjectFault(fault, 40);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.err, f.Expanded(err));
-        const QByteArray distinct = saved == "dat" ? Bytes(EncodeDataFile(DistinctSchedule())) : ScheduleToJson(DistinctSchedule());
-        QCOMPARE(f.Contents(out), saved == "dat" || saved == "json" ? distinct : saved);
+        const QByteArray read = saved == "dat" ? Bytes(EncodeDataFile(DistinctSchedule())) : ScheduleToJson(DistinctSchedule());
+        QCOMPARE(f.Contents(out), saved == "dat" || saved == "json" ? read : saved);
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 5 - (out.contains(QLatin1Char('/')) ? 1 : 0));
     }
 
@@ -226,7 +229,7 @@ private slots:
         QTest::newRow("JSON") << "np" << "list --json" << 0
                               << R"([{"path":"sim:0","programMode":false,"serialNumber":11,"version":"KORVELT 1.05"},)"
                                  R"({"path":"sim:1","problem":"program mode","programMode":true}])";
-            }
+    }
     void List()
     {
         QFETCH(QString, releases);
@@ -235,7 +238,8 @@ private slots:
         QFETCH(QString, out);
         Fleet f(releases);
         QCOMPARE(f(line), exit);
-        QCOMPARE(line.endsWith(QLatin1String("--json")) ? QString::fromUtf8(QJsonDocument::fromJson(f.out.toUtf8()).toJson(QJsonDocument::Compact)) : f.out, out);
+        const QByteArray json = QJsonDocument::fromJson(f.out.toUtf8()).toJson(QJsonDocument::Compact);
+        QCOMPARE(line.endsWith(QLatin1String("--json")) ? QString::fromUtf8(json) : f.out, out);
     }
 
     // The commands on files alone, and the tool's own options.
@@ -246,11 +250,13 @@ private slots:
         QTest::addColumn<QString>("out"); // how it starts; empty: anything
         QTest::addColumn<QString>("err");
         QTest::addColumn<QByteArray>("made"); // how the file made starts; empty: none made
-        QTest::newRow("export to stdout") << "export @distinct.dat" << 0 << "{\n    \"format\": \"KORVELT schedule\"" << "" << QByteArray();
+        QTest::newRow("export to stdout") << "export @distinct.dat" << 0 << "{\n    \"format\": \"KORVELT schedule\""
+                                          << "" << QByteArray();
         QTest::newRow("export CSV") << "export @distinct.dat --format csv -o @out.csv" << 0 << "" << ""
                                     << QByteArray("output,table,slot,start,end,Sun,Mon,Tue,Wed,Thu,Fri,Sat\r\n"
                                                   "1,normal,1,00:00:01,08:00:02,0,0,0,0,0,0,0\r\n");
-        QTest::newRow("import") << "import @distinct.json -o @out.dat" << 0 << "" << "" << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("import") << "import @distinct.json -o @out.dat" << 0 << "" << ""
+                                << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
         QTest::newRow("import, no -o") << "import @distinct.json" << 2 << ""
                                        << "korveltctl: import: -o OUT.dat is needed (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("import 25:00") << "import @bad.json -o @out.dat" << 4 << ""
@@ -262,7 +268,7 @@ private slots:
         QTest::newRow("check, a value the device cannot hold") << "check @bad.dat" << 1 << "Output 1, Normal Times slot 1: " << "" << QByteArray();
         QTest::newRow("version") << "--version" << 0 << "korveltctl 1.00\n" << "" << QByteArray();
         QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
-                QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("unknown option") << "check @distinct.dat --all" << 2 << ""
                                         << "korveltctl: check: unknown option --all (see korveltctl --help)\n" << QByteArray();
     }
