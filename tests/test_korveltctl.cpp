@@ -38,7 +38,7 @@ struct Fleet {
             devices.back()->SetSerialNumber(static_cast<std::uint32_t>(10 + devices.size()));
             devices.back()->SetTickSource([] { return 0; });
         }
-        options.ReplyTimeoutMs = 100;
+        options.ReplyTimeoutMs = 1000; // long enough for a loaded machine; the silent rows wait it once
         options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)); };
         const ScheduleModel model = DistinctSchedule();
         QVERIFY(SaveDataFile(File(QStringLiteral("distinct.dat")), model) &&
