@@ -134,8 +134,14 @@ std::filesystem::path FilePath(const QString &name)
     return {name.toStdString()};
 }
 
-// A schedule from a data file or from JSON, told by the data file's header.
-ScheduleModel LoadSchedule(const QString &name)
+// A schedule from a data file or from JSON, told by the data file's header, with the data
+// file it is (or that the JSON describes) byte for byte.
+struct LoadedSchedule {
+    ScheduleModel Model;
+    DataFileImage File{};
+};
+
+LoadedSchedule LoadSchedule(const QString &name)
 {
     const auto bytes = LoadRegularFile(FilePath(name), LargestScheduleFile);
     if (!bytes) {
@@ -153,14 +159,16 @@ ScheduleModel LoadSchedule(const QString &name)
         if (result.Outcome != DataFileOutcome::Loaded) {
             throw Failure(ExitFileError, QStringLiteral("%1: the data file is cut short").arg(name));
         }
-        return result.Model;
+        LoadedSchedule loaded{result.Model};
+        std::copy_n(bytes->begin(), DataFileSize, loaded.File.begin());
+        return loaded;
     }
     const ScheduleJsonResult json =
         ScheduleFromJson(QByteArray(reinterpret_cast<const char *>(bytes->data()), static_cast<qsizetype>(bytes->size())));
     if (!json.Model) {
         throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(name, json.Error));
     }
-    return *json.Model;
+    return {*json.Model, json.File};
 }
 
 void SaveBytes(const QString &name, const QByteArray &bytes)
@@ -194,7 +202,7 @@ public:
             return List(a);
         }
         if (command == QLatin1String("write")) {
-            const ScheduleModel model = LoadSchedule(OneWord(a, "FILE"));
+            const ScheduleModel model = LoadSchedule(OneWord(a, "FILE")).Model;
             const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
             return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
         }
@@ -211,12 +219,12 @@ public:
             return Clock(a);
         }
         if (command == QLatin1String("export")) {
-            const ScheduleModel model = LoadSchedule(OneWord(a, "FILE.dat"));
+            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.dat"));
             const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
             if (format != QLatin1String("json") && format != QLatin1String("csv")) {
                 throw UsageError(QStringLiteral("--format is json or csv"));
             }
-            const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(model) : ScheduleToJson(model);
+            const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
             if (a.Values.contains(QStringLiteral("-o"))) {
                 SaveBytes(a.Values.value(QStringLiteral("-o")), text);
             } else {
@@ -225,14 +233,12 @@ public:
             return ExitOk;
         }
         if (command == QLatin1String("import")) {
-            const ScheduleModel model = LoadSchedule(OneWord(a, "FILE.json"));
+            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.json"));
             if (!a.Values.contains(QStringLiteral("-o"))) {
                 throw UsageError(QStringLiteral("-o OUT.dat is needed"));
             }
             const QString name = a.Values.value(QStringLiteral("-o"));
-            if (!SaveDataFile(FilePath(name), model)) {
-                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written").arg(name));
-            }
+            SaveBytes(name, QByteArray(reinterpret_cast<const char *>(loaded.File.data()), DataFileSize));
             return ExitOk;
         }
         return Check(a);
@@ -319,7 +325,7 @@ private:
 
     int Check(const Arguments &a)
     {
-        const ScheduleModel model = LoadSchedule(OneWord(a, "FILE"));
+        const ScheduleModel model = LoadSchedule(OneWord(a, "FILE")).Model;
         bool mistake = false;
         for (const ScheduleFinding &finding : CheckSchedule(model, FromQDate(options_.Now().date()))) {
             out_ << FindingText(finding) << '\n';

@@ -8,6 +8,7 @@
 #include "TestSchedules.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,34 +84,40 @@ class TestScheduleJson : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every file the loader accepts, its unread bytes included, and schedules made here.
     void RoundTrip_data()
     {
-        QTest::addColumn<ScheduleModel>("model");
-        QTest::addColumn<bool>("readable"); // every value as text, no stored numbers
+        QTest::addColumn<QByteArray>("file"); // the data file's 12472 bytes
+        QTest::addColumn<bool>("readable");   // every value as text, no stored bytes or numbers
         const QDir corpus(QStringLiteral(KORVELT_DATAFILE_CORPUS));
         int loaded = 0;
         for (const QString &name : corpus.entryList({QStringLiteral("*.dat")}, QDir::Files)) {
-            const DataFileResult file = LoadDataFile(corpus.filePath(name).toStdString());
-            if (file.Outcome == DataFileOutcome::Loaded) {
+            QFile file(corpus.filePath(name));
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(DataFileSize) : QByteArray();
+            if (DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size())).Outcome ==
+                DataFileOutcome::Loaded) {
                 ++loaded;
-                QTest::newRow(qPrintable(name)) << file.Model << (name != QLatin1String("mixed.dat"));
+                QTest::newRow(qPrintable(name)) << bytes << (name != QLatin1String("mixed.dat"));
             }
         }
         QVERIFY(loaded >= 3);
-        QTest::newRow("defaults") << ScheduleModel{} << true;
-        QTest::newRow("distinct") << DistinctSchedule() << true;
-        QTest::newRow("odd values") << OddSchedule() << false;
+        QTest::newRow("defaults") << Bytes(EncodeDataFile(ScheduleModel{})) << true;
+        QTest::newRow("distinct") << Bytes(EncodeDataFile(DistinctSchedule())) << true;
+        QTest::newRow("odd values") << Bytes(EncodeDataFile(OddSchedule())) << false;
     }
     void RoundTrip()
     {
-        QFETCH(ScheduleModel, model);
+        QFETCH(QByteArray, file);
         QFETCH(bool, readable);
-        const QByteArray json = ScheduleToJson(model);
-        QCOMPARE(!json.contains("\"bits\""), readable);
+        DataFileImage image{};
+        std::copy(file.begin(), file.end(), image.begin());
+        const QByteArray json = DataFileToJson(image);
+        QCOMPARE(!json.contains("\"bits\"") && !json.contains("\"dataFile\""), readable);
         const ScheduleJsonResult back = ScheduleFromJson(json);
         QVERIFY2(back.Model, qPrintable(back.Error));
-        QCOMPARE(Bytes(EncodeDataFile(*back.Model)), Bytes(EncodeDataFile(model)));
-        QCOMPARE(ScheduleToJson(*back.Model), json);
+        QCOMPARE(Bytes(back.File), file);
+        QCOMPARE(Bytes(EncodeDataFile(*back.Model)), Bytes(EncodeDataFile(DecodeDataFile(image).Model)));
+        QCOMPARE(DataFileToJson(back.File), json);
     }
 
     void Refusals_data()
@@ -137,6 +144,8 @@ private slots:
         row("month", QStringLiteral("daylightSaving.advance.month"), QStringLiteral("Marchember"),
             "daylightSaving.advance.month: one of January");
                 row("later version", QStringLiteral("version"), 2, "version: a later version");
+        row("a byte the loader reads", QStringLiteral("dataFile.bytes.36"), 1, "dataFile.bytes.36: not a byte");
+        row("a later data file", QStringLiteral("dataFile.bytes.0"), 2, "dataFile.bytes: the version would be a later one");
         QTest::newRow("not JSON") << QByteArray("{\n\"format\": ") << QStringLiteral("line 2: not JSON");
         QTest::newRow("a data file") << QByteArray("\x01\0\0\0KORVELT", 11) << QStringLiteral("neither a KORVELT data file");
     }

@@ -107,6 +107,18 @@ struct Refusal {
     QString Cause;
 };
 
+// The bytes of a data file the loader does not read: the version (any up to 1 loads alike),
+// the reserved header bytes, the padding byte of each slot and the three after the rule's flag.
+bool IsUnreadByte(std::size_t offset)
+{
+    constexpr std::size_t ReservedAt = DataFileNameOffset + DataFileName.size() + 1;
+    constexpr std::size_t RuleAt = DataFileHeaderSize + 2 * SlotTableImageSize;
+    return offset < DataFileNameOffset || (offset >= ReservedAt && offset < DataFileHeaderSize) ||
+           (offset >= DataFileHeaderSize && offset < RuleAt &&
+            (offset - DataFileHeaderSize) % TimeSlotImageSize == TimeSlotImageSize - 1) ||
+           (offset > RuleAt && offset < RuleAt + 4);
+}
+
 QString Member(const QString &path, const QString &key)
 {
     return path.isEmpty() ? key : path + QLatin1Char('.') + key;
@@ -294,9 +306,8 @@ void ReadTable(const QJsonObject &output, const QString &path, const char *key, 
     }
 }
 
-ScheduleModel ReadSchedule(const QJsonValue &document)
+ScheduleModel ReadSchedule(const QJsonObject &top)
 {
-    const QJsonObject top = ObjectAt(document, {}, {"format", "version", "outputs", "specialDates", "daylightSaving"});
     if (Required(top, {}, "format") != QJsonValue(FormatName)) {
         throw Refusal{QStringLiteral("format"), QStringLiteral("\"%1\" is expected").arg(FormatName)};
     }
@@ -340,6 +351,36 @@ ScheduleModel ReadSchedule(const QJsonValue &document)
     return model;
 }
 
+// The data file the document describes: the schedule's, with the unread bytes it gives.
+DataFileImage ReadDataFile(const QJsonObject &top, const ScheduleModel &model)
+{
+    DataFileImage file = EncodeDataFile(model);
+    if (!top.contains(QLatin1String("dataFile"))) {
+        return file;
+    }
+    const QString path = QStringLiteral("dataFile.bytes");
+    const QJsonObject dataFile = ObjectAt(top.value(QLatin1String("dataFile")), QStringLiteral("dataFile"), {"bytes"});
+    const QJsonValue bytesValue = Required(dataFile, QStringLiteral("dataFile"), "bytes");
+    if (!bytesValue.isObject()) {
+        throw Refusal{path, QStringLiteral("an object is expected")};
+    }
+    const QJsonObject bytes = bytesValue.toObject();
+    for (auto byte = bytes.begin(); byte != bytes.end(); ++byte) {
+        bool number = false;
+        const auto offset = static_cast<std::size_t>(byte.key().toUInt(&number));
+        if (!number || offset >= file.size() || !IsUnreadByte(offset)) {
+            throw Refusal{Member(path, byte.key()), QStringLiteral("not a byte of the data file that the loader leaves unread")};
+        }
+        file.at(offset) = static_cast<std::uint8_t>(IntegerAt(byte.value(), Member(path, byte.key()), 0, 255));
+    }
+    if (DecodeDataFile(file).Outcome != DataFileOutcome::Loaded) {
+        throw Refusal{path, QStringLiteral("the version would be a later one")};
+    }
+    return file;
+}
+
+QByteArray Json(const ScheduleModel &model, const QByteArray &dataFile);
+
 } // namespace
 
 QString WholeSecondTimeText(TDateTime value)
@@ -355,9 +396,29 @@ QString WholeSecondTimeText(TDateTime value)
     return QString::asprintf("%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
 }
 
+QByteArray ScheduleToJson(const ScheduleModel &model)
+{
+    return Json(model, {});
+}
+
+QByteArray DataFileToJson(const DataFileImage &file)
+{
+    const ScheduleModel model = DecodeDataFile(file).Model;
+    const DataFileImage saved = EncodeDataFile(model);
+    QByteArrayList bytes;
+    for (std::size_t offset = 0; offset < file.size(); ++offset) {
+        if (file.at(offset) != saved.at(offset)) {
+            bytes.append('"' + QByteArray::number(offset) + "\":" + QByteArray::number(file.at(offset)));
+        }
+    }
+    return Json(model, bytes.isEmpty() ? QByteArray() : R"({"bytes":{)" + bytes.join(',') + "}}");
+}
+
+namespace {
+
 // Written by hand around compact slot lines, so that one slot is one line: a diff shows the
 // slot that changed, and the file stays short.
-QByteArray ScheduleToJson(const ScheduleModel &model)
+QByteArray Json(const ScheduleModel &model, const QByteArray &dataFile)
 {
     QByteArray json = "{\n    \"format\": \"" + FormatName.toUtf8() + "\",\n    \"version\": " +
                       QByteArray::number(ScheduleJsonVersion) + ",\n    \"outputs\": [\n";
@@ -384,9 +445,12 @@ QByteArray ScheduleToJson(const ScheduleModel &model)
                                                 {QStringLiteral("month"), ItemValue(rule.AdvanceMonth, MonthNames)}}},
         {QStringLiteral("retard"), QJsonObject{{QStringLiteral("week"), ItemValue(rule.RetardWeek, WeekNames)},
                                                {QStringLiteral("month"), ItemValue(rule.RetardMonth, MonthNames)}}}};
-    json += "    ],\n    \"daylightSaving\": " + Line(ruleObject) + "\n}\n";
+    json += "    ],\n    \"daylightSaving\": " + Line(ruleObject) +
+            (dataFile.isEmpty() ? QByteArray() : ",\n    \"dataFile\": " + dataFile) + "\n}\n";
     return json;
 }
+
+} // namespace
 
 ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
 {
@@ -400,7 +464,11 @@ ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
         return {std::nullopt, QStringLiteral("line %1: not JSON: %2").arg(line).arg(parseError.errorString())};
     }
     try {
-        return {ReadSchedule(document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array())), {}};
+        const QJsonObject top =
+            ObjectAt(document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array()), {},
+                     {"format", "version", "outputs", "specialDates", "daylightSaving", "dataFile"});
+        const ScheduleModel model = ReadSchedule(top);
+        return {model, {}, ReadDataFile(top, model)};
     } catch (const Refusal &refusal) {
         return {std::nullopt, (refusal.Path.isEmpty() ? QStringLiteral("the top level") : refusal.Path) +
                                   QStringLiteral(": ") + refusal.Cause};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScheduleModel.h"
+#include "DataFileCodec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,11 +23,17 @@ inline constexpr int ScheduleJsonVersion = 1;
 
 [[nodiscard]] QByteArray ScheduleToJson(const ScheduleModel &model);
 
+// A data file that loads, as JSON: its schedule, and under "dataFile" the bytes the loader
+// does not read (the version, the reserved header bytes, the padding) where they differ from
+// what a save writes, so that importing it gives back the very same bytes.
+[[nodiscard]] QByteArray DataFileToJson(const DataFileImage &file);
+
 // A JSON text that is not a schedule of this form is refused: `Error` names the place in the
 // JSON and what is wrong there, e.g. `outputs[3].normal[16]: a 17th slot, an output has 16`.
 struct ScheduleJsonResult {
     std::optional<ScheduleModel> Model;
     QString Error;
+    DataFileImage File{}; // with Model: the data file it describes, byte for byte
 };
 
 [[nodiscard]] ScheduleJsonResult ScheduleFromJson(const QByteArray &json);
