@@ -40,7 +40,8 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
 {
     Close();
     for (const HidInterfaceInfo &info : backend_.Enumerate()) {
-        if (!match.Matches(info.VendorId, info.ProductId, info.Release)) {
+        if (!match.Matches(info.VendorId, info.ProductId, info.Release) ||
+            (!devicePath_.empty() && info.Path != devicePath_)) {
             continue;
         }
         // The first match is taken; no later interface is looked at.

@@ -44,6 +44,9 @@ public:
     // the reader. Handles of an earlier link are closed first. Returns whether the link is
     // now open.
     bool FindAndOpenDevice(const UsbMatch &match);
+    // Limits the searches to the interface at `path`, so that a program that drives several
+    // KORVELTs talks to the one it chose; empty (the default): the first that matches.
+    void SetDevicePath(std::string path) { devicePath_ = std::move(path); }
     // The connect sequence every device command runs first.
     LinkResult OpenDeviceLink();
     // Writes one request through the write handle; a failed write is not reported.
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<HidDevice> readHandle_;
     std::unique_ptr<Port1Comms> reader_; // declared last: stopped before the handles close
     std::string openError_;
+    std::string devicePath_;
 };
 
 } // namespace korvelt

@@ -84,6 +84,10 @@ public:
     // nothing is reported any more.
     void Close();
 
+    // Talks only to the KORVELT at `path` (as HidBackend::Enumerate lists it) from the next
+    // command on; empty: the first that the searches find.
+    void SetDevicePath(std::string path) { link_.SetDevicePath(std::move(path)); }
+
     // How long a request waits for its reply before the command fails.
     void SetReplyTimeout(int milliseconds) { replyTimer_.setInterval(milliseconds); }
 

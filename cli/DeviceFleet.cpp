@@ -1,0 +1,207 @@
+#include "DeviceFleet.h"
+
+#include "Korveltctl.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <algorithm>
+#include <memory>
+
+namespace korvelt {
+
+namespace {
+
+// The cause of a failed command, and the exit status it gives.
+std::pair<int, QString> FailureText(const SessionError &error)
+{
+    switch (error.Reason) {
+    case SessionFailure::NotFound:
+        return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("no KORVELT is attached there")
+                                                   : QStringLiteral("cannot be opened: %1")
+                                                         .arg(QString::fromLocal8Bit(error.Detail.c_str()))};
+    case SessionFailure::ProgramMode:
+        return {ExitNoDevice, QStringLiteral("the KORVELT is in program mode")};
+    case SessionFailure::NotAKorvelt:
+        return {ExitNoDevice, QStringLiteral("not a KORVELT time controller")};
+    case SessionFailure::InvalidScheduleData:
+        return {ExitDifference,
+                QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
+    case SessionFailure::TimedOut:
+        return {ExitDeviceLost, error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
+                                                 : QStringLiteral("the KORVELT stopped answering")};
+    case SessionFailure::Unplugged:
+        return {ExitDeviceLost, QStringLiteral("the KORVELT was unplugged")};
+    case SessionFailure::NotVerified:
+        return {ExitDifference, QStringLiteral("the schedule read back differs from the one written in %1 places")
+                                    .arg(error.Differences.size())};
+    }
+    return {ExitDeviceLost, {}};
+}
+
+// One device's session and where it has come.
+struct Running {
+    std::unique_ptr<DeviceSession> Session;
+    DeviceOutcome Outcome;
+    int Step = 0;
+    int Total = 1;
+    bool Ended = false;
+};
+
+// Redrawn only when the percentage changes.
+void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running, int &shown)
+{
+    constexpr int Width = 40;
+    double done = 0;
+    for (const auto &r : running) {
+        done += r->Ended ? 1.0 : static_cast<double>(r->Step) / r->Total;
+    }
+    const double share = done / static_cast<double>(running.size());
+    const auto filled = static_cast<int>(share * Width);
+    if (static_cast<int>(share * 100) == shown) {
+        return;
+    }
+    shown = static_cast<int>(share * 100);
+    err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(Width - filled, QLatin1Char(' ')) << "] "
+        << static_cast<int>(share * 100) << '%' << Qt::flush;
+}
+
+} // namespace
+
+QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> &identity)
+{
+    const QString name = QString::fromStdString(path);
+    return identity ? QStringLiteral("%1 (serial %2)").arg(name).arg(identity->SerialNumber) : name;
+}
+
+std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
+{
+    const std::vector<HidInterfaceInfo> present = backend.Enumerate();
+    std::vector<HidInterfaceInfo> found;
+    for (const UsbMatch &match : {NormalFirmware, ProgramMode, AnyRelease}) {
+        for (const HidInterfaceInfo &info : present) {
+            const bool listed = std::ranges::any_of(found, [&](const HidInterfaceInfo &f) { return f.Path == info.Path; });
+            if (!listed && match.Matches(info.VendorId, info.ProductId, info.Release)) {
+                found.push_back(info);
+            }
+        }
+    }
+    return found;
+}
+
+ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
+{
+    ProbedDevice probed{device, device.Release == ProgramModeRelease, std::nullopt, {}};
+    if (probed.ProgramMode) {
+        probed.Problem = QStringLiteral("program mode");
+        return probed;
+    }
+    const HidOpenResult open = backend.Open(device.Path);
+    if (!open.Device) {
+        probed.Problem = QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(open.Error.c_str()));
+        return probed;
+    }
+    Report reply{};
+    QElapsedTimer waited;
+    waited.start();
+    if (open.Device->Write(MakeRequest(Command::Identify))) {
+        while (waited.elapsed() < timeoutMs) {
+            const ReadStatus status = open.Device->Read(reply, static_cast<int>(timeoutMs - waited.elapsed()));
+            if (status == ReadStatus::Gone) {
+                break;
+            }
+            if (status == ReadStatus::Report) {
+                if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
+                    probed.Problem = QStringLiteral("not a KORVELT");
+                    return probed;
+                }
+                const auto *const text = reply.cbegin() + VersionTextOffset;
+                DeviceIdentity identity;
+                identity.Version.assign(text, std::find(text, reply.cend(), std::uint8_t{0}));
+                identity.SerialNumber = static_cast<std::int32_t>(
+                    reply.at(SerialNumberOffset) | (reply.at(SerialNumberOffset + 1) << 8U) |
+                    (reply.at(SerialNumberOffset + 2) << 16U) |
+                    (static_cast<std::uint32_t>(reply.at(SerialNumberOffset + 3)) << 24U));
+                probed.Identity = identity;
+                return probed;
+            }
+        }
+    }
+    probed.Problem = QStringLiteral("no answer");
+    return probed;
+}
+
+std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
+                                        const SessionStart &start, int replyTimeoutMs, QTextStream *progress)
+{
+    QEventLoop loop;
+    std::vector<std::unique_ptr<Running>> running;
+    std::size_t ended = 0;
+    int shown = -1; // the percentage the bar shows
+    for (const std::string &path : paths) {
+        auto r = std::make_unique<Running>();
+        r->Outcome.Path = path;
+        r->Session = std::make_unique<DeviceSession>(backend);
+        r->Session->SetDevicePath(path);
+        r->Session->SetReplyTimeout(replyTimeoutMs);
+        running.push_back(std::move(r));
+    }
+    for (const auto &entry : running) {
+        Running &r = *entry;
+        DeviceSession &session = *r.Session;
+        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &message) {
+            r.Outcome.Exit = exit;
+            r.Outcome.Message = message;
+            r.Ended = true;
+            // Closed at once: from the hand-over of the last reply the reader is only told to
+            // stop, whereas a close after the loop would wait for each reader's read to time out
+            // in turn.
+            session.Close();
+            if (++ended == running.size()) {
+                loop.quit();
+            }
+        };
+        QObject::connect(&session, &DeviceSession::Identified,
+                         [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
+        QObject::connect(&session, &DeviceSession::Progress, [&r, &running, &shown, progress](const SessionProgress &p) {
+            r.Step = p.Step;
+            r.Total = std::max(1, p.Total);
+            if (progress != nullptr) {
+                DrawBar(*progress, running, shown);
+            }
+        });
+        QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
+            end(ExitOk, verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
+        });
+        QObject::connect(&session, &DeviceSession::ReadDone, [end, &r](const ScheduleModel &model) {
+            r.Outcome.Read = model;
+            end(ExitOk, QStringLiteral("read"));
+        });
+        QObject::connect(&session, &DeviceSession::ClockRead, [end, &r](double date, double time) {
+            r.Outcome.ClockDate = date;
+            r.Outcome.ClockTime = time;
+            end(ExitOk, QStringLiteral("clock"));
+        });
+        QObject::connect(&session, &DeviceSession::Failed, [end](const SessionError &error) {
+            const auto [exit, message] = FailureText(error);
+            end(exit, message);
+        });
+    }
+    for (const auto &r : running) {
+        start(*r->Session); // one that cannot start has said Failed already
+    }
+    if (ended < running.size()) {
+        loop.exec();
+    }
+    if (progress != nullptr) {
+        *progress << '\r' << QString(50, QLatin1Char(' ')) << '\r' << Qt::flush;
+    }
+    std::vector<DeviceOutcome> outcomes;
+    for (auto &r : running) {
+        r->Session->Close();
+        outcomes.push_back(std::move(r->Outcome));
+    }
+    return outcomes;
+}
+
+} // namespace korvelt
