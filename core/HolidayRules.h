@@ -30,6 +30,10 @@ enum class WeekendMove {
     SundayToSaturday, // Sunday to the Saturday before
 };
 
+// The years the device can hold a date in.
+inline constexpr int FirstSendableYear = 2000;
+inline constexpr int LastSendableYear = 2255;
+
 // Days of the week as the grids count them: 0 Sunday .. 6 Saturday.
 inline constexpr int DaysPerWeek = 7;
 [[nodiscard]] int DayOfWeek(TDateTime date);
