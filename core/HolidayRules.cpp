@@ -193,7 +193,12 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
             continue;
         }
         if (!holidays.empty() && holidays.back().Date == holiday.Date) {
-            holidays.back().Name += " / " + holiday.Name;
+            // Two countries' rules may name the same day alike: the name is given once.
+            std::string &name = holidays.back().Name;
+            const std::string joined = " / " + name + " / ";
+            if (joined.find(" / " + holiday.Name + " / ") == std::string::npos) {
+                name += " / " + holiday.Name;
+            }
         } else {
             holidays.push_back(std::move(holiday));
         }

@@ -1,13 +1,20 @@
+#include "CellText.h"
 #include "Easter.h"
 #include "HolidayRuleFile.h"
 #include "HolidayRules.h"
+#include "HolidaysDialog.h"
+#include "MainFormFixture.h"
 #include "QtDateTime.h"
 #include "SendCheck.h"
+#include "SpecialDateEdit.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace korvelt;
+using namespace korvelt::test;
 
 namespace {
 
@@ -51,6 +58,8 @@ class TestHolidays : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
+
     // Published Easter dates, the earliest and the latest the device's years see among them.
     void EasterSundays()
     {
@@ -224,6 +233,174 @@ private slots:
         const HolidayRuleFileResult loaded = LoadHolidayRuleFile(path);
         QVERIFY2(loaded.Loaded, qPrintable(loaded.Message));
         QVERIFY(loaded.Rules == rules);
+    }
+    // Typing into a picker key by key, in the locale's short date format with a four-digit
+    // year: what it shows after each key, and the date it ends with.
+    void PickerTyping_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown"); // after each key, joined by "|"
+        QTest::newRow("digits") << "en_GB" << QDate(2009, 11, 1) << "25122026"
+                                << "02/11/2009|25/11/2009|25/01/2009|25/12/2009|25/12/2|25/12/20|25/12/202|25/12/2026";
+        QTest::newRow("with separators") << "en_GB" << QDate(2009, 11, 1) << "25/12/2026"
+                                         << "02/11/2009|25/11/2009|25/11/2009|25/01/2009|25/12/2009|25/12/2009|25/12/2|"
+                                            "25/12/20|25/12/202|25/12/2026";
+        QTest::newRow("one-digit day and month") << "en_GB" << QDate(2009, 11, 1) << "5/1/2027"
+                                                 << "05/11/2009|05/11/2009|05/01/2009|05/01/2009|05/01/2|05/01/20|"
+                                                    "05/01/202|05/01/2027";
+        QTest::newRow("31 into a 30-day month") << "en_GB" << QDate(2009, 11, 1) << "31122026"
+                                                << "03/11/2009|30/11/2009|31/01/2009|31/12/2009|31/12/2|31/12/20|"
+                                                   "31/12/202|31/12/2026";
+        QTest::newRow("29 February, year last") << "en_US" << QDate(2009, 11, 1) << "2/29/2028"
+                                                << "2/1/2009|2/1/2009|2/2/2009|2/28/2009|2/28/2009|2/28/2|2/28/20|"
+                                                   "2/28/202|2/29/2028";
+        QTest::newRow("no month 13") << "de_DE" << QDate(2009, 11, 1) << "01.13"
+                                     << "01.11.2009|01.11.2009|01.11.2009|01.01.2009|01.03.2009";
+        QTest::newRow("year first") << "ja_JP" << QDate(2009, 2, 1) << "2026/12/25"
+                                    << "2/02/01|20/02/01|202/02/01|2026/02/01|2026/02/01|2026/01/01|2026/12/01|"
+                                       "2026/12/01|2026/12/02|2026/12/25";
+    }
+    void PickerTyping()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(locale));
+        QWidget box;
+        SpecialDateEdit picker(1, [] { return QDate(2026, 12, 6); }, &box);
+        picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
+        picker.setDateRange(QDate(2000, 1, 1), QDate(2255, 12, 31));
+        picker.setDate(start);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        picker.setFocus();
+        picker.setSelectedSection(picker.sectionAt(0));
+        QStringList texts;
+        for (const QChar key : keys) {
+            QTest::keyClicks(&picker, QString(key));
+            texts << picker.text();
+        }
+        QCOMPARE(texts.join('|'), shown);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    // The pickers as the window shows them: number, weekday, past mark; "Holidays..." fills
+    // them from a country's rules as picks would, and what it fills is a change to save.
+    void HolidaysFillThePickers_data()
+    {
+        QTest::addColumn<QStringList>("countries");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<QString>("dates");   // the pickers after "Fill Special Dates"
+        QTest::addColumn<QString>("summary");
+        const QString y2009 = QStringLiteral(" 01/11/2009");
+        QTest::newRow("fewer, keep") << QStringList{"de"} << 2027 << false
+                                     << "01/01/2027 26/03/2027 29/03/2027 01/05/2027 06/05/2027 17/05/2027 03/10/2027 "
+                                        "25/12/2027 26/12/2027" + y2009.repeated(7)
+                                     << "9 holidays fill special dates 1 to 9.";
+        QTest::newRow("fewer, repeat") << QStringList{"us"} << 2027 << true
+                                       << "01/01/2027 18/01/2027 15/02/2027 31/05/2027 18/06/2027 05/07/2027 06/09/2027 "
+                                          "11/10/2027 11/11/2027 25/11/2027 24/12/2027 31/12/2027" +
+                                              QStringLiteral(" 31/12/2027").repeated(4)
+                                       << "12 holidays fill special dates 1 to 12.";
+        QTest::newRow("more than 16") << QStringList{"de", "fr", "nl"} << 2027 << false
+                                      << "01/01/2027 26/03/2027 28/03/2027 29/03/2027 27/04/2027 01/05/2027 05/05/2027 "
+                                         "06/05/2027 08/05/2027 16/05/2027 17/05/2027 14/07/2027 15/08/2027 03/10/2027 "
+                                         "01/11/2027 11/11/2027"
+                                      << "18 holidays: the KORVELT holds 16, the first 16 are used. Left out: "
+                                         "25/12/2027 Christmas Day, 26/12/2027 Second Day of Christmas.";
+    }
+    void HolidaysFillThePickers()
+    {
+        QFETCH(QStringList, countries);
+        QFETCH(int, year);
+        QFETCH(bool, repeat);
+        QFETCH(QString, dates);
+        QFETCH(QString, summary);
+        MainFormFixture f;
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        auto &first = f.Find<SpecialDateEdit>("SpecialDateDateTimePicker1");
+        QCOMPARE(first.NumberLabel().text(), QStringLiteral("1"));
+        QCOMPARE(first.WeekdayLabel().text(), QStringLiteral("Sun, past")); // 1 November 2009
+        QVERIFY(first.IsPast());
+
+        QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+        auto *dialog = f.form->findChild<HolidaysDialog *>("HolidaysDialog");
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        QCOMPARE(dialog->findChild<QSpinBox *>("YearSpinEdit")->value(), 2027); // December: next year
+        auto &preset = *dialog->findChild<QComboBox *>("PresetComboBox");
+        for (const QString &code : countries) {
+            preset.setCurrentIndex(preset.findData(code));
+            QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        }
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("YearSpinEdit"), QString::number(year));
+        if (repeat) {
+            QTest::mouseClick(dialog->findChild<QRadioButton *>("RepeatLastRadioButton"), Qt::LeftButton);
+        }
+        QCOMPARE(dialog->findChild<QLabel *>("SummaryLabel")->text(), summary);
+        const auto &preview = *dialog->findChild<QTreeWidget *>("PreviewList");
+        QCOMPARE(preview.topLevelItem(0)->text(1), ToQDate(Day(year, 1, 1)).toString("ddd"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("FillButton"), Qt::LeftButton);
+        QTRY_VERIFY(f.form->findChild<HolidaysDialog *>("HolidaysDialog") == nullptr);
+
+        QStringList shown;
+        for (int k = 1; k <= SpecialDateCount; ++k) {
+            shown << f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(k)).text();
+        }
+        QCOMPARE(shown.join(' '), dates);
+        QCOMPARE(first.WeekdayLabel().text(), QStringLiteral("Fri"));
+        QVERIFY(!f.form->ScheduleChanged()); // nothing stored yet
+        f.form->StoreAllControls();
+        QVERIFY(f.form->ScheduleChanged());
+        QCOMPARE(f.form->Model().SpecialDates.at(0), Day(year, 1, 1));
+    }
+
+    // Rules saved from the dialog load back; a file that is refused says why and leaves the
+    // rules as they were; Cancel changes no picker.
+    void HolidaysDialogRuleFiles()
+    {
+        MainFormFixture f;
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+        auto *dialog = f.form->findChild<HolidaysDialog *>("HolidaysDialog");
+        QVERIFY(dialog != nullptr);
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Works outing"));
+        dialog->findChild<QComboBox *>("RuleKindComboBox")->setCurrentIndex(2); // weekday of a month
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("2"));
+        dialog->findChild<QComboBox *>("RuleWeekdayComboBox")->setCurrentIndex(5);
+        dialog->findChild<QComboBox *>("RuleMonthComboBox")->setCurrentIndex(5);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddRuleButton"), Qt::LeftButton);
+        auto &rules = *dialog->findChild<QListWidget *>("RuleList");
+        QCOMPARE(rules.item(0)->text(), QStringLiteral("Works outing: 2nd Friday of June"));
+        QCOMPARE(dialog->findChild<QTreeWidget *>("PreviewList")->topLevelItem(0)->text(0), QStringLiteral("11/06/2027"));
+
+        QTemporaryDir dir;
+        const QString saved = dir.filePath("rules.json");
+        const QString bad = dir.filePath("bad.json");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "korvelt-holiday-rules", "version": 1, "rules": [{"kind": "fixed", "month": 2, "day": 30}]})");
+        file.close();
+        f.dialogs->fileNames = {saved, bad, saved};
+        QTest::mouseClick(dialog->findChild<QPushButton *>("SaveRulesButton"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("LoadRulesButton"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Errors, QStringList{"bad.json was not loaded.\nRule 1 30 February is not a date."});
+        QCOMPARE(rules.count(), 1);
+        rules.setCurrentRow(0);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("RemoveRuleButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 0);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("LoadRulesButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 1);
+        QCOMPARE(rules.item(0)->text(), QStringLiteral("Works outing: 2nd Friday of June"));
+
+        QTest::mouseClick(dialog->findChild<QPushButton *>("CancelButton"), Qt::LeftButton);
+        QTRY_VERIFY(f.form->findChild<HolidaysDialog *>("HolidaysDialog") == nullptr);
+        QCOMPARE(f.Find<QDateEdit>("SpecialDateDateTimePicker1").date(), QDate(2009, 11, 1));
+        f.form->StoreAllControls();
+        QVERIFY(!f.form->ScheduleChanged());
     }
 };
 
