@@ -88,9 +88,9 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       RuleMondayCheckBox(QStringLiteral("On a weekend, the next Monday"), &RulesGroupBox),
       AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox), PreviewGroupBox(QStringLiteral("Holidays"), this),
       PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
-      KeepOthersRadioButton(QStringLiteral("Fewer than 16: the other special dates keep their dates"), &PreviewGroupBox),
-      RepeatLastRadioButton(QStringLiteral("Fewer than 16: the other special dates repeat the last holiday"),
-                            &PreviewGroupBox),
+      FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
+      KeepOthersRadioButton(QStringLiteral("keep their dates"), &PreviewGroupBox),
+      RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox),
       FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
       rules_(std::move(rules)), today_(today), dialogs_(dialogs)
 {
@@ -107,7 +107,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     auto *period = new QHBoxLayout(&PeriodGroupBox);
     period->addWidget(&YearRadioButton);
     period->addWidget(&YearSpinEdit);
-    period->addSpacing(24);
+    period->addSpacing(12);
     period->addWidget(&NextMonthsRadioButton);
     period->addStretch();
 
@@ -129,25 +129,25 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     RuleNameLabel.setBuddy(&RuleNameEdit);
     RuleKindChanged();
     auto *rulesLayout = new QGridLayout(&RulesGroupBox);
-    rulesLayout->addWidget(&PresetComboBox, 0, 0, 1, 4);
-    rulesLayout->addWidget(&AddPresetButton, 0, 4);
-    rulesLayout->addWidget(&RuleList, 1, 0, 4, 4);
-    rulesLayout->addWidget(&RemoveRuleButton, 1, 4);
-    rulesLayout->addWidget(&LoadRulesButton, 2, 4);
-    rulesLayout->addWidget(&SaveRulesButton, 3, 4);
+    rulesLayout->addWidget(&PresetComboBox, 0, 0, 1, 3);
+    rulesLayout->addWidget(&AddPresetButton, 0, 3);
+    rulesLayout->addWidget(&RuleList, 1, 0, 4, 3);
+    rulesLayout->addWidget(&RemoveRuleButton, 1, 3);
+    rulesLayout->addWidget(&LoadRulesButton, 2, 3);
+    rulesLayout->addWidget(&SaveRulesButton, 3, 3);
     rulesLayout->addWidget(&RuleNameLabel, 5, 0);
-    rulesLayout->addWidget(&RuleNameEdit, 5, 1, 1, 2);
-    rulesLayout->addWidget(&RuleKindComboBox, 5, 3);
+    rulesLayout->addWidget(&RuleNameEdit, 5, 1);
+    rulesLayout->addWidget(&RuleKindComboBox, 5, 2);
     rulesLayout->addWidget(&RuleNumberSpinEdit, 6, 0);
     rulesLayout->addWidget(&RuleWeekdayComboBox, 6, 1);
     rulesLayout->addWidget(&RuleMonthComboBox, 6, 2);
-    rulesLayout->addWidget(&RuleMondayCheckBox, 6, 3);
-    rulesLayout->addWidget(&AddRuleButton, 6, 4);
-    rulesLayout->setColumnStretch(3, 1);
+    rulesLayout->addWidget(&RuleMondayCheckBox, 7, 0, 1, 3);
+    rulesLayout->addWidget(&AddRuleButton, 7, 3);
+    rulesLayout->setColumnStretch(1, 1);
 
     PreviewList.setColumnCount(4);
     PreviewList.setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Holiday"),
-                                 QStringLiteral("Special date")});
+                                 QStringLiteral("No.")});
     PreviewList.setRootIsDecorated(false);
     PreviewList.header()->setStretchLastSection(false);
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -156,6 +156,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     auto *preview = new QVBoxLayout(&PreviewGroupBox);
     preview->addWidget(&PreviewList);
     preview->addWidget(&SummaryLabel);
+    preview->addWidget(&FewerLabel);
     preview->addWidget(&KeepOthersRadioButton);
     preview->addWidget(&RepeatLastRadioButton);
 
@@ -168,8 +169,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     auto *left = new QVBoxLayout;
     left->addWidget(&PeriodGroupBox);
     left->addWidget(&RulesGroupBox, 1);
-    columns->addLayout(left, 3);
-    columns->addWidget(&PreviewGroupBox, 2);
+    columns->addLayout(left, 1);
+    columns->addWidget(&PreviewGroupBox, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
@@ -193,8 +194,9 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         {&AddRuleButton, "AddRuleButton", AddRuleButton.text()},
         {&PreviewList, "PreviewList", QStringLiteral("Holidays of the period")},
         {&SummaryLabel, "SummaryLabel", QString()},
-        {&KeepOthersRadioButton, "KeepOthersRadioButton", KeepOthersRadioButton.text()},
-        {&RepeatLastRadioButton, "RepeatLastRadioButton", RepeatLastRadioButton.text()},
+        {&FewerLabel, "FewerLabel", QString()},
+        {&KeepOthersRadioButton, "KeepOthersRadioButton", QStringLiteral("Other special dates keep their dates")},
+        {&RepeatLastRadioButton, "RepeatLastRadioButton", QStringLiteral("Other special dates repeat the last holiday")},
         {&FillButton, "FillButton", FillButton.text()},
         {&CancelButton, "CancelButton", CancelButton.text()},
     };
@@ -221,7 +223,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     connect(&CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     ShowRules();
-    resize(900, 520);
+    // Fits a screen of 800 by 600 with the window frame.
+    resize(780, 500);
 }
 
 FewerHolidays HolidaysDialog::Fewer() const
@@ -376,6 +379,7 @@ void HolidaysDialog::UpdatePreview()
                                                          locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
                                                          QString::fromStdString(holiday.Name),
                                                          used ? QString::number(k + 1) : QStringLiteral("left out")});
+        item->setToolTip(2, item->text(2));
         if (!used) {
             for (int c = 0; c < item->columnCount(); ++c) {
                 item->setForeground(c, palette().brush(QPalette::PlaceholderText));
@@ -401,8 +405,9 @@ void HolidaysDialog::UpdatePreview()
     }
     SummaryLabel.setText(summary);
     FillButton.setEnabled(count > 0);
-    KeepOthersRadioButton.setEnabled(count > 0 && count < SpecialDateCount);
-    RepeatLastRadioButton.setEnabled(count > 0 && count < SpecialDateCount);
+    for (QWidget *fewer : std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
+        fewer->setEnabled(count > 0 && count < SpecialDateCount);
+    }
 }
 
 } // namespace korvelt

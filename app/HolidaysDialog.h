@@ -77,6 +77,7 @@ private:
     QGroupBox PreviewGroupBox;
     QTreeWidget PreviewList;
     QLabel SummaryLabel;
+    QLabel FewerLabel;
     QRadioButton KeepOthersRadioButton;
     QRadioButton RepeatLastRadioButton;
 

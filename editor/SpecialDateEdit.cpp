@@ -53,12 +53,10 @@ void SpecialDateEdit::UpdateMarks()
     }
     weekdayLabel_.setText(past ? tr("%1, past").arg(weekday) : weekday);
     weekdayLabel_.setForegroundRole(past ? QPalette::PlaceholderText : QPalette::WindowText);
-    if (lineEdit() != nullptr) {
-        QPalette palette = lineEdit()->palette();
-        palette.setColor(QPalette::Text, past ? palette.color(QPalette::PlaceholderText)
-                                              : QWidget::palette().color(QPalette::Text));
-        lineEdit()->setPalette(palette);
-    }
+    // The date itself stays in the normal colour, so that the picker does not look disabled.
+    QFont font = this->font();
+    font.setItalic(past);
+    setFont(font);
     setToolTip(ShowsSpecialValue() ? QString()
                                    : locale().toString(date(), QLocale::LongFormat) +
                                          (past ? tr(" (in the past)") : QString()));

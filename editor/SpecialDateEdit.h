@@ -9,7 +9,8 @@
 namespace korvelt {
 
 // One special-date picker: a date edit with its number (1 to 16) before it and the weekday
-// of its date after it; a date before today is shown grey and the weekday says "past".
+// of its date after it; a date before today is shown in italics, and the weekday after it
+// says "past" in grey.
 //
 // Its calendar opens at its date, or at today's month when it shows its special value text
 // ("(not set)" in the window): the date it holds then is none it can show.
