@@ -31,6 +31,11 @@ QString WeekdayName(int weekday) // 0 Sunday .. 6 Saturday
     return QLocale(QLocale::English).dayName(weekday == 0 ? 7 : weekday);
 }
 
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString Ordinal(int n)
 {
     static const QStringList ordinals{"1st", "2nd", "3rd", "4th"};
@@ -112,9 +117,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     period->addStretch();
 
     for (const HolidayPreset &preset : HolidayPresets()) {
-        PresetComboBox.addItem(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(preset.Name.data(), preset.Name.size()),
-                                                            QString::fromUtf8(preset.Code.data(), preset.Code.size())),
-                               QString::fromUtf8(preset.Code.data(), preset.Code.size()));
+        const QString code = FromView(preset.Code);
+        PresetComboBox.addItem(QStringLiteral("%1 (%2)").arg(FromView(preset.Name), code), code);
     }
     RuleKindComboBox.addItems({QStringLiteral("Fixed date"), QStringLiteral("Days from Easter Sunday"),
                                QStringLiteral("Weekday of a month"), QStringLiteral("Last weekday of a month")});

@@ -23,6 +23,18 @@ constexpr std::array KindKeys{HolidayRuleKind::FixedDate, HolidayRuleKind::Easte
 constexpr std::array MoveKeys{WeekendMove::None, WeekendMove::Monday, WeekendMove::NearestWeekday,
                               WeekendMove::SundayToSaturday};
 
+// The value whose key is `text`, if any.
+template <typename Value, std::size_t Count>
+std::optional<Value> FromKey(const std::array<Value, Count> &values, const QString &text, QString (*key)(Value))
+{
+    for (const Value value : values) {
+        if (key(value) == text) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
 HolidayRuleFileResult Refused(const QString &message)
 {
     return {false, {}, message};
@@ -44,8 +56,8 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     HolidayRule rule;
     rule.Name = object.value(QStringLiteral("name")).toString().toStdString();
     const QString kind = object.value(QStringLiteral("kind")).toString();
-    const auto kindFound = std::ranges::find(KindKeys, kind, RuleKindKey);
-    if (kindFound == KindKeys.end()) {
+    const std::optional<HolidayRuleKind> kindFound = FromKey(KindKeys, kind, RuleKindKey);
+    if (!kindFound) {
         return QStringLiteral("has an unknown kind \"%1\" (known: fixed, easter, nth-weekday, last-weekday).")
             .arg(object.value(QStringLiteral("kind")).toVariant().toString());
     }
@@ -90,8 +102,8 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     }
     }
     const QString move = object.value(QStringLiteral("weekend")).toString(QStringLiteral("none"));
-    const auto moveFound = std::ranges::find(MoveKeys, move, WeekendMoveKey);
-    if (moveFound == MoveKeys.end()) {
+    const std::optional<WeekendMove> moveFound = FromKey(MoveKeys, move, WeekendMoveKey);
+    if (!moveFound) {
         return QStringLiteral("has an unknown \"weekend\" \"%1\".").arg(move);
     }
     rule.Move = rule.Kind == HolidayRuleKind::FixedDate ? *moveFound : WeekendMove::None;
