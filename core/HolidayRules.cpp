@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <set>
 
 namespace korvelt {
@@ -89,8 +90,9 @@ TDateTime MovedDate(TDateTime date, WeekendMove move, const std::set<TDateTime> 
 
 int DayOfWeek(TDateTime date)
 {
-    // Day 0, 30 December 1899, was a Saturday.
-    const auto day = static_cast<long long>(std::floor(date));
+    // Day 0, 30 December 1899, was a Saturday. The day of a negative value counts toward
+    // day 0, as in DecodeDate.
+    const auto day = static_cast<long long>(DatePart(date));
     return static_cast<int>(((day + Sat) % DaysPerWeek + DaysPerWeek) % DaysPerWeek);
 }
 
@@ -161,9 +163,10 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
     if (!std::isfinite(firstDay) || !std::isfinite(lastDay)) {
         return {};
     }
-    // Years one either side, for dates a move carries over a year's end.
-    const int firstYear = std::max(DecodeDate(firstDay).Year - 1, 1);
-    const int lastYear = std::min(DecodeDate(lastDay).Year + 1, 9999);
+    // Years one either side, for dates a move carries over a year's end; none the device
+    // cannot hold.
+    const int firstYear = std::max(DecodeDate(firstDay).Year - 1, FirstSendableYear - 1);
+    const int lastYear = std::min(DecodeDate(lastDay).Year + 1, LastSendableYear + 1);
     std::vector<Holiday> all;
     for (int year = firstYear; year <= lastYear; ++year) {
         // The dates as they fall first, so that a substitute day skips them all.
@@ -204,6 +207,16 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
         }
     }
     return holidays;
+}
+
+std::string HolidayText(const Holiday &holiday)
+{
+    static constexpr std::array<std::string_view, DaysPerWeek> days{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    const DateParts d = DecodeDate(holiday.Date);
+    std::array<char, 16> date{};
+    std::snprintf(date.data(), date.size(), "%04d-%02d-%02d", d.Year, d.Month, d.Day);
+    return std::string(date.data()) + ' ' + std::string(days.at(static_cast<std::size_t>(DayOfWeek(holiday.Date)))) +
+           ' ' + holiday.Name;
 }
 
 const std::vector<HolidayPreset> &HolidayPresets()

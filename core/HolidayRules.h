@@ -74,6 +74,9 @@ struct Holiday {
 [[nodiscard]] std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay,
                                                     TDateTime lastDay);
 
+// One holiday as a line of plain text, the date in ISO form: "2027-01-01 Fri New Year's Day".
+[[nodiscard]] std::string HolidayText(const Holiday &holiday);
+
 // A country's public holidays as rules, found by a short code.
 struct HolidayPreset {
     std::string_view Code; // "gb-eaw", "de", "fr", "us", "nl"
