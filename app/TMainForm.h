@@ -239,7 +239,7 @@ private:
     void ShowSpecialDate(QDateEdit &picker, TDateTime date);
     void SpecialDatePicked(QDateEdit &picker);
 
-    // "Holidays...": fills the special-date pickers from holiday rules; what it fills is
+    // "Holidays…": fills the special-date pickers from holiday rules; what it fills is
     // stored as any pick is. The rules are kept for the next time in this run.
     void CreateHolidayControls();
     void HolidaysButtonClick();

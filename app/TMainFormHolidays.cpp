@@ -1,4 +1,4 @@
-// The main window's "Holidays...": the special dates filled from holiday rules.
+// The main window's "Holidays…": the special dates filled from holiday rules.
 #include "HolidaysDialog.h"
 #include "QtDateTime.h"
 #include "TMainForm.h"
@@ -8,7 +8,7 @@ namespace korvelt {
 void TMainForm::CreateHolidayControls()
 {
     HolidaysButton.setParent(&GroupBox2);
-    HolidaysButton.setText(QStringLiteral("Holidays..."));
+    HolidaysButton.setText(QStringLiteral("Holidays\u2026"));
     HolidaysButton.setObjectName(QStringLiteral("HolidaysButton"));
     HolidaysButton.setAccessibleName(QStringLiteral("Holidays"));
     HolidaysButton.setToolTip(QStringLiteral("Fill the special dates with the holidays of a year"));

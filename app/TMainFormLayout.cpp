@@ -53,7 +53,7 @@ void TMainForm::PlaceControls()
     SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
     GroupBox2.setGeometry(284, 32, 392, 324);
     // Two columns of eight pickers, each with its number before it and its weekday after it,
-    // and "Holidays..." below them.
+    // and "Holidays…" below them.
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
         const int column = static_cast<int>(k) / 8;
         const int row = static_cast<int>(k) % 8;

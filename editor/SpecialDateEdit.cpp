@@ -73,8 +73,11 @@ void SpecialDateEdit::PlaceRow(int x, int y, int numberWidth, int editWidth, int
 bool SpecialDateEdit::eventFilter(QObject *watched, QEvent *event)
 {
     QCalendarWidget *calendar = calendarWidget();
-    if (event->type() == QEvent::Show && calendar != nullptr && watched == calendar->window() &&
-        ShowsSpecialValue()) {
+    const bool calendarShown = event->type() == QEvent::Show && calendar != nullptr && watched == calendar->window();
+    if (calendarShown) {
+        ForgetTyping(); // a date picked from the calendar is taken whole
+    }
+    if (calendarShown && ShowsSpecialValue()) {
         // Today selected but not yet taken: Escape leaves the picker as it was.
         const QDate today = std::clamp(today_(), minimumDate().addDays(1), maximumDate());
         const QSignalBlocker blocker(calendar);
@@ -110,6 +113,9 @@ void SpecialDateEdit::keyPressEvent(QKeyEvent *event)
         movedOn_ = false;
         event->accept();
         return;
+    }
+    if (!digit) {
+        typed_.clear(); // an arrow key or a deletion: the next digit starts the section again
     }
     const Section before = currentSection();
     const QDate dateBefore = date();

@@ -293,7 +293,7 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }
 
-    // The pickers as the window shows them: number, weekday, past mark; "Holidays..." fills
+    // The pickers as the window shows them: number, weekday, past mark; "Holidays…" fills
     // them from a country's rules as picks would, and what it fills is a change to save.
     void HolidaysFillThePickers_data()
     {
