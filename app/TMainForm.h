@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DeviceSession.h"
-#include "HolidayRules.h"
 #include "HelpViewer.h"
 #include "HidBackend.h"
+#include "HolidayRules.h"
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
 #include "ScheduleSnapshot.h"
