@@ -164,7 +164,10 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     preview->addWidget(&KeepOthersRadioButton);
     preview->addWidget(&RepeatLastRadioButton);
 
-    FillButton.setDefault(true);
+    // No default button: Enter in the name box adds the rule, it does not fill the dates.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+    }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(&FillButton);
@@ -218,6 +221,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     });
     connect(&AddPresetButton, &QPushButton::clicked, this, [this] { AddPresetClick(); });
     connect(&AddRuleButton, &QPushButton::clicked, this, [this] { AddRuleClick(); });
+    connect(&RuleNameEdit, &QLineEdit::returnPressed, this, [this] { AddRuleClick(); });
     connect(&RemoveRuleButton, &QPushButton::clicked, this, [this] { RemoveRuleClick(); });
     connect(&SaveRulesButton, &QPushButton::clicked, this, [this] { SaveRulesClick(); });
     connect(&LoadRulesButton, &QPushButton::clicked, this, [this] { LoadRulesClick(); });
