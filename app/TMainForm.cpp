@@ -132,13 +132,15 @@ void TMainForm::CreateControls()
     Label2.setBuddy(&SpecialOutputCSpinEdit);
 
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        auto picker = std::make_unique<QDateEdit>(&GroupBox2);
+        auto picker = std::make_unique<SpecialDateEdit>(static_cast<int>(k) + 1, [this] { return now_().date(); },
+                                                        &GroupBox2);
         picker->setObjectName(QStringLiteral("SpecialDateDateTimePicker%1").arg(k + 1));
         SetUpDatePicker(*picker);
         QDateEdit *raw = picker.get();
         connect(raw, &QDateEdit::dateChanged, this, [this, raw] { SpecialDatePicked(*raw); });
         SpecialDateDateTimePickers.at(k) = std::move(picker);
     }
+    CreateHolidayControls();
 
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
         box->setEditable(true);

@@ -3,12 +3,14 @@
 #include "DeviceSession.h"
 #include "HelpViewer.h"
 #include "HidBackend.h"
+#include "HolidayRules.h"
 #include "RadioGroup.h"
 #include "ScheduleModel.h"
 #include "ScheduleSnapshot.h"
 #include "ScheduleCheck.h"
 #include "SendCheck.h"
 #include "SlotClipboard.h"
+#include "SpecialDateEdit.h"
 #include "TimeGrid.h"
 #include "UserDialogs.h"
 #include "WeekView.h"
@@ -96,7 +98,8 @@ private:
     QLabel Label2;
     QSpinBox SpecialOutputCSpinEdit;
     QGroupBox GroupBox2;
-    std::array<std::unique_ptr<QDateEdit>, SpecialDateCount> SpecialDateDateTimePickers;
+    std::array<std::unique_ptr<SpecialDateEdit>, SpecialDateCount> SpecialDateDateTimePickers;
+    QPushButton HolidaysButton;
 
     QGroupBox GroupBox1;
     QCheckBox EnableDaylightSavingCheckBox;
@@ -259,6 +262,13 @@ private:
     static void SettleMonthBox(QComboBox &box);
     void ShowSpecialDate(QDateEdit &picker, TDateTime date);
     void SpecialDatePicked(QDateEdit &picker);
+
+    // "Holidays…": fills the special-date pickers from holiday rules; what it fills is
+    // stored as any pick is. The rules are kept for the next time in this run.
+    void CreateHolidayControls();
+    void HolidaysButtonClick();
+    void FillSpecialDates(const std::vector<Holiday> &holidays, FewerHolidays fewer);
+    std::vector<HolidayRule> holidayRules_;
 
     // The clock pickers follow the PC clock while "Use PC Time" is cleared, until the user
     // changes one of them.

@@ -51,13 +51,15 @@ void TMainForm::PlaceControls()
     Label2.move(85, 350);
     Label2.adjustSize();
     SpecialOutputCSpinEdit.setGeometry(128, 346, 48, 22);
-    GroupBox2.setGeometry(284, 32, 249, 324);
-    // Two columns of eight pickers.
+    GroupBox2.setGeometry(284, 32, 392, 324);
+    // Two columns of eight pickers, each with its number before it and its weekday after it,
+    // and "Holidays…" below them.
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
         const int column = static_cast<int>(k) / 8;
         const int row = static_cast<int>(k) % 8;
-        SpecialDateDateTimePickers.at(k)->setGeometry(column == 0 ? 16 : 128, 32 + 32 * row, 105, 21);
+        SpecialDateDateTimePickers.at(k)->PlaceRow(column == 0 ? 4 : 196, 28 + 32 * row, 20, 96, 64, 21);
     }
+    HolidaysButton.setGeometry(28, 286, 113, 25);
 
     GroupBox1.setGeometry(48, 32, 321, 305);
     EnableDaylightSavingCheckBox.setGeometry(24, 22, 200, 20);

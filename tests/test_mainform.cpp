@@ -153,14 +153,17 @@ private slots:
                              ? QApplication::activePopupWidget()->findChild<QCalendarWidget *>()
                              : nullptr;
         QVERIFY(calendar != nullptr);
-        QTest::keyClick(calendar->focusWidget(), Qt::Key_Right); // from the day before the first
+        // It opens at today (6 December 2026), which is not taken until it is picked.
+        QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 6));
+        QCOMPARE(picker.text(), QStringLiteral("(not set)"));
+        QTest::keyClick(calendar->focusWidget(), Qt::Key_Right);
         QTest::keyClick(calendar->focusWidget(), Qt::Key_Return);
-        QCOMPARE(picker.text(), QStringLiteral("01/01/2000"));
+        QCOMPARE(picker.text(), QStringLiteral("07/12/2026"));
         QCOMPARE(picker.minimumDate(), QDate(2000, 1, 1)); // "(not set)" cannot be picked again
         f.form->StoreAllControls();
         ScheduleModel picked = odd;
         picked.DaylightSaving.AdvanceWeek = 1;
-        picked.SpecialDates.at(0) = 36526.0;
+        picked.SpecialDates.at(0) = DateOf(2026, 12, 7);
         QVERIFY(SameSchedule(f.form->Model(), picked));
     }
 

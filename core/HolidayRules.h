@@ -1,0 +1,100 @@
+#pragma once
+
+#include "DateTime.h"
+#include "ScheduleModel.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvelt {
+
+// Holidays made from rules: a fixed date, a date relative to Easter Sunday, the nth or the
+// last weekday of a month, each in every year of a period; and the special dates filled
+// from them.
+
+enum class HolidayRuleKind {
+    FixedDate,   // Month and Day, every year (29 February in leap years only)
+    EasterOffset,// Offset days from Easter Sunday (Good Friday -2, Whit Monday +50)
+    NthWeekday,  // the Nth (1 to 4) Weekday of Month
+    LastWeekday, // the last Weekday of Month
+};
+
+// What a fixed date does when it falls on a weekend.
+enum class WeekendMove {
+    None,
+    Monday,         // Saturday and Sunday move to the Monday after, or the next weekday that is
+                    // no holiday yet (a substitute day)
+    NearestWeekday, // Saturday to the Friday before, Sunday to the Monday after (observed)
+    SundayToSaturday, // Sunday to the Saturday before
+};
+
+// The years the device can hold a date in.
+inline constexpr int FirstSendableYear = 2000;
+inline constexpr int LastSendableYear = 2255;
+
+// Days of the week as the grids count them: 0 Sunday .. 6 Saturday.
+inline constexpr int DaysPerWeek = 7;
+[[nodiscard]] int DayOfWeek(TDateTime date);
+
+struct HolidayRule {
+    HolidayRuleKind Kind = HolidayRuleKind::FixedDate;
+    std::string Name;
+    int Month = 1;  // FixedDate, NthWeekday, LastWeekday: 1 to 12
+    int Day = 1;    // FixedDate
+    int Offset = 0; // EasterOffset: -MaxEasterOffset to MaxEasterOffset
+    int Weekday = 1; // NthWeekday, LastWeekday: 0 Sunday .. 6 Saturday
+    int Nth = 1;     // NthWeekday: 1 to 4
+    WeekendMove Move = WeekendMove::None; // FixedDate only
+    bool Used = true; // ticked: generated from
+
+    bool operator==(const HolidayRule &) const = default;
+};
+
+inline constexpr int MaxEasterOffset = 200;
+
+// Why a rule can make no date ("30 February is not a date."); nothing when it is sound.
+[[nodiscard]] std::optional<std::string> RuleProblem(const HolidayRule &rule);
+
+// The date a rule gives in a year before any weekend move; nothing when there is none
+// (29 February of a common year, an unsound rule).
+[[nodiscard]] std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year);
+
+struct Holiday {
+    TDateTime Date = 0; // a whole day
+    std::string Name;   // the names of all rules that gave this day, joined by " / "
+
+    bool operator==(const Holiday &) const = default;
+};
+
+// The holidays the used, sound rules give from firstDay to lastDay (whole days, both
+// included), in date order, one entry a day, and only days the device can hold (years 2000
+// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)".
+[[nodiscard]] std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay,
+                                                    TDateTime lastDay);
+
+// One holiday as a line of plain text, the date in ISO form: "2027-01-01 Fri New Year's Day".
+[[nodiscard]] std::string HolidayText(const Holiday &holiday);
+
+// A country's public holidays as rules, found by a short code.
+struct HolidayPreset {
+    std::string_view Code; // "gb-eaw", "de", "fr", "us", "nl"
+    std::string_view Name; // "England and Wales", ...
+    std::vector<HolidayRule> Rules;
+};
+[[nodiscard]] const std::vector<HolidayPreset> &HolidayPresets();
+[[nodiscard]] const HolidayPreset *FindHolidayPreset(std::string_view code);
+
+// What the special dates after the holidays do when there are fewer than SpecialDateCount.
+enum class FewerHolidays {
+    KeepOthers, // the remaining special dates keep their dates
+    RepeatLast, // they repeat the last holiday (a repeated date changes nothing on the device)
+};
+
+// Writes the first SpecialDateCount holidays the device can hold, in date order, into the
+// model's special dates, starting with special date 1, and returns those left out (after the
+// first SpecialDateCount, or not a date the device can hold). No holidays: nothing changes.
+std::vector<Holiday> ApplyHolidays(ScheduleModel &model, std::vector<Holiday> holidays, FewerHolidays fewer);
+
+} // namespace korvelt
