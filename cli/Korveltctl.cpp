@@ -4,11 +4,15 @@
 #include "CheckText.h"
 #include "DataFile.h"
 #include "DeviceFleet.h"
+#include "HolidayRules.h"
 #include "QtDateTime.h"
 #include "ScheduleCheck.h"
 #include "ScheduleCsv.h"
 #include "ScheduleJson.h"
+#include "ScheduleReport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,6 +56,16 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("check"), QStringLiteral("check FILE\n"
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
+        {QStringLiteral("holidays"),
+         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last]\n"
+                        "  Prints a year's public holidays (this year unless --year), or with -o\n"
+                        "  writes them as the special dates of the schedule in IN.dat (the\n"
+                        "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
+                        "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                        "  CODE: gb-eaw, de, fr, us or nl.")},
+        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf]\n"
+                                                  "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
+                                                  "  with .pdf for .dat unless -o).")},
     };
     return usage;
 }
@@ -241,6 +255,12 @@ public:
             SaveBytes(name, QByteArray(reinterpret_cast<const char *>(loaded.File.data()), DataFileSize));
             return ExitOk;
         }
+        if (command == QLatin1String("holidays")) {
+            return Holidays(a);
+        }
+        if (command == QLatin1String("report")) {
+            return MakeReport(a);
+        }
         return Check(a);
     }
 
@@ -328,10 +348,78 @@ private:
         const ScheduleModel model = LoadSchedule(OneWord(a, "FILE")).Model;
         bool mistake = false;
         for (const ScheduleFinding &finding : CheckSchedule(model, FromQDate(options_.Now().date()))) {
-            out_ << FindingText(finding) << '\n';
+            out_ << (IsMistake(finding) ? "Mistake: " : "Note: ") << FindingText(finding) << '\n';
             mistake = mistake || IsMistake(finding);
         }
         return mistake ? ExitDifference : ExitOk;
+    }
+
+    int Holidays(const Arguments &a)
+    {
+        if (!a.Words.isEmpty()) {
+            throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
+        }
+        const HolidayPreset *preset = FindHolidayPreset(a.Values.value(QStringLiteral("--preset")).toStdString());
+        if (preset == nullptr) {
+            throw UsageError(QStringLiteral("--preset is gb-eaw, de, fr, us or nl"));
+        }
+        bool number = true;
+        const int year = a.Values.contains(QStringLiteral("--year")) ? a.Values.value(QStringLiteral("--year")).toInt(&number)
+                                                                      : options_.Now().date().year();
+        TDateTime first = 0;
+        TDateTime last = 0;
+        if (!number || year < FirstSendableYear || year > LastSendableYear || !TryEncodeDate(year, 1, 1, first) ||
+            !TryEncodeDate(year, 12, 31, last)) {
+            throw UsageError(QStringLiteral("--year is a year from 2000 to 2255"));
+        }
+        std::vector<Holiday> holidays = GenerateHolidays(preset->Rules, first, last);
+        if (!a.Values.contains(QStringLiteral("-o"))) {
+            if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last"))) {
+                throw UsageError(QStringLiteral("--from and --repeat-last go with -o"));
+            }
+            for (const Holiday &holiday : holidays) {
+                out_ << QString::fromStdString(HolidayText(holiday)) << '\n';
+            }
+            return ExitOk;
+        }
+        ScheduleModel model;
+        if (a.Values.contains(QStringLiteral("--from"))) {
+            model = LoadSchedule(a.Values.value(QStringLiteral("--from"))).Model;
+        }
+        const FewerHolidays fewer =
+            a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
+        const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
+        const QString name = a.Values.value(QStringLiteral("-o"));
+        SaveSchedule(name, model);
+        const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
+        out_ << QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
+                    .arg(name)
+                    .arg(filled)
+                    .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
+                    .arg(year);
+        for (const Holiday &holiday : leftOut) {
+            out_ << "left out: " << QString::fromStdString(HolidayText(holiday)) << '\n';
+        }
+        return ExitOk;
+    }
+
+    int MakeReport(const Arguments &a)
+    {
+        const QString name = OneWord(a, "FILE");
+        ReportSource source;
+        source.Model = LoadSchedule(name).Model;
+        source.FileName = QFileInfo(name).fileName();
+        source.Printed = options_.Now();
+        QString pdf = a.Values.value(QStringLiteral("-o"));
+        if (pdf.isEmpty()) {
+            const QFileInfo file(name);
+            pdf = file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+        }
+        if (!SaveScheduleReportPdf(FilePath(pdf), source)) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written").arg(pdf));
+        }
+        out_ << pdf << '\n';
+        return ExitOk;
     }
 
     // The paths of the devices a command is for: --all, --device SERIAL, or the one the
@@ -416,6 +504,10 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
+        {QStringLiteral("holidays"),
+         {{QStringLiteral("--repeat-last")},
+          {QStringLiteral("--preset"), QStringLiteral("--year"), QStringLiteral("--from"), QStringLiteral("-o")}}},
+        {QStringLiteral("report"), {{}, {QStringLiteral("-o")}}},
     };
     return options;
 }

@@ -265,7 +265,19 @@ private slots:
         QTest::newRow("export, unknown format") << "export @distinct.dat --format xml" << 2 << ""
                                                 << "korveltctl: export: --format is json or csv (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("check, nothing found") << "check @clean.dat" << 0 << "" << "" << QByteArray();
-        QTest::newRow("check, a value the device cannot hold") << "check @bad.dat" << 1 << "Output 1, Normal Times slot 1: " << "" << QByteArray();
+        QTest::newRow("check, a value the device cannot hold") << "check @bad.dat" << 1 << "Mistake: Output 1, Normal Times slot 1: " << "" << QByteArray();
+        QTest::newRow("holidays printed") << "holidays --preset de --year 2027" << 0
+                                          << "2027-01-01 Fri New Year's Day\n2027-03-26 Fri Good Friday\n" << "" << QByteArray();
+        QTest::newRow("holidays into a schedule")
+            << "holidays --preset us --year 2027 --from @distinct.dat -o @out.dat --repeat-last" << 0
+            << "@out.dat: special dates 1 to 12 hold the holidays of United States (federal) 2027\n" << ""
+            << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("holidays, unknown country") << "holidays --preset xx -o @out.dat" << 2 << ""
+                                                   << "korveltctl: holidays: --preset is gb-eaw, de, fr, us or nl (see korveltctl --help)\n"
+                                                   << QByteArray();
+        QTest::newRow("report") << "report @distinct.dat -o @out.pdf" << 0 << "@out.pdf\n" << "" << QByteArray("%PDF-");
+        QTest::newRow("report of a file that is none") << "report @missing.dat" << 4 << ""
+                                                       << "korveltctl: @missing.dat: cannot be read\n" << QByteArray();
         QTest::newRow("version") << "--version" << 0 << "korveltctl 1.00\n" << "" << QByteArray();
         QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
         QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
@@ -290,12 +302,15 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
         file.close();
         QCOMPARE(f(line), exit);
-        QVERIFY2(out.isEmpty() || f.out.startsWith(out), qPrintable(f.out));
+        QVERIFY2(out.isEmpty() || f.out.startsWith(f.Expanded(out)), qPrintable(f.out));
         QCOMPARE(f.err, f.Expanded(err));
-        const QByteArray contents = f.Contents(line.contains(QLatin1String("@out.csv")) ? QStringLiteral("out.csv") : QStringLiteral("out.dat"));
+        const QString madeName = line.contains(QLatin1String("@out.csv"))   ? QStringLiteral("out.csv")
+                             : line.contains(QLatin1String("@out.pdf")) ? QStringLiteral("out.pdf")
+                                                                         : QStringLiteral("out.dat");
+        const QByteArray contents = f.Contents(madeName);
         QVERIFY2(made.isEmpty() ? contents == "(none)" : contents.startsWith(made), contents.left(80).constData());
     }
 };
 
-QTEST_GUILESS_MAIN(TestKorveltctl)
+QTEST_MAIN(TestKorveltctl) // the report needs QtGui
 #include "test_korveltctl.moc"
