@@ -149,8 +149,8 @@ void TMainForm::CreateControls()
         box->setMaxVisibleItems(MonthItemCount);
     }
 
-    // Verifying is on unless the user turned it off in an earlier run.
-    VerifyCheckBox.setChecked(settings_ == nullptr || settings_->value(QStringLiteral("VerifyAfterWriting"), true).toBool());
+    // Verifying is on unless the user turned it off in an earlier run (RestoreSettings).
+    VerifyCheckBox.setChecked(true);
     CancelButton.setEnabled(false);
     ConnectionLabel.setText(QStringLiteral("Not connected"));
     ProgressBar.setRange(0, 1);

@@ -19,6 +19,7 @@ namespace {
 const QString GeometryKey = QStringLiteral("Geometry");
 const QString UsePCTimeKey = QStringLiteral("UsePCTime");
 const QString LastFolderKey = QStringLiteral("LastFolder");
+const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
 
 // A yes/no choice as the settings file keeps it; nothing for anything else, so that a hand-
 // edited or damaged value falls back to the default.
@@ -132,8 +133,10 @@ void TMainForm::RestoreSettings()
     }
     // A geometry that is not one leaves the window at its own size.
     restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    if (const std::optional<bool> usePCTime = StoredChoice(settings_->value(UsePCTimeKey))) {
-        UsePCTimeCheckBox.setChecked(*usePCTime);
+    for (const auto &[box, key] : {std::pair{&UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&VerifyCheckBox, VerifyKey}}) {
+        if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
+            box->setChecked(*checked);
+        }
     }
 }
 
