@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,7 +17,14 @@ using namespace korvelt::test;
 
 namespace {
 
-// The help window that is showing, or nullptr.
+// A key pressed in the window as the user presses it, with the window active.
+void PressKeys(MainFormFixture &f, const QKeySequence &keys)
+{
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keySequence(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : f.form.get(), keys);
+}
+
 HelpWindow *ShownHelpWindow()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -27,15 +33,6 @@ HelpWindow *ShownHelpWindow()
         }
     }
     return nullptr;
-}
-
-// A key pressed in the window as the user presses it, with the window active.
-void PressKeys(MainFormFixture &f, const QKeySequence &keys)
-{
-    f.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-    QWidget *target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : f.form.get();
-    QTest::keySequence(target, keys);
 }
 
 } // namespace
@@ -50,136 +47,101 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-        QVERIFY(dir_.isValid());
         QVERIFY(SaveDataFile(Path(QStringLiteral("saved.dat")).toStdString(), ScheduleModel{}));
     }
 
-    // Ctrl+S saves, Ctrl+O loads, Ctrl+Q closes the window, each as its button does; the
-    // status area names the file.
+    // Ctrl+S saves (".dat" added to a name without an ending), Ctrl+O loads, Ctrl+Q closes,
+    // F1 opens the help at the page of the tab in view; the status area names the file.
     void WindowKeys_data()
     {
         QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("fileName"); // what the file dialog answers
-        QTest::addColumn<QString>("fileLabel");
-        QTest::addColumn<bool>("open"); // the window is still open
-        QTest::newRow("Ctrl+S") << QKeySequence(QKeySequence::Save) << "by-key" << "File: by-key.dat" << true;
-        QTest::newRow("Ctrl+O") << QKeySequence(QKeySequence::Open) << "saved.dat" << "File: saved.dat" << true;
-        QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "" << "File: Untitled" << false;
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("fileName");  // what the file dialog answers
+        QTest::addColumn<QString>("fileLabel"); // the status area afterwards
+        QTest::addColumn<QString>("helpPage");  // the help page shown; empty: no help
+        const QKeySequence save(QKeySequence::Save);
+        const QKeySequence f1(Qt::Key_F1);
+        QTest::newRow("Ctrl+S, no ending") << save << "TimesAdvTabSheet" << "shop" << "File: shop.dat" << "";
+        QTest::newRow("Ctrl+S, .dat") << save << "TimesAdvTabSheet" << "shop2.dat" << "File: shop2.dat" << "";
+        QTest::newRow("Ctrl+S, another ending") << save << "TimesAdvTabSheet" << "n.gate" << "File: n.gate" << "";
+        QTest::newRow("Ctrl+O") << QKeySequence(QKeySequence::Open) << "TimesAdvTabSheet" << "saved.dat"
+                                << "File: saved.dat" << "";
+        QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "TimesAdvTabSheet" << "" << "" << "";
+        QTest::newRow("F1, Times") << f1 << "TimesAdvTabSheet" << "" << "File: Untitled" << "/normal-times.htm";
+        QTest::newRow("F1, Special Times") << f1 << "SpecialTimesAdvTabSheet1" << "" << "File: Untitled"
+                                           << "/special-times.htm";
+        QTest::newRow("F1, Daylight Saving") << f1 << "DaylightSavingAdvTabSheet" << "" << "File: Untitled"
+                                             << "/daylight-saving.htm";
     }
     void WindowKeys()
     {
         QFETCH(QKeySequence, keys);
+        QFETCH(QString, tab);
         QFETCH(QString, fileName);
         QFETCH(QString, fileLabel);
-        QFETCH(bool, open);
-        MainFormFixture f;
-        f.dialogs->fileNames = {fileName.isEmpty() ? QString() : Path(fileName)};
+        QFETCH(QString, helpPage);
+        MainFormFixture f({}, {}, QStringLiteral(KORVELT_HELP_FILE));
+        f.ShowPage(tab);
+        f.dialogs->fileNames = {Path(fileName)};
         PressKeys(f, keys);
-        QCOMPARE(f.Find<QLabel>("FileLabel").text(), fileLabel);
-        QCOMPARE(f.form->isVisible(), open);
+        QCOMPARE(f.form->isVisible(), !fileLabel.isEmpty()); // Ctrl+Q closes the unchanged window
+        if (f.form->isVisible()) {
+            QCOMPARE(f.Find<QLabel>("FileLabel").text(), fileLabel);
+            QVERIFY(fileName.isEmpty() || QFile::exists(Path(fileLabel.mid(6))));
+        }
+        if (!helpPage.isEmpty()) {
+            QTRY_VERIFY(ShownHelpWindow() != nullptr);
+            QCOMPARE(ShownHelpWindow()->Browser().source().path(), helpPage);
+        }
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
-    // F1 opens the help at the page of the tab in view; a page the help file lacks opens it
-    // at its first page.
-    void HelpKey_data()
+    // A page the help file does not hold gives way to its first page.
+    void MissingHelpPage()
     {
-        QTest::addColumn<QString>("tab");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("Times") << "TimesAdvTabSheet" << "/normal-times.htm";
-        QTest::newRow("Special Times") << "SpecialTimesAdvTabSheet1" << "/special-times.htm";
-        QTest::newRow("Daylight Saving") << "DaylightSavingAdvTabSheet" << "/daylight-saving.htm";
-    }
-    void HelpKey()
-    {
-        QFETCH(QString, tab);
-        QFETCH(QString, page);
-        MainFormFixture f({}, {}, QStringLiteral(KORVELT_HELP_FILE));
-        f.ShowPage(tab);
-        PressKeys(f, QKeySequence(Qt::Key_F1));
-        QTRY_VERIFY(ShownHelpWindow() != nullptr);
-        QCOMPARE(ShownHelpWindow()->Browser().source().path(), page);
-
         ChmHelpViewer viewer;
         viewer.DisplayTopic(QStringLiteral(KORVELT_HELP_FILE), QStringLiteral("no-such-page.htm"));
-        QVERIFY(viewer.Window() != nullptr);
         QCOMPARE(viewer.Window()->Browser().source().path(), QStringLiteral("/getting-started.htm"));
     }
 
-    // Ctrl+C and Ctrl+V in a grid copy and paste whole slots, as the context menu does.
-    void GridKeys_data()
-    {
-        QTest::addColumn<QString>("tab");
-        QTest::addColumn<QString>("grid");
-        QTest::newRow("normal times") << "TimesAdvTabSheet" << "TimesAdvStringGrid";
-        QTest::newRow("special times") << "SpecialTimesAdvTabSheet1" << "SpecialTimesAdvStringGrid";
-    }
+    // Ctrl+C and Ctrl+V in either grid copy and paste whole slots, as the context menu does.
     void GridKeys()
     {
-        QFETCH(QString, tab);
-        QFETCH(QString, grid);
         MainFormFixture f;
-        f.ShowPage(tab);
-        auto &timeGrid = f.Find<TimeGrid>(grid);
-        GridDriver driver(timeGrid);
-        QVERIFY(driver.TypeTime(StartColumn, 1, QStringLiteral("13:37")));
-        QVERIFY(driver.TypeTime(EndColumn, 1, QStringLiteral("14:42")));
-        const QString before = timeGrid.Cell(StartColumn, 3);
-        driver.Press(StartColumn, 3);
-        PressKeys(f, QKeySequence::Paste); // nothing copied yet: nothing changes
-        QCOMPARE(timeGrid.Cell(StartColumn, 3), before);
-        driver.Press(StartColumn, 1);
-        PressKeys(f, QKeySequence::Copy);
-        driver.Press(StartColumn, 3);
-        PressKeys(f, QKeySequence::Paste);
-        QCOMPARE(timeGrid.Cell(StartColumn, 3), timeGrid.Cell(StartColumn, 1));
-        QCOMPARE(timeGrid.Cell(EndColumn, 3), timeGrid.Cell(EndColumn, 1));
-        QVERIFY(timeGrid.Cell(StartColumn, 3) != before);
+        for (const auto &[tab, name] : {std::pair{"TimesAdvTabSheet", "TimesAdvStringGrid"},
+                                        std::pair{"SpecialTimesAdvTabSheet1", "SpecialTimesAdvStringGrid"}}) {
+            f.ShowPage(QString::fromLatin1(tab));
+            auto &grid = f.Find<TimeGrid>(QString::fromLatin1(name));
+            GridDriver driver(grid);
+            QVERIFY(driver.TypeTime(StartColumn, 1, QStringLiteral("13:37")));
+            driver.Press(StartColumn, 1);
+            PressKeys(f, QKeySequence::Copy);
+            driver.Press(StartColumn, 3);
+            PressKeys(f, QKeySequence::Paste);
+            QCOMPARE(grid.Cell(StartColumn, 3), QStringLiteral("13:37:00"));
+        }
     }
 
-    // A name without an ending is saved with ".dat"; the next dialog opens in its folder.
-    void SaveSuffix_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("saved");
-        QTest::newRow("no ending") << "shop" << "shop.dat";
-        QTest::newRow(".dat") << "shop2.dat" << "shop2.dat";
-        QTest::newRow("another ending") << "north.gate" << "north.gate";
-    }
-    void SaveSuffix()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, saved);
-        MainFormFixture f;
-        f.dialogs->fileNames = {Path(typed)};
-        f.Find<QPushButton>("SaveButton").click();
-        QVERIFY(QFile::exists(Path(saved)));
-        QCOMPARE(f.Find<QLabel>("FileLabel").text(), "File: " + saved);
-        f.Find<QPushButton>("LoadButton").click();
-        QCOMPARE(f.dialogs->lastFolder, dir_.path());
-    }
-
-    // Every edit of the schedule shows the unsaved-changes marker; a save takes it away.
+    // Every kind of edit shows the unsaved-changes marker; a save takes it away.
     void UnsavedMarker_data()
     {
-        QTest::addColumn<int>("edit");
-        QTest::newRow("time typed") << 0;
-        QTest::newRow("daylight saving turned off") << 1;
-        QTest::newRow("special date typed") << 2;
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("time typed") << "TimesAdvTabSheet";
+        QTest::newRow("daylight saving turned off") << "DaylightSavingAdvTabSheet";
+        QTest::newRow("special date typed") << "SpecialTimesAdvTabSheet1";
     }
     void UnsavedMarker()
     {
-        QFETCH(int, edit);
+        QFETCH(QString, tab);
         MainFormFixture f;
         const auto &label = f.Find<QLabel>("FileLabel");
         QCOMPARE(label.text(), QStringLiteral("File: Untitled"));
-        if (edit == 0) {
+        f.ShowPage(tab);
+        if (tab == QLatin1String("TimesAdvTabSheet")) {
             GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).TypeTime(StartColumn, 2, QStringLiteral("13:37"));
-        } else if (edit == 1) {
-            f.ShowPage(QStringLiteral("DaylightSavingAdvTabSheet"));
+        } else if (tab == QLatin1String("DaylightSavingAdvTabSheet")) {
             QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
         } else {
-            f.ShowPage(QStringLiteral("SpecialTimesAdvTabSheet1"));
             MainFormFixture::TypeInto(f.Find<QDateEdit>("SpecialDateDateTimePicker3"), QStringLiteral("24122031"));
         }
         QCOMPARE(label.text(), QStringLiteral("File: Untitled (unsaved changes)"));
@@ -188,103 +150,47 @@ private slots:
         QCOMPARE(label.text(), QStringLiteral("File: marker.dat"));
     }
 
-    // The file named on the command line is loaded as Load File loads it.
-    void FileArgument_data()
+    // The window's place and size, the two check boxes and the last folder come back in the
+    // next run; a settings file that cannot be read, or holds values that are none, is
+    // passed over and the window starts as on a first run.
+    void Settings_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("fileLabel");
-        QTest::addColumn<QStringList>("errors");
-        QTest::newRow("a data file") << "saved.dat" << "File: saved.dat" << QStringList();
-        QTest::newRow("missing") << "missing.dat" << "File: Untitled" << QStringList{"Error Opening File."};
+        QTest::addColumn<QByteArray>("broken"); // written over the file before the restart
+        QTest::newRow("kept") << QByteArray();
+        QTest::newRow("binary") << QByteArray("\x00\xff[\x01\x02=\xfe\n[[[\n", 12).repeated(50);
+        QTest::newRow("wrong values") << QByteArray("[General]\nGeometry=@ByteArray(nonsense)\nLastFolder=/no/such/"
+                                                    "folder\nUsePCTime=perhaps\nVerifyAfterWriting=\n");
+        QTest::newRow("a folder") << QByteArray("/");
     }
-    void FileArgument()
+    void Settings()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, fileLabel);
-        QFETCH(QStringList, errors);
-        MainFormFixture f;
-        QCOMPARE(f.form->LoadFile(Path(file)), errors.isEmpty());
-        QCOMPARE(f.Find<QLabel>("FileLabel").text(), fileLabel);
-        QCOMPARE(f.dialogs->log.Errors, errors);
-    }
-
-    // The window's place and size, "Use PC Time", "Verify after writing" and the last folder
-    // come back in the next run.
-    void SettingsSurviveRestart()
-    {
-        const QString settings = Path(QStringLiteral("restart.conf"));
+        QFETCH(QByteArray, broken);
+        const QString settings = Path(QStringLiteral("%1.conf").arg(QTest::currentDataTag()));
         QTemporaryDir folder;
-        QRect geometry;
+        QRect geometry(40, 50, 700, 520);
         {
             MainFormFixture f({}, {}, {}, settings);
             QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton);
             QTest::mouseClick(&f.Find<QCheckBox>("VerifyCheckBox"), Qt::LeftButton);
-            f.form->setGeometry(40, 50, 700, 520);
-            geometry = f.form->geometry();
+            f.form->setGeometry(geometry);
             f.dialogs->fileNames = {folder.filePath(QStringLiteral("kept"))};
             f.Find<QPushButton>("SaveButton").click();
             QVERIFY(f.form->close());
         }
-        MainFormFixture f({}, {}, {}, settings);
-        QVERIFY(!f.Find<QCheckBox>("UsePCTimeCheckBox").isChecked());
-        QVERIFY(!f.Find<QCheckBox>("VerifyCheckBox").isChecked());
-        QCOMPARE(f.form->geometry(), geometry);
-        f.Find<QPushButton>("LoadButton").click();
-        QCOMPARE(f.dialogs->lastFolder, folder.path());
-    }
-
-    // A settings file that cannot be read, or holds values that are none, is passed over:
-    // the window starts as on a first run.
-    void BrokenSettings_data()
-    {
-        QTest::addColumn<QByteArray>("content"); // empty: a folder in the file's place
-        QTest::newRow("binary") << QByteArray("\x00\xff[\x01\x02=\xfe\n[[[\n", 12).repeated(50);
-        QTest::newRow("wrong values") << QByteArray("[General]\nGeometry=@ByteArray(nonsense)\nLastFolder=/no/such/"
-                                                    "folder\nUsePCTime=perhaps\nVerifyAfterWriting=\n");
-        QTest::newRow("a folder") << QByteArray();
-    }
-    void BrokenSettings()
-    {
-        QFETCH(QByteArray, content);
-        const QString settings = Path(QStringLiteral("broken-%1.conf").arg(QTest::currentDataTag()));
-        if (content.isEmpty()) {
-            QVERIFY(QDir().mkpath(settings));
-        } else {
-            QFile file(settings);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
+        QFile file(settings);
+        if (broken == "/") {
+            QVERIFY(file.remove() && QDir().mkpath(settings));
+        } else if (!broken.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(broken) == broken.size());
+            file.close();
         }
         MainFormFixture f({}, {}, {}, settings);
-        QVERIFY(f.Find<QCheckBox>("UsePCTimeCheckBox").isChecked());
-        QVERIFY(f.Find<QCheckBox>("VerifyCheckBox").isChecked());
+        QCOMPARE(f.Find<QCheckBox>("UsePCTimeCheckBox").isChecked(), !broken.isEmpty());
+        QCOMPARE(f.Find<QCheckBox>("VerifyCheckBox").isChecked(), !broken.isEmpty());
+        QCOMPARE(f.form->geometry() == geometry, broken.isEmpty());
         f.Find<QPushButton>("LoadButton").click();
+        QCOMPARE(f.dialogs->lastFolder == folder.path(), broken.isEmpty());
         QVERIFY(QFileInfo(f.dialogs->lastFolder).isDir());
-        QVERIFY(f.form->close());
-    }
-
-    // --help and --version print and exit without a display.
-    void TextOptions_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("printed");
-        QTest::newRow("--help") << "--help" << "A data file (.dat) to open.";
-        QTest::newRow("--version") << "--version" << "KORVELT Time Control 1.00";
-    }
-    void TextOptions()
-    {
-        QFETCH(QString, option);
-        QFETCH(QString, printed);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(QString::fromLatin1(name));
-        }
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KORVELT_PROGRAM), {option});
-        QVERIFY(program.waitForFinished(-1));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY2(program.readAllStandardOutput().contains(printed.toUtf8()), qPrintable(option));
     }
 };
 
