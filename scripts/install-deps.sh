@@ -10,6 +10,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64
     xvfb xauth
+    desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()
