@@ -90,7 +90,7 @@ void DescribeCommandLine(QCommandLineParser &parser)
 }
 
 // True when the command line only asks for text: the help or the version.
-bool AsksForText(int argc, char *argv[])
+bool AsksForText(int argc, char **argv)
 {
     for (int k = 1; k < argc; ++k) {
         for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
