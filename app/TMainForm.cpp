@@ -503,6 +503,7 @@ void TMainForm::ReplaceModel(const ScheduleModel &model)
 {
     model_ = model;
     ShowAllControls();
+    UpdateFileStatus();
 }
 
 void TMainForm::OutputCSpinEditChange()

@@ -129,15 +129,23 @@ private slots:
         QTest::newRow("time typed") << "TimesAdvTabSheet";
         QTest::newRow("daylight saving turned off") << "DaylightSavingAdvTabSheet";
         QTest::newRow("special date typed") << "SpecialTimesAdvTabSheet1";
+        QTest::newRow("read from the KORVELT") << "";
     }
     void UnsavedMarker()
     {
         QFETCH(QString, tab);
-        MainFormFixture f;
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        backend->AddKorvelt()->SetBlock(1, BlockImage{}); // a schedule the window does not hold
+        MainFormFixture f(backend);
         const auto &label = f.Find<QLabel>("FileLabel");
         QCOMPARE(label.text(), QStringLiteral("File: Untitled"));
-        f.ShowPage(tab);
-        if (tab == QLatin1String("TimesAdvTabSheet")) {
+        if (!tab.isEmpty()) {
+            f.ShowPage(tab);
+        }
+        if (tab.isEmpty()) {
+            f.Find<QPushButton>("ReadButton").click();
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
+        } else if (tab == QLatin1String("TimesAdvTabSheet")) {
             GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).TypeTime(StartColumn, 2, QStringLiteral("13:37"));
         } else if (tab == QLatin1String("DaylightSavingAdvTabSheet")) {
             QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
