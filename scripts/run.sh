@@ -33,6 +33,9 @@ fi
 echo "Program: $binary"
 echo "Logs:    $top/build/logs/ (the program itself writes no log file)"
 
+case "${1:-}" in
+    -h | --help | -v | --version) exec "$binary" "$@" ;; # print and exit: no display needed
+esac
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the window runs under xvfb-run,"
     echo "on a virtual screen that nobody sees. Press Ctrl+C here to stop it (or: kill $$)."
