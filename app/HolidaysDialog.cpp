@@ -330,7 +330,7 @@ void HolidaysDialog::RemoveRuleClick()
 
 void HolidaysDialog::SaveRulesClick()
 {
-    const std::optional<QString> name = dialogs_.AskSaveFileName(RuleFileFilter);
+    const std::optional<QString> name = dialogs_.AskSaveFileName(RuleFileFilter, QString(), QStringLiteral("json"));
     if (name && !SaveHolidayRuleFile(std::filesystem::path(name->toStdU16String()), rules_)) {
         dialogs_.ShowError(QStringLiteral("Error Saving File."));
     }
@@ -338,7 +338,7 @@ void HolidaysDialog::SaveRulesClick()
 
 void HolidaysDialog::LoadRulesClick()
 {
-    const std::optional<QString> name = dialogs_.AskOpenFileName(RuleFileFilter);
+    const std::optional<QString> name = dialogs_.AskOpenFileName(RuleFileFilter, QString());
     if (!name) {
         return;
     }

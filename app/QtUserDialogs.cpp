@@ -46,16 +46,25 @@ bool QtUserDialogs::AskYesNo(const QString &text)
            QMessageBox::Yes;
 }
 
-std::optional<QString> QtUserDialogs::AskSaveFileName(const QString &filter)
+std::optional<QString> QtUserDialogs::AskSaveFileName(const QString &filter, const QString &folder,
+                                                      const QString &defaultSuffix)
 {
-    // QFileDialog asks before it replaces an existing file unless told otherwise.
-    const QString name = QFileDialog::getSaveFileName(owner_, QString(), QString(), filter);
+    // QFileDialog asks before it replaces an existing file unless told otherwise; with a
+    // default suffix it asks about the name the suffix makes.
+    QFileDialog dialog(owner_, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString name = dialog.selectedFiles().constFirst();
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter)
+std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter, const QString &folder)
 {
-    const QString name = QFileDialog::getOpenFileName(owner_, QString(), QString(), filter);
+    const QString name = QFileDialog::getOpenFileName(owner_, QString(), folder, filter);
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 

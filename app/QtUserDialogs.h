@@ -19,8 +19,9 @@ public:
     void ShowInformation(const QString &text) override;
     Answer AskYesNoCancel(const QString &text) override;
     bool AskYesNo(const QString &text) override;
-    std::optional<QString> AskSaveFileName(const QString &filter) override;
-    std::optional<QString> AskOpenFileName(const QString &filter) override;
+    std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
+                                           const QString &defaultSuffix) override;
+    std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) override;
     bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                         const std::vector<ScheduleDifference> &differences) override;
 

@@ -7,6 +7,7 @@
 #include "QtDateTime.h"
 
 #include <QCloseEvent>
+#include <QScopedValueRollback>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QDateTime>
@@ -84,7 +85,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1),
       VerifyCheckBox(QStringLiteral("Verify after writing"), &Panel1),
       CompareButton(QStringLiteral("Compare with KORVELT"), &Panel1), ConnectionLabel(&Panel1), StatusLabel(&Panel1),
-      CancelButton(QStringLiteral("Cancel"), &Panel1), ProgressBar(&Panel1), NormalTimesPopupMenu(this),
+      CancelButton(QStringLiteral("Cancel"), &Panel1), ProgressBar(&Panel1), FileLabel(&Panel1),
+      NormalTimesPopupMenu(this),
       NormalTimesMenuCopy(QStringLiteral("Copy"), &NormalTimesPopupMenu),
       NormalTimesMenuPaste(QStringLiteral("Paste"), &NormalTimesPopupMenu),
       SetAll1(QStringLiteral("Set Days"), &NormalTimesPopupMenu), NormalTimesMenuAll(QStringLiteral("All"), &SetAll1),
@@ -107,6 +109,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     ConnectHandlers();
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
     ConnectDeviceSession();
+    ConnectDesktop();
 }
 
 TMainForm::~TMainForm()
@@ -149,8 +152,8 @@ void TMainForm::CreateControls()
         box->setMaxVisibleItems(MonthItemCount);
     }
 
-    // Verifying is on unless the user turned it off in an earlier run.
-    VerifyCheckBox.setChecked(settings_ == nullptr || settings_->value(QStringLiteral("VerifyAfterWriting"), true).toBool());
+    // Verifying is on unless the user turned it off in an earlier run (RestoreSettings).
+    VerifyCheckBox.setChecked(true);
     CancelButton.setEnabled(false);
     ConnectionLabel.setText(QStringLiteral("Not connected"));
     ProgressBar.setRange(0, 1);
@@ -210,6 +213,7 @@ void TMainForm::CreateControls()
         {&StatusLabel, "StatusLabel"},
         {&CancelButton, "CancelButton"},
         {&ProgressBar, "ProgressBar"},
+        {&FileLabel, "FileLabel"},
         {&NormalTimesPopupMenu, "NormalTimesPopupMenu"},
         {&NormalTimesMenuCopy, "NormalTimesMenuCopy"},
         {&NormalTimesMenuPaste, "NormalTimesMenuPaste"},
@@ -335,6 +339,7 @@ void TMainForm::SetDefaultSchedule()
 void TMainForm::TakeSnapshot()
 {
     snapshot_.Take(model_);
+    UpdateFileStatus();
 }
 
 bool TMainForm::ScheduleChanged() const
@@ -344,11 +349,13 @@ bool TMainForm::ScheduleChanged() const
 
 void TMainForm::ShowNormalTimes(int output)
 {
+    const QScopedValueRollback showing(showingSchedule_, true);
     ShowSlots(TimesAdvStringGrid, model_.NormalTimes.at(static_cast<std::size_t>(output)), true);
 }
 
 void TMainForm::ShowSpecialTimes(int output)
 {
+    const QScopedValueRollback showing(showingSchedule_, true);
     ShowSlots(SpecialTimesAdvStringGrid, model_.SpecialTimes.at(static_cast<std::size_t>(output)), false);
 }
 
@@ -400,6 +407,7 @@ std::int32_t TMainForm::StoredMonth(QComboBox &box, std::int32_t current, const 
 
 void TMainForm::ShowDaylightSaving()
 {
+    const QScopedValueRollback showing(showingSchedule_, true);
     const DaylightSavingRule &rule = model_.DaylightSaving;
     EnableDaylightSavingCheckBox.setChecked(rule.Enabled != 0);
     shownEnabled_ = rule.Enabled != 0;
@@ -450,6 +458,7 @@ void TMainForm::SpecialDatePicked(QDateEdit &picker)
 
 void TMainForm::ShowSpecialDates()
 {
+    const QScopedValueRollback showing(showingSchedule_, true);
     for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
         QDateEdit &picker = *SpecialDateDateTimePickers.at(k);
         ShowSpecialDate(picker, model_.SpecialDates.at(k));
@@ -479,6 +488,9 @@ bool TMainForm::StoreAllControls()
     StoreSpecialTimes(shownSpecialOutput_);
     StoreDaylightSaving();
     StoreSpecialDates();
+    // The model now holds what the controls show.
+    controlsEdited_ = false;
+    UpdateFileStatus();
     return normal && special;
 }
 
@@ -495,6 +507,7 @@ void TMainForm::ReplaceModel(const ScheduleModel &model)
 {
     model_ = model;
     ShowAllControls();
+    UpdateFileStatus();
 }
 
 void TMainForm::OutputCSpinEditChange()
@@ -565,14 +578,16 @@ bool TMainForm::SaveScheduleFile()
     if (!StoreAllControls()) {
         return false;
     }
-    const auto name = dialogs_->AskSaveFileName(DataFileFilter);
-    if (!name) {
+    const auto chosen = dialogs_->AskSaveFileName(DataFileFilter, DialogFolder(), QStringLiteral("dat"));
+    if (!chosen) {
         return false;
     }
-    if (!SaveDataFile(FilePath(*name), model_)) {
+    const QString name = WithDataSuffix(*chosen);
+    if (!SaveDataFile(FilePath(name), model_)) {
         dialogs_->ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
         return false;
     }
+    FileChosen(name);
     TakeSnapshot();
     return true;
 }
@@ -586,19 +601,25 @@ void TMainForm::LoadButtonClick()
 
 void TMainForm::LoadScheduleFile()
 {
-    const auto name = dialogs_->AskOpenFileName(DataFileFilter);
-    if (!name) {
-        return;
+    const auto name = dialogs_->AskOpenFileName(DataFileFilter, DialogFolder());
+    if (name) {
+        LoadFile(*name);
     }
+}
+
+bool TMainForm::LoadFile(const QString &fileName)
+{
     // The whole file is read and checked before the model changes.
-    const DataFileResult result = LoadDataFile(FilePath(*name));
+    const DataFileResult result = LoadDataFile(FilePath(fileName));
     if (result.Outcome != DataFileOutcome::Loaded) {
         const std::string_view message = DataFileMessage(result.Outcome);
         dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
-        return;
+        return false;
     }
     ReplaceModel(result.Model);
+    FileChosen(fileName);
     TakeSnapshot();
+    return true;
 }
 
 bool TMainForm::FormCloseQuery()
@@ -629,6 +650,7 @@ bool TMainForm::MayReplaceSchedule()
 
 void TMainForm::FormClose()
 {
+    SaveSettings();
     CloseHelp();
     // The reader thread is stopped and the device closed; a report still on its way is
     // dropped.

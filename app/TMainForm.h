@@ -79,6 +79,9 @@ public:
     // The outputs the two grids show, 0 for output 1.
     [[nodiscard]] int ShownOutput() const { return shownOutput_; }
     [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
+    // Loads a data file without asking for its name (the file named on the command line); a
+    // file that does not load is reported and the schedule stays as it was.
+    bool LoadFile(const QString &fileName);
 
 private:
     // Controls, named as in the window design; tests and tools find them by these names.
@@ -126,6 +129,7 @@ private:
     QLabel StatusLabel;
     QPushButton CancelButton;
     QProgressBar ProgressBar;
+    QLabel FileLabel;
 
     QMenu NormalTimesPopupMenu;
     QAction NormalTimesMenuCopy;
@@ -295,6 +299,26 @@ private:
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
+
+    // The desktop side of the window (TMainFormDesktop.cpp): keyboard shortcuts, settings
+    // kept between runs, the file name and unsaved marker in the status area, the folder the
+    // file dialogs open in.
+    void ConnectDesktop();
+    void RestoreSettings();
+    void SaveSettings();
+    void SetTabOrder();
+    void HelpKeyPressed();
+    [[nodiscard]] QString HelpTopicOf(const QWidget *page) const;
+    void CopyFromGrid(TimeGrid &grid);
+    void PasteIntoGrid(TimeGrid &grid);
+    void ControlEdited();
+    void UpdateFileStatus();
+    [[nodiscard]] QString DialogFolder() const;
+    void FileChosen(const QString &fileName);
+    [[nodiscard]] static QString WithDataSuffix(const QString &fileName);
+    QString fileName_;             // the file last loaded or saved; empty: none yet
+    bool controlsEdited_ = false;  // a control was edited since the model was last stored
+    bool showingSchedule_ = false; // the controls are being set from the model, not edited
 
     std::unique_ptr<QSettings> settings_;
     bool readForComparison_ = false; // the read under way is for "Compare with KORVELT"

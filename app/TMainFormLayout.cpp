@@ -9,6 +9,8 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace korvelt {
 
@@ -87,9 +89,55 @@ void TMainForm::PlaceControls()
     StatusLabel.setGeometry(280, 134, 249, 20);
     CheckLabel.setGeometry(536, 134, 137, 20);
     CancelButton.setGeometry(680, 131, 113, 25);
-    ProgressBar.setGeometry(16, 160, 777, 12);
+    // The file the schedule was last loaded from or saved to, beside the progress.
+    FileLabel.setGeometry(16, 156, 377, 20);
+    FileLabel.setTextFormat(Qt::PlainText);
+    ProgressBar.setGeometry(400, 160, 393, 12);
+
+    // Alt and the underlined letter press a button; what the captions say stays the same.
+    const std::initializer_list<std::pair<QAbstractButton *, const char *>> mnemonics{
+        {&LoadButton, "&Load File"},          {&SaveButton, "&Save File"},
+        {&HelpButton, "&Help"},               {&WriteButton, "&Write To KORVELT"},
+        {&ReadButton, "&Read From KORVELT"},  {&ExitButton, "E&xit"},
+        {&SetTimeButton, "Set &Time"},        {&ReadTimeButton, "Read T&ime"},
+        {&UsePCTimeCheckBox, "&Use PC Time"}, {&VerifyCheckBox, "&Verify after writing"},
+        {&CompareButton, "&Compare with KORVELT"}, {&EnableDaylightSavingCheckBox, "&Enable Daylight Saving"},
+    };
+    for (const auto &[button, caption] : mnemonics) {
+        button->setText(QString::fromLatin1(caption));
+    }
+    LogMemo.setTabChangesFocus(true);
 
     resize(ClientWidth, ClientHeight);
+}
+
+void TMainForm::SetTabOrder()
+{
+    // The page in view first, its controls in reading order, then the command panel column by
+    // column: file, device, verify and compare, clock, and Cancel last. Controls of the pages
+    // not in view are passed over.
+    std::vector<QWidget *> order{&AdvPageControl1, &TimesAdvStringGrid, &OutputCSpinEdit, &SpecialTimesAdvStringGrid,
+                                 &SpecialOutputCSpinEdit};
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        order.push_back(picker.get());
+    }
+    order.push_back(&EnableDaylightSavingCheckBox);
+    for (auto [group, month] : {std::pair<RadioGroup *, QComboBox *>{&AdvanceRadioGroup, &AdvanceComboBox},
+                                std::pair<RadioGroup *, QComboBox *>{&RetardRadioGroup, &RetardComboBox}}) {
+        for (int k = 0; k < group->Count(); ++k) {
+            order.push_back(group->Item(k));
+        }
+        order.push_back(month);
+    }
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             &LoadButton, &SaveButton, &HelpButton, &WriteButton, &ReadButton, &ExitButton, &VerifyCheckBox, &LogMemo,
+             &CompareButton, &SetTimeButton, &ReadTimeButton, &UsePCTimeCheckBox, &SetDateDateTimePicker,
+             &SetTimeDateTimePicker, &CancelButton}) {
+        order.push_back(control);
+    }
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        setTabOrder(order.at(k - 1), order.at(k));
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)

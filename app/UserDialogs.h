@@ -30,10 +30,11 @@ public:
     virtual Answer AskYesNoCancel(const QString &text) = 0;
     // A question with Yes and No, No the default; true for Yes.
     virtual bool AskYesNo(const QString &text) = 0;
-    // File dialogs; nothing when the user cancels. The save dialog asks before it replaces
-    // an existing file.
-    virtual std::optional<QString> AskSaveFileName(const QString &filter) = 0;
-    virtual std::optional<QString> AskOpenFileName(const QString &filter) = 0;
+    // File dialogs, opening in folder; nothing when the user cancels. The save dialog adds
+    // the default suffix to a name without one and asks before it replaces an existing file.
+    virtual std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
+                                                   const QString &defaultSuffix) = 0;
+    virtual std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) = 0;
     // The differences between the window's schedule and the KORVELT's; true when the user
     // chooses to take the KORVELT's schedule into the window.
     virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,

@@ -9,12 +9,16 @@
 #endif
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QSettings>
 #include <QMessageBox>
 
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -71,14 +75,66 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
 #endif
 }
 
+// The program's command line: --help, --version and the data file to open.
+void DescribeCommandLine(QCommandLineParser &parser)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    parser.setApplicationDescription(
+        QStringLiteral("Configures the KORVELT time controller: its weekly and special-dates timetables, "
+                       "its daylight-saving rule and its clock."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A data file (.dat) to open."),
+                                 QStringLiteral("[file]"));
+}
+
+// True when the command line only asks for text: the help or the version.
+bool AsksForText(int argc, char **argv)
+{
+    for (int k = 1; k < argc; ++k) {
+        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[k], option) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The compiled help: beside the program (the build tree, Windows) or where the install puts
+// shared files; beside the program when it is in neither place.
+QString HelpFilePath()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString beside = QDir::cleanPath(programFolder + QStringLiteral("/Horalux.chm"));
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/../share/korvelt-time-control/Horalux.chm"));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // --help and --version print and exit before anything needs a display.
+    if (AsksForText(argc, argv)) {
+        const QCoreApplication textOnly(argc, argv);
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
+        parser.process(QCoreApplication::arguments());
+        return EXIT_SUCCESS;
+    }
     const KorveltApplication app(argc, argv);
-    // No display name is set: Qt would append it to every window title, and the window's own
-    // caption already names the program. Message boxes take the application name instead.
-    QApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
+    // The application name is set here, but no display name: Qt would append it to every window
+    // title, and the window's own caption already names the program. Message boxes take the
+    // application name instead.
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    parser.process(QCoreApplication::arguments());
+    // The desktop entry's name, so that the desktop shows the window with its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvelt.TimeControl"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.korvelt.TimeControl")));
     // An exception while the window is made is shown like one from an event handler; the
     // application object outlives this block so that the box can be shown.
     try {
@@ -89,12 +145,15 @@ int main(int argc, char *argv[])
         services.Backend = DeviceBackend();
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
-        services.HelpFile = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/Horalux.chm"));
+        services.HelpFile = HelpFilePath();
         // The user's own settings file (~/.config/KORVELT/KORVELT Time Control.conf on Linux).
         services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
         mainForm.show();
+        if (!parser.positionalArguments().isEmpty()) {
+            mainForm.LoadFile(parser.positionalArguments().constFirst());
+        }
         return QApplication::exec();
     } catch (const std::exception &error) {
         KorveltApplication::ShowException(QString::fromLocal8Bit(error.what()));

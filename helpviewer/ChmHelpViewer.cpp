@@ -34,12 +34,25 @@ void ChmHelpViewer::Initialise()
 
 void ChmHelpViewer::DisplayDefaultTopic(const QString &helpFile)
 {
+    Show(helpFile, QString());
+}
+
+void ChmHelpViewer::DisplayTopic(const QString &helpFile, const QString &topic)
+{
+    Show(helpFile, topic);
+}
+
+void ChmHelpViewer::Show(const QString &helpFile, const QString &topic)
+{
     if (helpFile != helpFile_ && !Load(helpFile)) {
         return;
     }
     if (!archive_) {
         return;
     }
+    // A page the file does not hold gives way to the default topic.
+    const QString path = topic.isEmpty() ? QString() : ChmTextBrowser::UrlOf(topic).path(QUrl::FullyDecoded);
+    const bool found = !path.isEmpty() && archive_->Read(path.toStdString()).has_value();
     const bool firstShow = window_ == nullptr;
     if (firstShow) {
         window_ = std::make_unique<HelpWindow>(*archive_);
@@ -47,7 +60,7 @@ void ChmHelpViewer::DisplayDefaultTopic(const QString &helpFile)
         window_->setAttribute(Qt::WA_QuitOnClose, false);
         PlaceWindow();
     }
-    window_->ShowTopic(QString::fromStdString(archive_->DefaultTopic()));
+    window_->ShowTopic(found ? topic : QString::fromStdString(archive_->DefaultTopic()));
     window_->showNormal();
     window_->raise();
     window_->activateWindow();

@@ -24,6 +24,7 @@ public:
     bool Load(const QString &helpFile) override;
     void Initialise() override;
     void DisplayDefaultTopic(const QString &helpFile) override;
+    void DisplayTopic(const QString &helpFile, const QString &topic) override;
     void CloseAll() override;
     void ShutDown() override;
 
@@ -32,6 +33,7 @@ public:
 
 private:
     void PlaceWindow();
+    void Show(const QString &helpFile, const QString &topic);
 
     QString helpFile_;
     std::optional<ChmArchive> archive_;

@@ -21,6 +21,9 @@ public:
     virtual bool Load(const QString &helpFile) = 0;
     virtual void Initialise() = 0;
     virtual void DisplayDefaultTopic(const QString &helpFile) = 0;
+    // Shows one page of the help file ("times.htm"); a viewer that cannot show single pages,
+    // or a file without that page, shows the default topic.
+    virtual void DisplayTopic(const QString &helpFile, const QString & /*topic*/) { DisplayDefaultTopic(helpFile); }
     virtual void CloseAll() = 0;
     virtual void ShutDown() = 0;
 };

@@ -11,6 +11,7 @@ packages=(
     g++-mingw-w64-x86-64
     xvfb xauth
     poppler-utils fonts-dejavu-core
+    desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

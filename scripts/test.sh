@@ -35,6 +35,44 @@ run_configuration() {
 }
 
 run_configuration release "" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The install tree and the Debian package of the release build: each holds exactly the files
+# of desktop/installed-files.txt, the desktop entry and the AppStream data pass their
+# validators, and lintian finds no errors in the package.
+# check_tree NAME ROOT: the files under ROOT against the list.
+check_tree() {
+    if ! (cd "$2" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) |
+            diff -u <(LC_ALL=C sort desktop/installed-files.txt) - >"build/logs/files-$1.diff"; then
+        echo "== $1: not the expected files (- missing, + unexpected):"
+        tail -n +3 "build/logs/files-$1.diff"
+        status=1
+    fi
+}
+package_checks() {
+    local root=build/install-root package=build/package
+    echo "== install and package checks (log: $top/build/logs/package.log)"
+    rm -rf "$root" "$package"
+    DESTDIR="$top/$root" cmake --install build/release --prefix /usr >build/logs/package.log 2>&1 || return 1
+    check_tree install "$root"
+    desktop-file-validate "$root/usr/share/applications/org.korvelt.TimeControl.desktop" || return 1
+    appstreamcli validate --no-net "$root/usr/share/metainfo/org.korvelt.TimeControl.metainfo.xml" || return 1
+    (cd build/release && cpack -G DEB -B "$top/$package") >>build/logs/package.log 2>&1 || return 1
+    local deb
+    deb=$(ls "$package"/*.deb)
+    dpkg-deb -c "$deb" >>build/logs/package.log
+    dpkg-deb -x "$deb" "$package/root"
+    check_tree package "$package/root"
+    # Warnings that stay are named in README.md ("The Debian package").
+    local lint=0
+    lintian --fail-on error "$deb" >build/logs/lintian.log 2>&1 || lint=1
+    grep -v "running with root privileges" build/logs/lintian.log || true
+    [ $lint -eq 0 ] || return 1
+    echo "== package: $top/$deb"
+}
+if [ -d build/release/app ] && ! package_checks; then
+    echo "== install and package checks FAILED"
+    status=1
+fi
 run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
 # The tests with a reader thread, under ThreadSanitizer. Qt itself is not instrumented, so
 # what its own code does is not judged; tests/tsan.supp names the one hand-over it cannot see.

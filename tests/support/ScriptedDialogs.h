@@ -47,8 +47,15 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> AskSaveFileName(const QString &filter) override { return NextFileName(filter); }
-    std::optional<QString> AskOpenFileName(const QString &filter) override { return NextFileName(filter); }
+    std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
+                                           const QString & /*defaultSuffix*/) override
+    {
+        return NextFileName(filter, folder);
+    }
+    std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) override
+    {
+        return NextFileName(filter, folder);
+    }
     bool ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
                         const std::vector<ScheduleDifference> &differences) override
     {
@@ -61,13 +68,15 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<QString> fileNames;
     QString lastFilter;
+    QString lastFolder; // the folder the last file dialog opened in
     bool takeCompared = false; // the answer to a comparison
     Log log;
 
 private:
-    std::optional<QString> NextFileName(const QString &filter)
+    std::optional<QString> NextFileName(const QString &filter, const QString &folder)
     {
         lastFilter = filter;
+        lastFolder = folder;
         if (fileNames.empty()) {
             return std::nullopt;
         }

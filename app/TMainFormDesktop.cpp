@@ -1,0 +1,236 @@
+// The main window as a desktop program: its keyboard shortcuts, the choices kept between runs,
+// the file name and unsaved-changes marker in the status area, and the folder the file
+// dialogs open in.
+#include "TMainForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QStandardPaths>
+
+#include <optional>
+#include <utility>
+
+namespace korvelt {
+
+namespace {
+
+const QString GeometryKey = QStringLiteral("Geometry");
+const QString UsePCTimeKey = QStringLiteral("UsePCTime");
+const QString LastFolderKey = QStringLiteral("LastFolder");
+const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
+
+// A yes/no choice as the settings file keeps it; nothing for anything else, so that a hand-
+// edited or damaged value falls back to the default.
+std::optional<bool> StoredChoice(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (text == QLatin1String("true")) {
+        return true;
+    }
+    if (text == QLatin1String("false")) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// Tab and Shift+Tab leave a date or time picker at once instead of stepping through its day,
+// month and year first, so that the keyboard walks the window control by control.
+class TabLeavesPicker : public QObject {
+public:
+    TabLeavesPicker(std::function<bool(bool)> moveFocus, QObject *parent)
+        : QObject(parent), moveFocus_(std::move(moveFocus))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool plain = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+            if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+                const bool forward = key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) == 0;
+                moveFocus_(forward);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(bool)> moveFocus_;
+};
+
+} // namespace
+
+void TMainForm::ConnectDesktop()
+{
+    // Window-wide keys; each acts as its button would, and not while the button is disabled.
+    const auto onKey = [this](const QKeySequence &keys, QWidget *context, const std::function<void()> &action) {
+        auto *shortcut = new QShortcut(keys, context);
+        if (context != this) {
+            // The grid's own keys work only while the grid itself has the focus, not its editor.
+            shortcut->setContext(Qt::WidgetShortcut);
+        }
+        connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded(action); });
+    };
+    const auto clickIfEnabled = [](QPushButton &button) {
+        return [&button] {
+            if (button.isEnabled()) {
+                button.click();
+            }
+        };
+    };
+    onKey(QKeySequence::Open, this, clickIfEnabled(LoadButton));
+    onKey(QKeySequence::Save, this, clickIfEnabled(SaveButton));
+    onKey(QKeySequence(Qt::CTRL | Qt::Key_Q), this, clickIfEnabled(ExitButton));
+    onKey(QKeySequence::HelpContents, this, [this] { HelpKeyPressed(); });
+    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
+        onKey(QKeySequence::Copy, grid, [this, grid] { CopyFromGrid(*grid); });
+        onKey(QKeySequence::Paste, grid, [this, grid] { PasteIntoGrid(*grid); });
+    }
+
+    auto *tabFilter = new TabLeavesPicker([this](bool next) { return focusNextPrevChild(next); }, this);
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        picker->installEventFilter(tabFilter);
+    }
+    SetDateDateTimePicker.installEventFilter(tabFilter);
+    SetTimeDateTimePicker.installEventFilter(tabFilter);
+    SetTabOrder();
+
+    // Every edit of the schedule's controls; the marker is worked out again from the model
+    // whenever the controls are stored.
+    const auto edited = [this] { ControlEdited(); };
+    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
+        connect(grid, &QTableWidget::itemChanged, this, edited);
+    }
+    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, this, edited);
+    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
+        for (int k = 0; k < group->Count(); ++k) {
+            connect(group->Item(k), &QRadioButton::toggled, this, edited);
+        }
+    }
+    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
+        connect(box, &QComboBox::currentIndexChanged, this, edited);
+        connect(box, &QComboBox::editTextChanged, this, edited);
+    }
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        connect(picker.get(), &QDateEdit::dateChanged, this, edited);
+    }
+
+    FileLabel.setAccessibleName(QStringLiteral("File"));
+    RestoreSettings();
+    UpdateFileStatus();
+}
+
+void TMainForm::RestoreSettings()
+{
+    // A settings file that cannot be read is left alone: the window starts as on a first run.
+    if (settings_ == nullptr || settings_->status() != QSettings::NoError) {
+        return;
+    }
+    // A geometry that is not one leaves the window at its own size.
+    restoreGeometry(settings_->value(GeometryKey).toByteArray());
+    for (const auto &[box, key] : {std::pair{&UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&VerifyCheckBox, VerifyKey}}) {
+        if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
+            box->setChecked(*checked);
+        }
+    }
+}
+
+void TMainForm::SaveSettings()
+{
+    if (settings_ == nullptr) {
+        return;
+    }
+    settings_->setValue(GeometryKey, saveGeometry());
+    settings_->setValue(UsePCTimeKey, UsePCTimeCheckBox.isChecked());
+    settings_->sync();
+}
+
+void TMainForm::HelpKeyPressed()
+{
+    if (!HelpButton.isHidden()) {
+        help_->DisplayTopic(helpFilePath_, HelpTopicOf(AdvPageControl1.currentWidget()));
+    }
+}
+
+QString TMainForm::HelpTopicOf(const QWidget *page) const
+{
+    // The help page of each tab; a tab without one opens the help at its first page.
+    const std::initializer_list<std::pair<const QWidget *, const char *>> topics{
+        {&TimesAdvTabSheet, "normal-times.htm"},
+        {&SpecialTimesAdvTabSheet1, "special-times.htm"},
+        {&DaylightSavingAdvTabSheet, "daylight-saving.htm"},
+        {&WeekAdvTabSheet, "week.htm"},
+    };
+    for (const auto &[tab, topic] : topics) {
+        if (tab == page) {
+            return QString::fromLatin1(topic);
+        }
+    }
+    return {};
+}
+
+void TMainForm::CopyFromGrid(TimeGrid &grid)
+{
+    clipboard_.Copy(grid, &grid == &TimesAdvStringGrid);
+}
+
+void TMainForm::PasteIntoGrid(TimeGrid &grid)
+{
+    // As in the context menu, nothing is pasted before the first copy.
+    if (clipboard_.Count() != 0) {
+        clipboard_.Paste(grid, &grid == &TimesAdvStringGrid);
+    }
+}
+
+void TMainForm::ControlEdited()
+{
+    if (!showingSchedule_) {
+        controlsEdited_ = true;
+        UpdateFileStatus();
+    }
+}
+
+void TMainForm::UpdateFileStatus()
+{
+    QString text = QStringLiteral("File: ") + (fileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName_).fileName());
+    if (controlsEdited_ || ScheduleChanged()) {
+        text += QStringLiteral(" (unsaved changes)");
+    }
+    FileLabel.setText(text);
+    FileLabel.setToolTip(QDir::toNativeSeparators(fileName_));
+}
+
+QString TMainForm::DialogFolder() const
+{
+    const QString remembered = settings_ != nullptr && settings_->status() == QSettings::NoError
+                                   ? settings_->value(LastFolderKey).toString()
+                                   : QString();
+    for (const QString &folder : {remembered, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return QDir::homePath();
+}
+
+void TMainForm::FileChosen(const QString &fileName)
+{
+    fileName_ = QFileInfo(fileName).absoluteFilePath();
+    if (settings_ != nullptr) {
+        settings_->setValue(LastFolderKey, QFileInfo(fileName_).absolutePath());
+    }
+}
+
+QString TMainForm::WithDataSuffix(const QString &fileName)
+{
+    // "shop" is saved as "shop.dat", so that the load dialog lists it among the data files.
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".dat") : fileName;
+}
+
+} // namespace korvelt

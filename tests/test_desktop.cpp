@@ -1,0 +1,206 @@
+#include "ChmHelpViewer.h"
+#include "ChmTextBrowser.h"
+#include "DataFile.h"
+#include "GridDriver.h"
+#include "GridSlots.h"
+#include "HelpWindow.h"
+#include "MainFormFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace korvelt;
+using namespace korvelt::test;
+
+namespace {
+
+// A key pressed in the window as the user presses it, with the window active.
+void PressKeys(MainFormFixture &f, const QKeySequence &keys)
+{
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keySequence(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : f.form.get(), keys);
+}
+
+HelpWindow *ShownHelpWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *help = qobject_cast<HelpWindow *>(window); help != nullptr && help->isVisible()) {
+            return help;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    [[nodiscard]] QString Path(const QString &name) const { return dir_.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        QVERIFY(SaveDataFile(Path(QStringLiteral("saved.dat")).toStdString(), ScheduleModel{}));
+    }
+
+    // Ctrl+S saves (".dat" added to a name without an ending), Ctrl+O loads, Ctrl+Q closes,
+    // F1 opens the help at the page of the tab in view; the status area names the file.
+    void WindowKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("fileName");  // what the file dialog answers
+        QTest::addColumn<QString>("fileLabel"); // the status area afterwards
+        QTest::addColumn<QString>("helpPage");  // the help page shown; empty: no help
+        const QKeySequence save(QKeySequence::Save);
+        const QKeySequence f1(Qt::Key_F1);
+        QTest::newRow("Ctrl+S, no ending") << save << "TimesAdvTabSheet" << "shop" << "File: shop.dat" << "";
+        QTest::newRow("Ctrl+S, .dat") << save << "TimesAdvTabSheet" << "shop2.dat" << "File: shop2.dat" << "";
+        QTest::newRow("Ctrl+S, another ending") << save << "TimesAdvTabSheet" << "n.gate" << "File: n.gate" << "";
+        QTest::newRow("Ctrl+O") << QKeySequence(QKeySequence::Open) << "TimesAdvTabSheet" << "saved.dat"
+                                << "File: saved.dat" << "";
+        QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "TimesAdvTabSheet" << "" << "" << "";
+        QTest::newRow("F1, Times") << f1 << "TimesAdvTabSheet" << "" << "File: Untitled" << "/normal-times.htm";
+        QTest::newRow("F1, Special Times") << f1 << "SpecialTimesAdvTabSheet1" << "" << "File: Untitled"
+                                           << "/special-times.htm";
+        QTest::newRow("F1, Daylight Saving") << f1 << "DaylightSavingAdvTabSheet" << "" << "File: Untitled"
+                                             << "/daylight-saving.htm";
+    }
+    void WindowKeys()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, tab);
+        QFETCH(QString, fileName);
+        QFETCH(QString, fileLabel);
+        QFETCH(QString, helpPage);
+        MainFormFixture f({}, {}, QStringLiteral(KORVELT_HELP_FILE));
+        f.ShowPage(tab);
+        f.dialogs->fileNames = {Path(fileName)};
+        PressKeys(f, keys);
+        QCOMPARE(f.form->isVisible(), !fileLabel.isEmpty()); // Ctrl+Q closes the unchanged window
+        if (f.form->isVisible()) {
+            QCOMPARE(f.Find<QLabel>("FileLabel").text(), fileLabel);
+            QVERIFY(fileName.isEmpty() || QFile::exists(Path(fileLabel.mid(6))));
+        }
+        if (!helpPage.isEmpty()) {
+            QTRY_VERIFY(ShownHelpWindow() != nullptr);
+            QCOMPARE(ShownHelpWindow()->Browser().source().path(), helpPage);
+        }
+        QVERIFY(f.dialogs->log.Errors.isEmpty());
+    }
+
+    // A page the help file does not hold gives way to its first page.
+    void MissingHelpPage()
+    {
+        ChmHelpViewer viewer;
+        viewer.DisplayTopic(QStringLiteral(KORVELT_HELP_FILE), QStringLiteral("no-such-page.htm"));
+        QCOMPARE(viewer.Window()->Browser().source().path(), QStringLiteral("/getting-started.htm"));
+    }
+
+    // Ctrl+C and Ctrl+V in either grid copy and paste whole slots, as the context menu does.
+    void GridKeys()
+    {
+        MainFormFixture f;
+        for (const auto &[tab, name] : {std::pair{"TimesAdvTabSheet", "TimesAdvStringGrid"},
+                                        std::pair{"SpecialTimesAdvTabSheet1", "SpecialTimesAdvStringGrid"}}) {
+            f.ShowPage(QString::fromLatin1(tab));
+            auto &grid = f.Find<TimeGrid>(QString::fromLatin1(name));
+            GridDriver driver(grid);
+            QVERIFY(driver.TypeTime(StartColumn, 1, QStringLiteral("13:37")));
+            driver.Press(StartColumn, 1);
+            PressKeys(f, QKeySequence::Copy);
+            driver.Press(StartColumn, 3);
+            PressKeys(f, QKeySequence::Paste);
+            QCOMPARE(grid.Cell(StartColumn, 3), QStringLiteral("13:37:00"));
+        }
+    }
+
+    // Every kind of edit shows the unsaved-changes marker; a save takes it away.
+    void UnsavedMarker_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("time typed") << "TimesAdvTabSheet";
+        QTest::newRow("daylight saving turned off") << "DaylightSavingAdvTabSheet";
+        QTest::newRow("special date typed") << "SpecialTimesAdvTabSheet1";
+        QTest::newRow("read from the KORVELT") << "";
+    }
+    void UnsavedMarker()
+    {
+        QFETCH(QString, tab);
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        backend->AddKorvelt()->SetBlock(1, BlockImage{}); // a schedule the window does not hold
+        MainFormFixture f(backend);
+        const auto &label = f.Find<QLabel>("FileLabel");
+        QCOMPARE(label.text(), QStringLiteral("File: Untitled"));
+        if (!tab.isEmpty()) {
+            f.ShowPage(tab);
+        }
+        if (tab.isEmpty()) {
+            f.Find<QPushButton>("ReadButton").click();
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
+        } else if (tab == QLatin1String("TimesAdvTabSheet")) {
+            GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).TypeTime(StartColumn, 2, QStringLiteral("13:37"));
+        } else if (tab == QLatin1String("DaylightSavingAdvTabSheet")) {
+            QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
+        } else {
+            MainFormFixture::TypeInto(f.Find<QDateEdit>("SpecialDateDateTimePicker3"), QStringLiteral("24122031"));
+        }
+        QCOMPARE(label.text(), QStringLiteral("File: Untitled (unsaved changes)"));
+        f.dialogs->fileNames = {Path(QStringLiteral("marker.dat"))};
+        f.Find<QPushButton>("SaveButton").click();
+        QCOMPARE(label.text(), QStringLiteral("File: marker.dat"));
+    }
+
+    // The window's place and size, the two check boxes and the last folder come back in the
+    // next run; a settings file that cannot be read, or holds values that are none, is
+    // passed over and the window starts as on a first run.
+    void Settings_data()
+    {
+        QTest::addColumn<QByteArray>("broken"); // written over the file before the restart
+        QTest::newRow("kept") << QByteArray();
+        QTest::newRow("binary") << QByteArray("\x00\xff[\x01\x02=\xfe\n[[[\n", 12).repeated(50);
+        QTest::newRow("wrong values") << QByteArray("[General]\nGeometry=@ByteArray(nonsense)\nLastFolder=/no/such/"
+                                                    "folder\nUsePCTime=perhaps\nVerifyAfterWriting=\n");
+        QTest::newRow("a folder") << QByteArray("/");
+    }
+    void Settings()
+    {
+        QFETCH(QByteArray, broken);
+        const QString settings = Path(QStringLiteral("%1.conf").arg(QTest::currentDataTag()));
+        QTemporaryDir folder;
+        QRect geometry(40, 50, 700, 520);
+        {
+            MainFormFixture f({}, {}, {}, settings);
+            QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton);
+            QTest::mouseClick(&f.Find<QCheckBox>("VerifyCheckBox"), Qt::LeftButton);
+            f.form->setGeometry(geometry);
+            f.dialogs->fileNames = {folder.filePath(QStringLiteral("kept"))};
+            f.Find<QPushButton>("SaveButton").click();
+            QVERIFY(f.form->close());
+        }
+        QFile file(settings);
+        if (broken == "/") {
+            QVERIFY(file.remove() && QDir().mkpath(settings));
+        } else if (!broken.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(broken) == broken.size());
+            file.close();
+        }
+        MainFormFixture f({}, {}, {}, settings);
+        QCOMPARE(f.Find<QCheckBox>("UsePCTimeCheckBox").isChecked(), !broken.isEmpty());
+        QCOMPARE(f.Find<QCheckBox>("VerifyCheckBox").isChecked(), !broken.isEmpty());
+        QCOMPARE(f.form->geometry() == geometry, broken.isEmpty());
+        f.Find<QPushButton>("LoadButton").click();
+        QCOMPARE(f.dialogs->lastFolder == folder.path(), broken.isEmpty());
+        QVERIFY(QFileInfo(f.dialogs->lastFolder).isDir());
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
