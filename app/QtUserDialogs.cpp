@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace korvelt {
 
@@ -74,6 +76,17 @@ bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleMo
     CompareDialog dialog(window, device, differences, owner_);
     dialog.exec();
     return dialog.TakeChosen();
+}
+
+void QtUserDialogs::ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(paper));
+    printer.setDocName(QStringLiteral("KORVELT Time Control"));
+    QPrintPreviewDialog preview(&printer, owner_);
+    preview.setWindowTitle(QStringLiteral("Print"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter *target) { paint(*target); });
+    preview.exec();
 }
 
 } // namespace korvelt

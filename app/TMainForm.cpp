@@ -102,6 +102,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
 {
     CreateControls();
     CreateWeekPage();
+    CreatePrintControls();
     CreateMenus();
     PlaceControls();
     SetAccessibleNames();
@@ -617,6 +618,7 @@ bool TMainForm::LoadFile(const QString &fileName)
         return false;
     }
     ReplaceModel(result.Model);
+    scheduleDevice_.reset();
     FileChosen(fileName);
     TakeSnapshot();
     return true;

@@ -38,6 +38,8 @@
 
 namespace korvelt {
 
+struct ReportSource;
+
 
 // What the main window is given from outside: the program passes the platform's own, tests
 // their own. Every part but the help file is required.
@@ -151,6 +153,17 @@ private:
     WeekView WeekPicture;
     QListWidget FindingsListBox;
     QLabel CheckLabel;
+    // The printed report (TMainFormPrint.cpp), from the Week page and Ctrl+P.
+    QPushButton PrintButton;
+    QPushButton ExportPdfButton;
+    void CreatePrintControls();
+    [[nodiscard]] ReportSource ShownReport() const;
+    void PrintButtonClick();
+    void ExportPdfButtonClick();
+    // The KORVELT that last answered, and the one the schedule was last read from or written
+    // to in this run (none after a load): the report names it.
+    std::optional<DeviceIdentity> lastIdentity_;
+    std::optional<DeviceIdentity> scheduleDevice_;
     void CreateWeekPage();
     // The model as the controls show it now, without storing anything.
     [[nodiscard]] ScheduleModel ShownModel() const;

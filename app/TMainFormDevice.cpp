@@ -217,6 +217,7 @@ void TMainForm::DeviceIdentified(const DeviceIdentity &identity)
 {
     ConnectionLabel.setText(QStringLiteral("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
     identityShown_ = true;
+    lastIdentity_ = identity;
     LogMemo.clear();
     LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
     LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
@@ -226,6 +227,7 @@ void TMainForm::DeviceDownloadDone(bool verified)
 {
     StatusLabel.setText(verified ? QStringLiteral("Verified: the KORVELT holds this schedule")
                                  : QStringLiteral("Written, not verified"));
+    scheduleDevice_ = lastIdentity_;
     dialogs_->ShowInformation(QStringLiteral("Download Complete"));
 }
 
@@ -239,12 +241,14 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
         // Taking the device's schedule replaces the window's, so unsaved changes are asked about.
         if (dialogs_->ShowComparison(model_, read, differences) && MayReplaceSchedule()) {
             ReplaceModel(read);
+            scheduleDevice_ = lastIdentity_;
             StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
         }
         return;
     }
     // No snapshot: a schedule read from the device counts as unsaved.
     ReplaceModel(read);
+    scheduleDevice_ = lastIdentity_;
     StatusLabel.setText(QStringLiteral("Read from KORVELT"));
     dialogs_->ShowInformation(QStringLiteral("Read Complete"));
 }

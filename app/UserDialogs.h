@@ -2,10 +2,15 @@
 
 #include "ScheduleDifference.h"
 
+#include <QPageSize>
 #include <QString>
+
+#include <functional>
 
 #include <optional>
 #include <vector>
+
+class QPagedPaintDevice;
 
 namespace korvelt {
 
@@ -39,6 +44,9 @@ public:
     // chooses to take the KORVELT's schedule into the window.
     virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                                 const std::vector<ScheduleDifference> &differences) = 0;
+    // A print preview of pages that `paint` lays out on the paper given; the user prints from
+    // it through the printer dialog.
+    virtual void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 };
 
 } // namespace korvelt

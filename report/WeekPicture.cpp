@@ -8,6 +8,7 @@
 #include "ScheduleCheck.h"
 
 #include <QLocale>
+#include <QPaintEngine>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,20 @@ const QColor MarkColour(198, 40, 40);
 std::int64_t Milliseconds(TDateTime time)
 {
     return std::llround(time * static_cast<double>(MSecsPerDay));
+}
+
+// Bars of one kind. The raster engine draws them all at once; a PDF or printer engine fills
+// rectangles drawn together with the even-odd rule, so two bars that overlap (a duplicated
+// slot) would cancel each other out there: each is drawn on its own.
+void DrawBars(QPainter &painter, const QList<QRectF> &rects)
+{
+    if (painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster) {
+        painter.drawRects(rects);
+        return;
+    }
+    for (const QRectF &rect : rects) {
+        painter.drawRect(rect);
+    }
 }
 
 int ColumnsOf(WeekChoice choice)
@@ -216,15 +231,15 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
     }
     painter.setPen(QPen(BarEdgeColour, 0));
     painter.setBrush(BarColour);
-    painter.drawRects(shapes.at(static_cast<std::size_t>(WeekBar::Shape::Normal)));
+    DrawBars(painter, shapes.at(static_cast<std::size_t>(WeekBar::Shape::Normal)));
     const QList<QRectF> &overnight = shapes.at(static_cast<std::size_t>(WeekBar::Shape::Overnight));
     painter.setBrush(OvernightColour);
-    painter.drawRects(overnight);
+    DrawBars(painter, overnight);
     painter.setBrush(QBrush(BarEdgeColour, Qt::BDiagPattern));
-    painter.drawRects(overnight);
+    DrawBars(painter, overnight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(MarkColour);
-    painter.drawRects(shapes.at(static_cast<std::size_t>(WeekBar::Shape::Mark)));
+    DrawBars(painter, shapes.at(static_cast<std::size_t>(WeekBar::Shape::Mark)));
     painter.restore();
 }
 

@@ -1,7 +1,10 @@
 // The printed report as a PDF, read back with poppler's pdftotext and pdfinfo: the text is
 // real text, the pages are counted right, and the paper follows the locale.
+#include "MainFormFixture.h"
 #include "ScheduleReport.h"
 #include "TestSchedules.h"
+
+#include <QPushButton>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -54,10 +57,12 @@ ScheduleModel FullSchedule()
     return model;
 }
 
-QString Run(const QString &program, const QStringList &arguments)
+QString Run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
         return QStringLiteral("(%1 failed: %2)").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
     }
@@ -70,6 +75,8 @@ class TestReport : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
+
     void PdfReadsBack_data()
     {
         QTest::addColumn<ScheduleModel>("model");
@@ -140,6 +147,48 @@ private slots:
         for (const QString &unexpected : notTexts) {
             QVERIFY2(!text.contains(unexpected), qPrintable(unexpected));
         }
+    }
+
+    // Print (Ctrl+P) and Export PDF show what the window shows, an edit not yet stored
+    // included, and name the KORVELT once the schedule was written to it.
+    void FromTheWindow()
+    {
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        backend->AddKorvelt()->SetSerialNumber(4242);
+        test::MainFormFixture f(backend);
+        TimeGrid &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        grid.SetCell(1, 1, QStringLiteral("07:30:00"));
+        grid.SetCell(2, 1, QStringLiteral("20:00:00"));
+        grid.SetCell(4, 1, QStringLiteral("On"));
+        const auto pdfText = [](const QByteArray &pdf) {
+            return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-"), QStringLiteral("-")}, pdf)
+                .replace(QRegularExpression(QStringLiteral("[ \t]+")), QStringLiteral(" "));
+        };
+
+        QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.dialogs->log.PrintPreviews.size(), std::size_t{1});
+        QString text = pdfText(f.dialogs->log.PrintPreviews.front());
+        QVERIFY2(text.contains(QLatin1String("File: not saved")) && text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")) &&
+                     !text.contains(QLatin1String("KORVELT: ")),
+                 qPrintable(text));
+        QCOMPARE(f.form->Model().NormalTimes.at(0).at(0), TimeSlot{}); // shown, not stored
+
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
+        QTemporaryDir dir;
+        f.dialogs->fileNames = {dir.filePath(QStringLiteral("cabinet")), dir.filePath(QStringLiteral("gone/cabinet.pdf"))};
+        f.ShowPage(QStringLiteral("WeekAdvTabSheet"));
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(&f.Find<QPushButton>("ExportPdfButton"), Qt::LeftButton);
+        }
+        QFile pdf(dir.filePath(QStringLiteral("cabinet.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        text = pdfText(pdf.readAll());
+        QVERIFY2(text.contains(QLatin1String("serial number 4242")) && text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")),
+                 qPrintable(text));
+        // The second name is in a folder that is not there: the user is told.
+        QCOMPARE(f.dialogs->log.Errors,
+                 QStringList{QStringLiteral("The report could not be saved as \"%1\".").arg(dir.filePath(QStringLiteral("gone/cabinet.pdf")))});
     }
 
     void NothingLeftWhereThePdfCannotGo()

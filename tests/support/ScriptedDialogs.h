@@ -2,6 +2,9 @@
 
 #include "UserDialogs.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +24,7 @@ public:
         QStringList Informations;
         QStringList Questions;
         std::vector<std::vector<ScheduleDifference>> Comparisons;
+        std::vector<QByteArray> PrintPreviews; // what each preview showed, as a PDF
     };
 
     void ShowError(const QString &text) override { log.Errors << text; }
@@ -61,6 +65,18 @@ public:
     {
         log.Comparisons.push_back(differences);
         return takeCompared;
+    }
+    void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) override
+    {
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(paper));
+            paint(writer);
+        }
+        log.PrintPreviews.push_back(pdf);
     }
 
     // Scripted answers, used in order. An empty file name cancels the dialog.
