@@ -232,8 +232,8 @@ private:
                 painter_->setPen(Qt::black);
                 const QString text = QFontMetricsF(font).elidedText(cells.at(c), Qt::ElideRight, width - 2 * CellPadding);
                 const bool tick = cells.at(c) == CheckMark;
-                Draw(font, cell.adjusted(CellPadding, 0, -CellPadding, 0),
-                     Qt::AlignVCenter | (tick ? Qt::AlignHCenter : Qt::AlignLeft), text);
+                const Qt::Alignment align = Qt::AlignVCenter | (tick ? Qt::AlignHCenter : Qt::AlignLeft);
+                Draw(font, cell.adjusted(CellPadding, 0, -CellPadding, 0), static_cast<int>(align), text);
             }
             x += width;
         }
