@@ -1,5 +1,6 @@
 #include "HolidaysDialog.h"
 
+#include "CellText.h"
 #include "HolidayRuleFile.h"
 #include "QtDateTime.h"
 #include "SendCheck.h"
@@ -379,11 +380,12 @@ void HolidaysDialog::UpdatePreview()
     holidays_ = GenerateHolidays(rules_, FromQDate(first), FromQDate(last));
     PreviewList.clear();
     QStringList leftOut;
+    const CellTextCodec codec(locale()); // dates as the pickers show them, with four-digit years
     for (std::size_t k = 0; k < holidays_.size(); ++k) {
         const Holiday &holiday = holidays_.at(k);
         const QDate date = ToQDate(holiday.Date);
         const bool used = k < static_cast<std::size_t>(SpecialDateCount);
-        auto *item = new QTreeWidgetItem(&PreviewList, {locale().toString(date, QLocale::ShortFormat),
+        auto *item = new QTreeWidgetItem(&PreviewList, {codec.DateText(holiday.Date),
                                                          locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
                                                          QString::fromStdString(holiday.Name),
                                                          used ? QString::number(k + 1) : QStringLiteral("left out")});
