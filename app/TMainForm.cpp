@@ -418,9 +418,8 @@ void TMainForm::ShowDaylightSaving()
     ShowMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
 }
 
-void TMainForm::StoreDaylightSaving()
+void TMainForm::ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const
 {
-    DaylightSavingRule &rule = model_.DaylightSaving;
     if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
         rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
     }
@@ -431,6 +430,12 @@ void TMainForm::StoreDaylightSaving()
     if (RetardRadioGroup.ItemIndex() >= 0) {
         rule.RetardWeek = RetardRadioGroup.ItemIndex();
     }
+}
+
+void TMainForm::StoreDaylightSaving()
+{
+    DaylightSavingRule &rule = model_.DaylightSaving;
+    ReadRuleSwitchAndWeeks(rule);
     rule.AdvanceMonth = StoredMonth(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
     rule.RetardMonth = StoredMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
 }

@@ -215,6 +215,9 @@ private:
     void StoreNormalTimes(int output);
     void StoreSpecialTimes(int output);
     void StoreDaylightSaving();
+    // The enable box and the two week groups into a rule, as storing does (the months are
+    // read apart: storing settles a typed month in its box, the week page must not).
+    void ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const;
     void StoreSpecialDates();
 
     // Event handlers.

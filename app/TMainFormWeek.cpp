@@ -108,15 +108,7 @@ ScheduleModel TMainForm::ShownModel() const
         }
     }
     DaylightSavingRule &rule = shown.DaylightSaving;
-    if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
-        rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
-    }
-    if (AdvanceRadioGroup.ItemIndex() >= 0) {
-        rule.AdvanceWeek = AdvanceRadioGroup.ItemIndex();
-    }
-    if (RetardRadioGroup.ItemIndex() >= 0) {
-        rule.RetardWeek = RetardRadioGroup.ItemIndex();
-    }
+    ReadRuleSwitchAndWeeks(rule);
     const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
         if (box.currentText() == shownText) {
             return current;
