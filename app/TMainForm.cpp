@@ -588,7 +588,7 @@ bool TMainForm::SaveScheduleFile()
     if (!chosen) {
         return false;
     }
-    const QString name = WithDataSuffix(*chosen);
+    const QString name = WithSuffix(*chosen, QStringLiteral("dat"));
     if (!SaveDataFile(FilePath(name), model_)) {
         dialogs_->ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
         return false;

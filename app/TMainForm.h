@@ -331,7 +331,7 @@ private:
     void UpdateFileStatus();
     [[nodiscard]] QString DialogFolder() const;
     void FileChosen(const QString &fileName);
-    [[nodiscard]] static QString WithDataSuffix(const QString &fileName);
+    [[nodiscard]] static QString WithSuffix(const QString &fileName, const QString &suffix);
     QString fileName_;             // the file last loaded or saved; empty: none yet
     bool controlsEdited_ = false;  // a control was edited since the model was last stored
     bool showingSchedule_ = false; // the controls are being set from the model, not edited

@@ -227,10 +227,10 @@ void TMainForm::FileChosen(const QString &fileName)
     }
 }
 
-QString TMainForm::WithDataSuffix(const QString &fileName)
+QString TMainForm::WithSuffix(const QString &fileName, const QString &suffix)
 {
     // "shop" is saved as "shop.dat", so that the load dialog lists it among the data files.
-    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".dat") : fileName;
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QLatin1Char('.') + suffix : fileName;
 }
 
 } // namespace korvelt

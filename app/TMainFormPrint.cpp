@@ -67,10 +67,7 @@ void TMainForm::ExportPdfButtonClick()
     if (!chosen) {
         return;
     }
-    QString name = *chosen;
-    if (QFileInfo(name).suffix().isEmpty()) {
-        name += QStringLiteral(".pdf");
-    }
+    const QString name = WithSuffix(*chosen, QStringLiteral("pdf"));
     if (SaveScheduleReportPdf(name.toStdString(), source)) {
         StatusLabel.setText(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
     } else {

@@ -15,7 +15,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -46,13 +45,23 @@ QFont ReportFont(qreal size, bool bold = false)
     return font;
 }
 
-// A slot is used when the device would switch by it: a normal slot with a day ticked or
-// different start and end times, a special slot with different times.
+// A slot the report lists: one in use as the schedule check counts it, and a normal slot with
+// times but no day as well (the check names it as a mistake, so the table shows it). The
+// check's special-slot rule is the one that compares the times.
 bool SlotUsed(const TimeSlot &slot, bool special)
 {
-    const bool anyDay = std::any_of(slot.Days.begin(), slot.Days.end(), [](std::uint8_t day) { return day != 0; });
-    const bool sameTimes = slot.Start == slot.End || (std::isnan(slot.Start) && std::isnan(slot.End));
-    return !sameTimes || (!special && anyDay);
+    return SlotInUse(slot, true) || (!special && SlotInUse(slot, false));
+}
+
+// A table row, and the room a heading with a few lines under it needs at a page's foot.
+qreal RowHeight()
+{
+    return QFontMetricsF(ReportFont(BodySize)).height() + 2 * CellPadding;
+}
+
+qreal HeadingRoom()
+{
+    return 3 * QFontMetricsF(ReportFont(HeadingSize)).height();
 }
 
 bool OutputUsed(const ScheduleModel &model, int output)
@@ -152,7 +161,7 @@ public:
     // Rows that do not fit go on to the next page below the headings again.
     void Rows(const Table &table)
     {
-        const qreal rowHeight = QFontMetricsF(ReportFont(BodySize)).height() + 2 * CellPadding;
+        const qreal rowHeight = RowHeight();
         Need(2 * rowHeight);
         Row(table, table.Headings, rowHeight, true);
         for (const QStringList &row : table.Rows) {
@@ -175,8 +184,7 @@ public:
 
     [[nodiscard]] static qreal TableHeight(const Table &table)
     {
-        const qreal rowHeight = QFontMetricsF(ReportFont(BodySize)).height() + 2 * CellPadding;
-        return rowHeight * static_cast<qreal>(table.Rows.size() + 1) + LineGap;
+        return RowHeight() * static_cast<qreal>(table.Rows.size() + 1) + LineGap;
     }
 
     void Picture(qreal height, const std::function<void(QPainter &, const QRectF &)> &paint)
@@ -282,10 +290,9 @@ private:
 std::vector<std::pair<int, QString>> DayColumns(const QLocale &locale)
 {
     std::vector<std::pair<int, QString>> days;
-    const int first = static_cast<int>(locale.firstDayOfWeek()); // 1 = Monday .. 7 = Sunday
-    for (int i = 0; i < DayCount; ++i) {
-        const int qtDay = (first - 1 + i) % DayCount + 1;
-        days.emplace_back(qtDay % DayCount, QLocale::c().dayName(qtDay, QLocale::ShortFormat));
+    for (const int day : LocaleDayOrder(locale)) {
+        // Qt counts Monday as 1 and Sunday as 7.
+        days.emplace_back(day, QLocale::c().dayName(day == 0 ? DayCount : day, QLocale::ShortFormat));
     }
     return days;
 }
@@ -378,8 +385,7 @@ void OutputTables(ReportPages &pages, const ReportSource &source, const CellText
                     {QString::number(s + 1), TimeCell(codec, specialSlot.Start), TimeCell(codec, specialSlot.End)});
             }
         }
-        const qreal heading = 3 * QFontMetricsF(ReportFont(HeadingSize)).height();
-        pages.KeepTogether(heading + (normal.Rows.empty() ? 0 : ReportPages::TableHeight(normal)) +
+        pages.KeepTogether(HeadingRoom() + (normal.Rows.empty() ? 0 : ReportPages::TableHeight(normal)) +
                            (special.Rows.empty() ? 0 : ReportPages::TableHeight(special)));
         pages.Heading(QStringLiteral("Output %1").arg(o + 1));
         if (!normal.Rows.empty()) {
@@ -401,17 +407,13 @@ int LayOut(QPagedPaintDevice *device, QPainter *painter, QSizeF page, const Repo
     const CellTextCodec codec(source.Locale);
     ReportPages pages(source, page, device, painter, pageCount);
     Summary(pages, source, codec);
-    const bool anyUsed = [&source] {
-        for (int o = 0; o < OutputCount; ++o) {
-            if (OutputUsed(source.Model, o)) {
-                return true;
-            }
-        }
-        return false;
-    }();
+    bool anyUsed = false;
+    for (int o = 0; o < OutputCount && !anyUsed; ++o) {
+        anyUsed = OutputUsed(source.Model, o);
+    }
     if (anyUsed) {
         const qreal height = pages.BodyHeight() * WeekPictureShare;
-        pages.KeepTogether(height + 3 * QFontMetricsF(ReportFont(HeadingSize)).height());
+        pages.KeepTogether(height + HeadingRoom());
         pages.Heading(QStringLiteral("The week"));
         pages.Picture(height, [&source](QPainter &p, const QRectF &box) {
             p.setFont(ReportFont(BodySize * 0.8));

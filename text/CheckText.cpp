@@ -95,10 +95,10 @@ QString FindingText(const ScheduleFinding &finding)
     return {};
 }
 
-std::array<int, DayCount> LocaleDayOrder()
+std::array<int, DayCount> LocaleDayOrder(const QLocale &locale)
 {
     // Qt counts Monday as 1 and Sunday as 7; the slots count Sunday as 0.
-    const int first = static_cast<int>(QLocale().firstDayOfWeek()) % DayCount;
+    const int first = static_cast<int>(locale.firstDayOfWeek()) % DayCount;
     std::array<int, DayCount> order{};
     for (int i = 0; i < DayCount; ++i) {
         order.at(static_cast<std::size_t>(i)) = (first + i) % DayCount;

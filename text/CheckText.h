@@ -2,6 +2,7 @@
 
 #include "ScheduleCheck.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -21,7 +22,7 @@ namespace korvelt {
 
 // The seven days in the order the user's locale starts its week with, as indices of
 // TimeSlot::Days (0 = Sunday).
-[[nodiscard]] std::array<int, DayCount> LocaleDayOrder();
+[[nodiscard]] std::array<int, DayCount> LocaleDayOrder(const QLocale &locale = QLocale());
 
 // The days of a day mask (bit d for day d, 0 = Sunday) as the grid's headings, in the
 // locale's order, three or more in a row as a range: "Mon Tue Sat", "Mon to Fri Sun".
