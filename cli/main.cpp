@@ -18,6 +18,7 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #define isatty _isatty
 #define STDERR_FILENO 2
@@ -103,6 +104,11 @@ void Quiet(QtMsgType /*type*/, const QMessageLogContext & /*context*/, const QSt
 
 int main(int argc, char *argv[])
 {
+#ifdef _WIN32
+    // A data file or a PDF goes through standard output and input byte for byte.
+    (void)_setmode(0, _O_BINARY);
+    (void)_setmode(1, _O_BINARY);
+#endif
     Reopened(0);
     const bool outputClosed = Reopened(1);
     Reopened(2);

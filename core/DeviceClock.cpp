@@ -53,13 +53,12 @@ std::optional<std::array<std::uint8_t, 6>> UnreadableClockBytes(TDateTime date, 
         return std::nullopt;
     }
     std::array<std::uint8_t, 6> bytes{};
-    if (!std::isfinite(time) || time < 0 || time >= 281474976710656.0) {
+    if (!std::isfinite(time) || time < 0 || time >= 281474976710656.0) { // 2^48: six bytes
         return bytes;
     }
-    auto value = static_cast<std::uint64_t>(time);
-    for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte) {
-        *byte = static_cast<std::uint8_t>(value & 0xFFU);
-        value >>= 8U;
+    const auto value = static_cast<std::uint64_t>(time);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes.at(i) = static_cast<std::uint8_t>((value >> (8U * (bytes.size() - 1 - i))) & 0xFFU);
     }
     return bytes;
 }

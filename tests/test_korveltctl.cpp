@@ -62,7 +62,7 @@ struct Fleet {
     {
         for (const QChar release : releases) {
             devices.push_back(backend.AddKorvelt(release == QLatin1Char('p') ? ProgramModeRelease : NormalRelease));
-            std::uint32_t serial = static_cast<std::uint32_t>(10 + devices.size());
+            auto serial = static_cast<std::uint32_t>(10 + devices.size());
             if (release == QLatin1Char('=')) {
                 serial = static_cast<std::uint32_t>(9 + devices.size());
             } else if (release == QLatin1Char('b')) {
