@@ -259,6 +259,11 @@ void TMainForm::DeviceClockRead(TDateTime date, TDateTime time)
     if (!identityShown_) {
         ConnectionLabel.setText(QStringLiteral("KORVELT connected"));
     }
+    if (UnreadableClockBytes(date, time)) {
+        StatusLabel.setText(QStringLiteral("The KORVELT's clock holds no valid time"));
+        dialogs_->ShowError(ClockMessageText(date, time));
+        return;
+    }
     const QDateTime now = now_();
     const QDateTime device(ToQDate(date), ToQTime(time));
     StatusLabel.setText(QStringLiteral("PC %1: %2").arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),

@@ -7,6 +7,7 @@
 #include "Korveltctl.h"
 #include "SimulatedHidBackend.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -35,14 +36,15 @@ double WriteAll(int devices, const QString &file)
     }
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
-        QString out;
+        QByteArray out;
         QString err;
-        QTextStream outStream(&out);
+        QBuffer outBuffer(&out);
+        outBuffer.open(QIODevice::WriteOnly);
         QTextStream errStream(&err);
         const Clock::time_point start = Clock::now();
-        const int exit = RunKorveltctl({QStringLiteral("write"), file, QStringLiteral("--all")}, backend, outStream, errStream);
+        const int exit = RunKorveltctl({QStringLiteral("write"), file, QStringLiteral("--all")}, backend, outBuffer, errStream);
         times.push_back(Milliseconds(Clock::now() - start).count());
-        if (exit != ExitOk || out.count(QLatin1Char('\n')) != devices) {
+        if (exit != ExitOk || out.count('\n') != devices) {
             std::cerr << "run failed: " << err.toStdString();
             return -1;
         }

@@ -43,15 +43,58 @@ std::pair<int, QString> FailureText(const SessionError &error)
 struct Running {
     std::unique_ptr<DeviceSession> Session;
     DeviceOutcome Outcome;
+    SessionProgress Last;
     int Step = 0;
     int Total = 1;
+    int LastBlock = -1; // the last block a request named
     bool Ended = false;
 };
 
-// Redrawn only when the percentage changes.
-void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running, int &shown)
+// What a device holds after its command was stopped where `r` had come.
+QString InterruptedText(const Running &r)
 {
-    constexpr int Width = 40;
+    const int last = BlockCount - 1;
+    if (r.Step == 0) {
+        return QStringLiteral("interrupted before anything was sent: the KORVELT is as it was");
+    }
+    switch (r.Last.Command) {
+    case SessionCommand::Write:
+        if (r.Last.Verifying) {
+            return QStringLiteral("interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, "
+                                  "not verified")
+                .arg(std::max(r.LastBlock, 0))
+                .arg(last);
+        }
+        if (r.LastBlock < 0) {
+            return QStringLiteral("interrupted before the schedule was sent: the KORVELT holds its old schedule");
+        }
+        return QStringLiteral("interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
+            .arg(r.LastBlock)
+            .arg(last);
+    case SessionCommand::Read:
+        return QStringLiteral("interrupted at block %1 of %2: nothing was saved").arg(std::max(r.LastBlock, 0)).arg(last);
+    case SessionCommand::SetClock:
+        return r.Step < r.Total ? QStringLiteral("interrupted before the clock was set")
+                                : QStringLiteral("interrupted: the clock may or may not have been set");
+    case SessionCommand::ReadClock:
+        break;
+    }
+    return QStringLiteral("interrupted");
+}
+
+// The bar's width of `#`s for a terminal `columns` wide: "[####    ] 100%" fits on the line,
+// so that nothing wraps and leaves stale lines behind.
+int BarWidth(int columns)
+{
+    constexpr int MostWidth = 40;
+    constexpr int AroundBar = 8; // "[", "] 100%" and the last column, which would wrap
+    return std::clamp(columns - AroundBar, 0, MostWidth);
+}
+
+// Redrawn only when the percentage changes.
+void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running, int &shown, int columns)
+{
+    const int Width = BarWidth(columns);
     double done = 0;
     for (const auto &r : running) {
         done += r->Ended ? 1.0 : static_cast<double>(r->Step) / r->Total;
@@ -68,10 +111,15 @@ void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &runn
 
 } // namespace
 
+QString SerialText(std::int32_t serial)
+{
+    return QString::number(static_cast<std::uint32_t>(serial));
+}
+
 QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> &identity)
 {
     const QString name = QString::fromStdString(path);
-    return identity ? QStringLiteral("%1 (serial %2)").arg(name).arg(identity->SerialNumber) : name;
+    return identity ? QStringLiteral("%1 (serial %2)").arg(name, SerialText(identity->SerialNumber)) : name;
 }
 
 std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
@@ -132,8 +180,9 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
 }
 
 std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
-                                        const SessionStart &start, int replyTimeoutMs, QTextStream *progress)
+                                        const SessionStart &start, const FleetOptions &options)
 {
+    QTextStream *const progress = options.Progress;
     QEventLoop loop;
     std::vector<std::unique_ptr<Running>> running;
     std::size_t ended = 0;
@@ -143,7 +192,7 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
         r->Outcome.Path = path;
         r->Session = std::make_unique<DeviceSession>(backend);
         r->Session->SetDevicePath(path);
-        r->Session->SetReplyTimeout(replyTimeoutMs);
+        r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
         running.push_back(std::move(r));
     }
     for (const auto &entry : running) {
@@ -163,13 +212,16 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
         };
         QObject::connect(&session, &DeviceSession::Identified,
                          [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
-        QObject::connect(&session, &DeviceSession::Progress, [&r, &running, &shown, progress](const SessionProgress &p) {
-            r.Step = p.Step;
-            r.Total = std::max(1, p.Total);
-            if (progress != nullptr) {
-                DrawBar(*progress, running, shown);
-            }
-        });
+        QObject::connect(&session, &DeviceSession::Progress,
+                         [&r, &running, &shown, progress, &options](const SessionProgress &p) {
+                             r.Last = p;
+                             r.Step = p.Step;
+                             r.Total = std::max(1, p.Total);
+                             r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
+                             if (progress != nullptr) {
+                                 DrawBar(*progress, running, shown, options.Width());
+                             }
+                         });
         QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
             end(ExitOk, verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
         });
@@ -187,14 +239,36 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
             end(exit, message);
         });
     }
+    // A signal cancels what is under way: no request follows, and each device says where it was.
+    if (options.Interrupts != nullptr) {
+        options.Interrupts->Watch([&running, &ended, &loop](int signal) {
+            for (const auto &r : running) {
+                if (!r->Ended) {
+                    r->Outcome.Signal = signal;
+                    r->Outcome.Exit = InterruptedExit(signal);
+                    r->Outcome.Message = InterruptedText(*r);
+                    r->Ended = true;
+                    r->Session->Cancel();
+                    r->Session->Close();
+                    ++ended;
+                }
+            }
+            loop.quit();
+        });
+    }
     for (const auto &r : running) {
-        start(*r->Session); // one that cannot start has said Failed already
+        if (!r->Ended) {
+            start(*r->Session); // one that cannot start has said Failed already
+        }
     }
     if (ended < running.size()) {
         loop.exec();
     }
-    if (progress != nullptr) {
-        *progress << '\r' << QString(50, QLatin1Char(' ')) << '\r' << Qt::flush;
+    if (options.Interrupts != nullptr) {
+        options.Interrupts->Unwatch();
+    }
+    if (progress != nullptr && shown >= 0) {
+        *progress << '\r' << QString(BarWidth(options.Width()) + 7, QLatin1Char(' ')) << '\r' << Qt::flush;
     }
     std::vector<DeviceOutcome> outcomes;
     for (auto &r : running) {

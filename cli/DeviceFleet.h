@@ -31,6 +31,7 @@ struct ProbedDevice {
 
 // What one device's command came to.
 struct DeviceOutcome {
+    int Signal = 0;  // the signal that stopped it; 0 when it ran to its end
     std::string Path;
     std::optional<DeviceIdentity> Identity;
     int Exit = 0;    // CtlExit
@@ -40,13 +41,27 @@ struct DeviceOutcome {
     TDateTime ClockTime = 0;
 };
 
+class CtlInterrupts;
+
+// How RunOnDevices runs: with `Progress` a bar of the whole on it, no wider than `Width`
+// says the terminal is; with `Interrupts` a signal stops every device's command at once.
+struct FleetOptions {
+    int ReplyTimeoutMs = DeviceSession::DefaultReplyTimeoutMs;
+    QTextStream *Progress = nullptr;
+    std::function<int()> Width = [] { return 80; };
+    CtlInterrupts *Interrupts = nullptr;
+};
+
 // Runs a command on each device at once, one DeviceSession each on this thread's event loop,
 // and returns when every one has ended, outcomes in the order of `paths`. A device that
-// fails does not stop the others. With `progress` a bar of the whole on it.
+// fails does not stop the others. A signal cancels every command still under way (nothing
+// more is sent) and says in each outcome what the device now holds.
 using SessionStart = std::function<bool(DeviceSession &)>;
 [[nodiscard]] std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
-                                                      const SessionStart &start, int replyTimeoutMs,
-                                                      QTextStream *progress);
+                                                      const SessionStart &start, const FleetOptions &options);
+
+// The serial number as the device means it: unsigned, 32 bits.
+[[nodiscard]] QString SerialText(std::int32_t serial);
 
 // The device as a message names it: "sim:0 (serial 17)".
 [[nodiscard]] QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> &identity);

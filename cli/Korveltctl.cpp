@@ -1,7 +1,10 @@
 #include "Korveltctl.h"
 
 #include "AtomicFile.h"
+#include "CellText.h"
 #include "CheckText.h"
+#include "ClockText.h"
+#include "DeviceClock.h"
 #include "DataFile.h"
 #include "DeviceFleet.h"
 #include "HolidayRules.h"
@@ -12,15 +15,20 @@
 #include "ScheduleReport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <optional>
+#include <system_error>
 #include <span>
 
 namespace korvelt {
@@ -37,22 +45,24 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--device SERIAL | --all]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
-                                                 "  KORVELT attached at once, one line each.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL]\n"
+                                                 "  KORVELT attached at once, one line each. A schedule with values the\n"
+                                                 "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
+                                                 "  unless --force.")},
+        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH]\n"
                                                 "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
-                                                "  else a data file.")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL | --all]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL | --all]\n"
+                                                "  else a data file (- : standard output).")},
+        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
                                                   "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
                                                   "  OUT or to standard output.")},
         {QStringLiteral("import"), QStringLiteral("import FILE.json -o OUT.dat\n"
-                                                  "  Makes a data file of a schedule in JSON.")},
+                                                  "  Makes a data file of a schedule in JSON (-o - : standard output).")},
         {QStringLiteral("check"), QStringLiteral("check FILE\n"
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
@@ -65,7 +75,7 @@ const QMap<QString, QString> &CommandUsage()
                         "  CODE: gb-eaw, de, fr, us or nl.")},
         {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf]\n"
                                                   "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
-                                                  "  with .pdf for .dat unless -o).")},
+                                                  "  with .pdf for .dat unless -o; -o - : standard output).")},
     };
     return usage;
 }
@@ -82,10 +92,13 @@ QString ToolUsage()
         }
     }
     return text + QStringLiteral(
-                      "\nOptions: --demo uses a simulated KORVELT; --help and --version, also after a command.\n"
+                      "  korveltctl help COMMAND\n"
+                      "\nOptions: --demo uses a simulated KORVELT; -h or --help and --version, also after a\n"
+                      "command; -- ends the options. FILE - is standard input.\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
-                      "5 the KORVELT stopped answering or was unplugged.\n"
+                      "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
+                      "143 terminated (SIGTERM, SIGHUP).\n"
                       "See korveltctl(1).\n");
 }
 
@@ -112,12 +125,17 @@ public:
 Arguments ParseArguments(const QStringList &arguments, const QStringList &flags, const QStringList &valued)
 {
     Arguments parsed;
+    bool options = true; // until "--"
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString word = arguments.at(i);
-        if (word == QLatin1String("--demo")) {
+        if (options && word == QLatin1String("--")) {
+            options = false;
             continue;
         }
-        if (!word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
+        if (options && word == QLatin1String("--demo")) {
+            continue;
+        }
+        if (!options || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
             parsed.Words.append(word);
             continue;
         }
@@ -135,6 +153,10 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
                 }
                 value = arguments.at(i);
             }
+            // The last of two would win in silence, and a script's mistake would pass.
+            if (parsed.Values.contains(word)) {
+                throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
+            }
             parsed.Values.insert(word, *value);
         } else {
             throw UsageError(QStringLiteral("unknown option %1").arg(word));
@@ -148,6 +170,98 @@ std::filesystem::path FilePath(const QString &name)
     return {name.toStdString()};
 }
 
+bool IsStandardStream(const QString &name)
+{
+    return name == QLatin1String("-");
+}
+
+// A file as a message names it.
+QString Shown(const QString &name)
+{
+    return IsStandardStream(name) ? QStringLiteral("standard input") : name;
+}
+
+QString ErrorText(std::errc code)
+{
+    return QString::fromLocal8Bit(std::make_error_code(code).message().c_str());
+}
+
+// Why the file `name` could not be read, as the system says it.
+QString ReadCause(const QString &name)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(FilePath(name), error);
+    if (error) {
+        return QString::fromLocal8Bit(error.message().c_str());
+    }
+    if (std::filesystem::is_directory(status)) {
+        return ErrorText(std::errc::is_a_directory);
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return QStringLiteral("not a regular file"); // not opened: a device or a pipe may act on it
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString();
+    }
+    return ErrorText(std::errc::io_error);
+}
+
+// Why the place `name` cannot take a file, or nothing when it looks as if it could: the
+// folder must be there and writable, and the file, if there, a regular one that may be written.
+std::optional<QString> PlaceProblem(const QString &name)
+{
+    const std::filesystem::path path = FilePath(name);
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status)) {
+        if (std::filesystem::is_directory(status)) {
+            return ErrorText(std::errc::is_a_directory);
+        }
+        if (!std::filesystem::is_regular_file(status)) {
+            return QStringLiteral("not a regular file");
+        }
+        if (!QFileInfo(name).isWritable()) {
+            return ErrorText(std::errc::permission_denied);
+        }
+    }
+    const QFileInfo file(name);
+    const QString folder = file.absolutePath();
+    const auto folderStatus = std::filesystem::status(FilePath(folder), error);
+    if (!std::filesystem::exists(folderStatus)) {
+        return ErrorText(std::errc::no_such_file_or_directory);
+    }
+    if (!std::filesystem::is_directory(folderStatus)) {
+        return ErrorText(std::errc::not_a_directory);
+    }
+    if (!QFileInfo(folder).isWritable()) {
+        return ErrorText(std::errc::permission_denied);
+    }
+    return std::nullopt;
+}
+
+// Why `bytes` could not be saved at `name`: the place, or else what writing them beside it
+// says (a full disk), as the save itself does not tell.
+QString WriteCause(const QString &name, const QByteArray &bytes)
+{
+    if (const std::optional<QString> problem = PlaceProblem(name)) {
+        return *problem;
+    }
+    QTemporaryFile probe(QFileInfo(name).absolutePath() + QStringLiteral("/.korveltctl-XXXXXX"));
+    if (!probe.open()) {
+        return probe.errorString();
+    }
+    if (probe.write(bytes) != bytes.size() || !probe.flush()) {
+        return probe.errorString();
+    }
+    return ErrorText(std::errc::io_error);
+}
+
+QByteArray Bytes(std::span<const std::uint8_t> bytes)
+{
+    return {reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
 // A schedule from a data file or from JSON, told by the data file's header, with the data
 // file it is (or that the JSON describes) byte for byte.
 struct LoadedSchedule {
@@ -155,32 +269,68 @@ struct LoadedSchedule {
     DataFileImage File{};
 };
 
-LoadedSchedule LoadSchedule(const QString &name)
+// At most `limit` + 1 bytes of standard input; nothing when it cannot be read.
+std::optional<QByteArray> ReadInput(QIODevice *input, qsizetype limit)
 {
-    const auto bytes = LoadRegularFile(FilePath(name), LargestScheduleFile);
-    if (!bytes) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be read").arg(name));
+    if (input == nullptr) {
+        return std::nullopt;
     }
-    const std::string header(DataFileName);
-    const bool dataFile = bytes->size() > DataFileNameOffset + header.size() &&
-                          std::equal(header.begin(), header.end(), bytes->begin() + DataFileNameOffset) &&
-                          bytes->at(DataFileNameOffset + header.size()) == 0;
+    QByteArray bytes;
+    constexpr qsizetype Chunk = 1 << 16;
+    while (bytes.size() <= limit) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + std::min(Chunk, limit + 1 - had));
+        const qint64 got = input->read(bytes.data() + had, bytes.size() - had); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+        if (got < 0) {
+            return std::nullopt;
+        }
+        bytes.resize(had + static_cast<qsizetype>(got));
+        if (got == 0) {
+            break;
+        }
+    }
+    return bytes;
+}
+
+LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
+{
+    constexpr auto limit = static_cast<qsizetype>(LargestScheduleFile);
+    std::optional<QByteArray> read;
+    if (IsStandardStream(name)) {
+        read = ReadInput(input, limit);
+        if (!read) {
+            throw Failure(ExitFileError, QStringLiteral("standard input: cannot be read"));
+        }
+    } else if (const auto bytes = LoadRegularFile(FilePath(name), LargestScheduleFile + 1)) {
+        read = Bytes(*bytes);
+    } else {
+        throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(name, ReadCause(name)));
+    }
+    if (read->size() > limit) {
+        throw Failure(ExitFileError, QStringLiteral("%1: too large (more than 16 MiB)").arg(Shown(name)));
+    }
+    const QByteArray &bytes = *read;
+    const QByteArray header(DataFileName.data(), static_cast<qsizetype>(DataFileName.size()));
+    const bool dataFile = bytes.size() > static_cast<qsizetype>(DataFileNameOffset) + header.size() &&
+                          bytes.mid(static_cast<qsizetype>(DataFileNameOffset), header.size()) == header &&
+                          bytes.at(static_cast<qsizetype>(DataFileNameOffset) + header.size()) == 0;
     if (dataFile) {
-        const DataFileResult result = DecodeDataFile(*bytes);
+        const DataFileResult result =
+            DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
         if (result.Outcome == DataFileOutcome::LaterFormat) {
-            throw Failure(ExitFileError, QStringLiteral("%1: a data file of a later version").arg(name));
+            throw Failure(ExitFileError, QStringLiteral("%1: a data file of a later version").arg(Shown(name)));
         }
         if (result.Outcome != DataFileOutcome::Loaded) {
-            throw Failure(ExitFileError, QStringLiteral("%1: the data file is cut short").arg(name));
+            throw Failure(ExitFileError, QStringLiteral("%1: the data file is cut short").arg(Shown(name)));
         }
         LoadedSchedule loaded{result.Model};
-        std::copy_n(bytes->begin(), DataFileSize, loaded.File.begin());
+        std::copy_n(bytes.constBegin(), DataFileSize, loaded.File.begin());
         return loaded;
     }
-    const ScheduleJsonResult json =
-        ScheduleFromJson(QByteArray(reinterpret_cast<const char *>(bytes->data()), static_cast<qsizetype>(bytes->size())));
+    const ScheduleJsonResult json = ScheduleFromJson(bytes);
     if (!json.Model) {
-        throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(name, json.Error));
+        throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(Shown(name), json.Error));
     }
     return {*json.Model, json.File};
 }
@@ -189,23 +339,81 @@ void SaveBytes(const QString &name, const QByteArray &bytes)
 {
     if (!SaveFileAtomically(FilePath(name), std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                                       static_cast<std::size_t>(bytes.size())))) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written").arg(name));
+        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, WriteCause(name, bytes)));
     }
 }
 
-// Saves the schedule as JSON when the name ends in .json, else as a data file.
-void SaveSchedule(const QString &name, const ScheduleModel &model)
+// The schedule as the name asks for it: JSON when it ends in .json, else a data file.
+QByteArray ScheduleBytes(const QString &name, const ScheduleModel &model)
 {
-    if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
-        SaveBytes(name, ScheduleToJson(model));
-    } else if (!SaveDataFile(FilePath(name), model)) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written").arg(name));
+    return name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? ScheduleToJson(model)
+                                                                       : Bytes(EncodeDataFile(model));
+}
+
+// Special dates that carry a time of day: the KORVELT keeps the date alone, so what it holds
+// is not what the file says.
+std::vector<QString> TimedSpecialDates(const ScheduleModel &model)
+{
+    std::vector<QString> found;
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(k));
+        if (IsSendableDate(date) && date != std::floor(date)) {
+            found.push_back(QStringLiteral("Special date %1 (%2 %3) carries a time of day; the KORVELT keeps only the date.")
+                                .arg(k + 1)
+                                .arg(DefaultCellTextCodec().DateText(date), DefaultCellTextCodec().TimeText(date)));
+        }
     }
+    return found;
+}
+
+// The schedule check's lines: mistakes first, then notes.
+QStringList CheckLines(const ScheduleModel &model, TDateTime today, int &mistakes)
+{
+    QStringList mistakeLines;
+    QStringList noteLines;
+    for (const ScheduleFinding &finding : CheckSchedule(model, today)) {
+        (IsMistake(finding) ? mistakeLines : noteLines).append(FindingText(finding));
+    }
+    for (const QString &timed : TimedSpecialDates(model)) {
+        mistakeLines.append(timed);
+    }
+    mistakes = static_cast<int>(mistakeLines.size());
+    QStringList lines;
+    for (const QString &line : mistakeLines) {
+        lines.append(QStringLiteral("Mistake: ") + line);
+    }
+    for (const QString &line : noteLines) {
+        lines.append(QStringLiteral("Note: ") + line);
+    }
+    return lines;
+}
+
+// A text for one field of `list`: a tab, a line break or another control character would
+// break the line, so they are written as \t, \n, \xHH (and a backslash as \\).
+QString ListField(const QString &text)
+{
+    QString field;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\')) {
+            field += QStringLiteral("\\\\");
+        } else if (c == QLatin1Char('\t')) {
+            field += QStringLiteral("\\t");
+        } else if (c == QLatin1Char('\n')) {
+            field += QStringLiteral("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            field += QStringLiteral("\\r");
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            field += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            field += c;
+        }
+    }
+    return field;
 }
 
 class Ctl {
 public:
-    Ctl(HidBackend &backend, QTextStream &out, QTextStream &err, const CtlOptions &options)
+    Ctl(HidBackend &backend, QIODevice &out, QTextStream &err, const CtlOptions &options)
         : backend_(backend), out_(out), err_(err), options_(options)
     {
     }
@@ -216,43 +424,34 @@ public:
             return List(a);
         }
         if (command == QLatin1String("write")) {
-            const ScheduleModel model = LoadSchedule(OneWord(a, "FILE")).Model;
-            const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
-            return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
+            return Write(a);
         }
         if (command == QLatin1String("read")) {
-            const QString name = OneWord(a, "OUT");
-            std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
-            if (outcomes.front().Exit == ExitOk) {
-                SaveSchedule(name, outcomes.front().Read);
-                outcomes.front().Message = QStringLiteral("read into %1").arg(name);
-            }
-            return Report(outcomes);
+            return Read(a);
         }
         if (command == QLatin1String("clock")) {
             return Clock(a);
         }
         if (command == QLatin1String("export")) {
-            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.dat"));
+            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.dat"), options_.Input);
             const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
             if (format != QLatin1String("json") && format != QLatin1String("csv")) {
                 throw UsageError(QStringLiteral("--format is json or csv"));
             }
             const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
-            if (a.Values.contains(QStringLiteral("-o"))) {
-                SaveBytes(a.Values.value(QStringLiteral("-o")), text);
-            } else {
-                out_ << QString::fromUtf8(text);
-            }
+            Deliver(a.Values.value(QStringLiteral("-o"), QStringLiteral("-")), text);
             return ExitOk;
         }
         if (command == QLatin1String("import")) {
-            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.json"));
             if (!a.Values.contains(QStringLiteral("-o"))) {
                 throw UsageError(QStringLiteral("-o OUT.dat is needed"));
             }
             const QString name = a.Values.value(QStringLiteral("-o"));
-            SaveBytes(name, QByteArray(reinterpret_cast<const char *>(loaded.File.data()), DataFileSize));
+            if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+                throw UsageError(QStringLiteral("import makes a data file, not %1; export makes JSON").arg(name));
+            }
+            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.json"), options_.Input);
+            Deliver(name, Bytes(loaded.File));
             return ExitOk;
         }
         if (command == QLatin1String("holidays")) {
@@ -264,6 +463,9 @@ public:
         return Check(a);
     }
 
+    // Everything printed reached standard output; else why not.
+    [[nodiscard]] std::optional<QString> OutputFailure() const { return outputFailure_; }
+
 private:
     static QString OneWord(const Arguments &a, const char *what)
     {
@@ -272,6 +474,24 @@ private:
                                                : QStringLiteral("unexpected argument %1").arg(a.Words.at(1)));
         }
         return a.Words.front();
+    }
+
+    void Print(const QByteArray &bytes)
+    {
+        if (!outputFailure_ && out_.write(bytes) != bytes.size()) {
+            outputFailure_ = out_.errorString();
+        }
+    }
+    void Print(const QString &text) { Print(text.toUtf8()); }
+
+    // `bytes` to the file `name`, or to standard output for "-".
+    void Deliver(const QString &name, const QByteArray &bytes)
+    {
+        if (IsStandardStream(name)) {
+            Print(bytes);
+        } else {
+            SaveBytes(name, bytes);
+        }
     }
 
     int List(const Arguments &a)
@@ -285,28 +505,82 @@ private:
             const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
             const QString path = QString::fromStdString(device.Path);
             QJsonObject entry{{QStringLiteral("path"), path}, {QStringLiteral("programMode"), probed.ProgramMode}};
-            QStringList fields{path};
+            QStringList fields{ListField(path)};
             if (probed.Identity) {
                 const QString version = QString::fromLatin1(probed.Identity->Version.c_str());
-                entry.insert(QStringLiteral("serialNumber"), probed.Identity->SerialNumber);
+                entry.insert(QStringLiteral("serialNumber"),
+                             static_cast<qint64>(static_cast<std::uint32_t>(probed.Identity->SerialNumber)));
                 entry.insert(QStringLiteral("version"), version);
-                fields << QString::number(probed.Identity->SerialNumber) << version;
+                fields << SerialText(probed.Identity->SerialNumber) << ListField(version) << QStringLiteral("ready");
             } else {
                 entry.insert(QStringLiteral("problem"), probed.Problem);
-                fields << QStringLiteral("-") << QStringLiteral("-") << probed.Problem;
+                fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
             }
             json.append(entry);
             if (!a.Flags.contains(QLatin1String("--json"))) {
-                out_ << fields.join(QLatin1Char('\t')) << '\n';
+                Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
             }
         }
         if (a.Flags.contains(QLatin1String("--json"))) {
-            out_ << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
+            Print(QJsonDocument(json).toJson(QJsonDocument::Indented));
         }
         if (devices.empty()) {
             throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
         }
         return ExitOk;
+    }
+
+    int Write(const Arguments &a)
+    {
+        const QString name = OneWord(a, "FILE");
+        const ScheduleModel model = LoadSchedule(name, options_.Input).Model;
+        // Sent anyway, a value the KORVELT cannot hold would arrive as whatever its low bits give.
+        const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model);
+        if (!unsendable.empty()) {
+            for (const UnsendableValue &value : unsendable) {
+                err_ << Tool << ": " << Shown(name) << ": " << UnsendableText(value) << '\n';
+            }
+            throw Failure(ExitFileError, QStringLiteral("%1: not written: the KORVELT cannot hold %2 of its values")
+                                             .arg(Shown(name))
+                                             .arg(unsendable.size()));
+        }
+        int mistakes = 0;
+        const QStringList findings = CheckLines(model, FromQDate(options_.Now().date()), mistakes);
+        if (mistakes > 0 && !a.Flags.contains(QLatin1String("--force"))) {
+            for (const QString &line : findings.mid(0, mistakes)) {
+                err_ << Tool << ": " << Shown(name) << ": " << line << '\n';
+            }
+            throw Failure(ExitDifference, QStringLiteral("%1: not written: the check found %2 likely %3 (--force writes it "
+                                                         "all the same)")
+                                              .arg(Shown(name))
+                                              .arg(mistakes)
+                                              .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
+        }
+        const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
+        return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
+    }
+
+    int Read(const Arguments &a)
+    {
+        const QString name = OneWord(a, "OUT");
+        // A place that cannot take the file fails before the device is read, not after.
+        if (!IsStandardStream(name)) {
+            if (const std::optional<QString> problem = PlaceProblem(name)) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+            }
+        }
+        std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
+        DeviceOutcome &read = outcomes.front();
+        if (read.Exit == ExitOk) {
+            if (IsStandardStream(name)) {
+                Print(Bytes(EncodeDataFile(read.Read)));
+                read.Message.clear(); // standard output holds the data file alone
+            } else {
+                SaveBytes(name, ScheduleBytes(name, read.Read));
+                read.Message = QStringLiteral("read into %1").arg(name);
+            }
+        }
+        return Report(outcomes);
     }
 
     int Clock(const Arguments &a)
@@ -319,7 +593,16 @@ private:
             if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at"))) {
                 throw UsageError(QStringLiteral("--pc and --at are for clock set"));
             }
-            return Report(RunOn(Targets(a), [](DeviceSession &s) { return s.StartReadClock(); }));
+            // Reading the clock does not ask the KORVELT who it is: the line names it all the same.
+            const std::vector<std::string> paths = Targets(a);
+            for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
+                if (std::ranges::find(paths, device.Path) != paths.end() && !known_.contains(device.Path)) {
+                    if (const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs); probed.Identity) {
+                        known_.insert({device.Path, *probed.Identity});
+                    }
+                }
+            }
+            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }));
         }
         TDateTime value = 0;
         if (a.Values.contains(QStringLiteral("--at"))) {
@@ -345,13 +628,12 @@ private:
 
     int Check(const Arguments &a)
     {
-        const ScheduleModel model = LoadSchedule(OneWord(a, "FILE")).Model;
-        bool mistake = false;
-        for (const ScheduleFinding &finding : CheckSchedule(model, FromQDate(options_.Now().date()))) {
-            out_ << (IsMistake(finding) ? "Mistake: " : "Note: ") << FindingText(finding) << '\n';
-            mistake = mistake || IsMistake(finding);
+        const ScheduleModel model = LoadSchedule(OneWord(a, "FILE"), options_.Input).Model;
+        int mistakes = 0;
+        for (const QString &line : CheckLines(model, FromQDate(options_.Now().date()), mistakes)) {
+            Print(line + QLatin1Char('\n'));
         }
-        return mistake ? ExitDifference : ExitOk;
+        return mistakes > 0 ? ExitDifference : ExitOk;
     }
 
     int Holidays(const Arguments &a)
@@ -378,27 +660,27 @@ private:
                 throw UsageError(QStringLiteral("--from and --repeat-last go with -o"));
             }
             for (const Holiday &holiday : holidays) {
-                out_ << QString::fromStdString(HolidayText(holiday)) << '\n';
+                Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
             }
             return ExitOk;
         }
         ScheduleModel model;
         if (a.Values.contains(QStringLiteral("--from"))) {
-            model = LoadSchedule(a.Values.value(QStringLiteral("--from"))).Model;
+            model = LoadSchedule(a.Values.value(QStringLiteral("--from")), options_.Input).Model;
         }
         const FewerHolidays fewer =
             a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
         const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
         const QString name = a.Values.value(QStringLiteral("-o"));
-        SaveSchedule(name, model);
+        SaveBytes(name, ScheduleBytes(name, model));
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
-        out_ << QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
-                    .arg(name)
-                    .arg(filled)
-                    .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
-                    .arg(year);
+        Print(QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
+                  .arg(name)
+                  .arg(filled)
+                  .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
+                  .arg(year));
         for (const Holiday &holiday : leftOut) {
-            out_ << "left out: " << QString::fromStdString(HolidayText(holiday)) << '\n';
+            Print(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
         }
         return ExitOk;
     }
@@ -406,24 +688,32 @@ private:
     int MakeReport(const Arguments &a)
     {
         const QString name = OneWord(a, "FILE");
-        ReportSource source;
-        source.Model = LoadSchedule(name).Model;
-        source.FileName = QFileInfo(name).fileName();
-        source.Printed = options_.Now();
         QString pdf = a.Values.value(QStringLiteral("-o"));
         if (pdf.isEmpty()) {
+            if (IsStandardStream(name)) {
+                throw UsageError(QStringLiteral("-o OUT.pdf is needed when FILE is -"));
+            }
             const QFileInfo file(name);
-            pdf = file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+            const QString base = file.completeBaseName() + QStringLiteral(".pdf");
+            pdf = file.path() == QLatin1String(".") ? base : file.dir().filePath(base);
         }
-        if (!SaveScheduleReportPdf(FilePath(pdf), source)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written").arg(pdf));
+        ReportSource source;
+        source.Model = LoadSchedule(name, options_.Input).Model;
+        source.FileName = IsStandardStream(name) ? QString() : QFileInfo(name).fileName();
+        source.Printed = options_.Now();
+        const QByteArray bytes = ScheduleReportPdf(source);
+        if (bytes.isEmpty()) {
+            throw Failure(ExitFileError, QStringLiteral("%1: the report could not be made").arg(pdf));
         }
-        out_ << pdf << '\n';
+        Deliver(pdf, bytes);
+        if (!IsStandardStream(pdf)) {
+            Print(pdf + QLatin1Char('\n'));
+        }
         return ExitOk;
     }
 
-    // The paths of the devices a command is for: --all, --device SERIAL, or the one the
-    // window would take.
+    // The paths of the devices a command is for: --all, --device SERIAL or PATH, or the one
+    // the window would take.
     std::vector<std::string> Targets(const Arguments &a)
     {
         const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
@@ -436,18 +726,37 @@ private:
         }
         std::vector<std::string> paths;
         if (a.Values.contains(QStringLiteral("--device"))) {
-            bool number = false;
-            const qint32 serial = a.Values.value(QStringLiteral("--device")).toInt(&number);
-            if (!number) {
-                throw UsageError(QStringLiteral("--device takes a serial number"));
-            }
+            const QString wanted = a.Values.value(QStringLiteral("--device"));
             for (const HidInterfaceInfo &device : devices) {
-                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
-                if (probed.Identity && probed.Identity->SerialNumber == serial) {
+                if (device.Path == wanted.toStdString()) {
                     return {device.Path};
                 }
             }
-            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
+            bool number = false;
+            const std::uint32_t serial = wanted.toUInt(&number, 10);
+            if (!number) {
+                throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
+            }
+            QStringList matching;
+            for (const HidInterfaceInfo &device : devices) {
+                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+                if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
+                    paths.push_back(device.Path);
+                    matching.append(QString::fromStdString(device.Path));
+                    known_.insert({device.Path, *probed.Identity});
+                }
+            }
+            if (paths.empty()) {
+                throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
+            }
+            // Two KORVELTs with one serial number: taking either would be a guess.
+            if (paths.size() > 1) {
+                throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
+                                                .arg(paths.size())
+                                                .arg(serial)
+                                                .arg(matching.join(QStringLiteral(", "))));
+            }
+            return paths;
         }
         for (const HidInterfaceInfo &device : devices) {
             paths.push_back(device.Path);
@@ -460,36 +769,53 @@ private:
 
     std::vector<DeviceOutcome> RunOn(const std::vector<std::string> &paths, const SessionStart &start)
     {
-        return RunOnDevices(backend_, paths, start, options_.ReplyTimeoutMs, options_.ProgressBar ? &err_ : nullptr);
+        FleetOptions fleet;
+        fleet.ReplyTimeoutMs = options_.ReplyTimeoutMs;
+        fleet.Progress = options_.ProgressBar ? &err_ : nullptr;
+        fleet.Width = options_.TerminalWidth;
+        fleet.Interrupts = options_.Interrupts;
+        return RunOnDevices(backend_, paths, start, fleet);
     }
 
     // One line per device, on standard output when it went through, else on standard error;
-    // the exit status is the gravest of them.
+    // the exit status is the gravest of them, and a signal's above all.
     int Report(const std::vector<DeviceOutcome> &outcomes)
     {
         int exit = ExitOk;
         for (const DeviceOutcome &o : outcomes) {
-            const QString name = DeviceName(o.Path, o.Identity);
-            if (o.Exit != ExitOk) {
+            std::optional<DeviceIdentity> identity = o.Identity;
+            if (const auto known = known_.find(o.Path); !identity && known != known_.end()) {
+                identity = known->second;
+            }
+            const QString name = DeviceName(o.Path, identity);
+            const std::optional<std::array<std::uint8_t, 6>> unreadable =
+                o.Message == QLatin1String("clock") ? UnreadableClockBytes(o.ClockDate, o.ClockTime) : std::nullopt;
+            int deviceExit = o.Exit;
+            if (unreadable) {
+                err_ << Tool << ": " << name << ": " << UnreadableClockText(*unreadable) << '\n';
+                deviceExit = ExitDifference;
+            } else if (o.Exit != ExitOk) {
                 err_ << Tool << ": " << name << ": " << o.Message << '\n';
             } else if (o.Message == QLatin1String("clock")) {
                 const DateParts d = DecodeDate(o.ClockDate);
                 const TimeParts t = DecodeTime(o.ClockTime);
-                out_ << name << ": clock "
-                     << QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second)
-                     << '\n';
-            } else {
-                out_ << name << ": " << o.Message << '\n';
+                Print(name + QStringLiteral(": clock ") +
+                      QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second) +
+                      QLatin1Char('\n'));
+            } else if (!o.Message.isEmpty()) {
+                Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
             }
-            exit = std::max(exit, o.Exit);
+            exit = std::max(exit, deviceExit); // a signal's 130 or 143 above all
         }
         return exit;
     }
 
     HidBackend &backend_;
-    QTextStream &out_;
+    QIODevice &out_;
     QTextStream &err_;
     const CtlOptions &options_;
+    std::map<std::string, DeviceIdentity> known_; // identities asked before a command that does not ask
+    std::optional<QString> outputFailure_;
 };
 
 // The options each command takes: flags, then options with a value.
@@ -498,7 +824,7 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
     static const QStringList device{QStringLiteral("--device")};
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
-        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--all")}, device}},
+        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all")}, device}},
         {QStringLiteral("read"), {{}, device}},
         {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc")}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
@@ -512,31 +838,75 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
     return options;
 }
 
+// The words before "--", where --help, -h and --version count.
+QStringList OptionWords(const QStringList &words)
+{
+    const qsizetype end = words.indexOf(QStringLiteral("--"));
+    return end < 0 ? words : words.mid(0, end);
+}
+
 } // namespace
 
-int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QTextStream &out, QTextStream &err,
+QString CtlCommand(const QStringList &arguments)
+{
+    for (const QString &word : arguments) {
+        if (word != QLatin1String("--demo")) {
+            return word;
+        }
+    }
+    return {};
+}
+
+int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options)
 {
     QStringList rest = arguments;
-    rest.removeAll(QStringLiteral("--demo"));
-    const QString command = rest.isEmpty() ? QString() : rest.takeFirst();
-    const bool help = rest.contains(QLatin1String("--help")) || command == QLatin1String("--help");
-    const bool version = rest.contains(QLatin1String("--version")) || command == QLatin1String("--version");
+    const qsizetype demo = OptionWords(rest).indexOf(QStringLiteral("--demo"));
+    if (demo >= 0) {
+        rest.removeAt(demo);
+    }
+    QString command = rest.isEmpty() ? QString() : rest.takeFirst();
+    const QStringList options0 = OptionWords(rest);
+    const auto isHelp = [](const QString &word) { return word == QLatin1String("--help") || word == QLatin1String("-h"); };
+    bool help = std::ranges::any_of(options0, isHelp) || isHelp(command);
+    const bool version = options0.contains(QLatin1String("--version")) || command == QLatin1String("--version");
+    // "help COMMAND" is "COMMAND --help"; "help" alone the tool's usage.
+    const bool helpCommand = command == QLatin1String("help") && !version;
+    if (helpCommand) {
+        command = rest.value(0);
+        help = true;
+    }
+    if (isHelp(command) || command == QLatin1String("--version")) {
+        command.clear();
+    }
     int exit = ExitOk;
+    QByteArray printed;
+    std::optional<QString> outputFailure;
     try {
+        if (helpCommand && rest.size() > 1) {
+            throw UsageError(QStringLiteral("help takes one command"));
+        }
         if (version) {
-            out << Tool << ' ' << QStringLiteral(KORVELT_VERSION) << '\n';
-        } else if (help && !CommandOptions().contains(command)) {
-            out << ToolUsage();
+            printed = QStringLiteral("%1 %2\n").arg(Tool, QStringLiteral(KORVELT_VERSION)).toUtf8();
+        } else if (help && command.isEmpty()) {
+            printed = ToolUsage().toUtf8();
+        } else if (!command.isEmpty() && !CommandOptions().contains(command)) {
+            // An unknown command is a mistake also where help is asked for.
+            throw UsageError(QStringLiteral("unknown command %1").arg(command));
         } else if (help) {
-            out << "Usage: korveltctl " << CommandUsage().value(command) << '\n';
+            printed = (QStringLiteral("Usage: korveltctl ") + CommandUsage().value(command) + QLatin1Char('\n')).toUtf8();
         } else if (command.isEmpty()) {
             throw UsageError(QStringLiteral("a command is missing"));
-        } else if (!CommandOptions().contains(command)) {
-            throw UsageError(QStringLiteral("unknown command %1").arg(command));
         } else {
             const auto &[flags, valued] = CommandOptions().value(command);
-            exit = Ctl(backend, out, err, options).Run(command, ParseArguments(rest, flags, valued));
+            Ctl ctl(backend, out, err, options);
+            try {
+                exit = ctl.Run(command, ParseArguments(rest, flags, valued));
+            } catch (...) {
+                outputFailure = ctl.OutputFailure();
+                throw;
+            }
+            outputFailure = ctl.OutputFailure();
         }
     } catch (const UsageError &usage) {
         err << Tool << ": " << (command.isEmpty() || !CommandOptions().contains(command) ? QString() : command + QStringLiteral(": "))
@@ -546,7 +916,19 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QTextStream
         err << Tool << ": " << failure.Text << '\n';
         exit = failure.Exit;
     }
-    out.flush();
+    if (!printed.isEmpty() && out.write(printed) != printed.size()) {
+        outputFailure = out.errorString();
+    }
+    // What a script reads must have arrived whole: a full disk or a closed pipe is a failure.
+    if (!outputFailure) {
+        if (auto *file = qobject_cast<QFileDevice *>(&out); file != nullptr && !file->flush()) {
+            outputFailure = file->errorString();
+        }
+    }
+    if (outputFailure) {
+        err << Tool << ": standard output: " << *outputFailure << '\n';
+        exit = exit >= ExitInterrupted ? exit : std::max<int>(exit, ExitFileError);
+    }
     err.flush();
     return exit;
 }

@@ -4,6 +4,7 @@
 #include "HidBackend.h"
 
 #include <QDateTime>
+#include <QIODevice>
 #include <QStringList>
 #include <QTextStream>
 
@@ -19,19 +20,48 @@ enum CtlExit : int {
     ExitNoDevice = 3,   // no KORVELT, one in program mode, or not a KORVELT
     ExitFileError = 4,
     ExitDeviceLost = 5, // the device stopped answering or was unplugged
+    ExitInterrupted = 130, // SIGINT (Ctrl+C) during a device command
+    ExitTerminated = 143,  // SIGTERM or SIGHUP during a device command
 };
+
+// Where a request to stop (Ctrl+C, SIGTERM, SIGHUP) reaches the commands that talk to devices.
+// Between Watch and Unwatch `stop` is called on the watching thread, from its event loop, with
+// the signal's number; outside them a signal does what it always does.
+class CtlInterrupts {
+public:
+    CtlInterrupts() = default;
+    CtlInterrupts(const CtlInterrupts &) = delete;
+    CtlInterrupts &operator=(const CtlInterrupts &) = delete;
+    CtlInterrupts(CtlInterrupts &&) = delete;
+    CtlInterrupts &operator=(CtlInterrupts &&) = delete;
+    virtual ~CtlInterrupts() = default;
+    virtual void Watch(std::function<void(int signal)> stop) = 0;
+    virtual void Unwatch() = 0;
+};
+
+// The exit status for a command stopped by `signal`: 130 for SIGINT, else 143.
+[[nodiscard]] int InterruptedExit(int signal);
 
 // What korveltctl takes from where it runs; tests set their own.
 struct CtlOptions {
     bool ProgressBar = false; // a progress bar on standard error (only when it is a terminal)
+    std::function<int()> TerminalWidth = [] { return 80; }; // asked at each redraw of the bar
     int ReplyTimeoutMs = DeviceSession::DefaultReplyTimeoutMs;
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); }; // --pc, and today for check
+    QIODevice *Input = nullptr;           // standard input, for FILE "-"; none: nothing to read
+    CtlInterrupts *Interrupts = nullptr;  // none: device commands run to their end
 };
 
 // Runs one korveltctl command line (`arguments` without the program's name) against the
-// devices of `backend`, with an event loop of its own, and returns the exit status. `--demo`
-// is the caller's to act on (it chooses the backend) and is otherwise ignored here.
-int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QTextStream &out, QTextStream &err,
+// devices of `backend`, with an event loop of its own, and returns the exit status. What the
+// command prints goes to `out` (a data file or a PDF for "-o -" and "read -"); a write to it
+// that fails ends in exit status 4 with the device's error text. `--demo` is the caller's to
+// act on (it chooses the backend) and is otherwise ignored here.
+int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options = {});
+
+// The command a command line names, as the caller needs to know it before it runs it (the
+// report needs QtGui): the first word that is not --demo, or empty.
+[[nodiscard]] QString CtlCommand(const QStringList &arguments);
 
 } // namespace korvelt

@@ -3,31 +3,133 @@
 
 #include "HidapiBackend.h"
 #include "Korveltctl.h"
+#include "SignalInterrupts.h"
 #include "SimulatedHidBackend.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define isatty _isatty
+#define STDERR_FILENO 2
+#else
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Standard output, written at once, remembering the system's reason when a write fails (a
+// full disk, a closed pipe). A standard output closed from the start fails every write.
+class StandardOutput final : public QIODevice {
+public:
+    explicit StandardOutput(bool closed) : closed_(closed) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    [[nodiscard]] bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char * /*data*/, qint64 /*maxSize*/) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (closed_) {
+            setErrorString(QString::fromLocal8Bit(std::strerror(EBADF)));
+            return -1;
+        }
+        qint64 done = 0;
+        while (done < size) {
+            const auto chunk = static_cast<unsigned>(std::min<qint64>(size - done, 1 << 20));
+            const auto written = ::write(1, data + done, chunk); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                setErrorString(QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO)));
+                return -1;
+            }
+            done += written;
+        }
+        return done;
+    }
+
+private:
+    bool closed_;
+};
+
+// A standard stream the caller closed (`>&-`) is given /dev/null, so that no file opened
+// later takes its number and receives what was meant for the stream; true when it was closed.
+bool Reopened(int fd)
+{
+#ifdef _WIN32
+    (void)fd;
+    return false;
+#else
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
+        return false;
+    }
+    const int null = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (null >= 0 && null != fd) {
+        dup2(null, fd);
+        close(null);
+    }
+    return true;
+#endif
+}
+
+int TerminalColumns()
+{
+#ifndef _WIN32
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+#endif
+    const int columns = qEnvironmentVariableIntValue("COLUMNS");
+    return columns > 0 ? columns : 80;
+}
+
+// The report prints nothing but its own messages: Qt's own (fonts, runtime folders) are dropped.
+void Quiet(QtMsgType /*type*/, const QMessageLogContext & /*context*/, const QString & /*message*/) {}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // The report draws text with QtGui's fonts; Qt's offscreen platform needs no display.
-    // Every other command needs QtCore alone.
-    bool report = false;
+#ifdef _WIN32
+    // A data file or a PDF goes through standard output and input byte for byte.
+    (void)_setmode(0, _O_BINARY);
+    (void)_setmode(1, _O_BINARY);
+#endif
+    Reopened(0);
+    const bool outputClosed = Reopened(1);
+    Reopened(2);
+    QStringList words;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view word(argv[i]); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
-        if (word != "--demo") {
-            report = word == "report";
-            break;
-        }
+        words.append(QString::fromLocal8Bit(argv[i])); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
     }
-    if (report && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    // The report draws text with QtGui's fonts, always on Qt's offscreen platform, whatever
+    // the environment says: it needs no display, and runs under cron. Every other command
+    // needs QtCore alone.
+    const bool report = korvelt::CtlCommand(words) == QLatin1String("report");
+    std::unique_ptr<QTemporaryDir> runtime;
+    if (report) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(Quiet);
+        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+            runtime = std::make_unique<QTemporaryDir>();
+            if (runtime->isValid()) {
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+            }
+        }
     }
     const std::unique_ptr<QCoreApplication> app =
         report ? std::unique_ptr<QCoreApplication>(std::make_unique<QGuiApplication>(argc, argv))
@@ -36,19 +138,28 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
-    // --demo talks to one simulated KORVELT in this process, as slow as a real one.
+    // --demo talks to one simulated KORVELT in this process, as slow as a real one, or slower
+    // with KORVELT_DEMO_DELAY_MS.
     std::unique_ptr<korvelt::HidBackend> backend;
-    if (arguments.contains(QStringLiteral("--demo"))) {
+    if (arguments.mid(0, arguments.indexOf(QStringLiteral("--"))).contains(QStringLiteral("--demo"))) {
         auto simulated = std::make_unique<korvelt::SimulatedHidBackend>();
-        simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(1));
+        const int delay = qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
+        simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(std::max(delay, 0)));
         backend = std::move(simulated);
     } else {
         backend = std::make_unique<korvelt::HidapiBackend>();
     }
 
-    QTextStream out(stdout);
+    StandardOutput out(outputClosed);
+    QFile input;
+    (void)input.open(stdin, QIODevice::ReadOnly);
     QTextStream err(stderr);
+    korvelt::SignalInterrupts interrupts;
     korvelt::CtlOptions options;
     options.ProgressBar = isatty(STDERR_FILENO) != 0;
-    return korvelt::RunKorveltctl(arguments, *backend, out, err, options);
+    options.TerminalWidth = TerminalColumns;
+    options.Input = &input;
+    options.Interrupts = &interrupts;
+    const int exit = korvelt::RunKorveltctl(arguments, *backend, out, err, options);
+    return exit;
 }

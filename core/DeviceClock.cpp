@@ -3,6 +3,7 @@
 #include "BytePacking.h"
 
 #include <cmath>
+#include <limits>
 #include <span>
 
 namespace korvelt {
@@ -35,12 +36,31 @@ DeviceClockReading DecodeClockReply(const Report &reply)
 {
     // The reply has no sub-command byte: its fields sit one byte lower than in ClockWrite.
     DeviceClockReading reading;
-    if (!UnpackDeviceDate(std::span(reply).subspan<5, 3>(), reading.Date)) {
+    if (UnpackDeviceDate(std::span(reply).subspan<5, 3>(), reading.Date) &&
+        UnpackDeviceTime(std::span(reply).subspan<2, 3>(), reading.Time)) {
         return reading;
     }
-    // A failed time keeps the converted date and leaves the time at midnight.
-    (void)UnpackDeviceTime(std::span(reply).subspan<2, 3>(), reading.Time);
-    return reading;
+    double bytes = 0;
+    for (std::size_t i = 2; i < 8; ++i) {
+        bytes = bytes * 256 + reply.at(i); // 48 bits: exact in a double
+    }
+    return {std::numeric_limits<double>::quiet_NaN(), bytes};
+}
+
+std::optional<std::array<std::uint8_t, 6>> UnreadableClockBytes(TDateTime date, TDateTime time)
+{
+    if (!std::isnan(date)) {
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, 6> bytes{};
+    if (!std::isfinite(time) || time < 0 || time >= 281474976710656.0) { // 2^48: six bytes
+        return bytes;
+    }
+    const auto value = static_cast<std::uint64_t>(time);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes.at(i) = static_cast<std::uint8_t>((value >> (8U * (bytes.size() - 1 - i))) & 0xFFU);
+    }
+    return bytes;
 }
 
 } // namespace korvelt

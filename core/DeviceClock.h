@@ -3,6 +3,10 @@
 #include "DateTime.h"
 #include "Report.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
 namespace korvelt {
 
 // The value "Set Time" sends when the PC clock is not used: the whole days of the date
@@ -17,15 +21,20 @@ Report ClockWriteRequest(TDateTime value);
 Report ClockReadRequest();
 
 // The time and date that a clock reply carries (byte 1 = 0x54; hour, minute, second, day,
-// month, year - 2000 at bytes 2..7).
+// month, year - 2000 at bytes 2..7). A clock whose bytes form no date and time (30 February,
+// hour 25) is not shown as some other moment: Date is then not a number and Time holds the
+// six bytes, hour first, as one whole number (see UnreadableClockBytes).
 struct DeviceClockReading {
-    TDateTime Date = 0; // whole days; 0 (30 December 1899) when the bytes form no date
-    TDateTime Time = 0; // time of day; 0 when the date or the time cannot be formed
+    TDateTime Date = 0; // whole days
+    TDateTime Time = 0; // time of day
 
     bool operator==(const DeviceClockReading &) const = default;
 };
 
-// The date is converted first; when it fails nothing else is, and both values stay 0.
 DeviceClockReading DecodeClockReply(const Report &reply);
+
+// The bytes of a clock that holds no valid time: hour, minute, second, day, month, year - 2000;
+// nothing for a reading that is a real moment.
+[[nodiscard]] std::optional<std::array<std::uint8_t, 6>> UnreadableClockBytes(TDateTime date, TDateTime time);
 
 } // namespace korvelt

@@ -246,6 +246,9 @@ Report SimulatedKorvelt::ClockReply() const
     reply[1] = ToByte(Command::Clock);
     PackDeviceTime(now, std::span(reply).subspan<2, 3>());
     PackDeviceDate(now, std::span(reply).subspan<5, 3>());
+    if (clockBytes_) {
+        std::copy(clockBytes_->begin(), clockBytes_->end(), reply.begin() + 2);
+    }
     return reply;
 }
 
@@ -271,6 +274,7 @@ void SimulatedKorvelt::ClockWrite(const Report &request)
         UnpackDeviceTime(std::span(request).subspan<3, 3>(), time)) {
         clockBaseMs_ = ToMilliseconds(date + time);
         clockSetTick_ = ticks_();
+        clockBytes_.reset();
     }
 }
 
@@ -400,9 +404,16 @@ TDateTime SimulatedKorvelt::Clock() const
     return ClockValue();
 }
 
+void SimulatedKorvelt::SetClockBytes(const std::array<std::uint8_t, 6> &bytes)
+{
+    const std::lock_guard lock(mutex_);
+    clockBytes_ = bytes;
+}
+
 void SimulatedKorvelt::SetClock(TDateTime value)
 {
     const std::lock_guard lock(mutex_);
+    clockBytes_.reset();
     clockBaseMs_ = ToMilliseconds(value);
     clockSetTick_ = ticks_();
 }

@@ -7,6 +7,7 @@
 
 #include "DateTime.h"
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -63,6 +64,9 @@ public:
     [[nodiscard]] TDateTime Clock() const;
     void SetClock(TDateTime value);
     void SetTickSource(TickSource ticks);
+    // A clock stuck at these bytes (hour, minute, second, day, month, year - 2000), a time or
+    // not, as a failing clock chip gives them, until the clock is set.
+    void SetClockBytes(const std::array<std::uint8_t, 6> &bytes);
 
     [[nodiscard]] int RequestCount() const;
     [[nodiscard]] int PendingReplies() const;
@@ -99,6 +103,7 @@ private:
     TickSource ticks_;
     std::int64_t clockBaseMs_;  // milliseconds since 30 December 1899 when it was set
     std::int64_t clockSetTick_; // the tick at that moment
+    std::optional<std::array<std::uint8_t, 6>> clockBytes_;
 
     bool pluggedIn_ = true;
     std::uint32_t connection_ = 1;

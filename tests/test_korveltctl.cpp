@@ -2,16 +2,24 @@
 // what it prints, its exit status, what the devices end up holding, and that a failed command
 // leaves nothing at OUT.
 
+#include "CellText.h"
 #include "DataFile.h"
 #include "Korveltctl.h"
 #include "ScheduleJson.h"
+#include "SignalInterrupts.h"
 #include "SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
+#include <QBuffer>
 #include <QJsonDocument>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <limits>
 
 using namespace korvelt;
 using namespace korvelt::testing;
@@ -20,22 +28,49 @@ Q_DECLARE_METATYPE(SimulatedFault)
 
 namespace {
 
-// KORVELTs after `releases` ('n' normal, 'p' program mode), serial numbers 11, 12, ...; files
-// in a folder of their own: distinct.dat, distinct.json, json-named.dat (JSON inside) and
-// dat-named.json (a data file inside), all holding DistinctSchedule.
+// Standard output on a full disk.
+class FullDevice final : public QIODevice {
+public:
+    FullDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char * /*data*/, qint64 /*maxSize*/) override { return -1; }
+    qint64 writeData(const char * /*data*/, qint64 /*size*/) override
+    {
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+};
+
+// KORVELTs after `releases` ('n' normal, 'p' program mode, '=' normal with the serial number
+// of the one before, 'b' normal with serial number 3000000000, 't' normal with a tab and a
+// line break in its version text), serial numbers 11, 12, ...; files in a folder of their
+// own: distinct.dat, distinct.json, json-named.dat (JSON inside) and dat-named.json (a data
+// file inside), all holding DistinctSchedule; standard input holds distinct.json.
 struct Fleet {
     SimulatedHidBackend backend;
     std::vector<std::shared_ptr<SimulatedKorvelt>> devices;
     QTemporaryDir dir;
     CtlOptions options;
     QString out;
+    QByteArray outBytes;
     QString err;
+    QBuffer input;
+    QIODevice *output = nullptr; // none: a buffer that outBytes and out show
 
     explicit Fleet(const QString &releases)
     {
         for (const QChar release : releases) {
             devices.push_back(backend.AddKorvelt(release == QLatin1Char('p') ? ProgramModeRelease : NormalRelease));
-            devices.back()->SetSerialNumber(static_cast<std::uint32_t>(10 + devices.size()));
+            auto serial = static_cast<std::uint32_t>(10 + devices.size());
+            if (release == QLatin1Char('=')) {
+                serial = static_cast<std::uint32_t>(9 + devices.size());
+            } else if (release == QLatin1Char('b')) {
+                serial = 3000000000U;
+            } else if (release == QLatin1Char('t')) {
+                devices.back()->SetVersionText("KORVELT\t1.05\nx");
+            }
+            devices.back()->SetSerialNumber(serial);
             devices.back()->SetTickSource([] { return 0; });
         }
         options.ReplyTimeoutMs = 1000; // long enough for a loaded machine; the silent rows wait it once
@@ -45,6 +80,9 @@ struct Fleet {
                 SaveDataFile(File(QStringLiteral("dat-named.json")), model) &&
                 SaveScheduleJson(File(QStringLiteral("distinct.json")), model) &&
                 SaveScheduleJson(File(QStringLiteral("json-named.dat")), model));
+        input.setData(ScheduleToJson(model));
+        input.open(QIODevice::ReadOnly);
+        options.Input = &input;
     }
 
     [[nodiscard]] std::string File(const QString &name) const { return dir.filePath(name).toStdString(); }
@@ -57,10 +95,14 @@ struct Fleet {
             argument = Expanded(argument.replace(QLatin1Char('_'), QLatin1Char(' ')));
         }
         out.clear();
+        outBytes.clear();
         err.clear();
-        QTextStream outStream(&out);
+        QBuffer buffer(&outBytes);
+        buffer.open(QIODevice::WriteOnly);
         QTextStream errStream(&err);
-        return RunKorveltctl(arguments, backend, outStream, errStream, options);
+        const int exit = RunKorveltctl(arguments, backend, output != nullptr ? *output : buffer, errStream, options);
+        out = QString::fromUtf8(outBytes);
+        return exit;
     }
 
     // `text` with "@" for the folder, as a message names its files.
@@ -75,6 +117,17 @@ struct Fleet {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
 };
+
+// 1 June 2030, 12:00: a special date that carries a time of day.
+TDateTime TimedDate()
+{
+    return DateOf(2030, 6, 1) + TimeOf(12, 0, 0);
+}
+
+QString TimedDateText()
+{
+    return DefaultCellTextCodec().DateText(TimedDate()) + QLatin1Char(' ') + DefaultCellTextCodec().TimeText(TimedDate());
+}
 
 } // namespace
 
@@ -93,33 +146,71 @@ private slots:
         QTest::addColumn<QString>("err");
         QTest::addColumn<QList<int>>("requests"); // per device
         const auto none = SimulatedFault::None;
-        QTest::newRow("data file") << "n" << "write @distinct.dat" << none << 0
+        QTest::newRow("data file") << "n" << "write --force @distinct.dat" << none << 0
                                    << "sim:0 (serial 11): written and verified\n" << "" << QList<int>{264};
-        QTest::newRow("JSON named .dat") << "n" << "write @json-named.dat --no-verify" << none << 0
+        QTest::newRow("JSON named .dat") << "n" << "write --force @json-named.dat --no-verify" << none << 0
                                          << "sim:0 (serial 11): written\n" << "" << QList<int>{133};
-        QTest::newRow("data file named .json") << "n" << "write @dat-named.json" << none << 0
+        QTest::newRow("data file named .json") << "n" << "write --force @dat-named.json" << none << 0
                                                << "sim:0 (serial 11): written and verified\n" << "" << QList<int>{264};
         QTest::newRow("--all, one in program mode")
-            << "npn" << "write @distinct.json --all" << none << 3
+            << "npn" << "write --force @distinct.json --all" << none << 3
             << "sim:0 (serial 11): written and verified\nsim:2 (serial 13): written and verified\n"
             << "korveltctl: sim:1: the KORVELT is in program mode\n" << QList<int>{264, 0, 264};
-        QTest::newRow("--device") << "nnn" << "write @distinct.dat --device 12" << none << 0
-                                  << "sim:1 (serial 12): written and verified\n" << "" << QList<int>{1, 265, 0};
-        QTest::newRow("unknown serial") << "nn" << "write @distinct.dat --device=99" << none << 3 << ""
+        QTest::newRow("--device") << "nnn" << "write --force @distinct.dat --device 12" << none << 0
+                                  << "sim:1 (serial 12): written and verified\n" << "" << QList<int>{1, 265, 1};
+        QTest::newRow("--device PATH") << "n=" << "write --force @distinct.dat --device sim:1" << none << 0
+                                       << "sim:1 (serial 11): written and verified\n" << "" << QList<int>{0, 264};
+        QTest::newRow("two with the serial number asked for") << "n=" << "write --force @distinct.dat --device 11" << none << 3 << ""
+                                       << "korveltctl: 2 KORVELTs have serial number 11: sim:0, sim:1; name one by its path\n"
+                                       << QList<int>{1, 1};
+        QTest::newRow("--device twice") << "nn" << "write --force @distinct.dat --device 11 --device=12" << none << 2 << ""
+                                        << "korveltctl: write: --device is given more than once (see korveltctl --help)\n"
+                                        << QList<int>{0, 0};
+        QTest::newRow("serial number of 2^31 and more") << "nb" << "write --force @distinct.dat --device 3000000000" << none << 0
+                                                        << "sim:1 (serial 3000000000): written and verified\n" << ""
+                                                        << QList<int>{1, 265};
+        QTest::newRow("standard input") << "n" << "write --force - --no-verify" << none << 0 << "sim:0 (serial 11): written\n" << ""
+                                        << QList<int>{133};
+        QTest::newRow("values the KORVELT cannot hold")
+            << "n" << "write @weird.dat" << none << 4 << ""
+            << "korveltctl: @weird.dat: Special date 3 is not set to a date from 2000 to 2255.\n"
+               "korveltctl: @weird.dat: Special date 4 is not set to a date from 2000 to 2255.\n"
+               "korveltctl: @weird.dat: Special date 5 is not set to a date from 2000 to 2255.\n"
+               "korveltctl: @weird.dat: Output 1, Normal Times slot 1: the Start time is not a time of day.\n"
+               "korveltctl: @weird.dat: Output 1, Normal Times slot 2: the End time is not a time of day.\n"
+               "korveltctl: @weird.dat: Output 2, Special Times slot 3: the Start time is not a time of day.\n"
+               "korveltctl: @weird.dat: not written: the KORVELT cannot hold 6 of its values\n"
+            << QList<int>{0};
+        QTest::newRow("a special date with a time of day")
+            << "n" << "write @timed.dat" << none << 1 << ""
+            << "korveltctl: @timed.dat: Mistake: Special date 2 (" + TimedDateText() +
+                   ") carries a time of day; the KORVELT keeps only the date.\n"
+                   "korveltctl: @timed.dat: not written: the check found 1 likely mistake (--force writes it all the same)\n"
+            << QList<int>{0};
+        QTest::newRow("a likely mistake") << "n" << "write @mistake.dat" << none << 1 << ""
+                                          << "korveltctl: @mistake.dat: Mistake: Output 1, Normal Times slot 1: ends at "
+                                             "06:00:00, before it starts at 08:00:00.\n"
+                                             "korveltctl: @mistake.dat: not written: the check found 1 likely mistake "
+                                             "(--force writes it all the same)\n"
+                                          << QList<int>{0};
+        QTest::newRow("a mistake, --force") << "n" << "write @timed.dat --force --no-verify" << none << 0
+                                            << "sim:0 (serial 11): written\n" << "" << QList<int>{133};
+        QTest::newRow("unknown serial") << "nn" << "write --force @distinct.dat --device=99" << none << 3 << ""
                                         << "korveltctl: no KORVELT with serial number 99 is attached\n" << QList<int>{1, 1};
-        QTest::newRow("none attached") << "" << "write @distinct.dat" << none << 3 << ""
+        QTest::newRow("none attached") << "" << "write --force @distinct.dat" << none << 3 << ""
                                        << "korveltctl: no KORVELT is attached\n" << QList<int>{};
-        QTest::newRow("dropped block") << "n" << "write @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
+        QTest::newRow("dropped block") << "n" << "write --force @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
                                        << "korveltctl: sim:0 (serial 11): the schedule read back differs from the one "
                                           "written in 8 places\n" << QList<int>{264};
-        QTest::newRow("silent") << "n" << "write @distinct.dat" << SimulatedFault::FallSilent << 5 << ""
+        QTest::newRow("silent") << "n" << "write --force @distinct.dat" << SimulatedFault::FallSilent << 5 << ""
                                 << "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 5\n"
                                 << QList<int>{13};
-        QTest::newRow("unplugged") << "nn" << "write @distinct.dat --all" << SimulatedFault::Unplug << 5
+        QTest::newRow("unplugged") << "nn" << "write --force @distinct.dat --all" << SimulatedFault::Unplug << 5
                                    << "sim:1 (serial 12): written and verified\n"
                                    << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\n" << QList<int>{13, 264};
         QTest::newRow("no such file") << "n" << "write @missing.json" << none << 4 << ""
-                                      << "korveltctl: @missing.json: cannot be read\n" << QList<int>{0};
+                                      << "korveltctl: @missing.json: cannot be read: No such file or directory\n"
+                                      << QList<int>{0};
     }
     void Write()
     {
@@ -131,6 +222,19 @@ private slots:
         QFETCH(QString, err);
         QFETCH(QList<int>, requests);
         Fleet f(releases);
+        ScheduleModel weird;
+        weird.NormalTimes.at(0).at(0).Start = std::numeric_limits<double>::quiet_NaN();
+        weird.NormalTimes.at(0).at(1).End = std::numeric_limits<double>::infinity();
+        weird.SpecialTimes.at(1).at(2).Start = -0.25;
+        weird.SpecialDates.at(2) = std::numeric_limits<double>::quiet_NaN();
+        weird.SpecialDates.at(3) = -1;
+        weird.SpecialDates.at(4) = 1e300;
+        ScheduleModel timed;
+        timed.SpecialDates.at(1) = TimedDate();
+        ScheduleModel mistake;
+        mistake.NormalTimes.at(0).at(0) = {TimeOf(8, 0, 0), TimeOf(6, 0, 0), {0, 1, 0, 0, 0, 0, 0}};
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("weird.dat")), weird) && SaveDataFile(f.File(QStringLiteral("timed.dat")), timed) &&
+                SaveDataFile(f.File(QStringLiteral("mistake.dat")), mistake));
         if (!f.devices.empty()) {
             f.devices.front()->InjectFault(fault, 12);
         }
@@ -151,19 +255,25 @@ private slots:
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("err");
         QTest::addColumn<QByteArray>("saved"); // "dat", "json", or what OUT must still hold
+        QTest::addColumn<int>("requests");     // the read's; -1: any
         const auto none = SimulatedFault::None;
-        QTest::newRow("to .dat") << "read @out.dat" << none << 0 << "" << QByteArray("dat");
-        QTest::newRow("to .json") << "read @out.JSON --device 11" << none << 0 << "" << QByteArray("json");
+        QTest::newRow("to .dat") << "read @out.dat" << none << 0 << "" << QByteArray("dat") << 131;
+        QTest::newRow("to .json") << "read @out.JSON --device 11" << none << 0 << "" << QByteArray("json") << 132;
+        QTest::newRow("to standard output") << "read -" << none << 0 << "" << QByteArray("dat") << 131;
         QTest::newRow("unplugged") << "read @out.dat" << SimulatedFault::Unplug << 5
-                                   << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\n" << QByteArray("old");
+                                   << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\n" << QByteArray("old") << -1;
         QTest::newRow("silent") << "read @out.json" << SimulatedFault::FallSilent << 5
                                 << "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 19\n"
-                                << QByteArray("old");
+                                << QByteArray("old") << -1;
         QTest::newRow("erased") << "read @out.json" << SimulatedFault::EraseMemory << 1
                                 << "korveltctl: sim:0 (serial 11): the KORVELT's block 19 holds values that are not "
-                                   "times or dates\n" << QByteArray("old");
+                                   "times or dates\n" << QByteArray("old") << -1;
+        // A place that cannot take the file is found before the device is read.
         QTest::newRow("folder missing") << "read @none/out.dat" << none << 4
-                                        << "korveltctl: @none/out.dat: cannot be written\n" << QByteArray("(none)");
+                                        << "korveltctl: @none/out.dat: cannot be written: No such file or directory\n"
+                                        << QByteArray("(none)") << 0;
+        QTest::newRow("a folder") << "read @sub" << none << 4 << "korveltctl: @sub: cannot be written: Is a directory\n"
+                                  << QByteArray("(none)") << 0;
     }
     void Read()
     {
@@ -172,51 +282,85 @@ private slots:
         QFETCH(int, exit);
         QFETCH(QString, err);
         QFETCH(QByteArray, saved);
+        QFETCH(int, requests);
         Fleet f(QStringLiteral("n"));
-        QCOMPARE(f(QStringLiteral("write @distinct.json --no-verify")), 0);
+        QCOMPARE(f(QStringLiteral("write @distinct.json --no-verify --force")), 0);
         const QString out = line.split(QLatin1Char(' ')).at(1).mid(1);
+        const bool toFile = !out.isEmpty() && out != QLatin1String("sub");
         QFile old(f.dir.filePath(out));
-        QVERIFY(!old.open(QIODevice::WriteOnly) || old.write("old") == 3);
+        QVERIFY(!toFile || !old.open(QIODevice::WriteOnly) || old.write("old") == 3);
         old.close();
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
         f.devices.front()->InjectFault(fault, 40);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.err, f.Expanded(err));
         const QByteArray read = saved == "dat" ? Bytes(EncodeDataFile(DistinctSchedule())) : ScheduleToJson(DistinctSchedule());
-        QCOMPARE(f.Contents(out), saved == "dat" || saved == "json" ? read : saved);
-        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 5 - (out.contains(QLatin1Char('/')) ? 1 : 0));
+        const QByteArray expected = saved == "dat" || saved == "json" ? read : saved;
+        QCOMPARE(out.isEmpty() ? f.outBytes : f.Contents(out), expected);
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 4 + (toFile && !out.contains(QLatin1Char('/')) ? 1 : 0));
+        if (requests >= 0) {
+            QCOMPARE(f.devices.front()->RequestCount() - 133, requests);
+        }
     }
 
     void Clock_data()
     {
         QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("bytes"); // what the clock holds, hour first; empty: a real time
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
         QTest::addColumn<TDateTime>("clock"); // the device's clock afterwards
         const TDateTime before = DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
-        QTest::newRow("read") << "clock read" << 0 << "sim:0: clock 2011-05-05 06:07:08\n" << before;
-        QTest::newRow("set --at") << "clock set --at 2027-03-28_01:59:59" << 0
-                                  << "sim:0 (serial 11): clock 2027-03-28 01:59:59\n"
+        const QByteArray real;
+        QTest::newRow("read") << "clock read" << real << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n" << "" << before;
+        QTest::newRow("read, all") << "clock read --all" << real << 3 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n"
+                                   << "korveltctl: sim:1: the KORVELT is in program mode\n" << before;
+        QTest::newRow("read, no valid time") << "clock read" << QByteArray("\x19\x3d\x3d\x1e\x02\x1e", 6) << 1 << ""
+                                             << "korveltctl: sim:0 (serial 11): the KORVELT's clock holds no valid time "
+                                                "(bytes 2030-02-30 25:61:61)\n"
+                                             << -1.0;
+        QTest::newRow("set --at") << "clock set --at 2027-03-28_01:59:59" << real << 0
+                                  << "sim:0 (serial 11): clock 2027-03-28 01:59:59\n" << ""
                                   << DateOf(2027, 3, 28) + TimeOf(1, 59, 59);
-        QTest::newRow("set, the PC's time") << "clock set" << 0 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
-                                            << DateOf(2030, 1, 2) + TimeOf(3, 4, 5);
-        QTest::newRow("set --pc, all") << "clock set --pc --all" << 3 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
+        QTest::newRow("set, the PC's time") << "clock set" << real << 0 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
+                                            << "" << DateOf(2030, 1, 2) + TimeOf(3, 4, 5);
+        QTest::newRow("set --pc, all") << "clock set --pc --all" << real << 3 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
+                                       << "korveltctl: sim:1: the KORVELT is in program mode\n"
                                        << DateOf(2030, 1, 2) + TimeOf(3, 4, 5);
-        QTest::newRow("no such time") << "clock set --at 2027-02-30_01:00:00" << 2 << "" << before;
-        QTest::newRow("before 2000") << "clock set --at 1999-12-31_23:59:59" << 2 << "" << before;
-                    }
+        QTest::newRow("no such time") << "clock set --at 2027-02-30_01:00:00" << real << 2 << ""
+                                      << "korveltctl: clock: --at \"YYYY-MM-DD HH:MM:SS\", in the years 2000 to 2255 (see "
+                                         "korveltctl --help)\n" << before;
+        QTest::newRow("before 2000") << "clock set --at 1999-12-31_23:59:59" << real << 2 << ""
+                                     << "korveltctl: clock: --at \"YYYY-MM-DD HH:MM:SS\", in the years 2000 to 2255 (see "
+                                        "korveltctl --help)\n" << before;
+        QTest::newRow("--at twice") << "clock set --at 2027-03-28_01:59:59 --at 2028-03-28_01:59:59" << real << 2 << ""
+                                    << "korveltctl: clock: --at is given more than once (see korveltctl --help)\n" << before;
+    }
     void Clock()
     {
         QFETCH(QString, line);
+        QFETCH(QByteArray, bytes);
         QFETCH(int, exit);
         QFETCH(QString, out);
+        QFETCH(QString, err);
         QFETCH(TDateTime, clock);
         Fleet f(QStringLiteral("np"));
         f.devices.front()->SetClock(DateOf(2011, 5, 5) + TimeOf(6, 7, 8));
+        if (!bytes.isEmpty()) {
+            std::array<std::uint8_t, 6> held{};
+            std::copy(bytes.begin(), bytes.end(), held.begin());
+            f.devices.front()->SetClockBytes(held);
+        }
         QCOMPARE(f(line), exit);
         QCOMPARE(f.out, out);
-        QCOMPARE(f.devices.front()->Clock(), clock);
+        QCOMPARE(f.err, err);
+        if (clock >= 0) {
+            QCOMPARE(f.devices.front()->Clock(), clock);
+        }
     }
 
+    // Four fields a row, whatever the device answered: path, serial number, version, state.
     void List_data()
     {
         QTest::addColumn<QString>("releases");
@@ -224,11 +368,17 @@ private slots:
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("out");
         QTest::newRow("two and one in program mode")
-            << "pnn" << "list" << 0 << "sim:1\t12\tKORVELT 1.05\nsim:2\t13\tKORVELT 1.05\nsim:0\t-\t-\tprogram mode\n";
+            << "pnn" << "list" << 0
+            << "sim:1\t12\tKORVELT 1.05\tready\nsim:2\t13\tKORVELT 1.05\tready\nsim:0\t-\t-\tprogram mode\n";
         QTest::newRow("none") << "" << "list" << 3 << "";
+        QTest::newRow("a tab and a line break in the version") << "t" << "list" << 0 << "sim:0\t11\tKORVELT\\t1.05\\nx\tready\n";
+        QTest::newRow("serial number of 2^31 and more") << "b" << "list" << 0 << "sim:0\t3000000000\tKORVELT 1.05\tready\n";
         QTest::newRow("JSON") << "np" << "list --json" << 0
                               << R"([{"path":"sim:0","programMode":false,"serialNumber":11,"version":"KORVELT 1.05"},)"
                                  R"({"path":"sim:1","problem":"program mode","programMode":true}])";
+        QTest::newRow("JSON, serial number of 2^31 and more")
+            << "b" << "list --json" << 0
+            << R"([{"path":"sim:0","programMode":false,"serialNumber":3000000000,"version":"KORVELT 1.05"}])";
     }
     void List()
     {
@@ -277,7 +427,43 @@ private slots:
                                                    << QByteArray();
         QTest::newRow("report") << "report @distinct.dat -o @out.pdf" << 0 << "@out.pdf\n" << "" << QByteArray("%PDF-");
         QTest::newRow("report of a file that is none") << "report @missing.dat" << 4 << ""
-                                                       << "korveltctl: @missing.dat: cannot be read\n" << QByteArray();
+                                                       << "korveltctl: @missing.dat: cannot be read: No such file or directory\n"
+                                                       << QByteArray();
+        QTest::newRow("report to standard output") << "report @distinct.dat -o -" << 0 << "%PDF-" << "" << QByteArray();
+        QTest::newRow("import, a key given twice") << "import @dup.json -o @out.dat" << 4 << ""
+                                                   << "korveltctl: @dup.json: version: the key is given twice\n" << QByteArray();
+        QTest::newRow("import, a slot with two starts")
+            << "import @dupstart.json -o @out.dat" << 4 << ""
+            << "korveltctl: @dupstart.json: outputs[0].normal[0].start: the key is given twice\n" << QByteArray();
+        QTest::newRow("import, over 16 MiB") << "import @big.json -o @out.dat" << 4 << ""
+                                             << "korveltctl: @big.json: too large (more than 16 MiB)\n" << QByteArray();
+        QTest::newRow("import, 16 MiB") << "import @limit.json -o @out.dat" << 0 << "" << ""
+                                        << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("import -o NAME.json") << "import @distinct.json -o @out.json" << 2 << ""
+                                             << "korveltctl: import: import makes a data file, not @out.json; export makes "
+                                                "JSON (see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("import from standard input") << "import - -o @out.dat" << 0 << "" << ""
+                                                    << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("export -o -") << "export @distinct.dat -o -" << 0 << "{\n    \"format\": \"KORVELT schedule\"" << ""
+                                     << QByteArray();
+        QTest::newRow("export -o twice") << "export @distinct.dat -o @out.csv -o @out.dat" << 2 << ""
+                                         << "korveltctl: export: -o is given more than once (see korveltctl --help)\n"
+                                         << QByteArray();
+        QTest::newRow("export into a folder") << "export @distinct.dat -o @sub" << 4 << ""
+                                              << "korveltctl: @sub: cannot be written: Is a directory\n" << QByteArray();
+        QTest::newRow("export into no folder") << "export @distinct.dat -o @none/out.dat" << 4 << ""
+                                               << "korveltctl: @none/out.dat: cannot be written: No such file or directory\n"
+                                               << QByteArray();
+        QTest::newRow("check, a special date with a time of day")
+            << "check @timed.dat" << 1 << "Mistake: Special date 2 (" + TimedDateText() + ") carries a time of day" << ""
+            << QByteArray();
+        QTest::newRow("-- ends the options") << "import -o @out.dat -- @distinct.json" << 0 << "" << ""
+                                             << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("-h") << "-h" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
+        QTest::newRow("help COMMAND") << "help export" << 0 << "Usage: korveltctl export FILE.dat" << "" << QByteArray();
+        QTest::newRow("COMMAND -h") << "import -h" << 0 << "Usage: korveltctl import FILE.json" << "" << QByteArray();
+        QTest::newRow("unknown command, --help") << "frob --help" << 2 << ""
+                                                 << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("version") << "--version" << 0 << "korveltctl 1.00\n" << "" << QByteArray();
         QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
         QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
@@ -298,9 +484,23 @@ private slots:
         bad.NormalTimes.at(0).at(0).Start = -1;
         QByteArray json = ScheduleToJson(DistinctSchedule()).replace(R"("start":"03:15:01")", R"("start":"25:00")");
         QVERIFY(SaveDataFile(f.File(QStringLiteral("clean.dat")), clean) && SaveDataFile(f.File(QStringLiteral("bad.dat")), bad));
-        QFile file(f.dir.filePath(QStringLiteral("bad.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
-        file.close();
+        ScheduleModel timed;
+        timed.SpecialDates.at(1) = TimedDate();
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("timed.dat")), timed));
+        const QByteArray distinct = ScheduleToJson(DistinctSchedule());
+        QByteArray dupStart = distinct;
+        const qsizetype start = dupStart.indexOf(R"("start":)");
+        dupStart.insert(start, R"("start":"01:00:00",)");
+        QByteArray limit = distinct + QByteArray((16 << 20) - distinct.size(), ' ');
+        for (const auto &[name, text] : {std::pair{"bad.json", json},
+                                         {"dup.json", QByteArray(distinct).replace(R"("version": 1)", R"("version": 2, "version": 1)")},
+                                         {"dupstart.json", dupStart},
+                                         {"limit.json", limit},
+                                         {"big.json", limit + ' '}}) {
+            QFile file(f.dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        }
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
         QCOMPARE(f(line), exit);
         QVERIFY2(out.isEmpty() || f.out.startsWith(f.Expanded(out)), qPrintable(f.out));
         QCOMPARE(f.err, f.Expanded(err));
@@ -309,7 +509,158 @@ private slots:
                                                                          : QStringLiteral("out.dat");
         const QByteArray contents = f.Contents(madeName);
         QVERIFY2(made.isEmpty() ? contents == "(none)" : contents.startsWith(made), contents.left(80).constData());
+        QVERIFY(!QFile::exists(QStringLiteral("-")) && !QFile::exists(f.dir.filePath(QStringLiteral("-"))));
     }
+
+    // Whatever a command prints, standard output must have taken it: a full disk is a failure.
+    void FullStandardOutput_data()
+    {
+        QTest::addColumn<QString>("releases");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("export") << "" << "export @distinct.dat";
+        QTest::newRow("export --format csv") << "" << "export @distinct.dat --format csv";
+        QTest::newRow("read -") << "n" << "read -";
+        QTest::newRow("list") << "n" << "list";
+        QTest::newRow("write") << "n" << "write @distinct.dat --no-verify --force";
+        QTest::newRow("holidays") << "" << "holidays --preset fr --year 2027";
+        QTest::newRow("--version") << "" << "--version";
+    }
+    void FullStandardOutput()
+    {
+        QFETCH(QString, releases);
+        QFETCH(QString, line);
+        Fleet f(releases);
+        FullDevice full;
+        f.output = &full;
+        QCOMPARE(f(line), 4);
+        QVERIFY2(f.err.endsWith(QLatin1String("korveltctl: standard output: No space left on device\n")), qPrintable(f.err));
+    }
+
+    // A signal during a device command stops it at once: no request follows, each device says
+    // what it now holds, and the exit status tells the signal. The devices fall silent at a
+    // known request, and the signal comes while they wait.
+    void Interrupted_data()
+    {
+        QTest::addColumn<QString>("releases");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QList<int>>("silentAfter"); // requests, per device
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("write, Ctrl+C") << "n" << "write @distinct.dat --force" << QList<int>{40} << SIGINT << 130
+                                       << "korveltctl: sim:0 (serial 11): interrupted at block 19 of 64: the KORVELT holds "
+                                          "part of the old and part of the new schedule\n";
+        QTest::newRow("write --all, SIGTERM")
+            << "nn" << "write @distinct.dat --all --force" << QList<int>{40, 150} << SIGTERM << 143
+            << "korveltctl: sim:0 (serial 11): interrupted at block 19 of 64: the KORVELT holds part of the old and part "
+               "of the new schedule\n"
+               "korveltctl: sim:1 (serial 12): interrupted while verifying, at block 8 of 64: the KORVELT holds the new "
+               "schedule, not verified\n";
+#ifdef SIGHUP
+        QTest::newRow("read, SIGHUP") << "n" << "read @out.dat" << QList<int>{20} << SIGHUP << 143
+                                      << "korveltctl: sim:0 (serial 11): interrupted at block 9 of 64: nothing was saved\n";
+#endif
+    }
+    void Interrupted()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("a console event, not a signal, stops korveltctl on Windows");
+#endif
+        QFETCH(QString, releases);
+        QFETCH(QString, line);
+        QFETCH(QList<int>, silentAfter);
+        QFETCH(int, signal);
+        QFETCH(int, exit);
+        QFETCH(QString, err);
+        Fleet f(releases);
+        SignalInterrupts interrupts;
+        f.options.Interrupts = &interrupts;
+        f.options.ReplyTimeoutMs = 600000; // the signal comes first
+        for (qsizetype i = 0; i < silentAfter.size(); ++i) {
+            f.devices.at(i)->InjectFault(SimulatedFault::FallSilent, silentAfter.at(i));
+        }
+        // Raised once every device waits for the reply that does not come.
+        QTimer poll;
+        bool raised = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (qsizetype i = 0; i < silentAfter.size(); ++i) {
+                if (f.devices.at(i)->RequestCount() <= silentAfter.at(i)) {
+                    return;
+                }
+            }
+            if (!raised) {
+                raised = true;
+                std::raise(signal);
+            }
+        });
+        poll.start(1);
+        QCOMPARE(f(line), exit);
+        QVERIFY(raised);
+        QCOMPARE(f.err, err);
+        for (qsizetype i = 0; i < silentAfter.size(); ++i) {
+            QCOMPARE(f.devices.at(i)->RequestCount(), silentAfter.at(i) + 1);
+        }
+        QCOMPARE(f.Contents(QStringLiteral("out.dat")), QByteArray("(none)"));
+    }
+
+    // The progress bar fits the terminal: a line that wraps leaves stale lines behind.
+    void ProgressBar_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::newRow("80 columns") << 80;
+        QTest::newRow("30 columns") << 30;
+        QTest::newRow("12 columns") << 12;
+    }
+    void ProgressBar()
+    {
+        QFETCH(int, columns);
+        Fleet f(QStringLiteral("n"));
+        f.options.ProgressBar = true;
+        f.options.TerminalWidth = [columns] { return columns; };
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force")), 0);
+        const QStringList drawn = f.err.split(QLatin1Char('\r'));
+        QVERIFY(drawn.size() > 10);
+        for (const QString &text : drawn) {
+            QVERIFY2(text.size() < columns, qPrintable(text));
+        }
+        QVERIFY(f.err.contains(QLatin1String("100%")));
+        QVERIFY(f.err.endsWith(QLatin1Char('\r'))); // the line is left empty
+    }
+
+#ifndef Q_OS_WIN
+    // The program itself, as a script runs it: what it prints to standard error and its exit
+    // status where standard output is full or closed, and the report without a display.
+    void Process_data()
+    {
+        QTest::addColumn<QString>("command"); // for sh; @ the folder, %K the program
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("standard output full") << "%K export @distinct.dat >/dev/full" << 4
+                                              << "korveltctl: standard output: No space left on device\n";
+        QTest::newRow("standard output closed") << "%K export @distinct.dat >&-" << 4
+                                                << "korveltctl: standard output: Bad file descriptor\n";
+        QTest::newRow("standard output closed, -o") << "%K export @distinct.dat -o @out.json >&-" << 0 << "";
+        QTest::newRow("read - to a full disk") << "%K --demo read - >/dev/full" << 4
+                                               << "korveltctl: standard output: No space left on device\n";
+        QTest::newRow("report, xcb and no display")
+            << "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb %K report @distinct.dat -o @out.pdf"
+            << 0 << "";
+    }
+    void Process()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, exit);
+        QFETCH(QString, err);
+        Fleet f(QString{});
+        QProcess sh;
+        sh.start(QStringLiteral("/bin/sh"),
+                 {QStringLiteral("-c"), f.Expanded(command).replace(QStringLiteral("%K"), QStringLiteral(KORVELTCTL))});
+        QVERIFY(sh.waitForFinished(120000));
+        QCOMPARE(sh.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(sh.readAllStandardError()), err);
+        QCOMPARE(sh.exitCode(), exit);
+    }
+#endif
 };
 
 QTEST_MAIN(TestKorveltctl) // the report needs QtGui

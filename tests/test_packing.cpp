@@ -83,10 +83,12 @@ private slots:
         const QByteArray example = Bytes({0x54, 9, 5, 0, 17, 8, 10});
         QTest::newRow("example") << "en_GB" << example << "Module Time: 09:05:00\nModule Date: 17/08/2010";
         QTest::newRow("12-hour locale") << "en_US" << example << "Module Time: 9:05:00 AM\nModule Date: 8/17/2010";
-        QTest::newRow("month 0: zero date and midnight")
-            << "en_GB" << Bytes({0x54, 9, 5, 0, 17, 0, 10}) << "Module Time: 00:00:00\nModule Date: 30/12/1899";
-        QTest::newRow("hour 24 keeps the date") << "en_GB" << Bytes({0x54, 24, 0, 0, 17, 8, 10})
-                                                << "Module Time: 00:00:00\nModule Date: 17/08/2010";
+        QTest::newRow("month 0: no valid time") << "en_GB" << Bytes({0x54, 9, 5, 0, 17, 0, 10})
+                                                << "The KORVELT's clock holds no valid time (bytes 2010-00-17 09:05:00)";
+        QTest::newRow("hour 24: no valid time") << "en_GB" << Bytes({0x54, 24, 0, 0, 17, 8, 10})
+                                                << "The KORVELT's clock holds no valid time (bytes 2010-08-17 24:00:00)";
+        QTest::newRow("30 February 25:61:61") << "en_GB" << Bytes({0x54, 25, 61, 61, 30, 2, 30})
+                                              << "The KORVELT's clock holds no valid time (bytes 2030-02-30 25:61:61)";
     }
     void ReplyMessage()
     {

@@ -1,10 +1,23 @@
 #include "ClockText.h"
 
+#include "DeviceClock.h"
 
 namespace korvelt {
 
+QString UnreadableClockText(const std::array<std::uint8_t, 6> &bytes)
+{
+    return QStringLiteral("the KORVELT's clock holds no valid time (bytes %1)")
+        .arg(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", 2000 + bytes[5], bytes[4], bytes[3], bytes[0], bytes[1],
+                               bytes[2]));
+}
+
 QString ClockMessageText(const CellTextCodec &codec, TDateTime date, TDateTime time)
 {
+    if (const auto bytes = UnreadableClockBytes(date, time)) {
+        QString text = UnreadableClockText(*bytes);
+        text[0] = text[0].toUpper();
+        return text;
+    }
     return QStringLiteral("Module Time: ") + codec.TimeText(time) + QStringLiteral("\nModule Date: ") +
            codec.DateText(date);
 }

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -14,7 +15,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace korvelt {
 
@@ -450,6 +453,66 @@ QByteArray Json(const ScheduleModel &model, const QByteArray &dataFile)
     return json;
 }
 
+// The first key given twice in one object of a text that parses as JSON, with its place: the
+// parser keeps the last of them, which would pass a mistake over in silence.
+std::optional<QString> RepeatedKey(const QByteArray &json)
+{
+    struct Level {
+        QString Path;
+        bool Object = false;
+        qsizetype Index = 0; // an array's next element
+        QStringList Keys;    // an object's keys so far
+        QString Key;         // an object's key whose value comes next
+    };
+    std::vector<Level> levels;
+    // The place of the value that starts now.
+    const auto place = [&levels]() -> QString {
+        if (levels.empty()) {
+            return {};
+        }
+        const Level &level = levels.back();
+        return level.Object ? Member(level.Path, level.Key) : Element(level.Path, level.Index);
+    };
+    bool expectKey = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < json.size() && json.at(i) != '"'; ++i) {
+                if (json.at(i) == '\\') {
+                    ++i;
+                }
+            }
+            if (!expectKey) {
+                continue;
+            }
+            const QByteArray token = json.mid(start, i - start + 1);
+            const QString key = token.contains('\\')
+                                    ? QJsonDocument::fromJson("[" + token + "]").array().at(0).toString()
+                                    : QString::fromUtf8(token.mid(1, token.size() - 2));
+            Level &level = levels.back();
+            if (level.Keys.contains(key)) {
+                return Member(level.Path, key);
+            }
+            level.Keys.append(key);
+            level.Key = key;
+            expectKey = false;
+        } else if (c == '{' || c == '[') {
+            levels.push_back({place(), c == '{', 0, {}, {}});
+            expectKey = c == '{';
+        } else if (c == '}' || c == ']') {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            if (levels.back().Object) {
+                expectKey = true;
+            } else {
+                ++levels.back().Index;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
@@ -462,6 +525,9 @@ ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
         }
         const int line = static_cast<int>(json.left(parseError.offset).count('\n')) + 1;
         return {std::nullopt, QStringLiteral("line %1: not JSON: %2").arg(line).arg(parseError.errorString())};
+    }
+    if (const std::optional<QString> repeated = RepeatedKey(json)) {
+        return {std::nullopt, *repeated + QStringLiteral(": the key is given twice")};
     }
     try {
         const QJsonObject top =
