@@ -97,7 +97,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
       KeepOthersRadioButton(QStringLiteral("keep their dates"), &PreviewGroupBox),
       RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox),
-      FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
+      StatusLabel(this), FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
       rules_(std::move(rules)), today_(today), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Holidays"));
@@ -170,7 +170,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         button->setAutoDefault(false);
     }
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    StatusLabel.setWordWrap(true);
+    buttons->addWidget(&StatusLabel, 1);
     buttons->addWidget(&FillButton);
     buttons->addWidget(&CancelButton);
     auto *columns = new QHBoxLayout;
@@ -205,6 +206,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         {&FewerLabel, "FewerLabel", QString()},
         {&KeepOthersRadioButton, "KeepOthersRadioButton", QStringLiteral("Other special dates keep their dates")},
         {&RepeatLastRadioButton, "RepeatLastRadioButton", QStringLiteral("Other special dates repeat the last holiday")},
+        {&StatusLabel, "StatusLabel", QString()},
         {&FillButton, "FillButton", FillButton.text()},
         {&CancelButton, "CancelButton", CancelButton.text()},
     };
@@ -249,12 +251,42 @@ std::pair<QDate, QDate> HolidaysDialog::Period() const
     return {QDate(YearSpinEdit.value(), 1, 1), QDate(YearSpinEdit.value(), 12, 31)};
 }
 
+int HolidaysDialog::AddRules(const std::vector<HolidayRule> &rules)
+{
+    int added = 0;
+    for (const HolidayRule &rule : rules) {
+        if (std::ranges::none_of(rules_, [&rule](const HolidayRule &had) { return SameRule(had, rule); })) {
+            rules_.push_back(rule);
+            ++added;
+        }
+    }
+    if (added > 0) {
+        ShowRules();
+    }
+    return added;
+}
+
 void HolidaysDialog::AddPresetClick()
 {
     const HolidayPreset *preset = FindHolidayPreset(PresetComboBox.currentData().toString().toStdString());
-    if (preset != nullptr) {
-        rules_.insert(rules_.end(), preset->Rules.begin(), preset->Rules.end());
-        ShowRules();
+    if (preset == nullptr) {
+        return;
+    }
+    const auto count = static_cast<int>(preset->Rules.size());
+    const int added = AddRules(preset->Rules);
+    const QString name = FromView(preset->Name);
+    if (added == count) {
+        StatusLabel.setText(QStringLiteral("Added the %1 rules of %2.").arg(count).arg(name));
+    } else if (added == 0) {
+        StatusLabel.setText(QStringLiteral("The %1 rules of %2 are in the list already: none added again.").arg(count).arg(name));
+    } else {
+        const int had = count - added;
+        StatusLabel.setText(QStringLiteral("Added %1 rule%2 of %3; %4 %5 in the list already.")
+                                .arg(added)
+                                .arg(added == 1 ? "" : "s")
+                                .arg(name)
+                                .arg(had)
+                                .arg(had == 1 ? "is" : "are"));
     }
 }
 
@@ -315,9 +347,12 @@ void HolidaysDialog::AddRuleClick()
         dialogs_.ShowError(QString::fromStdString(*problem));
         return;
     }
-    rules_.push_back(rule);
+    if (AddRules({rule}) == 0) {
+        StatusLabel.setText(QStringLiteral("\"%1\" is in the list already: not added again.").arg(RuleText(rule)));
+        return;
+    }
+    StatusLabel.setText(QStringLiteral("Added \"%1\".").arg(RuleText(rule)));
     RuleNameEdit.clear();
-    ShowRules();
 }
 
 void HolidaysDialog::RemoveRuleClick()

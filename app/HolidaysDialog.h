@@ -43,6 +43,8 @@ public:
 private:
     void AddPresetClick();
     void AddRuleClick();
+    // Adds the rules not in the list yet; returns how many.
+    int AddRules(const std::vector<HolidayRule> &rules);
     void RemoveRuleClick();
     void SaveRulesClick();
     void LoadRulesClick();
@@ -81,6 +83,7 @@ private:
     QRadioButton KeepOthersRadioButton;
     QRadioButton RepeatLastRadioButton;
 
+    QLabel StatusLabel; // what the last command did ("... in the list already: not added again.")
     QPushButton FillButton;
     QPushButton CancelButton;
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 
 namespace korvelt {
@@ -87,6 +88,13 @@ TDateTime MovedDate(TDateTime date, WeekendMove move, const std::set<TDateTime> 
 }
 
 } // namespace
+
+bool SameRule(const HolidayRule &a, const HolidayRule &b)
+{
+    HolidayRule ticked = a;
+    ticked.Used = b.Used;
+    return ticked == b;
+}
 
 int DayOfWeek(TDateTime date)
 {
@@ -178,8 +186,13 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
                 taken.insert(*date);
             }
         }
+        // A day moved alike once more goes where it went the first time.
+        std::map<std::pair<TDateTime, WeekendMove>, TDateTime> movedBefore;
         for (auto &[rule, date] : dates) {
-            const TDateTime moved = rule->Kind == HolidayRuleKind::FixedDate ? MovedDate(date, rule->Move, taken) : date;
+            const WeekendMove move = rule->Kind == HolidayRuleKind::FixedDate ? rule->Move : WeekendMove::None;
+            const auto before = movedBefore.find({date, move});
+            const TDateTime moved = before != movedBefore.end() ? before->second : MovedDate(date, move, taken);
+            movedBefore.emplace(std::pair{date, move}, moved);
             if (moved == date) {
                 all.push_back({date, rule->Name});
                 continue;

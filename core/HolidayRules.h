@@ -52,6 +52,9 @@ struct HolidayRule {
     bool operator==(const HolidayRule &) const = default;
 };
 
+// Whether two rules make the same holiday: equal in all but the tick.
+[[nodiscard]] bool SameRule(const HolidayRule &a, const HolidayRule &b);
+
 inline constexpr int MaxEasterOffset = 200;
 
 // Why a rule can make no date ("30 February is not a date."); nothing when it is sound.
@@ -70,7 +73,9 @@ struct Holiday {
 
 // The holidays the used, sound rules give from firstDay to lastDay (whole days, both
 // included), in date order, one entry a day, and only days the device can hold (years 2000
-// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)".
+// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)". Rules
+// that give the same day and move it alike (a rule listed twice, or two countries' Christmas
+// Day) are one holiday: they get one substitute day, not one each.
 [[nodiscard]] std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay,
                                                     TDateTime lastDay);
 

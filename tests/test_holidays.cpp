@@ -373,6 +373,66 @@ private slots:
         QCOMPARE(f.form->Model().SpecialDates.at(0), FromQDate(firstHoliday));
     }
 
+    // A country added twice (a double-click on Add Country) or an own rule equal to one in the
+    // list is not added again, and the status line says so; rules that are the same holiday
+    // make no substitute days of each other, wherever they come from (a file, two countries).
+    void HolidaysDialogAddsNoRuleTwice()
+    {
+        MainFormFixture f;
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+        auto *dialog = f.form->findChild<HolidaysDialog *>("HolidaysDialog");
+        QVERIFY(dialog != nullptr);
+        auto &preset = *dialog->findChild<QComboBox *>("PresetComboBox");
+        preset.setCurrentIndex(preset.findData(QStringLiteral("gb-eaw")));
+        // As the window system delivers a double-click: press, release, press, release.
+        auto *add = dialog->findChild<QPushButton *>("AddPresetButton");
+        QTest::mouseDClick(dialog->windowHandle(), Qt::LeftButton, {}, add->mapTo(dialog, add->rect().center()));
+        auto &rules = *dialog->findChild<QListWidget *>("RuleList");
+        QCOMPARE(rules.count(), 8);
+        QVERIFY(dialog->findChild<QLabel *>("StatusLabel") != nullptr);
+        const auto &status = *dialog->findChild<QLabel *>("StatusLabel");
+        QCOMPARE(status.text(), QStringLiteral("The 8 rules of England and Wales are in the list already: none added again."));
+
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Christmas Day"));
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("25"));
+        dialog->findChild<QComboBox *>("RuleMonthComboBox")->setCurrentIndex(11);
+        QTest::mouseClick(dialog->findChild<QCheckBox *>("RuleMondayCheckBox"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddRuleButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 8);
+        QCOMPARE(status.text(), QStringLiteral("\"Christmas Day: 25 December, on a weekend the next Monday\" is in the "
+                                               "list already: not added again."));
+        QCOMPARE(dialog->findChild<QLineEdit *>("RuleNameEdit")->text(), QStringLiteral("Christmas Day"));
+
+        // Germany shares Good Friday and Easter Monday with England and Wales: the others are added.
+        preset.setCurrentIndex(preset.findData(QStringLiteral("de")));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 15);
+        QCOMPARE(status.text(), QStringLiteral("Added 7 rules of Germany (nationwide); 2 are in the list already."));
+        rules.item(14)->setCheckState(Qt::Unchecked); // an unticked rule is still the same rule
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 15);
+        QCOMPARE(rules.item(14)->checkState(), Qt::Unchecked);
+
+        // 25 and 26 December 2027 are a Saturday and a Sunday: one substitute day each (Germany's
+        // Christmas Day stays on its day, its Second Day of Christmas is unticked).
+        QStringList preview;
+        const auto &list = *dialog->findChild<QTreeWidget *>("PreviewList");
+        for (int k = 0; k < list.topLevelItemCount(); ++k) {
+            preview << list.topLevelItem(k)->text(0) + ' ' + list.topLevelItem(k)->text(2);
+        }
+        QCOMPARE(preview.mid(preview.size() - 3).join(','),
+                 QStringLiteral("25/12/2027 Christmas Day,27/12/2027 Christmas Day (substitute day),"
+                                "28/12/2027 Boxing Day (substitute day)"));
+
+        // Rules doubled in a file loaded, or the same holiday from two countries' lists.
+        const std::vector<HolidayRule> &once = FindHolidayPreset("gb-eaw")->Rules;
+        std::vector<HolidayRule> twice = once;
+        twice.insert(twice.end(), once.begin(), once.end());
+        QCOMPARE(Texts(GenerateHolidays(twice, Day(2027, 12, 1), Day(2027, 12, 31)), true).join(','),
+                 QStringLiteral("12-27 Christmas Day (substitute day),12-28 Boxing Day (substitute day)"));
+    }
+
     // Rules saved from the dialog load back; a file that is refused says why and leaves the
     // rules as they were; Cancel changes no picker.
     void HolidaysDialogRuleFiles()
