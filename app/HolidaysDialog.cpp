@@ -63,6 +63,9 @@ QString RuleText(const HolidayRule &rule)
         case WeekendMove::SundayToSaturday:
             when += QStringLiteral(", on a Sunday the Saturday before");
             break;
+        case WeekendMove::SundayToMonday:
+            when += QStringLiteral(", on a Sunday the next Monday");
+            break;
         }
         break;
     case HolidayRuleKind::EasterOffset:
@@ -75,6 +78,37 @@ QString RuleText(const HolidayRule &rule)
     case HolidayRuleKind::LastWeekday:
         when = QStringLiteral("last %1 of %2").arg(WeekdayName(rule.Weekday), MonthName(rule.Month));
         break;
+    }
+    if (rule.Step != WeekdayStep::None) {
+        static const QStringList steps{QString(), QStringLiteral("before"), QStringLiteral("after"),
+                                       QStringLiteral("on or before"), QStringLiteral("on or after")};
+        when = QStringLiteral("the %1 %2 %3")
+                   .arg(WeekdayName(rule.StepWeekday), steps.at(static_cast<int>(rule.Step)), when);
+    }
+    if (rule.FirstYear != 0 && rule.FirstYear == rule.LastYear) {
+        when += QStringLiteral(", in %1 only").arg(rule.FirstYear);
+    } else {
+        if (rule.EveryYears > 1) {
+            when += QStringLiteral(", every %1 years from %2").arg(rule.EveryYears).arg(rule.FirstYear);
+        } else if (rule.FirstYear != 0) {
+            when += QStringLiteral(", from %1").arg(rule.FirstYear);
+        }
+        if (rule.LastYear != 0) {
+            when += QStringLiteral(", until %1").arg(rule.LastYear);
+        }
+    }
+    QStringList changes;
+    constexpr std::size_t shownChanges = 3;
+    for (std::size_t k = 0; k < std::min(rule.Changes.size(), shownChanges); ++k) {
+        const YearChange &change = rule.Changes.at(k);
+        changes << (change.Month == 0 ? QStringLiteral("none in %1").arg(change.Year)
+                                      : QStringLiteral("%1 %2 %3").arg(change.Day).arg(MonthName(change.Month)).arg(change.Year));
+    }
+    if (rule.Changes.size() > shownChanges) {
+        changes << QStringLiteral("%1 more").arg(rule.Changes.size() - shownChanges);
+    }
+    if (!changes.isEmpty()) {
+        when += QStringLiteral(" (once: %1)").arg(changes.join(QStringLiteral(", ")));
     }
     return QStringLiteral("%1: %2").arg(QString::fromStdString(rule.Name), when);
 }
@@ -396,6 +430,9 @@ void HolidaysDialog::ShowRules()
         auto *item = new QListWidgetItem(RuleText(rule), &RuleList);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(rule.Used ? Qt::Checked : Qt::Unchecked);
+        // The whole text, and why the rule is as it is, where the list is too narrow.
+        item->setToolTip(rule.Note.empty() ? item->text()
+                                           : QStringLiteral("%1\n%2").arg(item->text(), QString::fromStdString(rule.Note)));
     }
     UpdatePreview();
 }
