@@ -125,7 +125,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       RuleNameLabel(QStringLiteral("Own rule:"), &RulesGroupBox), RuleNameEdit(&RulesGroupBox),
       RuleKindComboBox(&RulesGroupBox), RuleNumberSpinEdit(&RulesGroupBox), RuleWeekdayComboBox(&RulesGroupBox),
       RuleMonthComboBox(&RulesGroupBox),
-      RuleMondayCheckBox(QStringLiteral("On a weekend, the next Monday"), &RulesGroupBox),
+      RuleMoveComboBox(&RulesGroupBox), RuleStepComboBox(&RulesGroupBox), RuleStepWeekdayComboBox(&RulesGroupBox),
+      RuleFromSpinEdit(&RulesGroupBox), RuleUntilSpinEdit(&RulesGroupBox), RuleEverySpinEdit(&RulesGroupBox),
       AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox), PreviewGroupBox(QStringLiteral("Holidays"), this),
       PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
       FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
@@ -155,6 +156,10 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         const QString code = FromView(preset.Code);
         PresetComboBox.addItem(QStringLiteral("%1 (%2)").arg(FromView(preset.Name), code), code);
     }
+    // The locale's country first: de_DE Germany (nationwide), en_GB England and Wales.
+    const QString country = QLocale::territoryToCode(locale().territory()).toLower();
+    const int local = PresetComboBox.findData(country == QLatin1String("gb") ? QStringLiteral("gb-eaw") : country);
+    PresetComboBox.setCurrentIndex(std::max(local, 0));
     RuleKindComboBox.addItems({QStringLiteral("Fixed date"), QStringLiteral("Days from Easter Sunday"),
                                QStringLiteral("Weekday of a month"), QStringLiteral("Last weekday of a month")});
     for (int d = 0; d < DaysPerWeek; ++d) {
@@ -164,6 +169,27 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     for (int m = 1; m <= 12; ++m) {
         RuleMonthComboBox.addItem(MonthName(m));
     }
+    RuleMoveComboBox.addItems({QStringLiteral("Stays on a weekend"), QStringLiteral("On a weekend, the next Monday"),
+                               QStringLiteral("Saturday to Friday, Sunday to Monday"),
+                               QStringLiteral("Sunday to the Saturday before"), QStringLiteral("Sunday to the next Monday")});
+    RuleStepComboBox.addItems({QStringLiteral("On that date"), QStringLiteral("The weekday before it"),
+                               QStringLiteral("The weekday after it"), QStringLiteral("The weekday on or before it"),
+                               QStringLiteral("The weekday on or after it")});
+    for (int d = 0; d < DaysPerWeek; ++d) {
+        RuleStepWeekdayComboBox.addItem(WeekdayName(d));
+    }
+    RuleStepWeekdayComboBox.setCurrentIndex(1);
+    for (QSpinBox *year : {&RuleFromSpinEdit, &RuleUntilSpinEdit}) {
+        year->setRange(FirstSendableYear - 1, LastSendableYear);
+        year->setSpecialValueText(QStringLiteral("any year"));
+        year->setValue(year->minimum());
+    }
+    RuleFromSpinEdit.setPrefix(QStringLiteral("from "));
+    RuleUntilSpinEdit.setPrefix(QStringLiteral("until "));
+    RuleEverySpinEdit.setRange(1, 100);
+    RuleEverySpinEdit.setPrefix(QStringLiteral("every "));
+    RuleEverySpinEdit.setSuffix(QStringLiteral(" years"));
+    RuleEverySpinEdit.setSpecialValueText(QStringLiteral("every year"));
     RuleNameEdit.setPlaceholderText(QStringLiteral("Name"));
     RuleNameLabel.setBuddy(&RuleNameEdit);
     RuleKindChanged();
@@ -180,8 +206,14 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     rulesLayout->addWidget(&RuleNumberSpinEdit, 6, 0);
     rulesLayout->addWidget(&RuleWeekdayComboBox, 6, 1);
     rulesLayout->addWidget(&RuleMonthComboBox, 6, 2);
-    rulesLayout->addWidget(&RuleMondayCheckBox, 7, 0, 1, 3);
-    rulesLayout->addWidget(&AddRuleButton, 7, 3);
+    rulesLayout->addWidget(&RuleMoveComboBox, 7, 0, 1, 3);
+    rulesLayout->addWidget(&RuleStepComboBox, 8, 0, 1, 2);
+    rulesLayout->addWidget(&RuleStepWeekdayComboBox, 8, 2);
+    rulesLayout->addWidget(&RuleFromSpinEdit, 9, 0);
+    rulesLayout->addWidget(&RuleUntilSpinEdit, 9, 1);
+    rulesLayout->addWidget(&RuleEverySpinEdit, 9, 2);
+    rulesLayout->addWidget(&AddRuleButton, 9, 3);
+    RuleList.setSelectionMode(QAbstractItemView::ExtendedSelection);
     rulesLayout->setColumnStretch(1, 1);
 
     PreviewList.setColumnCount(4);
@@ -190,7 +222,11 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     PreviewList.setRootIsDecorated(false);
     PreviewList.header()->setStretchLastSection(false);
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    // A long "Left out" wraps inside its box instead of widening the dialog.
     SummaryLabel.setWordWrap(true);
+    SummaryLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SummaryLabel.setMinimumHeight(SummaryLabel.fontMetrics().lineSpacing() * 5);
+    StatusLabel.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     KeepOthersRadioButton.setChecked(true);
     auto *preview = new QVBoxLayout(&PreviewGroupBox);
     preview->addWidget(&PreviewList);
@@ -233,7 +269,12 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         {&RuleNumberSpinEdit, "RuleNumberSpinEdit", QStringLiteral("Own rule's day")},
         {&RuleWeekdayComboBox, "RuleWeekdayComboBox", QStringLiteral("Own rule's weekday")},
         {&RuleMonthComboBox, "RuleMonthComboBox", QStringLiteral("Own rule's month")},
-        {&RuleMondayCheckBox, "RuleMondayCheckBox", RuleMondayCheckBox.text()},
+        {&RuleMoveComboBox, "RuleMoveComboBox", QStringLiteral("Own rule on a weekend")},
+        {&RuleStepComboBox, "RuleStepComboBox", QStringLiteral("Own rule on the date or a weekday before or after")},
+        {&RuleStepWeekdayComboBox, "RuleStepWeekdayComboBox", QStringLiteral("Weekday before or after")},
+        {&RuleFromSpinEdit, "RuleFromSpinEdit", QStringLiteral("Own rule's first year")},
+        {&RuleUntilSpinEdit, "RuleUntilSpinEdit", QStringLiteral("Own rule's last year")},
+        {&RuleEverySpinEdit, "RuleEverySpinEdit", QStringLiteral("Own rule every how many years")},
         {&AddRuleButton, "AddRuleButton", AddRuleButton.text()},
         {&PreviewList, "PreviewList", QStringLiteral("Holidays of the period")},
         {&SummaryLabel, "SummaryLabel", QString()},
@@ -263,6 +304,9 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     connect(&SaveRulesButton, &QPushButton::clicked, this, [this] { SaveRulesClick(); });
     connect(&LoadRulesButton, &QPushButton::clicked, this, [this] { LoadRulesClick(); });
     connect(&RuleKindComboBox, &QComboBox::currentIndexChanged, this, [this] { RuleKindChanged(); });
+    connect(&RuleStepComboBox, &QComboBox::currentIndexChanged, this,
+            [this](int step) { RuleStepWeekdayComboBox.setEnabled(step != 0); });
+    RuleStepWeekdayComboBox.setEnabled(false);
     connect(&RuleList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) { RuleTicked(item); });
     connect(&FillButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(&CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -349,7 +393,7 @@ void HolidaysDialog::RuleKindChanged()
     RuleNumberSpinEdit.setEnabled(kind != HolidayRuleKind::LastWeekday);
     RuleWeekdayComboBox.setEnabled(kind == HolidayRuleKind::NthWeekday || kind == HolidayRuleKind::LastWeekday);
     RuleMonthComboBox.setEnabled(kind != HolidayRuleKind::EasterOffset);
-    RuleMondayCheckBox.setEnabled(kind == HolidayRuleKind::FixedDate);
+    RuleMoveComboBox.setEnabled(kind == HolidayRuleKind::FixedDate);
 }
 
 void HolidaysDialog::AddRuleClick()
@@ -362,7 +406,7 @@ void HolidaysDialog::AddRuleClick()
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         rule.Day = RuleNumberSpinEdit.value();
-        rule.Move = RuleMondayCheckBox.isChecked() ? WeekendMove::Monday : WeekendMove::None;
+        rule.Move = static_cast<WeekendMove>(RuleMoveComboBox.currentIndex());
         break;
     case HolidayRuleKind::EasterOffset:
         rule.Offset = RuleNumberSpinEdit.value();
@@ -373,6 +417,12 @@ void HolidaysDialog::AddRuleClick()
     case HolidayRuleKind::LastWeekday:
         break;
     }
+    rule.Step = static_cast<WeekdayStep>(RuleStepComboBox.currentIndex());
+    rule.StepWeekday = RuleStepWeekdayComboBox.currentIndex();
+    const auto year = [](const QSpinBox &box) { return box.value() == box.minimum() ? 0 : box.value(); };
+    rule.FirstYear = year(RuleFromSpinEdit);
+    rule.LastYear = year(RuleUntilSpinEdit);
+    rule.EveryYears = RuleEverySpinEdit.value();
     if (rule.Name.empty()) {
         dialogs_.ShowError(QStringLiteral("Give the rule a name."));
         return;
@@ -391,9 +441,20 @@ void HolidaysDialog::AddRuleClick()
 
 void HolidaysDialog::RemoveRuleClick()
 {
-    const int row = RuleList.currentRow();
-    if (row >= 0 && static_cast<std::size_t>(row) < rules_.size()) {
-        rules_.erase(rules_.begin() + row);
+    // Every selected rule, from the last up so that the rows before stay where they are.
+    std::vector<int> rows;
+    for (const QListWidgetItem *item : RuleList.selectedItems()) {
+        rows.push_back(RuleList.row(item));
+    }
+    std::ranges::sort(rows, std::greater<>());
+    for (const int row : rows) {
+        if (row >= 0 && static_cast<std::size_t>(row) < rules_.size()) {
+            rules_.erase(rules_.begin() + row);
+        }
+    }
+    if (!rows.empty()) {
+        StatusLabel.setText(rows.size() == 1 ? QStringLiteral("Removed 1 rule.")
+                                             : QStringLiteral("Removed %1 rules.").arg(rows.size()));
         ShowRules();
     }
 }
@@ -479,13 +540,21 @@ void HolidaysDialog::UpdatePreview()
     if (count == 0) {
         summary = QStringLiteral("No holidays in this period: the special dates stay as they are.");
     } else if (count > SpecialDateCount) {
+        // The first few by name, so that the text stays inside its box; the list marks them all.
+        constexpr qsizetype named = 3;
+        QString names = leftOut.mid(0, named).join(QStringLiteral(", "));
+        if (leftOut.size() > named) {
+            names += QStringLiteral(" and %1 more, marked in the list").arg(leftOut.size() - named);
+        }
         summary = QStringLiteral("%1 holidays: the KORVELT holds 16, the first 16 are used. Left out: %2.")
                       .arg(count)
-                      .arg(leftOut.join(QStringLiteral(", ")));
+                      .arg(names);
     } else {
         summary = QStringLiteral("%1 holidays fill special dates 1 to %1.").arg(count);
     }
     SummaryLabel.setText(summary);
+    SummaryLabel.setToolTip(leftOut.size() > 3 ? QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")))
+                                               : QString());
     FillButton.setEnabled(count > 0);
     for (QWidget *fewer : std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
         fewer->setEnabled(count > 0 && count < SpecialDateCount);

@@ -57,11 +57,31 @@ TDateTime MovedDate(TDateTime date, WeekendMove move, const std::set<TDateTime> 
 
 } // namespace
 
+namespace {
+
+// The rule with the parts its kind does not use, its note and its tick as a new rule has them.
+HolidayRule Essential(HolidayRule rule)
+{
+    const HolidayRule blank;
+    const bool fixed = rule.Kind == HolidayRuleKind::FixedDate;
+    const bool weekday = rule.Kind == HolidayRuleKind::NthWeekday || rule.Kind == HolidayRuleKind::LastWeekday;
+    rule.Month = rule.Kind == HolidayRuleKind::EasterOffset ? blank.Month : rule.Month;
+    rule.Day = fixed ? rule.Day : blank.Day;
+    rule.Move = fixed ? rule.Move : blank.Move;
+    rule.Offset = rule.Kind == HolidayRuleKind::EasterOffset ? rule.Offset : blank.Offset;
+    rule.Weekday = weekday ? rule.Weekday : blank.Weekday;
+    rule.Nth = rule.Kind == HolidayRuleKind::NthWeekday ? rule.Nth : blank.Nth;
+    rule.StepWeekday = rule.Step == WeekdayStep::None ? blank.StepWeekday : rule.StepWeekday;
+    rule.Note = blank.Note;
+    rule.Used = blank.Used;
+    return rule;
+}
+
+} // namespace
+
 bool SameRule(const HolidayRule &a, const HolidayRule &b)
 {
-    HolidayRule ticked = a;
-    ticked.Used = b.Used;
-    return ticked == b;
+    return Essential(a) == Essential(b);
 }
 
 int DayOfWeek(TDateTime date)

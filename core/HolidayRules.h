@@ -85,7 +85,8 @@ struct HolidayRule {
     bool operator==(const HolidayRule &) const = default;
 };
 
-// Whether two rules make the same holiday: equal in all but the tick.
+// Whether two rules make the same holiday: equal in all that gives their days, whatever their
+// ticks, notes and the parts their kinds do not use.
 [[nodiscard]] bool SameRule(const HolidayRule &a, const HolidayRule &b);
 inline constexpr int MaxEasterOffset = 200;
 

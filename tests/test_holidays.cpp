@@ -633,7 +633,7 @@ private slots:
         QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Christmas Day"));
         MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("25"));
         dialog->findChild<QComboBox *>("RuleMonthComboBox")->setCurrentIndex(11);
-        QTest::mouseClick(dialog->findChild<QCheckBox *>("RuleMondayCheckBox"), Qt::LeftButton);
+        QTest::keyClick(dialog->findChild<QComboBox *>("RuleMoveComboBox"), Qt::Key_Down); // the next Monday
         QTest::mouseClick(dialog->findChild<QPushButton *>("AddRuleButton"), Qt::LeftButton);
         QCOMPARE(rules.count(), 14);
         QCOMPARE(status.text(), QStringLiteral("\"Christmas Day: 25 December, on a weekend the next Monday\" is in the "
@@ -667,6 +667,99 @@ private slots:
         twice.insert(twice.end(), once.begin(), once.end());
         QCOMPARE(Texts(GenerateHolidays(twice, Day(2027, 12, 1), Day(2027, 12, 31)), true).join(','),
                  QStringLiteral("12-27 Christmas Day (substitute day),12-28 Boxing Day (substitute day)"));
+    }
+
+    // The own-rule editor makes every kind of rule; the country list starts at the locale's
+    // country; several rules are removed at once; long texts are whole in the tooltips.
+    void HolidaysDialogEditor_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("country");
+        QTest::newRow("de_DE") << "de_DE" << "de";
+        QTest::newRow("en_GB") << "en_GB" << "gb-eaw";
+        QTest::newRow("nl_NL") << "nl_NL" << "nl";
+        QTest::newRow("fr_CH") << "fr_CH" << "ch";
+        QTest::newRow("ja_JP: no preset") << "ja_JP" << "gb-eaw";
+    }
+    void HolidaysDialogEditor()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, country);
+        QLocale::setDefault(QLocale(locale));
+        MainFormFixture f;
+        f.ShowPage("SpecialTimesAdvTabSheet1");
+        QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+        auto *dialog = f.form->findChild<HolidaysDialog *>("HolidaysDialog");
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        QVERIFY(dialog != nullptr);
+        auto &preset = *dialog->findChild<QComboBox *>("PresetComboBox");
+        QCOMPARE(preset.currentData().toString(), country);
+        if (country != QLatin1String("de")) {
+            return;
+        }
+        const auto pick = [dialog](const char *name, int downs) {
+            auto *box = dialog->findChild<QComboBox *>(name);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Home);
+            for (int k = 0; k < downs; ++k) {
+                QTest::keyClick(box, Qt::Key_Down);
+            }
+        };
+        // "Day of Repentance and Prayer": the Wednesday before 23 November, from 2000.
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Day of Repentance and Prayer"));
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("23"));
+        pick("RuleMonthComboBox", 10);
+        pick("RuleStepComboBox", 1);
+        pick("RuleStepWeekdayComboBox", 3);
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleFromSpinEdit"), QStringLiteral("2000"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddRuleButton"), Qt::LeftButton);
+        // A holiday on Sundays alone moved: 1 August 2027 is a Sunday.
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Works anniversary"));
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("1"));
+        pick("RuleMonthComboBox", 7);
+        pick("RuleStepComboBox", 0);
+        pick("RuleMoveComboBox", 4);
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleFromSpinEdit"), QStringLiteral("2025"));
+        MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleEverySpinEdit"), QStringLiteral("2"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddRuleButton"), Qt::LeftButton);
+        QVERIFY2(f.dialogs->log.Errors.isEmpty(), qPrintable(f.dialogs->log.Errors.join('\n')));
+
+        auto &rules = *dialog->findChild<QListWidget *>("RuleList");
+        QCOMPARE(rules.count(), 2);
+        QCOMPARE(rules.item(0)->text(),
+                 QStringLiteral("Day of Repentance and Prayer: the Wednesday before 23 November, from 2000"));
+        QCOMPARE(rules.item(1)->text(), QStringLiteral("Works anniversary: 1 August, on a Sunday the next Monday, "
+                                                       "every 2 years from 2025"));
+        QCOMPARE(rules.item(1)->toolTip(), rules.item(1)->text());
+        QStringList preview;
+        const auto &list = *dialog->findChild<QTreeWidget *>("PreviewList");
+        for (int k = 0; k < list.topLevelItemCount(); ++k) {
+            preview << list.topLevelItem(k)->text(0) + ' ' + list.topLevelItem(k)->text(2);
+        }
+        QCOMPARE(preview.join(','), QStringLiteral("02.08.2027 Works anniversary (substitute day),"
+                                                   "17.11.2027 Day of Repentance and Prayer"));
+
+        // Germany, then the two own rules and two of Germany's selected and removed at once.
+        QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 12);
+        QCOMPARE(rules.item(9)->toolTip(), QStringLiteral("Reformation Day: 31 October, in 2017 only"));
+        const auto click = [&rules](int row, Qt::KeyboardModifiers keys) {
+            rules.scrollToItem(rules.item(row));
+            QTest::mouseClick(rules.viewport(), Qt::LeftButton, keys, rules.visualItemRect(rules.item(row)).center());
+        };
+        click(0, {});
+        click(1, Qt::ShiftModifier);
+        click(5, Qt::ControlModifier);
+        click(11, Qt::ControlModifier);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("RemoveRuleButton"), Qt::LeftButton);
+        QCOMPARE(rules.count(), 8);
+        QCOMPARE(dialog->findChild<QLabel *>("StatusLabel")->text(), QStringLiteral("Removed 4 rules."));
+        QStringList left;
+        for (int k = 0; k < rules.count(); ++k) {
+            left << rules.item(k)->text().section(':', 0, 0);
+        }
+        QCOMPARE(left.join(','), QStringLiteral("New Year's Day,Good Friday,Easter Monday,Ascension Day,Whit Monday,"
+                                                "Day of German Unity,Reformation Day,Christmas Day"));
     }
 
     // Rules saved from the dialog load back; a file that is refused says why and leaves the
