@@ -224,9 +224,12 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
     // A long "Left out" wraps inside its box instead of widening the dialog.
     SummaryLabel.setWordWrap(true);
+    SummaryLabel.setTextFormat(Qt::PlainText); // names from a rule file are no markup
     SummaryLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SummaryLabel.setMinimumHeight(SummaryLabel.fontMetrics().lineSpacing() * 5);
     StatusLabel.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    StatusLabel.setMinimumHeight(StatusLabel.fontMetrics().lineSpacing() * 2);
+    StatusLabel.setTextFormat(Qt::PlainText);
     KeepOthersRadioButton.setChecked(true);
     auto *preview = new QVBoxLayout(&PreviewGroupBox);
     preview->addWidget(&PreviewList);

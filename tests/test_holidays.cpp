@@ -740,8 +740,21 @@ private slots:
                                                    "17.11.2027 Day of Repentance and Prayer"));
 
         // Germany, then the two own rules and two of Germany's selected and removed at once.
+        const QSize size = dialog->size();
         QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
         QCOMPARE(rules.count(), 12);
+        // More holidays than special dates, with a long name: the dialog keeps its size.
+        for (const char *more : {"fr", "nl", "de-by"}) {
+            preset.setCurrentIndex(preset.findData(QString::fromLatin1(more)));
+            QTest::mouseClick(dialog->findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        }
+        QVERIFY(dialog->findChild<QLabel *>("SummaryLabel")->text().endsWith(" more, marked in the list."));
+        QCOMPARE(dialog->size(), size);
+        rules.setCurrentRow(12);
+        while (rules.count() > 12) {
+            rules.setCurrentRow(12);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("RemoveRuleButton"), Qt::LeftButton);
+        }
         QCOMPARE(rules.item(9)->toolTip(), QStringLiteral("Reformation Day: 31 October, in 2017 only"));
         const auto click = [&rules](int row, Qt::KeyboardModifiers keys) {
             rules.scrollToItem(rules.item(row));
