@@ -331,6 +331,12 @@ std::vector<HolidayPreset> MakePresets()
     add("ch-vd", "Switzerland: Vaud",
         SwissCanton({Fixed("Berchtold's Day", 1, 2), Easter("Good Friday", -2), Easter("Easter Monday", 1),
                      Easter("Whit Monday", 50), Then(Weekday("Federal Fast Monday", 3, Sun, 9), WeekdayStep::After, Mon)}));
+    // Ticino: the days the State Secretariat for Economic Affairs' list by canton gives for
+    // Ticino (no Good Friday; St Joseph, Corpus Christi, Sts Peter and Paul).
+    add("ch-ti", "Switzerland: Ticino",
+        SwissCanton({Epiphany(), Fixed("St Joseph's Day", 3, 19), Easter("Easter Monday", 1), Fixed("Labour Day", 5, 1),
+                     Easter("Whit Monday", 50), CorpusChristi(), Fixed("Sts Peter and Paul", 6, 29), Assumption(),
+                     AllSaints(), Fixed("Immaculate Conception", 12, 8), Fixed("St Stephen's Day", 12, 26)}));
 
     // Belgium's public holidays: the Royal Decree of 18 April 1974, as belgium.be lists them
     // ("Jours fériés"). A holiday on a Sunday or a day off gives another day the employer sets.

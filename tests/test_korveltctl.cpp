@@ -275,7 +275,7 @@ private slots:
         QTest::newRow("holidays, unknown country") << "holidays --preset xx -o @out.dat" << 2 << ""
                                                    << "korveltctl: holidays: --preset is gb-eaw, gb-sct, gb-nir, ie, de, de-bw, de-by, de-be, de-bb, de-hb, de-hh, "
                                                       "de-he, de-ni, de-mv, de-nw, de-rp, de-sl, de-sn, de-st, de-sh, de-th, at, ch, ch-zh, "
-                                                      "ch-be, ch-bs, ch-ge, ch-vd, be, fr, it, es, pl, nl, us, ca or au (see korveltctl --help)\n"
+                                                      "ch-be, ch-bs, ch-ge, ch-vd, ch-ti, be, fr, it, es, pl, nl, us, ca or au (see korveltctl --help)\n"
                                                    << QByteArray();
         QTest::newRow("report") << "report @distinct.dat -o @out.pdf" << 0 << "@out.pdf\n" << "" << QByteArray("%PDF-");
         QTest::newRow("report of a file that is none") << "report @missing.dat" << 4 << ""
