@@ -63,6 +63,9 @@ QString RuleText(const HolidayRule &rule)
         case WeekendMove::SundayToSaturday:
             when += QStringLiteral(", on a Sunday the Saturday before");
             break;
+        case WeekendMove::SundayToMonday:
+            when += QStringLiteral(", on a Sunday the next Monday");
+            break;
         }
         break;
     case HolidayRuleKind::EasterOffset:
@@ -75,6 +78,37 @@ QString RuleText(const HolidayRule &rule)
     case HolidayRuleKind::LastWeekday:
         when = QStringLiteral("last %1 of %2").arg(WeekdayName(rule.Weekday), MonthName(rule.Month));
         break;
+    }
+    if (rule.Step != WeekdayStep::None) {
+        static const QStringList steps{QString(), QStringLiteral("before"), QStringLiteral("after"),
+                                       QStringLiteral("on or before"), QStringLiteral("on or after")};
+        when = QStringLiteral("the %1 %2 %3")
+                   .arg(WeekdayName(rule.StepWeekday), steps.at(static_cast<int>(rule.Step)), when);
+    }
+    if (rule.FirstYear != 0 && rule.FirstYear == rule.LastYear) {
+        when += QStringLiteral(", in %1 only").arg(rule.FirstYear);
+    } else {
+        if (rule.EveryYears > 1) {
+            when += QStringLiteral(", every %1 years from %2").arg(rule.EveryYears).arg(rule.FirstYear);
+        } else if (rule.FirstYear != 0) {
+            when += QStringLiteral(", from %1").arg(rule.FirstYear);
+        }
+        if (rule.LastYear != 0) {
+            when += QStringLiteral(", until %1").arg(rule.LastYear);
+        }
+    }
+    QStringList changes;
+    constexpr std::size_t shownChanges = 3;
+    for (std::size_t k = 0; k < std::min(rule.Changes.size(), shownChanges); ++k) {
+        const YearChange &change = rule.Changes.at(k);
+        changes << (change.Month == 0 ? QStringLiteral("none in %1").arg(change.Year)
+                                      : QStringLiteral("%1 %2 %3").arg(change.Day).arg(MonthName(change.Month)).arg(change.Year));
+    }
+    if (rule.Changes.size() > shownChanges) {
+        changes << QStringLiteral("%1 more").arg(rule.Changes.size() - shownChanges);
+    }
+    if (!changes.isEmpty()) {
+        when += QStringLiteral(" (once: %1)").arg(changes.join(QStringLiteral(", ")));
     }
     return QStringLiteral("%1: %2").arg(QString::fromStdString(rule.Name), when);
 }
@@ -91,13 +125,14 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       RuleNameLabel(QStringLiteral("Own rule:"), &RulesGroupBox), RuleNameEdit(&RulesGroupBox),
       RuleKindComboBox(&RulesGroupBox), RuleNumberSpinEdit(&RulesGroupBox), RuleWeekdayComboBox(&RulesGroupBox),
       RuleMonthComboBox(&RulesGroupBox),
-      RuleMondayCheckBox(QStringLiteral("On a weekend, the next Monday"), &RulesGroupBox),
+      RuleMoveComboBox(&RulesGroupBox), RuleStepComboBox(&RulesGroupBox), RuleStepWeekdayComboBox(&RulesGroupBox),
+      RuleFromSpinEdit(&RulesGroupBox), RuleUntilSpinEdit(&RulesGroupBox), RuleEverySpinEdit(&RulesGroupBox),
       AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox), PreviewGroupBox(QStringLiteral("Holidays"), this),
       PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
       FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
       KeepOthersRadioButton(QStringLiteral("keep their dates"), &PreviewGroupBox),
       RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox),
-      FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
+      StatusLabel(this), FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
       rules_(std::move(rules)), today_(today), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Holidays"));
@@ -121,6 +156,10 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         const QString code = FromView(preset.Code);
         PresetComboBox.addItem(QStringLiteral("%1 (%2)").arg(FromView(preset.Name), code), code);
     }
+    // The locale's country first: de_DE Germany (nationwide), en_GB England and Wales.
+    const QString country = QLocale::territoryToCode(locale().territory()).toLower();
+    const int local = PresetComboBox.findData(country == QLatin1String("gb") ? QStringLiteral("gb-eaw") : country);
+    PresetComboBox.setCurrentIndex(std::max(local, 0));
     RuleKindComboBox.addItems({QStringLiteral("Fixed date"), QStringLiteral("Days from Easter Sunday"),
                                QStringLiteral("Weekday of a month"), QStringLiteral("Last weekday of a month")});
     for (int d = 0; d < DaysPerWeek; ++d) {
@@ -130,6 +169,27 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     for (int m = 1; m <= 12; ++m) {
         RuleMonthComboBox.addItem(MonthName(m));
     }
+    RuleMoveComboBox.addItems({QStringLiteral("Stays on a weekend"), QStringLiteral("On a weekend, the next Monday"),
+                               QStringLiteral("Saturday to Friday, Sunday to Monday"),
+                               QStringLiteral("Sunday to the Saturday before"), QStringLiteral("Sunday to the next Monday")});
+    RuleStepComboBox.addItems({QStringLiteral("On that date"), QStringLiteral("The weekday before it"),
+                               QStringLiteral("The weekday after it"), QStringLiteral("The weekday on or before it"),
+                               QStringLiteral("The weekday on or after it")});
+    for (int d = 0; d < DaysPerWeek; ++d) {
+        RuleStepWeekdayComboBox.addItem(WeekdayName(d));
+    }
+    RuleStepWeekdayComboBox.setCurrentIndex(1);
+    for (QSpinBox *year : {&RuleFromSpinEdit, &RuleUntilSpinEdit}) {
+        year->setRange(FirstSendableYear - 1, LastSendableYear);
+        year->setSpecialValueText(QStringLiteral("any year"));
+        year->setValue(year->minimum());
+    }
+    RuleFromSpinEdit.setPrefix(QStringLiteral("from "));
+    RuleUntilSpinEdit.setPrefix(QStringLiteral("until "));
+    RuleEverySpinEdit.setRange(1, 100);
+    RuleEverySpinEdit.setPrefix(QStringLiteral("every "));
+    RuleEverySpinEdit.setSuffix(QStringLiteral(" years"));
+    RuleEverySpinEdit.setSpecialValueText(QStringLiteral("every year"));
     RuleNameEdit.setPlaceholderText(QStringLiteral("Name"));
     RuleNameLabel.setBuddy(&RuleNameEdit);
     RuleKindChanged();
@@ -146,8 +206,14 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     rulesLayout->addWidget(&RuleNumberSpinEdit, 6, 0);
     rulesLayout->addWidget(&RuleWeekdayComboBox, 6, 1);
     rulesLayout->addWidget(&RuleMonthComboBox, 6, 2);
-    rulesLayout->addWidget(&RuleMondayCheckBox, 7, 0, 1, 3);
-    rulesLayout->addWidget(&AddRuleButton, 7, 3);
+    rulesLayout->addWidget(&RuleMoveComboBox, 7, 0, 1, 3);
+    rulesLayout->addWidget(&RuleStepComboBox, 8, 0, 1, 2);
+    rulesLayout->addWidget(&RuleStepWeekdayComboBox, 8, 2);
+    rulesLayout->addWidget(&RuleFromSpinEdit, 9, 0);
+    rulesLayout->addWidget(&RuleUntilSpinEdit, 9, 1);
+    rulesLayout->addWidget(&RuleEverySpinEdit, 9, 2);
+    rulesLayout->addWidget(&AddRuleButton, 9, 3);
+    RuleList.setSelectionMode(QAbstractItemView::ExtendedSelection);
     rulesLayout->setColumnStretch(1, 1);
 
     PreviewList.setColumnCount(4);
@@ -156,7 +222,14 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     PreviewList.setRootIsDecorated(false);
     PreviewList.header()->setStretchLastSection(false);
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    // A long "Left out" wraps inside its box instead of widening the dialog.
     SummaryLabel.setWordWrap(true);
+    SummaryLabel.setTextFormat(Qt::PlainText); // names from a rule file are no markup
+    SummaryLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SummaryLabel.setMinimumHeight(SummaryLabel.fontMetrics().lineSpacing() * 5);
+    StatusLabel.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    StatusLabel.setMinimumHeight(StatusLabel.fontMetrics().lineSpacing() * 2);
+    StatusLabel.setTextFormat(Qt::PlainText);
     KeepOthersRadioButton.setChecked(true);
     auto *preview = new QVBoxLayout(&PreviewGroupBox);
     preview->addWidget(&PreviewList);
@@ -170,7 +243,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         button->setAutoDefault(false);
     }
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    StatusLabel.setWordWrap(true);
+    buttons->addWidget(&StatusLabel, 1);
     buttons->addWidget(&FillButton);
     buttons->addWidget(&CancelButton);
     auto *columns = new QHBoxLayout;
@@ -198,13 +272,19 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         {&RuleNumberSpinEdit, "RuleNumberSpinEdit", QStringLiteral("Own rule's day")},
         {&RuleWeekdayComboBox, "RuleWeekdayComboBox", QStringLiteral("Own rule's weekday")},
         {&RuleMonthComboBox, "RuleMonthComboBox", QStringLiteral("Own rule's month")},
-        {&RuleMondayCheckBox, "RuleMondayCheckBox", RuleMondayCheckBox.text()},
+        {&RuleMoveComboBox, "RuleMoveComboBox", QStringLiteral("Own rule on a weekend")},
+        {&RuleStepComboBox, "RuleStepComboBox", QStringLiteral("Own rule on the date or a weekday before or after")},
+        {&RuleStepWeekdayComboBox, "RuleStepWeekdayComboBox", QStringLiteral("Weekday before or after")},
+        {&RuleFromSpinEdit, "RuleFromSpinEdit", QStringLiteral("Own rule's first year")},
+        {&RuleUntilSpinEdit, "RuleUntilSpinEdit", QStringLiteral("Own rule's last year")},
+        {&RuleEverySpinEdit, "RuleEverySpinEdit", QStringLiteral("Own rule every how many years")},
         {&AddRuleButton, "AddRuleButton", AddRuleButton.text()},
         {&PreviewList, "PreviewList", QStringLiteral("Holidays of the period")},
         {&SummaryLabel, "SummaryLabel", QString()},
         {&FewerLabel, "FewerLabel", QString()},
         {&KeepOthersRadioButton, "KeepOthersRadioButton", QStringLiteral("Other special dates keep their dates")},
         {&RepeatLastRadioButton, "RepeatLastRadioButton", QStringLiteral("Other special dates repeat the last holiday")},
+        {&StatusLabel, "StatusLabel", QString()},
         {&FillButton, "FillButton", FillButton.text()},
         {&CancelButton, "CancelButton", CancelButton.text()},
     };
@@ -227,6 +307,9 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     connect(&SaveRulesButton, &QPushButton::clicked, this, [this] { SaveRulesClick(); });
     connect(&LoadRulesButton, &QPushButton::clicked, this, [this] { LoadRulesClick(); });
     connect(&RuleKindComboBox, &QComboBox::currentIndexChanged, this, [this] { RuleKindChanged(); });
+    connect(&RuleStepComboBox, &QComboBox::currentIndexChanged, this,
+            [this](int step) { RuleStepWeekdayComboBox.setEnabled(step != 0); });
+    RuleStepWeekdayComboBox.setEnabled(false);
     connect(&RuleList, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) { RuleTicked(item); });
     connect(&FillButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(&CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -249,12 +332,42 @@ std::pair<QDate, QDate> HolidaysDialog::Period() const
     return {QDate(YearSpinEdit.value(), 1, 1), QDate(YearSpinEdit.value(), 12, 31)};
 }
 
+int HolidaysDialog::AddRules(const std::vector<HolidayRule> &rules)
+{
+    int added = 0;
+    for (const HolidayRule &rule : rules) {
+        if (std::ranges::none_of(rules_, [&rule](const HolidayRule &had) { return SameRule(had, rule); })) {
+            rules_.push_back(rule);
+            ++added;
+        }
+    }
+    if (added > 0) {
+        ShowRules();
+    }
+    return added;
+}
+
 void HolidaysDialog::AddPresetClick()
 {
     const HolidayPreset *preset = FindHolidayPreset(PresetComboBox.currentData().toString().toStdString());
-    if (preset != nullptr) {
-        rules_.insert(rules_.end(), preset->Rules.begin(), preset->Rules.end());
-        ShowRules();
+    if (preset == nullptr) {
+        return;
+    }
+    const auto count = static_cast<int>(preset->Rules.size());
+    const int added = AddRules(preset->Rules);
+    const QString name = FromView(preset->Name);
+    if (added == count) {
+        StatusLabel.setText(QStringLiteral("Added the %1 rules of %2.").arg(count).arg(name));
+    } else if (added == 0) {
+        StatusLabel.setText(QStringLiteral("The %1 rules of %2 are in the list already: none added again.").arg(count).arg(name));
+    } else {
+        const int had = count - added;
+        StatusLabel.setText(QStringLiteral("Added %1 rule%2 of %3; %4 %5 in the list already.")
+                                .arg(added)
+                                .arg(added == 1 ? "" : "s")
+                                .arg(name)
+                                .arg(had)
+                                .arg(had == 1 ? "is" : "are"));
     }
 }
 
@@ -283,7 +396,7 @@ void HolidaysDialog::RuleKindChanged()
     RuleNumberSpinEdit.setEnabled(kind != HolidayRuleKind::LastWeekday);
     RuleWeekdayComboBox.setEnabled(kind == HolidayRuleKind::NthWeekday || kind == HolidayRuleKind::LastWeekday);
     RuleMonthComboBox.setEnabled(kind != HolidayRuleKind::EasterOffset);
-    RuleMondayCheckBox.setEnabled(kind == HolidayRuleKind::FixedDate);
+    RuleMoveComboBox.setEnabled(kind == HolidayRuleKind::FixedDate);
 }
 
 void HolidaysDialog::AddRuleClick()
@@ -296,7 +409,7 @@ void HolidaysDialog::AddRuleClick()
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         rule.Day = RuleNumberSpinEdit.value();
-        rule.Move = RuleMondayCheckBox.isChecked() ? WeekendMove::Monday : WeekendMove::None;
+        rule.Move = static_cast<WeekendMove>(RuleMoveComboBox.currentIndex());
         break;
     case HolidayRuleKind::EasterOffset:
         rule.Offset = RuleNumberSpinEdit.value();
@@ -307,6 +420,12 @@ void HolidaysDialog::AddRuleClick()
     case HolidayRuleKind::LastWeekday:
         break;
     }
+    rule.Step = static_cast<WeekdayStep>(RuleStepComboBox.currentIndex());
+    rule.StepWeekday = RuleStepWeekdayComboBox.currentIndex();
+    const auto year = [](const QSpinBox &box) { return box.value() == box.minimum() ? 0 : box.value(); };
+    rule.FirstYear = year(RuleFromSpinEdit);
+    rule.LastYear = year(RuleUntilSpinEdit);
+    rule.EveryYears = RuleEverySpinEdit.value();
     if (rule.Name.empty()) {
         dialogs_.ShowError(QStringLiteral("Give the rule a name."));
         return;
@@ -315,16 +434,30 @@ void HolidaysDialog::AddRuleClick()
         dialogs_.ShowError(QString::fromStdString(*problem));
         return;
     }
-    rules_.push_back(rule);
+    if (AddRules({rule}) == 0) {
+        StatusLabel.setText(QStringLiteral("\"%1\" is in the list already: not added again.").arg(RuleText(rule)));
+        return;
+    }
+    StatusLabel.setText(QStringLiteral("Added \"%1\".").arg(RuleText(rule)));
     RuleNameEdit.clear();
-    ShowRules();
 }
 
 void HolidaysDialog::RemoveRuleClick()
 {
-    const int row = RuleList.currentRow();
-    if (row >= 0 && static_cast<std::size_t>(row) < rules_.size()) {
-        rules_.erase(rules_.begin() + row);
+    // Every selected rule, from the last up so that the rows before stay where they are.
+    std::vector<int> rows;
+    for (const QListWidgetItem *item : RuleList.selectedItems()) {
+        rows.push_back(RuleList.row(item));
+    }
+    std::ranges::sort(rows, std::greater<>());
+    for (const int row : rows) {
+        if (row >= 0 && static_cast<std::size_t>(row) < rules_.size()) {
+            rules_.erase(rules_.begin() + row);
+        }
+    }
+    if (!rows.empty()) {
+        StatusLabel.setText(rows.size() == 1 ? QStringLiteral("Removed 1 rule.")
+                                             : QStringLiteral("Removed %1 rules.").arg(rows.size()));
         ShowRules();
     }
 }
@@ -361,6 +494,9 @@ void HolidaysDialog::ShowRules()
         auto *item = new QListWidgetItem(RuleText(rule), &RuleList);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(rule.Used ? Qt::Checked : Qt::Unchecked);
+        // The whole text, and why the rule is as it is, where the list is too narrow.
+        item->setToolTip(rule.Note.empty() ? item->text()
+                                           : QStringLiteral("%1\n%2").arg(item->text(), QString::fromStdString(rule.Note)));
     }
     UpdatePreview();
 }
@@ -407,13 +543,21 @@ void HolidaysDialog::UpdatePreview()
     if (count == 0) {
         summary = QStringLiteral("No holidays in this period: the special dates stay as they are.");
     } else if (count > SpecialDateCount) {
+        // The first few by name, so that the text stays inside its box; the list marks them all.
+        constexpr qsizetype named = 3;
+        QString names = leftOut.mid(0, named).join(QStringLiteral(", "));
+        if (leftOut.size() > named) {
+            names += QStringLiteral(" and %1 more, marked in the list").arg(leftOut.size() - named);
+        }
         summary = QStringLiteral("%1 holidays: the KORVELT holds 16, the first 16 are used. Left out: %2.")
                       .arg(count)
-                      .arg(leftOut.join(QStringLiteral(", ")));
+                      .arg(names);
     } else {
         summary = QStringLiteral("%1 holidays fill special dates 1 to %1.").arg(count);
     }
     SummaryLabel.setText(summary);
+    SummaryLabel.setToolTip(leftOut.size() > 3 ? QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")))
+                                               : QString());
     FillButton.setEnabled(count > 0);
     for (QWidget *fewer : std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
         fewer->setEnabled(count > 0 && count < SpecialDateCount);

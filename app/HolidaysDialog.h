@@ -31,6 +31,7 @@ class HolidaysDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The country list starts at the preset of the locale's country, where there is one.
     HolidaysDialog(std::vector<HolidayRule> rules, QDate today, UserDialogs &dialogs, QWidget *parent = nullptr);
 
     [[nodiscard]] const std::vector<HolidayRule> &Rules() const { return rules_; }
@@ -43,6 +44,8 @@ public:
 private:
     void AddPresetClick();
     void AddRuleClick();
+    // Adds the rules not in the list yet; returns how many.
+    int AddRules(const std::vector<HolidayRule> &rules);
     void RemoveRuleClick();
     void SaveRulesClick();
     void LoadRulesClick();
@@ -71,7 +74,12 @@ private:
     QSpinBox RuleNumberSpinEdit; // the day, the days from Easter Sunday, or which weekday
     QComboBox RuleWeekdayComboBox;
     QComboBox RuleMonthComboBox;
-    QCheckBox RuleMondayCheckBox;
+    QComboBox RuleMoveComboBox;        // what a fixed date on a weekend does
+    QComboBox RuleStepComboBox;        // on the date, or a weekday before or after it
+    QComboBox RuleStepWeekdayComboBox;
+    QSpinBox RuleFromSpinEdit;  // the first year, or any
+    QSpinBox RuleUntilSpinEdit; // the last year, or any
+    QSpinBox RuleEverySpinEdit; // every Nth year from the first
     QPushButton AddRuleButton;
 
     QGroupBox PreviewGroupBox;
@@ -81,6 +89,7 @@ private:
     QRadioButton KeepOthersRadioButton;
     QRadioButton RepeatLastRadioButton;
 
+    QLabel StatusLabel; // what the last command did ("... in the list already: not added again.")
     QPushButton FillButton;
     QPushButton CancelButton;
 

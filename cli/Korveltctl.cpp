@@ -39,6 +39,26 @@ constexpr std::size_t LargestScheduleFile = std::size_t{16} << 20U;
 
 const QString Tool = QStringLiteral("korveltctl");
 
+// The holiday presets' codes, "gb-eaw, gb-sct, ... or au", broken into lines of the usage
+// when `wrap`.
+QString PresetCodes(bool wrap)
+{
+    QStringList codes;
+    for (const HolidayPreset &preset : HolidayPresets()) {
+        codes << QString::fromUtf8(preset.Code.data(), static_cast<qsizetype>(preset.Code.size()));
+    }
+    const QString last = codes.takeLast();
+    QString text = codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    constexpr qsizetype width = 66;
+    for (qsizetype from = 0, space = 0;
+         wrap && text.size() - from > width && (space = text.lastIndexOf(' ', from + width)) > from;
+         from = space + 1) {
+        text[space] = '\n';
+        text.insert(space + 1, QStringLiteral("        "));
+    }
+    return text;
+}
+
 const QMap<QString, QString> &CommandUsage()
 {
     static const QMap<QString, QString> usage{
@@ -72,7 +92,8 @@ const QMap<QString, QString> &CommandUsage()
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
                         "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
-                        "  CODE: gb-eaw, de, fr, us or nl.")},
+                        "  CODE: ") +
+             PresetCodes(true) + QStringLiteral(".")},
         {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf]\n"
                                                   "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
                                                   "  with .pdf for .dat unless -o; -o - : standard output).")},
@@ -643,7 +664,7 @@ private:
         }
         const HolidayPreset *preset = FindHolidayPreset(a.Values.value(QStringLiteral("--preset")).toStdString());
         if (preset == nullptr) {
-            throw UsageError(QStringLiteral("--preset is gb-eaw, de, fr, us or nl"));
+            throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
         }
         bool number = true;
         const int year = a.Values.contains(QStringLiteral("--year")) ? a.Values.value(QStringLiteral("--year")).toInt(&number)

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 
 namespace korvelt {
@@ -26,40 +27,7 @@ TDateTime DateOf(int year, int month, int day)
     return date;
 }
 
-HolidayRule Fixed(std::string name, int month, int day, WeekendMove move = WeekendMove::None)
-{
-    HolidayRule rule;
-    rule.Name = std::move(name);
-    rule.Month = month;
-    rule.Day = day;
-    rule.Move = move;
-    return rule;
-}
-
-HolidayRule Easter(std::string name, int offset)
-{
-    HolidayRule rule;
-    rule.Kind = HolidayRuleKind::EasterOffset;
-    rule.Name = std::move(name);
-    rule.Offset = offset;
-    return rule;
-}
-
-// nth 0: the last such weekday of the month.
-HolidayRule Weekday(std::string name, int nth, int weekday, int month)
-{
-    HolidayRule rule;
-    rule.Kind = nth == 0 ? HolidayRuleKind::LastWeekday : HolidayRuleKind::NthWeekday;
-    rule.Name = std::move(name);
-    rule.Nth = nth == 0 ? 1 : nth;
-    rule.Weekday = weekday;
-    rule.Month = month;
-    return rule;
-}
-
 constexpr int Sun = 0;
-constexpr int Mon = 1;
-constexpr int Thu = 4;
 constexpr int Sat = 6;
 
 // A moved date's day: one of the weekend moves applied to `date`; `taken` holds the days
@@ -71,7 +39,8 @@ TDateTime MovedDate(TDateTime date, WeekendMove move, const std::set<TDateTime> 
     case WeekendMove::None:
         return date;
     case WeekendMove::Monday:
-        if (weekday == Sat || weekday == Sun) {
+    case WeekendMove::SundayToMonday:
+        if (weekday == Sun || (weekday == Sat && move == WeekendMove::Monday)) {
             date += weekday == Sat ? 2 : 1;
             while (taken.contains(date) || DayOfWeek(date) == Sat || DayOfWeek(date) == Sun) {
                 date += 1;
@@ -87,6 +56,33 @@ TDateTime MovedDate(TDateTime date, WeekendMove move, const std::set<TDateTime> 
 }
 
 } // namespace
+
+namespace {
+
+// The rule with the parts its kind does not use, its note and its tick as a new rule has them.
+HolidayRule Essential(HolidayRule rule)
+{
+    const HolidayRule blank;
+    const bool fixed = rule.Kind == HolidayRuleKind::FixedDate;
+    const bool weekday = rule.Kind == HolidayRuleKind::NthWeekday || rule.Kind == HolidayRuleKind::LastWeekday;
+    rule.Month = rule.Kind == HolidayRuleKind::EasterOffset ? blank.Month : rule.Month;
+    rule.Day = fixed ? rule.Day : blank.Day;
+    rule.Move = fixed ? rule.Move : blank.Move;
+    rule.Offset = rule.Kind == HolidayRuleKind::EasterOffset ? rule.Offset : blank.Offset;
+    rule.Weekday = weekday ? rule.Weekday : blank.Weekday;
+    rule.Nth = rule.Kind == HolidayRuleKind::NthWeekday ? rule.Nth : blank.Nth;
+    rule.StepWeekday = rule.Step == WeekdayStep::None ? blank.StepWeekday : rule.StepWeekday;
+    rule.Note = blank.Note;
+    rule.Used = blank.Used;
+    return rule;
+}
+
+} // namespace
+
+bool SameRule(const HolidayRule &a, const HolidayRule &b)
+{
+    return Essential(a) == Essential(b);
+}
 
 int DayOfWeek(TDateTime date)
 {
@@ -126,14 +122,72 @@ std::optional<std::string> RuleProblem(const HolidayRule &rule)
         }
         break;
     }
+    if (rule.Step != WeekdayStep::None && (rule.StepWeekday < 0 || rule.StepWeekday >= DaysPerWeek)) {
+        return "The weekday before or after must be from 0 (Sunday) to 6 (Saturday).";
+    }
+    const auto yearOutside = [](int year) { return year != 0 && (year < FirstRuleYear || year > LastRuleYear); };
+    if (yearOutside(rule.FirstYear) || yearOutside(rule.LastYear)) {
+        return "The first and the last year must be from " + std::to_string(FirstRuleYear) + " to " +
+               std::to_string(LastRuleYear) + ".";
+    }
+    if (rule.FirstYear != 0 && rule.LastYear != 0 && rule.LastYear < rule.FirstYear) {
+        return "The last year (" + std::to_string(rule.LastYear) + ") is before the first (" +
+               std::to_string(rule.FirstYear) + ").";
+    }
+    if (rule.EveryYears < 1 || rule.EveryYears > 100) {
+        return "Every how many years must be from 1 to 100.";
+    }
+    if (rule.EveryYears > 1 && rule.FirstYear == 0) {
+        return "Every " + std::to_string(rule.EveryYears) + " years needs the first year to count from.";
+    }
+    std::set<int> changed;
+    for (const YearChange &change : rule.Changes) {
+        TDateTime date = 0;
+        if (change.Year < FirstRuleYear || change.Year > LastRuleYear) {
+            return "The year of a change must be from " + std::to_string(FirstRuleYear) + " to " +
+                   std::to_string(LastRuleYear) + ".";
+        }
+        if (!changed.insert(change.Year).second) {
+            return std::to_string(change.Year) + " is changed twice.";
+        }
+        if (change.Month != 0 && !TryEncodeDate(change.Year, change.Month, change.Day, date)) {
+            return "The change of " + std::to_string(change.Year) + " is not a date.";
+        }
+    }
     return std::nullopt;
 }
 
-std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year)
+namespace {
+
+// Whether a sound rule holds in a year, its one-off changes aside.
+bool HoldsIn(const HolidayRule &rule, int year)
 {
-    if (RuleProblem(rule)) {
-        return std::nullopt;
+    return (rule.FirstYear == 0 || year >= rule.FirstYear) && (rule.LastYear == 0 || year <= rule.LastYear) &&
+           (rule.EveryYears <= 1 || (year - rule.FirstYear) % rule.EveryYears == 0);
+}
+
+TDateTime Stepped(TDateTime date, WeekdayStep step, int weekday)
+{
+    const int back = (DayOfWeek(date) - weekday + DaysPerWeek) % DaysPerWeek; // days back to it
+    const int ahead = (weekday - DayOfWeek(date) + DaysPerWeek) % DaysPerWeek;
+    switch (step) {
+    case WeekdayStep::None:
+        return date;
+    case WeekdayStep::Before:
+        return date - (back == 0 ? DaysPerWeek : back);
+    case WeekdayStep::After:
+        return date + (ahead == 0 ? DaysPerWeek : ahead);
+    case WeekdayStep::OnOrBefore:
+        return date - back;
+    case WeekdayStep::OnOrAfter:
+        return date + ahead;
     }
+    return date;
+}
+
+// The date of a sound rule in a year before its weekday step, the changes aside.
+std::optional<TDateTime> BaseDate(const HolidayRule &rule, int year)
+{
     TDateTime date = 0;
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
@@ -158,6 +212,42 @@ std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year)
     return std::nullopt;
 }
 
+// A rule's day in a year, and whether a one-off change put it there.
+struct RuleDay {
+    TDateTime Date = 0;
+    bool Changed = false;
+};
+
+std::optional<RuleDay> DayInYear(const HolidayRule &rule, int year)
+{
+    if (RuleProblem(rule)) {
+        return std::nullopt;
+    }
+    const auto change = std::ranges::find(rule.Changes, year, &YearChange::Year);
+    if (change != rule.Changes.end()) {
+        if (change->Month == 0) {
+            return std::nullopt;
+        }
+        return RuleDay{DateOf(year, change->Month, change->Day), true};
+    }
+    if (!HoldsIn(rule, year)) {
+        return std::nullopt;
+    }
+    const auto date = BaseDate(rule, year);
+    if (!date) {
+        return std::nullopt;
+    }
+    return RuleDay{Stepped(*date, rule.Step, rule.StepWeekday), false};
+}
+
+} // namespace
+
+std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year)
+{
+    const auto day = DayInYear(rule, year);
+    return day ? std::optional(day->Date) : std::nullopt;
+}
+
 std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay, TDateTime lastDay)
 {
     if (!std::isfinite(firstDay) || !std::isfinite(lastDay)) {
@@ -170,22 +260,30 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
     std::vector<Holiday> all;
     for (int year = firstYear; year <= lastYear; ++year) {
         // The dates as they fall first, so that a substitute day skips them all.
-        std::vector<std::pair<const HolidayRule *, TDateTime>> dates;
+        std::vector<std::pair<const HolidayRule *, RuleDay>> dates;
         std::set<TDateTime> taken;
         for (const HolidayRule &rule : rules) {
-            if (const auto date = rule.Used ? RuleDate(rule, year) : std::nullopt) {
-                dates.emplace_back(&rule, *date);
-                taken.insert(*date);
+            if (const auto day = rule.Used ? DayInYear(rule, year) : std::nullopt) {
+                dates.emplace_back(&rule, *day);
+                taken.insert(day->Date);
             }
         }
-        for (auto &[rule, date] : dates) {
-            const TDateTime moved = rule->Kind == HolidayRuleKind::FixedDate ? MovedDate(date, rule->Move, taken) : date;
+        // A day moved alike once more goes where it went the first time.
+        std::map<std::pair<TDateTime, WeekendMove>, TDateTime> movedBefore;
+        for (auto &[rule, day] : dates) {
+            const TDateTime date = day.Date;
+            const WeekendMove move =
+                rule->Kind == HolidayRuleKind::FixedDate && !day.Changed ? rule->Move : WeekendMove::None;
+            const auto before = movedBefore.find({date, move});
+            const TDateTime moved = before != movedBefore.end() ? before->second : MovedDate(date, move, taken);
+            movedBefore.emplace(std::pair{date, move}, moved);
             if (moved == date) {
                 all.push_back({date, rule->Name});
                 continue;
             }
             taken.insert(moved);
-            const char *why = rule->Move == WeekendMove::Monday ? " (substitute day)" : " (observed)";
+            const bool substitute = move == WeekendMove::Monday || move == WeekendMove::SundayToMonday;
+            const char *why = substitute ? " (substitute day)" : " (observed)";
             all.push_back({moved, rule->Name + why});
         }
     }
@@ -217,56 +315,6 @@ std::string HolidayText(const Holiday &holiday)
     std::snprintf(date.data(), date.size(), "%04d-%02d-%02d", d.Year, d.Month, d.Day);
     return std::string(date.data()) + ' ' + std::string(days.at(static_cast<std::size_t>(DayOfWeek(holiday.Date)))) +
            ' ' + holiday.Name;
-}
-
-const std::vector<HolidayPreset> &HolidayPresets()
-{
-    constexpr WeekendMove Substitute = WeekendMove::Monday;
-    static const std::vector<HolidayPreset> presets{
-        // The bank holidays of England and Wales; 2026 checked against gov.uk's list
-        // (https://www.gov.uk/bank-holidays).
-        {"gb-eaw",
-         "England and Wales",
-         {Fixed("New Year's Day", 1, 1, Substitute), Easter("Good Friday", -2), Easter("Easter Monday", 1),
-          Weekday("Early May bank holiday", 1, Mon, 5), Weekday("Spring bank holiday", 0, Mon, 5),
-          Weekday("Summer bank holiday", 0, Mon, 8), Fixed("Christmas Day", 12, 25, Substitute),
-          Fixed("Boxing Day", 12, 26, Substitute)}},
-        // Germany's nationwide public holidays (the states add their own); 2026 checked against
-        // the Federal Ministry of the Interior's list of public holidays (bmi.bund.de,
-        // "Feiertage").
-        {"de",
-         "Germany (nationwide)",
-         {Fixed("New Year's Day", 1, 1), Easter("Good Friday", -2), Easter("Easter Monday", 1),
-          Fixed("Labour Day", 5, 1), Easter("Ascension Day", 39), Easter("Whit Monday", 50),
-          Fixed("Day of German Unity", 10, 3), Fixed("Christmas Day", 12, 25), Fixed("Second Day of Christmas", 12, 26)}},
-        // France's public holidays (without those of Alsace and Moselle only); 2026 checked
-        // against service-public.fr ("Jours fériés").
-        {"fr",
-         "France",
-         {Fixed("New Year's Day", 1, 1), Easter("Easter Monday", 1), Fixed("Labour Day", 5, 1),
-          Fixed("Victory in Europe Day", 5, 8), Easter("Ascension Day", 39), Easter("Whit Monday", 50),
-          Fixed("Bastille Day", 7, 14), Fixed("Assumption of Mary", 8, 15), Fixed("All Saints' Day", 11, 1),
-          Fixed("Armistice Day", 11, 11), Fixed("Christmas Day", 12, 25)}},
-        // The United States' federal holidays, on the days federal offices close; 2026 checked
-        // against the Office of Personnel Management's list (opm.gov, "Federal Holidays").
-        {"us",
-         "United States (federal)",
-         {Fixed("New Year's Day", 1, 1, WeekendMove::NearestWeekday),
-          Weekday("Birthday of Martin Luther King, Jr.", 3, Mon, 1), Weekday("Washington's Birthday", 3, Mon, 2),
-          Weekday("Memorial Day", 0, Mon, 5), Fixed("Juneteenth National Independence Day", 6, 19, WeekendMove::NearestWeekday),
-          Fixed("Independence Day", 7, 4, WeekendMove::NearestWeekday), Weekday("Labor Day", 1, Mon, 9),
-          Weekday("Columbus Day", 2, Mon, 10), Fixed("Veterans Day", 11, 11, WeekendMove::NearestWeekday),
-          Weekday("Thanksgiving Day", 4, Thu, 11), Fixed("Christmas Day", 12, 25, WeekendMove::NearestWeekday)}},
-        // The Netherlands' public holidays; 2026 checked against rijksoverheid.nl ("Officiële
-        // feestdagen").
-        {"nl",
-         "Netherlands",
-         {Fixed("New Year's Day", 1, 1), Easter("Good Friday", -2), Easter("Easter Sunday", 0),
-          Easter("Easter Monday", 1), Fixed("King's Day", 4, 27, WeekendMove::SundayToSaturday),
-          Fixed("Liberation Day", 5, 5), Easter("Ascension Day", 39), Easter("Whit Sunday", 49),
-          Easter("Whit Monday", 50), Fixed("Christmas Day", 12, 25), Fixed("Second Day of Christmas", 12, 26)}},
-    };
-    return presets;
 }
 
 const HolidayPreset *FindHolidayPreset(std::string_view code)

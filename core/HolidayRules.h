@@ -11,8 +11,9 @@
 namespace korvelt {
 
 // Holidays made from rules: a fixed date, a date relative to Easter Sunday, the nth or the
-// last weekday of a month, each in every year of a period; and the special dates filled
-// from them.
+// last weekday of a month, each in the years a rule holds (all, from or until a year, or
+// every Nth year), possibly then a weekday before or after that date, with the years a
+// calendar moved or dropped the day once; and the special dates filled from them.
 
 enum class HolidayRuleKind {
     FixedDate,   // Month and Day, every year (29 February in leap years only)
@@ -28,15 +29,40 @@ enum class WeekendMove {
                     // no holiday yet (a substitute day)
     NearestWeekday, // Saturday to the Friday before, Sunday to the Monday after (observed)
     SundayToSaturday, // Sunday to the Saturday before
+    SundayToMonday, // Sunday alone to the Monday after, or the next weekday that is no holiday
+                    // yet (a substitute day); Saturday stays
+};
+
+// A weekday taken from the date a rule gives: "the Wednesday before 23 November", "the
+// Friday after the 4th Thursday of November".
+enum class WeekdayStep {
+    None,
+    Before,     // the last such weekday before the date (a week before when the date is one)
+    After,      // the first such weekday after the date (a week after when the date is one)
+    OnOrBefore, // the date itself when it is that weekday, else the one before
+    OnOrAfter,  // the date itself when it is that weekday, else the one after
 };
 
 // The years the device can hold a date in.
 inline constexpr int FirstSendableYear = 2000;
 inline constexpr int LastSendableYear = 2255;
+// The years a rule may name (its first and last year, a one-off change).
+inline constexpr int FirstRuleYear = 1583;
+inline constexpr int LastRuleYear = 9999;
 
 // Days of the week as the grids count them: 0 Sunday .. 6 Saturday.
 inline constexpr int DaysPerWeek = 7;
 [[nodiscard]] int DayOfWeek(TDateTime date);
+
+// A rule's day changed for one year: moved to Month/Day of that year, or (Month 0) dropped.
+// A moved day stays where it is put: no weekend move, no weekday step.
+struct YearChange {
+    int Year = 0;
+    int Month = 0; // 0: no holiday that year
+    int Day = 0;
+
+    bool operator==(const YearChange &) const = default;
+};
 
 struct HolidayRule {
     HolidayRuleKind Kind = HolidayRuleKind::FixedDate;
@@ -47,18 +73,28 @@ struct HolidayRule {
     int Weekday = 1; // NthWeekday, LastWeekday: 0 Sunday .. 6 Saturday
     int Nth = 1;     // NthWeekday: 1 to 4
     WeekendMove Move = WeekendMove::None; // FixedDate only
+    WeekdayStep Step = WeekdayStep::None; // then this weekday before or after the date
+    int StepWeekday = 0;                  // 0 Sunday .. 6 Saturday
+    int FirstYear = 0;  // the first year the rule holds; 0: no first year
+    int LastYear = 0;   // the last year; 0: no last year. A one-off day: both the same year
+    int EveryYears = 1; // every Nth year counted from FirstYear (which it then needs)
+    std::vector<YearChange> Changes; // one per year at most
+    std::string Note; // why the rule is as it is, why it is unticked
     bool Used = true; // ticked: generated from
 
     bool operator==(const HolidayRule &) const = default;
 };
 
+// Whether two rules make the same holiday: equal in all that gives their days, whatever their
+// ticks, notes and the parts their kinds do not use.
+[[nodiscard]] bool SameRule(const HolidayRule &a, const HolidayRule &b);
 inline constexpr int MaxEasterOffset = 200;
 
 // Why a rule can make no date ("30 February is not a date."); nothing when it is sound.
 [[nodiscard]] std::optional<std::string> RuleProblem(const HolidayRule &rule);
 
-// The date a rule gives in a year before any weekend move; nothing when there is none
-// (29 February of a common year, an unsound rule).
+// The date a rule gives in a year before any weekend move; nothing when there is none (29
+// February of a common year, a year the rule does not hold or drops, an unsound rule).
 [[nodiscard]] std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year);
 
 struct Holiday {
@@ -70,7 +106,9 @@ struct Holiday {
 
 // The holidays the used, sound rules give from firstDay to lastDay (whole days, both
 // included), in date order, one entry a day, and only days the device can hold (years 2000
-// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)".
+// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)". Rules
+// that give the same day and move it alike (a rule listed twice, or two countries' Christmas
+// Day) are one holiday: they get one substitute day, not one each.
 [[nodiscard]] std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay,
                                                     TDateTime lastDay);
 

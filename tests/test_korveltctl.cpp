@@ -423,7 +423,9 @@ private slots:
             << "@out.dat: special dates 1 to 12 hold the holidays of United States (federal) 2027\n" << ""
             << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
         QTest::newRow("holidays, unknown country") << "holidays --preset xx -o @out.dat" << 2 << ""
-                                                   << "korveltctl: holidays: --preset is gb-eaw, de, fr, us or nl (see korveltctl --help)\n"
+                                                   << "korveltctl: holidays: --preset is gb-eaw, gb-sct, gb-nir, ie, de, de-bw, de-by, de-be, de-bb, de-hb, de-hh, "
+                                                      "de-he, de-ni, de-mv, de-nw, de-rp, de-sl, de-sn, de-st, de-sh, de-th, at, ch, ch-zh, "
+                                                      "ch-be, ch-bs, ch-ge, ch-vd, ch-ti, be, fr, it, es, pl, nl, us, ca or au (see korveltctl --help)\n"
                                                    << QByteArray();
         QTest::newRow("report") << "report @distinct.dat -o @out.pdf" << 0 << "@out.pdf\n" << "" << QByteArray("%PDF-");
         QTest::newRow("report of a file that is none") << "report @missing.dat" << 4 << ""

@@ -16,12 +16,35 @@ namespace korvelt {
 namespace {
 
 const QString FormatName = QStringLiteral("korvelt-holiday-rules");
-constexpr int FormatVersion = 1;
+// Version 1 knows the four kinds and the weekend moves; version 2 adds the years a rule holds,
+// one-off changes, the weekday before or after, "sunday-to-monday" and notes. A file is
+// written as version 1 when none of its rules needs more, so that earlier programs read it.
+constexpr int FormatVersion = 2;
 
 constexpr std::array KindKeys{HolidayRuleKind::FixedDate, HolidayRuleKind::EasterOffset, HolidayRuleKind::NthWeekday,
                               HolidayRuleKind::LastWeekday};
 constexpr std::array MoveKeys{WeekendMove::None, WeekendMove::Monday, WeekendMove::NearestWeekday,
-                              WeekendMove::SundayToSaturday};
+                              WeekendMove::SundayToSaturday, WeekendMove::SundayToMonday};
+constexpr std::array StepKeys{WeekdayStep::None, WeekdayStep::Before, WeekdayStep::After, WeekdayStep::OnOrBefore,
+                              WeekdayStep::OnOrAfter};
+
+// The weekday named `text`, or -1.
+int WeekdayFromKey(const QString &text)
+{
+    for (int d = 0; d < DaysPerWeek; ++d) {
+        if (WeekdayKey(d) == text) {
+            return d;
+        }
+    }
+    return -1;
+}
+
+// Whether a rule needs version 2 of the format.
+bool NeedsVersion2(const HolidayRule &rule)
+{
+    return rule.Move == WeekendMove::SundayToMonday || rule.Step != WeekdayStep::None || rule.FirstYear != 0 ||
+           rule.LastYear != 0 || rule.EveryYears != 1 || !rule.Changes.empty() || !rule.Note.empty();
+}
 
 // The value whose key is `text`, if any.
 template <typename Value, std::size_t Count>
@@ -88,10 +111,7 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
         [[fallthrough]];
     case HolidayRuleKind::LastWeekday: {
         weekday = object.value(QStringLiteral("weekday")).toString();
-        rule.Weekday = -1;
-        for (int d = 0; d < DaysPerWeek; ++d) {
-            rule.Weekday = WeekdayKey(d) == weekday ? d : rule.Weekday;
-        }
+        rule.Weekday = WeekdayFromKey(weekday);
         if (rule.Weekday < 0) {
             return QStringLiteral("needs a \"weekday\" from sunday to saturday.");
         }
@@ -107,6 +127,45 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
         return QStringLiteral("has an unknown \"weekend\" \"%1\".").arg(move);
     }
     rule.Move = rule.Kind == HolidayRuleKind::FixedDate ? *moveFound : WeekendMove::None;
+    const QString step = object.value(QStringLiteral("then")).toString(QStringLiteral("none"));
+    const std::optional<WeekdayStep> stepFound = FromKey(StepKeys, step, WeekdayStepKey);
+    if (!stepFound) {
+        return QStringLiteral("has an unknown \"then\" \"%1\" (known: before, after, on-or-before, on-or-after).")
+            .arg(step);
+    }
+    rule.Step = *stepFound;
+    if (rule.Step != WeekdayStep::None) {
+        rule.StepWeekday = WeekdayFromKey(object.value(QStringLiteral("then-weekday")).toString());
+        if (rule.StepWeekday < 0) {
+            return QStringLiteral("needs a \"then-weekday\" from sunday to saturday.");
+        }
+    }
+    for (const auto &[key, into] : {std::pair{"from", &rule.FirstYear}, std::pair{"until", &rule.LastYear},
+                                    std::pair{"every", &rule.EveryYears}}) {
+        if (object.contains(QLatin1String(key)) && !need(key, *into)) {
+            return QStringLiteral("needs a whole number of years as \"%1\".").arg(QLatin1String(key));
+        }
+    }
+    const QJsonValue changes = object.value(QStringLiteral("changes"));
+    if (!changes.isUndefined() && !changes.isArray()) {
+        return QStringLiteral("needs a list as \"changes\".");
+    }
+    for (const QJsonValue value : changes.toArray()) {
+        const QJsonObject change = value.toObject();
+        YearChange read;
+        const std::optional<int> year = WholeNumber(change, QStringLiteral("year"));
+        const std::optional<int> month = WholeNumber(change, QStringLiteral("month"));
+        const std::optional<int> day = WholeNumber(change, QStringLiteral("day"));
+        const bool dropped = change.value(QStringLiteral("dropped")).toBool(false);
+        if (!year || dropped == (month && day)) {
+            return QStringLiteral("needs a \"year\" and either a \"month\" and \"day\" or \"dropped\" in each change.");
+        }
+        read.Year = *year;
+        read.Month = dropped ? 0 : *month;
+        read.Day = dropped ? 0 : *day;
+        rule.Changes.push_back(read);
+    }
+    rule.Note = object.value(QStringLiteral("note")).toString().toStdString();
     rule.Used = object.value(QStringLiteral("used")).toBool(true);
     if (const auto problem = RuleProblem(rule)) {
         return QString::fromStdString(*problem);
@@ -142,6 +201,25 @@ QString WeekendMoveKey(WeekendMove move)
         return QStringLiteral("nearest-weekday");
     case WeekendMove::SundayToSaturday:
         return QStringLiteral("sunday-to-saturday");
+    case WeekendMove::SundayToMonday:
+        return QStringLiteral("sunday-to-monday");
+    }
+    return {};
+}
+
+QString WeekdayStepKey(WeekdayStep step)
+{
+    switch (step) {
+    case WeekdayStep::None:
+        return QStringLiteral("none");
+    case WeekdayStep::Before:
+        return QStringLiteral("before");
+    case WeekdayStep::After:
+        return QStringLiteral("after");
+    case WeekdayStep::OnOrBefore:
+        return QStringLiteral("on-or-before");
+    case WeekdayStep::OnOrAfter:
+        return QStringLiteral("on-or-after");
     }
     return {};
 }
@@ -176,12 +254,38 @@ QByteArray HolidayRulesToJson(const std::vector<HolidayRule> &rules)
             object.insert(QStringLiteral("month"), rule.Month);
             break;
         }
+        if (rule.Step != WeekdayStep::None) {
+            object.insert(QStringLiteral("then"), WeekdayStepKey(rule.Step));
+            object.insert(QStringLiteral("then-weekday"), WeekdayKey(rule.StepWeekday));
+        }
+        if (rule.FirstYear != 0) {
+            object.insert(QStringLiteral("from"), rule.FirstYear);
+        }
+        if (rule.LastYear != 0) {
+            object.insert(QStringLiteral("until"), rule.LastYear);
+        }
+        if (rule.EveryYears != 1) {
+            object.insert(QStringLiteral("every"), rule.EveryYears);
+        }
+        if (!rule.Changes.empty()) {
+            QJsonArray changes;
+            for (const YearChange &change : rule.Changes) {
+                changes.append(change.Month == 0 ? QJsonObject{{"year", change.Year}, {"dropped", true}}
+                                                 : QJsonObject{{"year", change.Year}, {"month", change.Month},
+                                                               {"day", change.Day}});
+            }
+            object.insert(QStringLiteral("changes"), changes);
+        }
+        if (!rule.Note.empty()) {
+            object.insert(QStringLiteral("note"), QString::fromStdString(rule.Note));
+        }
         if (!rule.Used) {
             object.insert(QStringLiteral("used"), false);
         }
         array.append(object);
     }
-    const QJsonObject file{{"format", FormatName}, {"version", FormatVersion}, {"rules", array}};
+    const int version = std::ranges::any_of(rules, NeedsVersion2) ? FormatVersion : 1;
+    const QJsonObject file{{"format", FormatName}, {"version", version}, {"rules", array}};
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
