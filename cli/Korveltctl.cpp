@@ -371,22 +371,6 @@ QByteArray ScheduleBytes(const QString &name, const ScheduleModel &model)
                                                                        : Bytes(EncodeDataFile(model));
 }
 
-// Special dates that carry a time of day: the KORVELT keeps the date alone, so what it holds
-// is not what the file says.
-std::vector<QString> TimedSpecialDates(const ScheduleModel &model)
-{
-    std::vector<QString> found;
-    for (int k = 0; k < SpecialDateCount; ++k) {
-        const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(k));
-        if (IsSendableDate(date) && date != std::floor(date)) {
-            found.push_back(QStringLiteral("Special date %1 (%2 %3) carries a time of day; the KORVELT keeps only the date.")
-                                .arg(k + 1)
-                                .arg(DefaultCellTextCodec().DateText(date), DefaultCellTextCodec().TimeText(date)));
-        }
-    }
-    return found;
-}
-
 // The schedule check's lines: mistakes first, then notes.
 QStringList CheckLines(const ScheduleModel &model, TDateTime today, int &mistakes)
 {
@@ -394,9 +378,6 @@ QStringList CheckLines(const ScheduleModel &model, TDateTime today, int &mistake
     QStringList noteLines;
     for (const ScheduleFinding &finding : CheckSchedule(model, today)) {
         (IsMistake(finding) ? mistakeLines : noteLines).append(FindingText(finding));
-    }
-    for (const QString &timed : TimedSpecialDates(model)) {
-        mistakeLines.append(timed);
     }
     mistakes = static_cast<int>(mistakeLines.size());
     QStringList lines;

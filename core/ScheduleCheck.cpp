@@ -110,6 +110,22 @@ void CheckOutput(const OutputSlots &slots, bool special, int output, std::vector
     }
 }
 
+// Special dates that carry a time of day: the KORVELT keeps the date alone, so what it would
+// hold is not what the schedule says.
+void CheckSpecialDateTimes(const ScheduleModel &model, std::vector<ScheduleFinding> &found)
+{
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(k));
+        if (IsSendableDate(date) && date != std::floor(date)) {
+            ScheduleFinding finding;
+            finding.What = Kind::SpecialDateWithTime;
+            finding.Slot = k;
+            finding.Date = date;
+            found.push_back(finding);
+        }
+    }
+}
+
 // The notes on the special dates: a date before today, a date given twice, and special slots
 // that no coming special date will run.
 void CheckSpecialDates(const ScheduleModel &model, TDateTime today, std::vector<ScheduleFinding> &found)
@@ -190,6 +206,7 @@ std::vector<ScheduleFinding> CheckSchedule(const ScheduleModel &model, TDateTime
             CheckOutput(table.at(static_cast<std::size_t>(o)), special, o, found);
         }
     }
+    CheckSpecialDateTimes(model, found);
     CheckSpecialDates(model, today, found);
     return found;
 }

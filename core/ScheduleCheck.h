@@ -18,6 +18,7 @@ struct ScheduleFinding {
         Duplicate,        // a slot the same as an earlier one of its output (Other: that slot)
         NotWholeSeconds,  // a time with fractions of a second (Value: which time); a date part is Unsendable
         Unsendable,       // a value the device cannot hold (Value says which)
+        SpecialDateWithTime, // a special date that carries a time of day (Slot: the entry, Date: it)
         // Notes
         PastSpecialDate,               // a special date before today (Slot: the entry)
         RepeatedSpecialDate,           // a special date already given (Slot: the entry, Other: the first)

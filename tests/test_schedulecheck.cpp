@@ -116,12 +116,15 @@ private slots:
                           "the KORVELT keeps whole seconds."}
                                                                            << 3;
         QTest::newRow("past and repeated dates; special slots with nothing coming") << Edit([h](ScheduleModel &m) {
-            m.SpecialDates.fill(DateOf(2026, 12, 5) + h(18));
+            // One date at 18:00: the same day as the others, and a time the KORVELT cannot keep.
+            m.SpecialDates.fill(DateOf(2026, 12, 5));
+            m.SpecialDates[0] = DateOf(2026, 12, 5) + h(18);
             m.SpecialDates[3] = DateOf(2026, 1, 1);
             SetSlot(m.SpecialTimes[8][4], h(8), h(12));
             SetSlot(m.SpecialTimes[8][5], h(13), h(14));
         }) << [] {
-            QStringList lines{"Special date 1 (05/12/2026) is in the past.",
+            QStringList lines{"Special date 1 (05/12/2026 18:00:00) carries a time of day; the KORVELT keeps only the date.",
+                              "Special date 1 (05/12/2026) is in the past.",
                               "Special date 2 (05/12/2026) is the same as special date 1.",
                               "Special date 3 (05/12/2026) is the same as special date 1.",
                               "Special date 4 (01/01/2026) is in the past."};
@@ -129,7 +132,7 @@ private slots:
                 lines << QStringLiteral("Special date %1 (05/12/2026) is the same as special date 1.").arg(k);
             }
             return lines << "Output 9, Special Times: slots are set, but no special date is today or later.";
-        }() << 0;
+        }() << 1;
         QTest::newRow("today counts as coming") << Edit([h](ScheduleModel &m) {
             m.SpecialDates.fill(DateOf(2026, 12, 6));
             m.SpecialDates[1] = DateOf(2030, 1, 1);

@@ -82,6 +82,10 @@ QString FindingText(const ScheduleFinding &finding)
             .arg(place, FieldName(finding.Value.What));
     case Kind::Unsendable:
         return UnsendableText(finding.Value);
+    case Kind::SpecialDateWithTime:
+        return QStringLiteral("Special date %1 (%2 %3) carries a time of day; the KORVELT keeps only the date.")
+            .arg(finding.Slot + 1)
+            .arg(DefaultCellTextCodec().DateText(finding.Date), DefaultCellTextCodec().TimeText(finding.Date));
     case Kind::PastSpecialDate:
         return QStringLiteral("%1 is in the past.").arg(SpecialDateText(finding.Slot, finding.Date));
     case Kind::RepeatedSpecialDate:
