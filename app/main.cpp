@@ -5,7 +5,7 @@
 #ifdef KORVELT_DEMO
 #include "SimulatedHidBackend.h"
 #else
-#include "HidapiBackend.h"
+#include "SystemHidBackend.h"
 #endif
 
 #include <QApplication>
@@ -71,7 +71,7 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
     }
     return simulated;
 #else
-    return std::make_shared<korvelt::HidapiBackend>();
+    return korvelt::CreateSystemHidBackend();
 #endif
 }
 

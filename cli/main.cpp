@@ -1,9 +1,9 @@
 // korveltctl: the KORVELT from the command line, for installers who program many devices
 // from a script. No window, and no display needed.
 
-#include "HidapiBackend.h"
 #include "Korveltctl.h"
 #include "SimulatedHidBackend.h"
+#include "SystemHidBackend.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
         simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(1));
         backend = std::move(simulated);
     } else {
-        backend = std::make_unique<korvelt::HidapiBackend>();
+        backend = korvelt::CreateSystemHidBackend();
     }
 
     QTextStream out(stdout);
