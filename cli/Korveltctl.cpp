@@ -145,7 +145,7 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
 
 std::filesystem::path FilePath(const QString &name)
 {
-    return {name.toStdString()};
+    return {name.toStdU16String()}; // UTF-16 on Windows, UTF-8 elsewhere
 }
 
 // A schedule from a data file or from JSON, told by the data file's header, with the data
