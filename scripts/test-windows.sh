@@ -18,8 +18,10 @@ fail() {
 }
 
 # A fresh Wine prefix for every run, thrown away afterwards.
+# Wine's menu builder stays off, so that the installer's Start-menu entries and file type do not
+# reach this machine's own desktop menus.
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/korvelt-wine.XXXXXX")
-export WINEPREFIX WINEDEBUG=-all
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
 trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 wineboot -i >/dev/null 2>&1 || fail "wineboot"
 
@@ -67,7 +69,7 @@ if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control Vesi
     import -window root "$logs/windows-demo.png" 2>/dev/null
     xdotool key --window "$window" F1
     if timeout 120 xdotool search --sync --name '^KORVELT Time Control Help$' >/dev/null; then
-        sleep 3
+        sleep 8 # the contents tree is filled after the window appears
         import -window root "$logs/windows-help.png" 2>/dev/null
     else
         fail "the help window"
