@@ -146,7 +146,8 @@ int main(int argc, char *argv[])
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
         services.HelpFile = HelpFilePath();
-        // The user's own settings file (~/.config/KORVELT/KORVELT Time Control.conf on Linux).
+        // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
+        // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows.
         services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
