@@ -68,8 +68,12 @@ if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control Vesi
     sleep 3
     import -window root "$logs/windows-demo.png" 2>/dev/null
     xdotool key --window "$window" F1
-    if timeout 120 xdotool search --sync --name '^KORVELT Time Control Help$' >/dev/null; then
-        sleep 8 # the contents tree is filled after the window appears
+    if help=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control Help$' | head -n 1) &&
+        [ -n "$help" ]; then
+        # Wine draws the help window's contents once it is the active window.
+        sleep 3
+        xdotool windowactivate --sync "$help" 2>/dev/null
+        sleep 3
         import -window root "$logs/windows-help.png" 2>/dev/null
     else
         fail "the help window"
