@@ -68,7 +68,7 @@ void TMainForm::ExportPdfButtonClick()
         return;
     }
     const QString name = WithSuffix(*chosen, QStringLiteral("pdf"));
-    if (SaveScheduleReportPdf(name.toStdString(), source)) {
+    if (SaveScheduleReportPdf(std::filesystem::path(name.toStdU16String()), source)) {
         StatusLabel.setText(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
     } else {
         dialogs_->ShowError(QStringLiteral("The report could not be saved as \"%1\".").arg(name));

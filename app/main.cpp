@@ -5,7 +5,7 @@
 #ifdef KORVELT_DEMO
 #include "SimulatedHidBackend.h"
 #else
-#include "HidapiBackend.h"
+#include "SystemHidBackend.h"
 #endif
 
 #include <QApplication>
@@ -71,7 +71,7 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
     }
     return simulated;
 #else
-    return std::make_shared<korvelt::HidapiBackend>();
+    return korvelt::CreateSystemHidBackend();
 #endif
 }
 
@@ -146,7 +146,8 @@ int main(int argc, char *argv[])
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
         services.HelpFile = HelpFilePath();
-        // The user's own settings file (~/.config/KORVELT/KORVELT Time Control.conf on Linux).
+        // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
+        // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows.
         services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);

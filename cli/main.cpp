@@ -1,10 +1,10 @@
 // korveltctl: the KORVELT from the command line, for installers who program many devices
 // from a script. No window, and no display needed.
 
-#include "HidapiBackend.h"
 #include "Korveltctl.h"
 #include "SignalInterrupts.h"
 #include "SimulatedHidBackend.h"
+#include "SystemHidBackend.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -147,7 +147,7 @@ int main(int argc, char *argv[])
         simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(std::max(delay, 0)));
         backend = std::move(simulated);
     } else {
-        backend = std::make_unique<korvelt::HidapiBackend>();
+        backend = korvelt::CreateSystemHidBackend();
     }
 
     StandardOutput out(outputClosed);
