@@ -10,6 +10,10 @@ top=$(pwd)
 scripts/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
+# A compiler cache, where there is one, makes a second run rebuild only what changed.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+fi
 mkdir -p build/logs
 status=0
 
