@@ -6,6 +6,7 @@
 #include "SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,10 +37,11 @@ std::vector<char> Bytes(const fs::path &path)
 int Korveltctl(const QStringList &arguments, QString &err)
 {
     SimulatedHidBackend backend;
-    QString out;
-    QTextStream outStream(&out);
+    QByteArray out;
+    QBuffer outBuffer(&out);
+    outBuffer.open(QIODevice::WriteOnly);
     QTextStream errStream(&err);
-    return RunKorveltctl(arguments, backend, outStream, errStream);
+    return RunKorveltctl(arguments, backend, outBuffer, errStream);
 }
 
 } // namespace
