@@ -78,10 +78,12 @@ bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleMo
     return dialog.TakeChosen();
 }
 
-void QtUserDialogs::ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint)
+void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(paper));
+    // The printer's own margins would lay the pages out otherwise than the PDF.
+    printer.setFullPage(false);
+    printer.setPageLayout(layout);
     printer.setDocName(QStringLiteral("KORVELT Time Control"));
     QPrintPreviewDialog preview(&printer, owner_);
     preview.setWindowTitle(QStringLiteral("Print"));

@@ -24,7 +24,7 @@ public:
     std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) override;
     bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                         const std::vector<ScheduleDifference> &differences) override;
-    void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) override;
+    void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override;
 
 private:
     QPointer<QWidget> owner_;

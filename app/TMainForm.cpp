@@ -397,15 +397,6 @@ void TMainForm::SettleMonthBox(QComboBox &box)
     }
 }
 
-std::int32_t TMainForm::StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText)
-{
-    SettleMonthBox(box);
-    if (box.currentText() == shownText) {
-        return current;
-    }
-    return box.currentIndex();
-}
-
 void TMainForm::ShowDaylightSaving()
 {
     const QScopedValueRollback showing(showingSchedule_, true);
@@ -418,8 +409,23 @@ void TMainForm::ShowDaylightSaving()
     ShowMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
 }
 
-void TMainForm::ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const
+ScheduleModel TMainForm::ScheduleFromControls() const
 {
+    // What every consumer of the window's schedule reads: storing, the Week page and its
+    // check, the report, compare and write. Nothing is changed on the way: the grids' shown
+    // outputs, the dates picked, the rule as chosen. A control still showing what the model
+    // gave it keeps the model's value, so that a value it cannot show comes back unchanged; a
+    // month box's text that names no month counts as the month the box holds.
+    ScheduleModel shown = model_;
+    StoreSlots(TimesAdvStringGrid, shown.NormalTimes.at(static_cast<std::size_t>(shownOutput_)), true);
+    StoreSlots(SpecialTimesAdvStringGrid, shown.SpecialTimes.at(static_cast<std::size_t>(shownSpecialOutput_)), false);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const QDate date = SpecialDateDateTimePickers.at(k)->date();
+        if (date != shownSpecialDates_.at(k)) {
+            shown.SpecialDates.at(k) = FromQDate(date);
+        }
+    }
+    DaylightSavingRule &rule = shown.DaylightSaving;
     if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
         rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
     }
@@ -430,14 +436,16 @@ void TMainForm::ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const
     if (RetardRadioGroup.ItemIndex() >= 0) {
         rule.RetardWeek = RetardRadioGroup.ItemIndex();
     }
-}
-
-void TMainForm::StoreDaylightSaving()
-{
-    DaylightSavingRule &rule = model_.DaylightSaving;
-    ReadRuleSwitchAndWeeks(rule);
-    rule.AdvanceMonth = StoredMonth(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
-    rule.RetardMonth = StoredMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
+        if (box.currentText() == shownText) {
+            return current;
+        }
+        const int typed = MonthItemOfText(box, box.currentText());
+        return typed >= 0 ? typed : (box.currentIndex() >= 0 ? box.currentIndex() : current);
+    };
+    rule.AdvanceMonth = month(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
+    rule.RetardMonth = month(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+    return shown;
 }
 
 void TMainForm::ShowSpecialDate(QDateEdit &picker, TDateTime date)
@@ -472,28 +480,19 @@ void TMainForm::ShowSpecialDates()
     }
 }
 
-void TMainForm::StoreSpecialDates()
-{
-    // A date the picker shows as "(not set)" (outside the device's years, not a number), or
-    // shows without its time of day, stays as it was unless the user picks a date.
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const QDate date = SpecialDateDateTimePickers.at(k)->date();
-        if (date != shownSpecialDates_.at(k)) {
-            model_.SpecialDates.at(k) = FromQDate(date);
-            shownSpecialDates_.at(k) = date;
-        }
-    }
-}
-
 bool TMainForm::StoreAllControls()
 {
     // An edit still open in a grid is committed first, as Enter would commit it.
     const bool normal = TimesAdvStringGrid.CommitOpenEditor();
     const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
-    StoreNormalTimes(shownOutput_);
-    StoreSpecialTimes(shownSpecialOutput_);
-    StoreDaylightSaving();
-    StoreSpecialDates();
+    model_ = ScheduleFromControls();
+    // The controls show what the model now holds: a typed month settles in its box, and a
+    // picked date counts as shown.
+    SettleMonthBox(AdvanceComboBox);
+    SettleMonthBox(RetardComboBox);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        shownSpecialDates_.at(k) = SpecialDateDateTimePickers.at(k)->date();
+    }
     // The model now holds what the controls show.
     controlsEdited_ = false;
     UpdateFileStatus();

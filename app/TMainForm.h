@@ -165,8 +165,6 @@ private:
     std::optional<DeviceIdentity> lastIdentity_;
     std::optional<DeviceIdentity> scheduleDevice_;
     void CreateWeekPage();
-    // The model as the controls show it now, without storing anything.
-    [[nodiscard]] ScheduleModel ShownModel() const;
     void ScheduleWeekRefresh() { weekTimer_.start(); }
     void RefreshWeek();
     // Opens the page of a slot, or of the value a finding names, with it selected.
@@ -214,11 +212,10 @@ private:
     void ShowSpecialDates();
     void StoreNormalTimes(int output);
     void StoreSpecialTimes(int output);
-    void StoreDaylightSaving();
-    // The enable box and the two week groups into a rule, as storing does (the months are
-    // read apart: storing settles a typed month in its box, the week page must not).
-    void ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const;
-    void StoreSpecialDates();
+    // The schedule as the controls show it now, read without changing anything. The one
+    // reader of the controls: storing, the Week page and its check, the report, compare and
+    // write all take what it gives.
+    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
 
     // Event handlers.
     void ExitButtonClick();
@@ -276,7 +273,6 @@ private:
     void MenuWeekendsClick();
 
     void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
-    [[nodiscard]] static std::int32_t StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText);
     // Turns what was typed into a month box into the month item it names, or puts the box
     // back to the month it held when the text names none.
     static void SettleMonthBox(QComboBox &box);

@@ -93,37 +93,9 @@ void TMainForm::CreateWeekPage()
     ScheduleWeekRefresh();
 }
 
-ScheduleModel TMainForm::ShownModel() const
-{
-    // What the stores would take, read without changing a control: the two grids' outputs,
-    // the dates picked and the rule as chosen (a month box's text that names no month counts
-    // as the month the box holds).
-    ScheduleModel shown = model_;
-    StoreSlots(TimesAdvStringGrid, shown.NormalTimes.at(static_cast<std::size_t>(shownOutput_)), true);
-    StoreSlots(SpecialTimesAdvStringGrid, shown.SpecialTimes.at(static_cast<std::size_t>(shownSpecialOutput_)), false);
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const QDate date = SpecialDateDateTimePickers.at(k)->date();
-        if (date != shownSpecialDates_.at(k)) {
-            shown.SpecialDates.at(k) = FromQDate(date);
-        }
-    }
-    DaylightSavingRule &rule = shown.DaylightSaving;
-    ReadRuleSwitchAndWeeks(rule);
-    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
-        if (box.currentText() == shownText) {
-            return current;
-        }
-        const int typed = box.findText(box.currentText().trimmed(), Qt::MatchFixedString);
-        return typed >= 0 ? typed : box.currentIndex();
-    };
-    rule.AdvanceMonth = month(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
-    rule.RetardMonth = month(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
-    return shown;
-}
-
 void TMainForm::RefreshWeek()
 {
-    const ScheduleModel shown = ShownModel();
+    const ScheduleModel shown = ScheduleFromControls();
     WeekPicture.SetModel(shown);
     for (int k = 0; k < SpecialDateCount; ++k) {
         const TDateTime date = shown.SpecialDates.at(static_cast<std::size_t>(k));

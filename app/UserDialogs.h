@@ -2,7 +2,7 @@
 
 #include "ScheduleDifference.h"
 
-#include <QPageSize>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -44,9 +44,9 @@ public:
     // chooses to take the KORVELT's schedule into the window.
     virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                                 const std::vector<ScheduleDifference> &differences) = 0;
-    // A print preview of pages that `paint` lays out on the paper given; the user prints from
-    // it through the printer dialog.
-    virtual void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
+    // A print preview of pages that `paint` lays out on the paper and margins given; the user
+    // prints from it through the printer dialog.
+    virtual void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 };
 
 } // namespace korvelt

@@ -25,6 +25,7 @@ public:
         QStringList Questions;
         std::vector<std::vector<ScheduleDifference>> Comparisons;
         std::vector<QByteArray> PrintPreviews; // what each preview showed, as a PDF
+        std::vector<QPageLayout> PreviewLayouts; // the paper and margins each preview was given
     };
 
     void ShowError(const QString &text) override { log.Errors << text; }
@@ -66,14 +67,15 @@ public:
         log.Comparisons.push_back(differences);
         return takeCompared;
     }
-    void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) override
+    void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override
     {
+        log.PreviewLayouts.push_back(layout);
         QByteArray pdf;
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setPageSize(QPageSize(paper));
+            writer.setPageLayout(layout);
             paint(writer);
         }
         log.PrintPreviews.push_back(pdf);
