@@ -630,7 +630,23 @@ bool TMainForm::LoadFile(const QString &fileName)
 
 bool TMainForm::FormCloseQuery()
 {
-    return MayReplaceSchedule();
+    return MayStopCommandToClose() && MayReplaceSchedule();
+}
+
+bool TMainForm::MayStopCommandToClose()
+{
+    if (!session_.Busy()) {
+        return true;
+    }
+    // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
+    // any other command, changes nothing on the KORVELT when it stops.
+    if (session_.Command() == SessionCommand::Write && !session_.Verifying() &&
+        !dialogs_->AskYesNo(QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT "
+                                           "holds part of the old and part of the new schedule. Stop and close?"))) {
+        return false;
+    }
+    session_.Cancel(); // the command may have ended while the question was open
+    return true;
 }
 
 bool TMainForm::MayReplaceSchedule()

@@ -238,6 +238,13 @@ private:
     void ReadTimeButtonClick();
     void CompareButtonClick();
     void CancelButtonClick();
+    // Before a command starts: no status or progress of an earlier one stays up.
+    void ClearCommandStatus();
+    // What the status says when the command under way was cancelled: what the KORVELT holds.
+    [[nodiscard]] QString CancelledText() const;
+    // Closing while a command runs: a write is stopped only when the user says so; any other
+    // command is cancelled. False: the window stays open.
+    bool MayStopCommandToClose();
     void VerifyCheckBoxClick();
     // The session's results, as the user sees them.
     void ConnectDeviceSession();

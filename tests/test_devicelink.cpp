@@ -321,7 +321,6 @@ private slots:
             QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
             QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
             const int sent = device->RequestCount();
-            QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Cancelled"));
             QVERIFY(!f.form->Session().DeviceOpen());
             QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
             QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
@@ -330,6 +329,132 @@ private slots:
         }
         MainFormFixture f(backend, {}, {}, settings);
         QVERIFY(!f.Find<QCheckBox>("VerifyCheckBox").isChecked());
+    }
+
+    // Closing while a command runs: a write stops only when the user says so (No, the
+    // default, keeps the window and the write going); any other command is cancelled and the
+    // window closes. The question about unsaved changes comes after, as always.
+    void ClosingDuringACommand_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("at");      // the request the KORVELT does not answer
+        QTest::addColumn<QString>("way"); // "Ctrl+Q", "Exit" or "title bar"
+        QTest::addColumn<bool>("edited"); // an edit not saved
+        QTest::addColumn<bool>("stop");   // the answer to the question about the write
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<bool>("closed");
+        const QString stopWrite = QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT holds "
+                                                 "part of the old and part of the new schedule. Stop and close?");
+        const QString changed = QStringLiteral("Data has changed\nSave now?");
+        QTest::newRow("write, Ctrl+Q, No") << "WriteButton" << 49 << "Ctrl+Q" << false << false << QStringList{stopWrite}
+                                           << false;
+        QTest::newRow("write, Exit, Yes") << "WriteButton" << 49 << "Exit" << false << true << QStringList{stopWrite}
+                                          << true;
+        QTest::newRow("write, title bar, Yes, then unsaved changes")
+            << "WriteButton" << 25 << "title bar" << true << true << QStringList{stopWrite, changed} << true;
+        QTest::newRow("write's check, title bar") << "WriteButton" << 140 << "title bar" << false << true << QStringList{}
+                                                  << true;
+        QTest::newRow("read, Ctrl+Q") << "ReadButton" << 30 << "Ctrl+Q" << false << false << QStringList{} << true;
+        QTest::newRow("compare, Exit") << "CompareButton" << 30 << "Exit" << false << false << QStringList{} << true;
+        QTest::newRow("read time, title bar") << "ReadTimeButton" << 1 << "title bar" << false << false << QStringList{}
+                                              << true;
+        QTest::newRow("set time, Exit") << "SetTimeButton" << 1 << "Exit" << false << false << QStringList{} << true;
+    }
+    void ClosingDuringACommand()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, at);
+        QFETCH(QString, way);
+        QFETCH(bool, edited);
+        QFETCH(bool, stop);
+        QFETCH(QStringList, questions);
+        QFETCH(bool, closed);
+        MainFormFixture f(backend, {}, {}, {}, 600000);
+        device->InjectFault(SimulatedFault::FallSilent, at);
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        QTRY_COMPARE(device->RequestCount(), at + 1);
+        if (edited) { // while the command runs
+            f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(1, 1, QStringLiteral("06:00:00"));
+        }
+        f.dialogs->yesNoAnswers = {stop};
+        f.dialogs->answers = {UserDialogs::Answer::No};
+        if (way == QLatin1String("Ctrl+Q")) {
+            QTest::keyClick(f.form.get(), Qt::Key_Q, Qt::ControlModifier);
+        } else if (way == QLatin1String("Exit")) {
+            QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
+        } else {
+            f.form->close();
+        }
+        QCOMPARE(f.dialogs->log.Questions, questions);
+        QCOMPARE(f.form->isVisible(), !closed);
+        QCOMPARE(f.form->Session().Busy(), !closed);
+        QCOMPARE(device->RequestCount(), at + 1);
+        QVERIFY(f.dialogs->log.Errors.isEmpty() && f.dialogs->log.Informations.isEmpty());
+    }
+
+    // After each way a command ends, the status says what the KORVELT holds now, and nothing of
+    // an earlier command stays up when the next one starts.
+    void StatusAfterEachEnding_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("at"); // the request the KORVELT does not answer; Cancel is clicked then
+        QTest::addColumn<QString>("status");
+        QTest::newRow("write cancelled while writing")
+            << "WriteButton" << 49
+            << "Cancelled: the KORVELT holds part of the old and part of the new schedule. Write again.";
+        QTest::newRow("write cancelled while checking") << "WriteButton" << 140 << "Written, not verified (cancelled)";
+        QTest::newRow("read cancelled") << "ReadButton" << 30 << "Cancelled";
+        QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled";
+        QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled";
+    }
+    void StatusAfterEachEnding()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, at);
+        QFETCH(QString, status);
+        MainFormFixture f(backend, {}, {}, {}, 600000);
+        device->InjectFault(SimulatedFault::FallSilent, at);
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        QTRY_COMPARE(device->RequestCount(), at + 1);
+        QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
+        auto &bar = f.Find<QProgressBar>("ProgressBar");
+        QVERIFY(bar.value() < bar.minimum()); // no progress shown
+        QVERIFY(f.dialogs->log.Errors.isEmpty() && f.dialogs->log.Informations.isEmpty());
+    }
+
+    // A write cut short by unplugging, then a write with no KORVELT there: the status and the
+    // bar of the first do not stay up under the second's box.
+    void NoStatusOfAnEarlierCommandStays()
+    {
+        MainFormFixture f(backend);
+        device->InjectFault(SimulatedFault::Unplug, 39);
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Stopped: unplugged"));
+        auto &bar = f.Find<QProgressBar>("ProgressBar");
+        QVERIFY(bar.value() > 0);
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Errors.back(), QStringLiteral("Cannot find KORVELT"));
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Cannot find KORVELT"));
+        QVERIFY(bar.value() < bar.minimum());
+    }
+
+    // A KORVELT that does not store a block, on memory that was erased: the write's check
+    // reads erased memory back there, a fault of the write, named as such.
+    void CheckReadsBackErasedMemory()
+    {
+        BlockImage erased;
+        erased.fill(0xFF);
+        device->SetBlock(12, erased);
+        device->InjectFault(SimulatedFault::DropBlock, 26);
+        MainFormFixture f(backend);
+        f.form->ReplaceModel(DistinctSchedule());
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Errors,
+                     QStringList{QStringLiteral("The KORVELT does not hold what was written\nblock 12 reads back as erased "
+                                                "memory\nWrite again; if it stays so, the KORVELT may need service.")});
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Not verified"));
+        QVERIFY(f.dialogs->log.Informations.isEmpty());
     }
 
     // "Compare with KORVELT" reads the device into a copy and lists where it differs; the
