@@ -24,6 +24,13 @@ void QtUserDialogs::ShowError(const QString &text)
     QMessageBox::critical(owner_, Caption(), text, QMessageBox::Ok);
 }
 
+void QtUserDialogs::ShowError(const QString &text, const QString &informative)
+{
+    QMessageBox box(QMessageBox::Critical, Caption(), text, QMessageBox::Ok, owner_);
+    box.setInformativeText(informative);
+    box.exec();
+}
+
 void QtUserDialogs::ShowInformation(const QString &text)
 {
     QMessageBox::information(owner_, Caption(), text, QMessageBox::Ok);

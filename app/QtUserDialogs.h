@@ -16,6 +16,7 @@ public:
     void SetOwner(QWidget *owner) { owner_ = owner; }
 
     void ShowError(const QString &text) override;
+    void ShowError(const QString &text, const QString &informative) override;
     void ShowInformation(const QString &text) override;
     Answer AskYesNoCancel(const QString &text) override;
     bool AskYesNo(const QString &text) override;

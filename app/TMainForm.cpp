@@ -7,6 +7,7 @@
 #include "QtDateTime.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QScopedValueRollback>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -618,7 +619,9 @@ bool TMainForm::LoadFile(const QString &fileName)
     const DataFileResult result = LoadDataFile(FilePath(fileName));
     if (result.Outcome != DataFileOutcome::Loaded) {
         const std::string_view message = DataFileMessage(result.Outcome);
-        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        // The box names the file: one named on the command line was never seen in a dialog.
+        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+                            QDir::toNativeSeparators(fileName));
         return false;
     }
     ReplaceModel(result.Model);

@@ -29,6 +29,12 @@ public:
 
     // An error box with one OK button.
     virtual void ShowError(const QString &text) = 0;
+    // An error box with a second, smaller text below the first (the file concerned); where
+    // boxes have no such place, it is the text's last line.
+    virtual void ShowError(const QString &text, const QString &informative)
+    {
+        ShowError(text + QLatin1Char('\n') + informative);
+    }
     // An information box with one OK button.
     virtual void ShowInformation(const QString &text) = 0;
     // A confirmation box with Yes, No and Cancel.

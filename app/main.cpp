@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -117,6 +118,20 @@ QString HelpFilePath()
 
 int main(int argc, char *argv[])
 {
+    // An option the program does not know: the usage on standard error and status 2, before
+    // anything needs a display.
+    {
+        QStringList arguments;
+        for (int k = 0; k < argc; ++k) {
+            arguments << QString::fromLocal8Bit(argv[k]);
+        }
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
+        if (!parser.parse(arguments)) {
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+            return 2;
+        }
+    }
     // --help and --version print and exit before anything needs a display.
     if (AsksForText(argc, argv)) {
         const QCoreApplication textOnly(argc, argv);

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QTest>
 
 #include <limits>
@@ -198,6 +199,16 @@ private slots:
             QCOMPARE(f.form->Model().DaylightSaving.RetardMonth, month);
             QCOMPARE(box.currentText(), shown);
         }
+    }
+
+    // A file named on the command line that is not there: the box names it.
+    void MissingFileIsNamed()
+    {
+        MainFormFixture f;
+        const QString missing = QDir::temp().filePath(QStringLiteral("no such schedule.dat"));
+        QVERIFY(!f.form->LoadFile(missing));
+        QCOMPARE(f.dialogs->log.Errors,
+                 QStringList{QStringLiteral("Error Opening File.\n") + QDir::toNativeSeparators(missing)});
     }
 };
 

@@ -28,6 +28,7 @@ public:
         std::vector<QPageLayout> PreviewLayouts; // the paper and margins each preview was given
     };
 
+    using UserDialogs::ShowError; // a second text is logged as the text's last line
     void ShowError(const QString &text) override { log.Errors << text; }
     void ShowInformation(const QString &text) override { log.Informations << text; }
     Answer AskYesNoCancel(const QString &text) override
