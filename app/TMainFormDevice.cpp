@@ -260,11 +260,15 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
         const std::vector<ScheduleDifference> differences = CompareSchedules(model_, read);
         StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
                                                 : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
-        // Taking the device's schedule replaces the window's, so unsaved changes are asked about.
-        if (dialogs_->ShowComparison(model_, read, differences) && MayReplaceSchedule()) {
-            ReplaceModel(read);
-            scheduleDevice_ = lastIdentity_;
-            StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+        // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
+        // cancelling that question goes back to the comparison, the read kept.
+        while (dialogs_->ShowComparison(model_, read, differences)) {
+            if (MayReplaceSchedule()) {
+                ReplaceModel(read);
+                scheduleDevice_ = lastIdentity_;
+                StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+                return;
+            }
         }
         return;
     }

@@ -128,7 +128,9 @@ int main(int argc, char *argv[])
         QCommandLineParser parser;
         DescribeCommandLine(parser);
         if (!parser.parse(arguments)) {
-            std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+            const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                            QFileInfo(arguments.constFirst()).fileName());
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
             return 2;
         }
     }

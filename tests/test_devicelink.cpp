@@ -477,6 +477,16 @@ private slots:
         QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
         QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
         QVERIFY(f.dialogs->log.Informations.isEmpty());
+        // Cancel at the question goes back to the comparison with the same read; taking it
+        // again and answering No takes it.
+        f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(3, 4, QStringLiteral("On"));
+        f.dialogs->answers = {UserDialogs::Answer::Cancel, UserDialogs::Answer::No};
+        QTest::mouseClick(&compare, Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{4});
+        QVERIFY(f.dialogs->log.Comparisons.at(3) == f.dialogs->log.Comparisons.at(2));
+        QCOMPARE(f.dialogs->log.Questions.size(), 3);
+        QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("The KORVELT's schedule was taken"));
     }
 
     void ClosingStopsTheReaderAndClosesTheDevice()
