@@ -11,6 +11,7 @@
 #include "SendCheck.h"
 #include "SlotClipboard.h"
 #include "SpecialDateEdit.h"
+#include "StatusText.h"
 #include "TimeGrid.h"
 #include "UserDialogs.h"
 #include "WeekView.h"
@@ -127,8 +128,8 @@ private:
     QTimeEdit SetTimeDateTimePicker;
     QCheckBox VerifyCheckBox;
     QPushButton CompareButton;
-    QLabel ConnectionLabel;
-    QLabel StatusLabel;
+    StatusText ConnectionLabel;
+    StatusText StatusLabel;
     QPushButton CancelButton;
     QProgressBar ProgressBar;
     QLabel FileLabel;
@@ -152,7 +153,7 @@ private:
     QComboBox WeekChoiceComboBox;
     WeekView WeekPicture;
     QListWidget FindingsListBox;
-    QLabel CheckLabel;
+    StatusText CheckLabel;
     // The printed report (TMainFormPrint.cpp), from the Week page and Ctrl+P.
     QPushButton PrintButton;
     QPushButton ExportPdfButton;

@@ -42,7 +42,7 @@ void TMainForm::CreateWeekPage()
     layout->addWidget(&WeekPicture, 1);
     layout->addWidget(&FindingsListBox);
     CheckLabel.setParent(&Panel1);
-    CheckLabel.setToolTip(QStringLiteral("What the schedule check found; the Week page lists it."));
+    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
 
     const std::initializer_list<std::pair<QObject *, const char *>> names{
         {&WeekAdvTabSheet, "WeekAdvTabSheet"},

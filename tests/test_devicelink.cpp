@@ -3,6 +3,7 @@
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -15,6 +16,21 @@ using namespace korvelt::test;
 using namespace korvelt::testing;
 
 Q_DECLARE_METATYPE(korvelt::SimulatedFault)
+
+// A status text is there whole for whoever reads it: for screen readers always, and in its
+// tooltip when the label is too narrow to show it all. Returns whether it was cut.
+bool ReadWhole(QLabel &label)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&label);
+    const bool cut = label.fontMetrics().horizontalAdvance(label.text()) > label.contentsRect().width();
+    const bool whole = accessible != nullptr && accessible->text(QAccessible::Description) == label.text() &&
+                       (!cut || label.toolTip() == label.text());
+    if (!whole) {
+        qWarning("%s: \"%s\" is not there whole (tooltip \"%s\")", qPrintable(label.objectName()),
+                 qPrintable(label.text()), qPrintable(label.toolTip()));
+    }
+    return whole;
+}
 
 class TestDeviceLink : public QObject {
     Q_OBJECT
@@ -303,6 +319,8 @@ private slots:
         QTRY_COMPARE(f.dialogs->log.Informations + f.dialogs->log.Errors, QStringList{box});
         QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
         QCOMPARE(f.Find<QLabel>("ConnectionLabel").text(), connection);
+        QVERIFY(ReadWhole(f.Find<QLabel>("StatusLabel")) && ReadWhole(f.Find<QLabel>("ConnectionLabel")) &&
+                ReadWhole(f.Find<QLabel>("CheckLabel")));
         QCOMPARE(f.Find<QProgressBar>("ProgressBar").maximum(), steps);
         QVERIFY(f.Find<QPushButton>("WriteButton").isEnabled() && !f.Find<QPushButton>("CancelButton").isEnabled());
     }
@@ -399,25 +417,31 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("at"); // the request the KORVELT does not answer; Cancel is clicked then
         QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("cut"); // too long for the status label: whole in its tooltip
         QTest::newRow("write cancelled while writing")
             << "WriteButton" << 49
-            << "Cancelled: the KORVELT holds part of the old and part of the new schedule. Write again.";
-        QTest::newRow("write cancelled while checking") << "WriteButton" << 140 << "Written, not verified (cancelled)";
-        QTest::newRow("read cancelled") << "ReadButton" << 30 << "Cancelled";
-        QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled";
-        QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled";
+            << "Cancelled: the KORVELT holds part of the old and part of the new schedule. Write again." << true;
+        QTest::newRow("write cancelled while checking") << "WriteButton" << 140 << "Written, not verified (cancelled)"
+                                                        << false;
+        QTest::newRow("read cancelled") << "ReadButton" << 30 << "Cancelled" << false;
+        QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled" << false;
+        QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled" << false;
     }
     void StatusAfterEachEnding()
     {
         QFETCH(QString, button);
         QFETCH(int, at);
         QFETCH(QString, status);
+        QFETCH(bool, cut);
         MainFormFixture f(backend, {}, {}, {}, 600000);
         device->InjectFault(SimulatedFault::FallSilent, at);
         QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
         QTRY_COMPARE(device->RequestCount(), at + 1);
         QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
-        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
+        auto &label = f.Find<QLabel>("StatusLabel");
+        QCOMPARE(label.text(), status);
+        QVERIFY(ReadWhole(label));
+        QCOMPARE(label.toolTip(), cut ? status : QString());
         auto &bar = f.Find<QProgressBar>("ProgressBar");
         QVERIFY(bar.value() < bar.minimum()); // no progress shown
         QVERIFY(f.dialogs->log.Errors.isEmpty() && f.dialogs->log.Informations.isEmpty());
