@@ -93,6 +93,15 @@ void TMainForm::CreateWeekPage()
     ScheduleWeekRefresh();
 }
 
+void TMainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A new theme: the findings' colours follow its background.
+    if (event->type() == QEvent::PaletteChange) {
+        ScheduleWeekRefresh();
+    }
+}
+
 void TMainForm::RefreshWeek()
 {
     const ScheduleModel shown = ScheduleFromControls();
@@ -111,11 +120,14 @@ void TMainForm::RefreshWeek()
     // The list is filled afresh; where it was scrolled to stays.
     const int scrolled = FindingsListBox.verticalScrollBar()->value();
     FindingsListBox.clear();
+    // Mistakes in red that reads on the list's background, light or dark.
+    const bool darkList = FindingsListBox.palette().color(QPalette::Base).lightness() < 128;
+    const QColor mistakeColour = darkList ? QColor(255, 138, 128) : QColor(160, 20, 20);
     for (const ScheduleFinding &finding : findings_) {
         auto *item = new QListWidgetItem((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
                                          FindingText(finding));
         if (IsMistake(finding)) {
-            item->setForeground(QColor(160, 20, 20));
+            item->setForeground(mistakeColour);
         }
         FindingsListBox.addItem(item);
     }
