@@ -7,6 +7,7 @@
 #include "QtDateTime.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QScopedValueRollback>
 #include <QFileInfo>
@@ -171,6 +172,16 @@ void TMainForm::CreateControls()
     connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
     connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
     connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
+    // A key typed into a clock picker, after Tab or after a click, stops it following the PC
+    // clock at once: the next tick must not overwrite a value half typed.
+    // A click into a part of a clock picker selects that part, as Tab selects the first: what
+    // is typed then replaces it instead of being refused behind a full part.
+    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+        picker->installEventFilter(this);
+        if (auto *edit = picker->findChild<QLineEdit *>()) {
+            edit->installEventFilter(this);
+        }
+    }
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [box] { SettleMonthBox(*box); });
     }
@@ -565,6 +576,28 @@ void TMainForm::FollowPCClock()
     SetDateDateTimePicker.setDate(now.date());
     SetTimeDateTimePicker.setTime(now.time());
     followingClock_ = false;
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool clockPicker = watched == &SetDateDateTimePicker || watched == &SetTimeDateTimePicker;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+            auto *edit = picker->findChild<QLineEdit *>();
+            if (watched == edit && !edit->hasSelectedText()) {
+                QTimer::singleShot(0, picker, [picker] { picker->setSelectedSection(picker->currentSection()); });
+            }
+        }
+    }
+    if (clockPicker && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool edits = !key->text().isEmpty() || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        if (edits && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape) {
+            pickersFollowClock_ = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::ClockPickerChanged()

@@ -88,14 +88,19 @@ private slots:
         QTest::addColumn<QString>("typedDate"); // typed into the pickers, if anything
         QTest::addColumn<QString>("typedTime");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("click"); // typed after a click into the first part, not after Tab
         QTest::newRow("use PC time, as it starts") << false << "" << ""
-                                                   << "Module Time: 23:18:07\nModule Date: 06/12/2026";
+                                                   << "Module Time: 23:18:07\nModule Date: 06/12/2026" << false;
         QTest::newRow("cleared, pickers follow the clock") << true << "" << ""
-                                                           << "Module Time: 23:18:08\nModule Date: 06/12/2026";
+                                                           << "Module Time: 23:18:08\nModule Date: 06/12/2026" << false;
         QTest::newRow("cleared, the date typed") << true << "05052011" << ""
-                                                 << "Module Time: 23:14:29\nModule Date: 05/05/2011";
+                                                 << "Module Time: 23:14:29\nModule Date: 05/05/2011" << false;
         QTest::newRow("cleared, the time typed") << true << "" << "060000"
-                                                 << "Module Time: 06:00:00\nModule Date: 06/12/2026";
+                                                 << "Module Time: 06:00:00\nModule Date: 06/12/2026" << false;
+        QTest::newRow("the time typed after a click") << true << "" << "060000"
+                                                      << "Module Time: 06:00:00\nModule Date: 06/12/2026" << true;
+        QTest::newRow("the date typed after a click") << true << "05052011" << ""
+                                                      << "Module Time: 23:14:29\nModule Date: 05/05/2011" << true;
     }
     void SetTime()
     {
@@ -103,14 +108,25 @@ private slots:
         QFETCH(QString, typedDate);
         QFETCH(QString, typedTime);
         QFETCH(QString, shown);
+        QFETCH(bool, click);
         device->SetTickSource([] { return std::int64_t{0}; }); // the device clock stands still
         QDateTime now(QDate(2026, 12, 6), QTime(23, 14, 29));
         MainFormFixture f(backend, [&now] { return now; });
         if (clearBox) {
             QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton, {}, QPoint(6, 8));
         }
-        MainFormFixture::TypeInto(f.Find<QDateEdit>("SetDateDateTimePicker"), typedDate);
-        MainFormFixture::TypeInto(f.Find<QTimeEdit>("SetTimeDateTimePicker"), typedTime);
+        for (QDateTimeEdit *picker : {static_cast<QDateTimeEdit *>(&f.Find<QDateEdit>("SetDateDateTimePicker")),
+                                      static_cast<QDateTimeEdit *>(&f.Find<QTimeEdit>("SetTimeDateTimePicker"))}) {
+            const QString typed = picker->objectName().startsWith(QLatin1String("SetDate")) ? typedDate : typedTime;
+            if (!click) {
+                MainFormFixture::TypeInto(*picker, typed);
+            } else if (!typed.isEmpty()) {
+                auto *edit = picker->findChild<QLineEdit *>();
+                QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(6, edit->height() / 2));
+                QTest::qWait(1100); // the pickers' clock ticks on while the user types
+                QTest::keyClicks(picker, typed);
+            }
+        }
         now = now.addSecs(218); // the user took a while
         if (clearBox && typedDate.isEmpty() && typedTime.isEmpty()) {
             QTRY_COMPARE(f.Find<QTimeEdit>("SetTimeDateTimePicker").time(), now.time());
