@@ -144,6 +144,9 @@ void TMainForm::CreateControls()
         SetUpDatePicker(*picker);
         QDateEdit *raw = picker.get();
         connect(raw, &QDateEdit::dateChanged, this, [this, raw] { SpecialDatePicked(*raw); });
+        // Shown once the picker has let go of the focus it may be losing.
+        connect(picker.get(), &SpecialDateEdit::Refused, this,
+                [this](const QString &message) { Guarded([&] { dialogs_->ShowError(message); }); }, Qt::QueuedConnection);
         SpecialDateDateTimePickers.at(k) = std::move(picker);
     }
     CreateHolidayControls();
@@ -497,6 +500,11 @@ bool TMainForm::StoreAllControls()
     // An edit still open in a grid is committed first, as Enter would commit it.
     const bool normal = TimesAdvStringGrid.CommitOpenEditor();
     const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
+    // A date being typed into a picker is read as Enter would read it.
+    bool dates = true;
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        dates = picker->CommitTyping() && dates;
+    }
     model_ = ScheduleFromControls();
     // The controls show what the model now holds: a typed month settles in its box, and a
     // picked date counts as shown.
@@ -508,7 +516,7 @@ bool TMainForm::StoreAllControls()
     // The model now holds what the controls show.
     controlsEdited_ = false;
     UpdateFileStatus();
-    return normal && special;
+    return normal && special && dates;
 }
 
 void TMainForm::ShowAllControls()
