@@ -127,6 +127,21 @@ int main(int argc, char *argv[])
         }
         QCommandLineParser parser;
         DescribeCommandLine(parser);
+        // Qt's own options (-style Fusion, -platform offscreen, -reverse ...) are the
+        // application object's to take: known here, shown nowhere.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                 "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "style", "stylesheet",
+                                 "session", "display", "name", "qmljsdebugger"}) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
         if (!parser.parse(arguments)) {
             const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                             QFileInfo(arguments.constFirst()).fileName());
