@@ -175,10 +175,10 @@ void TMainForm::CreateControls()
     connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
     connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
     connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
-    // A key typed into a clock picker, after Tab or after a click, stops it following the PC
-    // clock at once: the next tick must not overwrite a value half typed.
-    // A click into a part of a clock picker selects that part, as Tab selects the first: what
-    // is typed then replaces it instead of being refused behind a full part.
+    // Typing into a clock picker works the same after a click as after Tab: a click selects
+    // the part it lands in, so that digits replace it instead of being refused behind a full
+    // part, and the first key stops the pickers following the PC clock before the next tick
+    // can overwrite a value half typed (eventFilter).
     for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
         picker->installEventFilter(this);
         if (auto *edit = picker->findChild<QLineEdit *>()) {
