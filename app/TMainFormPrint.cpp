@@ -41,7 +41,7 @@ void TMainForm::CreatePrintControls()
 ReportSource TMainForm::ShownReport() const
 {
     ReportSource source;
-    source.Model = ShownModel();
+    source.Model = ScheduleFromControls();
     source.FileName = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
     source.Printed = now_();
     source.Locale = QLocale();
@@ -55,7 +55,7 @@ ReportSource TMainForm::ShownReport() const
 void TMainForm::PrintButtonClick()
 {
     const ReportSource source = ShownReport();
-    dialogs_->ShowPrintPreview(ReportPageSize(source.Locale),
+    dialogs_->ShowPrintPreview(ReportPageLayout(source.Locale),
                                [&source](QPagedPaintDevice &device) { PaintScheduleReport(device, source); });
 }
 

@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -117,6 +118,37 @@ QString HelpFilePath()
 
 int main(int argc, char *argv[])
 {
+    // An option the program does not know: the usage on standard error and status 2, before
+    // anything needs a display.
+    {
+        QStringList arguments;
+        for (int k = 0; k < argc; ++k) {
+            arguments << QString::fromLocal8Bit(argv[k]);
+        }
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
+        // Qt's own options (-style Fusion, -platform offscreen, -reverse ...) are the
+        // application object's to take: known here, shown nowhere.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                 "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "style", "stylesheet",
+                                 "session", "display", "name", "qmljsdebugger"}) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        if (!parser.parse(arguments)) {
+            const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                            QFileInfo(arguments.constFirst()).fileName());
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
+            return 2;
+        }
+    }
     // --help and --version print and exit before anything needs a display.
     if (AsksForText(argc, argv)) {
         const QCoreApplication textOnly(argc, argv);

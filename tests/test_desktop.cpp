@@ -172,6 +172,7 @@ private slots:
             QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
         } else {
             MainFormFixture::TypeInto(f.Find<QDateEdit>("SpecialDateDateTimePicker3"), QStringLiteral("24122031"));
+            QTest::keyClick(&f.Find<QDateEdit>("SpecialDateDateTimePicker3"), Qt::Key_Return);
         }
         QCOMPARE(label.text(), QStringLiteral("File: Untitled (unsaved changes)"));
         f.dialogs->fileNames = {Path(QStringLiteral("marker.dat"))};
