@@ -262,6 +262,19 @@ private slots:
         }
     }
 
+    // A clock whose bytes form no time (30 February, 25:61:61) is said to be one, not shown as
+    // a date of 1899.
+    void ReadTimeOfAnImpossibleClock()
+    {
+        MainFormFixture f(backend);
+        device->SetClockBytes({25, 61, 61, 30, 2, 30});
+        QTest::mouseClick(&f.Find<QPushButton>("ReadTimeButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Errors,
+                     QStringList{QStringLiteral("The KORVELT's clock holds no valid time (bytes 2030-02-30 25:61:61)")});
+        QVERIFY(f.dialogs->log.Informations.isEmpty());
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("The KORVELT's clock holds no valid time"));
+    }
+
     // A read that fails on a block leaves the window's schedule as it was and names the block:
     // here the memory is erased after the identity and blocks 0 to 4 have been read.
     void ReadOfErasedMemoryLeavesTheModelAlone()
