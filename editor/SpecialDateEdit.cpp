@@ -1,6 +1,7 @@
 #include "SpecialDateEdit.h"
 
 #include <QCalendarWidget>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -99,16 +100,37 @@ bool SpecialDateEdit::eventFilter(QObject *watched, QEvent *event)
     return QDateEdit::eventFilter(watched, event);
 }
 
+bool SpecialDateEdit::Type(const QString &text)
+{
+    // One key may bring several characters (keys typed quickly arrive together) and an input
+    // method brings its text at once: all of it is typing.
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); })) {
+        return false;
+    }
+    if (!typing_) {
+        BeginTyping();
+    }
+    typed_ += text;
+    ShowTyped();
+    return true;
+}
+
+bool SpecialDateEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::InputMethod) {
+        const auto *input = static_cast<QInputMethodEvent *>(event);
+        if (input->preeditString().isEmpty() && Type(input->commitString())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QDateEdit::event(event);
+}
+
 void SpecialDateEdit::keyPressEvent(QKeyEvent *event)
 {
-    const QString text = event->text();
     const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
-    if (plain && text.size() == 1 && text.at(0).isPrint()) {
-        if (!typing_) {
-            BeginTyping();
-        }
-        typed_ += text;
-        ShowTyped();
+    if (plain && Type(event->text())) {
         event->accept();
         return;
     }
@@ -162,21 +184,33 @@ void SpecialDateEdit::BeginTyping()
     }
 }
 
+void SpecialDateEdit::ShowText(const QString &text)
+{
+    QLineEdit *edit = lineEdit();
+    if (edit == nullptr) {
+        return;
+    }
+    // Neither what was typed nor the date shown again is the picker's own editing: its
+    // validator would "correct" the text on the way in (31 April shown as 30 April, or the day
+    // just refused left in the date kept), so the text goes in without it.
+    const QSignalBlocker blocker(edit);
+    const QValidator *validator = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(validator);
+}
+
 void SpecialDateEdit::ShowTyped()
 {
+    ShowText(prefix_ + typed_); // what was typed is not the picker's date yet
     if (QLineEdit *edit = lineEdit()) {
-        const QSignalBlocker blocker(edit); // what was typed is not the picker's date yet
-        edit->setText(prefix_ + typed_);
         edit->setCursorPosition(static_cast<int>(edit->text().size()));
     }
 }
 
 void SpecialDateEdit::ShowDate()
 {
-    if (QLineEdit *edit = lineEdit()) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(ShowsSpecialValue() ? specialValueText() : textFromDateTime(dateTime()));
-    }
+    ShowText(KeptText());
     setSelectedSection(sectionAt(0));
 }
 

@@ -55,12 +55,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BeginTyping();
+    void ShowText(const QString &text);
     void ShowTyped();
+    bool Type(const QString &text); // false when the text is not typing (no text, a control key)
     // Shows the picker's date again in place of what was typed.
     void ShowDate();
     // What was typed as a date: invalid when it names none; `outOfRange` when it is a date

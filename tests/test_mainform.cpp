@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTest>
 
 #include <limits>
@@ -277,9 +279,64 @@ private slots:
             QTest::keyClick(&picker, Qt::Key(ending));
             QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
             QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+            // The picker shows the date it holds, not a text of its own making.
+            QCOMPARE(picker.findChild<QLineEdit *>()->text(),
+                     picker.date() == picker.minimumDate() ? picker.specialValueText()
+                                                           : QLocale().toString(picker.date(), picker.displayFormat()));
             QVERIFY(f.form->StoreAllControls());
             QCOMPARE(f.form->Model().SpecialDates.at(2), date.isValid() ? FromQDate(date) : 0.0);
             QCOMPARE(f.form->ScheduleChanged(), date != start);
+        }
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    // Keys typed quickly reach the picker as one key event with several characters, and an
+    // input method hands over its text at once: both are typing like single keys.
+    void PickerTextAtOnce_data()
+    {
+        QTest::addColumn<bool>("inputMethod");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("refusal");
+        const QString refused = QStringLiteral("Special date 3: 4/31/2028 is not a date. It keeps 1/15/2027.");
+        QTest::newRow("keys together") << false << QStringList{"7/", "4/28"} << QDate(2028, 7, 4) << "";
+        QTest::newRow("keys together, no such day") << false << QStringList{"4/3", "1/2028"} << QDate(2027, 1, 15) << refused;
+        QTest::newRow("input method") << true << QStringList{"7/4/28"} << QDate(2028, 7, 4) << "";
+        QTest::newRow("input method, no such day") << true << QStringList{"4/31", "/2028"} << QDate(2027, 1, 15) << refused;
+    }
+    void PickerTextAtOnce()
+    {
+        QFETCH(bool, inputMethod);
+        QFETCH(QStringList, pieces);
+        QFETCH(QDate, date);
+        QFETCH(QString, refusal);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        {
+            MainFormFixture f;
+            ScheduleModel model;
+            model.SpecialDates.at(2) = FromQDate(QDate(2027, 1, 15));
+            f.form->ReplaceModel(model);
+            f.form->TakeSnapshot();
+            f.ShowPage("SpecialTimesAdvTabSheet1");
+            auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker3");
+            picker.setFocus();
+            picker.setSelectedSection(picker.sectionAt(0));
+            for (const QString &piece : pieces) {
+                if (inputMethod) {
+                    QInputMethodEvent event;
+                    event.setCommitString(piece);
+                    QCoreApplication::sendEvent(&picker, &event);
+                } else {
+                    QTest::sendKeyEvent(QTest::KeyAction::Press, &picker, Qt::Key_unknown, piece, Qt::NoModifier);
+                }
+            }
+            QCOMPARE(picker.findChild<QLineEdit *>()->text(), pieces.join(QString()));
+            QTest::keyClick(&picker, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
+            QCOMPARE(picker.findChild<QLineEdit *>()->text(), QLocale().toString(picker.date(), picker.displayFormat()));
+            QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+            QVERIFY(f.form->StoreAllControls());
+            QCOMPARE(f.form->Model().SpecialDates.at(2), FromQDate(date));
         }
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }
