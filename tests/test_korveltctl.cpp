@@ -349,7 +349,10 @@ private slots:
         f.devices.front()->SetClock(DateOf(2011, 5, 5) + TimeOf(6, 7, 8));
         if (!bytes.isEmpty()) {
             std::array<std::uint8_t, 6> held{};
-            std::copy(bytes.begin(), bytes.end(), held.begin());
+            QCOMPARE(bytes.size(), static_cast<qsizetype>(held.size()));
+            for (std::size_t i = 0; i < held.size(); ++i) {
+                held.at(i) = static_cast<std::uint8_t>(bytes.at(static_cast<qsizetype>(i)));
+            }
             f.devices.front()->SetClockBytes(held);
         }
         QCOMPARE(f(line), exit);
