@@ -7,10 +7,12 @@
 #include "DeviceClock.h"
 #include "DataFile.h"
 #include "DeviceFleet.h"
+#include "DifferenceText.h"
 #include "HolidayRules.h"
 #include "QtDateTime.h"
 #include "ScheduleCheck.h"
 #include "ScheduleCsv.h"
+#include "ScheduleDifference.h"
 #include "ScheduleJson.h"
 #include "ScheduleReport.h"
 
@@ -71,6 +73,10 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
                                                  "  unless --force.")},
+        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH | --all]\n"
+                                                  "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
+                                                  "  KORVELT holds it; exit status 1 when any differs, the differences\n"
+                                                  "  on standard output. Nothing is written.")},
         {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH]\n"
                                                 "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
                                                 "  else a data file (- : standard output).")},
@@ -428,6 +434,9 @@ public:
         if (command == QLatin1String("write")) {
             return Write(a);
         }
+        if (command == QLatin1String("verify")) {
+            return Verify(a);
+        }
         if (command == QLatin1String("read")) {
             return Read(a);
         }
@@ -560,6 +569,33 @@ private:
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
         return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
+    }
+
+    // Each device read and compared with FILE as a download would pack it: a device that
+    // holds FILE is one line, one that differs a line and one indented line per difference,
+    // as the window's Compare words them (the file stands where the window's schedule does).
+    int Verify(const Arguments &a)
+    {
+        const QString name = OneWord(a, "FILE");
+        const ScheduleModel model = LoadSchedule(name, options_.Input).Model;
+        std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
+        for (DeviceOutcome &o : outcomes) {
+            if (o.Exit != ExitOk) {
+                continue;
+            }
+            const std::vector<ScheduleDifference> differences = CompareSchedules(model, o.Read);
+            if (differences.empty()) {
+                o.Message = QStringLiteral("holds %1").arg(Shown(name));
+                continue;
+            }
+            o.Exit = ExitDifference;
+            o.Differences = DifferenceLines(model, o.Read, differences);
+            o.Message = QStringLiteral("differs from %1 in %2 %3")
+                            .arg(Shown(name))
+                            .arg(differences.size())
+                            .arg(differences.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"));
+        }
+        return Report(outcomes);
     }
 
     int Read(const Arguments &a)
@@ -793,7 +829,13 @@ private:
             const std::optional<std::array<std::uint8_t, 6>> unreadable =
                 o.Message == QLatin1String("clock") ? UnreadableClockBytes(o.ClockDate, o.ClockTime) : std::nullopt;
             int deviceExit = o.Exit;
-            if (unreadable) {
+            if (!o.Differences.isEmpty()) {
+                // What a verify found is its result, on standard output with the lines it found.
+                Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+                for (const QString &line : o.Differences) {
+                    Print(QStringLiteral("  ") + line + QLatin1Char('\n'));
+                }
+            } else if (unreadable) {
                 err_ << Tool << ": " << name << ": " << UnreadableClockText(*unreadable) << '\n';
                 deviceExit = ExitDifference;
             } else if (o.Exit != ExitOk) {
@@ -827,6 +869,7 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
         {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all")}, device}},
+        {QStringLiteral("verify"), {{QStringLiteral("--all")}, device}},
         {QStringLiteral("read"), {{}, device}},
         {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc")}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},

@@ -246,6 +246,94 @@ private slots:
         }
     }
 
+    // Each device is read and compared with FILE, and nothing is written: every device keeps
+    // what it held. Differences are the verify's result, on standard output.
+    void Verify_data()
+    {
+        QTest::addColumn<QString>("releases");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<SimulatedFault>("fault"); // on the first device, at the verify's 20th request
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QList<int>>("requests"); // per device, the verify's
+        const auto none = SimulatedFault::None;
+        QTest::newRow("holds it") << "n" << "verify @distinct.dat" << none << 0 << "sim:0 (serial 11): holds @distinct.dat\n"
+                                  << "" << QList<int>{131};
+        QTest::newRow("JSON from standard input, --all")
+            << "nn" << "verify - --all" << none << 0
+            << "sim:0 (serial 11): holds standard input\nsim:1 (serial 12): holds standard input\n" << "" << QList<int>{131, 131};
+        QTest::newRow("one slot differs") << "nn" << "verify @changed.dat --device 12" << none << 1
+                                          << "sim:1 (serial 12): differs from @changed.dat in 1 place\n"
+                                             "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
+                                             "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
+                                          << "" << QList<int>{1, 132};
+        QTest::newRow("differs in every place") << "n" << "verify @empty.dat" << none << 1
+                                                << "sim:0 (serial 11): differs from @empty.dat in 529 places\n" << ""
+                                                << QList<int>{131};
+        QTest::newRow("--all, one in program mode, one differs")
+            << "nnp" << "verify @changed.dat --all" << none << 3
+            << "sim:0 (serial 11): differs from @changed.dat in 1 place\n"
+               "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
+               "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
+               "sim:1 (serial 12): differs from @changed.dat in 1 place\n"
+               "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
+               "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
+            << "korveltctl: sim:2: the KORVELT is in program mode\n" << QList<int>{131, 131, 0};
+        QTest::newRow("silent") << "nn" << "verify @distinct.dat --all" << SimulatedFault::FallSilent << 5
+                                << "sim:1 (serial 12): holds @distinct.dat\n"
+                                << "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 9\n"
+                                << QList<int>{20, 131};
+        QTest::newRow("erased") << "n" << "verify @distinct.dat" << SimulatedFault::EraseMemory << 1 << ""
+                                << "korveltctl: sim:0 (serial 11): the KORVELT's block 9 holds values that are not "
+                                   "times or dates\n" << QList<int>{20};
+        QTest::newRow("no such file") << "n" << "verify @missing.dat" << none << 4 << ""
+                                      << "korveltctl: @missing.dat: cannot be read: No such file or directory\n"
+                                      << QList<int>{0};
+        QTest::newRow("no file") << "n" << "verify --all" << none << 2 << ""
+                                 << "korveltctl: verify: FILE is missing (see korveltctl --help)\n" << QList<int>{0};
+    }
+    void Verify()
+    {
+        QFETCH(QString, releases);
+        QFETCH(QString, line);
+        QFETCH(SimulatedFault, fault);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QList<int>, requests);
+        Fleet f(releases);
+        ScheduleModel changed = DistinctSchedule();
+        changed.NormalTimes.at(0).at(1).End += TimeOf(1, 0, 0);
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("changed.dat")), changed) &&
+                SaveDataFile(f.File(QStringLiteral("empty.dat")), ScheduleModel{}));
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")), releases.contains(QLatin1Char('p')) ? 3 : 0);
+        std::vector<int> before;
+        std::vector<std::vector<BlockImage>> held;
+        for (const auto &device : f.devices) {
+            before.push_back(device->RequestCount());
+            held.emplace_back();
+            for (int block = 0; block < BlockCount; ++block) {
+                held.back().push_back(device->Block(block));
+            }
+        }
+        f.devices.front()->InjectFault(fault, 19);
+        QCOMPARE(f(line), exit);
+        QCOMPARE(f.out.left(f.Expanded(out).size()), f.Expanded(out));
+        QCOMPARE(f.out.count(QLatin1Char('\n')), out.count(QLatin1Char('\n')) + (out.contains(QLatin1String("529")) ? 529 : 0));
+        QCOMPARE(f.err, f.Expanded(err));
+        for (qsizetype i = 0; i < requests.size(); ++i) {
+            QCOMPARE(f.devices.at(i)->RequestCount() - before.at(static_cast<std::size_t>(i)), requests.at(i));
+        }
+        if (fault == SimulatedFault::None) {
+            for (std::size_t i = 0; i < f.devices.size(); ++i) {
+                for (int block = 0; block < BlockCount; ++block) {
+                    QVERIFY(f.devices.at(i)->Block(block) == held.at(i).at(static_cast<std::size_t>(block)));
+                }
+            }
+        }
+    }
+
     // What was read lands at OUT whole, in the form its name asks for; a read that fails
     // leaves OUT as it was.
     void Read_data()
