@@ -6,6 +6,7 @@
 #include "ClockText.h"
 #include "DeviceClock.h"
 #include "DataFile.h"
+#include "DemoDevices.h"
 #include "DeviceFleet.h"
 #include "DifferenceText.h"
 #include "HolidayRules.h"
@@ -107,9 +108,36 @@ const QMap<QString, QString> &CommandUsage()
     return usage;
 }
 
+// Takes "--demo [N]" or "--demo=N" out of the words before "--" and returns the number of
+// demo KORVELTs it asks for: 0 without it, 1 without a number, -1 for a number out of range.
+int TakeDemo(QStringList &words)
+{
+    const qsizetype end = words.indexOf(QStringLiteral("--")) < 0 ? words.size() : words.indexOf(QStringLiteral("--"));
+    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    for (qsizetype i = 0; i < end; ++i) {
+        QString value;
+        if (words.at(i) == QLatin1String("--demo")) {
+            words.removeAt(i);
+            if (i + 1 < end && number.match(words.at(i)).hasMatch()) {
+                value = words.takeAt(i);
+            } else {
+                return 1;
+            }
+        } else if (words.at(i).startsWith(QLatin1String("--demo="))) {
+            value = words.takeAt(i).mid(7);
+        } else {
+            continue;
+        }
+        bool ok = false;
+        const int count = value.toInt(&ok);
+        return ok && count >= 1 && count <= MostDemoDevices ? count : -1;
+    }
+    return 0;
+}
+
 QString ToolUsage()
 {
-    QString text = QStringLiteral("Usage: korveltctl [--demo] COMMAND [ARGUMENTS]\n"
+    QString text = QStringLiteral("Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]\n"
                                   "Programs KORVELT time controllers from scripts.\n\nCommands:\n");
     for (const QString &usage : CommandUsage()) {
         for (const QString &line : usage.split(QLatin1Char('\n'))) {
@@ -120,8 +148,9 @@ QString ToolUsage()
     }
     return text + QStringLiteral(
                       "  korveltctl help COMMAND\n"
-                      "\nOptions: --demo uses a simulated KORVELT; -h or --help and --version, also after a\n"
-                      "command; -- ends the options. FILE - is standard input.\n"
+                      "\nOptions: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;\n"
+                      "-h or --help and --version, also after a command; -- ends the options.\n"
+                      "FILE - is standard input.\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
                       "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
@@ -892,24 +921,24 @@ QStringList OptionWords(const QStringList &words)
 
 } // namespace
 
+int DemoCount(const QStringList &arguments)
+{
+    QStringList words = arguments;
+    return TakeDemo(words);
+}
+
 QString CtlCommand(const QStringList &arguments)
 {
-    for (const QString &word : arguments) {
-        if (word != QLatin1String("--demo")) {
-            return word;
-        }
-    }
-    return {};
+    QStringList words = arguments;
+    (void)TakeDemo(words);
+    return words.value(0);
 }
 
 int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options)
 {
     QStringList rest = arguments;
-    const qsizetype demo = OptionWords(rest).indexOf(QStringLiteral("--demo"));
-    if (demo >= 0) {
-        rest.removeAt(demo);
-    }
+    const int demo = TakeDemo(rest);
     QString command = rest.isEmpty() ? QString() : rest.takeFirst();
     const QStringList options0 = OptionWords(rest);
     const auto isHelp = [](const QString &word) { return word == QLatin1String("--help") || word == QLatin1String("-h"); };
@@ -928,6 +957,9 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     QByteArray printed;
     std::optional<QString> outputFailure;
     try {
+        if (demo < 0) {
+            throw UsageError(QStringLiteral("--demo N is a number of KORVELTs from 1 to %1").arg(MostDemoDevices));
+        }
         if (helpCommand && rest.size() > 1) {
             throw UsageError(QStringLiteral("help takes one command"));
         }

@@ -60,8 +60,12 @@ struct CtlOptions {
 int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options = {});
 
+// The number of simulated KORVELTs a command line asks for with "--demo [N]" or "--demo=N"
+// before "--": 0 without --demo, 1 for --demo alone, or -1 when N is not from 1 to 128.
+[[nodiscard]] int DemoCount(const QStringList &arguments);
+
 // The command a command line names, as the caller needs to know it before it runs it (the
-// report needs QtGui): the first word that is not --demo, or empty.
+// report needs QtGui): the first word that is not --demo or its number, or empty.
 [[nodiscard]] QString CtlCommand(const QStringList &arguments);
 
 } // namespace korvelt

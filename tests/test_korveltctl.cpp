@@ -4,6 +4,7 @@
 
 #include "CellText.h"
 #include "DataFile.h"
+#include "DemoDevices.h"
 #include "Korveltctl.h"
 #include "ScheduleJson.h"
 #include "SignalInterrupts.h"
@@ -334,6 +335,67 @@ private slots:
         }
     }
 
+    // --demo N: N simulated KORVELTs, serial numbers 1 to N, slowed and failing one by one as
+    // KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say; a setting that names no demo KORVELT
+    // or no fault is a usage error before anything runs.
+    void Demo_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("delays");
+        QTest::addColumn<QString>("faults");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("three") << "--demo 3 list" << "0" << "" << 0
+                               << "sim:0\t1\tKORVELT 1.05\tready\nsim:1\t2\tKORVELT 1.05\tready\nsim:2\t3\tKORVELT 1.05\tready\n"
+                               << "";
+        QTest::newRow("one, after the command") << "list --demo" << "" << "" << 0 << "sim:0\t1\tKORVELT 1.05\tready\n" << "";
+        QTest::newRow("a fault on one") << "--demo=3 write @distinct.dat --all --force" << "0; sim:1 2" << "sim:1 silence 20"
+                                        << 5 << "sim:0 (serial 1): written and verified\nsim:2 (serial 3): written and verified\n"
+                                        << "korveltctl: sim:1 (serial 2): the KORVELT stopped answering at block 8\n";
+        QTest::newRow("a fault on every one") << "--demo 2 write @distinct.dat --all --force" << "0" << "unplug 5" << 5 << ""
+                                              << "korveltctl: sim:0 (serial 1): the KORVELT was unplugged\n"
+                                                 "korveltctl: sim:1 (serial 2): the KORVELT was unplugged\n";
+        QTest::newRow("its own fault wins") << "--demo 2 verify @distinct.dat --all" << "0" << "sim:0 wrong identity 1; silence 3"
+                                            << 5 << ""
+                                            << "korveltctl: sim:0: not a KORVELT time controller\n"
+                                               "korveltctl: sim:1 (serial 2): the KORVELT stopped answering at block 0\n";
+        QTest::newRow("no such demo KORVELT") << "--demo 2 list" << "0" << "sim:2 silence 5" << 2 << ""
+                                              << "korveltctl: KORVELT_DEMO_FAULT: \"sim:2\" is not one of the 2 demo KORVELTs "
+                                                 "(sim:0 to sim:1)\n";
+        QTest::newRow("no such fault") << "--demo list" << "" << "melt 5" << 2 << ""
+                                       << "korveltctl: KORVELT_DEMO_FAULT: \"[sim:K] FAULT REQUEST\" is needed, FAULT one of "
+                                          "silence, unplug, garbage, wrong identity, extra report, erased memory, dropped "
+                                          "block, REQUEST counted from 1\n";
+        QTest::newRow("a delay that is none") << "--demo list" << "sim:0 soon" << "" << 2 << ""
+                                              << "korveltctl: KORVELT_DEMO_DELAY_MS: a number of milliseconds is needed, "
+                                                 "optionally after sim:K\n";
+        QTest::newRow("none") << "--demo 0 list" << "" << "" << 2 << ""
+                              << "korveltctl: list: --demo N is a number of KORVELTs from 1 to 128 (see korveltctl --help)\n";
+        QTest::newRow("too many") << "--demo=129 list" << "" << "" << 2 << ""
+                                  << "korveltctl: list: --demo N is a number of KORVELTs from 1 to 128 (see korveltctl --help)\n";
+    }
+    void Demo()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, delays);
+        QFETCH(QString, faults);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        Fleet f(QString{});
+        const int count = DemoCount(line.split(QLatin1Char(' ')));
+        const std::string problem = count > 0 ? AddDemoDevices(f.backend, count, delays.toStdString(), faults.toStdString()) : "";
+        if (!problem.empty()) {
+            QCOMPARE(QStringLiteral("korveltctl: %1\n").arg(QString::fromStdString(problem)), err);
+            QCOMPARE(f.backend.Enumerate().size(), std::size_t{0});
+            return;
+        }
+        QCOMPARE(f(line), exit);
+        QCOMPARE(f.out, out);
+        QCOMPARE(f.err, f.Expanded(err));
+    }
+
     // What was read lands at OUT whole, in the form its name asks for; a read that fails
     // leaves OUT as it was.
     void Read_data()
@@ -549,13 +611,13 @@ private slots:
             << QByteArray();
         QTest::newRow("-- ends the options") << "import -o @out.dat -- @distinct.json" << 0 << "" << ""
                                              << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
-        QTest::newRow("-h") << "-h" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
+        QTest::newRow("-h") << "-h" << 0 << "Usage: korveltctl [--demo [N]] COMMAND" << "" << QByteArray();
         QTest::newRow("help COMMAND") << "help export" << 0 << "Usage: korveltctl export FILE.dat" << "" << QByteArray();
         QTest::newRow("COMMAND -h") << "import -h" << 0 << "Usage: korveltctl import FILE.json" << "" << QByteArray();
         QTest::newRow("unknown command, --help") << "frob --help" << 2 << ""
                                                  << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("version") << "--version" << 0 << "korveltctl 1.00\n" << "" << QByteArray();
-        QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo] COMMAND" << "" << QByteArray();
+        QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo [N]] COMMAND" << "" << QByteArray();
         QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("unknown option") << "check @distinct.dat --all" << 2 << ""
                                         << "korveltctl: check: unknown option --all (see korveltctl --help)\n" << QByteArray();
