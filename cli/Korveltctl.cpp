@@ -68,21 +68,21 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all] [--quiet]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
                                                  "  unless --force.")},
-        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH | --all]\n"
+        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH | --all] [--quiet]\n"
                                                   "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
                                                   "  KORVELT holds it; exit status 1 when any differs, the differences\n"
                                                   "  on standard output. Nothing is written.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH]\n"
+        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--quiet]\n"
                                                 "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
                                                 "  else a data file (- : standard output).")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all]\n"
+        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all] [--quiet]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all] [--quiet]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
@@ -94,14 +94,14 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
         {QStringLiteral("holidays"),
-         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last]\n"
+         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last] [--quiet]\n"
                         "  Prints a year's public holidays (this year unless --year), or with -o\n"
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
                         "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
                         "  CODE: ") +
              PresetCodes(true) + QStringLiteral(".")},
-        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf]\n"
+        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
                                                   "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
                                                   "  with .pdf for .dat unless -o; -o - : standard output).")},
     };
@@ -150,7 +150,9 @@ QString ToolUsage()
                       "  korveltctl help COMMAND\n"
                       "\nOptions: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;\n"
                       "-h or --help and --version, also after a command; -- ends the options.\n"
-                      "FILE - is standard input.\n"
+                      "FILE - is standard input. With several KORVELTs a summary line ends the run,\n"
+                      "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
+                      "the differences verify finds).\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
                       "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
@@ -457,6 +459,7 @@ public:
 
     int Run(const QString &command, const Arguments &a)
     {
+        quiet_ = a.Flags.contains(QLatin1String("--quiet"));
         if (command == QLatin1String("list")) {
             return List(a);
         }
@@ -523,6 +526,13 @@ private:
         }
     }
     void Print(const QString &text) { Print(text.toUtf8()); }
+    // What went well, which --quiet leaves out.
+    void Say(const QString &text)
+    {
+        if (!quiet_) {
+            Print(text);
+        }
+    }
 
     // `bytes` to the file `name`, or to standard output for "-".
     void Deliver(const QString &name, const QByteArray &bytes)
@@ -597,7 +607,8 @@ private:
                                               .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
-        return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
+        return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }),
+                      verify ? QStringLiteral("written and verified") : QStringLiteral("written"));
     }
 
     // Each device read and compared with FILE as a download would pack it: a device that
@@ -624,7 +635,7 @@ private:
                             .arg(differences.size())
                             .arg(differences.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"));
         }
-        return Report(outcomes);
+        return Report(outcomes, QStringLiteral("hold %1").arg(Shown(name)));
     }
 
     int Read(const Arguments &a)
@@ -647,7 +658,7 @@ private:
                 read.Message = QStringLiteral("read into %1").arg(name);
             }
         }
-        return Report(outcomes);
+        return Report(outcomes, QStringLiteral("read"));
     }
 
     int Clock(const Arguments &a)
@@ -669,7 +680,7 @@ private:
                     }
                 }
             }
-            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }));
+            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }), QStringLiteral("clocks read"));
         }
         TDateTime value = 0;
         if (a.Values.contains(QStringLiteral("--at"))) {
@@ -690,7 +701,8 @@ private:
             const QDateTime now = options_.Now();
             value = FromQDate(now.date()) + FromQTime(now.time());
         }
-        return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }));
+        return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),
+                      QStringLiteral("clocks set"));
     }
 
     int Check(const Arguments &a)
@@ -741,7 +753,7 @@ private:
         const QString name = a.Values.value(QStringLiteral("-o"));
         SaveBytes(name, ScheduleBytes(name, model));
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
-        Print(QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
+        Say(QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
                   .arg(name)
                   .arg(filled)
                   .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
@@ -774,7 +786,7 @@ private:
         }
         Deliver(pdf, bytes);
         if (!IsStandardStream(pdf)) {
-            Print(pdf + QLatin1Char('\n'));
+            Say(pdf + QLatin1Char('\n'));
         }
         return ExitOk;
     }
@@ -844,11 +856,14 @@ private:
         return RunOnDevices(backend_, paths, start, fleet);
     }
 
-    // One line per device, on standard output when it went through, else on standard error;
-    // the exit status is the gravest of them, and a signal's above all.
-    int Report(const std::vector<DeviceOutcome> &outcomes)
+    // One line per device, on standard output when it went through, else on standard error,
+    // and with several devices a summary, "5 of 8 written and verified; 3 failed" (`done` says
+    // what went through); the exit status is the gravest of them, and a signal's above all.
+    int Report(const std::vector<DeviceOutcome> &outcomes, const QString &done)
     {
         int exit = ExitOk;
+        int succeeded = 0;
+        int differing = 0;
         for (const DeviceOutcome &o : outcomes) {
             std::optional<DeviceIdentity> identity = o.Identity;
             if (const auto known = known_.find(o.Path); !identity && known != known_.end()) {
@@ -860,6 +875,7 @@ private:
             int deviceExit = o.Exit;
             if (!o.Differences.isEmpty()) {
                 // What a verify found is its result, on standard output with the lines it found.
+                ++differing;
                 Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
                 for (const QString &line : o.Differences) {
                     Print(QStringLiteral("  ") + line + QLatin1Char('\n'));
@@ -872,13 +888,25 @@ private:
             } else if (o.Message == QLatin1String("clock")) {
                 const DateParts d = DecodeDate(o.ClockDate);
                 const TimeParts t = DecodeTime(o.ClockTime);
-                Print(name + QStringLiteral(": clock ") +
+                Say(name + QStringLiteral(": clock ") +
                       QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second) +
                       QLatin1Char('\n'));
             } else if (!o.Message.isEmpty()) {
-                Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+                Say(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
             }
+            succeeded += deviceExit == ExitOk ? 1 : 0;
             exit = std::max(exit, deviceExit); // a signal's 130 or 143 above all
+        }
+        if (outcomes.size() > 1) {
+            const int failed = static_cast<int>(outcomes.size()) - succeeded - differing;
+            QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(outcomes.size()).arg(done);
+            if (differing > 0) {
+                summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs") : QStringLiteral("differ"));
+            }
+            if (failed > 0) {
+                summary += QStringLiteral("; %1 failed").arg(failed);
+            }
+            Say(summary + QLatin1Char('\n'));
         }
         return exit;
     }
@@ -889,25 +917,27 @@ private:
     const CtlOptions &options_;
     std::map<std::string, DeviceIdentity> known_; // identities asked before a command that does not ask
     std::optional<QString> outputFailure_;
+    bool quiet_ = false; // --quiet: errors only
 };
 
 // The options each command takes: flags, then options with a value.
 const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
 {
     static const QStringList device{QStringLiteral("--device")};
+    static const QString quiet = QStringLiteral("--quiet");
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
-        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all")}, device}},
-        {QStringLiteral("verify"), {{QStringLiteral("--all")}, device}},
-        {QStringLiteral("read"), {{}, device}},
-        {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc")}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
+        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet}, device}},
+        {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet}, device}},
+        {QStringLiteral("read"), {{quiet}, device}},
+        {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
         {QStringLiteral("holidays"),
-         {{QStringLiteral("--repeat-last")},
+         {{QStringLiteral("--repeat-last"), quiet},
           {QStringLiteral("--preset"), QStringLiteral("--year"), QStringLiteral("--from"), QStringLiteral("-o")}}},
-        {QStringLiteral("report"), {{}, {QStringLiteral("-o")}}},
+        {QStringLiteral("report"), {{quiet}, {QStringLiteral("-o")}}},
     };
     return options;
 }
