@@ -68,7 +68,7 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all] [--quiet]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all] [--dry-run] [--quiet]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
@@ -82,7 +82,7 @@ const QMap<QString, QString> &CommandUsage()
                                                 "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
                                                 "  else a data file (- : standard output).")},
         {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all] [--quiet]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all] [--quiet]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all] [--dry-run] [--quiet]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
@@ -94,7 +94,7 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
         {QStringLiteral("holidays"),
-         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last] [--quiet]\n"
+         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last] [--dry-run] [--quiet]\n"
                         "  Prints a year's public holidays (this year unless --year), or with -o\n"
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
@@ -152,7 +152,8 @@ QString ToolUsage()
                       "-h or --help and --version, also after a command; -- ends the options.\n"
                       "FILE - is standard input. With several KORVELTs a summary line ends the run,\n"
                       "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
-                      "the differences verify finds).\n"
+                      "the differences verify finds). --dry-run (write, clock set, holidays -o) says what\n"
+                      "would be done to which KORVELT or file, asking the KORVELTs only who they are.\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
                       "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
@@ -607,6 +608,11 @@ private:
                                               .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
+        if (a.Flags.contains(QLatin1String("--dry-run"))) {
+            return Report(DryRun(Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))
+                                                    : QStringLiteral("would write %1").arg(Shown(name))),
+                          verify ? QStringLiteral("would be written and verified") : QStringLiteral("would be written"));
+        }
         return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }),
                       verify ? QStringLiteral("written and verified") : QStringLiteral("written"));
     }
@@ -668,8 +674,9 @@ private:
             throw UsageError(QStringLiteral("clock read or clock set"));
         }
         if (action == QLatin1String("read")) {
-            if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at"))) {
-                throw UsageError(QStringLiteral("--pc and --at are for clock set"));
+            if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at")) ||
+                a.Flags.contains(QLatin1String("--dry-run"))) {
+                throw UsageError(QStringLiteral("--pc, --at and --dry-run are for clock set"));
             }
             // Reading the clock does not ask the KORVELT who it is: the line names it all the same.
             const std::vector<std::string> paths = Targets(a);
@@ -700,6 +707,14 @@ private:
         } else {
             const QDateTime now = options_.Now();
             value = FromQDate(now.date()) + FromQTime(now.time());
+        }
+        if (a.Flags.contains(QLatin1String("--dry-run"))) {
+            const DateParts d = DecodeDate(value);
+            const TimeParts t = DecodeTime(value);
+            return Report(DryRun(Targets(a), QStringLiteral("would set the clock to ") +
+                                                 QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day,
+                                                                   t.Hour, t.Minute, t.Second)),
+                          QStringLiteral("clocks would be set"));
         }
         return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),
                       QStringLiteral("clocks set"));
@@ -735,8 +750,9 @@ private:
         }
         std::vector<Holiday> holidays = GenerateHolidays(preset->Rules, first, last);
         if (!a.Values.contains(QStringLiteral("-o"))) {
-            if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last"))) {
-                throw UsageError(QStringLiteral("--from and --repeat-last go with -o"));
+            if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
+                a.Flags.contains(QLatin1String("--dry-run"))) {
+                throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
             }
             for (const Holiday &holiday : holidays) {
                 Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
@@ -751,10 +767,16 @@ private:
             a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
         const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
         const QString name = a.Values.value(QStringLiteral("-o"));
-        SaveBytes(name, ScheduleBytes(name, model));
+        const bool dryRun = a.Flags.contains(QLatin1String("--dry-run"));
+        if (!dryRun) {
+            SaveBytes(name, ScheduleBytes(name, model));
+        } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+        }
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
-        Say(QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
-                  .arg(name)
+        Say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
+                    : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
+                  .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
                   .arg(filled)
                   .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
                   .arg(year));
@@ -846,6 +868,38 @@ private:
         return paths;
     }
 
+    // What a --dry-run says of each device: `what` for one that would take the command, else
+    // why it would fail, as far as asking the KORVELT who it is tells. Nothing else is sent.
+    std::vector<DeviceOutcome> DryRun(const std::vector<std::string> &paths, const QString &what)
+    {
+        std::vector<DeviceOutcome> outcomes;
+        for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
+            if (std::ranges::find(paths, device.Path) == paths.end()) {
+                continue;
+            }
+            const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+            DeviceOutcome o;
+            o.Path = device.Path;
+            o.Identity = probed.Identity;
+            o.Message = what;
+            if (probed.ProgramMode) {
+                o.Exit = ExitNoDevice;
+                o.Message = QStringLiteral("the KORVELT is in program mode");
+            } else if (probed.Problem == QLatin1String("not a KORVELT")) {
+                o.Exit = ExitNoDevice;
+                o.Message = QStringLiteral("not a KORVELT time controller");
+            } else if (probed.Problem == QLatin1String("no answer")) {
+                o.Exit = ExitDeviceLost;
+                o.Message = QStringLiteral("the KORVELT stopped answering");
+            } else if (!probed.Identity) {
+                o.Exit = ExitNoDevice;
+                o.Message = probed.Problem;
+            }
+            outcomes.push_back(std::move(o));
+        }
+        return outcomes;
+    }
+
     std::vector<DeviceOutcome> RunOn(const std::vector<std::string> &paths, const SessionStart &start)
     {
         FleetOptions fleet;
@@ -925,17 +979,20 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
 {
     static const QStringList device{QStringLiteral("--device")};
     static const QString quiet = QStringLiteral("--quiet");
+    static const QString dryRun = QStringLiteral("--dry-run");
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
-        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet}, device}},
+        {QStringLiteral("write"),
+         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun}, device}},
         {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet}, device}},
         {QStringLiteral("read"), {{quiet}, device}},
-        {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
+        {QStringLiteral("clock"),
+         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
         {QStringLiteral("holidays"),
-         {{QStringLiteral("--repeat-last"), quiet},
+         {{QStringLiteral("--repeat-last"), quiet, dryRun},
           {QStringLiteral("--preset"), QStringLiteral("--year"), QStringLiteral("--from"), QStringLiteral("-o")}}},
         {QStringLiteral("report"), {{quiet}, {QStringLiteral("-o")}}},
     };

@@ -161,6 +161,18 @@ private slots:
         QTest::newRow("--quiet, --all, one in program mode")
             << "npn" << "write --force @distinct.json --all --quiet" << none << 3 << ""
             << "korveltctl: sim:1: the KORVELT is in program mode\n" << QList<int>{264, 0, 264};
+        QTest::newRow("--dry-run, --all, one in program mode")
+            << "npn" << "write --force @distinct.json --all --dry-run" << none << 3
+            << "sim:0 (serial 11): would write @distinct.json and verify it\n"
+               "sim:2 (serial 13): would write @distinct.json and verify it\n2 of 3 would be written and verified; 1 failed\n"
+            << "korveltctl: sim:1: the KORVELT is in program mode\n" << QList<int>{1, 0, 1};
+        QTest::newRow("--dry-run, --no-verify") << "n" << "write --force @distinct.json --dry-run --no-verify" << none << 0
+                                                << "sim:0 (serial 11): would write @distinct.json\n" << "" << QList<int>{1};
+        QTest::newRow("--dry-run, a likely mistake") << "n" << "write @timed.dat --dry-run" << none << 1 << ""
+            << "korveltctl: @timed.dat: Mistake: Special date 2 (" + TimedDateText() +
+                   ") carries a time of day; the KORVELT keeps only the date.\n"
+                   "korveltctl: @timed.dat: not written: the check found 1 likely mistake (--force writes it all the same)\n"
+            << QList<int>{0};
         QTest::newRow("--device") << "nnn" << "write --force @distinct.dat --device 12" << none << 0
                                   << "sim:1 (serial 12): written and verified\n" << "" << QList<int>{1, 265, 1};
         QTest::newRow("--device PATH") << "n=" << "write --force @distinct.dat --device sim:1" << none << 0
@@ -244,7 +256,7 @@ private slots:
             f.devices.front()->InjectFault(fault, 12);
         }
         QCOMPARE(f(line), exit);
-        QCOMPARE(f.out, out);
+        QCOMPARE(f.out, f.Expanded(out));
         QCOMPARE(f.err, f.Expanded(err));
         for (qsizetype i = 0; i < requests.size(); ++i) {
             QCOMPARE(f.devices.at(i)->RequestCount(), requests.at(i));
@@ -495,6 +507,17 @@ private slots:
                                   << DateOf(2027, 3, 28) + TimeOf(1, 59, 59);
         QTest::newRow("set, the PC's time") << "clock set" << real << 0 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
                                             << "" << DateOf(2030, 1, 2) + TimeOf(3, 4, 5);
+        QTest::newRow("set --at, --dry-run") << "clock set --at 2027-03-28_01:59:59 --dry-run" << real << 0
+                                             << "sim:0 (serial 11): would set the clock to 2027-03-28 01:59:59\n" << ""
+                                             << DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
+        QTest::newRow("set --dry-run, all") << "clock set --dry-run --all" << real << 3
+                                            << "sim:0 (serial 11): would set the clock to 2030-01-02 03:04:05\n"
+                                               "1 of 2 clocks would be set; 1 failed\n"
+                                            << "korveltctl: sim:1: the KORVELT is in program mode\n"
+                                            << DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
+        QTest::newRow("read --dry-run") << "clock read --dry-run" << real << 2 << ""
+                                        << "korveltctl: clock: --pc, --at and --dry-run are for clock set (see korveltctl --help)\n"
+                                        << DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
         QTest::newRow("set --pc, all") << "clock set --pc --all" << real << 3
                                        << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n1 of 2 clocks set; 1 failed\n"
                                        << "korveltctl: sim:1: the KORVELT is in program mode\n"
@@ -596,6 +619,16 @@ private slots:
         QTest::newRow("holidays into a schedule, --quiet")
             << "holidays --preset us --year 2027 -o @out.dat --quiet" << 0 << "(nothing)" << ""
             << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("holidays into a schedule, --dry-run")
+            << "holidays --preset us --year 2027 --from @distinct.dat -o @out.dat --dry-run" << 0
+            << "@out.dat: special dates 1 to 12 would hold the holidays of United States (federal) 2027 (nothing written)\n"
+            << "" << QByteArray();
+        QTest::newRow("holidays --dry-run into no folder")
+            << "holidays --preset us -o @none/out.dat --dry-run" << 4 << ""
+            << "korveltctl: @none/out.dat: cannot be written: No such file or directory\n" << QByteArray();
+        QTest::newRow("holidays printed, --dry-run") << "holidays --preset us --dry-run" << 2 << ""
+                                                     << "korveltctl: holidays: --from, --repeat-last and --dry-run go with -o "
+                                                        "(see korveltctl --help)\n" << QByteArray();
         QTest::newRow("holidays, unknown country") << "holidays --preset xx -o @out.dat" << 2 << ""
                                                    << "korveltctl: holidays: --preset is gb-eaw, gb-sct, gb-nir, ie, de, de-bw, de-by, de-be, de-bb, de-hb, de-hh, "
                                                       "de-he, de-ni, de-mv, de-nw, de-rp, de-sl, de-sn, de-st, de-sh, de-th, at, ch, ch-zh, "
