@@ -68,21 +68,24 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all] [--dry-run] [--quiet]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--quiet]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
                                                  "  unless --force.")},
-        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH | --all] [--quiet]\n"
+        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--quiet]\n"
                                                   "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
                                                   "  KORVELT holds it; exit status 1 when any differs, the differences\n"
                                                   "  on standard output. Nothing is written.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--quiet]\n"
-                                                "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
-                                                "  else a data file (- : standard output).")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all] [--quiet]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all] [--dry-run] [--quiet]\n"
+        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--quiet]\n"
+                                                "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
+                                                "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
+                                                "  or with --format json, else a data file (- : standard output).\n"
+                                                "  Several KORVELTs are read into the folder DIR, one file each named\n"
+                                                "  by its serial number: 1042.dat, or 1042.json with --format json.")},
+        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--quiet]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] [--dry-run] [--quiet]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
@@ -161,12 +164,20 @@ QString ToolUsage()
                       "See korveltctl(1).\n");
 }
 
-// A command's arguments: the words, the flags given and the options with their values.
+// A command's arguments: the words, the flags given and the options with their values (the
+// first, where an option may be given more than once: all of them in Lists).
 struct Arguments {
     QStringList Words;
     QStringList Flags;
     QMap<QString, QString> Values;
+    QMap<QString, QStringList> Lists;
 };
+
+// The options that may be given more than once, each adding a value.
+bool Repeatable(const QString &option)
+{
+    return option == QLatin1String("--device");
+}
 
 class UsageError {
 public:
@@ -213,10 +224,13 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
                 value = arguments.at(i);
             }
             // The last of two would win in silence, and a script's mistake would pass.
-            if (parsed.Values.contains(word)) {
+            if (parsed.Values.contains(word) && !Repeatable(word)) {
                 throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
             }
-            parsed.Values.insert(word, *value);
+            if (!parsed.Values.contains(word)) {
+                parsed.Values.insert(word, *value);
+            }
+            parsed.Lists[word].append(*value);
         } else {
             throw UsageError(QStringLiteral("unknown option %1").arg(word));
         }
@@ -646,7 +660,16 @@ private:
 
     int Read(const Arguments &a)
     {
+        const QString format = a.Values.value(QStringLiteral("--format"));
+        if (!format.isEmpty() && format != QLatin1String("json") && format != QLatin1String("dat")) {
+            throw UsageError(QStringLiteral("--format is dat or json"));
+        }
+        if (a.Flags.contains(QLatin1String("--all")) || a.Lists.value(QStringLiteral("--device")).size() > 1) {
+            return ReadIntoFolder(a, format == QLatin1String("json"));
+        }
         const QString name = OneWord(a, "OUT");
+        const bool json = format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                                           : format == QLatin1String("json");
         // A place that cannot take the file fails before the device is read, not after.
         if (!IsStandardStream(name)) {
             if (const std::optional<QString> problem = PlaceProblem(name)) {
@@ -656,12 +679,60 @@ private:
         std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
         DeviceOutcome &read = outcomes.front();
         if (read.Exit == ExitOk) {
+            const QByteArray bytes = json ? ScheduleToJson(read.Read) : Bytes(EncodeDataFile(read.Read));
             if (IsStandardStream(name)) {
-                Print(Bytes(EncodeDataFile(read.Read)));
-                read.Message.clear(); // standard output holds the data file alone
+                Print(bytes);
+                read.Message.clear(); // standard output holds the schedule alone
             } else {
-                SaveBytes(name, ScheduleBytes(name, read.Read));
+                SaveBytes(name, bytes);
                 read.Message = QStringLiteral("read into %1").arg(name);
+            }
+        }
+        return Report(outcomes, QStringLiteral("read"));
+    }
+
+    // Several KORVELTs read into the folder DIR, each into a file named by its serial number
+    // (1042.dat, or 1042.json), written whole or not at all. Two KORVELTs with one serial
+    // number would overwrite each other's file: neither is saved.
+    int ReadIntoFolder(const Arguments &a, bool json)
+    {
+        const QString folder = OneWord(a, "DIR");
+        if (IsStandardStream(folder)) {
+            throw UsageError(QStringLiteral("several KORVELTs are read into a folder, not into -"));
+        }
+        const QString probe = QDir(folder).filePath(QStringLiteral("0.dat"));
+        if (const std::optional<QString> problem = PlaceProblem(probe)) {
+            const QFileInfo info(folder);
+            const QString cause = info.exists() && !info.isDir() ? ErrorText(std::errc::not_a_directory) : *problem;
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(folder, cause));
+        }
+        std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
+        std::map<std::uint32_t, int> serials;
+        for (const DeviceOutcome &o : outcomes) {
+            if (o.Exit == ExitOk && o.Identity) {
+                ++serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)];
+            }
+        }
+        for (DeviceOutcome &o : outcomes) {
+            if (o.Exit != ExitOk) {
+                continue;
+            }
+            if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
+                o.Exit = ExitNoDevice;
+                o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
+                                                        "each by its path")
+                                             .arg(SerialText(o.Identity->SerialNumber))
+                                       : QStringLiteral("not saved: the KORVELT did not say its serial number");
+                continue;
+            }
+            const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
+                                                       (json ? QStringLiteral(".json") : QStringLiteral(".dat")));
+            try {
+                SaveBytes(name, json ? ScheduleToJson(o.Read) : Bytes(EncodeDataFile(o.Read)));
+                o.Message = QStringLiteral("read into %1").arg(name);
+            } catch (const Failure &failure) {
+                o.Exit = failure.Exit;
+                o.Message = failure.Text;
             }
         }
         return Report(outcomes, QStringLiteral("read"));
@@ -826,37 +897,14 @@ private:
             throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
         }
         std::vector<std::string> paths;
-        if (a.Values.contains(QStringLiteral("--device"))) {
-            const QString wanted = a.Values.value(QStringLiteral("--device"));
-            for (const HidInterfaceInfo &device : devices) {
-                if (device.Path == wanted.toStdString()) {
-                    return {device.Path};
+        for (const QString &wanted : a.Lists.value(QStringLiteral("--device"))) {
+            for (const std::string &path : Wanted(devices, wanted)) {
+                if (std::ranges::find(paths, path) == paths.end()) {
+                    paths.push_back(path);
                 }
             }
-            bool number = false;
-            const std::uint32_t serial = wanted.toUInt(&number, 10);
-            if (!number) {
-                throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
-            }
-            QStringList matching;
-            for (const HidInterfaceInfo &device : devices) {
-                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
-                if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
-                    paths.push_back(device.Path);
-                    matching.append(QString::fromStdString(device.Path));
-                    known_.insert({device.Path, *probed.Identity});
-                }
-            }
-            if (paths.empty()) {
-                throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
-            }
-            // Two KORVELTs with one serial number: taking either would be a guess.
-            if (paths.size() > 1) {
-                throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
-                                                .arg(paths.size())
-                                                .arg(serial)
-                                                .arg(matching.join(QStringLiteral(", "))));
-            }
+        }
+        if (!paths.empty()) {
             return paths;
         }
         for (const HidInterfaceInfo &device : devices) {
@@ -898,6 +946,45 @@ private:
             outcomes.push_back(std::move(o));
         }
         return outcomes;
+    }
+
+    // The KORVELT that --device names: the one at that path, or the one with that serial number.
+    std::vector<std::string> Wanted(const std::vector<HidInterfaceInfo> &devices, const QString &wanted)
+    {
+        for (const HidInterfaceInfo &device : devices) {
+            if (device.Path == wanted.toStdString()) {
+                return {device.Path};
+            }
+        }
+        bool number = false;
+        const std::uint32_t serial = wanted.toUInt(&number, 10);
+        if (!number) {
+            throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
+        }
+        std::vector<std::string> paths;
+        QStringList matching;
+        for (const HidInterfaceInfo &device : devices) {
+            if (!probed_.contains(device.Path)) {
+                probed_.insert({device.Path, ProbeDevice(backend_, device, options_.ReplyTimeoutMs)});
+            }
+            const ProbedDevice &probed = probed_.at(device.Path);
+            if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
+                paths.push_back(device.Path);
+                matching.append(QString::fromStdString(device.Path));
+                known_.insert({device.Path, *probed.Identity});
+            }
+        }
+        if (paths.empty()) {
+            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
+        }
+        // Two KORVELTs with one serial number: taking either would be a guess.
+        if (paths.size() > 1) {
+            throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
+                                            .arg(paths.size())
+                                            .arg(serial)
+                                            .arg(matching.join(QStringLiteral(", "))));
+        }
+        return paths;
     }
 
     std::vector<DeviceOutcome> RunOn(const std::vector<std::string> &paths, const SessionStart &start)
@@ -970,6 +1057,7 @@ private:
     QTextStream &err_;
     const CtlOptions &options_;
     std::map<std::string, DeviceIdentity> known_; // identities asked before a command that does not ask
+    std::map<std::string, ProbedDevice> probed_;  // asked once for every --device
     std::optional<QString> outputFailure_;
     bool quiet_ = false; // --quiet: errors only
 };
@@ -985,7 +1073,7 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
         {QStringLiteral("write"),
          {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun}, device}},
         {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet}, device}},
-        {QStringLiteral("read"), {{quiet}, device}},
+        {QStringLiteral("read"), {{QStringLiteral("--all"), quiet}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
         {QStringLiteral("clock"),
          {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},

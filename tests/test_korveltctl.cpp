@@ -180,9 +180,13 @@ private slots:
         QTest::newRow("two with the serial number asked for") << "n=" << "write --force @distinct.dat --device 11" << none << 3 << ""
                                        << "korveltctl: 2 KORVELTs have serial number 11: sim:0, sim:1; name one by its path\n"
                                        << QList<int>{1, 1};
-        QTest::newRow("--device twice") << "nn" << "write --force @distinct.dat --device 11 --device=12" << none << 2 << ""
-                                        << "korveltctl: write: --device is given more than once (see korveltctl --help)\n"
-                                        << QList<int>{0, 0};
+        QTest::newRow("--device twice, by serial number and path")
+            << "nnn" << "write --force @distinct.dat --device 13 --device=sim:0 --device 13" << none << 0
+            << "sim:2 (serial 13): written and verified\nsim:0 (serial 11): written and verified\n2 of 2 written and verified\n"
+            << "" << QList<int>{265, 1, 265};
+        QTest::newRow("--device and --all") << "nn" << "write --force @distinct.dat --device 11 --all" << none << 2 << ""
+                                            << "korveltctl: write: --device or --all, not both (see korveltctl --help)\n"
+                                            << QList<int>{0, 0};
         QTest::newRow("serial number of 2^31 and more") << "nb" << "write --force @distinct.dat --device 3000000000" << none << 0
                                                         << "sim:1 (serial 3000000000): written and verified\n" << ""
                                                         << QList<int>{1, 265};
@@ -481,6 +485,78 @@ private slots:
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 4 + (toFile && !out.contains(QLatin1Char('/')) ? 1 : 0));
         if (requests >= 0) {
             QCOMPARE(f.devices.front()->RequestCount() - 133, requests);
+        }
+    }
+
+    // Several KORVELTs read into a folder, one file each named by its serial number, written
+    // whole: one that fails, or shares its serial number, leaves no file and does not stop
+    // the others.
+    void ReadMany_data()
+    {
+        QTest::addColumn<QString>("releases");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<SimulatedFault>("fault"); // on the first device, at the read's 20th request
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QStringList>("files"); // in the folder "many" after it
+        const auto none = SimulatedFault::None;
+        QTest::newRow("--all") << "nn" << "read @many --all" << none << 0
+                               << "sim:0 (serial 11): read into @many/11.dat\nsim:1 (serial 12): read into @many/12.dat\n"
+                                  "2 of 2 read\n" << "" << QStringList{"11.dat", "12.dat"};
+        QTest::newRow("--all --format json") << "nn" << "read --all --format json @many" << none << 0
+                                             << "sim:0 (serial 11): read into @many/11.json\n"
+                                                "sim:1 (serial 12): read into @many/12.json\n2 of 2 read\n"
+                                             << "" << QStringList{"11.json", "12.json"};
+        QTest::newRow("two --device of three") << "nnn" << "read @many --device 13 --device sim:0" << none << 0
+                                               << "sim:2 (serial 13): read into @many/13.dat\n"
+                                                  "sim:0 (serial 11): read into @many/11.dat\n2 of 2 read\n"
+                                               << "" << QStringList{"11.dat", "13.dat"};
+        QTest::newRow("one unplugged, one in program mode")
+            << "nnp" << "read @many --all" << SimulatedFault::Unplug << 5
+            << "sim:1 (serial 12): read into @many/12.dat\n1 of 3 read; 2 failed\n"
+            << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\nkorveltctl: sim:2: the KORVELT is in program mode\n"
+            << QStringList{"12.dat"};
+        QTest::newRow("one serial number twice")
+            << "n=n" << "read @many --all" << none << 3 << "sim:2 (serial 13): read into @many/13.dat\n1 of 3 read; 2 failed\n"
+            << "korveltctl: sim:0 (serial 11): not saved: another KORVELT read has serial number 11 too; read each by its path\n"
+               "korveltctl: sim:1 (serial 11): not saved: another KORVELT read has serial number 11 too; read each by its path\n"
+            << QStringList{"13.dat"};
+        QTest::newRow("no such folder") << "nn" << "read @none --all" << none << 4 << ""
+                                        << "korveltctl: @none: cannot be written: No such file or directory\n" << QStringList{};
+        QTest::newRow("a file, not a folder") << "nn" << "read @distinct.dat --all" << none << 4 << ""
+                                              << "korveltctl: @distinct.dat: cannot be written: Not a directory\n"
+                                              << QStringList{};
+        QTest::newRow("standard output") << "nn" << "read - --all" << none << 2 << ""
+                                         << "korveltctl: read: several KORVELTs are read into a folder, not into - (see "
+                                            "korveltctl --help)\n" << QStringList{};
+        QTest::newRow("unknown format") << "nn" << "read @many --all --format csv" << none << 2 << ""
+                                        << "korveltctl: read: --format is dat or json (see korveltctl --help)\n"
+                                        << QStringList{};
+        QTest::newRow("one, --format json, standard output")
+            << "n" << "read - --format json" << none << 0 << QString::fromUtf8(ScheduleToJson(DistinctSchedule())) << "" << QStringList{};
+    }
+    void ReadMany()
+    {
+        QFETCH(QString, releases);
+        QFETCH(QString, line);
+        QFETCH(SimulatedFault, fault);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QStringList, files);
+        Fleet f(releases);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")), releases.contains(QLatin1Char('p')) ? 3 : 0);
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("many")));
+        f.devices.front()->InjectFault(fault, 19);
+        QCOMPARE(f(line), exit);
+        QCOMPARE(f.out, f.Expanded(out));
+        QCOMPARE(f.err, f.Expanded(err));
+        QCOMPARE(QDir(f.dir.filePath(QStringLiteral("many"))).entryList(QDir::Files | QDir::Hidden), files);
+        for (const QString &file : files) {
+            QCOMPARE(f.Contents(QStringLiteral("many/") + file), file.endsWith(QLatin1String(".json"))
+                                                                    ? ScheduleToJson(DistinctSchedule())
+                                                                    : Bytes(EncodeDataFile(DistinctSchedule())));
         }
     }
 
