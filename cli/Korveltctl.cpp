@@ -68,24 +68,24 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--quiet]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
                                                  "  unless --force.")},
-        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--quiet]\n"
+        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
                                                   "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
                                                   "  KORVELT holds it; exit status 1 when any differs, the differences\n"
                                                   "  on standard output. Nothing is written.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--quiet]\n"
+        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
                                                 "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
                                                 "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
                                                 "  or with --format json, else a data file (- : standard output).\n"
                                                 "  Several KORVELTs are read into the folder DIR, one file each named\n"
                                                 "  by its serial number: 1042.dat, or 1042.json with --format json.")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--quiet]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] [--dry-run] [--quiet]\n"
+        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
@@ -157,6 +157,7 @@ QString ToolUsage()
                       "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
                       "the differences verify finds). --dry-run (write, clock set, holidays -o) says what\n"
                       "would be done to which KORVELT or file, asking the KORVELTs only who they are.\n"
+                      "--json prints one JSON document of the result (docs/korveltctl-json.md).\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
                       "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
@@ -465,6 +466,35 @@ QString ListField(const QString &text)
     return field;
 }
 
+// One device in the --json document.
+QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdentity> &identity, const QString &result,
+                       int exit, const QString &message)
+{
+    QJsonObject device{{QStringLiteral("path"), QString::fromStdString(path)},
+                       {QStringLiteral("serial"), QJsonValue::Null},
+                       {QStringLiteral("version"), QJsonValue::Null},
+                       {QStringLiteral("result"), result},
+                       {QStringLiteral("exit"), exit},
+                       {QStringLiteral("message"), message},
+                       {QStringLiteral("differences"), QJsonArray()}};
+    if (identity) {
+        device.insert(QStringLiteral("serial"), static_cast<qint64>(static_cast<std::uint32_t>(identity->SerialNumber)));
+        device.insert(QStringLiteral("version"), QString::fromLatin1(identity->Version.c_str()));
+    }
+    return device;
+}
+
+// The --json document: every device, and the command's exit status (and, for a command that
+// failed as a whole, why).
+QByteArray ResultDocument(const QJsonArray &devices, int exit, const QString &message = {})
+{
+    QJsonObject document{{QStringLiteral("devices"), devices}, {QStringLiteral("exit"), exit}};
+    if (!message.isEmpty()) {
+        document.insert(QStringLiteral("message"), message);
+    }
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
 class Ctl {
 public:
     Ctl(HidBackend &backend, QIODevice &out, QTextStream &err, const CtlOptions &options)
@@ -475,6 +505,7 @@ public:
     int Run(const QString &command, const Arguments &a)
     {
         quiet_ = a.Flags.contains(QLatin1String("--quiet"));
+        json_ = a.Flags.contains(QLatin1String("--json"));
         if (command == QLatin1String("list")) {
             return List(a);
         }
@@ -564,33 +595,33 @@ private:
         if (!a.Words.isEmpty()) {
             throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
         }
-        QJsonArray json;
         const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+        if (devices.empty()) {
+            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        }
+        QJsonArray json;
         for (const HidInterfaceInfo &device : devices) {
             const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
             const QString path = QString::fromStdString(device.Path);
-            QJsonObject entry{{QStringLiteral("path"), path}, {QStringLiteral("programMode"), probed.ProgramMode}};
             QStringList fields{ListField(path)};
+            QString result = QStringLiteral("ready");
             if (probed.Identity) {
-                const QString version = QString::fromLatin1(probed.Identity->Version.c_str());
-                entry.insert(QStringLiteral("serialNumber"),
-                             static_cast<qint64>(static_cast<std::uint32_t>(probed.Identity->SerialNumber)));
-                entry.insert(QStringLiteral("version"), version);
-                fields << SerialText(probed.Identity->SerialNumber) << ListField(version) << QStringLiteral("ready");
+                fields << SerialText(probed.Identity->SerialNumber)
+                       << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << result;
             } else {
-                entry.insert(QStringLiteral("problem"), probed.Problem);
                 fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
+                result = probed.ProgramMode ? QStringLiteral("program-mode")
+                         : probed.Problem == QLatin1String("not a KORVELT") ? QStringLiteral("not-a-korvelt")
+                         : probed.Problem == QLatin1String("no answer")     ? QStringLiteral("no-answer")
+                                                                            : QStringLiteral("cannot-open");
             }
-            json.append(entry);
-            if (!a.Flags.contains(QLatin1String("--json"))) {
+            json.append(DeviceJson(device.Path, probed.Identity, result, ExitOk, probed.Identity ? result : probed.Problem));
+            if (!json_) {
                 Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
             }
         }
-        if (a.Flags.contains(QLatin1String("--json"))) {
-            Print(QJsonDocument(json).toJson(QJsonDocument::Indented));
-        }
-        if (devices.empty()) {
-            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        if (json_) {
+            Print(ResultDocument(json, ExitOk));
         }
         return ExitOk;
     }
@@ -646,9 +677,11 @@ private:
             const std::vector<ScheduleDifference> differences = CompareSchedules(model, o.Read);
             if (differences.empty()) {
                 o.Message = QStringLiteral("holds %1").arg(Shown(name));
+                o.Result = QStringLiteral("holds");
                 continue;
             }
             o.Exit = ExitDifference;
+            o.Result = QStringLiteral("differs");
             o.Differences = DifferenceLines(model, o.Read, differences);
             o.Message = QStringLiteral("differs from %1 in %2 %3")
                             .arg(Shown(name))
@@ -668,6 +701,9 @@ private:
             return ReadIntoFolder(a, format == QLatin1String("json"));
         }
         const QString name = OneWord(a, "OUT");
+        if (json_ && IsStandardStream(name)) {
+            throw UsageError(QStringLiteral("--json prints to standard output: read into a file"));
+        }
         const bool json = format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
                                            : format == QLatin1String("json");
         // A place that cannot take the file fails before the device is read, not after.
@@ -686,6 +722,7 @@ private:
             } else {
                 SaveBytes(name, bytes);
                 read.Message = QStringLiteral("read into %1").arg(name);
+                read.File = name;
             }
         }
         return Report(outcomes, QStringLiteral("read"));
@@ -719,6 +756,7 @@ private:
             }
             if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
                 o.Exit = ExitNoDevice;
+                o.Result = QStringLiteral("duplicate-serial");
                 o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
                                                         "each by its path")
                                              .arg(SerialText(o.Identity->SerialNumber))
@@ -730,8 +768,10 @@ private:
             try {
                 SaveBytes(name, json ? ScheduleToJson(o.Read) : Bytes(EncodeDataFile(o.Read)));
                 o.Message = QStringLiteral("read into %1").arg(name);
+                o.File = name;
             } catch (const Failure &failure) {
                 o.Exit = failure.Exit;
+                o.Result = QStringLiteral("file-error");
                 o.Message = failure.Text;
             }
         }
@@ -760,6 +800,7 @@ private:
             }
             return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }), QStringLiteral("clocks read"));
         }
+        clockResult_ = QStringLiteral("clock-set");
         TDateTime value = 0;
         if (a.Values.contains(QStringLiteral("--at"))) {
             if (a.Flags.contains(QLatin1String("--pc"))) {
@@ -930,16 +971,21 @@ private:
             o.Path = device.Path;
             o.Identity = probed.Identity;
             o.Message = what;
+            o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write") : QStringLiteral("would-set-clock");
             if (probed.ProgramMode) {
+                o.Result = QStringLiteral("program-mode");
                 o.Exit = ExitNoDevice;
                 o.Message = QStringLiteral("the KORVELT is in program mode");
             } else if (probed.Problem == QLatin1String("not a KORVELT")) {
+                o.Result = QStringLiteral("not-a-korvelt");
                 o.Exit = ExitNoDevice;
                 o.Message = QStringLiteral("not a KORVELT time controller");
             } else if (probed.Problem == QLatin1String("no answer")) {
+                o.Result = QStringLiteral("timed-out");
                 o.Exit = ExitDeviceLost;
                 o.Message = QStringLiteral("the KORVELT stopped answering");
             } else if (!probed.Identity) {
+                o.Result = QStringLiteral("cannot-open");
                 o.Exit = ExitNoDevice;
                 o.Message = probed.Problem;
             }
@@ -1005,40 +1051,59 @@ private:
         int exit = ExitOk;
         int succeeded = 0;
         int differing = 0;
+        QJsonArray devices;
         for (const DeviceOutcome &o : outcomes) {
             std::optional<DeviceIdentity> identity = o.Identity;
             if (const auto known = known_.find(o.Path); !identity && known != known_.end()) {
                 identity = known->second;
             }
             const QString name = DeviceName(o.Path, identity);
-            const std::optional<std::array<std::uint8_t, 6>> unreadable =
-                o.Message == QLatin1String("clock") ? UnreadableClockBytes(o.ClockDate, o.ClockTime) : std::nullopt;
             int deviceExit = o.Exit;
+            QString result = o.Result;
+            QString message = o.Message;
+            QString clock;
+            if (o.Exit == ExitOk && o.Result == QLatin1String("clock")) {
+                if (const auto unreadable = UnreadableClockBytes(o.ClockDate, o.ClockTime)) {
+                    deviceExit = ExitDifference;
+                    result = QStringLiteral("invalid-clock");
+                    message = UnreadableClockText(*unreadable);
+                } else {
+                    const DateParts d = DecodeDate(o.ClockDate);
+                    const TimeParts t = DecodeTime(o.ClockTime);
+                    clock = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second);
+                    result = clockResult_;
+                    message = QStringLiteral("clock ") + clock;
+                }
+            }
             if (!o.Differences.isEmpty()) {
                 // What a verify found is its result, on standard output with the lines it found.
                 ++differing;
-                Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
-                for (const QString &line : o.Differences) {
-                    Print(QStringLiteral("  ") + line + QLatin1Char('\n'));
+                if (!json_) {
+                    Print(name + QStringLiteral(": ") + message + QLatin1Char('\n'));
+                    for (const QString &line : o.Differences) {
+                        Print(QStringLiteral("  ") + line + QLatin1Char('\n'));
+                    }
                 }
-            } else if (unreadable) {
-                err_ << Tool << ": " << name << ": " << UnreadableClockText(*unreadable) << '\n';
-                deviceExit = ExitDifference;
-            } else if (o.Exit != ExitOk) {
-                err_ << Tool << ": " << name << ": " << o.Message << '\n';
-            } else if (o.Message == QLatin1String("clock")) {
-                const DateParts d = DecodeDate(o.ClockDate);
-                const TimeParts t = DecodeTime(o.ClockTime);
-                Say(name + QStringLiteral(": clock ") +
-                      QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second) +
-                      QLatin1Char('\n'));
-            } else if (!o.Message.isEmpty()) {
-                Say(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+            } else if (deviceExit != ExitOk) {
+                err_ << Tool << ": " << name << ": " << message << '\n';
+            } else if (!message.isEmpty() && !json_) {
+                Say(name + QStringLiteral(": ") + message + QLatin1Char('\n'));
             }
+            QJsonObject device = DeviceJson(o.Path, identity, result, deviceExit, message);
+            device.insert(QStringLiteral("differences"), QJsonArray::fromStringList(o.Differences));
+            if (!clock.isEmpty()) {
+                device.insert(QStringLiteral("clock"), clock);
+            }
+            if (!o.File.isEmpty()) {
+                device.insert(QStringLiteral("file"), o.File);
+            }
+            devices.append(device);
             succeeded += deviceExit == ExitOk ? 1 : 0;
             exit = std::max(exit, deviceExit); // a signal's 130 or 143 above all
         }
-        if (outcomes.size() > 1) {
+        if (json_) {
+            Print(ResultDocument(devices, exit));
+        } else if (outcomes.size() > 1) {
             const int failed = static_cast<int>(outcomes.size()) - succeeded - differing;
             QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(outcomes.size()).arg(done);
             if (differing > 0) {
@@ -1060,6 +1125,8 @@ private:
     std::map<std::string, ProbedDevice> probed_;  // asked once for every --device
     std::optional<QString> outputFailure_;
     bool quiet_ = false; // --quiet: errors only
+    bool json_ = false;  // --json: one document on standard output
+    QString clockResult_ = QStringLiteral("clock-read");
 };
 
 // The options each command takes: flags, then options with a value.
@@ -1068,14 +1135,15 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
     static const QStringList device{QStringLiteral("--device")};
     static const QString quiet = QStringLiteral("--quiet");
     static const QString dryRun = QStringLiteral("--dry-run");
+    static const QString json = QStringLiteral("--json");
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
         {QStringLiteral("write"),
-         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun}, device}},
-        {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet}, device}},
-        {QStringLiteral("read"), {{QStringLiteral("--all"), quiet}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
+         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun, json}, device}},
+        {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet, json}, device}},
+        {QStringLiteral("read"), {{QStringLiteral("--all"), quiet, json}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
         {QStringLiteral("clock"),
-         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
+         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun, json}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
@@ -1167,6 +1235,11 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     } catch (const Failure &failure) {
         err << Tool << ": " << failure.Text << '\n';
         exit = failure.Exit;
+        // A script that asked for the document gets one, also when the command failed as a whole.
+        if (CommandOptions().value(command).first.contains(QLatin1String("--json")) &&
+            OptionWords(rest).contains(QLatin1String("--json"))) {
+            printed = ResultDocument({}, exit, failure.Text);
+        }
     }
     if (!printed.isEmpty() && out.write(printed) != printed.size()) {
         outputFailure = out.errorString();
