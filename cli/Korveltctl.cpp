@@ -9,6 +9,7 @@
 #include "DemoDevices.h"
 #include "DeviceFleet.h"
 #include "DifferenceText.h"
+#include "HolidayRuleFile.h"
 #include "HolidayRules.h"
 #include "QtDateTime.h"
 #include "ScheduleCheck.h"
@@ -97,11 +98,15 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
         {QStringLiteral("holidays"),
-         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last] [--dry-run] [--quiet]\n"
+         QStringLiteral("holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
+                        "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] [--dry-run] [--quiet]\n"
                         "  Prints a year's public holidays (this year unless --year), or with -o\n"
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
                         "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                        "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
+                        "  them alone, without --preset). --json and --format csv print each\n"
+                        "  holiday's date, weekday, names and whether it is a substitute day.\n"
                         "  CODE: ") +
              PresetCodes(true) + QStringLiteral(".")},
         {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
@@ -495,6 +500,59 @@ QByteArray ResultDocument(const QJsonArray &devices, int exit, const QString &me
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
+// One holiday's fields: its date, weekday, names (as the rules give them, a moved day's with
+// "(substitute day)" or "(observed)") and whether it is a day a holiday was moved to.
+struct HolidayFields {
+    QString Date;
+    QString Weekday;
+    QStringList Names;
+    bool Substitute = false;
+};
+
+HolidayFields FieldsOf(const Holiday &holiday)
+{
+    // "2027-01-01 Fri New Year's Day": the date and weekday as the line gives them.
+    const QString line = QString::fromStdString(HolidayText(holiday));
+    HolidayFields fields{line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1, 1),
+                         QString::fromStdString(holiday.Name).split(QStringLiteral(" / ")), false};
+    fields.Substitute = std::ranges::any_of(fields.Names, [](const QString &name) {
+        return name.endsWith(QLatin1String(" (substitute day)")) || name.endsWith(QLatin1String(" (observed)"));
+    });
+    return fields;
+}
+
+QByteArray HolidaysJson(const std::vector<Holiday> &holidays, int year)
+{
+    QJsonArray list;
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        list.append(QJsonObject{{QStringLiteral("date"), f.Date},
+                                {QStringLiteral("weekday"), f.Weekday},
+                                {QStringLiteral("names"), QJsonArray::fromStringList(f.Names)},
+                                {QStringLiteral("substitute"), f.Substitute}});
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("year"), year}, {QStringLiteral("holidays"), list}})
+        .toJson(QJsonDocument::Indented);
+}
+
+// As RFC 4180 has it: a header, lines ending in CR LF, the names joined by " / " and quoted
+// where they hold a comma or a quote.
+QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
+{
+    const auto field = [](const QString &text) {
+        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
+                   ? QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
+                   : text;
+    };
+    QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + field(f.Names.join(QStringLiteral(" / "))) +
+               QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
+    }
+    return csv.toUtf8();
+}
+
 class Ctl {
 public:
     Ctl(HidBackend &backend, QIODevice &out, QTextStream &err, const CtlOptions &options)
@@ -847,9 +905,46 @@ private:
         if (!a.Words.isEmpty()) {
             throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
         }
+        const bool hasPreset = a.Values.contains(QStringLiteral("--preset"));
+        const bool hasRules = a.Values.contains(QStringLiteral("--rules"));
+        if (!hasPreset && !hasRules) {
+            throw UsageError(QStringLiteral("--preset CODE or --rules FILE is needed"));
+        }
         const HolidayPreset *preset = FindHolidayPreset(a.Values.value(QStringLiteral("--preset")).toStdString());
-        if (preset == nullptr) {
+        if (hasPreset && preset == nullptr) {
             throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
+        }
+        QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("text"));
+        if (a.Flags.contains(QLatin1String("--json"))) {
+            if (a.Values.contains(QStringLiteral("--format")) && format != QLatin1String("json")) {
+                throw UsageError(QStringLiteral("--json or --format %1, not both").arg(format));
+            }
+            format = QStringLiteral("json");
+        }
+        if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json")) {
+            throw UsageError(QStringLiteral("--format is text, csv or json"));
+        }
+        if (format != QLatin1String("text") && a.Values.contains(QStringLiteral("-o"))) {
+            throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
+        }
+        // The user's own rules (the file the Holidays dialog saves) after the preset's: a
+        // day both give is one holiday.
+        std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
+        QStringList sources;
+        if (hasPreset) {
+            sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
+        }
+        if (hasRules) {
+            const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
+            if (!QFileInfo(ruleFile).isFile()) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+            }
+            const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
+            if (!loaded.Loaded) {
+                throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(ruleFile, loaded.Message));
+            }
+            rules.insert(rules.end(), loaded.Rules.begin(), loaded.Rules.end());
+            sources << ruleFile;
         }
         bool number = true;
         const int year = a.Values.contains(QStringLiteral("--year")) ? a.Values.value(QStringLiteral("--year")).toInt(&number)
@@ -860,14 +955,20 @@ private:
             !TryEncodeDate(year, 12, 31, last)) {
             throw UsageError(QStringLiteral("--year is a year from 2000 to 2255"));
         }
-        std::vector<Holiday> holidays = GenerateHolidays(preset->Rules, first, last);
+        std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
         if (!a.Values.contains(QStringLiteral("-o"))) {
             if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
                 a.Flags.contains(QLatin1String("--dry-run"))) {
                 throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
             }
-            for (const Holiday &holiday : holidays) {
-                Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+            if (format == QLatin1String("json")) {
+                Print(HolidaysJson(holidays, year));
+            } else if (format == QLatin1String("csv")) {
+                Print(HolidaysCsv(holidays));
+            } else {
+                for (const Holiday &holiday : holidays) {
+                    Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+                }
             }
             return ExitOk;
         }
@@ -890,7 +991,7 @@ private:
                     : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
                   .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
                   .arg(filled)
-                  .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
+                  .arg(sources.join(QStringLiteral(" and ")))
                   .arg(year));
         for (const Holiday &holiday : leftOut) {
             Print(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
@@ -1148,8 +1249,9 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
         {QStringLiteral("holidays"),
-         {{QStringLiteral("--repeat-last"), quiet, dryRun},
-          {QStringLiteral("--preset"), QStringLiteral("--year"), QStringLiteral("--from"), QStringLiteral("-o")}}},
+         {{QStringLiteral("--repeat-last"), quiet, dryRun, json},
+          {QStringLiteral("--preset"), QStringLiteral("--rules"), QStringLiteral("--year"), QStringLiteral("--from"),
+           QStringLiteral("-o"), QStringLiteral("--format")}}},
         {QStringLiteral("report"), {{quiet}, {QStringLiteral("-o")}}},
     };
     return options;

@@ -5,6 +5,7 @@
 #include "CellText.h"
 #include "DataFile.h"
 #include "DemoDevices.h"
+#include "HolidayRuleFile.h"
 #include "Korveltctl.h"
 #include "ScheduleJson.h"
 #include "SignalInterrupts.h"
@@ -852,6 +853,38 @@ private slots:
         QTest::newRow("holidays printed, --dry-run") << "holidays --preset us --dry-run" << 2 << ""
                                                      << "korveltctl: holidays: --from, --repeat-last and --dry-run go with -o "
                                                         "(see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("holidays of the user's rules")
+            << "holidays --rules @rules.json --year 2027" << 0
+            << "2027-07-05 Mon Works outing, \"summer\" (substitute day)\n2027-12-27 Mon Christmas Day (substitute day)\n" << ""
+            << QByteArray();
+        QTest::newRow("holidays of a preset and the user's rules, CSV")
+            << "holidays --preset gb-eaw --rules @rules.json --year 2027 --format csv" << 0
+            << "date,weekday,names,substitute\r\n2027-01-01,Fri,New Year's Day,no\r\n2027-03-26,Fri,Good Friday,no\r\n"
+               "2027-03-29,Mon,Easter Monday,no\r\n2027-05-03,Mon,Early May bank holiday,no\r\n"
+               "2027-05-31,Mon,Spring bank holiday,no\r\n2027-07-05,Mon,\"Works outing, \"\"summer\"\" (substitute day)\",yes\r\n"
+               "2027-08-30,Mon,Summer bank holiday,no\r\n2027-12-27,Mon,Christmas Day (substitute day),yes\r\n"
+               "2027-12-28,Tue,Boxing Day (substitute day),yes\r\n" << "" << QByteArray();
+        QTest::newRow("holidays --json") << "holidays --rules @rules.json --preset us --year 2027 --json" << 0
+                                         << "{\n    \"holidays\": [\n        {\n            \"date\": \"2027-01-01\",\n"
+                                            "            \"names\": [\n                \"New Year's Day\"\n            ],\n"
+                                            "            \"substitute\": false,\n            \"weekday\": \"Fri\"\n"
+                                         << "" << QByteArray();
+        QTest::newRow("holidays of the user's rules into a schedule")
+            << "holidays --preset fr --rules @rules.json --year 2027 -o @out.dat" << 0
+            << "@out.dat: special dates 1 to 13 hold the holidays of France and @rules.json 2027\n" << ""
+            << QByteArray("\x01\0\0\0KORVELT Time Control\0", 25);
+        QTest::newRow("holidays, no such rule file") << "holidays --rules @none.json" << 4 << ""
+                                                     << "korveltctl: @none.json: cannot be read: No such file or directory\n"
+                                                     << QByteArray();
+        QTest::newRow("holidays, not a rule file") << "holidays --rules @other.json" << 4 << ""
+                                                   << "korveltctl: @other.json: " + HolidayRulesFromJson(R"({"format": "other"})").Message + "\n"
+                                                   << QByteArray();
+        QTest::newRow("holidays, neither preset nor rules") << "holidays --year 2027" << 2 << ""
+                                                            << "korveltctl: holidays: --preset CODE or --rules FILE is needed "
+                                                               "(see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("holidays, CSV into a schedule") << "holidays --preset fr --format csv -o @out.dat" << 2 << ""
+                                                       << "korveltctl: holidays: --format and --json are for the list of "
+                                                          "holidays, not for -o (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("holidays, unknown country") << "holidays --preset xx -o @out.dat" << 2 << ""
                                                    << "korveltctl: holidays: --preset is gb-eaw, gb-sct, gb-nir, ie, de, de-bw, de-by, de-be, de-bb, de-hb, de-hh, "
                                                       "de-he, de-ni, de-mv, de-nw, de-rp, de-sl, de-sn, de-st, de-sh, de-th, at, ch, ch-zh, "
@@ -924,7 +957,13 @@ private slots:
         const qsizetype start = dupStart.indexOf(R"("start":)");
         dupStart.insert(start, R"("start":"01:00:00",)");
         QByteArray limit = distinct + QByteArray((16 << 20) - distinct.size(), ' ');
+        const QByteArray rules = "{\"format\": \"korvelt-holiday-rules\", \"version\": 1, \"rules\": ["
+                                 "{\"kind\": \"fixed\", \"name\": \"Works outing, \\\"summer\\\"\", \"month\": 7, \"day\": 4, "
+                                 "\"weekend\": \"monday\"}, {\"kind\": \"fixed\", \"name\": \"Christmas Day\", \"month\": 12, "
+                                 "\"day\": 25, \"weekend\": \"monday\"}]}";
         for (const auto &[name, text] : {std::pair{"bad.json", json},
+                                         {"rules.json", rules},
+                                         {"other.json", QByteArray(R"({"format": "other"})")},
                                          {"dup.json", QByteArray(distinct).replace(R"("version": 1)", R"("version": 2, "version": 1)")},
                                          {"dupstart.json", dupStart},
                                          {"limit.json", limit},
