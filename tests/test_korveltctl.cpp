@@ -810,6 +810,54 @@ private slots:
         QCOMPARE(SchemaBreach(printed.object(), schema, QStringLiteral("document")), QString());
     }
 
+    // The bash completion as bash runs it: the words so far, the last being completed, give
+    // these candidates, sorted.
+    void Completion_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("candidates");
+        QTest::newRow("commands") << "korveltctl c" << "check clock";
+        QTest::newRow("after --demo N") << "korveltctl --demo 3 ve" << "verify";
+        QTest::newRow("write's options") << "korveltctl write --d" << "--device --dry-run";
+        QTest::newRow("clock") << "korveltctl clock _" << "read set";
+        QTest::newRow("presets, as the tool lists them") << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
+        QTest::newRow("schedules by their ending")
+            << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @rules.json @sub";
+        QTest::newRow("rule files") << "korveltctl holidays --rules @r" << "@rules.json";
+        QTest::newRow("read's formats") << "korveltctl read --all --format _" << "dat json";
+    }
+    void Completion()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, candidates);
+        Fleet f(QString{});
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
+        for (const QString &name : {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf")}) {
+            QFile file(f.dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList list = f.Expanded(words).split(QLatin1Char(' '));
+        if (list.last() == QLatin1String("_")) {
+            list.last().clear();
+        }
+        QString script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
+        for (const QString &word : list) {
+            script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        }
+        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort").arg(list.size() - 1);
+        QProcess bash;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(KORVELTCTL)).absolutePath() + QLatin1Char(':') +
+                                                       environment.value(QStringLiteral("PATH")));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        bash.setProcessEnvironment(environment);
+        bash.start(QStringLiteral("bash"), {QStringLiteral("--norc"), QStringLiteral("-c"), script});
+        QVERIFY(bash.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(bash.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                 f.Expanded(candidates));
+    }
+
     // The commands on files alone, and the tool's own options.
     void Files_data()
     {
