@@ -155,7 +155,7 @@ QString SchemaBreach(const QJsonValue &value, const QJsonObject &schema, const Q
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         const QJsonObject properties = schema.value(QLatin1String("properties")).toObject();
-        for (const QJsonValue &key : schema.value(QLatin1String("required")).toArray()) {
+        for (const auto &key : schema.value(QLatin1String("required")).toArray()) {
             if (!object.contains(key.toString())) {
                 return where + QStringLiteral(": no ") + key.toString();
             }
