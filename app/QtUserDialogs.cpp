@@ -24,6 +24,13 @@ void QtUserDialogs::ShowError(const QString &text)
     QMessageBox::critical(owner_, Caption(), text, QMessageBox::Ok);
 }
 
+void QtUserDialogs::ShowError(const QString &text, const QString &informative)
+{
+    QMessageBox box(QMessageBox::Critical, Caption(), text, QMessageBox::Ok, owner_);
+    box.setInformativeText(informative);
+    box.exec();
+}
+
 void QtUserDialogs::ShowInformation(const QString &text)
 {
     QMessageBox::information(owner_, Caption(), text, QMessageBox::Ok);
@@ -78,10 +85,12 @@ bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleMo
     return dialog.TakeChosen();
 }
 
-void QtUserDialogs::ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint)
+void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(paper));
+    // The printer's own margins would lay the pages out otherwise than the PDF.
+    printer.setFullPage(false);
+    printer.setPageLayout(layout);
     printer.setDocName(QStringLiteral("KORVELT Time Control"));
     QPrintPreviewDialog preview(&printer, owner_);
     preview.setWindowTitle(QStringLiteral("Print"));

@@ -16,6 +16,7 @@ public:
     void SetOwner(QWidget *owner) { owner_ = owner; }
 
     void ShowError(const QString &text) override;
+    void ShowError(const QString &text, const QString &informative) override;
     void ShowInformation(const QString &text) override;
     Answer AskYesNoCancel(const QString &text) override;
     bool AskYesNo(const QString &text) override;
@@ -24,7 +25,7 @@ public:
     std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) override;
     bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                         const std::vector<ScheduleDifference> &differences) override;
-    void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) override;
+    void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -7,6 +7,8 @@
 #include "QtDateTime.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QDir>
 #include <QScopedValueRollback>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -142,6 +144,9 @@ void TMainForm::CreateControls()
         SetUpDatePicker(*picker);
         QDateEdit *raw = picker.get();
         connect(raw, &QDateEdit::dateChanged, this, [this, raw] { SpecialDatePicked(*raw); });
+        // Shown once the picker has let go of the focus it may be losing.
+        connect(picker.get(), &SpecialDateEdit::Refused, this,
+                [this](const QString &message) { Guarded([&] { dialogs_->ShowError(message); }); }, Qt::QueuedConnection);
         SpecialDateDateTimePickers.at(k) = std::move(picker);
     }
     CreateHolidayControls();
@@ -170,6 +175,16 @@ void TMainForm::CreateControls()
     connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
     connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
     connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
+    // Typing into a clock picker works the same after a click as after Tab: a click selects
+    // the part it lands in, so that digits replace it instead of being refused behind a full
+    // part, and the first key stops the pickers following the PC clock before the next tick
+    // can overwrite a value half typed (eventFilter).
+    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+        picker->installEventFilter(this);
+        if (auto *edit = picker->findChild<QLineEdit *>()) {
+            edit->installEventFilter(this);
+        }
+    }
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [box] { SettleMonthBox(*box); });
     }
@@ -397,15 +412,6 @@ void TMainForm::SettleMonthBox(QComboBox &box)
     }
 }
 
-std::int32_t TMainForm::StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText)
-{
-    SettleMonthBox(box);
-    if (box.currentText() == shownText) {
-        return current;
-    }
-    return box.currentIndex();
-}
-
 void TMainForm::ShowDaylightSaving()
 {
     const QScopedValueRollback showing(showingSchedule_, true);
@@ -418,8 +424,23 @@ void TMainForm::ShowDaylightSaving()
     ShowMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
 }
 
-void TMainForm::ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const
+ScheduleModel TMainForm::ScheduleFromControls() const
 {
+    // What every consumer of the window's schedule reads: storing, the Week page and its
+    // check, the report, compare and write. Nothing is changed on the way: the grids' shown
+    // outputs, the dates picked, the rule as chosen. A control still showing what the model
+    // gave it keeps the model's value, so that a value it cannot show comes back unchanged; a
+    // month box's text that names no month counts as the month the box holds.
+    ScheduleModel shown = model_;
+    StoreSlots(TimesAdvStringGrid, shown.NormalTimes.at(static_cast<std::size_t>(shownOutput_)), true);
+    StoreSlots(SpecialTimesAdvStringGrid, shown.SpecialTimes.at(static_cast<std::size_t>(shownSpecialOutput_)), false);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        const QDate date = SpecialDateDateTimePickers.at(k)->date();
+        if (date != shownSpecialDates_.at(k)) {
+            shown.SpecialDates.at(k) = FromQDate(date);
+        }
+    }
+    DaylightSavingRule &rule = shown.DaylightSaving;
     if (EnableDaylightSavingCheckBox.isChecked() != shownEnabled_) {
         rule.Enabled = EnableDaylightSavingCheckBox.isChecked() ? 1 : 0;
     }
@@ -430,14 +451,16 @@ void TMainForm::ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const
     if (RetardRadioGroup.ItemIndex() >= 0) {
         rule.RetardWeek = RetardRadioGroup.ItemIndex();
     }
-}
-
-void TMainForm::StoreDaylightSaving()
-{
-    DaylightSavingRule &rule = model_.DaylightSaving;
-    ReadRuleSwitchAndWeeks(rule);
-    rule.AdvanceMonth = StoredMonth(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
-    rule.RetardMonth = StoredMonth(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
+        if (box.currentText() == shownText) {
+            return current;
+        }
+        const int typed = MonthItemOfText(box, box.currentText());
+        return typed >= 0 ? typed : (box.currentIndex() >= 0 ? box.currentIndex() : current);
+    };
+    rule.AdvanceMonth = month(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
+    rule.RetardMonth = month(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
+    return shown;
 }
 
 void TMainForm::ShowSpecialDate(QDateEdit &picker, TDateTime date)
@@ -472,32 +495,28 @@ void TMainForm::ShowSpecialDates()
     }
 }
 
-void TMainForm::StoreSpecialDates()
-{
-    // A date the picker shows as "(not set)" (outside the device's years, not a number), or
-    // shows without its time of day, stays as it was unless the user picks a date.
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const QDate date = SpecialDateDateTimePickers.at(k)->date();
-        if (date != shownSpecialDates_.at(k)) {
-            model_.SpecialDates.at(k) = FromQDate(date);
-            shownSpecialDates_.at(k) = date;
-        }
-    }
-}
-
 bool TMainForm::StoreAllControls()
 {
     // An edit still open in a grid is committed first, as Enter would commit it.
     const bool normal = TimesAdvStringGrid.CommitOpenEditor();
     const bool special = SpecialTimesAdvStringGrid.CommitOpenEditor();
-    StoreNormalTimes(shownOutput_);
-    StoreSpecialTimes(shownSpecialOutput_);
-    StoreDaylightSaving();
-    StoreSpecialDates();
+    // A date being typed into a picker is read as Enter would read it.
+    bool dates = true;
+    for (const auto &picker : SpecialDateDateTimePickers) {
+        dates = picker->CommitTyping() && dates;
+    }
+    model_ = ScheduleFromControls();
+    // The controls show what the model now holds: a typed month settles in its box, and a
+    // picked date counts as shown.
+    SettleMonthBox(AdvanceComboBox);
+    SettleMonthBox(RetardComboBox);
+    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
+        shownSpecialDates_.at(k) = SpecialDateDateTimePickers.at(k)->date();
+    }
     // The model now holds what the controls show.
     controlsEdited_ = false;
     UpdateFileStatus();
-    return normal && special;
+    return normal && special && dates;
 }
 
 void TMainForm::ShowAllControls()
@@ -567,6 +586,28 @@ void TMainForm::FollowPCClock()
     followingClock_ = false;
 }
 
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool clockPicker = watched == &SetDateDateTimePicker || watched == &SetTimeDateTimePicker;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+            auto *edit = picker->findChild<QLineEdit *>();
+            if (watched == edit && !edit->hasSelectedText()) {
+                QTimer::singleShot(0, picker, [picker] { picker->setSelectedSection(picker->currentSection()); });
+            }
+        }
+    }
+    if (clockPicker && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool edits = !key->text().isEmpty() || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        if (edits && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape) {
+            pickersFollowClock_ = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TMainForm::ClockPickerChanged()
 {
     if (!followingClock_) {
@@ -619,7 +660,9 @@ bool TMainForm::LoadFile(const QString &fileName)
     const DataFileResult result = LoadDataFile(FilePath(fileName));
     if (result.Outcome != DataFileOutcome::Loaded) {
         const std::string_view message = DataFileMessage(result.Outcome);
-        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        // The box names the file: one named on the command line was never seen in a dialog.
+        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+                            QDir::toNativeSeparators(fileName));
         return false;
     }
     ReplaceModel(result.Model);
@@ -631,7 +674,23 @@ bool TMainForm::LoadFile(const QString &fileName)
 
 bool TMainForm::FormCloseQuery()
 {
-    return MayReplaceSchedule();
+    return MayStopCommandToClose() && MayReplaceSchedule();
+}
+
+bool TMainForm::MayStopCommandToClose()
+{
+    if (!session_.Busy()) {
+        return true;
+    }
+    // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
+    // any other command, changes nothing on the KORVELT when it stops.
+    if (session_.Command() == SessionCommand::Write && !session_.Verifying() &&
+        !dialogs_->AskYesNo(QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT "
+                                           "holds part of the old and part of the new schedule. Stop and close?"))) {
+        return false;
+    }
+    session_.Cancel(); // the command may have ended while the question was open
+    return true;
 }
 
 bool TMainForm::MayReplaceSchedule()

@@ -11,6 +11,7 @@
 #include "SendCheck.h"
 #include "SlotClipboard.h"
 #include "SpecialDateEdit.h"
+#include "StatusText.h"
 #include "TimeGrid.h"
 #include "UserDialogs.h"
 #include "WeekView.h"
@@ -127,8 +128,8 @@ private:
     QTimeEdit SetTimeDateTimePicker;
     QCheckBox VerifyCheckBox;
     QPushButton CompareButton;
-    QLabel ConnectionLabel;
-    QLabel StatusLabel;
+    StatusText ConnectionLabel;
+    StatusText StatusLabel;
     QPushButton CancelButton;
     QProgressBar ProgressBar;
     QLabel FileLabel;
@@ -152,7 +153,7 @@ private:
     QComboBox WeekChoiceComboBox;
     WeekView WeekPicture;
     QListWidget FindingsListBox;
-    QLabel CheckLabel;
+    StatusText CheckLabel;
     // The printed report (TMainFormPrint.cpp), from the Week page and Ctrl+P.
     QPushButton PrintButton;
     QPushButton ExportPdfButton;
@@ -165,8 +166,6 @@ private:
     std::optional<DeviceIdentity> lastIdentity_;
     std::optional<DeviceIdentity> scheduleDevice_;
     void CreateWeekPage();
-    // The model as the controls show it now, without storing anything.
-    [[nodiscard]] ScheduleModel ShownModel() const;
     void ScheduleWeekRefresh() { weekTimer_.start(); }
     void RefreshWeek();
     // Opens the page of a slot, or of the value a finding names, with it selected.
@@ -183,6 +182,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -214,11 +215,10 @@ private:
     void ShowSpecialDates();
     void StoreNormalTimes(int output);
     void StoreSpecialTimes(int output);
-    void StoreDaylightSaving();
-    // The enable box and the two week groups into a rule, as storing does (the months are
-    // read apart: storing settles a typed month in its box, the week page must not).
-    void ReadRuleSwitchAndWeeks(DaylightSavingRule &rule) const;
-    void StoreSpecialDates();
+    // The schedule as the controls show it now, read without changing anything. The one
+    // reader of the controls: storing, the Week page and its check, the report, compare and
+    // write all take what it gives.
+    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
 
     // Event handlers.
     void ExitButtonClick();
@@ -241,6 +241,13 @@ private:
     void ReadTimeButtonClick();
     void CompareButtonClick();
     void CancelButtonClick();
+    // Before a command starts: no status or progress of an earlier one stays up.
+    void ClearCommandStatus();
+    // What the status says when the command under way was cancelled: what the KORVELT holds.
+    [[nodiscard]] QString CancelledText() const;
+    // Closing while a command runs: a write is stopped only when the user says so; any other
+    // command is cancelled. False: the window stays open.
+    bool MayStopCommandToClose();
     void VerifyCheckBoxClick();
     // The session's results, as the user sees them.
     void ConnectDeviceSession();
@@ -276,7 +283,6 @@ private:
     void MenuWeekendsClick();
 
     void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
-    [[nodiscard]] static std::int32_t StoredMonth(QComboBox &box, std::int32_t current, const QString &shownText);
     // Turns what was typed into a month box into the month item it names, or puts the box
     // back to the month it held when the text names none.
     static void SettleMonthBox(QComboBox &box);

@@ -100,6 +100,7 @@ void TMainForm::WriteButtonClick()
     if (!MayWriteWithMistakes()) {
         return;
     }
+    ClearCommandStatus();
     session_.StartDownload(model_, VerifyCheckBox.isChecked());
 }
 
@@ -114,6 +115,7 @@ void TMainForm::ReadButtonClick()
     // A read replaces the schedule in the window: unsaved changes are asked about first.
     if (MayReplaceSchedule()) {
         readForComparison_ = false;
+        ClearCommandStatus();
         session_.StartRead();
     }
 }
@@ -123,8 +125,26 @@ void TMainForm::CompareButtonClick()
     // The device is read into a copy; the window's schedule stays as it is.
     if (StoreAllControls()) {
         readForComparison_ = true;
+        ClearCommandStatus();
         session_.StartRead();
     }
+}
+
+void TMainForm::ClearCommandStatus()
+{
+    // What an earlier command said does not stay up under the next one.
+    StatusLabel.clear();
+    ProgressBar.reset();
+}
+
+QString TMainForm::CancelledText() const
+{
+    if (session_.Command() != SessionCommand::Write) {
+        return QStringLiteral("Cancelled"); // nothing on the KORVELT changed
+    }
+    return session_.Verifying() ? QStringLiteral("Written, not verified (cancelled)")
+                                : QStringLiteral("Cancelled: the KORVELT holds part of the old and part of the new "
+                                                 "schedule. Write again.");
 }
 
 void TMainForm::CancelButtonClick()
@@ -143,6 +163,7 @@ void TMainForm::SetTimeButtonClick()
 {
     // Asked when the device has answered. The pickers are sent only when the user chose a
     // moment in them; while they follow the PC clock, the PC clock is sent to the second.
+    ClearCommandStatus();
     session_.StartSetClock([this] {
         if (SendsPCTime()) {
             const QDateTime now = now_();
@@ -154,6 +175,7 @@ void TMainForm::SetTimeButtonClick()
 
 void TMainForm::ReadTimeButtonClick()
 {
+    ClearCommandStatus();
     session_.StartReadClock();
 }
 
@@ -173,8 +195,8 @@ void TMainForm::ConnectDeviceSession()
     connect(&session_, &DeviceSession::ClockRead, this,
             guarded([this](double date, double time) { DeviceClockRead(date, time); }));
     connect(&session_, &DeviceSession::Cancelled, this, guarded([this] {
-                StatusLabel.setText(QStringLiteral("Cancelled"));
-                ProgressBar.setValue(0);
+                StatusLabel.setText(CancelledText());
+                ProgressBar.reset();
             }));
     connect(&session_, &DeviceSession::Failed, this,
             guarded([this](const SessionError &error) { DeviceFailed(error); }));
@@ -238,11 +260,15 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
         const std::vector<ScheduleDifference> differences = CompareSchedules(model_, read);
         StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
                                                 : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
-        // Taking the device's schedule replaces the window's, so unsaved changes are asked about.
-        if (dialogs_->ShowComparison(model_, read, differences) && MayReplaceSchedule()) {
-            ReplaceModel(read);
-            scheduleDevice_ = lastIdentity_;
-            StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+        // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
+        // cancelling that question goes back to the comparison, the read kept.
+        while (dialogs_->ShowComparison(model_, read, differences)) {
+            if (MayReplaceSchedule()) {
+                ReplaceModel(read);
+                scheduleDevice_ = lastIdentity_;
+                StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+                return;
+            }
         }
         return;
     }
@@ -284,19 +310,34 @@ void TMainForm::DeviceFailed(const SessionError &error)
                         .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
         }
         ConnectionLabel.setText(QStringLiteral("No KORVELT found"));
+        StatusLabel.setText(QStringLiteral("Cannot find KORVELT"));
         dialogs_->ShowError(text);
         return;
     }
     case SessionFailure::ProgramMode:
         ConnectionLabel.setText(QStringLiteral("Program Mode"));
+        StatusLabel.setText(QStringLiteral("KORVELT is in Program Mode"));
         dialogs_->ShowError(QStringLiteral("KORVELT is in Program Mode"));
         return;
     case SessionFailure::NotAKorvelt:
         ConnectionLabel.setText(QStringLiteral("Not a KORVELT time controller"));
+        StatusLabel.setText(QStringLiteral("Stopped: not a KORVELT time controller"));
         dialogs_->ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
         return;
     case SessionFailure::InvalidScheduleData:
-        StatusLabel.setText(error.Verifying ? QStringLiteral("Not verified") : QStringLiteral("Read failed"));
+        if (error.Verifying) {
+            // What was written does not read back as a schedule: a fault of the write.
+            StatusLabel.setText(QStringLiteral("Not verified"));
+            const QString place = error.Erased
+                                      ? QStringLiteral("block %1 reads back as erased memory").arg(error.Block)
+                                      : QStringLiteral("block %1 reads back as values that are not times or dates")
+                                            .arg(error.Block);
+            dialogs_->ShowError(ListedText(QStringLiteral("The KORVELT does not hold what was written"), std::vector<QString>{place},
+                                           [](const QString &line) { return line; },
+                                           QStringLiteral("Write again; if it stays so, the KORVELT may need service.")));
+            return;
+        }
+        StatusLabel.setText(QStringLiteral("Read failed"));
         dialogs_->ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
         return;
     case SessionFailure::TimedOut:

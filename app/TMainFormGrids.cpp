@@ -3,6 +3,8 @@
 #include "GridSlots.h"
 #include "TMainForm.h"
 
+#include <QRegularExpression>
+
 namespace korvelt {
 
 namespace {
@@ -10,6 +12,13 @@ namespace {
 // The message for a text typed into a time cell that is no time; the cell kept its value.
 QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString &text)
 {
+    // The end of the day, as people write it: the KORVELT counts no further than 23:59:59.
+    static const QRegularExpression endOfDay(QStringLiteral("^\\s*24(?:[:.]?00(?:[:.]?00)?)?\\s*$"));
+    if (endOfDay.match(text).hasMatch()) {
+        return QStringLiteral("\"%1\" is not a time of day: the day's last second is 23:59:59. The %2 cell of slot %3 "
+                              "keeps its value.")
+            .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+    }
     return QStringLiteral("\"%1\" is not a time. The %2 cell of slot %3 keeps its value.\n\n"
                           "Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.")
         .arg(text, grid.Cell(col, 0), grid.Cell(0, row));

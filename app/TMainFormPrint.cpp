@@ -41,7 +41,7 @@ void TMainForm::CreatePrintControls()
 ReportSource TMainForm::ShownReport() const
 {
     ReportSource source;
-    source.Model = ShownModel();
+    source.Model = ScheduleFromControls();
     source.FileName = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
     source.Printed = now_();
     source.Locale = QLocale();
@@ -55,7 +55,7 @@ ReportSource TMainForm::ShownReport() const
 void TMainForm::PrintButtonClick()
 {
     const ReportSource source = ShownReport();
-    dialogs_->ShowPrintPreview(ReportPageSize(source.Locale),
+    dialogs_->ShowPrintPreview(ReportPageLayout(source.Locale),
                                [&source](QPagedPaintDevice &device) { PaintScheduleReport(device, source); });
 }
 
@@ -68,7 +68,7 @@ void TMainForm::ExportPdfButtonClick()
         return;
     }
     const QString name = WithSuffix(*chosen, QStringLiteral("pdf"));
-    if (SaveScheduleReportPdf(name.toStdString(), source)) {
+    if (SaveScheduleReportPdf(std::filesystem::path(name.toStdU16String()), source)) {
         StatusLabel.setText(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
     } else {
         dialogs_->ShowError(QStringLiteral("The report could not be saved as \"%1\".").arg(name));

@@ -42,7 +42,7 @@ void TMainForm::CreateWeekPage()
     layout->addWidget(&WeekPicture, 1);
     layout->addWidget(&FindingsListBox);
     CheckLabel.setParent(&Panel1);
-    CheckLabel.setToolTip(QStringLiteral("What the schedule check found; the Week page lists it."));
+    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
 
     const std::initializer_list<std::pair<QObject *, const char *>> names{
         {&WeekAdvTabSheet, "WeekAdvTabSheet"},
@@ -93,37 +93,18 @@ void TMainForm::CreateWeekPage()
     ScheduleWeekRefresh();
 }
 
-ScheduleModel TMainForm::ShownModel() const
+void TMainForm::changeEvent(QEvent *event)
 {
-    // What the stores would take, read without changing a control: the two grids' outputs,
-    // the dates picked and the rule as chosen (a month box's text that names no month counts
-    // as the month the box holds).
-    ScheduleModel shown = model_;
-    StoreSlots(TimesAdvStringGrid, shown.NormalTimes.at(static_cast<std::size_t>(shownOutput_)), true);
-    StoreSlots(SpecialTimesAdvStringGrid, shown.SpecialTimes.at(static_cast<std::size_t>(shownSpecialOutput_)), false);
-    for (std::size_t k = 0; k < SpecialDateDateTimePickers.size(); ++k) {
-        const QDate date = SpecialDateDateTimePickers.at(k)->date();
-        if (date != shownSpecialDates_.at(k)) {
-            shown.SpecialDates.at(k) = FromQDate(date);
-        }
+    QWidget::changeEvent(event);
+    // A new theme: the findings' colours follow its background.
+    if (event->type() == QEvent::PaletteChange) {
+        ScheduleWeekRefresh();
     }
-    DaylightSavingRule &rule = shown.DaylightSaving;
-    ReadRuleSwitchAndWeeks(rule);
-    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
-        if (box.currentText() == shownText) {
-            return current;
-        }
-        const int typed = box.findText(box.currentText().trimmed(), Qt::MatchFixedString);
-        return typed >= 0 ? typed : box.currentIndex();
-    };
-    rule.AdvanceMonth = month(AdvanceComboBox, rule.AdvanceMonth, shownAdvanceMonth_);
-    rule.RetardMonth = month(RetardComboBox, rule.RetardMonth, shownRetardMonth_);
-    return shown;
 }
 
 void TMainForm::RefreshWeek()
 {
-    const ScheduleModel shown = ShownModel();
+    const ScheduleModel shown = ScheduleFromControls();
     WeekPicture.SetModel(shown);
     for (int k = 0; k < SpecialDateCount; ++k) {
         const TDateTime date = shown.SpecialDates.at(static_cast<std::size_t>(k));
@@ -139,11 +120,14 @@ void TMainForm::RefreshWeek()
     // The list is filled afresh; where it was scrolled to stays.
     const int scrolled = FindingsListBox.verticalScrollBar()->value();
     FindingsListBox.clear();
+    // Mistakes in red that reads on the list's background, light or dark.
+    const bool darkList = FindingsListBox.palette().color(QPalette::Base).lightness() < 128;
+    const QColor mistakeColour = darkList ? QColor(255, 138, 128) : QColor(160, 20, 20);
     for (const ScheduleFinding &finding : findings_) {
         auto *item = new QListWidgetItem((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
                                          FindingText(finding));
         if (IsMistake(finding)) {
-            item->setForeground(QColor(160, 20, 20));
+            item->setForeground(mistakeColour);
         }
         FindingsListBox.addItem(item);
     }

@@ -2,7 +2,7 @@
 
 #include "ScheduleDifference.h"
 
-#include <QPageSize>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -29,6 +29,12 @@ public:
 
     // An error box with one OK button.
     virtual void ShowError(const QString &text) = 0;
+    // An error box with a second, smaller text below the first (the file concerned); where
+    // boxes have no such place, it is the text's last line.
+    virtual void ShowError(const QString &text, const QString &informative)
+    {
+        ShowError(text + QLatin1Char('\n') + informative);
+    }
     // An information box with one OK button.
     virtual void ShowInformation(const QString &text) = 0;
     // A confirmation box with Yes, No and Cancel.
@@ -44,9 +50,9 @@ public:
     // chooses to take the KORVELT's schedule into the window.
     virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                                 const std::vector<ScheduleDifference> &differences) = 0;
-    // A print preview of pages that `paint` lays out on the paper given; the user prints from
-    // it through the printer dialog.
-    virtual void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
+    // A print preview of pages that `paint` lays out on the paper and margins given; the user
+    // prints from it through the printer dialog.
+    virtual void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 };
 
 } // namespace korvelt

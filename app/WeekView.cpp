@@ -58,7 +58,7 @@ const WeekBar *WeekView::BarAt(const QPointF &pos, std::vector<WeekBar> &bars) c
 void WeekView::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    PaintWeek(painter, QRectF(rect()), model_, choice_);
+    PaintWeek(painter, QRectF(rect()), model_, choice_, WeekColours::FromPalette(palette()));
 }
 
 void WeekView::mousePressEvent(QMouseEvent *event)

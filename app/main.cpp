@@ -5,7 +5,7 @@
 #ifdef KORVELT_DEMO
 #include "SimulatedHidBackend.h"
 #else
-#include "HidapiBackend.h"
+#include "SystemHidBackend.h"
 #endif
 
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -71,7 +72,7 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
     }
     return simulated;
 #else
-    return std::make_shared<korvelt::HidapiBackend>();
+    return korvelt::CreateSystemHidBackend();
 #endif
 }
 
@@ -117,6 +118,37 @@ QString HelpFilePath()
 
 int main(int argc, char *argv[])
 {
+    // An option the program does not know: the usage on standard error and status 2, before
+    // anything needs a display.
+    {
+        QStringList arguments;
+        for (int k = 0; k < argc; ++k) {
+            arguments << QString::fromLocal8Bit(argv[k]);
+        }
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
+        // Qt's own options (-style Fusion, -platform offscreen, -reverse ...) are the
+        // application object's to take: known here, shown nowhere.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                 "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "style", "stylesheet",
+                                 "session", "display", "name", "qmljsdebugger"}) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        if (!parser.parse(arguments)) {
+            const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                            QFileInfo(arguments.constFirst()).fileName());
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
+            return 2;
+        }
+    }
     // --help and --version print and exit before anything needs a display.
     if (AsksForText(argc, argv)) {
         const QCoreApplication textOnly(argc, argv);
@@ -146,7 +178,8 @@ int main(int argc, char *argv[])
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
         services.HelpFile = HelpFilePath();
-        // The user's own settings file (~/.config/KORVELT/KORVELT Time Control.conf on Linux).
+        // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
+        // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows.
         services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);

@@ -246,7 +246,7 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
 
 std::filesystem::path FilePath(const QString &name)
 {
-    return {name.toStdString()};
+    return {name.toStdU16String()}; // UTF-16 on Windows, UTF-8 elsewhere
 }
 
 bool IsStandardStream(const QString &name)

@@ -2,10 +2,10 @@
 // from a script. No window, and no display needed.
 
 #include "DemoDevices.h"
-#include "HidapiBackend.h"
 #include "Korveltctl.h"
 #include "SignalInterrupts.h"
 #include "SimulatedHidBackend.h"
+#include "SystemHidBackend.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
         }
         backend = std::move(simulated);
     } else {
-        backend = std::make_unique<korvelt::HidapiBackend>();
+        backend = korvelt::CreateSystemHidBackend();
     }
 
     StandardOutput out(outputClosed);

@@ -1,5 +1,7 @@
 #include "DeviceSession.h"
 
+#include <algorithm>
+
 namespace korvelt {
 
 namespace {
@@ -134,6 +136,7 @@ void DeviceSession::ReportReceived(const Report &report)
 {
     if (!relinking_) {
         waitingBlock_ = -1; // answered; the next request, if any, names its own
+        lastReply_ = report;
         exchange_.ReportReceived(report);
     }
 }
@@ -220,6 +223,10 @@ void DeviceSession::Host::Failed(ExchangeFailure reason, int detail)
     SessionError error = session_.Error(reason == ExchangeFailure::NotAKorvelt ? SessionFailure::NotAKorvelt
                                                                                : SessionFailure::InvalidScheduleData);
     error.Block = detail;
+    if (reason == ExchangeFailure::InvalidScheduleData) {
+        const auto *data = session_.lastReply_.begin() + ReplyDataOffset;
+        error.Erased = std::all_of(data, data + HalfSize, [](std::uint8_t byte) { return byte == 0xFF; });
+    }
     session_.Conclude(false);
     emit session_.Failed(error);
 }

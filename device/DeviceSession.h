@@ -37,6 +37,7 @@ struct SessionError {
     SessionCommand Command = SessionCommand::Write; // what was under way
     bool Verifying = false;                         // it failed in the read-back of a write
     std::vector<ScheduleDifference> Differences;    // NotVerified: where the device differs
+    bool Erased = false; // InvalidScheduleData: the block's data read as erased memory (all 0xFF)
 };
 
 // How far the command under way has come, told after each request has gone out.
@@ -95,6 +96,9 @@ public:
     [[nodiscard]] bool Busy() const { return busy_; }
     [[nodiscard]] bool DeviceOpen() const { return link_.DeviceOpen(); }
     [[nodiscard]] ProtocolState State() const { return exchange_.State(); }
+    // The command under way, or the last one; whether it was in the read-back of a write.
+    [[nodiscard]] SessionCommand Command() const { return command_; }
+    [[nodiscard]] bool Verifying() const { return verifying_; }
 
 signals:
     void Identified(const korvelt::DeviceIdentity &identity);
@@ -150,6 +154,7 @@ private:
     bool busy_ = false;
     int total_ = 0;
     int waitingBlock_ = -1;
+    Report lastReply_{}; // the reply the exchange was given last
     // While the link closes or opens, what the reader hands over is not the command's.
     bool relinking_ = false;
     QTimer replyTimer_;

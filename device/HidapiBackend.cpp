@@ -1,5 +1,5 @@
 #include "HidapiBackend.h"
-
+#include "SystemHidBackend.h"
 
 #include <hidapi.h>
 
@@ -100,6 +100,15 @@ HidOpenResult HidapiBackend::Open(const std::string &path)
         return HidOpenResult{nullptr, LastError(nullptr)};
     }
     return HidOpenResult{std::make_unique<HidapiDevice>(device), {}};
+}
+
+} // namespace korvelt
+
+namespace korvelt {
+
+std::unique_ptr<HidBackend> CreateSystemHidBackend()
+{
+    return std::make_unique<HidapiBackend>();
 }
 
 } // namespace korvelt

@@ -3,23 +3,34 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace korvelt {
 
 namespace {
 
-// A key that types a separator between the parts of a date ("/", ".", "-", a space).
-bool IsSeparator(const QString &text)
+constexpr int CenturyStart = 2000; // a two-digit year is in this century
+
+enum class Part { Day, Month, Year };
+
+// The parts of a date in the order a display format shows them ("dd/MM/yyyy": day, month, year).
+std::array<Part, 3> PartOrder(const QString &format)
 {
-    return text.size() == 1 && text.at(0).isPrint() && !text.at(0).isLetterOrNumber();
+    std::vector<std::pair<qsizetype, Part>> found{{format.indexOf(QLatin1Char('d')), Part::Day},
+                                                  {format.indexOf(QLatin1Char('M')), Part::Month},
+                                                  {format.indexOf(QLatin1Char('y')), Part::Year}};
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    return {found.at(0).second, found.at(1).second, found.at(2).second};
 }
 
 } // namespace
 
 SpecialDateEdit::SpecialDateEdit(int number, std::function<QDate()> today, QWidget *parent)
-    : QDateEdit(parent), today_(std::move(today)), numberLabel_(QString::number(number), parent),
+    : QDateEdit(parent), number_(number), today_(std::move(today)), numberLabel_(QString::number(number), parent),
       weekdayLabel_(parent)
 {
     numberLabel_.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -74,8 +85,9 @@ bool SpecialDateEdit::eventFilter(QObject *watched, QEvent *event)
 {
     QCalendarWidget *calendar = calendarWidget();
     const bool calendarShown = event->type() == QEvent::Show && calendar != nullptr && watched == calendar->window();
-    if (calendarShown) {
-        ForgetTyping(); // a date picked from the calendar is taken whole
+    if (calendarShown && typing_) {
+        typing_ = false; // a date picked from the calendar is taken whole
+        ShowDate();
     }
     if (calendarShown && ShowsSpecialValue()) {
         // Today selected but not yet taken: Escape leaves the picker as it was.
@@ -91,107 +103,173 @@ void SpecialDateEdit::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
-    const bool digit = plain && text.size() == 1 && text.at(0).isDigit();
-    if (digit && ShowsSpecialValue()) {
-        setDate(std::clamp(today_(), minimumDate().addDays(1), maximumDate()));
-        setSelectedSection(sectionAt(0));
-        ForgetTyping();
-    }
-    if (currentSection() != typedSection_) {
-        typed_.clear();
-        typedSection_ = currentSection();
-    }
-    if (digit && TypeDayOrMonth(text.at(0).digitValue())) {
-        event->accept();
-        return;
-    }
-    if (plain && IsSeparator(text)) {
-        // After a section moved on by itself the separator is already behind the cursor.
-        if (!movedOn_ && sectionCount() > currentSectionIndex() + 1) {
-            MoveToNextSection();
+    if (plain && text.size() == 1 && text.at(0).isPrint()) {
+        if (!typing_) {
+            BeginTyping();
         }
-        movedOn_ = false;
+        typed_ += text;
+        ShowTyped();
         event->accept();
         return;
     }
-    if (!digit) {
-        typed_.clear(); // an arrow key or a deletion: the next digit starts the section again
+    if (typing_) {
+        switch (event->key()) {
+        case Qt::Key_Backspace:
+            typed_.chop(1);
+            if (typed_.isEmpty()) {
+                typing_ = false;
+                ShowDate();
+            } else {
+                ShowTyped();
+            }
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            typing_ = false;
+            ShowDate();
+            event->accept();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            CommitTyping();
+            event->accept();
+            return;
+        default:
+            CommitTyping(); // an arrow or a page key works on the date as it now is
+            break;
+        }
     }
-    const Section before = currentSection();
-    const QDate dateBefore = date();
     QDateEdit::keyPressEvent(event);
-    movedOn_ = digit && currentSection() != before;
-    // A whole year typed may make a day typed earlier possible (29 February).
-    if (date() != dateBefore && wantedDay_ > date().day()) {
-        SetParts(date().year(), date().month(), wantedDay_);
-    }
 }
 
-bool SpecialDateEdit::TypeDayOrMonth(int digit)
+void SpecialDateEdit::BeginTyping()
 {
-    const Section section = currentSection();
-    if (section != DaySection && section != MonthSection) {
-        return false;
-    }
-    const int most = section == DaySection ? 31 : 12;
-    typed_ += QString::number(digit);
-    int value = typed_.toInt();
-    if (value > most || (typed_.size() == 2 && value == 0)) {
-        // No such day or month: the digit starts the section again.
-        typed_ = QString::number(digit);
-        value = digit;
-    }
-    // Moves on when the section is full or no digit could follow.
-    const bool full = typed_.size() == 2 || value * 10 > most;
-    if (value > 0) {
-        const QDate shown = date();
-        if (section == DaySection) {
-            wantedDay_ = value;
-            SetParts(shown.year(), shown.month(), value);
-        } else {
-            SetParts(shown.year(), value, wantedDay_ > 0 ? wantedDay_ : shown.day());
+    typing_ = true;
+    typed_.clear();
+    prefix_.clear();
+    // Typing into a later part keeps the parts shown before it, separators included.
+    const int part = ShowsSpecialValue() ? 0 : currentSectionIndex();
+    if (part > 0 && lineEdit() != nullptr) {
+        const QString shown = lineEdit()->text();
+        int runs = 0;
+        for (qsizetype k = 0; k < shown.size(); ++k) {
+            const bool startsRun = shown.at(k).isDigit() && (k == 0 || !shown.at(k - 1).isDigit());
+            if (startsRun && runs++ == part) {
+                prefix_ = shown.left(k);
+                break;
+            }
         }
     }
-    movedOn_ = false;
-    if (full) {
-        if (sectionCount() > currentSectionIndex() + 1) {
-            MoveToNextSection();
-            movedOn_ = true;
-        } else {
-            typed_.clear();
+}
+
+void SpecialDateEdit::ShowTyped()
+{
+    if (QLineEdit *edit = lineEdit()) {
+        const QSignalBlocker blocker(edit); // what was typed is not the picker's date yet
+        edit->setText(prefix_ + typed_);
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    }
+}
+
+void SpecialDateEdit::ShowDate()
+{
+    if (QLineEdit *edit = lineEdit()) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(ShowsSpecialValue() ? specialValueText() : textFromDateTime(dateTime()));
+    }
+    setSelectedSection(sectionAt(0));
+}
+
+QString SpecialDateEdit::KeptText() const
+{
+    return ShowsSpecialValue() ? specialValueText() : textFromDateTime(dateTime());
+}
+
+QDate SpecialDateEdit::TypedDate(const QString &typed, bool &outOfRange) const
+{
+    outOfRange = false;
+    const QString text = typed.trimmed();
+    const QDate shown = ShowsSpecialValue() ? std::clamp(today_(), minimumDate().addDays(1), maximumDate()) : date();
+    std::array<int, 3> value{shown.day(), shown.month(), shown.year()}; // by Part
+    std::array<int, 3> digits{0, 0, 4};
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    if (const QRegularExpressionMatch match = iso.match(text); match.hasMatch()) {
+        value = {match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt()};
+    } else {
+        static const QRegularExpression dateText(QStringLiteral("^[0-9]+(?:[^0-9A-Za-z]+[0-9]+)*[^0-9A-Za-z]*$"));
+        if (!dateText.match(text).hasMatch()) {
+            return {};
+        }
+        QStringList runs = text.split(QRegularExpression(QStringLiteral("[^0-9]+")), Qt::SkipEmptyParts);
+        const std::array<Part, 3> order = PartOrder(displayFormat());
+        if (runs.size() == 1 && runs.front().size() > 2) {
+            // Digits without separators: two for a day or a month, the rest for the year.
+            const QString run = runs.takeFirst();
+            const qsizetype yearDigits = run.size() == 8 ? 4 : 2;
+            qsizetype at = 0;
+            for (const Part part : order) {
+                const qsizetype width = part == Part::Year ? yearDigits : 2;
+                if (at + width > run.size()) {
+                    break;
+                }
+                runs << run.mid(at, width);
+                at += width;
+            }
+            if (at != run.size()) {
+                return {};
+            }
+        }
+        if (runs.size() > 3) {
+            return {};
+        }
+        for (qsizetype k = 0; k < runs.size(); ++k) {
+            const auto part = static_cast<std::size_t>(order.at(static_cast<std::size_t>(k)));
+            value.at(part) = runs.at(k).toInt();
+            digits.at(part) = static_cast<int>(runs.at(k).size());
         }
     }
-    return true;
+    int year = value.at(static_cast<std::size_t>(Part::Year));
+    if (digits.at(static_cast<std::size_t>(Part::Year)) <= 2) {
+        year += CenturyStart;
+    }
+    const QDate result(year, value.at(static_cast<std::size_t>(Part::Month)), value.at(static_cast<std::size_t>(Part::Day)));
+    if (!result.isValid()) {
+        return {};
+    }
+    const QDate first = ShowsSpecialValue() || !specialValueText().isEmpty() ? minimumDate().addDays(1) : minimumDate();
+    outOfRange = result < first || result > maximumDate();
+    return result;
 }
 
-void SpecialDateEdit::SetParts(int year, int month, int day)
+bool SpecialDateEdit::CommitTyping()
 {
-    const int shownDay = std::min(day, QDate(year, month, 1).daysInMonth());
-    const int section = currentSectionIndex();
-    setDate(QDate(year, month, shownDay));
-    setCurrentSectionIndex(section);
-    setSelectedSection(currentSection());
-}
-
-void SpecialDateEdit::MoveToNextSection()
-{
-    typed_.clear();
-    setCurrentSectionIndex(currentSectionIndex() + 1);
-    setSelectedSection(currentSection());
-    typedSection_ = currentSection();
-}
-
-void SpecialDateEdit::ForgetTyping()
-{
-    typed_.clear();
-    typedSection_ = NoSection;
-    movedOn_ = false;
-    wantedDay_ = 0;
+    if (!typing_) {
+        return true;
+    }
+    typing_ = false;
+    const QString typed = (prefix_ + typed_).trimmed();
+    bool outOfRange = false;
+    const QDate result = TypedDate(typed, outOfRange);
+    if (result.isValid() && !outOfRange) {
+        if (result == date()) {
+            ShowDate();
+        } else {
+            setDate(result);
+            setSelectedSection(sectionAt(0));
+        }
+        return true;
+    }
+    ShowDate();
+    const QDate first = ShowsSpecialValue() || !specialValueText().isEmpty() ? minimumDate().addDays(1) : minimumDate();
+    const QString why = outOfRange ? tr("is outside the years %1 to %2").arg(first.year()).arg(maximumDate().year())
+                                   : tr("is not a date");
+    emit Refused(tr("Special date %1: %2 %3. It keeps %4.").arg(number_).arg(typed, why, KeptText()));
+    return false;
 }
 
 void SpecialDateEdit::focusOutEvent(QFocusEvent *event)
 {
-    ForgetTyping();
+    CommitTyping();
     QDateEdit::focusOutEvent(event);
 }
 

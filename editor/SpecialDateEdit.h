@@ -15,13 +15,15 @@ namespace korvelt {
 // Its calendar opens at its date, or at today's month when it shows its special value text
 // ("(not set)" in the window): the date it holds then is none it can show.
 //
-// Typing goes section by section as the date is read in the display format: one or two
-// digits for a day or a month (a digit that can start no two-digit value moves on at
-// once), four for the year; a separator typed after a section moves on, one typed right
-// after a section moved on by itself does nothing. A typed day is kept while the month and
-// the year are typed: 31 typed into a November date, then 12, is 31 December, and 29, 02,
-// 2028 is 29 February 2028. Typing into a picker that shows its special value text starts
-// from today.
+// Typing stores exactly the date typed or nothing. What is typed is shown as typed and read
+// as a whole when the user presses Enter or leaves the picker: the parts in the order of the
+// display format, with any separators ("6/1/28", "06.01.2028") or none ("060128",
+// "06012028"), or in the ISO form "2028-01-06" in every locale. A two-digit year is 20yy.
+// Typing that starts in a later part keeps the parts before it ("2028" typed into the year
+// of 01/11/2009 gives 01/11/2028); parts not typed keep the date shown (today's when the
+// picker shows its special value text). A day the month does not have, a year outside the
+// picker's range and a text that is no date are refused: the picker keeps its date and says
+// so in Refused. Escape drops what was typed.
 class SpecialDateEdit : public QDateEdit {
     Q_OBJECT
 
@@ -41,25 +43,38 @@ public:
     // Shows the weekday and the past mark again (the day may have changed since).
     void UpdateMarks();
 
+    // Reads what was typed, if anything, as Enter would. True unless it was refused.
+    bool CommitTyping();
+    // Typing in progress: the text shown is what was typed, not yet the picker's date.
+    [[nodiscard]] bool Typing() const { return typing_; }
+
+signals:
+    // What was typed was refused; `message` names the picker, the text and the date it keeps:
+    // "Special date 3: 31/04/2028 is not a date. It keeps 01/11/2009."
+    void Refused(const QString &message);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // A digit typed into the day or the month section; false when this section is neither.
-    bool TypeDayOrMonth(int digit);
-    void SetParts(int year, int month, int day);
-    void MoveToNextSection();
-    void ForgetTyping();
+    void BeginTyping();
+    void ShowTyped();
+    // Shows the picker's date again in place of what was typed.
+    void ShowDate();
+    // What was typed as a date: invalid when it names none; `outOfRange` when it is a date
+    // in a year the picker cannot hold.
+    [[nodiscard]] QDate TypedDate(const QString &typed, bool &outOfRange) const;
+    [[nodiscard]] QString KeptText() const;
 
+    int number_;
     std::function<QDate()> today_;
     QLabel numberLabel_;
     QLabel weekdayLabel_;
-    QString typed_;                       // the digits typed into the current section so far
-    Section typedSection_ = NoSection;    // the section they were typed into
-    bool movedOn_ = false;                // the last digit moved to the next section by itself
-    int wantedDay_ = 0;                   // a typed day the month shown is too short for; 0: none
+    bool typing_ = false;
+    QString prefix_; // the parts shown before the one typing started in
+    QString typed_;  // what was typed
 };
 
 } // namespace korvelt

@@ -2,7 +2,10 @@
 
 #include "HtmlHelpViewer.h"
 
+#include <QDir>
+
 #include <array>
+#include <string>
 
 namespace korvelt {
 
@@ -44,41 +47,51 @@ bool HtmlHelpViewer::LoadHtmlHelp()
         HelpLibrary = LoadLibraryA("hhctrl.ocx");
     }
     if (HelpLibrary != nullptr) {
-        HtmlHelpA = reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(HelpLibrary, "HtmlHelpA")));
-        if (HtmlHelpA == nullptr) {
+        HtmlHelpW = reinterpret_cast<HtmlHelpFunction>(
+            reinterpret_cast<void (*)()>(GetProcAddress(HelpLibrary, "HtmlHelpW")));
+        if (HtmlHelpW == nullptr) {
             FreeLibrary(HelpLibrary);
             HelpLibrary = nullptr;
         }
     }
     RegCloseKey(key);
-    return HtmlHelpA != nullptr;
+    return HtmlHelpW != nullptr;
 }
 
 bool HtmlHelpViewer::Load(const QString & /*helpFile*/)
 {
-    return HtmlHelpA != nullptr || LoadHtmlHelp();
+    return HtmlHelpW != nullptr || LoadHtmlHelp();
 }
 
 void HtmlHelpViewer::Initialise()
 {
-    if (HtmlHelpA != nullptr) {
-        HtmlHelpA(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&HelpCookie));
+    if (HtmlHelpW != nullptr) {
+        HtmlHelpW(nullptr, nullptr, HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&HelpCookie));
     }
 }
 
 void HtmlHelpViewer::DisplayDefaultTopic(const QString &helpFile)
 {
-    if (HtmlHelpA != nullptr) {
-        const QByteArray file = helpFile.toLocal8Bit();
-        HtmlHelpA(nullptr, file.constData(), HH_DISPLAY_TOPIC, 0);
+    if (HtmlHelpW != nullptr) {
+        const std::wstring file = QDir::toNativeSeparators(helpFile).toStdWString();
+        HtmlHelpW(nullptr, file.c_str(), HH_DISPLAY_TOPIC, 0);
+    }
+}
+
+void HtmlHelpViewer::DisplayTopic(const QString &helpFile, const QString &topic)
+{
+    if (topic.isEmpty()) {
+        DisplayDefaultTopic(helpFile);
+    } else if (HtmlHelpW != nullptr) {
+        const std::wstring page = (QDir::toNativeSeparators(helpFile) + QStringLiteral("::/") + topic).toStdWString();
+        HtmlHelpW(nullptr, page.c_str(), HH_DISPLAY_TOPIC, 0);
     }
 }
 
 void HtmlHelpViewer::CloseAll()
 {
-    if (HtmlHelpA != nullptr) {
-        HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    if (HtmlHelpW != nullptr) {
+        HtmlHelpW(nullptr, nullptr, HH_CLOSE_ALL, 0);
     }
 }
 
@@ -90,10 +103,10 @@ void HtmlHelpViewer::ShutDown()
 void HtmlHelpViewer::Release()
 {
     if (HelpLibrary != nullptr) {
-        HtmlHelpA(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);
+        HtmlHelpW(nullptr, nullptr, HH_UNINITIALIZE, HelpCookie);
         FreeLibrary(HelpLibrary);
         HelpLibrary = nullptr;
-        HtmlHelpA = nullptr;
+        HtmlHelpW = nullptr;
     }
 }
 

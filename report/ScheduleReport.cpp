@@ -73,17 +73,25 @@ bool OutputUsed(const ScheduleModel &model, int output)
     return used(model.NormalTimes.at(o), false) || used(model.SpecialTimes.at(o), true);
 }
 
-QString OrdinalWeek(std::int32_t week)
+// When the clocks change, in words: "the last Sunday of March", or what is missing when the
+// week or the month is not chosen.
+QString ChangeDayText(std::int32_t week, std::int32_t month)
 {
     static const QStringList words{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
                                    QStringLiteral("fourth"), QStringLiteral("last")};
-    return week >= 0 && week < words.size() ? QStringLiteral("the %1 Sunday").arg(words.at(week))
-                                            : QStringLiteral("a Sunday not chosen");
-}
-
-QString MonthWord(std::int32_t month)
-{
-    return month >= 0 && month < MonthItemCount ? QLocale::c().monthName(month + 1) : QStringLiteral("a month not chosen");
+    const bool weekChosen = week >= 0 && week < words.size();
+    const bool monthChosen = month >= 0 && month < MonthItemCount;
+    const QString monthName = monthChosen ? QLocale::c().monthName(month + 1) : QString();
+    if (weekChosen && monthChosen) {
+        return QStringLiteral("the %1 Sunday of %2").arg(words.at(week), monthName);
+    }
+    if (monthChosen) {
+        return QStringLiteral("a Sunday in %1 (no week chosen)").arg(monthName);
+    }
+    if (weekChosen) {
+        return QStringLiteral("the %1 Sunday of a month (no month chosen)").arg(words.at(week));
+    }
+    return QStringLiteral("a day not chosen");
 }
 
 // "Clocks go forward on the last Sunday of March and back on the last Sunday of October".
@@ -92,9 +100,8 @@ QString DaylightSavingSentence(const DaylightSavingRule &rule)
     if (rule.Enabled == 0) {
         return QStringLiteral("Daylight saving off");
     }
-    return QStringLiteral("Clocks go forward on %1 of %2 and back on %3 of %4")
-        .arg(OrdinalWeek(rule.AdvanceWeek), MonthWord(rule.AdvanceMonth), OrdinalWeek(rule.RetardWeek),
-             MonthWord(rule.RetardMonth));
+    return QStringLiteral("Clocks go forward on %1 and back on %2")
+        .arg(ChangeDayText(rule.AdvanceWeek, rule.AdvanceMonth), ChangeDayText(rule.RetardWeek, rule.RetardMonth));
 }
 
 // "Outputs 1, 3 and 9 to 16" for the 0-based outputs given in order.
@@ -258,16 +265,26 @@ private:
         const QString file = source_.FileName.isEmpty() ? QStringLiteral("not saved") : source_.FileName;
         const QString printed = CellTextCodec(source_.Locale).DateText(FromQDate(source_.Printed.date())) +
                                 QLatin1Char(' ') + source_.Locale.toString(source_.Printed.time(), QLocale::ShortFormat);
-        QString second = QStringLiteral("File: %1    Printed: %2").arg(file, printed);
-        if (!source_.DeviceSerial.isEmpty() || !source_.DeviceVersion.isEmpty()) {
-            second += QStringLiteral("    KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
-        }
+        const QString printedText = QStringLiteral("Printed: %1").arg(printed);
         const QString pageText = QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(pageCount_);
         Draw(title, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("KORVELT Time Control"));
         Draw(small, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignRight | Qt::AlignVCenter, pageText);
-        Draw(small, QRectF(0, line * 1.3, page_.width(), line), Qt::AlignLeft | Qt::AlignVCenter, second);
-        const qreal rule = line * 2.5;
+        // The file name takes what room the moment of printing leaves; a long one is cut in the
+        // middle, so that its start and its ending stay.
+        const QFontMetricsF metrics(small);
+        const qreal printedWidth = metrics.horizontalAdvance(printedText);
+        const qreal fileRoom = std::max<qreal>(0, page_.width() - printedWidth - metrics.horizontalAdvance(QStringLiteral("    ")));
+        const QString fileText = metrics.elidedText(QStringLiteral("File: %1").arg(file), Qt::ElideMiddle, fileRoom);
+        Draw(small, QRectF(0, line * 1.3, fileRoom, line), Qt::AlignLeft | Qt::AlignVCenter, fileText);
+        Draw(small, QRectF(0, line * 1.3, page_.width(), line), Qt::AlignRight | Qt::AlignVCenter, printedText);
+        qreal rule = line * 2.5;
+        if (!source_.DeviceSerial.isEmpty() || !source_.DeviceVersion.isEmpty()) {
+            const QString device = QStringLiteral("KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
+            Draw(small, QRectF(0, line * 2.3, page_.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                 metrics.elidedText(device, Qt::ElideRight, page_.width()));
+            rule += line;
+        }
         if (painter_ != nullptr) {
             painter_->setPen(QPen(Qt::black, 0.75));
             painter_->drawLine(QPointF(0, rule), QPointF(page_.width(), rule));
@@ -431,6 +448,13 @@ QPageSize::PageSizeId ReportPageSize(const QLocale &locale)
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
+QPageLayout ReportPageLayout(const QLocale &locale)
+{
+    constexpr qreal MarginMm = 15;
+    return {QPageSize(ReportPageSize(locale)), QPageLayout::Portrait, QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
+            QPageLayout::Millimeter};
+}
+
 int PaintScheduleReport(QPagedPaintDevice &device, const ReportSource &source)
 {
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
@@ -456,8 +480,7 @@ QByteArray ScheduleReportPdf(const ReportSource &source)
         writer.setTitle(QStringLiteral("KORVELT Time Control: %1")
                             .arg(source.FileName.isEmpty() ? QStringLiteral("not saved") : source.FileName));
         writer.setCreator(QStringLiteral("KORVELT Time Control"));
-        writer.setPageLayout(QPageLayout(QPageSize(ReportPageSize(source.Locale)), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setPageLayout(ReportPageLayout(source.Locale));
         PaintScheduleReport(writer, source);
     }
     buffer.close();

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -27,6 +28,8 @@ struct ReportSource {
 
 // A4, or Letter where the locale measures in US units.
 [[nodiscard]] QPageSize::PageSizeId ReportPageSize(const QLocale &locale);
+// The report's page, printed or saved as a PDF alike: the locale's paper, 15 mm margins.
+[[nodiscard]] QPageLayout ReportPageLayout(const QLocale &locale);
 
 // Lays the report out on the device's pages: a header on every page, the summary (the
 // daylight-saving rule in words, the special dates in date order, what the schedule check

@@ -21,9 +21,6 @@ constexpr double StripGap = 2;   // between two day strips, and above and below 
 constexpr double MarkWidth = 2;  // the mark of a slot that starts where it ends
 constexpr double WideColumn = 400; // a column this wide marks every second hour, others every sixth
 
-const QColor RowShade(238, 240, 244);
-const QColor StripColour(255, 255, 255);
-const QColor HourLineColour(214, 218, 226);
 const QColor BarColour(46, 125, 50);
 const QColor BarEdgeColour(27, 80, 30);
 const QColor OvernightColour(165, 214, 167);
@@ -158,12 +155,27 @@ QString SpecialDateHeading(const ScheduleModel &model, int entry)
         .arg(QLocale().dayName(ToQDate(date).dayOfWeek()), DefaultCellTextCodec().DateText(date));
 }
 
-void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model, WeekChoice choice)
+WeekColours WeekColours::FromPalette(const QPalette &palette)
+{
+    WeekColours colours;
+    colours.Text = palette.color(QPalette::Text);
+    colours.RowShade = palette.color(QPalette::AlternateBase);
+    colours.Strip = palette.color(QPalette::Base);
+    // The hour lines halfway between the strip and the text, faint on either.
+    const QColor base = colours.Strip;
+    const QColor ink = colours.Text;
+    colours.HourLine = QColor((3 * base.red() + ink.red()) / 4, (3 * base.green() + ink.green()) / 4,
+                              (3 * base.blue() + ink.blue()) / 4);
+    return colours;
+}
+
+void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model, WeekChoice choice,
+               const WeekColours &colours)
 {
     painter.save();
     const WeekLayout layout(rect, ColumnsOf(choice), QFontMetricsF(painter.font()));
     const QFontMetricsF metrics(painter.font());
-    const QColor text = painter.pen().color();
+    const QColor text = colours.Text;
 
     // Rows, day strips and the hours (6, 12 and 18 in a week) as faint lines, each kind drawn
     // at once.
@@ -178,9 +190,9 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
             strips << layout.Strip(o, c).adjusted(0, 1, 0, -1);
         }
     }
-    painter.setBrush(RowShade);
+    painter.setBrush(colours.RowShade);
     painter.drawRects(shaded);
-    painter.setBrush(StripColour);
+    painter.setBrush(colours.Strip);
     painter.drawRects(strips);
     const double top = layout.Row(0).top();
     const double bottom = layout.Row(OutputCount - 1).bottom();
@@ -192,7 +204,7 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
             hourLines << QLineF(x, top, x, bottom);
         }
     }
-    painter.setPen(QPen(HourLineColour, 0));
+    painter.setPen(QPen(colours.HourLine, 0));
     painter.drawLines(hourLines);
 
     // The headings: the days in the locale's order, or the special date, with the hours

@@ -2,7 +2,9 @@
 
 #include "ScheduleModel.h"
 
+#include <QColor>
 #include <QFontMetricsF>
+#include <QPalette>
 #include <QPainter>
 #include <QRectF>
 #include <QStringList>
@@ -58,9 +60,22 @@ struct WeekChoice {
 // The bars of every slot in use that the picture shows, in the layout.
 [[nodiscard]] std::vector<WeekBar> WeekBars(const WeekLayout &layout, const ScheduleModel &model, WeekChoice choice);
 
+// The colours of the picture. The printed page keeps the light ones; the window takes the
+// rows, strips and texts from its palette, so that a dark theme draws it dark.
+struct WeekColours {
+    QColor Text{Qt::black};
+    QColor RowShade{238, 240, 244}; // every second output's row
+    QColor Strip{255, 255, 255};    // a day of an output
+    QColor HourLine{214, 218, 226};
+
+    // From a palette: texts in its text colour on its base and alternate base.
+    [[nodiscard]] static WeekColours FromPalette(const QPalette &palette);
+};
+
 // Draws the picture of all sixteen outputs into a rectangle, in vector form only, so that a
 // printed page can use it as the window does.
-void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model, WeekChoice choice = {});
+void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model, WeekChoice choice = {},
+               const WeekColours &colours = {});
 
 // The heading of a special date: "Special date 3: Sunday 01/11/2009".
 [[nodiscard]] QString SpecialDateHeading(const ScheduleModel &model, int entry);

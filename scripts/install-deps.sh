@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libhidapi-dev libchm-dev fp-utils
     clang-14 libclang-rt-14-dev
-    g++-mingw-w64-x86-64
+    g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix ccache xz-utils
+    wine wine64 nsis xdotool imagemagick
     xvfb xauth
     poppler-utils fonts-dejavu-core
     desktop-file-utils appstream lintian dpkg-dev file

@@ -1,10 +1,14 @@
-#include "ChmHelpViewer.h"
-#include "ChmTextBrowser.h"
 #include "DataFile.h"
 #include "GridDriver.h"
 #include "GridSlots.h"
-#include "HelpWindow.h"
 #include "MainFormFixture.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "ChmHelpViewer.h"
+#include "ChmTextBrowser.h"
+#include "HelpWindow.h"
+#endif
 
 #include <QCheckBox>
 #include <QDir>
@@ -25,6 +29,13 @@ void PressKeys(MainFormFixture &f, const QKeySequence &keys)
     QTest::keySequence(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : f.form.get(), keys);
 }
 
+#ifdef _WIN32
+// The HTML Help window, which bears the help file's title.
+bool HtmlHelpWindowShown()
+{
+    return FindWindowW(nullptr, L"KORVELT Time Control Help") != nullptr;
+}
+#else
 HelpWindow *ShownHelpWindow()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -34,6 +45,7 @@ HelpWindow *ShownHelpWindow()
     }
     return nullptr;
 }
+#endif
 
 } // namespace
 
@@ -90,12 +102,20 @@ private slots:
             QVERIFY(fileName.isEmpty() || QFile::exists(Path(fileLabel.mid(6))));
         }
         if (!helpPage.isEmpty()) {
+#ifdef _WIN32
+            // HTML Help tells no one which page it shows; closing the window closes it too.
+            QTRY_VERIFY(HtmlHelpWindowShown());
+            f.form->close();
+            QTRY_VERIFY(!HtmlHelpWindowShown());
+#else
             QTRY_VERIFY(ShownHelpWindow() != nullptr);
             QCOMPARE(ShownHelpWindow()->Browser().source().path(), helpPage);
+#endif
         }
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
+#ifndef _WIN32
     // A page the help file does not hold gives way to its first page.
     void MissingHelpPage()
     {
@@ -103,6 +123,7 @@ private slots:
         viewer.DisplayTopic(QStringLiteral(KORVELT_HELP_FILE), QStringLiteral("no-such-page.htm"));
         QCOMPARE(viewer.Window()->Browser().source().path(), QStringLiteral("/getting-started.htm"));
     }
+#endif
 
     // Ctrl+C and Ctrl+V in either grid copy and paste whole slots, as the context menu does.
     void GridKeys()
@@ -151,6 +172,7 @@ private slots:
             QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
         } else {
             MainFormFixture::TypeInto(f.Find<QDateEdit>("SpecialDateDateTimePicker3"), QStringLiteral("24122031"));
+            QTest::keyClick(&f.Find<QDateEdit>("SpecialDateDateTimePicker3"), Qt::Key_Return);
         }
         QCOMPARE(label.text(), QStringLiteral("File: Untitled (unsaved changes)"));
         f.dialogs->fileNames = {Path(QStringLiteral("marker.dat"))};

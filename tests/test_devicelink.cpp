@@ -3,6 +3,7 @@
 #include "SimulatedHidBackend.h"
 #include "SimulatedKorvelt.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -15,6 +16,21 @@ using namespace korvelt::test;
 using namespace korvelt::testing;
 
 Q_DECLARE_METATYPE(korvelt::SimulatedFault)
+
+// A status text is there whole for whoever reads it: for screen readers always, and in its
+// tooltip when the label is too narrow to show it all. Returns whether it was cut.
+bool ReadWhole(QLabel &label)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&label);
+    const bool cut = label.fontMetrics().horizontalAdvance(label.text()) > label.contentsRect().width();
+    const bool whole = accessible != nullptr && accessible->text(QAccessible::Description) == label.text() &&
+                       (!cut || label.toolTip() == label.text());
+    if (!whole) {
+        qWarning("%s: \"%s\" is not there whole (tooltip \"%s\")", qPrintable(label.objectName()),
+                 qPrintable(label.text()), qPrintable(label.toolTip()));
+    }
+    return whole;
+}
 
 class TestDeviceLink : public QObject {
     Q_OBJECT
@@ -72,14 +88,19 @@ private slots:
         QTest::addColumn<QString>("typedDate"); // typed into the pickers, if anything
         QTest::addColumn<QString>("typedTime");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("click"); // typed after a click into the first part, not after Tab
         QTest::newRow("use PC time, as it starts") << false << "" << ""
-                                                   << "Module Time: 23:18:07\nModule Date: 06/12/2026";
+                                                   << "Module Time: 23:18:07\nModule Date: 06/12/2026" << false;
         QTest::newRow("cleared, pickers follow the clock") << true << "" << ""
-                                                           << "Module Time: 23:18:08\nModule Date: 06/12/2026";
+                                                           << "Module Time: 23:18:08\nModule Date: 06/12/2026" << false;
         QTest::newRow("cleared, the date typed") << true << "05052011" << ""
-                                                 << "Module Time: 23:14:29\nModule Date: 05/05/2011";
+                                                 << "Module Time: 23:14:29\nModule Date: 05/05/2011" << false;
         QTest::newRow("cleared, the time typed") << true << "" << "060000"
-                                                 << "Module Time: 06:00:00\nModule Date: 06/12/2026";
+                                                 << "Module Time: 06:00:00\nModule Date: 06/12/2026" << false;
+        QTest::newRow("the time typed after a click") << true << "" << "060000"
+                                                      << "Module Time: 06:00:00\nModule Date: 06/12/2026" << true;
+        QTest::newRow("the date typed after a click") << true << "05052011" << ""
+                                                      << "Module Time: 23:14:29\nModule Date: 05/05/2011" << true;
     }
     void SetTime()
     {
@@ -87,14 +108,25 @@ private slots:
         QFETCH(QString, typedDate);
         QFETCH(QString, typedTime);
         QFETCH(QString, shown);
+        QFETCH(bool, click);
         device->SetTickSource([] { return std::int64_t{0}; }); // the device clock stands still
         QDateTime now(QDate(2026, 12, 6), QTime(23, 14, 29));
         MainFormFixture f(backend, [&now] { return now; });
         if (clearBox) {
             QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton, {}, QPoint(6, 8));
         }
-        MainFormFixture::TypeInto(f.Find<QDateEdit>("SetDateDateTimePicker"), typedDate);
-        MainFormFixture::TypeInto(f.Find<QTimeEdit>("SetTimeDateTimePicker"), typedTime);
+        for (QDateTimeEdit *picker : {static_cast<QDateTimeEdit *>(&f.Find<QDateEdit>("SetDateDateTimePicker")),
+                                      static_cast<QDateTimeEdit *>(&f.Find<QTimeEdit>("SetTimeDateTimePicker"))}) {
+            const QString typed = picker->objectName().startsWith(QLatin1String("SetDate")) ? typedDate : typedTime;
+            if (!click) {
+                MainFormFixture::TypeInto(*picker, typed);
+            } else if (!typed.isEmpty()) {
+                auto *edit = picker->findChild<QLineEdit *>();
+                QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(6, edit->height() / 2));
+                QTest::qWait(1100); // the pickers' clock ticks on while the user types
+                QTest::keyClicks(picker, typed);
+            }
+        }
         now = now.addSecs(218); // the user took a while
         if (clearBox && typedDate.isEmpty() && typedTime.isEmpty()) {
             QTRY_COMPARE(f.Find<QTimeEdit>("SetTimeDateTimePicker").time(), now.time());
@@ -303,6 +335,8 @@ private slots:
         QTRY_COMPARE(f.dialogs->log.Informations + f.dialogs->log.Errors, QStringList{box});
         QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
         QCOMPARE(f.Find<QLabel>("ConnectionLabel").text(), connection);
+        QVERIFY(ReadWhole(f.Find<QLabel>("StatusLabel")) && ReadWhole(f.Find<QLabel>("ConnectionLabel")) &&
+                ReadWhole(f.Find<QLabel>("CheckLabel")));
         QCOMPARE(f.Find<QProgressBar>("ProgressBar").maximum(), steps);
         QVERIFY(f.Find<QPushButton>("WriteButton").isEnabled() && !f.Find<QPushButton>("CancelButton").isEnabled());
     }
@@ -321,7 +355,6 @@ private slots:
             QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
             QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
             const int sent = device->RequestCount();
-            QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Cancelled"));
             QVERIFY(!f.form->Session().DeviceOpen());
             QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
             QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
@@ -330,6 +363,138 @@ private slots:
         }
         MainFormFixture f(backend, {}, {}, settings);
         QVERIFY(!f.Find<QCheckBox>("VerifyCheckBox").isChecked());
+    }
+
+    // Closing while a command runs: a write stops only when the user says so (No, the
+    // default, keeps the window and the write going); any other command is cancelled and the
+    // window closes. The question about unsaved changes comes after, as always.
+    void ClosingDuringACommand_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("at");      // the request the KORVELT does not answer
+        QTest::addColumn<QString>("way"); // "Ctrl+Q", "Exit" or "title bar"
+        QTest::addColumn<bool>("edited"); // an edit not saved
+        QTest::addColumn<bool>("stop");   // the answer to the question about the write
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<bool>("closed");
+        const QString stopWrite = QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT holds "
+                                                 "part of the old and part of the new schedule. Stop and close?");
+        const QString changed = QStringLiteral("Data has changed\nSave now?");
+        QTest::newRow("write, Ctrl+Q, No") << "WriteButton" << 49 << "Ctrl+Q" << false << false << QStringList{stopWrite}
+                                           << false;
+        QTest::newRow("write, Exit, Yes") << "WriteButton" << 49 << "Exit" << false << true << QStringList{stopWrite}
+                                          << true;
+        QTest::newRow("write, title bar, Yes, then unsaved changes")
+            << "WriteButton" << 25 << "title bar" << true << true << QStringList{stopWrite, changed} << true;
+        QTest::newRow("write's check, title bar") << "WriteButton" << 140 << "title bar" << false << true << QStringList{}
+                                                  << true;
+        QTest::newRow("read, Ctrl+Q") << "ReadButton" << 30 << "Ctrl+Q" << false << false << QStringList{} << true;
+        QTest::newRow("compare, Exit") << "CompareButton" << 30 << "Exit" << false << false << QStringList{} << true;
+        QTest::newRow("read time, title bar") << "ReadTimeButton" << 1 << "title bar" << false << false << QStringList{}
+                                              << true;
+        QTest::newRow("set time, Exit") << "SetTimeButton" << 1 << "Exit" << false << false << QStringList{} << true;
+    }
+    void ClosingDuringACommand()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, at);
+        QFETCH(QString, way);
+        QFETCH(bool, edited);
+        QFETCH(bool, stop);
+        QFETCH(QStringList, questions);
+        QFETCH(bool, closed);
+        MainFormFixture f(backend, {}, {}, {}, 600000);
+        device->InjectFault(SimulatedFault::FallSilent, at);
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        QTRY_COMPARE(device->RequestCount(), at + 1);
+        if (edited) { // while the command runs
+            f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(1, 1, QStringLiteral("06:00:00"));
+        }
+        f.dialogs->yesNoAnswers = {stop};
+        f.dialogs->answers = {UserDialogs::Answer::No};
+        if (way == QLatin1String("Ctrl+Q")) {
+            QTest::keyClick(f.form.get(), Qt::Key_Q, Qt::ControlModifier);
+        } else if (way == QLatin1String("Exit")) {
+            QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
+        } else {
+            f.form->close();
+        }
+        QCOMPARE(f.dialogs->log.Questions, questions);
+        QCOMPARE(f.form->isVisible(), !closed);
+        QCOMPARE(f.form->Session().Busy(), !closed);
+        QCOMPARE(device->RequestCount(), at + 1);
+        QVERIFY(f.dialogs->log.Errors.isEmpty() && f.dialogs->log.Informations.isEmpty());
+    }
+
+    // After each way a command ends, the status says what the KORVELT holds now, and nothing of
+    // an earlier command stays up when the next one starts.
+    void StatusAfterEachEnding_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("at"); // the request the KORVELT does not answer; Cancel is clicked then
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("cut"); // too long for the status label: whole in its tooltip
+        QTest::newRow("write cancelled while writing")
+            << "WriteButton" << 49
+            << "Cancelled: the KORVELT holds part of the old and part of the new schedule. Write again." << true;
+        QTest::newRow("write cancelled while checking") << "WriteButton" << 140 << "Written, not verified (cancelled)"
+                                                        << false;
+        QTest::newRow("read cancelled") << "ReadButton" << 30 << "Cancelled" << false;
+        QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled" << false;
+        QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled" << false;
+    }
+    void StatusAfterEachEnding()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, at);
+        QFETCH(QString, status);
+        QFETCH(bool, cut);
+        MainFormFixture f(backend, {}, {}, {}, 600000);
+        device->InjectFault(SimulatedFault::FallSilent, at);
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        QTRY_COMPARE(device->RequestCount(), at + 1);
+        QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
+        auto &label = f.Find<QLabel>("StatusLabel");
+        QCOMPARE(label.text(), status);
+        QVERIFY(ReadWhole(label));
+        QCOMPARE(label.toolTip(), cut ? status : QString());
+        auto &bar = f.Find<QProgressBar>("ProgressBar");
+        QVERIFY(bar.value() < bar.minimum()); // no progress shown
+        QVERIFY(f.dialogs->log.Errors.isEmpty() && f.dialogs->log.Informations.isEmpty());
+    }
+
+    // A write cut short by unplugging, then a write with no KORVELT there: the status and the
+    // bar of the first do not stay up under the second's box.
+    void NoStatusOfAnEarlierCommandStays()
+    {
+        MainFormFixture f(backend);
+        device->InjectFault(SimulatedFault::Unplug, 39);
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Stopped: unplugged"));
+        auto &bar = f.Find<QProgressBar>("ProgressBar");
+        QVERIFY(bar.value() > 0);
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QCOMPARE(f.dialogs->log.Errors.back(), QStringLiteral("Cannot find KORVELT"));
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Cannot find KORVELT"));
+        QVERIFY(bar.value() < bar.minimum());
+    }
+
+    // A KORVELT that does not store a block, on memory that was erased: the write's check
+    // reads erased memory back there, a fault of the write, named as such.
+    void CheckReadsBackErasedMemory()
+    {
+        BlockImage erased;
+        erased.fill(0xFF);
+        device->SetBlock(12, erased);
+        device->InjectFault(SimulatedFault::DropBlock, 26);
+        MainFormFixture f(backend);
+        f.form->ReplaceModel(DistinctSchedule());
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Errors,
+                     QStringList{QStringLiteral("The KORVELT does not hold what was written\nblock 12 reads back as erased "
+                                                "memory\nWrite again; if it stays so, the KORVELT may need service.")});
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Not verified"));
+        QVERIFY(f.dialogs->log.Informations.isEmpty());
     }
 
     // "Compare with KORVELT" reads the device into a copy and lists where it differs; the
@@ -352,6 +517,16 @@ private slots:
         QCOMPARE(f.dialogs->log.Questions, QStringList{QStringLiteral("Data has changed\nSave now?")});
         QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
         QVERIFY(f.dialogs->log.Informations.isEmpty());
+        // Cancel at the question goes back to the comparison with the same read; taking it
+        // again and answering No takes it.
+        f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(3, 4, QStringLiteral("On"));
+        f.dialogs->answers = {UserDialogs::Answer::Cancel, UserDialogs::Answer::No};
+        QTest::mouseClick(&compare, Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{4});
+        QVERIFY(f.dialogs->log.Comparisons.at(3) == f.dialogs->log.Comparisons.at(2));
+        QCOMPARE(f.dialogs->log.Questions.size(), 3);
+        QVERIFY(SameSchedule(f.form->Model(), ScheduleModel{}));
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("The KORVELT's schedule was taken"));
     }
 
     void ClosingStopsTheReaderAndClosesTheDevice()

@@ -28,15 +28,22 @@ private slots:
         QTest::addColumn<int>("ending");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<int>("errors");
+        QTest::addColumn<QString>("refusal"); // how the box begins
+        const QString notATime = QStringLiteral("\" is not a time. The End cell of slot 4 keeps its value.");
+        const QString lastSecond =
+            QStringLiteral("\" is not a time of day: the day's last second is 23:59:59. The End cell of slot 4 keeps its value.");
         const double unshowable = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("1:30 pm, Enter") << "C" << 0.5 << "1:30 pm" << int(Qt::Key_Return) << "13:30:00" << 0;
-        QTest::newRow("7.05, Tab") << "C" << 0.5 << "7.05" << int(Qt::Key_Tab) << "07:05:00" << 0;
-        QTest::newRow("1330 in 12 hours") << "en_US" << 0.5 << "1330" << int(Qt::Key_Return) << "1:30:00 PM" << 0;
-        QTest::newRow("Esc drops") << "C" << 0.5 << "7:05" << int(Qt::Key_Escape) << "12:00:00" << 0;
-        QTest::newRow("25:00 refused") << "C" << 0.5 << "25:00" << int(Qt::Key_Return) << "12:00:00" << 1;
-        QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << int(Qt::Key_Return) << "" << 0;
-        QTest::newRow("0630, close") << "C" << 0.5 << "0630" << 0 << "06:30:00" << 0;
-        QTest::newRow("6:3o, close") << "C" << 0.5 << "6:3o" << 0 << "12:00:00" << 1;
+        QTest::newRow("1:30 pm, Enter") << "C" << 0.5 << "1:30 pm" << int(Qt::Key_Return) << "13:30:00" << 0 << QString();
+        QTest::newRow("7.05, Tab") << "C" << 0.5 << "7.05" << int(Qt::Key_Tab) << "07:05:00" << 0 << QString();
+        QTest::newRow("1330 in 12 hours") << "en_US" << 0.5 << "1330" << int(Qt::Key_Return) << "1:30:00 PM" << 0 << QString();
+        QTest::newRow("Esc drops") << "C" << 0.5 << "7:05" << int(Qt::Key_Escape) << "12:00:00" << 0 << QString();
+        QTest::newRow("25:00 refused") << "C" << 0.5 << "25:00" << int(Qt::Key_Return) << "12:00:00" << 1 << notATime;
+        QTest::newRow("24:00 refused, the day's end") << "C" << 0.5 << "24:00" << int(Qt::Key_Return) << "12:00:00" << 1
+                                                      << lastSecond;
+        QTest::newRow("2400 refused") << "C" << 0.5 << "2400" << int(Qt::Key_Return) << "12:00:00" << 1 << lastSecond;
+        QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << int(Qt::Key_Return) << "" << 0 << QString();
+        QTest::newRow("0630, close") << "C" << 0.5 << "0630" << 0 << "06:30:00" << 0 << QString();
+        QTest::newRow("6:3o, close") << "C" << 0.5 << "6:3o" << 0 << "12:00:00" << 1 << notATime;
     }
     void TypingTimes()
     {
@@ -46,6 +53,7 @@ private slots:
         QFETCH(int, ending);
         QFETCH(QString, cell);
         QFETCH(int, errors);
+        QFETCH(QString, refusal);
         QLocale::setDefault(QLocale(locale));
         MainFormFixture f;
         ScheduleModel model;
@@ -68,8 +76,8 @@ private slots:
         QVERIFY(grid.OpenEditorWidget() == nullptr);
         QCOMPARE(grid.Cell(2, 4), cell);
         QCOMPARE(f.dialogs->log.Errors.size(), errors);
-        const QString refusal = '"' + typed + "\" is not a time. The End cell of slot 4 keeps its value.";
-        QVERIFY(errors == 0 || f.dialogs->log.Errors.front().startsWith(refusal));
+        QVERIFY2(errors == 0 || f.dialogs->log.Errors.front().startsWith('"' + typed + refusal),
+                 qPrintable(f.dialogs->log.Errors.value(0)));
         QCOMPARE(grid.currentColumn() + 1, ending == Qt::Key_Tab ? 3 : 2);
     }
 

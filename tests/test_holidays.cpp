@@ -471,65 +471,6 @@ private slots:
         QCOMPARE(Texts(GenerateHolidays(loaded.Rules, Day(2027, 1, 1), Day(2027, 12, 31)), false).join(' '),
                  QStringLiteral("01-01 03-26 03-29 04-27 05-03 05-31 06-18 07-05 08-30 11-11 12-24 12-27 12-28 12-31"));
     }
-    // Typing into a picker key by key, in the locale's short date format with a four-digit
-    // year: what it shows after each key, and the date it ends with.
-    void PickerTyping_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QDate>("start");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown"); // after each key, joined by "|"
-        QTest::newRow("digits") << "en_GB" << QDate(2009, 11, 1) << "25122026"
-                                << "02/11/2009|25/11/2009|25/01/2009|25/12/2009|25/12/2|25/12/20|25/12/202|25/12/2026";
-        QTest::newRow("with separators") << "en_GB" << QDate(2009, 11, 1) << "25/12/2026"
-                                         << "02/11/2009|25/11/2009|25/11/2009|25/01/2009|25/12/2009|25/12/2009|25/12/2|"
-                                            "25/12/20|25/12/202|25/12/2026";
-        QTest::newRow("one-digit day and month") << "en_GB" << QDate(2009, 11, 1) << "5/1/2027"
-                                                 << "05/11/2009|05/11/2009|05/01/2009|05/01/2009|05/01/2|05/01/20|"
-                                                    "05/01/202|05/01/2027";
-        QTest::newRow("31 into a 30-day month") << "en_GB" << QDate(2009, 11, 1) << "31122026"
-                                                << "03/11/2009|30/11/2009|31/01/2009|31/12/2009|31/12/2|31/12/20|"
-                                                   "31/12/202|31/12/2026";
-        QTest::newRow("29 February, year last") << "en_US" << QDate(2009, 11, 1) << "2/29/2028"
-                                                << "2/1/2009|2/1/2009|2/2/2009|2/28/2009|2/28/2009|2/28/2|2/28/20|"
-                                                   "2/28/202|2/29/2028";
-        QTest::newRow("no month 13") << "de_DE" << QDate(2009, 11, 1) << "01.13"
-                                     << "01.11.2009|01.11.2009|01.11.2009|01.01.2009|01.03.2009";
-        QTest::newRow("(not set) starts from today") << "en_GB" << QDate(1999, 12, 31) << "25"
-                                                     << "02/12/2026|25/12/2026";
-        QTest::newRow("year first") << "ja_JP" << QDate(2009, 2, 1) << "2026/12/25"
-                                    << "2/02/01|20/02/01|202/02/01|2026/02/01|2026/02/01|2026/01/01|2026/12/01|"
-                                       "2026/12/01|2026/12/02|2026/12/25";
-    }
-    void PickerTyping()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QDate, start);
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        QLocale::setDefault(QLocale(locale));
-        QWidget box;
-        SpecialDateEdit picker(1, [] { return QDate(2026, 12, 6); }, &box);
-        picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
-        picker.setDateRange(QDate(2000, 1, 1), QDate(2255, 12, 31));
-        if (start.year() < 2000) { // as the window shows a date it cannot show
-            picker.setMinimumDate(start);
-            picker.setSpecialValueText(QStringLiteral("(not set)"));
-        }
-        picker.setDate(start);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        picker.setFocus();
-        picker.setSelectedSection(picker.sectionAt(0));
-        QStringList texts;
-        for (const QChar key : keys) {
-            QTest::keyClicks(&picker, QString(key));
-            texts << picker.text();
-        }
-        QCOMPARE(texts.join('|'), shown);
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-    }
-
     // The pickers as the window shows them: number, weekday, past mark; "Holidays…" fills
     // them from a country's rules as picks would, and what it fills is a change to save.
     void HolidaysFillThePickers_data()

@@ -1,11 +1,13 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
 #include "RadioGroup.h"
+#include "QtDateTime.h"
 #include "TestSchedules.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QTest>
 
 #include <limits>
@@ -198,6 +200,98 @@ private slots:
             QCOMPARE(f.form->Model().DaylightSaving.RetardMonth, month);
             QCOMPARE(box.currentText(), shown);
         }
+    }
+
+    // A special-date picker stores exactly the date typed, or refuses it with a box naming
+    // it and keeps its date: typed key by key in each locale's order, ended with Enter, Tab
+    // or Escape (which drops it).
+    void PickerTyping_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("start"); // invalid: the picker shows "(not set)"
+        QTest::addColumn<int>("part");    // the part of the date typing starts in
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("refusal");
+        const QDate start(2027, 1, 15);
+        const int enter = Qt::Key_Return;
+        const auto refused = [](const QString &typed, const QString &why, const QString &kept) {
+            return QStringLiteral("Special date 3: %1 %2. It keeps %3.").arg(typed, why, kept);
+        };
+        const QString notADate = QStringLiteral("is not a date");
+        const QString gb = QStringLiteral("15/01/2027");
+        QTest::newRow("gb 6/1/28") << "en_GB" << start << 0 << "6/1/28" << enter << QDate(2028, 1, 6) << "";
+        QTest::newRow("gb 2/2/28") << "en_GB" << start << 0 << "2/2/28" << enter << QDate(2028, 2, 2) << "";
+        QTest::newRow("gb 1/1/1999") << "en_GB" << start << 0 << "1/1/1999" << enter << start
+                                     << refused("1/1/1999", "is outside the years 2000 to 2255", gb);
+        QTest::newRow("gb ISO") << "en_GB" << start << 0 << "2027-12-31" << enter << QDate(2027, 12, 31) << "";
+        QTest::newRow("gb 29022027") << "en_GB" << start << 0 << "29022027" << enter << start
+                                     << refused("29022027", notADate, gb);
+        QTest::newRow("gb 29022028") << "en_GB" << start << 0 << "29022028" << int(Qt::Key_Tab) << QDate(2028, 2, 29)
+                                     << "";
+        QTest::newRow("gb 31 then 11") << "en_GB" << start << 0 << "3111" << enter << start << refused("3111", notADate, gb);
+        QTest::newRow("gb 31/04/2028") << "en_GB" << start << 0 << "31/04/2028" << enter << start
+                                       << refused("31/04/2028", notADate, gb);
+        QTest::newRow("gb day only") << "en_GB" << start << 0 << "25" << int(Qt::Key_Tab) << QDate(2027, 1, 25) << "";
+        QTest::newRow("gb words") << "en_GB" << start << 0 << "next week" << enter << start
+                                  << refused("next week", notADate, gb);
+        QTest::newRow("gb year part") << "en_GB" << start << 2 << "2030" << enter << QDate(2030, 1, 15) << "";
+        QTest::newRow("gb two-digit year part") << "en_GB" << start << 2 << "31" << enter << QDate(2031, 1, 15) << "";
+        QTest::newRow("gb Escape drops") << "en_GB" << start << 0 << "6/1/28" << int(Qt::Key_Escape) << start << "";
+        QTest::newRow("gb (not set) from today") << "en_GB" << QDate() << 0 << "25" << enter << QDate(2026, 12, 25) << "";
+        QTest::newRow("gb (not set) kept") << "en_GB" << QDate() << 0 << "32" << enter << QDate()
+                                           << refused("32", notADate, "(not set)");
+        QTest::newRow("us 7/4/28") << "en_US" << start << 0 << "7/4/28" << enter << QDate(2028, 7, 4) << "";
+        QTest::newRow("us ISO") << "en_US" << start << 0 << "2028-07-04" << enter << QDate(2028, 7, 4) << "";
+        QTest::newRow("us 2/30/2028") << "en_US" << start << 0 << "2/30/2028" << enter << start
+                                      << refused("2/30/2028", notADate, "1/15/2027");
+        QTest::newRow("de 31.4.2028") << "de_DE" << start << 0 << "31.4.2028" << enter << start
+                                      << refused("31.4.2028", notADate, "15.01.2027");
+        QTest::newRow("de 1.5.28") << "de_DE" << start << 0 << "1.5.28" << enter << QDate(2028, 5, 1) << "";
+        QTest::newRow("de ISO") << "de_DE" << start << 0 << "2028-05-01" << enter << QDate(2028, 5, 1) << "";
+        QTest::newRow("de year 2256") << "de_DE" << start << 2 << "2256" << enter << start
+                                      << refused("15.01.2256", "is outside the years 2000 to 2255", "15.01.2027");
+    }
+    void PickerTyping()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, start);
+        QFETCH(int, part);
+        QFETCH(QString, keys);
+        QFETCH(int, ending);
+        QFETCH(QDate, date);
+        QFETCH(QString, refusal);
+        QLocale::setDefault(QLocale(locale));
+        {
+            MainFormFixture f;
+            ScheduleModel model;
+            model.SpecialDates.at(2) = start.isValid() ? FromQDate(start) : 0.0;
+            f.form->ReplaceModel(model);
+            f.form->TakeSnapshot();
+            f.ShowPage("SpecialTimesAdvTabSheet1");
+            auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker3");
+            picker.setFocus();
+            picker.setSelectedSection(picker.sectionAt(part));
+            QTest::keyClicks(&picker, keys);
+            QTest::keyClick(&picker, Qt::Key(ending));
+            QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
+            QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+            QVERIFY(f.form->StoreAllControls());
+            QCOMPARE(f.form->Model().SpecialDates.at(2), date.isValid() ? FromQDate(date) : 0.0);
+            QCOMPARE(f.form->ScheduleChanged(), date != start);
+        }
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    // A file named on the command line that is not there: the box names it.
+    void MissingFileIsNamed()
+    {
+        MainFormFixture f;
+        const QString missing = QDir::temp().filePath(QStringLiteral("no such schedule.dat"));
+        QVERIFY(!f.form->LoadFile(missing));
+        QCOMPARE(f.dialogs->log.Errors,
+                 QStringList{QStringLiteral("Error Opening File.\n") + QDir::toNativeSeparators(missing)});
     }
 };
 

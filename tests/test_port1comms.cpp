@@ -1,12 +1,16 @@
 #include "DeviceSession.h"
-#include "HidapiBackend.h"
 #include "Port1Comms.h"
+#include "SystemHidBackend.h"
+#include "UsbIdentifiers.h"
 
 #include <QCoreApplication>
 #include <QTest>
 
 #include <atomic>
 #include <numeric>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pthread.h>
@@ -111,10 +115,54 @@ private slots:
         QVERIFY(deviceOpen);
     }
 
-    // The real backend on this machine: a session finds no KORVELT and says so.
-    void RealHidapiFindsNoKorveltHere()
+    // Windows names a device by its hardware identifier; the search takes the numbers from it
+    // and matches them as for every backend. "search" is the first that matches: normal,
+    // program mode, any release, or none; "-" when the identifier names no vendor and product.
+    void HardwareIdentifiers_data()
     {
-        HidapiBackend backend;
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("search");
+        QTest::newRow("normal firmware") << "HID\\VID_04D8&PID_FD37&REV_0005" << "normal";
+        QTest::newRow("letter case ignored") << "hid\\vid_04d8&pid_fd37&rev_0005" << "normal";
+        QTest::newRow("one interface of several") << "HID\\VID_04D8&PID_FD37&REV_0005&MI_00" << "normal";
+        QTest::newRow("program mode") << "HID\\VID_04D8&PID_FD37&REV_0001" << "program";
+        QTest::newRow("another release") << "HID\\VID_04D8&PID_FD37&REV_0006" << "any";
+        QTest::newRow("no release") << "HID\\VID_04D8&PID_FD37" << "any";
+        QTest::newRow("another product") << "HID\\VID_04D8&PID_FD38&REV_0005" << "none";
+        QTest::newRow("another maker") << "HID\\VID_046D&PID_C52B&REV_1211" << "none";
+        QTest::newRow("no product") << "HID\\VID_04D8" << "-";
+        QTest::newRow("not hexadecimal") << "HID\\VID_04DX&PID_FD37&REV_0005" << "-";
+        QTest::newRow("five digits") << "HID\\VID_04D81&PID_FD37&REV_0005" << "-";
+        QTest::newRow("not at a part's start") << "HID\\XVID_04D8&PID_FD37&REV_0005" << "-";
+        QTest::newRow("empty") << "" << "-";
+    }
+    void HardwareIdentifiers()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, search);
+        const QByteArray text = id.toLatin1();
+        const std::optional<HardwareIdNumbers> numbers = ParseHardwareId(std::string_view(text.data(), text.size()));
+        QCOMPARE(numbers.has_value(), search != "-");
+        if (!numbers) {
+            return;
+        }
+        const std::uint16_t release = numbers->Release.value_or(0);
+        QString found = QStringLiteral("none");
+        for (const auto &[name, match] : {std::pair{"normal", NormalFirmware}, std::pair{"program", ProgramMode},
+                                          std::pair{"any", AnyRelease}}) {
+            if (match.Matches(numbers->VendorId, numbers->ProductId, release)) {
+                found = QLatin1String(name);
+                break;
+            }
+        }
+        QCOMPARE(found, search);
+    }
+
+    // The real backend on this machine: a session finds no KORVELT and says so.
+    void RealBackendFindsNoKorveltHere()
+    {
+        const std::unique_ptr<HidBackend> system = CreateSystemHidBackend();
+        HidBackend &backend = *system;
         for (const HidInterfaceInfo &info : backend.Enumerate()) {
             if (AnyRelease.Matches(info.VendorId, info.ProductId, info.Release)) {
                 QSKIP("a KORVELT is plugged into this machine");

@@ -4,6 +4,8 @@
 #include "ScheduleReport.h"
 #include "TestSchedules.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <QProcess>
@@ -106,6 +108,29 @@ private slots:
             << FullSchedule() << "de_DE" << "full.dat" << 10 << "A4"
             << QStringList{"Mon Tue Wed Thu Fri Sat Sun", "Output 1", "16 15:00:00 15:30:00", "Output 16"}
             << QStringList{"nothing set"};
+        // A long file name is cut in its middle and leaves the moment of printing on the page.
+        const QString longName = QStringLiteral("the schedule of the north building, ground floor, shop windows, "
+                                                "door heaters and the sign above the main entrance, winter.dat");
+        QTest::newRow("long file name") << ScheduleModel{} << "en_GB" << longName << 1 << "A4"
+                                        << QStringList{"File: the schedule of the north", "winter.dat",
+                                                       "Printed: 07/12/2026 09:30", "KORVELT: KORVELT 1.05"}
+                                        << QStringList{longName};
+        // A rule from a file may name no week or no month: the sentence says so in plain words.
+        ScheduleModel noWeek;
+        noWeek.DaylightSaving.AdvanceWeek = 9;
+        noWeek.DaylightSaving.RetardMonth = 12;
+        QTest::newRow("rule without a week or a month")
+            << noWeek << "en_GB" << "" << 1 << "A4"
+            << QStringList{"Clocks go forward on a Sunday in March (no week chosen) and back on the last Sunday of a",
+                           "month (no month", "chosen)."}
+            << QStringList{"not chosen of"};
+        ScheduleModel nothingChosen;
+        nothingChosen.DaylightSaving.AdvanceWeek = 9;
+        nothingChosen.DaylightSaving.AdvanceMonth = 12;
+        QTest::newRow("rule without week and month")
+            << nothingChosen << "en_GB" << "" << 1 << "A4"
+            << QStringList{"Clocks go forward on a day not chosen and back on the last Sunday of October"}
+            << QStringList{"not chosen of"};
     }
 
     void PdfReadsBack()
@@ -189,6 +214,43 @@ private slots:
         // The second name is in a folder that is not there: the user is told.
         QCOMPARE(f.dialogs->log.Errors,
                  QStringList{QStringLiteral("The report could not be saved as \"%1\".").arg(dir.filePath(QStringLiteral("gone/cabinet.pdf")))});
+    }
+
+    // Print and Export PDF lay the report out on the same page, and both read the controls as
+    // storing does: a month typed and not yet left is the month typed.
+    void PrintAndPdfAlike()
+    {
+        test::MainFormFixture f;
+        f.form->ReplaceModel(FullSchedule());
+        f.ShowPage(QStringLiteral("DaylightSavingAdvTabSheet"));
+        auto &month = f.Find<QComboBox>("AdvanceComboBox");
+        QTest::mouseClick(month.lineEdit(), Qt::LeftButton);
+        QTest::keyClick(month.lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(month.lineEdit(), QStringLiteral("February"));
+        QTest::keyClick(month.lineEdit(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.dialogs->log.PrintPreviews.size(), std::size_t{1});
+        QVERIFY(f.dialogs->log.PreviewLayouts.front().isEquivalentTo(ReportPageLayout(QLocale())));
+        QTemporaryDir dir;
+        const QString preview = dir.filePath(QStringLiteral("preview.pdf"));
+        QFile file(preview);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(f.dialogs->log.PrintPreviews.front());
+        file.close();
+        const QString text = Run(QStringLiteral("pdftotext"), {preview, QStringLiteral("-")});
+        QVERIFY2(text.contains(QLatin1String("Clocks go forward on the last Sunday of February")), qPrintable(text));
+
+        f.dialogs->fileNames = {dir.filePath(QStringLiteral("exported.pdf"))};
+        f.ShowPage(QStringLiteral("WeekAdvTabSheet"));
+        QTest::mouseClick(&f.Find<QPushButton>("ExportPdfButton"), Qt::LeftButton);
+        const auto pages = [](const QString &pdf) {
+            const QRegularExpressionMatch match =
+                QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(Run(QStringLiteral("pdfinfo"), {pdf}));
+            return match.hasMatch() ? match.captured(1).toInt() : -1;
+        };
+        QCOMPARE(pages(preview), pages(dir.filePath(QStringLiteral("exported.pdf"))));
+        QVERIFY(pages(preview) > 1);
+        QVERIFY(f.form->StoreAllControls());
+        QCOMPARE(f.form->Model().DaylightSaving.AdvanceMonth, 1);
     }
 
     void NothingLeftWhereThePdfCannotGo()

@@ -12,7 +12,9 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
+#include <map>
 
 using namespace korvelt;
 using namespace korvelt::test;
@@ -54,6 +56,55 @@ std::vector<WeekBar> BarsOf(const WeekView &picture, int output, int slot)
     std::vector<WeekBar> bars = picture.Bars();
     std::erase_if(bars, [&](const WeekBar &bar) { return bar.Output != output || bar.Slot != slot; });
     return bars;
+}
+
+// The contrast of two colours as the accessibility guidelines define it: 1 (none) to 21.
+double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// In a part of a picture: its background (the commonest colour) and the colour that stands
+// out most from it, the text's.
+std::pair<QColor, QColor> BackgroundAndInk(const QImage &image, const QRect &part)
+{
+    std::map<QRgb, int> counts;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const QColor background(std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+                                return a.second < b.second;
+                            })->first);
+    QColor ink = background;
+    for (const auto &[rgb, count] : counts) {
+        if (Contrast(QColor(rgb), background) > Contrast(ink, background)) {
+            ink = QColor(rgb);
+        }
+    }
+    return {background, ink};
+}
+
+QPalette DarkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(54, 54, 54));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    return dark;
 }
 
 } // namespace
@@ -116,6 +167,37 @@ private slots:
             QVERIFY(qAbs(bar.Rect.right() - (strip.left() + strip.width() * right / 24)) <= 1.5);
         }
         QVERIFY(columns.isEmpty());
+    }
+
+    // Light or dark, the output labels stand out from their rows (the even ones shaded) and
+    // the mistakes from the findings list: contrast 4.5 or more, measured in the picture drawn.
+    void ReadableInEveryTheme_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QPalette(QColor(239, 239, 239));
+        QTest::newRow("dark") << DarkPalette();
+    }
+    void ReadableInEveryTheme()
+    {
+        QFETCH(QPalette, palette);
+        MainFormFixture f;
+        ScheduleModel model;
+        SetSlot(model.NormalTimes[0][0], 8, 10); // times, no day: a mistake
+        f.form->setPalette(palette);
+        WeekView &picture = ShowWeek(f, model);
+        const QImage image = picture.grab().toImage();
+        const WeekLayout layout(QRectF(picture.rect()), WeekColumnCount({}), QFontMetricsF(picture.font()));
+        for (int o = 0; o < 4; ++o) {
+            const auto [background, ink] = BackgroundAndInk(image, layout.Label(o).toAlignedRect().adjusted(1, 1, -1, -1));
+            QVERIFY2(Contrast(ink, background) >= 4.5, qPrintable(QStringLiteral("Output %1: %2 on %3")
+                                                                      .arg(o + 1)
+                                                                      .arg(ink.name(), background.name())));
+        }
+        const auto &findings = f.Find<QListWidget>("FindingsListBox");
+        QTRY_VERIFY(findings.count() > 0 && findings.item(0)->text().startsWith(QLatin1String("Mistake: ")));
+        const QColor mistake = findings.item(0)->foreground().color();
+        const QColor base = findings.palette().color(QPalette::Base);
+        QVERIFY2(Contrast(mistake, base) >= 4.5, qPrintable(mistake.name() + QStringLiteral(" on ") + base.name()));
     }
 
     // An edit in a grid shows on the page and in the count before anything is stored.

@@ -25,8 +25,10 @@ public:
         QStringList Questions;
         std::vector<std::vector<ScheduleDifference>> Comparisons;
         std::vector<QByteArray> PrintPreviews; // what each preview showed, as a PDF
+        std::vector<QPageLayout> PreviewLayouts; // the paper and margins each preview was given
     };
 
+    using UserDialogs::ShowError; // a second text is logged as the text's last line
     void ShowError(const QString &text) override { log.Errors << text; }
     void ShowInformation(const QString &text) override { log.Informations << text; }
     Answer AskYesNoCancel(const QString &text) override
@@ -66,14 +68,15 @@ public:
         log.Comparisons.push_back(differences);
         return takeCompared;
     }
-    void ShowPrintPreview(QPageSize::PageSizeId paper, const std::function<void(QPagedPaintDevice &)> &paint) override
+    void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override
     {
+        log.PreviewLayouts.push_back(layout);
         QByteArray pdf;
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setPageSize(QPageSize(paper));
+            writer.setPageLayout(layout);
             paint(writer);
         }
         log.PrintPreviews.push_back(pdf);
