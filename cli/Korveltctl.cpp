@@ -20,6 +20,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +29,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -74,7 +77,14 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
-                                                 "  unless --force.")},
+                                                 "  unless --force.\n"
+                                                 "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--quiet]\n"
+                                                 "  Waits for KORVELTs to be plugged in and writes each as it arrives\n"
+                                                 "  (and sets its clock to this computer's time with --set-clock), one\n"
+                                                 "  line each; a KORVELT is written again only once it was unplugged.\n"
+                                                 "  --log appends a CSV line per KORVELT: time, serial number, version,\n"
+                                                 "  the SHA-256 of the data written, result. Ctrl+C ends it after the\n"
+                                                 "  KORVELT in hand (a second Ctrl+C at once): \"3 programmed; 1 failed\".")},
         {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
                                                   "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
                                                   "  KORVELT holds it; exit status 1 when any differs, the differences\n"
@@ -711,6 +721,12 @@ private:
                                               .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
+        if (a.Flags.contains(QLatin1String("--watch"))) {
+            return WatchAndWrite(a, name, model, verify);
+        }
+        if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log"))) {
+            throw UsageError(QStringLiteral("--set-clock and --log are for --watch"));
+        }
         if (a.Flags.contains(QLatin1String("--dry-run"))) {
             return Report(DryRun(Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))
                                                     : QStringLiteral("would write %1").arg(Shown(name))),
@@ -718,6 +734,181 @@ private:
         }
         return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }),
                       verify ? QStringLiteral("written and verified") : QStringLiteral("written"));
+    }
+
+    // Hands a signal that comes while a KORVELT is being written to the run on it, once the
+    // watch has seen one already: the first ends the watch after that KORVELT, a second cuts
+    // it off.
+    class HandOn final : public CtlInterrupts {
+    public:
+        void Watch(std::function<void(int signal)> stop) override { Stop = std::move(stop); }
+        void Unwatch() override { Stop = nullptr; }
+        std::function<void(int)> Stop;
+    };
+
+    // A field of the log, quoted where it holds a comma, a quote or a line break.
+    static QString CsvField(const QString &text)
+    {
+        if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+            !text.contains(QLatin1Char('\r'))) {
+            return text;
+        }
+        return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    }
+
+    // The production line: every KORVELT that appears is written (and verified, and its clock
+    // set) once, until a signal ends the watch. The enumeration is looked at every
+    // WatchIntervalMs; a KORVELT is known by its path while it stays, and by its serial
+    // number against one still attached under another path.
+    int WatchAndWrite(const Arguments &a, const QString &name, const ScheduleModel &model, bool verify)
+    {
+        if (json_ || a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
+            a.Flags.contains(QLatin1String("--dry-run"))) {
+            throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
+        }
+        const bool setClock = a.Flags.contains(QLatin1String("--set-clock"));
+        const QString checksum = QString::fromLatin1(
+            QCryptographicHash::hash(Bytes(EncodeDataFile(model)), QCryptographicHash::Sha256).toHex());
+        const QString logName = a.Values.value(QStringLiteral("--log"));
+        QFile log(logName);
+        if (!logName.isEmpty()) {
+            if (IsStandardStream(logName) || !log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2")
+                                                 .arg(logName, IsStandardStream(logName) ? QStringLiteral("not a file")
+                                                                                         : log.errorString()));
+            }
+            if (log.size() == 0 && (log.write("time,serial,version,sha256,result\n") < 0 || !log.flush())) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(logName, log.errorString()));
+            }
+        }
+        std::map<std::string, std::optional<std::uint32_t>> seen; // attached at the last look: serial numbers
+        int stopSignal = 0;
+        bool inHand = false;
+        HandOn handOn;
+        QEventLoop wait;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(std::max(1, options_.WatchIntervalMs));
+        QObject::connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Watch([&](int signal) {
+                if (!inHand) {
+                    stopSignal = signal;
+                    wait.quit();
+                } else if (stopSignal == 0) {
+                    stopSignal = signal;
+                    options_.Interrupts->Handled();
+                    if (!quiet_) {
+                        err_ << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
+                    }
+                } else if (handOn.Stop) {
+                    handOn.Stop(signal);
+                }
+            });
+        }
+        if (!quiet_) {
+            err_ << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
+        }
+        int exit = ExitOk;
+        int programmed = 0;
+        int failed = 0;
+        for (int poll = 0; stopSignal == 0; ++poll) {
+            if (options_.WatchPolled) {
+                options_.WatchPolled(poll);
+            }
+            const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+            std::erase_if(seen, [&devices](const auto &entry) {
+                return std::ranges::none_of(devices, [&entry](const HidInterfaceInfo &d) { return d.Path == entry.first; });
+            });
+            for (const HidInterfaceInfo &device : devices) {
+                if (stopSignal != 0) {
+                    break;
+                }
+                if (seen.contains(device.Path)) {
+                    continue;
+                }
+                inHand = true;
+                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+                std::optional<std::uint32_t> serial;
+                if (probed.Identity) {
+                    serial = static_cast<std::uint32_t>(probed.Identity->SerialNumber);
+                }
+                const bool again = serial && std::ranges::any_of(seen, [&serial](const auto &e) { return e.second == serial; });
+                seen.insert({device.Path, serial});
+                if (again) {
+                    inHand = false;
+                    continue;
+                }
+                DeviceOutcome o = WatchedWrite(device.Path, probed, model, verify, setClock, handOn);
+                inHand = false;
+                const QString deviceName = DeviceName(o.Path, o.Identity);
+                if (o.Exit == ExitOk) {
+                    ++programmed;
+                    Say(deviceName + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+                } else {
+                    ++failed;
+                    err_ << Tool << ": " << deviceName << ": " << o.Message << '\n' << Qt::flush;
+                }
+                exit = std::max(exit, o.Exit);
+                if (log.isOpen()) {
+                    const QDateTime now = options_.Now();
+                    const QStringList fields{now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate),
+                                             o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
+                                             o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str())) : QString(),
+                                             checksum, o.Result};
+                    const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+                    if (log.write(line) != line.size() || !log.flush()) {
+                        err_ << Tool << ": " << logName << ": cannot be written: " << log.errorString() << '\n' << Qt::flush;
+                        exit = std::max<int>(exit, ExitFileError);
+                    }
+                }
+            }
+            if (stopSignal == 0) {
+                timer.start();
+                wait.exec();
+            }
+        }
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Unwatch();
+        }
+        Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed).arg(failed));
+        return exit;
+    }
+
+    // One KORVELT of the watch written, verified and its clock set as asked.
+    DeviceOutcome WatchedWrite(const std::string &path, const ProbedDevice &probed, const ScheduleModel &model, bool verify,
+                               bool setClock, HandOn &handOn)
+    {
+        DeviceOutcome o;
+        o.Path = path;
+        o.Identity = probed.Identity;
+        if (ProbeFailure(probed, o)) {
+            return o;
+        }
+        FleetOptions fleet;
+        fleet.ReplyTimeoutMs = options_.ReplyTimeoutMs;
+        fleet.Interrupts = &handOn;
+        o = RunOnDevices(backend_, {path}, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet).front();
+        if (!o.Identity) {
+            o.Identity = probed.Identity;
+        }
+        if (o.Exit != ExitOk || !setClock) {
+            return o;
+        }
+        const QDateTime now = options_.Now();
+        const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
+        const DeviceOutcome clock =
+            RunOnDevices(backend_, {path}, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }, fleet)
+                .front();
+        if (clock.Exit != ExitOk) {
+            o.Exit = clock.Exit;
+            o.Result = clock.Result;
+            o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+            return o;
+        }
+        o.Result += QStringLiteral("-clock-set");
+        o.Message += QStringLiteral("; clock set to ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return o;
     }
 
     // Each device read and compared with FILE as a download would pack it: a device that
@@ -1073,26 +1264,35 @@ private:
             o.Identity = probed.Identity;
             o.Message = what;
             o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write") : QStringLiteral("would-set-clock");
-            if (probed.ProgramMode) {
-                o.Result = QStringLiteral("program-mode");
-                o.Exit = ExitNoDevice;
-                o.Message = QStringLiteral("the KORVELT is in program mode");
-            } else if (probed.Problem == QLatin1String("not a KORVELT")) {
-                o.Result = QStringLiteral("not-a-korvelt");
-                o.Exit = ExitNoDevice;
-                o.Message = QStringLiteral("not a KORVELT time controller");
-            } else if (probed.Problem == QLatin1String("no answer")) {
-                o.Result = QStringLiteral("timed-out");
-                o.Exit = ExitDeviceLost;
-                o.Message = QStringLiteral("the KORVELT stopped answering");
-            } else if (!probed.Identity) {
-                o.Result = QStringLiteral("cannot-open");
-                o.Exit = ExitNoDevice;
-                o.Message = probed.Problem;
-            }
+            ProbeFailure(probed, o);
             outcomes.push_back(std::move(o));
         }
         return outcomes;
+    }
+
+    // A device that did not say who it is, as its outcome says it: false when it did.
+    static bool ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o)
+    {
+        if (probed.ProgramMode) {
+            o.Result = QStringLiteral("program-mode");
+            o.Exit = ExitNoDevice;
+            o.Message = QStringLiteral("the KORVELT is in program mode");
+        } else if (probed.Problem == QLatin1String("not a KORVELT")) {
+            o.Result = QStringLiteral("not-a-korvelt");
+            o.Exit = ExitNoDevice;
+            o.Message = QStringLiteral("not a KORVELT time controller");
+        } else if (probed.Problem == QLatin1String("no answer")) {
+            o.Result = QStringLiteral("timed-out");
+            o.Exit = ExitDeviceLost;
+            o.Message = QStringLiteral("the KORVELT stopped answering");
+        } else if (!probed.Identity) {
+            o.Result = QStringLiteral("cannot-open");
+            o.Exit = ExitNoDevice;
+            o.Message = probed.Problem;
+        } else {
+            return false;
+        }
+        return true;
     }
 
     // The KORVELT that --device names: the one at that path, or the one with that serial number.
@@ -1240,7 +1440,9 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
         {QStringLiteral("write"),
-         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun, json}, device}},
+         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun, json,
+           QStringLiteral("--watch"), QStringLiteral("--set-clock")},
+          {QStringLiteral("--device"), QStringLiteral("--log")}}},
         {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet, json}, device}},
         {QStringLiteral("read"), {{QStringLiteral("--all"), quiet, json}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
         {QStringLiteral("clock"),

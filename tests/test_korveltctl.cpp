@@ -13,6 +13,7 @@
 #include "TestSchedules.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include <algorithm>
@@ -1124,6 +1126,151 @@ private slots:
             QCOMPARE(f.devices.at(i)->RequestCount(), silentAfter.at(i) + 1);
         }
         QCOMPARE(f.Contents(QStringLiteral("out.dat")), QByteArray("(none)"));
+    }
+
+    // The production line: KORVELTs come and go while write --watch runs. `polls` says what
+    // happens before each look at the devices attached: "+K" plugs device K in, "-K" unplugs
+    // it, "C" is Ctrl+C. Every device starts unplugged; device 0 falls silent when `silent`.
+    void Watch_data()
+    {
+        QTest::addColumn<QString>("releases");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("polls");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QList<int>>("requests"); // per device: who it is, and a write with its read-back
+        const QString waiting = QStringLiteral("korveltctl: waiting for KORVELTs to write @distinct.dat to (Ctrl+C ends)\n");
+        const QString written = QStringLiteral("written and verified\n");
+        QTest::newRow("two, one after the other")
+            << "nn" << "" << QStringList{"+0", "+1", "C"} << false << 0
+            << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written + "2 programmed; 0 failed\n" << waiting
+            << QList<int>{265, 265};
+        QTest::newRow("two at once, --no-verify")
+            << "nn" << "--no-verify" << QStringList{"+1 +0", "C"} << false << 0
+            << "sim:0 (serial 11): written\nsim:1 (serial 12): written\n2 programmed; 0 failed\n" << waiting
+            << QList<int>{134, 134};
+        QTest::newRow("one that stays is written once")
+            << "n" << "" << QStringList{"+0", "", "", "C"} << false << 0
+            << "sim:0 (serial 11): " + written + "1 programmed; 0 failed\n" << waiting << QList<int>{265};
+        QTest::newRow("unplugged and plugged again")
+            << "n" << "" << QStringList{"+0", "-0", "+0", "C"} << false << 0
+            << "sim:0 (serial 11): " + written + "sim:0 (serial 11): " + written + "2 programmed; 0 failed\n" << waiting
+            << QList<int>{530};
+        QTest::newRow("one failing, then a good one")
+            << "nn" << "" << QStringList{"+0", "+1", "C"} << true << 5
+            << "sim:1 (serial 12): " + written + "1 programmed; 1 failed\n"
+            << waiting + "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 4\n" << QList<int>{12, 265};
+        QTest::newRow("one in program mode") << "pn" << "" << QStringList{"+0 +1", "C"} << false << 3
+                                             << "sim:1 (serial 12): " + written + "1 programmed; 1 failed\n"
+                                             << waiting + "korveltctl: sim:0: the KORVELT is in program mode\n"
+                                             << QList<int>{0, 265};
+        QTest::newRow("Ctrl+C before any") << "n" << "" << QStringList{"C"} << false << 0 << "0 programmed; 0 failed\n"
+                                           << waiting << QList<int>{0};
+        QTest::newRow("Ctrl+C as one arrives: it is written, then the end")
+            << "nn" << "" << QStringList{"C +0"} << false << 0 << "sim:0 (serial 11): " + written + "1 programmed; 0 failed\n"
+            << waiting + "korveltctl: ending after this KORVELT (Ctrl+C again stops it at once)\n" << QList<int>{265, 0};
+        QTest::newRow("--set-clock, --quiet")
+            << "n" << "--set-clock --quiet" << QStringList{"+0", "C"} << false << 0 << "" << "" << QList<int>{267};
+        QTest::newRow("--set-clock") << "n" << "--set-clock" << QStringList{"+0", "C"} << false << 0
+                                     << "sim:0 (serial 11): written and verified; clock set to 2030-01-02 03:04:05\n"
+                                        "1 programmed; 0 failed\n"
+                                     << waiting << QList<int>{267};
+        QTest::newRow("--json") << "n" << "--json" << QStringList{"C"} << false << 2 << ""
+                                << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device, --dry-run or "
+                                   "--json (see korveltctl --help)\n"
+                                << QList<int>{0};
+    }
+    void Watch()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("a console event, not a signal, ends the watch on Windows");
+#endif
+        QFETCH(QString, releases);
+        QFETCH(QString, options);
+        QFETCH(QStringList, polls);
+        QFETCH(bool, silent);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QList<int>, requests);
+        Fleet f(releases);
+        SignalInterrupts interrupts;
+        f.options.Interrupts = &interrupts;
+        f.options.WatchIntervalMs = 1;
+        f.options.ReplyTimeoutMs = 300;
+        for (const auto &device : f.devices) {
+            device->Unplug();
+        }
+        if (silent) {
+            f.devices.front()->InjectFault(SimulatedFault::FallSilent, 11);
+        }
+        int looked = 0;
+        f.options.WatchPolled = [&](int poll) {
+            looked = poll + 1;
+            for (const QString &step : polls.value(poll).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                if (step == QLatin1String("C")) {
+                    std::raise(SIGINT);
+                } else if (step.startsWith(QLatin1Char('+'))) {
+                    f.devices.at(step.mid(1).toInt())->PlugIn();
+                } else {
+                    f.devices.at(step.mid(1).toInt())->Unplug();
+                }
+            }
+        };
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch ") + options), exit);
+        QCOMPARE(f.out, f.Expanded(out));
+        QCOMPARE(f.err, f.Expanded(err));
+        QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size()); // it ends at the look that saw Ctrl+C
+        for (qsizetype i = 0; i < requests.size(); ++i) {
+            QCOMPARE(f.devices.at(i)->RequestCount(), requests.at(i));
+        }
+    }
+
+    // The log: a header when the file is new, then one line per device as it is done, appended
+    // to what the file held; the checksum is the file's SHA-256, as sha256sum prints it.
+    void WatchLog()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("a console event, not a signal, ends the watch on Windows");
+#endif
+        Fleet f(QStringLiteral("nnt"));
+        SignalInterrupts interrupts;
+        f.options.Interrupts = &interrupts;
+        f.options.WatchIntervalMs = 1;
+        f.options.ReplyTimeoutMs = 300;
+        f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
+        f.devices.at(1)->InjectFault(SimulatedFault::FallSilent, 11);
+        QStringList lines;
+        f.options.WatchPolled = [&](int poll) {
+            lines = QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))).split(QLatin1Char('\n'));
+            if (poll < 2) {
+                return; // each device, once it is done, is in the log before the next look
+            }
+            std::raise(SIGINT);
+        };
+        const QString sum = QString::fromLatin1(QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")),
+                                                                         QCryptographicHash::Sha256).toHex());
+        const QString header = QStringLiteral("time,serial,version,sha256,result\n");
+        const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified\n" +
+                               "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out\n" +
+                               "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum + ",written-verified\n";
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
+        QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
+        QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
+        // A second run appends, with no second header.
+        for (const auto &device : f.devices) {
+            device->Unplug();
+        }
+        f.devices.front()->PlugIn();
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --no-verify")), 0);
+        QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
+                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written\n");
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
+        QCOMPARE(f.err, QStringLiteral("korveltctl: write: --set-clock and --log are for --watch (see korveltctl --help)\n"));
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @")), 4);
+        QVERIFY(f.err.startsWith(f.Expanded(QStringLiteral("korveltctl: @: cannot be written: "))));
     }
 
     // The progress bar fits the terminal: a line that wraps leaves stale lines behind.
