@@ -821,6 +821,7 @@ private slots:
         QTest::newRow("commands") << "korveltctl c" << "check clock";
         QTest::newRow("after --demo N") << "korveltctl --demo 3 ve" << "verify";
         QTest::newRow("write's options") << "korveltctl write --d" << "--device --dry-run";
+        QTest::newRow("write --watch's options") << "korveltctl write --watch --s" << "--set-clock";
         QTest::newRow("clock") << "korveltctl clock _" << "read set";
         QTest::newRow("presets, as the tool lists them") << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
         QTest::newRow("schedules by their ending")

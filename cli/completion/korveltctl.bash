@@ -37,7 +37,7 @@ _korveltctl()
         --year|--at) return 0 ;;
         --rules) COMPREPLY=($(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")); return 0 ;;
         --from) COMPREPLY=($(compgen -f -X '!*.@(dat|json)' -- "$cur") $(compgen -d -- "$cur")); return 0 ;;
-        -o) COMPREPLY=($(compgen -f -- "$cur")); return 0 ;;
+        -o|--log) COMPREPLY=($(compgen -f -- "$cur")); return 0 ;;
     esac
     if [[ -z $command ]]; then
         COMPREPLY=($(compgen -W "$commands --demo --help --version" -- "$cur"))
@@ -46,7 +46,7 @@ _korveltctl()
     local options files
     case $command in
         list) options="--json" ;;
-        write) options="$device --no-verify --force --dry-run"; files='!*.@(dat|json)' ;;
+        write) options="$device --no-verify --force --dry-run --watch --set-clock --log"; files='!*.@(dat|json)' ;;
         verify) options="$device"; files='!*.@(dat|json)' ;;
         read) options="$device --format" ;;
         clock) options="$device --pc --at --dry-run" ;;
