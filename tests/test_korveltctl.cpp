@@ -864,6 +864,43 @@ private slots:
                  f.Expanded(candidates));
     }
 
+    // zsh's completion offers what bash's does; where files are wanted it names their pattern
+    // (zsh's own _files lists them).
+    void ZshCompletion_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("candidates");
+        QTest::newRow("commands") << "korveltctl c" << "clock check";
+        QTest::newRow("after --demo N") << "korveltctl --demo 3 ve" << "verify";
+        QTest::newRow("write --watch's options") << "korveltctl write --watch --s" << "--set-clock";
+        QTest::newRow("clock") << "korveltctl clock _" << "read set";
+        QTest::newRow("presets, as the tool lists them") << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
+        QTest::newRow("schedules by their ending") << "korveltctl verify _" << "files:*.(dat|json)";
+        QTest::newRow("the log, any file") << "korveltctl write site.dat --watch --log _" << "files:*";
+        QTest::newRow("nothing after --device") << "korveltctl write site.dat --device _" << "";
+    }
+    void ZshCompletion()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the completion is for zsh on Linux");
+#endif
+        QFETCH(QString, words);
+        QFETCH(QString, candidates);
+        QString script = QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
+        for (const QString &word : words.split(QLatin1Char(' '))) {
+            script += QStringLiteral(" '") + (word == QLatin1String("_") ? QString() : word) + QLatin1Char('\'');
+        }
+        QProcess zsh;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(KORVELTCTL)).absolutePath() + QLatin1Char(':') +
+                                                       environment.value(QStringLiteral("PATH")));
+        zsh.setProcessEnvironment(environment);
+        zsh.start(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script});
+        QVERIFY2(zsh.waitForFinished(60000), "zsh is needed (scripts/install-deps.sh)");
+        QCOMPARE(QString::fromUtf8(zsh.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(zsh.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')), candidates);
+    }
+
     // The commands on files alone, and the tool's own options.
     void Files_data()
     {
