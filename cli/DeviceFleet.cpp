@@ -12,31 +12,38 @@ namespace korvelt {
 
 namespace {
 
-// The cause of a failed command, and the exit status it gives.
-std::pair<int, QString> FailureText(const SessionError &error)
+// The cause of a failed command: the exit status it gives, its word for --json, its text.
+struct FailureCause {
+    int Exit;
+    QString Result;
+    QString Text;
+};
+
+FailureCause FailureText(const SessionError &error)
 {
     switch (error.Reason) {
     case SessionFailure::NotFound:
-        return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("no KORVELT is attached there")
+        return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("not-found") : QStringLiteral("cannot-open"),
+                error.Detail.empty() ? QStringLiteral("no KORVELT is attached there")
                                                    : QStringLiteral("cannot be opened: %1")
                                                          .arg(QString::fromLocal8Bit(error.Detail.c_str()))};
     case SessionFailure::ProgramMode:
-        return {ExitNoDevice, QStringLiteral("the KORVELT is in program mode")};
+        return {ExitNoDevice, QStringLiteral("program-mode"), QStringLiteral("the KORVELT is in program mode")};
     case SessionFailure::NotAKorvelt:
-        return {ExitNoDevice, QStringLiteral("not a KORVELT time controller")};
+        return {ExitNoDevice, QStringLiteral("not-a-korvelt"), QStringLiteral("not a KORVELT time controller")};
     case SessionFailure::InvalidScheduleData:
-        return {ExitDifference,
+        return {ExitDifference, QStringLiteral("invalid-data"),
                 QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
-        return {ExitDeviceLost, error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
+        return {ExitDeviceLost, QStringLiteral("timed-out"), error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
                                                  : QStringLiteral("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
-        return {ExitDeviceLost, QStringLiteral("the KORVELT was unplugged")};
+        return {ExitDeviceLost, QStringLiteral("unplugged"), QStringLiteral("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
-        return {ExitDifference, QStringLiteral("the schedule read back differs from the one written in %1 places")
+        return {ExitDifference, QStringLiteral("differs"), QStringLiteral("the schedule read back differs from the one written in %1 places")
                                     .arg(error.Differences.size())};
     }
-    return {ExitDeviceLost, {}};
+    return {ExitDeviceLost, QStringLiteral("failed"), {}};
 }
 
 // One device's session and where it has come.
@@ -198,8 +205,9 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
     for (const auto &entry : running) {
         Running &r = *entry;
         DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &message) {
+        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &result, const QString &message) {
             r.Outcome.Exit = exit;
+            r.Outcome.Result = result;
             r.Outcome.Message = message;
             r.Ended = true;
             // Closed at once: from the hand-over of the last reply the reader is only told to
@@ -223,20 +231,21 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
                              }
                          });
         QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
-            end(ExitOk, verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
+            end(ExitOk, verified ? QStringLiteral("written-verified") : QStringLiteral("written"),
+                verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
         });
         QObject::connect(&session, &DeviceSession::ReadDone, [end, &r](const ScheduleModel &model) {
             r.Outcome.Read = model;
-            end(ExitOk, QStringLiteral("read"));
+            end(ExitOk, QStringLiteral("read"), QStringLiteral("read"));
         });
         QObject::connect(&session, &DeviceSession::ClockRead, [end, &r](double date, double time) {
             r.Outcome.ClockDate = date;
             r.Outcome.ClockTime = time;
-            end(ExitOk, QStringLiteral("clock"));
+            end(ExitOk, QStringLiteral("clock"), QStringLiteral("clock"));
         });
         QObject::connect(&session, &DeviceSession::Failed, [end](const SessionError &error) {
-            const auto [exit, message] = FailureText(error);
-            end(exit, message);
+            const FailureCause cause = FailureText(error);
+            end(cause.Exit, cause.Result, cause.Text);
         });
     }
     // A signal cancels what is under way: no request follows, and each device says where it was.
@@ -247,6 +256,7 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
                     r->Outcome.Signal = signal;
                     r->Outcome.Exit = InterruptedExit(signal);
                     r->Outcome.Message = InterruptedText(*r);
+                    r->Outcome.Result = QStringLiteral("interrupted");
                     r->Ended = true;
                     r->Session->Cancel();
                     r->Session->Close();

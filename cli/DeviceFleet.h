@@ -4,6 +4,7 @@
 #include "HidBackend.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 
 #include <functional>
@@ -36,6 +37,9 @@ struct DeviceOutcome {
     std::optional<DeviceIdentity> Identity;
     int Exit = 0;    // CtlExit
     QString Message; // what happened: "written and verified", or the cause of the failure
+    QString Result;  // the same as a word for --json: "written-verified", "timed-out", ...
+    QString File;    // where a read was saved
+    QStringList Differences; // a verify's, one line each, as the window's Compare words them
     ScheduleModel Read{};
     TDateTime ClockDate = 0;
     TDateTime ClockTime = 0;

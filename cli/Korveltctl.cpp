@@ -6,16 +6,22 @@
 #include "ClockText.h"
 #include "DeviceClock.h"
 #include "DataFile.h"
+#include "DemoDevices.h"
 #include "DeviceFleet.h"
+#include "DifferenceText.h"
+#include "HolidayRuleFile.h"
 #include "HolidayRules.h"
 #include "QtDateTime.h"
 #include "ScheduleCheck.h"
 #include "ScheduleCsv.h"
+#include "ScheduleDifference.h"
 #include "ScheduleJson.h"
 #include "ScheduleReport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,6 +29,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -65,17 +72,31 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH | --all]\n"
+        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
                                                  "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
                                                  "  and reads it back to verify, unless --no-verify. --all writes every\n"
                                                  "  KORVELT attached at once, one line each. A schedule with values the\n"
                                                  "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
-                                                 "  unless --force.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH]\n"
-                                                "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json,\n"
-                                                "  else a data file (- : standard output).")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH | --all]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH | --all]\n"
+                                                 "  unless --force.\n"
+                                                 "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--quiet]\n"
+                                                 "  Waits for KORVELTs to be plugged in and writes each as it arrives\n"
+                                                 "  (and sets its clock to this computer's time with --set-clock), one\n"
+                                                 "  line each; a KORVELT is written again only once it was unplugged.\n"
+                                                 "  --log appends a CSV line per KORVELT: time, serial number, version,\n"
+                                                 "  the SHA-256 of the data written, result. Ctrl+C ends it after the\n"
+                                                 "  KORVELT in hand (a second Ctrl+C at once): \"3 programmed; 1 failed\".")},
+        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
+                                                  "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
+                                                  "  KORVELT holds it; exit status 1 when any differs, the differences\n"
+                                                  "  on standard output. Nothing is written.")},
+        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
+                                                "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
+                                                "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
+                                                "  or with --format json, else a data file (- : standard output).\n"
+                                                "  Several KORVELTs are read into the folder DIR, one file each named\n"
+                                                "  by its serial number: 1042.dat, or 1042.json with --format json.")},
+        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
+                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
                                                  "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
                                                  "  the default) or to the time given.")},
         {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
@@ -87,23 +108,54 @@ const QMap<QString, QString> &CommandUsage()
                                                  "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
                                                  "  when it finds a likely mistake.")},
         {QStringLiteral("holidays"),
-         QStringLiteral("holidays --preset CODE [--year YYYY] [--from IN.dat] [-o OUT] [--repeat-last]\n"
+         QStringLiteral("holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
+                        "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] [--dry-run] [--quiet]\n"
                         "  Prints a year's public holidays (this year unless --year), or with -o\n"
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
                         "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                        "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
+                        "  them alone, without --preset). --json and --format csv print each\n"
+                        "  holiday's date, weekday, names and whether it is a substitute day.\n"
                         "  CODE: ") +
              PresetCodes(true) + QStringLiteral(".")},
-        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf]\n"
+        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
                                                   "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
                                                   "  with .pdf for .dat unless -o; -o - : standard output).")},
     };
     return usage;
 }
 
+// Takes "--demo [N]" or "--demo=N" out of the words before "--" and returns the number of
+// demo KORVELTs it asks for: 0 without it, 1 without a number, -1 for a number out of range.
+int TakeDemo(QStringList &words)
+{
+    const qsizetype end = words.indexOf(QStringLiteral("--")) < 0 ? words.size() : words.indexOf(QStringLiteral("--"));
+    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    for (qsizetype i = 0; i < end; ++i) {
+        QString value;
+        if (words.at(i) == QLatin1String("--demo")) {
+            words.removeAt(i);
+            if (i + 1 < end && number.match(words.at(i)).hasMatch()) {
+                value = words.takeAt(i);
+            } else {
+                return 1;
+            }
+        } else if (words.at(i).startsWith(QLatin1String("--demo="))) {
+            value = words.takeAt(i).mid(7);
+        } else {
+            continue;
+        }
+        bool ok = false;
+        const int count = value.toInt(&ok);
+        return ok && count >= 1 && count <= MostDemoDevices ? count : -1;
+    }
+    return 0;
+}
+
 QString ToolUsage()
 {
-    QString text = QStringLiteral("Usage: korveltctl [--demo] COMMAND [ARGUMENTS]\n"
+    QString text = QStringLiteral("Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]\n"
                                   "Programs KORVELT time controllers from scripts.\n\nCommands:\n");
     for (const QString &usage : CommandUsage()) {
         for (const QString &line : usage.split(QLatin1Char('\n'))) {
@@ -114,8 +166,13 @@ QString ToolUsage()
     }
     return text + QStringLiteral(
                       "  korveltctl help COMMAND\n"
-                      "\nOptions: --demo uses a simulated KORVELT; -h or --help and --version, also after a\n"
-                      "command; -- ends the options. FILE - is standard input.\n"
+                      "\nOptions: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;\n"
+                      "-h or --help and --version, also after a command; -- ends the options.\n"
+                      "FILE - is standard input. With several KORVELTs a summary line ends the run,\n"
+                      "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
+                      "the differences verify finds). --dry-run (write, clock set, holidays -o) says what\n"
+                      "would be done to which KORVELT or file, asking the KORVELTs only who they are.\n"
+                      "--json prints one JSON document of the result (docs/korveltctl-json.md).\n"
                       "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                       "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
                       "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
@@ -123,12 +180,20 @@ QString ToolUsage()
                       "See korveltctl(1).\n");
 }
 
-// A command's arguments: the words, the flags given and the options with their values.
+// A command's arguments: the words, the flags given and the options with their values (the
+// first, where an option may be given more than once: all of them in Lists).
 struct Arguments {
     QStringList Words;
     QStringList Flags;
     QMap<QString, QString> Values;
+    QMap<QString, QStringList> Lists;
 };
+
+// The options that may be given more than once, each adding a value.
+bool Repeatable(const QString &option)
+{
+    return option == QLatin1String("--device");
+}
 
 class UsageError {
 public:
@@ -175,10 +240,13 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
                 value = arguments.at(i);
             }
             // The last of two would win in silence, and a script's mistake would pass.
-            if (parsed.Values.contains(word)) {
+            if (parsed.Values.contains(word) && !Repeatable(word)) {
                 throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
             }
-            parsed.Values.insert(word, *value);
+            if (!parsed.Values.contains(word)) {
+                parsed.Values.insert(word, *value);
+            }
+            parsed.Lists[word].append(*value);
         } else {
             throw UsageError(QStringLiteral("unknown option %1").arg(word));
         }
@@ -413,6 +481,88 @@ QString ListField(const QString &text)
     return field;
 }
 
+// One device in the --json document.
+QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdentity> &identity, const QString &result,
+                       int exit, const QString &message)
+{
+    QJsonObject device{{QStringLiteral("path"), QString::fromStdString(path)},
+                       {QStringLiteral("serial"), QJsonValue::Null},
+                       {QStringLiteral("version"), QJsonValue::Null},
+                       {QStringLiteral("result"), result},
+                       {QStringLiteral("exit"), exit},
+                       {QStringLiteral("message"), message},
+                       {QStringLiteral("differences"), QJsonArray()}};
+    if (identity) {
+        device.insert(QStringLiteral("serial"), static_cast<qint64>(static_cast<std::uint32_t>(identity->SerialNumber)));
+        device.insert(QStringLiteral("version"), QString::fromLatin1(identity->Version.c_str()));
+    }
+    return device;
+}
+
+// The --json document: every device, and the command's exit status (and, for a command that
+// failed as a whole, why).
+QByteArray ResultDocument(const QJsonArray &devices, int exit, const QString &message = {})
+{
+    QJsonObject document{{QStringLiteral("devices"), devices}, {QStringLiteral("exit"), exit}};
+    if (!message.isEmpty()) {
+        document.insert(QStringLiteral("message"), message);
+    }
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+// One holiday's fields: its date, weekday, names (as the rules give them, a moved day's with
+// "(substitute day)" or "(observed)") and whether it is a day a holiday was moved to.
+struct HolidayFields {
+    QString Date;
+    QString Weekday;
+    QStringList Names;
+    bool Substitute = false;
+};
+
+HolidayFields FieldsOf(const Holiday &holiday)
+{
+    // "2027-01-01 Fri New Year's Day": the date and weekday as the line gives them.
+    const QString line = QString::fromStdString(HolidayText(holiday));
+    HolidayFields fields{line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1, 1),
+                         QString::fromStdString(holiday.Name).split(QStringLiteral(" / ")), false};
+    fields.Substitute = std::ranges::any_of(fields.Names, [](const QString &name) {
+        return name.endsWith(QLatin1String(" (substitute day)")) || name.endsWith(QLatin1String(" (observed)"));
+    });
+    return fields;
+}
+
+QByteArray HolidaysJson(const std::vector<Holiday> &holidays, int year)
+{
+    QJsonArray list;
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        list.append(QJsonObject{{QStringLiteral("date"), f.Date},
+                                {QStringLiteral("weekday"), f.Weekday},
+                                {QStringLiteral("names"), QJsonArray::fromStringList(f.Names)},
+                                {QStringLiteral("substitute"), f.Substitute}});
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("year"), year}, {QStringLiteral("holidays"), list}})
+        .toJson(QJsonDocument::Indented);
+}
+
+// As RFC 4180 has it: a header, lines ending in CR LF, the names joined by " / " and quoted
+// where they hold a comma or a quote.
+QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
+{
+    const auto field = [](const QString &text) {
+        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
+                   ? QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
+                   : text;
+    };
+    QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + field(f.Names.join(QStringLiteral(" / "))) +
+               QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
+    }
+    return csv.toUtf8();
+}
+
 class Ctl {
 public:
     Ctl(HidBackend &backend, QIODevice &out, QTextStream &err, const CtlOptions &options)
@@ -422,11 +572,16 @@ public:
 
     int Run(const QString &command, const Arguments &a)
     {
+        quiet_ = a.Flags.contains(QLatin1String("--quiet"));
+        json_ = a.Flags.contains(QLatin1String("--json"));
         if (command == QLatin1String("list")) {
             return List(a);
         }
         if (command == QLatin1String("write")) {
             return Write(a);
+        }
+        if (command == QLatin1String("verify")) {
+            return Verify(a);
         }
         if (command == QLatin1String("read")) {
             return Read(a);
@@ -485,6 +640,13 @@ private:
         }
     }
     void Print(const QString &text) { Print(text.toUtf8()); }
+    // What went well, which --quiet leaves out.
+    void Say(const QString &text)
+    {
+        if (!quiet_) {
+            Print(text);
+        }
+    }
 
     // `bytes` to the file `name`, or to standard output for "-".
     void Deliver(const QString &name, const QByteArray &bytes)
@@ -501,33 +663,33 @@ private:
         if (!a.Words.isEmpty()) {
             throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
         }
-        QJsonArray json;
         const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+        if (devices.empty()) {
+            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        }
+        QJsonArray json;
         for (const HidInterfaceInfo &device : devices) {
             const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
             const QString path = QString::fromStdString(device.Path);
-            QJsonObject entry{{QStringLiteral("path"), path}, {QStringLiteral("programMode"), probed.ProgramMode}};
             QStringList fields{ListField(path)};
+            QString result = QStringLiteral("ready");
             if (probed.Identity) {
-                const QString version = QString::fromLatin1(probed.Identity->Version.c_str());
-                entry.insert(QStringLiteral("serialNumber"),
-                             static_cast<qint64>(static_cast<std::uint32_t>(probed.Identity->SerialNumber)));
-                entry.insert(QStringLiteral("version"), version);
-                fields << SerialText(probed.Identity->SerialNumber) << ListField(version) << QStringLiteral("ready");
+                fields << SerialText(probed.Identity->SerialNumber)
+                       << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << result;
             } else {
-                entry.insert(QStringLiteral("problem"), probed.Problem);
                 fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
+                result = probed.ProgramMode ? QStringLiteral("program-mode")
+                         : probed.Problem == QLatin1String("not a KORVELT") ? QStringLiteral("not-a-korvelt")
+                         : probed.Problem == QLatin1String("no answer")     ? QStringLiteral("no-answer")
+                                                                            : QStringLiteral("cannot-open");
             }
-            json.append(entry);
-            if (!a.Flags.contains(QLatin1String("--json"))) {
+            json.append(DeviceJson(device.Path, probed.Identity, result, ExitOk, probed.Identity ? result : probed.Problem));
+            if (!json_) {
                 Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
             }
         }
-        if (a.Flags.contains(QLatin1String("--json"))) {
-            Print(QJsonDocument(json).toJson(QJsonDocument::Indented));
-        }
-        if (devices.empty()) {
-            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        if (json_) {
+            Print(ResultDocument(json, ExitOk));
         }
         return ExitOk;
     }
@@ -559,12 +721,240 @@ private:
                                               .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
-        return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }));
+        if (a.Flags.contains(QLatin1String("--watch"))) {
+            return WatchAndWrite(a, name, model, verify);
+        }
+        if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log"))) {
+            throw UsageError(QStringLiteral("--set-clock and --log are for --watch"));
+        }
+        if (a.Flags.contains(QLatin1String("--dry-run"))) {
+            return Report(DryRun(Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))
+                                                    : QStringLiteral("would write %1").arg(Shown(name))),
+                          verify ? QStringLiteral("would be written and verified") : QStringLiteral("would be written"));
+        }
+        return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }),
+                      verify ? QStringLiteral("written and verified") : QStringLiteral("written"));
+    }
+
+    // Hands a signal that comes while a KORVELT is being written to the run on it, once the
+    // watch has seen one already: the first ends the watch after that KORVELT, a second cuts
+    // it off.
+    class HandOn final : public CtlInterrupts {
+    public:
+        void Watch(std::function<void(int signal)> stop) override { Stop = std::move(stop); }
+        void Unwatch() override { Stop = nullptr; }
+        std::function<void(int)> Stop;
+    };
+
+    // A field of the log, quoted where it holds a comma, a quote or a line break.
+    static QString CsvField(const QString &text)
+    {
+        if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+            !text.contains(QLatin1Char('\r'))) {
+            return text;
+        }
+        return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    }
+
+    // The production line: every KORVELT that appears is written (and verified, and its clock
+    // set) once, until a signal ends the watch. The enumeration is looked at every
+    // WatchIntervalMs; a KORVELT is known by its path while it stays, and by its serial
+    // number against one still attached under another path.
+    int WatchAndWrite(const Arguments &a, const QString &name, const ScheduleModel &model, bool verify)
+    {
+        if (json_ || a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
+            a.Flags.contains(QLatin1String("--dry-run"))) {
+            throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
+        }
+        const bool setClock = a.Flags.contains(QLatin1String("--set-clock"));
+        const QString checksum = QString::fromLatin1(
+            QCryptographicHash::hash(Bytes(EncodeDataFile(model)), QCryptographicHash::Sha256).toHex());
+        const QString logName = a.Values.value(QStringLiteral("--log"));
+        QFile log(logName);
+        if (!logName.isEmpty()) {
+            if (IsStandardStream(logName) || !log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2")
+                                                 .arg(logName, IsStandardStream(logName) ? QStringLiteral("not a file")
+                                                                                         : log.errorString()));
+            }
+            if (log.size() == 0 && (log.write("time,serial,version,sha256,result\n") < 0 || !log.flush())) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(logName, log.errorString()));
+            }
+        }
+        std::map<std::string, std::optional<std::uint32_t>> seen; // attached at the last look: serial numbers
+        int stopSignal = 0;
+        bool inHand = false;
+        HandOn handOn;
+        QEventLoop wait;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(std::max(1, options_.WatchIntervalMs));
+        QObject::connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Watch([&](int signal) {
+                if (!inHand) {
+                    stopSignal = signal;
+                    wait.quit();
+                } else if (stopSignal == 0) {
+                    stopSignal = signal;
+                    options_.Interrupts->Handled();
+                    if (!quiet_) {
+                        err_ << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
+                    }
+                } else if (handOn.Stop) {
+                    handOn.Stop(signal);
+                }
+            });
+        }
+        if (!quiet_) {
+            err_ << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
+        }
+        int exit = ExitOk;
+        int programmed = 0;
+        int failed = 0;
+        for (int poll = 0; stopSignal == 0; ++poll) {
+            if (options_.WatchPolled) {
+                options_.WatchPolled(poll);
+            }
+            const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+            std::erase_if(seen, [&devices](const auto &entry) {
+                return std::ranges::none_of(devices, [&entry](const HidInterfaceInfo &d) { return d.Path == entry.first; });
+            });
+            for (const HidInterfaceInfo &device : devices) {
+                if (stopSignal != 0) {
+                    break;
+                }
+                if (seen.contains(device.Path)) {
+                    continue;
+                }
+                inHand = true;
+                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+                std::optional<std::uint32_t> serial;
+                if (probed.Identity) {
+                    serial = static_cast<std::uint32_t>(probed.Identity->SerialNumber);
+                }
+                const bool again = serial && std::ranges::any_of(seen, [&serial](const auto &e) { return e.second == serial; });
+                seen.insert({device.Path, serial});
+                if (again) {
+                    inHand = false;
+                    continue;
+                }
+                DeviceOutcome o = WatchedWrite(device.Path, probed, model, verify, setClock, handOn);
+                inHand = false;
+                const QString deviceName = DeviceName(o.Path, o.Identity);
+                if (o.Exit == ExitOk) {
+                    ++programmed;
+                    Say(deviceName + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+                } else {
+                    ++failed;
+                    err_ << Tool << ": " << deviceName << ": " << o.Message << '\n' << Qt::flush;
+                }
+                exit = std::max(exit, o.Exit);
+                if (log.isOpen()) {
+                    const QDateTime now = options_.Now();
+                    const QStringList fields{now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate),
+                                             o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
+                                             o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str())) : QString(),
+                                             checksum, o.Result};
+                    const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+                    if (log.write(line) != line.size() || !log.flush()) {
+                        err_ << Tool << ": " << logName << ": cannot be written: " << log.errorString() << '\n' << Qt::flush;
+                        exit = std::max<int>(exit, ExitFileError);
+                    }
+                }
+            }
+            if (stopSignal == 0) {
+                timer.start();
+                wait.exec();
+            }
+        }
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Unwatch();
+        }
+        Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed).arg(failed));
+        return exit;
+    }
+
+    // One KORVELT of the watch written, verified and its clock set as asked.
+    DeviceOutcome WatchedWrite(const std::string &path, const ProbedDevice &probed, const ScheduleModel &model, bool verify,
+                               bool setClock, HandOn &handOn)
+    {
+        DeviceOutcome o;
+        o.Path = path;
+        o.Identity = probed.Identity;
+        if (ProbeFailure(probed, o)) {
+            return o;
+        }
+        FleetOptions fleet;
+        fleet.ReplyTimeoutMs = options_.ReplyTimeoutMs;
+        fleet.Interrupts = &handOn;
+        o = RunOnDevices(backend_, {path}, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet).front();
+        if (!o.Identity) {
+            o.Identity = probed.Identity;
+        }
+        if (o.Exit != ExitOk || !setClock) {
+            return o;
+        }
+        const QDateTime now = options_.Now();
+        const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
+        const DeviceOutcome clock =
+            RunOnDevices(backend_, {path}, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }, fleet)
+                .front();
+        if (clock.Exit != ExitOk) {
+            o.Exit = clock.Exit;
+            o.Result = clock.Result;
+            o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+            return o;
+        }
+        o.Result += QStringLiteral("-clock-set");
+        o.Message += QStringLiteral("; clock set to ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return o;
+    }
+
+    // Each device read and compared with FILE as a download would pack it: a device that
+    // holds FILE is one line, one that differs a line and one indented line per difference,
+    // as the window's Compare words them (the file stands where the window's schedule does).
+    int Verify(const Arguments &a)
+    {
+        const QString name = OneWord(a, "FILE");
+        const ScheduleModel model = LoadSchedule(name, options_.Input).Model;
+        std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
+        for (DeviceOutcome &o : outcomes) {
+            if (o.Exit != ExitOk) {
+                continue;
+            }
+            const std::vector<ScheduleDifference> differences = CompareSchedules(model, o.Read);
+            if (differences.empty()) {
+                o.Message = QStringLiteral("holds %1").arg(Shown(name));
+                o.Result = QStringLiteral("holds");
+                continue;
+            }
+            o.Exit = ExitDifference;
+            o.Result = QStringLiteral("differs");
+            o.Differences = DifferenceLines(model, o.Read, differences);
+            o.Message = QStringLiteral("differs from %1 in %2 %3")
+                            .arg(Shown(name))
+                            .arg(differences.size())
+                            .arg(differences.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"));
+        }
+        return Report(outcomes, QStringLiteral("hold %1").arg(Shown(name)));
     }
 
     int Read(const Arguments &a)
     {
+        const QString format = a.Values.value(QStringLiteral("--format"));
+        if (!format.isEmpty() && format != QLatin1String("json") && format != QLatin1String("dat")) {
+            throw UsageError(QStringLiteral("--format is dat or json"));
+        }
+        if (a.Flags.contains(QLatin1String("--all")) || a.Lists.value(QStringLiteral("--device")).size() > 1) {
+            return ReadIntoFolder(a, format == QLatin1String("json"));
+        }
         const QString name = OneWord(a, "OUT");
+        if (json_ && IsStandardStream(name)) {
+            throw UsageError(QStringLiteral("--json prints to standard output: read into a file"));
+        }
+        const bool json = format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                                           : format == QLatin1String("json");
         // A place that cannot take the file fails before the device is read, not after.
         if (!IsStandardStream(name)) {
             if (const std::optional<QString> problem = PlaceProblem(name)) {
@@ -574,15 +964,67 @@ private:
         std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
         DeviceOutcome &read = outcomes.front();
         if (read.Exit == ExitOk) {
+            const QByteArray bytes = json ? ScheduleToJson(read.Read) : Bytes(EncodeDataFile(read.Read));
             if (IsStandardStream(name)) {
-                Print(Bytes(EncodeDataFile(read.Read)));
-                read.Message.clear(); // standard output holds the data file alone
+                Print(bytes);
+                read.Message.clear(); // standard output holds the schedule alone
             } else {
-                SaveBytes(name, ScheduleBytes(name, read.Read));
+                SaveBytes(name, bytes);
                 read.Message = QStringLiteral("read into %1").arg(name);
+                read.File = name;
             }
         }
-        return Report(outcomes);
+        return Report(outcomes, QStringLiteral("read"));
+    }
+
+    // Several KORVELTs read into the folder DIR, each into a file named by its serial number
+    // (1042.dat, or 1042.json), written whole or not at all. Two KORVELTs with one serial
+    // number would overwrite each other's file: neither is saved.
+    int ReadIntoFolder(const Arguments &a, bool json)
+    {
+        const QString folder = OneWord(a, "DIR");
+        if (IsStandardStream(folder)) {
+            throw UsageError(QStringLiteral("several KORVELTs are read into a folder, not into -"));
+        }
+        const QString probe = QDir(folder).filePath(QStringLiteral("0.dat"));
+        if (const std::optional<QString> problem = PlaceProblem(probe)) {
+            const QFileInfo info(folder);
+            const QString cause = info.exists() && !info.isDir() ? ErrorText(std::errc::not_a_directory) : *problem;
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(folder, cause));
+        }
+        std::vector<DeviceOutcome> outcomes = RunOn(Targets(a), [](DeviceSession &s) { return s.StartRead(); });
+        std::map<std::uint32_t, int> serials;
+        for (const DeviceOutcome &o : outcomes) {
+            if (o.Exit == ExitOk && o.Identity) {
+                ++serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)];
+            }
+        }
+        for (DeviceOutcome &o : outcomes) {
+            if (o.Exit != ExitOk) {
+                continue;
+            }
+            if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
+                o.Exit = ExitNoDevice;
+                o.Result = QStringLiteral("duplicate-serial");
+                o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
+                                                        "each by its path")
+                                             .arg(SerialText(o.Identity->SerialNumber))
+                                       : QStringLiteral("not saved: the KORVELT did not say its serial number");
+                continue;
+            }
+            const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
+                                                       (json ? QStringLiteral(".json") : QStringLiteral(".dat")));
+            try {
+                SaveBytes(name, json ? ScheduleToJson(o.Read) : Bytes(EncodeDataFile(o.Read)));
+                o.Message = QStringLiteral("read into %1").arg(name);
+                o.File = name;
+            } catch (const Failure &failure) {
+                o.Exit = failure.Exit;
+                o.Result = QStringLiteral("file-error");
+                o.Message = failure.Text;
+            }
+        }
+        return Report(outcomes, QStringLiteral("read"));
     }
 
     int Clock(const Arguments &a)
@@ -592,8 +1034,9 @@ private:
             throw UsageError(QStringLiteral("clock read or clock set"));
         }
         if (action == QLatin1String("read")) {
-            if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at"))) {
-                throw UsageError(QStringLiteral("--pc and --at are for clock set"));
+            if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at")) ||
+                a.Flags.contains(QLatin1String("--dry-run"))) {
+                throw UsageError(QStringLiteral("--pc, --at and --dry-run are for clock set"));
             }
             // Reading the clock does not ask the KORVELT who it is: the line names it all the same.
             const std::vector<std::string> paths = Targets(a);
@@ -604,8 +1047,9 @@ private:
                     }
                 }
             }
-            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }));
+            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }), QStringLiteral("clocks read"));
         }
+        clockResult_ = QStringLiteral("clock-set");
         TDateTime value = 0;
         if (a.Values.contains(QStringLiteral("--at"))) {
             if (a.Flags.contains(QLatin1String("--pc"))) {
@@ -625,7 +1069,16 @@ private:
             const QDateTime now = options_.Now();
             value = FromQDate(now.date()) + FromQTime(now.time());
         }
-        return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }));
+        if (a.Flags.contains(QLatin1String("--dry-run"))) {
+            const DateParts d = DecodeDate(value);
+            const TimeParts t = DecodeTime(value);
+            return Report(DryRun(Targets(a), QStringLiteral("would set the clock to ") +
+                                                 QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day,
+                                                                   t.Hour, t.Minute, t.Second)),
+                          QStringLiteral("clocks would be set"));
+        }
+        return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),
+                      QStringLiteral("clocks set"));
     }
 
     int Check(const Arguments &a)
@@ -643,9 +1096,46 @@ private:
         if (!a.Words.isEmpty()) {
             throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
         }
+        const bool hasPreset = a.Values.contains(QStringLiteral("--preset"));
+        const bool hasRules = a.Values.contains(QStringLiteral("--rules"));
+        if (!hasPreset && !hasRules) {
+            throw UsageError(QStringLiteral("--preset CODE or --rules FILE is needed"));
+        }
         const HolidayPreset *preset = FindHolidayPreset(a.Values.value(QStringLiteral("--preset")).toStdString());
-        if (preset == nullptr) {
+        if (hasPreset && preset == nullptr) {
             throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
+        }
+        QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("text"));
+        if (a.Flags.contains(QLatin1String("--json"))) {
+            if (a.Values.contains(QStringLiteral("--format")) && format != QLatin1String("json")) {
+                throw UsageError(QStringLiteral("--json or --format %1, not both").arg(format));
+            }
+            format = QStringLiteral("json");
+        }
+        if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json")) {
+            throw UsageError(QStringLiteral("--format is text, csv or json"));
+        }
+        if (format != QLatin1String("text") && a.Values.contains(QStringLiteral("-o"))) {
+            throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
+        }
+        // The user's own rules (the file the Holidays dialog saves) after the preset's: a
+        // day both give is one holiday.
+        std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
+        QStringList sources;
+        if (hasPreset) {
+            sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
+        }
+        if (hasRules) {
+            const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
+            if (!QFileInfo(ruleFile).isFile()) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+            }
+            const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
+            if (!loaded.Loaded) {
+                throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(ruleFile, loaded.Message));
+            }
+            rules.insert(rules.end(), loaded.Rules.begin(), loaded.Rules.end());
+            sources << ruleFile;
         }
         bool number = true;
         const int year = a.Values.contains(QStringLiteral("--year")) ? a.Values.value(QStringLiteral("--year")).toInt(&number)
@@ -656,13 +1146,20 @@ private:
             !TryEncodeDate(year, 12, 31, last)) {
             throw UsageError(QStringLiteral("--year is a year from 2000 to 2255"));
         }
-        std::vector<Holiday> holidays = GenerateHolidays(preset->Rules, first, last);
+        std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
         if (!a.Values.contains(QStringLiteral("-o"))) {
-            if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last"))) {
-                throw UsageError(QStringLiteral("--from and --repeat-last go with -o"));
+            if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
+                a.Flags.contains(QLatin1String("--dry-run"))) {
+                throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
             }
-            for (const Holiday &holiday : holidays) {
-                Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+            if (format == QLatin1String("json")) {
+                Print(HolidaysJson(holidays, year));
+            } else if (format == QLatin1String("csv")) {
+                Print(HolidaysCsv(holidays));
+            } else {
+                for (const Holiday &holiday : holidays) {
+                    Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+                }
             }
             return ExitOk;
         }
@@ -674,12 +1171,18 @@ private:
             a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
         const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
         const QString name = a.Values.value(QStringLiteral("-o"));
-        SaveBytes(name, ScheduleBytes(name, model));
+        const bool dryRun = a.Flags.contains(QLatin1String("--dry-run"));
+        if (!dryRun) {
+            SaveBytes(name, ScheduleBytes(name, model));
+        } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+        }
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
-        Print(QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n")
-                  .arg(name)
+        Say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
+                    : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
+                  .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
                   .arg(filled)
-                  .arg(QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size())))
+                  .arg(sources.join(QStringLiteral(" and ")))
                   .arg(year));
         for (const Holiday &holiday : leftOut) {
             Print(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
@@ -709,7 +1212,7 @@ private:
         }
         Deliver(pdf, bytes);
         if (!IsStandardStream(pdf)) {
-            Print(pdf + QLatin1Char('\n'));
+            Say(pdf + QLatin1Char('\n'));
         }
         return ExitOk;
     }
@@ -727,37 +1230,14 @@ private:
             throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
         }
         std::vector<std::string> paths;
-        if (a.Values.contains(QStringLiteral("--device"))) {
-            const QString wanted = a.Values.value(QStringLiteral("--device"));
-            for (const HidInterfaceInfo &device : devices) {
-                if (device.Path == wanted.toStdString()) {
-                    return {device.Path};
+        for (const QString &wanted : a.Lists.value(QStringLiteral("--device"))) {
+            for (const std::string &path : Wanted(devices, wanted)) {
+                if (std::ranges::find(paths, path) == paths.end()) {
+                    paths.push_back(path);
                 }
             }
-            bool number = false;
-            const std::uint32_t serial = wanted.toUInt(&number, 10);
-            if (!number) {
-                throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
-            }
-            QStringList matching;
-            for (const HidInterfaceInfo &device : devices) {
-                const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
-                if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
-                    paths.push_back(device.Path);
-                    matching.append(QString::fromStdString(device.Path));
-                    known_.insert({device.Path, *probed.Identity});
-                }
-            }
-            if (paths.empty()) {
-                throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
-            }
-            // Two KORVELTs with one serial number: taking either would be a guess.
-            if (paths.size() > 1) {
-                throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
-                                                .arg(paths.size())
-                                                .arg(serial)
-                                                .arg(matching.join(QStringLiteral(", "))));
-            }
+        }
+        if (!paths.empty()) {
             return paths;
         }
         for (const HidInterfaceInfo &device : devices) {
@@ -765,6 +1245,91 @@ private:
             if (!all) {
                 break;
             }
+        }
+        return paths;
+    }
+
+    // What a --dry-run says of each device: `what` for one that would take the command, else
+    // why it would fail, as far as asking the KORVELT who it is tells. Nothing else is sent.
+    std::vector<DeviceOutcome> DryRun(const std::vector<std::string> &paths, const QString &what)
+    {
+        std::vector<DeviceOutcome> outcomes;
+        for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
+            if (std::ranges::find(paths, device.Path) == paths.end()) {
+                continue;
+            }
+            const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+            DeviceOutcome o;
+            o.Path = device.Path;
+            o.Identity = probed.Identity;
+            o.Message = what;
+            o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write") : QStringLiteral("would-set-clock");
+            ProbeFailure(probed, o);
+            outcomes.push_back(std::move(o));
+        }
+        return outcomes;
+    }
+
+    // A device that did not say who it is, as its outcome says it: false when it did.
+    static bool ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o)
+    {
+        if (probed.ProgramMode) {
+            o.Result = QStringLiteral("program-mode");
+            o.Exit = ExitNoDevice;
+            o.Message = QStringLiteral("the KORVELT is in program mode");
+        } else if (probed.Problem == QLatin1String("not a KORVELT")) {
+            o.Result = QStringLiteral("not-a-korvelt");
+            o.Exit = ExitNoDevice;
+            o.Message = QStringLiteral("not a KORVELT time controller");
+        } else if (probed.Problem == QLatin1String("no answer")) {
+            o.Result = QStringLiteral("timed-out");
+            o.Exit = ExitDeviceLost;
+            o.Message = QStringLiteral("the KORVELT stopped answering");
+        } else if (!probed.Identity) {
+            o.Result = QStringLiteral("cannot-open");
+            o.Exit = ExitNoDevice;
+            o.Message = probed.Problem;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // The KORVELT that --device names: the one at that path, or the one with that serial number.
+    std::vector<std::string> Wanted(const std::vector<HidInterfaceInfo> &devices, const QString &wanted)
+    {
+        for (const HidInterfaceInfo &device : devices) {
+            if (device.Path == wanted.toStdString()) {
+                return {device.Path};
+            }
+        }
+        bool number = false;
+        const std::uint32_t serial = wanted.toUInt(&number, 10);
+        if (!number) {
+            throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
+        }
+        std::vector<std::string> paths;
+        QStringList matching;
+        for (const HidInterfaceInfo &device : devices) {
+            if (!probed_.contains(device.Path)) {
+                probed_.insert({device.Path, ProbeDevice(backend_, device, options_.ReplyTimeoutMs)});
+            }
+            const ProbedDevice &probed = probed_.at(device.Path);
+            if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
+                paths.push_back(device.Path);
+                matching.append(QString::fromStdString(device.Path));
+                known_.insert({device.Path, *probed.Identity});
+            }
+        }
+        if (paths.empty()) {
+            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
+        }
+        // Two KORVELTs with one serial number: taking either would be a guess.
+        if (paths.size() > 1) {
+            throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
+                                            .arg(paths.size())
+                                            .arg(serial)
+                                            .arg(matching.join(QStringLiteral(", "))));
         }
         return paths;
     }
@@ -779,35 +1344,76 @@ private:
         return RunOnDevices(backend_, paths, start, fleet);
     }
 
-    // One line per device, on standard output when it went through, else on standard error;
-    // the exit status is the gravest of them, and a signal's above all.
-    int Report(const std::vector<DeviceOutcome> &outcomes)
+    // One line per device, on standard output when it went through, else on standard error,
+    // and with several devices a summary, "5 of 8 written and verified; 3 failed" (`done` says
+    // what went through); the exit status is the gravest of them, and a signal's above all.
+    int Report(const std::vector<DeviceOutcome> &outcomes, const QString &done)
     {
         int exit = ExitOk;
+        int succeeded = 0;
+        int differing = 0;
+        QJsonArray devices;
         for (const DeviceOutcome &o : outcomes) {
             std::optional<DeviceIdentity> identity = o.Identity;
             if (const auto known = known_.find(o.Path); !identity && known != known_.end()) {
                 identity = known->second;
             }
             const QString name = DeviceName(o.Path, identity);
-            const std::optional<std::array<std::uint8_t, 6>> unreadable =
-                o.Message == QLatin1String("clock") ? UnreadableClockBytes(o.ClockDate, o.ClockTime) : std::nullopt;
             int deviceExit = o.Exit;
-            if (unreadable) {
-                err_ << Tool << ": " << name << ": " << UnreadableClockText(*unreadable) << '\n';
-                deviceExit = ExitDifference;
-            } else if (o.Exit != ExitOk) {
-                err_ << Tool << ": " << name << ": " << o.Message << '\n';
-            } else if (o.Message == QLatin1String("clock")) {
-                const DateParts d = DecodeDate(o.ClockDate);
-                const TimeParts t = DecodeTime(o.ClockTime);
-                Print(name + QStringLiteral(": clock ") +
-                      QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second) +
-                      QLatin1Char('\n'));
-            } else if (!o.Message.isEmpty()) {
-                Print(name + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+            QString result = o.Result;
+            QString message = o.Message;
+            QString clock;
+            if (o.Exit == ExitOk && o.Result == QLatin1String("clock")) {
+                if (const auto unreadable = UnreadableClockBytes(o.ClockDate, o.ClockTime)) {
+                    deviceExit = ExitDifference;
+                    result = QStringLiteral("invalid-clock");
+                    message = UnreadableClockText(*unreadable);
+                } else {
+                    const DateParts d = DecodeDate(o.ClockDate);
+                    const TimeParts t = DecodeTime(o.ClockTime);
+                    clock = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second);
+                    result = clockResult_;
+                    message = QStringLiteral("clock ") + clock;
+                }
             }
+            if (!o.Differences.isEmpty()) {
+                // What a verify found is its result, on standard output with the lines it found.
+                ++differing;
+                if (!json_) {
+                    Print(name + QStringLiteral(": ") + message + QLatin1Char('\n'));
+                    for (const QString &line : o.Differences) {
+                        Print(QStringLiteral("  ") + line + QLatin1Char('\n'));
+                    }
+                }
+            } else if (deviceExit != ExitOk) {
+                err_ << Tool << ": " << name << ": " << message << '\n';
+            } else if (!message.isEmpty() && !json_) {
+                Say(name + QStringLiteral(": ") + message + QLatin1Char('\n'));
+            }
+            QJsonObject device = DeviceJson(o.Path, identity, result, deviceExit, message);
+            device.insert(QStringLiteral("differences"), QJsonArray::fromStringList(o.Differences));
+            if (!clock.isEmpty()) {
+                device.insert(QStringLiteral("clock"), clock);
+            }
+            if (!o.File.isEmpty()) {
+                device.insert(QStringLiteral("file"), o.File);
+            }
+            devices.append(device);
+            succeeded += deviceExit == ExitOk ? 1 : 0;
             exit = std::max(exit, deviceExit); // a signal's 130 or 143 above all
+        }
+        if (json_) {
+            Print(ResultDocument(devices, exit));
+        } else if (outcomes.size() > 1) {
+            const int failed = static_cast<int>(outcomes.size()) - succeeded - differing;
+            QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(outcomes.size()).arg(done);
+            if (differing > 0) {
+                summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs") : QStringLiteral("differ"));
+            }
+            if (failed > 0) {
+                summary += QStringLiteral("; %1 failed").arg(failed);
+            }
+            Say(summary + QLatin1Char('\n'));
         }
         return exit;
     }
@@ -817,25 +1423,38 @@ private:
     QTextStream &err_;
     const CtlOptions &options_;
     std::map<std::string, DeviceIdentity> known_; // identities asked before a command that does not ask
+    std::map<std::string, ProbedDevice> probed_;  // asked once for every --device
     std::optional<QString> outputFailure_;
+    bool quiet_ = false; // --quiet: errors only
+    bool json_ = false;  // --json: one document on standard output
+    QString clockResult_ = QStringLiteral("clock-read");
 };
 
 // The options each command takes: flags, then options with a value.
 const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
 {
     static const QStringList device{QStringLiteral("--device")};
+    static const QString quiet = QStringLiteral("--quiet");
+    static const QString dryRun = QStringLiteral("--dry-run");
+    static const QString json = QStringLiteral("--json");
     static const QMap<QString, std::pair<QStringList, QStringList>> options{
         {QStringLiteral("list"), {{QStringLiteral("--json")}, {}}},
-        {QStringLiteral("write"), {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all")}, device}},
-        {QStringLiteral("read"), {{}, device}},
-        {QStringLiteral("clock"), {{QStringLiteral("--all"), QStringLiteral("--pc")}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
+        {QStringLiteral("write"),
+         {{QStringLiteral("--no-verify"), QStringLiteral("--force"), QStringLiteral("--all"), quiet, dryRun, json,
+           QStringLiteral("--watch"), QStringLiteral("--set-clock")},
+          {QStringLiteral("--device"), QStringLiteral("--log")}}},
+        {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet, json}, device}},
+        {QStringLiteral("read"), {{QStringLiteral("--all"), quiet, json}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
+        {QStringLiteral("clock"),
+         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun, json}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
         {QStringLiteral("holidays"),
-         {{QStringLiteral("--repeat-last")},
-          {QStringLiteral("--preset"), QStringLiteral("--year"), QStringLiteral("--from"), QStringLiteral("-o")}}},
-        {QStringLiteral("report"), {{}, {QStringLiteral("-o")}}},
+         {{QStringLiteral("--repeat-last"), quiet, dryRun, json},
+          {QStringLiteral("--preset"), QStringLiteral("--rules"), QStringLiteral("--year"), QStringLiteral("--from"),
+           QStringLiteral("-o"), QStringLiteral("--format")}}},
+        {QStringLiteral("report"), {{quiet}, {QStringLiteral("-o")}}},
     };
     return options;
 }
@@ -849,24 +1468,24 @@ QStringList OptionWords(const QStringList &words)
 
 } // namespace
 
+int DemoCount(const QStringList &arguments)
+{
+    QStringList words = arguments;
+    return TakeDemo(words);
+}
+
 QString CtlCommand(const QStringList &arguments)
 {
-    for (const QString &word : arguments) {
-        if (word != QLatin1String("--demo")) {
-            return word;
-        }
-    }
-    return {};
+    QStringList words = arguments;
+    (void)TakeDemo(words);
+    return words.value(0);
 }
 
 int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options)
 {
     QStringList rest = arguments;
-    const qsizetype demo = OptionWords(rest).indexOf(QStringLiteral("--demo"));
-    if (demo >= 0) {
-        rest.removeAt(demo);
-    }
+    const int demo = TakeDemo(rest);
     QString command = rest.isEmpty() ? QString() : rest.takeFirst();
     const QStringList options0 = OptionWords(rest);
     const auto isHelp = [](const QString &word) { return word == QLatin1String("--help") || word == QLatin1String("-h"); };
@@ -885,6 +1504,9 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     QByteArray printed;
     std::optional<QString> outputFailure;
     try {
+        if (demo < 0) {
+            throw UsageError(QStringLiteral("--demo N is a number of KORVELTs from 1 to %1").arg(MostDemoDevices));
+        }
         if (helpCommand && rest.size() > 1) {
             throw UsageError(QStringLiteral("help takes one command"));
         }
@@ -917,6 +1539,11 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     } catch (const Failure &failure) {
         err << Tool << ": " << failure.Text << '\n';
         exit = failure.Exit;
+        // A script that asked for the document gets one, also when the command failed as a whole.
+        if (CommandOptions().value(command).first.contains(QLatin1String("--json")) &&
+            OptionWords(rest).contains(QLatin1String("--json"))) {
+            printed = ResultDocument({}, exit, failure.Text);
+        }
     }
     if (!printed.isEmpty() && out.write(printed) != printed.size()) {
         outputFailure = out.errorString();

@@ -37,6 +37,9 @@ public:
     virtual ~CtlInterrupts() = default;
     virtual void Watch(std::function<void(int signal)> stop) = 0;
     virtual void Unwatch() = 0;
+    // The signal given to `stop` was taken and the command goes on: a next signal is given
+    // to `stop` too, rather than ending the process at once.
+    virtual void Handled() {}
 };
 
 // The exit status for a command stopped by `signal`: 130 for SIGINT, else 143.
@@ -50,6 +53,8 @@ struct CtlOptions {
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); }; // --pc, and today for check
     QIODevice *Input = nullptr;           // standard input, for FILE "-"; none: nothing to read
     CtlInterrupts *Interrupts = nullptr;  // none: device commands run to their end
+    int WatchIntervalMs = 250;            // write --watch: how often the KORVELTs attached are looked for
+    std::function<void(int poll)> WatchPolled; // write --watch: called before each look, counted from 0
 };
 
 // Runs one korveltctl command line (`arguments` without the program's name) against the
@@ -60,8 +65,12 @@ struct CtlOptions {
 int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &out, QTextStream &err,
                   const CtlOptions &options = {});
 
+// The number of simulated KORVELTs a command line asks for with "--demo [N]" or "--demo=N"
+// before "--": 0 without --demo, 1 for --demo alone, or -1 when N is not from 1 to 128.
+[[nodiscard]] int DemoCount(const QStringList &arguments);
+
 // The command a command line names, as the caller needs to know it before it runs it (the
-// report needs QtGui): the first word that is not --demo, or empty.
+// report needs QtGui): the first word that is not --demo or its number, or empty.
 [[nodiscard]] QString CtlCommand(const QStringList &arguments);
 
 } // namespace korvelt

@@ -38,6 +38,11 @@ volatile std::sig_atomic_t Pending = 0;
 
 } // namespace
 
+void SignalInterrupts::Handled()
+{
+    Pending = 0;
+}
+
 #ifdef _WIN32
 
 namespace {

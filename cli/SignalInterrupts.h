@@ -21,6 +21,7 @@ public:
 
     void Watch(std::function<void(int signal)> stop) override;
     void Unwatch() override;
+    void Handled() override;
 
 private:
     struct State;

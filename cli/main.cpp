@@ -1,6 +1,7 @@
 // korveltctl: the KORVELT from the command line, for installers who program many devices
 // from a script. No window, and no display needed.
 
+#include "DemoDevices.h"
 #include "Korveltctl.h"
 #include "SignalInterrupts.h"
 #include "SimulatedHidBackend.h"
@@ -138,13 +139,19 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
-    // --demo talks to one simulated KORVELT in this process, as slow as a real one, or slower
-    // with KORVELT_DEMO_DELAY_MS.
+    // --demo talks to simulated KORVELTs in this process, as slow as real ones, or slower or
+    // failing as KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say.
     std::unique_ptr<korvelt::HidBackend> backend;
-    if (arguments.mid(0, arguments.indexOf(QStringLiteral("--"))).contains(QStringLiteral("--demo"))) {
+    if (const int demo = korvelt::DemoCount(arguments); demo != 0) {
         auto simulated = std::make_unique<korvelt::SimulatedHidBackend>();
-        const int delay = qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
-        simulated->AddKorvelt()->SetReplyDelay(std::chrono::milliseconds(std::max(delay, 0)));
+        if (demo > 0) {
+            const std::string problem = korvelt::AddDemoDevices(*simulated, demo, qgetenv("KORVELT_DEMO_DELAY_MS").toStdString(),
+                                                                qgetenv("KORVELT_DEMO_FAULT").toStdString());
+            if (!problem.empty()) {
+                std::fprintf(stderr, "korveltctl: %s\n", problem.c_str());
+                return korvelt::ExitUsage;
+            }
+        }
         backend = std::move(simulated);
     } else {
         backend = korvelt::CreateSystemHidBackend();
