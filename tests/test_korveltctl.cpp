@@ -205,6 +205,10 @@ class TestKorveltctl : public QObject {
     Q_OBJECT
 
 private slots:
+    // The texts below are the C locale's (24-hour times), whatever the machine's own locale is
+    // (Wine starts programs in en_US).
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     // The devices written are told by the requests they had: a write with its read-back is 264.
     void Write_data()
     {
