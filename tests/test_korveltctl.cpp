@@ -199,6 +199,28 @@ QString TimedDateText()
     return DefaultCellTextCodec().DateText(TimedDate()) + QLatin1Char(' ') + DefaultCellTextCodec().TimeText(TimedDate());
 }
 
+// What a shell's completion offers, one line each joined by spaces, with korveltctl on the
+// PATH (the completions ask it for the presets); "(failed)" and what the shell said when it did
+// not run or complained.
+QString CompletionCandidates(const QString &shell, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(KORVELTCTL)).absolutePath() + QLatin1Char(':') +
+                                                   environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(shell, arguments);
+    if (!process.waitForFinished(60000)) {
+        return QStringLiteral("(failed) %1 is needed (scripts/install-deps.sh)").arg(shell);
+    }
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    if (!errors.isEmpty()) {
+        return QStringLiteral("(failed) ") + errors;
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 } // namespace
 
 class TestKorveltctl : public QObject {
@@ -858,16 +880,7 @@ private slots:
             script += QLatin1Char('\'') + word + QStringLiteral("' ");
         }
         script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort").arg(list.size() - 1);
-        QProcess bash;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(KORVELTCTL)).absolutePath() + QLatin1Char(':') +
-                                                       environment.value(QStringLiteral("PATH")));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        bash.setProcessEnvironment(environment);
-        bash.start(QStringLiteral("bash"), {QStringLiteral("--norc"), QStringLiteral("-c"), script});
-        QVERIFY(bash.waitForFinished(60000));
-        QCOMPARE(QString::fromUtf8(bash.readAllStandardError()), QString());
-        QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+        QCOMPARE(CompletionCandidates(QStringLiteral("bash"), {QStringLiteral("--norc"), QStringLiteral("-c"), script}),
                  f.Expanded(candidates));
     }
 
@@ -897,15 +910,7 @@ private slots:
         for (const QString &word : words.split(QLatin1Char(' '))) {
             script += QStringLiteral(" '") + (word == QLatin1String("_") ? QString() : word) + QLatin1Char('\'');
         }
-        QProcess zsh;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(KORVELTCTL)).absolutePath() + QLatin1Char(':') +
-                                                       environment.value(QStringLiteral("PATH")));
-        zsh.setProcessEnvironment(environment);
-        zsh.start(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script});
-        QVERIFY2(zsh.waitForFinished(60000), "zsh is needed (scripts/install-deps.sh)");
-        QCOMPARE(QString::fromUtf8(zsh.readAllStandardError()), QString());
-        QCOMPARE(QString::fromUtf8(zsh.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')), candidates);
+        QCOMPARE(CompletionCandidates(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script}), candidates);
     }
 
     // The commands on files alone, and the tool's own options.
