@@ -1,6 +1,6 @@
-#include "CompareDialog.h"
+#include "app/CompareDialog.h"
 
-#include "DifferenceText.h"
+#include "text/DifferenceText.h"
 
 #include <QFont>
 #include <QResizeEvent>

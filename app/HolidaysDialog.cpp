@@ -1,9 +1,9 @@
-#include "HolidaysDialog.h"
+#include "app/HolidaysDialog.h"
 
-#include "CellText.h"
-#include "HolidayRuleFile.h"
-#include "QtDateTime.h"
-#include "SendCheck.h"
+#include "text/CellText.h"
+#include "text/HolidayRuleFile.h"
+#include "text/QtDateTime.h"
+#include "core/SendCheck.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HolidayRules.h"
-#include "UserDialogs.h"
+#include "core/HolidayRules.h"
+#include "app/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

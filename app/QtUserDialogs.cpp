@@ -1,6 +1,6 @@
-#include "QtUserDialogs.h"
+#include "app/QtUserDialogs.h"
 
-#include "CompareDialog.h"
+#include "app/CompareDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "RadioGroup.h"
+#include "app/RadioGroup.h"
 
 #include <QResizeEvent>
 

@@ -1,4 +1,4 @@
-#include "StatusText.h"
+#include "app/StatusText.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,10 +1,10 @@
-#include "TMainForm.h"
+#include "app/TMainForm.h"
 
-#include "CellText.h"
-#include "ControlTexts.h"
-#include "DataFile.h"
-#include "GridSlots.h"
-#include "QtDateTime.h"
+#include "text/CellText.h"
+#include "text/ControlTexts.h"
+#include "text/DataFile.h"
+#include "editor/GridSlots.h"
+#include "text/QtDateTime.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // The main window as a desktop program: its keyboard shortcuts, the choices kept between runs,
 // the file name and unsaved-changes marker in the status area, and the folder the file
 // dialogs open in.
-#include "TMainForm.h"
+#include "app/TMainForm.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 // The main window's device commands, started on the device session, and the session's
 // results as the user sees them: the identity in LogMemo, boxes for the rest.
-#include "CheckText.h"
-#include "ClockText.h"
-#include "DeviceClock.h"
-#include "DifferenceText.h"
-#include "QtDateTime.h"
-#include "TMainForm.h"
+#include "text/CheckText.h"
+#include "text/ClockText.h"
+#include "core/DeviceClock.h"
+#include "text/DifferenceText.h"
+#include "text/QtDateTime.h"
+#include "app/TMainForm.h"
 
 namespace korvelt {
 

@@ -1,7 +1,7 @@
 // The main window's time grids: which editor a cell gets, what a mouse press records, the
 // two context menus, the slot clipboard and the day presets.
-#include "GridSlots.h"
-#include "TMainForm.h"
+#include "editor/GridSlots.h"
+#include "app/TMainForm.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // The main window's "Holidays…": the special dates filled from holiday rules.
-#include "HolidaysDialog.h"
-#include "QtDateTime.h"
-#include "TMainForm.h"
+#include "app/HolidaysDialog.h"
+#include "text/QtDateTime.h"
+#include "app/TMainForm.h"
 
 namespace korvelt {
 

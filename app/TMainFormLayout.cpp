@@ -1,9 +1,9 @@
 // The main window's pixel layout: its fonts, the place and size of every control, the grids'
 // columns, and how the two regions share the window when it is resized. Sizes are pixels at
 // 96 dots per inch.
-#include "ControlTexts.h"
-#include "GridSlots.h"
-#include "TMainForm.h"
+#include "text/ControlTexts.h"
+#include "editor/GridSlots.h"
+#include "app/TMainForm.h"
 
 #include <QFont>
 #include <QResizeEvent>

@@ -1,9 +1,9 @@
 // The printed report from the window: Print… (Ctrl+P) shows it in a preview with the printer
 // dialog behind it, Export PDF… saves it as a PDF file. Both show what the controls show now,
 // edits not yet stored included.
-#include "TMainForm.h"
+#include "app/TMainForm.h"
 
-#include "ScheduleReport.h"
+#include "report/ScheduleReport.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

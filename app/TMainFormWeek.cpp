@@ -2,11 +2,11 @@
 // now, the schedule check's findings under it and their count in the status area, the way
 // from a bar or a finding to its place, and the question before writing a schedule with
 // mistakes.
-#include "CellText.h"
-#include "CheckText.h"
-#include "GridSlots.h"
-#include "QtDateTime.h"
-#include "TMainForm.h"
+#include "text/CellText.h"
+#include "text/CheckText.h"
+#include "editor/GridSlots.h"
+#include "text/QtDateTime.h"
+#include "app/TMainForm.h"
 
 #include <QScrollBar>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScheduleDifference.h"
+#include "core/ScheduleDifference.h"
 
 #include <QPageLayout>
 #include <QString>

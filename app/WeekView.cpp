@@ -1,4 +1,4 @@
-#include "WeekView.h"
+#include "app/WeekView.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

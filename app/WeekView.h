@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WeekPicture.h"
+#include "report/WeekPicture.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "HelpViewerFactory.h"
-#include "QtUserDialogs.h"
-#include "TMainForm.h"
+#include "helpviewer/HelpViewerFactory.h"
+#include "app/QtUserDialogs.h"
+#include "app/TMainForm.h"
 
 #ifdef KORVELT_DEMO
-#include "SimulatedHidBackend.h"
+#include "simulator/SimulatedHidBackend.h"
 #else
-#include "SystemHidBackend.h"
+#include "device/SystemHidBackend.h"
 #endif
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // simulated KORVELT, without a window, a thread hand-over or USB. Prints the median over many
 // whole exchanges, in microseconds per round trip.
 
-#include "DeviceExchange.h"
-#include "HidBackend.h"
-#include "LoopbackHost.h"
-#include "SimulatedHidBackend.h"
+#include "core/DeviceExchange.h"
+#include "device/HidBackend.h"
+#include "simulator/LoopbackHost.h"
+#include "simulator/SimulatedHidBackend.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,9 +3,9 @@
 // host idle while it waits for each reply, so the sessions on the one event loop should take
 // about as long as one. Prints the medians and their ratios to one.
 
-#include "DataFile.h"
-#include "Korveltctl.h"
-#include "SimulatedHidBackend.h"
+#include "text/DataFile.h"
+#include "cli/Korveltctl.h"
+#include "simulator/SimulatedHidBackend.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

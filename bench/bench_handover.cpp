@@ -6,9 +6,9 @@
 // with every core kept busy, as on a machine that compiles or renders meanwhile: the reader
 // must still get its turn at once when a report arrives.
 
-#include "DeviceExchange.h"
-#include "DeviceLink.h"
-#include "SimulatedHidBackend.h"
+#include "core/DeviceExchange.h"
+#include "device/DeviceLink.h"
+#include "simulator/SimulatedHidBackend.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

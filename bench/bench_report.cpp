@@ -2,7 +2,7 @@
 // too) made as a PDF in memory, as "Export PDF…" and `korveltctl report` make it. Prints the
 // pages, the size and the median time of a number of runs.
 
-#include "ScheduleReport.h"
+#include "report/ScheduleReport.h"
 
 #include <QGuiApplication>
 

@@ -6,8 +6,8 @@
 // the event loop serves whenever it is not busy with the exchange (the operating system's
 // scheduling included), and the longest the thread went from waking up to waiting again.
 
-#include "DeviceSession.h"
-#include "SimulatedHidBackend.h"
+#include "device/DeviceSession.h"
+#include "simulator/SimulatedHidBackend.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

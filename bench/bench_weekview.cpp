@@ -2,7 +2,7 @@
 // all sixteen slots in use on every day (some overnight, some marks), into an image of the
 // page's size. Prints the median time of one draw over many, and the longest.
 
-#include "WeekView.h"
+#include "app/WeekView.h"
 
 #include <QApplication>
 #include <QImage>

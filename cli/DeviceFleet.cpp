@@ -1,6 +1,6 @@
-#include "DeviceFleet.h"
+#include "cli/DeviceFleet.h"
 
-#include "Korveltctl.h"
+#include "cli/Korveltctl.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

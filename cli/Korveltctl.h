@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceSession.h"
-#include "HidBackend.h"
+#include "device/DeviceSession.h"
+#include "device/HidBackend.h"
 
 #include <QDateTime>
 #include <QIODevice>

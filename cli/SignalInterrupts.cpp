@@ -1,4 +1,4 @@
-#include "SignalInterrupts.h"
+#include "cli/SignalInterrupts.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

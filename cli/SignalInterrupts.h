@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Korveltctl.h"
+#include "cli/Korveltctl.h"
 
 #include <memory>
 

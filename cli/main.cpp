@@ -1,11 +1,11 @@
 // korveltctl: the KORVELT from the command line, for installers who program many devices
 // from a script. No window, and no display needed.
 
-#include "DemoDevices.h"
-#include "Korveltctl.h"
-#include "SignalInterrupts.h"
-#include "SimulatedHidBackend.h"
-#include "SystemHidBackend.h"
+#include "simulator/DemoDevices.h"
+#include "cli/Korveltctl.h"
+#include "cli/SignalInterrupts.h"
+#include "simulator/SimulatedHidBackend.h"
+#include "device/SystemHidBackend.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DateTime.h"
+#include "core/DateTime.h"
 
 #include <concepts>
 #include <cstddef>

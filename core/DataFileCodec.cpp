@@ -1,6 +1,6 @@
-#include "DataFileCodec.h"
+#include "core/DataFileCodec.h"
 
-#include "BytePacking.h"
+#include "core/BytePacking.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "DeviceClock.h"
+#include "core/DeviceClock.h"
 
-#include "BytePacking.h"
+#include "core/BytePacking.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DateTime.h"
-#include "Report.h"
+#include "core/DateTime.h"
+#include "core/Report.h"
 
 #include <array>
 #include <cstdint>

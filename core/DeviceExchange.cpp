@@ -1,8 +1,8 @@
-#include "DeviceExchange.h"
+#include "core/DeviceExchange.h"
 
-#include "BytePacking.h"
-#include "DeviceClock.h"
-#include "SlotPacking.h"
+#include "core/BytePacking.h"
+#include "core/DeviceClock.h"
+#include "core/SlotPacking.h"
 
 #include <algorithm>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ExchangeHost.h"
-#include "ProtocolState.h"
-#include "Report.h"
-#include "ScheduleModel.h"
+#include "core/ExchangeHost.h"
+#include "core/ProtocolState.h"
+#include "core/Report.h"
+#include "core/ScheduleModel.h"
 
 #include <cstdint>
 

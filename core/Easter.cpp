@@ -1,4 +1,4 @@
-#include "Easter.h"
+#include "core/Easter.h"
 
 namespace korvelt {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DateTime.h"
-#include "Report.h"
-#include "ScheduleModel.h"
+#include "core/DateTime.h"
+#include "core/Report.h"
+#include "core/ScheduleModel.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "HolidayRules.h"
+#include "core/HolidayRules.h"
 
-#include "Easter.h"
-#include "SendCheck.h"
+#include "core/Easter.h"
+#include "core/SendCheck.h"
 
 #include <algorithm>
 #include <array>

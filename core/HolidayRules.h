@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DateTime.h"
-#include "ScheduleModel.h"
+#include "core/DateTime.h"
+#include "core/ScheduleModel.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // The holiday presets: the public holidays of countries and regions as rules, each list with
 // the official source it follows and the years it changed.
-#include "DateTime.h"
-#include "HolidayRules.h"
+#include "core/DateTime.h"
+#include "core/HolidayRules.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "ScheduleCheck.h"
+#include "core/ScheduleCheck.h"
 
 #include <cmath>
 #include <cstdint>

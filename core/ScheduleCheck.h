@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScheduleModel.h"
-#include "SendCheck.h"
+#include "core/ScheduleModel.h"
+#include "core/SendCheck.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "ScheduleDifference.h"
+#include "core/ScheduleDifference.h"
 
-#include "SlotPacking.h"
+#include "core/SlotPacking.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ScheduleModel.h"
+#include "core/ScheduleModel.h"
 
-#include "BytePacking.h"
+#include "core/BytePacking.h"
 
 #include <bit>
 #include <span>

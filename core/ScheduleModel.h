@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimeSlot.h"
+#include "core/TimeSlot.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScheduleModel.h"
+#include "core/ScheduleModel.h"
 
 namespace korvelt {
 

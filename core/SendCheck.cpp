@@ -1,4 +1,4 @@
-#include "SendCheck.h"
+#include "core/SendCheck.h"
 
 #include <cmath>
 

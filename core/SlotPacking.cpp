@@ -1,6 +1,6 @@
-#include "SlotPacking.h"
+#include "core/SlotPacking.h"
 
-#include "BytePacking.h"
+#include "core/BytePacking.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Report.h"
-#include "ScheduleModel.h"
+#include "core/Report.h"
+#include "core/ScheduleModel.h"
 
 #include <cstddef>
 #include <cstdint>

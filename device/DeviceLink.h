@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HidBackend.h"
-#include "Port1Comms.h"
-#include "UsbIdentifiers.h"
+#include "device/HidBackend.h"
+#include "device/Port1Comms.h"
+#include "device/UsbIdentifiers.h"
 
 #include <atomic>
 #include <functional>

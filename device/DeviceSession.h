@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DeviceExchange.h"
-#include "DeviceLink.h"
-#include "ExchangeHost.h"
-#include "ScheduleDifference.h"
+#include "core/DeviceExchange.h"
+#include "device/DeviceLink.h"
+#include "core/ExchangeHost.h"
+#include "core/ScheduleDifference.h"
 
 #include <QObject>
 #include <QTimer>

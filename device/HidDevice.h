@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Report.h"
+#include "core/Report.h"
 
 namespace korvelt {
 

@@ -1,5 +1,5 @@
-#include "HidapiBackend.h"
-#include "SystemHidBackend.h"
+#include "device/HidapiBackend.h"
+#include "device/SystemHidBackend.h"
 
 #include <hidapi.h>
 

@@ -1,4 +1,4 @@
-#include "Port1Comms.h"
+#include "device/Port1Comms.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidDevice.h"
+#include "device/HidDevice.h"
 
 #include <QObject>
 #include <QThread>

@@ -1,6 +1,6 @@
-#include "WindowsHidBackend.h"
-#include "SystemHidBackend.h"
-#include "UsbIdentifiers.h"
+#include "device/WindowsHidBackend.h"
+#include "device/SystemHidBackend.h"
+#include "device/UsbIdentifiers.h"
 
 #include <windows.h>
 

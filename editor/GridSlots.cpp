@@ -1,6 +1,6 @@
-#include "GridSlots.h"
+#include "editor/GridSlots.h"
 
-#include "CellText.h"
+#include "text/CellText.h"
 
 namespace korvelt {
 

@@ -1,7 +1,7 @@
-#include "SlotClipboard.h"
+#include "editor/SlotClipboard.h"
 
-#include "CellText.h"
-#include "GridSlots.h"
+#include "text/CellText.h"
+#include "editor/GridSlots.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GridOps.h"
-#include "ScheduleModel.h"
+#include "editor/GridOps.h"
+#include "core/ScheduleModel.h"
 
 #include <array>
 

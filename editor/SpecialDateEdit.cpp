@@ -1,4 +1,4 @@
-#include "SpecialDateEdit.h"
+#include "editor/SpecialDateEdit.h"
 
 #include <QCalendarWidget>
 #include <QInputMethodEvent>

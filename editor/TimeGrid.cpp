@@ -1,4 +1,4 @@
-#include "TimeGrid.h"
+#include "editor/TimeGrid.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GridOps.h"
-#include "TimeGridDelegate.h"
+#include "editor/GridOps.h"
+#include "editor/TimeGridDelegate.h"
 
 #include <QLabel>
 #include <QPointer>

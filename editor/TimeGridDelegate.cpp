@@ -1,7 +1,7 @@
-#include "TimeGridDelegate.h"
+#include "editor/TimeGridDelegate.h"
 
-#include "CellText.h"
-#include "TimeGrid.h"
+#include "text/CellText.h"
+#include "editor/TimeGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // whether the text is read as a cell text or as what a user typed, and a value either reads
 // is shown as a text that both read back as the very same value, so that a cell committed
 // twice stores the same bits.
-#include "CellText.h"
+#include "text/CellText.h"
 #include "FuzzCheck.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 // Any byte string goes through the data-file load checks, and a file that loads is encoded
 // again: it must give back every byte the loader interprets.
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "FuzzCheck.h"
 
 #include <algorithm>

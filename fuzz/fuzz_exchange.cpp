@@ -7,9 +7,9 @@
 //   of ours, times and dates that exist); otherwise the exchange fails, naming the block;
 // - a read hands over exactly what the replies it took hold, each unpacked where its
 //   request's block belongs.
-#include "DeviceExchange.h"
+#include "core/DeviceExchange.h"
 #include "FuzzCheck.h"
-#include "SlotPacking.h"
+#include "core/SlotPacking.h"
 #include "TestSchedules.h"
 
 #include <string>

@@ -1,9 +1,9 @@
 // Any bytes, twice: as a data file, which when it loads must come back from its JSON form as
 // the same 12472 bytes, unread ones included; and as JSON text, which must not crash the import, and which, when it
 // imports, must export and import to the same schedule and the same text again.
-#include "DataFileCodec.h"
+#include "core/DataFileCodec.h"
 #include "FuzzCheck.h"
-#include "ScheduleJson.h"
+#include "text/ScheduleJson.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "ChmArchive.h"
+#include "helpviewer/ChmArchive.h"
 
 #include <chm_lib.h>
 

@@ -1,6 +1,6 @@
-#include "ChmHelpViewer.h"
+#include "helpviewer/ChmHelpViewer.h"
 
-#include "ChmTextBrowser.h"
+#include "helpviewer/ChmTextBrowser.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChmArchive.h"
-#include "HelpViewer.h"
-#include "HelpWindow.h"
+#include "helpviewer/ChmArchive.h"
+#include "helpviewer/HelpViewer.h"
+#include "helpviewer/HelpWindow.h"
 
 #include <memory>
 #include <optional>

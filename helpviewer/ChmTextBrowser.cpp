@@ -1,4 +1,4 @@
-#include "ChmTextBrowser.h"
+#include "helpviewer/ChmTextBrowser.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChmArchive.h"
+#include "helpviewer/ChmArchive.h"
 
 #include <QTextBrowser>
 #include <QUrl>

@@ -1,9 +1,9 @@
-#include "HelpViewerFactory.h"
+#include "helpviewer/HelpViewerFactory.h"
 
 #ifdef _WIN32
-#include "HtmlHelpViewer.h"
+#include "helpviewer/HtmlHelpViewer.h"
 #else
-#include "ChmHelpViewer.h"
+#include "helpviewer/ChmHelpViewer.h"
 #endif
 
 namespace korvelt {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpViewer.h"
+#include "helpviewer/HelpViewer.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "HelpWindow.h"
+#include "helpviewer/HelpWindow.h"
 
-#include "ChmTextBrowser.h"
+#include "helpviewer/ChmTextBrowser.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

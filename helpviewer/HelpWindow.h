@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChmArchive.h"
-#include "Sitemap.h"
+#include "helpviewer/ChmArchive.h"
+#include "helpviewer/Sitemap.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "HtmlHelpViewer.h"
+#include "helpviewer/HtmlHelpViewer.h"
 
 #include <QDir>
 

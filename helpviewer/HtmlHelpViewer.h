@@ -2,7 +2,7 @@
 
 #ifdef _WIN32
 
-#include "HelpViewer.h"
+#include "helpviewer/HelpViewer.h"
 
 #include <windows.h>
 

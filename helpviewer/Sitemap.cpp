@@ -1,4 +1,4 @@
-#include "Sitemap.h"
+#include "helpviewer/Sitemap.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
-#include "ScheduleReport.h"
+#include "report/ScheduleReport.h"
 
-#include "AtomicFile.h"
-#include "CellText.h"
-#include "CheckText.h"
-#include "QtDateTime.h"
-#include "ScheduleCheck.h"
-#include "SendCheck.h"
-#include "WeekPicture.h"
+#include "platform/AtomicFile.h"
+#include "text/CellText.h"
+#include "text/CheckText.h"
+#include "text/QtDateTime.h"
+#include "core/ScheduleCheck.h"
+#include "core/SendCheck.h"
+#include "report/WeekPicture.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

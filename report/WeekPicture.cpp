@@ -1,11 +1,11 @@
-#include "WeekPicture.h"
+#include "report/WeekPicture.h"
 
-#include "CellText.h"
-#include "CheckText.h"
-#include "ControlTexts.h"
-#include "DifferenceText.h"
-#include "QtDateTime.h"
-#include "ScheduleCheck.h"
+#include "text/CellText.h"
+#include "text/CheckText.h"
+#include "text/ControlTexts.h"
+#include "text/DifferenceText.h"
+#include "text/QtDateTime.h"
+#include "core/ScheduleCheck.h"
 
 #include <QLocale>
 #include <QPaintEngine>

@@ -1,4 +1,4 @@
-#include "DemoDevices.h"
+#include "simulator/DemoDevices.h"
 
 #include <charconv>
 #include <optional>

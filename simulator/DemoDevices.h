@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimulatedHidBackend.h"
+#include "simulator/SimulatedHidBackend.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "LoopbackHost.h"
+#include "simulator/LoopbackHost.h"
 
 namespace korvelt {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DeviceClock.h"
-#include "DeviceExchange.h"
-#include "ExchangeHost.h"
-#include "SimulatedKorvelt.h"
+#include "core/DeviceClock.h"
+#include "core/DeviceExchange.h"
+#include "core/ExchangeHost.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "SimulatedHidBackend.h"
+#include "simulator/SimulatedHidBackend.h"
 
-#include "SimulatedHidDevice.h"
+#include "simulator/SimulatedHidDevice.h"
 
 #include <algorithm>
 

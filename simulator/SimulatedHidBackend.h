@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HidBackend.h"
-#include "SimulatedKorvelt.h"
+#include "device/HidBackend.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <atomic>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HidDevice.h"
-#include "SimulatedKorvelt.h"
+#include "device/HidDevice.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <atomic>
 #include <cstdint>

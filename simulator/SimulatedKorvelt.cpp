@@ -1,6 +1,6 @@
-#include "SimulatedKorvelt.h"
+#include "simulator/SimulatedKorvelt.h"
 
-#include "BytePacking.h"
+#include "core/BytePacking.h"
 
 #include <algorithm>
 #include <span>

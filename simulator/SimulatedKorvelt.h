@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HidDevice.h"
-#include "Report.h"
-#include "SimulatedFault.h"
-#include "UsbIdentifiers.h"
+#include "device/HidDevice.h"
+#include "core/Report.h"
+#include "simulator/SimulatedFault.h"
+#include "device/UsbIdentifiers.h"
 
-#include "DateTime.h"
+#include "core/DateTime.h"
 
 #include <array>
 #include <chrono>

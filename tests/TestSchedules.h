@@ -4,7 +4,7 @@
 // written out from literal bytes and the documented layouts, never through the packing they
 // check. Qt only where QtCore is linked anyway.
 
-#include "DeviceExchange.h"
+#include "core/DeviceExchange.h"
 
 #include <algorithm>
 #include <array>

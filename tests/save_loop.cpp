@@ -2,7 +2,7 @@
 // differs from them in every field, so that any mix of the two is neither. The crash-safe save
 // test kills it at random moments. Usage: korvelt_save_loop FILE. Says "saving" on its
 // standard output once its first save has completed.
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "TestSchedules.h"
 
 #include <cstdio>

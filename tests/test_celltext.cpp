@@ -1,4 +1,4 @@
-#include "CellText.h"
+#include "text/CellText.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "CompareDialog.h"
-#include "DifferenceText.h"
+#include "app/CompareDialog.h"
+#include "text/DifferenceText.h"
 #include "TestSchedules.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "TestSchedules.h"
 
 #include <QProcess>

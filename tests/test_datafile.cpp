@@ -1,6 +1,6 @@
 // The data file: its bytes (the codec), and how it is saved and loaded on disk.
 
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "TestSchedules.h"
 
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "GridDriver.h"
-#include "GridSlots.h"
+#include "editor/GridSlots.h"
 #include "MainFormFixture.h"
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "ChmHelpViewer.h"
-#include "ChmTextBrowser.h"
-#include "HelpWindow.h"
+#include "helpviewer/ChmHelpViewer.h"
+#include "helpviewer/ChmTextBrowser.h"
+#include "helpviewer/HelpWindow.h"
 #endif
 
 #include <QCheckBox>

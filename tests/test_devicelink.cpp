@@ -1,7 +1,7 @@
 #include "MainFormFixture.h"
 #include "TestSchedules.h"
-#include "SimulatedHidBackend.h"
-#include "SimulatedKorvelt.h"
+#include "simulator/SimulatedHidBackend.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <QAccessible>
 #include <QFile>

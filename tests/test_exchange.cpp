@@ -1,9 +1,9 @@
 // The exchange state machine against strict scripts of the device's replies, and against
 // the simulated KORVELT.
 
-#include "DeviceExchange.h"
-#include "LoopbackHost.h"
-#include "SimulatedKorvelt.h"
+#include "core/DeviceExchange.h"
+#include "simulator/LoopbackHost.h"
+#include "simulator/SimulatedKorvelt.h"
 #include "TestSchedules.h"
 
 #include <QTest>

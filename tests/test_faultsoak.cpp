@@ -5,7 +5,7 @@
 
 #include "MainFormFixture.h"
 #include "TestSchedules.h"
-#include "SimulatedKorvelt.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <QElapsedTimer>
 #include <QTest>

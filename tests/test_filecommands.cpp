@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "text/DataFile.h"
 #include "GridDriver.h"
 #include "MainFormFixture.h"
 #include "TestSchedules.h"

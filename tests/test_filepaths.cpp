@@ -1,9 +1,9 @@
 // Data files in folders whose names a user chooses: letters beyond ASCII and spaces, through the
 // window's file code and through korveltctl, and a save that cannot replace the file.
 
-#include "DataFile.h"
-#include "Korveltctl.h"
-#include "SimulatedHidBackend.h"
+#include "text/DataFile.h"
+#include "cli/Korveltctl.h"
+#include "simulator/SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
 #include <QBuffer>

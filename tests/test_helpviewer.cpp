@@ -1,9 +1,9 @@
-#include "ChmArchive.h"
-#include "ChmHelpViewer.h"
-#include "ChmTextBrowser.h"
-#include "HelpWindow.h"
+#include "helpviewer/ChmArchive.h"
+#include "helpviewer/ChmHelpViewer.h"
+#include "helpviewer/ChmTextBrowser.h"
+#include "helpviewer/HelpWindow.h"
 #include "MainFormFixture.h"
-#include "Sitemap.h"
+#include "helpviewer/Sitemap.h"
 
 #include <QAbstractButton>
 #include <QApplication>

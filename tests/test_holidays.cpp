@@ -1,13 +1,13 @@
-#include "CellText.h"
-#include "Easter.h"
-#include "HolidayRuleFile.h"
+#include "text/CellText.h"
+#include "core/Easter.h"
+#include "text/HolidayRuleFile.h"
 #include "HolidayRulesV1.h"
-#include "HolidayRules.h"
-#include "HolidaysDialog.h"
+#include "core/HolidayRules.h"
+#include "app/HolidaysDialog.h"
 #include "MainFormFixture.h"
-#include "QtDateTime.h"
-#include "SendCheck.h"
-#include "SpecialDateEdit.h"
+#include "text/QtDateTime.h"
+#include "core/SendCheck.h"
+#include "editor/SpecialDateEdit.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -2,14 +2,14 @@
 // what it prints, its exit status, what the devices end up holding, and that a failed command
 // leaves nothing at OUT.
 
-#include "CellText.h"
-#include "DataFile.h"
-#include "DemoDevices.h"
-#include "HolidayRuleFile.h"
-#include "Korveltctl.h"
-#include "ScheduleJson.h"
-#include "SignalInterrupts.h"
-#include "SimulatedHidBackend.h"
+#include "text/CellText.h"
+#include "text/DataFile.h"
+#include "simulator/DemoDevices.h"
+#include "text/HolidayRuleFile.h"
+#include "cli/Korveltctl.h"
+#include "text/ScheduleJson.h"
+#include "cli/SignalInterrupts.h"
+#include "simulator/SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
-#include "RadioGroup.h"
-#include "QtDateTime.h"
+#include "app/RadioGroup.h"
+#include "text/QtDateTime.h"
 #include "TestSchedules.h"
 
 #include <QAccessible>

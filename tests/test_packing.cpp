@@ -2,9 +2,9 @@
 // ordinary values do not reach, and the clock as the user reads it. Whole blocks on the wire
 // are in test_exchange.
 
-#include "ClockText.h"
-#include "DeviceClock.h"
-#include "SlotPacking.h"
+#include "text/ClockText.h"
+#include "core/DeviceClock.h"
+#include "core/SlotPacking.h"
 #include "TestSchedules.h"
 
 #include <QTest>

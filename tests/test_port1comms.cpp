@@ -1,7 +1,7 @@
-#include "DeviceSession.h"
-#include "Port1Comms.h"
-#include "SystemHidBackend.h"
-#include "UsbIdentifiers.h"
+#include "device/DeviceSession.h"
+#include "device/Port1Comms.h"
+#include "device/SystemHidBackend.h"
+#include "device/UsbIdentifiers.h"
 
 #include <QCoreApplication>
 #include <QTest>

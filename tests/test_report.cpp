@@ -1,7 +1,7 @@
 // The printed report as a PDF, read back with poppler's pdftotext and pdfinfo: the text is
 // real text, the pages are counted right, and the paper follows the locale.
 #include "MainFormFixture.h"
-#include "ScheduleReport.h"
+#include "report/ScheduleReport.h"
 #include "TestSchedules.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The schedule check: each mistake and note with its line, and what it leaves alone.
 
-#include "CheckText.h"
+#include "text/CheckText.h"
 #include "TestSchedules.h"
 
 #include <QTest>

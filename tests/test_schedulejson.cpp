@@ -2,9 +2,9 @@
 // loader accepts and for values the device cannot hold, and JSON that is not a schedule is
 // refused, naming the place. The CSV export, briefly.
 
-#include "DataFile.h"
-#include "ScheduleCsv.h"
-#include "ScheduleJson.h"
+#include "text/DataFile.h"
+#include "text/ScheduleCsv.h"
+#include "text/ScheduleJson.h"
 #include "TestSchedules.h"
 
 #include <QDir>

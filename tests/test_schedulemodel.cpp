@@ -1,8 +1,8 @@
 // Change tracking, the values a download refuses, and what tells two schedules apart.
 
-#include "ScheduleDifference.h"
-#include "ScheduleSnapshot.h"
-#include "SendCheck.h"
+#include "core/ScheduleDifference.h"
+#include "core/ScheduleSnapshot.h"
+#include "core/SendCheck.h"
 #include "TestSchedules.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // A device session without a window, through the real reader thread, against the simulated
 // KORVELT: progress, the busy state, cancelling, time-outs, unplugging and the read-back.
 
-#include "DeviceSession.h"
-#include "SimulatedHidBackend.h"
+#include "device/DeviceSession.h"
+#include "simulator/SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
 #include <QTest>

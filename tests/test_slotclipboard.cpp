@@ -1,4 +1,4 @@
-#include "SlotClipboard.h"
+#include "editor/SlotClipboard.h"
 
 #include <QLocale>
 #include <QTest>

@@ -3,9 +3,9 @@
 // what a screen reader is told of each row.
 
 #include "GridDriver.h"
-#include "GridSlots.h"
+#include "editor/GridSlots.h"
 #include "MainFormFixture.h"
-#include "SimulatedKorvelt.h"
+#include "simulator/SimulatedKorvelt.h"
 #include "TestSchedules.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
-#include "CellText.h"
+#include "text/CellText.h"
 
-#include "QtDateTime.h"
+#include "text/QtDateTime.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "CheckText.h"
+#include "text/CheckText.h"
 
-#include "CellText.h"
-#include "ControlTexts.h"
-#include "DifferenceText.h"
+#include "text/CellText.h"
+#include "text/ControlTexts.h"
+#include "text/DifferenceText.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScheduleCheck.h"
+#include "core/ScheduleCheck.h"
 
 #include <QLocale>
 #include <QString>

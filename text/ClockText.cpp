@@ -1,6 +1,6 @@
-#include "ClockText.h"
+#include "text/ClockText.h"
 
-#include "DeviceClock.h"
+#include "core/DeviceClock.h"
 
 namespace korvelt {
 

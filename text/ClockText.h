@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellText.h"
-#include "DateTime.h"
+#include "text/CellText.h"
+#include "core/DateTime.h"
 
 #include <QString>
 

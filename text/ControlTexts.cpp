@@ -1,4 +1,4 @@
-#include "ControlTexts.h"
+#include "text/ControlTexts.h"
 
 namespace korvelt {
 

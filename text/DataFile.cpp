@@ -1,6 +1,6 @@
-#include "DataFile.h"
+#include "text/DataFile.h"
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace korvelt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFileCodec.h"
+#include "core/DataFileCodec.h"
 
 #include <filesystem>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "DifferenceText.h"
+#include "text/DifferenceText.h"
 
-#include "CellText.h"
-#include "ControlTexts.h"
-#include "SendCheck.h"
+#include "text/CellText.h"
+#include "text/ControlTexts.h"
+#include "core/SendCheck.h"
 
 namespace korvelt {
 

@@ -1,6 +1,6 @@
-#include "HolidayRuleFile.h"
+#include "text/HolidayRuleFile.h"
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

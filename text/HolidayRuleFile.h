@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HolidayRules.h"
+#include "core/HolidayRules.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "QtDateTime.h"
+#include "text/QtDateTime.h"
 
 namespace korvelt {
 

@@ -1,6 +1,6 @@
-#include "ScheduleCsv.h"
+#include "text/ScheduleCsv.h"
 
-#include "ScheduleJson.h"
+#include "text/ScheduleJson.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "ScheduleJson.h"
+#include "text/ScheduleJson.h"
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFileCodec.h"
+#include "core/DataFileCodec.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimeGrid.h"
+#include "editor/TimeGrid.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "HelpViewerFactory.h"
+#include "helpviewer/HelpViewerFactory.h"
 #include "ScriptedDialogs.h"
-#include "SimulatedHidBackend.h"
-#include "TMainForm.h"
+#include "simulator/SimulatedHidBackend.h"
+#include "app/TMainForm.h"
 
 #include <QDateTimeEdit>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDialogs.h"
+#include "app/UserDialogs.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
