@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
+
+#include <vector>
 
 namespace korvelt::test {
 
@@ -110,7 +113,45 @@ public:
         QTest::mouseClick(grid_.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
     }
 
+    // Clicks the number of a slot row in the slot column, with modifiers (Shift, Ctrl).
+    void ClickSlot(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(grid_.verticalHeader()->viewport(), Qt::LeftButton, modifiers, SlotNumber(row));
+    }
+
+    // Drags over the slot numbers from one row to another, passing every row between.
+    void DragSlots(int from, int to, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget *numbers = grid_.verticalHeader()->viewport();
+        QTest::mousePress(numbers, Qt::LeftButton, modifiers, SlotNumber(from));
+        for (int r = from; r != to;) {
+            r += to > from ? 1 : -1;
+            QTest::mouseEvent(QTest::MouseMove, numbers, Qt::NoButton, modifiers, SlotNumber(r));
+        }
+        QTest::mouseRelease(numbers, Qt::LeftButton, modifiers, SlotNumber(to));
+    }
+
+    // The slot rows the grid shows as selected, every cell of them.
+    [[nodiscard]] std::vector<int> SelectedRows() const
+    {
+        std::vector<int> rows;
+        for (int r = 1; r < grid_.GridRowCount(); ++r) {
+            if (grid_.selectionModel()->isRowSelected(r - 1, {})) {
+                rows.push_back(r);
+            }
+        }
+        return rows;
+    }
+
 private:
+    // The centre of a slot's number, in the slot column's own coordinates.
+    [[nodiscard]] QPoint SlotNumber(int row) const
+    {
+        const QHeaderView *numbers = grid_.verticalHeader();
+        return {numbers->viewport()->width() / 2,
+                numbers->sectionViewportPosition(row - 1) + numbers->sectionSize(row - 1) / 2};
+    }
+
     TimeGrid &grid_;
 };
 
