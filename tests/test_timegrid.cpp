@@ -60,34 +60,6 @@ QStringList RowTexts(const TimeGrid &grid, int row)
     return texts;
 }
 
-// Steps as a user takes them, "; " between them: "click 5", "shift 8", "ctrl 3" (a slot
-// number clicked), "drag 2 6", "ctrldrag 2 6" (over the numbers), "cell 3 8" (a cell
-// clicked), "cells 1 2 4 5" (a rectangle of cells), "edit 1 4" (a cell's editor opened).
-void Act(TimeGrid &grid, const QString &steps)
-{
-    GridDriver driver(grid);
-    for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const QStringList words = step.split(' ');
-        const auto at = [&words](int k) { return words.value(k).toInt(); };
-        const QString &verb = words.front();
-        if (verb == "click" || verb == "shift" || verb == "ctrl") {
-            driver.ClickSlot(at(1), verb == "shift"  ? Qt::ShiftModifier
-                                    : verb == "ctrl" ? Qt::ControlModifier
-                                                     : Qt::NoModifier);
-        } else if (verb == "drag" || verb == "ctrldrag") {
-            driver.DragSlots(at(1), at(2), verb == "ctrldrag" ? Qt::ControlModifier : Qt::NoModifier);
-        } else if (verb == "cell") {
-            driver.Press(at(1), at(2));
-        } else if (verb == "cells") {
-            driver.Select(at(1), at(2), at(3), at(4));
-        } else if (verb == "edit") {
-            QVERIFY(driver.OpenEditor(at(1), at(2)) != nullptr);
-        } else {
-            QFAIL(qPrintable("no such step: " + step));
-        }
-    }
-}
-
 } // namespace
 
 class TestTimeGrid : public QObject {
@@ -124,7 +96,7 @@ private slots:
         QFETCH(bool, wholeRows);
         for (const bool withDays : {true, false}) {
             const auto grid = MakeGrid(withDays);
-            Act(*grid, steps);
+            QVERIFY(GridDriver(*grid).Do(steps));
             const Rows expected = RowsOf(selected);
             QCOMPARE(grid->SelectedSlots(), expected);
             QCOMPARE(GridDriver(*grid).SelectedRows(), wholeRows ? expected : Rows{});
@@ -146,6 +118,8 @@ private slots:
         QTest::newRow("a cell's slot") << true << "cell 6 9" << int(Qt::Key_Delete) << "9";
         QTest::newRow("special, a drag") << false << "drag 15 16" << int(Qt::Key_Delete) << "15 16";
         QTest::newRow("special, cells") << false << "cells 1 4 2 6" << int(Qt::Key_Delete) << "4 5 6";
+        QTest::newRow("Ctrl+A, every slot") << false << "click 4; all" << int(Qt::Key_Delete)
+                                            << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
         QTest::newRow("in an editor") << true << "click 4; edit 1 4" << int(Qt::Key_Delete) << "";
     }
     void Deleting()
@@ -159,7 +133,7 @@ private slots:
         for (int r = 0; r <= SlotCount; ++r) {
             before.push_back(RowTexts(*grid, r));
         }
-        Act(*grid, steps);
+        QVERIFY(GridDriver(*grid).Do(steps));
         QSignalSpy spy(grid.get(), &TimeGrid::SlotsCleared);
         QWidget *editor = grid->OpenEditorWidget();
         QTest::keyClick(editor != nullptr ? QApplication::focusWidget() : grid.get(), Qt::Key(key));
@@ -218,9 +192,9 @@ private slots:
             before.push_back(RowTexts(*grid, r));
         }
         SlotClipboard clipboard;
-        Act(*grid, copy);
+        QVERIFY(GridDriver(*grid).Do(copy));
         clipboard.Copy(*grid, true);
-        Act(*grid, paste);
+        QVERIFY(GridDriver(*grid).Do(paste));
         const PasteResult result = clipboard.Paste(*grid, true);
         std::vector<int> source(SlotCount + 1, 0); // 0: the row keeps its own
         const QStringList pairs = written.split(' ');

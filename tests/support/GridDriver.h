@@ -131,6 +131,38 @@ public:
         QTest::mouseRelease(numbers, Qt::LeftButton, modifiers, SlotNumber(to));
     }
 
+    // Steps as a user takes them, "; " between them: "click 5", "shift 8", "ctrl 3" (a slot
+    // number clicked), "drag 2 6", "ctrldrag 2 6" (over the numbers), "cell 3 8" (a cell
+    // clicked), "cells 1 2 4 5" (a rectangle of cells), "edit 1 4" (a cell's editor opened),
+    // "all" (Ctrl+A). False at a step it could not take.
+    bool Do(const QString &steps)
+    {
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QStringList words = step.split(' ');
+            const auto at = [&words](int k) { return words.value(k).toInt(); };
+            const QString &verb = words.front();
+            if (verb == "click" || verb == "shift" || verb == "ctrl") {
+                ClickSlot(at(1), verb == "shift"  ? Qt::ShiftModifier
+                                 : verb == "ctrl" ? Qt::ControlModifier
+                                                  : Qt::NoModifier);
+            } else if (verb == "drag" || verb == "ctrldrag") {
+                DragSlots(at(1), at(2), verb == "ctrldrag" ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (verb == "cell") {
+                Press(at(1), at(2));
+            } else if (verb == "cells") {
+                Select(at(1), at(2), at(3), at(4));
+            } else if (verb == "edit" && OpenEditor(at(1), at(2)) != nullptr) {
+                continue;
+            } else if (verb == "all") {
+                QTest::keySequence(&grid_, QKeySequence::SelectAll);
+            } else {
+                qWarning("could not take the step %s", qPrintable(step));
+                return false;
+            }
+        }
+        return true;
+    }
+
     // The slot rows the grid shows as selected, every cell of them.
     [[nodiscard]] std::vector<int> SelectedRows() const
     {
