@@ -101,7 +101,8 @@ TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1 suppressions=$top
     run_configuration tsan "-L threaded" "test_port1comms test_session test_devicelink test_faultsoak" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON -DKORVELT_WARNINGS_AS_ERRORS=ON
 # The fuzz targets, each run for a fixed number of inputs (scripts/fuzz.sh runs them longer).
-run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKORVELT_WARNINGS_AS_ERRORS=ON
 
 # The whole program for Windows, cross-built with MinGW-w64 (Qt from ../shared/toolchains or
 # KORVELT_QT_MINGW, unpacked into ~/.cache/korvelt), then run under Wine on a virtual display:
