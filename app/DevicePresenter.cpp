@@ -156,6 +156,12 @@ void DevicePresenter::Cancel()
     session_.Cancel();
 }
 
+void DevicePresenter::ShowWriteRefused(const std::vector<UnsendableValue> &values)
+{
+    dialogs_.ShowError(ListedText(QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), values,
+                                  UnsendableText, QStringLiteral("Correct them and write again.")));
+}
+
 QString DevicePresenter::CancelledText() const
 {
     if (session_.Command() != SessionCommand::Write) {

@@ -3,6 +3,7 @@
 #include "app/CommandPanel.h"
 #include "app/UserDialogs.h"
 #include "core/ScheduleModel.h"
+#include "core/SendCheck.h"
 #include "device/DeviceSession.h"
 
 #include <QDateTime>
@@ -50,6 +51,8 @@ public:
     void StartSetClock();
     void StartReadClock();
     void Cancel();
+    // Nothing was written because the KORVELT cannot hold these values.
+    void ShowWriteRefused(const std::vector<UnsendableValue> &values);
 
     // The purpose of the read under way or last started.
     [[nodiscard]] ReadPurpose Purpose() const { return purpose_; }

@@ -2,30 +2,7 @@
 // commands, started through the device presenter, which shows their results.
 #include "app/TMainForm.h"
 
-#include "text/CheckText.h"
-
 namespace korvelt {
-
-namespace {
-
-// A box's text: its first line, one line for each of the first eight items, how many more
-// there are, and its last line.
-template <typename Item, typename LineOf>
-QString ListedText(const QString &first, const std::vector<Item> &items, LineOf lineOf, const QString &last)
-{
-    constexpr std::size_t MaxLines = 8;
-    QStringList lines{first};
-    for (std::size_t i = 0; i < items.size() && i < MaxLines; ++i) {
-        lines << lineOf(items.at(i));
-    }
-    if (items.size() > MaxLines) {
-        lines << QStringLiteral("... and %1 more.").arg(items.size() - MaxLines);
-    }
-    lines << last;
-    return lines.join(QLatin1Char('\n'));
-}
-
-} // namespace
 
 void TMainForm::ConnectCommands()
 {
@@ -105,8 +82,7 @@ void TMainForm::WriteButtonClick()
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
 {
-    dialogs_->ShowError(ListedText(QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), values,
-                                   UnsendableText, QStringLiteral("Correct them and write again.")));
+    presenter_.ShowWriteRefused(values);
 }
 
 void TMainForm::ReadButtonClick()
