@@ -69,7 +69,7 @@ template <typename Service> Service Required(Service service, const char *what)
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
-    : QWidget(parent), AdvPageControl1(this), Panel1(this), Label3(QStringLiteral("Normal Times"), &TimesAdvTabSheet),
+    : QWidget(parent), AdvPageControl1(this), Panel1([this] { return now_(); }, this), Label3(QStringLiteral("Normal Times"), &TimesAdvTabSheet),
       TimesAdvStringGrid(10, 17, &TimesAdvTabSheet), Label1(QStringLiteral("Output"), &TimesAdvTabSheet),
       OutputCSpinEdit(&TimesAdvTabSheet), Label4(QStringLiteral("Special Times"), &SpecialTimesAdvTabSheet1),
       SpecialTimesAdvStringGrid(3, 17, &SpecialTimesAdvTabSheet1),
@@ -79,15 +79,6 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       EnableDaylightSavingCheckBox(QStringLiteral("Enable Daylight Saving"), &GroupBox1),
       AdvanceRadioGroup(QStringLiteral("Advance Clock"), WeekItemTexts(), &GroupBox1), AdvanceComboBox(&GroupBox1),
       RetardRadioGroup(QStringLiteral("Retard Clock"), WeekItemTexts(), &GroupBox1), RetardComboBox(&GroupBox1),
-      LoadButton(QStringLiteral("Load File"), &Panel1), SaveButton(QStringLiteral("Save File"), &Panel1),
-      HelpButton(QStringLiteral("Help"), &Panel1), WriteButton(QStringLiteral("Write To KORVELT"), &Panel1),
-      ReadButton(QStringLiteral("Read From KORVELT"), &Panel1), ExitButton(QStringLiteral("Exit"), &Panel1),
-      LogMemo(&Panel1), SetTimeButton(QStringLiteral("Set Time"), &Panel1),
-      ReadTimeButton(QStringLiteral("Read Time"), &Panel1), UsePCTimeCheckBox(QStringLiteral("Use PC Time"), &Panel1),
-      SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1),
-      VerifyCheckBox(QStringLiteral("Verify after writing"), &Panel1),
-      CompareButton(QStringLiteral("Compare with KORVELT"), &Panel1), ConnectionLabel(&Panel1), StatusLabel(&Panel1),
-      CancelButton(QStringLiteral("Cancel"), &Panel1), ProgressBar(&Panel1), FileLabel(&Panel1),
       NormalTimesPopupMenu(this),
       NormalTimesMenuCopy(QStringLiteral("Copy"), &NormalTimesPopupMenu),
       NormalTimesMenuPaste(QStringLiteral("Paste"), &NormalTimesPopupMenu),
@@ -100,7 +91,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       dialogs_(Required(std::move(services.Dialogs), "dialogs")), settings_(std::move(services.Settings)),
       now_(Required(std::move(services.Now), "clock")),
       help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
-      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_)
+      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_), actions_(*this),
+      presenter_(session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     CreateControls();
     CreateWeekPage();
@@ -111,7 +103,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     FormCreate();
     ConnectHandlers();
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
-    ConnectDeviceSession();
+    ConnectCommands();
     ConnectDesktop();
 }
 
@@ -158,33 +150,6 @@ void TMainForm::CreateControls()
         box->setMaxVisibleItems(MonthItemCount);
     }
 
-    // Verifying is on unless the user turned it off in an earlier run (RestoreSettings).
-    VerifyCheckBox.setChecked(true);
-    CancelButton.setEnabled(false);
-    ConnectionLabel.setText(QStringLiteral("Not connected"));
-    ProgressBar.setRange(0, 1);
-    ProgressBar.setValue(0);
-    ProgressBar.setTextVisible(false);
-
-    LogMemo.setReadOnly(true);
-    LogMemo.setBackgroundRole(QPalette::Button);
-    LogMemo.setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetUpDatePicker(SetDateDateTimePicker);
-    SetTimeDateTimePicker.setDisplayFormat(DefaultCellTextCodec().TimeFormat());
-    clockTimer_.setInterval(1000);
-    connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
-    connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
-    connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
-    // Typing into a clock picker works the same after a click as after Tab: a click selects
-    // the part it lands in, so that digits replace it instead of being refused behind a full
-    // part, and the first key stops the pickers following the PC clock before the next tick
-    // can overwrite a value half typed (eventFilter).
-    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
-        picker->installEventFilter(this);
-        if (auto *edit = picker->findChild<QLineEdit *>()) {
-            edit->installEventFilter(this);
-        }
-    }
     for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [box] { SettleMonthBox(*box); });
     }
@@ -195,7 +160,6 @@ void TMainForm::CreateControls()
         {&TimesAdvTabSheet, "TimesAdvTabSheet"},
         {&SpecialTimesAdvTabSheet1, "SpecialTimesAdvTabSheet1"},
         {&DaylightSavingAdvTabSheet, "DaylightSavingAdvTabSheet"},
-        {&Panel1, "Panel1"},
         {&Label3, "Label3"},
         {&TimesAdvStringGrid, "TimesAdvStringGrid"},
         {&Label1, "Label1"},
@@ -211,25 +175,6 @@ void TMainForm::CreateControls()
         {&AdvanceComboBox, "AdvanceComboBox"},
         {&RetardRadioGroup, "RetardRadioGroup"},
         {&RetardComboBox, "RetardComboBox"},
-        {&LoadButton, "LoadButton"},
-        {&SaveButton, "SaveButton"},
-        {&HelpButton, "HelpButton"},
-        {&WriteButton, "WriteButton"},
-        {&ReadButton, "ReadButton"},
-        {&ExitButton, "ExitButton"},
-        {&LogMemo, "LogMemo"},
-        {&SetTimeButton, "SetTimeButton"},
-        {&ReadTimeButton, "ReadTimeButton"},
-        {&UsePCTimeCheckBox, "UsePCTimeCheckBox"},
-        {&SetDateDateTimePicker, "SetDateDateTimePicker"},
-        {&SetTimeDateTimePicker, "SetTimeDateTimePicker"},
-        {&VerifyCheckBox, "VerifyCheckBox"},
-        {&CompareButton, "CompareButton"},
-        {&ConnectionLabel, "ConnectionLabel"},
-        {&StatusLabel, "StatusLabel"},
-        {&CancelButton, "CancelButton"},
-        {&ProgressBar, "ProgressBar"},
-        {&FileLabel, "FileLabel"},
         {&NormalTimesPopupMenu, "NormalTimesPopupMenu"},
         {&NormalTimesMenuCopy, "NormalTimesMenuCopy"},
         {&NormalTimesMenuPaste, "NormalTimesMenuPaste"},
@@ -258,31 +203,15 @@ void TMainForm::SetAccessibleNames()
     }
     AdvanceComboBox.setAccessibleName(QStringLiteral("Advance month"));
     RetardComboBox.setAccessibleName(QStringLiteral("Retard month"));
-    LogMemo.setAccessibleName(QStringLiteral("Device log"));
-    SetDateDateTimePicker.setAccessibleName(QStringLiteral("Clock date"));
-    SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
     AdvPageControl1.setAccessibleName(QStringLiteral("Pages"));
-    ConnectionLabel.setAccessibleName(QStringLiteral("Connection"));
-    StatusLabel.setAccessibleName(QStringLiteral("Status"));
-    ProgressBar.setAccessibleName(QStringLiteral("Progress"));
 }
 
 void TMainForm::ConnectHandlers()
 {
-    Bind(&ExitButton, &QPushButton::clicked, &TMainForm::ExitButtonClick);
-    Bind(&UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
+    Bind(&Panel1.UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
     Bind(&OutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::OutputCSpinEditChange);
     Bind(&SpecialOutputCSpinEdit, &QSpinBox::valueChanged, &TMainForm::SpecialOutputCSpinEditChange);
-    connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
-    Bind(&LoadButton, &QPushButton::clicked, &TMainForm::LoadButtonClick);
-    Bind(&HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
-    Bind(&WriteButton, &QPushButton::clicked, &TMainForm::WriteButtonClick);
-    Bind(&ReadButton, &QPushButton::clicked, &TMainForm::ReadButtonClick);
-    Bind(&CompareButton, &QPushButton::clicked, &TMainForm::CompareButtonClick);
-    Bind(&CancelButton, &QPushButton::clicked, &TMainForm::CancelButtonClick);
-    Bind(&VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
-    Bind(&SetTimeButton, &QPushButton::clicked, &TMainForm::SetTimeButtonClick);
-    Bind(&ReadTimeButton, &QPushButton::clicked, &TMainForm::ReadTimeButtonClick);
+    Bind(&Panel1.VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
     ConnectGridHandlers();
 }
 
@@ -310,15 +239,10 @@ void TMainForm::FormCreate()
     ShowSpecialTimes(0);
     ShowDaylightSaving();
     ShowSpecialDates();
-    FollowPCClock();
+    Panel1.StartClock();
     AdvanceComboBox.setCurrentIndex(2);
     RetardComboBox.setCurrentIndex(9);
     AdvPageControl1.setCurrentWidget(&TimesAdvTabSheet);
-    // "Use PC Time" starts checked, with both pickers disabled: "Set Time" sends the PC's
-    // clock unless the user clears it and chooses a moment.
-    UsePCTimeCheckBox.setChecked(true);
-    UsePCTimeCheckBoxClick();
-    clockTimer_.start();
     InitHelp();
 }
 
@@ -326,7 +250,7 @@ void TMainForm::InitHelp()
 {
     helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
     if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
-        HelpButton.hide();
+        Panel1.HelpButton.hide();
         return;
     }
     help_->Initialise();
@@ -340,7 +264,7 @@ void TMainForm::HelpButtonClick()
 void TMainForm::CloseHelp()
 {
     // isHidden, not isVisible: the window may not have been shown yet.
-    if (HelpButton.isHidden()) {
+    if (Panel1.HelpButton.isHidden()) {
         return;
     }
     help_->CloseAll();
@@ -564,60 +488,7 @@ void TMainForm::ExitButtonClick()
 
 void TMainForm::UsePCTimeCheckBoxClick()
 {
-    const bool pickers = !UsePCTimeCheckBox.isChecked();
-    SetDateDateTimePicker.setEnabled(pickers);
-    SetTimeDateTimePicker.setEnabled(pickers);
-    if (pickers) {
-        // The pickers start from now and follow the clock until the user changes one.
-        pickersFollowClock_ = true;
-        FollowPCClock();
-    }
-}
-
-void TMainForm::FollowPCClock()
-{
-    if (!UsePCTimeCheckBox.isChecked() && !pickersFollowClock_) {
-        return;
-    }
-    const QDateTime now = now_();
-    followingClock_ = true;
-    SetDateDateTimePicker.setDate(now.date());
-    SetTimeDateTimePicker.setTime(now.time());
-    followingClock_ = false;
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool clockPicker = watched == &SetDateDateTimePicker || watched == &SetTimeDateTimePicker;
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
-            auto *edit = picker->findChild<QLineEdit *>();
-            if (watched == edit && !edit->hasSelectedText()) {
-                QTimer::singleShot(0, picker, [picker] { picker->setSelectedSection(picker->currentSection()); });
-            }
-        }
-    }
-    if (clockPicker && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool edits = !key->text().isEmpty() || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
-        if (edits && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape) {
-            pickersFollowClock_ = false;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TMainForm::ClockPickerChanged()
-{
-    if (!followingClock_) {
-        pickersFollowClock_ = false;
-    }
-}
-
-bool TMainForm::SendsPCTime() const
-{
-    return UsePCTimeCheckBox.isChecked() || pickersFollowClock_;
+    Panel1.UsePCTimeCheckBoxClick();
 }
 
 bool TMainForm::SaveScheduleFile()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/CommandPanel.h"
+#include "app/DevicePresenter.h"
+#include "app/MainActions.h"
 #include "device/DeviceSession.h"
 #include "helpviewer/HelpViewer.h"
 #include "device/HidBackend.h"
@@ -92,7 +95,7 @@ private:
     QWidget TimesAdvTabSheet;
     QWidget SpecialTimesAdvTabSheet1;
     QWidget DaylightSavingAdvTabSheet;
-    QWidget Panel1;
+    CommandPanel Panel1; // the command buttons, the clock controls and the status area
 
     QLabel Label3;
     TimeGrid TimesAdvStringGrid;
@@ -113,26 +116,6 @@ private:
     QComboBox AdvanceComboBox;
     RadioGroup RetardRadioGroup;
     QComboBox RetardComboBox;
-
-    QPushButton LoadButton;
-    QPushButton SaveButton;
-    QPushButton HelpButton;
-    QPushButton WriteButton;
-    QPushButton ReadButton;
-    QPushButton ExitButton;
-    QPlainTextEdit LogMemo;
-    QPushButton SetTimeButton;
-    QPushButton ReadTimeButton;
-    QCheckBox UsePCTimeCheckBox;
-    QDateEdit SetDateDateTimePicker;
-    QTimeEdit SetTimeDateTimePicker;
-    QCheckBox VerifyCheckBox;
-    QPushButton CompareButton;
-    StatusText ConnectionLabel;
-    StatusText StatusLabel;
-    QPushButton CancelButton;
-    QProgressBar ProgressBar;
-    QLabel FileLabel;
 
     QMenu NormalTimesPopupMenu;
     QAction NormalTimesMenuCopy;
@@ -161,9 +144,8 @@ private:
     [[nodiscard]] ReportSource ShownReport() const;
     void PrintButtonClick();
     void ExportPdfButtonClick();
-    // The KORVELT that last answered, and the one the schedule was last read from or written
-    // to in this run (none after a load): the report names it.
-    std::optional<DeviceIdentity> lastIdentity_;
+    // The KORVELT the schedule was last read from or written to in this run (none after a
+    // load): the report names it.
     std::optional<DeviceIdentity> scheduleDevice_;
     void CreateWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
@@ -183,7 +165,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -241,23 +222,15 @@ private:
     void ReadTimeButtonClick();
     void CompareButtonClick();
     void CancelButtonClick();
-    // Before a command starts: no status or progress of an earlier one stays up.
-    void ClearCommandStatus();
-    // What the status says when the command under way was cancelled: what the KORVELT holds.
-    [[nodiscard]] QString CancelledText() const;
     // Closing while a command runs: a write is stopped only when the user says so; any other
     // command is cancelled. False: the window stays open.
     bool MayStopCommandToClose();
     void VerifyCheckBoxClick();
-    // The session's results, as the user sees them.
-    void ConnectDeviceSession();
+    // The commands: the actions, their buttons and keys, and the device session's results.
+    void ConnectCommands();
     void DeviceBusyChanged(bool busy);
-    void DeviceProgress(const SessionProgress &progress);
-    void DeviceIdentified(const DeviceIdentity &identity);
-    void DeviceDownloadDone(bool verified);
-    void DeviceReadDone(const ScheduleModel &read);
-    void DeviceClockRead(TDateTime date, TDateTime time);
-    void DeviceFailed(const SessionError &error);
+    // What the device presenter asks of the window.
+    [[nodiscard]] DeviceWindowHooks DeviceHooks();
 
     // Help: decided once at start-up, shown on "Help", shut down when the window closes.
     void InitHelp();
@@ -296,11 +269,6 @@ private:
     void FillSpecialDates(const std::vector<Holiday> &holidays, FewerHolidays fewer);
     std::vector<HolidayRule> holidayRules_;
 
-    // The clock pickers follow the PC clock while "Use PC Time" is cleared, until the user
-    // changes one of them.
-    void FollowPCClock();
-    void ClockPickerChanged();
-    [[nodiscard]] bool SendsPCTime() const;
     void WriteRefused(const std::vector<UnsendableValue> &values);
 
     std::unique_ptr<UserDialogs> dialogs_;
@@ -317,10 +285,6 @@ private:
     QString shownAdvanceMonth_;
     QString shownRetardMonth_;
     std::array<QDate, SpecialDateCount> shownSpecialDates_{};
-
-    QTimer clockTimer_;
-    bool pickersFollowClock_ = true;
-    bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
 
     // The desktop side of the window (TMainFormDesktop.cpp): keyboard shortcuts, settings
     // kept between runs, the file name and unsaved marker in the status area, the folder the
@@ -343,13 +307,13 @@ private:
     bool showingSchedule_ = false; // the controls are being set from the model, not edited
 
     std::unique_ptr<QSettings> settings_;
-    bool readForComparison_ = false; // the read under way is for "Compare with KORVELT"
-    bool identityShown_ = false;     // the connection status names the KORVELT
     std::function<QDateTime()> now_;
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;
-    DeviceSession session_; // last: its reader thread stops before anything it reaches goes away
+    DeviceSession session_; // its reader thread stops (in the destructor) before anything it reaches goes away
+    MainActions actions_;
+    DevicePresenter presenter_; // after the session it presents
 };
 
 } // namespace korvelt

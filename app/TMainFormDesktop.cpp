@@ -67,26 +67,13 @@ private:
 
 void TMainForm::ConnectDesktop()
 {
-    // Window-wide keys; each acts as its button would, and not while the button is disabled.
+    // The grid's own keys work only while the grid itself has the focus, not its editor. The
+    // window's commands have theirs on their actions.
     const auto onKey = [this](const QKeySequence &keys, QWidget *context, const std::function<void()> &action) {
         auto *shortcut = new QShortcut(keys, context);
-        if (context != this) {
-            // The grid's own keys work only while the grid itself has the focus, not its editor.
-            shortcut->setContext(Qt::WidgetShortcut);
-        }
+        shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded(action); });
     };
-    const auto clickIfEnabled = [](QPushButton &button) {
-        return [&button] {
-            if (button.isEnabled()) {
-                button.click();
-            }
-        };
-    };
-    onKey(QKeySequence::Open, this, clickIfEnabled(LoadButton));
-    onKey(QKeySequence::Save, this, clickIfEnabled(SaveButton));
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_Q), this, clickIfEnabled(ExitButton));
-    onKey(QKeySequence::HelpContents, this, [this] { HelpKeyPressed(); });
     for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
         onKey(QKeySequence::Copy, grid, [this, grid] { CopyFromGrid(*grid); });
         onKey(QKeySequence::Paste, grid, [this, grid] { PasteIntoGrid(*grid); });
@@ -96,8 +83,8 @@ void TMainForm::ConnectDesktop()
     for (const auto &picker : SpecialDateDateTimePickers) {
         picker->installEventFilter(tabFilter);
     }
-    SetDateDateTimePicker.installEventFilter(tabFilter);
-    SetTimeDateTimePicker.installEventFilter(tabFilter);
+    Panel1.SetDateDateTimePicker.installEventFilter(tabFilter);
+    Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
 
     // Every edit of the schedule's controls; the marker is worked out again from the model
@@ -120,7 +107,6 @@ void TMainForm::ConnectDesktop()
         connect(picker.get(), &QDateEdit::dateChanged, this, edited);
     }
 
-    FileLabel.setAccessibleName(QStringLiteral("File"));
     RestoreSettings();
     UpdateFileStatus();
 }
@@ -133,7 +119,7 @@ void TMainForm::RestoreSettings()
     }
     // A geometry that is not one leaves the window at its own size.
     restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    for (const auto &[box, key] : {std::pair{&UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&VerifyCheckBox, VerifyKey}}) {
+    for (const auto &[box, key] : {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
         if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
             box->setChecked(*checked);
         }
@@ -146,13 +132,13 @@ void TMainForm::SaveSettings()
         return;
     }
     settings_->setValue(GeometryKey, saveGeometry());
-    settings_->setValue(UsePCTimeKey, UsePCTimeCheckBox.isChecked());
+    settings_->setValue(UsePCTimeKey, Panel1.UsePCTimeCheckBox.isChecked());
     settings_->sync();
 }
 
 void TMainForm::HelpKeyPressed()
 {
-    if (!HelpButton.isHidden()) {
+    if (!Panel1.HelpButton.isHidden()) {
         help_->DisplayTopic(helpFilePath_, HelpTopicOf(AdvPageControl1.currentWidget()));
     }
 }
@@ -201,8 +187,8 @@ void TMainForm::UpdateFileStatus()
     if (controlsEdited_ || ScheduleChanged()) {
         text += QStringLiteral(" (unsaved changes)");
     }
-    FileLabel.setText(text);
-    FileLabel.setToolTip(QDir::toNativeSeparators(fileName_));
+    Panel1.FileLabel.setText(text);
+    Panel1.FileLabel.setToolTip(QDir::toNativeSeparators(fileName_));
 }
 
 QString TMainForm::DialogFolder() const

@@ -70,43 +70,11 @@ void TMainForm::PlaceControls()
     RetardRadioGroup.setGeometry(16, 176, 201, 105);
     RetardComboBox.setGeometry(224, 184, 89, 22);
 
-    LoadButton.setGeometry(16, 20, 113, 25);
-    SaveButton.setGeometry(16, 55, 113, 25);
-    HelpButton.setGeometry(16, 96, 113, 25);
-    WriteButton.setGeometry(152, 20, 113, 25);
-    ReadButton.setGeometry(152, 55, 113, 25);
-    ExitButton.setGeometry(152, 95, 113, 25);
-    VerifyCheckBox.setGeometry(280, 22, 185, 20);
-    LogMemo.setGeometry(280, 46, 185, 44);
-    CompareButton.setGeometry(280, 95, 185, 25);
-    SetTimeButton.setGeometry(536, 20, 113, 25);
-    ReadTimeButton.setGeometry(680, 20, 113, 25);
-    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
-    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
-    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
-    // The status area: the device found, what the last command did or is doing, its progress.
-    ConnectionLabel.setGeometry(16, 134, 249, 20);
-    StatusLabel.setGeometry(280, 134, 249, 20);
+    // The command panel places its own controls; the schedule check's count sits in its
+    // status area.
     CheckLabel.setGeometry(536, 134, 137, 20);
-    CancelButton.setGeometry(680, 131, 113, 25);
-    // The file the schedule was last loaded from or saved to, beside the progress.
-    FileLabel.setGeometry(16, 156, 377, 20);
-    FileLabel.setTextFormat(Qt::PlainText);
-    ProgressBar.setGeometry(400, 160, 393, 12);
-
-    // Alt and the underlined letter press a button; what the captions say stays the same.
-    const std::initializer_list<std::pair<QAbstractButton *, const char *>> mnemonics{
-        {&LoadButton, "&Load File"},          {&SaveButton, "&Save File"},
-        {&HelpButton, "&Help"},               {&WriteButton, "&Write To KORVELT"},
-        {&ReadButton, "&Read From KORVELT"},  {&ExitButton, "E&xit"},
-        {&SetTimeButton, "Set &Time"},        {&ReadTimeButton, "Read T&ime"},
-        {&UsePCTimeCheckBox, "&Use PC Time"}, {&VerifyCheckBox, "&Verify after writing"},
-        {&CompareButton, "&Compare with KORVELT"}, {&EnableDaylightSavingCheckBox, "&Enable Daylight Saving"},
-    };
-    for (const auto &[button, caption] : mnemonics) {
-        button->setText(QString::fromLatin1(caption));
-    }
-    LogMemo.setTabChangesFocus(true);
+    // Alt and the underlined letter tick the box; what the caption says stays the same.
+    EnableDaylightSavingCheckBox.setText(QStringLiteral("&Enable Daylight Saving"));
 
     resize(ClientWidth, ClientHeight);
 }
@@ -129,10 +97,7 @@ void TMainForm::SetTabOrder()
         }
         order.push_back(month);
     }
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             &LoadButton, &SaveButton, &HelpButton, &WriteButton, &ReadButton, &ExitButton, &VerifyCheckBox, &LogMemo,
-             &CompareButton, &SetTimeButton, &ReadTimeButton, &UsePCTimeCheckBox, &SetDateDateTimePicker,
-             &SetTimeDateTimePicker, &CancelButton}) {
+    for (QWidget *control : Panel1.TabOrder()) {
         order.push_back(control);
     }
     for (std::size_t k = 1; k < order.size(); ++k) {
