@@ -103,8 +103,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_)
 {
     CreateControls();
-    CreateWeekPage();
-    CreatePrintControls();
+    ConnectWeekPage();
     CreateMenus();
     PlaceControls();
     SetAccessibleNames();
