@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
 {
     const QApplication app(argc, argv);
     QLabel label(QStringLiteral("KORVELT Time Control"));
-    label.resize(320, 120);
+    // The size the program's window opens at, so that both draw the same number of pixels.
+    label.resize(812, 596);
     ShownProbe probe;
     label.show();
     if (qEnvironmentVariableIsSet("KORVELT_QUIT_WHEN_SHOWN")) {
