@@ -77,12 +77,12 @@ std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter, con
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                                  const std::vector<ScheduleDifference> &differences)
+UserDialogs::Comparison QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                                     const std::vector<ScheduleDifference> &differences)
 {
     CompareDialog dialog(window, device, differences, owner_);
     dialog.exec();
-    return dialog.TakeChosen();
+    return dialog.Chosen();
 }
 
 void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint)

@@ -158,6 +158,7 @@ private:
     // Opens the page of a slot, or of the value a finding names, with it selected.
     void GoToSlot(int output, int slot, bool special);
     void GoToValue(const ScheduleFinding &finding);
+    void GoToDifference(const ScheduleDifference &place);
     // Before a write: true when the schedule has no mistake or the user writes it anyway.
     bool MayWriteWithMistakes() { return WeekAdvTabSheet.MayWriteWithMistakes(model_); }
     QTimer weekTimer_;

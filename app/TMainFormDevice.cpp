@@ -262,7 +262,13 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
                                                 : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
         // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
         // cancelling that question goes back to the comparison, the read kept.
-        while (dialogs_->ShowComparison(model_, read, differences)) {
+        using Choice = UserDialogs::Comparison::Choice;
+        for (UserDialogs::Comparison answer;
+             (answer = dialogs_->ShowComparison(model_, read, differences)).Chosen != Choice::Keep;) {
+            if (answer.Chosen == Choice::GoTo) {
+                GoToDifference(answer.Place);
+                return;
+            }
             if (MayReplaceSchedule()) {
                 ReplaceModel(read);
                 scheduleDevice_ = lastIdentity_;

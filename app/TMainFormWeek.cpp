@@ -113,4 +113,23 @@ void TMainForm::GoToValue(const ScheduleFinding &finding)
     control.setFocus();
 }
 
+void TMainForm::GoToDifference(const ScheduleDifference &place)
+{
+    using Part = ScheduleDifference::Part;
+    switch (place.Where) {
+    case Part::NormalSlot:
+    case Part::SpecialSlot:
+        GoToSlot(place.Output, place.Index, place.Where == Part::SpecialSlot);
+        break;
+    case Part::SpecialDate:
+        AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
+        SpecialDateDateTimePickers.at(static_cast<std::size_t>(place.Index))->setFocus();
+        break;
+    case Part::DaylightSaving:
+        AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
+        EnableDaylightSavingCheckBox.setFocus();
+        break;
+    }
+}
+
 } // namespace korvelt

@@ -46,10 +46,16 @@ public:
     virtual std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
                                                    const QString &defaultSuffix) = 0;
     virtual std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) = 0;
-    // The differences between the window's schedule and the KORVELT's; true when the user
-    // chooses to take the KORVELT's schedule into the window.
-    virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                                const std::vector<ScheduleDifference> &differences) = 0;
+    // What the user chose in the list of differences between the window's schedule and the
+    // KORVELT's: keep the window's, take the KORVELT's into the window, or go to the place of
+    // the difference clicked.
+    struct Comparison {
+        enum class Choice { Keep, Take, GoTo };
+        Choice Chosen = Choice::Keep;
+        ScheduleDifference Place{}; // the difference to go to
+    };
+    virtual Comparison ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                      const std::vector<ScheduleDifference> &differences) = 0;
     // A print preview of pages that `paint` lays out on the paper and margins given; the user
     // prints from it through the printer dialog.
     virtual void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
