@@ -42,7 +42,8 @@ public:
     // A question with Yes and No, No the default; true for Yes.
     virtual bool AskYesNo(const QString &text) = 0;
     // File dialogs, opening in folder; nothing when the user cancels. The save dialog adds
-    // the default suffix to a name without one and asks before it replaces an existing file.
+    // the default suffix to a name without one and asks before it replaces an existing file;
+    // given a file's path instead of a folder, it opens in its folder with that name filled in.
     virtual std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
                                                    const QString &defaultSuffix) = 0;
     virtual std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) = 0;
