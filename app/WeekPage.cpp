@@ -195,7 +195,7 @@ bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model) const
     return sources_.Dialogs != nullptr && sources_.Dialogs->AskYesNo(question);
 }
 
-void WeekPage::Print()
+void WeekPage::Print() const
 {
     if (sources_.Dialogs == nullptr || !sources_.Report) {
         return;

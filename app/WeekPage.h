@@ -46,7 +46,7 @@ public:
     // Before a write: true when the model has no mistake or the user writes it anyway.
     [[nodiscard]] bool MayWriteWithMistakes(const ScheduleModel &model) const;
     // The report in a preview to print from, and the same report saved as a PDF file.
-    void Print();
+    void Print() const;
     void ExportPdf();
 
     // The picture, once the page has been shown; nothing before.

@@ -21,7 +21,7 @@ protected:
     {
         if (event->type() == QEvent::Expose && !fired_) {
             fired_ = true;
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, this, [] {
                 const auto now = std::chrono::steady_clock::now().time_since_epoch();
                 std::printf("shown-ns %lld\n",
                             static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -27,8 +28,8 @@ struct Start {
 
 bool RunOnce(const std::vector<char *> &argv, Start &start)
 {
-    int out[2];
-    if (pipe(out) != 0) {
+    std::array<int, 2> out{};
+    if (pipe(out.data()) != 0) {
         return false;
     }
     const auto begun = std::chrono::steady_clock::now();
@@ -46,13 +47,14 @@ bool RunOnce(const std::vector<char *> &argv, Start &start)
     }
     close(out[1]);
     std::string text;
-    char buffer[256];
-    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(got));
+    std::array<char, 256> buffer{};
+    for (ssize_t got = 0; (got = read(out[0], buffer.data(), buffer.size())) > 0;) {
+        text.append(buffer.data(), static_cast<std::size_t>(got));
     }
     close(out[0]);
     int status = 0;
     rusage usage{};
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access): the wait status macros
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s did not end well (status %d)\n", argv.front(), status);
         return false;
@@ -66,6 +68,7 @@ bool RunOnce(const std::vector<char *> &argv, Start &start)
     const long long since =
         std::chrono::duration_cast<std::chrono::nanoseconds>(begun.time_since_epoch()).count();
     start.Ms = static_cast<double>(shown - since) / 1e6;
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access): getrusage's own layout
     start.PeakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // kibibytes on Linux
     return true;
 }
@@ -95,7 +98,10 @@ int main(int argc, char *argv[])
     std::vector<char *> program(argv + first + 1, argv + argc);
     program.push_back(nullptr);
 
-    std::vector<double> bareMs, bareMiB, programMs, programMiB;
+    std::vector<double> bareMs;
+    std::vector<double> bareMiB;
+    std::vector<double> programMs;
+    std::vector<double> programMiB;
     for (int k = -1; k < runs; ++k) {
         Start a;
         Start b;
