@@ -95,8 +95,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       presenter_(session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     CreateControls();
-    CreateWeekPage();
-    CreatePrintControls();
+    ConnectWeekPage();
     CreateMenus();
     PlaceControls();
     SetAccessibleNames();

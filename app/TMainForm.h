@@ -17,7 +17,7 @@
 #include "app/StatusText.h"
 #include "editor/TimeGrid.h"
 #include "app/UserDialogs.h"
-#include "app/WeekView.h"
+#include "app/WeekPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,8 +41,6 @@
 #include <memory>
 
 namespace korvelt {
-
-struct ReportSource;
 
 
 // What the main window is given from outside: the program passes the platform's own, tests
@@ -129,34 +127,23 @@ private:
     QAction SpecialTimesMenuCopy;
     QAction SpecialTimesMenuPaste;
 
-    // The week page: the picture of every output, what it shows (the week or a special date),
-    // and the schedule check's findings, counted in the status area. It follows what the
-    // controls show, edits not yet stored included.
-    QWidget WeekAdvTabSheet;
-    QComboBox WeekChoiceComboBox;
-    WeekView WeekPicture;
-    QListWidget FindingsListBox;
+    // The week page: the picture of every output, the schedule check's findings and the
+    // report (TMainFormWeek.cpp wires it). It follows what the controls show, edits not yet
+    // stored included; the check's count is in the status area.
+    WeekPage WeekAdvTabSheet;
     StatusText CheckLabel;
-    // The printed report (TMainFormPrint.cpp), from the Week page and Ctrl+P.
-    QPushButton PrintButton;
-    QPushButton ExportPdfButton;
-    void CreatePrintControls();
-    [[nodiscard]] ReportSource ShownReport() const;
-    void PrintButtonClick();
-    void ExportPdfButtonClick();
     // The KORVELT the schedule was last read from or written to in this run (none after a
     // load): the report names it.
     std::optional<DeviceIdentity> scheduleDevice_;
-    void CreateWeekPage();
+    void ConnectWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
-    void RefreshWeek();
     // Opens the page of a slot, or of the value a finding names, with it selected.
     void GoToSlot(int output, int slot, bool special);
-    void FindingClicked(int row);
+    void GoToValue(const ScheduleFinding &finding);
+    void GoToDifference(const ScheduleDifference &place);
     // Before a write: true when the schedule has no mistake or the user writes it anyway.
-    bool MayWriteWithMistakes();
+    bool MayWriteWithMistakes() { return WeekAdvTabSheet.MayWriteWithMistakes(model_); }
     QTimer weekTimer_;
-    std::vector<ScheduleFinding> findings_;
 
 public:
     // The device: its link and the exchange under way.
@@ -164,7 +151,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

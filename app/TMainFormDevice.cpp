@@ -35,8 +35,8 @@ void TMainForm::ConnectCommands()
     Bind(&a.Help, &QAction::triggered, &TMainForm::HelpKeyPressed);
     a.Help.setEnabled(!p.HelpButton.isHidden());
     // The Week page's buttons have their own connections; the action gives Print its key.
-    Bind(&a.Print, &QAction::triggered, &TMainForm::PrintButtonClick);
-    Bind(&a.ExportPdf, &QAction::triggered, &TMainForm::ExportPdfButtonClick);
+    connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.Print(); }); });
+    connect(&a.ExportPdf, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.ExportPdf(); }); });
     connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
 }
 
@@ -51,6 +51,7 @@ DeviceWindowHooks TMainForm::DeviceHooks()
     };
     hooks.ScheduleTaken = hooks.ScheduleRead;
     hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { scheduleDevice_ = device; };
+    hooks.GoToDifference = [this](const ScheduleDifference &place) { GoToDifference(place); };
     return hooks;
 }
 
