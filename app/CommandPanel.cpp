@@ -30,11 +30,18 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
       HelpButton(QStringLiteral("Help"), this), WriteButton(QStringLiteral("Write To KORVELT"), this),
       ReadButton(QStringLiteral("Read From KORVELT"), this), ExitButton(QStringLiteral("Exit"), this), LogMemo(this),
       SetTimeButton(QStringLiteral("Set Time"), this), ReadTimeButton(QStringLiteral("Read Time"), this),
-      UsePCTimeCheckBox(QStringLiteral("Use PC Time"), this), SetDateDateTimePicker(this),
-      SetTimeDateTimePicker(this), VerifyCheckBox(QStringLiteral("Verify after writing"), this),
+      UsePCTimeCheckBox(QStringLiteral("Use PC Time"), this), SetDateDateTimePicker(this), SetTimeDateTimePicker(this),
+      VerifyCheckBox(QStringLiteral("Verify after writing"), this),
       CompareButton(QStringLiteral("Compare with KORVELT"), this), ConnectionLabel(this), StatusLabel(this),
       CancelButton(QStringLiteral("Cancel"), this), ProgressBar(this), FileLabel(this), now_(std::move(now))
 {
+    selectSection_.setSingleShot(true);
+    selectSection_.setInterval(0);
+    connect(&selectSection_, &QTimer::timeout, this, [this] {
+        if (clickedPicker_ != nullptr) {
+            clickedPicker_->setSelectedSection(clickedPicker_->currentSection());
+        }
+    });
     // Verifying is on unless the user turned it off in an earlier run.
     VerifyCheckBox.setChecked(true);
     CancelButton.setEnabled(false);
@@ -56,7 +63,8 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     // the part it lands in, so that digits replace it instead of being refused behind a full
     // part, and the first key stops the pickers following the PC clock before the next tick
     // can overwrite a value half typed (eventFilter).
-    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+    for (QDateTimeEdit *picker :
+         std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
         picker->installEventFilter(this);
         if (auto *edit = picker->findChild<QLineEdit *>()) {
             edit->installEventFilter(this);
@@ -127,11 +135,16 @@ void CommandPanel::PlaceControls()
 
     // Alt and the underlined letter press a button; what the captions say stays the same.
     const std::initializer_list<std::pair<QAbstractButton *, const char *>> mnemonics{
-        {&LoadButton, "&Load File"},          {&SaveButton, "&Save File"},
-        {&HelpButton, "&Help"},               {&WriteButton, "&Write To KORVELT"},
-        {&ReadButton, "&Read From KORVELT"},  {&ExitButton, "E&xit"},
-        {&SetTimeButton, "Set &Time"},        {&ReadTimeButton, "Read T&ime"},
-        {&UsePCTimeCheckBox, "&Use PC Time"}, {&VerifyCheckBox, "&Verify after writing"},
+        {&LoadButton, "&Load File"},
+        {&SaveButton, "&Save File"},
+        {&HelpButton, "&Help"},
+        {&WriteButton, "&Write To KORVELT"},
+        {&ReadButton, "&Read From KORVELT"},
+        {&ExitButton, "E&xit"},
+        {&SetTimeButton, "Set &Time"},
+        {&ReadTimeButton, "Read T&ime"},
+        {&UsePCTimeCheckBox, "&Use PC Time"},
+        {&VerifyCheckBox, "&Verify after writing"},
         {&CompareButton, "&Compare with KORVELT"},
     };
     for (const auto &[button, caption] : mnemonics) {
@@ -142,9 +155,21 @@ void CommandPanel::PlaceControls()
 
 std::vector<QWidget *> CommandPanel::TabOrder()
 {
-    return {&LoadButton,    &SaveButton,     &HelpButton,        &WriteButton,           &ReadButton,
-            &ExitButton,    &VerifyCheckBox, &LogMemo,           &CompareButton,         &SetTimeButton,
-            &ReadTimeButton, &UsePCTimeCheckBox, &SetDateDateTimePicker, &SetTimeDateTimePicker, &CancelButton};
+    return {&LoadButton,
+            &SaveButton,
+            &HelpButton,
+            &WriteButton,
+            &ReadButton,
+            &ExitButton,
+            &VerifyCheckBox,
+            &LogMemo,
+            &CompareButton,
+            &SetTimeButton,
+            &ReadTimeButton,
+            &UsePCTimeCheckBox,
+            &SetDateDateTimePicker,
+            &SetTimeDateTimePicker,
+            &CancelButton};
 }
 
 void CommandPanel::StartClock()
@@ -185,10 +210,12 @@ bool CommandPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const bool clockPicker = watched == &SetDateDateTimePicker || watched == &SetTimeDateTimePicker;
     if (event->type() == QEvent::MouseButtonRelease) {
-        for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
+        for (QDateTimeEdit *picker :
+             std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
             auto *edit = picker->findChild<QLineEdit *>();
             if (watched == edit && !edit->hasSelectedText()) {
-                QTimer::singleShot(0, picker, [picker] { picker->setSelectedSection(picker->currentSection()); });
+                clickedPicker_ = picker;
+                selectSection_.start();
             }
         }
     }

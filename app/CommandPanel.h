@@ -85,6 +85,9 @@ private:
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
+    // A click into a clock picker selects the part it landed in once the click is handled.
+    QTimer selectSection_;
+    QDateTimeEdit *clickedPicker_ = nullptr;
 };
 
 } // namespace korvelt

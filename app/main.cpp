@@ -61,7 +61,8 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
     const auto device = simulated->AddKorvelt();
     // As slow as a KORVELT on full-speed USB, so that the demo shows a command under way;
     // KORVELT_DEMO_DELAY_MS makes it slower.
-    const int delay = qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
+    const int delay =
+        qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
     device->SetReplyDelay(std::chrono::milliseconds(delay));
     // KORVELT_DEMO_FAULT="<fault> <request>", e.g. "silence 50" or "dropped block 30", makes the
     // simulated KORVELT fail at that request of the first command, to show what the window says.
@@ -122,25 +123,31 @@ QString HelpFilePath()
 // events of its first showing are done, prints the monotonic clock and quits.
 class ShownProbe : public QObject {
 public:
-    using QObject::QObject;
+    explicit ShownProbe(QObject *parent = nullptr) : QObject(parent)
+    {
+        idle_.setSingleShot(true);
+        idle_.setInterval(0);
+        connect(&idle_, &QTimer::timeout, this, [] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("shown-ns %lld\n",
+                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && !fired_) {
             fired_ = true;
-            QTimer::singleShot(0, this, [] {
-                const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                std::printf("shown-ns %lld\n",
-                            static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+            idle_.start();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QTimer idle_;
     bool fired_ = false;
 };
 
@@ -210,7 +217,8 @@ int main(int argc, char *argv[])
         services.HelpFile = HelpFilePath();
         // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
         // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows.
-        services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
+        services.Settings =
+            std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
         ShownProbe probe;

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <functional>
 
@@ -19,16 +20,32 @@ constexpr const char *OpenedWith = "korveltOpenedWith";
 // A pick list that drops down as soon as it is shown and reports when its list closes.
 class DayPickList : public QComboBox {
 public:
-    using QComboBox::QComboBox;
+    explicit DayPickList(QWidget *parent) : QComboBox(parent)
+    {
+        // Reported once the events at hand are done, because a pick closes the list before it
+        // reports the item.
+        dropDown_.setSingleShot(true);
+        dropDown_.setInterval(0);
+        connect(&dropDown_, &QTimer::timeout, this, [this] {
+            if (isVisible()) {
+                showPopup();
+            }
+        });
+        closed_.setSingleShot(true);
+        closed_.setInterval(0);
+        connect(&closed_, &QTimer::timeout, this, [this] {
+            if (ListClosed) {
+                ListClosed();
+            }
+        });
+    }
 
     std::function<void()> ListClosed;
 
     void hidePopup() override
     {
         QComboBox::hidePopup();
-        if (ListClosed) {
-            ListClosed();
-        }
+        closed_.start();
     }
 
 protected:
@@ -38,18 +55,13 @@ protected:
         if (!droppedDown_) {
             droppedDown_ = true;
             // After the view has placed and focused the editor, unless it closed meanwhile.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (isVisible()) {
-                        showPopup();
-                    }
-                },
-                Qt::QueuedConnection);
+            dropDown_.start();
         }
     }
 
 private:
+    QTimer dropDown_;
+    QTimer closed_;
     bool droppedDown_ = false;
 };
 
@@ -82,17 +94,11 @@ QWidget *TimeGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
             emit self->commitData(editor);
             emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
         });
-        // The list closed without a pick: the cell stays as it was. Queued, because a pick
-        // closes the list before it reports the item.
+        // The list closed without a pick: the cell stays as it was.
         editor->ListClosed = [self, editor] {
-            QMetaObject::invokeMethod(
-                editor,
-                [self, editor] {
-                    if (self->grid_.OpenEditorWidget() == editor) {
-                        emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
-                    }
-                },
-                Qt::QueuedConnection);
+            if (self->grid_.OpenEditorWidget() == editor) {
+                emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
+            }
         };
         return editor;
     }
