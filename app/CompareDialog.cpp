@@ -38,9 +38,9 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
         HeadingLabel.setText(QStringLiteral("Identical"));
         DifferenceList.hide();
     } else {
-        HeadingLabel.setText(lines.size() == 1 ? QStringLiteral("The KORVELT differs from the window in 1 place:")
-                                               : QStringLiteral("The KORVELT differs from the window in %1 places:")
-                                                     .arg(lines.size()));
+        HeadingLabel.setText(
+            lines.size() == 1 ? QStringLiteral("The KORVELT differs from the window in 1 place:")
+                              : QStringLiteral("The KORVELT differs from the window in %1 places:").arg(lines.size()));
         DifferenceList.addItems(lines);
     }
     HeadingLabel.setBuddy(&DifferenceList);

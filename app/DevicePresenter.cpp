@@ -108,9 +108,9 @@ DevicePresenter::DevicePresenter(DeviceSession &session, CommandPanel &panel, Us
     connect(&session_, &DeviceSession::ClockRead, this,
             guarded([this](double date, double time) { ClockRead(date, time); }));
     connect(&session_, &DeviceSession::Cancelled, this, guarded([this] {
-                panel_.StatusLabel.setText(CancelledText());
-                panel_.ProgressBar.reset();
-            }));
+        panel_.StatusLabel.setText(CancelledText());
+        panel_.ProgressBar.reset();
+    }));
     connect(&session_, &DeviceSession::Failed, this, guarded([this](const SessionError &error) { Failed(error); }));
 }
 
@@ -263,8 +263,9 @@ void DevicePresenter::ClockRead(TDateTime date, TDateTime time)
     }
     const QDateTime now = now_();
     const QDateTime device(ToQDate(date), ToQTime(time));
-    panel_.StatusLabel.setText(QStringLiteral("PC %1: %2").arg(
-        QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()), ClockDifferenceText(device.secsTo(now))));
+    panel_.StatusLabel.setText(QStringLiteral("PC %1: %2")
+                                   .arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),
+                                        ClockDifferenceText(device.secsTo(now))));
     dialogs_.ShowInformation(ClockMessageText(date, time));
 }
 
@@ -300,12 +301,13 @@ void DevicePresenter::Failed(const SessionError &error)
         if (error.Verifying) {
             // What was written does not read back as a schedule: a fault of the write.
             status.setText(QStringLiteral("Not verified"));
-            const QString place = error.Erased
-                                      ? QStringLiteral("block %1 reads back as erased memory").arg(error.Block)
-                                      : QStringLiteral("block %1 reads back as values that are not times or dates")
-                                            .arg(error.Block);
-            dialogs_.ShowError(ListedText(NotHeldFirstLine, std::vector<QString>{place},
-                                          [](const QString &line) { return line; }, NotHeldLastLine));
+            const QString place =
+                error.Erased
+                    ? QStringLiteral("block %1 reads back as erased memory").arg(error.Block)
+                    : QStringLiteral("block %1 reads back as values that are not times or dates").arg(error.Block);
+            dialogs_.ShowError(ListedText(
+                NotHeldFirstLine, std::vector<QString>{place}, [](const QString &line) { return line; },
+                NotHeldLastLine));
             return;
         }
         status.setText(QStringLiteral("Read failed"));

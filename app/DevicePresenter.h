@@ -43,8 +43,8 @@ class DevicePresenter : public QObject {
     Q_OBJECT
 
 public:
-    DevicePresenter(DeviceSession &session, CommandPanel &panel, UserDialogs &dialogs,
-                    std::function<QDateTime()> now, DeviceWindowHooks hooks, QObject *parent = nullptr);
+    DevicePresenter(DeviceSession &session, CommandPanel &panel, UserDialogs &dialogs, std::function<QDateTime()> now,
+                    DeviceWindowHooks hooks, QObject *parent = nullptr);
 
     void StartWrite(const ScheduleModel &schedule, bool verify);
     // The window has decided before: a read that loads may replace its schedule; for a

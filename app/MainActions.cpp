@@ -26,11 +26,13 @@ QList<QKeySequence> KeysOf(QKeySequence::StandardKey standard, std::initializer_
 
 MainActions::MainActions(QWidget &window)
     : QObject(&window), Load(QStringLiteral("&Load File…"), this), Save(QStringLiteral("&Save"), this),
-      SaveAs(QStringLiteral("Save &As…"), this), Exit(QStringLiteral("E&xit"), this), Help(QStringLiteral("&Help"), this),
-      Write(QStringLiteral("&Write To KORVELT"), this), Read(QStringLiteral("&Read From KORVELT"), this),
-      Compare(QStringLiteral("&Compare with KORVELT"), this), SetTime(QStringLiteral("Set &Time"), this),
-      ReadTime(QStringLiteral("Read T&ime"), this), Cancel(QStringLiteral("Cancel"), this), Print(QStringLiteral("&Print…"), this),
-      ExportPdf(QStringLiteral("Export P&DF…"), this), Undo(QStringLiteral("&Undo"), this), Redo(QStringLiteral("&Redo"), this)
+      SaveAs(QStringLiteral("Save &As…"), this), Exit(QStringLiteral("E&xit"), this),
+      Help(QStringLiteral("&Help"), this), Write(QStringLiteral("&Write To KORVELT"), this),
+      Read(QStringLiteral("&Read From KORVELT"), this), Compare(QStringLiteral("&Compare with KORVELT"), this),
+      SetTime(QStringLiteral("Set &Time"), this), ReadTime(QStringLiteral("Read T&ime"), this),
+      Cancel(QStringLiteral("Cancel"), this), Print(QStringLiteral("&Print…"), this),
+      ExportPdf(QStringLiteral("Export P&DF…"), this), Undo(QStringLiteral("&Undo"), this),
+      Redo(QStringLiteral("&Redo"), this)
 {
     Load.setShortcuts(KeysOf(QKeySequence::Open));
     Save.setShortcuts(KeysOf(QKeySequence::Save));
@@ -41,15 +43,15 @@ MainActions::MainActions(QWidget &window)
     Print.setShortcuts(KeysOf(QKeySequence::Print));
     Undo.setShortcuts(KeysOf(QKeySequence::Undo));
     // Both usual keys for Redo, on every platform.
-    Redo.setShortcuts(KeysOf(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                                  QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    Redo.setShortcuts(KeysOf(QKeySequence::Redo,
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
 
     const std::initializer_list<std::pair<QAction *, const char *>> names{
-        {&Load, "LoadAction"},           {&Save, "SaveAction"},         {&SaveAs, "SaveAsAction"},
-        {&Exit, "ExitAction"},           {&Help, "HelpAction"},         {&Write, "WriteAction"},
-        {&Read, "ReadAction"},           {&Compare, "CompareAction"},   {&SetTime, "SetTimeAction"},
-        {&ReadTime, "ReadTimeAction"},   {&Cancel, "CancelAction"},     {&Print, "PrintAction"},
-        {&ExportPdf, "ExportPdfAction"}, {&Undo, "UndoAction"},         {&Redo, "RedoAction"},
+        {&Load, "LoadAction"},           {&Save, "SaveAction"},       {&SaveAs, "SaveAsAction"},
+        {&Exit, "ExitAction"},           {&Help, "HelpAction"},       {&Write, "WriteAction"},
+        {&Read, "ReadAction"},           {&Compare, "CompareAction"}, {&SetTime, "SetTimeAction"},
+        {&ReadTime, "ReadTimeAction"},   {&Cancel, "CancelAction"},   {&Print, "PrintAction"},
+        {&ExportPdf, "ExportPdfAction"}, {&Undo, "UndoAction"},       {&Redo, "RedoAction"},
     };
     for (const auto &[action, name] : names) {
         action->setObjectName(QString::fromLatin1(name));
@@ -80,8 +82,8 @@ void MainActions::Bind(QAbstractButton &button, QAction &action)
 
 std::vector<QAction *> MainActions::All()
 {
-    return {&Load, &Save, &SaveAs, &Exit, &Help, &Write, &Read, &Compare, &SetTime, &ReadTime, &Cancel, &Print,
-            &ExportPdf, &Undo, &Redo};
+    return {&Load,    &Save,     &SaveAs, &Exit,  &Help,      &Write, &Read, &Compare,
+            &SetTime, &ReadTime, &Cancel, &Print, &ExportPdf, &Undo,  &Redo};
 }
 
 } // namespace korvelt

@@ -79,7 +79,7 @@ std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter, con
 }
 
 UserDialogs::Comparison QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                                                     const std::vector<ScheduleDifference> &differences)
+                                                      const std::vector<ScheduleDifference> &differences)
 {
     CompareDialog dialog(window, device, differences, owner_);
     dialog.exec();
@@ -104,7 +104,8 @@ void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::funct
     printer.setDocName(QStringLiteral("KORVELT Time Control"));
     QPrintPreviewDialog preview(&printer, owner_);
     preview.setWindowTitle(QStringLiteral("Print"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter *target) { paint(*target); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter *target) { paint(*target); });
     preview.exec();
 }
 

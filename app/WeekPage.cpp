@@ -127,10 +127,10 @@ void WeekPage::Show(const ScheduleModel &model)
     }
     for (int k = 0; k < SpecialDateCount; ++k) {
         const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(k));
-        WeekChoiceComboBox.setItemText(k + 1, IsSendableDate(date) ? QStringLiteral("Special date %1 (%2)")
-                                                                         .arg(k + 1)
-                                                                         .arg(DefaultCellTextCodec().DateText(date))
-                                                                   : QStringLiteral("Special date %1").arg(k + 1));
+        WeekChoiceComboBox.setItemText(
+            k + 1, IsSendableDate(date)
+                       ? QStringLiteral("Special date %1 (%2)").arg(k + 1).arg(DefaultCellTextCodec().DateText(date))
+                       : QStringLiteral("Special date %1").arg(k + 1));
     }
 
     const QDate today = sources_.Today ? sources_.Today() : QDate::currentDate();
@@ -158,9 +158,9 @@ void WeekPage::Show(const ScheduleModel &model)
     // Six whole lines, none cut in half.
     FindingsListBox.setFixedHeight(FindingLines * FindingsListBox.sizeHintForRow(0) + 2 * FindingsListBox.frameWidth());
     emit CheckCounted(mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
-                      : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
-                                                  : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
-                                                                              Counted(notes, "note", "notes")));
+                      : mistakes == 0 ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
+                                      : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
+                                                                     Counted(notes, "note", "notes")));
 }
 
 void WeekPage::FindingChosen(int row)
@@ -191,7 +191,9 @@ bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model) const
     const QString question =
         mistakes.size() == 1
             ? QStringLiteral("The schedule has 1 possible mistake (first: %1). Write anyway?").arg(first)
-            : QStringLiteral("The schedule has %1 possible mistakes (first: %2). Write anyway?").arg(mistakes.size()).arg(first);
+            : QStringLiteral("The schedule has %1 possible mistakes (first: %2). Write anyway?")
+                  .arg(mistakes.size())
+                  .arg(first);
     return sources_.Dialogs != nullptr && sources_.Dialogs->AskYesNo(question);
 }
 

@@ -116,7 +116,8 @@ int main()
         host.SetRecording(false);
         host.Schedule() = SampleModel();
         DeviceExchange exchange(host);
-        PrintFigure("download, direct", 133, Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(host.Schedule()); }));
+        PrintFigure("download, direct", 133,
+                    Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(host.Schedule()); }));
         PrintFigure("read, direct", 131, Measure(host, exchange, 131, [](DeviceExchange &e) { e.StartRead(); }));
         PrintFigure("read clock, direct", 2, Measure(host, exchange, 2, [](DeviceExchange &e) { e.StartReadClock(); }));
     }
@@ -134,8 +135,9 @@ int main()
         DeviceExchange exchange(host);
         const ScheduleModel schedule{};
         PrintFigure("download, through HID handles", 133,
-               Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(schedule); }));
-        PrintFigure("read, through HID handles", 131, Measure(host, exchange, 131, [](DeviceExchange &e) { e.StartRead(); }));
+                    Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(schedule); }));
+        PrintFigure("read, through HID handles", 131,
+                    Measure(host, exchange, 131, [](DeviceExchange &e) { e.StartRead(); }));
     }
     return 0;
 }

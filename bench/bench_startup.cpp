@@ -22,8 +22,8 @@
 namespace {
 
 struct Start {
-    double Ms = 0;       // from fork to the window shown and idle
-    double PeakMiB = 0;  // the child's largest resident set
+    double Ms = 0;      // from fork to the window shown and idle
+    double PeakMiB = 0; // the child's largest resident set
 };
 
 bool RunOnce(const std::vector<char *> &argv, Start &start)
@@ -65,8 +65,7 @@ bool RunOnce(const std::vector<char *> &argv, Start &start)
         return false;
     }
     const long long shown = std::atoll(text.c_str() + at + 9);
-    const long long since =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(begun.time_since_epoch()).count();
+    const long long since = std::chrono::duration_cast<std::chrono::nanoseconds>(begun.time_since_epoch()).count();
     start.Ms = static_cast<double>(shown - since) / 1e6;
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access): getrusage's own layout
     start.PeakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // kibibytes on Linux

@@ -23,8 +23,8 @@ std::string VersionText(const Report &reply)
 
 std::int32_t SerialNumber(const Report &reply)
 {
-    return static_cast<std::int32_t>(
-        GetLittleEndian<std::uint32_t>(std::span<const std::uint8_t, ReportSize>(reply).subspan<SerialNumberOffset, 4>()));
+    return static_cast<std::int32_t>(GetLittleEndian<std::uint32_t>(
+        std::span<const std::uint8_t, ReportSize>(reply).subspan<SerialNumberOffset, 4>()));
 }
 
 ConstHalfBytes ReplyHalf(const Report &reply)
@@ -83,8 +83,14 @@ void DeviceExchange::StartRead()
     Start(ProtocolState::ReadIdentify);
 }
 
-void DeviceExchange::StartSetClock() { Start(ProtocolState::SetClockIdentify); }
-void DeviceExchange::StartReadClock() { Start(ProtocolState::ReadClockIdentify); }
+void DeviceExchange::StartSetClock()
+{
+    Start(ProtocolState::SetClockIdentify);
+}
+void DeviceExchange::StartReadClock()
+{
+    Start(ProtocolState::ReadClockIdentify);
+}
 
 Report &DeviceExchange::NewRequest(Command command)
 {

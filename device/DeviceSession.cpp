@@ -14,7 +14,8 @@ const int ClockRequests = DeviceExchange::RequestCount(ProtocolState::ReadClockI
 
 DeviceSession::DeviceSession(HidBackend &backend, QObject *parent)
     : QObject(parent),
-      link_(backend, *this, [this](const Report &report) { ReportReceived(report); }, [this] { DeviceGone(); })
+      link_(
+          backend, *this, [this](const Report &report) { ReportReceived(report); }, [this] { DeviceGone(); })
 {
     replyTimer_.setSingleShot(true);
     replyTimer_.setInterval(DefaultReplyTimeoutMs);
@@ -55,8 +56,8 @@ bool DeviceSession::Start(SessionCommand command, int total)
     const LinkResult link = link_.OpenDeviceLink();
     relinking_ = false;
     if (link.Outcome != LinkOutcome::Open) {
-        SessionError error = Error(link.Outcome == LinkOutcome::ProgramMode ? SessionFailure::ProgramMode
-                                                                            : SessionFailure::NotFound);
+        SessionError error =
+            Error(link.Outcome == LinkOutcome::ProgramMode ? SessionFailure::ProgramMode : SessionFailure::NotFound);
         error.Block = 0;
         if (link.Outcome == LinkOutcome::NotFound) {
             error.Detail = link.OpenError;
@@ -206,8 +207,8 @@ void DeviceSession::Host::Identified(const DeviceIdentity &identity)
 void DeviceSession::Host::Progress(int step, int /*total*/)
 {
     const int done = session_.verifying_ ? WriteRequests : 0;
-    emit session_.Progress(SessionProgress{session_.command_, session_.verifying_, done + step, session_.total_,
-                                           session_.waitingBlock_});
+    emit session_.Progress(
+        SessionProgress{session_.command_, session_.verifying_, done + step, session_.total_, session_.waitingBlock_});
 }
 
 void DeviceSession::Host::DownloadDone()

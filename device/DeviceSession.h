@@ -33,7 +33,7 @@ struct SessionError {
     // InvalidScheduleData: the block that failed. TimedOut and Unplugged: the block of the
     // request waiting for its reply, -1 for one that names no block (identity, clock).
     int Block = 0;
-    std::string Detail; // NotFound: why a present KORVELT could not be opened
+    std::string Detail;                             // NotFound: why a present KORVELT could not be opened
     SessionCommand Command = SessionCommand::Write; // what was under way
     bool Verifying = false;                         // it failed in the read-back of a write
     std::vector<ScheduleDifference> Differences;    // NotVerified: where the device differs

@@ -57,8 +57,8 @@ PasteResult SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
         const int fits = std::min(static_cast<int>(rows.size()), count_);
         const int written = count_ == 1 ? static_cast<int>(rows.size()) : fits;
         for (int k = 0; k < written; ++k) {
-            ShowSlot(grid, rows.at(static_cast<std::size_t>(k)), slots_.at(count_ == 1 ? 0 : static_cast<std::size_t>(k)),
-                     withDays);
+            ShowSlot(grid, rows.at(static_cast<std::size_t>(k)),
+                     slots_.at(count_ == 1 ? 0 : static_cast<std::size_t>(k)), withDays);
         }
         result.Written = written;
         result.LeftOut = count_ - fits;

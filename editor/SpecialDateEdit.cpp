@@ -67,9 +67,9 @@ void SpecialDateEdit::UpdateMarks()
     QFont font = this->font();
     font.setItalic(past);
     setFont(font);
-    setToolTip(ShowsSpecialValue() ? QString()
-                                   : locale().toString(date(), QLocale::LongFormat) +
-                                         (past ? tr(" (in the past)") : QString()));
+    setToolTip(ShowsSpecialValue()
+                   ? QString()
+                   : locale().toString(date(), QLocale::LongFormat) + (past ? tr(" (in the past)") : QString()));
 }
 
 void SpecialDateEdit::PlaceRow(int x, int y, int numberWidth, int editWidth, int weekdayWidth, int height)
@@ -93,8 +93,8 @@ void SpecialDateEdit::childEvent(QChildEvent *event)
 bool SpecialDateEdit::eventFilter(QObject *watched, QEvent *event)
 {
     // Only a window's showing may be the popup's; asking for the calendar before would make it.
-    const bool windowShown = event->type() == QEvent::Show && watched->isWidgetType() &&
-                             static_cast<QWidget *>(watched)->isWindow();
+    const bool windowShown =
+        event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow();
     QCalendarWidget *calendar = windowShown ? calendarWidget() : nullptr;
     const bool calendarShown = event->type() == QEvent::Show && calendar != nullptr && watched == calendar->window();
     if (calendarShown && typing_) {
@@ -277,7 +277,8 @@ QDate SpecialDateEdit::TypedDate(const QString &typed, bool &outOfRange) const
     if (digits.at(static_cast<std::size_t>(Part::Year)) <= 2) {
         year += CenturyStart;
     }
-    const QDate result(year, value.at(static_cast<std::size_t>(Part::Month)), value.at(static_cast<std::size_t>(Part::Day)));
+    const QDate result(year, value.at(static_cast<std::size_t>(Part::Month)),
+                       value.at(static_cast<std::size_t>(Part::Day)));
     if (!result.isValid()) {
         return {};
     }

@@ -25,7 +25,10 @@ namespace {
 
 constexpr std::array<std::uint8_t, 3> OurIdentity{0x00, 0x04, 0x01};
 
-ConstHalfBytes ReplyData(const Report &reply) { return ConstHalfBytes(reply.data() + 2, HalfSize); }
+ConstHalfBytes ReplyData(const Report &reply)
+{
+    return ConstHalfBytes(reply.data() + 2, HalfSize);
+}
 
 class ScriptedRun {
 public:

@@ -97,7 +97,8 @@ inline bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
 
 enum class ExchangeKind { Download, Read, SetClock, ReadClock };
 
-inline void StartExchange(DeviceExchange &exchange, ExchangeKind kind, const ScheduleModel &schedule = DistinctSchedule())
+inline void StartExchange(DeviceExchange &exchange, ExchangeKind kind,
+                          const ScheduleModel &schedule = DistinctSchedule())
 {
     switch (kind) {
     case ExchangeKind::Download:
@@ -173,9 +174,9 @@ inline std::vector<ScriptStep> ExchangeScript(ExchangeKind kind)
         }
         break;
     default:
-        steps.push_back({kind == ExchangeKind::SetClock ? ReportOf({0x54, 0x57, 1, 59, 59, 28, 3, 10})
-                                                        : ReportOf({0x54, 0x52}),
-                         ReportOf({0x54, 9, 5, 0, 17, 8, 10})});
+        steps.push_back(
+            {kind == ExchangeKind::SetClock ? ReportOf({0x54, 0x57, 1, 59, 59, 28, 3, 10}) : ReportOf({0x54, 0x52}),
+             ReportOf({0x54, 9, 5, 0, 17, 8, 10})});
     }
     return steps;
 }

@@ -57,6 +57,7 @@ private slots:
 
     // Each command's keys trigger it from anywhere in the window, once; a disabled command's
     // keys do nothing.
+    // clang-format off
     void KeysTriggerActions_data()
     {
         QTest::addColumn<QKeySequence>("keys");
@@ -80,6 +81,7 @@ private slots:
             }
         }
     }
+    // clang-format on
     void KeysTriggerActions()
     {
         QFETCH(QKeySequence, keys);
@@ -93,12 +95,14 @@ private slots:
         }
         w.Action(action).setEnabled(enabled);
         QTest::keySequence(&w.button, keys);
-        const std::map<QString, int> expected = enabled ? std::map<QString, int>{{action, 1}} : std::map<QString, int>{};
+        const std::map<QString, int> expected =
+            enabled ? std::map<QString, int>{{action, 1}} : std::map<QString, int>{};
         QCOMPARE(triggered, expected);
     }
 
     // While a command runs on the KORVELT, the commands that would start another one or
     // replace its schedule are disabled, with their buttons; Cancel is enabled only then.
+    // clang-format off
     void BusyEnablesAndDisables_data()
     {
         QTest::addColumn<QString>("action");
@@ -116,6 +120,7 @@ private slots:
         // Undo and Redo are the document's to enable; a command does not change them.
         QTest::newRow("UndoAction") << "UndoAction" << false << false;
     }
+    // clang-format on
     void BusyEnablesAndDisables()
     {
         QFETCH(QString, action);
@@ -139,6 +144,7 @@ private slots:
     }
 
     // Every way a command on the KORVELT ends, as the status area and the boxes tell it.
+    // clang-format off
     void PresenterTellsEachEnding_data()
     {
         QTest::addColumn<QString>("command");
@@ -184,6 +190,7 @@ private slots:
                                    << "No KORVELT connected" << "Stopped: unplugged"
                                    << "KORVELT was unplugged while reading the clock. Plug it in and try again." << "";
     }
+    // clang-format on
     void PresenterTellsEachEnding()
     {
         QFETCH(QString, command);
@@ -212,7 +219,8 @@ private slots:
         hooks.ScheduleRead = [](const ScheduleModel &, const std::optional<DeviceIdentity> &) {};
         hooks.ScheduleTaken = hooks.ScheduleRead;
         hooks.ScheduleWritten = [&written](const std::optional<DeviceIdentity> &device) { written += device ? 1 : 0; };
-        DevicePresenter presenter(session, panel, dialogs, [] { return QDateTime(); }, hooks);
+        DevicePresenter presenter(
+            session, panel, dialogs, [] { return QDateTime(); }, hooks);
         if (command.startsWith(QStringLiteral("write"))) {
             presenter.StartWrite(DistinctSchedule(), command == QStringLiteral("write"));
         } else if (command == QStringLiteral("read")) {
@@ -232,6 +240,7 @@ private slots:
 
     // A read carries its purpose: loading hands the schedule to the window; comparing shows
     // the differences and hands it over only when the user takes it.
+    // clang-format off
     void ReadPurposes_data()
     {
         QTest::addColumn<ReadPurpose>("purpose");
@@ -247,6 +256,7 @@ private slots:
         QTest::newRow("compare, taken") << ReadPurpose::Compare << true << true << "Comparing with KORVELT"
                                         << "The KORVELT's schedule was taken" << "taken";
     }
+    // clang-format on
     void ReadPurposes()
     {
         QFETCH(ReadPurpose, purpose);
@@ -275,7 +285,8 @@ private slots:
             gotSchedule = read;
         };
         hooks.ScheduleWritten = [](const std::optional<DeviceIdentity> &) { QFAIL("nothing was written"); };
-        DevicePresenter presenter(session, panel, dialogs, [] { return QDateTime(); }, hooks);
+        DevicePresenter presenter(
+            session, panel, dialogs, [] { return QDateTime(); }, hooks);
         QStringList shown;
         connect(&session, &DeviceSession::Progress, &panel, [&] { shown << panel.StatusLabel.text(); });
         presenter.StartRead(purpose);

@@ -24,6 +24,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
     // Default schedules changed in one place, and the one line that place gives.
+    // clang-format off
     void LineOfEachDifference_data()
     {
         QTest::addColumn<Edit>("edit");
@@ -50,6 +51,7 @@ private slots:
             "Daylight Saving: window on, Last Sunday of March to Last Sunday of October; "
             "KORVELT off, (not chosen) of Febuary to 3rd Sunday of (not chosen)");
     }
+    // clang-format on
     void LineOfEachDifference()
     {
         QFETCH(Edit, edit);
@@ -61,6 +63,7 @@ private slots:
     }
 
     // The dialog over no, one and every difference, answered with a button or a key.
+    // clang-format off
     void UserAnswers_data()
     {
         QTest::addColumn<int>("changes"); // 0, 1, or 2 for every place
@@ -75,6 +78,7 @@ private slots:
         QTest::newRow("all, Enter closes") << 2 << "Enter" << all << false;
         QTest::newRow("all, Escape") << 2 << "Escape" << all << false;
     }
+    // clang-format on
     void UserAnswers()
     {
         QFETCH(int, changes);
@@ -112,6 +116,7 @@ private slots:
     // the Week page does: the slot's page on its output with the slot's row current, the
     // special date's picker, the daylight-saving page. The window's schedule differs from the
     // KORVELT's (which holds the defaults) in the place clicked and in one more.
+    // clang-format off
     void LineLeadsToItsPlace_data()
     {
         QTest::addColumn<WindowEdit>("edit");
@@ -134,6 +139,7 @@ private slots:
                                          << ScheduleDifference{Part::DaylightSaving, -1, -1}
                                          << "DaylightSavingAdvTabSheet" << "EnableDaylightSavingCheckBox" << 1 << -1;
     }
+    // clang-format on
     void LineLeadsToItsPlace()
     {
         QFETCH(WindowEdit, edit);
@@ -148,7 +154,8 @@ private slots:
         const ScheduleModel device;
         const auto differences = CompareSchedules(window, device);
         QCOMPARE(differences.size(), std::size_t{2});
-        const auto line = static_cast<std::size_t>(std::find(differences.begin(), differences.end(), place) - differences.begin());
+        const auto line =
+            static_cast<std::size_t>(std::find(differences.begin(), differences.end(), place) - differences.begin());
         QVERIFY(line < differences.size());
 
         // The dialog: a click on the line.

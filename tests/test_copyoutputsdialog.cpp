@@ -25,6 +25,7 @@ private slots:
     // The source is ticked and cannot be unticked; All and None tick the others; OK is greyed
     // out while nothing is chosen; OK or Enter give the outputs ticked, Cancel or Esc
     // nothing.
+    // clang-format off
     void Choosing_data()
     {
         QTest::addColumn<int>("source");
@@ -44,6 +45,7 @@ private slots:
         QTest::newRow("Enter") << 9 << "Output11CheckBox Enter" << Outputs(std::vector{10});
         QTest::newRow("Escape") << 9 << "Output11CheckBox Escape" << Outputs();
     }
+    // clang-format on
     void Choosing()
     {
         QFETCH(int, source);

@@ -21,6 +21,7 @@ private slots:
     // text can show. Closing the window (0 for the key) commits an open edit first, so it
     // asks about a time, while a refused text stops the close; Save, Load, Write and Read
     // store the controls the same way.
+    // clang-format off
     void TypingTimes_data()
     {
         QTest::addColumn<QString>("locale");
@@ -46,6 +47,7 @@ private slots:
         QTest::newRow("0630, close") << "C" << 0.5 << "0630" << 0 << "06:30:00" << 0 << QString();
         QTest::newRow("6:3o, close") << "C" << 0.5 << "6:3o" << 0 << "12:00:00" << 1 << notATime;
     }
+    // clang-format on
     void TypingTimes()
     {
         QFETCH(QString, locale);
@@ -85,6 +87,7 @@ private slots:
     // A day cell's list drops down as the editor opens (double-click, F2 or Space; a click
     // opens none), holds exactly On and Off each time, and a pick is stored at once; Esc
     // changes nothing.
+    // clang-format off
     void DayCells_data()
     {
         QTest::addColumn<QString>("opening");
@@ -93,6 +96,7 @@ private slots:
         QTest::newRow("F2, Up, Enter") << "F2" << "Up Return";
         QTest::newRow("CommitOpenEditor takes the highlighted item") << "Space" << "Up commit";
     }
+    // clang-format on
     void DayCells()
     {
         QFETCH(QString, opening);
@@ -138,6 +142,7 @@ private slots:
     // "Set Days" acts on the row the menu was opened for: the row right-clicked (none on the
     // header row), or from the keyboard the current row, whatever the selection or the last
     // press.
+    // clang-format off
     void SetDaysActsOnTheMenusRow_data()
     {
         QTest::addColumn<QString>("preset");
@@ -150,6 +155,7 @@ private slots:
         QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Menu" << QPoint(1, 11) << "Off On On On On On Off";
         QTest::newRow("Shift+F10") << "Weekends" << "Shift+F10" << QPoint(1, 11) << "On Off Off Off Off Off On";
     }
+    // clang-format on
     void SetDaysActsOnTheMenusRow()
     {
         QFETCH(QString, preset);
@@ -241,6 +247,7 @@ private slots:
 
     // In the window, the slots chosen on their numbers are what Ctrl+C copies, what Ctrl+V
     // pastes into and what Delete clears, in either grid.
+    // clang-format off
     void SlotsChosenByTheirNumbers_data()
     {
         QTest::addColumn<bool>("special");
@@ -250,6 +257,7 @@ private slots:
         QTest::newRow("normal, slot 8 clicked") << false << "click 8" << "8=3 9=4 10=5" << "click 9; ctrl 16";
         QTest::newRow("special, Ctrl-picked") << true << "click 10; ctrl 12" << "10=3 12=4" << "drag 2 1";
     }
+    // clang-format on
     void SlotsChosenByTheirNumbers()
     {
         QFETCH(bool, special);

@@ -71,6 +71,7 @@ private slots:
     // Clicks and drags over the slot numbers select whole slots, Shift extends from the last
     // slot clicked, Ctrl adds a slot or takes it away; a click on a cell starts afresh. The
     // selection's rectangle runs from the first selected slot to the last.
+    // clang-format off
     void SelectingSlots_data()
     {
         QTest::addColumn<QString>("steps");
@@ -89,6 +90,7 @@ private slots:
         QTest::newRow("Shift from a cell") << "cell 2 3; shift 6" << "3 4 5 6" << true;
         QTest::newRow("cells over rows") << "cells 2 4 2 6" << "4 5 6" << false;
     }
+    // clang-format on
     void SelectingSlots()
     {
         QFETCH(QString, steps);
@@ -107,6 +109,7 @@ private slots:
 
     // Delete or Backspace clears exactly the selected slots to fresh ones and says so once;
     // inside an open editor the key edits the text and clears nothing.
+    // clang-format off
     void Deleting_data()
     {
         QTest::addColumn<bool>("withDays");
@@ -122,6 +125,7 @@ private slots:
                                             << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
         QTest::newRow("in an editor") << true << "click 4; edit 1 4" << int(Qt::Key_Delete) << "";
     }
+    // clang-format on
     void Deleting()
     {
         QFETCH(bool, withDays);
@@ -156,6 +160,7 @@ private slots:
     // Paste writes into the slots chosen and nowhere else: into several selected slots one
     // to a slot (a single slot into each), from a single slot or cell down to the last slot;
     // it tells how many it wrote and how many found no place.
+    // clang-format off
     void PastingIntoTheSlotsChosen_data()
     {
         QTest::addColumn<QString>("copy");
@@ -179,6 +184,7 @@ private slots:
                                                 << "The clipboard holds 3 slots; 1 was pasted, as slot 16 is the last.";
         QTest::newRow("a copy leaves gaps out") << "click 2; ctrl 5" << "click 9" << "9=2 10=5" << 0 << "";
     }
+    // clang-format on
     void PastingIntoTheSlotsChosen()
     {
         QFETCH(QString, copy);

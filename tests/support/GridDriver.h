@@ -75,8 +75,8 @@ public:
     }
     static void ClickListItem(QAbstractItemView *list, const QString &item)
     {
-        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, item, 1,
-                                                           Qt::MatchExactly);
+        const QModelIndexList found =
+            list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, item, 1, Qt::MatchExactly);
         const QRect itemRect = list->visualRect(found.value(0)).intersected(list->viewport()->rect());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.center());
     }

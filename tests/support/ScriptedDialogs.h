@@ -26,8 +26,8 @@ public:
         QStringList Informations;
         QStringList Questions;
         std::vector<std::vector<ScheduleDifference>> Comparisons;
-        std::vector<QByteArray> PrintPreviews; // what each preview showed, as a PDF
-        std::vector<QPageLayout> PreviewLayouts; // the paper and margins each preview was given
+        std::vector<QByteArray> PrintPreviews;                // what each preview showed, as a PDF
+        std::vector<QPageLayout> PreviewLayouts;              // the paper and margins each preview was given
         std::vector<std::pair<QString, int>> OutputQuestions; // the text and the source output
     };
 
@@ -106,8 +106,8 @@ public:
     std::deque<QString> fileNames;
     std::deque<std::optional<std::vector<int>>> outputAnswers; // nothing cancels
     QString lastFilter;
-    QString lastFolder; // the folder the last file dialog opened in
-    bool takeCompared = false; // the answer to a comparison
+    QString lastFolder;                     // the folder the last file dialog opened in
+    bool takeCompared = false;              // the answer to a comparison
     std::optional<std::size_t> compareLine; // a line of the comparison clicked, before any answer
     Log log;
 
