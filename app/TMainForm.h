@@ -4,17 +4,17 @@
 #include "helpviewer/HelpViewer.h"
 #include "device/HidBackend.h"
 #include "core/HolidayRules.h"
-#include "app/RadioGroup.h"
 #include "core/ScheduleModel.h"
-#include "core/ScheduleSnapshot.h"
 #include "core/ScheduleCheck.h"
 #include "core/SendCheck.h"
 #include "editor/SlotClipboard.h"
-#include "editor/SpecialDateEdit.h"
 #include "app/StatusText.h"
-#include "editor/TimeGrid.h"
 #include "app/UserDialogs.h"
 #include "app/WeekView.h"
+#include "app/DaylightSavingPage.h"
+#include "app/ScheduleDocument.h"
+#include "app/SpecialTimesPage.h"
+#include "app/TimesPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,44 +75,32 @@ public:
     // a typed time was refused: the command that stores stops, and the refusal's box says why.
     bool StoreAllControls();
     void ShowAllControls();
-    [[nodiscard]] const ScheduleModel &Model() const { return model_; }
-    // Puts a whole schedule (a loaded file, a read from the device) into the model and
-    // shows it; the output selectors stay where they are.
+    [[nodiscard]] const ScheduleModel &Model() const { return document_.Model(); }
+    // Puts a whole schedule into the model as one undoable step and shows it; the output
+    // selectors stay where they are.
     void ReplaceModel(const ScheduleModel &model);
     // The outputs the two grids show, 0 for output 1.
-    [[nodiscard]] int ShownOutput() const { return shownOutput_; }
-    [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
+    [[nodiscard]] int ShownOutput() const { return TimesAdvTabSheet.ShownOutput(); }
+    [[nodiscard]] int ShownSpecialOutput() const { return SpecialTimesAdvTabSheet1.ShownOutput(); }
     // Loads a data file without asking for its name (the file named on the command line); a
     // file that does not load is reported and the schedule stays as it was.
     bool LoadFile(const QString &fileName);
+    // The schedule with its history of edits.
+    [[nodiscard]] ScheduleDocument &Document() { return document_; }
 
 private:
+    // What the controls below rely on: they go first when the window goes.
+    std::unique_ptr<UserDialogs> dialogs_;
+    std::function<QDateTime()> now_;
+    SlotClipboard clipboard_;
+    ScheduleDocument document_;
+
     // Controls, named as in the window design; tests and tools find them by these names.
     QTabWidget AdvPageControl1;
-    QWidget TimesAdvTabSheet;
-    QWidget SpecialTimesAdvTabSheet1;
-    QWidget DaylightSavingAdvTabSheet;
+    TimesPage TimesAdvTabSheet;
+    SpecialTimesPage SpecialTimesAdvTabSheet1;
+    DaylightSavingPage DaylightSavingAdvTabSheet;
     QWidget Panel1;
-
-    QLabel Label3;
-    TimeGrid TimesAdvStringGrid;
-    QLabel Label1;
-    QSpinBox OutputCSpinEdit;
-
-    QLabel Label4;
-    TimeGrid SpecialTimesAdvStringGrid;
-    QLabel Label2;
-    QSpinBox SpecialOutputCSpinEdit;
-    QGroupBox GroupBox2;
-    std::array<std::unique_ptr<SpecialDateEdit>, SpecialDateCount> SpecialDateDateTimePickers;
-    QPushButton HolidaysButton;
-
-    QGroupBox GroupBox1;
-    QCheckBox EnableDaylightSavingCheckBox;
-    RadioGroup AdvanceRadioGroup;
-    QComboBox AdvanceComboBox;
-    RadioGroup RetardRadioGroup;
-    QComboBox RetardComboBox;
 
     QPushButton LoadButton;
     QPushButton SaveButton;
@@ -134,17 +122,15 @@ private:
     QProgressBar ProgressBar;
     QLabel FileLabel;
 
-    QMenu NormalTimesPopupMenu;
-    QAction NormalTimesMenuCopy;
-    QAction NormalTimesMenuPaste;
-    QMenu SetAll1;
-    QAction NormalTimesMenuAll;
-    QAction NormalTimesMenuNone;
-    QAction NormalTimesMenuWeekdays;
-    QAction MenuWeekends;
-    QMenu SpecialPopupMenu;
-    QAction SpecialTimesMenuCopy;
-    QAction SpecialTimesMenuPaste;
+    // Undo and Redo of every edit of the schedule; their texts name the step.
+    QAction UndoAction;
+    QAction RedoAction;
+    void ConnectDocument();
+    // A page's edit is complete: the controls go into the model as one undo step.
+    void RecordEdit(const QString &step);
+    void UndoOrRedo(bool undo);
+    // Shows the page, output and slot where two schedules first differ.
+    void GoToDifference(const ScheduleModel &before, const ScheduleModel &after);
 
     // The week page: the picture of every output, what it shows (the week or a special date),
     // and the schedule check's findings, counted in the status area. It follows what the
@@ -164,7 +150,6 @@ private:
     // The KORVELT that last answered, and the one the schedule was last read from or written
     // to in this run (none after a load): the report names it.
     std::optional<DeviceIdentity> lastIdentity_;
-    std::optional<DeviceIdentity> scheduleDevice_;
     void CreateWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
     void RefreshWeek();
@@ -193,11 +178,10 @@ private:
     void SetAccessibleNames();
     void ConnectHandlers();
     void FormCreate();
-    // The grids' columns and headings.
-    void LayoutTimesGrid();
-    void LayoutSpecialTimesGrid();
-
     [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
+    // The schedule as the controls show it now, read without changing anything: storing,
+    // the Week page and its check, the report, compare and write all take what it gives.
+    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
     // Runs an event handler; an exception it throws is shown in an error box and the
     // program goes on.
     void Guarded(const std::function<void()> &handler);
@@ -207,24 +191,9 @@ private:
         connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     }
 
-    // The schedule model and its transfer to and from the controls, one part at a time.
-    void SetDefaultSchedule();
-    void ShowNormalTimes(int output);
-    void ShowSpecialTimes(int output);
-    void ShowDaylightSaving();
-    void ShowSpecialDates();
-    void StoreNormalTimes(int output);
-    void StoreSpecialTimes(int output);
-    // The schedule as the controls show it now, read without changing anything. The one
-    // reader of the controls: storing, the Week page and its check, the report, compare and
-    // write all take what it gives.
-    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
-
     // Event handlers.
     void ExitButtonClick();
     void UsePCTimeCheckBoxClick();
-    void OutputCSpinEditChange();
-    void SpecialOutputCSpinEditChange();
     bool FormCloseQuery();
     // Before the schedule in the window is replaced (a load, a read): stores the controls and,
     // when there are unsaved changes, asks whether to save them. True when it may be replaced.
@@ -264,59 +233,12 @@ private:
     void HelpButtonClick();
     void CloseHelp();
 
-    // The time grids: editors, mouse presses, context menus, clipboard and day presets.
-    void CreateMenus();
-    void ConnectGridHandlers();
-    EditorKind TimesAdvStringGridGetEditorType(int col, int row);
-    EditorKind SpecialTimesAdvStringGridGetEditorType(int col, int row);
-    void TimesAdvStringGridMouseDown(const QPoint &pos);
-    void SpecialTimesAdvStringGridMouseDown(const QPoint &pos);
-    void NormalTimesPopupMenuPopup();
-    void SpecialPopupMenuPopup();
-    void NormalTimesMenuCopyClick();
-    void NormalTimesMenuPasteClick();
-    void SpecialTimesMenuCopyClick();
-    void SpecialTimesMenuPasteClick();
-    void NormalTimesMenuAllClick();
-    void NormalTimesMenuNoneClick();
-    void NormalTimesMenuWeekdaysClick();
-    void MenuWeekendsClick();
-
-    void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
-    // Turns what was typed into a month box into the month item it names, or puts the box
-    // back to the month it held when the text names none.
-    static void SettleMonthBox(QComboBox &box);
-    void ShowSpecialDate(QDateEdit &picker, TDateTime date);
-    void SpecialDatePicked(QDateEdit &picker);
-
-    // "Holidays…": fills the special-date pickers from holiday rules; what it fills is
-    // stored as any pick is. The rules are kept for the next time in this run.
-    void CreateHolidayControls();
-    void HolidaysButtonClick();
-    void FillSpecialDates(const std::vector<Holiday> &holidays, FewerHolidays fewer);
-    std::vector<HolidayRule> holidayRules_;
-
     // The clock pickers follow the PC clock while "Use PC Time" is cleared, until the user
     // changes one of them.
     void FollowPCClock();
     void ClockPickerChanged();
     [[nodiscard]] bool SendsPCTime() const;
     void WriteRefused(const std::vector<UnsendableValue> &values);
-
-    std::unique_ptr<UserDialogs> dialogs_;
-    ScheduleModel model_;
-    ScheduleSnapshot snapshot_{model_};
-    int shownOutput_ = 0;
-    int shownSpecialOutput_ = 0;
-    int clickedRow_ = 0;
-    SlotClipboard clipboard_;
-
-    // What the daylight-saving controls and date pickers showed last, so that a value they
-    // cannot show (from a file or the device) comes back unchanged unless the user edits it.
-    bool shownEnabled_ = true;
-    QString shownAdvanceMonth_;
-    QString shownRetardMonth_;
-    std::array<QDate, SpecialDateCount> shownSpecialDates_{};
 
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
@@ -331,21 +253,13 @@ private:
     void SetTabOrder();
     void HelpKeyPressed();
     [[nodiscard]] QString HelpTopicOf(const QWidget *page) const;
-    void CopyFromGrid(TimeGrid &grid);
-    void PasteIntoGrid(TimeGrid &grid);
-    void ControlEdited();
     void UpdateFileStatus();
     [[nodiscard]] QString DialogFolder() const;
     void FileChosen(const QString &fileName);
     [[nodiscard]] static QString WithSuffix(const QString &fileName, const QString &suffix);
-    QString fileName_;             // the file last loaded or saved; empty: none yet
-    bool controlsEdited_ = false;  // a control was edited since the model was last stored
-    bool showingSchedule_ = false; // the controls are being set from the model, not edited
-
     std::unique_ptr<QSettings> settings_;
     bool readForComparison_ = false; // the read under way is for "Compare with KORVELT"
     bool identityShown_ = false;     // the connection status names the KORVELT
-    std::function<QDateTime()> now_;
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;

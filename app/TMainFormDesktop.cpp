@@ -87,38 +87,14 @@ void TMainForm::ConnectDesktop()
     onKey(QKeySequence::Save, this, clickIfEnabled(SaveButton));
     onKey(QKeySequence(Qt::CTRL | Qt::Key_Q), this, clickIfEnabled(ExitButton));
     onKey(QKeySequence::HelpContents, this, [this] { HelpKeyPressed(); });
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        onKey(QKeySequence::Copy, grid, [this, grid] { CopyFromGrid(*grid); });
-        onKey(QKeySequence::Paste, grid, [this, grid] { PasteIntoGrid(*grid); });
-    }
 
     auto *tabFilter = new TabLeavesPicker([this](bool next) { return focusNextPrevChild(next); }, this);
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        picker->installEventFilter(tabFilter);
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        SpecialTimesAdvTabSheet1.SpecialDates().Picker(k).installEventFilter(tabFilter);
     }
     SetDateDateTimePicker.installEventFilter(tabFilter);
     SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
-
-    // Every edit of the schedule's controls; the marker is worked out again from the model
-    // whenever the controls are stored.
-    const auto edited = [this] { ControlEdited(); };
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        connect(grid, &QTableWidget::itemChanged, this, edited);
-    }
-    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, this, edited);
-    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
-        for (int k = 0; k < group->Count(); ++k) {
-            connect(group->Item(k), &QRadioButton::toggled, this, edited);
-        }
-    }
-    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
-        connect(box, &QComboBox::currentIndexChanged, this, edited);
-        connect(box, &QComboBox::editTextChanged, this, edited);
-    }
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        connect(picker.get(), &QDateEdit::dateChanged, this, edited);
-    }
 
     FileLabel.setAccessibleName(QStringLiteral("File"));
     RestoreSettings();
@@ -174,35 +150,15 @@ QString TMainForm::HelpTopicOf(const QWidget *page) const
     return {};
 }
 
-void TMainForm::CopyFromGrid(TimeGrid &grid)
-{
-    clipboard_.Copy(grid, &grid == &TimesAdvStringGrid);
-}
-
-void TMainForm::PasteIntoGrid(TimeGrid &grid)
-{
-    // As in the context menu, nothing is pasted before the first copy.
-    if (clipboard_.Count() != 0) {
-        clipboard_.Paste(grid, &grid == &TimesAdvStringGrid);
-    }
-}
-
-void TMainForm::ControlEdited()
-{
-    if (!showingSchedule_) {
-        controlsEdited_ = true;
-        UpdateFileStatus();
-    }
-}
-
 void TMainForm::UpdateFileStatus()
 {
-    QString text = QStringLiteral("File: ") + (fileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName_).fileName());
-    if (controlsEdited_ || ScheduleChanged()) {
+    const QString &fileName = document_.FileName();
+    QString text = QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
+    if (document_.Changed()) {
         text += QStringLiteral(" (unsaved changes)");
     }
     FileLabel.setText(text);
-    FileLabel.setToolTip(QDir::toNativeSeparators(fileName_));
+    FileLabel.setToolTip(QDir::toNativeSeparators(fileName));
 }
 
 QString TMainForm::DialogFolder() const
@@ -210,7 +166,8 @@ QString TMainForm::DialogFolder() const
     const QString remembered = settings_ != nullptr && settings_->status() == QSettings::NoError
                                    ? settings_->value(LastFolderKey).toString()
                                    : QString();
-    for (const QString &folder : {remembered, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(),
+    const QString &fileName = document_.FileName();
+    for (const QString &folder : {remembered, fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath(),
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
             return folder;
@@ -221,9 +178,8 @@ QString TMainForm::DialogFolder() const
 
 void TMainForm::FileChosen(const QString &fileName)
 {
-    fileName_ = QFileInfo(fileName).absoluteFilePath();
     if (settings_ != nullptr) {
-        settings_->setValue(LastFolderKey, QFileInfo(fileName_).absolutePath());
+        settings_->setValue(LastFolderKey, QFileInfo(fileName).absolutePath());
     }
 }
 

@@ -92,7 +92,7 @@ void TMainForm::WriteButtonClick()
     if (!StoreAllControls()) {
         return;
     }
-    const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model_);
+    const std::vector<UnsendableValue> unsendable = FindUnsendableValues(Model());
     if (!unsendable.empty()) {
         WriteRefused(unsendable);
         return;
@@ -101,7 +101,7 @@ void TMainForm::WriteButtonClick()
         return;
     }
     ClearCommandStatus();
-    session_.StartDownload(model_, VerifyCheckBox.isChecked());
+    session_.StartDownload(Model(), VerifyCheckBox.isChecked());
 }
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)
@@ -206,8 +206,8 @@ void TMainForm::DeviceBusyChanged(bool busy)
 {
     // While a command runs, nothing may start another or change what it works on.
     for (QWidget *control : std::initializer_list<QWidget *>{&WriteButton, &ReadButton, &SetTimeButton, &ReadTimeButton,
-                                                             &CompareButton, &LoadButton, &OutputCSpinEdit,
-                                                             &SpecialOutputCSpinEdit}) {
+                                                             &CompareButton, &LoadButton, &TimesAdvTabSheet.OutputSelector(),
+                                                             &SpecialTimesAdvTabSheet1.OutputSelector()}) {
         control->setEnabled(!busy);
     }
     CancelButton.setEnabled(busy);
@@ -249,7 +249,7 @@ void TMainForm::DeviceDownloadDone(bool verified)
 {
     StatusLabel.setText(verified ? QStringLiteral("Verified: the KORVELT holds this schedule")
                                  : QStringLiteral("Written, not verified"));
-    scheduleDevice_ = lastIdentity_;
+    document_.SetDevice(lastIdentity_);
     dialogs_->ShowInformation(QStringLiteral("Download Complete"));
 }
 
@@ -257,15 +257,14 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
 {
     if (readForComparison_) {
         readForComparison_ = false;
-        const std::vector<ScheduleDifference> differences = CompareSchedules(model_, read);
+        const std::vector<ScheduleDifference> differences = CompareSchedules(Model(), read);
         StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
                                                 : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
         // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
         // cancelling that question goes back to the comparison, the read kept.
-        while (dialogs_->ShowComparison(model_, read, differences)) {
+        while (dialogs_->ShowComparison(Model(), read, differences)) {
             if (MayReplaceSchedule()) {
-                ReplaceModel(read);
-                scheduleDevice_ = lastIdentity_;
+                document_.Replace(read, QStringLiteral("Take the KORVELT's schedule"), lastIdentity_);
                 StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
                 return;
             }
@@ -273,8 +272,7 @@ void TMainForm::DeviceReadDone(const ScheduleModel &read)
         return;
     }
     // No snapshot: a schedule read from the device counts as unsaved.
-    ReplaceModel(read);
-    scheduleDevice_ = lastIdentity_;
+    document_.Replace(read, QStringLiteral("Read From KORVELT"), lastIdentity_);
     StatusLabel.setText(QStringLiteral("Read from KORVELT"));
     dialogs_->ShowInformation(QStringLiteral("Read Complete"));
 }

@@ -42,12 +42,12 @@ ReportSource TMainForm::ShownReport() const
 {
     ReportSource source;
     source.Model = ScheduleFromControls();
-    source.FileName = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
+    source.FileName = document_.FileName().isEmpty() ? QString() : QFileInfo(document_.FileName()).fileName();
     source.Printed = now_();
     source.Locale = QLocale();
-    if (scheduleDevice_) {
-        source.DeviceVersion = QString::fromLatin1(scheduleDevice_->Version.c_str());
-        source.DeviceSerial = QString::number(scheduleDevice_->SerialNumber);
+    if (const auto &device = document_.Device()) {
+        source.DeviceVersion = QString::fromLatin1(device->Version.c_str());
+        source.DeviceSerial = QString::number(device->SerialNumber);
     }
     return source;
 }

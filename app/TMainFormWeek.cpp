@@ -58,29 +58,12 @@ void TMainForm::CreateWeekPage()
     FindingsListBox.setAccessibleName(QStringLiteral("Schedule check"));
     CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
 
-    // Every edit of a control that holds part of the schedule redraws the page once the
-    // events at hand are done, so that a whole output shown at once redraws it once. The
-    // timer is the edits' receiver: it goes first when the window goes, and the edits with it.
+    // The page is redrawn once the events at hand are done, so that a whole schedule shown
+    // at once redraws it once.
     weekTimer_.setSingleShot(true);
     weekTimer_.setInterval(0);
     connect(&weekTimer_, &QTimer::timeout, this, [this] { Guarded([this] { RefreshWeek(); }); });
-    QTimer *timer = &weekTimer_;
-    const auto redraw = [timer] { timer->start(); };
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        connect(grid, &QTableWidget::cellChanged, timer, redraw);
-    }
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        connect(picker.get(), &QDateEdit::dateChanged, timer, redraw);
-    }
-    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, timer, redraw);
-    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
-        for (int i = 0; i < group->Count(); ++i) {
-            connect(group->Item(i), &QRadioButton::toggled, timer, redraw);
-        }
-    }
-    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
-        connect(box, &QComboBox::currentTextChanged, timer, redraw);
-    }
+    // The pages' edits and a replaced schedule redraw it (ConnectDocument, ShowAllControls).
     connect(&WeekChoiceComboBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { WeekPicture.SetChoice({index - 1}); });
     connect(&WeekPicture, &WeekView::SlotClicked, this, [this](int output, int slot, bool special) {
@@ -145,17 +128,9 @@ void TMainForm::RefreshWeek()
 
 void TMainForm::GoToSlot(int output, int slot, bool special)
 {
-    QWidget &page = special ? SpecialTimesAdvTabSheet1 : TimesAdvTabSheet;
-    QSpinBox &spin = special ? SpecialOutputCSpinEdit : OutputCSpinEdit;
-    TimeGrid &grid = special ? SpecialTimesAdvStringGrid : TimesAdvStringGrid;
+    SlotGridPage &page = special ? static_cast<SlotGridPage &>(SpecialTimesAdvTabSheet1) : TimesAdvTabSheet;
     AdvPageControl1.setCurrentWidget(&page);
-    // While a command runs the output stays: the page opens on the output it shows.
-    if (!spin.isEnabled() && spin.value() != output + 1) {
-        return;
-    }
-    spin.setValue(output + 1);
-    grid.setCurrentCell(slot, StartColumn - 1);
-    grid.setFocus();
+    page.GoToSlot(output, slot);
 }
 
 void TMainForm::FindingClicked(int row)
@@ -170,14 +145,15 @@ void TMainForm::FindingClicked(int row)
     } else if (finding.Slot >= 0) {
         // A special date.
         AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
-        SpecialDateDateTimePickers.at(static_cast<std::size_t>(finding.Slot))->setFocus();
+        SpecialTimesAdvTabSheet1.SpecialDates().Picker(finding.Slot).setFocus();
     } else {
         AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
         const Field field = finding.Value.What;
-        QWidget &control = field == Field::AdvanceWeek  ? static_cast<QWidget &>(AdvanceRadioGroup)
-                           : field == Field::RetardWeek ? static_cast<QWidget &>(RetardRadioGroup)
-                           : field == Field::RetardMonth ? static_cast<QWidget &>(RetardComboBox)
-                                                         : static_cast<QWidget &>(AdvanceComboBox);
+        DaylightSavingPage &rule = DaylightSavingAdvTabSheet;
+        QWidget &control = field == Field::AdvanceWeek  ? static_cast<QWidget &>(rule.AdvanceGroup())
+                           : field == Field::RetardWeek ? static_cast<QWidget &>(rule.RetardGroup())
+                           : field == Field::RetardMonth ? static_cast<QWidget &>(rule.RetardMonth())
+                                                         : static_cast<QWidget &>(rule.AdvanceMonth());
         control.setFocus();
     }
 }
@@ -185,7 +161,7 @@ void TMainForm::FindingClicked(int row)
 bool TMainForm::MayWriteWithMistakes()
 {
     // The model has just been stored: what is checked is what would be written.
-    std::vector<ScheduleFinding> mistakes = CheckSchedule(model_, FromQDate(now_().date()));
+    std::vector<ScheduleFinding> mistakes = CheckSchedule(Model(), FromQDate(now_().date()));
     std::erase_if(mistakes, [](const ScheduleFinding &finding) { return !IsMistake(finding); });
     if (mistakes.empty()) {
         return true;

@@ -41,7 +41,8 @@ public:
     virtual Answer AskYesNoCancel(const QString &text) = 0;
     // A question with Yes and No, No the default; true for Yes.
     virtual bool AskYesNo(const QString &text) = 0;
-    // File dialogs, opening in folder; nothing when the user cancels. The save dialog adds
+    // File dialogs, opening in folder (or, for a file's path, in its folder with its name
+    // filled in); nothing when the user cancels. The save dialog adds
     // the default suffix to a name without one and asks before it replaces an existing file.
     virtual std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
                                                    const QString &defaultSuffix) = 0;

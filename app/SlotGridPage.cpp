@@ -1,0 +1,200 @@
+#include "app/SlotGridPage.h"
+
+#include "app/Guarded.h"
+#include "editor/GridSlots.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+// The message for a text typed into a time cell that is no time; the cell kept its value.
+QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString &text)
+{
+    // The end of the day, as people write it: the KORVELT counts no further than 23:59:59.
+    static const QRegularExpression endOfDay(QStringLiteral("^\\s*24(?:[:.]?00(?:[:.]?00)?)?\\s*$"));
+    if (endOfDay.match(text).hasMatch()) {
+        return QStringLiteral("\"%1\" is not a time of day: the day's last second is 23:59:59. The %2 cell of slot %3 "
+                              "keeps its value.")
+            .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+    }
+    return QStringLiteral("\"%1\" is not a time. The %2 cell of slot %3 keeps its value.\n\n"
+                          "Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.")
+        .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+}
+
+OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
+{
+    return (normal ? model.NormalTimes : model.SpecialTimes).at(static_cast<std::size_t>(output));
+}
+
+} // namespace
+
+SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
+    : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this), outputLabel_(QStringLiteral("Output"), this),
+      output_(this), menu_(this), copy_(QStringLiteral("Copy"), &menu_), paste_(QStringLiteral("Paste"), &menu_),
+      normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
+{
+    QFont bold = title_.font();
+    bold.setBold(true);
+    bold.setPixelSize(16);
+    title_.setFont(bold);
+    output_.setRange(1, OutputCount);
+    output_.setValue(1);
+    outputLabel_.setBuddy(&output_);
+
+    menu_.addAction(&copy_);
+    menu_.addAction(&paste_);
+    // "Paste" stays greyed out until the first "Copy".
+    paste_.setEnabled(false);
+    connect(&menu_, &QMenu::aboutToShow, this, [this] { paste_.setEnabled(clipboard_.Count() != 0); });
+    connect(&copy_, &QAction::triggered, this, [this] { CopySlots(); });
+    connect(&paste_, &QAction::triggered, this, [this] { PasteSlots(); });
+
+    // The menu acts on the row the right-click pressed, or from the keyboard on the current row.
+    connect(&grid_, &TimeGrid::MousePressed, this,
+            [this](Qt::MouseButton /*button*/, QPoint pos) { clickedRow_ = grid_.MouseToCell(pos).y(); });
+    connect(&grid_, &TimeGrid::ContextMenuRequested, &menu_, [this](QPoint globalPos, bool fromKeyboard) {
+        if (fromKeyboard) {
+            clickedRow_ = grid_.CurrentRow();
+        }
+        menu_.popup(globalPos);
+    });
+    // A refused time is shown once the editor has closed, never from inside its handling.
+    connect(
+        &grid_, &TimeGrid::TimeTextRefused, this,
+        [this](int col, int row, const QString &text) { dialogs_.ShowError(RefusedTimeMessage(grid_, col, row, text)); },
+        Qt::QueuedConnection);
+    // The grid's own keys work only while the grid itself has the focus, not its editor.
+    for (const auto &[keys, command] : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
+                                        std::pair{QKeySequence::Paste, &SlotGridPage::PasteSlots}}) {
+        auto *shortcut = new QShortcut(keys, &grid_); // owned by the grid
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, command] { (this->*command)(); });
+    }
+    connect(&output_, &QSpinBox::valueChanged, this, [this](int value) { OutputChanged(value); });
+    connect(&grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) { CellChanged(item->row() + 1); });
+
+    // The columns' headings and the slot numbers.
+    grid_.SetColWidth(0, 40);
+    const QStringList headings{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")};
+    for (int c = 0; c < grid_.GridColCount() && c < headings.size(); ++c) {
+        grid_.SetCell(c, 0, headings.at(c));
+    }
+    for (int r = 1; r < grid_.GridRowCount(); ++r) {
+        grid_.SetCell(0, r, QString::number(r));
+    }
+}
+
+void SlotGridPage::Show(const ScheduleModel &model)
+{
+    const QScopedValueRollback showing(showing_, true);
+    slots_ = normal_ ? model.NormalTimes : model.SpecialTimes;
+    ShowSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+}
+
+bool SlotGridPage::Store(ScheduleModel &model)
+{
+    const bool committed = grid_.CommitOpenEditor();
+    OutputSlots &shown = slots_.at(static_cast<std::size_t>(shown_));
+    shown = SlotsOf(model, normal_, shown_);
+    StoreSlots(grid_, shown, normal_);
+    SlotsOf(model, normal_, shown_) = shown;
+    return committed;
+}
+
+void SlotGridPage::Peek(ScheduleModel &model) const
+{
+    StoreSlots(grid_, SlotsOf(model, normal_, shown_), normal_);
+}
+
+void SlotGridPage::GoToSlot(int output, int slot)
+{
+    if (output_.isEnabled() || output_.value() == output + 1) {
+        output_.setValue(output + 1);
+        grid_.setCurrentCell(slot, StartColumn - 1);
+    }
+    grid_.setFocus();
+}
+
+void SlotGridPage::OutputChanged(int value)
+{
+    if (value < 1 || value > OutputCount) {
+        return;
+    }
+    // The grid still shows the old output: an edit open in it is committed to that one.
+    grid_.CommitOpenEditor();
+    StoreSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+    shown_ = value - 1;
+    const QScopedValueRollback showing(showing_, true);
+    ShowSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+}
+
+void SlotGridPage::CellChanged(int row)
+{
+    if (showing_ || inCommand_) {
+        return;
+    }
+    emit Edited(normal_ ? QStringLiteral("Edit slot %1 of output %2").arg(row).arg(OutputText())
+                        : QStringLiteral("Edit special slot %1 of output %2").arg(row).arg(OutputText()));
+}
+
+void SlotGridPage::RunEdit(const QString &step, const std::function<void()> &command)
+{
+    {
+        const QScopedValueRollback running(inCommand_, true);
+        Guarded(dialogs_, command);
+    }
+    emit Edited(step);
+}
+
+QString SlotGridPage::SlotsText(int count) const
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(normal_ ? QString() : QStringLiteral("special "),
+                                                   count == 1 ? QStringLiteral("slot") : QStringLiteral("slots"));
+}
+
+void SlotGridPage::CopySlots()
+{
+    Guarded(dialogs_, [this] { clipboard_.Copy(grid_, normal_); });
+}
+
+void SlotGridPage::PasteSlots()
+{
+    // As in the context menu, nothing is pasted before the first copy.
+    if (clipboard_.Count() == 0) {
+        return;
+    }
+    const int rows = std::min(clipboard_.Count(), grid_.GridRowCount() - std::max(grid_.Selection().Top, 1));
+    RunEdit(QStringLiteral("Paste %1 into output %2").arg(SlotsText(rows), OutputText()),
+            [this] { clipboard_.Paste(grid_, normal_); });
+}
+
+void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selector, QSize growth)
+{
+    title_.move(title + QPoint(growth.width() / 2, 0));
+    title_.adjustSize();
+    grid_.setGeometry(grid.adjusted(0, 0, growth.width(), growth.height()));
+    const QPoint below(growth.width() / 2, growth.height());
+    outputLabel_.move(label + below);
+    outputLabel_.adjustSize();
+    output_.setGeometry(selector.translated(below));
+    GrowRows(growth.height());
+}
+
+void SlotGridPage::GrowRows(int extraHeight)
+{
+    const int height = TimeGrid::RowHeight + std::max(0, extraHeight) / (grid_.GridRowCount() - 1);
+    for (int r = 0; r < grid_.rowCount(); ++r) {
+        grid_.setRowHeight(r, height);
+    }
+}
+
+} // namespace korvelt
