@@ -3,6 +3,8 @@
 #include "editor/GridSlots.h"
 #include "text/ControlTexts.h"
 
+#include <algorithm>
+
 namespace korvelt {
 
 namespace {
@@ -65,12 +67,16 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
 void TimesPage::Grow(QSize growth)
 {
     PlaceGrid({312, 16}, {24, 42, 705, 307}, {320, 358}, {360, 354, 48, 22}, growth);
-    // Start and End share what the slot and day columns leave of the grid.
-    const int width = (grid_.width() - 525) / 2;
-    grid_.SetColWidth(StartColumn, width);
-    grid_.SetColWidth(EndColumn, width);
+    // At the designed size Start and End share what the slot and day columns leave of the
+    // grid; larger, every column but the slot numbers widens alike.
+    const int designedStart = (705 - 525) / 2;
+    const int gained = std::max(0, growth.width());
+    const int designedCells = 2 * designedStart + 7 * DayColumnWidth;
+    const auto widened = [&](int width) { return width + gained * width / designedCells; };
+    grid_.SetColWidth(StartColumn, widened(designedStart));
+    grid_.SetColWidth(EndColumn, widened(designedStart));
     for (int c = FirstDayColumn; c < grid_.GridColCount(); ++c) {
-        grid_.SetColWidth(c, DayColumnWidth);
+        grid_.SetColWidth(c, widened(DayColumnWidth));
     }
 }
 

@@ -202,6 +202,12 @@ private slots:
         QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 9), QStringLiteral("Redo Paste 1 slot into output 1")));
         QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
         QVERIFY(!redo.isEnabled());
+
+        // Saved again, the dialog offers the file's own name in its folder.
+        f.dialogs->fileNames = {Path(QStringLiteral("undo.dat"))};
+        f.Find<QPushButton>("SaveButton").click();
+        QCOMPARE(f.dialogs->lastFolder, Path(QStringLiteral("undo.dat")));
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat"));
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
