@@ -1,6 +1,7 @@
 #include "app/QtUserDialogs.h"
 
 #include "app/CompareDialog.h"
+#include "app/CopyOutputsDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -83,6 +84,15 @@ bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleMo
     CompareDialog dialog(window, device, differences, owner_);
     dialog.exec();
     return dialog.TakeChosen();
+}
+
+std::optional<std::vector<int>> QtUserDialogs::AskOutputs(const QString &text, int source)
+{
+    CopyOutputsDialog dialog(text, source, owner_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Chosen();
 }
 
 void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint)

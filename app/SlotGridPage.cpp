@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -40,6 +41,7 @@ OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
 SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
     : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this), outputLabel_(QStringLiteral("Output"), this),
       output_(this), menu_(this), copy_(QStringLiteral("Copy"), &menu_), paste_(QStringLiteral("Paste"), &menu_),
+      copyOutput_(&menu_),
       normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
 {
     QFont bold = title_.font();
@@ -52,11 +54,21 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
 
     menu_.addAction(&copy_);
     menu_.addAction(&paste_);
+    menu_.addSeparator();
+    menu_.addAction(&copyOutput_);
     // "Paste" stays greyed out until the first "Copy".
     paste_.setEnabled(false);
-    connect(&menu_, &QMenu::aboutToShow, this, [this] { paste_.setEnabled(clipboard_.Count() != 0); });
+    connect(&menu_, &QMenu::aboutToShow, this, [this] {
+        paste_.setEnabled(clipboard_.Count() != 0);
+        copyOutput_.setText(QStringLiteral("Copy output %1 to\u2026").arg(OutputText()));
+        // While a command runs the outputs stay as they are.
+        copyOutput_.setEnabled(output_.isEnabled());
+    });
     connect(&copy_, &QAction::triggered, this, [this] { CopySlots(); });
     connect(&paste_, &QAction::triggered, this, [this] { PasteSlots(); });
+    connect(&copyOutput_, &QAction::triggered, this, [this] { Guarded(dialogs_, [this] { CopyOutput(); }); });
+    // Delete and Backspace clear the selected slots as one edit (the grid does the clearing).
+    grid_.installEventFilter(this);
 
     // The menu acts on the row the right-click pressed, or from the keyboard on the current row.
     connect(&grid_, &TimeGrid::MousePressed, this,
@@ -172,9 +184,46 @@ void SlotGridPage::PasteSlots()
     if (clipboard_.Count() == 0) {
         return;
     }
-    const int rows = std::min(clipboard_.Count(), grid_.GridRowCount() - std::max(grid_.Selection().Top, 1));
-    RunEdit(QStringLiteral("Paste %1 into output %2").arg(SlotsText(rows), OutputText()),
-            [this] { clipboard_.Paste(grid_, normal_); });
+    PasteResult result;
+    {
+        const QScopedValueRollback running(inCommand_, true);
+        Guarded(dialogs_, [this, &result] { result = clipboard_.Paste(grid_, normal_); });
+    }
+    emit Edited(QStringLiteral("Paste %1 into output %2").arg(SlotsText(result.Written), OutputText()));
+    // It never writes outside the slots chosen, and says so when it left some out.
+    if (result.LeftOut > 0) {
+        dialogs_.ShowInformation(PasteLeftOutText(result));
+    }
+}
+
+bool SlotGridPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &grid_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && plain &&
+            grid_.OpenEditorWidget() == nullptr) {
+            const auto count = static_cast<int>(grid_.SelectedSlots().size());
+            RunEdit(QStringLiteral("Clear %1 of output %2").arg(SlotsText(count), OutputText()),
+                    [this] { grid_.ClearSelectedSlots(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SlotGridPage::CopyOutput()
+{
+    const int from = shown_;
+    const QString what = normal_ ? QStringLiteral("normal times") : QStringLiteral("special times");
+    const std::optional<std::vector<int>> to =
+        dialogs_.AskOutputs(QStringLiteral("Copy the %1 of output %2 to:").arg(what, OutputText()), from);
+    if (!to || to->empty()) {
+        return;
+    }
+    const QString outputs = to->size() == 1 ? QStringLiteral("output %1").arg(to->front() + 1)
+                                            : QStringLiteral("%1 outputs").arg(to->size());
+    emit OutputCopyChosen(from, *to, QStringLiteral("Copy the %1 of output %2 to %3").arg(what, OutputText(), outputs));
 }
 
 void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selector, QSize growth)

@@ -13,11 +13,12 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace korvelt {
 
 // A page of slot times: its title, the grid of one output's sixteen slots, the output
-// selector under it and the grid's context menu with Copy and Paste. The normal and the
+// selector under it and the grid's context menu with Copy, Paste and "Copy output N to…". The normal and the
 // special times pages are made of it.
 //
 // The page keeps the slots of every output as it last showed them, so that switching the
@@ -57,6 +58,12 @@ public:
 signals:
     // One user edit is complete; `step` names it for the undo history.
     void Edited(const QString &step);
+    // "Copy output N to…" was answered: the shown output's slots, with what the grid shows,
+    // are to replace those of the outputs `to` (counted from 0). `step` names the edit.
+    void OutputCopyChosen(int from, const std::vector<int> &to, const QString &step);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 protected:
     // Runs a command that may change many cells as one edit named `step`.
@@ -78,10 +85,12 @@ protected:
     QMenu menu_;
     QAction copy_;
     QAction paste_;
+    QAction copyOutput_;
 
 private:
     void OutputChanged(int value);
     void CellChanged(int row);
+    void CopyOutput();
 
     bool normal_;
     SlotClipboard &clipboard_;

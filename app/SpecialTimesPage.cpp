@@ -25,6 +25,7 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
         {&menu_, "SpecialPopupMenu"},
         {&copy_, "SpecialTimesMenuCopy"},
         {&paste_, "SpecialTimesMenuPaste"},
+        {&copyOutput_, "SpecialTimesMenuCopyOutput"},
     };
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));

@@ -474,6 +474,14 @@ void TMainForm::ConnectDocument()
     for (SlotGridPage *page : std::initializer_list<SlotGridPage *>{&TimesAdvTabSheet, &SpecialTimesAdvTabSheet1}) {
         connect(page, &SlotGridPage::Edited, this,
                 [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });
+        // "Copy output N to…": one step that replaces other outputs' slots, shown at once.
+        const TimesTable table = page == &TimesAdvTabSheet ? TimesTable::Normal : TimesTable::Special;
+        connect(page, &SlotGridPage::OutputCopyChosen, this,
+                [this, table](int from, const std::vector<int> &to, const QString &step) {
+                    ScheduleModel copied = ScheduleFromControls();
+                    CopyOutputTimes(copied, table, from, to);
+                    document_.Replace(copied, step);
+                });
     }
     connect(&DaylightSavingAdvTabSheet, &DaylightSavingPage::Edited, this,
             [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });

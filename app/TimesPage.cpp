@@ -19,7 +19,7 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
       weekdays_(QStringLiteral("Weekdays"), &setDays_), weekends_(QStringLiteral("Weekends"), &setDays_)
 {
     title_.setText(QStringLiteral("Normal Times"));
-    menu_.addMenu(&setDays_);
+    menu_.insertMenu(&copyOutput_, &setDays_);
     for (const auto &[action, preset] : {std::pair{&all_, DayPreset::All}, std::pair{&none_, DayPreset::None},
                                          std::pair{&weekdays_, DayPreset::Weekdays},
                                          std::pair{&weekends_, DayPreset::Weekends}}) {
@@ -55,6 +55,7 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
         {&none_, "NormalTimesMenuNone"},
         {&weekdays_, "NormalTimesMenuWeekdays"},
         {&weekends_, "MenuWeekends"},
+        {&copyOutput_, "NormalTimesMenuCopyOutput"},
     };
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));

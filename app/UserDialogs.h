@@ -51,6 +51,10 @@ public:
     // chooses to take the KORVELT's schedule into the window.
     virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                                 const std::vector<ScheduleDifference> &differences) = 0;
+    // Which outputs to copy output `source` to (outputs count from 0): a check box for each,
+    // the source shown ticked and greyed out; `text` says what is copied. The outputs chosen,
+    // in order and without the source; nothing when the user cancels.
+    virtual std::optional<std::vector<int>> AskOutputs(const QString &text, int source) = 0;
     // A print preview of pages that `paint` lays out on the paper and margins given; the user
     // prints from it through the printer dialog.
     virtual void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) = 0;

@@ -2,6 +2,7 @@
 
 #include "core/BytePacking.h"
 
+#include <algorithm>
 #include <bit>
 #include <span>
 
@@ -95,6 +96,24 @@ ScheduleImage EncodeScheduleImage(const ScheduleModel &model)
         out.Double(date);
     }
     return image;
+}
+
+int CopyOutputTimes(ScheduleModel &model, TimesTable table, int from, std::span<const int> to)
+{
+    const auto isOutput = [](int output) { return output >= 0 && output < OutputCount; };
+    if (!isOutput(from)) {
+        return 0;
+    }
+    SlotTable &slots = table == TimesTable::Normal ? model.NormalTimes : model.SpecialTimes;
+    const OutputSlots source = slots.at(static_cast<std::size_t>(from));
+    std::array<bool, OutputCount> written{};
+    for (const int output : to) {
+        if (isOutput(output) && output != from) {
+            slots.at(static_cast<std::size_t>(output)) = source;
+            written.at(static_cast<std::size_t>(output)) = true;
+        }
+    }
+    return static_cast<int>(std::count(written.begin(), written.end(), true));
 }
 
 ScheduleModel DecodeScheduleImage(const ScheduleImage &image)

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace korvelt {
 
@@ -47,6 +48,14 @@ struct ScheduleModel {
         return dates;
     }
 };
+
+// The two timetables of every output.
+enum class TimesTable { Normal, Special };
+
+// Copies the slots of output `from` in one timetable to each output of `to`, replacing
+// theirs; outputs count from 0. The source itself and numbers that are no output are passed
+// over. Returns how many outputs were written.
+int CopyOutputTimes(ScheduleModel &model, TimesTable table, int from, std::span<const int> to);
 
 // Byte images of the four blocks, little-endian, as stored in data files and compared by
 // change tracking.

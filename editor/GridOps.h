@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace korvelt {
 
 // A cell rectangle in grid coordinates: row 0 is the header row, column 0 the slot column.
@@ -29,8 +31,20 @@ public:
     // included.
     [[nodiscard]] virtual int GridRowCount() const = 0;
     [[nodiscard]] virtual int GridColCount() const = 0;
-    // The selected rectangle; it lies within the slot rows and covers at least the current cell.
+    // The rectangle around the selected cells; it lies within the slot rows and covers at
+    // least the current cell. Its top and bottom are the first and last of SelectedSlots().
     [[nodiscard]] virtual GridRect Selection() const = 0;
+    // The slot rows that hold a selected cell, from the top down; at least the current cell's
+    // row. A grid whose selection has no gaps has the rows of Selection().
+    [[nodiscard]] virtual std::vector<int> SelectedSlots() const
+    {
+        const GridRect rect = Selection();
+        std::vector<int> rows;
+        for (int r = rect.Top; r <= rect.Bottom; ++r) {
+            rows.push_back(r);
+        }
+        return rows;
+    }
 };
 
 } // namespace korvelt

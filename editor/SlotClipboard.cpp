@@ -3,6 +3,7 @@
 #include "text/CellText.h"
 #include "editor/GridSlots.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace korvelt {
@@ -25,31 +26,72 @@ void SlotClipboard::Copy(const GridOps &grid, bool fromNormalGrid)
 {
     // Every row is converted before the clipboard changes, so that a row that is no time
     // leaves the clipboard as it was.
-    const GridRect selection = grid.Selection();
+    const std::vector<int> rows = grid.SelectedSlots();
     std::array<TimeSlot, SlotCount> copied = slots_;
-    for (int r = selection.Top; r <= selection.Bottom; ++r) {
-        TimeSlot &slot = copied.at(static_cast<std::size_t>(r - selection.Top));
-        slot.Start = TimeOfCell(grid, StartColumn, r);
-        slot.End = TimeOfCell(grid, EndColumn, r);
+    const std::size_t count = std::min(rows.size(), copied.size());
+    for (std::size_t k = 0; k < count; ++k) {
+        TimeSlot &slot = copied.at(k);
+        slot.Start = TimeOfCell(grid, StartColumn, rows[k]);
+        slot.End = TimeOfCell(grid, EndColumn, rows[k]);
         if (fromNormalGrid) {
-            StoreSlotDays(grid, r, slot);
+            StoreSlotDays(grid, rows[k], slot);
         }
     }
     slots_ = copied;
-    count_ = selection.Bottom - selection.Top + 1;
+    count_ = static_cast<int>(count);
     hasDays_ = fromNormalGrid;
 }
 
-void SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
+PasteResult SlotClipboard::Paste(GridOps &grid, bool intoNormalGrid) const
 {
     if (count_ == 0) {
-        return;
+        return {};
     }
-    const int top = grid.Selection().Top;
-    const int end = top + count_ < grid.GridRowCount() ? top + count_ : grid.GridRowCount();
+    const bool withDays = intoNormalGrid && hasDays_;
+    const std::vector<int> rows = grid.SelectedSlots();
+    PasteResult result;
+    result.FirstRow = rows.front();
+    if (rows.size() > 1) {
+        // Into the selected slots only; one slot fills each of them.
+        result.IntoSelection = true;
+        const int fits = std::min(static_cast<int>(rows.size()), count_);
+        const int written = count_ == 1 ? static_cast<int>(rows.size()) : fits;
+        for (int k = 0; k < written; ++k) {
+            ShowSlot(grid, rows.at(static_cast<std::size_t>(k)), slots_.at(count_ == 1 ? 0 : static_cast<std::size_t>(k)),
+                     withDays);
+        }
+        result.Written = written;
+        result.LeftOut = count_ - fits;
+        return result;
+    }
+    const int top = rows.front();
+    const int end = std::min(top + count_, grid.GridRowCount());
     for (int r = top; r < end; ++r) {
-        ShowSlot(grid, r, slots_.at(static_cast<std::size_t>(r - top)), intoNormalGrid && hasDays_);
+        ShowSlot(grid, r, slots_.at(static_cast<std::size_t>(r - top)), withDays);
     }
+    result.Written = std::max(end - top, 0);
+    result.LeftOut = count_ - result.Written;
+    return result;
+}
+
+QString PasteLeftOutText(const PasteResult &result)
+{
+    if (result.LeftOut <= 0) {
+        return {};
+    }
+    const int held = result.Written + result.LeftOut;
+    if (result.IntoSelection) {
+        // Each selected slot took one, so at least two were pasted.
+        return QStringLiteral("The clipboard holds %1 slots; %2 were pasted into the selected slots.")
+            .arg(held)
+            .arg(result.Written);
+    }
+    // From one slot down, the grid ended first.
+    return QStringLiteral("The clipboard holds %1 slots; %2 %3 pasted, as slot %4 is the last.")
+        .arg(held)
+        .arg(result.Written)
+        .arg(result.Written == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+        .arg(result.FirstRow + result.Written - 1);
 }
 
 void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)

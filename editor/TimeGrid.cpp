@@ -1,5 +1,7 @@
 #include "editor/TimeGrid.h"
 
+#include "editor/GridSlots.h"
+
 #include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -18,11 +20,15 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
     for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
         header->setFont(bold);
         header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setHighlightSections(false);
         header->setMinimumSectionSize(RowHeight);
-        header->setSectionsClickable(false);
         header->viewport()->installEventFilter(this);
     }
+    // A click on a slot number selects the slot (the view selects the row), a drag over the
+    // numbers selects the slots passed over, and the numbers of selected slots stand out.
+    verticalHeader()->setSectionsClickable(true);
+    verticalHeader()->setHighlightSections(true);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setAccessibleName(QStringLiteral("Columns"));
     verticalHeader()->setAccessibleName(QStringLiteral("Slots"));
     verticalHeader()->setDefaultSectionSize(RowHeight);
@@ -51,7 +57,7 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
     installEventFilter(this);
     setItemDelegate(&delegate_);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
     // Tab leaves the grid; the arrow keys move between its cells.
     setTabKeyNavigation(false);
@@ -124,6 +130,34 @@ GridRect TimeGrid::Selection() const
     return rect;
 }
 
+std::vector<int> TimeGrid::SelectedSlots() const
+{
+    std::vector<int> rows;
+    for (const QTableWidgetSelectionRange &range : selectedRanges()) {
+        for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+            rows.push_back(r + 1);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty()) {
+        rows.push_back(std::max(currentRow(), 0) + 1);
+    }
+    return rows;
+}
+
+int TimeGrid::ClearSelectedSlots()
+{
+    const std::vector<int> rows = SelectedSlots();
+    const bool withDays = GridColCount() > FirstDayColumn;
+    for (const int row : rows) {
+        ShowSlot(*this, row, TimeSlot{}, withDays);
+    }
+    const int count = static_cast<int>(rows.size());
+    emit SlotsCleared(count);
+    return count;
+}
+
 QPoint TimeGrid::MouseToCell(const QPoint &pos) const
 {
     const QRect viewportRect = viewport()->geometry();
@@ -184,6 +218,14 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
     // Space opens the current cell's editor, as F2 does.
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && state() != EditingState &&
         edit(currentIndex(), EditKeyPressed, event)) {
+        event->accept();
+        return;
+    }
+    // Delete clears the selected slots; so does Backspace, which is the delete key of a Mac
+    // keyboard. Inside an open editor both keys edit its text instead.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && plain && state() != EditingState) {
+        ClearSelectedSlots();
         event->accept();
         return;
     }

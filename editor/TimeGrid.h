@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include <functional>
+#include <vector>
 
 namespace korvelt {
 
@@ -19,12 +20,14 @@ enum class EditorKind { None, Time, PickList };
 // fixed, and the editable cells. All grid logic addresses it in grid coordinates, with the
 // header row as row 0 and the slot column as column 0, so the headers count in GridRowCount()
 // and GridColCount(), unlike in the view's own rowCount() and columnCount(). The fixed row
-// and column are the view's own headers: they stay in place when the cells scroll and can be
-// neither selected nor edited. A cell is edited on a
-// double-click, or on F2 or Space from the keyboard, with the editor that
-// EditorTypeRequested names (what the editors do: TimeGridDelegate); Tab and Shift+Tab in
-// an editor end the edit as Enter does and move to the next or previous cell. The context
-// menu opens on a right-click, the Menu key or Shift+F10.
+// and column are the view's own headers: they stay in place when the cells scroll and can't be
+// edited. Slots are selected by clicking or dragging over their numbers in the slot column,
+// with Shift to extend the selection and Ctrl to add or take away a slot; cells are selected
+// as in any table. Delete (or Backspace, the Mac's delete key) clears the selected slots. A
+// cell is edited on a double-click, or on F2 or Space from the keyboard, with the editor
+// that EditorTypeRequested names (what the editors do: TimeGridDelegate); Tab and Shift+Tab
+// in an editor end the edit as Enter does and move to the next or previous cell. The
+// context menu opens on a right-click, the Menu key or Shift+F10.
 class TimeGrid : public QTableWidget, public GridOps {
     Q_OBJECT
 
@@ -38,6 +41,11 @@ public:
     [[nodiscard]] int GridRowCount() const override { return rowCount() + 1; }
     [[nodiscard]] int GridColCount() const override { return columnCount() + 1; }
     [[nodiscard]] GridRect Selection() const override;
+    [[nodiscard]] std::vector<int> SelectedSlots() const override;
+    // Clears the selected slots to fresh ones (Start and End 12:00:00, every day Off; in a
+    // grid without day columns the times only), then emits SlotsCleared once. Returns how
+    // many slots it cleared.
+    int ClearSelectedSlots();
     // The row of the current cell; -1 when there is none.
     [[nodiscard]] int CurrentRow() const { return currentIndex().isValid() ? currentRow() + 1 : -1; }
     void SetColWidth(int col, int width);
@@ -69,6 +77,8 @@ signals:
     void ContextMenuRequested(QPoint globalPos, bool fromKeyboard);
     // A text typed into the time cell (col, row) was no time; the cell kept its text.
     void TimeTextRefused(int col, int row, const QString &text);
+    // Slots were cleared (Delete, or ClearSelectedSlots); their cells show it already.
+    void SlotsCleared(int count);
 
 protected:
     void updateGeometries() override;

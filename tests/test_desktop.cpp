@@ -203,6 +203,22 @@ private slots:
         QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
         QVERIFY(!redo.isEnabled());
 
+        // "Copy output 1 to…" to outputs 3 and 4, and Delete, each one step.
+        f.dialogs->outputAnswers = {std::vector<int>{2, 3}};
+        QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 1), QStringLiteral("Copy output 1 to\u2026")));
+        QCOMPARE(undo.text(), QStringLiteral("Undo Copy the normal times of output 1 to 2 outputs"));
+        QCOMPARE(f.form->Model().NormalTimes.at(3), f.form->Model().NormalTimes.at(0));
+        QVERIFY(driver.Do(QStringLiteral("drag 2 5")));
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QCOMPARE(undo.text(), QStringLiteral("Undo Clear 4 slots of output 1"));
+        QCOMPARE(grid.Cell(StartColumn, 5), noon);
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(grid.Cell(StartColumn, 2), QStringLiteral("13:37:00"));
+        QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(f.form->Model().NormalTimes.at(3).at(1).Start, 0.5);
+        QCOMPARE(redo.text(), QStringLiteral("Redo Copy the normal times of output 1 to 2 outputs"));
+
         // Saved again, the dialog offers the file's own name in its folder.
         f.dialogs->fileNames = {Path(QStringLiteral("undo.dat"))};
         f.Find<QPushButton>("SaveButton").click();

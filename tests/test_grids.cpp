@@ -1,5 +1,6 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
+#include "TestSchedules.h"
 
 #include <QTest>
 
@@ -236,6 +237,55 @@ private slots:
         QCOMPARE(second.at(9).Start, 0.25);
         QCOMPARE(second.at(11).Days.at(2), std::uint8_t{1});
         QCOMPARE(second.at(12), TimeSlot{});
+    }
+
+    // In the window, the slots chosen on their numbers are what Ctrl+C copies, what Ctrl+V
+    // pastes into and what Delete clears, in either grid.
+    void SlotsChosenByTheirNumbers_data()
+    {
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<QString>("paste"); // the steps that choose where
+        QTest::addColumn<QString>("written"); // "target=source ..."
+        QTest::addColumn<QString>("cleared"); // steps that choose the slots Delete clears
+        QTest::newRow("normal, slot 8 clicked") << false << "click 8" << "8=3 9=4 10=5" << "click 9; ctrl 16";
+        QTest::newRow("special, Ctrl-picked") << true << "click 10; ctrl 12" << "10=3 12=4" << "drag 2 1";
+    }
+    void SlotsChosenByTheirNumbers()
+    {
+        QFETCH(bool, special);
+        QFETCH(QString, paste);
+        QFETCH(QString, written);
+        QFETCH(QString, cleared);
+        MainFormFixture f;
+        ScheduleModel model = testing::DistinctSchedule();
+        f.form->ReplaceModel(model);
+        f.ShowPage(special ? "SpecialTimesAdvTabSheet1" : "TimesAdvTabSheet");
+        auto &grid = f.Find<TimeGrid>(special ? "SpecialTimesAdvStringGrid" : "TimesAdvStringGrid");
+        GridDriver driver(grid);
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        grid.setFocus();
+        QVERIFY(driver.Do(QStringLiteral("drag 3 5")));
+        QTest::keySequence(&grid, QKeySequence::Copy);
+        QVERIFY(driver.Do(paste));
+        QTest::keySequence(&grid, QKeySequence::Paste);
+        for (const QString &pair : written.split(' ')) {
+            OutputSlots &outputSlots = (special ? model.SpecialTimes : model.NormalTimes).at(0);
+            TimeSlot &to = outputSlots.at(pair.section('=', 0, 0).toInt() - 1);
+            const TimeSlot &from = outputSlots.at(pair.section('=', 1, 1).toInt() - 1);
+            to = TimeSlot{from.Start, from.End, special ? to.Days : from.Days}; // the special grid has no days
+        }
+        QVERIFY(driver.Do(cleared));
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        for (const int row : grid.SelectedSlots()) {
+            TimeSlot &slot = (special ? model.SpecialTimes : model.NormalTimes).at(0).at(row - 1);
+            slot.Start = slot.End = 0.5;
+            if (!special) {
+                slot.Days = {};
+            }
+        }
+        f.form->StoreAllControls();
+        QVERIFY(testing::SameSchedule(f.form->Model(), model));
     }
 };
 

@@ -132,6 +132,39 @@ private slots:
         edit(other);
         QVERIFY(CompareSchedules(testing::DistinctSchedule(), other) == found);
     }
+
+    // An output's timetable copied to others replaces theirs, slot for slot, days included;
+    // the source, numbers that are no output and the other timetable stay as they were.
+    void CopyingAnOutput_data()
+    {
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<std::vector<int>>("to");
+        QTest::addColumn<std::vector<int>>("changed");
+        QTest::newRow("normal, two") << false << 2 << std::vector{0, 15} << std::vector{0, 15};
+        QTest::newRow("special, every other") << true << 0 << std::vector{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}
+                                              << std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+        QTest::newRow("twice, out of range") << false << 7 << std::vector{4, 4, -1, 16} << std::vector{4};
+        QTest::newRow("no such source") << true << 16 << std::vector{1, 2} << std::vector<int>{};
+    }
+    void CopyingAnOutput()
+    {
+        QFETCH(bool, special);
+        QFETCH(int, from);
+        QFETCH(std::vector<int>, to);
+        QFETCH(std::vector<int>, changed);
+        const ScheduleModel before = testing::DistinctSchedule();
+        ScheduleModel model = before;
+        QCOMPARE(CopyOutputTimes(model, special ? TimesTable::Special : TimesTable::Normal, from, to),
+                 static_cast<int>(changed.size()));
+        ScheduleModel expected = before;
+        SlotTable &table = special ? expected.SpecialTimes : expected.NormalTimes;
+        for (const int output : changed) {
+            table.at(output) = table.at(from);
+        }
+        QVERIFY(testing::SameSchedule(model, expected));
+        QVERIFY(changed.empty() || !testing::SameSchedule(model, before));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestScheduleModel)

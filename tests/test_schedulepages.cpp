@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("day picked") << false << "day" << "Edit slot 3 of output 2" << 2 << 0.5 << true;
         QTest::newRow("Set Days") << false << "all" << "Set Days of slot 3 of output 2" << 2 << 0.5 << true;
         QTest::newRow("pasted") << false << "paste" << "Paste 2 slots into output 2" << 5 << 0.25 << true;
+        QTest::newRow("cleared") << false << "delete" << "Clear 2 slots of output 2" << 0 << 0.5 << false;
+        QTest::newRow("special cleared") << true << "delete" << "Clear 2 special slots of output 2" << 1 << 0.5
+                                         << false;
         QTest::newRow("special typed") << true << "type" << "Edit special slot 3 of output 2" << 2 << 0.5625 << false;
         QTest::newRow("special pasted") << true << "paste" << "Paste 2 special slots into output 2" << 5 << 0.25
                                         << false;
@@ -97,6 +100,9 @@ private slots:
         } else if (edit == QLatin1String("all")) {
             driver.Press(StartColumn, 3, Qt::RightButton);
             page.findChild<QAction *>(QStringLiteral("NormalTimesMenuAll"))->trigger();
+        } else if (edit == QLatin1String("delete")) {
+            QVERIFY(driver.Do(QStringLiteral("drag 1 2")));
+            QTest::keyClick(&page.Grid(), Qt::Key_Delete);
         } else {
             page.Grid().setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
             page.CopySlots();

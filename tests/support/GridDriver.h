@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
+
+#include <vector>
 
 namespace korvelt::test {
 
@@ -110,7 +113,77 @@ public:
         QTest::mouseClick(grid_.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
     }
 
+    // Clicks the number of a slot row in the slot column, with modifiers (Shift, Ctrl).
+    void ClickSlot(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(grid_.verticalHeader()->viewport(), Qt::LeftButton, modifiers, SlotNumber(row));
+    }
+
+    // Drags over the slot numbers from one row to another, passing every row between.
+    void DragSlots(int from, int to, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget *numbers = grid_.verticalHeader()->viewport();
+        QTest::mousePress(numbers, Qt::LeftButton, modifiers, SlotNumber(from));
+        for (int r = from; r != to;) {
+            r += to > from ? 1 : -1;
+            QTest::mouseEvent(QTest::MouseMove, numbers, Qt::NoButton, modifiers, SlotNumber(r));
+        }
+        QTest::mouseRelease(numbers, Qt::LeftButton, modifiers, SlotNumber(to));
+    }
+
+    // Steps as a user takes them, "; " between them: "click 5", "shift 8", "ctrl 3" (a slot
+    // number clicked), "drag 2 6", "ctrldrag 2 6" (over the numbers), "cell 3 8" (a cell
+    // clicked), "cells 1 2 4 5" (a rectangle of cells), "edit 1 4" (a cell's editor opened),
+    // "all" (Ctrl+A). False at a step it could not take.
+    bool Do(const QString &steps)
+    {
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QStringList words = step.split(' ');
+            const auto at = [&words](int k) { return words.value(k).toInt(); };
+            const QString &verb = words.front();
+            if (verb == "click" || verb == "shift" || verb == "ctrl") {
+                ClickSlot(at(1), verb == "shift"  ? Qt::ShiftModifier
+                                 : verb == "ctrl" ? Qt::ControlModifier
+                                                  : Qt::NoModifier);
+            } else if (verb == "drag" || verb == "ctrldrag") {
+                DragSlots(at(1), at(2), verb == "ctrldrag" ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (verb == "cell") {
+                Press(at(1), at(2));
+            } else if (verb == "cells") {
+                Select(at(1), at(2), at(3), at(4));
+            } else if (verb == "edit" && OpenEditor(at(1), at(2)) != nullptr) {
+                continue;
+            } else if (verb == "all") {
+                QTest::keySequence(&grid_, QKeySequence::SelectAll);
+            } else {
+                qWarning("could not take the step %s", qPrintable(step));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The slot rows the grid shows as selected, every cell of them.
+    [[nodiscard]] std::vector<int> SelectedRows() const
+    {
+        std::vector<int> rows;
+        for (int r = 1; r < grid_.GridRowCount(); ++r) {
+            if (grid_.selectionModel()->isRowSelected(r - 1, {})) {
+                rows.push_back(r);
+            }
+        }
+        return rows;
+    }
+
 private:
+    // The centre of a slot's number, in the slot column's own coordinates.
+    [[nodiscard]] QPoint SlotNumber(int row) const
+    {
+        const QHeaderView *numbers = grid_.verticalHeader();
+        return {numbers->viewport()->width() / 2,
+                numbers->sectionViewportPosition(row - 1) + numbers->sectionSize(row - 1) / 2};
+    }
+
     TimeGrid &grid_;
 };
 

@@ -10,6 +10,8 @@
 
 #include <deque>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace korvelt::test {
 
@@ -26,6 +28,7 @@ public:
         std::vector<std::vector<ScheduleDifference>> Comparisons;
         std::vector<QByteArray> PrintPreviews; // what each preview showed, as a PDF
         std::vector<QPageLayout> PreviewLayouts; // the paper and margins each preview was given
+        std::vector<std::pair<QString, int>> OutputQuestions; // the text and the source output
     };
 
     using UserDialogs::ShowError; // a second text is logged as the text's last line
@@ -68,6 +71,18 @@ public:
         log.Comparisons.push_back(differences);
         return takeCompared;
     }
+    // A choice of outputs is answered from its own script; with nothing scripted it is
+    // cancelled.
+    std::optional<std::vector<int>> AskOutputs(const QString &text, int source) override
+    {
+        log.OutputQuestions.emplace_back(text, source);
+        if (outputAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::vector<int>> answer = outputAnswers.front();
+        outputAnswers.pop_front();
+        return answer;
+    }
     void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override
     {
         log.PreviewLayouts.push_back(layout);
@@ -86,6 +101,7 @@ public:
     std::deque<Answer> answers;
     std::deque<bool> yesNoAnswers;
     std::deque<QString> fileNames;
+    std::deque<std::optional<std::vector<int>>> outputAnswers; // nothing cancels
     QString lastFilter;
     QString lastFolder; // the folder the last file dialog opened in
     bool takeCompared = false; // the answer to a comparison

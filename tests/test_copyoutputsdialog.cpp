@@ -1,0 +1,87 @@
+// The choice of outputs an output is copied to, asked through the platform's dialogs and
+// answered with clicks and keys as a user would.
+#include "app/CopyOutputsDialog.h"
+#include "app/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+using namespace korvelt;
+
+using Outputs = std::optional<std::vector<int>>;
+Q_DECLARE_METATYPE(Outputs)
+
+class TestCopyOutputsDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The source is ticked and cannot be unticked; All and None tick the others; OK is greyed
+    // out while nothing is chosen; OK or Enter give the outputs ticked, Cancel or Esc
+    // nothing.
+    void Choosing_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("actions"); // buttons and boxes clicked (by name), or keys
+        QTest::addColumn<Outputs>("answer");
+        QTest::newRow("one box") << 2 << "Output5CheckBox OKButton" << Outputs(std::vector{4});
+        QTest::newRow("All") << 0 << "AllButton OKButton"
+                             << Outputs(std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        QTest::newRow("All, None, two boxes") << 15 << "AllButton NoneButton Output16CheckBox Output9CheckBox "
+                                                       "Output1CheckBox OKButton"
+                                              << Outputs(std::vector{0, 8});
+        QTest::newRow("a box twice") << 4 << "Output2CheckBox Output2CheckBox Output3CheckBox OKButton"
+                                     << Outputs(std::vector{2});
+        QTest::newRow("the source box") << 6 << "Output7CheckBox Output8CheckBox OKButton" << Outputs(std::vector{7});
+        QTest::newRow("OK greyed out") << 3 << "OKButton Output4CheckBox OKButton CancelButton" << Outputs();
+        QTest::newRow("Cancel after a choice") << 1 << "AllButton CancelButton" << Outputs();
+        QTest::newRow("Enter") << 9 << "Output11CheckBox Enter" << Outputs(std::vector{10});
+        QTest::newRow("Escape") << 9 << "Output11CheckBox Escape" << Outputs();
+    }
+    void Choosing()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, actions);
+        QFETCH(Outputs, answer);
+        const QString text = QStringLiteral("Copy the normal times of output %1 to:").arg(source + 1);
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<CopyOutputsDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            // Whatever happens below, the dialog does not stay open.
+            const auto closeAtLast = qScopeGuard([dialog] {
+                if (dialog->isVisible()) {
+                    dialog->reject();
+                }
+            });
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCOMPARE(dialog->findChild<QLabel *>("TextLabel")->text(), text);
+            const auto *sourceBox = dialog->findChild<QCheckBox *>(QStringLiteral("Output%1CheckBox").arg(source + 1));
+            QVERIFY(sourceBox->isChecked() && !sourceBox->isEnabled());
+            QVERIFY(!dialog->findChild<QPushButton *>("OKButton")->isEnabled());
+            for (const QString &action : actions.split(' ')) {
+                if (action == "Enter" || action == "Escape") {
+                    QTest::keyClick(dialog, action == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+                } else {
+                    auto *control = dialog->findChild<QAbstractButton *>(action);
+                    QVERIFY2(control != nullptr, qPrintable(action));
+                    QTest::mouseClick(control, Qt::LeftButton);
+                }
+            }
+            QVERIFY(sourceBox->isChecked());
+            seen = !dialog->isVisible(); // closed by the last action, not by the guard
+        });
+        QtUserDialogs dialogs;
+        QCOMPARE(dialogs.AskOutputs(text, source), answer);
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(TestCopyOutputsDialog)
+#include "test_copyoutputsdialog.moc"
