@@ -69,8 +69,9 @@ QString RuleText(const HolidayRule &rule)
         }
         break;
     case HolidayRuleKind::EasterOffset:
-        when = rule.Offset == 0 ? QStringLiteral("Easter Sunday")
-                                : QStringLiteral("Easter Sunday %1%2 days").arg(rule.Offset > 0 ? "+" : "").arg(rule.Offset);
+        when = rule.Offset == 0
+                   ? QStringLiteral("Easter Sunday")
+                   : QStringLiteral("Easter Sunday %1%2 days").arg(rule.Offset > 0 ? "+" : "").arg(rule.Offset);
         break;
     case HolidayRuleKind::NthWeekday:
         when = QStringLiteral("%1 %2 of %3").arg(Ordinal(rule.Nth), WeekdayName(rule.Weekday), MonthName(rule.Month));
@@ -101,8 +102,9 @@ QString RuleText(const HolidayRule &rule)
     constexpr std::size_t shownChanges = 3;
     for (std::size_t k = 0; k < std::min(rule.Changes.size(), shownChanges); ++k) {
         const YearChange &change = rule.Changes.at(k);
-        changes << (change.Month == 0 ? QStringLiteral("none in %1").arg(change.Year)
-                                      : QStringLiteral("%1 %2 %3").arg(change.Day).arg(MonthName(change.Month)).arg(change.Year));
+        changes << (change.Month == 0
+                        ? QStringLiteral("none in %1").arg(change.Year)
+                        : QStringLiteral("%1 %2 %3").arg(change.Day).arg(MonthName(change.Month)).arg(change.Year));
     }
     if (rule.Changes.size() > shownChanges) {
         changes << QStringLiteral("%1 more").arg(rule.Changes.size() - shownChanges);
@@ -124,15 +126,14 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       SaveRulesButton(QStringLiteral("Save Rules\u2026"), &RulesGroupBox),
       RuleNameLabel(QStringLiteral("Own rule:"), &RulesGroupBox), RuleNameEdit(&RulesGroupBox),
       RuleKindComboBox(&RulesGroupBox), RuleNumberSpinEdit(&RulesGroupBox), RuleWeekdayComboBox(&RulesGroupBox),
-      RuleMonthComboBox(&RulesGroupBox),
-      RuleMoveComboBox(&RulesGroupBox), RuleStepComboBox(&RulesGroupBox), RuleStepWeekdayComboBox(&RulesGroupBox),
-      RuleFromSpinEdit(&RulesGroupBox), RuleUntilSpinEdit(&RulesGroupBox), RuleEverySpinEdit(&RulesGroupBox),
-      AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox), PreviewGroupBox(QStringLiteral("Holidays"), this),
-      PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
+      RuleMonthComboBox(&RulesGroupBox), RuleMoveComboBox(&RulesGroupBox), RuleStepComboBox(&RulesGroupBox),
+      RuleStepWeekdayComboBox(&RulesGroupBox), RuleFromSpinEdit(&RulesGroupBox), RuleUntilSpinEdit(&RulesGroupBox),
+      RuleEverySpinEdit(&RulesGroupBox), AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox),
+      PreviewGroupBox(QStringLiteral("Holidays"), this), PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
       FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
       KeepOthersRadioButton(QStringLiteral("keep their dates"), &PreviewGroupBox),
-      RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox),
-      StatusLabel(this), FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
+      RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox), StatusLabel(this),
+      FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
       rules_(std::move(rules)), today_(today), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Holidays"));
@@ -143,7 +144,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     // The period: by default the year of today, or the next year from October on, when the
     // holidays of this year are mostly past.
     YearSpinEdit.setRange(FirstSendableYear, LastSendableYear);
-    YearSpinEdit.setValue(std::clamp(today.year() + (today.month() >= 10 ? 1 : 0), FirstSendableYear, LastSendableYear));
+    YearSpinEdit.setValue(
+        std::clamp(today.year() + (today.month() >= 10 ? 1 : 0), FirstSendableYear, LastSendableYear));
     YearRadioButton.setChecked(true);
     auto *period = new QHBoxLayout(&PeriodGroupBox);
     period->addWidget(&YearRadioButton);
@@ -171,7 +173,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     }
     RuleMoveComboBox.addItems({QStringLiteral("Stays on a weekend"), QStringLiteral("On a weekend, the next Monday"),
                                QStringLiteral("Saturday to Friday, Sunday to Monday"),
-                               QStringLiteral("Sunday to the Saturday before"), QStringLiteral("Sunday to the next Monday")});
+                               QStringLiteral("Sunday to the Saturday before"),
+                               QStringLiteral("Sunday to the next Monday")});
     RuleStepComboBox.addItems({QStringLiteral("On that date"), QStringLiteral("The weekday before it"),
                                QStringLiteral("The weekday after it"), QStringLiteral("The weekday on or before it"),
                                QStringLiteral("The weekday on or after it")});
@@ -217,8 +220,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     rulesLayout->setColumnStretch(1, 1);
 
     PreviewList.setColumnCount(4);
-    PreviewList.setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Holiday"),
-                                 QStringLiteral("No.")});
+    PreviewList.setHeaderLabels(
+        {QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Holiday"), QStringLiteral("No.")});
     PreviewList.setRootIsDecorated(false);
     PreviewList.header()->setStretchLastSection(false);
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -283,7 +286,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
         {&SummaryLabel, "SummaryLabel", QString()},
         {&FewerLabel, "FewerLabel", QString()},
         {&KeepOthersRadioButton, "KeepOthersRadioButton", QStringLiteral("Other special dates keep their dates")},
-        {&RepeatLastRadioButton, "RepeatLastRadioButton", QStringLiteral("Other special dates repeat the last holiday")},
+        {&RepeatLastRadioButton, "RepeatLastRadioButton",
+         QStringLiteral("Other special dates repeat the last holiday")},
         {&StatusLabel, "StatusLabel", QString()},
         {&FillButton, "FillButton", FillButton.text()},
         {&CancelButton, "CancelButton", CancelButton.text()},
@@ -359,7 +363,8 @@ void HolidaysDialog::AddPresetClick()
     if (added == count) {
         StatusLabel.setText(QStringLiteral("Added the %1 rules of %2.").arg(count).arg(name));
     } else if (added == 0) {
-        StatusLabel.setText(QStringLiteral("The %1 rules of %2 are in the list already: none added again.").arg(count).arg(name));
+        StatusLabel.setText(
+            QStringLiteral("The %1 rules of %2 are in the list already: none added again.").arg(count).arg(name));
     } else {
         const int had = count - added;
         StatusLabel.setText(QStringLiteral("Added %1 rule%2 of %3; %4 %5 in the list already.")
@@ -495,8 +500,9 @@ void HolidaysDialog::ShowRules()
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(rule.Used ? Qt::Checked : Qt::Unchecked);
         // The whole text, and why the rule is as it is, where the list is too narrow.
-        item->setToolTip(rule.Note.empty() ? item->text()
-                                           : QStringLiteral("%1\n%2").arg(item->text(), QString::fromStdString(rule.Note)));
+        item->setToolTip(rule.Note.empty()
+                             ? item->text()
+                             : QStringLiteral("%1\n%2").arg(item->text(), QString::fromStdString(rule.Note)));
     }
     UpdatePreview();
 }
@@ -522,9 +528,9 @@ void HolidaysDialog::UpdatePreview()
         const QDate date = ToQDate(holiday.Date);
         const bool used = k < static_cast<std::size_t>(SpecialDateCount);
         auto *item = new QTreeWidgetItem(&PreviewList, {codec.DateText(holiday.Date),
-                                                         locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
-                                                         QString::fromStdString(holiday.Name),
-                                                         used ? QString::number(k + 1) : QStringLiteral("left out")});
+                                                        locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
+                                                        QString::fromStdString(holiday.Name),
+                                                        used ? QString::number(k + 1) : QStringLiteral("left out")});
         item->setToolTip(2, item->text(2));
         if (!used) {
             for (int c = 0; c < item->columnCount(); ++c) {
@@ -559,7 +565,8 @@ void HolidaysDialog::UpdatePreview()
     SummaryLabel.setToolTip(leftOut.size() > 3 ? QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")))
                                                : QString());
     FillButton.setEnabled(count > 0);
-    for (QWidget *fewer : std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
+    for (QWidget *fewer :
+         std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
         fewer->setEnabled(count > 0 && count < SpecialDateCount);
     }
 }

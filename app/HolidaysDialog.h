@@ -74,8 +74,8 @@ private:
     QSpinBox RuleNumberSpinEdit; // the day, the days from Easter Sunday, or which weekday
     QComboBox RuleWeekdayComboBox;
     QComboBox RuleMonthComboBox;
-    QComboBox RuleMoveComboBox;        // what a fixed date on a weekend does
-    QComboBox RuleStepComboBox;        // on the date, or a weekday before or after it
+    QComboBox RuleMoveComboBox; // what a fixed date on a weekend does
+    QComboBox RuleStepComboBox; // on the date, or a weekday before or after it
     QComboBox RuleStepWeekdayComboBox;
     QSpinBox RuleFromSpinEdit;  // the first year, or any
     QSpinBox RuleUntilSpinEdit; // the last year, or any

@@ -49,8 +49,7 @@ void RadioGroup::PlaceItems()
     for (int i = 0; i < Count(); ++i) {
         const int column = i / rows;
         const int row = i % rows;
-        Item(i)->setGeometry(area.left() + column * columnWidth, area.top() + row * rowHeight, columnWidth,
-                             rowHeight);
+        Item(i)->setGeometry(area.left() + column * columnWidth, area.top() + row * rowHeight, columnWidth, rowHeight);
     }
 }
 

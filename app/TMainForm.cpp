@@ -28,20 +28,9 @@ namespace {
 const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
 const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
 
-// The device keeps years as an offset from 2000 in one byte.
-const QDate FirstDeviceDate(2000, 1, 1);
-const QDate LastDeviceDate(2255, 12, 31);
-
 std::filesystem::path FilePath(const QString &name)
 {
     return {name.toStdU16String()};
-}
-
-void SetUpDatePicker(QDateEdit &picker)
-{
-    picker.setDateRange(FirstDeviceDate, LastDeviceDate);
-    picker.setCalendarPopup(true);
-    picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
 }
 
 // The window takes every service it is given and picks none of its own.
@@ -59,19 +48,11 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     : QWidget(parent), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
       now_(Required(std::move(services.Now), "clock")), AdvPageControl1(this),
       TimesAdvTabSheet(clipboard_, *dialogs_), SpecialTimesAdvTabSheet1(clipboard_, *dialogs_, [this] { return now_().date(); }),
-      Panel1(this), LoadButton(QStringLiteral("Load File"), &Panel1), SaveButton(QStringLiteral("Save File"), &Panel1),
-      HelpButton(QStringLiteral("Help"), &Panel1), WriteButton(QStringLiteral("Write To KORVELT"), &Panel1),
-      ReadButton(QStringLiteral("Read From KORVELT"), &Panel1), ExitButton(QStringLiteral("Exit"), &Panel1),
-      LogMemo(&Panel1), SetTimeButton(QStringLiteral("Set Time"), &Panel1),
-      ReadTimeButton(QStringLiteral("Read Time"), &Panel1), UsePCTimeCheckBox(QStringLiteral("Use PC Time"), &Panel1),
-      SetDateDateTimePicker(&Panel1), SetTimeDateTimePicker(&Panel1),
-      VerifyCheckBox(QStringLiteral("Verify after writing"), &Panel1),
-      CompareButton(QStringLiteral("Compare with KORVELT"), &Panel1), ConnectionLabel(&Panel1), StatusLabel(&Panel1),
-      CancelButton(QStringLiteral("Cancel"), &Panel1), ProgressBar(&Panel1), FileLabel(&Panel1),
-      UndoAction(QStringLiteral("Undo"), this), RedoAction(QStringLiteral("Redo"), this),
-      settings_(std::move(services.Settings)), help_(Required(std::move(services.Help), "help viewer")),
+      Panel1([this] { return now_(); }, this), settings_(std::move(services.Settings)),
+      help_(Required(std::move(services.Help), "help viewer")),
       helpFilePath_(std::move(services.HelpFile)), backend_(Required(std::move(services.Backend), "HID backend")),
-      session_(*backend_)
+      session_(*backend_), actions_(*this),
+      presenter_(session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     CreateControls();
     CreateWeekPage();
@@ -80,9 +61,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     SetAccessibleNames();
     FormCreate();
     ConnectHandlers();
-    ConnectDocument();
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
-    ConnectDeviceSession();
+    ConnectCommands();
+    ConnectDocument();
     ConnectDesktop();
 }
 
@@ -101,90 +82,19 @@ void TMainForm::CreateControls()
     AdvPageControl1.addTab(&SpecialTimesAdvTabSheet1, QStringLiteral("Special Times"));
     AdvPageControl1.addTab(&DaylightSavingAdvTabSheet, QStringLiteral("Daylight Saving"));
 
-    // Verifying is on unless the user turned it off in an earlier run (RestoreSettings).
-    VerifyCheckBox.setChecked(true);
-    CancelButton.setEnabled(false);
-    ConnectionLabel.setText(QStringLiteral("Not connected"));
-    ProgressBar.setRange(0, 1);
-    ProgressBar.setValue(0);
-    ProgressBar.setTextVisible(false);
-
-    LogMemo.setReadOnly(true);
-    LogMemo.setBackgroundRole(QPalette::Button);
-    LogMemo.setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetUpDatePicker(SetDateDateTimePicker);
-    SetTimeDateTimePicker.setDisplayFormat(DefaultCellTextCodec().TimeFormat());
-    clockTimer_.setInterval(1000);
-    connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
-    connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
-    connect(&SetTimeDateTimePicker, &QTimeEdit::timeChanged, this, [this] { ClockPickerChanged(); });
-    // Typing into a clock picker works the same after a click as after Tab: a click selects
-    // the part it lands in, so that digits replace it instead of being refused behind a full
-    // part, and the first key stops the pickers following the PC clock before the next tick
-    // can overwrite a value half typed (eventFilter).
-    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
-        picker->installEventFilter(this);
-        if (auto *edit = picker->findChild<QLineEdit *>()) {
-            edit->installEventFilter(this);
-        }
-    }
-
-    // Object names as in the window design, for tools and tests.
-    const std::initializer_list<std::pair<QObject *, const char *>> names{
-        {&AdvPageControl1, "AdvPageControl1"},
-        {&Panel1, "Panel1"},
-        {&LoadButton, "LoadButton"},
-        {&SaveButton, "SaveButton"},
-        {&HelpButton, "HelpButton"},
-        {&WriteButton, "WriteButton"},
-        {&ReadButton, "ReadButton"},
-        {&ExitButton, "ExitButton"},
-        {&LogMemo, "LogMemo"},
-        {&SetTimeButton, "SetTimeButton"},
-        {&ReadTimeButton, "ReadTimeButton"},
-        {&UsePCTimeCheckBox, "UsePCTimeCheckBox"},
-        {&SetDateDateTimePicker, "SetDateDateTimePicker"},
-        {&SetTimeDateTimePicker, "SetTimeDateTimePicker"},
-        {&VerifyCheckBox, "VerifyCheckBox"},
-        {&CompareButton, "CompareButton"},
-        {&ConnectionLabel, "ConnectionLabel"},
-        {&StatusLabel, "StatusLabel"},
-        {&CancelButton, "CancelButton"},
-        {&ProgressBar, "ProgressBar"},
-        {&FileLabel, "FileLabel"},
-        {&UndoAction, "UndoAction"},
-        {&RedoAction, "RedoAction"},
-    };
-    for (const auto &[object, name] : names) {
-        object->setObjectName(QString::fromLatin1(name));
-    }
+    // The pages and the panel name their own controls.
+    AdvPageControl1.setObjectName(QStringLiteral("AdvPageControl1"));
 }
 
 void TMainForm::SetAccessibleNames()
 {
-    LogMemo.setAccessibleName(QStringLiteral("Device log"));
-    SetDateDateTimePicker.setAccessibleName(QStringLiteral("Clock date"));
-    SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
     AdvPageControl1.setAccessibleName(QStringLiteral("Pages"));
-    ConnectionLabel.setAccessibleName(QStringLiteral("Connection"));
-    StatusLabel.setAccessibleName(QStringLiteral("Status"));
-    ProgressBar.setAccessibleName(QStringLiteral("Progress"));
 }
 
 void TMainForm::ConnectHandlers()
 {
-    Bind(&ExitButton, &QPushButton::clicked, &TMainForm::ExitButtonClick);
-    Bind(&UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
-    connect(&SaveButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
-    Bind(&LoadButton, &QPushButton::clicked, &TMainForm::LoadButtonClick);
-    Bind(&HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
-    Bind(&WriteButton, &QPushButton::clicked, &TMainForm::WriteButtonClick);
-    Bind(&ReadButton, &QPushButton::clicked, &TMainForm::ReadButtonClick);
-    Bind(&CompareButton, &QPushButton::clicked, &TMainForm::CompareButtonClick);
-    Bind(&CancelButton, &QPushButton::clicked, &TMainForm::CancelButtonClick);
-    Bind(&VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
-    Bind(&SetTimeButton, &QPushButton::clicked, &TMainForm::SetTimeButtonClick);
-    Bind(&ReadTimeButton, &QPushButton::clicked, &TMainForm::ReadTimeButtonClick);
+    Bind(&Panel1.UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
+    Bind(&Panel1.VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
 }
 
 void TMainForm::Guarded(const std::function<void()> &handler)
@@ -200,13 +110,8 @@ void TMainForm::FormCreate()
     defaults.SetDefaultSchedule();
     document_.Reset(defaults, QString());
     ShowAllControls();
-    FollowPCClock();
+    Panel1.StartClock();
     AdvPageControl1.setCurrentWidget(&TimesAdvTabSheet);
-    // "Use PC Time" starts checked, with both pickers disabled: "Set Time" sends the PC's
-    // clock unless the user clears it and chooses a moment.
-    UsePCTimeCheckBox.setChecked(true);
-    UsePCTimeCheckBoxClick();
-    clockTimer_.start();
     InitHelp();
 }
 
@@ -214,7 +119,7 @@ void TMainForm::InitHelp()
 {
     helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
     if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
-        HelpButton.hide();
+        Panel1.HelpButton.hide();
         return;
     }
     help_->Initialise();
@@ -228,7 +133,7 @@ void TMainForm::HelpButtonClick()
 void TMainForm::CloseHelp()
 {
     // isHidden, not isVisible: the window may not have been shown yet.
-    if (HelpButton.isHidden()) {
+    if (Panel1.HelpButton.isHidden()) {
         return;
     }
     help_->CloseAll();
@@ -294,71 +199,19 @@ void TMainForm::ExitButtonClick()
 
 void TMainForm::UsePCTimeCheckBoxClick()
 {
-    const bool pickers = !UsePCTimeCheckBox.isChecked();
-    SetDateDateTimePicker.setEnabled(pickers);
-    SetTimeDateTimePicker.setEnabled(pickers);
-    if (pickers) {
-        // The pickers start from now and follow the clock until the user changes one.
-        pickersFollowClock_ = true;
-        FollowPCClock();
-    }
+    Panel1.UsePCTimeCheckBoxClick();
 }
 
-void TMainForm::FollowPCClock()
-{
-    if (!UsePCTimeCheckBox.isChecked() && !pickersFollowClock_) {
-        return;
-    }
-    const QDateTime now = now_();
-    followingClock_ = true;
-    SetDateDateTimePicker.setDate(now.date());
-    SetTimeDateTimePicker.setTime(now.time());
-    followingClock_ = false;
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool clockPicker = watched == &SetDateDateTimePicker || watched == &SetTimeDateTimePicker;
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{&SetDateDateTimePicker, &SetTimeDateTimePicker}) {
-            auto *edit = picker->findChild<QLineEdit *>();
-            if (watched == edit && !edit->hasSelectedText()) {
-                QTimer::singleShot(0, picker, [picker] { picker->setSelectedSection(picker->currentSection()); });
-            }
-        }
-    }
-    if (clockPicker && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool edits = !key->text().isEmpty() || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                           key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
-        if (edits && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape) {
-            pickersFollowClock_ = false;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TMainForm::ClockPickerChanged()
-{
-    if (!followingClock_) {
-        pickersFollowClock_ = false;
-    }
-}
-
-bool TMainForm::SendsPCTime() const
-{
-    return UsePCTimeCheckBox.isChecked() || pickersFollowClock_;
-}
-
-bool TMainForm::SaveScheduleFile()
+bool TMainForm::SaveScheduleFile(bool asNew)
 {
     if (!StoreAllControls()) {
         return false;
     }
-    // The dialog opens on the file the schedule belongs to, if any, ready to be saved again.
+    // Save opens on the file the schedule belongs to, if any, ready to be saved again; Save As
+    // asks for a new name in the folder.
     const QString current = document_.FileName();
     const auto chosen = dialogs_->AskSaveFileName(
-        DataFileFilter, current.isEmpty() ? DialogFolder() : current, QStringLiteral("dat"));
+        DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current, QStringLiteral("dat"));
     if (!chosen) {
         return false;
     }
@@ -491,35 +344,25 @@ void TMainForm::ConnectDocument()
 
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere in the window; a text being typed keeps
     // its own.
-    UndoAction.setShortcuts(QKeySequence::Undo);
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
-        if (!redoKeys.contains(keys)) {
-            redoKeys << keys;
-        }
-    }
-    RedoAction.setShortcuts(redoKeys);
     QUndoStack &history = document_.UndoStack();
-    for (auto [action, undo] : {std::pair{&UndoAction, true}, std::pair{&RedoAction, false}}) {
-        action->setEnabled(false);
-        addAction(action);
+    for (auto [action, undo] : {std::pair{&actions_.Undo, true}, std::pair{&actions_.Redo, false}}) {
         connect(action, &QAction::triggered, this, [this, undo] { Guarded([&] { UndoOrRedo(undo); }); });
     }
     const auto named = [](QAction &action, const QString &verb, const QString &step) {
         action.setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
     };
-    connect(&history, &QUndoStack::canUndoChanged, &UndoAction, &QAction::setEnabled);
-    connect(&history, &QUndoStack::canRedoChanged, &RedoAction, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canUndoChanged, &actions_.Undo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, &actions_.Redo, &QAction::setEnabled);
     connect(&history, &QUndoStack::undoTextChanged, this,
-            [this, named](const QString &step) { named(UndoAction, QStringLiteral("Undo"), step); });
+            [this, named](const QString &step) { named(actions_.Undo, QStringLiteral("Undo"), step); });
     connect(&history, &QUndoStack::redoTextChanged, this,
-            [this, named](const QString &step) { named(RedoAction, QStringLiteral("Redo"), step); });
+            [this, named](const QString &step) { named(actions_.Redo, QStringLiteral("Redo"), step); });
     // The grids' menus offer them first, with what they would undo or redo.
     for (QMenu *menu : {findChild<QMenu *>(QStringLiteral("NormalTimesPopupMenu")),
                         findChild<QMenu *>(QStringLiteral("SpecialPopupMenu"))}) {
         QAction *first = menu->actions().value(0);
-        menu->insertAction(first, &UndoAction);
-        menu->insertAction(first, &RedoAction);
+        menu->insertAction(first, &actions_.Undo);
+        menu->insertAction(first, &actions_.Redo);
         menu->insertSeparator(first);
     }
 }

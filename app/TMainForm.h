@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/CommandPanel.h"
+#include "app/DevicePresenter.h"
+#include "app/MainActions.h"
 #include "device/DeviceSession.h"
 #include "helpviewer/HelpViewer.h"
 #include "device/HidBackend.h"
@@ -100,31 +103,9 @@ private:
     TimesPage TimesAdvTabSheet;
     SpecialTimesPage SpecialTimesAdvTabSheet1;
     DaylightSavingPage DaylightSavingAdvTabSheet;
-    QWidget Panel1;
+    CommandPanel Panel1; // the command buttons, the clock controls and the status area
 
-    QPushButton LoadButton;
-    QPushButton SaveButton;
-    QPushButton HelpButton;
-    QPushButton WriteButton;
-    QPushButton ReadButton;
-    QPushButton ExitButton;
-    QPlainTextEdit LogMemo;
-    QPushButton SetTimeButton;
-    QPushButton ReadTimeButton;
-    QCheckBox UsePCTimeCheckBox;
-    QDateEdit SetDateDateTimePicker;
-    QTimeEdit SetTimeDateTimePicker;
-    QCheckBox VerifyCheckBox;
-    QPushButton CompareButton;
-    StatusText ConnectionLabel;
-    StatusText StatusLabel;
-    QPushButton CancelButton;
-    QProgressBar ProgressBar;
-    QLabel FileLabel;
-
-    // Undo and Redo of every edit of the schedule; their texts name the step.
-    QAction UndoAction;
-    QAction RedoAction;
+    // Every edit of a page is one step of the document's history; Undo and Redo name it.
     void ConnectDocument();
     // A page's edit is complete: the controls go into the model as one undo step.
     void RecordEdit(const QString &step);
@@ -147,9 +128,6 @@ private:
     [[nodiscard]] ReportSource ShownReport() const;
     void PrintButtonClick();
     void ExportPdfButtonClick();
-    // The KORVELT that last answered, and the one the schedule was last read from or written
-    // to in this run (none after a load): the report names it.
-    std::optional<DeviceIdentity> lastIdentity_;
     void CreateWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
     void RefreshWeek();
@@ -168,7 +146,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -199,7 +176,9 @@ private:
     // when there are unsaved changes, asks whether to save them. True when it may be replaced.
     bool MayReplaceSchedule();
     void FormClose();
-    bool SaveScheduleFile();
+    // Save: the dialog offers the schedule's own file; Save As (asNew) asks in its folder for
+    // a new name.
+    bool SaveScheduleFile(bool asNew = false);
     void LoadButtonClick();
     void LoadScheduleFile();
 
@@ -210,39 +189,22 @@ private:
     void ReadTimeButtonClick();
     void CompareButtonClick();
     void CancelButtonClick();
-    // Before a command starts: no status or progress of an earlier one stays up.
-    void ClearCommandStatus();
-    // What the status says when the command under way was cancelled: what the KORVELT holds.
-    [[nodiscard]] QString CancelledText() const;
     // Closing while a command runs: a write is stopped only when the user says so; any other
     // command is cancelled. False: the window stays open.
     bool MayStopCommandToClose();
     void VerifyCheckBoxClick();
-    // The session's results, as the user sees them.
-    void ConnectDeviceSession();
+    // The commands: the actions, their buttons and keys, and the device session's results.
+    void ConnectCommands();
     void DeviceBusyChanged(bool busy);
-    void DeviceProgress(const SessionProgress &progress);
-    void DeviceIdentified(const DeviceIdentity &identity);
-    void DeviceDownloadDone(bool verified);
-    void DeviceReadDone(const ScheduleModel &read);
-    void DeviceClockRead(TDateTime date, TDateTime time);
-    void DeviceFailed(const SessionError &error);
+    // What the device presenter asks of the window.
+    [[nodiscard]] DeviceWindowHooks DeviceHooks();
 
     // Help: decided once at start-up, shown on "Help", shut down when the window closes.
     void InitHelp();
     void HelpButtonClick();
     void CloseHelp();
 
-    // The clock pickers follow the PC clock while "Use PC Time" is cleared, until the user
-    // changes one of them.
-    void FollowPCClock();
-    void ClockPickerChanged();
-    [[nodiscard]] bool SendsPCTime() const;
     void WriteRefused(const std::vector<UnsendableValue> &values);
-
-    QTimer clockTimer_;
-    bool pickersFollowClock_ = true;
-    bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
 
     // The desktop side of the window (TMainFormDesktop.cpp): keyboard shortcuts, settings
     // kept between runs, the file name and unsaved marker in the status area, the folder the
@@ -258,12 +220,12 @@ private:
     void FileChosen(const QString &fileName);
     [[nodiscard]] static QString WithSuffix(const QString &fileName, const QString &suffix);
     std::unique_ptr<QSettings> settings_;
-    bool readForComparison_ = false; // the read under way is for "Compare with KORVELT"
-    bool identityShown_ = false;     // the connection status names the KORVELT
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;
-    DeviceSession session_; // last: its reader thread stops before anything it reaches goes away
+    DeviceSession session_; // its reader thread stops (in the destructor) before anything it reaches goes away
+    MainActions actions_;
+    DevicePresenter presenter_; // after the session it presents
 };
 
 } // namespace korvelt

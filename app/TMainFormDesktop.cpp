@@ -67,36 +67,14 @@ private:
 
 void TMainForm::ConnectDesktop()
 {
-    // Window-wide keys; each acts as its button would, and not while the button is disabled.
-    const auto onKey = [this](const QKeySequence &keys, QWidget *context, const std::function<void()> &action) {
-        auto *shortcut = new QShortcut(keys, context);
-        if (context != this) {
-            // The grid's own keys work only while the grid itself has the focus, not its editor.
-            shortcut->setContext(Qt::WidgetShortcut);
-        }
-        connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded(action); });
-    };
-    const auto clickIfEnabled = [](QPushButton &button) {
-        return [&button] {
-            if (button.isEnabled()) {
-                button.click();
-            }
-        };
-    };
-    onKey(QKeySequence::Open, this, clickIfEnabled(LoadButton));
-    onKey(QKeySequence::Save, this, clickIfEnabled(SaveButton));
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_Q), this, clickIfEnabled(ExitButton));
-    onKey(QKeySequence::HelpContents, this, [this] { HelpKeyPressed(); });
-
     auto *tabFilter = new TabLeavesPicker([this](bool next) { return focusNextPrevChild(next); }, this);
     for (int k = 0; k < SpecialDateCount; ++k) {
         SpecialTimesAdvTabSheet1.SpecialDates().Picker(k).installEventFilter(tabFilter);
     }
-    SetDateDateTimePicker.installEventFilter(tabFilter);
-    SetTimeDateTimePicker.installEventFilter(tabFilter);
+    Panel1.SetDateDateTimePicker.installEventFilter(tabFilter);
+    Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
 
-    FileLabel.setAccessibleName(QStringLiteral("File"));
     RestoreSettings();
     UpdateFileStatus();
 }
@@ -109,7 +87,7 @@ void TMainForm::RestoreSettings()
     }
     // A geometry that is not one leaves the window at its own size.
     restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    for (const auto &[box, key] : {std::pair{&UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&VerifyCheckBox, VerifyKey}}) {
+    for (const auto &[box, key] : {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
         if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
             box->setChecked(*checked);
         }
@@ -122,13 +100,13 @@ void TMainForm::SaveSettings()
         return;
     }
     settings_->setValue(GeometryKey, saveGeometry());
-    settings_->setValue(UsePCTimeKey, UsePCTimeCheckBox.isChecked());
+    settings_->setValue(UsePCTimeKey, Panel1.UsePCTimeCheckBox.isChecked());
     settings_->sync();
 }
 
 void TMainForm::HelpKeyPressed()
 {
-    if (!HelpButton.isHidden()) {
+    if (!Panel1.HelpButton.isHidden()) {
         help_->DisplayTopic(helpFilePath_, HelpTopicOf(AdvPageControl1.currentWidget()));
     }
 }
@@ -157,8 +135,8 @@ void TMainForm::UpdateFileStatus()
     if (document_.Changed()) {
         text += QStringLiteral(" (unsaved changes)");
     }
-    FileLabel.setText(text);
-    FileLabel.setToolTip(QDir::toNativeSeparators(fileName));
+    Panel1.FileLabel.setText(text);
+    Panel1.FileLabel.setToolTip(QDir::toNativeSeparators(fileName));
 }
 
 QString TMainForm::DialogFolder() const

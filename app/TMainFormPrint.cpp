@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QShortcut>
 
 namespace korvelt {
 
@@ -34,8 +33,6 @@ void TMainForm::CreatePrintControls()
     ExportPdfButton.setToolTip(QStringLiteral("The same report saved as a PDF file"));
     connect(&PrintButton, &QPushButton::clicked, this, [this] { Guarded([this] { PrintButtonClick(); }); });
     connect(&ExportPdfButton, &QPushButton::clicked, this, [this] { Guarded([this] { ExportPdfButtonClick(); }); });
-    auto *printKey = new QShortcut(QKeySequence::Print, this);
-    connect(printKey, &QShortcut::activated, this, [this] { Guarded([this] { PrintButtonClick(); }); });
 }
 
 ReportSource TMainForm::ShownReport() const
@@ -69,7 +66,7 @@ void TMainForm::ExportPdfButtonClick()
     }
     const QString name = WithSuffix(*chosen, QStringLiteral("pdf"));
     if (SaveScheduleReportPdf(std::filesystem::path(name.toStdU16String()), source)) {
-        StatusLabel.setText(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
+        Panel1.StatusLabel.setText(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
     } else {
         dialogs_->ShowError(QStringLiteral("The report could not be saved as \"%1\".").arg(name));
     }

@@ -28,7 +28,6 @@ public:
     HandleHost(HidDevice &writer, HidDevice &reader) : writer_(writer), reader_(reader) {}
 
     void SendReport(const Report &request) override { (void)writer_.Write(request); }
-    [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return 40000.5; }
     void Identified(const DeviceIdentity & /*identity*/) override {}
     void DownloadDone() override {}
@@ -89,11 +88,11 @@ double MedianMicrosecondsPerRoundTrip(int roundTrips, const std::function<void()
 
 // Median microseconds per round trip of whole exchanges that `start` begins and the host
 // pumps to their end.
-template <typename Host>
-double Measure(Host &host, DeviceExchange &exchange, int roundTrips, void (DeviceExchange::*start)())
+template <typename Host, typename Start>
+double Measure(Host &host, DeviceExchange &exchange, int roundTrips, Start start)
 {
     return MedianMicrosecondsPerRoundTrip(roundTrips, [&] {
-        (exchange.*start)();
+        start(exchange);
         host.Pump(exchange);
         RequireIdle(exchange);
     });
@@ -117,9 +116,9 @@ int main()
         host.SetRecording(false);
         host.Schedule() = SampleModel();
         DeviceExchange exchange(host);
-        PrintFigure("download, direct", 133, Measure(host, exchange, 133, &DeviceExchange::StartDownload));
-        PrintFigure("read, direct", 131, Measure(host, exchange, 131, &DeviceExchange::StartRead));
-        PrintFigure("read clock, direct", 2, Measure(host, exchange, 2, &DeviceExchange::StartReadClock));
+        PrintFigure("download, direct", 133, Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(host.Schedule()); }));
+        PrintFigure("read, direct", 131, Measure(host, exchange, 131, [](DeviceExchange &e) { e.StartRead(); }));
+        PrintFigure("read clock, direct", 2, Measure(host, exchange, 2, [](DeviceExchange &e) { e.StartReadClock(); }));
     }
     {
         SimulatedHidBackend backend;
@@ -133,9 +132,10 @@ int main()
         }
         HandleHost host(*writer.Device, *reader.Device);
         DeviceExchange exchange(host);
+        const ScheduleModel schedule{};
         PrintFigure("download, through HID handles", 133,
-               Measure(host, exchange, 133, &DeviceExchange::StartDownload));
-        PrintFigure("read, through HID handles", 131, Measure(host, exchange, 131, &DeviceExchange::StartRead));
+               Measure(host, exchange, 133, [&](DeviceExchange &e) { e.StartDownload(schedule); }));
+        PrintFigure("read, through HID handles", 131, Measure(host, exchange, 131, [](DeviceExchange &e) { e.StartRead(); }));
     }
     return 0;
 }

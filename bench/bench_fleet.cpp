@@ -43,7 +43,8 @@ double WriteAll(int devices, const QString &file)
         outBuffer.open(QIODevice::WriteOnly);
         QTextStream errStream(&err);
         const Clock::time_point start = Clock::now();
-        const int exit = RunKorveltctl({QStringLiteral("write"), file, QStringLiteral("--all")}, backend, outBuffer, errStream);
+        const int exit =
+            RunKorveltctl({QStringLiteral("write"), file, QStringLiteral("--all")}, backend, outBuffer, errStream);
         times.push_back(Milliseconds(Clock::now() - start).count());
         // One line per device, and the summary after them.
         if (exit != ExitOk || out.count(": written and verified\n") != devices) {

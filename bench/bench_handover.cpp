@@ -91,7 +91,6 @@ public:
     void Attach(DeviceLink &link) { link_ = &link; }
 
     void SendReport(const Report &request) override { link_->SendReport(request); }
-    [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return 40000.5; }
     void Identified(const DeviceIdentity & /*identity*/) override {}
     void DownloadDone() override { loop_.quit(); }
@@ -146,9 +145,10 @@ Figures Measure(int runs, DeviceExchange &exchange, QEventLoop &loop)
     std::vector<double> download;
     std::vector<double> read;
     std::vector<double> bare;
+    const ScheduleModel schedule{};
     for (int run = 0; run < runs; ++run) {
         auto start = Clock::now();
-        exchange.StartDownload();
+        exchange.StartDownload(schedule);
         loop.exec();
         download.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count() / 133);
         start = Clock::now();

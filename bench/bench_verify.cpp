@@ -116,11 +116,11 @@ int main(int argc, char *argv[])
     const double total = Median(totals);
     std::cout << std::fixed << std::setprecision(2) << "write and read-back, " << requests << " requests, median of "
               << Runs << " runs\n"
-              << "  total                    " << total << " ms (fastest " << *std::ranges::min_element(totals)
-              << ")\n"
+              << "  total                    " << total << " ms (fastest " << *std::ranges::min_element(totals) << ")\n"
               << "  the device's own time    " << deviceMs << " ms\n"
               << "  ratio                    " << std::setprecision(3) << total / deviceMs << '\n'
-              << std::setprecision(2) << "  per request beyond 1 ms  " << (total - deviceMs) * 1000 / requests << " us\n"
+              << std::setprecision(2) << "  per request beyond 1 ms  " << (total - deviceMs) * 1000 / requests
+              << " us\n"
               << "  longest main-thread gap  " << Median(gaps) << " ms (median of the runs), "
               << *std::ranges::max_element(gaps) << " ms (worst run), with a 1 ms timer\n"
               << "  longest busy stretch     " << Median(busy) * 1000 << " us (median of the runs), "

@@ -58,9 +58,8 @@ int main(int argc, char *argv[])
         perDraw.push_back(Milliseconds(Clock::now() - start).count() / DrawsPerRound);
     }
     std::sort(perDraw.begin(), perDraw.end());
-    std::cout << std::fixed << std::setprecision(3) << "week picture, 16 outputs x 16 slots x 7 days, "
-              << image.width() << "x" << image.height() << ": " << perDraw.at(perDraw.size() / 2)
-              << " ms per draw (median of " << Rounds << " rounds of " << DrawsPerRound << "), slowest round "
-              << perDraw.back() << " ms\n";
+    std::cout << std::fixed << std::setprecision(3) << "week picture, 16 outputs x 16 slots x 7 days, " << image.width()
+              << "x" << image.height() << ": " << perDraw.at(perDraw.size() / 2) << " ms per draw (median of " << Rounds
+              << " rounds of " << DrawsPerRound << "), slowest round " << perDraw.back() << " ms\n";
     return 0;
 }

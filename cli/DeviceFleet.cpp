@@ -24,9 +24,9 @@ FailureCause FailureText(const SessionError &error)
     switch (error.Reason) {
     case SessionFailure::NotFound:
         return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("not-found") : QStringLiteral("cannot-open"),
-                error.Detail.empty() ? QStringLiteral("no KORVELT is attached there")
-                                                   : QStringLiteral("cannot be opened: %1")
-                                                         .arg(QString::fromLocal8Bit(error.Detail.c_str()))};
+                error.Detail.empty()
+                    ? QStringLiteral("no KORVELT is attached there")
+                    : QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(error.Detail.c_str()))};
     case SessionFailure::ProgramMode:
         return {ExitNoDevice, QStringLiteral("program-mode"), QStringLiteral("the KORVELT is in program mode")};
     case SessionFailure::NotAKorvelt:
@@ -35,13 +35,15 @@ FailureCause FailureText(const SessionError &error)
         return {ExitDifference, QStringLiteral("invalid-data"),
                 QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
-        return {ExitDeviceLost, QStringLiteral("timed-out"), error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
-                                                 : QStringLiteral("the KORVELT stopped answering")};
+        return {ExitDeviceLost, QStringLiteral("timed-out"),
+                error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
+                                 : QStringLiteral("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
         return {ExitDeviceLost, QStringLiteral("unplugged"), QStringLiteral("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
-        return {ExitDifference, QStringLiteral("differs"), QStringLiteral("the schedule read back differs from the one written in %1 places")
-                                    .arg(error.Differences.size())};
+        return {ExitDifference, QStringLiteral("differs"),
+                QStringLiteral("the schedule read back differs from the one written in %1 places")
+                    .arg(error.Differences.size())};
     }
     return {ExitDeviceLost, QStringLiteral("failed"), {}};
 }
@@ -75,11 +77,14 @@ QString InterruptedText(const Running &r)
         if (r.LastBlock < 0) {
             return QStringLiteral("interrupted before the schedule was sent: the KORVELT holds its old schedule");
         }
-        return QStringLiteral("interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
+        return QStringLiteral(
+                   "interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
             .arg(r.LastBlock)
             .arg(last);
     case SessionCommand::Read:
-        return QStringLiteral("interrupted at block %1 of %2: nothing was saved").arg(std::max(r.LastBlock, 0)).arg(last);
+        return QStringLiteral("interrupted at block %1 of %2: nothing was saved")
+            .arg(std::max(r.LastBlock, 0))
+            .arg(last);
     case SessionCommand::SetClock:
         return r.Step < r.Total ? QStringLiteral("interrupted before the clock was set")
                                 : QStringLiteral("interrupted: the clock may or may not have been set");
@@ -135,7 +140,8 @@ std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
     std::vector<HidInterfaceInfo> found;
     for (const UsbMatch &match : {NormalFirmware, ProgramMode, AnyRelease}) {
         for (const HidInterfaceInfo &info : present) {
-            const bool listed = std::ranges::any_of(found, [&](const HidInterfaceInfo &f) { return f.Path == info.Path; });
+            const bool listed =
+                std::ranges::any_of(found, [&](const HidInterfaceInfo &f) { return f.Path == info.Path; });
             if (!listed && match.Matches(info.VendorId, info.ProductId, info.Release)) {
                 found.push_back(info);
             }
@@ -173,10 +179,10 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
                 const auto *const text = reply.cbegin() + VersionTextOffset;
                 DeviceIdentity identity;
                 identity.Version.assign(text, std::find(text, reply.cend(), std::uint8_t{0}));
-                identity.SerialNumber = static_cast<std::int32_t>(
-                    reply.at(SerialNumberOffset) | (reply.at(SerialNumberOffset + 1) << 8U) |
-                    (reply.at(SerialNumberOffset + 2) << 16U) |
-                    (static_cast<std::uint32_t>(reply.at(SerialNumberOffset + 3)) << 24U));
+                identity.SerialNumber =
+                    static_cast<std::int32_t>(reply.at(SerialNumberOffset) | (reply.at(SerialNumberOffset + 1) << 8U) |
+                                              (reply.at(SerialNumberOffset + 2) << 16U) |
+                                              (static_cast<std::uint32_t>(reply.at(SerialNumberOffset + 3)) << 24U));
                 probed.Identity = identity;
                 return probed;
             }
@@ -205,7 +211,8 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
     for (const auto &entry : running) {
         Running &r = *entry;
         DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &result, const QString &message) {
+        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &result,
+                                                                 const QString &message) {
             r.Outcome.Exit = exit;
             r.Outcome.Result = result;
             r.Outcome.Message = message;

@@ -32,13 +32,13 @@ struct ProbedDevice {
 
 // What one device's command came to.
 struct DeviceOutcome {
-    int Signal = 0;  // the signal that stopped it; 0 when it ran to its end
+    int Signal = 0; // the signal that stopped it; 0 when it ran to its end
     std::string Path;
     std::optional<DeviceIdentity> Identity;
-    int Exit = 0;    // CtlExit
-    QString Message; // what happened: "written and verified", or the cause of the failure
-    QString Result;  // the same as a word for --json: "written-verified", "timed-out", ...
-    QString File;    // where a read was saved
+    int Exit = 0;            // CtlExit
+    QString Message;         // what happened: "written and verified", or the cause of the failure
+    QString Result;          // the same as a word for --json: "written-verified", "timed-out", ...
+    QString File;            // where a read was saved
     QStringList Differences; // a verify's, one line each, as the window's Compare words them
     ScheduleModel Read{};
     TDateTime ClockDate = 0;

@@ -58,8 +58,7 @@ QString PresetCodes(bool wrap)
     QString text = codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
     constexpr qsizetype width = 66;
     for (qsizetype from = 0, space = 0;
-         wrap && text.size() - from > width && (space = text.lastIndexOf(' ', from + width)) > from;
-         from = space + 1) {
+         wrap && text.size() - from > width && (space = text.lastIndexOf(' ', from + width)) > from; from = space + 1) {
         text[space] = '\n';
         text.insert(space + 1, QStringLiteral("        "));
     }
@@ -72,44 +71,54 @@ const QMap<QString, QString> &CommandUsage()
         {QStringLiteral("list"), QStringLiteral("list [--json]\n"
                                                 "  Lists every KORVELT attached: path, serial number, version text,\n"
                                                 "  and \"program mode\" where it is in program mode.")},
-        {QStringLiteral("write"), QStringLiteral("write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
-                                                 "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
-                                                 "  and reads it back to verify, unless --no-verify. --all writes every\n"
-                                                 "  KORVELT attached at once, one line each. A schedule with values the\n"
-                                                 "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
-                                                 "  unless --force.\n"
-                                                 "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--quiet]\n"
-                                                 "  Waits for KORVELTs to be plugged in and writes each as it arrives\n"
-                                                 "  (and sets its clock to this computer's time with --set-clock), one\n"
-                                                 "  line each; a KORVELT is written again only once it was unplugged.\n"
-                                                 "  --log appends a CSV line per KORVELT: time, serial number, version,\n"
-                                                 "  the SHA-256 of the data written, result. Ctrl+C ends it after the\n"
-                                                 "  KORVELT in hand (a second Ctrl+C at once): \"3 programmed; 1 failed\".")},
-        {QStringLiteral("verify"), QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
-                                                  "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
-                                                  "  KORVELT holds it; exit status 1 when any differs, the differences\n"
-                                                  "  on standard output. Nothing is written.")},
-        {QStringLiteral("read"), QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
-                                                "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
-                                                "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
-                                                "  or with --format json, else a data file (- : standard output).\n"
-                                                "  Several KORVELTs are read into the folder DIR, one file each named\n"
-                                                "  by its serial number: 1042.dat, or 1042.json with --format json.")},
-        {QStringLiteral("clock"), QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
-                                                 "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
-                                                 "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
-                                                 "  the default) or to the time given.")},
-        {QStringLiteral("export"), QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
-                                                  "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
-                                                  "  OUT or to standard output.")},
-        {QStringLiteral("import"), QStringLiteral("import FILE.json -o OUT.dat\n"
-                                                  "  Makes a data file of a schedule in JSON (-o - : standard output).")},
-        {QStringLiteral("check"), QStringLiteral("check FILE\n"
-                                                 "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
-                                                 "  when it finds a likely mistake.")},
+        {QStringLiteral("write"),
+         QStringLiteral(
+             "write FILE [--no-verify] [--force] [--device SERIAL|PATH ... | --all] [--dry-run] [--json] [--quiet]\n"
+             "  Writes the schedule in FILE (a data file or JSON, told by content)\n"
+             "  and reads it back to verify, unless --no-verify. --all writes every\n"
+             "  KORVELT attached at once, one line each. A schedule with values the\n"
+             "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
+             "  unless --force.\n"
+             "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--quiet]\n"
+             "  Waits for KORVELTs to be plugged in and writes each as it arrives\n"
+             "  (and sets its clock to this computer's time with --set-clock), one\n"
+             "  line each; a KORVELT is written again only once it was unplugged.\n"
+             "  --log appends a CSV line per KORVELT: time, serial number, version,\n"
+             "  the SHA-256 of the data written, result. Ctrl+C ends it after the\n"
+             "  KORVELT in hand (a second Ctrl+C at once): \"3 programmed; 1 failed\".")},
+        {QStringLiteral("verify"),
+         QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
+                        "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
+                        "  KORVELT holds it; exit status 1 when any differs, the differences\n"
+                        "  on standard output. Nothing is written.")},
+        {QStringLiteral("read"),
+         QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
+                        "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
+                        "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
+                        "  or with --format json, else a data file (- : standard output).\n"
+                        "  Several KORVELTs are read into the folder DIR, one file each named\n"
+                        "  by its serial number: 1042.dat, or 1042.json with --format json.")},
+        {QStringLiteral("clock"),
+         QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
+                        "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] "
+                        "[--dry-run] [--json] [--quiet]\n"
+                        "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
+                        "  the default) or to the time given.")},
+        {QStringLiteral("export"),
+         QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
+                        "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
+                        "  OUT or to standard output.")},
+        {QStringLiteral("import"),
+         QStringLiteral("import FILE.json -o OUT.dat\n"
+                        "  Makes a data file of a schedule in JSON (-o - : standard output).")},
+        {QStringLiteral("check"),
+         QStringLiteral("check FILE\n"
+                        "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
+                        "  when it finds a likely mistake.")},
         {QStringLiteral("holidays"),
          QStringLiteral("holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
-                        "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] [--dry-run] [--quiet]\n"
+                        "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] "
+                        "[--dry-run] [--quiet]\n"
                         "  Prints a year's public holidays (this year unless --year), or with -o\n"
                         "  writes them as the special dates of the schedule in IN.dat (the\n"
                         "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
@@ -119,9 +128,10 @@ const QMap<QString, QString> &CommandUsage()
                         "  holiday's date, weekday, names and whether it is a substitute day.\n"
                         "  CODE: ") +
              PresetCodes(true) + QStringLiteral(".")},
-        {QStringLiteral("report"), QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
-                                                  "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
-                                                  "  with .pdf for .dat unless -o; -o - : standard output).")},
+        {QStringLiteral("report"),
+         QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
+                        "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
+                        "  with .pdf for .dat unless -o; -o - : standard output).")},
     };
     return usage;
 }
@@ -164,20 +174,20 @@ QString ToolUsage()
             }
         }
     }
-    return text + QStringLiteral(
-                      "  korveltctl help COMMAND\n"
-                      "\nOptions: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;\n"
-                      "-h or --help and --version, also after a command; -- ends the options.\n"
-                      "FILE - is standard input. With several KORVELTs a summary line ends the run,\n"
-                      "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
-                      "the differences verify finds). --dry-run (write, clock set, holidays -o) says what\n"
-                      "would be done to which KORVELT or file, asking the KORVELTs only who they are.\n"
-                      "--json prints one JSON document of the result (docs/korveltctl-json.md).\n"
-                      "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
-                      "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
-                      "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
-                      "143 terminated (SIGTERM, SIGHUP).\n"
-                      "See korveltctl(1).\n");
+    return text +
+           QStringLiteral("  korveltctl help COMMAND\n"
+                          "\nOptions: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;\n"
+                          "-h or --help and --version, also after a command; -- ends the options.\n"
+                          "FILE - is standard input. With several KORVELTs a summary line ends the run,\n"
+                          "\"5 of 8 written and verified; 3 failed\"; --quiet prints only errors (and\n"
+                          "the differences verify finds). --dry-run (write, clock set, holidays -o) says what\n"
+                          "would be done to which KORVELT or file, asking the KORVELTs only who they are.\n"
+                          "--json prints one JSON document of the result (docs/korveltctl-json.md).\n"
+                          "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
+                          "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
+                          "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
+                          "143 terminated (SIGTERM, SIGHUP).\n"
+                          "See korveltctl(1).\n");
 }
 
 // A command's arguments: the words, the flags given and the options with their values (the
@@ -369,7 +379,8 @@ std::optional<QByteArray> ReadInput(QIODevice *input, qsizetype limit)
     while (bytes.size() <= limit) {
         const qsizetype had = bytes.size();
         bytes.resize(had + std::min(Chunk, limit + 1 - had));
-        const qint64 got = input->read(bytes.data() + had, bytes.size() - had); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+        const qint64 got = input->read(bytes.data() + had,
+                                       bytes.size() - had); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
         if (got < 0) {
             return std::nullopt;
         }
@@ -404,9 +415,8 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
                           bytes.mid(static_cast<qsizetype>(DataFileNameOffset), header.size()) == header &&
                           bytes.at(static_cast<qsizetype>(DataFileNameOffset) + header.size()) == 0;
     if (dataFile) {
-        const DataFileResult result =
-            DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                     static_cast<std::size_t>(bytes.size())));
+        const DataFileResult result = DecodeDataFile(std::span(
+            reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
         if (result.Outcome == DataFileOutcome::LaterFormat) {
             throw Failure(ExitFileError, QStringLiteral("%1: a data file of a later version").arg(Shown(name)));
         }
@@ -436,7 +446,7 @@ void SaveBytes(const QString &name, const QByteArray &bytes)
 QByteArray ScheduleBytes(const QString &name, const ScheduleModel &model)
 {
     return name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? ScheduleToJson(model)
-                                                                       : Bytes(EncodeDataFile(model));
+                                                                      : Bytes(EncodeDataFile(model));
 }
 
 // The schedule check's lines: mistakes first, then notes.
@@ -493,7 +503,8 @@ QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdenti
                        {QStringLiteral("message"), message},
                        {QStringLiteral("differences"), QJsonArray()}};
     if (identity) {
-        device.insert(QStringLiteral("serial"), static_cast<qint64>(static_cast<std::uint32_t>(identity->SerialNumber)));
+        device.insert(QStringLiteral("serial"),
+                      static_cast<qint64>(static_cast<std::uint32_t>(identity->SerialNumber)));
         device.insert(QStringLiteral("version"), QString::fromLatin1(identity->Version.c_str()));
     }
     return device;
@@ -551,14 +562,16 @@ QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
 {
     const auto field = [](const QString &text) {
         return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
-                   ? QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')
+                   ? QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                         QLatin1Char('"')
                    : text;
     };
     QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
     for (const Holiday &holiday : holidays) {
         const HolidayFields f = FieldsOf(holiday);
         csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + field(f.Names.join(QStringLiteral(" / "))) +
-               QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
+               QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) +
+               QStringLiteral("\r\n");
     }
     return csv.toUtf8();
 }
@@ -595,7 +608,8 @@ public:
             if (format != QLatin1String("json") && format != QLatin1String("csv")) {
                 throw UsageError(QStringLiteral("--format is json or csv"));
             }
-            const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
+            const QByteArray text =
+                format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
             Deliver(a.Values.value(QStringLiteral("-o"), QStringLiteral("-")), text);
             return ExitOk;
         }
@@ -678,12 +692,13 @@ private:
                        << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << result;
             } else {
                 fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
-                result = probed.ProgramMode ? QStringLiteral("program-mode")
+                result = probed.ProgramMode                                 ? QStringLiteral("program-mode")
                          : probed.Problem == QLatin1String("not a KORVELT") ? QStringLiteral("not-a-korvelt")
                          : probed.Problem == QLatin1String("no answer")     ? QStringLiteral("no-answer")
                                                                             : QStringLiteral("cannot-open");
             }
-            json.append(DeviceJson(device.Path, probed.Identity, result, ExitOk, probed.Identity ? result : probed.Problem));
+            json.append(
+                DeviceJson(device.Path, probed.Identity, result, ExitOk, probed.Identity ? result : probed.Problem));
             if (!json_) {
                 Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
             }
@@ -714,11 +729,12 @@ private:
             for (const QString &line : findings.mid(0, mistakes)) {
                 err_ << Tool << ": " << Shown(name) << ": " << line << '\n';
             }
-            throw Failure(ExitDifference, QStringLiteral("%1: not written: the check found %2 likely %3 (--force writes it "
-                                                         "all the same)")
-                                              .arg(Shown(name))
-                                              .arg(mistakes)
-                                              .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
+            throw Failure(ExitDifference,
+                          QStringLiteral("%1: not written: the check found %2 likely %3 (--force writes it "
+                                         "all the same)")
+                              .arg(Shown(name))
+                              .arg(mistakes)
+                              .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
         if (a.Flags.contains(QLatin1String("--watch"))) {
@@ -730,7 +746,8 @@ private:
         if (a.Flags.contains(QLatin1String("--dry-run"))) {
             return Report(DryRun(Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))
                                                     : QStringLiteral("would write %1").arg(Shown(name))),
-                          verify ? QStringLiteral("would be written and verified") : QStringLiteral("would be written"));
+                          verify ? QStringLiteral("would be written and verified")
+                                 : QStringLiteral("would be written"));
         }
         return Report(RunOn(Targets(a), [&](DeviceSession &s) { return s.StartDownload(model, verify); }),
                       verify ? QStringLiteral("written and verified") : QStringLiteral("written"));
@@ -764,7 +781,8 @@ private:
     {
         if (json_ || a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
             a.Flags.contains(QLatin1String("--dry-run"))) {
-            throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
+            throw UsageError(
+                QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
         }
         const bool setClock = a.Flags.contains(QLatin1String("--set-clock"));
         const QString checksum = QString::fromLatin1(
@@ -778,7 +796,8 @@ private:
                                                                                          : log.errorString()));
             }
             if (log.size() == 0 && (log.write("time,serial,version,sha256,result\n") < 0 || !log.flush())) {
-                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(logName, log.errorString()));
+                throw Failure(ExitFileError,
+                              QStringLiteral("%1: cannot be written: %2").arg(logName, log.errorString()));
             }
         }
         std::map<std::string, std::optional<std::uint32_t>> seen; // attached at the last look: serial numbers
@@ -818,7 +837,8 @@ private:
             }
             const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
             std::erase_if(seen, [&devices](const auto &entry) {
-                return std::ranges::none_of(devices, [&entry](const HidInterfaceInfo &d) { return d.Path == entry.first; });
+                return std::ranges::none_of(devices,
+                                            [&entry](const HidInterfaceInfo &d) { return d.Path == entry.first; });
             });
             for (const HidInterfaceInfo &device : devices) {
                 if (stopSignal != 0) {
@@ -833,7 +853,8 @@ private:
                 if (probed.Identity) {
                     serial = static_cast<std::uint32_t>(probed.Identity->SerialNumber);
                 }
-                const bool again = serial && std::ranges::any_of(seen, [&serial](const auto &e) { return e.second == serial; });
+                const bool again =
+                    serial && std::ranges::any_of(seen, [&serial](const auto &e) { return e.second == serial; });
                 seen.insert({device.Path, serial});
                 if (again) {
                     inHand = false;
@@ -854,11 +875,13 @@ private:
                     const QDateTime now = options_.Now();
                     const QStringList fields{now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate),
                                              o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
-                                             o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str())) : QString(),
+                                             o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str()))
+                                                        : QString(),
                                              checksum, o.Result};
                     const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
                     if (log.write(line) != line.size() || !log.flush()) {
-                        err_ << Tool << ": " << logName << ": cannot be written: " << log.errorString() << '\n' << Qt::flush;
+                        err_ << Tool << ": " << logName << ": cannot be written: " << log.errorString() << '\n'
+                             << Qt::flush;
                         exit = std::max<int>(exit, ExitFileError);
                     }
                 }
@@ -876,8 +899,8 @@ private:
     }
 
     // One KORVELT of the watch written, verified and its clock set as asked.
-    DeviceOutcome WatchedWrite(const std::string &path, const ProbedDevice &probed, const ScheduleModel &model, bool verify,
-                               bool setClock, HandOn &handOn)
+    DeviceOutcome WatchedWrite(const std::string &path, const ProbedDevice &probed, const ScheduleModel &model,
+                               bool verify, bool setClock, HandOn &handOn)
     {
         DeviceOutcome o;
         o.Path = path;
@@ -888,7 +911,9 @@ private:
         FleetOptions fleet;
         fleet.ReplyTimeoutMs = options_.ReplyTimeoutMs;
         fleet.Interrupts = &handOn;
-        o = RunOnDevices(backend_, {path}, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet).front();
+        o = RunOnDevices(
+                backend_, {path}, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet)
+                .front();
         if (!o.Identity) {
             o.Identity = probed.Identity;
         }
@@ -898,7 +923,9 @@ private:
         const QDateTime now = options_.Now();
         const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
         const DeviceOutcome clock =
-            RunOnDevices(backend_, {path}, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }, fleet)
+            RunOnDevices(
+                backend_, {path}, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); },
+                fleet)
                 .front();
         if (clock.Exit != ExitOk) {
             o.Exit = clock.Exit;
@@ -1006,10 +1033,11 @@ private:
             if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
                 o.Exit = ExitNoDevice;
                 o.Result = QStringLiteral("duplicate-serial");
-                o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
-                                                        "each by its path")
-                                             .arg(SerialText(o.Identity->SerialNumber))
-                                       : QStringLiteral("not saved: the KORVELT did not say its serial number");
+                o.Message = o.Identity
+                                ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
+                                                 "each by its path")
+                                      .arg(SerialText(o.Identity->SerialNumber))
+                                : QStringLiteral("not saved: the KORVELT did not say its serial number");
                 continue;
             }
             const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
@@ -1042,12 +1070,14 @@ private:
             const std::vector<std::string> paths = Targets(a);
             for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
                 if (std::ranges::find(paths, device.Path) != paths.end() && !known_.contains(device.Path)) {
-                    if (const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs); probed.Identity) {
+                    if (const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+                        probed.Identity) {
                         known_.insert({device.Path, *probed.Identity});
                     }
                 }
             }
-            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }), QStringLiteral("clocks read"));
+            return Report(RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }),
+                          QStringLiteral("clocks read"));
         }
         clockResult_ = QStringLiteral("clock-set");
         TDateTime value = 0;
@@ -1055,11 +1085,13 @@ private:
             if (a.Flags.contains(QLatin1String("--pc"))) {
                 throw UsageError(QStringLiteral("--pc or --at, not both"));
             }
-            static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)[ T](\\d\\d):(\\d\\d):(\\d\\d)$"));
+            static const QRegularExpression pattern(
+                QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)[ T](\\d\\d):(\\d\\d):(\\d\\d)$"));
             const QRegularExpressionMatch m = pattern.match(a.Values.value(QStringLiteral("--at")));
             TDateTime date = 0;
             TDateTime time = 0;
-            if (!m.hasMatch() || !TryEncodeDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), date) ||
+            if (!m.hasMatch() ||
+                !TryEncodeDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), date) ||
                 !TryEncodeTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), 0, time) ||
                 m.captured(1).toInt() < 2000 || m.captured(1).toInt() > 2255) {
                 throw UsageError(QStringLiteral("--at \"YYYY-MM-DD HH:MM:SS\", in the years 2000 to 2255"));
@@ -1073,12 +1105,13 @@ private:
             const DateParts d = DecodeDate(value);
             const TimeParts t = DecodeTime(value);
             return Report(DryRun(Targets(a), QStringLiteral("would set the clock to ") +
-                                                 QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day,
-                                                                   t.Hour, t.Minute, t.Second)),
+                                                 QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month,
+                                                                   d.Day, t.Hour, t.Minute, t.Second)),
                           QStringLiteral("clocks would be set"));
         }
-        return Report(RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),
-                      QStringLiteral("clocks set"));
+        return Report(
+            RunOn(Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),
+            QStringLiteral("clocks set"));
     }
 
     int Check(const Arguments &a)
@@ -1128,7 +1161,8 @@ private:
         if (hasRules) {
             const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
             if (!QFileInfo(ruleFile).isFile()) {
-                throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+                throw Failure(ExitFileError,
+                              QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
             }
             const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
             if (!loaded.Loaded) {
@@ -1138,8 +1172,9 @@ private:
             sources << ruleFile;
         }
         bool number = true;
-        const int year = a.Values.contains(QStringLiteral("--year")) ? a.Values.value(QStringLiteral("--year")).toInt(&number)
-                                                                      : options_.Now().date().year();
+        const int year = a.Values.contains(QStringLiteral("--year"))
+                             ? a.Values.value(QStringLiteral("--year")).toInt(&number)
+                             : options_.Now().date().year();
         TDateTime first = 0;
         TDateTime last = 0;
         if (!number || year < FirstSendableYear || year > LastSendableYear || !TryEncodeDate(year, 1, 1, first) ||
@@ -1180,10 +1215,10 @@ private:
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
         Say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
                     : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
-                  .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
-                  .arg(filled)
-                  .arg(sources.join(QStringLiteral(" and ")))
-                  .arg(year));
+                .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
+                .arg(filled)
+                .arg(sources.join(QStringLiteral(" and ")))
+                .arg(year));
         for (const Holiday &holiday : leftOut) {
             Print(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
         }
@@ -1263,7 +1298,8 @@ private:
             o.Path = device.Path;
             o.Identity = probed.Identity;
             o.Message = what;
-            o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write") : QStringLiteral("would-set-clock");
+            o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write")
+                                                                     : QStringLiteral("would-set-clock");
             ProbeFailure(probed, o);
             outcomes.push_back(std::move(o));
         }
@@ -1371,7 +1407,8 @@ private:
                 } else {
                     const DateParts d = DecodeDate(o.ClockDate);
                     const TimeParts t = DecodeTime(o.ClockTime);
-                    clock = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second);
+                    clock = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month, d.Day, t.Hour, t.Minute,
+                                              t.Second);
                     result = clockResult_;
                     message = QStringLiteral("clock ") + clock;
                 }
@@ -1408,7 +1445,8 @@ private:
             const int failed = static_cast<int>(outcomes.size()) - succeeded - differing;
             QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(outcomes.size()).arg(done);
             if (differing > 0) {
-                summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs") : QStringLiteral("differ"));
+                summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs")
+                                                                                       : QStringLiteral("differ"));
             }
             if (failed > 0) {
                 summary += QStringLiteral("; %1 failed").arg(failed);
@@ -1444,9 +1482,11 @@ const QMap<QString, std::pair<QStringList, QStringList>> &CommandOptions()
            QStringLiteral("--watch"), QStringLiteral("--set-clock")},
           {QStringLiteral("--device"), QStringLiteral("--log")}}},
         {QStringLiteral("verify"), {{QStringLiteral("--all"), quiet, json}, device}},
-        {QStringLiteral("read"), {{QStringLiteral("--all"), quiet, json}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
+        {QStringLiteral("read"),
+         {{QStringLiteral("--all"), quiet, json}, {QStringLiteral("--device"), QStringLiteral("--format")}}},
         {QStringLiteral("clock"),
-         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun, json}, {QStringLiteral("--device"), QStringLiteral("--at")}}},
+         {{QStringLiteral("--all"), QStringLiteral("--pc"), quiet, dryRun, json},
+          {QStringLiteral("--device"), QStringLiteral("--at")}}},
         {QStringLiteral("export"), {{}, {QStringLiteral("--format"), QStringLiteral("-o")}}},
         {QStringLiteral("import"), {{}, {QStringLiteral("-o")}}},
         {QStringLiteral("check"), {{}, {}}},
@@ -1488,7 +1528,9 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     const int demo = TakeDemo(rest);
     QString command = rest.isEmpty() ? QString() : rest.takeFirst();
     const QStringList options0 = OptionWords(rest);
-    const auto isHelp = [](const QString &word) { return word == QLatin1String("--help") || word == QLatin1String("-h"); };
+    const auto isHelp = [](const QString &word) {
+        return word == QLatin1String("--help") || word == QLatin1String("-h");
+    };
     bool help = std::ranges::any_of(options0, isHelp) || isHelp(command);
     const bool version = options0.contains(QLatin1String("--version")) || command == QLatin1String("--version");
     // "help COMMAND" is "COMMAND --help"; "help" alone the tool's usage.
@@ -1518,7 +1560,8 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
             // An unknown command is a mistake also where help is asked for.
             throw UsageError(QStringLiteral("unknown command %1").arg(command));
         } else if (help) {
-            printed = (QStringLiteral("Usage: korveltctl ") + CommandUsage().value(command) + QLatin1Char('\n')).toUtf8();
+            printed =
+                (QStringLiteral("Usage: korveltctl ") + CommandUsage().value(command) + QLatin1Char('\n')).toUtf8();
         } else if (command.isEmpty()) {
             throw UsageError(QStringLiteral("a command is missing"));
         } else {
@@ -1533,7 +1576,8 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
             outputFailure = ctl.OutputFailure();
         }
     } catch (const UsageError &usage) {
-        err << Tool << ": " << (command.isEmpty() || !CommandOptions().contains(command) ? QString() : command + QStringLiteral(": "))
+        err << Tool << ": "
+            << (command.isEmpty() || !CommandOptions().contains(command) ? QString() : command + QStringLiteral(": "))
             << usage.Text << " (see korveltctl --help)\n";
         exit = ExitUsage;
     } catch (const Failure &failure) {

@@ -17,9 +17,9 @@ enum CtlExit : int {
     ExitOk = 0,
     ExitDifference = 1, // a check or a verify found something
     ExitUsage = 2,
-    ExitNoDevice = 3,   // no KORVELT, one in program mode, or not a KORVELT
+    ExitNoDevice = 3, // no KORVELT, one in program mode, or not a KORVELT
     ExitFileError = 4,
-    ExitDeviceLost = 5, // the device stopped answering or was unplugged
+    ExitDeviceLost = 5,    // the device stopped answering or was unplugged
     ExitInterrupted = 130, // SIGINT (Ctrl+C) during a device command
     ExitTerminated = 143,  // SIGTERM or SIGHUP during a device command
 };
@@ -51,9 +51,9 @@ struct CtlOptions {
     std::function<int()> TerminalWidth = [] { return 80; }; // asked at each redraw of the bar
     int ReplyTimeoutMs = DeviceSession::DefaultReplyTimeoutMs;
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); }; // --pc, and today for check
-    QIODevice *Input = nullptr;           // standard input, for FILE "-"; none: nothing to read
-    CtlInterrupts *Interrupts = nullptr;  // none: device commands run to their end
-    int WatchIntervalMs = 250;            // write --watch: how often the KORVELTs attached are looked for
+    QIODevice *Input = nullptr;                // standard input, for FILE "-"; none: nothing to read
+    CtlInterrupts *Interrupts = nullptr;       // none: device commands run to their end
+    int WatchIntervalMs = 250;                 // write --watch: how often the KORVELTs attached are looked for
     std::function<void(int poll)> WatchPolled; // write --watch: called before each look, counted from 0
 };
 

@@ -60,7 +60,13 @@ BOOL WINAPI OnConsoleEvent(DWORD event)
     Pending = signal;
     // Posting an event is safe from any thread; the stop runs on the watching thread.
     QMetaObject::invokeMethod(
-        Receiver, [signal] { if (Stop != nullptr) { (*Stop)(signal); } }, Qt::QueuedConnection);
+        Receiver,
+        [signal] {
+            if (Stop != nullptr) {
+                (*Stop)(signal);
+            }
+        },
+        Qt::QueuedConnection);
     return TRUE;
 }
 

@@ -49,7 +49,8 @@ protected:
         qint64 done = 0;
         while (done < size) {
             const auto chunk = static_cast<unsigned>(std::min<qint64>(size - done, 1 << 20));
-            const auto written = ::write(1, data + done, chunk); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+            const auto written =
+                ::write(1, data + done, chunk); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
             if (written < 0 && errno == EINTR) {
                 continue;
             }
@@ -145,8 +146,9 @@ int main(int argc, char *argv[])
     if (const int demo = korvelt::DemoCount(arguments); demo != 0) {
         auto simulated = std::make_unique<korvelt::SimulatedHidBackend>();
         if (demo > 0) {
-            const std::string problem = korvelt::AddDemoDevices(*simulated, demo, qgetenv("KORVELT_DEMO_DELAY_MS").toStdString(),
-                                                                qgetenv("KORVELT_DEMO_FAULT").toStdString());
+            const std::string problem =
+                korvelt::AddDemoDevices(*simulated, demo, qgetenv("KORVELT_DEMO_DELAY_MS").toStdString(),
+                                        qgetenv("KORVELT_DEMO_FAULT").toStdString());
             if (!problem.empty()) {
                 std::fprintf(stderr, "korveltctl: %s\n", problem.c_str());
                 return korvelt::ExitUsage;

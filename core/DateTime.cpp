@@ -85,8 +85,8 @@ bool TryEncodeDate(int year, int month, int day, TDateTime &result)
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
         return false;
     }
-    result = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                                 OriginDays);
+    result =
+        static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - OriginDays);
     return true;
 }
 

@@ -67,14 +67,22 @@ void DeviceExchange::Start(ProtocolState state)
     NewRequest(Command::Identify);
     step_ = 0;
     total_ = RequestCount(state);
-    // A download sends the schedule as it is now, whatever the window does meanwhile; a read
-    // decodes into this copy and hands it over only when it is whole.
-    model_ = host_.Model();
     Send(state);
 }
 
-void DeviceExchange::StartDownload() { Start(ProtocolState::WriteIdentify); }
-void DeviceExchange::StartRead() { Start(ProtocolState::ReadIdentify); }
+void DeviceExchange::StartDownload(const ScheduleModel &schedule)
+{
+    model_ = schedule;
+    Start(ProtocolState::WriteIdentify);
+}
+
+void DeviceExchange::StartRead()
+{
+    // A whole read overwrites every value of the copy, so it may start from any schedule.
+    model_ = ScheduleModel{};
+    Start(ProtocolState::ReadIdentify);
+}
+
 void DeviceExchange::StartSetClock() { Start(ProtocolState::SetClockIdentify); }
 void DeviceExchange::StartReadClock() { Start(ProtocolState::ReadClockIdentify); }
 

@@ -17,8 +17,10 @@ class DeviceExchange {
 public:
     explicit DeviceExchange(ExchangeHost &host) : host_(host) {}
 
-    // Run once the link is open; each sends Identify and sets the state.
-    void StartDownload();
+    // Run once the link is open; each sends Identify and sets the state. A download sends
+    // its own copy of `schedule`, taken now, whatever happens to the caller's meanwhile; a
+    // read decodes into a copy of its own and hands it over only when it is whole.
+    void StartDownload(const ScheduleModel &schedule);
     void StartRead();
     void StartSetClock();
     void StartReadClock();
@@ -70,8 +72,8 @@ private:
     int step_ = 0;
     int total_ = 0;
     BlockImage blockZeroImage_{};
-    // The schedule of the exchange under way, copied from the host when it started: what a
-    // download sends, and what a read fills before the host's model changes.
+    // The schedule of the exchange under way: what a download sends, and what a read fills
+    // before it is handed over.
     ScheduleModel model_{};
 };
 

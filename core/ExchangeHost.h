@@ -40,10 +40,6 @@ public:
     // Writes one 65-byte request (byte 0 = 0) to the device; failures are not reported.
     virtual void SendReport(const Report &request) = 0;
 
-    // The schedule, copied once when an exchange starts: a download sends that copy, so a
-    // load or an output switch during the download does not change what is sent.
-    [[nodiscard]] virtual const ScheduleModel &Model() const = 0;
-
     // The value "Set Time" sends, asked when the identity reply arrives.
     [[nodiscard]] virtual TDateTime ClockValueToSet() = 0;
 

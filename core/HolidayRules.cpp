@@ -14,8 +14,9 @@ namespace korvelt {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                      "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> MonthNames{"January",   "February", "March",    "April",
+                                                      "May",       "June",     "July",     "August",
+                                                      "September", "October",  "November", "December"};
 
 // The longest each month can be (February in a leap year).
 constexpr std::array<int, 12> LongestMonth{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -101,8 +102,8 @@ std::optional<std::string> RuleProblem(const HolidayRule &rule)
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         if (rule.Day < 1 || rule.Day > LongestMonth.at(static_cast<std::size_t>(rule.Month - 1))) {
-            return std::to_string(rule.Day) + " " + std::string(MonthNames.at(static_cast<std::size_t>(rule.Month - 1))) +
-                   " is not a date.";
+            return std::to_string(rule.Day) + " " +
+                   std::string(MonthNames.at(static_cast<std::size_t>(rule.Month - 1))) + " is not a date.";
         }
         break;
     case HolidayRuleKind::EasterOffset:
@@ -290,7 +291,8 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
     std::ranges::stable_sort(all, {}, &Holiday::Date);
     std::vector<Holiday> holidays;
     for (Holiday &holiday : all) {
-        if (holiday.Date < std::trunc(firstDay) || holiday.Date > std::trunc(lastDay) || !IsSendableDate(holiday.Date)) {
+        if (holiday.Date < std::trunc(firstDay) || holiday.Date > std::trunc(lastDay) ||
+            !IsSendableDate(holiday.Date)) {
             continue;
         }
         if (!holidays.empty() && holidays.back().Date == holiday.Date) {

@@ -16,21 +16,21 @@ namespace korvelt {
 // calendar moved or dropped the day once; and the special dates filled from them.
 
 enum class HolidayRuleKind {
-    FixedDate,   // Month and Day, every year (29 February in leap years only)
-    EasterOffset,// Offset days from Easter Sunday (Good Friday -2, Whit Monday +50)
-    NthWeekday,  // the Nth (1 to 4) Weekday of Month
-    LastWeekday, // the last Weekday of Month
+    FixedDate,    // Month and Day, every year (29 February in leap years only)
+    EasterOffset, // Offset days from Easter Sunday (Good Friday -2, Whit Monday +50)
+    NthWeekday,   // the Nth (1 to 4) Weekday of Month
+    LastWeekday,  // the last Weekday of Month
 };
 
 // What a fixed date does when it falls on a weekend.
 enum class WeekendMove {
     None,
-    Monday,         // Saturday and Sunday move to the Monday after, or the next weekday that is
-                    // no holiday yet (a substitute day)
-    NearestWeekday, // Saturday to the Friday before, Sunday to the Monday after (observed)
+    Monday,           // Saturday and Sunday move to the Monday after, or the next weekday that is
+                      // no holiday yet (a substitute day)
+    NearestWeekday,   // Saturday to the Friday before, Sunday to the Monday after (observed)
     SundayToSaturday, // Sunday to the Saturday before
-    SundayToMonday, // Sunday alone to the Monday after, or the next weekday that is no holiday
-                    // yet (a substitute day); Saturday stays
+    SundayToMonday,   // Sunday alone to the Monday after, or the next weekday that is no holiday
+                      // yet (a substitute day); Saturday stays
 };
 
 // A weekday taken from the date a rule gives: "the Wednesday before 23 November", "the
@@ -67,20 +67,20 @@ struct YearChange {
 struct HolidayRule {
     HolidayRuleKind Kind = HolidayRuleKind::FixedDate;
     std::string Name;
-    int Month = 1;  // FixedDate, NthWeekday, LastWeekday: 1 to 12
-    int Day = 1;    // FixedDate
-    int Offset = 0; // EasterOffset: -MaxEasterOffset to MaxEasterOffset
-    int Weekday = 1; // NthWeekday, LastWeekday: 0 Sunday .. 6 Saturday
-    int Nth = 1;     // NthWeekday: 1 to 4
+    int Month = 1;                        // FixedDate, NthWeekday, LastWeekday: 1 to 12
+    int Day = 1;                          // FixedDate
+    int Offset = 0;                       // EasterOffset: -MaxEasterOffset to MaxEasterOffset
+    int Weekday = 1;                      // NthWeekday, LastWeekday: 0 Sunday .. 6 Saturday
+    int Nth = 1;                          // NthWeekday: 1 to 4
     WeekendMove Move = WeekendMove::None; // FixedDate only
     WeekdayStep Step = WeekdayStep::None; // then this weekday before or after the date
     int StepWeekday = 0;                  // 0 Sunday .. 6 Saturday
-    int FirstYear = 0;  // the first year the rule holds; 0: no first year
-    int LastYear = 0;   // the last year; 0: no last year. A one-off day: both the same year
-    int EveryYears = 1; // every Nth year counted from FirstYear (which it then needs)
-    std::vector<YearChange> Changes; // one per year at most
-    std::string Note; // why the rule is as it is, why it is unticked
-    bool Used = true; // ticked: generated from
+    int FirstYear = 0;                    // the first year the rule holds; 0: no first year
+    int LastYear = 0;                     // the last year; 0: no last year. A one-off day: both the same year
+    int EveryYears = 1;                   // every Nth year counted from FirstYear (which it then needs)
+    std::vector<YearChange> Changes;      // one per year at most
+    std::string Note;                     // why the rule is as it is, why it is unticked
+    bool Used = true;                     // ticked: generated from
 
     bool operator==(const HolidayRule &) const = default;
 };

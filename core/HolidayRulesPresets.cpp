@@ -105,8 +105,10 @@ Rules Join(Rules rules, const Rules &more)
 // "Bank holidays"; the proclamations in The Gazette).
 Rules UnitedKingdomOneOffs()
 {
-    return {OneOff("Golden Jubilee bank holiday", 2002, 6, 3), OneOff("Royal wedding", 2011, 4, 29),
-            OneOff("Queen's Diamond Jubilee", 2012, 6, 5), OneOff("Platinum Jubilee bank holiday", 2022, 6, 3),
+    return {OneOff("Golden Jubilee bank holiday", 2002, 6, 3),
+            OneOff("Royal wedding", 2011, 4, 29),
+            OneOff("Queen's Diamond Jubilee", 2012, 6, 5),
+            OneOff("Platinum Jubilee bank holiday", 2022, 6, 3),
             OneOff("Bank holiday for the State Funeral of Queen Elizabeth II", 2022, 9, 19),
             OneOff("Bank holiday for the coronation of King Charles III", 2023, 5, 8)};
 }
@@ -128,10 +130,11 @@ HolidayRule SpringBankHoliday()
 // in every state once.
 Rules GermanyNationwide()
 {
-    return {Fixed("New Year's Day", 1, 1), Easter("Good Friday", -2), Easter("Easter Monday", 1),
-            Fixed("Labour Day", 5, 1), Easter("Ascension Day", 39), Easter("Whit Monday", 50),
+    return {Fixed("New Year's Day", 1, 1),       Easter("Good Friday", -2),
+            Easter("Easter Monday", 1),          Fixed("Labour Day", 5, 1),
+            Easter("Ascension Day", 39),         Easter("Whit Monday", 50),
             Fixed("Day of German Unity", 10, 3), OneOff("Reformation Day", 2017, 10, 31),
-            Fixed("Christmas Day", 12, 25), Fixed("Second Day of Christmas", 12, 26)};
+            Fixed("Christmas Day", 12, 25),      Fixed("Second Day of Christmas", 12, 26)};
 }
 
 // A state's list: the nationwide days and its own. A state that keeps Reformation Day every
@@ -139,9 +142,8 @@ Rules GermanyNationwide()
 Rules GermanState(const Rules &own)
 {
     Rules rules = GermanyNationwide();
-    const bool reformation = std::ranges::any_of(own, [](const HolidayRule &rule) {
-        return rule.Name == "Reformation Day" && rule.FirstYear == 0;
-    });
+    const bool reformation = std::ranges::any_of(
+        own, [](const HolidayRule &rule) { return rule.Name == "Reformation Day" && rule.FirstYear == 0; });
     if (reformation) {
         std::erase_if(rules, [](const HolidayRule &rule) { return rule.Name == "Reformation Day"; });
     }
@@ -247,13 +249,12 @@ std::vector<HolidayPreset> MakePresets()
         GermanState({Epiphany(), CorpusChristi(),
                      Noted(Assumption(), "In the municipalities with a mainly Catholic population (most of "
                                          "Bavaria, Munich included); untick it elsewhere."),
-                     Unticked(Fixed("Augsburg Peace Festival", 8, 8), "In the city of Augsburg only."),
-                     AllSaints()}));
+                     Unticked(Fixed("Augsburg Peace Festival", 8, 8), "In the city of Augsburg only."), AllSaints()}));
     // Berlin: Gesetz über die Sonn- und Feiertage § 1; International Women's Day from 2019;
     // 8 May 2020 and 2025 (75 and 80 years since the end of the Second World War) once each.
     add("de-be", "Germany: Berlin",
-        GermanState({Years(Fixed("International Women's Day", 3, 8), 2019),
-                     OneOff("Day of Liberation", 2020, 5, 8), OneOff("Day of Liberation", 2025, 5, 8)}));
+        GermanState({Years(Fixed("International Women's Day", 3, 8), 2019), OneOff("Day of Liberation", 2020, 5, 8),
+                     OneOff("Day of Liberation", 2025, 5, 8)}));
     // Brandenburg: Feiertagsgesetz (FTG) § 2, which names Easter Sunday and Whit Sunday too.
     add("de-bb", "Germany: Brandenburg",
         GermanState({Easter("Easter Sunday", 0), Easter("Whit Sunday", 49), Reformation()}));
@@ -279,8 +280,7 @@ std::vector<HolidayPreset> MakePresets()
     // Saxony: Gesetz über Sonn- und Feiertage im Freistaat Sachsen (SächsSFG) § 1: the Day of
     // Repentance and Prayer is the Wednesday before 23 November.
     add("de-sn", "Germany: Saxony",
-        GermanState({Reformation(),
-                     Then(Fixed("Day of Repentance and Prayer", 11, 23), WeekdayStep::Before, Wed),
+        GermanState({Reformation(), Then(Fixed("Day of Repentance and Prayer", 11, 23), WeekdayStep::Before, Wed),
                      Unticked(CorpusChristi(), "In some Catholic Sorbian municipalities of the districts of Bautzen "
                                                "and Görlitz only.")}));
     // Saxony-Anhalt: Gesetz über die Sonn- und Feiertage (FeiertG LSA) § 2.
@@ -307,7 +307,7 @@ std::vector<HolidayPreset> MakePresets()
                      Unticked(Easter("Easter Monday", 1), "A holiday in most cantons, not in Valais."),
                      Unticked(Easter("Whit Monday", 50), "A holiday in most cantons, not in Valais."),
                      Unticked(Fixed("St Stephen's Day", 12, 26), "A holiday in most cantons, not in Geneva, Jura, "
-                                                                "Neuchâtel, Valais and Vaud.")}));
+                                                                 "Neuchâtel, Valais and Vaud.")}));
     // Zurich: Ruhetags- und Ladenöffnungsgesetz (RLG) § 1.
     add("ch-zh", "Switzerland: Zurich",
         SwissCanton({Easter("Good Friday", -2), Easter("Easter Monday", 1), Fixed("Labour Day", 5, 1),
@@ -330,7 +330,8 @@ std::vector<HolidayPreset> MakePresets()
     // Sunday of September).
     add("ch-vd", "Switzerland: Vaud",
         SwissCanton({Fixed("Berchtold's Day", 1, 2), Easter("Good Friday", -2), Easter("Easter Monday", 1),
-                     Easter("Whit Monday", 50), Then(Weekday("Federal Fast Monday", 3, Sun, 9), WeekdayStep::After, Mon)}));
+                     Easter("Whit Monday", 50),
+                     Then(Weekday("Federal Fast Monday", 3, Sun, 9), WeekdayStep::After, Mon)}));
     // Ticino: the days the State Secretariat for Economic Affairs' list by canton gives for
     // Ticino (no Good Friday; St Joseph, Corpus Christi, Sts Peter and Paul).
     add("ch-ti", "Switzerland: Ticino",
@@ -349,8 +350,8 @@ std::vector<HolidayPreset> MakePresets()
     add("fr", "France",
         {Fixed("New Year's Day", 1, 1), Easter("Easter Monday", 1), Fixed("Labour Day", 5, 1),
          Fixed("Victory in Europe Day", 5, 8), Easter("Ascension Day", 39), Easter("Whit Monday", 50),
-         Fixed("Bastille Day", 7, 14), Fixed("Assumption of Mary", 8, 15), AllSaints(),
-         Fixed("Armistice Day", 11, 11), Fixed("Christmas Day", 12, 25)});
+         Fixed("Bastille Day", 7, 14), Fixed("Assumption of Mary", 8, 15), AllSaints(), Fixed("Armistice Day", 11, 11),
+         Fixed("Christmas Day", 12, 25)});
     // Italy's public holidays: Law 260 of 1949 and Presidential Decree 792 of 1985, as the
     // government's site lists them; St Francis's Day (4 October) again from 2026 (Law 151 of
     // 2025).
@@ -365,7 +366,7 @@ std::vector<HolidayPreset> MakePresets()
     add("es", "Spain (national)",
         {Fixed("New Year's Day", 1, 1), Epiphany(),
          Unticked(Easter("Maundy Thursday", -3), "A holiday in every region but Catalonia (and in some years "
-                                                  "Valencia)."),
+                                                 "Valencia)."),
          Easter("Good Friday", -2), Fixed("Labour Day", 5, 1), Assumption(), Fixed("National Day of Spain", 10, 12),
          AllSaints(), Fixed("Constitution Day", 12, 6), Fixed("Immaculate Conception", 12, 8),
          Fixed("Christmas Day", 12, 25)});
@@ -373,12 +374,11 @@ std::vector<HolidayPreset> MakePresets()
     // Epiphany from 2011, Christmas Eve from 2025; 12 November 2018, the centenary of
     // independence, once.
     add("pl", "Poland",
-        {Fixed("New Year's Day", 1, 1), Years(Epiphany(), 2011), Easter("Easter Sunday", 0),
-         Easter("Easter Monday", 1), Fixed("Labour Day", 5, 1), Fixed("Constitution Day", 5, 3),
-         Easter("Whit Sunday", 49), CorpusChristi(), Assumption(), AllSaints(),
-         Fixed("Independence Day", 11, 11), OneOff("Centenary of Independence", 2018, 11, 12),
-         Years(Fixed("Christmas Eve", 12, 24), 2025), Fixed("Christmas Day", 12, 25),
-         Fixed("Second Day of Christmas", 12, 26)});
+        {Fixed("New Year's Day", 1, 1), Years(Epiphany(), 2011), Easter("Easter Sunday", 0), Easter("Easter Monday", 1),
+         Fixed("Labour Day", 5, 1), Fixed("Constitution Day", 5, 3), Easter("Whit Sunday", 49), CorpusChristi(),
+         Assumption(), AllSaints(), Fixed("Independence Day", 11, 11),
+         OneOff("Centenary of Independence", 2018, 11, 12), Years(Fixed("Christmas Eve", 12, 24), 2025),
+         Fixed("Christmas Day", 12, 25), Fixed("Second Day of Christmas", 12, 26)});
     // The Netherlands' public holidays: the General Extension of Time Limits Act (Algemene
     // termijnenwet) art. 3 and rijksoverheid.nl ("Officiële feestdagen"). Queen's Day until
     // 2013, King's Day from 2014, each on the Saturday before when it falls on a Sunday.
@@ -389,12 +389,13 @@ std::vector<HolidayPreset> MakePresets()
          Easter("Easter Monday", 1), Years(Fixed("Queen's Day", 4, 30, WeekendMove::SundayToSaturday), 0, 2013),
          Years(Fixed("King's Day", 4, 27, WeekendMove::SundayToSaturday), 2014),
          Unticked(Fixed("Liberation Day", 5, 5), notOff + ", in many agreements every fifth year only."),
-         Unticked([] {
-             HolidayRule lustrum = Years(Fixed("Liberation Day (every fifth year)", 5, 5), 2000);
-             lustrum.EveryYears = 5;
-             return lustrum;
-         }(),
-                  "Liberation Day in the years of a lustrum (2025, 2030, ...), as many agreements give it."),
+         Unticked(
+             [] {
+                 HolidayRule lustrum = Years(Fixed("Liberation Day (every fifth year)", 5, 5), 2000);
+                 lustrum.EveryYears = 5;
+                 return lustrum;
+             }(),
+             "Liberation Day in the years of a lustrum (2025, 2030, ...), as many agreements give it."),
          Easter("Ascension Day", 39), Easter("Whit Sunday", 49), Easter("Whit Monday", 50),
          Fixed("Christmas Day", 12, 25), Fixed("Second Day of Christmas", 12, 26)});
 
@@ -406,9 +407,9 @@ std::vector<HolidayPreset> MakePresets()
         {Fixed("New Year's Day", 1, 1, Observed), Weekday("Birthday of Martin Luther King, Jr.", 3, Mon, 1),
          Weekday("Washington's Birthday", 3, Mon, 2), Weekday("Memorial Day", 0, Mon, 5),
          Years(Fixed("Juneteenth National Independence Day", 6, 19, Observed), 2021),
-         Fixed("Independence Day", 7, 4, Observed), Weekday("Labor Day", 1, Mon, 9), Weekday("Columbus Day", 2, Mon, 10),
-         Fixed("Veterans Day", 11, 11, Observed), Weekday("Thanksgiving Day", 4, Thu, 11),
-         Fixed("Christmas Day", 12, 25, Observed)});
+         Fixed("Independence Day", 7, 4, Observed), Weekday("Labor Day", 1, Mon, 9),
+         Weekday("Columbus Day", 2, Mon, 10), Fixed("Veterans Day", 11, 11, Observed),
+         Weekday("Thanksgiving Day", 4, Thu, 11), Fixed("Christmas Day", 12, 25, Observed)});
     // Canada's federal general holidays: the Canada Labour Code, s. 166, as canada.ca lists
     // them ("Public holidays"). Victoria Day is the Monday before 25 May; Canada Day on a
     // Sunday is kept on 2 July (Holidays Act); the National Day for Truth and Reconciliation

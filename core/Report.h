@@ -39,8 +39,14 @@ enum class ClockCommand : std::uint8_t {
     Read = 0x52,  // 'R'
 };
 
-constexpr std::uint8_t ToByte(Command command) { return static_cast<std::uint8_t>(command); }
-constexpr std::uint8_t ToByte(ClockCommand command) { return static_cast<std::uint8_t>(command); }
+constexpr std::uint8_t ToByte(Command command)
+{
+    return static_cast<std::uint8_t>(command);
+}
+constexpr std::uint8_t ToByte(ClockCommand command)
+{
+    return static_cast<std::uint8_t>(command);
+}
 
 // A device running this program's firmware answers Identify with these bytes at 2, 3 and 4.
 inline constexpr std::array<std::uint8_t, 3> IdentityBytes{0x00, 0x04, 0x01};

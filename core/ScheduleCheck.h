@@ -11,13 +11,13 @@ namespace korvelt {
 struct ScheduleFinding {
     enum class Kind {
         // Mistakes
-        EndBeforeStart,   // a slot with days whose end is before its start
-        StartEqualsEnd,   // a slot with days whose start and end are the same
-        TimesWithoutDays, // a normal slot with times but no day ticked
-        Overlap,          // two slots of one output on the same day overlap (Other: the other slot)
-        Duplicate,        // a slot the same as an earlier one of its output (Other: that slot)
-        NotWholeSeconds,  // a time with fractions of a second (Value: which time); a date part is Unsendable
-        Unsendable,       // a value the device cannot hold (Value says which)
+        EndBeforeStart,      // a slot with days whose end is before its start
+        StartEqualsEnd,      // a slot with days whose start and end are the same
+        TimesWithoutDays,    // a normal slot with times but no day ticked
+        Overlap,             // two slots of one output on the same day overlap (Other: the other slot)
+        Duplicate,           // a slot the same as an earlier one of its output (Other: that slot)
+        NotWholeSeconds,     // a time with fractions of a second (Value: which time); a date part is Unsendable
+        Unsendable,          // a value the device cannot hold (Value says which)
         SpecialDateWithTime, // a special date that carries a time of day (Slot: the entry, Date: it)
         // Notes
         PastSpecialDate,               // a special date before today (Slot: the entry)

@@ -40,7 +40,8 @@ std::vector<ScheduleDifference> CompareSchedules(const ScheduleModel &a, const S
     const BlockHalf datesB = SpecialDatesHalf(b.SpecialDates);
     constexpr std::size_t DateSize = 3;
     for (std::size_t k = 0; k < a.SpecialDates.size(); ++k) {
-        if (!std::equal(datesA.begin() + DateSize * k, datesA.begin() + DateSize * (k + 1), datesB.begin() + DateSize * k)) {
+        if (!std::equal(datesA.begin() + DateSize * k, datesA.begin() + DateSize * (k + 1),
+                        datesB.begin() + DateSize * k)) {
             found.push_back({Part::SpecialDate, -1, static_cast<int>(k)});
         }
     }

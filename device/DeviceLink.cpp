@@ -89,8 +89,8 @@ LinkResult DeviceLink::OpenDeviceLink()
 
 void DeviceLink::Reap(const Port1Comms *reader)
 {
-    const auto found =
-        std::ranges::find_if(retired_, [reader](const RetiredReader &retired) { return retired.Reader.get() == reader; });
+    const auto found = std::ranges::find_if(
+        retired_, [reader](const RetiredReader &retired) { return retired.Reader.get() == reader; });
     if (found == retired_.end()) {
         return;
     }

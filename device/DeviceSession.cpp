@@ -29,6 +29,7 @@ DeviceSession::~DeviceSession()
 void DeviceSession::Close()
 {
     exchange_.Abandon();
+    readBackDue_ = false;
     replyTimer_.stop();
     busy_ = false;
     CloseLink();
@@ -41,12 +42,13 @@ void DeviceSession::CloseLink()
     relinking_ = false;
 }
 
-bool DeviceSession::Start(SessionCommand command, void (DeviceExchange::*start)(), int total)
+bool DeviceSession::Start(SessionCommand command, int total)
 {
     exchange_.Abandon();
     replyTimer_.stop();
     command_ = command;
     verifying_ = false;
+    readBackDue_ = false;
     total_ = total;
     waitingBlock_ = -1;
     relinking_ = true;
@@ -72,7 +74,20 @@ bool DeviceSession::Start(SessionCommand command, void (DeviceExchange::*start)(
             return true; // cancelled at once
         }
     }
-    (exchange_.*start)();
+    switch (command) {
+    case SessionCommand::Write:
+        exchange_.StartDownload(model_);
+        break;
+    case SessionCommand::Read:
+        exchange_.StartRead();
+        break;
+    case SessionCommand::SetClock:
+        exchange_.StartSetClock();
+        break;
+    case SessionCommand::ReadClock:
+        exchange_.StartReadClock();
+        break;
+    }
     return true;
 }
 
@@ -80,23 +95,31 @@ bool DeviceSession::StartDownload(const ScheduleModel &model, bool verify)
 {
     model_ = model;
     verify_ = verify;
-    return Start(SessionCommand::Write, &DeviceExchange::StartDownload, WriteRequests + (verify ? ReadRequests : 0));
+    return Start(SessionCommand::Write, WriteRequests + (verify ? ReadRequests : 0));
 }
 
 bool DeviceSession::StartRead()
 {
-    return Start(SessionCommand::Read, &DeviceExchange::StartRead, ReadRequests);
+    return Start(SessionCommand::Read, ReadRequests);
 }
 
 bool DeviceSession::StartSetClock(std::function<TDateTime()> clockValue)
 {
     clockValue_ = std::move(clockValue);
-    return Start(SessionCommand::SetClock, &DeviceExchange::StartSetClock, ClockRequests);
+    return Start(SessionCommand::SetClock, ClockRequests);
 }
 
 bool DeviceSession::StartReadClock()
 {
-    return Start(SessionCommand::ReadClock, &DeviceExchange::StartReadClock, ClockRequests);
+    return Start(SessionCommand::ReadClock, ClockRequests);
+}
+
+void DeviceSession::StartReadBack()
+{
+    // Read back into the exchange's own copy; the caller's schedule is not touched.
+    readBackDue_ = false;
+    verifying_ = true;
+    exchange_.StartRead();
 }
 
 void DeviceSession::Cancel()
@@ -111,6 +134,7 @@ void DeviceSession::Cancel()
 void DeviceSession::Conclude(bool closeLink)
 {
     exchange_.Abandon();
+    readBackDue_ = false;
     replyTimer_.stop();
     // Idle before the link closes: closing handles events, a late time-out or unplug among them.
     busy_ = false;
@@ -138,6 +162,9 @@ void DeviceSession::ReportReceived(const Report &report)
         waitingBlock_ = -1; // answered; the next request, if any, names its own
         lastReply_ = report;
         exchange_.ReportReceived(report);
+        if (readBackDue_) {
+            StartReadBack();
+        }
     }
 }
 
@@ -186,9 +213,8 @@ void DeviceSession::Host::Progress(int step, int /*total*/)
 void DeviceSession::Host::DownloadDone()
 {
     if (session_.verify_ && !session_.verifying_) {
-        // Read back into the exchange's own copy; the caller's schedule is not touched.
-        session_.verifying_ = true;
-        session_.exchange_.StartRead();
+        // The read-back starts when the exchange has finished with this reply.
+        session_.readBackDue_ = true;
         return;
     }
     session_.Conclude(false);

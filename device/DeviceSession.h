@@ -120,7 +120,6 @@ private:
     public:
         explicit Host(DeviceSession &session) : session_(session) {}
         void SendReport(const Report &request) override { session_.RequestSent(request); }
-        [[nodiscard]] const ScheduleModel &Model() const override { return session_.model_; }
         [[nodiscard]] TDateTime ClockValueToSet() override;
         void Identified(const DeviceIdentity &identity) override;
         void Progress(int step, int total) override;
@@ -133,8 +132,10 @@ private:
         DeviceSession &session_;
     };
 
-    // Opens the link when needed, then starts the exchange.
-    bool Start(SessionCommand command, void (DeviceExchange::*start)(), int total);
+    // Opens the link when needed, then starts the exchange of `command`.
+    bool Start(SessionCommand command, int total);
+    // The read-back of a write, started once the write's last reply has been handled.
+    void StartReadBack();
     void RequestSent(const Report &request);
     void ReportReceived(const Report &report);
     void ReplyTimedOut();
@@ -146,11 +147,12 @@ private:
     void Conclude(bool closeLink);
     void CloseLink();
 
-    ScheduleModel model_;
+    ScheduleModel model_; // what a write sends, and what its read-back must find
     std::function<TDateTime()> clockValue_;
     SessionCommand command_ = SessionCommand::Write;
     bool verify_ = false;
     bool verifying_ = false;
+    bool readBackDue_ = false; // the write's last reply came and its read-back is to start
     bool busy_ = false;
     int total_ = 0;
     int waitingBlock_ = -1;

@@ -18,8 +18,7 @@ struct UsbMatch {
     std::uint16_t ProductId = KorveltProductId;
     std::optional<std::uint16_t> Release;
 
-    [[nodiscard]] constexpr bool Matches(std::uint16_t vendorId, std::uint16_t productId,
-                                         std::uint16_t release) const
+    [[nodiscard]] constexpr bool Matches(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release) const
     {
         return vendorId == VendorId && productId == ProductId && (!Release || *Release == release);
     }

@@ -25,8 +25,8 @@ std::string ErrorText(DWORD code)
 {
     char *text = nullptr;
     const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        0, reinterpret_cast<LPSTR>(&text), 0, nullptr); // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<LPSTR>(&text), 0, nullptr); // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
     std::string result = length != 0 && text != nullptr ? std::string(text, length) : std::string();
     LocalFree(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == '.')) {
@@ -203,8 +203,7 @@ std::string FirstHardwareId(HDEVINFO set, SP_DEVINFO_DATA &element)
         return {};
     }
     std::vector<BYTE> list(size + 2, 0);
-    if (SetupDiGetDeviceRegistryPropertyA(set, &element, SPDRP_HARDWAREID, nullptr, list.data(), size, nullptr) ==
-        0) {
+    if (SetupDiGetDeviceRegistryPropertyA(set, &element, SPDRP_HARDWAREID, nullptr, list.data(), size, nullptr) == 0) {
         return {};
     }
     return {reinterpret_cast<const char *>(list.data())}; // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
@@ -220,7 +219,8 @@ std::vector<HidInterfaceInfo> WindowsHidBackend::Enumerate()
         return interfaces;
     }
     for (DWORD index = 0;; ++index) {
-        SP_DEVICE_INTERFACE_DATA interface{};
+        SP_DEVICE_INTERFACE_DATA interface {
+        };
         interface.cbSize = sizeof(interface);
         if (SetupDiEnumDeviceInterfaces(set.Get(), nullptr, &HidInterfaceClass, index, &interface) == 0) {
             break; // ERROR_NO_MORE_ITEMS past the last one

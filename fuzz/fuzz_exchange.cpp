@@ -36,12 +36,12 @@ public:
                                         ExchangeScript(ExchangeKind::SetClock),
                                         ExchangeScript(ExchangeKind::ReadClock)};
         static const ScheduleModel distinct = DistinctSchedule();
-        // A download sends the host's schedule; a read decodes into a copy of it.
+        // A download sends the schedule it is given; a read hands over what it decoded.
         host_.Schedule = reading_ = kind == ExchangeKind::Download ? distinct : ScheduleModel{};
         kind_ = kind;
         script_ = &scripts.at(static_cast<std::size_t>(kind));
         host_.Clear();
-        StartExchange(exchange_, kind);
+        StartExchange(exchange_, kind, host_.Schedule);
         Require(host_.Sent.size() == 1 && host_.Sent[0] == (*script_)[0].Request, "no Identify");
         next_ = 1;
     }

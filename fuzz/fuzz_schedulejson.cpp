@@ -18,10 +18,12 @@ void ImportsAgain(const ScheduleModel &model, const char *what)
 {
     const QByteArray json = ScheduleToJson(model);
     const ScheduleJsonResult back = ScheduleFromJson(json);
-    FuzzRequire(back.Model.has_value(), [&] { return std::string(what) + ": its JSON is refused: " + back.Error.toStdString(); });
+    FuzzRequire(back.Model.has_value(),
+                [&] { return std::string(what) + ": its JSON is refused: " + back.Error.toStdString(); });
     FuzzRequire(std::ranges::equal(EncodeDataFile(*back.Model), EncodeDataFile(model)),
                 [&] { return std::string(what) + ": JSON and back gives other bytes"; });
-    FuzzRequire(ScheduleToJson(*back.Model) == json, [&] { return std::string(what) + ": exported twice differently"; });
+    FuzzRequire(ScheduleToJson(*back.Model) == json,
+                [&] { return std::string(what) + ": exported twice differently"; });
 }
 
 } // namespace

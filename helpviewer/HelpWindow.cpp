@@ -131,7 +131,8 @@ void HelpWindow::FillContents(const std::vector<SitemapEntry> &entries, QTreeWid
 void HelpWindow::FillIndex(const std::vector<SitemapEntry> &entries, int depth)
 {
     for (const SitemapEntry &entry : entries) {
-        auto *item = new QListWidgetItem(QString(static_cast<qsizetype>(depth) * IndexIndent, QLatin1Char(' ')) + Text(entry.Name), index_);
+        auto *item = new QListWidgetItem(
+            QString(static_cast<qsizetype>(depth) * IndexIndent, QLatin1Char(' ')) + Text(entry.Name), index_);
         item->setData(TopicRole, Text(entry.Local));
         FillIndex(entry.Children, depth + 1);
     }

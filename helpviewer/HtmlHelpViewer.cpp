@@ -47,8 +47,8 @@ bool HtmlHelpViewer::LoadHtmlHelp()
         HelpLibrary = LoadLibraryA("hhctrl.ocx");
     }
     if (HelpLibrary != nullptr) {
-        HtmlHelpW = reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(HelpLibrary, "HtmlHelpW")));
+        HtmlHelpW =
+            reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void (*)()>(GetProcAddress(HelpLibrary, "HtmlHelpW")));
         if (HtmlHelpW == nullptr) {
             FreeLibrary(HelpLibrary);
             HelpLibrary = nullptr;

@@ -12,7 +12,7 @@ namespace korvelt {
 namespace {
 
 struct Tag {
-    std::string Name; // lower case, "/ul" for an end tag
+    std::string Name;                                            // lower case, "/ul" for an end tag
     std::vector<std::pair<std::string, std::string>> Attributes; // names in lower case
 };
 

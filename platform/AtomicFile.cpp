@@ -98,7 +98,10 @@ private:
 // The most one call of ReadFile or WriteFile moves.
 constexpr std::size_t MaxChunk = 1U << 30U;
 
-DWORD ChunkOf(std::size_t size) { return static_cast<DWORD>(std::min(size, MaxChunk)); }
+DWORD ChunkOf(std::size_t size)
+{
+    return static_cast<DWORD>(std::min(size, MaxChunk));
+}
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes)
 {
@@ -130,8 +133,8 @@ bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> byte
     const fs::path folder = FolderOf(*target);
     for (int attempt = 0; attempt < TempAttempts; ++attempt) {
         const fs::path temp = TempName(folder, GetCurrentProcessId());
-        FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
+        FileHandle file(
+            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsOpen()) {
             if (GetLastError() == ERROR_FILE_EXISTS) {
                 continue;

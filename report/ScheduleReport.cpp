@@ -68,7 +68,8 @@ bool OutputUsed(const ScheduleModel &model, int output)
 {
     const auto o = static_cast<std::size_t>(output);
     const auto used = [](const OutputSlots &outputSlots, bool special) {
-        return std::any_of(outputSlots.begin(), outputSlots.end(), [special](const TimeSlot &slot) { return SlotUsed(slot, special); });
+        return std::any_of(outputSlots.begin(), outputSlots.end(),
+                           [special](const TimeSlot &slot) { return SlotUsed(slot, special); });
     };
     return used(model.NormalTimes.at(o), false) || used(model.SpecialTimes.at(o), true);
 }
@@ -245,7 +246,8 @@ private:
                 painter_->setPen(QPen(QColor(0x90, 0x90, 0x90), 0.5));
                 painter_->drawRect(cell);
                 painter_->setPen(Qt::black);
-                const QString text = QFontMetricsF(font).elidedText(cells.at(c), Qt::ElideRight, width - 2 * CellPadding);
+                const QString text =
+                    QFontMetricsF(font).elidedText(cells.at(c), Qt::ElideRight, width - 2 * CellPadding);
                 const bool tick = cells.at(c) == CheckMark;
                 const Qt::Alignment align = Qt::AlignVCenter | (tick ? Qt::AlignHCenter : Qt::AlignLeft);
                 Draw(font, cell.adjusted(CellPadding, 0, -CellPadding, 0), static_cast<int>(align), text);
@@ -264,7 +266,8 @@ private:
         const qreal line = QFontMetricsF(small).height();
         const QString file = source_.FileName.isEmpty() ? QStringLiteral("not saved") : source_.FileName;
         const QString printed = CellTextCodec(source_.Locale).DateText(FromQDate(source_.Printed.date())) +
-                                QLatin1Char(' ') + source_.Locale.toString(source_.Printed.time(), QLocale::ShortFormat);
+                                QLatin1Char(' ') +
+                                source_.Locale.toString(source_.Printed.time(), QLocale::ShortFormat);
         const QString printedText = QStringLiteral("Printed: %1").arg(printed);
         const QString pageText = QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(pageCount_);
         Draw(title, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignLeft | Qt::AlignVCenter,
@@ -274,13 +277,15 @@ private:
         // middle, so that its start and its ending stay.
         const QFontMetricsF metrics(small);
         const qreal printedWidth = metrics.horizontalAdvance(printedText);
-        const qreal fileRoom = std::max<qreal>(0, page_.width() - printedWidth - metrics.horizontalAdvance(QStringLiteral("    ")));
+        const qreal fileRoom =
+            std::max<qreal>(0, page_.width() - printedWidth - metrics.horizontalAdvance(QStringLiteral("    ")));
         const QString fileText = metrics.elidedText(QStringLiteral("File: %1").arg(file), Qt::ElideMiddle, fileRoom);
         Draw(small, QRectF(0, line * 1.3, fileRoom, line), Qt::AlignLeft | Qt::AlignVCenter, fileText);
         Draw(small, QRectF(0, line * 1.3, page_.width(), line), Qt::AlignRight | Qt::AlignVCenter, printedText);
         qreal rule = line * 2.5;
         if (!source_.DeviceSerial.isEmpty() || !source_.DeviceVersion.isEmpty()) {
-            const QString device = QStringLiteral("KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
+            const QString device =
+                QStringLiteral("KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
             Draw(small, QRectF(0, line * 2.3, page_.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                  metrics.elidedText(device, Qt::ElideRight, page_.width()));
             rule += line;
@@ -338,14 +343,16 @@ void Summary(ReportPages &pages, const ReportSource &source, const CellTextCodec
         if (finding.What == ScheduleFinding::Kind::PastSpecialDate) {
             notes.at(static_cast<std::size_t>(finding.Slot)) << QStringLiteral("in the past");
         } else if (finding.What == ScheduleFinding::Kind::RepeatedSpecialDate) {
-            notes.at(static_cast<std::size_t>(finding.Slot)) << QStringLiteral("same as special date %1").arg(finding.Other + 1);
+            notes.at(static_cast<std::size_t>(finding.Slot))
+                << QStringLiteral("same as special date %1").arg(finding.Other + 1);
         } else {
             listed.push_back(finding);
         }
     }
-    Table table{{QStringLiteral("Date"), QStringLiteral("Weekday"), QStringLiteral("Special date"), QStringLiteral("Note")},
-                {90, 90, 75, 200},
-                {}};
+    Table table{
+        {QStringLiteral("Date"), QStringLiteral("Weekday"), QStringLiteral("Special date"), QStringLiteral("Note")},
+        {90, 90, 75, 200},
+        {}};
     for (const int k : order) {
         const TDateTime date = dates.at(static_cast<std::size_t>(k));
         const bool set = IsSendableDate(date);
@@ -386,7 +393,8 @@ void OutputTables(ReportPages &pages, const ReportSource &source, const CellText
             normal.Headings << day.second;
             normal.Widths.push_back(36);
         }
-        Table special{{QStringLiteral("Special slot"), QStringLiteral("Start"), QStringLiteral("End")}, {70, 95, 95}, {}};
+        Table special{
+            {QStringLiteral("Special slot"), QStringLiteral("Start"), QStringLiteral("End")}, {70, 95, 95}, {}};
         for (int s = 0; s < SlotCount; ++s) {
             const TimeSlot &slot = source.Model.NormalTimes.at(out).at(static_cast<std::size_t>(s));
             if (SlotUsed(slot, false)) {
@@ -490,9 +498,8 @@ QByteArray ScheduleReportPdf(const ReportSource &source)
 bool SaveScheduleReportPdf(const std::filesystem::path &path, const ReportSource &source)
 {
     const QByteArray pdf = ScheduleReportPdf(source);
-    return !pdf.isEmpty() &&
-           SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t *>(pdf.constData()),
-                                              static_cast<std::size_t>(pdf.size())));
+    return !pdf.isEmpty() && SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t *>(pdf.constData()),
+                                                                static_cast<std::size_t>(pdf.size())));
 }
 
 } // namespace korvelt

@@ -17,8 +17,8 @@ namespace korvelt {
 
 namespace {
 
-constexpr double StripGap = 2;   // between two day strips, and above and below a bar
-constexpr double MarkWidth = 2;  // the mark of a slot that starts where it ends
+constexpr double StripGap = 2;     // between two day strips, and above and below a bar
+constexpr double MarkWidth = 2;    // the mark of a slot that starts where it ends
 constexpr double WideColumn = 400; // a column this wide marks every second hour, others every sixth
 
 const QColor BarColour(46, 125, 50);
@@ -105,7 +105,8 @@ std::vector<WeekBar> WeekBars(const WeekLayout &layout, const ScheduleModel &mod
     std::vector<WeekBar> bars;
     bars.reserve(std::size_t{OutputCount} * SlotCount * static_cast<std::size_t>(layout.Columns()));
     for (int o = 0; o < OutputCount; ++o) {
-        const OutputSlots &outputSlots = (special ? model.SpecialTimes : model.NormalTimes).at(static_cast<std::size_t>(o));
+        const OutputSlots &outputSlots =
+            (special ? model.SpecialTimes : model.NormalTimes).at(static_cast<std::size_t>(o));
         for (int s = 0; s < SlotCount; ++s) {
             const TimeSlot &slot = outputSlots.at(static_cast<std::size_t>(s));
             if (!IsSendableTime(slot.Start) || !IsSendableTime(slot.End) || !SlotInUse(slot, special)) {
@@ -117,8 +118,8 @@ std::vector<WeekBar> WeekBars(const WeekLayout &layout, const ScheduleModel &mod
             bar.Output = o;
             bar.Slot = s;
             bar.Special = special;
-            bar.Kind = end > start ? WeekBar::Shape::Normal
-                                   : (end < start ? WeekBar::Shape::Overnight : WeekBar::Shape::Mark);
+            bar.Kind =
+                end > start ? WeekBar::Shape::Normal : (end < start ? WeekBar::Shape::Overnight : WeekBar::Shape::Mark);
             for (int c = 0; c < layout.Columns(); ++c) {
                 if (!special && slot.Days.at(static_cast<std::size_t>(days.at(static_cast<std::size_t>(c)))) == 0) {
                     continue;
@@ -216,8 +217,8 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
         const QRectF heading = layout.Heading(c);
         const QString title = choice.SpecialDate < 0 ? DayHeadingTexts().at(days.at(static_cast<std::size_t>(c)))
                                                      : SpecialDateHeading(model, choice.SpecialDate);
-        painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), metrics.height()),
-                         Qt::AlignCenter, title);
+        painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), metrics.height()), Qt::AlignCenter,
+                         title);
         if (hoursFit) {
             for (int hour = hourStep; hour < 24; hour += hourStep) {
                 const double x = layout.X(c, hour / 24.0);
@@ -261,7 +262,8 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
     const WeekLayout layout(QRectF(0, 0, 1000, 1000), ColumnsOf(choice), QFontMetricsF(QFont()));
     // For each output and column, its slots' times in the order they start.
     std::vector<std::vector<std::vector<std::pair<std::int64_t, QString>>>> onTimes(
-        OutputCount, std::vector<std::vector<std::pair<std::int64_t, QString>>>(static_cast<std::size_t>(layout.Columns())));
+        OutputCount,
+        std::vector<std::vector<std::pair<std::int64_t, QString>>>(static_cast<std::size_t>(layout.Columns())));
     for (const WeekBar &bar : WeekBars(layout, model, choice)) {
         const TimeSlot &slot = SlotOf(model, bar);
         QString times = TimesText(slot);
@@ -273,7 +275,9 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
             .emplace_back(Milliseconds(slot.Start), times);
     }
     const std::array<int, DayCount> days = LocaleDayOrder();
-    const auto dayName = [&days](int column) { return DayHeadingTexts().at(days.at(static_cast<std::size_t>(column))); };
+    const auto dayName = [&days](int column) {
+        return DayHeadingTexts().at(days.at(static_cast<std::size_t>(column)));
+    };
     QStringList rows;
     for (auto &columns : onTimes) {
         QStringList dayTexts;

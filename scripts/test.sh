@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs the whole test suite headless: once in a normal
-# build and once built with AddressSanitizer and UndefinedBehaviorSanitizer; the threaded tests
-# once more under ThreadSanitizer; then builds the fuzz targets with clang and runs each for a
-# fixed number of inputs; and builds the whole program for Windows and runs it under Wine.
+# Installs what is needed, checks the layout of the sources, builds, and runs the whole test
+# suite headless: once in a normal build (then clang-tidy over every layer) and once built with
+# AddressSanitizer and UndefinedBehaviorSanitizer; the threaded tests once more under
+# ThreadSanitizer; then builds the fuzz targets with clang and runs each for a fixed number of
+# inputs; and builds the whole program for Windows and runs it under Wine. Every build treats
+# a compiler warning as an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -38,7 +40,22 @@ run_configuration() {
     fi
 }
 
-run_configuration release "" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The sources laid out as .clang-format says.
+echo "== format (log: $top/build/logs/format.log)"
+if ! scripts/check-format.sh >build/logs/format.log 2>&1; then
+    tail -n 20 build/logs/format.log
+    echo "== format: FAILED, $(grep -c 'code should be clang-formatted' build/logs/format.log || true) places differ"
+    status=1
+fi
+
+run_configuration release "" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_WARNINGS_AS_ERRORS=ON
+
+# clang-tidy with .clang-tidy over every layer's sources and headers, as the release build
+# compiles them (scripts/tidy.sh; it fails on any finding).
+if [ -d build/release/app ]; then
+    echo "== tidy (log: $top/build/logs/tidy.log)"
+    scripts/tidy.sh build/release || status=1
+fi
 
 # The install tree and the Debian package of the release build: each holds exactly the files
 # of desktop/installed-files.txt, the desktop entry and the AppStream data pass their
@@ -77,14 +94,15 @@ if [ -d build/release/app ] && ! package_checks; then
     echo "== install and package checks FAILED"
     status=1
 fi
-run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON
+run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON -DKORVELT_WARNINGS_AS_ERRORS=ON
 # The tests with a reader thread, under ThreadSanitizer. Qt itself is not instrumented, so
 # what its own code does is not judged; tests/tsan.supp names the one hand-over it cannot see.
 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1 suppressions=$top/tests/tsan.supp" \
     run_configuration tsan "-L threaded" "test_port1comms test_session test_devicelink test_faultsoak" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON -DKORVELT_WARNINGS_AS_ERRORS=ON
 # The fuzz targets, each run for a fixed number of inputs (scripts/fuzz.sh runs them longer).
-run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKORVELT_WARNINGS_AS_ERRORS=ON
 
 # The whole program for Windows, cross-built with MinGW-w64 (Qt from ../shared/toolchains or
 # KORVELT_QT_MINGW, unpacked into ~/.cache/korvelt), then run under Wine on a virtual display:

@@ -16,7 +16,10 @@ void LoopbackHost::Identified(const DeviceIdentity &identity)
     Record("Identified: " + identity.Version + " | " + std::to_string(identity.SerialNumber));
 }
 
-void LoopbackHost::DownloadDone() { Record("DownloadDone"); }
+void LoopbackHost::DownloadDone()
+{
+    Record("DownloadDone");
+}
 
 void LoopbackHost::ReadDone(const ScheduleModel &read)
 {

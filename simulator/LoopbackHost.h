@@ -21,7 +21,6 @@ public:
     explicit LoopbackHost(SimulatedKorvelt &device) : device_(device) {}
 
     void SendReport(const Report &request) override;
-    [[nodiscard]] const ScheduleModel &Model() const override { return model_; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return clockValue_; }
     void Identified(const DeviceIdentity &identity) override;
     void DownloadDone() override;

@@ -34,7 +34,7 @@ public:
 private:
     struct Entry {
         std::shared_ptr<SimulatedKorvelt> Device; // null for another device's interface
-        HidInterfaceInfo Interface;                // what Enumerate lists
+        HidInterfaceInfo Interface;               // what Enumerate lists
         bool OpenFails = false;
     };
 

@@ -11,7 +11,7 @@ namespace korvelt {
 namespace {
 
 constexpr std::size_t MaxVersionLength = ReportSize - VersionTextOffset; // 55
-constexpr TDateTime FirstClockValue = 40179.0;                          // 1 January 2010
+constexpr TDateTime FirstClockValue = 40179.0;                           // 1 January 2010
 constexpr std::uint8_t ErasedByte = 0xFF;
 constexpr std::array<std::uint8_t, 3> OtherIdentity{0x00, 0x04, 0x02};
 constexpr auto ReplySpin = std::chrono::microseconds(200);
@@ -86,7 +86,8 @@ ReadStatus SimulatedKorvelt::WaitReply(Report &reply, int timeoutMs, std::uint32
     using Clock = std::chrono::steady_clock;
     std::unique_lock lock(mutex_);
     // A zero time-out only looks: even a zero wait costs a system call.
-    const auto deadline = timeoutMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline =
+        timeoutMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         if (!pluggedIn_ || connection != connection_) {
             return ReadStatus::Gone;
@@ -287,7 +288,8 @@ TDateTime SimulatedKorvelt::ClockValue() const
 {
     const std::int64_t ms = ClockMs();
     const std::int64_t days = ms / MSecsPerDay; // whole days, then the time of day
-    return static_cast<TDateTime>(days) + static_cast<TDateTime>(ms % MSecsPerDay) / static_cast<TDateTime>(MSecsPerDay);
+    return static_cast<TDateTime>(days) +
+           static_cast<TDateTime>(ms % MSecsPerDay) / static_cast<TDateTime>(MSecsPerDay);
 }
 
 void SimulatedKorvelt::InjectFault(SimulatedFault fault, int afterRequests)

@@ -112,8 +112,8 @@ private:
     bool silent_ = false;
     bool garbage_ = false;
     bool wrongIdentity_ = false;
-    bool dropBlock_ = false;  // the next block written is dropped
-    int droppedBlock_ = -1;   // the block whose writes are dropped
+    bool dropBlock_ = false; // the next block written is dropped
+    int droppedBlock_ = -1;  // the block whose writes are dropped
     std::uint32_t garbageSeed_ = 0x2545F491U;
     int requestCount_ = 0;
     int repliesSent_ = 0;

@@ -97,11 +97,22 @@ inline bool SameSchedule(const ScheduleModel &a, const ScheduleModel &b)
 
 enum class ExchangeKind { Download, Read, SetClock, ReadClock };
 
-inline void StartExchange(DeviceExchange &exchange, ExchangeKind kind)
+inline void StartExchange(DeviceExchange &exchange, ExchangeKind kind, const ScheduleModel &schedule = DistinctSchedule())
 {
-    constexpr std::array Starts{&DeviceExchange::StartDownload, &DeviceExchange::StartRead,
-                                &DeviceExchange::StartSetClock, &DeviceExchange::StartReadClock};
-    (exchange.*Starts.at(static_cast<std::size_t>(kind)))();
+    switch (kind) {
+    case ExchangeKind::Download:
+        exchange.StartDownload(schedule);
+        return;
+    case ExchangeKind::Read:
+        exchange.StartRead();
+        return;
+    case ExchangeKind::SetClock:
+        exchange.StartSetClock();
+        return;
+    case ExchangeKind::ReadClock:
+        exchange.StartReadClock();
+        return;
+    }
 }
 
 // What "Set Time" sends in the scripts, and what the scripted device's clock shows.
@@ -175,7 +186,6 @@ public:
     explicit RecordingHost(ScheduleModel model = DistinctSchedule()) : Schedule(std::move(model)) {}
 
     void SendReport(const Report &request) override { Sent.push_back(request); }
-    [[nodiscard]] const ScheduleModel &Model() const override { return Schedule; }
     [[nodiscard]] TDateTime ClockValueToSet() override { return ClockValue; }
     void Identified(const DeviceIdentity &identity) override { Identity = identity; }
     void DownloadDone() override { Downloaded = true; }

@@ -78,7 +78,7 @@ ScheduleModel HostileSchedule()
 {
     ScheduleModel model = DistinctSchedule();
     model.NormalTimes[2][3].Start = std::bit_cast<double>(0x7FF8'0000'DEAD'BEEFULL); // NaN with a payload
-    model.NormalTimes[2][3].End = std::bit_cast<double>(0xFFF0'0000'0000'0001ULL);  // signalling NaN
+    model.NormalTimes[2][3].End = std::bit_cast<double>(0xFFF0'0000'0000'0001ULL);   // signalling NaN
     model.SpecialTimes[15][15].End = -0.0;
     model.SpecialDates[14] = std::numeric_limits<double>::denorm_min();
     model.SpecialDates[15] = std::numeric_limits<double>::infinity();
@@ -171,6 +171,7 @@ private slots:
     }
 
     // Which bytes load: the name and its zero byte, then the version, then the whole schedule.
+    // clang-format off
     void Outcomes_data()
     {
         QTest::addColumn<int>("version");
@@ -190,6 +191,7 @@ private slots:
         QTest::newRow("name cut short") << 1 << ours.chopped(1) << size << DataFileOutcome::Incompatible;
         QTest::newRow("other name, later version") << 2 << QByteArray("Other") << size << DataFileOutcome::Incompatible;
     }
+    // clang-format on
     void Outcomes()
     {
         QFETCH(int, version);
@@ -209,6 +211,7 @@ private slots:
     // a save that fails leaves every file as it was and nothing behind. Devices and sockets
     // fail the same regular-file checks as the pipe; a link loop fails where the dangling
     // link does.
+    // clang-format off
     void Refusals_data()
     {
         QTest::addColumn<QString>("name");
@@ -219,6 +222,7 @@ private slots:
             QTest::newRow(name) << name;
         }
     }
+    // clang-format on
     void Refusals()
     {
         QFETCH(QString, name);

@@ -82,6 +82,7 @@ private slots:
 
     // "Set Time" never sends a moment long past that nobody chose: the PC clock when the box
     // is checked (as it starts) or when the pickers still follow it, else what the user set.
+    // clang-format off
     void SetTime_data()
     {
         QTest::addColumn<bool>("clearBox");
@@ -102,6 +103,7 @@ private slots:
         QTest::newRow("the date typed after a click") << true << "05052011" << ""
                                                       << "Module Time: 23:14:29\nModule Date: 05/05/2011" << true;
     }
+    // clang-format on
     void SetTime()
     {
         QFETCH(bool, clearBox);
@@ -134,11 +136,13 @@ private slots:
         }
         QTest::mouseClick(&f.Find<QPushButton>("SetTimeButton"), Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations, QStringList{shown});
-        QCOMPARE(f.Find<QPlainTextEdit>("LogMemo").toPlainText(), QStringLiteral("Vuradod Version:KORVELT 1.05\nSerial Number: 1"));
+        QCOMPARE(f.Find<QPlainTextEdit>("LogMemo").toPlainText(),
+                 QStringLiteral("Vuradod Version:KORVELT 1.05\nSerial Number: 1"));
     }
 
     // A read replaces the schedule in the window only after the question about unsaved
     // changes has been answered as a load's is.
+    // clang-format off
     void ReadAsksAboutUnsavedEdits_data()
     {
         QTest::addColumn<int>("answer");
@@ -150,6 +154,7 @@ private slots:
         QTest::newRow("yes, saved") << int(Answer::Yes) << "edit.dat" << true;
         QTest::newRow("yes, save failed") << int(Answer::Yes) << "no-such-folder/edit.dat" << false;
     }
+    // clang-format on
     void ReadAsksAboutUnsavedEdits()
     {
         QFETCH(int, answer);
@@ -203,6 +208,7 @@ private slots:
     // Which device a command opens, and what it says when it opens none. Each row lists the
     // interfaces in the platform's order by release (0 for another maker's device, a
     // negative release for a KORVELT that cannot be opened); "Read Time" is clicked twice.
+    // clang-format off
     void Discovery_data()
     {
         QTest::addColumn<QList<int>>("releases");
@@ -221,6 +227,7 @@ private slots:
         QTest::newRow("another release is a KORVELT too") << QList<int>{6} << QStringList{} << 0 << 4;
         QTest::newRow("the normal firmware first") << QList<int>{1, 6, 5, 5} << QStringList{} << 2 << 4;
     }
+    // clang-format on
     void Discovery()
     {
         QFETCH(QList<int>, releases);
@@ -269,8 +276,8 @@ private slots:
         MainFormFixture f(backend);
         device->SetClockBytes({25, 61, 61, 30, 2, 30});
         QTest::mouseClick(&f.Find<QPushButton>("ReadTimeButton"), Qt::LeftButton);
-        QTRY_COMPARE(f.dialogs->log.Errors,
-                     QStringList{QStringLiteral("The KORVELT's clock holds no valid time (bytes 2030-02-30 25:61:61)")});
+        QTRY_COMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("The KORVELT's clock holds no valid time (bytes "
+                                                                       "2030-02-30 25:61:61)")});
         QVERIFY(f.dialogs->log.Informations.isEmpty());
         QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("The KORVELT's clock holds no valid time"));
     }
@@ -284,7 +291,8 @@ private slots:
         f.form->TakeSnapshot();
         device->InjectFault(SimulatedFault::EraseMemory, 1 + 5 * 2);
         QTest::mouseClick(&f.Find<QPushButton>("ReadButton"), Qt::LeftButton);
-        QTRY_COMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("KORVELT sent invalid schedule data.\nBlock 5")});
+        QTRY_COMPARE(f.dialogs->log.Errors,
+                     QStringList{QStringLiteral("KORVELT sent invalid schedule data.\nBlock 5")});
         QVERIFY(SameSchedule(f.form->Model(), DistinctSchedule()));
         f.form->StoreAllControls();
         QVERIFY(!f.form->ScheduleChanged());
@@ -293,6 +301,7 @@ private slots:
     // While a command runs its buttons are off and Cancel is on; when it ends, the status area
     // says how it went and a box says what went wrong. A KORVELT that stops answering is given
     // up after the reply time-out; one that is unplugged is given up at once.
+    // clang-format off
     void StatusArea_data()
     {
         QTest::addColumn<QString>("button");
@@ -325,6 +334,7 @@ private slots:
                                    << "PC 23:14:29: KORVELT is 1 d 23 h behind this PC" << "KORVELT connected"
                                    << "Module Time: 00:00:00\nModule Date: 05/12/2026" << 2;
     }
+    // clang-format on
     void StatusArea()
     {
         QFETCH(QString, button);
@@ -381,6 +391,7 @@ private slots:
     // Closing while a command runs: a write stops only when the user says so (No, the
     // default, keeps the window and the write going); any other command is cancelled and the
     // window closes. The question about unsaved changes comes after, as always.
+    // clang-format off
     void ClosingDuringACommand_data()
     {
         QTest::addColumn<QString>("button");
@@ -407,6 +418,7 @@ private slots:
                                               << true;
         QTest::newRow("set time, Exit") << "SetTimeButton" << 1 << "Exit" << false << false << QStringList{} << true;
     }
+    // clang-format on
     void ClosingDuringACommand()
     {
         QFETCH(QString, button);
@@ -441,6 +453,7 @@ private slots:
 
     // After each way a command ends, the status says what the KORVELT holds now, and nothing of
     // an earlier command stays up when the next one starts.
+    // clang-format off
     void StatusAfterEachEnding_data()
     {
         QTest::addColumn<QString>("button");
@@ -456,6 +469,7 @@ private slots:
         QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled" << false;
         QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled" << false;
     }
+    // clang-format on
     void StatusAfterEachEnding()
     {
         QFETCH(QString, button);
@@ -503,9 +517,10 @@ private slots:
         MainFormFixture f(backend);
         f.form->ReplaceModel(DistinctSchedule());
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
-        QTRY_COMPARE(f.dialogs->log.Errors,
-                     QStringList{QStringLiteral("The KORVELT does not hold what was written\nblock 12 reads back as erased "
-                                                "memory\nWrite again; if it stays so, the KORVELT may need service.")});
+        QTRY_COMPARE(
+            f.dialogs->log.Errors,
+            QStringList{QStringLiteral("The KORVELT does not hold what was written\nblock 12 reads back as erased "
+                                       "memory\nWrite again; if it stays so, the KORVELT may need service.")});
         QCOMPARE(f.Find<QLabel>("StatusLabel").text(), QStringLiteral("Not verified"));
         QVERIFY(f.dialogs->log.Informations.isEmpty());
     }

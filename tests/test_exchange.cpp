@@ -140,7 +140,7 @@ private slots:
         for (const bool download : {false, true}) {
             host.Schedule() = DistinctSchedule();
             if (download) {
-                exchange.StartDownload();
+                exchange.StartDownload(host.Schedule());
                 QCOMPARE(host.Pump(exchange), 133);
                 host.Schedule() = ScheduleModel{};
             }

@@ -153,7 +153,8 @@ private slots:
             const qsizetype infosBeforeNext = infos.size();
             const qsizetype errorsBeforeNext = errors.size();
             click(next);
-            QVERIFY2(WaitUntil([&] { return !form.Session().DeviceOpen() || (drained() && infos.size() > infosBeforeNext); }),
+            QVERIFY2(WaitUntil(
+                         [&] { return !form.Session().DeviceOpen() || (drained() && infos.size() > infosBeforeNext); }),
                      qPrintable(where + QStringLiteral(": the clean command did not end")));
             if (errors.size() != errorsBeforeNext) {
                 QFAIL(qPrintable(where + QStringLiteral(": ") + errors.back()));

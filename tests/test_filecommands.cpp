@@ -50,6 +50,7 @@ private slots:
     // model's file image and leaves the window unchanged. A file that cannot be loaded is
     // named in a message and changes nothing; one that loads is shown whole and leaves the
     // window unchanged.
+    // clang-format off
     void CloseAndLoadWithUnsavedChanges_data()
     {
         QTest::addColumn<QString>("command");
@@ -78,6 +79,7 @@ private slots:
             << "LoadButton" << no << "" << otherName << false << "Incompatible data file.";
         QTest::newRow("Load, missing") << "LoadButton" << no << "" << QByteArray() << false << "Error Opening File.";
     }
+    // clang-format on
     void CloseAndLoadWithUnsavedChanges()
     {
         QFETCH(QString, command);

@@ -53,6 +53,7 @@ private slots:
     // A schedule saved, loaded, exported to JSON and imported again by korveltctl, and saved
     // over itself, in a folder of the user's choosing: the same bytes all the way, and no
     // temporary file left behind.
+    // clang-format off
     void SaveLoadExportImport_data()
     {
         QTest::addColumn<QString>("name");
@@ -62,6 +63,7 @@ private slots:
         QTest::newRow("letters outside the 8-bit code pages")
             << QStringLiteral("\u0417\u043e\u044f/\u6642\u9593\u8868 1.dat");
     }
+    // clang-format on
     void SaveLoadExportImport()
     {
         QFETCH(QString, name);
@@ -75,7 +77,8 @@ private slots:
         QVERIFY(SameSchedule(loaded.Model, DistinctSchedule()));
 
         const QString json = file + QStringLiteral(".json");
-        const QString again = QFileInfo(file).absolutePath() + QStringLiteral("/Kopie von ") + QFileInfo(file).fileName();
+        const QString again =
+            QFileInfo(file).absolutePath() + QStringLiteral("/Kopie von ") + QFileInfo(file).fileName();
         QString err;
         QCOMPARE(Korveltctl({QStringLiteral("export"), file, QStringLiteral("-o"), json}, err), 0);
         QCOMPARE(err, QString());

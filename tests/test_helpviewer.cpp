@@ -28,7 +28,10 @@ namespace {
 const QString HelpFile = QStringLiteral(KORVELT_HELP_FILE);
 const QString DefaultPage = QStringLiteral("/getting-started.htm");
 
-QString PageOf(const QTextBrowser &browser) { return browser.source().path(); }
+QString PageOf(const QTextBrowser &browser)
+{
+    return browser.source().path();
+}
 
 // Every link target (href) and image source of the page the browser shows.
 QStringList References(const QTextBrowser &browser)
@@ -84,6 +87,7 @@ class TestHelpViewer : public QObject {
 private slots:
     // A link clicked, a contents entry clicked or an index keyword typed shows its page, and
     // the contents follow; Back returns to the page before.
+    // clang-format off
     void ChoosingAPage_data()
     {
         QTest::addColumn<QString>("way"); // "link", "contents" or "index"
@@ -96,6 +100,7 @@ private slots:
         QTest::newRow("index, message text in another case")
             << "index" << DefaultPage << "cannot find" << "KORVELT not found";
     }
+    // clang-format on
     void ChoosingAPage()
     {
         QFETCH(QString, way);
@@ -172,8 +177,8 @@ private slots:
             const QUrl url = ChmTextBrowser::UrlOf(toCheck.takeFirst());
             const QString page = url.toString(QUrl::RemoveFragment);
             const std::string anchor = "name=\"" + url.fragment().toStdString() + "\"";
-            QVERIFY2(!url.hasFragment() || archive->Read(url.path().toStdString()).value_or("").find(anchor) !=
-                                               std::string::npos,
+            QVERIFY2(!url.hasFragment() ||
+                         archive->Read(url.path().toStdString()).value_or("").find(anchor) != std::string::npos,
                      qPrintable(url.toString()));
             if (checked.contains(page)) {
                 continue;
@@ -206,12 +211,14 @@ private slots:
 
     // The main window's Help opens the help at its default topic, and the help closes with the
     // window; without a help file it can show, the window has no Help button.
+    // clang-format off
     void HelpFromTheMainWindow_data()
     {
         QTest::addColumn<bool>("usable");
         QTest::newRow("the built help file") << true;
         QTest::newRow("not a help file") << false;
     }
+    // clang-format on
     void HelpFromTheMainWindow()
     {
         QFETCH(bool, usable);
@@ -240,6 +247,7 @@ private slots:
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
+    // clang-format off
     void UnusableFilesLeaveHelpUnavailable_data()
     {
         QFile help(HelpFile);
@@ -252,6 +260,7 @@ private slots:
         QTest::newRow("first half") << whole.left(whole.size() / 2);
         QTest::newRow("header of a help file, random rest") << whole.left(0x60) + noise;
     }
+    // clang-format on
     void UnusableFilesLeaveHelpUnavailable()
     {
         QFETCH(QByteArray, content);
@@ -272,6 +281,7 @@ private slots:
 
     // Contents and index files written otherwise than ours (nesting, headings without a page
     // and site properties are in ours, and shown by the window test above).
+    // clang-format off
     void SitemapOutline_data()
     {
         QTest::addColumn<QByteArray>("html");
@@ -302,6 +312,7 @@ private slots:
             << QByteArray("A(a.htm)");
         QTest::newRow("not a sitemap") << QByteArray("\x00\xff<<<>>>\"'<a href=x>", 20) << QByteArray("");
     }
+    // clang-format on
     void SitemapOutline()
     {
         QFETCH(QByteArray, html);

@@ -136,9 +136,12 @@ QString SchemaBreach(const QJsonValue &value, const QJsonObject &schema, const Q
         const QJsonArray types = type.isArray() ? type.toArray() : QJsonArray{type};
         const bool kept = std::ranges::any_of(types, [&value](const QJsonValue &t) {
             const QString name = t.toString();
-            return (name == QLatin1String("object") && value.isObject()) || (name == QLatin1String("array") && value.isArray()) ||
-                   (name == QLatin1String("string") && value.isString()) || (name == QLatin1String("null") && value.isNull()) ||
-                   (name == QLatin1String("integer") && value.isDouble() && value.toDouble() == std::floor(value.toDouble()));
+            return (name == QLatin1String("object") && value.isObject()) ||
+                   (name == QLatin1String("array") && value.isArray()) ||
+                   (name == QLatin1String("string") && value.isString()) ||
+                   (name == QLatin1String("null") && value.isNull()) ||
+                   (name == QLatin1String("integer") && value.isDouble() &&
+                    value.toDouble() == std::floor(value.toDouble()));
         });
         if (!kept) {
             return where + QStringLiteral(": not of its type");
@@ -148,10 +151,13 @@ QString SchemaBreach(const QJsonValue &value, const QJsonObject &schema, const Q
         !std::ranges::any_of(schema.value(QLatin1String("enum")).toArray(), [&value](const QJsonValue &e) {
             return e.isDouble() && value.isDouble() ? e.toDouble() == value.toDouble() : e == value;
         })) {
-        return where + QStringLiteral(": ") + value.toVariant().toString() + QStringLiteral(" is not one of its values");
+        return where + QStringLiteral(": ") + value.toVariant().toString() +
+               QStringLiteral(" is not one of its values");
     }
-    if (value.isDouble() && ((schema.contains(QLatin1String("minimum")) && value.toDouble() < schema.value(QLatin1String("minimum")).toDouble()) ||
-                             (schema.contains(QLatin1String("maximum")) && value.toDouble() > schema.value(QLatin1String("maximum")).toDouble()))) {
+    if (value.isDouble() && ((schema.contains(QLatin1String("minimum")) &&
+                              value.toDouble() < schema.value(QLatin1String("minimum")).toDouble()) ||
+                             (schema.contains(QLatin1String("maximum")) &&
+                              value.toDouble() > schema.value(QLatin1String("maximum")).toDouble()))) {
         return where + QStringLiteral(": out of range");
     }
     if (value.isObject()) {
@@ -169,7 +175,8 @@ QString SchemaBreach(const QJsonValue &value, const QJsonObject &schema, const Q
                 }
                 continue;
             }
-            if (QString breach = SchemaBreach(it.value(), properties.value(it.key()).toObject(), where + QLatin1Char('.') + it.key());
+            if (QString breach = SchemaBreach(it.value(), properties.value(it.key()).toObject(),
+                                              where + QLatin1Char('.') + it.key());
                 !breach.isEmpty()) {
                 return breach;
             }
@@ -196,7 +203,8 @@ TDateTime TimedDate()
 
 QString TimedDateText()
 {
-    return DefaultCellTextCodec().DateText(TimedDate()) + QLatin1Char(' ') + DefaultCellTextCodec().TimeText(TimedDate());
+    return DefaultCellTextCodec().DateText(TimedDate()) + QLatin1Char(' ') +
+           DefaultCellTextCodec().TimeText(TimedDate());
 }
 
 // What a shell's completion offers, one line each joined by spaces, with korveltctl on the
@@ -232,6 +240,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // The devices written are told by the requests they had: a write with its read-back is 264.
+    // clang-format off
     void Write_data()
     {
         QTest::addColumn<QString>("releases");
@@ -328,6 +337,7 @@ private slots:
                                       << "korveltctl: @missing.json: cannot be read: No such file or directory\n"
                                       << QList<int>{0};
     }
+    // clang-format on
     void Write()
     {
         QFETCH(QString, releases);
@@ -349,7 +359,8 @@ private slots:
         timed.SpecialDates.at(1) = TimedDate();
         ScheduleModel mistake;
         mistake.NormalTimes.at(0).at(0) = {TimeOf(8, 0, 0), TimeOf(6, 0, 0), {0, 1, 0, 0, 0, 0, 0}};
-        QVERIFY(SaveDataFile(f.File(QStringLiteral("weird.dat")), weird) && SaveDataFile(f.File(QStringLiteral("timed.dat")), timed) &&
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("weird.dat")), weird) &&
+                SaveDataFile(f.File(QStringLiteral("timed.dat")), timed) &&
                 SaveDataFile(f.File(QStringLiteral("mistake.dat")), mistake));
         if (!f.devices.empty()) {
             f.devices.front()->InjectFault(fault, 12);
@@ -364,6 +375,7 @@ private slots:
 
     // Each device is read and compared with FILE, and nothing is written: every device keeps
     // what it held. Differences are the verify's result, on standard output.
+    // clang-format off
     void Verify_data()
     {
         QTest::addColumn<QString>("releases");
@@ -421,6 +433,7 @@ private slots:
         QTest::newRow("no file") << "n" << "verify --all" << none << 2 << ""
                                  << "korveltctl: verify: FILE is missing (see korveltctl --help)\n" << QList<int>{0};
     }
+    // clang-format on
     void Verify()
     {
         QFETCH(QString, releases);
@@ -435,7 +448,8 @@ private slots:
         changed.NormalTimes.at(0).at(1).End += TimeOf(1, 0, 0);
         QVERIFY(SaveDataFile(f.File(QStringLiteral("changed.dat")), changed) &&
                 SaveDataFile(f.File(QStringLiteral("empty.dat")), ScheduleModel{}));
-        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")), releases.contains(QLatin1Char('p')) ? 3 : 0);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")),
+                 releases.contains(QLatin1Char('p')) ? 3 : 0);
         std::vector<int> before;
         std::vector<std::vector<BlockImage>> held;
         for (const auto &device : f.devices) {
@@ -448,7 +462,8 @@ private slots:
         f.devices.front()->InjectFault(fault, 19);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.out.left(f.Expanded(out).size()), f.Expanded(out));
-        QCOMPARE(f.out.count(QLatin1Char('\n')), out.count(QLatin1Char('\n')) + (out.contains(QLatin1String("529")) ? 529 : 0));
+        QCOMPARE(f.out.count(QLatin1Char('\n')),
+                 out.count(QLatin1Char('\n')) + (out.contains(QLatin1String("529")) ? 529 : 0));
         QCOMPARE(f.err, f.Expanded(err));
         for (qsizetype i = 0; i < requests.size(); ++i) {
             QCOMPARE(f.devices.at(i)->RequestCount() - before.at(static_cast<std::size_t>(i)), requests.at(i));
@@ -465,6 +480,7 @@ private slots:
     // --demo N: N simulated KORVELTs, serial numbers 1 to N, slowed and failing one by one as
     // KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say; a setting that names no demo KORVELT
     // or no fault is a usage error before anything runs.
+    // clang-format off
     void Demo_data()
     {
         QTest::addColumn<QString>("line");
@@ -505,6 +521,7 @@ private slots:
         QTest::newRow("too many") << "--demo=129 list" << "" << "" << 2 << ""
                                   << "korveltctl: list: --demo N is a number of KORVELTs from 1 to 128 (see korveltctl --help)\n";
     }
+    // clang-format on
     void Demo()
     {
         QFETCH(QString, line);
@@ -515,7 +532,8 @@ private slots:
         QFETCH(QString, err);
         Fleet f(QString{});
         const int count = DemoCount(line.split(QLatin1Char(' ')));
-        const std::string problem = count > 0 ? AddDemoDevices(f.backend, count, delays.toStdString(), faults.toStdString()) : "";
+        const std::string problem =
+            count > 0 ? AddDemoDevices(f.backend, count, delays.toStdString(), faults.toStdString()) : "";
         if (!problem.empty()) {
             QCOMPARE(QStringLiteral("korveltctl: %1\n").arg(QString::fromStdString(problem)), err);
             QCOMPARE(f.backend.Enumerate().size(), std::size_t{0});
@@ -528,6 +546,7 @@ private slots:
 
     // What was read lands at OUT whole, in the form its name asks for; a read that fails
     // leaves OUT as it was.
+    // clang-format off
     void Read_data()
     {
         QTest::addColumn<QString>("line");
@@ -555,6 +574,7 @@ private slots:
         QTest::newRow("a folder") << "read @sub" << none << 4 << "korveltctl: @sub: cannot be written: Is a directory\n"
                                   << QByteArray("(none)") << 0;
     }
+    // clang-format on
     void Read()
     {
         QFETCH(QString, line);
@@ -574,10 +594,12 @@ private slots:
         f.devices.front()->InjectFault(fault, 40);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.err, f.Expanded(err));
-        const QByteArray read = saved == "dat" ? Bytes(EncodeDataFile(DistinctSchedule())) : ScheduleToJson(DistinctSchedule());
+        const QByteArray read =
+            saved == "dat" ? Bytes(EncodeDataFile(DistinctSchedule())) : ScheduleToJson(DistinctSchedule());
         const QByteArray expected = saved == "dat" || saved == "json" ? read : saved;
         QCOMPARE(out.isEmpty() ? f.outBytes : f.Contents(out), expected);
-        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 4 + (toFile && !out.contains(QLatin1Char('/')) ? 1 : 0));
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(),
+                 4 + (toFile && !out.contains(QLatin1Char('/')) ? 1 : 0));
         if (requests >= 0) {
             QCOMPARE(f.devices.front()->RequestCount() - 133, requests);
         }
@@ -586,6 +608,7 @@ private slots:
     // Several KORVELTs read into a folder, one file each named by its serial number, written
     // whole: one that fails, or shares its serial number, leaves no file and does not stop
     // the others.
+    // clang-format off
     void ReadMany_data()
     {
         QTest::addColumn<QString>("releases");
@@ -631,6 +654,7 @@ private slots:
         QTest::newRow("one, --format json, standard output")
             << "n" << "read - --format json" << none << 0 << QString::fromUtf8(ScheduleToJson(DistinctSchedule())) << "" << QStringList{};
     }
+    // clang-format on
     void ReadMany()
     {
         QFETCH(QString, releases);
@@ -641,7 +665,8 @@ private slots:
         QFETCH(QString, err);
         QFETCH(QStringList, files);
         Fleet f(releases);
-        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")), releases.contains(QLatin1Char('p')) ? 3 : 0);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")),
+                 releases.contains(QLatin1Char('p')) ? 3 : 0);
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("many")));
         f.devices.front()->InjectFault(fault, 19);
         QCOMPARE(f(line), exit);
@@ -650,11 +675,12 @@ private slots:
         QCOMPARE(QDir(f.dir.filePath(QStringLiteral("many"))).entryList(QDir::Files | QDir::Hidden), files);
         for (const QString &file : files) {
             QCOMPARE(f.Contents(QStringLiteral("many/") + file), file.endsWith(QLatin1String(".json"))
-                                                                    ? ScheduleToJson(DistinctSchedule())
-                                                                    : Bytes(EncodeDataFile(DistinctSchedule())));
+                                                                     ? ScheduleToJson(DistinctSchedule())
+                                                                     : Bytes(EncodeDataFile(DistinctSchedule())));
         }
     }
 
+    // clang-format off
     void Clock_data()
     {
         QTest::addColumn<QString>("line");
@@ -702,6 +728,7 @@ private slots:
         QTest::newRow("--at twice") << "clock set --at 2027-03-28_01:59:59 --at 2028-03-28_01:59:59" << real << 2 << ""
                                     << "korveltctl: clock: --at is given more than once (see korveltctl --help)\n" << before;
     }
+    // clang-format on
     void Clock()
     {
         QFETCH(QString, line);
@@ -729,6 +756,7 @@ private slots:
     }
 
     // Four fields a row, whatever the device answered: path, serial number, version, state.
+    // clang-format off
     void List_data()
     {
         QTest::addColumn<QString>("releases");
@@ -742,6 +770,7 @@ private slots:
         QTest::newRow("a tab and a line break in the version") << "t" << "list" << 0 << "sim:0\t11\tKORVELT\\t1.05\\nx\tready\n";
         QTest::newRow("serial number of 2^31 and more") << "b" << "list" << 0 << "sim:0\t3000000000\tKORVELT 1.05\tready\n";
     }
+    // clang-format on
     void List()
     {
         QFETCH(QString, releases);
@@ -755,6 +784,7 @@ private slots:
 
     // --json: one document on standard output, whatever happened, that keeps to the schema
     // in docs/ and stays as it is: every key and value of each row is what scripts rely on.
+    // clang-format off
     void Json_data()
     {
         QTest::addColumn<QString>("releases");
@@ -809,6 +839,7 @@ private slots:
                                       << R"({"devices":[],"exit":4,"message":"@missing.dat: cannot be read: No such file or directory"})";
         QTest::newRow("read - --json") << "n" << "read - --json" << none << 2 << "";
     }
+    // clang-format on
     void Json()
     {
         QFETCH(QString, releases);
@@ -821,7 +852,8 @@ private slots:
         changed.NormalTimes.at(0).at(1).End += TimeOf(1, 0, 0);
         QVERIFY(SaveDataFile(f.File(QStringLiteral("changed.dat")), changed));
         if (!f.devices.empty()) {
-            QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")), releases.contains(QLatin1Char('p')) ? 3 : 0);
+            QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")),
+                     releases.contains(QLatin1Char('p')) ? 3 : 0);
             f.devices.front()->SetClock(DateOf(2011, 5, 5) + TimeOf(6, 7, 8));
             f.devices.front()->InjectFault(fault, 12);
         }
@@ -834,7 +866,8 @@ private slots:
         QJsonParseError error{};
         const QJsonDocument printed = QJsonDocument::fromJson(f.outBytes, &error);
         QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(f.out));
-        QCOMPARE(printed.toJson(QJsonDocument::Compact), QJsonDocument::fromJson(f.Expanded(json).toUtf8()).toJson(QJsonDocument::Compact));
+        QCOMPARE(printed.toJson(QJsonDocument::Compact),
+                 QJsonDocument::fromJson(f.Expanded(json).toUtf8()).toJson(QJsonDocument::Compact));
         QFile schemaFile(QStringLiteral(KORVELTCTL_SCHEMA));
         QVERIFY(schemaFile.open(QIODevice::ReadOnly));
         const QJsonObject schema = QJsonDocument::fromJson(schemaFile.readAll()).object();
@@ -843,6 +876,7 @@ private slots:
 
     // The bash completion as bash runs it: the words so far, the last being completed, give
     // these candidates, sorted.
+    // clang-format off
     void Completion_data()
     {
         QTest::addColumn<QString>("words");
@@ -858,6 +892,7 @@ private slots:
         QTest::newRow("rule files") << "korveltctl holidays --rules @r" << "@rules.json";
         QTest::newRow("read's formats") << "korveltctl read --all --format _" << "dat json";
     }
+    // clang-format on
     void Completion()
     {
 #ifdef Q_OS_WIN
@@ -867,7 +902,8 @@ private slots:
         QFETCH(QString, candidates);
         Fleet f(QString{});
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
-        for (const QString &name : {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf")}) {
+        for (const QString &name :
+             {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf")}) {
             QFile file(f.dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -879,13 +915,15 @@ private slots:
         for (const QString &word : list) {
             script += QLatin1Char('\'') + word + QStringLiteral("' ");
         }
-        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort").arg(list.size() - 1);
+        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
+                      .arg(list.size() - 1);
         QCOMPARE(CompletionCandidates(QStringLiteral("bash"), {QStringLiteral("--norc"), QStringLiteral("-c"), script}),
                  f.Expanded(candidates));
     }
 
     // zsh's completion offers what bash's does; where files are wanted it names their pattern
     // (zsh's own _files lists them).
+    // clang-format off
     void ZshCompletion_data()
     {
         QTest::addColumn<QString>("words");
@@ -899,6 +937,7 @@ private slots:
         QTest::newRow("the log, any file") << "korveltctl write site.dat --watch --log _" << "files:*";
         QTest::newRow("nothing after --device") << "korveltctl write site.dat --device _" << "";
     }
+    // clang-format on
     void ZshCompletion()
     {
 #ifdef Q_OS_WIN
@@ -906,14 +945,17 @@ private slots:
 #endif
         QFETCH(QString, words);
         QFETCH(QString, candidates);
-        QString script = QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
+        QString script =
+            QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
         for (const QString &word : words.split(QLatin1Char(' '))) {
             script += QStringLiteral(" '") + (word == QLatin1String("_") ? QString() : word) + QLatin1Char('\'');
         }
-        QCOMPARE(CompletionCandidates(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script}), candidates);
+        QCOMPARE(CompletionCandidates(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script}),
+                 candidates);
     }
 
     // The commands on files alone, and the tool's own options.
+    // clang-format off
     void Files_data()
     {
         QTest::addColumn<QString>("line");
@@ -1038,6 +1080,7 @@ private slots:
         QTest::newRow("unknown option") << "check @distinct.dat --all" << 2 << ""
                                         << "korveltctl: check: unknown option --all (see korveltctl --help)\n" << QByteArray();
     }
+    // clang-format on
     void Files()
     {
         QFETCH(QString, line);
@@ -1051,7 +1094,8 @@ private slots:
         ScheduleModel bad = clean;
         bad.NormalTimes.at(0).at(0).Start = -1;
         QByteArray json = ScheduleToJson(DistinctSchedule()).replace(R"("start":"03:15:01")", R"("start":"25:00")");
-        QVERIFY(SaveDataFile(f.File(QStringLiteral("clean.dat")), clean) && SaveDataFile(f.File(QStringLiteral("bad.dat")), bad));
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("clean.dat")), clean) &&
+                SaveDataFile(f.File(QStringLiteral("bad.dat")), bad));
         ScheduleModel timed;
         timed.SpecialDates.at(1) = TimedDate();
         QVERIFY(SaveDataFile(f.File(QStringLiteral("timed.dat")), timed));
@@ -1060,34 +1104,38 @@ private slots:
         const qsizetype start = dupStart.indexOf(R"("start":)");
         dupStart.insert(start, R"("start":"01:00:00",)");
         QByteArray limit = distinct + QByteArray((16 << 20) - distinct.size(), ' ');
-        const QByteArray rules = "{\"format\": \"korvelt-holiday-rules\", \"version\": 1, \"rules\": ["
-                                 "{\"kind\": \"fixed\", \"name\": \"Works outing, \\\"summer\\\"\", \"month\": 7, \"day\": 4, "
-                                 "\"weekend\": \"monday\"}, {\"kind\": \"fixed\", \"name\": \"Christmas Day\", \"month\": 12, "
-                                 "\"day\": 25, \"weekend\": \"monday\"}]}";
-        for (const auto &[name, text] : {std::pair{"bad.json", json},
-                                         {"rules.json", rules},
-                                         {"other.json", QByteArray(R"({"format": "other"})")},
-                                         {"dup.json", QByteArray(distinct).replace(R"("version": 1)", R"("version": 2, "version": 1)")},
-                                         {"dupstart.json", dupStart},
-                                         {"limit.json", limit},
-                                         {"big.json", limit + ' '}}) {
+        const QByteArray rules =
+            "{\"format\": \"korvelt-holiday-rules\", \"version\": 1, \"rules\": ["
+            "{\"kind\": \"fixed\", \"name\": \"Works outing, \\\"summer\\\"\", \"month\": 7, \"day\": 4, "
+            "\"weekend\": \"monday\"}, {\"kind\": \"fixed\", \"name\": \"Christmas Day\", \"month\": 12, "
+            "\"day\": 25, \"weekend\": \"monday\"}]}";
+        for (const auto &[name, text] :
+             {std::pair{"bad.json", json},
+              {"rules.json", rules},
+              {"other.json", QByteArray(R"({"format": "other"})")},
+              {"dup.json", QByteArray(distinct).replace(R"("version": 1)", R"("version": 2, "version": 1)")},
+              {"dupstart.json", dupStart},
+              {"limit.json", limit},
+              {"big.json", limit + ' '}}) {
             QFile file(f.dir.filePath(QLatin1String(name)));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
         QCOMPARE(f(line), exit);
-        QVERIFY2(out == QLatin1String("(nothing)") ? f.out.isEmpty() : out.isEmpty() || f.out.startsWith(f.Expanded(out)),
+        QVERIFY2(out == QLatin1String("(nothing)") ? f.out.isEmpty()
+                                                   : out.isEmpty() || f.out.startsWith(f.Expanded(out)),
                  qPrintable(f.out));
         QCOMPARE(f.err, f.Expanded(err));
         const QString madeName = line.contains(QLatin1String("@out.csv"))   ? QStringLiteral("out.csv")
-                             : line.contains(QLatin1String("@out.pdf")) ? QStringLiteral("out.pdf")
-                                                                         : QStringLiteral("out.dat");
+                                 : line.contains(QLatin1String("@out.pdf")) ? QStringLiteral("out.pdf")
+                                                                            : QStringLiteral("out.dat");
         const QByteArray contents = f.Contents(madeName);
         QVERIFY2(made.isEmpty() ? contents == "(none)" : contents.startsWith(made), contents.left(80).constData());
         QVERIFY(!QFile::exists(QStringLiteral("-")) && !QFile::exists(f.dir.filePath(QStringLiteral("-"))));
     }
 
     // Whatever a command prints, standard output must have taken it: a full disk is a failure.
+    // clang-format off
     void FullStandardOutput_data()
     {
         QTest::addColumn<QString>("releases");
@@ -1100,6 +1148,7 @@ private slots:
         QTest::newRow("holidays") << "" << "holidays --preset fr --year 2027";
         QTest::newRow("--version") << "" << "--version";
     }
+    // clang-format on
     void FullStandardOutput()
     {
         QFETCH(QString, releases);
@@ -1108,12 +1157,14 @@ private slots:
         FullDevice full;
         f.output = &full;
         QCOMPARE(f(line), 4);
-        QVERIFY2(f.err.endsWith(QLatin1String("korveltctl: standard output: No space left on device\n")), qPrintable(f.err));
+        QVERIFY2(f.err.endsWith(QLatin1String("korveltctl: standard output: No space left on device\n")),
+                 qPrintable(f.err));
     }
 
     // A signal during a device command stops it at once: no request follows, each device says
     // what it now holds, and the exit status tells the signal. The devices fall silent at a
     // known request, and the signal comes while they wait.
+    // clang-format off
     void Interrupted_data()
     {
         QTest::addColumn<QString>("releases");
@@ -1136,6 +1187,7 @@ private slots:
                                       << "korveltctl: sim:0 (serial 11): interrupted at block 9 of 64: nothing was saved\n";
 #endif
     }
+    // clang-format on
     void Interrupted()
     {
 #ifdef Q_OS_WIN
@@ -1181,6 +1233,7 @@ private slots:
     // The production line: KORVELTs come and go while write --watch runs. `polls` says what
     // happens before each look at the devices attached: "+K" plugs device K in, "-K" unplugs
     // it, "C" is Ctrl+C. Every device starts unplugged; device 0 falls silent when `silent`.
+    // clang-format off
     void Watch_data()
     {
         QTest::addColumn<QString>("releases");
@@ -1232,6 +1285,7 @@ private slots:
                                    "--json (see korveltctl --help)\n"
                                 << QList<int>{0};
     }
+    // clang-format on
     void Watch()
     {
 #ifdef Q_OS_WIN
@@ -1300,8 +1354,8 @@ private slots:
             }
             std::raise(SIGINT);
         };
-        const QString sum = QString::fromLatin1(QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")),
-                                                                         QCryptographicHash::Sha256).toHex());
+        const QString sum = QString::fromLatin1(
+            QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
         const QString header = QStringLiteral("time,serial,version,sha256,result\n");
         const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified\n" +
                                "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out\n" +
@@ -1318,12 +1372,14 @@ private slots:
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
                  logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written\n");
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
-        QCOMPARE(f.err, QStringLiteral("korveltctl: write: --set-clock and --log are for --watch (see korveltctl --help)\n"));
+        QCOMPARE(f.err,
+                 QStringLiteral("korveltctl: write: --set-clock and --log are for --watch (see korveltctl --help)\n"));
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @")), 4);
         QVERIFY(f.err.startsWith(f.Expanded(QStringLiteral("korveltctl: @: cannot be written: "))));
     }
 
     // The progress bar fits the terminal: a line that wraps leaves stale lines behind.
+    // clang-format off
     void ProgressBar_data()
     {
         QTest::addColumn<int>("columns");
@@ -1331,6 +1387,7 @@ private slots:
         QTest::newRow("30 columns") << 30;
         QTest::newRow("12 columns") << 12;
     }
+    // clang-format on
     void ProgressBar()
     {
         QFETCH(int, columns);
@@ -1350,6 +1407,7 @@ private slots:
 #ifndef Q_OS_WIN
     // The program itself, as a script runs it: what it prints to standard error and its exit
     // status where standard output is full or closed, and the report without a display.
+    // clang-format off
     void Process_data()
     {
         QTest::addColumn<QString>("command"); // for sh; @ the folder, %K the program
@@ -1366,6 +1424,7 @@ private slots:
             << "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb %K report @distinct.dat -o @out.pdf"
             << 0 << "";
     }
+    // clang-format on
     void Process()
     {
         QFETCH(QString, command);

@@ -75,6 +75,7 @@ private slots:
     }
 
     // The reply as the message shows it, in the user's locale.
+    // clang-format off
     void ReplyMessage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -90,6 +91,7 @@ private slots:
         QTest::newRow("30 February 25:61:61") << "en_GB" << Bytes({0x54, 25, 61, 61, 30, 2, 30})
                                               << "The KORVELT's clock holds no valid time (bytes 2030-02-30 25:61:61)";
     }
+    // clang-format on
     void ReplyMessage()
     {
         QFETCH(QString, locale);
@@ -104,6 +106,7 @@ private slots:
     }
 
     // How far the device's clock is from the PC's, in the two largest units that matter.
+    // clang-format off
     void ClockDifference_data()
     {
         QTest::addColumn<qint64>("behind");
@@ -114,6 +117,7 @@ private slots:
         QTest::newRow("hours ahead") << qint64{-7'499} << "KORVELT is 2 h 4 min ahead of this PC";
         QTest::newRow("days behind") << qint64{90'061} << "KORVELT is 1 d 1 h behind this PC";
     }
+    // clang-format on
     void ClockDifference()
     {
         QFETCH(qint64, behind);

@@ -94,12 +94,14 @@ private slots:
 
     // Stop ends a reader that waits for the device, and one blocked handing a report to this
     // thread: the stop runs the hand-over instead of deadlocking on it. Stopping is no unplug.
+    // clang-format off
     void Stop_data()
     {
         QTest::addColumn<bool>("silent");
         QTest::newRow("the device is silent") << true;
         QTest::newRow("a hand-over waits") << false;
     }
+    // clang-format on
     void Stop()
     {
         QFETCH(bool, silent);
@@ -118,6 +120,7 @@ private slots:
     // Windows names a device by its hardware identifier; the search takes the numbers from it
     // and matches them as for every backend. "search" is the first that matches: normal,
     // program mode, any release, or none; "-" when the identifier names no vendor and product.
+    // clang-format off
     void HardwareIdentifiers_data()
     {
         QTest::addColumn<QString>("id");
@@ -136,6 +139,7 @@ private slots:
         QTest::newRow("not at a part's start") << "HID\\XVID_04D8&PID_FD37&REV_0005" << "-";
         QTest::newRow("empty") << "" << "-";
     }
+    // clang-format on
     void HardwareIdentifiers()
     {
         QFETCH(QString, id);
@@ -148,8 +152,8 @@ private slots:
         }
         const std::uint16_t release = numbers->Release.value_or(0);
         QString found = QStringLiteral("none");
-        for (const auto &[name, match] : {std::pair{"normal", NormalFirmware}, std::pair{"program", ProgramMode},
-                                          std::pair{"any", AnyRelease}}) {
+        for (const auto &[name, match] :
+             {std::pair{"normal", NormalFirmware}, std::pair{"program", ProgramMode}, std::pair{"any", AnyRelease}}) {
             if (match.Matches(numbers->VendorId, numbers->ProductId, release)) {
                 found = QLatin1String(name);
                 break;

@@ -45,6 +45,7 @@ private slots:
 
     // Each row: an edit of a schedule whose special dates all lie ahead, the lines the check
     // gives, and how many of them are mistakes. Today is 6 December 2026.
+    // clang-format off
     void Findings_data()
     {
         QTest::addColumn<Edit>("edit");
@@ -145,6 +146,7 @@ private slots:
             return lines;
         }() << 0;
     }
+    // clang-format on
     void Findings()
     {
         QFETCH(Edit, edit);

@@ -85,6 +85,7 @@ class TestScheduleJson : public QObject {
 
 private slots:
     // Every file the loader accepts, its unread bytes included, and schedules made here.
+    // clang-format off
     void RoundTrip_data()
     {
         QTest::addColumn<QByteArray>("file"); // the data file's 12472 bytes
@@ -105,6 +106,7 @@ private slots:
         QTest::newRow("distinct") << Bytes(EncodeDataFile(DistinctSchedule())) << true;
         QTest::newRow("odd values") << Bytes(EncodeDataFile(OddSchedule())) << false;
     }
+    // clang-format on
     void RoundTrip()
     {
         QFETCH(QByteArray, file);
@@ -120,6 +122,7 @@ private slots:
         QCOMPARE(DataFileToJson(back.File), json);
     }
 
+    // clang-format off
     void Refusals_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -149,6 +152,7 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("{\n\"format\": ") << QStringLiteral("line 2: not JSON");
         QTest::newRow("a data file") << QByteArray("\x01\0\0\0KORVELT", 11) << QStringLiteral("neither a KORVELT data file");
     }
+    // clang-format on
     void Refusals()
     {
         QFETCH(QByteArray, json);

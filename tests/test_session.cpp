@@ -37,7 +37,8 @@ struct Fixture {
             busyAtEnd = session.Busy();
             sentAtEnd = device->RequestCount();
         };
-        QObject::connect(&session, &DeviceSession::Progress, [this](const SessionProgress &p) { progress.push_back(p); });
+        QObject::connect(&session, &DeviceSession::Progress,
+                         [this](const SessionProgress &p) { progress.push_back(p); });
         QObject::connect(&session, &DeviceSession::BusyChanged, [this](bool b) { busy.push_back(b); });
         QObject::connect(&session, &DeviceSession::DownloadDone, [=](bool v) { ended(v ? "verified" : "written"); });
         QObject::connect(&session, &DeviceSession::ReadDone, [=] { ended("read"); });
@@ -70,6 +71,7 @@ class TestSession : public QObject {
 private slots:
     // Progress counts every request of the command in order, the read-back of a write
     // included; busy from the start to right before the last signal.
+    // clang-format off
     void WholeCommands_data()
     {
         QTest::addColumn<SessionCommand>("command");
@@ -82,6 +84,7 @@ private slots:
         QTest::newRow("set clock") << SessionCommand::SetClock << false << 2 << "clock";
         QTest::newRow("read clock") << SessionCommand::ReadClock << false << 2 << "clock";
     }
+    // clang-format on
     void WholeCommands()
     {
         QFETCH(SessionCommand, command);
@@ -110,6 +113,7 @@ private slots:
     // (from the handler of the reader's report, or later from the event loop) end the command,
     // naming where it was. Nothing more is sent; a closed link is searched afresh by the next
     // command, which goes through.
+    // clang-format off
     void Endings_data()
     {
         QTest::addColumn<SimulatedFault>("fault");
@@ -137,6 +141,7 @@ private slots:
         QTest::newRow("write, cancelled later") << none << 0 << -40 << SessionError{Unplugged, 0, {}, Write, false, {}};
         QTest::newRow("read-back, cancelled") << none << 0 << 150 << SessionError{Unplugged, 0, {}, Write, true, {}};
     }
+    // clang-format on
     void Endings()
     {
         QFETCH(SimulatedFault, fault);

@@ -89,11 +89,13 @@ bool IsMarkerChar(QChar c)
 
 QString StripTimeZone(const QString &format)
 {
-    return EditUnquoted(format, [](QString part) {
-        static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
-        part.replace(zone, QStringLiteral(" "));
-        return part;
-    }).simplified();
+    return EditUnquoted(format,
+                        [](QString part) {
+                            static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
+                            part.replace(zone, QStringLiteral(" "));
+                            return part;
+                        })
+        .simplified();
 }
 
 CellTextCodec::CellTextCodec(const QLocale &locale)

@@ -14,7 +14,7 @@ QString FieldName(UnsendableValue::Field field)
 {
     using Field = UnsendableValue::Field;
     return field == Field::NormalStart || field == Field::SpecialStart ? QStringLiteral("Start")
-                                                                        : QStringLiteral("End");
+                                                                       : QStringLiteral("End");
 }
 
 QString SpecialDateText(int entry, TDateTime date)

@@ -47,7 +47,8 @@ QString ClockDifferenceText(qint64 behind)
     } else {
         amount = QStringLiteral("%1 s").arg(seconds);
     }
-    return QStringLiteral("KORVELT is %1 %2 this PC").arg(amount, behind > 0 ? QStringLiteral("behind") : QStringLiteral("ahead of"));
+    return QStringLiteral("KORVELT is %1 %2 this PC")
+        .arg(amount, behind > 0 ? QStringLiteral("behind") : QStringLiteral("ahead of"));
 }
 
 } // namespace korvelt

@@ -12,10 +12,10 @@ const QStringList &WeekItemTexts()
 
 const QStringList &MonthItemTexts()
 {
-    static const QStringList texts{QStringLiteral("January"),   QStringLiteral("Febuary"), QStringLiteral("March"),
-                                   QStringLiteral("April"),     QStringLiteral("May"),     QStringLiteral("June"),
-                                   QStringLiteral("July"),      QStringLiteral("August"),  QStringLiteral("September"),
-                                   QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+    static const QStringList texts{QStringLiteral("January"), QStringLiteral("Febuary"),  QStringLiteral("March"),
+                                   QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                                   QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                                   QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
     return texts;
 }
 

@@ -59,9 +59,9 @@ QString SlotText(const TimeSlot &slot, bool withDays)
 QString RuleText(const DaylightSavingRule &rule)
 {
     return QStringLiteral("%1, %2 of %3 to %4 of %5")
-        .arg(rule.Enabled != 0 ? QStringLiteral("on") : QStringLiteral("off"), ItemText(WeekItemTexts(), rule.AdvanceWeek),
-             ItemText(MonthItemTexts(), rule.AdvanceMonth), ItemText(WeekItemTexts(), rule.RetardWeek),
-             ItemText(MonthItemTexts(), rule.RetardMonth));
+        .arg(rule.Enabled != 0 ? QStringLiteral("on") : QStringLiteral("off"),
+             ItemText(WeekItemTexts(), rule.AdvanceWeek), ItemText(MonthItemTexts(), rule.AdvanceMonth),
+             ItemText(WeekItemTexts(), rule.RetardWeek), ItemText(MonthItemTexts(), rule.RetardMonth));
 }
 
 QString DateText(TDateTime value)

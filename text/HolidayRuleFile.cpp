@@ -226,7 +226,8 @@ QString WeekdayStepKey(WeekdayStep step)
 
 QString WeekdayKey(int weekday)
 {
-    static const std::array<QString, DaysPerWeek> keys{"sunday", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
+    static const std::array<QString, DaysPerWeek> keys{"sunday",   "monday", "tuesday", "wednesday",
+                                                       "thursday", "friday", "saturday"};
     return weekday >= 0 && weekday < DaysPerWeek ? keys.at(static_cast<std::size_t>(weekday)) : QString();
 }
 
@@ -270,9 +271,9 @@ QByteArray HolidayRulesToJson(const std::vector<HolidayRule> &rules)
         if (!rule.Changes.empty()) {
             QJsonArray changes;
             for (const YearChange &change : rule.Changes) {
-                changes.append(change.Month == 0 ? QJsonObject{{"year", change.Year}, {"dropped", true}}
-                                                 : QJsonObject{{"year", change.Year}, {"month", change.Month},
-                                                               {"day", change.Day}});
+                changes.append(change.Month == 0
+                                   ? QJsonObject{{"year", change.Year}, {"dropped", true}}
+                                   : QJsonObject{{"year", change.Year}, {"month", change.Month}, {"day", change.Day}});
             }
             object.insert(QStringLiteral("changes"), changes);
         }
@@ -299,7 +300,8 @@ HolidayRuleFileResult HolidayRulesFromJson(const QByteArray &json)
                            .arg(error.offset + 1));
     }
     const QJsonObject file = document.object();
-    if (file.value(QStringLiteral("format")).toString() != FormatName || !file.value(QStringLiteral("rules")).isArray()) {
+    if (file.value(QStringLiteral("format")).toString() != FormatName ||
+        !file.value(QStringLiteral("rules")).isArray()) {
         return Refused(QStringLiteral("The file is no holiday rule file."));
     }
     if (file.value(QStringLiteral("version")).toInt() > FormatVersion) {
@@ -324,8 +326,8 @@ HolidayRuleFileResult HolidayRulesFromJson(const QByteArray &json)
 bool SaveHolidayRuleFile(const std::filesystem::path &path, const std::vector<HolidayRule> &rules)
 {
     const QByteArray json = HolidayRulesToJson(rules);
-    return SaveFileAtomically(
-        path, std::span(reinterpret_cast<const std::uint8_t *>(json.constData()), static_cast<std::size_t>(json.size())));
+    return SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t *>(json.constData()),
+                                              static_cast<std::size_t>(json.size())));
 }
 
 HolidayRuleFileResult LoadHolidayRuleFile(const std::filesystem::path &path)

@@ -27,9 +27,9 @@ const QString FormatName = QStringLiteral("KORVELT schedule");
 constexpr std::array<const char *, DayCount> DayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                       "Thursday", "Friday", "Saturday"};
 constexpr std::array<const char *, WeekItemCount> WeekNames{"first", "second", "third", "fourth", "last"};
-constexpr std::array<const char *, MonthItemCount> MonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char *, MonthItemCount> MonthNames{"January",   "February", "March",    "April",
+                                                              "May",       "June",     "July",     "August",
+                                                              "September", "October",  "November", "December"};
 constexpr int FirstSendableYear = 2000;
 constexpr int LastSendableYear = 2255;
 
@@ -79,7 +79,7 @@ QByteArray DateText(TDateTime value)
 template <std::size_t N> QJsonValue ItemValue(std::int32_t value, const std::array<const char *, N> &names)
 {
     return value >= 0 && value < static_cast<std::int32_t>(N) ? QJsonValue(QLatin1String(names.at(value)))
-                                                                : QJsonValue(value);
+                                                              : QJsonValue(value);
 }
 
 // One slot on one line, its keys in the order JSON writers sort them.
@@ -95,8 +95,8 @@ QByteArray SlotLine(const TimeSlot &slot)
         plainBytes = plainBytes && slot.Days.at(d) <= 1;
         bytes.append(QByteArray::number(slot.Days.at(d)));
     }
-    return '{' + (plainBytes ? QByteArray() : "\"dayBytes\":[" + bytes.join(',') + "],") + "\"days\":[" + days.join(',') +
-           "],\"end\":" + TimeText(slot.End) + ",\"start\":" + TimeText(slot.Start) + '}';
+    return '{' + (plainBytes ? QByteArray() : "\"dayBytes\":[" + bytes.join(',') + "],") + "\"days\":[" +
+           days.join(',') + "],\"end\":" + TimeText(slot.End) + ",\"start\":" + TimeText(slot.Start) + '}';
 }
 
 QByteArray Line(const QJsonObject &object)
@@ -139,8 +139,7 @@ QJsonObject ObjectAt(const QJsonValue &value, const QString &path, std::initiali
     }
     QJsonObject object = value.toObject();
     for (auto key = object.begin(); key != object.end(); ++key) {
-        if (std::ranges::find_if(known, [&](const char *k) { return key.key() == QLatin1String(k); }) ==
-            known.end()) {
+        if (std::ranges::find_if(known, [&](const char *k) { return key.key() == QLatin1String(k); }) == known.end()) {
             throw Refusal{Member(path, key.key()), QStringLiteral("unknown key")};
         }
     }
@@ -241,9 +240,10 @@ TDateTime DateAt(const QJsonValue &value, const QString &path)
     TDateTime date = 0;
     if (!value.isString() || !fields || fields->at(0) < FirstSendableYear || fields->at(0) > LastSendableYear ||
         !TryEncodeDate(fields->at(0), fields->at(1), fields->at(2), date)) {
-        throw Refusal{path, value.isString()
-                                ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from 2000 to 2255").arg(value.toString())
-                                : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
+        throw Refusal{path,
+                      value.isString()
+                          ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from 2000 to 2255").arg(value.toString())
+                          : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
     }
     return date;
 }
@@ -252,8 +252,8 @@ template <std::size_t N>
 std::int32_t ItemAt(const QJsonValue &value, const QString &path, const std::array<const char *, N> &names)
 {
     if (value.isDouble()) {
-        return static_cast<std::int32_t>(IntegerAt(value, path, std::numeric_limits<std::int32_t>::min(),
-                                                   std::numeric_limits<std::int32_t>::max()));
+        return static_cast<std::int32_t>(
+            IntegerAt(value, path, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     }
     for (std::size_t i = 0; i < N; ++i) {
         if (value.toString() == QLatin1String(names.at(i))) {
@@ -282,13 +282,15 @@ TimeSlot SlotAt(const QJsonValue &value, const QString &path)
         const QString name = days.toArray().at(i).toString();
         const auto *const day = std::ranges::find_if(DayNames, [&](const char *n) { return name == QLatin1String(n); });
         if (day == DayNames.end() || slot.Days.at(day - DayNames.begin()) != 0) {
-            throw Refusal{Element(daysPath, i), QStringLiteral("a day name, Sunday to Saturday, once each, is expected")};
+            throw Refusal{Element(daysPath, i),
+                          QStringLiteral("a day name, Sunday to Saturday, once each, is expected")};
         }
         slot.Days.at(day - DayNames.begin()) = 1;
     }
     if (object.contains(QLatin1String("dayBytes"))) {
         const QString bytesPath = Member(path, QStringLiteral("dayBytes"));
-        const QJsonArray bytes = ArrayAt(object.value(QLatin1String("dayBytes")), bytesPath, DayCount, QStringLiteral("day"));
+        const QJsonArray bytes =
+            ArrayAt(object.value(QLatin1String("dayBytes")), bytesPath, DayCount, QStringLiteral("day"));
         for (int d = 0; d < DayCount; ++d) {
             const auto byte = static_cast<std::uint8_t>(IntegerAt(bytes.at(d), Element(bytesPath, d), 0, 255));
             if ((byte != 0) != (slot.Days.at(d) != 0)) {
@@ -320,18 +322,21 @@ ScheduleModel ReadSchedule(const QJsonObject &top)
     }
     ScheduleModel model;
     const QString outputsPath = QStringLiteral("outputs");
-    const QJsonArray outputs = ArrayAt(Required(top, {}, "outputs"), outputsPath, OutputCount, QStringLiteral("output"));
+    const QJsonArray outputs =
+        ArrayAt(Required(top, {}, "outputs"), outputsPath, OutputCount, QStringLiteral("output"));
     for (int o = 0; o < OutputCount; ++o) {
         const QString path = Element(outputsPath, o);
         const QJsonObject output = ObjectAt(outputs.at(o), path, {"output", "normal", "special"});
-        if (IntegerAt(Required(output, path, "output"), Member(path, QStringLiteral("output")), 1, OutputCount) != o + 1) {
+        if (IntegerAt(Required(output, path, "output"), Member(path, QStringLiteral("output")), 1, OutputCount) !=
+            o + 1) {
             throw Refusal{Member(path, QStringLiteral("output")), QStringLiteral("%1 is expected here").arg(o + 1)};
         }
         ReadTable(output, path, "normal", model.NormalTimes.at(o));
         ReadTable(output, path, "special", model.SpecialTimes.at(o));
     }
     const QString datesPath = QStringLiteral("specialDates");
-    const QJsonArray dates = ArrayAt(Required(top, {}, "specialDates"), datesPath, SpecialDateCount, QStringLiteral("date"));
+    const QJsonArray dates =
+        ArrayAt(Required(top, {}, "specialDates"), datesPath, SpecialDateCount, QStringLiteral("date"));
     for (int i = 0; i < SpecialDateCount; ++i) {
         model.SpecialDates.at(i) = DateAt(dates.at(i), Element(datesPath, i));
     }
@@ -339,13 +344,15 @@ ScheduleModel ReadSchedule(const QJsonObject &top)
     const QJsonObject rule = ObjectAt(Required(top, {}, "daylightSaving"), rulePath, {"enabled", "advance", "retard"});
     const QJsonValue enabled = Required(rule, rulePath, "enabled");
     model.DaylightSaving.Enabled =
-        enabled.isBool() ? static_cast<std::uint8_t>(enabled.toBool())
-                         : static_cast<std::uint8_t>(IntegerAt(enabled, Member(rulePath, QStringLiteral("enabled")), 0, 255));
+        enabled.isBool()
+            ? static_cast<std::uint8_t>(enabled.toBool())
+            : static_cast<std::uint8_t>(IntegerAt(enabled, Member(rulePath, QStringLiteral("enabled")), 0, 255));
     for (const bool advance : {true, false}) {
         const char *key = advance ? "advance" : "retard";
         const QString changePath = Member(rulePath, QLatin1String(key));
         const QJsonObject change = ObjectAt(Required(rule, rulePath, key), changePath, {"week", "month"});
-        const std::int32_t week = ItemAt(Required(change, changePath, "week"), Member(changePath, QStringLiteral("week")), WeekNames);
+        const std::int32_t week =
+            ItemAt(Required(change, changePath, "week"), Member(changePath, QStringLiteral("week")), WeekNames);
         const std::int32_t month =
             ItemAt(Required(change, changePath, "month"), Member(changePath, QStringLiteral("month")), MonthNames);
         (advance ? model.DaylightSaving.AdvanceWeek : model.DaylightSaving.RetardWeek) = week;
@@ -372,7 +379,8 @@ DataFileImage ReadDataFile(const QJsonObject &top, const ScheduleModel &model)
         bool number = false;
         const auto offset = static_cast<std::size_t>(byte.key().toUInt(&number));
         if (!number || offset >= file.size() || !IsUnreadByte(offset)) {
-            throw Refusal{Member(path, byte.key()), QStringLiteral("not a byte of the data file that the loader leaves unread")};
+            throw Refusal{Member(path, byte.key()),
+                          QStringLiteral("not a byte of the data file that the loader leaves unread")};
         }
         file.at(offset) = static_cast<std::uint8_t>(IntegerAt(byte.value(), Member(path, byte.key()), 0, 255));
     }
@@ -423,8 +431,8 @@ namespace {
 // slot that changed, and the file stays short.
 QByteArray Json(const ScheduleModel &model, const QByteArray &dataFile)
 {
-    QByteArray json = "{\n    \"format\": \"" + FormatName.toUtf8() + "\",\n    \"version\": " +
-                      QByteArray::number(ScheduleJsonVersion) + ",\n    \"outputs\": [\n";
+    QByteArray json = "{\n    \"format\": \"" + FormatName.toUtf8() +
+                      "\",\n    \"version\": " + QByteArray::number(ScheduleJsonVersion) + ",\n    \"outputs\": [\n";
     for (int o = 0; o < OutputCount; ++o) {
         json += "        {\n            \"output\": " + QByteArray::number(o + 1) + ",\n";
         for (const bool special : {false, true}) {

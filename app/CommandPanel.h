@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/DateTime.h"
+#include "app/StatusText.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace korvelt {
+
+// The panel along the bottom of the main window: the file and device command buttons, the
+// device log, the clock controls and the status area (the device found, what the last
+// command did or is doing, its progress, the file). The clock pickers follow the PC clock
+// while "Use PC Time" is cleared, until the user changes one of them.
+class CommandPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // `now` gives the current date and time.
+    CommandPanel(std::function<QDateTime()> now, QWidget *parent);
+    CommandPanel(const CommandPanel &) = delete;
+    CommandPanel &operator=(const CommandPanel &) = delete;
+    CommandPanel(CommandPanel &&) = delete;
+    CommandPanel &operator=(CommandPanel &&) = delete;
+    ~CommandPanel() override = default;
+
+    QPushButton LoadButton;
+    QPushButton SaveButton;
+    QPushButton HelpButton;
+    QPushButton WriteButton;
+    QPushButton ReadButton;
+    QPushButton ExitButton;
+    QPlainTextEdit LogMemo;
+    QPushButton SetTimeButton;
+    QPushButton ReadTimeButton;
+    QCheckBox UsePCTimeCheckBox;
+    QDateEdit SetDateDateTimePicker;
+    QTimeEdit SetTimeDateTimePicker;
+    QCheckBox VerifyCheckBox;
+    QPushButton CompareButton;
+    StatusText ConnectionLabel;
+    StatusText StatusLabel;
+    QPushButton CancelButton;
+    QProgressBar ProgressBar;
+    QLabel FileLabel;
+
+    // The panel's controls in the order Tab visits them: file, device, verify and compare,
+    // clock, and Cancel last.
+    [[nodiscard]] std::vector<QWidget *> TabOrder();
+
+    // "Use PC Time" checked, the pickers set to now and following the PC clock.
+    void StartClock();
+    // After each change of "Use PC Time": the pickers are enabled exactly while it is cleared,
+    // and then start from now.
+    void UsePCTimeCheckBoxClick();
+    // "Set Time" sends the PC clock: "Use PC Time" is checked, or the pickers still follow it.
+    [[nodiscard]] bool SendsPCTime() const;
+    // The moment "Set Time" sends, asked when the KORVELT has answered: the PC clock to the
+    // second, or the moment chosen in the pickers.
+    [[nodiscard]] TDateTime ClockValueToSend() const;
+
+    // Before a command starts: no status or progress of an earlier one stays up.
+    void ClearCommandStatus();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void PlaceControls();
+    void FollowPCClock();
+    void ClockPickerChanged();
+
+    std::function<QDateTime()> now_;
+    QTimer clockTimer_;
+    bool pickersFollowClock_ = true;
+    bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
+};
+
+} // namespace korvelt

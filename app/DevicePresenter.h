@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/CommandPanel.h"
+#include "app/UserDialogs.h"
+#include "core/ScheduleModel.h"
+#include "core/SendCheck.h"
+#include "device/DeviceSession.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+namespace korvelt {
+
+// What a read from the KORVELT is for.
+enum class ReadPurpose {
+    Load,    // its schedule replaces the window's
+    Compare, // its schedule is compared with the window's, which stays as it is
+};
+
+// What the presenter asks of the window that owns the schedule. Every hook is required.
+struct DeviceWindowHooks {
+    // The window's schedule as last stored, which a comparison compares with.
+    std::function<ScheduleModel()> Schedule;
+    // Before the window's schedule is replaced: true when it may be (unsaved changes were
+    // saved or given up).
+    std::function<bool()> MayReplaceSchedule;
+    // A read put this schedule into the window; it came from `device`.
+    std::function<void(const ScheduleModel &read, const std::optional<DeviceIdentity> &device)> ScheduleRead;
+    // After a comparison the user took the KORVELT's schedule into the window.
+    std::function<void(const ScheduleModel &taken, const std::optional<DeviceIdentity> &device)> ScheduleTaken;
+    // The window's schedule was written to `device`.
+    std::function<void(const std::optional<DeviceIdentity> &device)> ScheduleWritten;
+};
+
+// Starts the device commands on the session and turns their results into what the user sees:
+// the identity in the log, the connection and status texts, the progress, and the boxes.
+class DevicePresenter : public QObject {
+    Q_OBJECT
+
+public:
+    DevicePresenter(DeviceSession &session, CommandPanel &panel, UserDialogs &dialogs,
+                    std::function<QDateTime()> now, DeviceWindowHooks hooks, QObject *parent = nullptr);
+
+    void StartWrite(const ScheduleModel &schedule, bool verify);
+    // The window has decided before: a read that loads may replace its schedule; for a
+    // comparison, its schedule is stored.
+    void StartRead(ReadPurpose purpose);
+    void StartSetClock();
+    void StartReadClock();
+    void Cancel();
+    // Nothing was written because the KORVELT cannot hold these values.
+    void ShowWriteRefused(const std::vector<UnsendableValue> &values);
+
+    // The purpose of the read under way or last started.
+    [[nodiscard]] ReadPurpose Purpose() const { return purpose_; }
+    // The KORVELT that answered last in this run.
+    [[nodiscard]] const std::optional<DeviceIdentity> &LastIdentity() const { return lastIdentity_; }
+
+private:
+    // Runs a result's handler; an exception it throws is shown in an error box.
+    void Guarded(const std::function<void()> &handler);
+    [[nodiscard]] QString CancelledText() const;
+    void Progress(const SessionProgress &progress);
+    void Identified(const DeviceIdentity &identity);
+    void DownloadDone(bool verified);
+    void ReadDone(const ScheduleModel &read);
+    void Compared(const ScheduleModel &read);
+    void ClockRead(TDateTime date, TDateTime time);
+    void Failed(const SessionError &error);
+
+    DeviceSession &session_;
+    CommandPanel &panel_;
+    UserDialogs &dialogs_;
+    std::function<QDateTime()> now_;
+    DeviceWindowHooks hooks_;
+    ReadPurpose purpose_ = ReadPurpose::Load;
+    std::optional<DeviceIdentity> lastIdentity_;
+    bool identityShown_ = false; // the connection status names the KORVELT
+};
+
+} // namespace korvelt
