@@ -53,14 +53,27 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
     CloseButton.setText(QStringLiteral("Close"));
     // Enter closes: taking the KORVELT's schedule replaces the window's, so it takes a click.
     CloseButton.setDefault(true);
+    using Choice = UserDialogs::Comparison::Choice;
     connect(&TakeButton, &QPushButton::clicked, this, [this] {
-        takeChosen_ = true;
+        chosen_ = {Choice::Take, {}};
         accept();
     });
     connect(&CloseButton, &QPushButton::clicked, this, [this] {
-        takeChosen_ = false;
+        chosen_ = {Choice::Keep, {}};
         reject();
     });
+    // A line leads to its place in the window, as the Week page's findings do.
+    const auto goTo = [this, differences](QListWidgetItem *item) {
+        const int row = DifferenceList.row(item);
+        if (row < 0 || row >= static_cast<int>(differences.size())) {
+            return;
+        }
+        chosen_ = {Choice::GoTo, differences.at(static_cast<std::size_t>(row))};
+        accept();
+    };
+    connect(&DifferenceList, &QListWidget::itemClicked, this, goTo);
+    connect(&DifferenceList, &QListWidget::itemActivated, this, goTo);
+    DifferenceList.setToolTip(QStringLiteral("Click a line to go to its place in the window"));
 
     const std::initializer_list<std::tuple<QWidget *, const char *, QString>> names{
         {&HeadingLabel, "HeadingLabel", HeadingLabel.text()},

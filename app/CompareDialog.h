@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UserDialogs.h"
 #include "core/ScheduleDifference.h"
 
 #include <QDialog>
@@ -12,8 +13,9 @@
 namespace korvelt {
 
 // Shows where a schedule read from a KORVELT differs from the one in the window, one line
-// for each place, and lets the user take the KORVELT's schedule or close. It changes
-// nothing itself: after exec(), TakeChosen() says whether the user chose to take it.
+// for each place, and lets the user take the KORVELT's schedule, close, or click a line to go
+// to its place in the window. It changes nothing itself: after exec(), Chosen() says what the
+// user chose.
 class CompareDialog : public QDialog {
     Q_OBJECT
 
@@ -21,9 +23,10 @@ public:
     CompareDialog(const ScheduleModel &windowSchedule, const ScheduleModel &deviceSchedule,
                   const std::vector<ScheduleDifference> &differences, QWidget *parent = nullptr);
 
-    // True once the user has clicked "Take the KORVELT's schedule"; false after "Close",
-    // Escape or the window's close button.
-    [[nodiscard]] bool TakeChosen() const { return takeChosen_; }
+    // Take once the user has clicked "Take the KORVELT's schedule"; GoTo and the place after a
+    // click on a line (or Enter on it); Keep after "Close", Escape or the window's close button.
+    [[nodiscard]] UserDialogs::Comparison Chosen() const { return chosen_; }
+    [[nodiscard]] bool TakeChosen() const { return chosen_.Chosen == UserDialogs::Comparison::Choice::Take; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -35,7 +38,7 @@ private:
     QPushButton TakeButton;
     QPushButton CloseButton;
 
-    bool takeChosen_ = false;
+    UserDialogs::Comparison chosen_;
 };
 
 } // namespace korvelt

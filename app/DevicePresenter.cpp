@@ -235,7 +235,13 @@ void DevicePresenter::Compared(const ScheduleModel &read)
                                    : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
     // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
     // cancelling that question goes back to the comparison, the read kept.
-    while (dialogs_.ShowComparison(window, read, differences)) {
+    using Choice = UserDialogs::Comparison::Choice;
+    for (UserDialogs::Comparison answer;
+         (answer = dialogs_.ShowComparison(window, read, differences)).Chosen != Choice::Keep;) {
+        if (answer.Chosen == Choice::GoTo) {
+            hooks_.GoToDifference(answer.Place);
+            return;
+        }
         if (hooks_.MayReplaceSchedule()) {
             hooks_.ScheduleTaken(read, lastIdentity_);
             panel_.StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));

@@ -33,6 +33,8 @@ struct DeviceWindowHooks {
     std::function<void(const ScheduleModel &taken, const std::optional<DeviceIdentity> &device)> ScheduleTaken;
     // The window's schedule was written to `device`.
     std::function<void(const std::optional<DeviceIdentity> &device)> ScheduleWritten;
+    // A line of the comparison was clicked: the window shows the place of that difference.
+    std::function<void(const ScheduleDifference &place)> GoToDifference;
 };
 
 // Starts the device commands on the session and turns their results into what the user sees:

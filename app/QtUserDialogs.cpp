@@ -78,12 +78,12 @@ std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter, con
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-bool QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                                  const std::vector<ScheduleDifference> &differences)
+UserDialogs::Comparison QtUserDialogs::ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                                     const std::vector<ScheduleDifference> &differences)
 {
     CompareDialog dialog(window, device, differences, owner_);
     dialog.exec();
-    return dialog.TakeChosen();
+    return dialog.Chosen();
 }
 
 std::optional<std::vector<int>> QtUserDialogs::AskOutputs(const QString &text, int source)

@@ -23,8 +23,8 @@ public:
     std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
                                            const QString &defaultSuffix) override;
     std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) override;
-    bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                        const std::vector<ScheduleDifference> &differences) override;
+    Comparison ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                              const std::vector<ScheduleDifference> &differences) override;
     std::optional<std::vector<int>> AskOutputs(const QString &text, int source) override;
     void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override;
 

@@ -55,8 +55,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       presenter_(session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     CreateControls();
-    CreateWeekPage();
-    CreatePrintControls();
+    ConnectWeekPage();
     PlaceControls();
     SetAccessibleNames();
     FormCreate();
@@ -381,29 +380,14 @@ void TMainForm::UndoOrRedo(bool undo)
     } else {
         history.redo();
     }
-    GoToDifference(before, document_.Model());
+    ShowChange(before, document_.Model());
 }
 
-void TMainForm::GoToDifference(const ScheduleModel &before, const ScheduleModel &after)
+void TMainForm::ShowChange(const ScheduleModel &before, const ScheduleModel &after)
 {
     const std::vector<ScheduleDifference> differences = CompareSchedules(before, after);
-    if (differences.empty()) {
-        return;
-    }
-    using Part = ScheduleDifference::Part;
-    const ScheduleDifference &first = differences.front();
-    switch (first.Where) {
-    case Part::NormalSlot:
-    case Part::SpecialSlot:
-        GoToSlot(first.Output, first.Index, first.Where == Part::SpecialSlot);
-        break;
-    case Part::SpecialDate:
-        AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
-        SpecialTimesAdvTabSheet1.SpecialDates().Picker(first.Index).setFocus();
-        break;
-    case Part::DaylightSaving:
-        AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
-        break;
+    if (!differences.empty()) {
+        GoToDifference(differences.front());
     }
 }
 

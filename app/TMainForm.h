@@ -13,7 +13,7 @@
 #include "editor/SlotClipboard.h"
 #include "app/StatusText.h"
 #include "app/UserDialogs.h"
-#include "app/WeekView.h"
+#include "app/WeekPage.h"
 #include "app/DaylightSavingPage.h"
 #include "app/ScheduleDocument.h"
 #include "app/SpecialTimesPage.h"
@@ -41,8 +41,6 @@
 #include <memory>
 
 namespace korvelt {
-
-struct ReportSource;
 
 
 // What the main window is given from outside: the program passes the platform's own, tests
@@ -111,33 +109,22 @@ private:
     void RecordEdit(const QString &step);
     void UndoOrRedo(bool undo);
     // Shows the page, output and slot where two schedules first differ.
-    void GoToDifference(const ScheduleModel &before, const ScheduleModel &after);
+    void ShowChange(const ScheduleModel &before, const ScheduleModel &after);
 
-    // The week page: the picture of every output, what it shows (the week or a special date),
-    // and the schedule check's findings, counted in the status area. It follows what the
-    // controls show, edits not yet stored included.
-    QWidget WeekAdvTabSheet;
-    QComboBox WeekChoiceComboBox;
-    WeekView WeekPicture;
-    QListWidget FindingsListBox;
+    // The week page: the picture of every output, the schedule check's findings and the
+    // report (TMainFormWeek.cpp wires it). It follows the schedule as each edit completes;
+    // the check's count is in the status area.
+    WeekPage WeekAdvTabSheet;
     StatusText CheckLabel;
-    // The printed report (TMainFormPrint.cpp), from the Week page and Ctrl+P.
-    QPushButton PrintButton;
-    QPushButton ExportPdfButton;
-    void CreatePrintControls();
-    [[nodiscard]] ReportSource ShownReport() const;
-    void PrintButtonClick();
-    void ExportPdfButtonClick();
-    void CreateWeekPage();
+    void ConnectWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
-    void RefreshWeek();
     // Opens the page of a slot, or of the value a finding names, with it selected.
     void GoToSlot(int output, int slot, bool special);
-    void FindingClicked(int row);
+    void GoToValue(const ScheduleFinding &finding);
+    void GoToDifference(const ScheduleDifference &place);
     // Before a write: true when the schedule has no mistake or the user writes it anyway.
-    bool MayWriteWithMistakes();
+    bool MayWriteWithMistakes() { return WeekAdvTabSheet.MayWriteWithMistakes(Model()); }
     QTimer weekTimer_;
-    std::vector<ScheduleFinding> findings_;
 
 public:
     // The device: its link and the exchange under way.
@@ -145,7 +132,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

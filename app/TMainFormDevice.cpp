@@ -35,8 +35,8 @@ void TMainForm::ConnectCommands()
     Bind(&a.Help, &QAction::triggered, &TMainForm::HelpKeyPressed);
     a.Help.setEnabled(!p.HelpButton.isHidden());
     // The Week page's buttons have their own connections; the action gives Print its key.
-    Bind(&a.Print, &QAction::triggered, &TMainForm::PrintButtonClick);
-    Bind(&a.ExportPdf, &QAction::triggered, &TMainForm::ExportPdfButtonClick);
+    connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.Print(); }); });
+    connect(&a.ExportPdf, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.ExportPdf(); }); });
     connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
 }
 
@@ -53,6 +53,7 @@ DeviceWindowHooks TMainForm::DeviceHooks()
         document_.Replace(taken, QStringLiteral("Take the KORVELT's schedule"), device);
     };
     hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { document_.SetDevice(device); };
+    hooks.GoToDifference = [this](const ScheduleDifference &place) { GoToDifference(place); };
     return hooks;
 }
 

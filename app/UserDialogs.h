@@ -41,16 +41,22 @@ public:
     virtual Answer AskYesNoCancel(const QString &text) = 0;
     // A question with Yes and No, No the default; true for Yes.
     virtual bool AskYesNo(const QString &text) = 0;
-    // File dialogs, opening in folder (or, for a file's path, in its folder with its name
-    // filled in); nothing when the user cancels. The save dialog adds
-    // the default suffix to a name without one and asks before it replaces an existing file.
+    // File dialogs, opening in folder; nothing when the user cancels. The save dialog adds
+    // the default suffix to a name without one and asks before it replaces an existing file;
+    // given a file's path instead of a folder, it opens in its folder with that name filled in.
     virtual std::optional<QString> AskSaveFileName(const QString &filter, const QString &folder,
                                                    const QString &defaultSuffix) = 0;
     virtual std::optional<QString> AskOpenFileName(const QString &filter, const QString &folder) = 0;
-    // The differences between the window's schedule and the KORVELT's; true when the user
-    // chooses to take the KORVELT's schedule into the window.
-    virtual bool ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
-                                const std::vector<ScheduleDifference> &differences) = 0;
+    // What the user chose in the list of differences between the window's schedule and the
+    // KORVELT's: keep the window's, take the KORVELT's into the window, or go to the place of
+    // the difference clicked.
+    struct Comparison {
+        enum class Choice { Keep, Take, GoTo };
+        Choice Chosen = Choice::Keep;
+        ScheduleDifference Place{}; // the difference to go to
+    };
+    virtual Comparison ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
+                                      const std::vector<ScheduleDifference> &differences) = 0;
     // Which outputs to copy output `source` to (outputs count from 0): a check box for each,
     // the source shown ticked and greyed out; `text` says what is copied. The outputs chosen,
     // in order and without the source; nothing when the user cancels.

@@ -16,6 +16,10 @@
 #include <QIcon>
 #include <QSettings>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
 
 #include <cstdio>
 #include <cstdlib>
@@ -114,6 +118,32 @@ QString HelpFilePath()
     return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
+// The start-up benchmark's hook (KORVELT_QUIT_WHEN_SHOWN): once the window is on screen and the
+// events of its first showing are done, prints the monotonic clock and quits.
+class ShownProbe : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && !fired_) {
+            fired_ = true;
+            QTimer::singleShot(0, this, [] {
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                std::printf("shown-ns %lld\n",
+                            static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool fired_ = false;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -183,7 +213,11 @@ int main(int argc, char *argv[])
         services.Settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
+        ShownProbe probe;
         mainForm.show();
+        if (qEnvironmentVariableIsSet("KORVELT_QUIT_WHEN_SHOWN")) {
+            mainForm.windowHandle()->installEventFilter(&probe);
+        }
         if (!parser.positionalArguments().isEmpty()) {
             mainForm.LoadFile(parser.positionalArguments().constFirst());
         }

@@ -1,6 +1,7 @@
 #include "editor/SpecialDateEdit.h"
 
 #include <QCalendarWidget>
+#include <QChildEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,12 +37,9 @@ SpecialDateEdit::SpecialDateEdit(int number, std::function<QDate()> today, QWidg
 {
     numberLabel_.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     numberLabel_.setBuddy(this);
+    // The calendar popup is made when it is first opened (making sixteen calendars at start
+    // costs the window a good part of its start-up); childEvent watches it from then on.
     setCalendarPopup(true);
-    // The popup is made once; its showing is watched to open it at today's month when the
-    // date cannot be shown.
-    if (QCalendarWidget *calendar = calendarWidget()) {
-        calendar->window()->installEventFilter(this);
-    }
     connect(this, &QDateEdit::dateChanged, this, [this] { UpdateMarks(); });
     UpdateMarks();
 }
@@ -82,9 +80,22 @@ void SpecialDateEdit::PlaceRow(int x, int y, int numberWidth, int editWidth, int
     weekdayLabel_.setGeometry(x + numberWidth + Gap + editWidth + Gap, y, weekdayWidth, height);
 }
 
+void SpecialDateEdit::childEvent(QChildEvent *event)
+{
+    QDateEdit::childEvent(event);
+    // The calendar popup, made on its first opening, is a child window of the picker: its
+    // showing is watched to open it at today's month when the date cannot be shown.
+    if (event->added() && event->child()->isWidgetType()) {
+        event->child()->installEventFilter(this);
+    }
+}
+
 bool SpecialDateEdit::eventFilter(QObject *watched, QEvent *event)
 {
-    QCalendarWidget *calendar = calendarWidget();
+    // Only a window's showing may be the popup's; asking for the calendar before would make it.
+    const bool windowShown = event->type() == QEvent::Show && watched->isWidgetType() &&
+                             static_cast<QWidget *>(watched)->isWindow();
+    QCalendarWidget *calendar = windowShown ? calendarWidget() : nullptr;
     const bool calendarShown = event->type() == QEvent::Show && calendar != nullptr && watched == calendar->window();
     if (calendarShown && typing_) {
         typing_ = false; // a date picked from the calendar is taken whole

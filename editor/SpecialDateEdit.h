@@ -58,6 +58,7 @@ protected:
     bool event(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     void BeginTyping();

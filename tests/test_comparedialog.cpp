@@ -1,4 +1,5 @@
 #include "app/CompareDialog.h"
+#include "MainFormFixture.h"
 #include "text/DifferenceText.h"
 #include "TestSchedules.h"
 
@@ -12,6 +13,9 @@ using namespace korvelt::testing;
 
 using Edit = std::function<void(ScheduleModel &window, ScheduleModel &device)>;
 Q_DECLARE_METATYPE(Edit)
+using WindowEdit = std::function<void(ScheduleModel &window)>;
+Q_DECLARE_METATYPE(WindowEdit)
+Q_DECLARE_METATYPE(korvelt::ScheduleDifference)
 
 class TestCompareDialog : public QObject {
     Q_OBJECT
@@ -102,6 +106,82 @@ private slots:
         // Take is off when there is nothing to take: a click on it leaves the dialog open.
         QCOMPARE(dialog.isVisible(), changes == 0);
         QCOMPARE(dialog.TakeChosen(), take);
+    }
+
+    // A click on a line closes the list and opens its place in the window, as a finding of
+    // the Week page does: the slot's page on its output with the slot's row current, the
+    // special date's picker, the daylight-saving page. The window's schedule differs from the
+    // KORVELT's (which holds the defaults) in the place clicked and in one more.
+    void LineLeadsToItsPlace_data()
+    {
+        QTest::addColumn<WindowEdit>("edit");
+        QTest::addColumn<ScheduleDifference>("place");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("output"); // the output the page shows afterwards, 1-based
+        QTest::addColumn<int>("row");    // the grid's current row (the slot's, below the headings); -1: no grid
+        using Part = ScheduleDifference::Part;
+        QTest::newRow("normal slot") << WindowEdit([](ScheduleModel &w) { w.NormalTimes.at(2).at(4).Start = TimeOf(8, 0, 0); })
+                                     << ScheduleDifference{Part::NormalSlot, 2, 4} << "TimesAdvTabSheet"
+                                     << "TimesAdvStringGrid" << 3 << 5;
+        QTest::newRow("special slot") << WindowEdit([](ScheduleModel &w) { w.SpecialTimes.at(15).at(15).End = TimeOf(9, 0, 0); })
+                                      << ScheduleDifference{Part::SpecialSlot, 15, 15} << "SpecialTimesAdvTabSheet1"
+                                      << "SpecialTimesAdvStringGrid" << 16 << 16;
+        QTest::newRow("special date") << WindowEdit([](ScheduleModel &w) { w.SpecialDates.at(4) = DateOf(2027, 5, 3); })
+                                      << ScheduleDifference{Part::SpecialDate, -1, 4} << "SpecialTimesAdvTabSheet1"
+                                      << "SpecialDateDateTimePicker5" << 1 << -1;
+        QTest::newRow("daylight saving") << WindowEdit([](ScheduleModel &w) { w.DaylightSaving.Enabled = 0; })
+                                         << ScheduleDifference{Part::DaylightSaving, -1, -1}
+                                         << "DaylightSavingAdvTabSheet" << "EnableDaylightSavingCheckBox" << 1 << -1;
+    }
+    void LineLeadsToItsPlace()
+    {
+        QFETCH(WindowEdit, edit);
+        QFETCH(ScheduleDifference, place);
+        QFETCH(QString, page);
+        QFETCH(QString, focus);
+        QFETCH(int, output);
+        QFETCH(int, row);
+        ScheduleModel window;
+        edit(window);
+        window.NormalTimes.at(0).at(0).Days.at(3) = 1; // one more place, before or after
+        const ScheduleModel device;
+        const auto differences = CompareSchedules(window, device);
+        QCOMPARE(differences.size(), std::size_t{2});
+        const auto line = static_cast<std::size_t>(std::find(differences.begin(), differences.end(), place) - differences.begin());
+        QVERIFY(line < differences.size());
+
+        // The dialog: a click on the line.
+        CompareDialog dialog(window, device, differences);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *list = dialog.findChild<QListWidget *>("DifferenceList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(static_cast<int>(line))).center());
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.Chosen().Chosen == UserDialogs::Comparison::Choice::GoTo);
+        QCOMPARE(dialog.Chosen().Place, place);
+        QVERIFY(!dialog.TakeChosen());
+
+        // The window: Compare with KORVELT, the same line chosen.
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        backend->AddKorvelt();
+        test::MainFormFixture f(backend);
+        f.form->ReplaceModel(window);
+        f.dialogs->compareLine = line;
+        QTest::mouseClick(&f.Find<QPushButton>("CompareButton"), Qt::LeftButton);
+        QTRY_COMPARE(f.dialogs->log.Comparisons.size(), std::size_t{1});
+        QVERIFY(f.dialogs->log.Comparisons.front() == differences);
+        QTRY_VERIFY(!f.form->Session().Busy());
+        QCOMPARE(f.Find<QTabWidget>("AdvPageControl1").currentWidget(), &f.Find<QWidget>(page));
+        QCOMPARE(f.form->focusWidget(), &f.Find<QWidget>(focus));
+        const bool special = page == QStringLiteral("SpecialTimesAdvTabSheet1");
+        QCOMPARE(f.Find<QSpinBox>(special ? "SpecialOutputCSpinEdit" : "OutputCSpinEdit").value(), output);
+        if (row >= 0) {
+            QCOMPARE(f.Find<TimeGrid>(focus).CurrentRow(), row);
+        }
+        // Nothing was taken: the window's schedule stays.
+        QVERIFY(SameSchedule(f.form->Model(), window));
     }
 };
 

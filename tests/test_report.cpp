@@ -252,6 +252,33 @@ private slots:
         QCOMPARE(f.form->Model().DaylightSaving.AdvanceMonth, 1);
     }
 
+    // Export PDF suggests the schedule's own name with .pdf in its folder: nothing saved yet,
+    // after Save File, after loading another file.
+    void PdfNameSuggested()
+    {
+        test::MainFormFixture f;
+        QTemporaryDir dir;
+        const auto suggested = [&f] {
+            f.ShowPage(QStringLiteral("WeekAdvTabSheet"));
+            QTest::mouseClick(&f.Find<QPushButton>("ExportPdfButton"), Qt::LeftButton); // cancelled
+            return f.dialogs->lastFolder;
+        };
+        QCOMPARE(QFileInfo(suggested()).fileName(), QStringLiteral("KORVELT schedule.pdf"));
+        QVERIFY(QFileInfo(QFileInfo(f.dialogs->lastFolder).absolutePath()).isDir());
+
+        f.dialogs->fileNames = {dir.filePath(QStringLiteral("shop"))};
+        QTest::mouseClick(&f.Find<QPushButton>("SaveButton"), Qt::LeftButton);
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("shop.dat"))));
+        QCOMPARE(suggested(), dir.filePath(QStringLiteral("shop.pdf")));
+
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("other place")));
+        const QString other = dir.filePath(QStringLiteral("other place/plan.v2.dat"));
+        QVERIFY(QFile::copy(dir.filePath(QStringLiteral("shop.dat")), other));
+        QVERIFY(f.form->LoadFile(other));
+        QCOMPARE(suggested(), dir.filePath(QStringLiteral("other place/plan.v2.pdf")));
+        QVERIFY(f.dialogs->log.Errors.isEmpty());
+    }
+
     void NothingLeftWhereThePdfCannotGo()
     {
         QTemporaryDir dir;

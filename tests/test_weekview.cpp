@@ -7,9 +7,11 @@
 #include "MainFormFixture.h"
 #include "simulator/SimulatedKorvelt.h"
 #include "TestSchedules.h"
+#include "app/WeekPage.h"
 
 #include <QAccessible>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -198,6 +200,43 @@ private slots:
         const QColor mistake = findings.item(0)->foreground().color();
         const QColor base = findings.palette().color(QPalette::Base);
         QVERIFY2(Contrast(mistake, base) >= 4.5, qPrintable(mistake.name() + QStringLiteral(" on ") + base.name()));
+    }
+
+    // The page alone: its picture is made when it is first shown, with what it was given
+    // before; it takes the room the page has; the count goes out with each showing.
+    void PageAlone()
+    {
+        WeekPage page;
+        page.SetSources({nullptr, [] { return QDate(2026, 12, 7); }, {}, {}});
+        QSignalSpy counted(&page, &WeekPage::CheckCounted);
+        QSignalSpy goTo(&page, &WeekPage::GoTo);
+        ScheduleModel model;
+        for (int k = 0; k < SpecialDateCount; ++k) {
+            model.SpecialDates.at(static_cast<std::size_t>(k)) = DateOf(2027, 5, 1 + k);
+        }
+        SetSlot(model.NormalTimes[4][1], 9, 12, "0111110");
+        SetSlot(model.NormalTimes[4][3], 10, 11, "0100000"); // overlaps slot 2
+        page.Show(model);
+        QCOMPARE(counted.size(), 1);
+        QCOMPARE(counted.back().front().toString(), QStringLiteral("1 mistake, 0 notes"));
+        QVERIFY(page.Picture() == nullptr);
+        QVERIFY(page.findChild<WeekView *>() == nullptr);
+
+        page.resize(812, 420);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        WeekView *picture = page.Picture();
+        QVERIFY(picture != nullptr);
+        QCOMPARE(picture->objectName(), QStringLiteral("WeekPicture"));
+        QCOMPARE(BarsOf(*picture, 4, 3).size(), std::size_t{1});
+        const QSize small = picture->size();
+        page.resize(1500, 900);
+        QTRY_VERIFY(picture->width() > small.width() + 500 && picture->height() > small.height() + 300);
+
+        auto &list = *page.findChild<QListWidget *>("FindingsListBox");
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+        QCOMPARE(goTo.size(), 1);
+        QCOMPARE(goTo.front(), (QVariantList{4, 3, false}));
     }
 
     // An edit in a grid shows on the page and in the count at once.

@@ -65,11 +65,14 @@ public:
     {
         return NextFileName(filter, folder);
     }
-    bool ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
-                        const std::vector<ScheduleDifference> &differences) override
+    Comparison ShowComparison(const ScheduleModel & /*window*/, const ScheduleModel & /*device*/,
+                              const std::vector<ScheduleDifference> &differences) override
     {
         log.Comparisons.push_back(differences);
-        return takeCompared;
+        if (compareLine && *compareLine < differences.size()) {
+            return {Comparison::Choice::GoTo, differences.at(*compareLine)};
+        }
+        return {takeCompared ? Comparison::Choice::Take : Comparison::Choice::Keep, {}};
     }
     // A choice of outputs is answered from its own script; with nothing scripted it is
     // cancelled.
@@ -105,6 +108,7 @@ public:
     QString lastFilter;
     QString lastFolder; // the folder the last file dialog opened in
     bool takeCompared = false; // the answer to a comparison
+    std::optional<std::size_t> compareLine; // a line of the comparison clicked, before any answer
     Log log;
 
 private:
