@@ -126,24 +126,6 @@ private slots:
     }
 #endif
 
-    // Ctrl+C and Ctrl+V in either grid copy and paste whole slots, as the context menu does.
-    void GridKeys()
-    {
-        MainFormFixture f;
-        for (const auto &[tab, name] : {std::pair{"TimesAdvTabSheet", "TimesAdvStringGrid"},
-                                        std::pair{"SpecialTimesAdvTabSheet1", "SpecialTimesAdvStringGrid"}}) {
-            f.ShowPage(QString::fromLatin1(tab));
-            auto &grid = f.Find<TimeGrid>(QString::fromLatin1(name));
-            GridDriver driver(grid);
-            QVERIFY(driver.TypeTime(StartColumn, 1, QStringLiteral("13:37")));
-            driver.Press(StartColumn, 1);
-            PressKeys(f, QKeySequence::Copy);
-            driver.Press(StartColumn, 3);
-            PressKeys(f, QKeySequence::Paste);
-            QCOMPARE(grid.Cell(StartColumn, 3), QStringLiteral("13:37:00"));
-        }
-    }
-
     // The Undo history as a user drives it: a typed cell, a day picked and a paste are undone
     // one by one with Ctrl+Z, the unsaved-changes marker going away when the schedule is back
     // at the file saved, and redone with Ctrl+Y, Ctrl+Shift+Z and the grid's menu. A text
