@@ -41,8 +41,7 @@ OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
 SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
     : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this), outputLabel_(QStringLiteral("Output"), this),
       output_(this), menu_(this), copy_(QStringLiteral("Copy"), &menu_), paste_(QStringLiteral("Paste"), &menu_),
-      copyOutput_(&menu_),
-      normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
+      copyOutput_(&menu_), normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
 {
     QFont bold = title_.font();
     bold.setBold(true);
@@ -82,7 +81,9 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     // A refused time is shown once the editor has closed, never from inside its handling.
     connect(
         &grid_, &TimeGrid::TimeTextRefused, this,
-        [this](int col, int row, const QString &text) { dialogs_.ShowError(RefusedTimeMessage(grid_, col, row, text)); },
+        [this](int col, int row, const QString &text) {
+            dialogs_.ShowError(RefusedTimeMessage(grid_, col, row, text));
+        },
         Qt::QueuedConnection);
     // The grid's own keys work only while the grid itself has the focus, not its editor.
     for (const auto &[keys, command] : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
@@ -170,7 +171,7 @@ void SlotGridPage::RunEdit(const QString &step, const std::function<void()> &com
 QString SlotGridPage::SlotsText(int count) const
 {
     return QStringLiteral("%1 %2%3").arg(count).arg(normal_ ? QString() : QStringLiteral("special "),
-                                                   count == 1 ? QStringLiteral("slot") : QStringLiteral("slots"));
+                                                    count == 1 ? QStringLiteral("slot") : QStringLiteral("slots"));
 }
 
 void SlotGridPage::CopySlots()

@@ -37,8 +37,8 @@ SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dial
         connect(picker.get(), &QDateEdit::dateChanged, this, [this, index] { Picked(index); });
         // Shown once the picker has let go of the focus it may be losing.
         connect(
-            picker.get(), &SpecialDateEdit::Refused, this, [this](const QString &message) { dialogs_.ShowError(message); },
-            Qt::QueuedConnection);
+            picker.get(), &SpecialDateEdit::Refused, this,
+            [this](const QString &message) { dialogs_.ShowError(message); }, Qt::QueuedConnection);
         // Two columns of eight, each picker with its number before it and its weekday after it.
         picker->PlaceRow(index < 8 ? 4 : 196, 28 + 32 * (index % 8), 20, 96, 64, 21);
         pickers_.at(k) = std::move(picker);

@@ -52,7 +52,7 @@ private:
     // What each picker showed last, so that a date it cannot show comes back unchanged.
     std::array<QDate, SpecialDateCount> shown_{};
     std::array<QDate, SpecialDateCount> current_{}; // what each picker held at its last change
-    std::vector<HolidayRule> rules_; // kept for the next time in this run
+    std::vector<HolidayRule> rules_;                // kept for the next time in this run
     bool showing_ = false;
 };
 

@@ -46,13 +46,13 @@ template <typename Service> Service Required(Service service, const char *what)
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     : QWidget(parent), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
-      now_(Required(std::move(services.Now), "clock")), AdvPageControl1(this),
-      TimesAdvTabSheet(clipboard_, *dialogs_), SpecialTimesAdvTabSheet1(clipboard_, *dialogs_, [this] { return now_().date(); }),
+      now_(Required(std::move(services.Now), "clock")), AdvPageControl1(this), TimesAdvTabSheet(clipboard_, *dialogs_),
+      SpecialTimesAdvTabSheet1(clipboard_, *dialogs_, [this] { return now_().date(); }),
       Panel1([this] { return now_(); }, this), settings_(std::move(services.Settings)),
-      help_(Required(std::move(services.Help), "help viewer")),
-      helpFilePath_(std::move(services.HelpFile)), backend_(Required(std::move(services.Backend), "HID backend")),
-      session_(*backend_), actions_(*this),
-      presenter_(session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
+      help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
+      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_), actions_(*this),
+      presenter_(
+          session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     CreateControls();
     ConnectWeekPage();
@@ -209,8 +209,8 @@ bool TMainForm::SaveScheduleFile(bool asNew)
     // Save opens on the file the schedule belongs to, if any, ready to be saved again; Save As
     // asks for a new name in the folder.
     const QString current = document_.FileName();
-    const auto chosen = dialogs_->AskSaveFileName(
-        DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current, QStringLiteral("dat"));
+    const auto chosen = dialogs_->AskSaveFileName(DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current,
+                                                  QStringLiteral("dat"));
     if (!chosen) {
         return false;
     }
@@ -324,8 +324,7 @@ void TMainForm::ConnectDocument()
     // Every edit of a page is one step; a replaced schedule (undo, redo, a load, a read) is
     // shown again whole.
     for (SlotGridPage *page : std::initializer_list<SlotGridPage *>{&TimesAdvTabSheet, &SpecialTimesAdvTabSheet1}) {
-        connect(page, &SlotGridPage::Edited, this,
-                [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });
+        connect(page, &SlotGridPage::Edited, this, [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });
         // "Copy output N to…": one step that replaces other outputs' slots, shown at once.
         const TimesTable table = page == &TimesAdvTabSheet ? TimesTable::Normal : TimesTable::Special;
         connect(page, &SlotGridPage::OutputCopyChosen, this,

@@ -87,7 +87,8 @@ void TMainForm::RestoreSettings()
     }
     // A geometry that is not one leaves the window at its own size.
     restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    for (const auto &[box, key] : {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
+    for (const auto &[box, key] :
+         {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
         if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
             box->setChecked(*checked);
         }
@@ -131,7 +132,8 @@ QString TMainForm::HelpTopicOf(const QWidget *page) const
 void TMainForm::UpdateFileStatus()
 {
     const QString &fileName = document_.FileName();
-    QString text = QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
+    QString text =
+        QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
     if (document_.Changed()) {
         text += QStringLiteral(" (unsaved changes)");
     }

@@ -37,7 +37,8 @@ void TMainForm::ConnectCommands()
     // The Week page's buttons have their own connections; the action gives Print its key.
     connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.Print(); }); });
     connect(&a.ExportPdf, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.ExportPdf(); }); });
-    connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
+    connect(&session_, &DeviceSession::BusyChanged, this,
+            [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
 }
 
 DeviceWindowHooks TMainForm::DeviceHooks()

@@ -39,7 +39,8 @@ void TMainForm::ConnectWeekPage()
     // the folder the file dialogs open in.
     sources.PdfName = [this] {
         const QString &fileName = document_.FileName();
-        const QString base = fileName.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
+        const QString base =
+            fileName.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
         const QString folder = fileName.isEmpty() ? DialogFolder() : QFileInfo(fileName).absolutePath();
         return QDir(folder).filePath(base + QStringLiteral(".pdf"));
     };

@@ -20,9 +20,9 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
 {
     title_.setText(QStringLiteral("Normal Times"));
     menu_.insertMenu(&copyOutput_, &setDays_);
-    for (const auto &[action, preset] : {std::pair{&all_, DayPreset::All}, std::pair{&none_, DayPreset::None},
-                                         std::pair{&weekdays_, DayPreset::Weekdays},
-                                         std::pair{&weekends_, DayPreset::Weekends}}) {
+    for (const auto &[action, preset] :
+         {std::pair{&all_, DayPreset::All}, std::pair{&none_, DayPreset::None},
+          std::pair{&weekdays_, DayPreset::Weekdays}, std::pair{&weekends_, DayPreset::Weekends}}) {
         setDays_.addAction(action);
         connect(action, &QAction::triggered, this, [this, preset] { SetDays(preset); });
     }
@@ -42,20 +42,13 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
     };
 
     const std::initializer_list<std::pair<QObject *, const char *>> names{
-        {this, "TimesAdvTabSheet"},
-        {&title_, "Label3"},
-        {&grid_, "TimesAdvStringGrid"},
-        {&outputLabel_, "Label1"},
-        {&output_, "OutputCSpinEdit"},
-        {&menu_, "NormalTimesPopupMenu"},
-        {&copy_, "NormalTimesMenuCopy"},
-        {&paste_, "NormalTimesMenuPaste"},
-        {&setDays_, "SetAll1"},
-        {&all_, "NormalTimesMenuAll"},
-        {&none_, "NormalTimesMenuNone"},
-        {&weekdays_, "NormalTimesMenuWeekdays"},
-        {&weekends_, "MenuWeekends"},
-        {&copyOutput_, "NormalTimesMenuCopyOutput"},
+        {this, "TimesAdvTabSheet"},      {&title_, "Label3"},
+        {&grid_, "TimesAdvStringGrid"},  {&outputLabel_, "Label1"},
+        {&output_, "OutputCSpinEdit"},   {&menu_, "NormalTimesPopupMenu"},
+        {&copy_, "NormalTimesMenuCopy"}, {&paste_, "NormalTimesMenuPaste"},
+        {&setDays_, "SetAll1"},          {&all_, "NormalTimesMenuAll"},
+        {&none_, "NormalTimesMenuNone"}, {&weekdays_, "NormalTimesMenuWeekdays"},
+        {&weekends_, "MenuWeekends"},    {&copyOutput_, "NormalTimesMenuCopyOutput"},
     };
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));

@@ -46,6 +46,7 @@ private slots:
 
     // Each kind of edit of a slot page is one Edited, whatever number of cells it changes;
     // Show is none. What the page gives back is what it shows, for the output it shows.
+    // clang-format off
     void SlotEdits_data()
     {
         QTest::addColumn<bool>("special");
@@ -65,6 +66,7 @@ private slots:
         QTest::newRow("special pasted") << true << "paste" << "Paste 2 special slots into output 2" << 5 << 0.25
                                         << false;
     }
+    // clang-format on
     void SlotEdits()
     {
         QFETCH(bool, special);
@@ -181,9 +183,9 @@ private slots:
         QTest::keyClick(&box.Picker(2), Qt::Key_Up);
         QTest::keyClick(&box.Picker(2), Qt::Key_Return);
         QCOMPARE(Steps(edited), QStringList{QStringLiteral("Change special date 3")});
-        box.FillSpecialDates({Holiday{FromQDate(QDate(2027, 1, 1)), "New Year"},
-                              Holiday{FromQDate(QDate(2027, 12, 25)), "Christmas"}},
-                             FewerHolidays::KeepOthers);
+        box.FillSpecialDates(
+            {Holiday{FromQDate(QDate(2027, 1, 1)), "New Year"}, Holiday{FromQDate(QDate(2027, 12, 25)), "Christmas"}},
+            FewerHolidays::KeepOthers);
         QCOMPARE(edited.count(), 2);
         QCOMPARE(edited.at(1).at(0).toString(), QStringLiteral("Fill Special Dates"));
 
