@@ -1,15 +1,17 @@
 #include "app/ScheduleDocument.h"
 
+#include <utility>
+
 namespace korvelt {
 
 // One edit: the whole schedule before and after it. The model is a few kilobytes, and a
 // whole copy cannot get out of step with the controls the way a list of cell changes could.
 class ScheduleStep : public QUndoCommand {
 public:
-    ScheduleStep(ScheduleDocument &document, const ScheduleModel &after, const std::optional<DeviceIdentity> &device,
+    ScheduleStep(ScheduleDocument &document, const ScheduleModel &after, std::optional<DeviceIdentity> device,
                  const QString &text, bool tellFirst)
         : QUndoCommand(text), document_(document), before_(document.Model()), after_(after),
-          deviceBefore_(document.Device()), deviceAfter_(device), tell_(tellFirst)
+          deviceBefore_(document.Device()), deviceAfter_(std::move(device)), tell_(tellFirst)
     {
     }
 

@@ -86,11 +86,11 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
         },
         Qt::QueuedConnection);
     // The grid's own keys work only while the grid itself has the focus, not its editor.
-    for (const auto &[keys, command] : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
-                                        std::pair{QKeySequence::Paste, &SlotGridPage::PasteSlots}}) {
-        auto *shortcut = new QShortcut(keys, &grid_); // owned by the grid
+    for (const auto &binding : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
+                                std::pair{QKeySequence::Paste, &SlotGridPage::PasteSlots}}) {
+        auto *shortcut = new QShortcut(binding.first, &grid_); // owned by the grid
         shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { (this->*command)(); });
+        connect(shortcut, &QShortcut::activated, this, [this, command = binding.second] { (this->*command)(); });
     }
     connect(&output_, &QSpinBox::valueChanged, this, [this](int value) { OutputChanged(value); });
     connect(&grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) { CellChanged(item->row() + 1); });

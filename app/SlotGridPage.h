@@ -64,8 +64,6 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-protected:
     // Runs a command that may change many cells as one edit named `step`.
     void RunEdit(const QString &step, const std::function<void()> &command);
     [[nodiscard]] QString OutputText() const { return QString::number(shown_ + 1); }

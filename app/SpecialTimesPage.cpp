@@ -32,7 +32,7 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
     }
     grid_.setAccessibleName(QStringLiteral("Special times"));
     output_.setAccessibleName(QStringLiteral("Special times output"));
-    Grow({});
+    Place({});
 }
 
 void SpecialTimesPage::Show(const ScheduleModel &model)
@@ -54,6 +54,11 @@ void SpecialTimesPage::Peek(ScheduleModel &model) const
 }
 
 void SpecialTimesPage::Grow(QSize growth)
+{
+    Place(growth);
+}
+
+void SpecialTimesPage::Place(QSize growth)
 {
     // The grid takes half the width the window gained and all of its height; the special
     // dates box moves over by as much.

@@ -22,6 +22,9 @@ public:
     [[nodiscard]] SpecialDatesBox &SpecialDates() { return dates_; }
 
 private:
+    // Lays the page out, grown by `growth` beyond its designed size.
+    void Place(QSize growth);
+
     SpecialDatesBox dates_;
 };
 

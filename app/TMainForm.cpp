@@ -343,9 +343,8 @@ void TMainForm::ConnectDocument()
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere in the window; a text being typed keeps
     // its own.
     QUndoStack &history = document_.UndoStack();
-    for (auto [action, undo] : {std::pair{&actions_.Undo, true}, std::pair{&actions_.Redo, false}}) {
-        connect(action, &QAction::triggered, this, [this, undo] { Guarded([&] { UndoOrRedo(undo); }); });
-    }
+    connect(&actions_.Undo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(true); }); });
+    connect(&actions_.Redo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(false); }); });
     const auto named = [](QAction &action, const QString &verb, const QString &step) {
         action.setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
     };

@@ -24,9 +24,9 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
          {std::pair{&all_, DayPreset::All}, std::pair{&none_, DayPreset::None},
           std::pair{&weekdays_, DayPreset::Weekdays}, std::pair{&weekends_, DayPreset::Weekends}}) {
         setDays_.addAction(action);
-        connect(action, &QAction::triggered, this, [this, preset] { SetDays(preset); });
+        connect(action, &QAction::triggered, this, [this, chosen = preset] { SetDays(chosen); });
     }
-    const QStringList days = DayHeadingTexts();
+    const QStringList &days = DayHeadingTexts();
     for (int c = FirstDayColumn; c < grid_.GridColCount(); ++c) {
         grid_.SetCell(c, 0, days.at(c - FirstDayColumn));
     }
@@ -55,10 +55,15 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
     }
     grid_.setAccessibleName(QStringLiteral("Normal times"));
     output_.setAccessibleName(QStringLiteral("Normal times output"));
-    Grow({});
+    Place({});
 }
 
 void TimesPage::Grow(QSize growth)
+{
+    Place(growth);
+}
+
+void TimesPage::Place(QSize growth)
 {
     PlaceGrid({312, 16}, {24, 42, 705, 307}, {320, 358}, {360, 354, 48, 22}, growth);
     // At the designed size Start and End share what the slot and day columns leave of the

@@ -15,6 +15,8 @@ public:
     void Grow(QSize growth) override;
 
 private:
+    // Lays the page out, grown by `growth` beyond its designed size.
+    void Place(QSize growth);
     void SetDays(DayPreset preset);
 
     QMenu setDays_;
