@@ -366,8 +366,11 @@ void TMainForm::ConnectDocument()
 
 void TMainForm::UndoOrRedo(bool undo)
 {
-    // What is being typed or picked counts as an edit of its own before the one undone.
-    StoreAllControls();
+    // What is being typed or picked counts as an edit of its own before the one undone; a
+    // typed time that is refused stops it, as it stops any command.
+    if (!StoreAllControls()) {
+        return;
+    }
     QUndoStack &history = document_.UndoStack();
     if (undo ? !history.canUndo() : !history.canRedo()) {
         return;
