@@ -7,17 +7,17 @@
 #include "helpviewer/HelpViewer.h"
 #include "device/HidBackend.h"
 #include "core/HolidayRules.h"
-#include "app/RadioGroup.h"
 #include "core/ScheduleModel.h"
-#include "core/ScheduleSnapshot.h"
 #include "core/ScheduleCheck.h"
 #include "core/SendCheck.h"
 #include "editor/SlotClipboard.h"
-#include "editor/SpecialDateEdit.h"
 #include "app/StatusText.h"
-#include "editor/TimeGrid.h"
 #include "app/UserDialogs.h"
 #include "app/WeekPage.h"
+#include "app/DaylightSavingPage.h"
+#include "app/ScheduleDocument.h"
+#include "app/SpecialTimesPage.h"
+#include "app/TimesPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,65 +76,46 @@ public:
     // a typed time was refused: the command that stores stops, and the refusal's box says why.
     bool StoreAllControls();
     void ShowAllControls();
-    [[nodiscard]] const ScheduleModel &Model() const { return model_; }
-    // Puts a whole schedule (a loaded file, a read from the device) into the model and
-    // shows it; the output selectors stay where they are.
+    [[nodiscard]] const ScheduleModel &Model() const { return document_.Model(); }
+    // Puts a whole schedule into the model as one undoable step and shows it; the output
+    // selectors stay where they are.
     void ReplaceModel(const ScheduleModel &model);
     // The outputs the two grids show, 0 for output 1.
-    [[nodiscard]] int ShownOutput() const { return shownOutput_; }
-    [[nodiscard]] int ShownSpecialOutput() const { return shownSpecialOutput_; }
+    [[nodiscard]] int ShownOutput() const { return TimesAdvTabSheet.ShownOutput(); }
+    [[nodiscard]] int ShownSpecialOutput() const { return SpecialTimesAdvTabSheet1.ShownOutput(); }
     // Loads a data file without asking for its name (the file named on the command line); a
     // file that does not load is reported and the schedule stays as it was.
     bool LoadFile(const QString &fileName);
+    // The schedule with its history of edits.
+    [[nodiscard]] ScheduleDocument &Document() { return document_; }
 
 private:
+    // What the controls below rely on: they go first when the window goes.
+    std::unique_ptr<UserDialogs> dialogs_;
+    std::function<QDateTime()> now_;
+    SlotClipboard clipboard_;
+    ScheduleDocument document_;
+
     // Controls, named as in the window design; tests and tools find them by these names.
     QTabWidget AdvPageControl1;
-    QWidget TimesAdvTabSheet;
-    QWidget SpecialTimesAdvTabSheet1;
-    QWidget DaylightSavingAdvTabSheet;
+    TimesPage TimesAdvTabSheet;
+    SpecialTimesPage SpecialTimesAdvTabSheet1;
+    DaylightSavingPage DaylightSavingAdvTabSheet;
     CommandPanel Panel1; // the command buttons, the clock controls and the status area
 
-    QLabel Label3;
-    TimeGrid TimesAdvStringGrid;
-    QLabel Label1;
-    QSpinBox OutputCSpinEdit;
-
-    QLabel Label4;
-    TimeGrid SpecialTimesAdvStringGrid;
-    QLabel Label2;
-    QSpinBox SpecialOutputCSpinEdit;
-    QGroupBox GroupBox2;
-    std::array<std::unique_ptr<SpecialDateEdit>, SpecialDateCount> SpecialDateDateTimePickers;
-    QPushButton HolidaysButton;
-
-    QGroupBox GroupBox1;
-    QCheckBox EnableDaylightSavingCheckBox;
-    RadioGroup AdvanceRadioGroup;
-    QComboBox AdvanceComboBox;
-    RadioGroup RetardRadioGroup;
-    QComboBox RetardComboBox;
-
-    QMenu NormalTimesPopupMenu;
-    QAction NormalTimesMenuCopy;
-    QAction NormalTimesMenuPaste;
-    QMenu SetAll1;
-    QAction NormalTimesMenuAll;
-    QAction NormalTimesMenuNone;
-    QAction NormalTimesMenuWeekdays;
-    QAction MenuWeekends;
-    QMenu SpecialPopupMenu;
-    QAction SpecialTimesMenuCopy;
-    QAction SpecialTimesMenuPaste;
+    // Every edit of a page is one step of the document's history; Undo and Redo name it.
+    void ConnectDocument();
+    // A page's edit is complete: the controls go into the model as one undo step.
+    void RecordEdit(const QString &step);
+    void UndoOrRedo(bool undo);
+    // Shows the page, output and slot where two schedules first differ.
+    void ShowChange(const ScheduleModel &before, const ScheduleModel &after);
 
     // The week page: the picture of every output, the schedule check's findings and the
-    // report (TMainFormWeek.cpp wires it). It follows what the controls show, edits not yet
-    // stored included; the check's count is in the status area.
+    // report (TMainFormWeek.cpp wires it). It follows the schedule as each edit completes;
+    // the check's count is in the status area.
     WeekPage WeekAdvTabSheet;
     StatusText CheckLabel;
-    // The KORVELT the schedule was last read from or written to in this run (none after a
-    // load): the report names it.
-    std::optional<DeviceIdentity> scheduleDevice_;
     void ConnectWeekPage();
     void ScheduleWeekRefresh() { weekTimer_.start(); }
     // Opens the page of a slot, or of the value a finding names, with it selected.
@@ -142,7 +123,7 @@ private:
     void GoToValue(const ScheduleFinding &finding);
     void GoToDifference(const ScheduleDifference &place);
     // Before a write: true when the schedule has no mistake or the user writes it anyway.
-    bool MayWriteWithMistakes() { return WeekAdvTabSheet.MayWriteWithMistakes(model_); }
+    bool MayWriteWithMistakes() { return WeekAdvTabSheet.MayWriteWithMistakes(Model()); }
     QTimer weekTimer_;
 
 public:
@@ -160,11 +141,10 @@ private:
     void SetAccessibleNames();
     void ConnectHandlers();
     void FormCreate();
-    // The grids' columns and headings.
-    void LayoutTimesGrid();
-    void LayoutSpecialTimesGrid();
-
     [[nodiscard]] UserDialogs &Dialogs() { return *dialogs_; }
+    // The schedule as the controls show it now, read without changing anything: storing,
+    // the Week page and its check, the report, compare and write all take what it gives.
+    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
     // Runs an event handler; an exception it throws is shown in an error box and the
     // program goes on.
     void Guarded(const std::function<void()> &handler);
@@ -174,30 +154,17 @@ private:
         connect(sender, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     }
 
-    // The schedule model and its transfer to and from the controls, one part at a time.
-    void SetDefaultSchedule();
-    void ShowNormalTimes(int output);
-    void ShowSpecialTimes(int output);
-    void ShowDaylightSaving();
-    void ShowSpecialDates();
-    void StoreNormalTimes(int output);
-    void StoreSpecialTimes(int output);
-    // The schedule as the controls show it now, read without changing anything. The one
-    // reader of the controls: storing, the Week page and its check, the report, compare and
-    // write all take what it gives.
-    [[nodiscard]] ScheduleModel ScheduleFromControls() const;
-
     // Event handlers.
     void ExitButtonClick();
     void UsePCTimeCheckBoxClick();
-    void OutputCSpinEditChange();
-    void SpecialOutputCSpinEditChange();
     bool FormCloseQuery();
     // Before the schedule in the window is replaced (a load, a read): stores the controls and,
     // when there are unsaved changes, asks whether to save them. True when it may be replaced.
     bool MayReplaceSchedule();
     void FormClose();
-    bool SaveScheduleFile();
+    // Save: the dialog offers the schedule's own file; Save As (asNew) asks in its folder for
+    // a new name.
+    bool SaveScheduleFile(bool asNew = false);
     void LoadButtonClick();
     void LoadScheduleFile();
 
@@ -223,54 +190,7 @@ private:
     void HelpButtonClick();
     void CloseHelp();
 
-    // The time grids: editors, mouse presses, context menus, clipboard and day presets.
-    void CreateMenus();
-    void ConnectGridHandlers();
-    EditorKind TimesAdvStringGridGetEditorType(int col, int row);
-    EditorKind SpecialTimesAdvStringGridGetEditorType(int col, int row);
-    void TimesAdvStringGridMouseDown(const QPoint &pos);
-    void SpecialTimesAdvStringGridMouseDown(const QPoint &pos);
-    void NormalTimesPopupMenuPopup();
-    void SpecialPopupMenuPopup();
-    void NormalTimesMenuCopyClick();
-    void NormalTimesMenuPasteClick();
-    void SpecialTimesMenuCopyClick();
-    void SpecialTimesMenuPasteClick();
-    void NormalTimesMenuAllClick();
-    void NormalTimesMenuNoneClick();
-    void NormalTimesMenuWeekdaysClick();
-    void MenuWeekendsClick();
-
-    void ShowMonth(QComboBox &box, std::int32_t month, QString &shownText);
-    // Turns what was typed into a month box into the month item it names, or puts the box
-    // back to the month it held when the text names none.
-    static void SettleMonthBox(QComboBox &box);
-    void ShowSpecialDate(QDateEdit &picker, TDateTime date);
-    void SpecialDatePicked(QDateEdit &picker);
-
-    // "Holidays…": fills the special-date pickers from holiday rules; what it fills is
-    // stored as any pick is. The rules are kept for the next time in this run.
-    void CreateHolidayControls();
-    void HolidaysButtonClick();
-    void FillSpecialDates(const std::vector<Holiday> &holidays, FewerHolidays fewer);
-    std::vector<HolidayRule> holidayRules_;
-
     void WriteRefused(const std::vector<UnsendableValue> &values);
-
-    std::unique_ptr<UserDialogs> dialogs_;
-    ScheduleModel model_;
-    ScheduleSnapshot snapshot_{model_};
-    int shownOutput_ = 0;
-    int shownSpecialOutput_ = 0;
-    int clickedRow_ = 0;
-    SlotClipboard clipboard_;
-
-    // What the daylight-saving controls and date pickers showed last, so that a value they
-    // cannot show (from a file or the device) comes back unchanged unless the user edits it.
-    bool shownEnabled_ = true;
-    QString shownAdvanceMonth_;
-    QString shownRetardMonth_;
-    std::array<QDate, SpecialDateCount> shownSpecialDates_{};
 
     // The desktop side of the window (TMainFormDesktop.cpp): keyboard shortcuts, settings
     // kept between runs, the file name and unsaved marker in the status area, the folder the
@@ -281,19 +201,11 @@ private:
     void SetTabOrder();
     void HelpKeyPressed();
     [[nodiscard]] QString HelpTopicOf(const QWidget *page) const;
-    void CopyFromGrid(TimeGrid &grid);
-    void PasteIntoGrid(TimeGrid &grid);
-    void ControlEdited();
     void UpdateFileStatus();
     [[nodiscard]] QString DialogFolder() const;
     void FileChosen(const QString &fileName);
     [[nodiscard]] static QString WithSuffix(const QString &fileName, const QString &suffix);
-    QString fileName_;             // the file last loaded or saved; empty: none yet
-    bool controlsEdited_ = false;  // a control was edited since the model was last stored
-    bool showingSchedule_ = false; // the controls are being set from the model, not edited
-
     std::unique_ptr<QSettings> settings_;
-    std::function<QDateTime()> now_;
     std::unique_ptr<HelpViewer> help_;
     QString helpFilePath_;
     std::shared_ptr<HidBackend> backend_;

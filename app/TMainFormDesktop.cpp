@@ -67,45 +67,13 @@ private:
 
 void TMainForm::ConnectDesktop()
 {
-    // The grid's own keys work only while the grid itself has the focus, not its editor. The
-    // window's commands have theirs on their actions.
-    const auto onKey = [this](const QKeySequence &keys, QWidget *context, const std::function<void()> &action) {
-        auto *shortcut = new QShortcut(keys, context);
-        shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, action] { Guarded(action); });
-    };
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        onKey(QKeySequence::Copy, grid, [this, grid] { CopyFromGrid(*grid); });
-        onKey(QKeySequence::Paste, grid, [this, grid] { PasteIntoGrid(*grid); });
-    }
-
     auto *tabFilter = new TabLeavesPicker([this](bool next) { return focusNextPrevChild(next); }, this);
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        picker->installEventFilter(tabFilter);
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        SpecialTimesAdvTabSheet1.SpecialDates().Picker(k).installEventFilter(tabFilter);
     }
     Panel1.SetDateDateTimePicker.installEventFilter(tabFilter);
     Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
-
-    // Every edit of the schedule's controls; the marker is worked out again from the model
-    // whenever the controls are stored.
-    const auto edited = [this] { ControlEdited(); };
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        connect(grid, &QTableWidget::itemChanged, this, edited);
-    }
-    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, this, edited);
-    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
-        for (int k = 0; k < group->Count(); ++k) {
-            connect(group->Item(k), &QRadioButton::toggled, this, edited);
-        }
-    }
-    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
-        connect(box, &QComboBox::currentIndexChanged, this, edited);
-        connect(box, &QComboBox::editTextChanged, this, edited);
-    }
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        connect(picker.get(), &QDateEdit::dateChanged, this, edited);
-    }
 
     RestoreSettings();
     UpdateFileStatus();
@@ -119,7 +87,8 @@ void TMainForm::RestoreSettings()
     }
     // A geometry that is not one leaves the window at its own size.
     restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    for (const auto &[box, key] : {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
+    for (const auto &[box, key] :
+         {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
         if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
             box->setChecked(*checked);
         }
@@ -160,35 +129,16 @@ QString TMainForm::HelpTopicOf(const QWidget *page) const
     return {};
 }
 
-void TMainForm::CopyFromGrid(TimeGrid &grid)
-{
-    clipboard_.Copy(grid, &grid == &TimesAdvStringGrid);
-}
-
-void TMainForm::PasteIntoGrid(TimeGrid &grid)
-{
-    // As in the context menu, nothing is pasted before the first copy.
-    if (clipboard_.Count() != 0) {
-        clipboard_.Paste(grid, &grid == &TimesAdvStringGrid);
-    }
-}
-
-void TMainForm::ControlEdited()
-{
-    if (!showingSchedule_) {
-        controlsEdited_ = true;
-        UpdateFileStatus();
-    }
-}
-
 void TMainForm::UpdateFileStatus()
 {
-    QString text = QStringLiteral("File: ") + (fileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName_).fileName());
-    if (controlsEdited_ || ScheduleChanged()) {
+    const QString &fileName = document_.FileName();
+    QString text =
+        QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
+    if (document_.Changed()) {
         text += QStringLiteral(" (unsaved changes)");
     }
     Panel1.FileLabel.setText(text);
-    Panel1.FileLabel.setToolTip(QDir::toNativeSeparators(fileName_));
+    Panel1.FileLabel.setToolTip(QDir::toNativeSeparators(fileName));
 }
 
 QString TMainForm::DialogFolder() const
@@ -196,7 +146,8 @@ QString TMainForm::DialogFolder() const
     const QString remembered = settings_ != nullptr && settings_->status() == QSettings::NoError
                                    ? settings_->value(LastFolderKey).toString()
                                    : QString();
-    for (const QString &folder : {remembered, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(),
+    const QString &fileName = document_.FileName();
+    for (const QString &folder : {remembered, fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath(),
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
         if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
             return folder;
@@ -207,9 +158,8 @@ QString TMainForm::DialogFolder() const
 
 void TMainForm::FileChosen(const QString &fileName)
 {
-    fileName_ = QFileInfo(fileName).absoluteFilePath();
     if (settings_ != nullptr) {
-        settings_->setValue(LastFolderKey, QFileInfo(fileName_).absolutePath());
+        settings_->setValue(LastFolderKey, QFileInfo(fileName).absolutePath());
     }
 }
 

@@ -9,7 +9,7 @@ void TMainForm::ConnectCommands()
     MainActions &a = actions_;
     CommandPanel &p = Panel1;
     for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&p.LoadButton, &a.Load},
-                                         {&p.SaveButton, &a.SaveAs},
+                                         {&p.SaveButton, &a.Save},
                                          {&p.WriteButton, &a.Write},
                                          {&p.ReadButton, &a.Read},
                                          {&p.ExitButton, &a.Exit},
@@ -21,7 +21,7 @@ void TMainForm::ConnectCommands()
     }
     Bind(&a.Load, &QAction::triggered, &TMainForm::LoadButtonClick);
     connect(&a.Save, &QAction::triggered, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
-    connect(&a.SaveAs, &QAction::triggered, this, [this] { Guarded([this] { SaveScheduleFile(); }); });
+    connect(&a.SaveAs, &QAction::triggered, this, [this] { Guarded([this] { SaveScheduleFile(true); }); });
     Bind(&a.Exit, &QAction::triggered, &TMainForm::ExitButtonClick);
     Bind(&a.Write, &QAction::triggered, &TMainForm::WriteButtonClick);
     Bind(&a.Read, &QAction::triggered, &TMainForm::ReadButtonClick);
@@ -37,20 +37,23 @@ void TMainForm::ConnectCommands()
     // The Week page's buttons have their own connections; the action gives Print its key.
     connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.Print(); }); });
     connect(&a.ExportPdf, &QAction::triggered, this, [this] { Guarded([this] { WeekAdvTabSheet.ExportPdf(); }); });
-    connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
+    connect(&session_, &DeviceSession::BusyChanged, this,
+            [this](bool busy) { Guarded([&] { DeviceBusyChanged(busy); }); });
 }
 
 DeviceWindowHooks TMainForm::DeviceHooks()
 {
     DeviceWindowHooks hooks;
-    hooks.Schedule = [this] { return model_; };
+    hooks.Schedule = [this] { return Model(); };
     hooks.MayReplaceSchedule = [this] { return MayReplaceSchedule(); };
+    // A read and a take are one undoable step each; the schedule then comes from that KORVELT.
     hooks.ScheduleRead = [this](const ScheduleModel &read, const std::optional<DeviceIdentity> &device) {
-        ReplaceModel(read);
-        scheduleDevice_ = device;
+        document_.Replace(read, QStringLiteral("Read From KORVELT"), device);
     };
-    hooks.ScheduleTaken = hooks.ScheduleRead;
-    hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { scheduleDevice_ = device; };
+    hooks.ScheduleTaken = [this](const ScheduleModel &taken, const std::optional<DeviceIdentity> &device) {
+        document_.Replace(taken, QStringLiteral("Take the KORVELT's schedule"), device);
+    };
+    hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { document_.SetDevice(device); };
     hooks.GoToDifference = [this](const ScheduleDifference &place) { GoToDifference(place); };
     return hooks;
 }
@@ -59,8 +62,8 @@ void TMainForm::DeviceBusyChanged(bool busy)
 {
     // While a command runs, nothing may start another or change what it works on.
     actions_.SetBusy(busy);
-    OutputCSpinEdit.setEnabled(!busy);
-    SpecialOutputCSpinEdit.setEnabled(!busy);
+    TimesAdvTabSheet.OutputSelector().setEnabled(!busy);
+    SpecialTimesAdvTabSheet1.OutputSelector().setEnabled(!busy);
 }
 
 void TMainForm::WriteButtonClick()
@@ -70,7 +73,7 @@ void TMainForm::WriteButtonClick()
     if (!StoreAllControls()) {
         return;
     }
-    const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model_);
+    const std::vector<UnsendableValue> unsendable = FindUnsendableValues(Model());
     if (!unsendable.empty()) {
         WriteRefused(unsendable);
         return;
@@ -78,7 +81,7 @@ void TMainForm::WriteButtonClick()
     if (!MayWriteWithMistakes()) {
         return;
     }
-    presenter_.StartWrite(model_, Panel1.VerifyCheckBox.isChecked());
+    presenter_.StartWrite(Model(), Panel1.VerifyCheckBox.isChecked());
 }
 
 void TMainForm::WriteRefused(const std::vector<UnsendableValue> &values)

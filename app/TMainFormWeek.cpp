@@ -1,9 +1,9 @@
-// The main window's side of the Week page: the page follows what the controls show, its count
+// The main window's side of the Week page: the page follows each edit and each replaced
+// schedule (ConnectDocument, ShowAllControls), its count
 // goes to the status area, a bar or a finding opens its place, and the report names the file
 // and the KORVELT.
 #include "app/TMainForm.h"
 
-#include "editor/GridSlots.h"
 #include "report/ScheduleReport.h"
 
 #include <QDir>
@@ -25,48 +25,33 @@ void TMainForm::ConnectWeekPage()
     sources.Report = [this] {
         ReportSource source;
         source.Model = ScheduleFromControls();
-        source.FileName = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
+        const QString &fileName = document_.FileName();
+        source.FileName = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
         source.Printed = now_();
         source.Locale = QLocale();
-        if (scheduleDevice_) {
-            source.DeviceVersion = QString::fromLatin1(scheduleDevice_->Version.c_str());
-            source.DeviceSerial = QString::number(scheduleDevice_->SerialNumber);
+        if (const auto &device = document_.Device()) {
+            source.DeviceVersion = QString::fromLatin1(device->Version.c_str());
+            source.DeviceSerial = QString::number(device->SerialNumber);
         }
         return source;
     };
     // The schedule's own name with .pdf beside it; a schedule never saved gets a plain name in
     // the folder the file dialogs open in.
     sources.PdfName = [this] {
-        const QString base = fileName_.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName_).completeBaseName();
-        const QString folder = fileName_.isEmpty() ? DialogFolder() : QFileInfo(fileName_).absolutePath();
+        const QString &fileName = document_.FileName();
+        const QString base =
+            fileName.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
+        const QString folder = fileName.isEmpty() ? DialogFolder() : QFileInfo(fileName).absolutePath();
         return QDir(folder).filePath(base + QStringLiteral(".pdf"));
     };
     WeekAdvTabSheet.SetSources(std::move(sources));
 
-    // Every edit of a control that holds part of the schedule redraws the page once the
-    // events at hand are done, so that a whole output shown at once redraws it once. The
-    // timer is the edits' receiver: it goes first when the window goes, and the edits with it.
+    // The page is redrawn once the events at hand are done, so that a whole schedule shown
+    // at once redraws it once.
     weekTimer_.setSingleShot(true);
     weekTimer_.setInterval(0);
     connect(&weekTimer_, &QTimer::timeout, this,
             [this] { Guarded([this] { WeekAdvTabSheet.Show(ScheduleFromControls()); }); });
-    QTimer *timer = &weekTimer_;
-    const auto redraw = [timer] { timer->start(); };
-    for (TimeGrid *grid : {&TimesAdvStringGrid, &SpecialTimesAdvStringGrid}) {
-        connect(grid, &QTableWidget::cellChanged, timer, redraw);
-    }
-    for (const auto &picker : SpecialDateDateTimePickers) {
-        connect(picker.get(), &QDateEdit::dateChanged, timer, redraw);
-    }
-    connect(&EnableDaylightSavingCheckBox, &QCheckBox::toggled, timer, redraw);
-    for (RadioGroup *group : {&AdvanceRadioGroup, &RetardRadioGroup}) {
-        for (int i = 0; i < group->Count(); ++i) {
-            connect(group->Item(i), &QRadioButton::toggled, timer, redraw);
-        }
-    }
-    for (QComboBox *box : {&AdvanceComboBox, &RetardComboBox}) {
-        connect(box, &QComboBox::currentTextChanged, timer, redraw);
-    }
 
     connect(&WeekAdvTabSheet, &WeekPage::CheckCounted, &CheckLabel, &StatusText::setText);
     connect(&WeekAdvTabSheet, &WeekPage::Reported, &Panel1.StatusLabel, &StatusText::setText);
@@ -79,17 +64,9 @@ void TMainForm::ConnectWeekPage()
 
 void TMainForm::GoToSlot(int output, int slot, bool special)
 {
-    QWidget &page = special ? SpecialTimesAdvTabSheet1 : TimesAdvTabSheet;
-    QSpinBox &spin = special ? SpecialOutputCSpinEdit : OutputCSpinEdit;
-    TimeGrid &grid = special ? SpecialTimesAdvStringGrid : TimesAdvStringGrid;
+    SlotGridPage &page = special ? static_cast<SlotGridPage &>(SpecialTimesAdvTabSheet1) : TimesAdvTabSheet;
     AdvPageControl1.setCurrentWidget(&page);
-    // While a command runs the output stays: the page opens on the output it shows.
-    if (!spin.isEnabled() && spin.value() != output + 1) {
-        return;
-    }
-    spin.setValue(output + 1);
-    grid.setCurrentCell(slot, StartColumn - 1);
-    grid.setFocus();
+    page.GoToSlot(output, slot);
 }
 
 void TMainForm::GoToValue(const ScheduleFinding &finding)
@@ -98,15 +75,16 @@ void TMainForm::GoToValue(const ScheduleFinding &finding)
     if (finding.Slot >= 0) {
         // A special date.
         AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
-        SpecialDateDateTimePickers.at(static_cast<std::size_t>(finding.Slot))->setFocus();
+        SpecialTimesAdvTabSheet1.SpecialDates().Picker(finding.Slot).setFocus();
         return;
     }
     AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
     const Field field = finding.Value.What;
-    QWidget &control = field == Field::AdvanceWeek   ? static_cast<QWidget &>(AdvanceRadioGroup)
-                       : field == Field::RetardWeek  ? static_cast<QWidget &>(RetardRadioGroup)
-                       : field == Field::RetardMonth ? static_cast<QWidget &>(RetardComboBox)
-                                                     : static_cast<QWidget &>(AdvanceComboBox);
+    DaylightSavingPage &rule = DaylightSavingAdvTabSheet;
+    QWidget &control = field == Field::AdvanceWeek   ? static_cast<QWidget &>(rule.AdvanceGroup())
+                       : field == Field::RetardWeek  ? static_cast<QWidget &>(rule.RetardGroup())
+                       : field == Field::RetardMonth ? static_cast<QWidget &>(rule.RetardMonth())
+                                                     : static_cast<QWidget &>(rule.AdvanceMonth());
     control.setFocus();
 }
 
@@ -120,11 +98,11 @@ void TMainForm::GoToDifference(const ScheduleDifference &place)
         break;
     case Part::SpecialDate:
         AdvPageControl1.setCurrentWidget(&SpecialTimesAdvTabSheet1);
-        SpecialDateDateTimePickers.at(static_cast<std::size_t>(place.Index))->setFocus();
+        SpecialTimesAdvTabSheet1.SpecialDates().Picker(place.Index).setFocus();
         break;
     case Part::DaylightSaving:
         AdvPageControl1.setCurrentWidget(&DaylightSavingAdvTabSheet);
-        EnableDaylightSavingCheckBox.setFocus();
+        DaylightSavingAdvTabSheet.EnableBox().setFocus();
         break;
     }
 }

@@ -10,6 +10,7 @@
 #include "helpviewer/HelpWindow.h"
 #endif
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -125,22 +126,87 @@ private slots:
     }
 #endif
 
-    // Ctrl+C and Ctrl+V in either grid copy and paste whole slots, as the context menu does.
-    void GridKeys()
+    // The Undo history as a user drives it: a typed cell, a day picked and a paste are undone
+    // one by one with Ctrl+Z, the unsaved-changes marker going away when the schedule is back
+    // at the file saved, and redone with Ctrl+Y, Ctrl+Shift+Z and the grid's menu. A text
+    // being typed keeps its own Ctrl+Z.
+    void UndoHistory()
     {
         MainFormFixture f;
-        for (const auto &[tab, name] : {std::pair{"TimesAdvTabSheet", "TimesAdvStringGrid"},
-                                        std::pair{"SpecialTimesAdvTabSheet1", "SpecialTimesAdvStringGrid"}}) {
-            f.ShowPage(QString::fromLatin1(tab));
-            auto &grid = f.Find<TimeGrid>(QString::fromLatin1(name));
-            GridDriver driver(grid);
-            QVERIFY(driver.TypeTime(StartColumn, 1, QStringLiteral("13:37")));
-            driver.Press(StartColumn, 1);
-            PressKeys(f, QKeySequence::Copy);
-            driver.Press(StartColumn, 3);
-            PressKeys(f, QKeySequence::Paste);
-            QCOMPARE(grid.Cell(StartColumn, 3), QStringLiteral("13:37:00"));
-        }
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        const auto &label = f.Find<QLabel>("FileLabel");
+        auto &undo = f.Find<QAction>("UndoAction");
+        auto &redo = f.Find<QAction>("RedoAction");
+        f.dialogs->fileNames = {Path(QStringLiteral("undo.dat"))};
+        f.Find<QPushButton>("SaveButton").click();
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat"));
+        QVERIFY(!undo.isEnabled() && !redo.isEnabled());
+
+        GridDriver driver(grid);
+        QVERIFY(driver.TypeTime(StartColumn, 2, QStringLiteral("13:37")));
+        QCOMPARE(undo.text(), QStringLiteral("Undo Edit slot 2 of output 1"));
+        QVERIFY(driver.PickDay(FirstDayColumn + 1, 2, QStringLiteral("On")));
+        driver.Press(StartColumn, 2);
+        PressKeys(f, QKeySequence::Copy);
+        driver.Press(StartColumn, 5);
+        PressKeys(f, QKeySequence::Paste);
+        QCOMPARE(undo.text(), QStringLiteral("Undo Paste 1 slot into output 1"));
+        QCOMPARE(grid.Cell(FirstDayColumn + 1, 5), QStringLiteral("On"));
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat (unsaved changes)"));
+
+        // Typing in a cell: Ctrl+Z takes back what was typed, not the paste.
+        QVERIFY(driver.Type(StartColumn, 7, QStringLiteral("9")) != nullptr);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(undo.text(), QStringLiteral("Undo Paste 1 slot into output 1"));
+
+        // Undone one by one.
+        const QString noon = QStringLiteral("12:00:00");
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(grid.Cell(StartColumn, 5), noon);
+        QCOMPARE(grid.Cell(StartColumn, 2), QStringLiteral("13:37:00"));
+        QCOMPARE(redo.text(), QStringLiteral("Redo Paste 1 slot into output 1"));
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(grid.Cell(FirstDayColumn + 1, 2), QStringLiteral("Off"));
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat (unsaved changes)"));
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(grid.Cell(StartColumn, 2), noon);
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat"));
+        QVERIFY(!undo.isEnabled());
+        QVERIFY(!f.form->ScheduleChanged());
+
+        // Redone: with Ctrl+Y, Ctrl+Shift+Z and from the grid's menu.
+        PressKeys(f, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(grid.Cell(StartColumn, 2), QStringLiteral("13:37:00"));
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat (unsaved changes)"));
+        PressKeys(f, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QCOMPARE(grid.Cell(FirstDayColumn + 1, 2), QStringLiteral("On"));
+        QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 9), QStringLiteral("Redo Paste 1 slot into output 1")));
+        QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
+        QVERIFY(!redo.isEnabled());
+
+        // "Copy output 1 to…" to outputs 3 and 4, and Delete, each one step.
+        f.dialogs->outputAnswers = {std::vector<int>{2, 3}};
+        QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 1), QStringLiteral("Copy output 1 to\u2026")));
+        QCOMPARE(undo.text(), QStringLiteral("Undo Copy the normal times of output 1 to 2 outputs"));
+        QCOMPARE(f.form->Model().NormalTimes.at(3), f.form->Model().NormalTimes.at(0));
+        QVERIFY(driver.Do(QStringLiteral("drag 2 5")));
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QCOMPARE(undo.text(), QStringLiteral("Undo Clear 4 slots of output 1"));
+        QCOMPARE(grid.Cell(StartColumn, 5), noon);
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(grid.Cell(StartColumn, 2), QStringLiteral("13:37:00"));
+        QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(f.form->Model().NormalTimes.at(3).at(1).Start, 0.5);
+        QCOMPARE(redo.text(), QStringLiteral("Redo Copy the normal times of output 1 to 2 outputs"));
+
+        // Saved again, the dialog offers the file's own name in its folder.
+        f.dialogs->fileNames = {Path(QStringLiteral("undo.dat"))};
+        f.Find<QPushButton>("SaveButton").click();
+        QCOMPARE(f.dialogs->lastFolder, Path(QStringLiteral("undo.dat")));
+        QCOMPARE(label.text(), QStringLiteral("File: undo.dat"));
+        QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
     // Every kind of edit shows the unsaved-changes marker; a save takes it away.
@@ -197,7 +263,7 @@ private slots:
         QFETCH(QByteArray, broken);
         const QString settings = Path(QStringLiteral("%1.conf").arg(QTest::currentDataTag()));
         QTemporaryDir folder;
-        QRect geometry(40, 50, 700, 520);
+        QRect geometry(40, 50, 900, 640);
         {
             MainFormFixture f({}, {}, {}, settings);
             QTest::mouseClick(&f.Find<QCheckBox>("UsePCTimeCheckBox"), Qt::LeftButton);

@@ -545,10 +545,13 @@ private slots:
         }
         QCOMPARE(shown.join(' '), dates);
         QCOMPARE(first.WeekdayLabel().text(), firstHoliday.toString("ddd"));
-        QVERIFY(!f.form->ScheduleChanged()); // nothing stored yet
-        f.form->StoreAllControls();
+        // One step of the history, taken back whole by one Undo.
         QVERIFY(f.form->ScheduleChanged());
+        QCOMPARE(f.form->Document().UndoStack().undoText(), QStringLiteral("Fill Special Dates"));
         QCOMPARE(f.form->Model().SpecialDates.at(0), FromQDate(firstHoliday));
+        f.form->Document().UndoStack().undo();
+        QVERIFY(!f.form->ScheduleChanged());
+        QVERIFY(first.date() != firstHoliday);
     }
 
     // A country added twice (a double-click on Add Country) or an own rule equal to one in the

@@ -64,9 +64,21 @@ private slots:
         // The pages take what the command panel along the bottom leaves of the window.
         QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 180));
         QCOMPARE(pages.geometry(), QRect(0, 0, 812, 416));
+        // Larger, the grids take the room; the selectors stay under their middle.
+        const QWidget &grid = normal;
+        QCOMPARE(grid.geometry(), QRect(24, 42, 705, 307));
+        QCOMPARE(special.geometry(), QRect(56, 32, 205, 297));
         f.form->resize(1000, 700);
         QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 520, 1000, 180));
         QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 520));
+        QCOMPARE(grid.geometry(), QRect(24, 42, 705 + 188, 307 + 104));
+        QCOMPARE(special.geometry(), QRect(56, 32, 205 + 94, 297 + 104));
+        QCOMPARE(f.Find<QWidget>("OutputCSpinEdit").pos(), QPoint(360 + 94, 354 + 104));
+        QCOMPARE(f.Find<QWidget>("GroupBox2").pos(), QPoint(284 + 94, 32));
+        // Smaller than designed it cannot be made.
+        f.form->resize(600, 400);
+        QTRY_COMPARE(f.form->size(), QSize(812, 596));
+        QCOMPARE(grid.geometry(), QRect(24, 42, 705, 307));
 
         // Every control has a name that a screen reader can say.
         const std::array kinds{"QAbstractButton", "QAbstractSpinBox", "QComboBox", "QAbstractItemView", "QPlainTextEdit"};

@@ -1,0 +1,153 @@
+#include "app/DaylightSavingPage.h"
+
+#include "text/ControlTexts.h"
+
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace korvelt {
+
+namespace {
+
+// The month item a typed text names: an item in any letter case, or the usual spelling of
+// the second item's month; -1 when it names none.
+int MonthItemOfText(const QComboBox &box, const QString &text)
+{
+    const QString typed = text.trimmed();
+    if (typed.compare(QStringLiteral("February"), Qt::CaseInsensitive) == 0) {
+        return 1;
+    }
+    return box.findText(typed, Qt::MatchFixedString);
+}
+
+} // namespace
+
+DaylightSavingPage::DaylightSavingPage(QWidget *parent)
+    : QWidget(parent), group_(QStringLiteral("Daylight Saving"), this),
+      enable_(QStringLiteral("&Enable Daylight Saving"), &group_),
+      advance_(QStringLiteral("Advance Clock"), WeekItemTexts(), &group_), advanceMonth_(&group_),
+      retard_(QStringLiteral("Retard Clock"), WeekItemTexts(), &group_), retardMonth_(&group_)
+{
+    const std::initializer_list<std::pair<QObject *, const char *>> names{
+        {this, "DaylightSavingAdvTabSheet"},        {&group_, "GroupBox1"},
+        {&enable_, "EnableDaylightSavingCheckBox"}, {&advance_, "AdvanceRadioGroup"},
+        {&advanceMonth_, "AdvanceComboBox"},        {&retard_, "RetardRadioGroup"},
+        {&retardMonth_, "RetardComboBox"},
+    };
+    for (const auto &[object, name] : names) {
+        object->setObjectName(QString::fromLatin1(name));
+    }
+    advanceMonth_.setAccessibleName(QStringLiteral("Advance month"));
+    retardMonth_.setAccessibleName(QStringLiteral("Retard month"));
+
+    group_.setGeometry(48, 32, 321, 305);
+    enable_.setGeometry(24, 22, 200, 20);
+    advance_.setGeometry(16, 48, 201, 105);
+    advanceMonth_.setGeometry(224, 56, 89, 22);
+    retard_.setGeometry(16, 176, 201, 105);
+    retardMonth_.setGeometry(224, 184, 89, 22);
+
+    connect(&enable_, &QCheckBox::toggled, this, [this] { Changed(); });
+    for (RadioGroup *group : {&advance_, &retard_}) {
+        for (int k = 0; k < group->Count(); ++k) {
+            // One step for a new choice, not one for the item let go and one for the item taken.
+            connect(group->Item(k), &QRadioButton::toggled, this, [this](bool checked) {
+                if (checked) {
+                    Changed();
+                }
+            });
+        }
+    }
+    for (QComboBox *box : {&advanceMonth_, &retardMonth_}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(MonthItemTexts());
+        box->setMaxVisibleItems(MonthItemCount);
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
+        // A month typed counts when the box is left or Enter is pressed.
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box] {
+            SettleMonthBox(*box);
+            Changed();
+        });
+    }
+}
+
+void DaylightSavingPage::Changed()
+{
+    if (!showing_) {
+        emit Edited(QStringLiteral("Change Daylight Saving"));
+    }
+}
+
+void DaylightSavingPage::ShowMonth(QComboBox &box, std::int32_t month, QString &shownText)
+{
+    if (month >= 0 && month < MonthItemCount) {
+        box.setCurrentIndex(month);
+    } else {
+        box.setCurrentIndex(-1);
+        box.setEditText(QString());
+    }
+    shownText = box.currentText();
+}
+
+void DaylightSavingPage::SettleMonthBox(QComboBox &box)
+{
+    const int item = MonthItemOfText(box, box.currentText());
+    if (item >= 0) {
+        box.setCurrentIndex(item);
+    }
+    // The box's current item is the month it held last; what names no month gives way to it.
+    const QString held = box.currentIndex() >= 0 ? box.itemText(box.currentIndex()) : QString();
+    if (box.currentText() != held) {
+        box.setEditText(held);
+    }
+}
+
+void DaylightSavingPage::Show(const ScheduleModel &model)
+{
+    const QScopedValueRollback showing(showing_, true);
+    const DaylightSavingRule &rule = model.DaylightSaving;
+    enable_.setChecked(rule.Enabled != 0);
+    shownEnabled_ = rule.Enabled != 0;
+    advance_.SetItemIndex(rule.AdvanceWeek);
+    ShowMonth(advanceMonth_, rule.AdvanceMonth, shownAdvanceMonth_);
+    retard_.SetItemIndex(rule.RetardWeek);
+    ShowMonth(retardMonth_, rule.RetardMonth, shownRetardMonth_);
+}
+
+bool DaylightSavingPage::Store(ScheduleModel &model)
+{
+    Peek(model);
+    // The controls show what the model now holds: a typed month settles in its box.
+    const QScopedValueRollback showing(showing_, true);
+    SettleMonthBox(advanceMonth_);
+    SettleMonthBox(retardMonth_);
+    return true;
+}
+
+void DaylightSavingPage::Peek(ScheduleModel &model) const
+{
+    DaylightSavingRule &rule = model.DaylightSaving;
+    if (enable_.isChecked() != shownEnabled_) {
+        rule.Enabled = enable_.isChecked() ? 1 : 0;
+    }
+    // A group with no item checked still holds a value it cannot show.
+    if (advance_.ItemIndex() >= 0) {
+        rule.AdvanceWeek = advance_.ItemIndex();
+    }
+    if (retard_.ItemIndex() >= 0) {
+        rule.RetardWeek = retard_.ItemIndex();
+    }
+    // A month box's text that names no month counts as the month the box holds.
+    const auto month = [](const QComboBox &box, std::int32_t current, const QString &shownText) {
+        if (box.currentText() == shownText) {
+            return current;
+        }
+        const int typed = MonthItemOfText(box, box.currentText());
+        return typed >= 0 ? typed : (box.currentIndex() >= 0 ? box.currentIndex() : current);
+    };
+    rule.AdvanceMonth = month(advanceMonth_, rule.AdvanceMonth, shownAdvanceMonth_);
+    rule.RetardMonth = month(retardMonth_, rule.RetardMonth, shownRetardMonth_);
+}
+
+} // namespace korvelt

@@ -1,0 +1,250 @@
+#include "app/SlotGridPage.h"
+
+#include "app/Guarded.h"
+#include "editor/GridSlots.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+// The message for a text typed into a time cell that is no time; the cell kept its value.
+QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString &text)
+{
+    // The end of the day, as people write it: the KORVELT counts no further than 23:59:59.
+    static const QRegularExpression endOfDay(QStringLiteral("^\\s*24(?:[:.]?00(?:[:.]?00)?)?\\s*$"));
+    if (endOfDay.match(text).hasMatch()) {
+        return QStringLiteral("\"%1\" is not a time of day: the day's last second is 23:59:59. The %2 cell of slot %3 "
+                              "keeps its value.")
+            .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+    }
+    return QStringLiteral("\"%1\" is not a time. The %2 cell of slot %3 keeps its value.\n\n"
+                          "Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.")
+        .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+}
+
+OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
+{
+    return (normal ? model.NormalTimes : model.SpecialTimes).at(static_cast<std::size_t>(output));
+}
+
+} // namespace
+
+SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
+    : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this), outputLabel_(QStringLiteral("Output"), this),
+      output_(this), menu_(this), copy_(QStringLiteral("Copy"), &menu_), paste_(QStringLiteral("Paste"), &menu_),
+      copyOutput_(&menu_), normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
+{
+    QFont bold = title_.font();
+    bold.setBold(true);
+    bold.setPixelSize(16);
+    title_.setFont(bold);
+    output_.setRange(1, OutputCount);
+    output_.setValue(1);
+    outputLabel_.setBuddy(&output_);
+
+    menu_.addAction(&copy_);
+    menu_.addAction(&paste_);
+    menu_.addSeparator();
+    menu_.addAction(&copyOutput_);
+    // "Paste" stays greyed out until the first "Copy".
+    paste_.setEnabled(false);
+    connect(&menu_, &QMenu::aboutToShow, this, [this] {
+        paste_.setEnabled(clipboard_.Count() != 0);
+        copyOutput_.setText(QStringLiteral("Copy output %1 to\u2026").arg(OutputText()));
+        // While a command runs the outputs stay as they are.
+        copyOutput_.setEnabled(output_.isEnabled());
+    });
+    connect(&copy_, &QAction::triggered, this, [this] { CopySlots(); });
+    connect(&paste_, &QAction::triggered, this, [this] { PasteSlots(); });
+    connect(&copyOutput_, &QAction::triggered, this, [this] { Guarded(dialogs_, [this] { CopyOutput(); }); });
+    // Delete and Backspace clear the selected slots as one edit (the grid does the clearing).
+    grid_.installEventFilter(this);
+
+    // The menu acts on the row the right-click pressed, or from the keyboard on the current row.
+    connect(&grid_, &TimeGrid::MousePressed, this,
+            [this](Qt::MouseButton /*button*/, QPoint pos) { clickedRow_ = grid_.MouseToCell(pos).y(); });
+    connect(&grid_, &TimeGrid::ContextMenuRequested, &menu_, [this](QPoint globalPos, bool fromKeyboard) {
+        if (fromKeyboard) {
+            clickedRow_ = grid_.CurrentRow();
+        }
+        menu_.popup(globalPos);
+    });
+    // A refused time is shown once the editor has closed, never from inside its handling.
+    connect(
+        &grid_, &TimeGrid::TimeTextRefused, this,
+        [this](int col, int row, const QString &text) {
+            dialogs_.ShowError(RefusedTimeMessage(grid_, col, row, text));
+        },
+        Qt::QueuedConnection);
+    // The grid's own keys work only while the grid itself has the focus, not its editor.
+    for (const auto &binding : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
+                                std::pair{QKeySequence::Paste, &SlotGridPage::PasteSlots}}) {
+        auto *shortcut = new QShortcut(binding.first, &grid_); // owned by the grid
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, command = binding.second] { (this->*command)(); });
+    }
+    connect(&output_, &QSpinBox::valueChanged, this, [this](int value) { OutputChanged(value); });
+    connect(&grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) { CellChanged(item->row() + 1); });
+
+    // The columns' headings and the slot numbers.
+    grid_.SetColWidth(0, 40);
+    const QStringList headings{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")};
+    for (int c = 0; c < grid_.GridColCount() && c < headings.size(); ++c) {
+        grid_.SetCell(c, 0, headings.at(c));
+    }
+    for (int r = 1; r < grid_.GridRowCount(); ++r) {
+        grid_.SetCell(0, r, QString::number(r));
+    }
+}
+
+void SlotGridPage::Show(const ScheduleModel &model)
+{
+    const QScopedValueRollback showing(showing_, true);
+    slots_ = normal_ ? model.NormalTimes : model.SpecialTimes;
+    ShowSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+}
+
+bool SlotGridPage::Store(ScheduleModel &model)
+{
+    const bool committed = grid_.CommitOpenEditor();
+    OutputSlots &shown = slots_.at(static_cast<std::size_t>(shown_));
+    shown = SlotsOf(model, normal_, shown_);
+    StoreSlots(grid_, shown, normal_);
+    SlotsOf(model, normal_, shown_) = shown;
+    return committed;
+}
+
+void SlotGridPage::Peek(ScheduleModel &model) const
+{
+    StoreSlots(grid_, SlotsOf(model, normal_, shown_), normal_);
+}
+
+void SlotGridPage::GoToSlot(int output, int slot)
+{
+    if (output_.isEnabled() || output_.value() == output + 1) {
+        output_.setValue(output + 1);
+        grid_.setCurrentCell(slot, StartColumn - 1);
+    }
+    grid_.setFocus();
+}
+
+void SlotGridPage::OutputChanged(int value)
+{
+    if (value < 1 || value > OutputCount) {
+        return;
+    }
+    // The grid still shows the old output: an edit open in it is committed to that one.
+    grid_.CommitOpenEditor();
+    StoreSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+    shown_ = value - 1;
+    const QScopedValueRollback showing(showing_, true);
+    ShowSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+}
+
+void SlotGridPage::CellChanged(int row)
+{
+    if (showing_ || inCommand_) {
+        return;
+    }
+    emit Edited(normal_ ? QStringLiteral("Edit slot %1 of output %2").arg(row).arg(OutputText())
+                        : QStringLiteral("Edit special slot %1 of output %2").arg(row).arg(OutputText()));
+}
+
+void SlotGridPage::RunEdit(const QString &step, const std::function<void()> &command)
+{
+    {
+        const QScopedValueRollback running(inCommand_, true);
+        Guarded(dialogs_, command);
+    }
+    emit Edited(step);
+}
+
+QString SlotGridPage::SlotsText(int count) const
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(normal_ ? QString() : QStringLiteral("special "),
+                                                    count == 1 ? QStringLiteral("slot") : QStringLiteral("slots"));
+}
+
+void SlotGridPage::CopySlots()
+{
+    Guarded(dialogs_, [this] { clipboard_.Copy(grid_, normal_); });
+}
+
+void SlotGridPage::PasteSlots()
+{
+    // As in the context menu, nothing is pasted before the first copy.
+    if (clipboard_.Count() == 0) {
+        return;
+    }
+    PasteResult result;
+    {
+        const QScopedValueRollback running(inCommand_, true);
+        Guarded(dialogs_, [this, &result] { result = clipboard_.Paste(grid_, normal_); });
+    }
+    emit Edited(QStringLiteral("Paste %1 into output %2").arg(SlotsText(result.Written), OutputText()));
+    // It never writes outside the slots chosen, and says so when it left some out.
+    if (result.LeftOut > 0) {
+        dialogs_.ShowInformation(PasteLeftOutText(result));
+    }
+}
+
+bool SlotGridPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &grid_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && plain &&
+            grid_.OpenEditorWidget() == nullptr) {
+            const auto count = static_cast<int>(grid_.SelectedSlots().size());
+            RunEdit(QStringLiteral("Clear %1 of output %2").arg(SlotsText(count), OutputText()),
+                    [this] { grid_.ClearSelectedSlots(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SlotGridPage::CopyOutput()
+{
+    const int from = shown_;
+    const QString what = normal_ ? QStringLiteral("normal times") : QStringLiteral("special times");
+    const std::optional<std::vector<int>> to =
+        dialogs_.AskOutputs(QStringLiteral("Copy the %1 of output %2 to:").arg(what, OutputText()), from);
+    if (!to || to->empty()) {
+        return;
+    }
+    const QString outputs = to->size() == 1 ? QStringLiteral("output %1").arg(to->front() + 1)
+                                            : QStringLiteral("%1 outputs").arg(to->size());
+    emit OutputCopyChosen(from, *to, QStringLiteral("Copy the %1 of output %2 to %3").arg(what, OutputText(), outputs));
+}
+
+void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selector, QSize growth)
+{
+    title_.move(title + QPoint(growth.width() / 2, 0));
+    title_.adjustSize();
+    grid_.setGeometry(grid.adjusted(0, 0, growth.width(), growth.height()));
+    const QPoint below(growth.width() / 2, growth.height());
+    outputLabel_.move(label + below);
+    outputLabel_.adjustSize();
+    output_.setGeometry(selector.translated(below));
+    GrowRows(growth.height());
+}
+
+void SlotGridPage::GrowRows(int extraHeight)
+{
+    const int height = TimeGrid::RowHeight + std::max(0, extraHeight) / (grid_.GridRowCount() - 1);
+    for (int r = 0; r < grid_.rowCount(); ++r) {
+        grid_.setRowHeight(r, height);
+    }
+}
+
+} // namespace korvelt

@@ -1,0 +1,75 @@
+#include "app/SpecialTimesPage.h"
+
+#include "editor/GridSlots.h"
+
+#include <algorithm>
+
+namespace korvelt {
+
+SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, std::function<QDate()> today,
+                                   QWidget *parent)
+    : SlotGridPage(false, clipboard, dialogs, parent), dates_(std::move(today), dialogs, this)
+{
+    title_.setText(QStringLiteral("Special Times"));
+    grid_.EditorTypeRequested = [](int col, int /*row*/) {
+        return col == StartColumn || col == EndColumn ? EditorKind::Time : EditorKind::None;
+    };
+    connect(&dates_, &SpecialDatesBox::Edited, this, &SlotGridPage::Edited);
+
+    const std::initializer_list<std::pair<QObject *, const char *>> names{
+        {this, "SpecialTimesAdvTabSheet1"},
+        {&title_, "Label4"},
+        {&grid_, "SpecialTimesAdvStringGrid"},
+        {&outputLabel_, "Label2"},
+        {&output_, "SpecialOutputCSpinEdit"},
+        {&menu_, "SpecialPopupMenu"},
+        {&copy_, "SpecialTimesMenuCopy"},
+        {&paste_, "SpecialTimesMenuPaste"},
+        {&copyOutput_, "SpecialTimesMenuCopyOutput"},
+    };
+    for (const auto &[object, name] : names) {
+        object->setObjectName(QString::fromLatin1(name));
+    }
+    grid_.setAccessibleName(QStringLiteral("Special times"));
+    output_.setAccessibleName(QStringLiteral("Special times output"));
+    Place({});
+}
+
+void SpecialTimesPage::Show(const ScheduleModel &model)
+{
+    SlotGridPage::Show(model);
+    dates_.Show(model);
+}
+
+bool SpecialTimesPage::Store(ScheduleModel &model)
+{
+    const bool times = SlotGridPage::Store(model);
+    return dates_.Store(model) && times;
+}
+
+void SpecialTimesPage::Peek(ScheduleModel &model) const
+{
+    SlotGridPage::Peek(model);
+    dates_.Peek(model);
+}
+
+void SpecialTimesPage::Grow(QSize growth)
+{
+    Place(growth);
+}
+
+void SpecialTimesPage::Place(QSize growth)
+{
+    // The grid takes half the width the window gained and all of its height; the special
+    // dates box moves over by as much.
+    const QSize gridGrowth(growth.width() / 2, growth.height());
+    PlaceGrid({360, 3}, {56, 32, 205, 297}, {85, 350}, {128, 346, 48, 22}, gridGrowth);
+    title_.move(360 + growth.width() / 2, 3);
+    dates_.setGeometry(284 + growth.width() / 2, 32, 392, 324);
+    // Start and End share what the grid gained.
+    const int width = 80 + std::max(0, growth.width()) / 4;
+    grid_.SetColWidth(StartColumn, width);
+    grid_.SetColWidth(EndColumn, width);
+}
+
+} // namespace korvelt
