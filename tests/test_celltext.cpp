@@ -18,7 +18,6 @@ private slots:
         QCOMPARE(StripTimeZone(QStringLiteral("HH 'h' mm 't' ss t")), QStringLiteral("HH 'h' mm 't' ss"));
     }
 
-    // clang-format off
     void EveryWholeSecondRoundTrips_data()
     {
         QTest::addColumn<QString>("locale");
@@ -26,7 +25,6 @@ private slots:
         QTest::newRow("24-hour") << QStringLiteral("de_DE");
         QTest::newRow("12-hour") << QStringLiteral("en_US");
     }
-    // clang-format on
     void EveryWholeSecondRoundTrips()
     {
         QFETCH(QString, locale);
@@ -47,8 +45,7 @@ private slots:
     // before the day count among them (their values would be negative, and a cell shows a
     // value below 1 as a time alone). A typed row that a cell text would also read shows
     // little when the typed reading refuses it.
-    // clang-format off
-    void TextsAndValues_data()
+    void TextsAndValues_data() // clang-format off
     {
         QTest::addColumn<QString>("way"); // "shows", "reads" (as a cell), "both" or "typed"
         QTest::addColumn<QString>("locale");
@@ -102,8 +99,7 @@ private slots:
         QTest::newRow("typed 13 pm") << "typed" << "en_US" << "13:30 pm" << -1.0;
         QTest::newRow("typed marker on both sides") << "typed" << "en_US" << "am 9:30 pm" << -1.0;
         QTest::newRow("typed unknown marker") << "typed" << "en_US" << "9:30 xm" << -1.0;
-    }
-    // clang-format on
+    } // clang-format on
     void TextsAndValues()
     {
         QFETCH(QString, way);
@@ -122,7 +118,6 @@ private slots:
     // A grid stores a cell by this rule: a text that is still the text of the value keeps
     // the value bit for bit, a text that is no time keeps it too, any other text replaces it.
     // The texts are those of the default locale, whichever it is at the time.
-    // clang-format off
     void StoringACell_data()
     {
         QTest::addColumn<QString>("locale");
@@ -139,7 +134,6 @@ private slots:
         QTest::newRow("unchanged 12-hour text keeps milliseconds") << "en_US" << withMs << "12:00:00 PM" << withMs;
         QTest::newRow("a date replaces") << "de_DE" << 0.25 << "01.11.2009" << 40118.0;
     }
-    // clang-format on
     void StoringACell()
     {
         QFETCH(QString, locale);

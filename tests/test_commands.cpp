@@ -57,7 +57,6 @@ private slots:
 
     // Each command's keys trigger it from anywhere in the window, once; a disabled command's
     // keys do nothing.
-    // clang-format off
     void KeysTriggerActions_data()
     {
         QTest::addColumn<QKeySequence>("keys");
@@ -81,7 +80,6 @@ private slots:
             }
         }
     }
-    // clang-format on
     void KeysTriggerActions()
     {
         QFETCH(QKeySequence, keys);
@@ -102,8 +100,7 @@ private slots:
 
     // While a command runs on the KORVELT, the commands that would start another one or
     // replace its schedule are disabled, with their buttons; Cancel is enabled only then.
-    // clang-format off
-    void BusyEnablesAndDisables_data()
+    void BusyEnablesAndDisables_data() // clang-format off
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("whileBusy");
@@ -119,8 +116,7 @@ private slots:
         QTest::newRow("CancelAction") << "CancelAction" << true << false;
         // Undo and Redo are the document's to enable; a command does not change them.
         QTest::newRow("UndoAction") << "UndoAction" << false << false;
-    }
-    // clang-format on
+    } // clang-format on
     void BusyEnablesAndDisables()
     {
         QFETCH(QString, action);
@@ -144,8 +140,7 @@ private slots:
     }
 
     // Every way a command on the KORVELT ends, as the status area and the boxes tell it.
-    // clang-format off
-    void PresenterTellsEachEnding_data()
+    void PresenterTellsEachEnding_data() // clang-format off
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<std::uint16_t>("release"); // 0: no KORVELT plugged in
@@ -189,8 +184,7 @@ private slots:
         QTest::newRow("unplugged") << "read clock" << NormalRelease << SimulatedFault::Unplug << 0
                                    << "No KORVELT connected" << "Stopped: unplugged"
                                    << "KORVELT was unplugged while reading the clock. Plug it in and try again." << "";
-    }
-    // clang-format on
+    } // clang-format on
     void PresenterTellsEachEnding()
     {
         QFETCH(QString, command);
@@ -240,8 +234,7 @@ private slots:
 
     // A read carries its purpose: loading hands the schedule to the window; comparing shows
     // the differences and hands it over only when the user takes it.
-    // clang-format off
-    void ReadPurposes_data()
+    void ReadPurposes_data() // clang-format off
     {
         QTest::addColumn<ReadPurpose>("purpose");
         QTest::addColumn<bool>("take");       // the user takes the KORVELT's schedule in the comparison
@@ -255,8 +248,7 @@ private slots:
                                        << "529 differences from the KORVELT" << "";
         QTest::newRow("compare, taken") << ReadPurpose::Compare << true << true << "Comparing with KORVELT"
                                         << "The KORVELT's schedule was taken" << "taken";
-    }
-    // clang-format on
+    } // clang-format on
     void ReadPurposes()
     {
         QFETCH(ReadPurpose, purpose);

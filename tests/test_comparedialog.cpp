@@ -24,8 +24,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
     // Default schedules changed in one place, and the one line that place gives.
-    // clang-format off
-    void LineOfEachDifference_data()
+    void LineOfEachDifference_data() // clang-format off
     {
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QString>("line");
@@ -50,8 +49,7 @@ private slots:
         row("daylight saving", [](auto &, auto &d) { d.DaylightSaving = {0, -1, 2, 1, 12}; },
             "Daylight Saving: window on, Last Sunday of March to Last Sunday of October; "
             "KORVELT off, (not chosen) of Febuary to 3rd Sunday of (not chosen)");
-    }
-    // clang-format on
+    } // clang-format on
     void LineOfEachDifference()
     {
         QFETCH(Edit, edit);
@@ -63,8 +61,7 @@ private slots:
     }
 
     // The dialog over no, one and every difference, answered with a button or a key.
-    // clang-format off
-    void UserAnswers_data()
+    void UserAnswers_data() // clang-format off
     {
         QTest::addColumn<int>("changes"); // 0, 1, or 2 for every place
         QTest::addColumn<QString>("answer");
@@ -77,8 +74,7 @@ private slots:
         QTest::newRow("all, Close") << 2 << "CloseButton" << all << false;
         QTest::newRow("all, Enter closes") << 2 << "Enter" << all << false;
         QTest::newRow("all, Escape") << 2 << "Escape" << all << false;
-    }
-    // clang-format on
+    } // clang-format on
     void UserAnswers()
     {
         QFETCH(int, changes);
@@ -116,8 +112,7 @@ private slots:
     // the Week page does: the slot's page on its output with the slot's row current, the
     // special date's picker, the daylight-saving page. The window's schedule differs from the
     // KORVELT's (which holds the defaults) in the place clicked and in one more.
-    // clang-format off
-    void LineLeadsToItsPlace_data()
+    void LineLeadsToItsPlace_data() // clang-format off
     {
         QTest::addColumn<WindowEdit>("edit");
         QTest::addColumn<ScheduleDifference>("place");
@@ -138,8 +133,7 @@ private slots:
         QTest::newRow("daylight saving") << WindowEdit([](ScheduleModel &w) { w.DaylightSaving.Enabled = 0; })
                                          << ScheduleDifference{Part::DaylightSaving, -1, -1}
                                          << "DaylightSavingAdvTabSheet" << "EnableDaylightSavingCheckBox" << 1 << -1;
-    }
-    // clang-format on
+    } // clang-format on
     void LineLeadsToItsPlace()
     {
         QFETCH(WindowEdit, edit);

@@ -25,8 +25,7 @@ private slots:
     // The source is ticked and cannot be unticked; All and None tick the others; OK is greyed
     // out while nothing is chosen; OK or Enter give the outputs ticked, Cancel or Esc
     // nothing.
-    // clang-format off
-    void Choosing_data()
+    void Choosing_data() // clang-format off
     {
         QTest::addColumn<int>("source");
         QTest::addColumn<QString>("actions"); // buttons and boxes clicked (by name), or keys
@@ -44,8 +43,7 @@ private slots:
         QTest::newRow("Cancel after a choice") << 1 << "AllButton CancelButton" << Outputs();
         QTest::newRow("Enter") << 9 << "Output11CheckBox Enter" << Outputs(std::vector{10});
         QTest::newRow("Escape") << 9 << "Output11CheckBox Escape" << Outputs();
-    }
-    // clang-format on
+    } // clang-format on
     void Choosing()
     {
         QFETCH(int, source);

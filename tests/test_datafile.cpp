@@ -171,7 +171,6 @@ private slots:
     }
 
     // Which bytes load: the name and its zero byte, then the version, then the whole schedule.
-    // clang-format off
     void Outcomes_data()
     {
         QTest::addColumn<int>("version");
@@ -191,7 +190,6 @@ private slots:
         QTest::newRow("name cut short") << 1 << ours.chopped(1) << size << DataFileOutcome::Incompatible;
         QTest::newRow("other name, later version") << 2 << QByteArray("Other") << size << DataFileOutcome::Incompatible;
     }
-    // clang-format on
     void Outcomes()
     {
         QFETCH(int, version);
@@ -211,7 +209,6 @@ private slots:
     // a save that fails leaves every file as it was and nothing behind. Devices and sockets
     // fail the same regular-file checks as the pipe; a link loop fails where the dangling
     // link does.
-    // clang-format off
     void Refusals_data()
     {
         QTest::addColumn<QString>("name");
@@ -222,7 +219,6 @@ private slots:
             QTest::newRow(name) << name;
         }
     }
-    // clang-format on
     void Refusals()
     {
         QFETCH(QString, name);

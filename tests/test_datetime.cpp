@@ -14,7 +14,6 @@ class TestDateTime : public QObject {
 private slots:
     // Composition from parts, and decomposition back to them; impossible parts fail and leave
     // the value alone (-2 in the table).
-    // clang-format off
     void Compose_data()
     {
         QTest::addColumn<bool>("date"); // year, month, day; else hour, minute, second
@@ -36,7 +35,6 @@ private slots:
         QTest::newRow("minute 60") << false << 23 << 60 << 0 << -2.0;
         QTest::newRow("second 60") << false << 23 << 0 << 60 << -2.0;
     }
-    // clang-format on
     void Compose()
     {
         QFETCH(bool, date);
@@ -59,8 +57,7 @@ private slots:
     // Date and time describe one moment: a time of day that rounds up to a whole day is
     // midnight of the next day. Before the origin the time counts away from it. What does not
     // decompose is the origin.
-    // clang-format off
-    void Decompose_data()
+    void Decompose_data() // clang-format off
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("decodable");
@@ -83,8 +80,7 @@ private slots:
         QTest::newRow("rounds into year 10000") << std::nextafter(2'958'466.0, 0.0) << false << origin << 2'958'465.0;
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << origin << 0.0;
         QTest::newRow("huge") << 1e300 << false << origin << 0.0;
-    }
-    // clang-format on
+    } // clang-format on
     void Decompose()
     {
         QFETCH(double, value);

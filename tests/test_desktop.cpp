@@ -65,7 +65,7 @@ private slots:
 
     // Ctrl+S saves (".dat" added to a name without an ending), Ctrl+O loads, Ctrl+Q closes,
     // F1 opens the help at the page of the tab in view; the status area names the file.
-    void WindowKeys_data()
+    void WindowKeys_data() // clang-format off
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("tab");
@@ -85,7 +85,7 @@ private slots:
                                            << "/special-times.htm";
         QTest::newRow("F1, Daylight Saving") << f1 << "DaylightSavingAdvTabSheet" << "" << "File: Untitled"
                                              << "/daylight-saving.htm";
-    }
+    } // clang-format on
     void WindowKeys()
     {
         QFETCH(QKeySequence, keys);
@@ -181,7 +181,8 @@ private slots:
         QCOMPARE(label.text(), QStringLiteral("File: undo.dat (unsaved changes)"));
         PressKeys(f, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
         QCOMPARE(grid.Cell(FirstDayColumn + 1, 2), QStringLiteral("On"));
-        QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 9), QStringLiteral("Redo Paste 1 slot into output 1")));
+        QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 9),
+                                          QStringLiteral("Redo Paste 1 slot into output 1")));
         QCOMPARE(grid.Cell(StartColumn, 5), QStringLiteral("13:37:00"));
         QVERIFY(!redo.isEnabled());
 

@@ -82,8 +82,7 @@ private slots:
 
     // "Set Time" never sends a moment long past that nobody chose: the PC clock when the box
     // is checked (as it starts) or when the pickers still follow it, else what the user set.
-    // clang-format off
-    void SetTime_data()
+    void SetTime_data() // clang-format off
     {
         QTest::addColumn<bool>("clearBox");
         QTest::addColumn<QString>("typedDate"); // typed into the pickers, if anything
@@ -102,8 +101,7 @@ private slots:
                                                       << "Module Time: 06:00:00\nModule Date: 06/12/2026" << true;
         QTest::newRow("the date typed after a click") << true << "05052011" << ""
                                                       << "Module Time: 23:14:29\nModule Date: 05/05/2011" << true;
-    }
-    // clang-format on
+    } // clang-format on
     void SetTime()
     {
         QFETCH(bool, clearBox);
@@ -142,7 +140,6 @@ private slots:
 
     // A read replaces the schedule in the window only after the question about unsaved
     // changes has been answered as a load's is.
-    // clang-format off
     void ReadAsksAboutUnsavedEdits_data()
     {
         QTest::addColumn<int>("answer");
@@ -154,7 +151,6 @@ private slots:
         QTest::newRow("yes, saved") << int(Answer::Yes) << "edit.dat" << true;
         QTest::newRow("yes, save failed") << int(Answer::Yes) << "no-such-folder/edit.dat" << false;
     }
-    // clang-format on
     void ReadAsksAboutUnsavedEdits()
     {
         QFETCH(int, answer);
@@ -208,7 +204,6 @@ private slots:
     // Which device a command opens, and what it says when it opens none. Each row lists the
     // interfaces in the platform's order by release (0 for another maker's device, a
     // negative release for a KORVELT that cannot be opened); "Read Time" is clicked twice.
-    // clang-format off
     void Discovery_data()
     {
         QTest::addColumn<QList<int>>("releases");
@@ -227,7 +222,6 @@ private slots:
         QTest::newRow("another release is a KORVELT too") << QList<int>{6} << QStringList{} << 0 << 4;
         QTest::newRow("the normal firmware first") << QList<int>{1, 6, 5, 5} << QStringList{} << 2 << 4;
     }
-    // clang-format on
     void Discovery()
     {
         QFETCH(QList<int>, releases);
@@ -301,8 +295,7 @@ private slots:
     // While a command runs its buttons are off and Cancel is on; when it ends, the status area
     // says how it went and a box says what went wrong. A KORVELT that stops answering is given
     // up after the reply time-out; one that is unplugged is given up at once.
-    // clang-format off
-    void StatusArea_data()
+    void StatusArea_data() // clang-format off
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<SimulatedFault>("fault");
@@ -333,8 +326,7 @@ private slots:
         QTest::newRow("read time") << "ReadTimeButton" << SimulatedFault::None << 0
                                    << "PC 23:14:29: KORVELT is 1 d 23 h behind this PC" << "KORVELT connected"
                                    << "Module Time: 00:00:00\nModule Date: 05/12/2026" << 2;
-    }
-    // clang-format on
+    } // clang-format on
     void StatusArea()
     {
         QFETCH(QString, button);
@@ -391,8 +383,7 @@ private slots:
     // Closing while a command runs: a write stops only when the user says so (No, the
     // default, keeps the window and the write going); any other command is cancelled and the
     // window closes. The question about unsaved changes comes after, as always.
-    // clang-format off
-    void ClosingDuringACommand_data()
+    void ClosingDuringACommand_data() // clang-format off
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("at");      // the request the KORVELT does not answer
@@ -417,8 +408,7 @@ private slots:
         QTest::newRow("read time, title bar") << "ReadTimeButton" << 1 << "title bar" << false << false << QStringList{}
                                               << true;
         QTest::newRow("set time, Exit") << "SetTimeButton" << 1 << "Exit" << false << false << QStringList{} << true;
-    }
-    // clang-format on
+    } // clang-format on
     void ClosingDuringACommand()
     {
         QFETCH(QString, button);
@@ -453,8 +443,7 @@ private slots:
 
     // After each way a command ends, the status says what the KORVELT holds now, and nothing of
     // an earlier command stays up when the next one starts.
-    // clang-format off
-    void StatusAfterEachEnding_data()
+    void StatusAfterEachEnding_data() // clang-format off
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("at"); // the request the KORVELT does not answer; Cancel is clicked then
@@ -468,8 +457,7 @@ private slots:
         QTest::newRow("read cancelled") << "ReadButton" << 30 << "Cancelled" << false;
         QTest::newRow("compare cancelled") << "CompareButton" << 30 << "Cancelled" << false;
         QTest::newRow("read time cancelled") << "ReadTimeButton" << 1 << "Cancelled" << false;
-    }
-    // clang-format on
+    } // clang-format on
     void StatusAfterEachEnding()
     {
         QFETCH(QString, button);

@@ -50,8 +50,7 @@ private slots:
     // model's file image and leaves the window unchanged. A file that cannot be loaded is
     // named in a message and changes nothing; one that loads is shown whole and leaves the
     // window unchanged.
-    // clang-format off
-    void CloseAndLoadWithUnsavedChanges_data()
+    void CloseAndLoadWithUnsavedChanges_data() // clang-format off
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
@@ -78,8 +77,7 @@ private slots:
         QTest::newRow("Load, another program's")
             << "LoadButton" << no << "" << otherName << false << "Incompatible data file.";
         QTest::newRow("Load, missing") << "LoadButton" << no << "" << QByteArray() << false << "Error Opening File.";
-    }
-    // clang-format on
+    } // clang-format on
     void CloseAndLoadWithUnsavedChanges()
     {
         QFETCH(QString, command);

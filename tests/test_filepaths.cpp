@@ -53,8 +53,7 @@ private slots:
     // A schedule saved, loaded, exported to JSON and imported again by korveltctl, and saved
     // over itself, in a folder of the user's choosing: the same bytes all the way, and no
     // temporary file left behind.
-    // clang-format off
-    void SaveLoadExportImport_data()
+    void SaveLoadExportImport_data() // clang-format off
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("plain") << QStringLiteral("shop.dat");
@@ -62,8 +61,7 @@ private slots:
             << QStringLiteral("Users/Zo\u00eb/Zeitpl\u00e4ne/Laden 1.dat");
         QTest::newRow("letters outside the 8-bit code pages")
             << QStringLiteral("\u0417\u043e\u044f/\u6642\u9593\u8868 1.dat");
-    }
-    // clang-format on
+    } // clang-format on
     void SaveLoadExportImport()
     {
         QFETCH(QString, name);

@@ -21,8 +21,7 @@ private slots:
     // text can show. Closing the window (0 for the key) commits an open edit first, so it
     // asks about a time, while a refused text stops the close; Save, Load, Write and Read
     // store the controls the same way.
-    // clang-format off
-    void TypingTimes_data()
+    void TypingTimes_data() // clang-format off
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("start"); // the value the cell shows first
@@ -46,8 +45,7 @@ private slots:
         QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << int(Qt::Key_Return) << "" << 0 << QString();
         QTest::newRow("0630, close") << "C" << 0.5 << "0630" << 0 << "06:30:00" << 0 << QString();
         QTest::newRow("6:3o, close") << "C" << 0.5 << "6:3o" << 0 << "12:00:00" << 1 << notATime;
-    }
-    // clang-format on
+    } // clang-format on
     void TypingTimes()
     {
         QFETCH(QString, locale);
@@ -87,16 +85,14 @@ private slots:
     // A day cell's list drops down as the editor opens (double-click, F2 or Space; a click
     // opens none), holds exactly On and Off each time, and a pick is stored at once; Esc
     // changes nothing.
-    // clang-format off
-    void DayCells_data()
+    void DayCells_data() // clang-format off
     {
         QTest::addColumn<QString>("opening");
         QTest::addColumn<QString>("actions");
         QTest::newRow("double-click, click On") << "double-click" << "On";
         QTest::newRow("F2, Up, Enter") << "F2" << "Up Return";
         QTest::newRow("CommitOpenEditor takes the highlighted item") << "Space" << "Up commit";
-    }
-    // clang-format on
+    } // clang-format on
     void DayCells()
     {
         QFETCH(QString, opening);
@@ -142,8 +138,7 @@ private slots:
     // "Set Days" acts on the row the menu was opened for: the row right-clicked (none on the
     // header row), or from the keyboard the current row, whatever the selection or the last
     // press.
-    // clang-format off
-    void SetDaysActsOnTheMenusRow_data()
+    void SetDaysActsOnTheMenusRow_data() // clang-format off
     {
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("opening");
@@ -154,8 +149,7 @@ private slots:
         QTest::newRow("header") << "All" << "right-click" << QPoint(3, 0) << "";
         QTest::newRow("Weekdays, Menu key") << "Weekdays" << "Menu" << QPoint(1, 11) << "Off On On On On On Off";
         QTest::newRow("Shift+F10") << "Weekends" << "Shift+F10" << QPoint(1, 11) << "On Off Off Off Off Off On";
-    }
-    // clang-format on
+    } // clang-format on
     void SetDaysActsOnTheMenusRow()
     {
         QFETCH(QString, preset);
@@ -247,8 +241,7 @@ private slots:
 
     // In the window, the slots chosen on their numbers are what Ctrl+C copies, what Ctrl+V
     // pastes into and what Delete clears, in either grid.
-    // clang-format off
-    void SlotsChosenByTheirNumbers_data()
+    void SlotsChosenByTheirNumbers_data() // clang-format off
     {
         QTest::addColumn<bool>("special");
         QTest::addColumn<QString>("paste"); // the steps that choose where
@@ -256,8 +249,7 @@ private slots:
         QTest::addColumn<QString>("cleared"); // steps that choose the slots Delete clears
         QTest::newRow("normal, slot 8 clicked") << false << "click 8" << "8=3 9=4 10=5" << "click 9; ctrl 16";
         QTest::newRow("special, Ctrl-picked") << true << "click 10; ctrl 12" << "10=3 12=4" << "drag 2 1";
-    }
-    // clang-format on
+    } // clang-format on
     void SlotsChosenByTheirNumbers()
     {
         QFETCH(bool, special);

@@ -87,8 +87,7 @@ class TestHelpViewer : public QObject {
 private slots:
     // A link clicked, a contents entry clicked or an index keyword typed shows its page, and
     // the contents follow; Back returns to the page before.
-    // clang-format off
-    void ChoosingAPage_data()
+    void ChoosingAPage_data() // clang-format off
     {
         QTest::addColumn<QString>("way"); // "link", "contents" or "index"
         QTest::addColumn<QString>("from");
@@ -99,8 +98,7 @@ private slots:
         QTest::newRow("contents") << "contents" << DefaultPage << "Daylight saving" << "Daylight saving";
         QTest::newRow("index, message text in another case")
             << "index" << DefaultPage << "cannot find" << "KORVELT not found";
-    }
-    // clang-format on
+    } // clang-format on
     void ChoosingAPage()
     {
         QFETCH(QString, way);
@@ -211,14 +209,12 @@ private slots:
 
     // The main window's Help opens the help at its default topic, and the help closes with the
     // window; without a help file it can show, the window has no Help button.
-    // clang-format off
     void HelpFromTheMainWindow_data()
     {
         QTest::addColumn<bool>("usable");
         QTest::newRow("the built help file") << true;
         QTest::newRow("not a help file") << false;
     }
-    // clang-format on
     void HelpFromTheMainWindow()
     {
         QFETCH(bool, usable);
@@ -247,7 +243,6 @@ private slots:
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
-    // clang-format off
     void UnusableFilesLeaveHelpUnavailable_data()
     {
         QFile help(HelpFile);
@@ -260,7 +255,6 @@ private slots:
         QTest::newRow("first half") << whole.left(whole.size() / 2);
         QTest::newRow("header of a help file, random rest") << whole.left(0x60) + noise;
     }
-    // clang-format on
     void UnusableFilesLeaveHelpUnavailable()
     {
         QFETCH(QByteArray, content);
@@ -281,8 +275,7 @@ private slots:
 
     // Contents and index files written otherwise than ours (nesting, headings without a page
     // and site properties are in ours, and shown by the window test above).
-    // clang-format off
-    void SitemapOutline_data()
+    void SitemapOutline_data() // clang-format off
     {
         QTest::addColumn<QByteArray>("html");
         QTest::addColumn<QByteArray>("outline");
@@ -311,8 +304,7 @@ private slots:
             << "<UL>" + Entry("A", "a.htm") + "<LI><OBJECT type='text/sitemap'><param name='Na"
             << QByteArray("A(a.htm)");
         QTest::newRow("not a sitemap") << QByteArray("\x00\xff<<<>>>\"'<a href=x>", 20) << QByteArray("");
-    }
-    // clang-format on
+    } // clang-format on
     void SitemapOutline()
     {
         QFETCH(QByteArray, html);

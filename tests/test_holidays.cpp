@@ -43,9 +43,9 @@ HolidayRule Rule(HolidayRuleKind kind, int month, int day, int offset = 0, Weeke
     rule.Kind = kind;
     rule.Name = "Rule";
     rule.Month = month;
-    rule.Day = day;          // and Nth for NthWeekday
+    rule.Day = day; // and Nth for NthWeekday
     rule.Nth = day;
-    rule.Offset = offset;    // and Weekday for the weekday kinds
+    rule.Offset = offset; // and Weekday for the weekday kinds
     rule.Weekday = offset;
     rule.Move = move;
     return rule;
@@ -82,7 +82,7 @@ private slots:
     }
 
     // One rule over a calendar year: the date it gives, and its name when it moved.
-    void RuleKinds_data()
+    void RuleKinds_data() // clang-format off
     {
         using K = HolidayRuleKind;
         using M = WeekendMove;
@@ -105,7 +105,7 @@ private slots:
         QTest::newRow("Saturday to Friday") << Rule(K::FixedDate, 7, 4, 0, M::NearestWeekday) << 2026 << "07-03 Rule (observed)";
         QTest::newRow("Sunday to Saturday") << Rule(K::FixedDate, 4, 27, 0, M::SundayToSaturday) << 2025 << "04-26 Rule (observed)";
         QTest::newRow("moved out of the year") << Rule(K::FixedDate, 1, 1, 0, M::NearestWeekday) << 2027 << "12-31 Rule (observed)";
-    }
+    } // clang-format on
     void RuleKinds()
     {
         QFETCH(HolidayRule, rule);
@@ -123,7 +123,7 @@ private slots:
 
     // The years a rule holds, its one-off changes and weekday steps, over a span of years:
     // the dates it gives, "yyyy-MM-dd" and a "*" for a moved day.
-    void RuleYears_data()
+    void RuleYears_data() // clang-format off
     {
         using K = HolidayRuleKind;
         using M = WeekendMove;
@@ -184,7 +184,7 @@ private slots:
                                                    << "2026-01-05";
         QTest::newRow("Sunday to Monday") << Rule(K::FixedDate, 7, 1, 0, M::SundayToMonday) << 2028 << 2029
                                           << "2028-07-01 2029-07-02*";
-    }
+    } // clang-format on
     void RuleYears()
     {
         QFETCH(HolidayRule, rule);
@@ -232,7 +232,7 @@ private slots:
     }
 
     // One year of each preset against the country's published list (named beside the preset).
-    void Presets_data()
+    void Presets_data() // clang-format off
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("year");
@@ -296,7 +296,7 @@ private slots:
         for (const auto &[code, year, dates] : lists) {
             QTest::addRow("%s %d", code, year) << code << year << dates;
         }
-    }
+    } // clang-format on
     void Presets()
     {
         QFETCH(QString, code);
@@ -353,7 +353,7 @@ private slots:
 
     // More holidays than special dates: the first 16 in date order, the rest reported. Fewer:
     // the other dates stay or repeat the last holiday. Only days the device can hold.
-    void ApplyToSpecialDates_data()
+    void ApplyToSpecialDates_data() // clang-format off
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QDate>("first");
@@ -374,7 +374,7 @@ private slots:
                                                << QStringLiteral("11-01 ").repeated(16).trimmed() << "";
         QTest::newRow("past the device's years") << "us" << QDate(2255, 12, 1) << QDate(2256, 1, 31) << true
                                                  << QStringLiteral("12-25 ").repeated(16).trimmed() << "";
-    }
+    } // clang-format on
     void ApplyToSpecialDates()
     {
         QFETCH(QString, code);
@@ -384,7 +384,8 @@ private slots:
         QFETCH(QString, dates);
         QFETCH(QString, leftOut);
         ScheduleModel model;
-        const auto holidays = GenerateHolidays(FindHolidayPreset(code.toStdString())->Rules, FromQDate(first), FromQDate(last));
+        const auto holidays =
+            GenerateHolidays(FindHolidayPreset(code.toStdString())->Rules, FromQDate(first), FromQDate(last));
         const auto out = ApplyHolidays(model, holidays, repeat ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers);
         std::vector<Holiday> written;
         for (const TDateTime date : model.SpecialDates) {
@@ -396,7 +397,7 @@ private slots:
     }
 
     // The rule file: what is saved loads back; a file that is wrong says where, and loads nothing.
-    void RuleFile_data()
+    void RuleFile_data() // clang-format off
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("message");
@@ -424,7 +425,7 @@ private slots:
                                            << "Rule 1 The last year (2010) is before the first (2020).";
         QTest::newRow("a later version") << QByteArray(R"({"format": "korvelt-holiday-rules", "version": 3, "rules": []})")
                                          << "The file was written by a later version of the program.";
-    }
+    } // clang-format on
     void RuleFile()
     {
         QFETCH(QByteArray, json);
@@ -473,7 +474,7 @@ private slots:
     }
     // The pickers as the window shows them: number, weekday, past mark; "Holidays…" fills
     // them from a country's rules as picks would, and what it fills is a change to save.
-    void HolidaysFillThePickers_data()
+    void HolidaysFillThePickers_data() // clang-format off
     {
         QTest::addColumn<QStringList>("countries");
         QTest::addColumn<int>("year");
@@ -500,7 +501,7 @@ private slots:
                                          "11/11/2027 25/12/2027"
                                       << "17 holidays: the KORVELT holds 16, the first 16 are used. Left out: "
                                          "26/12/2027 Second Day of Christmas.";
-    }
+    } // clang-format on
     void HolidaysFillThePickers()
     {
         QFETCH(QStringList, countries);
@@ -573,7 +574,8 @@ private slots:
         QCOMPARE(rules.count(), 14);
         QVERIFY(dialog->findChild<QLabel *>("StatusLabel") != nullptr);
         const auto &status = *dialog->findChild<QLabel *>("StatusLabel");
-        QCOMPARE(status.text(), QStringLiteral("The 14 rules of England and Wales are in the list already: none added again."));
+        QCOMPARE(status.text(),
+                 QStringLiteral("The 14 rules of England and Wales are in the list already: none added again."));
 
         QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Christmas Day"));
         MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("25"));
@@ -616,7 +618,7 @@ private slots:
 
     // The own-rule editor makes every kind of rule; the country list starts at the locale's
     // country; several rules are removed at once; long texts are whole in the tooltips.
-    void HolidaysDialogEditor_data()
+    void HolidaysDialogEditor_data() // clang-format off
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("country");
@@ -625,7 +627,7 @@ private slots:
         QTest::newRow("nl_NL") << "nl_NL" << "nl";
         QTest::newRow("fr_CH") << "fr_CH" << "ch";
         QTest::newRow("ja_JP: no preset") << "ja_JP" << "gb-eaw";
-    }
+    } // clang-format on
     void HolidaysDialogEditor()
     {
         QFETCH(QString, locale);
@@ -651,7 +653,8 @@ private slots:
             }
         };
         // "Day of Repentance and Prayer": the Wednesday before 23 November, from 2000.
-        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"), QStringLiteral("Day of Repentance and Prayer"));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>("RuleNameEdit"),
+                         QStringLiteral("Day of Repentance and Prayer"));
         MainFormFixture::TypeInto(*dialog->findChild<QSpinBox *>("RuleNumberSpinEdit"), QStringLiteral("23"));
         pick("RuleMonthComboBox", 10);
         pick("RuleStepComboBox", 1);
@@ -738,14 +741,16 @@ private slots:
         QVERIFY(dialog->isVisible());
         auto &rules = *dialog->findChild<QListWidget *>("RuleList");
         QCOMPARE(rules.item(0)->text(), QStringLiteral("Works outing: 2nd Friday of June"));
-        QCOMPARE(dialog->findChild<QTreeWidget *>("PreviewList")->topLevelItem(0)->text(0), QStringLiteral("11/06/2027"));
+        QCOMPARE(dialog->findChild<QTreeWidget *>("PreviewList")->topLevelItem(0)->text(0),
+                 QStringLiteral("11/06/2027"));
 
         QTemporaryDir dir;
         const QString saved = dir.filePath("rules.json");
         const QString bad = dir.filePath("bad.json");
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"format": "korvelt-holiday-rules", "version": 1, "rules": [{"kind": "fixed", "month": 2, "day": 30}]})");
+        file.write(
+            R"({"format": "korvelt-holiday-rules", "version": 1, "rules": [{"kind": "fixed", "month": 2, "day": 30}]})");
         file.close();
         f.dialogs->fileNames = {saved, bad, saved};
         QTest::mouseClick(dialog->findChild<QPushButton *>("SaveRulesButton"), Qt::LeftButton);

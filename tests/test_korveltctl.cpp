@@ -240,8 +240,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // The devices written are told by the requests they had: a write with its read-back is 264.
-    // clang-format off
-    void Write_data()
+    void Write_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -336,8 +335,7 @@ private slots:
         QTest::newRow("no such file") << "n" << "write @missing.json" << none << 4 << ""
                                       << "korveltctl: @missing.json: cannot be read: No such file or directory\n"
                                       << QList<int>{0};
-    }
-    // clang-format on
+    } // clang-format on
     void Write()
     {
         QFETCH(QString, releases);
@@ -375,8 +373,7 @@ private slots:
 
     // Each device is read and compared with FILE, and nothing is written: every device keeps
     // what it held. Differences are the verify's result, on standard output.
-    // clang-format off
-    void Verify_data()
+    void Verify_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -432,8 +429,7 @@ private slots:
                                       << QList<int>{0};
         QTest::newRow("no file") << "n" << "verify --all" << none << 2 << ""
                                  << "korveltctl: verify: FILE is missing (see korveltctl --help)\n" << QList<int>{0};
-    }
-    // clang-format on
+    } // clang-format on
     void Verify()
     {
         QFETCH(QString, releases);
@@ -480,8 +476,7 @@ private slots:
     // --demo N: N simulated KORVELTs, serial numbers 1 to N, slowed and failing one by one as
     // KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say; a setting that names no demo KORVELT
     // or no fault is a usage error before anything runs.
-    // clang-format off
-    void Demo_data()
+    void Demo_data() // clang-format off
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("delays");
@@ -520,8 +515,7 @@ private slots:
                               << "korveltctl: list: --demo N is a number of KORVELTs from 1 to 128 (see korveltctl --help)\n";
         QTest::newRow("too many") << "--demo=129 list" << "" << "" << 2 << ""
                                   << "korveltctl: list: --demo N is a number of KORVELTs from 1 to 128 (see korveltctl --help)\n";
-    }
-    // clang-format on
+    } // clang-format on
     void Demo()
     {
         QFETCH(QString, line);
@@ -546,8 +540,7 @@ private slots:
 
     // What was read lands at OUT whole, in the form its name asks for; a read that fails
     // leaves OUT as it was.
-    // clang-format off
-    void Read_data()
+    void Read_data() // clang-format off
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<SimulatedFault>("fault");
@@ -573,8 +566,7 @@ private slots:
                                         << QByteArray("(none)") << 0;
         QTest::newRow("a folder") << "read @sub" << none << 4 << "korveltctl: @sub: cannot be written: Is a directory\n"
                                   << QByteArray("(none)") << 0;
-    }
-    // clang-format on
+    } // clang-format on
     void Read()
     {
         QFETCH(QString, line);
@@ -608,8 +600,7 @@ private slots:
     // Several KORVELTs read into a folder, one file each named by its serial number, written
     // whole: one that fails, or shares its serial number, leaves no file and does not stop
     // the others.
-    // clang-format off
-    void ReadMany_data()
+    void ReadMany_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -653,8 +644,7 @@ private slots:
                                         << QStringList{};
         QTest::newRow("one, --format json, standard output")
             << "n" << "read - --format json" << none << 0 << QString::fromUtf8(ScheduleToJson(DistinctSchedule())) << "" << QStringList{};
-    }
-    // clang-format on
+    } // clang-format on
     void ReadMany()
     {
         QFETCH(QString, releases);
@@ -680,8 +670,7 @@ private slots:
         }
     }
 
-    // clang-format off
-    void Clock_data()
+    void Clock_data() // clang-format off
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QByteArray>("bytes"); // what the clock holds, hour first; empty: a real time
@@ -727,8 +716,7 @@ private slots:
                                         "korveltctl --help)\n" << before;
         QTest::newRow("--at twice") << "clock set --at 2027-03-28_01:59:59 --at 2028-03-28_01:59:59" << real << 2 << ""
                                     << "korveltctl: clock: --at is given more than once (see korveltctl --help)\n" << before;
-    }
-    // clang-format on
+    } // clang-format on
     void Clock()
     {
         QFETCH(QString, line);
@@ -756,8 +744,7 @@ private slots:
     }
 
     // Four fields a row, whatever the device answered: path, serial number, version, state.
-    // clang-format off
-    void List_data()
+    void List_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -769,8 +756,7 @@ private slots:
         QTest::newRow("none") << "" << "list" << 3 << "";
         QTest::newRow("a tab and a line break in the version") << "t" << "list" << 0 << "sim:0\t11\tKORVELT\\t1.05\\nx\tready\n";
         QTest::newRow("serial number of 2^31 and more") << "b" << "list" << 0 << "sim:0\t3000000000\tKORVELT 1.05\tready\n";
-    }
-    // clang-format on
+    } // clang-format on
     void List()
     {
         QFETCH(QString, releases);
@@ -784,8 +770,7 @@ private slots:
 
     // --json: one document on standard output, whatever happened, that keeps to the schema
     // in docs/ and stays as it is: every key and value of each row is what scripts rely on.
-    // clang-format off
-    void Json_data()
+    void Json_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -838,8 +823,7 @@ private slots:
         QTest::newRow("file refused") << "n" << "verify @missing.dat --json" << none << 4
                                       << R"({"devices":[],"exit":4,"message":"@missing.dat: cannot be read: No such file or directory"})";
         QTest::newRow("read - --json") << "n" << "read - --json" << none << 2 << "";
-    }
-    // clang-format on
+    } // clang-format on
     void Json()
     {
         QFETCH(QString, releases);
@@ -876,8 +860,7 @@ private slots:
 
     // The bash completion as bash runs it: the words so far, the last being completed, give
     // these candidates, sorted.
-    // clang-format off
-    void Completion_data()
+    void Completion_data() // clang-format off
     {
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("candidates");
@@ -891,8 +874,7 @@ private slots:
             << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @rules.json @sub";
         QTest::newRow("rule files") << "korveltctl holidays --rules @r" << "@rules.json";
         QTest::newRow("read's formats") << "korveltctl read --all --format _" << "dat json";
-    }
-    // clang-format on
+    } // clang-format on
     void Completion()
     {
 #ifdef Q_OS_WIN
@@ -923,8 +905,7 @@ private slots:
 
     // zsh's completion offers what bash's does; where files are wanted it names their pattern
     // (zsh's own _files lists them).
-    // clang-format off
-    void ZshCompletion_data()
+    void ZshCompletion_data() // clang-format off
     {
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("candidates");
@@ -936,8 +917,7 @@ private slots:
         QTest::newRow("schedules by their ending") << "korveltctl verify _" << "files:*.(dat|json)";
         QTest::newRow("the log, any file") << "korveltctl write site.dat --watch --log _" << "files:*";
         QTest::newRow("nothing after --device") << "korveltctl write site.dat --device _" << "";
-    }
-    // clang-format on
+    } // clang-format on
     void ZshCompletion()
     {
 #ifdef Q_OS_WIN
@@ -955,8 +935,7 @@ private slots:
     }
 
     // The commands on files alone, and the tool's own options.
-    // clang-format off
-    void Files_data()
+    void Files_data() // clang-format off
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("exit");
@@ -1079,8 +1058,7 @@ private slots:
         QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
         QTest::newRow("unknown option") << "check @distinct.dat --all" << 2 << ""
                                         << "korveltctl: check: unknown option --all (see korveltctl --help)\n" << QByteArray();
-    }
-    // clang-format on
+    } // clang-format on
     void Files()
     {
         QFETCH(QString, line);
@@ -1135,8 +1113,7 @@ private slots:
     }
 
     // Whatever a command prints, standard output must have taken it: a full disk is a failure.
-    // clang-format off
-    void FullStandardOutput_data()
+    void FullStandardOutput_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -1147,8 +1124,7 @@ private slots:
         QTest::newRow("write") << "n" << "write @distinct.dat --no-verify --force";
         QTest::newRow("holidays") << "" << "holidays --preset fr --year 2027";
         QTest::newRow("--version") << "" << "--version";
-    }
-    // clang-format on
+    } // clang-format on
     void FullStandardOutput()
     {
         QFETCH(QString, releases);
@@ -1164,8 +1140,7 @@ private slots:
     // A signal during a device command stops it at once: no request follows, each device says
     // what it now holds, and the exit status tells the signal. The devices fall silent at a
     // known request, and the signal comes while they wait.
-    // clang-format off
-    void Interrupted_data()
+    void Interrupted_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("line");
@@ -1186,8 +1161,7 @@ private slots:
         QTest::newRow("read, SIGHUP") << "n" << "read @out.dat" << QList<int>{20} << SIGHUP << 143
                                       << "korveltctl: sim:0 (serial 11): interrupted at block 9 of 64: nothing was saved\n";
 #endif
-    }
-    // clang-format on
+    } // clang-format on
     void Interrupted()
     {
 #ifdef Q_OS_WIN
@@ -1233,8 +1207,7 @@ private slots:
     // The production line: KORVELTs come and go while write --watch runs. `polls` says what
     // happens before each look at the devices attached: "+K" plugs device K in, "-K" unplugs
     // it, "C" is Ctrl+C. Every device starts unplugged; device 0 falls silent when `silent`.
-    // clang-format off
-    void Watch_data()
+    void Watch_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
         QTest::addColumn<QString>("options");
@@ -1284,8 +1257,7 @@ private slots:
                                 << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device, --dry-run or "
                                    "--json (see korveltctl --help)\n"
                                 << QList<int>{0};
-    }
-    // clang-format on
+    } // clang-format on
     void Watch()
     {
 #ifdef Q_OS_WIN
@@ -1379,7 +1351,6 @@ private slots:
     }
 
     // The progress bar fits the terminal: a line that wraps leaves stale lines behind.
-    // clang-format off
     void ProgressBar_data()
     {
         QTest::addColumn<int>("columns");
@@ -1387,7 +1358,6 @@ private slots:
         QTest::newRow("30 columns") << 30;
         QTest::newRow("12 columns") << 12;
     }
-    // clang-format on
     void ProgressBar()
     {
         QFETCH(int, columns);
@@ -1407,8 +1377,7 @@ private slots:
 #ifndef Q_OS_WIN
     // The program itself, as a script runs it: what it prints to standard error and its exit
     // status where standard output is full or closed, and the report without a display.
-    // clang-format off
-    void Process_data()
+    void Process_data() // clang-format off
     {
         QTest::addColumn<QString>("command"); // for sh; @ the folder, %K the program
         QTest::addColumn<int>("exit");
@@ -1423,8 +1392,7 @@ private slots:
         QTest::newRow("report, xcb and no display")
             << "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb %K report @distinct.dat -o @out.pdf"
             << 0 << "";
-    }
-    // clang-format on
+    } // clang-format on
     void Process()
     {
         QFETCH(QString, command);

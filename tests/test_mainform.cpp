@@ -44,10 +44,11 @@ private slots:
             for (int c = 0; c <= 9; ++c) {
                 texts << normal.Cell(c, r);
             }
-            QCOMPARE(texts.join(' '),
-                     r == 0 ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
-                            : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off Off Off Off Off")
-                                  .arg(r));
+            QCOMPARE(
+                texts.join(' '),
+                r == 0
+                    ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
+                    : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off Off Off Off Off").arg(r));
             if (r == 0) {
                 continue;
             }
@@ -81,7 +82,8 @@ private slots:
         QCOMPARE(grid.geometry(), QRect(24, 42, 705, 307));
 
         // Every control has a name that a screen reader can say.
-        const std::array kinds{"QAbstractButton", "QAbstractSpinBox", "QComboBox", "QAbstractItemView", "QPlainTextEdit"};
+        const std::array kinds{"QAbstractButton", "QAbstractSpinBox", "QComboBox", "QAbstractItemView",
+                               "QPlainTextEdit"};
         int named = 0;
         for (QWidget *widget : f.form->findChildren<QWidget *>()) {
             const auto isA = [widget](const char *kind) { return widget->inherits(kind); };
@@ -146,8 +148,8 @@ private slots:
         odd.NormalTimes.at(0).at(0).Start = nan;
         odd.SpecialTimes.at(0).at(3).Start = 1e300;
         odd.SpecialTimes.at(0).at(4).Days.at(2) = 1; // the special grid has no day cells
-        const std::array<double, 7> dates{36161.0 /* 1 Jan 1999 */, nan, 0.0, 1e6,
-                                          std::numeric_limits<double>::infinity(), -5.0, 40118.75};
+        const std::array<double, 7> dates{
+            36161.0 /* 1 Jan 1999 */, nan, 0.0, 1e6, std::numeric_limits<double>::infinity(), -5.0, 40118.75};
         std::copy(dates.begin(), dates.end(), odd.SpecialDates.begin());
         f.form->ReplaceModel(odd);
         f.form->TakeSnapshot();
@@ -219,7 +221,7 @@ private slots:
     // A special-date picker stores exactly the date typed, or refuses it with a box naming
     // it and keeps its date: typed key by key in each locale's order, ended with Enter, Tab
     // or Escape (which drops it).
-    void PickerTyping_data()
+    void PickerTyping_data() // clang-format off
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDate>("start"); // invalid: the picker shows "(not set)"
@@ -266,7 +268,7 @@ private slots:
         QTest::newRow("de ISO") << "de_DE" << start << 0 << "2028-05-01" << enter << QDate(2028, 5, 1) << "";
         QTest::newRow("de year 2256") << "de_DE" << start << 2 << "2256" << enter << start
                                       << refused("15.01.2256", "is outside the years 2000 to 2255", "15.01.2027");
-    }
+    } // clang-format on
     void PickerTyping()
     {
         QFETCH(QString, locale);
@@ -304,7 +306,7 @@ private slots:
 
     // Keys typed quickly reach the picker as one key event with several characters, and an
     // input method hands over its text at once: both are typing like single keys.
-    void PickerTextAtOnce_data()
+    void PickerTextAtOnce_data() // clang-format off
     {
         QTest::addColumn<bool>("inputMethod");
         QTest::addColumn<QStringList>("pieces");
@@ -315,7 +317,7 @@ private slots:
         QTest::newRow("keys together, no such day") << false << QStringList{"4/3", "1/2028"} << QDate(2027, 1, 15) << refused;
         QTest::newRow("input method") << true << QStringList{"7/4/28"} << QDate(2028, 7, 4) << "";
         QTest::newRow("input method, no such day") << true << QStringList{"4/31", "/2028"} << QDate(2027, 1, 15) << refused;
-    }
+    } // clang-format on
     void PickerTextAtOnce()
     {
         QFETCH(bool, inputMethod);
@@ -345,7 +347,8 @@ private slots:
             QCOMPARE(picker.findChild<QLineEdit *>()->text(), pieces.join(QString()));
             QTest::keyClick(&picker, Qt::Key_Return);
             QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
-            QCOMPARE(picker.findChild<QLineEdit *>()->text(), QLocale().toString(picker.date(), picker.displayFormat()));
+            QCOMPARE(picker.findChild<QLineEdit *>()->text(),
+                     QLocale().toString(picker.date(), picker.displayFormat()));
             QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
             QVERIFY(f.form->StoreAllControls());
             QCOMPARE(f.form->Model().SpecialDates.at(2), FromQDate(date));

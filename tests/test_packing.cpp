@@ -75,8 +75,7 @@ private slots:
     }
 
     // The reply as the message shows it, in the user's locale.
-    // clang-format off
-    void ReplyMessage_data()
+    void ReplyMessage_data() // clang-format off
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QByteArray>("bytes1to7");
@@ -90,8 +89,7 @@ private slots:
                                                 << "The KORVELT's clock holds no valid time (bytes 2010-08-17 24:00:00)";
         QTest::newRow("30 February 25:61:61") << "en_GB" << Bytes({0x54, 25, 61, 61, 30, 2, 30})
                                               << "The KORVELT's clock holds no valid time (bytes 2030-02-30 25:61:61)";
-    }
-    // clang-format on
+    } // clang-format on
     void ReplyMessage()
     {
         QFETCH(QString, locale);
@@ -106,7 +104,6 @@ private slots:
     }
 
     // How far the device's clock is from the PC's, in the two largest units that matter.
-    // clang-format off
     void ClockDifference_data()
     {
         QTest::addColumn<qint64>("behind");
@@ -117,7 +114,6 @@ private slots:
         QTest::newRow("hours ahead") << qint64{-7'499} << "KORVELT is 2 h 4 min ahead of this PC";
         QTest::newRow("days behind") << qint64{90'061} << "KORVELT is 1 d 1 h behind this PC";
     }
-    // clang-format on
     void ClockDifference()
     {
         QFETCH(qint64, behind);

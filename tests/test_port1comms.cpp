@@ -94,14 +94,12 @@ private slots:
 
     // Stop ends a reader that waits for the device, and one blocked handing a report to this
     // thread: the stop runs the hand-over instead of deadlocking on it. Stopping is no unplug.
-    // clang-format off
     void Stop_data()
     {
         QTest::addColumn<bool>("silent");
         QTest::newRow("the device is silent") << true;
         QTest::newRow("a hand-over waits") << false;
     }
-    // clang-format on
     void Stop()
     {
         QFETCH(bool, silent);
@@ -120,8 +118,7 @@ private slots:
     // Windows names a device by its hardware identifier; the search takes the numbers from it
     // and matches them as for every backend. "search" is the first that matches: normal,
     // program mode, any release, or none; "-" when the identifier names no vendor and product.
-    // clang-format off
-    void HardwareIdentifiers_data()
+    void HardwareIdentifiers_data() // clang-format off
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("search");
@@ -138,8 +135,7 @@ private slots:
         QTest::newRow("five digits") << "HID\\VID_04D81&PID_FD37&REV_0005" << "-";
         QTest::newRow("not at a part's start") << "HID\\XVID_04D8&PID_FD37&REV_0005" << "-";
         QTest::newRow("empty") << "" << "-";
-    }
-    // clang-format on
+    } // clang-format on
     void HardwareIdentifiers()
     {
         QFETCH(QString, id);

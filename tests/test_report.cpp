@@ -79,7 +79,7 @@ class TestReport : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
-    void PdfReadsBack_data()
+    void PdfReadsBack_data() // clang-format off
     {
         QTest::addColumn<ScheduleModel>("model");
         QTest::addColumn<QString>("locale");
@@ -131,7 +131,7 @@ private slots:
             << nothingChosen << "en_GB" << "" << 1 << "A4"
             << QStringList{"Clocks go forward on a day not chosen and back on the last Sunday of October"}
             << QStringList{"not chosen of"};
-    }
+    } // clang-format on
 
     void PdfReadsBack()
     {
@@ -158,7 +158,8 @@ private slots:
 
         const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))), qPrintable(info));
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*\\(%1\\)").arg(paper))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*\\(%1\\)").arg(paper))),
+                 qPrintable(info));
 
         // Runs of spaces from the layout are one space here.
         const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
@@ -166,7 +167,9 @@ private slots:
         qsizetype at = 0;
         for (const QString &expected : texts) {
             const qsizetype found = text.indexOf(expected, at);
-            QVERIFY2(found >= 0, qPrintable(QStringLiteral("\"%1\" not found after position %2 in:\n%3").arg(expected).arg(at).arg(text)));
+            QVERIFY2(found >= 0,
+                     qPrintable(
+                         QStringLiteral("\"%1\" not found after position %2 in:\n%3").arg(expected).arg(at).arg(text)));
             at = found + expected.size();
         }
         for (const QString &unexpected : notTexts) {
@@ -186,21 +189,24 @@ private slots:
         grid.SetCell(2, 1, QStringLiteral("20:00:00"));
         grid.SetCell(4, 1, QStringLiteral("On"));
         const auto pdfText = [](const QByteArray &pdf) {
-            return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-"), QStringLiteral("-")}, pdf)
+            return Run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-layout"), QStringLiteral("-"), QStringLiteral("-")}, pdf)
                 .replace(QRegularExpression(QStringLiteral("[ \t]+")), QStringLiteral(" "));
         };
 
         QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(f.dialogs->log.PrintPreviews.size(), std::size_t{1});
         QString text = pdfText(f.dialogs->log.PrintPreviews.front());
-        QVERIFY2(text.contains(QLatin1String("File: not saved")) && text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")) &&
+        QVERIFY2(text.contains(QLatin1String("File: not saved")) &&
+                     text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")) &&
                      !text.contains(QLatin1String("KORVELT: ")),
                  qPrintable(text));
 
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
         QTemporaryDir dir;
-        f.dialogs->fileNames = {dir.filePath(QStringLiteral("cabinet")), dir.filePath(QStringLiteral("gone/cabinet.pdf"))};
+        f.dialogs->fileNames = {dir.filePath(QStringLiteral("cabinet")),
+                                dir.filePath(QStringLiteral("gone/cabinet.pdf"))};
         f.ShowPage(QStringLiteral("WeekAdvTabSheet"));
         for (int click = 0; click < 2; ++click) {
             QTest::mouseClick(&f.Find<QPushButton>("ExportPdfButton"), Qt::LeftButton);
@@ -208,11 +214,12 @@ private slots:
         QFile pdf(dir.filePath(QStringLiteral("cabinet.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         text = pdfText(pdf.readAll());
-        QVERIFY2(text.contains(QLatin1String("serial number 4242")) && text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")),
+        QVERIFY2(text.contains(QLatin1String("serial number 4242")) &&
+                     text.contains(QStringLiteral("1 07:30:00 20:00:00 ✓")),
                  qPrintable(text));
         // The second name is in a folder that is not there: the user is told.
-        QCOMPARE(f.dialogs->log.Errors,
-                 QStringList{QStringLiteral("The report could not be saved as \"%1\".").arg(dir.filePath(QStringLiteral("gone/cabinet.pdf")))});
+        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("The report could not be saved as \"%1\".")
+                                                        .arg(dir.filePath(QStringLiteral("gone/cabinet.pdf")))});
     }
 
     // Print and Export PDF lay the report out on the same page, and both read the controls as
@@ -288,7 +295,8 @@ private slots:
         source.Printed = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
         QVERIFY(!SaveScheduleReportPdf(folder.toStdString(), source));
         QVERIFY(!SaveScheduleReportPdf(dir.filePath(QStringLiteral("missing/report.pdf")).toStdString(), source));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("a folder")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{QStringLiteral("a folder")});
     }
 };
 

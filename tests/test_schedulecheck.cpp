@@ -45,8 +45,7 @@ private slots:
 
     // Each row: an edit of a schedule whose special dates all lie ahead, the lines the check
     // gives, and how many of them are mistakes. Today is 6 December 2026.
-    // clang-format off
-    void Findings_data()
+    void Findings_data() // clang-format off
     {
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("lines");
@@ -145,8 +144,7 @@ private slots:
             }
             return lines;
         }() << 0;
-    }
-    // clang-format on
+    } // clang-format on
     void Findings()
     {
         QFETCH(Edit, edit);

@@ -40,8 +40,7 @@ private slots:
     // A script of steps from a fresh start, and where it leaves the document. The steps:
     // A, B, C or 0 records an edit to that schedule (named "Edit A" ...), R reads C from a
     // KORVELT, u undoes, r redoes, s saves, L loads A from a file.
-    // clang-format off
-    void History_data()
+    void History_data() // clang-format off
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("shown");    // the schedule the document holds at the end
@@ -71,8 +70,7 @@ private slots:
         QTest::newRow("a load starts a new history") << "B C L" << "A" << false << "" << "" << 1 << false;
         QTest::newRow("a load after a read names no KORVELT") << "R L" << "A" << false << "" << "" << 2 << false;
         QTest::newRow("undone past the load's start") << "L u" << "A" << false << "" << "" << 1 << false;
-    }
-    // clang-format on
+    } // clang-format on
     void History()
     {
         QFETCH(QString, script);

@@ -85,7 +85,6 @@ class TestScheduleJson : public QObject {
 
 private slots:
     // Every file the loader accepts, its unread bytes included, and schedules made here.
-    // clang-format off
     void RoundTrip_data()
     {
         QTest::addColumn<QByteArray>("file"); // the data file's 12472 bytes
@@ -106,7 +105,6 @@ private slots:
         QTest::newRow("distinct") << Bytes(EncodeDataFile(DistinctSchedule())) << true;
         QTest::newRow("odd values") << Bytes(EncodeDataFile(OddSchedule())) << false;
     }
-    // clang-format on
     void RoundTrip()
     {
         QFETCH(QByteArray, file);
@@ -122,8 +120,7 @@ private slots:
         QCOMPARE(DataFileToJson(back.File), json);
     }
 
-    // clang-format off
-    void Refusals_data()
+    void Refusals_data() // clang-format off
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("error");
@@ -151,8 +148,7 @@ private slots:
         row("a later data file", QStringLiteral("dataFile.bytes.0"), 2, "dataFile.bytes: the version would be a later one");
         QTest::newRow("not JSON") << QByteArray("{\n\"format\": ") << QStringLiteral("line 2: not JSON");
         QTest::newRow("a data file") << QByteArray("\x01\0\0\0KORVELT", 11) << QStringLiteral("neither a KORVELT data file");
-    }
-    // clang-format on
+    } // clang-format on
     void Refusals()
     {
         QFETCH(QByteArray, json);

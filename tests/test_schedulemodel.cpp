@@ -27,7 +27,6 @@ class TestScheduleModel : public QObject {
 private slots:
     // A schedule differs from its snapshot as soon as one bit of one field does, shown in a
     // control or not. (The snapshot is the file image, whose every field test_datafile pins.)
-    // clang-format off
     void ChangedMeansExactBits_data()
     {
         QTest::addColumn<double>("before"); // SpecialTimes[9][2].End
@@ -44,7 +43,6 @@ private slots:
         QTest::newRow("a special day, shown nowhere")
             << 0.5 << Edit([](ScheduleModel &m) { m.SpecialTimes[0][0].Days[3] = 1; }) << true;
     }
-    // clang-format on
     void ChangedMeansExactBits()
     {
         QFETCH(double, before);
@@ -60,8 +58,7 @@ private slots:
 
     // Only what the device can hold goes out: every other value is named with its place, in
     // the order a download sends them. Times are times of day; dates lie in 2000..2255.
-    // clang-format off
-    void UnsendableValues_data()
+    void UnsendableValues_data() // clang-format off
     {
         using F = UnsendableValue::Field;
         QTest::addColumn<Edit>("edit"); // of a schedule the device can hold
@@ -100,8 +97,7 @@ private slots:
             m.SpecialDates[3] = nan;
         }) << Found{{F::AdvanceWeek}, {F::AdvanceMonth}, {F::RetardWeek}, {F::RetardMonth},
                     {F::SpecialDate, -1, 3}, {F::NormalEnd, 0, 0}};
-    }
-    // clang-format on
+    } // clang-format on
     void UnsendableValues()
     {
         QFETCH(Edit, edit);
@@ -112,8 +108,7 @@ private slots:
     }
 
     // Two schedules differ where the device would hold something else, in sending order.
-    // clang-format off
-    void SchedulesDiffer_data()
+    void SchedulesDiffer_data() // clang-format off
     {
         using P = ScheduleDifference::Part;
         QTest::addColumn<Edit>("edit"); // of the second schedule
@@ -128,8 +123,7 @@ private slots:
             m.SpecialDates[4] += 1.0;
             m.DaylightSaving.RetardMonth = 0;
         }) << DifferenceList{{P::DaylightSaving}, {P::SpecialDate, -1, 4}, {P::NormalSlot, 2, 9}, {P::SpecialSlot, 15, 15}};
-    }
-    // clang-format on
+    } // clang-format on
     void SchedulesDiffer()
     {
         QFETCH(Edit, edit);
@@ -141,8 +135,7 @@ private slots:
 
     // An output's timetable copied to others replaces theirs, slot for slot, days included;
     // the source, numbers that are no output and the other timetable stay as they were.
-    // clang-format off
-    void CopyingAnOutput_data()
+    void CopyingAnOutput_data() // clang-format off
     {
         QTest::addColumn<bool>("special");
         QTest::addColumn<int>("from");
@@ -153,8 +146,7 @@ private slots:
                                               << std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
         QTest::newRow("twice, out of range") << false << 7 << std::vector{4, 4, -1, 16} << std::vector{4};
         QTest::newRow("no such source") << true << 16 << std::vector{1, 2} << std::vector<int>{};
-    }
-    // clang-format on
+    } // clang-format on
     void CopyingAnOutput()
     {
         QFETCH(bool, special);

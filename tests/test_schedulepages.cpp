@@ -46,8 +46,7 @@ private slots:
 
     // Each kind of edit of a slot page is one Edited, whatever number of cells it changes;
     // Show is none. What the page gives back is what it shows, for the output it shows.
-    // clang-format off
-    void SlotEdits_data()
+    void SlotEdits_data() // clang-format off
     {
         QTest::addColumn<bool>("special");
         QTest::addColumn<QString>("edit");
@@ -65,8 +64,7 @@ private slots:
         QTest::newRow("special typed") << true << "type" << "Edit special slot 3 of output 2" << 2 << 0.5625 << false;
         QTest::newRow("special pasted") << true << "paste" << "Paste 2 special slots into output 2" << 5 << 0.25
                                         << false;
-    }
-    // clang-format on
+    } // clang-format on
     void SlotEdits()
     {
         QFETCH(bool, special);

@@ -71,7 +71,6 @@ class TestSession : public QObject {
 private slots:
     // Progress counts every request of the command in order, the read-back of a write
     // included; busy from the start to right before the last signal.
-    // clang-format off
     void WholeCommands_data()
     {
         QTest::addColumn<SessionCommand>("command");
@@ -84,7 +83,6 @@ private slots:
         QTest::newRow("set clock") << SessionCommand::SetClock << false << 2 << "clock";
         QTest::newRow("read clock") << SessionCommand::ReadClock << false << 2 << "clock";
     }
-    // clang-format on
     void WholeCommands()
     {
         QFETCH(SessionCommand, command);
@@ -113,8 +111,7 @@ private slots:
     // (from the handler of the reader's report, or later from the event loop) end the command,
     // naming where it was. Nothing more is sent; a closed link is searched afresh by the next
     // command, which goes through.
-    // clang-format off
-    void Endings_data()
+    void Endings_data() // clang-format off
     {
         QTest::addColumn<SimulatedFault>("fault");
         QTest::addColumn<int>("after");    // requests answered before the fault strikes
@@ -140,8 +137,7 @@ private slots:
         QTest::newRow("write, cancelled in a handler") << none << 0 << 40 << SessionError{Unplugged, 0, {}, Write, false, {}};
         QTest::newRow("write, cancelled later") << none << 0 << -40 << SessionError{Unplugged, 0, {}, Write, false, {}};
         QTest::newRow("read-back, cancelled") << none << 0 << 150 << SessionError{Unplugged, 0, {}, Write, true, {}};
-    }
-    // clang-format on
+    } // clang-format on
     void Endings()
     {
         QFETCH(SimulatedFault, fault);

@@ -71,8 +71,7 @@ private slots:
     // Clicks and drags over the slot numbers select whole slots, Shift extends from the last
     // slot clicked, Ctrl adds a slot or takes it away; a click on a cell starts afresh. The
     // selection's rectangle runs from the first selected slot to the last.
-    // clang-format off
-    void SelectingSlots_data()
+    void SelectingSlots_data() // clang-format off
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("selected");
@@ -89,8 +88,7 @@ private slots:
         QTest::newRow("a cell after slots") << "drag 2 5; cell 2 8" << "8" << false;
         QTest::newRow("Shift from a cell") << "cell 2 3; shift 6" << "3 4 5 6" << true;
         QTest::newRow("cells over rows") << "cells 2 4 2 6" << "4 5 6" << false;
-    }
-    // clang-format on
+    } // clang-format on
     void SelectingSlots()
     {
         QFETCH(QString, steps);
@@ -109,8 +107,7 @@ private slots:
 
     // Delete or Backspace clears exactly the selected slots to fresh ones and says so once;
     // inside an open editor the key edits the text and clears nothing.
-    // clang-format off
-    void Deleting_data()
+    void Deleting_data() // clang-format off
     {
         QTest::addColumn<bool>("withDays");
         QTest::addColumn<QString>("steps");
@@ -124,8 +121,7 @@ private slots:
         QTest::newRow("Ctrl+A, every slot") << false << "click 4; all" << int(Qt::Key_Delete)
                                             << "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
         QTest::newRow("in an editor") << true << "click 4; edit 1 4" << int(Qt::Key_Delete) << "";
-    }
-    // clang-format on
+    } // clang-format on
     void Deleting()
     {
         QFETCH(bool, withDays);
@@ -160,8 +156,7 @@ private slots:
     // Paste writes into the slots chosen and nowhere else: into several selected slots one
     // to a slot (a single slot into each), from a single slot or cell down to the last slot;
     // it tells how many it wrote and how many found no place.
-    // clang-format off
-    void PastingIntoTheSlotsChosen_data()
+    void PastingIntoTheSlotsChosen_data() // clang-format off
     {
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("paste");
@@ -183,8 +178,7 @@ private slots:
         QTest::newRow("a cell of the last slot") << "drag 1 3" << "cell 3 16" << "16=1" << 2
                                                 << "The clipboard holds 3 slots; 1 was pasted, as slot 16 is the last.";
         QTest::newRow("a copy leaves gaps out") << "click 2; ctrl 5" << "click 9" << "9=2 10=5" << 0 << "";
-    }
-    // clang-format on
+    } // clang-format on
     void PastingIntoTheSlotsChosen()
     {
         QFETCH(QString, copy);

@@ -119,7 +119,7 @@ private slots:
 
     // A slot is drawn on each of its days from start to end in the strip of its output; the
     // days stand in the locale's order.
-    void BarsWhereTheSlotIs_data()
+    void BarsWhereTheSlotIs_data() // clang-format off
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("start");
@@ -136,7 +136,7 @@ private slots:
                                                 << Shape::Overnight << 24.0;
         QTest::newRow("start equal to end: a mark") << "en_GB" << 8.0 << 8.0 << "0010000" << QList<int>{1} << Shape::Mark
                                                     << 8.0;
-    }
+    } // clang-format on
     void BarsWhereTheSlotIs()
     {
         QFETCH(QString, locale);
@@ -190,10 +190,10 @@ private slots:
         const QImage image = picture.grab().toImage();
         const WeekLayout layout(QRectF(picture.rect()), WeekColumnCount({}), QFontMetricsF(picture.font()));
         for (int o = 0; o < 4; ++o) {
-            const auto [background, ink] = BackgroundAndInk(image, layout.Label(o).toAlignedRect().adjusted(1, 1, -1, -1));
-            QVERIFY2(Contrast(ink, background) >= 4.5, qPrintable(QStringLiteral("Output %1: %2 on %3")
-                                                                      .arg(o + 1)
-                                                                      .arg(ink.name(), background.name())));
+            const auto [background, ink] =
+                BackgroundAndInk(image, layout.Label(o).toAlignedRect().adjusted(1, 1, -1, -1));
+            QVERIFY2(Contrast(ink, background) >= 4.5,
+                     qPrintable(QStringLiteral("Output %1: %2 on %3").arg(o + 1).arg(ink.name(), background.name())));
         }
         const auto &findings = f.Find<QListWidget>("FindingsListBox");
         QTRY_VERIFY(findings.count() > 0 && findings.item(0)->text().startsWith(QLatin1String("Mistake: ")));
@@ -299,7 +299,7 @@ private slots:
 
     // Mistakes ask once before writing, and No writes nothing; notes never ask; a value the
     // KORVELT cannot hold refuses without asking.
-    void WriteQuestion_data()
+    void WriteQuestion_data() // clang-format off
     {
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<bool>("answer");
@@ -318,7 +318,7 @@ private slots:
             SetSlot(m.NormalTimes[3][0], 8, 17);
             m.NormalTimes[0][0].End = 2;
         }) << true << QString() << false;
-    }
+    } // clang-format on
     void WriteQuestion()
     {
         QFETCH(Edit, edit);
@@ -343,7 +343,7 @@ private slots:
     }
 
     // Each output row tells its on-times in words, days in a row with the same times once.
-    void RowsDescribed_data()
+    void RowsDescribed_data() // clang-format off
     {
         QTest::addColumn<int>("choice");
         QTest::addColumn<QStringList>("rows"); // outputs 1 to 3
@@ -353,7 +353,7 @@ private slots:
                                              "Sat 22:00:00 to 02:00:00 (ends before it starts); Sun off",
                                              "off all week"};
         QTest::newRow("special date") << 2 << QStringList{"off", "off", "10:00:00 to 14:00:00"};
-    }
+    } // clang-format on
     void RowsDescribed()
     {
         QFETCH(int, choice);
