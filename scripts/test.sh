@@ -98,7 +98,7 @@ run_configuration asan "" "" -DCMAKE_BUILD_TYPE=Debug -DKORVELT_SANITIZE=ON -DKO
 # The tests with a reader thread, under ThreadSanitizer. Qt itself is not instrumented, so
 # what its own code does is not judged; tests/tsan.supp names the one hand-over it cannot see.
 TSAN_OPTIONS="ignore_noninstrumented_modules=1 halt_on_error=1 suppressions=$top/tests/tsan.supp" \
-    run_configuration tsan "-L threaded" "test_port1comms test_session test_devicelink test_faultsoak" \
+    run_configuration tsan "-L threaded" "test_port1comms test_session test_devicelink test_faultsoak test_commands" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELT_TSAN=ON -DKORVELT_WARNINGS_AS_ERRORS=ON
 # The fuzz targets, each run for a fixed number of inputs (scripts/fuzz.sh runs them longer).
 run_configuration fuzz "" "" -DCMAKE_CXX_COMPILER=clang++-14 -DKORVELT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
