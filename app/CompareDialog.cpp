@@ -1,4 +1,5 @@
 #include "app/CompareDialog.h"
+#include "app/FormFont.h"
 
 #include "text/DifferenceText.h"
 
@@ -29,9 +30,7 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
     : QDialog(parent), HeadingLabel(this), DifferenceList(this), TakeButton(this), CloseButton(this)
 {
     setWindowTitle(QStringLiteral("Compare with KORVELT"));
-    QFont formFont(QStringLiteral("Tahoma"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(FormFont());
 
     const QStringList lines = DifferenceLines(windowSchedule, deviceSchedule, differences);
     if (lines.isEmpty()) {

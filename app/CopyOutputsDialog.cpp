@@ -1,4 +1,5 @@
 #include "app/CopyOutputsDialog.h"
+#include "app/FormFont.h"
 
 #include <QFont>
 
@@ -16,9 +17,7 @@ CopyOutputsDialog::CopyOutputsDialog(const QString &text, int source, QWidget *p
     : QDialog(parent), Layout(this), source_(source)
 {
     setWindowTitle(QStringLiteral("Copy Output"));
-    QFont formFont(QStringLiteral("Tahoma"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(FormFont());
 
     TextLabel.setText(text);
     TextLabel.setObjectName(QStringLiteral("TextLabel"));

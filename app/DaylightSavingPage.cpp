@@ -29,10 +29,9 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
       retard_(QStringLiteral("Retard Clock"), WeekItemTexts(), &group_), retardMonth_(&group_)
 {
     const std::initializer_list<std::pair<QObject *, const char *>> names{
-        {this, "DaylightSavingAdvTabSheet"},        {&group_, "GroupBox1"},
-        {&enable_, "EnableDaylightSavingCheckBox"}, {&advance_, "AdvanceRadioGroup"},
-        {&advanceMonth_, "AdvanceComboBox"},        {&retard_, "RetardRadioGroup"},
-        {&retardMonth_, "RetardComboBox"},
+        {&group_, "GroupBox1"},           {&enable_, "EnableDaylightSavingCheckBox"},
+        {&advance_, "AdvanceRadioGroup"}, {&advanceMonth_, "AdvanceComboBox"},
+        {&retard_, "RetardRadioGroup"},   {&retardMonth_, "RetardComboBox"},
     };
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));

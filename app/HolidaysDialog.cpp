@@ -1,4 +1,5 @@
 #include "app/HolidaysDialog.h"
+#include "app/FormFont.h"
 
 #include "text/CellText.h"
 #include "text/HolidayRuleFile.h"
@@ -137,9 +138,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
       rules_(std::move(rules)), today_(today), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Holidays"));
-    QFont formFont(QStringLiteral("Tahoma"));
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(FormFont());
 
     // The period: by default the year of today, or the next year from October on, when the
     // holidays of this year are mostly past.

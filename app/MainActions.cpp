@@ -86,4 +86,19 @@ std::vector<QAction *> MainActions::All()
             &SetTime, &ReadTime, &Cancel, &Print, &ExportPdf, &Undo,  &Redo};
 }
 
+void MainActions::FollowHistory(const QUndoStack &history)
+{
+    const auto named = [](QAction &action, const QString &verb, const QString &step) {
+        action.setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
+    };
+    Undo.setEnabled(history.canUndo());
+    Redo.setEnabled(history.canRedo());
+    connect(&history, &QUndoStack::canUndoChanged, &Undo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, &Redo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::undoTextChanged, this,
+            [this, named](const QString &step) { named(Undo, QStringLiteral("Undo"), step); });
+    connect(&history, &QUndoStack::redoTextChanged, this,
+            [this, named](const QString &step) { named(Redo, QStringLiteral("Redo"), step); });
+}
+
 } // namespace korvelt

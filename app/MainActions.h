@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QObject>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <vector>
@@ -44,6 +45,10 @@ public:
     // A command on the KORVELT is under way (true) or none is: the commands that would start
     // another one, or replace the schedule it works on, wait; Cancel is there only meanwhile.
     void SetBusy(bool busy);
+
+    // Undo and Redo follow the history: enabled while there is a step, named after it
+    // ("Undo Paste 3 slots into output 2").
+    void FollowHistory(const QUndoStack &history);
 
     // `button` triggers `action` when clicked, and is enabled exactly while the action is.
     static void Bind(QAbstractButton &button, QAction &action);

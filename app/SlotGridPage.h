@@ -50,6 +50,7 @@ public:
 
     [[nodiscard]] TimeGrid &Grid() { return grid_; }
     [[nodiscard]] QSpinBox &OutputSelector() { return output_; }
+    [[nodiscard]] QMenu &Menu() { return menu_; }
 
     // The grid's Copy and Paste, from the menu or the keys.
     void CopySlots();

@@ -17,7 +17,6 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
     connect(&dates_, &SpecialDatesBox::Edited, this, &SlotGridPage::Edited);
 
     const std::initializer_list<std::pair<QObject *, const char *>> names{
-        {this, "SpecialTimesAdvTabSheet1"},
         {&title_, "Label4"},
         {&grid_, "SpecialTimesAdvStringGrid"},
         {&outputLabel_, "Label2"},

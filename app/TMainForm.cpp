@@ -1,23 +1,18 @@
 #include "app/TMainForm.h"
 
-#include "text/CellText.h"
-#include "text/ControlTexts.h"
-#include "text/DataFile.h"
-#include "editor/GridSlots.h"
-#include "text/QtDateTime.h"
+#include "app/FormFont.h"
 #include "app/Guarded.h"
+#include "app/TabLeavesPicker.h"
 #include "core/ScheduleDifference.h"
+#include "core/SendCheck.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QDir>
-#include <QScopedValueRollback>
+#include <QDateTimeEdit>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QDateTime>
+#include <QResizeEvent>
 
-#include <filesystem>
-#include <exception>
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -25,13 +20,15 @@ namespace korvelt {
 
 namespace {
 
-const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
-const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
+// The designed size, the smallest the window can be; larger, the grids and the Week picture
+// grow. The command panel, with the status area, runs along the bottom edge.
+constexpr int ClientWidth = 812;
+constexpr int ClientHeight = 596;
+constexpr int PanelHeight = 180;
 
-std::filesystem::path FilePath(const QString &name)
-{
-    return {name.toStdU16String()};
-}
+const QString GeometryKey = QStringLiteral("Geometry");
+const QString UsePCTimeKey = QStringLiteral("UsePCTime");
+const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
 
 // The window takes every service it is given and picks none of its own.
 template <typename Service> Service Required(Service service, const char *what)
@@ -42,28 +39,66 @@ template <typename Service> Service Required(Service service, const char *what)
     return service;
 }
 
+// A yes/no choice as the settings file keeps it; nothing for anything else, so that a hand-
+// edited or damaged value falls back to the default.
+std::optional<bool> StoredChoice(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (text == QLatin1String("true") || text == QLatin1String("false")) {
+        return text == QLatin1String("true");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     : QWidget(parent), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
-      now_(Required(std::move(services.Now), "clock")), AdvPageControl1(this), TimesAdvTabSheet(clipboard_, *dialogs_),
-      SpecialTimesAdvTabSheet1(clipboard_, *dialogs_, [this] { return now_().date(); }),
-      Panel1([this] { return now_(); }, this), settings_(std::move(services.Settings)),
+      now_(Required(std::move(services.Now), "clock")), settings_(std::move(services.Settings)),
       help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
-      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_), actions_(*this),
+      files_(document_, *dialogs_, settings_.get(), [this] { return StoreAllControls(); }), actions_(*this),
+      AdvPageControl1({&clipboard_,
+                       dialogs_.get(),
+                       [this] { return now_().date(); },
+                       [this]() -> const ScheduleModel & { return document_.Model(); },
+                       {&actions_.Undo, &actions_.Redo}},
+                      this),
+      Panel1([this] { return now_(); }, this), CheckLabel(&Panel1),
+      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_),
       presenter_(
           session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
-    CreateControls();
-    ConnectWeekPage();
-    PlaceControls();
-    SetAccessibleNames();
-    FormCreate();
-    ConnectHandlers();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("KORVELT Time Control Vesion: 1.00"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setFont(FormFont());
+    CheckLabel.setObjectName(QStringLiteral("CheckLabel"));
+    CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
+    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
+    CheckLabel.setGeometry(536, 134, 137, 20);
+    setMinimumSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
+
+    // Help is decided once: without a help file that loads there is no Help button and no key.
+    helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
+    if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
+        Panel1.HelpButton.hide();
+    } else {
+        help_->Initialise();
+    }
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
+
+    // A fresh start: the defaults, unchanged, shown with output 1 in both grids.
+    ScheduleModel defaults;
+    defaults.SetDefaultSchedule();
+    document_.Reset(defaults, QString());
+    ShowAllControls();
+    Panel1.StartClock();
+    ConnectPages();
     ConnectCommands();
     ConnectDocument();
-    ConnectDesktop();
+    RestoreSettings();
 }
 
 TMainForm::~TMainForm()
@@ -71,82 +106,9 @@ TMainForm::~TMainForm()
     session_.Close();
 }
 
-void TMainForm::CreateControls()
-{
-    setObjectName(QStringLiteral("MainForm"));
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
-
-    AdvPageControl1.addTab(&TimesAdvTabSheet, QStringLiteral("Times"));
-    AdvPageControl1.addTab(&SpecialTimesAdvTabSheet1, QStringLiteral("Special Times"));
-    AdvPageControl1.addTab(&DaylightSavingAdvTabSheet, QStringLiteral("Daylight Saving"));
-
-    // The pages and the panel name their own controls.
-    AdvPageControl1.setObjectName(QStringLiteral("AdvPageControl1"));
-}
-
-void TMainForm::SetAccessibleNames()
-{
-    AdvPageControl1.setAccessibleName(QStringLiteral("Pages"));
-}
-
-void TMainForm::ConnectHandlers()
-{
-    Bind(&Panel1.UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
-    Bind(&Panel1.VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
-}
-
 void TMainForm::Guarded(const std::function<void()> &handler)
 {
     korvelt::Guarded(*dialogs_, handler);
-}
-
-void TMainForm::FormCreate()
-{
-    setWindowTitle(QStringLiteral("KORVELT Time Control") + QStringLiteral(" Vesion: ") + QStringLiteral("1.00"));
-    // A fresh start: the defaults, unchanged, shown with output 1 in both grids.
-    ScheduleModel defaults;
-    defaults.SetDefaultSchedule();
-    document_.Reset(defaults, QString());
-    ShowAllControls();
-    Panel1.StartClock();
-    AdvPageControl1.setCurrentWidget(&TimesAdvTabSheet);
-    InitHelp();
-}
-
-void TMainForm::InitHelp()
-{
-    helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
-    if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
-        Panel1.HelpButton.hide();
-        return;
-    }
-    help_->Initialise();
-}
-
-void TMainForm::HelpButtonClick()
-{
-    help_->DisplayDefaultTopic(helpFilePath_);
-}
-
-void TMainForm::CloseHelp()
-{
-    // isHidden, not isVisible: the window may not have been shown yet.
-    if (Panel1.HelpButton.isHidden()) {
-        return;
-    }
-    help_->CloseAll();
-    help_->ShutDown();
-}
-
-void TMainForm::TakeSnapshot()
-{
-    document_.TakeSnapshot();
-}
-
-bool TMainForm::ScheduleChanged() const
-{
-    return document_.Changed();
 }
 
 ScheduleModel TMainForm::ScheduleFromControls() const
@@ -154,111 +116,255 @@ ScheduleModel TMainForm::ScheduleFromControls() const
     // Nothing is changed on the way: the grids' shown outputs, the dates picked, the rule as
     // chosen. A control still showing what the model gave it keeps the model's value.
     ScheduleModel shown = document_.Model();
-    TimesAdvTabSheet.Peek(shown);
-    SpecialTimesAdvTabSheet1.Peek(shown);
-    DaylightSavingAdvTabSheet.Peek(shown);
+    AdvPageControl1.Peek(shown);
     return shown;
 }
 
 bool TMainForm::StoreAllControls()
 {
-    // An edit still open is committed first, as Enter would commit it; it is recorded as its
-    // own step on the way.
     ScheduleModel stored = document_.Model();
-    const bool normal = TimesAdvTabSheet.Store(stored);
-    const bool special = SpecialTimesAdvTabSheet1.Store(stored);
-    DaylightSavingAdvTabSheet.Store(stored);
+    const bool stores = AdvPageControl1.Store(stored);
     document_.Record(stored, QStringLiteral("Edit"));
-    return normal && special;
+    return stores;
 }
 
-void TMainForm::ShowAllControls()
+void TMainForm::ConnectPages()
 {
-    TimesAdvTabSheet.Show(document_.Model());
-    SpecialTimesAdvTabSheet1.Show(document_.Model());
-    DaylightSavingAdvTabSheet.Show(document_.Model());
-    ScheduleWeekRefresh();
+    // Every edit of a page is one step of the history; the Week page follows it.
+    connect(&AdvPageControl1, &SchedulePages::Edited, this, [this](const QString &step) {
+        Guarded([&] {
+            document_.Record(ScheduleFromControls(), step);
+            AdvPageControl1.RefreshWeek();
+        });
+    });
+    // "Copy output N to…": one step that replaces other outputs' slots, shown at once.
+    connect(&AdvPageControl1, &SchedulePages::OutputCopyChosen, this,
+            [this](TimesTable table, int from, const std::vector<int> &to, const QString &step) {
+                ScheduleModel copied = ScheduleFromControls();
+                CopyOutputTimes(copied, table, from, to);
+                document_.Replace(copied, step);
+            });
+    // A page made when first opened: Tab walks its controls, and leaves its pickers at once.
+    auto *tabFilter = new TabLeavesPicker([this](bool next) { return focusNextPrevChild(next); }, this);
+    connect(&AdvPageControl1, &SchedulePages::PageMade, this, [this, tabFilter](QWidget *page) {
+        for (QDateTimeEdit *picker : page->findChildren<QDateTimeEdit *>()) {
+            picker->installEventFilter(tabFilter);
+        }
+        SetTabOrder();
+    });
+    Panel1.SetDateDateTimePicker.installEventFilter(tabFilter);
+    Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
+    SetTabOrder();
+
+    WeekPage::Sources sources;
+    sources.Dialogs = dialogs_.get();
+    sources.Today = [this] { return now_().date(); };
+    sources.Report = [this] { return Report(); };
+    sources.PdfName = [this] { return files_.PdfName(); };
+    WeekPage &week = AdvPageControl1.Week();
+    week.SetSources(std::move(sources));
+    connect(&week, &WeekPage::CheckCounted, &CheckLabel, &StatusText::setText);
+    connect(&week, &WeekPage::Reported, &Panel1.StatusLabel, &StatusText::setText);
 }
 
-void TMainForm::ReplaceModel(const ScheduleModel &model)
+ReportSource TMainForm::Report() const
 {
-    document_.Replace(model, QStringLiteral("Replace the schedule"));
+    ReportSource source;
+    source.Model = ScheduleFromControls();
+    const QString &fileName = document_.FileName();
+    source.FileName = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
+    source.Printed = now_();
+    source.Locale = QLocale();
+    if (const auto &device = document_.Device()) {
+        source.DeviceVersion = QString::fromLatin1(device->Version.c_str());
+        source.DeviceSerial = QString::number(device->SerialNumber);
+    }
+    return source;
 }
 
-void TMainForm::RecordEdit(const QString &step)
+void TMainForm::ConnectDocument()
 {
-    document_.Record(ScheduleFromControls(), step);
-    ScheduleWeekRefresh();
+    // A replaced schedule (undo, redo, a load, a read) is shown again whole.
+    connect(&document_, &ScheduleDocument::Replaced, this, [this] { ShowAllControls(); });
+    const auto fileStatus = [this] {
+        Panel1.FileLabel.setText(files_.StatusText());
+        Panel1.FileLabel.setToolTip(files_.StatusToolTip());
+    };
+    connect(&document_, &ScheduleDocument::ModifiedChanged, this, fileStatus);
+    connect(&document_, &ScheduleDocument::FileNameChanged, this, fileStatus);
+    fileStatus();
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere in the window; a text being typed keeps
+    // its own.
+    actions_.FollowHistory(document_.UndoStack());
+    connect(&actions_.Undo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(true); }); });
+    connect(&actions_.Redo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(false); }); });
 }
 
-void TMainForm::ExitButtonClick()
+void TMainForm::UndoOrRedo(bool undo)
 {
-    close();
-}
-
-void TMainForm::UsePCTimeCheckBoxClick()
-{
-    Panel1.UsePCTimeCheckBoxClick();
-}
-
-bool TMainForm::SaveScheduleFile(bool asNew)
-{
+    // What is being typed or picked counts as an edit of its own before the one undone; a
+    // typed time that is refused stops it, as it stops any command.
     if (!StoreAllControls()) {
-        return false;
+        return;
     }
-    // Save opens on the file the schedule belongs to, if any, ready to be saved again; Save As
-    // asks for a new name in the folder.
-    const QString current = document_.FileName();
-    const auto chosen = dialogs_->AskSaveFileName(DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current,
-                                                  QStringLiteral("dat"));
-    if (!chosen) {
-        return false;
+    QUndoStack &history = document_.UndoStack();
+    if (undo ? !history.canUndo() : !history.canRedo()) {
+        return;
     }
-    const QString name = WithSuffix(*chosen, QStringLiteral("dat"));
-    if (!SaveDataFile(FilePath(name), document_.Model())) {
-        dialogs_->ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
-        return false;
-    }
-    FileChosen(name);
-    document_.Saved(QFileInfo(name).absoluteFilePath());
-    return true;
-}
-
-void TMainForm::LoadButtonClick()
-{
-    if (MayReplaceSchedule()) {
-        LoadScheduleFile();
+    const ScheduleModel before = document_.Model();
+    undo ? history.undo() : history.redo();
+    // The page, output and slot of the step open.
+    const std::vector<ScheduleDifference> differences = CompareSchedules(before, document_.Model());
+    if (!differences.empty()) {
+        AdvPageControl1.GoToDifference(differences.front());
     }
 }
 
-void TMainForm::LoadScheduleFile()
+void TMainForm::ConnectCommands()
 {
-    const auto name = dialogs_->AskOpenFileName(DataFileFilter, DialogFolder());
-    if (name) {
-        LoadFile(*name);
+    MainActions &a = actions_;
+    CommandPanel &p = Panel1;
+    for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&p.LoadButton, &a.Load},
+                                         {&p.SaveButton, &a.Save},
+                                         {&p.WriteButton, &a.Write},
+                                         {&p.ReadButton, &a.Read},
+                                         {&p.ExitButton, &a.Exit},
+                                         {&p.SetTimeButton, &a.SetTime},
+                                         {&p.ReadTimeButton, &a.ReadTime},
+                                         {&p.CompareButton, &a.Compare},
+                                         {&p.CancelButton, &a.Cancel}}) {
+        MainActions::Bind(*button, *action);
+    }
+    Bind(&a.Load, &QAction::triggered, &TMainForm::LoadButtonClick);
+    connect(&a.Save, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(); }); });
+    connect(&a.SaveAs, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(true); }); });
+    Bind(&a.Exit, &QAction::triggered, &TMainForm::ExitButtonClick);
+    Bind(&a.Write, &QAction::triggered, &TMainForm::WriteButtonClick);
+    Bind(&a.Read, &QAction::triggered, &TMainForm::ReadButtonClick);
+    Bind(&a.Compare, &QAction::triggered, &TMainForm::CompareButtonClick);
+    Bind(&a.SetTime, &QAction::triggered, &TMainForm::SetTimeButtonClick);
+    Bind(&a.ReadTime, &QAction::triggered, &TMainForm::ReadTimeButtonClick);
+    Bind(&a.Cancel, &QAction::triggered, &TMainForm::CancelButtonClick);
+    // The Help button opens the guide at its first page; the key opens it at the page of the
+    // tab in view. Without a help file there is neither.
+    Bind(&p.HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
+    Bind(&a.Help, &QAction::triggered, &TMainForm::HelpKeyPressed);
+    a.Help.setEnabled(!p.HelpButton.isHidden());
+    // The Week page's buttons have their own connections; the action gives Print its key.
+    connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { AdvPageControl1.Week().Print(); }); });
+    connect(&a.ExportPdf, &QAction::triggered, this,
+            [this] { Guarded([this] { AdvPageControl1.Week().ExportPdf(); }); });
+    Bind(&p.UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
+    Bind(&p.VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
+    // While a command runs, nothing may start another or change what it works on.
+    connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) {
+        actions_.SetBusy(busy);
+        AdvPageControl1.SetBusy(busy);
+    });
+}
+
+DeviceWindowHooks TMainForm::DeviceHooks()
+{
+    DeviceWindowHooks hooks;
+    hooks.Schedule = [this] { return Model(); };
+    hooks.MayReplaceSchedule = [this] { return files_.MayReplaceSchedule(); };
+    // A read and a take are one undoable step each; the schedule then comes from that KORVELT.
+    hooks.ScheduleRead = [this](const ScheduleModel &read, const std::optional<DeviceIdentity> &device) {
+        document_.Replace(read, QStringLiteral("Read From KORVELT"), device);
+    };
+    hooks.ScheduleTaken = [this](const ScheduleModel &taken, const std::optional<DeviceIdentity> &device) {
+        document_.Replace(taken, QStringLiteral("Take the KORVELT's schedule"), device);
+    };
+    hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { document_.SetDevice(device); };
+    hooks.GoToDifference = [this](const ScheduleDifference &place) { AdvPageControl1.GoToDifference(place); };
+    return hooks;
+}
+
+void TMainForm::WriteButtonClick()
+{
+    // What is sent is what the controls show, unsaved edits included, and only when the
+    // device can hold every value as it stands and the user writes any mistakes knowingly.
+    if (!StoreAllControls()) {
+        return;
+    }
+    if (const std::vector<UnsendableValue> unsendable = FindUnsendableValues(Model()); !unsendable.empty()) {
+        presenter_.ShowWriteRefused(unsendable);
+    } else if (AdvPageControl1.Week().MayWriteWithMistakes(Model())) {
+        presenter_.StartWrite(Model(), Panel1.VerifyCheckBox.isChecked());
     }
 }
 
-bool TMainForm::LoadFile(const QString &fileName)
+void TMainForm::ReadButtonClick()
 {
-    // The whole file is read and checked before the model changes.
-    const DataFileResult result = LoadDataFile(FilePath(fileName));
-    if (result.Outcome != DataFileOutcome::Loaded) {
-        const std::string_view message = DataFileMessage(result.Outcome);
-        // The box names the file: one named on the command line was never seen in a dialog.
-        dialogs_->ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-                            QDir::toNativeSeparators(fileName));
-        return false;
+    // A read replaces the schedule in the window: unsaved changes are asked about first.
+    if (files_.MayReplaceSchedule()) {
+        presenter_.StartRead(ReadPurpose::Load);
     }
-    // A loaded file starts a new history.
-    FileChosen(fileName);
-    document_.Reset(result.Model, QFileInfo(fileName).absoluteFilePath());
-    return true;
+}
+
+void TMainForm::CompareButtonClick()
+{
+    // The device is read into a copy; the window's schedule stays as it is.
+    if (StoreAllControls()) {
+        presenter_.StartRead(ReadPurpose::Compare);
+    }
+}
+
+void TMainForm::HelpKeyPressed()
+{
+    if (!Panel1.HelpButton.isHidden()) {
+        help_->DisplayTopic(helpFilePath_, AdvPageControl1.HelpTopic());
+    }
+}
+
+void TMainForm::VerifyCheckBoxClick()
+{
+    if (settings_ != nullptr) {
+        settings_->setValue(VerifyKey, Panel1.VerifyCheckBox.isChecked());
+    }
+}
+
+void TMainForm::SetTabOrder()
+{
+    // The page in view first, then the command panel column by column: file, device, verify
+    // and compare, clock, and Cancel last.
+    std::vector<QWidget *> order = AdvPageControl1.TabOrder();
+    for (QWidget *control : Panel1.TabOrder()) {
+        order.push_back(control);
+    }
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        setTabOrder(order.at(k - 1), order.at(k));
+    }
+}
+
+void TMainForm::RestoreSettings()
+{
+    // A settings file that cannot be read is left alone: the window starts as on a first run.
+    if (settings_ == nullptr || settings_->status() != QSettings::NoError) {
+        return;
+    }
+    // A geometry that is not one leaves the window at its own size.
+    restoreGeometry(settings_->value(GeometryKey).toByteArray());
+    for (const auto &[box, key] :
+         {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
+        if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
+            box->setChecked(*checked);
+        }
+    }
+}
+
+void TMainForm::SaveSettings()
+{
+    if (settings_ != nullptr) {
+        settings_->setValue(GeometryKey, saveGeometry());
+        settings_->setValue(UsePCTimeKey, Panel1.UsePCTimeCheckBox.isChecked());
+        settings_->sync();
+    }
 }
 
 bool TMainForm::FormCloseQuery()
 {
-    return MayStopCommandToClose() && MayReplaceSchedule();
+    return MayStopCommandToClose() && files_.MayReplaceSchedule();
 }
 
 bool TMainForm::MayStopCommandToClose()
@@ -277,31 +383,13 @@ bool TMainForm::MayStopCommandToClose()
     return true;
 }
 
-bool TMainForm::MayReplaceSchedule()
-{
-    if (!StoreAllControls()) {
-        return false;
-    }
-    if (!ScheduleChanged()) {
-        return true;
-    }
-    switch (dialogs_->AskYesNoCancel(DataChangedQuestion)) {
-    case UserDialogs::Answer::Cancel:
-        return false;
-    case UserDialogs::Answer::Yes:
-        // Unsaved changes are dropped only after an explicit No; a cancelled or failed save
-        // keeps them.
-        return SaveScheduleFile();
-    case UserDialogs::Answer::No:
-        return true;
-    }
-    return false;
-}
-
 void TMainForm::FormClose()
 {
     SaveSettings();
-    CloseHelp();
+    if (!Panel1.HelpButton.isHidden()) {
+        help_->CloseAll();
+        help_->ShutDown();
+    }
     // The reader thread is stopped and the device closed; a report still on its way is
     // dropped.
     session_.Close();
@@ -319,77 +407,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::ConnectDocument()
+void TMainForm::resizeEvent(QResizeEvent *event)
 {
-    // Every edit of a page is one step; a replaced schedule (undo, redo, a load, a read) is
-    // shown again whole.
-    for (SlotGridPage *page : std::initializer_list<SlotGridPage *>{&TimesAdvTabSheet, &SpecialTimesAdvTabSheet1}) {
-        connect(page, &SlotGridPage::Edited, this, [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });
-        // "Copy output N to…": one step that replaces other outputs' slots, shown at once.
-        const TimesTable table = page == &TimesAdvTabSheet ? TimesTable::Normal : TimesTable::Special;
-        connect(page, &SlotGridPage::OutputCopyChosen, this,
-                [this, table](int from, const std::vector<int> &to, const QString &step) {
-                    ScheduleModel copied = ScheduleFromControls();
-                    CopyOutputTimes(copied, table, from, to);
-                    document_.Replace(copied, step);
-                });
-    }
-    connect(&DaylightSavingAdvTabSheet, &DaylightSavingPage::Edited, this,
-            [this](const QString &step) { Guarded([&] { RecordEdit(step); }); });
-    connect(&document_, &ScheduleDocument::Replaced, this, [this] { ShowAllControls(); });
-    connect(&document_, &ScheduleDocument::ModifiedChanged, this, [this] { UpdateFileStatus(); });
-    connect(&document_, &ScheduleDocument::FileNameChanged, this, [this] { UpdateFileStatus(); });
-
-    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, anywhere in the window; a text being typed keeps
-    // its own.
-    QUndoStack &history = document_.UndoStack();
-    connect(&actions_.Undo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(true); }); });
-    connect(&actions_.Redo, &QAction::triggered, this, [this] { Guarded([this] { UndoOrRedo(false); }); });
-    const auto named = [](QAction &action, const QString &verb, const QString &step) {
-        action.setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
-    };
-    connect(&history, &QUndoStack::canUndoChanged, &actions_.Undo, &QAction::setEnabled);
-    connect(&history, &QUndoStack::canRedoChanged, &actions_.Redo, &QAction::setEnabled);
-    connect(&history, &QUndoStack::undoTextChanged, this,
-            [this, named](const QString &step) { named(actions_.Undo, QStringLiteral("Undo"), step); });
-    connect(&history, &QUndoStack::redoTextChanged, this,
-            [this, named](const QString &step) { named(actions_.Redo, QStringLiteral("Redo"), step); });
-    // The grids' menus offer them first, with what they would undo or redo.
-    for (QMenu *menu : {findChild<QMenu *>(QStringLiteral("NormalTimesPopupMenu")),
-                        findChild<QMenu *>(QStringLiteral("SpecialPopupMenu"))}) {
-        QAction *first = menu->actions().value(0);
-        menu->insertAction(first, &actions_.Undo);
-        menu->insertAction(first, &actions_.Redo);
-        menu->insertSeparator(first);
-    }
-}
-
-void TMainForm::UndoOrRedo(bool undo)
-{
-    // What is being typed or picked counts as an edit of its own before the one undone; a
-    // typed time that is refused stops it, as it stops any command.
-    if (!StoreAllControls()) {
-        return;
-    }
-    QUndoStack &history = document_.UndoStack();
-    if (undo ? !history.canUndo() : !history.canRedo()) {
-        return;
-    }
-    const ScheduleModel before = document_.Model();
-    if (undo) {
-        history.undo();
-    } else {
-        history.redo();
-    }
-    ShowChange(before, document_.Model());
-}
-
-void TMainForm::ShowChange(const ScheduleModel &before, const ScheduleModel &after)
-{
-    const std::vector<ScheduleDifference> differences = CompareSchedules(before, after);
-    if (!differences.empty()) {
-        GoToDifference(differences.front());
-    }
+    QWidget::resizeEvent(event);
+    const int panelTop = std::max(0, height() - PanelHeight);
+    AdvPageControl1.setGeometry(0, 0, width(), panelTop);
+    Panel1.setGeometry(0, panelTop, width(), PanelHeight);
+    // The pages grow by what the window has beyond its designed size.
+    AdvPageControl1.Grow({std::max(0, width() - ClientWidth), std::max(0, height() - ClientHeight)});
 }
 
 } // namespace korvelt

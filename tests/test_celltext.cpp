@@ -1,5 +1,6 @@
 #include "text/CellText.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <bit>
@@ -16,6 +17,27 @@ private slots:
     {
         QCOMPARE(StripTimeZone(QStringLiteral("t h:mm:ss AP tttt")), QStringLiteral("h:mm:ss AP"));
         QCOMPARE(StripTimeZone(QStringLiteral("HH 'h' mm 't' ss t")), QStringLiteral("HH 'h' mm 't' ss"));
+        QCOMPARE(WithoutSeconds(QStringLiteral("HH 'Uhr' mm 'ss' s.ss")), QStringLiteral("HH 'Uhr' mm 'ss'"));
+    }
+
+    // The format edits agree with the patterns they stand for on every locale's time format.
+    void FormatEditsMatchPatternsOnEveryLocale()
+    {
+        const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
+        const QRegularExpression seconds(QStringLiteral("[^A-Za-z]*s{1,2}"));
+        const QList<QLocale> locales =
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 100);
+        for (const QLocale &locale : locales) {
+            for (const QString &format :
+                 {locale.timeFormat(QLocale::LongFormat), locale.timeFormat(QLocale::ShortFormat)}) {
+                if (format.contains(QLatin1Char('\''))) {
+                    continue; // the edits leave quoted text alone; the patterns would not
+                }
+                QCOMPARE(StripTimeZone(format), QString(format).replace(zone, QStringLiteral(" ")).simplified());
+                QCOMPARE(WithoutSeconds(format), QString(format).remove(seconds));
+            }
+        }
     }
 
     void EveryWholeSecondRoundTrips_data()

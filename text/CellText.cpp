@@ -3,7 +3,6 @@
 #include "text/QtDateTime.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QTime>
 
 #include <array>
@@ -46,13 +45,9 @@ QString WithFourDigitYear(const QString &format)
     });
 }
 
-QString WithoutSeconds(const QString &format)
+bool IsAsciiLetter(QChar c)
 {
-    return EditUnquoted(format, [](QString part) {
-        // "mm:ss" and "mm.ss" and the like: drop the seconds with the separator before them.
-        static const QRegularExpression seconds(QStringLiteral("[^A-Za-z]*s{1,2}"));
-        return part.remove(seconds);
-    });
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
 // The number that a run of decimal digits spells (in any script); nothing when the run is
@@ -87,13 +82,46 @@ bool IsMarkerChar(QChar c)
 
 } // namespace
 
+QString WithoutSeconds(const QString &format)
+{
+    return EditUnquoted(format, [](QString part) {
+        // "mm:ss" and "mm.ss" and the like: drop the seconds with the separator before them.
+        QString kept;
+        QString separator; // what stands between the last letter and what comes next
+        for (const QChar c : part) {
+            if (c == QLatin1Char('s')) {
+                separator.clear();
+            } else if (IsAsciiLetter(c)) {
+                kept += separator + c;
+                separator.clear();
+            } else {
+                separator += c;
+            }
+        }
+        return kept + separator;
+    });
+}
+
 QString StripTimeZone(const QString &format)
 {
+    // Each run of "t" goes with the spaces around it; one space stands in its place.
     return EditUnquoted(format,
-                        [](QString part) {
-                            static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
-                            part.replace(zone, QStringLiteral(" "));
-                            return part;
+                        [](const QString &part) {
+                            QString kept;
+                            for (qsizetype k = 0; k < part.size();) {
+                                if (part.at(k) != QLatin1Char('t')) {
+                                    kept += part.at(k++);
+                                    continue;
+                                }
+                                while (!kept.isEmpty() && kept.back().isSpace()) {
+                                    kept.chop(1);
+                                }
+                                while (k < part.size() && (part.at(k) == QLatin1Char('t') || part.at(k).isSpace())) {
+                                    ++k;
+                                }
+                                kept += QLatin1Char(' ');
+                            }
+                            return kept;
                         })
         .simplified();
 }

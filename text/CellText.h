@@ -64,5 +64,7 @@ const CellTextCodec &DefaultCellTextCodec();
 
 // Removes the time-zone tokens (t) from a Qt time format and the spaces they leave.
 QString StripTimeZone(const QString &format);
+// Removes the seconds (s, ss) from a Qt time format with the separator before them.
+QString WithoutSeconds(const QString &format);
 
 } // namespace korvelt

@@ -65,6 +65,16 @@ struct MainFormFixture {
     {
         T *found = form->findChild<T *>(name);
         if (found == nullptr) {
+            // Some pages are made when first opened: open each, as a user would, and look again.
+            auto &pages = *form->findChild<QTabWidget *>(QStringLiteral("AdvPageControl1"));
+            const int shown = pages.currentIndex();
+            for (int k = 0; k < pages.count(); ++k) {
+                pages.setCurrentIndex(k);
+            }
+            pages.setCurrentIndex(shown);
+            found = form->findChild<T *>(name);
+        }
+        if (found == nullptr) {
             qFatal("no %s named %s in the main window", T::staticMetaObject.className(), qPrintable(name));
         }
         return *found;

@@ -1,0 +1,159 @@
+#include "app/ScheduleFiles.h"
+
+#include "text/ControlTexts.h"
+#include "text/DataFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace korvelt {
+
+namespace {
+
+const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
+const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
+const QString LastFolderKey = QStringLiteral("LastFolder");
+
+std::filesystem::path FilePath(const QString &name)
+{
+    return {name.toStdU16String()};
+}
+
+// "shop" is saved as "shop.dat", so that the load dialog lists it among the data files.
+QString WithSuffix(const QString &fileName, const QString &suffix)
+{
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QLatin1Char('.') + suffix : fileName;
+}
+
+} // namespace
+
+ScheduleFiles::ScheduleFiles(ScheduleDocument &document, UserDialogs &dialogs, QSettings *settings,
+                             std::function<bool()> storeControls)
+    : document_(document), dialogs_(dialogs), settings_(settings), storeControls_(std::move(storeControls))
+{
+}
+
+bool ScheduleFiles::Save(bool asNew)
+{
+    if (!storeControls_()) {
+        return false;
+    }
+    // Save opens on the file the schedule belongs to, if any, ready to be saved again; Save As
+    // asks for a new name in the folder.
+    const QString current = document_.FileName();
+    const auto chosen = dialogs_.AskSaveFileName(DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current,
+                                                 QStringLiteral("dat"));
+    if (!chosen) {
+        return false;
+    }
+    const QString name = WithSuffix(*chosen, QStringLiteral("dat"));
+    if (!SaveDataFile(FilePath(name), document_.Model())) {
+        dialogs_.ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
+        return false;
+    }
+    FileChosen(name);
+    document_.Saved(QFileInfo(name).absoluteFilePath());
+    return true;
+}
+
+void ScheduleFiles::Load()
+{
+    if (!MayReplaceSchedule()) {
+        return;
+    }
+    if (const auto name = dialogs_.AskOpenFileName(DataFileFilter, DialogFolder())) {
+        LoadFile(*name);
+    }
+}
+
+bool ScheduleFiles::LoadFile(const QString &fileName)
+{
+    // The whole file is read and checked before the model changes.
+    const DataFileResult result = LoadDataFile(FilePath(fileName));
+    if (result.Outcome != DataFileOutcome::Loaded) {
+        const std::string_view message = DataFileMessage(result.Outcome);
+        // The box names the file: one named on the command line was never seen in a dialog.
+        dialogs_.ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+                           QDir::toNativeSeparators(fileName));
+        return false;
+    }
+    // A loaded file starts a new history.
+    FileChosen(fileName);
+    document_.Reset(result.Model, QFileInfo(fileName).absoluteFilePath());
+    return true;
+}
+
+bool ScheduleFiles::MayReplaceSchedule()
+{
+    if (!storeControls_()) {
+        return false;
+    }
+    if (!document_.Changed()) {
+        return true;
+    }
+    switch (dialogs_.AskYesNoCancel(DataChangedQuestion)) {
+    case UserDialogs::Answer::Cancel:
+        return false;
+    case UserDialogs::Answer::Yes:
+        // Unsaved changes are dropped only after an explicit No; a cancelled or failed save
+        // keeps them.
+        return Save();
+    case UserDialogs::Answer::No:
+        return true;
+    }
+    return false;
+}
+
+QString ScheduleFiles::DialogFolder() const
+{
+    const QString remembered = settings_ != nullptr && settings_->status() == QSettings::NoError
+                                   ? settings_->value(LastFolderKey).toString()
+                                   : QString();
+    const QString &fileName = document_.FileName();
+    for (const QString &folder : {remembered, fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return QDir::homePath();
+}
+
+QString ScheduleFiles::StatusText() const
+{
+    const QString &fileName = document_.FileName();
+    QString text =
+        QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
+    if (document_.Changed()) {
+        text += QStringLiteral(" (unsaved changes)");
+    }
+    return text;
+}
+
+QString ScheduleFiles::StatusToolTip() const
+{
+    return QDir::toNativeSeparators(document_.FileName());
+}
+
+QString ScheduleFiles::PdfName() const
+{
+    // The schedule's own name with .pdf beside it; a schedule never saved gets a plain name in
+    // the folder the file dialogs open in.
+    const QString &fileName = document_.FileName();
+    const QString base =
+        fileName.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
+    const QString folder = fileName.isEmpty() ? DialogFolder() : QFileInfo(fileName).absolutePath();
+    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
+}
+
+void ScheduleFiles::FileChosen(const QString &fileName)
+{
+    if (settings_ != nullptr) {
+        settings_->setValue(LastFolderKey, QFileInfo(fileName).absolutePath());
+    }
+}
+
+} // namespace korvelt

@@ -1,0 +1,265 @@
+#include "app/SchedulePages.h"
+
+#include "app/Guarded.h"
+
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace korvelt {
+
+namespace {
+
+// Puts a page made late into the place its tab has held from the start.
+void Hold(QWidget &place, QWidget &page)
+{
+    auto *layout = new QVBoxLayout(&place); // owned by the place
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&page);
+    // The page takes its place and is shown at once, as one made with the window would be, so
+    // that it is laid out and its keys work before anything acts on it.
+    layout->activate();
+    page.show();
+}
+
+} // namespace
+
+SchedulePages::SchedulePages(Sources sources, QWidget *parent)
+    : QTabWidget(parent), sources_(std::move(sources)), times_(*sources_.Clipboard, *sources_.Dialogs)
+{
+    setObjectName(QStringLiteral("AdvPageControl1"));
+    setAccessibleName(QStringLiteral("Pages"));
+    specialPlace_.setObjectName(QStringLiteral("SpecialTimesAdvTabSheet1"));
+    daylightPlace_.setObjectName(QStringLiteral("DaylightSavingAdvTabSheet"));
+    addTab(&times_, QStringLiteral("Times"));
+    addTab(&specialPlace_, QStringLiteral("Special Times"));
+    addTab(&daylightPlace_, QStringLiteral("Daylight Saving"));
+    addTab(&week_, QStringLiteral("Week"));
+    setCurrentWidget(&times_);
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) { MakePageAt(index); });
+    ConnectGridPage(times_, TimesTable::Normal);
+
+    // The Week page is redrawn once the events at hand are done, so that a whole schedule
+    // shown at once redraws it once.
+    weekTimer_.setSingleShot(true);
+    weekTimer_.setInterval(0);
+    connect(&weekTimer_, &QTimer::timeout, this, [this] {
+        Guarded(*sources_.Dialogs, [this] {
+            ScheduleModel shown = sources_.Model();
+            Peek(shown);
+            week_.Show(shown);
+        });
+    });
+    connect(&week_, &WeekPage::GoTo, this, [this](int output, int slot, bool special) {
+        Guarded(*sources_.Dialogs, [&] { GoToSlot(output, slot, special); });
+    });
+    connect(&week_, &WeekPage::GoToValue, this,
+            [this](const ScheduleFinding &finding) { Guarded(*sources_.Dialogs, [&] { GoToValue(finding); }); });
+}
+
+SchedulePages::~SchedulePages()
+{
+    // Pages going away change the tab in view; none is to be made on the way out.
+    disconnect(this, &QTabWidget::currentChanged, this, nullptr);
+}
+
+void SchedulePages::ConnectGridPage(SlotGridPage &page, TimesTable table)
+{
+    connect(&page, &SlotGridPage::Edited, this, &SchedulePages::Edited);
+    connect(&page, &SlotGridPage::OutputCopyChosen, this,
+            [this, table](int from, const std::vector<int> &to, const QString &step) {
+                emit OutputCopyChosen(table, from, to, step);
+            });
+    // The grids' menus offer Undo and Redo first, with what they would undo or redo.
+    QMenu &menu = page.Menu();
+    QAction *first = menu.actions().value(0);
+    for (QAction *action : sources_.MenuHead) {
+        menu.insertAction(first, action);
+    }
+    if (!sources_.MenuHead.empty()) {
+        menu.insertSeparator(first);
+    }
+    page.OutputSelector().setEnabled(!busy_);
+    page.Grow(growth_);
+}
+
+SpecialTimesPage &SchedulePages::SpecialTimes()
+{
+    if (!special_) {
+        special_ =
+            std::make_unique<SpecialTimesPage>(*sources_.Clipboard, *sources_.Dialogs, sources_.Today, &specialPlace_);
+        Hold(specialPlace_, *special_);
+        ConnectGridPage(*special_, TimesTable::Special);
+        special_->Show(sources_.Model());
+        emit PageMade(special_.get());
+    }
+    return *special_;
+}
+
+DaylightSavingPage &SchedulePages::DaylightSaving()
+{
+    if (!daylight_) {
+        daylight_ = std::make_unique<DaylightSavingPage>(&daylightPlace_);
+        Hold(daylightPlace_, *daylight_);
+        connect(daylight_.get(), &DaylightSavingPage::Edited, this, &SchedulePages::Edited);
+        daylight_->Show(sources_.Model());
+        emit PageMade(daylight_.get());
+    }
+    return *daylight_;
+}
+
+void SchedulePages::MakePageAt(int index)
+{
+    if (widget(index) == &specialPlace_) {
+        (void)SpecialTimes();
+    } else if (widget(index) == &daylightPlace_) {
+        (void)DaylightSaving();
+    }
+}
+
+void SchedulePages::Show(const ScheduleModel &model)
+{
+    times_.Show(model);
+    if (special_) {
+        special_->Show(model);
+    }
+    if (daylight_) {
+        daylight_->Show(model);
+    }
+    RefreshWeek();
+}
+
+bool SchedulePages::Store(ScheduleModel &model)
+{
+    const bool normal = times_.Store(model);
+    const bool special = !special_ || special_->Store(model);
+    if (daylight_) {
+        daylight_->Store(model);
+    }
+    return normal && special;
+}
+
+void SchedulePages::Peek(ScheduleModel &model) const
+{
+    times_.Peek(model);
+    if (special_) {
+        special_->Peek(model);
+    }
+    if (daylight_) {
+        daylight_->Peek(model);
+    }
+}
+
+void SchedulePages::SetBusy(bool busy)
+{
+    busy_ = busy;
+    times_.OutputSelector().setEnabled(!busy);
+    if (special_) {
+        special_->OutputSelector().setEnabled(!busy);
+    }
+}
+
+void SchedulePages::Grow(QSize growth)
+{
+    growth_ = growth;
+    times_.Grow(growth);
+    if (special_) {
+        special_->Grow(growth);
+    }
+}
+
+void SchedulePages::GoToSlot(int output, int slot, bool special)
+{
+    SlotGridPage &page = special ? static_cast<SlotGridPage &>(SpecialTimes()) : times_;
+    setCurrentWidget(special ? &specialPlace_ : static_cast<QWidget *>(&times_));
+    page.GoToSlot(output, slot);
+}
+
+void SchedulePages::GoToValue(const ScheduleFinding &finding)
+{
+    using Field = UnsendableValue::Field;
+    if (finding.Slot >= 0) {
+        // A special date.
+        SpecialTimesPage &page = SpecialTimes();
+        setCurrentWidget(&specialPlace_);
+        page.SpecialDates().Picker(finding.Slot).setFocus();
+        return;
+    }
+    DaylightSavingPage &rule = DaylightSaving();
+    setCurrentWidget(&daylightPlace_);
+    const Field field = finding.Value.What;
+    QWidget &control = field == Field::AdvanceWeek   ? static_cast<QWidget &>(rule.AdvanceGroup())
+                       : field == Field::RetardWeek  ? static_cast<QWidget &>(rule.RetardGroup())
+                       : field == Field::RetardMonth ? static_cast<QWidget &>(rule.RetardMonth())
+                                                     : static_cast<QWidget &>(rule.AdvanceMonth());
+    control.setFocus();
+}
+
+void SchedulePages::GoToDifference(const ScheduleDifference &place)
+{
+    using Part = ScheduleDifference::Part;
+    switch (place.Where) {
+    case Part::NormalSlot:
+    case Part::SpecialSlot:
+        GoToSlot(place.Output, place.Index, place.Where == Part::SpecialSlot);
+        break;
+    case Part::SpecialDate: {
+        SpecialTimesPage &page = SpecialTimes();
+        setCurrentWidget(&specialPlace_);
+        page.SpecialDates().Picker(place.Index).setFocus();
+        break;
+    }
+    case Part::DaylightSaving: {
+        DaylightSavingPage &rule = DaylightSaving();
+        setCurrentWidget(&daylightPlace_);
+        rule.EnableBox().setFocus();
+        break;
+    }
+    }
+}
+
+QString SchedulePages::HelpTopic() const
+{
+    // The help page of each tab; a tab without one opens the help at its first page.
+    const std::initializer_list<std::pair<const QWidget *, const char *>> topics{
+        {&times_, "normal-times.htm"},
+        {&specialPlace_, "special-times.htm"},
+        {&daylightPlace_, "daylight-saving.htm"},
+        {&week_, "week.htm"},
+    };
+    for (const auto &[tab, topic] : topics) {
+        if (tab == currentWidget()) {
+            return QString::fromLatin1(topic);
+        }
+    }
+    return {};
+}
+
+std::vector<QWidget *> SchedulePages::TabOrder()
+{
+    // The page in view first, its controls in reading order; controls of the pages not in
+    // view are passed over.
+    std::vector<QWidget *> order{this, &times_.Grid(), &times_.OutputSelector()};
+    if (special_) {
+        order.push_back(&special_->Grid());
+        order.push_back(&special_->OutputSelector());
+        SpecialDatesBox &dates = special_->SpecialDates();
+        for (int k = 0; k < SpecialDateCount; ++k) {
+            order.push_back(&dates.Picker(k));
+        }
+        order.push_back(&dates.HolidaysButton());
+    }
+    if (daylight_) {
+        DaylightSavingPage &rule = *daylight_;
+        order.push_back(&rule.EnableBox());
+        for (auto [group, month] : {std::pair<RadioGroup *, QComboBox *>{&rule.AdvanceGroup(), &rule.AdvanceMonth()},
+                                    std::pair<RadioGroup *, QComboBox *>{&rule.RetardGroup(), &rule.RetardMonth()}}) {
+            for (int k = 0; k < group->Count(); ++k) {
+                order.push_back(group->Item(k));
+            }
+            order.push_back(month);
+        }
+    }
+    return order;
+}
+
+} // namespace korvelt

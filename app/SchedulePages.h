@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/DaylightSavingPage.h"
+#include "app/SpecialTimesPage.h"
+#include "app/TimesPage.h"
+#include "app/WeekPage.h"
+#include "core/ScheduleDifference.h"
+
+#include <QAction>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace korvelt {
+
+// The window's pages of the schedule: Times, Special Times, Daylight Saving and Week, and
+// the schedule as they show it. Special Times and Daylight Saving are made when they are
+// first opened, shown or gone to; until then the schedule's values stand as the model holds
+// them. Every edit of a page is reported once, when it is complete, through Edited.
+class SchedulePages : public QTabWidget {
+    Q_OBJECT
+
+public:
+    struct Sources {
+        SlotClipboard *Clipboard = nullptr;
+        UserDialogs *Dialogs = nullptr;
+        std::function<QDate()> Today;
+        std::function<const ScheduleModel &()> Model; // the schedule the pages show
+        std::vector<QAction *> MenuHead;              // first in the grids' menus (Undo, Redo)
+    };
+
+    explicit SchedulePages(Sources sources, QWidget *parent = nullptr);
+    SchedulePages(const SchedulePages &) = delete;
+    SchedulePages &operator=(const SchedulePages &) = delete;
+    SchedulePages(SchedulePages &&) = delete;
+    SchedulePages &operator=(SchedulePages &&) = delete;
+    ~SchedulePages() override;
+
+    // Shows the model on every page made so far; the Week page follows once the events at
+    // hand are done. Emits nothing.
+    void Show(const ScheduleModel &model);
+    // Commits what is being typed as Enter would and writes the pages into the model. False
+    // when a typed time or date was refused.
+    bool Store(ScheduleModel &model);
+    // Writes what the pages show now into the model; nothing is changed on the way.
+    void Peek(ScheduleModel &model) const;
+    // Shows the Week page again (from what the pages show) once the events at hand are done.
+    void RefreshWeek() { weekTimer_.start(); }
+
+    // While a command runs the outputs shown stay as they are.
+    void SetBusy(bool busy);
+    // Lays the pages out for a window this much larger than its designed size.
+    void Grow(QSize growth);
+
+    // Opens the page of a slot, of the value a finding names, or of a difference, with it
+    // selected or focused.
+    void GoToSlot(int output, int slot, bool special);
+    void GoToValue(const ScheduleFinding &finding);
+    void GoToDifference(const ScheduleDifference &place);
+
+    // The help page of the tab in view; empty for none.
+    [[nodiscard]] QString HelpTopic() const;
+    // The controls of the pages made so far, in the order Tab visits them.
+    [[nodiscard]] std::vector<QWidget *> TabOrder();
+
+    [[nodiscard]] TimesPage &Times() { return times_; }
+    [[nodiscard]] WeekPage &Week() { return week_; }
+    // These two make their page when it has not been made yet.
+    [[nodiscard]] SpecialTimesPage &SpecialTimes();
+    [[nodiscard]] DaylightSavingPage &DaylightSaving();
+    [[nodiscard]] int ShownOutput() const { return times_.ShownOutput(); }
+    [[nodiscard]] int ShownSpecialOutput() const { return special_ ? special_->ShownOutput() : 0; }
+
+signals:
+    void Edited(const QString &step);
+    // "Copy output N to…" was answered on the page of `table`.
+    void OutputCopyChosen(korvelt::TimesTable table, int from, const std::vector<int> &to, const QString &step);
+    // A page was made: its controls now take part in the tab order.
+    void PageMade(QWidget *page);
+
+private:
+    void ConnectGridPage(SlotGridPage &page, TimesTable table);
+    // The page of a tab index, made if it is one of those made when first opened.
+    void MakePageAt(int index);
+
+    Sources sources_;
+    TimesPage times_;
+    // The places of the pages made when first opened; each holds its page, once made.
+    QWidget specialPlace_;
+    QWidget daylightPlace_;
+    WeekPage week_;
+    std::unique_ptr<SpecialTimesPage> special_;
+    std::unique_ptr<DaylightSavingPage> daylight_;
+    QSize growth_;
+    bool busy_ = false;
+    QTimer weekTimer_;
+};
+
+} // namespace korvelt
