@@ -14,6 +14,9 @@ namespace korvelt {
 
 namespace {
 
+const QString UsePCTimeKey = QStringLiteral("UsePCTime");
+const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
+
 // The clock pickers show the dates the KORVELT can keep: years as an offset from 2000 in one
 // byte.
 void SetUpClockDatePicker(QDateEdit &picker)
@@ -257,6 +260,47 @@ void CommandPanel::ClearCommandStatus()
 {
     StatusLabel.clear();
     ProgressBar.reset();
+}
+
+void CommandPanel::BindCommands(MainActions &actions)
+{
+    MainActions &a = actions;
+    for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&LoadButton, &a.Load},
+                                         {&SaveButton, &a.Save},
+                                         {&WriteButton, &a.Write},
+                                         {&ReadButton, &a.Read},
+                                         {&ExitButton, &a.Exit},
+                                         {&SetTimeButton, &a.SetTime},
+                                         {&ReadTimeButton, &a.ReadTime},
+                                         {&CompareButton, &a.Compare},
+                                         {&CancelButton, &a.Cancel}}) {
+        MainActions::Bind(*button, *action);
+    }
+}
+
+void CommandPanel::KeepChoicesIn(QSettings *settings)
+{
+    settings_ = settings;
+    if (settings_ == nullptr) {
+        return;
+    }
+    // A settings file that cannot be read is not read: the choices are as on a first run.
+    for (const auto &[box, key] :
+         {std::pair{&UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&VerifyCheckBox, VerifyKey}}) {
+        const QString text = settings_->status() == QSettings::NoError ? settings_->value(key).toString() : QString();
+        if (text == QLatin1String("true") || text == QLatin1String("false")) {
+            box->setChecked(text == QLatin1String("true"));
+        }
+    }
+    connect(&VerifyCheckBox, &QCheckBox::toggled, this,
+            [this](bool checked) { settings_->setValue(VerifyKey, checked); });
+}
+
+void CommandPanel::SaveChoices()
+{
+    if (settings_ != nullptr) {
+        settings_->setValue(UsePCTimeKey, UsePCTimeCheckBox.isChecked());
+    }
 }
 
 } // namespace korvelt

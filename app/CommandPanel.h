@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DateTime.h"
+#include "app/MainActions.h"
 #include "app/StatusText.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QWidget>
@@ -70,6 +72,13 @@ public:
     // second, or the moment chosen in the pickers.
     [[nodiscard]] TDateTime ClockValueToSend() const;
 
+    // Each command button triggers its action and is enabled exactly while it is.
+    void BindCommands(MainActions &actions);
+    // "Use PC Time" and "Verify" as kept between runs (a value that is not a choice is left
+    // alone). "Verify" is kept as soon as it changes, "Use PC Time" by SaveChoices.
+    void KeepChoicesIn(QSettings *settings);
+    void SaveChoices();
+
     // Before a command starts: no status or progress of an earlier one stays up.
     void ClearCommandStatus();
 
@@ -82,6 +91,7 @@ private:
     void ClockPickerChanged();
 
     std::function<QDateTime()> now_;
+    QSettings *settings_ = nullptr;
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user

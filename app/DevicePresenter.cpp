@@ -131,6 +131,32 @@ void DevicePresenter::StartWrite(const ScheduleModel &schedule, bool verify)
     session_.StartDownload(schedule, verify);
 }
 
+void DevicePresenter::Write(const ScheduleModel &schedule, bool verify,
+                            const std::function<bool()> &mayWriteWithMistakes)
+{
+    if (const std::vector<UnsendableValue> unsendable = FindUnsendableValues(schedule); !unsendable.empty()) {
+        ShowWriteRefused(unsendable);
+    } else if (mayWriteWithMistakes()) {
+        StartWrite(schedule, verify);
+    }
+}
+
+bool DevicePresenter::MayStopToClose()
+{
+    if (!session_.Busy()) {
+        return true;
+    }
+    // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
+    // any other command, changes nothing on the KORVELT when it stops.
+    if (session_.Command() == SessionCommand::Write && !session_.Verifying() &&
+        !dialogs_.AskYesNo(QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT "
+                                          "holds part of the old and part of the new schedule. Stop and close?"))) {
+        return false;
+    }
+    session_.Cancel(); // the command may have ended while the question was open
+    return true;
+}
+
 void DevicePresenter::StartRead(ReadPurpose purpose)
 {
     purpose_ = purpose;

@@ -47,6 +47,12 @@ public:
                     DeviceWindowHooks hooks, QObject *parent = nullptr);
 
     void StartWrite(const ScheduleModel &schedule, bool verify);
+    // Write: the schedule goes only when the KORVELT can hold every value as it stands, and
+    // when `mayWriteWithMistakes` (asked only then) lets its mistakes go too.
+    void Write(const ScheduleModel &schedule, bool verify, const std::function<bool()> &mayWriteWithMistakes);
+    // Closing while a command runs: a write is stopped only when the user says so; any other
+    // command is cancelled. False: the window stays open.
+    bool MayStopToClose();
     // The window has decided before: a read that loads may replace its schedule; for a
     // comparison, its schedule is stored.
     void StartRead(ReadPurpose purpose);

@@ -1,5 +1,7 @@
 #include "app/ScheduleDocument.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace korvelt {
@@ -122,6 +124,20 @@ void ScheduleDocument::UpdateModified()
         changed_ = changed;
         emit ModifiedChanged(changed_);
     }
+}
+
+ReportSource ScheduleDocument::Report(const ScheduleModel &shown, const QDateTime &printed) const
+{
+    ReportSource source;
+    source.Model = shown;
+    source.FileName = fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
+    source.Printed = printed;
+    source.Locale = QLocale();
+    if (device_) {
+        source.DeviceVersion = QString::fromLatin1(device_->Version.c_str());
+        source.DeviceSerial = QString::number(device_->SerialNumber);
+    }
+    return source;
 }
 
 } // namespace korvelt

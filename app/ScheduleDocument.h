@@ -3,6 +3,7 @@
 #include "core/ExchangeHost.h"
 #include "core/ScheduleModel.h"
 #include "core/ScheduleSnapshot.h"
+#include "report/ScheduleReport.h"
 
 #include <QObject>
 #include <QString>
@@ -52,6 +53,9 @@ public:
     [[nodiscard]] QUndoStack &UndoStack() { return undo_; }
     [[nodiscard]] const QString &FileName() const { return fileName_; }
     [[nodiscard]] const std::optional<DeviceIdentity> &Device() const { return device_; }
+    // The report of `shown` (the schedule as the window shows it), printed at `printed`, with
+    // this document's file name and KORVELT.
+    [[nodiscard]] ReportSource Report(const ScheduleModel &shown, const QDateTime &printed) const;
     void SetDevice(const std::optional<DeviceIdentity> &device) { device_ = device; }
 
 signals:

@@ -1,6 +1,7 @@
 #include "app/SchedulePages.h"
 
 #include "app/Guarded.h"
+#include "text/QtDateTime.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
@@ -30,10 +31,11 @@ SchedulePages::SchedulePages(Sources sources, QWidget *parent)
     setAccessibleName(QStringLiteral("Pages"));
     specialPlace_.setObjectName(QStringLiteral("SpecialTimesAdvTabSheet1"));
     daylightPlace_.setObjectName(QStringLiteral("DaylightSavingAdvTabSheet"));
+    weekPlace_.setObjectName(QStringLiteral("WeekAdvTabSheet"));
     addTab(&times_, QStringLiteral("Times"));
     addTab(&specialPlace_, QStringLiteral("Special Times"));
     addTab(&daylightPlace_, QStringLiteral("Daylight Saving"));
-    addTab(&week_, QStringLiteral("Week"));
+    addTab(&weekPlace_, QStringLiteral("Week"));
     setCurrentWidget(&times_);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) { MakePageAt(index); });
     ConnectGridPage(times_, TimesTable::Normal);
@@ -46,14 +48,14 @@ SchedulePages::SchedulePages(Sources sources, QWidget *parent)
         Guarded(*sources_.Dialogs, [this] {
             ScheduleModel shown = sources_.Model();
             Peek(shown);
-            week_.Show(shown);
+            if (week_) {
+                week_->Show(shown);
+            } else {
+                const QDate today = sources_.Week.Today ? sources_.Week.Today() : QDate::currentDate();
+                emit CheckCounted(WeekPage::CountText(CheckSchedule(shown, FromQDate(today))));
+            }
         });
     });
-    connect(&week_, &WeekPage::GoTo, this, [this](int output, int slot, bool special) {
-        Guarded(*sources_.Dialogs, [&] { GoToSlot(output, slot, special); });
-    });
-    connect(&week_, &WeekPage::GoToValue, this,
-            [this](const ScheduleFinding &finding) { Guarded(*sources_.Dialogs, [&] { GoToValue(finding); }); });
 }
 
 SchedulePages::~SchedulePages()
@@ -107,12 +109,35 @@ DaylightSavingPage &SchedulePages::DaylightSaving()
     return *daylight_;
 }
 
+WeekPage &SchedulePages::Week()
+{
+    if (!week_) {
+        week_ = std::make_unique<WeekPage>(&weekPlace_);
+        week_->SetSources(sources_.Week);
+        connect(week_.get(), &WeekPage::CheckCounted, this, &SchedulePages::CheckCounted);
+        connect(week_.get(), &WeekPage::Reported, this, &SchedulePages::Reported);
+        connect(week_.get(), &WeekPage::GoTo, this, [this](int output, int slot, bool special) {
+            Guarded(*sources_.Dialogs, [&] { GoToSlot(output, slot, special); });
+        });
+        connect(week_.get(), &WeekPage::GoToValue, this,
+                [this](const ScheduleFinding &finding) { Guarded(*sources_.Dialogs, [&] { GoToValue(finding); }); });
+        Hold(weekPlace_, *week_);
+        ScheduleModel shown = sources_.Model();
+        Peek(shown);
+        week_->Show(shown);
+        emit PageMade(week_.get());
+    }
+    return *week_;
+}
+
 void SchedulePages::MakePageAt(int index)
 {
     if (widget(index) == &specialPlace_) {
         (void)SpecialTimes();
     } else if (widget(index) == &daylightPlace_) {
         (void)DaylightSaving();
+    } else if (widget(index) == &weekPlace_) {
+        (void)Week();
     }
 }
 
@@ -224,7 +249,7 @@ QString SchedulePages::HelpTopic() const
         {&times_, "normal-times.htm"},
         {&specialPlace_, "special-times.htm"},
         {&daylightPlace_, "daylight-saving.htm"},
-        {&week_, "week.htm"},
+        {&weekPlace_, "week.htm"},
     };
     for (const auto &[tab, topic] : topics) {
         if (tab == currentWidget()) {

@@ -17,9 +17,10 @@
 namespace korvelt {
 
 // The window's pages of the schedule: Times, Special Times, Daylight Saving and Week, and
-// the schedule as they show it. Special Times and Daylight Saving are made when they are
-// first opened, shown or gone to; until then the schedule's values stand as the model holds
-// them. Every edit of a page is reported once, when it is complete, through Edited.
+// the schedule as they show it. All but Times are made when they are first opened or needed;
+// until then the schedule's values stand as the model holds them, and the schedule check's
+// count is worked out without the Week page. Every edit of a page is reported once, when it
+// is complete, through Edited.
 class SchedulePages : public QTabWidget {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ public:
         std::function<QDate()> Today;
         std::function<const ScheduleModel &()> Model; // the schedule the pages show
         std::vector<QAction *> MenuHead;              // first in the grids' menus (Undo, Redo)
+        WeekPage::Sources Week;                       // what the Week page takes
     };
 
     explicit SchedulePages(Sources sources, QWidget *parent = nullptr);
@@ -61,16 +63,21 @@ public:
     void GoToValue(const ScheduleFinding &finding);
     void GoToDifference(const ScheduleDifference &place);
 
+    // Before a write: true when the model has no mistake or the user writes it anyway.
+    [[nodiscard]] bool MayWriteWithMistakes(const ScheduleModel &model) const
+    {
+        return WeekPage::MayWriteWithMistakes(model, sources_.Week);
+    }
     // The help page of the tab in view; empty for none.
     [[nodiscard]] QString HelpTopic() const;
     // The controls of the pages made so far, in the order Tab visits them.
     [[nodiscard]] std::vector<QWidget *> TabOrder();
 
     [[nodiscard]] TimesPage &Times() { return times_; }
-    [[nodiscard]] WeekPage &Week() { return week_; }
-    // These two make their page when it has not been made yet.
+    // These make their page when it has not been made yet.
     [[nodiscard]] SpecialTimesPage &SpecialTimes();
     [[nodiscard]] DaylightSavingPage &DaylightSaving();
+    [[nodiscard]] WeekPage &Week();
     [[nodiscard]] int ShownOutput() const { return times_.ShownOutput(); }
     [[nodiscard]] int ShownSpecialOutput() const { return special_ ? special_->ShownOutput() : 0; }
 
@@ -80,6 +87,10 @@ signals:
     void OutputCopyChosen(korvelt::TimesTable table, int from, const std::vector<int> &to, const QString &step);
     // A page was made: its controls now take part in the tab order.
     void PageMade(QWidget *page);
+    // The count of what the schedule check found, and what a command of the Week page did,
+    // for the status area.
+    void CheckCounted(const QString &text);
+    void Reported(const QString &text);
 
 private:
     void ConnectGridPage(SlotGridPage &page, TimesTable table);
@@ -91,9 +102,10 @@ private:
     // The places of the pages made when first opened; each holds its page, once made.
     QWidget specialPlace_;
     QWidget daylightPlace_;
-    WeekPage week_;
+    QWidget weekPlace_;
     std::unique_ptr<SpecialTimesPage> special_;
     std::unique_ptr<DaylightSavingPage> daylight_;
+    std::unique_ptr<WeekPage> week_;
     QSize growth_;
     bool busy_ = false;
     QTimer weekTimer_;

@@ -27,8 +27,6 @@ constexpr int ClientHeight = 596;
 constexpr int PanelHeight = 180;
 
 const QString GeometryKey = QStringLiteral("Geometry");
-const QString UsePCTimeKey = QStringLiteral("UsePCTime");
-const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
 
 // The window takes every service it is given and picks none of its own.
 template <typename Service> Service Required(Service service, const char *what)
@@ -39,17 +37,6 @@ template <typename Service> Service Required(Service service, const char *what)
     return service;
 }
 
-// A yes/no choice as the settings file keeps it; nothing for anything else, so that a hand-
-// edited or damaged value falls back to the default.
-std::optional<bool> StoredChoice(const QVariant &value)
-{
-    const QString text = value.toString();
-    if (text == QLatin1String("true") || text == QLatin1String("false")) {
-        return text == QLatin1String("true");
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
@@ -57,12 +44,15 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       now_(Required(std::move(services.Now), "clock")), settings_(std::move(services.Settings)),
       help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
       files_(document_, *dialogs_, settings_.get(), [this] { return StoreAllControls(); }), actions_(*this),
-      AdvPageControl1({&clipboard_,
-                       dialogs_.get(),
-                       [this] { return now_().date(); },
-                       [this]() -> const ScheduleModel & { return document_.Model(); },
-                       {&actions_.Undo, &actions_.Redo}},
-                      this),
+      AdvPageControl1(
+          {&clipboard_,
+           dialogs_.get(),
+           [this] { return now_().date(); },
+           [this]() -> const ScheduleModel & { return document_.Model(); },
+           {&actions_.Undo, &actions_.Redo},
+           {dialogs_.get(), [this] { return now_().date(); },
+            [this] { return document_.Report(ScheduleFromControls(), now_()); }, [this] { return files_.PdfName(); }}},
+          this),
       Panel1([this] { return now_(); }, this), CheckLabel(&Panel1),
       backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_),
       presenter_(
@@ -156,30 +146,8 @@ void TMainForm::ConnectPages()
     Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
 
-    WeekPage::Sources sources;
-    sources.Dialogs = dialogs_.get();
-    sources.Today = [this] { return now_().date(); };
-    sources.Report = [this] { return Report(); };
-    sources.PdfName = [this] { return files_.PdfName(); };
-    WeekPage &week = AdvPageControl1.Week();
-    week.SetSources(std::move(sources));
-    connect(&week, &WeekPage::CheckCounted, &CheckLabel, &StatusText::setText);
-    connect(&week, &WeekPage::Reported, &Panel1.StatusLabel, &StatusText::setText);
-}
-
-ReportSource TMainForm::Report() const
-{
-    ReportSource source;
-    source.Model = ScheduleFromControls();
-    const QString &fileName = document_.FileName();
-    source.FileName = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
-    source.Printed = now_();
-    source.Locale = QLocale();
-    if (const auto &device = document_.Device()) {
-        source.DeviceVersion = QString::fromLatin1(device->Version.c_str());
-        source.DeviceSerial = QString::number(device->SerialNumber);
-    }
-    return source;
+    connect(&AdvPageControl1, &SchedulePages::CheckCounted, &CheckLabel, &StatusText::setText);
+    connect(&AdvPageControl1, &SchedulePages::Reported, &Panel1.StatusLabel, &StatusText::setText);
 }
 
 void TMainForm::ConnectDocument()
@@ -224,17 +192,7 @@ void TMainForm::ConnectCommands()
 {
     MainActions &a = actions_;
     CommandPanel &p = Panel1;
-    for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&p.LoadButton, &a.Load},
-                                         {&p.SaveButton, &a.Save},
-                                         {&p.WriteButton, &a.Write},
-                                         {&p.ReadButton, &a.Read},
-                                         {&p.ExitButton, &a.Exit},
-                                         {&p.SetTimeButton, &a.SetTime},
-                                         {&p.ReadTimeButton, &a.ReadTime},
-                                         {&p.CompareButton, &a.Compare},
-                                         {&p.CancelButton, &a.Cancel}}) {
-        MainActions::Bind(*button, *action);
-    }
+    p.BindCommands(a);
     Bind(&a.Load, &QAction::triggered, &TMainForm::LoadButtonClick);
     connect(&a.Save, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(); }); });
     connect(&a.SaveAs, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(true); }); });
@@ -255,7 +213,6 @@ void TMainForm::ConnectCommands()
     connect(&a.ExportPdf, &QAction::triggered, this,
             [this] { Guarded([this] { AdvPageControl1.Week().ExportPdf(); }); });
     Bind(&p.UsePCTimeCheckBox, &QCheckBox::toggled, &TMainForm::UsePCTimeCheckBoxClick);
-    Bind(&p.VerifyCheckBox, &QCheckBox::toggled, &TMainForm::VerifyCheckBoxClick);
     // While a command runs, nothing may start another or change what it works on.
     connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) {
         actions_.SetBusy(busy);
@@ -287,11 +244,8 @@ void TMainForm::WriteButtonClick()
     if (!StoreAllControls()) {
         return;
     }
-    if (const std::vector<UnsendableValue> unsendable = FindUnsendableValues(Model()); !unsendable.empty()) {
-        presenter_.ShowWriteRefused(unsendable);
-    } else if (AdvPageControl1.Week().MayWriteWithMistakes(Model())) {
-        presenter_.StartWrite(Model(), Panel1.VerifyCheckBox.isChecked());
-    }
+    presenter_.Write(Model(), Panel1.VerifyCheckBox.isChecked(),
+                     [this] { return AdvPageControl1.MayWriteWithMistakes(Model()); });
 }
 
 void TMainForm::ReadButtonClick()
@@ -317,13 +271,6 @@ void TMainForm::HelpKeyPressed()
     }
 }
 
-void TMainForm::VerifyCheckBoxClick()
-{
-    if (settings_ != nullptr) {
-        settings_->setValue(VerifyKey, Panel1.VerifyCheckBox.isChecked());
-    }
-}
-
 void TMainForm::SetTabOrder()
 {
     // The page in view first, then the command panel column by column: file, device, verify
@@ -339,53 +286,26 @@ void TMainForm::SetTabOrder()
 
 void TMainForm::RestoreSettings()
 {
-    // A settings file that cannot be read is left alone: the window starts as on a first run.
-    if (settings_ == nullptr || settings_->status() != QSettings::NoError) {
-        return;
+    // A geometry that is not one, or a settings file that cannot be read, leaves the window at
+    // its own size.
+    if (settings_ != nullptr && settings_->status() == QSettings::NoError) {
+        restoreGeometry(settings_->value(GeometryKey).toByteArray());
     }
-    // A geometry that is not one leaves the window at its own size.
-    restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    for (const auto &[box, key] :
-         {std::pair{&Panel1.UsePCTimeCheckBox, UsePCTimeKey}, std::pair{&Panel1.VerifyCheckBox, VerifyKey}}) {
-        if (const std::optional<bool> checked = StoredChoice(settings_->value(key))) {
-            box->setChecked(*checked);
-        }
-    }
-}
-
-void TMainForm::SaveSettings()
-{
-    if (settings_ != nullptr) {
-        settings_->setValue(GeometryKey, saveGeometry());
-        settings_->setValue(UsePCTimeKey, Panel1.UsePCTimeCheckBox.isChecked());
-        settings_->sync();
-    }
+    Panel1.KeepChoicesIn(settings_.get());
 }
 
 bool TMainForm::FormCloseQuery()
 {
-    return MayStopCommandToClose() && files_.MayReplaceSchedule();
-}
-
-bool TMainForm::MayStopCommandToClose()
-{
-    if (!session_.Busy()) {
-        return true;
-    }
-    // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
-    // any other command, changes nothing on the KORVELT when it stops.
-    if (session_.Command() == SessionCommand::Write && !session_.Verifying() &&
-        !dialogs_->AskYesNo(QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT "
-                                           "holds part of the old and part of the new schedule. Stop and close?"))) {
-        return false;
-    }
-    session_.Cancel(); // the command may have ended while the question was open
-    return true;
+    return presenter_.MayStopToClose() && files_.MayReplaceSchedule();
 }
 
 void TMainForm::FormClose()
 {
-    SaveSettings();
+    if (settings_ != nullptr) {
+        settings_->setValue(GeometryKey, saveGeometry());
+        Panel1.SaveChoices();
+        settings_->sync();
+    }
     if (!Panel1.HelpButton.isHidden()) {
         help_->CloseAll();
         help_->ShutDown();

@@ -85,11 +85,9 @@ private:
     // The schedule as the controls show it now, read without changing anything.
     [[nodiscard]] ScheduleModel ScheduleFromControls() const;
     [[nodiscard]] DeviceWindowHooks DeviceHooks();
-    [[nodiscard]] ReportSource Report() const;
     void UndoOrRedo(bool undo);
     void SetTabOrder();
     void RestoreSettings();
-    void SaveSettings();
 
     // Event handlers.
     void LoadButtonClick() { files_.Load(); }
@@ -103,11 +101,7 @@ private:
     void HelpButtonClick() { help_->DisplayDefaultTopic(helpFilePath_); }
     void HelpKeyPressed();
     void UsePCTimeCheckBoxClick() { Panel1.UsePCTimeCheckBoxClick(); }
-    void VerifyCheckBoxClick();
     bool FormCloseQuery();
-    // Closing while a command runs: a write is stopped only when the user says so; any other
-    // command is cancelled. False: the window stays open.
-    bool MayStopCommandToClose();
     void FormClose();
 
     // What the controls below rely on, declared first so that it outlives them.

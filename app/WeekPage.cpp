@@ -59,7 +59,6 @@ WeekPage::WeekPage(QWidget *parent)
     ExportPdfButton.setToolTip(QStringLiteral("The same report saved as a PDF file"));
 
     const std::initializer_list<std::pair<QWidget *, const char *>> names{
-        {this, "WeekAdvTabSheet"},
         {&WeekChoiceComboBox, "WeekChoiceComboBox"},
         {&FindingsListBox, "FindingsListBox"},
         {&PrintButton, "PrintButton"},
@@ -135,8 +134,6 @@ void WeekPage::Show(const ScheduleModel &model)
 
     const QDate today = sources_.Today ? sources_.Today() : QDate::currentDate();
     findings_ = CheckSchedule(model, FromQDate(today));
-    const auto mistakes = std::count_if(findings_.begin(), findings_.end(), IsMistake);
-    const auto notes = static_cast<qsizetype>(findings_.size()) - mistakes;
     // The list is filled afresh; where it was scrolled to stays.
     const int scrolled = FindingsListBox.verticalScrollBar()->value();
     FindingsListBox.clear();
@@ -157,10 +154,17 @@ void WeekPage::Show(const ScheduleModel &model)
     FindingsListBox.verticalScrollBar()->setValue(scrolled);
     // Six whole lines, none cut in half.
     FindingsListBox.setFixedHeight(FindingLines * FindingsListBox.sizeHintForRow(0) + 2 * FindingsListBox.frameWidth());
-    emit CheckCounted(mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
-                      : mistakes == 0 ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
-                                      : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
-                                                                     Counted(notes, "note", "notes")));
+    emit CheckCounted(CountText(findings_));
+}
+
+QString WeekPage::CountText(const std::vector<ScheduleFinding> &findings)
+{
+    const auto mistakes = std::count_if(findings.begin(), findings.end(), IsMistake);
+    const auto notes = static_cast<qsizetype>(findings.size()) - mistakes;
+    return mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
+           : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
+                                       : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
+                                                                      Counted(notes, "note", "notes"));
 }
 
 void WeekPage::FindingChosen(int row)
@@ -176,9 +180,9 @@ void WeekPage::FindingChosen(int row)
     }
 }
 
-bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model) const
+bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model, const Sources &sources)
 {
-    const QDate today = sources_.Today ? sources_.Today() : QDate::currentDate();
+    const QDate today = sources.Today ? sources.Today() : QDate::currentDate();
     std::vector<ScheduleFinding> mistakes = CheckSchedule(model, FromQDate(today));
     std::erase_if(mistakes, [](const ScheduleFinding &finding) { return !IsMistake(finding); });
     if (mistakes.empty()) {
@@ -194,7 +198,7 @@ bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model) const
             : QStringLiteral("The schedule has %1 possible mistakes (first: %2). Write anyway?")
                   .arg(mistakes.size())
                   .arg(first);
-    return sources_.Dialogs != nullptr && sources_.Dialogs->AskYesNo(question);
+    return sources.Dialogs != nullptr && sources.Dialogs->AskYesNo(question);
 }
 
 void WeekPage::Print() const

@@ -43,8 +43,10 @@ public:
     // Shows the model: the picture, the special dates in the choice, the check's findings and
     // their count (CheckCounted). Emits nothing else.
     void Show(const ScheduleModel &model);
+    // The count of the check's findings as the status area shows it ("No mistakes, 1 note").
+    [[nodiscard]] static QString CountText(const std::vector<ScheduleFinding> &findings);
     // Before a write: true when the model has no mistake or the user writes it anyway.
-    [[nodiscard]] bool MayWriteWithMistakes(const ScheduleModel &model) const;
+    [[nodiscard]] static bool MayWriteWithMistakes(const ScheduleModel &model, const Sources &sources);
     // The report in a preview to print from, and the same report saved as a PDF file.
     void Print() const;
     void ExportPdf();
