@@ -256,7 +256,7 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("connection");
         QTest::addColumn<QString>("box"); // the one box shown, information or error
-        QTest::addColumn<int>("steps");   // the progress bar's end
+        QTest::addColumn<int>("steps");   // the progress bar's end; 1 where no exchange began
         const QString serial = QStringLiteral("KORVELT 1.05, serial 1");
         QTest::newRow("write, verified") << "WriteButton" << SimulatedFault::None << 0
                                          << "Verified: the KORVELT holds this schedule" << serial << "Download Complete"
