@@ -2,6 +2,7 @@
 #include "GridDriver.h"
 #include "editor/GridSlots.h"
 #include "MainFormFixture.h"
+#include "app/RadioGroup.h"
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -14,6 +15,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QUndoStack>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -210,37 +213,92 @@ private slots:
         QVERIFY(f.dialogs->log.Errors.isEmpty());
     }
 
-    // Every kind of edit shows the unsaved-changes marker; a save takes it away.
-    void UnsavedMarker_data()
+    // Each kind of edit, whatever number of cells it changes, and a read from the KORVELT is
+    // one step named for it in the Undo menu, and shows the unsaved-changes marker, which a
+    // save takes away; choosing another output and back is no step, and keeps the edit.
+    void UndoSteps_data() // clang-format off
     {
-        QTest::addColumn<QString>("tab");
-        QTest::newRow("time typed") << "TimesAdvTabSheet";
-        QTest::newRow("daylight saving turned off") << "DaylightSavingAdvTabSheet";
-        QTest::newRow("special date typed") << "SpecialTimesAdvTabSheet1";
-        QTest::newRow("read from the KORVELT") << "";
-    }
-    void UnsavedMarker()
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("typed") << "TimesAdvTabSheet" << "type" << "Edit slot 3 of output 2";
+        QTest::newRow("day picked") << "TimesAdvTabSheet" << "day" << "Edit slot 3 of output 2";
+        QTest::newRow("Set Days") << "TimesAdvTabSheet" << "all" << "Set Days of slot 3 of output 2";
+        QTest::newRow("pasted") << "TimesAdvTabSheet" << "paste" << "Paste 2 slots into output 2";
+        QTest::newRow("cleared") << "TimesAdvTabSheet" << "delete" << "Clear 2 slots of output 2";
+        QTest::newRow("special typed") << "SpecialTimesAdvTabSheet1" << "type" << "Edit special slot 3 of output 2";
+        QTest::newRow("special pasted") << "SpecialTimesAdvTabSheet1" << "paste" << "Paste 2 special slots into output 2";
+        QTest::newRow("special cleared") << "SpecialTimesAdvTabSheet1" << "delete" << "Clear 2 special slots of output 2";
+        QTest::newRow("special date picked") << "SpecialTimesAdvTabSheet1" << "date" << "Change special date 3";
+        QTest::newRow("special date typed") << "SpecialTimesAdvTabSheet1" << "typed date" << "Change special date 3";
+        QTest::newRow("daylight saving week") << "DaylightSavingAdvTabSheet" << "week" << "Change Daylight Saving";
+        QTest::newRow("daylight saving turned off") << "DaylightSavingAdvTabSheet" << "off" << "Change Daylight Saving";
+        QTest::newRow("read from the KORVELT") << "TimesAdvTabSheet" << "read" << "Read From KORVELT";
+    } // clang-format on
+    void UndoSteps()
     {
-        QFETCH(QString, tab);
+        QFETCH(QString, page);
+        QFETCH(QString, edit);
+        QFETCH(QString, step);
         auto backend = std::make_shared<SimulatedHidBackend>();
         backend->AddKorvelt()->SetBlock(1, BlockImage{}); // a schedule the window does not hold
         MainFormFixture f(backend);
-        const auto &label = f.Find<QLabel>("FileLabel");
-        QCOMPARE(label.text(), QStringLiteral("File: Untitled"));
-        if (!tab.isEmpty()) {
-            f.ShowPage(tab);
+        ScheduleModel model; // slots 1 and 2 of output 2 are not fresh ones
+        for (OutputSlots *output : {&model.NormalTimes.at(1), &model.SpecialTimes.at(1)}) {
+            output->at(0).Start = output->at(1).Start = 0.25;
         }
-        if (tab.isEmpty()) {
-            f.Find<QPushButton>("ReadButton").click();
-            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
-        } else if (tab == QLatin1String("TimesAdvTabSheet")) {
-            GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).TypeTime(StartColumn, 2, QStringLiteral("13:37"));
-        } else if (tab == QLatin1String("DaylightSavingAdvTabSheet")) {
-            QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
-        } else {
+        f.form->ReplaceModel(model);
+        f.form->TakeSnapshot();
+        const auto &label = f.Find<QLabel>("FileLabel");
+        f.ShowPage(page);
+        const bool special = page.startsWith(QLatin1String("Special"));
+        auto &grid = f.Find<TimeGrid>(special ? "SpecialTimesAdvStringGrid" : "TimesAdvStringGrid");
+        auto &output = f.Find<QSpinBox>(special ? "SpecialOutputCSpinEdit" : "OutputCSpinEdit");
+        MainFormFixture::TypeInto(output, QStringLiteral("2"));
+        GridDriver driver(grid);
+        const int steps = f.form->Document().UndoStack().count();
+        if (edit == QLatin1String("type")) {
+            QVERIFY(driver.TypeTime(StartColumn, 3, QStringLiteral("13:30")));
+        } else if (edit == QLatin1String("day")) {
+            QVERIFY(driver.PickDay(FirstDayColumn, 3, QStringLiteral("On")));
+        } else if (edit == QLatin1String("all")) {
+            QVERIFY(GridDriver::ClickMenuItem(driver.RightClick(StartColumn, 3), QStringLiteral("Set Days")));
+            QVERIFY(GridDriver::ClickMenuItem(&f.Find<QMenu>("SetAll1"), QStringLiteral("All")));
+        } else if (edit == QLatin1String("paste")) {
+            QVERIFY(driver.Do(QStringLiteral("drag 1 2")));
+            PressKeys(f, QKeySequence::Copy);
+            QVERIFY(driver.Do(QStringLiteral("click 6")));
+            PressKeys(f, QKeySequence::Paste);
+        } else if (edit == QLatin1String("delete")) {
+            QVERIFY(driver.Do(QStringLiteral("drag 1 2")));
+            QTest::keyClick(&grid, Qt::Key_Delete);
+        } else if (edit == QLatin1String("date")) {
+            auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker3");
+            picker.setFocus();
+            QTest::keyClick(&picker, Qt::Key_Up);
+            QTest::keyClick(&picker, Qt::Key_Return);
+        } else if (edit == QLatin1String("typed date")) {
             MainFormFixture::TypeInto(f.Find<QDateEdit>("SpecialDateDateTimePicker3"), QStringLiteral("24122031"));
             QTest::keyClick(&f.Find<QDateEdit>("SpecialDateDateTimePicker3"), Qt::Key_Return);
+        } else if (edit == QLatin1String("week")) {
+            QTest::mouseClick(f.Find<RadioGroup>("AdvanceRadioGroup").Item(1), Qt::LeftButton);
+        } else if (edit == QLatin1String("off")) {
+            QTest::mouseClick(&f.Find<QCheckBox>("EnableDaylightSavingCheckBox"), Qt::LeftButton);
+        } else {
+            f.Find<QPushButton>("ReadButton").click();
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
         }
+        QTRY_COMPARE(f.Find<QAction>("UndoAction").text(), QStringLiteral("Undo ") + step);
+        QStringList shown;
+        for (int r = 1; r <= SlotCount; ++r) {
+            shown << grid.Cell(StartColumn, r) + grid.Cell(FirstDayColumn, r);
+        }
+        MainFormFixture::TypeInto(output, QStringLiteral("5"));
+        MainFormFixture::TypeInto(output, QStringLiteral("2"));
+        for (int r = 1; r <= SlotCount; ++r) {
+            QCOMPARE(grid.Cell(StartColumn, r) + grid.Cell(FirstDayColumn, r), shown.at(r - 1));
+        }
+        QCOMPARE(f.form->Document().UndoStack().count(), steps + 1);
         QCOMPARE(label.text(), QStringLiteral("File: Untitled (unsaved changes)"));
         f.dialogs->fileNames = {Path(QStringLiteral("marker.dat"))};
         f.Find<QPushButton>("SaveButton").click();

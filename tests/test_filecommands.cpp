@@ -2,6 +2,7 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
 #include "TestSchedules.h"
+#include "simulator/SimulatedKorvelt.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,11 @@ private slots:
         WriteAll(Path(QStringLiteral("plain-file")), "x");
     }
 
-    // Before unsaved changes would be lost (Exit, the title bar's close, Load File), the
-    // window asks; the changes go only after No, or after Yes and a save, which writes the
-    // model's file image and leaves the window unchanged. A file that cannot be loaded is
-    // named in a message and changes nothing; one that loads is shown whole and leaves the
-    // window unchanged.
+    // Before unsaved changes would be lost (Exit, the title bar's close, Load File, Read from
+    // the KORVELT), the window asks; the changes go only after No, or after Yes and a save,
+    // which writes the model's file image and leaves the window unchanged. A file that cannot
+    // be loaded is named in a message and changes nothing; one that loads is shown whole and
+    // leaves the window unchanged. Nothing is read from the KORVELT before the answer.
     void CloseAndLoadWithUnsavedChanges_data() // clang-format off
     {
         QTest::addColumn<QString>("command");
@@ -77,6 +78,11 @@ private slots:
         QTest::newRow("Load, another program's")
             << "LoadButton" << no << "" << otherName << false << "Incompatible data file.";
         QTest::newRow("Load, missing") << "LoadButton" << no << "" << QByteArray() << false << "Error Opening File.";
+        QTest::newRow("Read, cancel") << "ReadButton" << int(Answer::Cancel) << "" << QByteArray() << false << "";
+        QTest::newRow("Read, no: the edit is dropped") << "ReadButton" << no << "" << QByteArray() << true << "";
+        QTest::newRow("Read, yes, saved") << "ReadButton" << yes << "saved.dat" << QByteArray() << true << "";
+        QTest::newRow("Read, yes, save failed")
+            << "ReadButton" << yes << "plain-file/x.dat" << QByteArray() << false << "Error Saving File.";
     } // clang-format on
     void CloseAndLoadWithUnsavedChanges()
     {
@@ -93,7 +99,9 @@ private slots:
         if (!file.isEmpty()) {
             WriteAll(toLoad, file);
         }
-        MainFormFixture f;
+        auto backend = std::make_shared<SimulatedHidBackend>();
+        const auto device = backend->AddKorvelt(); // as it left the factory
+        MainFormFixture f(backend);
         // A real edit makes the model differ from its snapshot.
         QVERIFY(GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).PickDay(8, 1, QStringLiteral("On")));
         ScheduleModel edited;
@@ -120,6 +128,12 @@ private slots:
             QCOMPARE(f.form->ScheduleChanged(), !goesOn && saveAs != "saved.dat");
             QCOMPARE(f.Find<QDateEdit>("SpecialDateDateTimePicker4").date(),
                      goesOn ? QDate(2040, 4, 25) : QDate(2009, 11, 1));
+        } else if (command == "ReadButton") {
+            if (goesOn) {
+                QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
+            }
+            QCOMPARE(device->RequestCount(), goesOn ? 131 : 0);
+            QCOMPARE(SameSchedule(f.form->Model(), ScheduleModel{}), goesOn);
         } else {
             QCOMPARE(f.form->isVisible(), !goesOn);
         }

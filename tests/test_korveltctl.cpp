@@ -305,12 +305,6 @@ private slots:
                "korveltctl: @weird.dat: Output 2, Special Times slot 3: the Start time is not a time of day.\n"
                "korveltctl: @weird.dat: not written: the KORVELT cannot hold 6 of its values\n"
             << QList<int>{0};
-        QTest::newRow("a special date with a time of day")
-            << "n" << "write @timed.dat" << none << 1 << ""
-            << "korveltctl: @timed.dat: Mistake: Special date 2 (" + TimedDateText() +
-                   ") carries a time of day; the KORVELT keeps only the date.\n"
-                   "korveltctl: @timed.dat: not written: the check found 1 likely mistake (--force writes it all the same)\n"
-            << QList<int>{0};
         QTest::newRow("a likely mistake") << "n" << "write @mistake.dat" << none << 1 << ""
                                           << "korveltctl: @mistake.dat: Mistake: Output 1, Normal Times slot 1: ends at "
                                              "06:00:00, before it starts at 08:00:00.\n"
@@ -858,28 +852,37 @@ private slots:
         QCOMPARE(SchemaBreach(printed.object(), schema, QStringLiteral("document")), QString());
     }
 
-    // The bash completion as bash runs it: the words so far, the last being completed, give
-    // these candidates, sorted.
+    // The completions as bash and zsh run them: the words so far, the last being completed
+    // ("_" for an empty one), give these candidates, sorted. Where files are wanted zsh's
+    // names their pattern (zsh's own _files lists them); bash's lists the folder's.
     void Completion_data() // clang-format off
     {
+        QTest::addColumn<QString>("shell");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("candidates");
-        QTest::newRow("commands") << "korveltctl c" << "check clock";
-        QTest::newRow("after --demo N") << "korveltctl --demo 3 ve" << "verify";
-        QTest::newRow("write's options") << "korveltctl write --d" << "--device --dry-run";
-        QTest::newRow("write --watch's options") << "korveltctl write --watch --s" << "--set-clock";
-        QTest::newRow("clock") << "korveltctl clock _" << "read set";
-        QTest::newRow("presets, as the tool lists them") << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
-        QTest::newRow("schedules by their ending")
-            << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @rules.json @sub";
-        QTest::newRow("rule files") << "korveltctl holidays --rules @r" << "@rules.json";
-        QTest::newRow("read's formats") << "korveltctl read --all --format _" << "dat json";
+        for (const char *shell : {"bash", "zsh"}) {
+            const bool bash = QByteArray(shell) == "bash";
+            QTest::addRow("%s: commands", shell) << shell << "korveltctl c" << (bash ? "check clock" : "clock check");
+            QTest::addRow("%s: after --demo N", shell) << shell << "korveltctl --demo 3 ve" << "verify";
+            QTest::addRow("%s: write --watch's options", shell) << shell << "korveltctl write --watch --s" << "--set-clock";
+            QTest::addRow("%s: clock", shell) << shell << "korveltctl clock _" << "read set";
+            QTest::addRow("%s: presets, as the tool lists them", shell) << shell << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
+        }
+        QTest::newRow("bash: write's options") << "bash" << "korveltctl write --d" << "--device --dry-run";
+        QTest::newRow("bash: schedules by their ending")
+            << "bash" << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @rules.json @sub";
+        QTest::newRow("bash: rule files") << "bash" << "korveltctl holidays --rules @r" << "@rules.json";
+        QTest::newRow("bash: read's formats") << "bash" << "korveltctl read --all --format _" << "dat json";
+        QTest::newRow("zsh: schedules by their ending") << "zsh" << "korveltctl verify _" << "files:*.(dat|json)";
+        QTest::newRow("zsh: the log, any file") << "zsh" << "korveltctl write site.dat --watch --log _" << "files:*";
+        QTest::newRow("zsh: nothing after --device") << "zsh" << "korveltctl write site.dat --device _" << "";
     } // clang-format on
     void Completion()
     {
 #ifdef Q_OS_WIN
-        QSKIP("the completion is for bash on Linux");
+        QSKIP("the completions are for bash and zsh on Linux");
 #endif
+        QFETCH(QString, shell);
         QFETCH(QString, words);
         QFETCH(QString, candidates);
         Fleet f(QString{});
@@ -893,45 +896,25 @@ private slots:
         if (list.last() == QLatin1String("_")) {
             list.last().clear();
         }
-        QString script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
-        for (const QString &word : list) {
-            script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        const bool bash = shell == QLatin1String("bash");
+        QString script;
+        if (bash) {
+            script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
+            for (const QString &word : list) {
+                script += QLatin1Char('\'') + word + QStringLiteral("' ");
+            }
+            script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
+                          .arg(list.size() - 1);
+        } else {
+            script =
+                QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
+            for (const QString &word : list) {
+                script += QStringLiteral(" '") + word + QLatin1Char('\'');
+            }
         }
-        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
-                      .arg(list.size() - 1);
-        QCOMPARE(CompletionCandidates(QStringLiteral("bash"), {QStringLiteral("--norc"), QStringLiteral("-c"), script}),
-                 f.Expanded(candidates));
-    }
-
-    // zsh's completion offers what bash's does; where files are wanted it names their pattern
-    // (zsh's own _files lists them).
-    void ZshCompletion_data() // clang-format off
-    {
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<QString>("candidates");
-        QTest::newRow("commands") << "korveltctl c" << "clock check";
-        QTest::newRow("after --demo N") << "korveltctl --demo 3 ve" << "verify";
-        QTest::newRow("write --watch's options") << "korveltctl write --watch --s" << "--set-clock";
-        QTest::newRow("clock") << "korveltctl clock _" << "read set";
-        QTest::newRow("presets, as the tool lists them") << "korveltctl holidays --preset ch-b" << "ch-be ch-bs";
-        QTest::newRow("schedules by their ending") << "korveltctl verify _" << "files:*.(dat|json)";
-        QTest::newRow("the log, any file") << "korveltctl write site.dat --watch --log _" << "files:*";
-        QTest::newRow("nothing after --device") << "korveltctl write site.dat --device _" << "";
-    } // clang-format on
-    void ZshCompletion()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("the completion is for zsh on Linux");
-#endif
-        QFETCH(QString, words);
-        QFETCH(QString, candidates);
-        QString script =
-            QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
-        for (const QString &word : words.split(QLatin1Char(' '))) {
-            script += QStringLiteral(" '") + (word == QLatin1String("_") ? QString() : word) + QLatin1Char('\'');
-        }
-        QCOMPARE(CompletionCandidates(QStringLiteral("zsh"), {QStringLiteral("-f"), QStringLiteral("-c"), script}),
-                 candidates);
+        QCOMPARE(
+            CompletionCandidates(shell, {QString::fromLatin1(bash ? "--norc" : "-f"), QStringLiteral("-c"), script}),
+            f.Expanded(candidates));
     }
 
     // The commands on files alone, and the tool's own options.

@@ -268,6 +268,14 @@ private slots:
         QTest::newRow("de ISO") << "de_DE" << start << 0 << "2028-05-01" << enter << QDate(2028, 5, 1) << "";
         QTest::newRow("de year 2256") << "de_DE" << start << 2 << "2256" << enter << start
                                       << refused("15.01.2256", "is outside the years 2000 to 2255", "15.01.2027");
+        // Keys typed quickly reach the picker as one key event with several characters ("|"
+        // between the events), and an input method ("im:") hands over its text at once: both
+        // are typing like single keys.
+        const QString us31 = refused("4/31/2028", notADate, "1/15/2027");
+        QTest::newRow("us keys together") << "en_US" << start << 0 << "7/|4/28" << enter << QDate(2028, 7, 4) << "";
+        QTest::newRow("us keys together, no such day") << "en_US" << start << 0 << "4/3|1/2028" << enter << start << us31;
+        QTest::newRow("us input method") << "en_US" << start << 0 << "im:7/4/28" << enter << QDate(2028, 7, 4) << "";
+        QTest::newRow("us input method, no such day") << "en_US" << start << 0 << "im:4/31|/2028" << enter << start << us31;
     } // clang-format on
     void PickerTyping()
     {
@@ -289,7 +297,21 @@ private slots:
             auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker3");
             picker.setFocus();
             picker.setSelectedSection(picker.sectionAt(part));
-            QTest::keyClicks(&picker, keys);
+            const bool inputMethod = keys.startsWith(QLatin1String("im:"));
+            const QStringList pieces = keys.mid(inputMethod ? 3 : 0).split(QLatin1Char('|'));
+            for (const QString &piece : pieces) {
+                if (inputMethod) {
+                    QInputMethodEvent event;
+                    event.setCommitString(piece);
+                    QCoreApplication::sendEvent(&picker, &event);
+                } else if (pieces.size() > 1) {
+                    QTest::sendKeyEvent(QTest::KeyAction::Press, &picker, Qt::Key_unknown, piece, Qt::NoModifier);
+                } else {
+                    QTest::keyClicks(&picker, piece);
+                }
+            }
+            QVERIFY((pieces.size() == 1 && !inputMethod) ||
+                    picker.findChild<QLineEdit *>()->text() == pieces.join(QString()));
             QTest::keyClick(&picker, Qt::Key(ending));
             QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
             QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
@@ -300,58 +322,6 @@ private slots:
             QVERIFY(f.form->StoreAllControls());
             QCOMPARE(f.form->Model().SpecialDates.at(2), date.isValid() ? FromQDate(date) : 0.0);
             QCOMPARE(f.form->ScheduleChanged(), date != start);
-        }
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-    }
-
-    // Keys typed quickly reach the picker as one key event with several characters, and an
-    // input method hands over its text at once: both are typing like single keys.
-    void PickerTextAtOnce_data() // clang-format off
-    {
-        QTest::addColumn<bool>("inputMethod");
-        QTest::addColumn<QStringList>("pieces");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("refusal");
-        const QString refused = QStringLiteral("Special date 3: 4/31/2028 is not a date. It keeps 1/15/2027.");
-        QTest::newRow("keys together") << false << QStringList{"7/", "4/28"} << QDate(2028, 7, 4) << "";
-        QTest::newRow("keys together, no such day") << false << QStringList{"4/3", "1/2028"} << QDate(2027, 1, 15) << refused;
-        QTest::newRow("input method") << true << QStringList{"7/4/28"} << QDate(2028, 7, 4) << "";
-        QTest::newRow("input method, no such day") << true << QStringList{"4/31", "/2028"} << QDate(2027, 1, 15) << refused;
-    } // clang-format on
-    void PickerTextAtOnce()
-    {
-        QFETCH(bool, inputMethod);
-        QFETCH(QStringList, pieces);
-        QFETCH(QDate, date);
-        QFETCH(QString, refusal);
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        {
-            MainFormFixture f;
-            ScheduleModel model;
-            model.SpecialDates.at(2) = FromQDate(QDate(2027, 1, 15));
-            f.form->ReplaceModel(model);
-            f.form->TakeSnapshot();
-            f.ShowPage("SpecialTimesAdvTabSheet1");
-            auto &picker = f.Find<QDateEdit>("SpecialDateDateTimePicker3");
-            picker.setFocus();
-            picker.setSelectedSection(picker.sectionAt(0));
-            for (const QString &piece : pieces) {
-                if (inputMethod) {
-                    QInputMethodEvent event;
-                    event.setCommitString(piece);
-                    QCoreApplication::sendEvent(&picker, &event);
-                } else {
-                    QTest::sendKeyEvent(QTest::KeyAction::Press, &picker, Qt::Key_unknown, piece, Qt::NoModifier);
-                }
-            }
-            QCOMPARE(picker.findChild<QLineEdit *>()->text(), pieces.join(QString()));
-            QTest::keyClick(&picker, Qt::Key_Return);
-            QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
-            QCOMPARE(picker.findChild<QLineEdit *>()->text(),
-                     QLocale().toString(picker.date(), picker.displayFormat()));
-            QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
-            QVERIFY(f.form->StoreAllControls());
-            QCOMPARE(f.form->Model().SpecialDates.at(2), FromQDate(date));
         }
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }

@@ -155,47 +155,54 @@ private slots:
 
     // Paste writes into the slots chosen and nowhere else: into several selected slots one
     // to a slot (a single slot into each), from a single slot or cell down to the last slot;
-    // it tells how many it wrote and how many found no place.
+    // it tells how many it wrote and how many found no place. Into the special grid, which
+    // has no days, the times alone go.
     void PastingIntoTheSlotsChosen_data() // clang-format off
     {
+        QTest::addColumn<bool>("intoSpecial");
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("paste");
         QTest::addColumn<QString>("written"); // "target=source ..."
         QTest::addColumn<int>("leftOut");
         QTest::addColumn<QString>("note");
         QTest::newRow("five into three selected")
-            << "drag 2 6" << "drag 10 12" << "10=2 11=3 12=4" << 2
+            << false << "drag 2 6" << "drag 10 12" << "10=2 11=3 12=4" << 2
             << "The clipboard holds 5 slots; 3 were pasted into the selected slots.";
-        QTest::newRow("a slot number clicked") << "drag 1 2" << "click 5" << "5=1 6=2" << 0 << "";
-        QTest::newRow("Ctrl-picked slots, in order") << "drag 1 3" << "click 4; ctrl 8; ctrl 12" << "4=1 8=2 12=3" << 0
-                                                    << "";
-        QTest::newRow("one slot into each") << "click 7" << "drag 1 3" << "1=7 2=7 3=7" << 0 << "";
-        QTest::newRow("two into four") << "drag 1 2" << "drag 9 12" << "9=1 10=2" << 0 << "";
-        QTest::newRow("cells over two rows") << "cells 1 2 3 4" << "cells 2 10 5 11" << "10=2 11=3" << 1
+        // A slot number clicked and slots picked with Ctrl are pasted into in the window's test.
+        QTest::newRow("one slot into each") << false << "click 7" << "drag 1 3" << "1=7 2=7 3=7" << 0 << "";
+        QTest::newRow("two into four") << false << "drag 1 2" << "drag 9 12" << "9=1 10=2" << 0 << "";
+        QTest::newRow("cells over two rows") << false << "cells 1 2 3 4" << "cells 2 10 5 11" << "10=2 11=3" << 1
                                             << "The clipboard holds 3 slots; 2 were pasted into the selected slots.";
-        QTest::newRow("down to the last slot") << "drag 1 4" << "click 15" << "15=1 16=2" << 2
+        QTest::newRow("down to the last slot") << false << "drag 1 4" << "click 15" << "15=1 16=2" << 2
                                               << "The clipboard holds 4 slots; 2 were pasted, as slot 16 is the last.";
-        QTest::newRow("a cell of the last slot") << "drag 1 3" << "cell 3 16" << "16=1" << 2
+        QTest::newRow("a cell of the last slot") << false << "drag 1 3" << "cell 3 16" << "16=1" << 2
                                                 << "The clipboard holds 3 slots; 1 was pasted, as slot 16 is the last.";
-        QTest::newRow("a copy leaves gaps out") << "click 2; ctrl 5" << "click 9" << "9=2 10=5" << 0 << "";
+        QTest::newRow("a copy leaves gaps out") << false << "click 2; ctrl 5" << "click 9" << "9=2 10=5" << 0 << "";
+        QTest::newRow("into the special grid, down to the last slot")
+            << true << "drag 5 8" << "click 14" << "14=5 15=6 16=7" << 1 << "The clipboard holds 4 slots; 3 were pasted, as slot 16 is the last.";
     } // clang-format on
     void PastingIntoTheSlotsChosen()
     {
+        QFETCH(bool, intoSpecial);
         QFETCH(QString, copy);
         QFETCH(QString, paste);
         QFETCH(QString, written);
         QFETCH(int, leftOut);
         QFETCH(QString, note);
         const auto grid = MakeGrid(true);
+        const auto special = intoSpecial ? MakeGrid(false) : nullptr;
+        TimeGrid &target = intoSpecial ? *special : *grid;
         std::vector<QStringList> before;
+        std::vector<QStringList> targetBefore;
         for (int r = 0; r <= SlotCount; ++r) {
-            before.push_back(RowTexts(*grid, r));
+            before.push_back(RowTexts(*grid, r).mid(0, target.GridColCount() - 1));
+            targetBefore.push_back(RowTexts(target, r));
         }
         SlotClipboard clipboard;
         QVERIFY(GridDriver(*grid).Do(copy));
         clipboard.Copy(*grid, true);
-        QVERIFY(GridDriver(*grid).Do(paste));
-        const PasteResult result = clipboard.Paste(*grid, true);
+        QVERIFY(GridDriver(target).Do(paste));
+        const PasteResult result = clipboard.Paste(target, !intoSpecial);
         std::vector<int> source(SlotCount + 1, 0); // 0: the row keeps its own
         const QStringList pairs = written.split(' ');
         for (const QString &pair : pairs) {
@@ -203,7 +210,8 @@ private slots:
         }
         for (int r = 1; r <= SlotCount; ++r) {
             const int from = source.at(static_cast<std::size_t>(r));
-            QCOMPARE(RowTexts(*grid, r), before.at(static_cast<std::size_t>(from == 0 ? r : from)));
+            QCOMPARE(RowTexts(target, r), from == 0 ? targetBefore.at(static_cast<std::size_t>(r))
+                                                    : before.at(static_cast<std::size_t>(from)));
         }
         QCOMPARE(result.Written, static_cast<int>(pairs.size()));
         QCOMPARE(result.LeftOut, leftOut);
