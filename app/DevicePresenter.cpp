@@ -256,8 +256,9 @@ void DevicePresenter::Compared(const ScheduleModel &read)
 {
     const ScheduleModel window = hooks_.Schedule();
     const std::vector<ScheduleDifference> differences = CompareSchedules(window, read);
-    panel_.StatusLabel.setText(differences.empty()
-                                   ? QStringLiteral("Identical to the KORVELT")
+    panel_.StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
+                               : differences.size() == 1
+                                   ? QStringLiteral("1 difference from the KORVELT")
                                    : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
     // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
     // cancelling that question goes back to the comparison, the read kept.

@@ -31,7 +31,7 @@ wineboot -i >/dev/null 2>&1 || fail "wineboot"
 # minutes under Wine and has no Windows code of its own (it runs three times on Linux); not
 # built for Windows: test_datafile and test_crashsafesave (pipes, sockets, SIGKILL) and
 # test_helpviewer (the chmlib viewer of Linux).
-windows_tests='^(layer_includes|layer_includes_check|test_datetime|test_celltext|test_schedulemodel|test_packing|test_exchange|test_schedulecheck|test_schedulejson|test_session|test_port1comms|test_devicelink|test_korveltctl|test_filepaths|test_mainform|test_grids|test_filecommands|test_slotclipboard|test_desktop|test_holidays|test_weekview|test_comparedialog)$'
+windows_tests='^(layer_includes|layer_includes_check|test_datetime|test_celltext|test_schedulemodel|test_packing|test_exchange|test_schedulecheck|test_schedulejson|test_session|test_port1comms|test_devicelink|test_korveltctl|test_filepaths|test_mainform|test_grids|test_filecommands|test_timegrid|test_desktop|test_holidays|test_weekview|test_comparedialog)$'
 echo "== windows: tests under Wine (log: $top/$build/Testing/Temporary/LastTest.log)"
 ctest --test-dir "$build" --output-on-failure --timeout 900 -R "$windows_tests" || fail "tests"
 
