@@ -36,7 +36,8 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
       UsePCTimeCheckBox(QStringLiteral("Use PC Time"), this), SetDateDateTimePicker(this), SetTimeDateTimePicker(this),
       VerifyCheckBox(QStringLiteral("Verify after writing"), this),
       CompareButton(QStringLiteral("Compare with KORVELT"), this), ConnectionLabel(this), StatusLabel(this),
-      CancelButton(QStringLiteral("Cancel"), this), ProgressBar(this), FileLabel(this), now_(std::move(now))
+      CheckLabel(this), CancelButton(QStringLiteral("Cancel"), this), ProgressBar(this), FileLabel(this),
+      now_(std::move(now))
 {
     selectSection_.setSingleShot(true);
     selectSection_.setInterval(0);
@@ -93,6 +94,7 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
         {&CompareButton, "CompareButton"},
         {&ConnectionLabel, "ConnectionLabel"},
         {&StatusLabel, "StatusLabel"},
+        {&CheckLabel, "CheckLabel"},
         {&CancelButton, "CancelButton"},
         {&ProgressBar, "ProgressBar"},
         {&FileLabel, "FileLabel"},
@@ -105,6 +107,8 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
     ConnectionLabel.setAccessibleName(QStringLiteral("Connection"));
     StatusLabel.setAccessibleName(QStringLiteral("Status"));
+    CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
+    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
     ProgressBar.setAccessibleName(QStringLiteral("Progress"));
     FileLabel.setAccessibleName(QStringLiteral("File"));
     PlaceControls();
@@ -130,6 +134,7 @@ void CommandPanel::PlaceControls()
     // The status area: the device found, what the last command did or is doing, its progress.
     ConnectionLabel.setGeometry(16, 134, 249, 20);
     StatusLabel.setGeometry(280, 134, 249, 20);
+    CheckLabel.setGeometry(536, 134, 137, 20);
     CancelButton.setGeometry(680, 131, 113, 25);
     // The file the schedule was last loaded from or saved to, beside the progress.
     FileLabel.setGeometry(16, 156, 377, 20);

@@ -53,6 +53,7 @@ public:
     QPushButton CompareButton;
     StatusText ConnectionLabel;
     StatusText StatusLabel;
+    StatusText CheckLabel; // the schedule check's count
     QPushButton CancelButton;
     QProgressBar ProgressBar;
     QLabel FileLabel;

@@ -140,4 +140,19 @@ ReportSource ScheduleDocument::Report(const ScheduleModel &shown, const QDateTim
     return source;
 }
 
+std::optional<ScheduleDifference> ScheduleDocument::UndoOrRedo(bool undo)
+{
+    if (undo ? !undo_.canUndo() : !undo_.canRedo()) {
+        return std::nullopt;
+    }
+    const ScheduleModel before = model_;
+    if (undo) {
+        undo_.undo();
+    } else {
+        undo_.redo();
+    }
+    const std::vector<ScheduleDifference> differences = CompareSchedules(before, model_);
+    return differences.empty() ? std::nullopt : std::optional(differences.front());
+}
+
 } // namespace korvelt

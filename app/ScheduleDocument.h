@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ExchangeHost.h"
+#include "core/ScheduleDifference.h"
 #include "core/ScheduleModel.h"
 #include "core/ScheduleSnapshot.h"
 #include "report/ScheduleReport.h"
@@ -51,6 +52,8 @@ public:
     void TakeSnapshot();
 
     [[nodiscard]] QUndoStack &UndoStack() { return undo_; }
+    // Undoes or redoes one step; the first place it changed, nothing when there was no step.
+    std::optional<ScheduleDifference> UndoOrRedo(bool undo);
     [[nodiscard]] const QString &FileName() const { return fileName_; }
     [[nodiscard]] const std::optional<DeviceIdentity> &Device() const { return device_; }
     // The report of `shown` (the schedule as the window shows it), printed at `printed`, with

@@ -42,7 +42,7 @@ template <typename Service> Service Required(Service service, const char *what)
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     : QWidget(parent), dialogs_(Required(std::move(services.Dialogs), "dialogs")),
       now_(Required(std::move(services.Now), "clock")), settings_(std::move(services.Settings)),
-      help_(Required(std::move(services.Help), "help viewer")), helpFilePath_(std::move(services.HelpFile)),
+      help_(Required(std::move(services.Help), "help viewer"), services.HelpFile),
       files_(document_, *dialogs_, settings_.get(), [this] { return StoreAllControls(); }), actions_(*this),
       AdvPageControl1(
           {&clipboard_,
@@ -53,30 +53,19 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
            {dialogs_.get(), [this] { return now_().date(); },
             [this] { return document_.Report(ScheduleFromControls(), now_()); }, [this] { return files_.PdfName(); }}},
           this),
-      Panel1([this] { return now_(); }, this), CheckLabel(&Panel1),
-      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_),
-      presenter_(
-          session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
+      Panel1([this] { return now_(); }, this), backend_(Required(std::move(services.Backend), "HID backend")),
+      session_(*backend_), presenter_(
+                               session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("KORVELT Time Control Vesion: 1.00"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFont(FormFont());
-    CheckLabel.setObjectName(QStringLiteral("CheckLabel"));
-    CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
-    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
-    CheckLabel.setGeometry(536, 134, 137, 20);
     setMinimumSize(ClientWidth, ClientHeight);
     resize(ClientWidth, ClientHeight);
 
-    // Help is decided once: without a help file that loads there is no Help button and no key.
-    helpFilePath_ = QFileInfo(helpFilePath_).absoluteFilePath();
-    if (!QFileInfo::exists(helpFilePath_) || !help_->Load(helpFilePath_)) {
-        Panel1.HelpButton.hide();
-    } else {
-        help_->Initialise();
-    }
+    Panel1.HelpButton.setHidden(!help_.Available());
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
 
     // A fresh start: the defaults, unchanged, shown with output 1 in both grids.
@@ -146,7 +135,7 @@ void TMainForm::ConnectPages()
     Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
 
-    connect(&AdvPageControl1, &SchedulePages::CheckCounted, &CheckLabel, &StatusText::setText);
+    connect(&AdvPageControl1, &SchedulePages::CheckCounted, &Panel1.CheckLabel, &StatusText::setText);
     connect(&AdvPageControl1, &SchedulePages::Reported, &Panel1.StatusLabel, &StatusText::setText);
 }
 
@@ -171,20 +160,11 @@ void TMainForm::ConnectDocument()
 void TMainForm::UndoOrRedo(bool undo)
 {
     // What is being typed or picked counts as an edit of its own before the one undone; a
-    // typed time that is refused stops it, as it stops any command.
-    if (!StoreAllControls()) {
-        return;
-    }
-    QUndoStack &history = document_.UndoStack();
-    if (undo ? !history.canUndo() : !history.canRedo()) {
-        return;
-    }
-    const ScheduleModel before = document_.Model();
-    undo ? history.undo() : history.redo();
-    // The page, output and slot of the step open.
-    const std::vector<ScheduleDifference> differences = CompareSchedules(before, document_.Model());
-    if (!differences.empty()) {
-        AdvPageControl1.GoToDifference(differences.front());
+    // typed time that is refused stops it, as it stops any command. The step's place opens.
+    if (StoreAllControls()) {
+        if (const std::optional<ScheduleDifference> place = document_.UndoOrRedo(undo)) {
+            AdvPageControl1.GoToDifference(*place);
+        }
     }
 }
 
@@ -207,7 +187,7 @@ void TMainForm::ConnectCommands()
     // tab in view. Without a help file there is neither.
     Bind(&p.HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
     Bind(&a.Help, &QAction::triggered, &TMainForm::HelpKeyPressed);
-    a.Help.setEnabled(!p.HelpButton.isHidden());
+    a.Help.setEnabled(help_.Available());
     // The Week page's buttons have their own connections; the action gives Print its key.
     connect(&a.Print, &QAction::triggered, this, [this] { Guarded([this] { AdvPageControl1.Week().Print(); }); });
     connect(&a.ExportPdf, &QAction::triggered, this,
@@ -264,13 +244,6 @@ void TMainForm::CompareButtonClick()
     }
 }
 
-void TMainForm::HelpKeyPressed()
-{
-    if (!Panel1.HelpButton.isHidden()) {
-        help_->DisplayTopic(helpFilePath_, AdvPageControl1.HelpTopic());
-    }
-}
-
 void TMainForm::SetTabOrder()
 {
     // The page in view first, then the command panel column by column: file, device, verify
@@ -306,10 +279,7 @@ void TMainForm::FormClose()
         Panel1.SaveChoices();
         settings_->sync();
     }
-    if (!Panel1.HelpButton.isHidden()) {
-        help_->CloseAll();
-        help_->ShutDown();
-    }
+    help_.Close();
     // The reader thread is stopped and the device closed; a report still on its way is
     // dropped.
     session_.Close();

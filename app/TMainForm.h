@@ -8,10 +8,10 @@
 #include "app/SchedulePages.h"
 #include "app/StatusText.h"
 #include "app/UserDialogs.h"
+#include "app/WindowHelp.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
 #include "editor/SlotClipboard.h"
-#include "helpviewer/HelpViewer.h"
 
 #include <QDateTime>
 #include <QSettings>
@@ -98,8 +98,8 @@ private:
     void SetTimeButtonClick() { presenter_.StartSetClock(); }
     void ReadTimeButtonClick() { presenter_.StartReadClock(); }
     void CancelButtonClick() { presenter_.Cancel(); }
-    void HelpButtonClick() { help_->DisplayDefaultTopic(helpFilePath_); }
-    void HelpKeyPressed();
+    void HelpButtonClick() { help_.ShowContents(); }
+    void HelpKeyPressed() { help_.ShowTopic(AdvPageControl1.HelpTopic()); }
     void UsePCTimeCheckBoxClick() { Panel1.UsePCTimeCheckBoxClick(); }
     bool FormCloseQuery();
     void FormClose();
@@ -108,8 +108,7 @@ private:
     std::unique_ptr<UserDialogs> dialogs_;
     std::function<QDateTime()> now_;
     std::unique_ptr<QSettings> settings_;
-    std::unique_ptr<HelpViewer> help_;
-    QString helpFilePath_;
+    WindowHelp help_;
     SlotClipboard clipboard_;
     ScheduleDocument document_;
     ScheduleFiles files_;
@@ -118,7 +117,6 @@ private:
     // Controls, named as in the window design; tests and tools find them by these names.
     SchedulePages AdvPageControl1; // Times, Special Times, Daylight Saving and Week
     CommandPanel Panel1;           // the command buttons, the clock controls and the status area
-    StatusText CheckLabel;         // the schedule check's count, in the status area
 
     std::shared_ptr<HidBackend> backend_;
     DeviceSession session_;     // its reader thread stops (in the destructor) before anything it reaches goes away

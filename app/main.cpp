@@ -203,7 +203,14 @@ int main(int argc, char *argv[])
     parser.process(QCoreApplication::arguments());
     // The desktop entry's name, so that the desktop shows the window with its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvelt.TimeControl"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.korvelt.TimeControl")));
+    // The icon installed with the program, found by its place beside the program rather than by
+    // searching every folder of the icon theme; a program not installed shows none.
+    const QString icon =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/icons/hicolor/scalable/apps/org.korvelt.TimeControl.svg"));
+    if (QFileInfo::exists(icon)) {
+        QApplication::setWindowIcon(QIcon(icon));
+    }
     // An exception while the window is made is shown like one from an event handler; the
     // application object outlives this block so that the box can be shown.
     try {
