@@ -5,9 +5,9 @@
 namespace korvelt {
 
 WindowHelp::WindowHelp(std::unique_ptr<HelpViewer> viewer, const QString &helpFile)
-    : viewer_(std::move(viewer)), file_(QFileInfo(helpFile).absoluteFilePath())
+    : viewer_(std::move(viewer)), file_(QFileInfo(helpFile).absoluteFilePath()),
+      available_(QFileInfo::exists(file_) && viewer_->Load(file_))
 {
-    available_ = QFileInfo::exists(file_) && viewer_->Load(file_);
     if (available_) {
         viewer_->Initialise();
     }

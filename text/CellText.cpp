@@ -84,7 +84,7 @@ bool IsMarkerChar(QChar c)
 
 QString WithoutSeconds(const QString &format)
 {
-    return EditUnquoted(format, [](QString part) {
+    return EditUnquoted(format, [](const QString &part) {
         // "mm:ss" and "mm.ss" and the like: drop the seconds with the separator before them.
         QString kept;
         QString separator; // what stands between the last letter and what comes next
