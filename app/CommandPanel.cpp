@@ -269,16 +269,15 @@ void CommandPanel::ClearCommandStatus()
 
 void CommandPanel::BindCommands(MainActions &actions)
 {
-    MainActions &a = actions;
-    for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&LoadButton, &a.Load},
-                                         {&SaveButton, &a.Save},
-                                         {&WriteButton, &a.Write},
-                                         {&ReadButton, &a.Read},
-                                         {&ExitButton, &a.Exit},
-                                         {&SetTimeButton, &a.SetTime},
-                                         {&ReadTimeButton, &a.ReadTime},
-                                         {&CompareButton, &a.Compare},
-                                         {&CancelButton, &a.Cancel}}) {
+    for (const auto &[button, action] : {std::pair<QAbstractButton *, QAction *>{&LoadButton, &actions.Load},
+                                         {&SaveButton, &actions.Save},
+                                         {&WriteButton, &actions.Write},
+                                         {&ReadButton, &actions.Read},
+                                         {&ExitButton, &actions.Exit},
+                                         {&SetTimeButton, &actions.SetTime},
+                                         {&ReadTimeButton, &actions.ReadTime},
+                                         {&CompareButton, &actions.Compare},
+                                         {&CancelButton, &actions.Cancel}}) {
         MainActions::Bind(*button, *action);
     }
 }

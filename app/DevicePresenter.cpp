@@ -1,5 +1,7 @@
 #include "app/DevicePresenter.h"
 
+#include "app/Guarded.h"
+
 #include "core/DeviceClock.h"
 #include "text/CellText.h"
 #include "text/CheckText.h"
@@ -7,7 +9,6 @@
 #include "text/DifferenceText.h"
 #include "text/QtDateTime.h"
 
-#include <exception>
 #include <utility>
 
 namespace korvelt {
@@ -116,13 +117,7 @@ DevicePresenter::DevicePresenter(DeviceSession &session, CommandPanel &panel, Us
 
 void DevicePresenter::Guarded(const std::function<void()> &handler)
 {
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        dialogs_.ShowError(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        dialogs_.ShowError(QString());
-    }
+    korvelt::Guarded(dialogs_, handler);
 }
 
 void DevicePresenter::StartWrite(const ScheduleModel &schedule, bool verify)

@@ -25,7 +25,9 @@ void Hold(QWidget &place, QWidget &page)
 } // namespace
 
 SchedulePages::SchedulePages(Sources sources, QWidget *parent)
-    : QTabWidget(parent), sources_(std::move(sources)), times_(*sources_.Clipboard, *sources_.Dialogs)
+    : QTabWidget(parent),
+      sources_(std::move(sources)), weekSources_{sources_.Dialogs, sources_.Today, sources_.Report, sources_.PdfName},
+      times_(*sources_.Clipboard, *sources_.Dialogs)
 {
     setObjectName(QStringLiteral("AdvPageControl1"));
     setAccessibleName(QStringLiteral("Pages"));
@@ -46,13 +48,11 @@ SchedulePages::SchedulePages(Sources sources, QWidget *parent)
     weekTimer_.setInterval(0);
     connect(&weekTimer_, &QTimer::timeout, this, [this] {
         Guarded(*sources_.Dialogs, [this] {
-            ScheduleModel shown = sources_.Model();
-            Peek(shown);
             if (week_) {
-                week_->Show(shown);
+                week_->Show(Shown());
             } else {
-                const QDate today = sources_.Week.Today ? sources_.Week.Today() : QDate::currentDate();
-                emit CheckCounted(WeekPage::CountText(CheckSchedule(shown, FromQDate(today))));
+                const ScheduleModel shown = Shown();
+                emit CheckCounted(WeekPage::CountText(CheckSchedule(shown, FromQDate(weekSources_.TodayDate()))));
             }
         });
     });
@@ -80,8 +80,17 @@ void SchedulePages::ConnectGridPage(SlotGridPage &page, TimesTable table)
     if (!sources_.MenuHead.empty()) {
         menu.insertSeparator(first);
     }
-    page.OutputSelector().setEnabled(!busy_);
+    // While a command runs the outputs stay; the Times page's box says whether one does.
+    page.OutputSelector().setEnabled(times_.OutputSelector().isEnabled());
     page.Grow(growth_);
+}
+
+template <typename Page> Page &SchedulePages::Made(QWidget &place, Page &page, const ScheduleModel &shown)
+{
+    Hold(place, page);
+    page.Show(shown);
+    emit PageMade(&page);
+    return page;
 }
 
 SpecialTimesPage &SchedulePages::SpecialTimes()
@@ -89,10 +98,8 @@ SpecialTimesPage &SchedulePages::SpecialTimes()
     if (!special_) {
         special_ =
             std::make_unique<SpecialTimesPage>(*sources_.Clipboard, *sources_.Dialogs, sources_.Today, &specialPlace_);
-        Hold(specialPlace_, *special_);
         ConnectGridPage(*special_, TimesTable::Special);
-        special_->Show(sources_.Model());
-        emit PageMade(special_.get());
+        return Made(specialPlace_, *special_, sources_.Model());
     }
     return *special_;
 }
@@ -101,10 +108,8 @@ DaylightSavingPage &SchedulePages::DaylightSaving()
 {
     if (!daylight_) {
         daylight_ = std::make_unique<DaylightSavingPage>(&daylightPlace_);
-        Hold(daylightPlace_, *daylight_);
         connect(daylight_.get(), &DaylightSavingPage::Edited, this, &SchedulePages::Edited);
-        daylight_->Show(sources_.Model());
-        emit PageMade(daylight_.get());
+        return Made(daylightPlace_, *daylight_, sources_.Model());
     }
     return *daylight_;
 }
@@ -113,7 +118,7 @@ WeekPage &SchedulePages::Week()
 {
     if (!week_) {
         week_ = std::make_unique<WeekPage>(&weekPlace_);
-        week_->SetSources(sources_.Week);
+        week_->SetSources(weekSources_);
         connect(week_.get(), &WeekPage::CheckCounted, this, &SchedulePages::CheckCounted);
         connect(week_.get(), &WeekPage::Reported, this, &SchedulePages::Reported);
         connect(week_.get(), &WeekPage::GoTo, this, [this](int output, int slot, bool special) {
@@ -121,11 +126,7 @@ WeekPage &SchedulePages::Week()
         });
         connect(week_.get(), &WeekPage::GoToValue, this,
                 [this](const ScheduleFinding &finding) { Guarded(*sources_.Dialogs, [&] { GoToValue(finding); }); });
-        Hold(weekPlace_, *week_);
-        ScheduleModel shown = sources_.Model();
-        Peek(shown);
-        week_->Show(shown);
-        emit PageMade(week_.get());
+        return Made(weekPlace_, *week_, Shown());
     }
     return *week_;
 }
@@ -163,8 +164,9 @@ bool SchedulePages::Store(ScheduleModel &model)
     return normal && special;
 }
 
-void SchedulePages::Peek(ScheduleModel &model) const
+ScheduleModel SchedulePages::Shown() const
 {
+    ScheduleModel model = sources_.Model();
     times_.Peek(model);
     if (special_) {
         special_->Peek(model);
@@ -172,11 +174,11 @@ void SchedulePages::Peek(ScheduleModel &model) const
     if (daylight_) {
         daylight_->Peek(model);
     }
+    return model;
 }
 
 void SchedulePages::SetBusy(bool busy)
 {
-    busy_ = busy;
     times_.OutputSelector().setEnabled(!busy);
     if (special_) {
         special_->OutputSelector().setEnabled(!busy);

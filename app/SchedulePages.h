@@ -31,7 +31,8 @@ public:
         std::function<QDate()> Today;
         std::function<const ScheduleModel &()> Model; // the schedule the pages show
         std::vector<QAction *> MenuHead;              // first in the grids' menus (Undo, Redo)
-        WeekPage::Sources Week;                       // what the Week page takes
+        std::function<ReportSource()> Report;         // the Week page's report of what they show
+        std::function<QString()> PdfName;             // the name Export PDF suggests
     };
 
     explicit SchedulePages(Sources sources, QWidget *parent = nullptr);
@@ -47,8 +48,8 @@ public:
     // Commits what is being typed as Enter would and writes the pages into the model. False
     // when a typed time or date was refused.
     bool Store(ScheduleModel &model);
-    // Writes what the pages show now into the model; nothing is changed on the way.
-    void Peek(ScheduleModel &model) const;
+    // The model with what the pages show now; nothing is changed on the way.
+    [[nodiscard]] ScheduleModel Shown() const;
     // Shows the Week page again (from what the pages show) once the events at hand are done.
     void RefreshWeek() { weekTimer_.start(); }
 
@@ -66,7 +67,7 @@ public:
     // Before a write: true when the model has no mistake or the user writes it anyway.
     [[nodiscard]] bool MayWriteWithMistakes(const ScheduleModel &model) const
     {
-        return WeekPage::MayWriteWithMistakes(model, sources_.Week);
+        return WeekPage::MayWriteWithMistakes(model, weekSources_);
     }
     // The help page of the tab in view; empty for none.
     [[nodiscard]] QString HelpTopic() const;
@@ -94,10 +95,13 @@ signals:
 
 private:
     void ConnectGridPage(SlotGridPage &page, TimesTable table);
+    // A page just made takes its place, shows `shown` and is announced.
+    template <typename Page> Page &Made(QWidget &place, Page &page, const ScheduleModel &shown);
     // The page of a tab index, made if it is one of those made when first opened.
     void MakePageAt(int index);
 
     Sources sources_;
+    WeekPage::Sources weekSources_;
     TimesPage times_;
     // The places of the pages made when first opened; each holds its page, once made.
     QWidget specialPlace_;
@@ -107,7 +111,6 @@ private:
     std::unique_ptr<DaylightSavingPage> daylight_;
     std::unique_ptr<WeekPage> week_;
     QSize growth_;
-    bool busy_ = false;
     QTimer weekTimer_;
 };
 

@@ -44,15 +44,14 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       now_(Required(std::move(services.Now), "clock")), settings_(std::move(services.Settings)),
       help_(Required(std::move(services.Help), "help viewer"), services.HelpFile),
       files_(document_, *dialogs_, settings_.get(), [this] { return StoreAllControls(); }), actions_(*this),
-      AdvPageControl1(
-          {&clipboard_,
-           dialogs_.get(),
-           [this] { return now_().date(); },
-           [this]() -> const ScheduleModel & { return document_.Model(); },
-           {&actions_.Undo, &actions_.Redo},
-           {dialogs_.get(), [this] { return now_().date(); },
-            [this] { return document_.Report(ScheduleFromControls(), now_()); }, [this] { return files_.PdfName(); }}},
-          this),
+      AdvPageControl1({&clipboard_,
+                       dialogs_.get(),
+                       [this] { return now_().date(); },
+                       [this]() -> const ScheduleModel & { return document_.Model(); },
+                       {&actions_.Undo, &actions_.Redo},
+                       [this] { return document_.Report(ScheduleFromControls(), now_()); },
+                       [this] { return files_.PdfName(); }},
+                      this),
       Panel1([this] { return now_(); }, this), backend_(Required(std::move(services.Backend), "HID backend")),
       session_(*backend_), presenter_(
                                session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
@@ -94,9 +93,7 @@ ScheduleModel TMainForm::ScheduleFromControls() const
 {
     // Nothing is changed on the way: the grids' shown outputs, the dates picked, the rule as
     // chosen. A control still showing what the model gave it keeps the model's value.
-    ScheduleModel shown = document_.Model();
-    AdvPageControl1.Peek(shown);
-    return shown;
+    return AdvPageControl1.Shown();
 }
 
 bool TMainForm::StoreAllControls()

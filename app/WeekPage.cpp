@@ -132,8 +132,7 @@ void WeekPage::Show(const ScheduleModel &model)
                        : QStringLiteral("Special date %1").arg(k + 1));
     }
 
-    const QDate today = sources_.Today ? sources_.Today() : QDate::currentDate();
-    findings_ = CheckSchedule(model, FromQDate(today));
+    findings_ = CheckSchedule(model, FromQDate(sources_.TodayDate()));
     // The list is filled afresh; where it was scrolled to stays.
     const int scrolled = FindingsListBox.verticalScrollBar()->value();
     FindingsListBox.clear();
@@ -182,8 +181,7 @@ void WeekPage::FindingChosen(int row)
 
 bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model, const Sources &sources)
 {
-    const QDate today = sources.Today ? sources.Today() : QDate::currentDate();
-    std::vector<ScheduleFinding> mistakes = CheckSchedule(model, FromQDate(today));
+    std::vector<ScheduleFinding> mistakes = CheckSchedule(model, FromQDate(sources.TodayDate()));
     std::erase_if(mistakes, [](const ScheduleFinding &finding) { return !IsMistake(finding); });
     if (mistakes.empty()) {
         return true;

@@ -35,6 +35,9 @@ public:
         std::function<QDate()> Today;
         std::function<ReportSource()> Report;
         std::function<QString()> PdfName;
+
+        // Today as the check judges it: the window's clock, or the computer's without one.
+        [[nodiscard]] QDate TodayDate() const { return Today ? Today() : QDate::currentDate(); }
     };
 
     explicit WeekPage(QWidget *parent = nullptr);
