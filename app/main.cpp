@@ -26,6 +26,10 @@
 #include <cstring>
 #include <exception>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 // Qt does not carry exceptions through its event loop: one that escapes an event handler
@@ -93,6 +97,28 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A data file (.dat) to open."),
                                  QStringLiteral("[file]"));
+}
+
+// A program of the Windows GUI subsystem starts without a console: text for the command line
+// (the help, the version, a usage error) goes to the console of the command that started it,
+// where there is one and the stream is not redirected already. Qt's own warnings go to the
+// debugger's output then, as for every such program.
+void TextToStartingConsole()
+{
+#ifdef _WIN32
+    const bool outRedirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
+    const bool errRedirected = GetFileType(GetStdHandle(STD_ERROR_HANDLE)) != FILE_TYPE_UNKNOWN;
+    if ((outRedirected && errRedirected) || AttachConsole(ATTACH_PARENT_PROCESS) == 0) {
+        return;
+    }
+    FILE *stream = nullptr;
+    if (!outRedirected) {
+        (void)freopen_s(&stream, "CONOUT$", "w", stdout);
+    }
+    if (!errRedirected) {
+        (void)freopen_s(&stream, "CONOUT$", "w", stderr);
+    }
+#endif
 }
 
 // True when the command line only asks for text: the help or the version.
@@ -180,6 +206,7 @@ int main(int argc, char *argv[])
             parser.addOption(option);
         }
         if (!parser.parse(arguments)) {
+            TextToStartingConsole();
             const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                             QFileInfo(arguments.constFirst()).fileName());
             std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
@@ -188,13 +215,14 @@ int main(int argc, char *argv[])
     }
     // --help and --version print and exit before anything needs a display.
     if (AsksForText(argc, argv)) {
+        TextToStartingConsole();
         const QCoreApplication textOnly(argc, argv);
         QCommandLineParser parser;
         DescribeCommandLine(parser);
         parser.process(QCoreApplication::arguments());
         return EXIT_SUCCESS;
     }
-    const KorveltApplication app(argc, argv);
+    KorveltApplication app(argc, argv);
     // The application name is set here, but no display name: Qt would append it to every window
     // title, and the window's own caption already names the program. Message boxes take the
     // application name instead.

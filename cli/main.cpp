@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,8 +20,11 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include <QDir>
+#include <QFileInfo>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #define isatty _isatty
 #define STDERR_FILENO 2
 #else
@@ -99,6 +103,25 @@ int TerminalColumns()
     return columns > 0 ? columns : 80;
 }
 
+#ifdef _WIN32
+// The report's platform plugin and fonts are installed beside korveltctl.exe. Without them Qt
+// would end the process with a message box that nobody at a script can answer: the file that
+// is missing, or an empty text when everything is there.
+QString MissingReportFile()
+{
+    std::array<wchar_t, 32768> path{};
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const QString folder = QFileInfo(QString::fromWCharArray(path.data(), static_cast<int>(length))).absolutePath();
+    for (const char *file : {"platforms/qoffscreen.dll", "lib/fonts/DejaVuSans.ttf", "lib/fonts/DejaVuSans-Bold.ttf"}) {
+        const QString full = folder + QLatin1Char('/') + QLatin1String(file);
+        if (!QFileInfo::exists(full)) {
+            return QDir::toNativeSeparators(full);
+        }
+    }
+    return {};
+}
+#endif
+
 // The report prints nothing but its own messages: Qt's own (fonts, runtime folders) are dropped.
 void Quiet(QtMsgType /*type*/, const QMessageLogContext & /*context*/, const QString & /*message*/) {}
 
@@ -124,6 +147,15 @@ int main(int argc, char *argv[])
     const bool report = korvelt::CtlCommand(words) == QLatin1String("report");
     std::unique_ptr<QTemporaryDir> runtime;
     if (report) {
+#ifdef _WIN32
+        // No system error box either, whatever happens: the tool runs unattended.
+        SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+        if (const QString missing = MissingReportFile(); !missing.isEmpty()) {
+            std::fprintf(stderr, "korveltctl: cannot make the report: %s is missing; install the program again\n",
+                         missing.toLocal8Bit().constData());
+            return korvelt::ExitFileError;
+        }
+#endif
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(Quiet);
         if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {

@@ -1,7 +1,8 @@
 # What the Windows programs need beside them, copied into the build's bin folder (so that they
 # run from there, under Wine too) and installed beside them: Qt's DLLs and plugins and the
-# MinGW-w64 runtime. The tests' extras (Qt Test, the offscreen platform and its fonts) stay in
-# the build folder.
+# MinGW-w64 runtime. korveltctl's report draws on Qt's offscreen platform with the DejaVu Sans
+# fonts, as on Linux, so both are installed too; the tests' extra (Qt Test) stays in the build
+# folder.
 get_target_property(qtCoreDll Qt6::Core IMPORTED_LOCATION_RELEASE)
 if(NOT qtCoreDll)
     get_target_property(qtCoreDll Qt6::Core IMPORTED_LOCATION)
@@ -26,9 +27,8 @@ set(KORVELT_RUNTIME_DLLS
     ${qtBin}/Qt6Core.dll ${qtBin}/Qt6Gui.dll ${qtBin}/Qt6Widgets.dll ${qtBin}/Qt6PrintSupport.dll
     ${libstdcxxDll} ${libgccDll} ${WINPTHREAD_DLL})
 set(KORVELT_RUNTIME_PLUGINS
-    platforms/qwindows.dll styles/qwindowsvistastyle.dll
+    platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll
     imageformats/qgif.dll imageformats/qico.dll imageformats/qjpeg.dll)
-set(KORVELT_TEST_PLUGINS platforms/qoffscreen.dll)
 
 set(bin ${CMAKE_BINARY_DIR}/bin)
 set(copied)
@@ -39,7 +39,7 @@ foreach(dll IN LISTS KORVELT_RUNTIME_DLLS ITEMS ${qtBin}/Qt6Test.dll)
                        DEPENDS ${dll} VERBATIM)
     list(APPEND copied ${bin}/${name})
 endforeach()
-foreach(plugin IN LISTS KORVELT_RUNTIME_PLUGINS KORVELT_TEST_PLUGINS)
+foreach(plugin IN LISTS KORVELT_RUNTIME_PLUGINS)
     get_filename_component(folder "${plugin}" DIRECTORY)
     add_custom_command(OUTPUT ${bin}/${plugin}
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/${folder}
@@ -68,3 +68,21 @@ foreach(plugin IN LISTS KORVELT_RUNTIME_PLUGINS)
     get_filename_component(folder "${plugin}" DIRECTORY)
     install(FILES ${qtPrefix}/plugins/${plugin} DESTINATION bin/${folder})
 endforeach()
+# The report's fonts, where the offscreen platform looks for them beside the installed program,
+# with their licence.
+set(reportFonts)
+foreach(name IN ITEMS DejaVuSans.ttf DejaVuSans-Bold.ttf)
+    list(FIND fonts "${qtPrefix}/lib/fonts/${name}" at)
+    if(at EQUAL -1)
+        list(FIND fonts "/usr/share/fonts/truetype/dejavu/${name}" at)
+    endif()
+    if(at EQUAL -1)
+        message(FATAL_ERROR "The report's font ${name} was not found: apt-get install fonts-dejavu-core")
+    endif()
+    list(GET fonts ${at} font)
+    list(APPEND reportFonts ${font})
+endforeach()
+install(FILES ${reportFonts} DESTINATION bin/lib/fonts)
+if(EXISTS /usr/share/doc/fonts-dejavu-core/copyright)
+    install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION bin/lib/fonts RENAME DejaVu-LICENSE.txt)
+endif()

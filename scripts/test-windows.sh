@@ -48,6 +48,17 @@ if [ -x "$linux_ctl" ]; then
         cmp "$work/read.dat" "$work/linux.dat" && cmp "$work/read.json" "$work/linux.json" ||
         fail "korveltctl.exe: not the bytes of the Linux build"
 fi
+# The window's programs are of the Windows GUI subsystem (no console window to close them
+# with), korveltctl of the console subsystem; the GUI program still answers --version on the
+# command line.
+for program in korvelt-time-control korvelt-time-control-demo korveltctl; do
+    want="Windows GUI"
+    [ "$program" = korveltctl ] && want="Windows CUI"
+    x86_64-w64-mingw32-objdump -p "$bin/$program.exe" | grep -q "^Subsystem.*($want)" ||
+        fail "$program.exe: not a program of the $want subsystem"
+done
+wine "$bin/korvelt-time-control.exe" --version 2>&1 | grep -q "KORVELT Time Control 1.00" ||
+    fail "korvelt-time-control.exe --version"
 # No KORVELT under Wine: the real backend finds none and says so.
 wine "$bin/korveltctl.exe" clock read >"$work/none.txt" 2>&1
 [ $? -eq 3 ] || fail "korveltctl.exe without a KORVELT: exit status"
@@ -106,6 +117,23 @@ else
     done
     wine reg query 'HKLM\Software\Classes\.dat' /ve 2>/dev/null | grep -q KORVELT.Schedule || fail "the .dat type"
     wine "$program_dir/bin/korveltctl.exe" --version | grep -q "korveltctl 1.00" || fail "installed korveltctl.exe"
+    # The installed korveltctl makes the report with what the installer put beside it: the
+    # PDF's text reads back as the Linux build's (the "Printed:" time aside).
+    report=$(mktemp -d)
+    if (cd "$report" && wine "$program_dir/bin/korveltctl.exe" --demo read s.dat >/dev/null 2>&1 &&
+        wine "$program_dir/bin/korveltctl.exe" report s.dat -o s.pdf >report.txt 2>&1) &&
+        pdftotext "$report/s.pdf" - | grep -v "Printed:" >"$report/windows.txt"; then
+        grep -q "Output 1" "$report/windows.txt" || fail "installed korveltctl.exe report: no text in the PDF"
+        if [ -x "$linux_ctl" ]; then
+            "$linux_ctl" report "$report/s.dat" -o "$report/linux.pdf" &&
+                pdftotext "$report/linux.pdf" - | grep -v "Printed:" >"$report/linux.txt" &&
+                diff -u "$report/linux.txt" "$report/windows.txt" >"$logs/windows-report.diff" ||
+                fail "installed korveltctl.exe report: not the Linux build's text ($logs/windows-report.diff)"
+        fi
+    else
+        fail "installed korveltctl.exe report: $(cat "$report/report.txt" 2>/dev/null)"
+    fi
+    rm -rf "$report"
     echo "kept" >"$program_dir/bin/user notes.txt"
     wine "$program_dir/uninstall.exe" /S
     wineserver -w
