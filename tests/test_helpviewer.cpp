@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,13 +50,13 @@ QStringList References(const QTextBrowser &browser)
 
 // Opens the built help file at its default topic as the main window does; the help window
 // on the screen, or null.
-HelpWindow *OpenHelp(ChmHelpViewer &viewer)
+HelpWindow *OpenHelp(ChmHelpViewer &viewer, const QString &file = HelpFile)
 {
-    if (!viewer.Load(HelpFile)) {
+    if (!viewer.Load(file)) {
         return nullptr;
     }
     viewer.Initialise();
-    viewer.DisplayDefaultTopic(HelpFile);
+    viewer.DisplayDefaultTopic(file);
     HelpWindow *window = viewer.Window();
     return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
@@ -139,27 +140,47 @@ private slots:
     // pictures. Every page of the contents and the index opens, and every link and image on
     // it leads to something in the help file: a page, a picture, a named place on a page.
     // Closed, the window opens again at the default topic.
+    // Every language's guide: its own title, the same pages, and the English guide's nesting.
+    static void OpensAtTheDefaultTopicAndEveryReferenceLeadsSomewhere_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("firstTopic");
+        const QString folder = QFileInfo(HelpFile).absolutePath() + QLatin1Char('/');
+        // clang-format off
+        QTest::newRow("en") << HelpFile << "KORVELT Time Control Help" << "Getting started";
+        QTest::newRow("de") << folder + "de/Horalux.chm" << "KORVELT Time Control Hilfe" << "Erste Schritte";
+        QTest::newRow("fr") << folder + "fr/Horalux.chm" << "Aide de KORVELT Time Control" << "Prise en main";
+        QTest::newRow("it") << folder + "it/Horalux.chm" << "Guida di KORVELT Time Control" << "Primi passi";
+        QTest::newRow("nl") << folder + "nl/Horalux.chm" << "Help bij KORVELT Time Control" << "Aan de slag";
+        QTest::newRow("es") << folder + "es/Horalux.chm" << "Ayuda de KORVELT Time Control" << "Introducci\u00f3n";
+        QTest::newRow("pl") << folder + "pl/Horalux.chm" << "Pomoc KORVELT Time Control" << "Pierwsze kroki";
+        // clang-format on
+    }
     void OpensAtTheDefaultTopicAndEveryReferenceLeadsSomewhere()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QFETCH(QString, firstTopic);
         ChmHelpViewer viewer;
-        HelpWindow *window = OpenHelp(viewer);
+        HelpWindow *window = OpenHelp(viewer, file);
         QVERIFY(window != nullptr);
         ChmTextBrowser &browser = window->Browser();
-        QCOMPARE(window->windowTitle(), QStringLiteral("KORVELT Time Control Help"));
+        QCOMPARE(window->windowTitle(), title);
         QCOMPARE(PageOf(browser), DefaultPage);
-        QCOMPARE(browser.documentTitle(), QStringLiteral("Getting started"));
+        QCOMPARE(browser.documentTitle(), firstTopic);
         const QTreeWidget &contents = window->Contents();
         // The topics themselves change with the guide; that they are nested is what is read.
         QVERIFY(contents.topLevelItemCount() > 5);
-        QVERIFY(contents.findItems("Timetables", Qt::MatchRecursive).value(0)->childCount() > 0);
-        QCOMPARE(contents.currentItem()->text(0), QStringLiteral("Getting started"));
+        QVERIFY(contents.topLevelItem(3)->childCount() > 0);
+        QCOMPARE(contents.currentItem()->text(0), firstTopic);
         QVERIFY(window->Index().count() > 40);
 
         // The page layout has already loaded the picture from the help file, as a pixmap.
         const QVariant image = browser.document()->resource(QTextDocument::ImageResource, QUrl("images/window.png"));
         QCOMPARE(image.value<QPixmap>().toImage().size(), QSize(640, 489));
 
-        const std::optional<ChmArchive> archive = ChmArchive::Open(QFile::encodeName(HelpFile).toStdString());
+        const std::optional<ChmArchive> archive = ChmArchive::Open(QFile::encodeName(file).toStdString());
         QVERIFY(archive.has_value());
         QStringList toCheck;
         for (QTreeWidgetItemIterator it(&window->Contents()); *it != nullptr; ++it) {
@@ -194,12 +215,13 @@ private slots:
                 }
             }
         }
-        QVERIFY(checked.size() >= 19);
+        // Every page of the guide is reached, in every language.
+        QCOMPARE(checked.size(), 26);
 
         window->ShowTopic(QStringLiteral("clock.htm"));
         viewer.CloseAll();
         QVERIFY(!window->isVisible());
-        viewer.DisplayDefaultTopic(HelpFile);
+        viewer.DisplayDefaultTopic(file);
         QVERIFY(window->isVisible());
         QCOMPARE(PageOf(browser), DefaultPage);
         viewer.CloseAll();
