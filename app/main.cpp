@@ -1,6 +1,7 @@
 #include "helpviewer/HelpViewerFactory.h"
 #include "app/QtUserDialogs.h"
 #include "app/TMainForm.h"
+#include "text/Languages.h"
 
 #ifdef KORVELT_DEMO
 #include "simulator/SimulatedHidBackend.h"
@@ -134,15 +135,28 @@ bool AsksForText(int argc, char **argv)
     return false;
 }
 
-// The compiled help: beside the program (the build tree, Windows) or where the install puts
-// shared files; beside the program when it is in neither place.
-QString HelpFilePath()
+// The compiled help of the program's language, <language>/Horalux.chm, and the English one
+// Horalux.chm: beside the program (the build tree, Windows) or where the install puts shared
+// files. The language's guide where there is one, else the English guide; beside the program
+// when it is in neither place.
+QString HelpFilePath(const QString &language)
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString beside = QDir::cleanPath(programFolder + QStringLiteral("/Horalux.chm"));
-    const QString installed =
-        QDir::cleanPath(programFolder + QStringLiteral("/../share/korvelt-time-control/Horalux.chm"));
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+    const QString shared = QStringLiteral("/../share/korvelt-time-control/");
+    QStringList names;
+    if (language != QLatin1String("en")) {
+        names << language + QStringLiteral("/Horalux.chm");
+    }
+    names << QStringLiteral("Horalux.chm");
+    for (const QString &name : names) {
+        for (const QString &folder : {QStringLiteral("/"), shared}) {
+            const QString path = QDir::cleanPath(programFolder + folder + name);
+            if (QFileInfo::exists(path)) {
+                return path;
+            }
+        }
+    }
+    return QDir::cleanPath(programFolder + QStringLiteral("/Horalux.chm"));
 }
 
 // The start-up benchmark's hook (KORVELT_QUIT_WHEN_SHOWN): once the window is on screen and the
@@ -239,6 +253,14 @@ int main(int argc, char *argv[])
     if (QFileInfo::exists(icon)) {
         QApplication::setWindowIcon(QIcon(icon));
     }
+    // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
+    // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows. The language is the
+    // one chosen there, or the desktop's; it is settled before the first text is made.
+    auto settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
+    QString language = korvelt::ChosenLanguage(settings->value(QLatin1String(korvelt::LanguageKey)).toString());
+    if (!korvelt::InstallTranslations(app, language)) {
+        language = QStringLiteral("en");
+    }
     // An exception while the window is made is shown like one from an event handler; the
     // application object outlives this block so that the box can be shown.
     try {
@@ -249,11 +271,8 @@ int main(int argc, char *argv[])
         services.Backend = DeviceBackend();
         services.Now = [] { return QDateTime::currentDateTime(); };
         services.Help = korvelt::CreateHelpViewer();
-        services.HelpFile = HelpFilePath();
-        // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
-        // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows.
-        services.Settings =
-            std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
+        services.HelpFile = HelpFilePath(language);
+        services.Settings = std::move(settings);
         korvelt::TMainForm mainForm(std::move(services));
         boxes.SetOwner(&mainForm);
         ShownProbe probe;

@@ -38,6 +38,8 @@ endforeach()
 file(WRITE "${PACKAGE_DIR}/nsis/files-install.nsh" "${install}")
 file(WRITE "${PACKAGE_DIR}/nsis/files-uninstall.nsh" "${uninstall}")
 configure_file("${NSIS_SCRIPT}" "${PACKAGE_DIR}/nsis/installer.nsi" COPYONLY)
+get_filename_component(nsisFolder "${NSIS_SCRIPT}" DIRECTORY)
+configure_file("${nsisFolder}/languages.nsh" "${PACKAGE_DIR}/nsis/languages.nsh" COPYONLY)
 
 execute_process(COMMAND "${MAKENSIS}" -V2 -DVERSION=${VERSION} -DSTAGE=${stage}
                         "-DOUTFILE=${PACKAGE_DIR}/${PACKAGE_NAME}-setup.exe" installer.nsi

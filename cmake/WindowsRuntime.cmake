@@ -61,6 +61,20 @@ foreach(font IN LISTS fonts)
                        DEPENDS ${font} VERBATIM)
     list(APPEND copied ${bin}/lib/fonts/${name})
 endforeach()
+# Qt's own texts in the program's languages (Debian's qt6-translations-l10n), in the
+# translations folder that Qt reads beside the program.
+foreach(language IN LISTS KORVELT_LANGUAGES)
+    set(qm /usr/share/qt6/translations/qtbase_${language}.qm)
+    if(NOT EXISTS ${qm})
+        message(FATAL_ERROR "Qt's translation ${qm} was not found: apt-get install qt6-translations-l10n")
+    endif()
+    add_custom_command(OUTPUT ${bin}/translations/qtbase_${language}.qm
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/translations
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qm} ${bin}/translations/qtbase_${language}.qm
+                       DEPENDS ${qm} VERBATIM)
+    list(APPEND copied ${bin}/translations/qtbase_${language}.qm)
+    install(FILES ${qm} DESTINATION bin/translations)
+endforeach()
 add_custom_target(korvelt_windows_runtime ALL DEPENDS ${copied})
 
 install(FILES ${KORVELT_RUNTIME_DLLS} DESTINATION bin)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
     libhidapi-dev libchm-dev fp-utils
     clang-14 libclang-rt-14-dev clang-format-14 clang-tidy-14
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix ccache xz-utils

@@ -27,16 +27,32 @@ ShowUninstDetails show
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the program's languages: it starts with a choice of them, the system's
+; language preselected, and the uninstaller speaks the one chosen.
+!define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+!include /CHARSET=UTF8 "languages.nsh"
 
 Function .onInit
     SetRegView 64
     SetShellVarContext all
+    !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
+    !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 
 Section "Install"
@@ -46,12 +62,16 @@ Section "Install"
     CreateDirectory "$SMPROGRAMS\${PRODUCT}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\bin\korvelt-time-control.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Demo.lnk" "$INSTDIR\bin\korvelt-time-control-demo.exe"
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}\User Guide.lnk" "$INSTDIR\bin\Horalux.chm"
+    ; The guide in the language chosen, where there is one.
+    StrCpy $0 "$INSTDIR\bin\$(GUIDE_FOLDER)Horalux.chm"
+    IfFileExists $0 +2 0
+    StrCpy $0 "$INSTDIR\bin\Horalux.chm"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}\$(GUIDE_LINK).lnk" $0
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall.lnk" "$INSTDIR\uninstall.exe"
 
     ; Data files open in the program. The type that .dat had before is kept and given back on
     ; uninstall.
-    WriteRegStr HKLM "Software\Classes\${FILE_TYPE}" "" "KORVELT Time Control schedule"
+    WriteRegStr HKLM "Software\Classes\${FILE_TYPE}" "" "$(FILE_TYPE_NAME)"
     WriteRegStr HKLM "Software\Classes\${FILE_TYPE}\DefaultIcon" "" "$INSTDIR\bin\korvelt-time-control.exe,0"
     WriteRegStr HKLM "Software\Classes\${FILE_TYPE}\shell\open\command" "" '"$INSTDIR\bin\korvelt-time-control.exe" "%1"'
     ReadRegStr $0 HKLM "Software\Classes\.dat" ""
@@ -77,7 +97,7 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
-    Delete "$SMPROGRAMS\${PRODUCT}\User Guide.lnk"
+    !insertmacro DeleteGuideLinks
     Delete "$SMPROGRAMS\${PRODUCT}\Uninstall.lnk"
     Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Demo.lnk"
     RMDir "$SMPROGRAMS\${PRODUCT}"

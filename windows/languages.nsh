@@ -1,0 +1,33 @@
+; The installer's own texts in each of its languages (UTF-8).
+LangString GUIDE_FOLDER ${LANG_ENGLISH} ""
+LangString GUIDE_LINK ${LANG_ENGLISH} "User Guide"
+LangString FILE_TYPE_NAME ${LANG_ENGLISH} "KORVELT Time Control schedule"
+LangString GUIDE_FOLDER ${LANG_GERMAN} "de\"
+LangString GUIDE_LINK ${LANG_GERMAN} "Handbuch"
+LangString FILE_TYPE_NAME ${LANG_GERMAN} "KORVELT Time Control Schaltprogramm"
+LangString GUIDE_FOLDER ${LANG_FRENCH} "fr\"
+LangString GUIDE_LINK ${LANG_FRENCH} "Mode d'emploi"
+LangString FILE_TYPE_NAME ${LANG_FRENCH} "Programmation KORVELT Time Control"
+LangString GUIDE_FOLDER ${LANG_ITALIAN} "it\"
+LangString GUIDE_LINK ${LANG_ITALIAN} "Manuale utente"
+LangString FILE_TYPE_NAME ${LANG_ITALIAN} "Programmazione KORVELT Time Control"
+LangString GUIDE_FOLDER ${LANG_DUTCH} "nl\"
+LangString GUIDE_LINK ${LANG_DUTCH} "Handleiding"
+LangString FILE_TYPE_NAME ${LANG_DUTCH} "KORVELT Time Control-programmering"
+LangString GUIDE_FOLDER ${LANG_SPANISH} "es\"
+LangString GUIDE_LINK ${LANG_SPANISH} "Manual de usuario"
+LangString FILE_TYPE_NAME ${LANG_SPANISH} "Programación de KORVELT Time Control"
+LangString GUIDE_FOLDER ${LANG_POLISH} "pl\"
+LangString GUIDE_LINK ${LANG_POLISH} "Instrukcja obsługi"
+LangString FILE_TYPE_NAME ${LANG_POLISH} "Harmonogram KORVELT Time Control"
+
+; The guide's shortcut under each of its names, for the uninstaller.
+!macro DeleteGuideLinks
+    Delete "$SMPROGRAMS\${PRODUCT}\User Guide.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Handbuch.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Mode d'emploi.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Manuale utente.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Handleiding.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Manual de usuario.lnk"
+    Delete "$SMPROGRAMS\${PRODUCT}\Instrukcja obsługi.lnk"
+!macroend
