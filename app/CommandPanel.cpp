@@ -29,15 +29,11 @@ void SetUpClockDatePicker(QDateEdit &picker)
 } // namespace
 
 CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
-    : QWidget(parent), LoadButton(QStringLiteral("Load File"), this), SaveButton(QStringLiteral("Save File"), this),
-      HelpButton(QStringLiteral("Help"), this), WriteButton(QStringLiteral("Write To KORVELT"), this),
-      ReadButton(QStringLiteral("Read From KORVELT"), this), ExitButton(QStringLiteral("Exit"), this), LogMemo(this),
-      SetTimeButton(QStringLiteral("Set Time"), this), ReadTimeButton(QStringLiteral("Read Time"), this),
-      UsePCTimeCheckBox(QStringLiteral("Use PC Time"), this), SetDateDateTimePicker(this), SetTimeDateTimePicker(this),
-      VerifyCheckBox(QStringLiteral("Verify after writing"), this),
-      CompareButton(QStringLiteral("Compare with KORVELT"), this), ConnectionLabel(this), StatusLabel(this),
-      CheckLabel(this), CancelButton(QStringLiteral("Cancel"), this), ProgressBar(this), FileLabel(this),
-      now_(std::move(now))
+    : QWidget(parent), LoadButton(this), SaveButton(this), HelpButton(this), WriteButton(this), ReadButton(this),
+      ExitButton(this), LogMemo(this), SetTimeButton(this), ReadTimeButton(this), UsePCTimeCheckBox(this),
+      SetDateDateTimePicker(this), SetTimeDateTimePicker(this), VerifyCheckBox(this), CompareButton(this),
+      ConnectionLabel(this), StatusLabel(this), CheckLabel(this), CancelButton(this), ProgressBar(this),
+      FileLabel(this), now_(std::move(now))
 {
     selectSection_.setSingleShot(true);
     selectSection_.setInterval(0);
@@ -48,8 +44,11 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     });
     // Verifying is on unless the user turned it off in an earlier run.
     VerifyCheckBox.setChecked(true);
+    //: Button of the status area that stops the command running; keep it short
+    CancelButton.setText(tr("Cancel"));
     CancelButton.setEnabled(false);
-    ConnectionLabel.setText(QStringLiteral("Not connected"));
+    //: Status area: no KORVELT has answered yet
+    ConnectionLabel.setText(tr("Not connected"));
     ProgressBar.setRange(0, 1);
     ProgressBar.setValue(0);
     ProgressBar.setTextVisible(false);
@@ -102,15 +101,16 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    LogMemo.setAccessibleName(QStringLiteral("Device log"));
-    SetDateDateTimePicker.setAccessibleName(QStringLiteral("Clock date"));
-    SetTimeDateTimePicker.setAccessibleName(QStringLiteral("Clock time"));
-    ConnectionLabel.setAccessibleName(QStringLiteral("Connection"));
-    StatusLabel.setAccessibleName(QStringLiteral("Status"));
-    CheckLabel.setAccessibleName(QStringLiteral("Schedule check"));
-    CheckLabel.SetHint(QStringLiteral("What the schedule check found; the Week page lists it."));
-    ProgressBar.setAccessibleName(QStringLiteral("Progress"));
-    FileLabel.setAccessibleName(QStringLiteral("File"));
+    LogMemo.setAccessibleName(tr("Device log"));
+    SetDateDateTimePicker.setAccessibleName(tr("Clock date"));
+    SetTimeDateTimePicker.setAccessibleName(tr("Clock time"));
+    ConnectionLabel.setAccessibleName(tr("Connection"));
+    StatusLabel.setAccessibleName(tr("Status"));
+    CheckLabel.setAccessibleName(tr("Schedule check"));
+    //: Tooltip of the schedule check's count in the status area
+    CheckLabel.SetHint(tr("What the schedule check found; the Week page lists it."));
+    ProgressBar.setAccessibleName(tr("Progress"));
+    FileLabel.setAccessibleName(tr("File"));
     PlaceControls();
 }
 
@@ -141,23 +141,29 @@ void CommandPanel::PlaceControls()
     FileLabel.setTextFormat(Qt::PlainText);
     ProgressBar.setGeometry(400, 160, 393, 12);
 
-    // Alt and the underlined letter press a button; what the captions say stays the same.
-    const std::initializer_list<std::pair<QAbstractButton *, const char *>> mnemonics{
-        {&LoadButton, "&Load File"},
-        {&SaveButton, "&Save File"},
-        {&HelpButton, "&Help"},
-        {&WriteButton, "&Write To KORVELT"},
-        {&ReadButton, "&Read From KORVELT"},
-        {&ExitButton, "E&xit"},
-        {&SetTimeButton, "Set &Time"},
-        {&ReadTimeButton, "Read T&ime"},
-        {&UsePCTimeCheckBox, "&Use PC Time"},
-        {&VerifyCheckBox, "&Verify after writing"},
-        {&CompareButton, "&Compare with KORVELT"},
-    };
-    for (const auto &[button, caption] : mnemonics) {
-        button->setText(QString::fromLatin1(caption));
-    }
+    // Alt and the underlined letter press a button: each caption has its letter after "&".
+    //: Button; keep it short
+    LoadButton.setText(tr("&Load File"));
+    //: Button; keep it short
+    SaveButton.setText(tr("&Save File"));
+    //: Button that opens the user guide; keep it short
+    HelpButton.setText(tr("&Help"));
+    //: Button; keep it short
+    WriteButton.setText(tr("&Write To KORVELT"));
+    //: Button; keep it short
+    ReadButton.setText(tr("&Read From KORVELT"));
+    //: Button that closes the program; keep it short
+    ExitButton.setText(tr("E&xit"));
+    //: Button that sets the KORVELT's clock; keep it short
+    SetTimeButton.setText(tr("Set &Time"));
+    //: Button that reads the KORVELT's clock; keep it short
+    ReadTimeButton.setText(tr("Read T&ime"));
+    //: Check box: "Set Time" sends the computer's clock
+    UsePCTimeCheckBox.setText(tr("&Use PC Time"));
+    //: Check box: a write is read back and compared
+    VerifyCheckBox.setText(tr("&Verify after writing"));
+    //: Button; keep it short
+    CompareButton.setText(tr("&Compare with KORVELT"));
     LogMemo.setTabChangesFocus(true);
 }
 

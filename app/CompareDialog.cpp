@@ -29,27 +29,31 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
                              const std::vector<ScheduleDifference> &differences, QWidget *parent)
     : QDialog(parent), HeadingLabel(this), DifferenceList(this), TakeButton(this), CloseButton(this)
 {
-    setWindowTitle(QStringLiteral("Compare with KORVELT"));
+    setWindowTitle(tr("Compare with KORVELT"));
     setFont(FormFont());
 
     const QStringList lines = DifferenceLines(windowSchedule, deviceSchedule, differences);
     if (lines.isEmpty()) {
-        HeadingLabel.setText(QStringLiteral("Identical"));
+        //: The KORVELT holds exactly the window's schedule
+        HeadingLabel.setText(tr("Identical"));
         DifferenceList.hide();
     } else {
-        HeadingLabel.setText(
-            lines.size() == 1 ? QStringLiteral("The KORVELT differs from the window in 1 place:")
-                              : QStringLiteral("The KORVELT differs from the window in %1 places:").arg(lines.size()));
+        const int count = static_cast<int>(lines.size());
+        //: Heading above the list of differences
+        HeadingLabel.setText(count == 1 ? tr("The KORVELT differs from the window in 1 place:")
+                                        //: Heading above the list of differences; %n is how many
+                                        : tr("The KORVELT differs from the window in %n places:", nullptr, count));
         DifferenceList.addItems(lines);
     }
     HeadingLabel.setBuddy(&DifferenceList);
     DifferenceList.setEditTriggers(QAbstractItemView::NoEditTriggers);
     DifferenceList.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    TakeButton.setText(QStringLiteral("Take the KORVELT's schedule"));
+    //: Button: the window takes the schedule read from the KORVELT
+    TakeButton.setText(tr("Take the KORVELT's schedule"));
     TakeButton.setEnabled(!lines.isEmpty());
     TakeButton.setAutoDefault(false);
-    CloseButton.setText(QStringLiteral("Close"));
+    CloseButton.setText(tr("Close"));
     // Enter closes: taking the KORVELT's schedule replaces the window's, so it takes a click.
     CloseButton.setDefault(true);
     using Choice = UserDialogs::Comparison::Choice;
@@ -72,11 +76,11 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
     };
     connect(&DifferenceList, &QListWidget::itemClicked, this, goTo);
     connect(&DifferenceList, &QListWidget::itemActivated, this, goTo);
-    DifferenceList.setToolTip(QStringLiteral("Click a line to go to its place in the window"));
+    DifferenceList.setToolTip(tr("Click a line to go to its place in the window"));
 
     const std::initializer_list<std::tuple<QWidget *, const char *, QString>> names{
         {&HeadingLabel, "HeadingLabel", HeadingLabel.text()},
-        {&DifferenceList, "DifferenceList", QStringLiteral("Differences")},
+        {&DifferenceList, "DifferenceList", tr("Differences")},
         {&TakeButton, "TakeButton", TakeButton.text()},
         {&CloseButton, "CloseButton", CloseButton.text()},
     };

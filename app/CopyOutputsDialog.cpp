@@ -3,6 +3,8 @@
 
 #include <QFont>
 
+#include <tuple>
+
 namespace korvelt {
 
 namespace {
@@ -16,7 +18,7 @@ constexpr int BoxColumns = 4;
 CopyOutputsDialog::CopyOutputsDialog(const QString &text, int source, QWidget *parent)
     : QDialog(parent), Layout(this), source_(source)
 {
-    setWindowTitle(QStringLiteral("Copy Output"));
+    setWindowTitle(tr("Copy Output"));
     setFont(FormFont());
 
     TextLabel.setText(text);
@@ -24,28 +26,32 @@ CopyOutputsDialog::CopyOutputsDialog(const QString &text, int source, QWidget *p
     Layout.addWidget(&TextLabel, 0, 0, 1, BoxColumns);
     for (int k = 0; k < OutputCount; ++k) {
         QCheckBox &box = OutputCheckBoxes.at(static_cast<std::size_t>(k));
-        box.setText(QStringLiteral("Output %1").arg(k + 1));
+        //: Check box of a switched output; %1 is its number
+        box.setText(tr("Output %1", "switched output number").arg(k + 1));
         box.setObjectName(QStringLiteral("Output%1CheckBox").arg(k + 1));
         if (k == source) {
             box.setChecked(true);
             box.setEnabled(false);
-            box.setToolTip(QStringLiteral("The output copied"));
+            box.setToolTip(tr("The output copied"));
         }
         connect(&box, &QCheckBox::toggled, this, &CopyOutputsDialog::UpdateOk);
         Layout.addWidget(&box, 1 + k / BoxColumns, k % BoxColumns);
     }
 
     const int buttonRow = 1 + OutputCount / BoxColumns;
-    const std::array<std::pair<QPushButton *, QString>, 4> buttons{{
-        {&AllButton, QStringLiteral("All")},
-        {&NoneButton, QStringLiteral("None")},
-        {&OkButton, QStringLiteral("OK")},
-        {&CancelButton, QStringLiteral("Cancel")},
+    // The object names stay English whatever the captions say.
+    const std::array<std::tuple<QPushButton *, QString, const char *>, 4> buttons{{
+        //: Button that ticks every output
+        {&AllButton, tr("All", "outputs"), "AllButton"},
+        //: Button that clears every output
+        {&NoneButton, tr("None", "outputs"), "NoneButton"},
+        {&OkButton, tr("OK"), "OKButton"},
+        {&CancelButton, tr("Cancel"), "CancelButton"},
     }};
     for (int k = 0; k < static_cast<int>(buttons.size()); ++k) {
-        const auto &[button, caption] = buttons.at(static_cast<std::size_t>(k));
+        const auto &[button, caption, name] = buttons.at(static_cast<std::size_t>(k));
         button->setText(caption);
-        button->setObjectName(caption + QStringLiteral("Button"));
+        button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         Layout.addWidget(button, buttonRow, k);
     }

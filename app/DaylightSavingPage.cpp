@@ -9,8 +9,8 @@ namespace korvelt {
 
 namespace {
 
-// The month item a typed text names: an item in any letter case, or the usual spelling of
-// the second item's month; -1 when it names none.
+// The month item a typed text names: an item in any letter case, or the usual English
+// spelling of the second item's month (the item itself says "Febuary"); -1 when it names none.
 int MonthItemOfText(const QComboBox &box, const QString &text)
 {
     const QString typed = text.trimmed();
@@ -23,10 +23,13 @@ int MonthItemOfText(const QComboBox &box, const QString &text)
 } // namespace
 
 DaylightSavingPage::DaylightSavingPage(QWidget *parent)
-    : QWidget(parent), group_(QStringLiteral("Daylight Saving"), this),
-      enable_(QStringLiteral("&Enable Daylight Saving"), &group_),
-      advance_(QStringLiteral("Advance Clock"), WeekItemTexts(), &group_), advanceMonth_(&group_),
-      retard_(QStringLiteral("Retard Clock"), WeekItemTexts(), &group_), retardMonth_(&group_)
+    : QWidget(parent), group_(tr("Daylight Saving"), this),
+      //: Check box; the letter after "&" is pressed with Alt
+      enable_(tr("&Enable Daylight Saving"), &group_),
+      //: Group of the week in which the clock goes forward
+      advance_(tr("Advance Clock"), WeekItemTexts(), &group_), advanceMonth_(&group_),
+      //: Group of the week in which the clock goes back
+      retard_(tr("Retard Clock"), WeekItemTexts(), &group_), retardMonth_(&group_)
 {
     const std::initializer_list<std::pair<QObject *, const char *>> names{
         {&group_, "GroupBox1"},           {&enable_, "EnableDaylightSavingCheckBox"},
@@ -36,8 +39,10 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    advanceMonth_.setAccessibleName(QStringLiteral("Advance month"));
-    retardMonth_.setAccessibleName(QStringLiteral("Retard month"));
+    //: The month in which the clock goes forward
+    advanceMonth_.setAccessibleName(tr("Advance month"));
+    //: The month in which the clock goes back
+    retardMonth_.setAccessibleName(tr("Retard month"));
 
     group_.setGeometry(48, 32, 321, 305);
     enable_.setGeometry(24, 22, 200, 20);
@@ -74,7 +79,8 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
 void DaylightSavingPage::Changed()
 {
     if (!showing_) {
-        emit Edited(QStringLiteral("Change Daylight Saving"));
+        //: Undo step
+        emit Edited(tr("Change Daylight Saving"));
     }
 }
 

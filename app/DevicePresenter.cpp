@@ -9,6 +9,9 @@
 #include "text/DifferenceText.h"
 #include "text/QtDateTime.h"
 
+#include <QCoreApplication>
+
+#include <array>
 #include <utility>
 
 namespace korvelt {
@@ -24,34 +27,109 @@ QString FromDevice(const std::string &text)
 QString AccessHint()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("Close any other program that is using it, then try again.");
+    return QCoreApplication::translate("DevicePresenter", "Close any other program that is using it, then try again.");
 #else
-    return QStringLiteral("Install the rule 60-korvelt.rules into /etc/udev/rules.d, run "
-                          "\"sudo udevadm control --reload-rules && sudo udevadm trigger\" "
-                          "and plug the KORVELT in again.");
+    //: Keep the file name, the folder and the command as they are
+    return QCoreApplication::translate("DevicePresenter",
+                                       "Install the rule 60-korvelt.rules into /etc/udev/rules.d, run "
+                                       "\"sudo udevadm control --reload-rules && sudo udevadm trigger\" "
+                                       "and plug the KORVELT in again.");
 #endif
 }
 
-// What a command was doing, as the end of "... stopped answering while ...".
-QString Doing(SessionCommand command, bool verifying)
+// What a command was doing, as each message about it says it: one sentence for each, with
+// and without the block the request was for (0 holds the settings, 1 to 64 the slots).
+struct DoingTexts {
+    const char *Progress;           // the status while it runs
+    const char *ProgressAt;         // the same, at a block
+    const char *StoppedAnswering;   // the KORVELT stopped answering meanwhile
+    const char *StoppedAnsweringAt; // the same, at a block
+    const char *Unplugged;          // the KORVELT was unplugged meanwhile
+    const char *UnpluggedAt;        // the same, at a block
+};
+
+enum class Doing { Write, Verify, Compare, Read, SetClock, ReadClock };
+
+//: Status texts and messages of a command on the KORVELT; %1 is the block's number, %2 the last
+//: block's
+constexpr std::array<DoingTexts, 6> DoingTable{{
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Writing to KORVELT"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Writing to KORVELT: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while writing. Check the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while writing (block %1 of %2). Check the "
+                                          "cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while writing. Plug it in and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while writing (block %1 of %2). Plug it in and try "
+                                          "again.")},
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Checking what was written"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Checking what was written: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while checking what was written. Check the cable "
+                                          "and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while checking what was written (block %1 of "
+                                          "%2). Check the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while checking what was written. Plug it in and "
+                                          "try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while checking what was written (block %1 of %2). "
+                                          "Plug it in and try again.")},
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Comparing with KORVELT"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Comparing with KORVELT: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading. Check the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading (block %1 of %2). Check the "
+                                          "cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading. Plug it in and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading (block %1 of %2). Plug it in and try "
+                                          "again.")},
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Reading from KORVELT"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Reading from KORVELT: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading. Check the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading (block %1 of %2). Check the "
+                                          "cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading. Plug it in and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading (block %1 of %2). Plug it in and try "
+                                          "again.")},
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Setting the KORVELT clock"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Setting the KORVELT clock: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while setting the clock. Check the cable and "
+                                          "try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while setting the clock (block %1 of %2). Check "
+                                          "the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while setting the clock. Plug it in and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while setting the clock (block %1 of %2). Plug it "
+                                          "in and try again.")},
+    {QT_TRANSLATE_NOOP("DevicePresenter", "Reading the KORVELT clock"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "Reading the KORVELT clock: block %1 of %2"),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading the clock. Check the cable and "
+                                          "try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT stopped answering while reading the clock (block %1 of %2). Check "
+                                          "the cable and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading the clock. Plug it in and try again."),
+     QT_TRANSLATE_NOOP("DevicePresenter", "KORVELT was unplugged while reading the clock (block %1 of %2). Plug it "
+                                          "in and try again.")},
+}};
+
+Doing DoingOf(SessionCommand command, bool verifying, bool comparing)
 {
     switch (command) {
     case SessionCommand::Write:
-        return verifying ? QStringLiteral("checking what was written") : QStringLiteral("writing");
+        return verifying ? Doing::Verify : Doing::Write;
     case SessionCommand::Read:
-        return QStringLiteral("reading");
+        return comparing ? Doing::Compare : Doing::Read;
     case SessionCommand::SetClock:
-        return QStringLiteral("setting the clock");
+        return Doing::SetClock;
     case SessionCommand::ReadClock:
-        return QStringLiteral("reading the clock");
+        return Doing::ReadClock;
     }
-    return {};
+    return Doing::Write;
 }
 
-// The block a request was for, as the user counts them: 0 holds the settings, 1 to 64 the slots.
-QString OfBlocks(int block)
+// One of a command's texts, at block `block` when it is one (0 and up).
+QString DoingText(Doing doing, const char *DoingTexts::*plain, const char *DoingTexts::*at, int block)
 {
-    return QStringLiteral("block %1 of %2").arg(block).arg(BlockCount - 1);
+    const DoingTexts &texts = DoingTable.at(static_cast<std::size_t>(doing));
+    if (block < 0) {
+        return QCoreApplication::translate("DevicePresenter", texts.*plain);
+    }
+    return QCoreApplication::translate("DevicePresenter", texts.*at).arg(block).arg(BlockCount - 1);
 }
 
 // Where a schedule differs: the place alone, as the refusal to write names it.
@@ -60,9 +138,11 @@ QString DifferencePlace(const ScheduleDifference &difference)
     using Part = ScheduleDifference::Part;
     switch (difference.Where) {
     case Part::DaylightSaving:
-        return QStringLiteral("Daylight Saving");
+        //: A place where the KORVELT's schedule differs: its daylight-saving rule
+        return QCoreApplication::translate("DevicePresenter", "Daylight Saving");
     case Part::SpecialDate:
-        return QStringLiteral("Special date %1").arg(difference.Index + 1);
+        //: A place where the KORVELT's schedule differs; %1 is the special date's number, 1 to 16
+        return QCoreApplication::translate("DevicePresenter", "Special date %1").arg(difference.Index + 1);
     case Part::NormalSlot:
     case Part::SpecialSlot:
         return SlotPlaceText(difference.Output, difference.Where == Part::SpecialSlot, difference.Index);
@@ -81,14 +161,26 @@ QString ListedText(const QString &first, const std::vector<Item> &items, LineOf 
         lines << lineOf(items.at(i));
     }
     if (items.size() > MaxLines) {
-        lines << QStringLiteral("... and %1 more.").arg(items.size() - MaxLines);
+        const auto more = static_cast<int>(items.size() - MaxLines);
+        //: The last line of a list cut short
+        lines << (more == 1 ? QCoreApplication::translate("DevicePresenter", "... and 1 more.")
+                            //: The last line of a list cut short; %n is how many lines were left out
+                            : QCoreApplication::translate("DevicePresenter", "... and %n more.", nullptr, more));
     }
     lines << last;
     return lines.join(QLatin1Char('\n'));
 }
 
-const QString NotHeldFirstLine = QStringLiteral("The KORVELT does not hold what was written");
-const QString NotHeldLastLine = QStringLiteral("Write again; if it stays so, the KORVELT may need service.");
+QString NotHeldFirstLine()
+{
+    //: First line of a message after a write that did not read back as written
+    return QCoreApplication::translate("DevicePresenter", "The KORVELT does not hold what was written");
+}
+
+QString NotHeldLastLine()
+{
+    return QCoreApplication::translate("DevicePresenter", "Write again; if it stays so, the KORVELT may need service.");
+}
 
 } // namespace
 
@@ -144,8 +236,8 @@ bool DevicePresenter::MayStopToClose()
     // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
     // any other command, changes nothing on the KORVELT when it stops.
     if (session_.Command() == SessionCommand::Write && !session_.Verifying() &&
-        !dialogs_.AskYesNo(QStringLiteral("A write to the KORVELT is under way. If you stop it now, the KORVELT "
-                                          "holds part of the old and part of the new schedule. Stop and close?"))) {
+        !dialogs_.AskYesNo(tr("A write to the KORVELT is under way. If you stop it now, the KORVELT holds part of the "
+                              "old and part of the new schedule. Stop and close?"))) {
         return false;
     }
     session_.Cancel(); // the command may have ended while the question was open
@@ -179,60 +271,54 @@ void DevicePresenter::Cancel()
 
 void DevicePresenter::ShowWriteRefused(const std::vector<UnsendableValue> &values)
 {
-    dialogs_.ShowError(ListedText(QStringLiteral("Nothing was written: the KORVELT cannot hold these values."), values,
-                                  UnsendableText, QStringLiteral("Correct them and write again.")));
+    dialogs_.ShowError(ListedText(tr("Nothing was written: the KORVELT cannot hold these values."), values,
+                                  UnsendableText, tr("Correct them and write again.")));
 }
 
 QString DevicePresenter::CancelledText() const
 {
     if (session_.Command() != SessionCommand::Write) {
-        return QStringLiteral("Cancelled"); // nothing on the KORVELT changed
+        //: Status: a command was stopped and nothing on the KORVELT changed
+        return tr("Cancelled");
     }
-    return session_.Verifying() ? QStringLiteral("Written, not verified (cancelled)")
-                                : QStringLiteral("Cancelled: the KORVELT holds part of the old and part of the new "
-                                                 "schedule. Write again.");
+    //: Status: checking what was written was stopped
+    return session_.Verifying() ? tr("Written, not verified (cancelled)")
+                                //: Status: a write was stopped half-way
+                                : tr("Cancelled: the KORVELT holds part of the old and part of the new schedule. "
+                                     "Write again.");
 }
 
 void DevicePresenter::Progress(const SessionProgress &progress)
 {
     panel_.ProgressBar.setRange(0, progress.Total);
     panel_.ProgressBar.setValue(progress.Step);
-    QString doing;
-    switch (progress.Command) {
-    case SessionCommand::Write:
-        doing = progress.Verifying ? QStringLiteral("Checking what was written") : QStringLiteral("Writing to KORVELT");
-        break;
-    case SessionCommand::Read:
-        doing = purpose_ == ReadPurpose::Compare ? QStringLiteral("Comparing with KORVELT")
-                                                 : QStringLiteral("Reading from KORVELT");
-        break;
-    case SessionCommand::SetClock:
-        doing = QStringLiteral("Setting the KORVELT clock");
-        break;
-    case SessionCommand::ReadClock:
-        doing = QStringLiteral("Reading the KORVELT clock");
-        break;
-    }
-    panel_.StatusLabel.setText(progress.Block < 0 ? doing : doing + QStringLiteral(": ") + OfBlocks(progress.Block));
+    const Doing doing = DoingOf(progress.Command, progress.Verifying, purpose_ == ReadPurpose::Compare);
+    panel_.StatusLabel.setText(DoingText(doing, &DoingTexts::Progress, &DoingTexts::ProgressAt, progress.Block));
 }
 
 void DevicePresenter::Identified(const DeviceIdentity &identity)
 {
     panel_.ConnectionLabel.setText(
-        QStringLiteral("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
+        //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
+        tr("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
     identityShown_ = true;
     lastIdentity_ = identity;
     panel_.LogMemo.clear();
-    panel_.LogMemo.appendPlainText(QStringLiteral("Vuradod Version:") + FromDevice(identity.Version));
-    panel_.LogMemo.appendPlainText(QStringLiteral("Serial Number: %1").arg(identity.SerialNumber));
+    //: Device log: %1 is the KORVELT's firmware version; "Vuradod" is the maker's own word
+    panel_.LogMemo.appendPlainText(tr("Vuradod Version:%1").arg(FromDevice(identity.Version)));
+    //: Device log: %1 is the KORVELT's serial number
+    panel_.LogMemo.appendPlainText(tr("Serial Number: %1").arg(identity.SerialNumber));
 }
 
 void DevicePresenter::DownloadDone(bool verified)
 {
-    panel_.StatusLabel.setText(verified ? QStringLiteral("Verified: the KORVELT holds this schedule")
-                                        : QStringLiteral("Written, not verified"));
+    //: Status after a write that was read back
+    panel_.StatusLabel.setText(verified ? tr("Verified: the KORVELT holds this schedule")
+                                        //: Status after a write that was not read back
+                                        : tr("Written, not verified"));
     hooks_.ScheduleWritten(lastIdentity_);
-    dialogs_.ShowInformation(QStringLiteral("Download Complete"));
+    //: Message after a write to the KORVELT
+    dialogs_.ShowInformation(tr("Download Complete"));
 }
 
 void DevicePresenter::ReadDone(const ScheduleModel &read)
@@ -243,18 +329,21 @@ void DevicePresenter::ReadDone(const ScheduleModel &read)
     }
     // No snapshot: a schedule read from the device counts as unsaved.
     hooks_.ScheduleRead(read, lastIdentity_);
-    panel_.StatusLabel.setText(QStringLiteral("Read from KORVELT"));
-    dialogs_.ShowInformation(QStringLiteral("Read Complete"));
+    //: Status after a read
+    panel_.StatusLabel.setText(tr("Read from KORVELT"));
+    dialogs_.ShowInformation(tr("Read Complete"));
 }
 
 void DevicePresenter::Compared(const ScheduleModel &read)
 {
     const ScheduleModel window = hooks_.Schedule();
     const std::vector<ScheduleDifference> differences = CompareSchedules(window, read);
-    panel_.StatusLabel.setText(differences.empty() ? QStringLiteral("Identical to the KORVELT")
-                               : differences.size() == 1
-                                   ? QStringLiteral("1 difference from the KORVELT")
-                                   : QStringLiteral("%1 differences from the KORVELT").arg(differences.size()));
+    const auto count = static_cast<int>(differences.size());
+    //: Status after a comparison
+    panel_.StatusLabel.setText(count == 0   ? tr("Identical to the KORVELT")
+                               : count == 1 ? tr("1 difference from the KORVELT")
+                                            //: Status after a comparison; %n is how many differences
+                                            : tr("%n differences from the KORVELT", nullptr, count));
     // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
     // cancelling that question goes back to the comparison, the read kept.
     using Choice = UserDialogs::Comparison::Choice;
@@ -266,7 +355,8 @@ void DevicePresenter::Compared(const ScheduleModel &read)
         }
         if (hooks_.MayReplaceSchedule()) {
             hooks_.ScheduleTaken(read, lastIdentity_);
-            panel_.StatusLabel.setText(QStringLiteral("The KORVELT's schedule was taken"));
+            //: Status: the window took the schedule read from the KORVELT
+            panel_.StatusLabel.setText(tr("The KORVELT's schedule was taken"));
             return;
         }
     }
@@ -276,16 +366,17 @@ void DevicePresenter::ClockRead(TDateTime date, TDateTime time)
 {
     // Read Time does not ask the KORVELT who it is, but it did answer.
     if (!identityShown_) {
-        panel_.ConnectionLabel.setText(QStringLiteral("KORVELT connected"));
+        panel_.ConnectionLabel.setText(tr("KORVELT connected"));
     }
     if (UnreadableClockBytes(date, time)) {
-        panel_.StatusLabel.setText(QStringLiteral("The KORVELT's clock holds no valid time"));
+        panel_.StatusLabel.setText(tr("The KORVELT's clock holds no valid time"));
         dialogs_.ShowError(ClockMessageText(date, time));
         return;
     }
     const QDateTime now = now_();
     const QDateTime device(ToQDate(date), ToQTime(time));
-    panel_.StatusLabel.setText(QStringLiteral("PC %1: %2")
+    //: Status after Read Time: %1 is the computer's time, %2 how far the KORVELT's clock is from it
+    panel_.StatusLabel.setText(tr("PC %1: %2")
                                    .arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),
                                         ClockDifferenceText(device.secsTo(now))));
     dialogs_.ShowInformation(ClockMessageText(date, time));
@@ -296,60 +387,62 @@ void DevicePresenter::Failed(const SessionError &error)
     identityShown_ = false;
     StatusText &status = panel_.StatusLabel;
     StatusText &connection = panel_.ConnectionLabel;
-    const QString where = error.Block >= 0 ? QStringLiteral(" (%1)").arg(OfBlocks(error.Block)) : QString();
+    const Doing doing = DoingOf(error.Command, error.Verifying, purpose_ == ReadPurpose::Compare);
     switch (error.Reason) {
     case SessionFailure::NotFound: {
-        QString text = QStringLiteral("Cannot find KORVELT");
-        if (!error.Detail.empty()) {
-            text += QStringLiteral("\nA KORVELT was found but could not be opened (%1). %2")
-                        .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
-        }
-        connection.setText(QStringLiteral("No KORVELT found"));
-        status.setText(QStringLiteral("Cannot find KORVELT"));
+        //: %1 is the system's reason, %2 what to do about it
+        const QString text = error.Detail.empty()
+                                 ? tr("Cannot find KORVELT")
+                                 : tr("Cannot find KORVELT\nA KORVELT was found but could not be opened (%1). %2")
+                                       .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
+        connection.setText(tr("No KORVELT found"));
+        status.setText(tr("Cannot find KORVELT"));
         dialogs_.ShowError(text);
         return;
     }
     case SessionFailure::ProgramMode:
-        connection.setText(QStringLiteral("Program Mode"));
-        status.setText(QStringLiteral("KORVELT is in Program Mode"));
-        dialogs_.ShowError(QStringLiteral("KORVELT is in Program Mode"));
+        //: The KORVELT is being set up at its own keys and takes no commands
+        connection.setText(tr("Program Mode"));
+        status.setText(tr("KORVELT is in Program Mode"));
+        dialogs_.ShowError(tr("KORVELT is in Program Mode"));
         return;
     case SessionFailure::NotAKorvelt:
-        connection.setText(QStringLiteral("Not a KORVELT time controller"));
-        status.setText(QStringLiteral("Stopped: not a KORVELT time controller"));
-        dialogs_.ShowError(QStringLiteral("Application is not a KORVELT Time Control"));
+        connection.setText(tr("Not a KORVELT time controller"));
+        status.setText(tr("Stopped: not a KORVELT time controller"));
+        dialogs_.ShowError(tr("Application is not a KORVELT Time Control"));
         return;
     case SessionFailure::InvalidScheduleData:
         if (error.Verifying) {
             // What was written does not read back as a schedule: a fault of the write.
-            status.setText(QStringLiteral("Not verified"));
+            status.setText(tr("Not verified"));
+            //: %1 is the block's number
             const QString place =
-                error.Erased
-                    ? QStringLiteral("block %1 reads back as erased memory").arg(error.Block)
-                    : QStringLiteral("block %1 reads back as values that are not times or dates").arg(error.Block);
+                error.Erased ? tr("block %1 reads back as erased memory").arg(error.Block)
+                             //: %1 is the block's number
+                             : tr("block %1 reads back as values that are not times or dates").arg(error.Block);
             dialogs_.ShowError(ListedText(
-                NotHeldFirstLine, std::vector<QString>{place}, [](const QString &line) { return line; },
-                NotHeldLastLine));
+                NotHeldFirstLine(), std::vector<QString>{place}, [](const QString &line) { return line; },
+                NotHeldLastLine()));
             return;
         }
-        status.setText(QStringLiteral("Read failed"));
-        dialogs_.ShowError(QStringLiteral("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
+        status.setText(tr("Read failed"));
+        //: %1 is the block's number
+        dialogs_.ShowError(tr("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
         return;
     case SessionFailure::TimedOut:
-        connection.setText(QStringLiteral("KORVELT not answering"));
-        status.setText(QStringLiteral("Stopped: no answer"));
-        dialogs_.ShowError(QStringLiteral("KORVELT stopped answering while %1%2. Check the cable and try again.")
-                               .arg(Doing(error.Command, error.Verifying), where));
+        connection.setText(tr("KORVELT not answering"));
+        status.setText(tr("Stopped: no answer"));
+        dialogs_.ShowError(
+            DoingText(doing, &DoingTexts::StoppedAnswering, &DoingTexts::StoppedAnsweringAt, error.Block));
         return;
     case SessionFailure::Unplugged:
-        connection.setText(QStringLiteral("No KORVELT connected"));
-        status.setText(QStringLiteral("Stopped: unplugged"));
-        dialogs_.ShowError(QStringLiteral("KORVELT was unplugged while %1%2. Plug it in and try again.")
-                               .arg(Doing(error.Command, error.Verifying), where));
+        connection.setText(tr("No KORVELT connected"));
+        status.setText(tr("Stopped: unplugged"));
+        dialogs_.ShowError(DoingText(doing, &DoingTexts::Unplugged, &DoingTexts::UnpluggedAt, error.Block));
         return;
     case SessionFailure::NotVerified:
-        status.setText(QStringLiteral("Not verified"));
-        dialogs_.ShowError(ListedText(NotHeldFirstLine, error.Differences, DifferencePlace, NotHeldLastLine));
+        status.setText(tr("Not verified"));
+        dialogs_.ShowError(ListedText(NotHeldFirstLine(), error.Differences, DifferencePlace, NotHeldLastLine()));
         return;
     }
 }

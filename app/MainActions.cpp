@@ -25,15 +25,30 @@ QList<QKeySequence> KeysOf(QKeySequence::StandardKey standard, std::initializer_
 } // namespace
 
 MainActions::MainActions(QWidget &window)
-    : QObject(&window), Load(QStringLiteral("&Load File…"), this), Save(QStringLiteral("&Save"), this),
-      SaveAs(QStringLiteral("Save &As…"), this), Exit(QStringLiteral("E&xit"), this),
-      Help(QStringLiteral("&Help"), this), Write(QStringLiteral("&Write To KORVELT"), this),
-      Read(QStringLiteral("&Read From KORVELT"), this), Compare(QStringLiteral("&Compare with KORVELT"), this),
-      SetTime(QStringLiteral("Set &Time"), this), ReadTime(QStringLiteral("Read T&ime"), this),
-      Cancel(QStringLiteral("Cancel"), this), Print(QStringLiteral("&Print…"), this),
-      ExportPdf(QStringLiteral("Export P&DF…"), this), Undo(QStringLiteral("&Undo"), this),
-      Redo(QStringLiteral("&Redo"), this)
+    : QObject(&window), Load(this), Save(this), SaveAs(this), Exit(this), Help(this), Write(this), Read(this),
+      Compare(this), SetTime(this), ReadTime(this), Cancel(this), Print(this), ExportPdf(this), Undo(this), Redo(this)
 {
+    // Each text has the letter that Alt presses after "&".
+    Load.setText(tr("&Load File…"));
+    Save.setText(tr("&Save"));
+    SaveAs.setText(tr("Save &As…"));
+    Exit.setText(tr("E&xit"));
+    //: Opens the user guide
+    Help.setText(tr("&Help"));
+    Write.setText(tr("&Write To KORVELT"));
+    Read.setText(tr("&Read From KORVELT"));
+    Compare.setText(tr("&Compare with KORVELT"));
+    //: Sets the KORVELT's clock
+    SetTime.setText(tr("Set &Time"));
+    //: Reads the KORVELT's clock
+    ReadTime.setText(tr("Read T&ime"));
+    //: Stops the command running on the KORVELT
+    Cancel.setText(tr("Cancel"));
+    Print.setText(tr("&Print…"));
+    ExportPdf.setText(tr("Export P&DF…"));
+    Undo.setText(tr("&Undo"));
+    Redo.setText(tr("&Redo"));
+
     Load.setShortcuts(KeysOf(QKeySequence::Open));
     Save.setShortcuts(KeysOf(QKeySequence::Save));
     // Not every platform has a key for Save As; Ctrl+Shift+S is the usual one.
@@ -88,17 +103,18 @@ std::vector<QAction *> MainActions::All()
 
 void MainActions::FollowHistory(const QUndoStack &history)
 {
-    const auto named = [](QAction &action, const QString &verb, const QString &step) {
-        action.setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
-    };
     Undo.setEnabled(history.canUndo());
     Redo.setEnabled(history.canRedo());
     connect(&history, &QUndoStack::canUndoChanged, &Undo, &QAction::setEnabled);
     connect(&history, &QUndoStack::canRedoChanged, &Redo, &QAction::setEnabled);
-    connect(&history, &QUndoStack::undoTextChanged, this,
-            [this, named](const QString &step) { named(Undo, QStringLiteral("Undo"), step); });
-    connect(&history, &QUndoStack::redoTextChanged, this,
-            [this, named](const QString &step) { named(Redo, QStringLiteral("Redo"), step); });
+    connect(&history, &QUndoStack::undoTextChanged, this, [this](const QString &step) {
+        //: %1 is the step to undo, for example "Edit slot 3 of output 2"
+        Undo.setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
+    });
+    connect(&history, &QUndoStack::redoTextChanged, this, [this](const QString &step) {
+        //: %1 is the step to redo, for example "Edit slot 3 of output 2"
+        Redo.setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
+    });
 }
 
 } // namespace korvelt

@@ -103,7 +103,8 @@ void QtUserDialogs::ShowPrintPreview(const QPageLayout &layout, const std::funct
     printer.setPageLayout(layout);
     printer.setDocName(QStringLiteral("KORVELT Time Control"));
     QPrintPreviewDialog preview(&printer, owner_);
-    preview.setWindowTitle(QStringLiteral("Print"));
+    //: Title of the print preview window
+    preview.setWindowTitle(tr("Print"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter *target) { paint(*target); });
     preview.exec();

@@ -2,6 +2,7 @@
 
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,6 +10,8 @@ namespace korvelt {
 
 // The platform's own message boxes and file dialogs, each over the owner window.
 class QtUserDialogs : public UserDialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtUserDialogs)
+
 public:
     explicit QtUserDialogs(QWidget *owner = nullptr) : owner_(owner) {}
 

@@ -13,8 +13,6 @@ namespace korvelt {
 
 namespace {
 
-const QString DataFileFilter = QStringLiteral("Data Files (*.dat);;All Files (*.*)");
-const QString DataChangedQuestion = QStringLiteral("Data has changed\nSave now?");
 const QString LastFolderKey = QStringLiteral("LastFolder");
 
 std::filesystem::path FilePath(const QString &name)
@@ -30,6 +28,12 @@ QString WithSuffix(const QString &fileName, const QString &suffix)
 
 } // namespace
 
+QString ScheduleFiles::DataFileFilter()
+{
+    //: The file dialogs' filter: keep "(*.dat)", "(*.*)" and ";;" as they are
+    return tr("Data Files (*.dat);;All Files (*.*)");
+}
+
 ScheduleFiles::ScheduleFiles(ScheduleDocument &document, UserDialogs &dialogs, QSettings *settings,
                              std::function<bool()> storeControls)
     : document_(document), dialogs_(dialogs), settings_(settings), storeControls_(std::move(storeControls))
@@ -44,8 +48,8 @@ bool ScheduleFiles::Save(bool asNew)
     // Save opens on the file the schedule belongs to, if any, ready to be saved again; Save As
     // asks for a new name in the folder.
     const QString current = document_.FileName();
-    const auto chosen = dialogs_.AskSaveFileName(DataFileFilter, current.isEmpty() || asNew ? DialogFolder() : current,
-                                                 QStringLiteral("dat"));
+    const auto chosen = dialogs_.AskSaveFileName(
+        DataFileFilter(), current.isEmpty() || asNew ? DialogFolder() : current, QStringLiteral("dat"));
     if (!chosen) {
         return false;
     }
@@ -64,7 +68,7 @@ void ScheduleFiles::Load()
     if (!MayReplaceSchedule()) {
         return;
     }
-    if (const auto name = dialogs_.AskOpenFileName(DataFileFilter, DialogFolder())) {
+    if (const auto name = dialogs_.AskOpenFileName(DataFileFilter(), DialogFolder())) {
         LoadFile(*name);
     }
 }
@@ -94,7 +98,8 @@ bool ScheduleFiles::MayReplaceSchedule()
     if (!document_.Changed()) {
         return true;
     }
-    switch (dialogs_.AskYesNoCancel(DataChangedQuestion)) {
+    //: Asked before unsaved changes would be replaced; Yes saves them
+    switch (dialogs_.AskYesNoCancel(tr("Data has changed\nSave now?"))) {
     case UserDialogs::Answer::Cancel:
         return false;
     case UserDialogs::Answer::Yes:
@@ -125,12 +130,15 @@ QString ScheduleFiles::DialogFolder() const
 QString ScheduleFiles::StatusText() const
 {
     const QString &fileName = document_.FileName();
-    QString text =
-        QStringLiteral("File: ") + (fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName());
-    if (document_.Changed()) {
-        text += QStringLiteral(" (unsaved changes)");
+    if (fileName.isEmpty()) {
+        //: Status area: the schedule was never saved
+        return document_.Changed() ? tr("File: Untitled (unsaved changes)") : tr("File: Untitled");
     }
-    return text;
+    const QString name = QFileInfo(fileName).fileName();
+    //: Status area; %1 is the data file's name
+    return document_.Changed() ? tr("File: %1 (unsaved changes)").arg(name)
+                               //: Status area; %1 is the data file's name
+                               : tr("File: %1").arg(name);
 }
 
 QString ScheduleFiles::StatusToolTip() const
@@ -144,7 +152,8 @@ QString ScheduleFiles::PdfName() const
     // the folder the file dialogs open in.
     const QString &fileName = document_.FileName();
     const QString base =
-        fileName.isEmpty() ? QStringLiteral("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
+        //: The name the PDF file is offered under when the schedule was never saved
+        fileName.isEmpty() ? tr("KORVELT schedule") : QFileInfo(fileName).completeBaseName();
     const QString folder = fileName.isEmpty() ? DialogFolder() : QFileInfo(fileName).absolutePath();
     return QDir(folder).filePath(base + QStringLiteral(".pdf"));
 }

@@ -3,6 +3,7 @@
 #include "app/ScheduleDocument.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QString>
 
@@ -14,6 +15,8 @@ namespace korvelt {
 // unsaved changes before the schedule is replaced, the folder the dialogs open in (kept
 // between runs) and the file's name as the status area shows it.
 class ScheduleFiles {
+    Q_DECLARE_TR_FUNCTIONS(ScheduleFiles)
+
 public:
     // storeControls: commits what the window's controls show into the document; false when a
     // typed value was refused, which stops the command. settings may be null: nothing kept.
@@ -40,6 +43,8 @@ public:
     [[nodiscard]] QString PdfName() const;
 
 private:
+    // The file dialogs' filter of data files.
+    [[nodiscard]] static QString DataFileFilter();
     void FileChosen(const QString &fileName);
 
     ScheduleDocument &document_;

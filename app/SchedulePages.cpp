@@ -30,14 +30,17 @@ SchedulePages::SchedulePages(Sources sources, QWidget *parent)
       times_(*sources_.Clipboard, *sources_.Dialogs)
 {
     setObjectName(QStringLiteral("AdvPageControl1"));
-    setAccessibleName(QStringLiteral("Pages"));
+    setAccessibleName(tr("Pages"));
     specialPlace_.setObjectName(QStringLiteral("SpecialTimesAdvTabSheet1"));
     daylightPlace_.setObjectName(QStringLiteral("DaylightSavingAdvTabSheet"));
     weekPlace_.setObjectName(QStringLiteral("WeekAdvTabSheet"));
-    addTab(&times_, QStringLiteral("Times"));
-    addTab(&specialPlace_, QStringLiteral("Special Times"));
-    addTab(&daylightPlace_, QStringLiteral("Daylight Saving"));
-    addTab(&weekPlace_, QStringLiteral("Week"));
+    //: Tab of the weekly slots
+    addTab(&times_, tr("Times"));
+    //: Tab of the slots of the special dates
+    addTab(&specialPlace_, tr("Special Times"));
+    addTab(&daylightPlace_, tr("Daylight Saving"));
+    //: Tab of the picture of the week and the schedule check
+    addTab(&weekPlace_, tr("Week"));
     setCurrentWidget(&times_);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) { MakePageAt(index); });
     ConnectGridPage(times_, TimesTable::Normal);

@@ -3,6 +3,7 @@
 #include "app/Guarded.h"
 #include "editor/GridSlots.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,18 +18,36 @@ namespace korvelt {
 namespace {
 
 // The message for a text typed into a time cell that is no time; the cell kept its value.
-QString RefusedTimeMessage(const TimeGrid &grid, int col, int row, const QString &text)
+// `col` is the Start or the End column.
+QString RefusedTimeMessage(int col, int row, const QString &text)
 {
+    const bool start = col == StartColumn;
+    const QString slot = QString::number(row);
     // The end of the day, as people write it: the KORVELT counts no further than 23:59:59.
     static const QRegularExpression endOfDay(QStringLiteral("^\\s*24(?:[:.]?00(?:[:.]?00)?)?\\s*$"));
     if (endOfDay.match(text).hasMatch()) {
-        return QStringLiteral("\"%1\" is not a time of day: the day's last second is 23:59:59. The %2 cell of slot %3 "
-                              "keeps its value.")
-            .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+        //: %1 is the text typed, %2 the slot's number; name the column as its heading does
+        return start ? QCoreApplication::translate("SlotGridPage", "\"%1\" is not a time of day: the day's last "
+                                                                   "second is 23:59:59. The Start cell of slot %2 "
+                                                                   "keeps its value.")
+                           .arg(text, slot)
+                     //: %1 is the text typed, %2 the slot's number; name the column as its heading does
+                     : QCoreApplication::translate("SlotGridPage", "\"%1\" is not a time of day: the day's last "
+                                                                   "second is 23:59:59. The End cell of slot %2 keeps "
+                                                                   "its value.")
+                           .arg(text, slot);
     }
-    return QStringLiteral("\"%1\" is not a time. The %2 cell of slot %3 keeps its value.\n\n"
-                          "Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.")
-        .arg(text, grid.Cell(col, 0), grid.Cell(0, row));
+    //: %1 is the text typed, %2 the slot's number; name the column as its heading does
+    return (start ? QCoreApplication::translate("SlotGridPage", "\"%1\" is not a time. The Start cell of slot %2 "
+                                                                "keeps its value.\n\nType a time such as 13:30, "
+                                                                "13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or "
+                                                                "9:30 PM.")
+                  //: %1 is the text typed, %2 the slot's number; name the column as its heading does
+                  : QCoreApplication::translate("SlotGridPage", "\"%1\" is not a time. The End cell of slot %2 "
+                                                                "keeps its value.\n\nType a time such as 13:30, "
+                                                                "13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or "
+                                                                "9:30 PM."))
+        .arg(text, slot);
 }
 
 OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
@@ -39,9 +58,14 @@ OutputSlots &SlotsOf(ScheduleModel &model, bool normal, int output)
 } // namespace
 
 SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
-    : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this), outputLabel_(QStringLiteral("Output"), this),
-      output_(this), menu_(this), copy_(QStringLiteral("Copy"), &menu_), paste_(QStringLiteral("Paste"), &menu_),
-      copyOutput_(&menu_), normal_(normal), clipboard_(clipboard), dialogs_(dialogs)
+    : QWidget(parent), title_(this), grid_(normal ? 10 : 3, 17, this),
+      //: Label of the box that chooses the output the grid shows
+      outputLabel_(tr("Output", "switched output number"), this), output_(this), menu_(this),
+      //: Grid's menu: copies the selected slots
+      copy_(tr("Copy", "slots"), &menu_),
+      //: Grid's menu: pastes the slots copied
+      paste_(tr("Paste", "slots"), &menu_), copyOutput_(&menu_), normal_(normal), clipboard_(clipboard),
+      dialogs_(dialogs)
 {
     QFont bold = title_.font();
     bold.setBold(true);
@@ -59,7 +83,8 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     paste_.setEnabled(false);
     connect(&menu_, &QMenu::aboutToShow, this, [this] {
         paste_.setEnabled(clipboard_.Count() != 0);
-        copyOutput_.setText(QStringLiteral("Copy output %1 to\u2026").arg(OutputText()));
+        //: Grid's menu; %1 is the output's number
+        copyOutput_.setText(tr("Copy output %1 to…").arg(OutputText()));
         // While a command runs the outputs stay as they are.
         copyOutput_.setEnabled(output_.isEnabled());
     });
@@ -81,9 +106,7 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     // A refused time is shown once the editor has closed, never from inside its handling.
     connect(
         &grid_, &TimeGrid::TimeTextRefused, this,
-        [this](int col, int row, const QString &text) {
-            dialogs_.ShowError(RefusedTimeMessage(grid_, col, row, text));
-        },
+        [this](int col, int row, const QString &text) { dialogs_.ShowError(RefusedTimeMessage(col, row, text)); },
         Qt::QueuedConnection);
     // The grid's own keys work only while the grid itself has the focus, not its editor.
     for (const auto &binding : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
@@ -97,7 +120,14 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
 
     // The columns' headings and the slot numbers.
     grid_.SetColWidth(0, 40);
-    const QStringList headings{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")};
+    const QStringList headings{
+        //: Heading of the column of slot numbers
+        tr("Slot", "slot number"),
+        //: Heading of the column of the times a slot switches on
+        tr("Start", "slot start time"),
+        //: Heading of the column of the times a slot switches off
+        tr("End", "slot end time"),
+    };
     for (int c = 0; c < grid_.GridColCount() && c < headings.size(); ++c) {
         grid_.SetCell(c, 0, headings.at(c));
     }
@@ -155,8 +185,10 @@ void SlotGridPage::CellChanged(int row)
     if (showing_ || inCommand_) {
         return;
     }
-    emit Edited(normal_ ? QStringLiteral("Edit slot %1 of output %2").arg(row).arg(OutputText())
-                        : QStringLiteral("Edit special slot %1 of output %2").arg(row).arg(OutputText()));
+    //: Undo step; %1 is the slot's number, %2 the output's
+    emit Edited(normal_ ? tr("Edit slot %1 of output %2").arg(row).arg(OutputText())
+                        //: Undo step; %1 is the slot's number, %2 the output's
+                        : tr("Edit special slot %1 of output %2").arg(row).arg(OutputText()));
 }
 
 void SlotGridPage::RunEdit(const QString &step, const std::function<void()> &command)
@@ -168,10 +200,34 @@ void SlotGridPage::RunEdit(const QString &step, const std::function<void()> &com
     emit Edited(step);
 }
 
-QString SlotGridPage::SlotsText(int count) const
+QString SlotGridPage::PasteStep(int count) const
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(normal_ ? QString() : QStringLiteral("special "),
-                                                    count == 1 ? QStringLiteral("slot") : QStringLiteral("slots"));
+    const QString output = OutputText();
+    if (normal_) {
+        //: Undo step; %1 is the output's number
+        return count == 1 ? tr("Paste 1 slot into output %1").arg(output)
+                          //: Undo step; %n is how many slots, %1 the output's number
+                          : tr("Paste %n slots into output %1", nullptr, count).arg(output);
+    }
+    //: Undo step; %1 is the output's number
+    return count == 1 ? tr("Paste 1 special slot into output %1").arg(output)
+                      //: Undo step; %n is how many slots, %1 the output's number
+                      : tr("Paste %n special slots into output %1", nullptr, count).arg(output);
+}
+
+QString SlotGridPage::ClearStep(int count) const
+{
+    const QString output = OutputText();
+    if (normal_) {
+        //: Undo step; %1 is the output's number
+        return count == 1 ? tr("Clear 1 slot of output %1").arg(output)
+                          //: Undo step; %n is how many slots, %1 the output's number
+                          : tr("Clear %n slots of output %1", nullptr, count).arg(output);
+    }
+    //: Undo step; %1 is the output's number
+    return count == 1 ? tr("Clear 1 special slot of output %1").arg(output)
+                      //: Undo step; %n is how many slots, %1 the output's number
+                      : tr("Clear %n special slots of output %1", nullptr, count).arg(output);
 }
 
 void SlotGridPage::CopySlots()
@@ -190,7 +246,7 @@ void SlotGridPage::PasteSlots()
         const QScopedValueRollback running(inCommand_, true);
         Guarded(dialogs_, [this, &result] { result = clipboard_.Paste(grid_, normal_); });
     }
-    emit Edited(QStringLiteral("Paste %1 into output %2").arg(SlotsText(result.Written), OutputText()));
+    emit Edited(PasteStep(result.Written));
     // It never writes outside the slots chosen, and says so when it left some out.
     if (result.LeftOut > 0) {
         dialogs_.ShowInformation(PasteLeftOutText(result));
@@ -205,8 +261,7 @@ bool SlotGridPage::eventFilter(QObject *watched, QEvent *event)
         if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && plain &&
             grid_.OpenEditorWidget() == nullptr) {
             const auto count = static_cast<int>(grid_.SelectedSlots().size());
-            RunEdit(QStringLiteral("Clear %1 of output %2").arg(SlotsText(count), OutputText()),
-                    [this] { grid_.ClearSelectedSlots(); });
+            RunEdit(ClearStep(count), [this] { grid_.ClearSelectedSlots(); });
             return true;
         }
     }
@@ -216,15 +271,31 @@ bool SlotGridPage::eventFilter(QObject *watched, QEvent *event)
 void SlotGridPage::CopyOutput()
 {
     const int from = shown_;
-    const QString what = normal_ ? QStringLiteral("normal times") : QStringLiteral("special times");
-    const std::optional<std::vector<int>> to =
-        dialogs_.AskOutputs(QStringLiteral("Copy the %1 of output %2 to:").arg(what, OutputText()), from);
+    const QString output = OutputText();
+    const std::optional<std::vector<int>> to = dialogs_.AskOutputs(
+        //: Copy Output dialog, above the outputs to tick; %1 is the output copied
+        normal_ ? tr("Copy the normal times of output %1 to:").arg(output)
+                //: Copy Output dialog, above the outputs to tick; %1 is the output copied
+                : tr("Copy the special times of output %1 to:").arg(output),
+        from);
     if (!to || to->empty()) {
         return;
     }
-    const QString outputs = to->size() == 1 ? QStringLiteral("output %1").arg(to->front() + 1)
-                                            : QStringLiteral("%1 outputs").arg(to->size());
-    emit OutputCopyChosen(from, *to, QStringLiteral("Copy the %1 of output %2 to %3").arg(what, OutputText(), outputs));
+    const auto count = static_cast<int>(to->size());
+    const QString other = QString::number(to->front() + 1);
+    QString step;
+    if (normal_) {
+        //: Undo step; %1 is the output copied, %2 the one copied to
+        step = count == 1 ? tr("Copy the normal times of output %1 to output %2").arg(output, other)
+                          //: Undo step; %1 is the output copied, %n how many outputs it was copied to
+                          : tr("Copy the normal times of output %1 to %n outputs", nullptr, count).arg(output);
+    } else {
+        //: Undo step; %1 is the output copied, %2 the one copied to
+        step = count == 1 ? tr("Copy the special times of output %1 to output %2").arg(output, other)
+                          //: Undo step; %1 is the output copied, %n how many outputs it was copied to
+                          : tr("Copy the special times of output %1 to %n outputs", nullptr, count).arg(output);
+    }
+    emit OutputCopyChosen(from, *to, step);
 }
 
 void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selector, QSize growth)

@@ -68,7 +68,9 @@ protected:
     // Runs a command that may change many cells as one edit named `step`.
     void RunEdit(const QString &step, const std::function<void()> &command);
     [[nodiscard]] QString OutputText() const { return QString::number(shown_ + 1); }
-    [[nodiscard]] QString SlotsText(int count) const;
+    // The undo steps of pasting and of clearing `count` slots of the shown output.
+    [[nodiscard]] QString PasteStep(int count) const;
+    [[nodiscard]] QString ClearStep(int count) const;
     // The row a menu command acts on: the one the menu was opened for.
     [[nodiscard]] int ClickedRow() const { return clickedRow_; }
     // Places the title, the grid and the selector: the grid grows by `growth`, the selector

@@ -18,19 +18,19 @@ const QDate LastDeviceDate(2255, 12, 31);
 // A picker that holds a date it cannot show shows "(not set)": its date is then this day
 // before the first it can show.
 const QDate NotSetDate = FirstDeviceDate.addDays(-1);
-const QString NotSetText = QStringLiteral("(not set)");
 
 } // namespace
 
 SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dialogs, QWidget *parent)
-    : QGroupBox(QStringLiteral("Special Dates"), parent), today_(std::move(today)), dialogs_(dialogs), holidays_(this)
+    : QGroupBox(tr("Special Dates"), parent), today_(std::move(today)), dialogs_(dialogs), holidays_(this)
 {
     setObjectName(QStringLiteral("GroupBox2"));
     for (std::size_t k = 0; k < pickers_.size(); ++k) {
         const int index = static_cast<int>(k);
         auto picker = std::make_unique<SpecialDateEdit>(index + 1, today_, this);
         picker->setObjectName(QStringLiteral("SpecialDateDateTimePicker%1").arg(index + 1));
-        picker->setAccessibleName(QStringLiteral("Special date %1").arg(index + 1));
+        //: %1 is the special date's number, 1 to 16
+        picker->setAccessibleName(tr("Special date %1").arg(index + 1));
         picker->setDateRange(FirstDeviceDate, LastDeviceDate);
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(DefaultCellTextCodec().DateFormat());
@@ -43,10 +43,11 @@ SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dial
         picker->PlaceRow(index < 8 ? 4 : 196, 28 + 32 * (index % 8), 20, 96, 64, 21);
         pickers_.at(k) = std::move(picker);
     }
-    holidays_.setText(QStringLiteral("Holidays\u2026"));
+    //: Button that opens the Holidays dialog; keep it short
+    holidays_.setText(tr("Holidays…"));
     holidays_.setObjectName(QStringLiteral("HolidaysButton"));
-    holidays_.setAccessibleName(QStringLiteral("Holidays"));
-    holidays_.setToolTip(QStringLiteral("Fill the special dates with the holidays of a year"));
+    holidays_.setAccessibleName(tr("Holidays"));
+    holidays_.setToolTip(tr("Fill the special dates with the holidays of a year"));
     holidays_.setGeometry(28, 286, 113, 25);
     connect(&holidays_, &QPushButton::clicked, this, [this] { Guarded(dialogs_, [this] { HolidaysButtonClick(); }); });
 }
@@ -63,7 +64,8 @@ void SpecialDatesBox::Show(const ScheduleModel &model)
             picker.setDate(ToQDate(date));
         } else {
             picker.setMinimumDate(NotSetDate);
-            picker.setSpecialValueText(NotSetText);
+            //: A special date's picker that holds no date
+            picker.setSpecialValueText(tr("(not set)"));
             picker.setDate(NotSetDate);
         }
         shown_.at(k) = picker.date();
@@ -106,7 +108,8 @@ void SpecialDatesBox::Picked(int index)
     const bool changed = picker.date() != current_.at(static_cast<std::size_t>(index));
     current_.at(static_cast<std::size_t>(index)) = picker.date();
     if (!showing_ && changed) {
-        emit Edited(QStringLiteral("Change special date %1").arg(index + 1));
+        //: Undo step; %1 is the special date's number, 1 to 16
+        emit Edited(tr("Change special date %1").arg(index + 1));
     }
 }
 
@@ -142,7 +145,8 @@ void SpecialDatesBox::FillSpecialDates(const std::vector<Holiday> &holidays, Few
             }
         }
     }
-    emit Edited(QStringLiteral("Fill Special Dates"));
+    //: Undo step
+    emit Edited(tr("Fill Special Dates"));
 }
 
 } // namespace korvelt

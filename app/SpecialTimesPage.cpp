@@ -10,7 +10,8 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
                                    QWidget *parent)
     : SlotGridPage(false, clipboard, dialogs, parent), dates_(std::move(today), dialogs, this)
 {
-    title_.setText(QStringLiteral("Special Times"));
+    //: Title of the grid of the slots of the special dates
+    title_.setText(tr("Special Times"));
     grid_.EditorTypeRequested = [](int col, int /*row*/) {
         return col == StartColumn || col == EndColumn ? EditorKind::Time : EditorKind::None;
     };
@@ -29,8 +30,9 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    grid_.setAccessibleName(QStringLiteral("Special times"));
-    output_.setAccessibleName(QStringLiteral("Special times output"));
+    grid_.setAccessibleName(tr("Special times"));
+    //: The box that chooses the output the grid shows
+    output_.setAccessibleName(tr("Special times output"));
     Place({});
 }
 

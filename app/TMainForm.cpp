@@ -57,7 +57,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
                                session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("KORVELT Time Control Vesion: 1.00"));
+    //: The window's caption; "Vesion" is spelt so on purpose in English. %1 is the version
+    setWindowTitle(tr("KORVELT Time Control Vesion: %1").arg(QStringLiteral("1.00")));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFont(FormFont());
@@ -100,7 +101,8 @@ bool TMainForm::StoreAllControls()
 {
     ScheduleModel stored = document_.Model();
     const bool stores = AdvPageControl1.Store(stored);
-    document_.Record(stored, QStringLiteral("Edit"));
+    //: Undo step of an edit committed when a command starts
+    document_.Record(stored, tr("Edit"));
     return stores;
 }
 
@@ -204,10 +206,12 @@ DeviceWindowHooks TMainForm::DeviceHooks()
     hooks.MayReplaceSchedule = [this] { return files_.MayReplaceSchedule(); };
     // A read and a take are one undoable step each; the schedule then comes from that KORVELT.
     hooks.ScheduleRead = [this](const ScheduleModel &read, const std::optional<DeviceIdentity> &device) {
-        document_.Replace(read, QStringLiteral("Read From KORVELT"), device);
+        //: Undo step: the schedule was read from the KORVELT
+        document_.Replace(read, tr("Read From KORVELT"), device);
     };
     hooks.ScheduleTaken = [this](const ScheduleModel &taken, const std::optional<DeviceIdentity> &device) {
-        document_.Replace(taken, QStringLiteral("Take the KORVELT's schedule"), device);
+        //: Undo step: the window took the schedule the comparison read
+        document_.Replace(taken, tr("Take the KORVELT's schedule"), device);
     };
     hooks.ScheduleWritten = [this](const std::optional<DeviceIdentity> &device) { document_.SetDevice(device); };
     hooks.GoToDifference = [this](const ScheduleDifference &place) { AdvPageControl1.GoToDifference(place); };

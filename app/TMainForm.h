@@ -59,7 +59,7 @@ public:
     [[nodiscard]] const ScheduleModel &Model() const { return document_.Model(); }
     // Puts a whole schedule into the model as one undoable step and shows it; the output
     // selectors stay where they are.
-    void ReplaceModel(const ScheduleModel &model) { document_.Replace(model, QStringLiteral("Replace the schedule")); }
+    void ReplaceModel(const ScheduleModel &model) { document_.Replace(model, tr("Replace the schedule")); }
     // Loads a data file without asking for its name (the file named on the command line); a
     // file that does not load is reported and the schedule stays as it was.
     bool LoadFile(const QString &fileName) { return files_.LoadFile(fileName); }

@@ -14,11 +14,20 @@ constexpr int DayColumnWidth = 65;
 } // namespace
 
 TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent)
-    : SlotGridPage(true, clipboard, dialogs, parent), setDays_(QStringLiteral("Set Days"), &menu_),
-      all_(QStringLiteral("All"), &setDays_), none_(QStringLiteral("None"), &setDays_),
-      weekdays_(QStringLiteral("Weekdays"), &setDays_), weekends_(QStringLiteral("Weekends"), &setDays_)
+    : SlotGridPage(true, clipboard, dialogs, parent),
+      //: Grid's menu: sets the days of the slot
+      setDays_(tr("Set Days"), &menu_),
+      //: Set Days: every day on
+      all_(tr("All", "days"), &setDays_),
+      //: Set Days: every day off
+      none_(tr("None", "days"), &setDays_),
+      //: Set Days: Monday to Friday on
+      weekdays_(tr("Weekdays"), &setDays_),
+      //: Set Days: Saturday and Sunday on
+      weekends_(tr("Weekends"), &setDays_)
 {
-    title_.setText(QStringLiteral("Normal Times"));
+    //: Title of the grid of the weekly slots
+    title_.setText(tr("Normal Times"));
     menu_.insertMenu(&copyOutput_, &setDays_);
     for (const auto &[action, preset] :
          {std::pair{&all_, DayPreset::All}, std::pair{&none_, DayPreset::None},
@@ -53,8 +62,9 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    grid_.setAccessibleName(QStringLiteral("Normal times"));
-    output_.setAccessibleName(QStringLiteral("Normal times output"));
+    grid_.setAccessibleName(tr("Normal times"));
+    //: The box that chooses the output the grid shows
+    output_.setAccessibleName(tr("Normal times output"));
     Place({});
 }
 
@@ -82,7 +92,8 @@ void TimesPage::Place(QSize growth)
 void TimesPage::SetDays(DayPreset preset)
 {
     const int row = ClickedRow();
-    RunEdit(QStringLiteral("Set Days of slot %1 of output %2").arg(row).arg(OutputText()),
+    //: Undo step; %1 is the slot's number, %2 the output's
+    RunEdit(tr("Set Days of slot %1 of output %2").arg(row).arg(OutputText()),
             [this, row, preset] { ApplyDayPreset(grid_, row, preset); });
 }
 

@@ -9,6 +9,7 @@
 #include "text/CheckText.h"
 #include "text/QtDateTime.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -25,9 +26,21 @@ namespace {
 
 constexpr int FindingLines = 6; // the findings list shows this many lines at a time
 
-QString Counted(qsizetype count, const char *one, const char *many)
+// The schedule check's counts, each in its own words.
+QString MistakesText(int count)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    //: Count of the schedule check
+    return count == 1 ? QCoreApplication::translate("WeekPage", "1 mistake")
+                      //: Count of the schedule check
+                      : QCoreApplication::translate("WeekPage", "%n mistakes", nullptr, count);
+}
+
+QString NotesText(int count)
+{
+    //: Count of the schedule check
+    return count == 1 ? QCoreApplication::translate("WeekPage", "1 note")
+                      //: Count of the schedule check
+                      : QCoreApplication::translate("WeekPage", "%n notes", nullptr, count);
 }
 
 } // namespace
@@ -38,9 +51,11 @@ WeekPage::WeekPage(QWidget *parent)
 {
     layout_.setContentsMargins(8, 6, 8, 6);
     layout_.setSpacing(4);
-    WeekChoiceComboBox.addItem(QStringLiteral("Normal week"));
+    //: Picks the picture of the week of the normal times
+    WeekChoiceComboBox.addItem(tr("Normal week"));
     for (int k = 0; k < SpecialDateCount; ++k) {
-        WeekChoiceComboBox.addItem(QStringLiteral("Special date %1").arg(k + 1));
+        //: Picks the picture of a special date; %1 is its number, 1 to 16
+        WeekChoiceComboBox.addItem(tr("Special date %1").arg(k + 1));
     }
     WeekChoiceComboBox.setMaxVisibleItems(SpecialDateCount + 1);
     WeekChoiceComboBox.setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -53,10 +68,10 @@ WeekPage::WeekPage(QWidget *parent)
     layout_.addLayout(row);
     // The picture, made on the page's first showing, goes here and takes the room there is.
     layout_.addWidget(&FindingsListBox);
-    PrintButton.setText(QStringLiteral("&Print…"));
-    ExportPdfButton.setText(QStringLiteral("Export P&DF…"));
-    PrintButton.setToolTip(QStringLiteral("A report of the whole schedule, in a preview to print from (Ctrl+P)"));
-    ExportPdfButton.setToolTip(QStringLiteral("The same report saved as a PDF file"));
+    PrintButton.setText(tr("&Print…"));
+    ExportPdfButton.setText(tr("Export P&DF…"));
+    PrintButton.setToolTip(tr("A report of the whole schedule, in a preview to print from (Ctrl+P)"));
+    ExportPdfButton.setToolTip(tr("The same report saved as a PDF file"));
 
     const std::initializer_list<std::pair<QWidget *, const char *>> names{
         {&WeekChoiceComboBox, "WeekChoiceComboBox"},
@@ -67,10 +82,10 @@ WeekPage::WeekPage(QWidget *parent)
     for (const auto &[widget, name] : names) {
         widget->setObjectName(QString::fromLatin1(name));
     }
-    WeekChoiceComboBox.setAccessibleName(QStringLiteral("Week or special date"));
-    FindingsListBox.setAccessibleName(QStringLiteral("Schedule check"));
-    PrintButton.setAccessibleName(QStringLiteral("Print"));
-    ExportPdfButton.setAccessibleName(QStringLiteral("Export PDF"));
+    WeekChoiceComboBox.setAccessibleName(tr("Week or special date"));
+    FindingsListBox.setAccessibleName(tr("Schedule check"));
+    PrintButton.setAccessibleName(tr("Print"));
+    ExportPdfButton.setAccessibleName(tr("Export PDF"));
 
     connect(&WeekChoiceComboBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (WeekPicture) {
@@ -128,8 +143,10 @@ void WeekPage::Show(const ScheduleModel &model)
         const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(k));
         WeekChoiceComboBox.setItemText(
             k + 1, IsSendableDate(date)
-                       ? QStringLiteral("Special date %1 (%2)").arg(k + 1).arg(DefaultCellTextCodec().DateText(date))
-                       : QStringLiteral("Special date %1").arg(k + 1));
+                       //: %1 is the special date's number, 1 to 16, %2 its date
+                       ? tr("Special date %1 (%2)").arg(k + 1).arg(DefaultCellTextCodec().DateText(date))
+                       //: Picks the picture of a special date; %1 is its number, 1 to 16
+                       : tr("Special date %1").arg(k + 1));
     }
 
     findings_ = CheckSchedule(model, FromQDate(sources_.TodayDate()));
@@ -140,15 +157,18 @@ void WeekPage::Show(const ScheduleModel &model)
     const bool darkList = FindingsListBox.palette().color(QPalette::Base).lightness() < 128;
     const QColor mistakeColour = darkList ? QColor(255, 138, 128) : QColor(160, 20, 20);
     for (const ScheduleFinding &finding : findings_) {
-        auto *item = new QListWidgetItem((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
-                                         FindingText(finding));
+        //: A finding of the schedule check that is likely wrong; %1 is the finding
+        auto *item = new QListWidgetItem(IsMistake(finding) ? tr("Mistake: %1").arg(FindingText(finding))
+                                                            //: A finding of the schedule check worth a look; %1 is
+                                                            //: the finding
+                                                            : tr("Note: %1").arg(FindingText(finding)));
         if (IsMistake(finding)) {
             item->setForeground(mistakeColour);
         }
         FindingsListBox.addItem(item);
     }
     if (findings_.empty()) {
-        FindingsListBox.addItem(QStringLiteral("The schedule check found nothing."));
+        FindingsListBox.addItem(tr("The schedule check found nothing."));
     }
     FindingsListBox.verticalScrollBar()->setValue(scrolled);
     // Six whole lines, none cut in half.
@@ -158,12 +178,18 @@ void WeekPage::Show(const ScheduleModel &model)
 
 QString WeekPage::CountText(const std::vector<ScheduleFinding> &findings)
 {
-    const auto mistakes = std::count_if(findings.begin(), findings.end(), IsMistake);
-    const auto notes = static_cast<qsizetype>(findings.size()) - mistakes;
-    return mistakes == 0 && notes == 0 ? QStringLiteral("No mistakes")
-           : mistakes == 0             ? QStringLiteral("No mistakes, %1").arg(Counted(notes, "note", "notes"))
-                                       : QStringLiteral("%1, %2").arg(Counted(mistakes, "mistake", "mistakes"),
-                                                                      Counted(notes, "note", "notes"));
+    const auto mistakes = static_cast<int>(std::count_if(findings.begin(), findings.end(), IsMistake));
+    const int notes = static_cast<int>(findings.size()) - mistakes;
+    if (mistakes == 0 && notes == 0) {
+        //: Count of the schedule check in the status area
+        return tr("No mistakes");
+    }
+    if (mistakes == 0) {
+        //: Count of the schedule check in the status area; %1 is the count of notes ("2 notes")
+        return tr("No mistakes, %1").arg(NotesText(notes));
+    }
+    //: Count of the schedule check in the status area: %1 the mistakes ("2 mistakes"), %2 the notes ("1 note")
+    return tr("%1, %2", "mistakes, notes").arg(MistakesText(mistakes), NotesText(notes));
 }
 
 void WeekPage::FindingChosen(int row)
@@ -190,12 +216,12 @@ bool WeekPage::MayWriteWithMistakes(const ScheduleModel &model, const Sources &s
     if (first.endsWith(QLatin1Char('.'))) {
         first.chop(1);
     }
+    const auto count = static_cast<int>(mistakes.size());
+    //: Question before a write; %1 is the first mistake found
     const QString question =
-        mistakes.size() == 1
-            ? QStringLiteral("The schedule has 1 possible mistake (first: %1). Write anyway?").arg(first)
-            : QStringLiteral("The schedule has %1 possible mistakes (first: %2). Write anyway?")
-                  .arg(mistakes.size())
-                  .arg(first);
+        count == 1 ? tr("The schedule has 1 possible mistake (first: %1). Write anyway?").arg(first)
+                   //: Question before a write; %n is how many mistakes, %1 the first of them
+                   : tr("The schedule has %n possible mistakes (first: %1). Write anyway?", nullptr, count).arg(first);
     return sources.Dialogs != nullptr && sources.Dialogs->AskYesNo(question);
 }
 
@@ -218,16 +244,18 @@ void WeekPage::ExportPdf()
     // The dialog opens with the schedule's name and .pdf selected in its folder.
     const QString suggested = sources_.PdfName ? sources_.PdfName() : QString();
     const std::optional<QString> chosen =
-        sources_.Dialogs->AskSaveFileName(QStringLiteral("PDF files (*.pdf)"), suggested, QStringLiteral("pdf"));
+        sources_.Dialogs->AskSaveFileName(tr("PDF files (*.pdf)"), suggested, QStringLiteral("pdf"));
     if (!chosen) {
         return;
     }
     // "shop" is saved as "shop.pdf".
     const QString name = QFileInfo(*chosen).suffix().isEmpty() ? *chosen + QStringLiteral(".pdf") : *chosen;
     if (SaveScheduleReportPdf(std::filesystem::path(name.toStdU16String()), source)) {
-        emit Reported(QStringLiteral("Report saved as %1").arg(QFileInfo(name).fileName()));
+        //: Status; %1 is the PDF file's name
+        emit Reported(tr("Report saved as %1").arg(QFileInfo(name).fileName()));
     } else {
-        sources_.Dialogs->ShowError(QStringLiteral("The report could not be saved as \"%1\".").arg(name));
+        //: %1 is the PDF file's path
+        sources_.Dialogs->ShowError(tr("The report could not be saved as \"%1\".").arg(name));
     }
 }
 

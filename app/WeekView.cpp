@@ -9,12 +9,14 @@ namespace korvelt {
 WeekView::WeekView(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Week"));
-    setAccessibleDescription(QStringLiteral("The times each output is on, one row for each output."));
+    //: The picture of the week
+    setAccessibleName(tr("Week"));
+    setAccessibleDescription(tr("The times each output is on, one row for each output."));
     for (std::size_t o = 0; o < rows_.size(); ++o) {
         auto row = std::make_unique<QWidget>(this);
         row->setObjectName(QStringLiteral("WeekRow%1").arg(o + 1));
-        row->setAccessibleName(QStringLiteral("Output %1").arg(o + 1));
+        //: A row of the week's picture; %1 is the output's number
+        row->setAccessibleName(tr("Output %1", "switched output number").arg(o + 1));
         row->setAttribute(Qt::WA_TransparentForMouseEvents);
         rows_.at(o) = std::move(row);
     }
