@@ -1,6 +1,7 @@
 #include "text/HolidayRuleFile.h"
 
 #include "platform/AtomicFile.h"
+#include "text/HolidayText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -174,7 +175,7 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     rule.Note = object.value(QStringLiteral("note")).toString().toStdString();
     rule.Used = object.value(QStringLiteral("used")).toBool(true);
     if (const auto problem = RuleProblem(rule)) {
-        return QString::fromStdString(*problem);
+        return RuleProblemText(*problem);
     }
     return rule;
 }
