@@ -2,10 +2,13 @@
 #include "app/FormFont.h"
 
 #include "text/CellText.h"
+#include "text/DataFile.h"
+#include "text/HolidayText.h"
 #include "text/HolidayRuleFile.h"
 #include "text/QtDateTime.h"
 #include "core/SendCheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <QGridLayout>
@@ -13,6 +16,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include <array>
 #include <initializer_list>
 #include <tuple>
 
@@ -20,17 +24,39 @@ namespace korvelt {
 
 namespace {
 
-const QString RuleFileFilter = QStringLiteral("Holiday Rules (*.json);;All Files (*.*)");
-
-// The program's texts are English; the dates in the preview follow the user's locale.
-QString MonthName(int month)
+QString RuleFileFilter()
 {
-    return QLocale(QLocale::English).monthName(month);
+    //: File dialog filter; keep the patterns in parentheses as they are
+    return QCoreApplication::translate("HolidaysDialog", "Holiday Rules (*.json);;All Files (*.*)");
+}
+
+// The dialog's own names of months and weekdays, in the program's language; the dates in the
+// preview follow the user's locale.
+constexpr std::array<const char *, 12> MonthNames{
+    QT_TRANSLATE_NOOP("HolidaysDialog", "January"),   QT_TRANSLATE_NOOP("HolidaysDialog", "February"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "March"),     QT_TRANSLATE_NOOP("HolidaysDialog", "April"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "May"),       QT_TRANSLATE_NOOP("HolidaysDialog", "June"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "July"),      QT_TRANSLATE_NOOP("HolidaysDialog", "August"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "September"), QT_TRANSLATE_NOOP("HolidaysDialog", "October"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "November"),  QT_TRANSLATE_NOOP("HolidaysDialog", "December")};
+constexpr std::array<const char *, DaysPerWeek> WeekdayNames{
+    QT_TRANSLATE_NOOP("HolidaysDialog", "Sunday"),   QT_TRANSLATE_NOOP("HolidaysDialog", "Monday"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "Tuesday"),  QT_TRANSLATE_NOOP("HolidaysDialog", "Wednesday"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "Thursday"), QT_TRANSLATE_NOOP("HolidaysDialog", "Friday"),
+    QT_TRANSLATE_NOOP("HolidaysDialog", "Saturday")};
+
+QString MonthName(int month) // 1 January .. 12 December
+{
+    return month >= 1 && month <= 12
+               ? QCoreApplication::translate("HolidaysDialog", MonthNames.at(static_cast<std::size_t>(month - 1)))
+               : QString::number(month);
 }
 
 QString WeekdayName(int weekday) // 0 Sunday .. 6 Saturday
 {
-    return QLocale(QLocale::English).dayName(weekday == 0 ? 7 : weekday);
+    return weekday >= 0 && weekday < DaysPerWeek
+               ? QCoreApplication::translate("HolidaysDialog", WeekdayNames.at(static_cast<std::size_t>(weekday)))
+               : QString::number(weekday);
 }
 
 QString FromView(std::string_view text)
@@ -38,10 +64,42 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Ordinal(int n)
+// "1st Monday of May": the nth weekday of a month as one text per n.
+QString NthWeekdayText(int n, const QString &weekday, const QString &month)
 {
-    static const QStringList ordinals{"1st", "2nd", "3rd", "4th"};
-    return n >= 1 && n <= 4 ? ordinals.at(n - 1) : QString::number(n);
+    switch (n) {
+    case 1:
+        //: A rule's day: %1 is a weekday, %2 a month
+        return QCoreApplication::translate("HolidaysDialog", "1st %1 of %2").arg(weekday, month);
+    case 2:
+        return QCoreApplication::translate("HolidaysDialog", "2nd %1 of %2").arg(weekday, month);
+    case 3:
+        return QCoreApplication::translate("HolidaysDialog", "3rd %1 of %2").arg(weekday, month);
+    case 4:
+        return QCoreApplication::translate("HolidaysDialog", "4th %1 of %2").arg(weekday, month);
+    default:
+        //: A rule's day: %1 is a number, %2 a weekday, %3 a month
+        return QCoreApplication::translate("HolidaysDialog", "%1 %2 of %3").arg(QString::number(n), weekday, month);
+    }
+}
+
+// "the Wednesday before 23 November": a weekday taken from the date a rule gives.
+QString StepText(WeekdayStep step, const QString &weekday, const QString &when)
+{
+    switch (step) {
+    case WeekdayStep::None:
+        break;
+    case WeekdayStep::Before:
+        //: A rule's day: %1 is a weekday, %2 the date it is counted from, as in "the Wednesday before 23 November"
+        return QCoreApplication::translate("HolidaysDialog", "the %1 before %2").arg(weekday, when);
+    case WeekdayStep::After:
+        return QCoreApplication::translate("HolidaysDialog", "the %1 after %2").arg(weekday, when);
+    case WeekdayStep::OnOrBefore:
+        return QCoreApplication::translate("HolidaysDialog", "the %1 on or before %2").arg(weekday, when);
+    case WeekdayStep::OnOrAfter:
+        return QCoreApplication::translate("HolidaysDialog", "the %1 on or after %2").arg(weekday, when);
+    }
+    return when;
 }
 
 } // namespace
@@ -51,52 +109,66 @@ QString RuleText(const HolidayRule &rule)
     QString when;
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
-        when = QStringLiteral("%1 %2").arg(rule.Day).arg(MonthName(rule.Month));
+        //: A rule's date: %1 is the day, %2 the month, as in "25 December"
+        when = QCoreApplication::translate("HolidaysDialog", "%1 %2", "day and month")
+                   .arg(QString::number(rule.Day), MonthName(rule.Month));
         switch (rule.Move) {
         case WeekendMove::None:
             break;
         case WeekendMove::Monday:
-            when += QStringLiteral(", on a weekend the next Monday");
+            //: %1 is a rule's date, as in "25 December"
+            when = QCoreApplication::translate("HolidaysDialog", "%1, on a weekend the next Monday").arg(when);
             break;
         case WeekendMove::NearestWeekday:
-            when += QStringLiteral(", on a Saturday the Friday before, on a Sunday the Monday after");
+            when = QCoreApplication::translate("HolidaysDialog",
+                                               "%1, on a Saturday the Friday before, on a Sunday the Monday after")
+                       .arg(when);
             break;
         case WeekendMove::SundayToSaturday:
-            when += QStringLiteral(", on a Sunday the Saturday before");
+            when = QCoreApplication::translate("HolidaysDialog", "%1, on a Sunday the Saturday before").arg(when);
             break;
         case WeekendMove::SundayToMonday:
-            when += QStringLiteral(", on a Sunday the next Monday");
+            when = QCoreApplication::translate("HolidaysDialog", "%1, on a Sunday the next Monday").arg(when);
             break;
         }
         break;
     case HolidayRuleKind::EasterOffset:
-        when = rule.Offset == 0
-                   ? QStringLiteral("Easter Sunday")
-                   : QStringLiteral("Easter Sunday %1%2 days").arg(rule.Offset > 0 ? "+" : "").arg(rule.Offset);
+        if (rule.Offset == 0) {
+            when = QCoreApplication::translate("HolidaysDialog", "Easter Sunday");
+        } else {
+            //: A rule's day counted from Easter: %1 is a signed number of days, as in "+50" or "-2"
+            when = QCoreApplication::translate("HolidaysDialog", "Easter Sunday %1 days")
+                       .arg((rule.Offset > 0 ? QStringLiteral("+") : QString()) + QString::number(rule.Offset));
+        }
         break;
     case HolidayRuleKind::NthWeekday:
-        when = QStringLiteral("%1 %2 of %3").arg(Ordinal(rule.Nth), WeekdayName(rule.Weekday), MonthName(rule.Month));
+        when = NthWeekdayText(rule.Nth, WeekdayName(rule.Weekday), MonthName(rule.Month));
         break;
     case HolidayRuleKind::LastWeekday:
-        when = QStringLiteral("last %1 of %2").arg(WeekdayName(rule.Weekday), MonthName(rule.Month));
+        //: A rule's day: %1 is a weekday, %2 a month
+        when = QCoreApplication::translate("HolidaysDialog", "last %1 of %2")
+                   .arg(WeekdayName(rule.Weekday), MonthName(rule.Month));
         break;
     }
-    if (rule.Step != WeekdayStep::None) {
-        static const QStringList steps{QString(), QStringLiteral("before"), QStringLiteral("after"),
-                                       QStringLiteral("on or before"), QStringLiteral("on or after")};
-        when = QStringLiteral("the %1 %2 %3")
-                   .arg(WeekdayName(rule.StepWeekday), steps.at(static_cast<int>(rule.Step)), when);
-    }
+    when = StepText(rule.Step, WeekdayName(rule.StepWeekday), when);
     if (rule.FirstYear != 0 && rule.FirstYear == rule.LastYear) {
-        when += QStringLiteral(", in %1 only").arg(rule.FirstYear);
+        //: %1 is a rule's day, %2 the one year it holds
+        when =
+            QCoreApplication::translate("HolidaysDialog", "%1, in %2 only").arg(when, QString::number(rule.FirstYear));
     } else {
         if (rule.EveryYears > 1) {
-            when += QStringLiteral(", every %1 years from %2").arg(rule.EveryYears).arg(rule.FirstYear);
+            //: %1 is a rule's day, %2 every how many years, %3 the year it counts from
+            when = QCoreApplication::translate("HolidaysDialog", "%1, every %2 years from %3")
+                       .arg(when, QString::number(rule.EveryYears), QString::number(rule.FirstYear));
         } else if (rule.FirstYear != 0) {
-            when += QStringLiteral(", from %1").arg(rule.FirstYear);
+            //: %1 is a rule's day, %2 its first year
+            when =
+                QCoreApplication::translate("HolidaysDialog", "%1, from %2").arg(when, QString::number(rule.FirstYear));
         }
         if (rule.LastYear != 0) {
-            when += QStringLiteral(", until %1").arg(rule.LastYear);
+            //: %1 is a rule's day (perhaps with its first year), %2 its last year
+            when =
+                QCoreApplication::translate("HolidaysDialog", "%1, until %2").arg(when, QString::number(rule.LastYear));
         }
     }
     QStringList changes;
@@ -104,40 +176,47 @@ QString RuleText(const HolidayRule &rule)
     for (std::size_t k = 0; k < std::min(rule.Changes.size(), shownChanges); ++k) {
         const YearChange &change = rule.Changes.at(k);
         changes << (change.Month == 0
-                        ? QStringLiteral("none in %1").arg(change.Year)
-                        : QStringLiteral("%1 %2 %3").arg(change.Day).arg(MonthName(change.Month)).arg(change.Year));
+                        //: A year in which a rule gives no holiday
+                        ? QCoreApplication::translate("HolidaysDialog", "none in %1").arg(change.Year)
+                        //: A day a rule's holiday was moved to once: %1 day, %2 month, %3 year
+                        : QCoreApplication::translate("HolidaysDialog", "%1 %2 %3", "day, month and year")
+                              .arg(QString::number(change.Day), MonthName(change.Month), QString::number(change.Year)));
     }
     if (rule.Changes.size() > shownChanges) {
-        changes << QStringLiteral("%1 more").arg(rule.Changes.size() - shownChanges);
+        //: How many more one-off changes a rule has
+        changes << QCoreApplication::translate("HolidaysDialog", "%1 more", "changes")
+                       .arg(rule.Changes.size() - shownChanges);
     }
     if (!changes.isEmpty()) {
-        when += QStringLiteral(" (once: %1)").arg(changes.join(QStringLiteral(", ")));
+        //: %1 is a rule's day, %2 its one-off changes, as in "none in 2031, 8 May 2020"
+        when = QCoreApplication::translate("HolidaysDialog", "%1 (once: %2)")
+                   .arg(when, changes.join(QCoreApplication::translate("HolidaysDialog", ", ", "list of changes")));
     }
-    return QStringLiteral("%1: %2").arg(QString::fromStdString(rule.Name), when);
+    //: A rule in the list: %1 is its name, %2 its day
+    return QCoreApplication::translate("HolidaysDialog", "%1: %2", "rule name and day")
+        .arg(HolidayRuleNameText(rule), when);
 }
 
 HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, UserDialogs &dialogs, QWidget *parent)
-    : QDialog(parent), PeriodGroupBox(QStringLiteral("Period"), this),
-      YearRadioButton(QStringLiteral("Calendar year"), &PeriodGroupBox), YearSpinEdit(&PeriodGroupBox),
-      NextMonthsRadioButton(QStringLiteral("The next 12 months from today"), &PeriodGroupBox),
-      RulesGroupBox(QStringLiteral("Rules"), this), PresetComboBox(&RulesGroupBox),
-      AddPresetButton(QStringLiteral("Add Country"), &RulesGroupBox), RuleList(&RulesGroupBox),
-      RemoveRuleButton(QStringLiteral("Remove"), &RulesGroupBox),
-      LoadRulesButton(QStringLiteral("Load Rules\u2026"), &RulesGroupBox),
-      SaveRulesButton(QStringLiteral("Save Rules\u2026"), &RulesGroupBox),
-      RuleNameLabel(QStringLiteral("Own rule:"), &RulesGroupBox), RuleNameEdit(&RulesGroupBox),
-      RuleKindComboBox(&RulesGroupBox), RuleNumberSpinEdit(&RulesGroupBox), RuleWeekdayComboBox(&RulesGroupBox),
-      RuleMonthComboBox(&RulesGroupBox), RuleMoveComboBox(&RulesGroupBox), RuleStepComboBox(&RulesGroupBox),
-      RuleStepWeekdayComboBox(&RulesGroupBox), RuleFromSpinEdit(&RulesGroupBox), RuleUntilSpinEdit(&RulesGroupBox),
-      RuleEverySpinEdit(&RulesGroupBox), AddRuleButton(QStringLiteral("Add Rule"), &RulesGroupBox),
-      PreviewGroupBox(QStringLiteral("Holidays"), this), PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
-      FewerLabel(QStringLiteral("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
-      KeepOthersRadioButton(QStringLiteral("keep their dates"), &PreviewGroupBox),
-      RepeatLastRadioButton(QStringLiteral("repeat the last holiday"), &PreviewGroupBox), StatusLabel(this),
-      FillButton(QStringLiteral("Fill Special Dates"), this), CancelButton(QStringLiteral("Cancel"), this),
-      rules_(std::move(rules)), today_(today), dialogs_(dialogs)
+    : QDialog(parent), PeriodGroupBox(tr("Period"), this), YearRadioButton(tr("Calendar year"), &PeriodGroupBox),
+      YearSpinEdit(&PeriodGroupBox), NextMonthsRadioButton(tr("The next 12 months from today"), &PeriodGroupBox),
+      RulesGroupBox(tr("Rules"), this), PresetComboBox(&RulesGroupBox),
+      AddPresetButton(tr("Add Country"), &RulesGroupBox), RuleList(&RulesGroupBox),
+      RemoveRuleButton(tr("Remove"), &RulesGroupBox), LoadRulesButton(tr("Load Rules\u2026"), &RulesGroupBox),
+      SaveRulesButton(tr("Save Rules\u2026"), &RulesGroupBox), RuleNameLabel(tr("Own rule:"), &RulesGroupBox),
+      RuleNameEdit(&RulesGroupBox), RuleKindComboBox(&RulesGroupBox), RuleNumberSpinEdit(&RulesGroupBox),
+      RuleWeekdayComboBox(&RulesGroupBox), RuleMonthComboBox(&RulesGroupBox), RuleMoveComboBox(&RulesGroupBox),
+      RuleStepComboBox(&RulesGroupBox), RuleStepWeekdayComboBox(&RulesGroupBox), RuleFromSpinEdit(&RulesGroupBox),
+      RuleUntilSpinEdit(&RulesGroupBox), RuleEverySpinEdit(&RulesGroupBox),
+      AddRuleButton(tr("Add Rule"), &RulesGroupBox), PreviewGroupBox(tr("Holidays"), this),
+      PreviewList(&PreviewGroupBox), SummaryLabel(&PreviewGroupBox),
+      FewerLabel(tr("With fewer than 16 holidays the other special dates"), &PreviewGroupBox),
+      KeepOthersRadioButton(tr("keep their dates"), &PreviewGroupBox),
+      RepeatLastRadioButton(tr("repeat the last holiday"), &PreviewGroupBox), StatusLabel(this),
+      FillButton(tr("Fill Special Dates"), this), CancelButton(tr("Cancel"), this), rules_(std::move(rules)),
+      today_(today), dialogs_(dialogs)
 {
-    setWindowTitle(QStringLiteral("Holidays"));
+    setWindowTitle(tr("Holidays", "window title"));
     setFont(FormFont());
 
     // The period: by default the year of today, or the next year from October on, when the
@@ -155,14 +234,15 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
 
     for (const HolidayPreset &preset : HolidayPresets()) {
         const QString code = FromView(preset.Code);
-        PresetComboBox.addItem(QStringLiteral("%1 (%2)").arg(FromView(preset.Name), code), code);
+        //: A preset in the list: %1 is its country or region, %2 its short code
+        PresetComboBox.addItem(tr("%1 (%2)", "preset and its code").arg(HolidayPresetNameText(preset), code), code);
     }
     // The locale's country first: de_DE Germany (nationwide), en_GB England and Wales.
     const QString country = QLocale::territoryToCode(locale().territory()).toLower();
     const int local = PresetComboBox.findData(country == QLatin1String("gb") ? QStringLiteral("gb-eaw") : country);
     PresetComboBox.setCurrentIndex(std::max(local, 0));
-    RuleKindComboBox.addItems({QStringLiteral("Fixed date"), QStringLiteral("Days from Easter Sunday"),
-                               QStringLiteral("Weekday of a month"), QStringLiteral("Last weekday of a month")});
+    RuleKindComboBox.addItems(
+        {tr("Fixed date"), tr("Days from Easter Sunday"), tr("Weekday of a month"), tr("Last weekday of a month")});
     for (int d = 0; d < DaysPerWeek; ++d) {
         RuleWeekdayComboBox.addItem(WeekdayName(d));
     }
@@ -170,29 +250,32 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     for (int m = 1; m <= 12; ++m) {
         RuleMonthComboBox.addItem(MonthName(m));
     }
-    RuleMoveComboBox.addItems({QStringLiteral("Stays on a weekend"), QStringLiteral("On a weekend, the next Monday"),
-                               QStringLiteral("Saturday to Friday, Sunday to Monday"),
-                               QStringLiteral("Sunday to the Saturday before"),
-                               QStringLiteral("Sunday to the next Monday")});
-    RuleStepComboBox.addItems({QStringLiteral("On that date"), QStringLiteral("The weekday before it"),
-                               QStringLiteral("The weekday after it"), QStringLiteral("The weekday on or before it"),
-                               QStringLiteral("The weekday on or after it")});
+    RuleMoveComboBox.addItems({tr("Stays on a weekend"), tr("On a weekend, the next Monday"),
+                               tr("Saturday to Friday, Sunday to Monday"), tr("Sunday to the Saturday before"),
+                               tr("Sunday to the next Monday")});
+    RuleStepComboBox.addItems({tr("On that date"), tr("The weekday before it"), tr("The weekday after it"),
+                               tr("The weekday on or before it"), tr("The weekday on or after it")});
     for (int d = 0; d < DaysPerWeek; ++d) {
         RuleStepWeekdayComboBox.addItem(WeekdayName(d));
     }
     RuleStepWeekdayComboBox.setCurrentIndex(1);
     for (QSpinBox *year : {&RuleFromSpinEdit, &RuleUntilSpinEdit}) {
         year->setRange(FirstSendableYear - 1, LastSendableYear);
-        year->setSpecialValueText(QStringLiteral("any year"));
+        year->setSpecialValueText(tr("any year"));
         year->setValue(year->minimum());
     }
-    RuleFromSpinEdit.setPrefix(QStringLiteral("from "));
-    RuleUntilSpinEdit.setPrefix(QStringLiteral("until "));
+    //: Prefix of the first-year box, before the year
+    RuleFromSpinEdit.setPrefix(tr("from "));
+    //: Prefix of the last-year box, before the year
+    RuleUntilSpinEdit.setPrefix(tr("until "));
     RuleEverySpinEdit.setRange(1, 100);
-    RuleEverySpinEdit.setPrefix(QStringLiteral("every "));
-    RuleEverySpinEdit.setSuffix(QStringLiteral(" years"));
-    RuleEverySpinEdit.setSpecialValueText(QStringLiteral("every year"));
-    RuleNameEdit.setPlaceholderText(QStringLiteral("Name"));
+    //: Prefix of the every-how-many-years box, before the number
+    RuleEverySpinEdit.setPrefix(tr("every "));
+    //: Suffix of the every-how-many-years box, after the number (2 or more)
+    RuleEverySpinEdit.setSuffix(tr(" years"));
+    RuleEverySpinEdit.setSpecialValueText(tr("every year"));
+    //: Placeholder of the own rule's name box
+    RuleNameEdit.setPlaceholderText(tr("Name", "holiday name"));
     RuleNameLabel.setBuddy(&RuleNameEdit);
     RuleKindChanged();
     auto *rulesLayout = new QGridLayout(&RulesGroupBox);
@@ -220,7 +303,8 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
 
     PreviewList.setColumnCount(4);
     PreviewList.setHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Holiday"), QStringLiteral("No.")});
+        //: Column headings of the holidays: the date, its weekday, the holiday's name, the special date's number
+        {tr("Date"), tr("Day", "weekday column"), tr("Holiday"), tr("No.", "special date number column")});
     PreviewList.setRootIsDecorated(false);
     PreviewList.header()->setStretchLastSection(false);
     PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -261,32 +345,31 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
 
     const std::initializer_list<std::tuple<QWidget *, const char *, QString>> names{
         {&YearRadioButton, "YearRadioButton", YearRadioButton.text()},
-        {&YearSpinEdit, "YearSpinEdit", QStringLiteral("Year")},
+        {&YearSpinEdit, "YearSpinEdit", tr("Year")},
         {&NextMonthsRadioButton, "NextMonthsRadioButton", NextMonthsRadioButton.text()},
-        {&PresetComboBox, "PresetComboBox", QStringLiteral("Country")},
+        {&PresetComboBox, "PresetComboBox", tr("Country")},
         {&AddPresetButton, "AddPresetButton", AddPresetButton.text()},
-        {&RuleList, "RuleList", QStringLiteral("Rules")},
-        {&RemoveRuleButton, "RemoveRuleButton", QStringLiteral("Remove rule")},
-        {&LoadRulesButton, "LoadRulesButton", QStringLiteral("Load rules")},
-        {&SaveRulesButton, "SaveRulesButton", QStringLiteral("Save rules")},
-        {&RuleNameEdit, "RuleNameEdit", QStringLiteral("Own rule's name")},
-        {&RuleKindComboBox, "RuleKindComboBox", QStringLiteral("Own rule's kind")},
-        {&RuleNumberSpinEdit, "RuleNumberSpinEdit", QStringLiteral("Own rule's day")},
-        {&RuleWeekdayComboBox, "RuleWeekdayComboBox", QStringLiteral("Own rule's weekday")},
-        {&RuleMonthComboBox, "RuleMonthComboBox", QStringLiteral("Own rule's month")},
-        {&RuleMoveComboBox, "RuleMoveComboBox", QStringLiteral("Own rule on a weekend")},
-        {&RuleStepComboBox, "RuleStepComboBox", QStringLiteral("Own rule on the date or a weekday before or after")},
-        {&RuleStepWeekdayComboBox, "RuleStepWeekdayComboBox", QStringLiteral("Weekday before or after")},
-        {&RuleFromSpinEdit, "RuleFromSpinEdit", QStringLiteral("Own rule's first year")},
-        {&RuleUntilSpinEdit, "RuleUntilSpinEdit", QStringLiteral("Own rule's last year")},
-        {&RuleEverySpinEdit, "RuleEverySpinEdit", QStringLiteral("Own rule every how many years")},
+        {&RuleList, "RuleList", tr("Rules", "accessible name of the rule list")},
+        {&RemoveRuleButton, "RemoveRuleButton", tr("Remove rule")},
+        {&LoadRulesButton, "LoadRulesButton", tr("Load rules")},
+        {&SaveRulesButton, "SaveRulesButton", tr("Save rules")},
+        {&RuleNameEdit, "RuleNameEdit", tr("Own rule's name")},
+        {&RuleKindComboBox, "RuleKindComboBox", tr("Own rule's kind")},
+        {&RuleNumberSpinEdit, "RuleNumberSpinEdit", tr("Own rule's day")},
+        {&RuleWeekdayComboBox, "RuleWeekdayComboBox", tr("Own rule's weekday")},
+        {&RuleMonthComboBox, "RuleMonthComboBox", tr("Own rule's month")},
+        {&RuleMoveComboBox, "RuleMoveComboBox", tr("Own rule on a weekend")},
+        {&RuleStepComboBox, "RuleStepComboBox", tr("Own rule on the date or a weekday before or after")},
+        {&RuleStepWeekdayComboBox, "RuleStepWeekdayComboBox", tr("Weekday before or after")},
+        {&RuleFromSpinEdit, "RuleFromSpinEdit", tr("Own rule's first year")},
+        {&RuleUntilSpinEdit, "RuleUntilSpinEdit", tr("Own rule's last year")},
+        {&RuleEverySpinEdit, "RuleEverySpinEdit", tr("Own rule every how many years")},
         {&AddRuleButton, "AddRuleButton", AddRuleButton.text()},
-        {&PreviewList, "PreviewList", QStringLiteral("Holidays of the period")},
+        {&PreviewList, "PreviewList", tr("Holidays of the period")},
         {&SummaryLabel, "SummaryLabel", QString()},
         {&FewerLabel, "FewerLabel", QString()},
-        {&KeepOthersRadioButton, "KeepOthersRadioButton", QStringLiteral("Other special dates keep their dates")},
-        {&RepeatLastRadioButton, "RepeatLastRadioButton",
-         QStringLiteral("Other special dates repeat the last holiday")},
+        {&KeepOthersRadioButton, "KeepOthersRadioButton", tr("Other special dates keep their dates")},
+        {&RepeatLastRadioButton, "RepeatLastRadioButton", tr("Other special dates repeat the last holiday")},
         {&StatusLabel, "StatusLabel", QString()},
         {&FillButton, "FillButton", FillButton.text()},
         {&CancelButton, "CancelButton", CancelButton.text()},
@@ -358,20 +441,32 @@ void HolidaysDialog::AddPresetClick()
     }
     const auto count = static_cast<int>(preset->Rules.size());
     const int added = AddRules(preset->Rules);
-    const QString name = FromView(preset->Name);
+    const QString name = HolidayPresetNameText(*preset);
     if (added == count) {
-        StatusLabel.setText(QStringLiteral("Added the %1 rules of %2.").arg(count).arg(name));
+        //: %n is how many rules (always several), %1 the country or region
+        StatusLabel.setText(tr("Added the %n rules of %1.", nullptr, count).arg(name));
     } else if (added == 0) {
+        //: %n is how many rules (always several), %1 the country or region
         StatusLabel.setText(
-            QStringLiteral("The %1 rules of %2 are in the list already: none added again.").arg(count).arg(name));
+            tr("The %n rules of %1 are in the list already: none added again.", nullptr, count).arg(name));
     } else {
+        // One text for each of the four ways English says it, so that each language can count both numbers.
         const int had = count - added;
-        StatusLabel.setText(QStringLiteral("Added %1 rule%2 of %3; %4 %5 in the list already.")
-                                .arg(added)
-                                .arg(added == 1 ? "" : "s")
-                                .arg(name)
-                                .arg(had)
-                                .arg(had == 1 ? "is" : "are"));
+        QString text;
+        if (added == 1 && had == 1) {
+            //: %1 is the country or region
+            text = tr("Added 1 rule of %1; 1 is in the list already.").arg(name);
+        } else if (added == 1) {
+            //: %1 is the country or region, %n how many rules were in the list already
+            text = tr("Added 1 rule of %1; %n are in the list already.", nullptr, had).arg(name);
+        } else if (had == 1) {
+            //: %n is how many rules were added, %1 the country or region
+            text = tr("Added %n rules of %1; 1 is in the list already.", nullptr, added).arg(name);
+        } else {
+            //: %n is how many rules were added, %1 the country or region, %2 how many were in the list already
+            text = tr("Added %n rules of %1; %2 are in the list already.", nullptr, added).arg(name).arg(had);
+        }
+        StatusLabel.setText(text);
     }
 }
 
@@ -383,18 +478,20 @@ void HolidaysDialog::RuleKindChanged()
     case HolidayRuleKind::FixedDate:
         RuleNumberSpinEdit.setRange(1, 31);
         RuleNumberSpinEdit.setPrefix(QString());
-        RuleNumberSpinEdit.setAccessibleName(QStringLiteral("Own rule's day"));
+        RuleNumberSpinEdit.setAccessibleName(tr("Own rule's day"));
         break;
     case HolidayRuleKind::EasterOffset:
         RuleNumberSpinEdit.setRange(-MaxEasterOffset, MaxEasterOffset);
-        RuleNumberSpinEdit.setPrefix(QStringLiteral("days "));
-        RuleNumberSpinEdit.setAccessibleName(QStringLiteral("Days from Easter Sunday"));
+        //: Prefix of the number box of a rule counted from Easter, before the number of days
+        RuleNumberSpinEdit.setPrefix(tr("days "));
+        RuleNumberSpinEdit.setAccessibleName(tr("Days from Easter Sunday"));
         break;
     case HolidayRuleKind::NthWeekday:
     case HolidayRuleKind::LastWeekday:
         RuleNumberSpinEdit.setRange(1, 4);
-        RuleNumberSpinEdit.setPrefix(QStringLiteral("no. "));
-        RuleNumberSpinEdit.setAccessibleName(QStringLiteral("Which weekday of the month"));
+        //: Prefix of the number box of a rule's nth weekday, before the number
+        RuleNumberSpinEdit.setPrefix(tr("no. ", "which weekday of the month"));
+        RuleNumberSpinEdit.setAccessibleName(tr("Which weekday of the month"));
         break;
     }
     RuleNumberSpinEdit.setEnabled(kind != HolidayRuleKind::LastWeekday);
@@ -431,18 +528,20 @@ void HolidaysDialog::AddRuleClick()
     rule.LastYear = year(RuleUntilSpinEdit);
     rule.EveryYears = RuleEverySpinEdit.value();
     if (rule.Name.empty()) {
-        dialogs_.ShowError(QStringLiteral("Give the rule a name."));
+        dialogs_.ShowError(tr("Give the rule a name."));
         return;
     }
     if (const auto problem = RuleProblem(rule)) {
-        dialogs_.ShowError(QString::fromStdString(*problem));
+        dialogs_.ShowError(RuleProblemText(*problem));
         return;
     }
     if (AddRules({rule}) == 0) {
-        StatusLabel.setText(QStringLiteral("\"%1\" is in the list already: not added again.").arg(RuleText(rule)));
+        //: %1 is the rule in words
+        StatusLabel.setText(tr("\"%1\" is in the list already: not added again.").arg(RuleText(rule)));
         return;
     }
-    StatusLabel.setText(QStringLiteral("Added \"%1\".").arg(RuleText(rule)));
+    //: %1 is the rule in words
+    StatusLabel.setText(tr("Added \"%1\".").arg(RuleText(rule)));
     RuleNameEdit.clear();
 }
 
@@ -460,30 +559,31 @@ void HolidaysDialog::RemoveRuleClick()
         }
     }
     if (!rows.empty()) {
-        StatusLabel.setText(rows.size() == 1 ? QStringLiteral("Removed 1 rule.")
-                                             : QStringLiteral("Removed %1 rules.").arg(rows.size()));
+        const auto removed = static_cast<int>(rows.size());
+        StatusLabel.setText(removed == 1 ? tr("Removed 1 rule.") : tr("Removed %n rules.", nullptr, removed));
         ShowRules();
     }
 }
 
 void HolidaysDialog::SaveRulesClick()
 {
-    const std::optional<QString> name = dialogs_.AskSaveFileName(RuleFileFilter, QString(), QStringLiteral("json"));
+    const std::optional<QString> name = dialogs_.AskSaveFileName(RuleFileFilter(), QString(), QStringLiteral("json"));
     if (name && !SaveHolidayRuleFile(std::filesystem::path(name->toStdU16String()), rules_)) {
-        dialogs_.ShowError(QStringLiteral("Error Saving File."));
+        dialogs_.ShowError(SaveErrorText());
     }
 }
 
 void HolidaysDialog::LoadRulesClick()
 {
-    const std::optional<QString> name = dialogs_.AskOpenFileName(RuleFileFilter, QString());
+    const std::optional<QString> name = dialogs_.AskOpenFileName(RuleFileFilter(), QString());
     if (!name) {
         return;
     }
     const HolidayRuleFileResult loaded = LoadHolidayRuleFile(std::filesystem::path(name->toStdU16String()));
     if (!loaded.Loaded) {
         // The rules in the dialog stay as they were.
-        dialogs_.ShowError(QStringLiteral("%1 was not loaded.\n%2").arg(QFileInfo(*name).fileName(), loaded.Message));
+        //: %1 is the file's name, %2 why it was not loaded
+        dialogs_.ShowError(tr("%1 was not loaded.\n%2").arg(QFileInfo(*name).fileName(), loaded.Message));
         return;
     }
     rules_ = loaded.Rules;
@@ -501,7 +601,8 @@ void HolidaysDialog::ShowRules()
         // The whole text, and why the rule is as it is, where the list is too narrow.
         item->setToolTip(rule.Note.empty()
                              ? item->text()
-                             : QStringLiteral("%1\n%2").arg(item->text(), QString::fromStdString(rule.Note)));
+                             //: A rule's tooltip: %1 is the rule in words, %2 its note
+                             : tr("%1\n%2", "rule and its note").arg(item->text(), QString::fromStdString(rule.Note)));
     }
     UpdatePreview();
 }
@@ -526,16 +627,16 @@ void HolidaysDialog::UpdatePreview()
         const Holiday &holiday = holidays_.at(k);
         const QDate date = ToQDate(holiday.Date);
         const bool used = k < static_cast<std::size_t>(SpecialDateCount);
-        auto *item = new QTreeWidgetItem(&PreviewList, {codec.DateText(holiday.Date),
-                                                        locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
-                                                        QString::fromStdString(holiday.Name),
-                                                        used ? QString::number(k + 1) : QStringLiteral("left out")});
+        auto *item = new QTreeWidgetItem(
+            &PreviewList, {codec.DateText(holiday.Date), locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
+                           HolidayNamesText(holiday), used ? QString::number(k + 1) : tr("left out", "holiday")});
         item->setToolTip(2, item->text(2));
         if (!used) {
             for (int c = 0; c < item->columnCount(); ++c) {
                 item->setForeground(c, palette().brush(QPalette::PlaceholderText));
             }
-            leftOut << QStringLiteral("%1 %2").arg(item->text(0), item->text(2));
+            //: A holiday left out: %1 is its date, %2 its name
+            leftOut << tr("%1 %2", "date and holiday").arg(item->text(0), item->text(2));
         }
     }
     for (int c = 0; c < PreviewList.columnCount(); ++c) {
@@ -544,25 +645,31 @@ void HolidaysDialog::UpdatePreview()
         }
     }
     const auto count = static_cast<int>(holidays_.size());
+    const QString separator = tr(", ", "list of holidays");
     QString summary;
     if (count == 0) {
-        summary = QStringLiteral("No holidays in this period: the special dates stay as they are.");
+        summary = tr("No holidays in this period: the special dates stay as they are.");
     } else if (count > SpecialDateCount) {
         // The first few by name, so that the text stays inside its box; the list marks them all.
         constexpr qsizetype named = 3;
-        QString names = leftOut.mid(0, named).join(QStringLiteral(", "));
+        QString names = leftOut.mid(0, named).join(separator);
         if (leftOut.size() > named) {
-            names += QStringLiteral(" and %1 more, marked in the list").arg(leftOut.size() - named);
+            //: %1 names the first holidays left out; %n how many more were left out
+            names =
+                tr("%1 and %n more, marked in the list", nullptr, static_cast<int>(leftOut.size() - named)).arg(names);
         }
-        summary = QStringLiteral("%1 holidays: the KORVELT holds 16, the first 16 are used. Left out: %2.")
-                      .arg(count)
-                      .arg(names);
+        //: %n is how many holidays there are (more than 16), %1 those left out
+        summary =
+            tr("%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.", nullptr, count).arg(names);
+    } else if (count == 1) {
+        summary = tr("1 holidays fill special dates 1 to 1.");
     } else {
-        summary = QStringLiteral("%1 holidays fill special dates 1 to %1.").arg(count);
+        //: %n is how many holidays there are (2 to 16)
+        summary = tr("%n holidays fill special dates 1 to %n.", nullptr, count);
     }
     SummaryLabel.setText(summary);
-    SummaryLabel.setToolTip(leftOut.size() > 3 ? QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")))
-                                               : QString());
+    //: %1 lists the holidays left out
+    SummaryLabel.setToolTip(leftOut.size() > 3 ? tr("Left out: %1").arg(leftOut.join(separator)) : QString());
     FillButton.setEnabled(count > 0);
     for (QWidget *fewer :
          std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {

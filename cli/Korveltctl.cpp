@@ -10,6 +10,7 @@
 #include "cli/DeviceFleet.h"
 #include "text/DifferenceText.h"
 #include "text/HolidayRuleFile.h"
+#include "text/HolidayText.h"
 #include "core/HolidayRules.h"
 #include "text/QtDateTime.h"
 #include "core/ScheduleCheck.h"
@@ -535,10 +536,9 @@ HolidayFields FieldsOf(const Holiday &holiday)
     // "2027-01-01 Fri New Year's Day": the date and weekday as the line gives them.
     const QString line = QString::fromStdString(HolidayText(holiday));
     HolidayFields fields{line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1, 1),
-                         QString::fromStdString(holiday.Name).split(QStringLiteral(" / ")), false};
-    fields.Substitute = std::ranges::any_of(fields.Names, [](const QString &name) {
-        return name.endsWith(QLatin1String(" (substitute day)")) || name.endsWith(QLatin1String(" (observed)"));
-    });
+                         HolidayNameTexts(holiday), false};
+    fields.Substitute =
+        std::ranges::any_of(holiday.Names, [](const HolidayName &name) { return name.Moved != HolidayMove::None; });
     return fields;
 }
 

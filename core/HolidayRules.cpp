@@ -9,14 +9,11 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace korvelt {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> MonthNames{"January",   "February", "March",    "April",
-                                                      "May",       "June",     "July",     "August",
-                                                      "September", "October",  "November", "December"};
 
 // The longest each month can be (February in a leap year).
 constexpr std::array<int, 12> LongestMonth{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -93,66 +90,71 @@ int DayOfWeek(TDateTime date)
     return static_cast<int>(((day + Sat) % DaysPerWeek + DaysPerWeek) % DaysPerWeek);
 }
 
-std::optional<std::string> RuleProblem(const HolidayRule &rule)
+bool HolidayRule::operator==(const HolidayRule &other) const
 {
+    const auto parts = [](const HolidayRule &r) {
+        return std::tie(r.Kind, r.Name, r.Month, r.Day, r.Offset, r.Weekday, r.Nth, r.Move, r.Step, r.StepWeekday,
+                        r.FirstYear, r.LastYear, r.EveryYears, r.Changes, r.Note, r.Used);
+    };
+    return parts(*this) == parts(other);
+}
+
+std::optional<RuleProblemFound> RuleProblem(const HolidayRule &rule)
+{
+    using Kind = RuleProblemKind;
     const bool usesMonth = rule.Kind != HolidayRuleKind::EasterOffset;
     if (usesMonth && (rule.Month < 1 || rule.Month > 12)) {
-        return "The month must be from 1 to 12.";
+        return RuleProblemFound{Kind::MonthOutOfRange};
     }
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         if (rule.Day < 1 || rule.Day > LongestMonth.at(static_cast<std::size_t>(rule.Month - 1))) {
-            return std::to_string(rule.Day) + " " +
-                   std::string(MonthNames.at(static_cast<std::size_t>(rule.Month - 1))) + " is not a date.";
+            return RuleProblemFound{Kind::NotADate, rule.Day, rule.Month};
         }
         break;
     case HolidayRuleKind::EasterOffset:
         if (std::abs(rule.Offset) > MaxEasterOffset) {
-            return "Days from Easter Sunday must be from -" + std::to_string(MaxEasterOffset) + " to " +
-                   std::to_string(MaxEasterOffset) + ".";
+            return RuleProblemFound{Kind::EasterOffsetOutOfRange, MaxEasterOffset};
         }
         break;
     case HolidayRuleKind::NthWeekday:
         if (rule.Nth < 1 || rule.Nth > 4) {
-            return "Which weekday of the month must be from 1 to 4 (or the last).";
+            return RuleProblemFound{Kind::NthOutOfRange};
         }
         [[fallthrough]];
     case HolidayRuleKind::LastWeekday:
         if (rule.Weekday < 0 || rule.Weekday >= DaysPerWeek) {
-            return "The weekday must be from 0 (Sunday) to 6 (Saturday).";
+            return RuleProblemFound{Kind::WeekdayOutOfRange};
         }
         break;
     }
     if (rule.Step != WeekdayStep::None && (rule.StepWeekday < 0 || rule.StepWeekday >= DaysPerWeek)) {
-        return "The weekday before or after must be from 0 (Sunday) to 6 (Saturday).";
+        return RuleProblemFound{Kind::StepWeekdayOutOfRange};
     }
     const auto yearOutside = [](int year) { return year != 0 && (year < FirstRuleYear || year > LastRuleYear); };
     if (yearOutside(rule.FirstYear) || yearOutside(rule.LastYear)) {
-        return "The first and the last year must be from " + std::to_string(FirstRuleYear) + " to " +
-               std::to_string(LastRuleYear) + ".";
+        return RuleProblemFound{Kind::YearOutOfRange, FirstRuleYear, LastRuleYear};
     }
     if (rule.FirstYear != 0 && rule.LastYear != 0 && rule.LastYear < rule.FirstYear) {
-        return "The last year (" + std::to_string(rule.LastYear) + ") is before the first (" +
-               std::to_string(rule.FirstYear) + ").";
+        return RuleProblemFound{Kind::LastYearBeforeFirst, rule.LastYear, rule.FirstYear};
     }
     if (rule.EveryYears < 1 || rule.EveryYears > 100) {
-        return "Every how many years must be from 1 to 100.";
+        return RuleProblemFound{Kind::EveryOutOfRange};
     }
     if (rule.EveryYears > 1 && rule.FirstYear == 0) {
-        return "Every " + std::to_string(rule.EveryYears) + " years needs the first year to count from.";
+        return RuleProblemFound{Kind::EveryWithoutFirstYear, rule.EveryYears};
     }
     std::set<int> changed;
     for (const YearChange &change : rule.Changes) {
         TDateTime date = 0;
         if (change.Year < FirstRuleYear || change.Year > LastRuleYear) {
-            return "The year of a change must be from " + std::to_string(FirstRuleYear) + " to " +
-                   std::to_string(LastRuleYear) + ".";
+            return RuleProblemFound{Kind::ChangeYearOutOfRange, FirstRuleYear, LastRuleYear};
         }
         if (!changed.insert(change.Year).second) {
-            return std::to_string(change.Year) + " is changed twice.";
+            return RuleProblemFound{Kind::YearChangedTwice, change.Year};
         }
         if (change.Month != 0 && !TryEncodeDate(change.Year, change.Month, change.Day, date)) {
-            return "The change of " + std::to_string(change.Year) + " is not a date.";
+            return RuleProblemFound{Kind::ChangeNotADate, change.Year};
         }
     }
     return std::nullopt;
@@ -279,13 +281,13 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
             const TDateTime moved = before != movedBefore.end() ? before->second : MovedDate(date, move, taken);
             movedBefore.emplace(std::pair{date, move}, moved);
             if (moved == date) {
-                all.push_back({date, rule->Name});
+                all.push_back({date, {{rule->Name, rule->Preset, HolidayMove::None}}});
                 continue;
             }
             taken.insert(moved);
             const bool substitute = move == WeekendMove::Monday || move == WeekendMove::SundayToMonday;
-            const char *why = substitute ? " (substitute day)" : " (observed)";
-            all.push_back({moved, rule->Name + why});
+            all.push_back(
+                {moved, {{rule->Name, rule->Preset, substitute ? HolidayMove::Substitute : HolidayMove::Observed}}});
         }
     }
     std::ranges::stable_sort(all, {}, &Holiday::Date);
@@ -297,26 +299,19 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
         }
         if (!holidays.empty() && holidays.back().Date == holiday.Date) {
             // Two countries' rules may name the same day alike: the name is given once.
-            std::string &name = holidays.back().Name;
-            const std::string joined = " / " + name + " / ";
-            if (joined.find(" / " + holiday.Name + " / ") == std::string::npos) {
-                name += " / " + holiday.Name;
+            std::vector<HolidayName> &names = holidays.back().Names;
+            for (HolidayName &name : holiday.Names) {
+                if (std::ranges::none_of(names, [&name](const HolidayName &had) {
+                        return had.Name == name.Name && had.Moved == name.Moved;
+                    })) {
+                    names.push_back(std::move(name));
+                }
             }
         } else {
             holidays.push_back(std::move(holiday));
         }
     }
     return holidays;
-}
-
-std::string HolidayText(const Holiday &holiday)
-{
-    static constexpr std::array<std::string_view, DaysPerWeek> days{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    const DateParts d = DecodeDate(holiday.Date);
-    std::array<char, 16> date{};
-    std::snprintf(date.data(), date.size(), "%04d-%02d-%02d", d.Year, d.Month, d.Day);
-    return std::string(date.data()) + ' ' + std::string(days.at(static_cast<std::size_t>(DayOfWeek(holiday.Date)))) +
-           ' ' + holiday.Name;
 }
 
 const HolidayPreset *FindHolidayPreset(std::string_view code)

@@ -81,8 +81,10 @@ struct HolidayRule {
     std::vector<YearChange> Changes;      // one per year at most
     std::string Note;                     // why the rule is as it is, why it is unticked
     bool Used = true;                     // ticked: generated from
+    bool Preset = false;                  // from a preset: its name is shown in the program's language
 
-    bool operator==(const HolidayRule &) const = default;
+    // Equal in all but where they came from: a preset's rule saved and loaded is the same rule.
+    bool operator==(const HolidayRule &other) const;
 };
 
 // Whether two rules make the same holiday: equal in all that gives their days, whatever their
@@ -90,35 +92,73 @@ struct HolidayRule {
 [[nodiscard]] bool SameRule(const HolidayRule &a, const HolidayRule &b);
 inline constexpr int MaxEasterOffset = 200;
 
-// Why a rule can make no date ("30 February is not a date."); nothing when it is sound.
-[[nodiscard]] std::optional<std::string> RuleProblem(const HolidayRule &rule);
+// Why a rule can make no date, with the numbers that say it (the text layer makes the
+// sentence: "30 February is not a date.").
+enum class RuleProblemKind {
+    MonthOutOfRange,        // the month is not 1 to 12
+    NotADate,               // First day of month Second does not exist
+    EasterOffsetOutOfRange, // the offset is not from -First to First
+    NthOutOfRange,          // the nth weekday is not 1 to 4
+    WeekdayOutOfRange,      // the weekday is not 0 to 6
+    StepWeekdayOutOfRange,  // the weekday before or after is not 0 to 6
+    YearOutOfRange,         // the first or last year is not from First to Second
+    LastYearBeforeFirst,    // the last year First is before the first year Second
+    EveryOutOfRange,        // every how many years is not 1 to 100
+    EveryWithoutFirstYear,  // every First years, but no first year
+    ChangeYearOutOfRange,   // a change's year is not from First to Second
+    YearChangedTwice,       // year First is changed twice
+    ChangeNotADate,         // the change of year First is no date
+};
+struct RuleProblemFound {
+    RuleProblemKind Kind = RuleProblemKind::MonthOutOfRange;
+    int First = 0;
+    int Second = 0;
+
+    bool operator==(const RuleProblemFound &) const = default;
+};
+// Nothing when the rule is sound.
+[[nodiscard]] std::optional<RuleProblemFound> RuleProblem(const HolidayRule &rule);
 
 // The date a rule gives in a year before any weekend move; nothing when there is none (29
 // February of a common year, a year the rule does not hold or drops, an unsound rule).
 [[nodiscard]] std::optional<TDateTime> RuleDate(const HolidayRule &rule, int year);
 
+// Where a holiday is when a weekend moved it.
+enum class HolidayMove {
+    None,
+    Substitute, // a substitute day: "<name> (substitute day)"
+    Observed,   // observed on a weekday: "<name> (observed)"
+};
+
+// One name of a holiday: the name of a rule that gave the day, whether that rule came from a
+// preset (whose names the text layer translates), and whether the day was moved.
+struct HolidayName {
+    std::string Name;
+    bool Preset = false;
+    HolidayMove Moved = HolidayMove::None;
+
+    bool operator==(const HolidayName &) const = default;
+};
+
 struct Holiday {
-    TDateTime Date = 0; // a whole day
-    std::string Name;   // the names of all rules that gave this day, joined by " / "
+    TDateTime Date = 0;             // a whole day
+    std::vector<HolidayName> Names; // of all rules that gave this day, each name once
 
     bool operator==(const Holiday &) const = default;
 };
 
 // The holidays the used, sound rules give from firstDay to lastDay (whole days, both
 // included), in date order, one entry a day, and only days the device can hold (years 2000
-// to 2255). A moved date is named "<name> (substitute day)" or "<name> (observed)". Rules
-// that give the same day and move it alike (a rule listed twice, or two countries' Christmas
-// Day) are one holiday: they get one substitute day, not one each.
+// to 2255). A moved date carries the move with its name. Rules that give the same day and
+// move it alike (a rule listed twice, or two countries' Christmas Day) are one holiday: they
+// get one substitute day, not one each; a name and move that two rules share is given once.
 [[nodiscard]] std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDateTime firstDay,
                                                     TDateTime lastDay);
-
-// One holiday as a line of plain text, the date in ISO form: "2027-01-01 Fri New Year's Day".
-[[nodiscard]] std::string HolidayText(const Holiday &holiday);
 
 // A country's public holidays as rules, found by a short code.
 struct HolidayPreset {
     std::string_view Code; // "gb-eaw", "de", "fr", "us", "nl"
-    std::string_view Name; // "England and Wales", ...
+    std::string_view Name; // "England and Wales", ...: the English name, which the text layer translates
     std::vector<HolidayRule> Rules;
 };
 [[nodiscard]] const std::vector<HolidayPreset> &HolidayPresets();

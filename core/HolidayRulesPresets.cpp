@@ -192,7 +192,12 @@ Rules SwissCanton(const Rules &own)
 std::vector<HolidayPreset> MakePresets()
 {
     std::vector<HolidayPreset> presets;
+    // A preset's rules are marked as such: their names are the preset's, which the program
+    // shows in its language.
     const auto add = [&presets](std::string_view code, std::string_view name, Rules rules) {
+        for (HolidayRule &rule : rules) {
+            rule.Preset = true;
+        }
         presets.push_back({code, name, std::move(rules)});
     };
 

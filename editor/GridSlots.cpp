@@ -2,11 +2,16 @@
 
 #include "text/CellText.h"
 
+#include <QCoreApplication>
+
 namespace korvelt {
 
 QString DayCellText(bool on)
 {
-    return on ? QStringLiteral("On") : QStringLiteral("Off");
+    //: The text of a day cell whose day is on; keep it short
+    return on ? QCoreApplication::translate("GridSlots", "On", "day cell")
+              //: The text of a day cell whose day is off; keep it short
+              : QCoreApplication::translate("GridSlots", "Off", "day cell");
 }
 
 bool DayCellIsOn(const QString &text)

@@ -13,7 +13,8 @@ inline constexpr int StartColumn = 1;
 inline constexpr int EndColumn = 2;
 inline constexpr int FirstDayColumn = 3;
 
-// The two texts of a day cell, "On" and "Off"; a day is on exactly when its cell says "On".
+// The two texts of a day cell, "On" and "Off" in the program's language; a day is on exactly
+// when its cell says the translated "On". This is the one place that knows both texts.
 [[nodiscard]] QString DayCellText(bool on);
 [[nodiscard]] bool DayCellIsOn(const QString &text);
 

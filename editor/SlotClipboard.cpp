@@ -3,6 +3,8 @@
 #include "text/CellText.h"
 #include "editor/GridSlots.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -82,16 +84,27 @@ QString PasteLeftOutText(const PasteResult &result)
     const int held = result.Written + result.LeftOut;
     if (result.IntoSelection) {
         // Each selected slot took one, so at least two were pasted.
-        return QStringLiteral("The clipboard holds %1 slots; %2 were pasted into the selected slots.")
-            .arg(held)
-            .arg(result.Written);
+        //: %1 is how many slots the clipboard holds (at least 3), %n how many were pasted (at least 2)
+        return QCoreApplication::translate("SlotClipboard",
+                                           "The clipboard holds %1 slots; %n were pasted into the selected slots.",
+                                           nullptr, result.Written)
+            .arg(held);
     }
     // From one slot down, the grid ended first.
-    return QStringLiteral("The clipboard holds %1 slots; %2 %3 pasted, as slot %4 is the last.")
-        .arg(held)
-        .arg(result.Written)
-        .arg(result.Written == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-        .arg(result.FirstRow + result.Written - 1);
+    const int last = result.FirstRow + result.Written - 1;
+    //: %1 is how many slots the clipboard holds (at least 2), %2 the number of the grid's last slot
+    return result.Written == 1
+               ? QCoreApplication::translate("SlotClipboard",
+                                             "The clipboard holds %1 slots; 1 was pasted, as slot %2 is the last.")
+                     .arg(held)
+                     .arg(last)
+               //: %1 is how many slots the clipboard holds (at least 3), %n how many were pasted, %2 the number of
+               //: the grid's last slot
+               : QCoreApplication::translate("SlotClipboard",
+                                             "The clipboard holds %1 slots; %n were pasted, as slot %2 is the last.",
+                                             nullptr, result.Written)
+                     .arg(held)
+                     .arg(last);
 }
 
 void ApplyDayPreset(GridOps &grid, int row, DayPreset preset)

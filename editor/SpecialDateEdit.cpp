@@ -61,15 +61,17 @@ void SpecialDateEdit::UpdateMarks()
     if (!ShowsSpecialValue()) {
         weekday = locale().dayName(date().dayOfWeek(), QLocale::ShortFormat);
     }
+    //: Beside a special date in the past: %1 is its short weekday name
     weekdayLabel_.setText(past ? tr("%1, past").arg(weekday) : weekday);
     weekdayLabel_.setForegroundRole(past ? QPalette::PlaceholderText : QPalette::WindowText);
     // The date itself stays in the normal colour, so that the picker does not look disabled.
     QFont font = this->font();
     font.setItalic(past);
     setFont(font);
-    setToolTip(ShowsSpecialValue()
-                   ? QString()
-                   : locale().toString(date(), QLocale::LongFormat) + (past ? tr(" (in the past)") : QString()));
+    setToolTip(ShowsSpecialValue() ? QString()
+                                   //: Tooltip of a special date in the past: %1 is the date in words
+                                   : (past ? tr("%1 (in the past)").arg(locale().toString(date(), QLocale::LongFormat))
+                                           : locale().toString(date(), QLocale::LongFormat)));
 }
 
 void SpecialDateEdit::PlaceRow(int x, int y, int numberWidth, int editWidth, int weekdayWidth, int height)
@@ -307,9 +309,16 @@ bool SpecialDateEdit::CommitTyping()
     }
     ShowDate();
     const QDate first = ShowsSpecialValue() || !specialValueText().isEmpty() ? minimumDate().addDays(1) : minimumDate();
-    const QString why = outOfRange ? tr("is outside the years %1 to %2").arg(first.year()).arg(maximumDate().year())
-                                   : tr("is not a date");
-    emit Refused(tr("Special date %1: %2 %3. It keeps %4.").arg(number_).arg(typed, why, KeptText()));
+    if (outOfRange) {
+        //: %1 is the special date's number, %2 the text typed, %3 and %4 the first and last year, %5 the date it
+        //: keeps
+        emit Refused(tr("Special date %1: %2 is outside the years %3 to %4. It keeps %5.")
+                         .arg(number_)
+                         .arg(typed, QString::number(first.year()), QString::number(maximumDate().year()), KeptText()));
+    } else {
+        //: %1 is the special date's number, %2 the text typed, %3 the date it keeps
+        emit Refused(tr("Special date %1: %2 is not a date. It keeps %3.").arg(number_).arg(typed, KeptText()));
+    }
     return false;
 }
 

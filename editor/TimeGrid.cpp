@@ -29,8 +29,8 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
     verticalHeader()->setHighlightSections(true);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setAccessibleName(QStringLiteral("Columns"));
-    verticalHeader()->setAccessibleName(QStringLiteral("Slots"));
+    horizontalHeader()->setAccessibleName(tr("Columns", "accessible name of the grid's column headings"));
+    verticalHeader()->setAccessibleName(tr("Slots", "accessible name of the grid's slot numbers"));
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setFixedHeight(RowHeight);
@@ -50,7 +50,7 @@ TimeGrid::TimeGrid(int colCount, int rowCount, QWidget *parent)
     corner_.setBackgroundRole(QPalette::Button);
     setCornerButtonEnabled(false);
     if (auto *cornerButton = findChild<QAbstractButton *>(); cornerButton != nullptr) {
-        cornerButton->setAccessibleName(QStringLiteral("Slot"));
+        cornerButton->setAccessibleName(tr("Slot", "accessible name of the grid's corner"));
     }
     corner_.installEventFilter(this);
     viewport()->installEventFilter(this);

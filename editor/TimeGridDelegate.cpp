@@ -80,14 +80,14 @@ QWidget *TimeGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         // The view takes ownership of the editor it asked for.
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
-        editor->setAccessibleName(QStringLiteral("Time"));
+        editor->setAccessibleName(tr("Time", "accessible name of a time cell's editor"));
         return editor;
     }
     case EditorKind::PickList: {
         auto *editor = new DayPickList(parent);
         editor->setEditable(false);
         editor->addItems(grid_.ComboStrings());
-        editor->setAccessibleName(QStringLiteral("Day"));
+        editor->setAccessibleName(tr("Day", "accessible name of a day cell's editor"));
         // createEditor is const, the delegate's signals are not.
         auto *self = const_cast<TimeGridDelegate *>(this); // NOLINT(cppcoreguidelines-pro-type-const-cast)
         connect(editor, &QComboBox::activated, self, [self, editor] {

@@ -45,13 +45,14 @@ HelpWindow::HelpWindow(const ChmArchive &archive, QWidget *parent)
       indexFilter_(new QLineEdit(this)), index_(new QListWidget(this)), browser_(new ChmTextBrowser(archive, this)),
       back_(new QToolButton(this)), forward_(new QToolButton(this)), home_(new QToolButton(this))
 {
-    setWindowTitle(archive.Title().empty() ? QStringLiteral("KORVELT Time Control Help") : Text(archive.Title()));
+    setWindowTitle(archive.Title().empty() ? tr("KORVELT Time Control Help") : Text(archive.Title()));
     resize(DefaultWidth, DefaultHeight);
 
     auto *layout = new QVBoxLayout(this);
     auto *buttons = new QHBoxLayout();
     layout->addLayout(buttons);
     const std::array<std::tuple<QToolButton *, QString, const char *, QStyle::StandardPixmap>, 3> buttonLooks{{
+        //: Button of the help window; keep it short
         {back_, tr("Back"), "back", QStyle::SP_ArrowBack},
         {forward_, tr("Forward"), "forward", QStyle::SP_ArrowForward},
         {home_, tr("Home"), "home", QStyle::SP_DirHomeIcon},

@@ -9,12 +9,14 @@
 #include "report/WeekPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -74,34 +76,89 @@ bool OutputUsed(const ScheduleModel &model, int output)
     return used(model.NormalTimes.at(o), false) || used(model.SpecialTimes.at(o), true);
 }
 
+// The report's own names of the months and weekdays (the window's month boxes spell one of
+// them otherwise), as source texts; shown through QCoreApplication::translate.
+constexpr std::array<const char *, 12> MonthNames{
+    QT_TRANSLATE_NOOP("ScheduleReport", "January"),   QT_TRANSLATE_NOOP("ScheduleReport", "February"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "March"),     QT_TRANSLATE_NOOP("ScheduleReport", "April"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "May"),       QT_TRANSLATE_NOOP("ScheduleReport", "June"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "July"),      QT_TRANSLATE_NOOP("ScheduleReport", "August"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "September"), QT_TRANSLATE_NOOP("ScheduleReport", "October"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "November"),  QT_TRANSLATE_NOOP("ScheduleReport", "December")};
+// Monday first, as Qt counts them.
+constexpr std::array<const char *, DayCount> WeekdayNames{
+    QT_TRANSLATE_NOOP("ScheduleReport", "Monday"),    QT_TRANSLATE_NOOP("ScheduleReport", "Tuesday"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Wednesday"), QT_TRANSLATE_NOOP("ScheduleReport", "Thursday"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Friday"),    QT_TRANSLATE_NOOP("ScheduleReport", "Saturday"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Sunday")};
+//: The short weekday names heading the day columns of an output's table
+constexpr std::array<const char *, DayCount> ShortWeekdayNames{
+    QT_TRANSLATE_NOOP("ScheduleReport", "Mon"), QT_TRANSLATE_NOOP("ScheduleReport", "Tue"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Wed"), QT_TRANSLATE_NOOP("ScheduleReport", "Thu"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Fri"), QT_TRANSLATE_NOOP("ScheduleReport", "Sat"),
+    QT_TRANSLATE_NOOP("ScheduleReport", "Sun")};
+
+// A weekday's name, day 1 Monday to 7 Sunday as Qt counts them.
+QString WeekdayName(int day)
+{
+    return QCoreApplication::translate("ScheduleReport", WeekdayNames.at(static_cast<std::size_t>(day - 1)));
+}
+
+QString ShortWeekdayName(int day)
+{
+    return QCoreApplication::translate("ScheduleReport", ShortWeekdayNames.at(static_cast<std::size_t>(day - 1)));
+}
+
 // When the clocks change, in words: "the last Sunday of March", or what is missing when the
 // week or the month is not chosen.
 QString ChangeDayText(std::int32_t week, std::int32_t month)
 {
-    static const QStringList words{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
-                                   QStringLiteral("fourth"), QStringLiteral("last")};
-    const bool weekChosen = week >= 0 && week < words.size();
     const bool monthChosen = month >= 0 && month < MonthItemCount;
-    const QString monthName = monthChosen ? QLocale::c().monthName(month + 1) : QString();
-    if (weekChosen && monthChosen) {
-        return QStringLiteral("the %1 Sunday of %2").arg(words.at(week), monthName);
-    }
+    const QString monthName =
+        monthChosen ? QCoreApplication::translate("ScheduleReport", MonthNames.at(static_cast<std::size_t>(month)))
+                    : QString();
     if (monthChosen) {
-        return QStringLiteral("a Sunday in %1 (no week chosen)").arg(monthName);
+        switch (week) {
+        case 0:
+            //: When the clocks change; %1 is a month
+            return QCoreApplication::translate("ScheduleReport", "the first Sunday of %1").arg(monthName);
+        case 1:
+            return QCoreApplication::translate("ScheduleReport", "the second Sunday of %1").arg(monthName);
+        case 2:
+            return QCoreApplication::translate("ScheduleReport", "the third Sunday of %1").arg(monthName);
+        case 3:
+            return QCoreApplication::translate("ScheduleReport", "the fourth Sunday of %1").arg(monthName);
+        case 4:
+            return QCoreApplication::translate("ScheduleReport", "the last Sunday of %1").arg(monthName);
+        default:
+            //: When the clocks change, with no week chosen; %1 is a month
+            return QCoreApplication::translate("ScheduleReport", "a Sunday in %1 (no week chosen)").arg(monthName);
+        }
     }
-    if (weekChosen) {
-        return QStringLiteral("the %1 Sunday of a month (no month chosen)").arg(words.at(week));
+    switch (week) {
+    case 0:
+        return QCoreApplication::translate("ScheduleReport", "the first Sunday of a month (no month chosen)");
+    case 1:
+        return QCoreApplication::translate("ScheduleReport", "the second Sunday of a month (no month chosen)");
+    case 2:
+        return QCoreApplication::translate("ScheduleReport", "the third Sunday of a month (no month chosen)");
+    case 3:
+        return QCoreApplication::translate("ScheduleReport", "the fourth Sunday of a month (no month chosen)");
+    case 4:
+        return QCoreApplication::translate("ScheduleReport", "the last Sunday of a month (no month chosen)");
+    default:
+        return QCoreApplication::translate("ScheduleReport", "a day not chosen");
     }
-    return QStringLiteral("a day not chosen");
 }
 
 // "Clocks go forward on the last Sunday of March and back on the last Sunday of October".
 QString DaylightSavingSentence(const DaylightSavingRule &rule)
 {
     if (rule.Enabled == 0) {
-        return QStringLiteral("Daylight saving off");
+        return QCoreApplication::translate("ScheduleReport", "Daylight saving off");
     }
-    return QStringLiteral("Clocks go forward on %1 and back on %2")
+    //: The daylight-saving rule in words; %1 and %2 are days such as "the last Sunday of March"
+    return QCoreApplication::translate("ScheduleReport", "Clocks go forward on %1 and back on %2")
         .arg(ChangeDayText(rule.AdvanceWeek, rule.AdvanceMonth), ChangeDayText(rule.RetardWeek, rule.RetardMonth));
 }
 
@@ -114,16 +171,25 @@ QString OutputRangesText(const std::vector<int> &outputs)
         while (j + 1 < outputs.size() && outputs.at(j + 1) == outputs.at(j) + 1) {
             ++j;
         }
+        //: A range of output numbers, as in "Outputs 1, 3 and 9 to 16"
         ranges << (i == j ? QString::number(outputs.at(i) + 1)
-                          : QStringLiteral("%1 to %2").arg(outputs.at(i) + 1).arg(outputs.at(j) + 1));
+                          : QCoreApplication::translate("ScheduleReport", "%1 to %2", "range of outputs")
+                                .arg(outputs.at(i) + 1)
+                                .arg(outputs.at(j) + 1));
         i = j + 1;
     }
     QString text = ranges.takeLast();
     if (!ranges.isEmpty()) {
-        text = ranges.join(QStringLiteral(", ")) + QStringLiteral(" and ") + text;
+        //: The list of output numbers: %1 all but the last, joined by commas, %2 the last, as in "1, 3 and 9 to 16"
+        text = QCoreApplication::translate("ScheduleReport", "%1 and %2", "list of outputs")
+                   .arg(ranges.join(QCoreApplication::translate("ScheduleReport", ", ", "list of outputs")), text);
     }
-    const bool several = outputs.size() > 1;
-    return (several ? QStringLiteral("Outputs ") : QStringLiteral("Output ")) + text;
+    if (outputs.size() > 1) {
+        //: %1 is a list of output numbers, as in "1, 3 and 9 to 16"
+        return QCoreApplication::translate("ScheduleReport", "Outputs %1").arg(text);
+    }
+    //: %1 is one output's number
+    return QCoreApplication::translate("ScheduleReport", "Output %1", "one output in a list").arg(text);
 }
 
 struct Table {
@@ -264,12 +330,17 @@ private:
         const QFont title = ReportFont(TitleSize, true);
         const QFont small = ReportFont(BodySize);
         const qreal line = QFontMetricsF(small).height();
-        const QString file = source_.FileName.isEmpty() ? QStringLiteral("not saved") : source_.FileName;
+        const QString file = source_.FileName.isEmpty()
+                                 //: In the page header, in place of the file name
+                                 ? QCoreApplication::translate("ScheduleReport", "not saved")
+                                 : source_.FileName;
         const QString printed = CellTextCodec(source_.Locale).DateText(FromQDate(source_.Printed.date())) +
                                 QLatin1Char(' ') +
                                 source_.Locale.toString(source_.Printed.time(), QLocale::ShortFormat);
-        const QString printedText = QStringLiteral("Printed: %1").arg(printed);
-        const QString pageText = QStringLiteral("Page %1 of %2").arg(pageNumber_).arg(pageCount_);
+        //: In the page header: %1 is the date and time of printing
+        const QString printedText = QCoreApplication::translate("ScheduleReport", "Printed: %1").arg(printed);
+        const QString pageText =
+            QCoreApplication::translate("ScheduleReport", "Page %1 of %2").arg(pageNumber_).arg(pageCount_);
         Draw(title, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("KORVELT Time Control"));
         Draw(small, QRectF(0, 0, page_.width(), line * 1.3), Qt::AlignRight | Qt::AlignVCenter, pageText);
@@ -279,13 +350,16 @@ private:
         const qreal printedWidth = metrics.horizontalAdvance(printedText);
         const qreal fileRoom =
             std::max<qreal>(0, page_.width() - printedWidth - metrics.horizontalAdvance(QStringLiteral("    ")));
-        const QString fileText = metrics.elidedText(QStringLiteral("File: %1").arg(file), Qt::ElideMiddle, fileRoom);
+        const QString fileText = metrics.elidedText(QCoreApplication::translate("ScheduleReport", "File: %1").arg(file),
+                                                    Qt::ElideMiddle, fileRoom);
         Draw(small, QRectF(0, line * 1.3, fileRoom, line), Qt::AlignLeft | Qt::AlignVCenter, fileText);
         Draw(small, QRectF(0, line * 1.3, page_.width(), line), Qt::AlignRight | Qt::AlignVCenter, printedText);
         qreal rule = line * 2.5;
         if (!source_.DeviceSerial.isEmpty() || !source_.DeviceVersion.isEmpty()) {
             const QString device =
-                QStringLiteral("KORVELT: %1, serial number %2").arg(source_.DeviceVersion, source_.DeviceSerial);
+                //: In the page header: %1 is the KORVELT's version, %2 its serial number
+                QCoreApplication::translate("ScheduleReport", "KORVELT: %1, serial number %2")
+                    .arg(source_.DeviceVersion, source_.DeviceSerial);
             Draw(small, QRectF(0, line * 2.3, page_.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                  metrics.elidedText(device, Qt::ElideRight, page_.width()));
             rule += line;
@@ -314,14 +388,14 @@ std::vector<std::pair<int, QString>> DayColumns(const QLocale &locale)
     std::vector<std::pair<int, QString>> days;
     for (const int day : LocaleDayOrder(locale)) {
         // Qt counts Monday as 1 and Sunday as 7.
-        days.emplace_back(day, QLocale::c().dayName(day == 0 ? DayCount : day, QLocale::ShortFormat));
+        days.emplace_back(day, ShortWeekdayName(day == 0 ? DayCount : day));
     }
     return days;
 }
 
 void Summary(ReportPages &pages, const ReportSource &source, const CellTextCodec &codec)
 {
-    pages.Heading(QStringLiteral("Summary"));
+    pages.Heading(QCoreApplication::translate("ScheduleReport", "Summary"));
     pages.Paragraph(DaylightSavingSentence(source.Model.DaylightSaving) + QLatin1Char('.'));
 
     // The special dates in date order; those the KORVELT cannot hold last.
@@ -341,33 +415,41 @@ void Summary(ReportPages &pages, const ReportSource &source, const CellTextCodec
     std::vector<ScheduleFinding> listed;
     for (const ScheduleFinding &finding : findings) {
         if (finding.What == ScheduleFinding::Kind::PastSpecialDate) {
-            notes.at(static_cast<std::size_t>(finding.Slot)) << QStringLiteral("in the past");
+            notes.at(static_cast<std::size_t>(finding.Slot))
+                << QCoreApplication::translate("ScheduleReport", "in the past");
         } else if (finding.What == ScheduleFinding::Kind::RepeatedSpecialDate) {
             notes.at(static_cast<std::size_t>(finding.Slot))
-                << QStringLiteral("same as special date %1").arg(finding.Other + 1);
+                << QCoreApplication::translate("ScheduleReport", "same as special date %1").arg(finding.Other + 1);
         } else {
             listed.push_back(finding);
         }
     }
-    Table table{
-        {QStringLiteral("Date"), QStringLiteral("Weekday"), QStringLiteral("Special date"), QStringLiteral("Note")},
-        {90, 90, 75, 200},
-        {}};
+    Table table{{QCoreApplication::translate("ScheduleReport", "Date"),
+                 QCoreApplication::translate("ScheduleReport", "Weekday"),
+                 //: Column heading: the special date's number
+                 QCoreApplication::translate("ScheduleReport", "Special date"),
+                 QCoreApplication::translate("ScheduleReport", "Note")},
+                {90, 90, 75, 200},
+                {}};
     for (const int k : order) {
         const TDateTime date = dates.at(static_cast<std::size_t>(k));
         const bool set = IsSendableDate(date);
-        table.Rows.push_back({set ? codec.DateText(date) : QStringLiteral("(not set)"),
-                              set ? QLocale::c().dayName(ToQDate(date).dayOfWeek()) : QString(), QString::number(k + 1),
-                              notes.at(static_cast<std::size_t>(k)).join(QStringLiteral(", "))});
+        table.Rows.push_back({set ? codec.DateText(date) : QCoreApplication::translate("ScheduleReport", "(not set)"),
+                              set ? WeekdayName(ToQDate(date).dayOfWeek()) : QString(), QString::number(k + 1),
+                              notes.at(static_cast<std::size_t>(k))
+                                  .join(QCoreApplication::translate("ScheduleReport", ", ", "list of notes"))});
     }
-    pages.Heading(QStringLiteral("Special dates"));
+    pages.Heading(QCoreApplication::translate("ScheduleReport", "Special dates"));
     pages.Rows(table);
 
     if (!listed.empty()) {
-        pages.Heading(QStringLiteral("Schedule check"));
+        pages.Heading(QCoreApplication::translate("ScheduleReport", "Schedule check"));
         for (const ScheduleFinding &finding : listed) {
-            pages.Paragraph((IsMistake(finding) ? QStringLiteral("Mistake: ") : QStringLiteral("Note: ")) +
-                            FindingText(finding));
+            //: %1 is a finding of the schedule check
+            pages.Paragraph(IsMistake(finding)
+                                ? QCoreApplication::translate("ScheduleReport", "Mistake: %1").arg(FindingText(finding))
+                                //: %1 is a finding of the schedule check
+                                : QCoreApplication::translate("ScheduleReport", "Note: %1").arg(FindingText(finding)));
         }
     }
 }
@@ -375,7 +457,8 @@ void Summary(ReportPages &pages, const ReportSource &source, const CellTextCodec
 QString TimeCell(const CellTextCodec &codec, TDateTime value)
 {
     const QString text = codec.TimeToCellText(value);
-    return text.isEmpty() ? QStringLiteral("(empty)") : text;
+    //: An empty time cell
+    return text.isEmpty() ? QCoreApplication::translate("ScheduleReport", "(empty)") : text;
 }
 
 void OutputTables(ReportPages &pages, const ReportSource &source, const CellTextCodec &codec)
@@ -388,13 +471,20 @@ void OutputTables(ReportPages &pages, const ReportSource &source, const CellText
             continue;
         }
         const auto out = static_cast<std::size_t>(o);
-        Table normal{{QStringLiteral("Slot"), QStringLiteral("Start"), QStringLiteral("End")}, {40, 95, 95}, {}};
+        Table normal{{QCoreApplication::translate("ScheduleReport", "Slot"),
+                      QCoreApplication::translate("ScheduleReport", "Start", "slot start time"),
+                      QCoreApplication::translate("ScheduleReport", "End", "slot end time")},
+                     {40, 95, 95},
+                     {}};
         for (const auto &day : days) {
             normal.Headings << day.second;
             normal.Widths.push_back(36);
         }
-        Table special{
-            {QStringLiteral("Special slot"), QStringLiteral("Start"), QStringLiteral("End")}, {70, 95, 95}, {}};
+        Table special{{QCoreApplication::translate("ScheduleReport", "Special slot"),
+                       QCoreApplication::translate("ScheduleReport", "Start", "slot start time"),
+                       QCoreApplication::translate("ScheduleReport", "End", "slot end time")},
+                      {70, 95, 95},
+                      {}};
         for (int s = 0; s < SlotCount; ++s) {
             const TimeSlot &slot = source.Model.NormalTimes.at(out).at(static_cast<std::size_t>(s));
             if (SlotUsed(slot, false)) {
@@ -412,7 +502,8 @@ void OutputTables(ReportPages &pages, const ReportSource &source, const CellText
         }
         pages.KeepTogether(HeadingRoom() + (normal.Rows.empty() ? 0 : ReportPages::TableHeight(normal)) +
                            (special.Rows.empty() ? 0 : ReportPages::TableHeight(special)));
-        pages.Heading(QStringLiteral("Output %1").arg(o + 1));
+        //: Heading of an output's tables
+        pages.Heading(QCoreApplication::translate("ScheduleReport", "Output %1", "heading").arg(o + 1));
         if (!normal.Rows.empty()) {
             pages.Rows(normal);
         }
@@ -421,8 +512,9 @@ void OutputTables(ReportPages &pages, const ReportSource &source, const CellText
         }
     }
     if (!unused.empty()) {
-        pages.Heading(QStringLiteral("Outputs with nothing set"));
-        pages.Paragraph(OutputRangesText(unused) + QStringLiteral(": nothing set"));
+        pages.Heading(QCoreApplication::translate("ScheduleReport", "Outputs with nothing set"));
+        //: %1 names outputs, as in "Outputs 1, 3 and 9 to 16"
+        pages.Paragraph(QCoreApplication::translate("ScheduleReport", "%1: nothing set").arg(OutputRangesText(unused)));
     }
 }
 
@@ -439,7 +531,7 @@ int LayOut(QPagedPaintDevice *device, QPainter *painter, QSizeF page, const Repo
     if (anyUsed) {
         const qreal height = pages.BodyHeight() * WeekPictureShare;
         pages.KeepTogether(height + HeadingRoom());
-        pages.Heading(QStringLiteral("The week"));
+        pages.Heading(QCoreApplication::translate("ScheduleReport", "The week"));
         pages.Picture(height, [&source](QPainter &p, const QRectF &box) {
             p.setFont(ReportFont(BodySize * 0.8));
             PaintWeek(p, box, source.Model);
@@ -485,8 +577,10 @@ QByteArray ScheduleReportPdf(const ReportSource &source)
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("KORVELT Time Control: %1")
-                            .arg(source.FileName.isEmpty() ? QStringLiteral("not saved") : source.FileName));
+        //: The PDF file's title: %1 is the schedule's file name
+        writer.setTitle(QCoreApplication::translate("ScheduleReport", "KORVELT Time Control: %1")
+                            .arg(source.FileName.isEmpty() ? QCoreApplication::translate("ScheduleReport", "not saved")
+                                                           : source.FileName));
         writer.setCreator(QStringLiteral("KORVELT Time Control"));
         writer.setPageLayout(ReportPageLayout(source.Locale));
         PaintScheduleReport(writer, source);

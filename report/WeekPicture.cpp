@@ -7,6 +7,7 @@
 #include "text/QtDateTime.h"
 #include "core/ScheduleCheck.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPaintEngine>
 
@@ -56,15 +57,24 @@ const TimeSlot &SlotOf(const ScheduleModel &model, const WeekBar &bar)
     return table.at(static_cast<std::size_t>(bar.Output)).at(static_cast<std::size_t>(bar.Slot));
 }
 
+// The label of an output's row.
+QString OutputLabel(int output)
+{
+    //: The label of an output's row in the week picture; keep it short
+    return QCoreApplication::translate("WeekPicture", "Output %1").arg(output + 1);
+}
+
 QString TimesText(const TimeSlot &slot)
 {
-    return QStringLiteral("%1 to %2").arg(TimeToCellText(slot.Start), TimeToCellText(slot.End));
+    //: A slot's times: %1 its start, %2 its end
+    return QCoreApplication::translate("WeekPicture", "%1 to %2", "slot times")
+        .arg(TimeToCellText(slot.Start), TimeToCellText(slot.End));
 }
 
 } // namespace
 
 WeekLayout::WeekLayout(const QRectF &rect, int columns, const QFontMetricsF &metrics)
-    : rect_(rect), columns_(columns), labelWidth_(metrics.horizontalAdvance(QStringLiteral("Output 16")) + 10),
+    : rect_(rect), columns_(columns), labelWidth_(metrics.horizontalAdvance(OutputLabel(OutputCount - 1)) + 10),
       headingHeight_(2 * metrics.height() + 4), rowHeight_((rect.height() - headingHeight_) / OutputCount),
       columnWidth_((rect.width() - labelWidth_) / columns)
 {
@@ -149,9 +159,10 @@ QString SpecialDateHeading(const ScheduleModel &model, int entry)
 {
     const TDateTime date = model.SpecialDates.at(static_cast<std::size_t>(entry));
     if (!IsSendableDate(date)) {
-        return QStringLiteral("Special date %1: (not set)").arg(entry + 1);
+        return QCoreApplication::translate("WeekPicture", "Special date %1: (not set)").arg(entry + 1);
     }
-    return QStringLiteral("Special date %1: %2 %3")
+    //: Heading of the week picture of a special date: %1 its number, %2 its weekday, %3 its date
+    return QCoreApplication::translate("WeekPicture", "Special date %1: %2 %3")
         .arg(entry + 1)
         .arg(QLocale().dayName(ToQDate(date).dayOfWeek()), DefaultCellTextCodec().DateText(date));
 }
@@ -215,8 +226,9 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
     const bool hoursFit = layout.Heading(0).width() > 6 * metrics.horizontalAdvance(QStringLiteral("18"));
     for (int c = 0; c < layout.Columns(); ++c) {
         const QRectF heading = layout.Heading(c);
-        const QString title = choice.SpecialDate < 0 ? DayHeadingTexts().at(days.at(static_cast<std::size_t>(c)))
-                                                     : SpecialDateHeading(model, choice.SpecialDate);
+        const QString title = choice.SpecialDate < 0
+                                  ? ControlText(DayHeadingTexts().at(days.at(static_cast<std::size_t>(c))))
+                                  : SpecialDateHeading(model, choice.SpecialDate);
         painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), metrics.height()), Qt::AlignCenter,
                          title);
         if (hoursFit) {
@@ -228,8 +240,7 @@ void PaintWeek(QPainter &painter, const QRectF &rect, const ScheduleModel &model
         }
     }
     for (int o = 0; o < OutputCount; ++o) {
-        painter.drawText(layout.Label(o).adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("Output %1").arg(o + 1));
+        painter.drawText(layout.Label(o).adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, OutputLabel(o));
     }
 
     // The bars, each shape drawn at once: a slot that ends before it starts runs to midnight,
@@ -268,7 +279,8 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
         const TimeSlot &slot = SlotOf(model, bar);
         QString times = TimesText(slot);
         if (bar.Kind == WeekBar::Shape::Overnight) {
-            times += QStringLiteral(" (ends before it starts)");
+            //: %1 is a slot's times, as in "22:00:00 to 06:00:00"
+            times = QCoreApplication::translate("WeekPicture", "%1 (ends before it starts)").arg(times);
         }
         onTimes.at(static_cast<std::size_t>(bar.Output))
             .at(static_cast<std::size_t>(bar.Column))
@@ -276,8 +288,10 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
     }
     const std::array<int, DayCount> days = LocaleDayOrder();
     const auto dayName = [&days](int column) {
-        return DayHeadingTexts().at(days.at(static_cast<std::size_t>(column)));
+        return ControlText(DayHeadingTexts().at(days.at(static_cast<std::size_t>(column))));
     };
+    //: An output's day with nothing on
+    const QString off = QCoreApplication::translate("WeekPicture", "off", "day with nothing on");
     QStringList rows;
     for (auto &columns : onTimes) {
         QStringList dayTexts;
@@ -287,14 +301,17 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
             for (const auto &time : times) {
                 texts << time.second;
             }
-            dayTexts << (texts.isEmpty() ? QStringLiteral("off") : texts.join(QStringLiteral(" and ")));
+            dayTexts << (texts.isEmpty() ? off
+                                         //: Joins the times of a day's slots, as in "06:00:00 to 07:00:00 and
+                                         //: 18:00:00 to 20:00:00"
+                                         : texts.join(QCoreApplication::translate("WeekPicture", " and ")));
         }
         if (choice.SpecialDate >= 0) {
             rows << dayTexts.front();
             continue;
         }
-        if (dayTexts.count(QStringLiteral("off")) == DayCount) {
-            rows << QStringLiteral("off all week");
+        if (dayTexts.count(off) == DayCount) {
+            rows << QCoreApplication::translate("WeekPicture", "off all week");
             continue;
         }
         // Days in a row with the same times are told once: "Mon to Fri 07:30:00 to 20:00:00".
@@ -304,11 +321,16 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
             while (last + 1 < DayCount && dayTexts.at(last + 1) == dayTexts.at(c)) {
                 ++last;
             }
-            const QString when = last == c ? dayName(c) : QStringLiteral("%1 to %2").arg(dayName(c), dayName(last));
-            parts << when + QLatin1Char(' ') + dayTexts.at(c);
+            //: A range of days, as in "Mon to Fri"
+            const QString when = last == c ? dayName(c)
+                                           : QCoreApplication::translate("WeekPicture", "%1 to %2", "range of days")
+                                                 .arg(dayName(c), dayName(last));
+            //: %1 is a day or range of days, %2 what that day does, as in "Mon to Fri" and "07:30:00 to 20:00:00"
+            parts << QCoreApplication::translate("WeekPicture", "%1 %2", "days and their times")
+                         .arg(when, dayTexts.at(c));
             c = last + 1;
         }
-        rows << parts.join(QStringLiteral("; "));
+        rows << parts.join(QCoreApplication::translate("WeekPicture", "; ", "between days"));
     }
     return rows;
 }
@@ -316,12 +338,16 @@ QStringList RowDescriptions(const ScheduleModel &model, WeekChoice choice)
 QString BarText(const ScheduleModel &model, const WeekBar &bar)
 {
     const TimeSlot &slot = SlotOf(model, bar);
-    QString text = QStringLiteral("%1: %2").arg(SlotPlaceText(bar.Output, bar.Special, bar.Slot), TimesText(slot));
+    const QString place = SlotPlaceText(bar.Output, bar.Special, bar.Slot);
     if (bar.Kind == WeekBar::Shape::Overnight) {
-        text += QStringLiteral("\nIt ends before it starts: drawn up to midnight, as it is not known whether the "
-                               "KORVELT runs it on overnight.");
+        //: Tooltip of a bar: %1 is the slot's place ("Output 2, Normal Times slot 3"), %2 its times
+        return QCoreApplication::translate("WeekPicture",
+                                           "%1: %2\nIt ends before it starts: drawn up to midnight, as it is not "
+                                           "known whether the KORVELT runs it on overnight.")
+            .arg(place, TimesText(slot));
     }
-    return text;
+    //: Tooltip of a bar: %1 is the slot's place ("Output 2, Normal Times slot 3"), %2 its times
+    return QCoreApplication::translate("WeekPicture", "%1: %2", "slot and its times").arg(place, TimesText(slot));
 }
 
 int WeekColumnCount(WeekChoice choice)

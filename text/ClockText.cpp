@@ -2,11 +2,14 @@
 
 #include "core/DeviceClock.h"
 
+#include <QCoreApplication>
+
 namespace korvelt {
 
 QString UnreadableClockText(const std::array<std::uint8_t, 6> &bytes)
 {
-    return QStringLiteral("the KORVELT's clock holds no valid time (bytes %1)")
+    //: Begins with a small letter: it also stands inside other sentences. %1 is the clock's bytes as a date and time
+    return QCoreApplication::translate("ClockText", "the KORVELT's clock holds no valid time (bytes %1)")
         .arg(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", 2000 + bytes[5], bytes[4], bytes[3], bytes[0], bytes[1],
                                bytes[2]));
 }
@@ -18,8 +21,9 @@ QString ClockMessageText(const CellTextCodec &codec, TDateTime date, TDateTime t
         text[0] = text[0].toUpper();
         return text;
     }
-    return QStringLiteral("Module Time: ") + codec.TimeText(time) + QStringLiteral("\nModule Date: ") +
-           codec.DateText(date);
+    //: The device's clock: %1 is its time, %2 its date
+    return QCoreApplication::translate("ClockText", "Module Time: %1\nModule Date: %2")
+        .arg(codec.TimeText(time), codec.DateText(date));
 }
 
 QString ClockMessageText(TDateTime date, TDateTime time)
@@ -30,7 +34,7 @@ QString ClockMessageText(TDateTime date, TDateTime time)
 QString ClockDifferenceText(qint64 behind)
 {
     if (behind == 0) {
-        return QStringLiteral("KORVELT and this PC agree to the second");
+        return QCoreApplication::translate("ClockText", "KORVELT and this PC agree to the second");
     }
     const qint64 seconds = behind < 0 ? -behind : behind;
     constexpr qint64 Minute = 60;
@@ -39,16 +43,23 @@ QString ClockDifferenceText(qint64 behind)
     // The two largest units that are not zero say enough.
     QString amount;
     if (seconds >= Day) {
-        amount = QStringLiteral("%1 d %2 h").arg(seconds / Day).arg(seconds % Day / Hour);
+        //: An amount of time: days and hours
+        amount = QCoreApplication::translate("ClockText", "%1 d %2 h").arg(seconds / Day).arg(seconds % Day / Hour);
     } else if (seconds >= Hour) {
-        amount = QStringLiteral("%1 h %2 min").arg(seconds / Hour).arg(seconds % Hour / Minute);
+        //: An amount of time: hours and minutes
+        amount =
+            QCoreApplication::translate("ClockText", "%1 h %2 min").arg(seconds / Hour).arg(seconds % Hour / Minute);
     } else if (seconds >= Minute) {
-        amount = QStringLiteral("%1 min %2 s").arg(seconds / Minute).arg(seconds % Minute);
+        //: An amount of time: minutes and seconds
+        amount = QCoreApplication::translate("ClockText", "%1 min %2 s").arg(seconds / Minute).arg(seconds % Minute);
     } else {
-        amount = QStringLiteral("%1 s").arg(seconds);
+        //: An amount of time: seconds
+        amount = QCoreApplication::translate("ClockText", "%1 s").arg(seconds);
     }
-    return QStringLiteral("KORVELT is %1 %2 this PC")
-        .arg(amount, behind > 0 ? QStringLiteral("behind") : QStringLiteral("ahead of"));
+    //: %1 is an amount of time, as in "3 min 38 s"
+    return behind > 0 ? QCoreApplication::translate("ClockText", "KORVELT is %1 behind this PC").arg(amount)
+                      //: %1 is an amount of time, as in "3 min 38 s"
+                      : QCoreApplication::translate("ClockText", "KORVELT is %1 ahead of this PC").arg(amount);
 }
 
 } // namespace korvelt

@@ -2,6 +2,8 @@
 
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
+
 namespace korvelt {
 
 bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model)
@@ -21,13 +23,24 @@ std::string_view DataFileMessage(DataFileOutcome outcome)
     case DataFileOutcome::Loaded:
         return {};
     case DataFileOutcome::OpenError:
-        return "Error Opening File.";
+        return QT_TRANSLATE_NOOP("DataFile", "Error Opening File.");
     case DataFileOutcome::Incompatible:
-        return "Incompatible data file.";
+        return QT_TRANSLATE_NOOP("DataFile", "Incompatible data file.");
     case DataFileOutcome::LaterFormat:
-        return "The file uses a later data format.\r\nCannot load";
+        return QT_TRANSLATE_NOOP("DataFile", "The file uses a later data format.\r\nCannot load");
     }
     return {};
+}
+
+QString DataFileMessageText(DataFileOutcome outcome)
+{
+    const std::string_view message = DataFileMessage(outcome);
+    return message.empty() ? QString() : QCoreApplication::translate("DataFile", message.data());
+}
+
+QString SaveErrorText()
+{
+    return QCoreApplication::translate("DataFile", SaveErrorMessage.data());
 }
 
 } // namespace korvelt

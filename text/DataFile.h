@@ -2,6 +2,9 @@
 
 #include "core/DataFileCodec.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <filesystem>
 #include <string_view>
 
@@ -21,6 +24,10 @@ DataFileResult LoadDataFile(const std::filesystem::path &path);
 // The error message shown for an outcome; empty for Loaded.
 std::string_view DataFileMessage(DataFileOutcome outcome);
 
-inline constexpr std::string_view SaveErrorMessage = "Error Saving File.";
+inline constexpr std::string_view SaveErrorMessage = QT_TRANSLATE_NOOP("DataFile", "Error Saving File.");
+
+// The same two messages as shown, in the program's language.
+QString DataFileMessageText(DataFileOutcome outcome);
+QString SaveErrorText();
 
 } // namespace korvelt

@@ -4,6 +4,8 @@
 #include "text/ControlTexts.h"
 #include "core/SendCheck.h"
 
+#include <QCoreApplication>
+
 namespace korvelt {
 
 namespace {
@@ -11,19 +13,19 @@ namespace {
 
 // What the window shows where it holds a value the KORVELT cannot: an empty time cell, a
 // special date it cannot show, a week or month none of whose items is chosen.
-const QString EmptyText = QStringLiteral("(empty)");
-const QString NotSetText = QStringLiteral("(not set)");
-const QString NotChosenText = QStringLiteral("(not chosen)");
-
 QString ItemText(const QStringList &items, std::int32_t index)
 {
-    return index >= 0 && index < items.size() ? items.at(index) : NotChosenText;
+    return index >= 0 && index < items.size()
+               ? ControlText(items.at(index))
+               //: A week or month box of the daylight-saving rule none of whose items is chosen
+               : QCoreApplication::translate("DifferenceText", "(not chosen)");
 }
 
 QString TimeText(TDateTime value)
 {
     const QString text = TimeToCellText(value);
-    return text.isEmpty() ? EmptyText : text;
+    //: An empty time cell
+    return text.isEmpty() ? QCoreApplication::translate("DifferenceText", "(empty)") : text;
 }
 
 QString DaysText(const TimeSlot &slot)
@@ -31,10 +33,10 @@ QString DaysText(const TimeSlot &slot)
     QStringList on;
     for (int d = 0; d < DayCount; ++d) {
         if (slot.Days.at(static_cast<std::size_t>(d)) != 0) {
-            on << DayHeadingTexts().at(d);
+            on << ControlText(DayHeadingTexts().at(d));
         }
     }
-    return on.isEmpty() ? QStringLiteral("no days") : on.join(QLatin1Char(' '));
+    return on.isEmpty() ? QCoreApplication::translate("DifferenceText", "no days") : on.join(QLatin1Char(' '));
 }
 
 bool SameDays(const TimeSlot &a, const TimeSlot &b)
@@ -49,24 +51,39 @@ bool SameDays(const TimeSlot &a, const TimeSlot &b)
 
 QString SlotText(const TimeSlot &slot, bool withDays)
 {
-    QString text = QStringLiteral("%1 to %2").arg(TimeText(slot.Start), TimeText(slot.End));
     if (withDays) {
-        text += QLatin1Char(' ') + DaysText(slot);
+        //: A slot: %1 its start time, %2 its end time, %3 its days ("Mon Tue" or "no days")
+        return QCoreApplication::translate("DifferenceText", "%1 to %2 %3")
+            .arg(TimeText(slot.Start), TimeText(slot.End), DaysText(slot));
     }
-    return text;
+    //: A slot: %1 its start time, %2 its end time
+    return QCoreApplication::translate("DifferenceText", "%1 to %2", "slot times")
+        .arg(TimeText(slot.Start), TimeText(slot.End));
 }
 
 QString RuleText(const DaylightSavingRule &rule)
 {
-    return QStringLiteral("%1, %2 of %3 to %4 of %5")
-        .arg(rule.Enabled != 0 ? QStringLiteral("on") : QStringLiteral("off"),
-             ItemText(WeekItemTexts(), rule.AdvanceWeek), ItemText(MonthItemTexts(), rule.AdvanceMonth),
-             ItemText(WeekItemTexts(), rule.RetardWeek), ItemText(MonthItemTexts(), rule.RetardMonth));
+    const QString advanceWeek = ItemText(WeekItemTexts(), rule.AdvanceWeek);
+    const QString advanceMonth = ItemText(MonthItemTexts(), rule.AdvanceMonth);
+    const QString retardWeek = ItemText(WeekItemTexts(), rule.RetardWeek);
+    const QString retardMonth = ItemText(MonthItemTexts(), rule.RetardMonth);
+    if (rule.Enabled != 0) {
+        //: The daylight-saving rule, switched on: %1 of %2 (as in "Last Sunday of March") the clock goes forward,
+        //: %3 of %4 it goes back
+        return QCoreApplication::translate("DifferenceText", "on, %1 of %2 to %3 of %4")
+            .arg(advanceWeek, advanceMonth, retardWeek, retardMonth);
+    }
+    //: The daylight-saving rule, switched off: %1 of %2 (as in "Last Sunday of March") the clock would go forward,
+    //: %3 of %4 it would go back
+    return QCoreApplication::translate("DifferenceText", "off, %1 of %2 to %3 of %4")
+        .arg(advanceWeek, advanceMonth, retardWeek, retardMonth);
 }
 
 QString DateText(TDateTime value)
 {
-    return IsSendableDate(value) ? DefaultCellTextCodec().DateText(value) : NotSetText;
+    //: A special date the window cannot show
+    return IsSendableDate(value) ? DefaultCellTextCodec().DateText(value)
+                                 : QCoreApplication::translate("DifferenceText", "(not set)");
 }
 
 const TimeSlot &SlotAt(const SlotTable &table, const ScheduleDifference &where)
@@ -78,16 +95,19 @@ QString DifferenceLine(const ScheduleModel &window, const ScheduleModel &device,
 {
     using Part = ScheduleDifference::Part;
     const auto slotLine = [&where](bool special, const TimeSlot &a, const TimeSlot &b, bool withDays) {
-        return QStringLiteral("%1: window %2, KORVELT %3")
+        //: %1 is the slot's place ("Output 2, Normal Times slot 3"), %2 the window's slot, %3 the KORVELT's
+        return QCoreApplication::translate("DifferenceText", "%1: window %2, KORVELT %3")
             .arg(SlotPlaceText(where.Output, special, where.Index), SlotText(a, withDays), SlotText(b, withDays));
     };
     switch (where.Where) {
     case Part::DaylightSaving:
-        return QStringLiteral("Daylight Saving: window %1; KORVELT %2")
+        //: %1 is the window's daylight-saving rule, %2 the KORVELT's
+        return QCoreApplication::translate("DifferenceText", "Daylight Saving: window %1; KORVELT %2")
             .arg(RuleText(window.DaylightSaving), RuleText(device.DaylightSaving));
     case Part::SpecialDate: {
         const auto k = static_cast<std::size_t>(where.Index);
-        return QStringLiteral("Special date %1: window %2, KORVELT %3")
+        //: %1 is the special date's number, %2 the window's date, %3 the KORVELT's
+        return QCoreApplication::translate("DifferenceText", "Special date %1: window %2, KORVELT %3")
             .arg(where.Index + 1)
             .arg(DateText(window.SpecialDates.at(k)), DateText(device.SpecialDates.at(k)));
     }
@@ -107,10 +127,14 @@ QString DifferenceLine(const ScheduleModel &window, const ScheduleModel &device,
 
 QString SlotPlaceText(int output, bool special, int slot)
 {
-    return QStringLiteral("Output %1, %2 slot %3")
-        .arg(output + 1)
-        .arg(special ? QStringLiteral("Special Times") : QStringLiteral("Normal Times"))
-        .arg(slot + 1);
+    //: The place of a slot: %1 is the output, %2 the slot
+    return special ? QCoreApplication::translate("DifferenceText", "Output %1, Special Times slot %2")
+                         .arg(output + 1)
+                         .arg(slot + 1)
+                   //: The place of a slot: %1 is the output, %2 the slot
+                   : QCoreApplication::translate("DifferenceText", "Output %1, Normal Times slot %2")
+                         .arg(output + 1)
+                         .arg(slot + 1);
 }
 
 QStringList DifferenceLines(const ScheduleModel &window, const ScheduleModel &device,

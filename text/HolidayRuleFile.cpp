@@ -1,7 +1,9 @@
 #include "text/HolidayRuleFile.h"
 
 #include "platform/AtomicFile.h"
+#include "text/HolidayText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,7 +83,8 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     const QString kind = object.value(QStringLiteral("kind")).toString();
     const std::optional<HolidayRuleKind> kindFound = FromKey(KindKeys, kind, RuleKindKey);
     if (!kindFound) {
-        return QStringLiteral("has an unknown kind \"%1\" (known: fixed, easter, nth-weekday, last-weekday).")
+        return QCoreApplication::translate(
+                   "HolidayRuleFile", "has an unknown kind \"%1\" (known: fixed, easter, nth-weekday, last-weekday).")
             .arg(object.value(QStringLiteral("kind")).toVariant().toString());
     }
     rule.Kind = *kindFound;
@@ -96,27 +99,28 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         if (!need("month", rule.Month) || !need("day", rule.Day)) {
-            return QStringLiteral("needs a whole \"month\" and \"day\".");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a whole \"month\" and \"day\".");
         }
         break;
     case HolidayRuleKind::EasterOffset:
         if (!need("offset", rule.Offset)) {
-            return QStringLiteral("needs a whole \"offset\" (days from Easter Sunday).");
+            return QCoreApplication::translate("HolidayRuleFile",
+                                               "needs a whole \"offset\" (days from Easter Sunday).");
         }
         break;
     case HolidayRuleKind::NthWeekday:
         if (!need("nth", rule.Nth)) {
-            return QStringLiteral("needs a whole \"nth\" (1 to 4).");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a whole \"nth\" (1 to 4).");
         }
         [[fallthrough]];
     case HolidayRuleKind::LastWeekday: {
         weekday = object.value(QStringLiteral("weekday")).toString();
         rule.Weekday = WeekdayFromKey(weekday);
         if (rule.Weekday < 0) {
-            return QStringLiteral("needs a \"weekday\" from sunday to saturday.");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a \"weekday\" from sunday to saturday.");
         }
         if (!need("month", rule.Month)) {
-            return QStringLiteral("needs a whole \"month\".");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a whole \"month\".");
         }
         break;
     }
@@ -124,31 +128,33 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     const QString move = object.value(QStringLiteral("weekend")).toString(QStringLiteral("none"));
     const std::optional<WeekendMove> moveFound = FromKey(MoveKeys, move, WeekendMoveKey);
     if (!moveFound) {
-        return QStringLiteral("has an unknown \"weekend\" \"%1\".").arg(move);
+        return QCoreApplication::translate("HolidayRuleFile", "has an unknown \"weekend\" \"%1\".").arg(move);
     }
     rule.Move = rule.Kind == HolidayRuleKind::FixedDate ? *moveFound : WeekendMove::None;
     const QString step = object.value(QStringLiteral("then")).toString(QStringLiteral("none"));
     const std::optional<WeekdayStep> stepFound = FromKey(StepKeys, step, WeekdayStepKey);
     if (!stepFound) {
-        return QStringLiteral("has an unknown \"then\" \"%1\" (known: before, after, on-or-before, on-or-after).")
+        return QCoreApplication::translate("HolidayRuleFile", "has an unknown \"then\" \"%1\" (known: before, after, "
+                                                              "on-or-before, on-or-after).")
             .arg(step);
     }
     rule.Step = *stepFound;
     if (rule.Step != WeekdayStep::None) {
         rule.StepWeekday = WeekdayFromKey(object.value(QStringLiteral("then-weekday")).toString());
         if (rule.StepWeekday < 0) {
-            return QStringLiteral("needs a \"then-weekday\" from sunday to saturday.");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a \"then-weekday\" from sunday to saturday.");
         }
     }
     for (const auto &[key, into] : {std::pair{"from", &rule.FirstYear}, std::pair{"until", &rule.LastYear},
                                     std::pair{"every", &rule.EveryYears}}) {
         if (object.contains(QLatin1String(key)) && !need(key, *into)) {
-            return QStringLiteral("needs a whole number of years as \"%1\".").arg(QLatin1String(key));
+            return QCoreApplication::translate("HolidayRuleFile", "needs a whole number of years as \"%1\".")
+                .arg(QLatin1String(key));
         }
     }
     const QJsonValue changes = object.value(QStringLiteral("changes"));
     if (!changes.isUndefined() && !changes.isArray()) {
-        return QStringLiteral("needs a list as \"changes\".");
+        return QCoreApplication::translate("HolidayRuleFile", "needs a list as \"changes\".");
     }
     for (const QJsonValue value : changes.toArray()) {
         const QJsonObject change = value.toObject();
@@ -158,7 +164,8 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
         const std::optional<int> day = WholeNumber(change, QStringLiteral("day"));
         const bool dropped = change.value(QStringLiteral("dropped")).toBool(false);
         if (!year || dropped == (month && day)) {
-            return QStringLiteral("needs a \"year\" and either a \"month\" and \"day\" or \"dropped\" in each change.");
+            return QCoreApplication::translate("HolidayRuleFile", "needs a \"year\" and either a \"month\" and \"day\" "
+                                                                  "or \"dropped\" in each change.");
         }
         read.Year = *year;
         read.Month = dropped ? 0 : *month;
@@ -168,7 +175,7 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     rule.Note = object.value(QStringLiteral("note")).toString().toStdString();
     rule.Used = object.value(QStringLiteral("used")).toBool(true);
     if (const auto problem = RuleProblem(rule)) {
-        return QString::fromStdString(*problem);
+        return RuleProblemText(*problem);
     }
     return rule;
 }
@@ -295,17 +302,18 @@ HolidayRuleFileResult HolidayRulesFromJson(const QByteArray &json)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        return Refused(QStringLiteral("The file is not valid JSON: %1 at character %2.")
+        return Refused(QCoreApplication::translate("HolidayRuleFile", "The file is not valid JSON: %1 at character %2.")
                            .arg(error.errorString())
                            .arg(error.offset + 1));
     }
     const QJsonObject file = document.object();
     if (file.value(QStringLiteral("format")).toString() != FormatName ||
         !file.value(QStringLiteral("rules")).isArray()) {
-        return Refused(QStringLiteral("The file is no holiday rule file."));
+        return Refused(QCoreApplication::translate("HolidayRuleFile", "The file is no holiday rule file."));
     }
     if (file.value(QStringLiteral("version")).toInt() > FormatVersion) {
-        return Refused(QStringLiteral("The file was written by a later version of the program."));
+        return Refused(
+            QCoreApplication::translate("HolidayRuleFile", "The file was written by a later version of the program."));
     }
     HolidayRuleFileResult result{true, {}, {}};
     const QJsonArray rules = file.value(QStringLiteral("rules")).toArray();
@@ -313,10 +321,14 @@ HolidayRuleFileResult HolidayRulesFromJson(const QByteArray &json)
         auto rule = ReadRule(rules.at(k).toObject());
         if (const auto *why = std::get_if<QString>(&rule)) {
             const QString name = rules.at(k).toObject().value(QStringLiteral("name")).toString();
-            return Refused(QStringLiteral("Rule %1%2 %3")
-                               .arg(k + 1)
-                               .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name))
-                               .arg(*why));
+            if (name.isEmpty()) {
+                //: %1 is the rule's number in the file; %2 what is wrong with it, as in "needs a whole \"month\"."
+                return Refused(QCoreApplication::translate("HolidayRuleFile", "Rule %1 %2").arg(k + 1).arg(*why));
+            }
+            //: %1 is the rule's number in the file, %2 its name; %3 what is wrong with it, as in "needs a whole
+            //: \"month\"."
+            return Refused(
+                QCoreApplication::translate("HolidayRuleFile", "Rule %1 (%2) %3").arg(k + 1).arg(name, *why));
         }
         result.Rules.push_back(std::get<HolidayRule>(std::move(rule)));
     }
@@ -334,10 +346,11 @@ HolidayRuleFileResult LoadHolidayRuleFile(const std::filesystem::path &path)
 {
     const auto bytes = LoadRegularFile(path, MaxHolidayRuleFileSize + 1);
     if (!bytes) {
-        return Refused(QStringLiteral("The file cannot be opened."));
+        return Refused(QCoreApplication::translate("HolidayRuleFile", "The file cannot be opened."));
     }
     if (bytes->size() > static_cast<std::size_t>(MaxHolidayRuleFileSize)) {
-        return Refused(QStringLiteral("The file is too large for a holiday rule file."));
+        return Refused(
+            QCoreApplication::translate("HolidayRuleFile", "The file is too large for a holiday rule file."));
     }
     return HolidayRulesFromJson(
         QByteArray(reinterpret_cast<const char *>(bytes->data()), static_cast<qsizetype>(bytes->size())));
