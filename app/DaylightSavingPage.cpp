@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace korvelt {
 
 namespace {
@@ -27,9 +29,9 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
       //: Check box; the letter after "&" is pressed with Alt
       enable_(tr("&Enable Daylight Saving"), &group_),
       //: Group of the week in which the clock goes forward
-      advance_(tr("Advance Clock"), WeekItemTexts(), &group_), advanceMonth_(&group_),
+      advance_(tr("Advance Clock"), ControlTexts(WeekItemTexts()), &group_), advanceMonth_(&group_),
       //: Group of the week in which the clock goes back
-      retard_(tr("Retard Clock"), WeekItemTexts(), &group_), retardMonth_(&group_)
+      retard_(tr("Retard Clock"), ControlTexts(WeekItemTexts()), &group_), retardMonth_(&group_)
 {
     const std::initializer_list<std::pair<QObject *, const char *>> names{
         {&group_, "GroupBox1"},           {&enable_, "EnableDaylightSavingCheckBox"},
@@ -44,12 +46,16 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
     //: The month in which the clock goes back
     retardMonth_.setAccessibleName(tr("Retard month"));
 
-    group_.setGeometry(48, 32, 321, 305);
-    enable_.setGeometry(24, 22, 200, 20);
-    advance_.setGeometry(16, 48, 201, 105);
-    advanceMonth_.setGeometry(224, 56, 89, 22);
-    retard_.setGeometry(16, 176, 201, 105);
-    retardMonth_.setGeometry(224, 184, 89, 22);
+    // The designed places, the week groups wider where the language's items need it and the
+    // month boxes moved along.
+    const int weeks = std::max({201, advance_.NeededWidth(), retard_.NeededWidth()});
+    const int months = std::max(89, advanceMonth_.sizeHint().width());
+    group_.setGeometry(48, 32, std::max(321, weeks + months + 31), 305);
+    enable_.setGeometry(24, 22, std::max(200, enable_.sizeHint().width()), 20);
+    advance_.setGeometry(16, 48, weeks, 105);
+    advanceMonth_.setGeometry(weeks + 23, 56, months, 22);
+    retard_.setGeometry(16, 176, weeks, 105);
+    retardMonth_.setGeometry(weeks + 23, 184, months, 22);
 
     connect(&enable_, &QCheckBox::toggled, this, [this] { Changed(); });
     for (RadioGroup *group : {&advance_, &retard_}) {
@@ -65,7 +71,7 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
     for (QComboBox *box : {&advanceMonth_, &retardMonth_}) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->addItems(MonthItemTexts());
+        box->addItems(ControlTexts(MonthItemTexts()));
         box->setMaxVisibleItems(MonthItemCount);
         connect(box, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
         // A month typed counts when the box is left or Enter is pressed.

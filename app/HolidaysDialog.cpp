@@ -602,7 +602,7 @@ void HolidaysDialog::ShowRules()
         item->setToolTip(rule.Note.empty()
                              ? item->text()
                              //: A rule's tooltip: %1 is the rule in words, %2 its note
-                             : tr("%1\n%2", "rule and its note").arg(item->text(), QString::fromStdString(rule.Note)));
+                             : tr("%1\n%2", "rule and its note").arg(item->text(), HolidayRuleNoteText(rule)));
     }
     UpdatePreview();
 }

@@ -55,7 +55,7 @@ bool ScheduleFiles::Save(bool asNew)
     }
     const QString name = WithSuffix(*chosen, QStringLiteral("dat"));
     if (!SaveDataFile(FilePath(name), document_.Model())) {
-        dialogs_.ShowError(QString::fromUtf8(SaveErrorMessage.data(), SaveErrorMessage.size()));
+        dialogs_.ShowError(SaveErrorText());
         return false;
     }
     FileChosen(name);
@@ -78,10 +78,8 @@ bool ScheduleFiles::LoadFile(const QString &fileName)
     // The whole file is read and checked before the model changes.
     const DataFileResult result = LoadDataFile(FilePath(fileName));
     if (result.Outcome != DataFileOutcome::Loaded) {
-        const std::string_view message = DataFileMessage(result.Outcome);
         // The box names the file: one named on the command line was never seen in a dialog.
-        dialogs_.ShowError(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-                           QDir::toNativeSeparators(fileName));
+        dialogs_.ShowError(DataFileMessageText(result.Outcome), QDir::toNativeSeparators(fileName));
         return false;
     }
     // A loaded file starts a new history.

@@ -35,7 +35,7 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
         setDays_.addAction(action);
         connect(action, &QAction::triggered, this, [this, chosen = preset] { SetDays(chosen); });
     }
-    const QStringList &days = DayHeadingTexts();
+    const QStringList days = ControlTexts(DayHeadingTexts());
     for (int c = FirstDayColumn; c < grid_.GridColCount(); ++c) {
         grid_.SetCell(c, 0, days.at(c - FirstDayColumn));
     }

@@ -387,13 +387,16 @@ std::vector<HolidayPreset> MakePresets()
     // The Netherlands' public holidays: the General Extension of Time Limits Act (Algemene
     // termijnenwet) art. 3 and rijksoverheid.nl ("Officiële feestdagen"). Queen's Day until
     // 2013, King's Day from 2014, each on the Saturday before when it falls on a Sunday.
-    const std::string notOff = "A public holiday, but a day off only where the collective agreement or the employer "
-                               "gives it";
     add("nl", "Netherlands",
-        {Fixed("New Year's Day", 1, 1), Unticked(Easter("Good Friday", -2), notOff + "."), Easter("Easter Sunday", 0),
-         Easter("Easter Monday", 1), Years(Fixed("Queen's Day", 4, 30, WeekendMove::SundayToSaturday), 0, 2013),
+        {Fixed("New Year's Day", 1, 1),
+         Unticked(Easter("Good Friday", -2), "A public holiday, but a day off only where the collective "
+                                             "agreement or the employer gives it."),
+         Easter("Easter Sunday", 0), Easter("Easter Monday", 1),
+         Years(Fixed("Queen's Day", 4, 30, WeekendMove::SundayToSaturday), 0, 2013),
          Years(Fixed("King's Day", 4, 27, WeekendMove::SundayToSaturday), 2014),
-         Unticked(Fixed("Liberation Day", 5, 5), notOff + ", in many agreements every fifth year only."),
+         Unticked(Fixed("Liberation Day", 5, 5),
+                  "A public holiday, but a day off only where the collective agreement or the employer gives it, "
+                  "in many agreements every fifth year only."),
          Unticked(
              [] {
                  HolidayRule lustrum = Years(Fixed("Liberation Day (every fifth year)", 5, 5), 2000);

@@ -323,8 +323,9 @@ private slots:
         }
     }
 
-    // Every name a preset gives, its own and its rules', is in the table of names the program
-    // translates, so that a name added later cannot be left out of the translations.
+    // Every name a preset gives, its own and its rules', and every note of its rules are in the
+    // tables the program translates, so that one added later cannot be left out of the
+    // translations.
     void PresetNamesTranslatable_data()
     {
         QTest::addColumn<QString>("code");
@@ -344,6 +345,10 @@ private slots:
         for (const HolidayRule &rule : preset->Rules) {
             QVERIFY2(rule.Preset, rule.Name.c_str());
             QVERIFY2(inTable(rule.Name), rule.Name.c_str());
+            QVERIFY2(
+                rule.Note.empty() ||
+                    std::ranges::any_of(HolidayNoteTable(), [&rule](const char *entry) { return rule.Note == entry; }),
+                rule.Note.c_str());
         }
     }
 

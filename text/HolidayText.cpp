@@ -140,6 +140,29 @@ const std::vector<const char *> NameTable{
     QT_TRANSLATE_NOOP("HolidayNames", "World Children's Day"),
 };
 
+// Every note of a preset's rule (why it is as it is, why it is unticked), as source texts of
+// the context "HolidayNotes".
+const std::vector<const char *> NoteTable{
+    QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in every canton but Ticino and Valais."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in every region but Catalonia (and in some years Valencia)."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in most cantons, not in Geneva, Jura, Neuchâtel, Valais and Vaud."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in most cantons, not in Valais."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A public holiday, but a day off only where the collective agreement or the "
+                                      "employer gives it, in many agreements every fifth year only."),
+    QT_TRANSLATE_NOOP("HolidayNotes",
+                      "A public holiday, but a day off only where the collective agreement or the employer gives it."),
+    QT_TRANSLATE_NOOP("HolidayNotes",
+                      "In some Catholic Sorbian municipalities of the districts of Bautzen and Görlitz only."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "In the city of Augsburg only."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "In the municipalities of the Eichsfeld district with a mainly Catholic "
+                                      "population, and some others, only."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "In the municipalities with a mainly Catholic population (most of Bavaria, "
+                                      "Munich included); untick it elsewhere."),
+    QT_TRANSLATE_NOOP("HolidayNotes",
+                      "Liberation Day in the years of a lustrum (2025, 2030, ...), as many agreements give it."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "Western Australia and Queensland keep it on other days."),
+};
+
 constexpr std::array<const char *, 12> MonthNames{
     QT_TRANSLATE_NOOP("HolidayText", "January"),   QT_TRANSLATE_NOOP("HolidayText", "February"),
     QT_TRANSLATE_NOOP("HolidayText", "March"),     QT_TRANSLATE_NOOP("HolidayText", "April"),
@@ -164,6 +187,17 @@ const std::vector<const char *> &HolidayNameTable()
 QString HolidayRuleNameText(const HolidayRule &rule)
 {
     return ShownName(rule.Name, rule.Preset);
+}
+
+const std::vector<const char *> &HolidayNoteTable()
+{
+    return NoteTable;
+}
+
+QString HolidayRuleNoteText(const HolidayRule &rule)
+{
+    return rule.Preset ? QCoreApplication::translate("HolidayNotes", rule.Note.c_str())
+                       : QString::fromStdString(rule.Note);
 }
 
 QString HolidayPresetNameText(const HolidayPreset &preset)

@@ -18,6 +18,11 @@ namespace korvelt {
 
 // A rule's name as shown: translated for a preset's rule, as written otherwise.
 [[nodiscard]] QString HolidayRuleNameText(const HolidayRule &rule);
+// Every note of a preset's rules, as source texts of the context "HolidayNotes".
+[[nodiscard]] const std::vector<const char *> &HolidayNoteTable();
+// A rule's note as shown: translated for a preset's rule, as written otherwise.
+[[nodiscard]] QString HolidayRuleNoteText(const HolidayRule &rule);
+
 // A preset's country or region, translated.
 [[nodiscard]] QString HolidayPresetNameText(const HolidayPreset &preset);
 
