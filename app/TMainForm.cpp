@@ -3,6 +3,8 @@
 #include "app/FormFont.h"
 #include "app/Guarded.h"
 #include "app/TabLeavesPicker.h"
+#include "app/WeekPage.h"
+#include "core/ScheduleCheck.h"
 #include "core/ScheduleDifference.h"
 #include "core/SendCheck.h"
 
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 #include <string>
 
 namespace korvelt {
@@ -52,9 +55,11 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
                        [this] { return document_.Report(ScheduleFromControls(), now_()); },
                        [this] { return files_.PdfName(); }},
                       this),
-      Panel1([this] { return now_(); }, this), backend_(Required(std::move(services.Backend), "HID backend")),
-      session_(*backend_), presenter_(
-                               session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
+      Panel1([this] { return now_(); }, this),
+      helpMenu_(Panel1.HelpButton, settings_.get(), *dialogs_, help_.Available()),
+      backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_),
+      presenter_(
+          session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
 {
     setObjectName(QStringLiteral("MainForm"));
     //: The window's caption; "Vesion" is spelt so on purpose in English. %1 is the version
@@ -62,10 +67,22 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFont(FormFont());
-    setMinimumSize(ClientWidth, ClientHeight);
-    resize(ClientWidth, ClientHeight);
+    // The designed size, or wider where the captions of the language need it.
+    // The check's count at its longest likely: two-digit counts, with and without mistakes.
+    ScheduleFinding mistake;
+    mistake.What = ScheduleFinding::Kind::EndBeforeStart;
+    ScheduleFinding note;
+    note.What = ScheduleFinding::Kind::PastSpecialDate;
+    QStringList counts;
+    for (const int mistakes : {0, 88}) {
+        std::vector<ScheduleFinding> findings(static_cast<std::size_t>(mistakes), mistake);
+        findings.resize(findings.size() + 88, note);
+        counts << WeekPage::CountText(findings);
+    }
+    const int width = std::max(ClientWidth, Panel1.PlaceControls(counts));
+    setMinimumSize(width, ClientHeight);
+    resize(width, ClientHeight);
 
-    Panel1.HelpButton.setHidden(!help_.Available());
     session_.SetReplyTimeout(services.ReplyTimeoutMs);
 
     // A fresh start: the defaults, unchanged, shown with output 1 in both grids.
@@ -182,9 +199,9 @@ void TMainForm::ConnectCommands()
     Bind(&a.SetTime, &QAction::triggered, &TMainForm::SetTimeButtonClick);
     Bind(&a.ReadTime, &QAction::triggered, &TMainForm::ReadTimeButtonClick);
     Bind(&a.Cancel, &QAction::triggered, &TMainForm::CancelButtonClick);
-    // The Help button opens the guide at its first page; the key opens it at the page of the
-    // tab in view. Without a help file there is neither.
-    Bind(&p.HelpButton, &QPushButton::clicked, &TMainForm::HelpButtonClick);
+    // The Help button's User Guide opens the guide at its first page; the key opens it at the
+    // page of the tab in view. Without a help file there is neither.
+    Bind(&helpMenu_.UserGuide, &QAction::triggered, &TMainForm::HelpButtonClick);
     Bind(&a.Help, &QAction::triggered, &TMainForm::HelpKeyPressed);
     a.Help.setEnabled(help_.Available());
     // The Week page's buttons have their own connections; the action gives Print its key.

@@ -8,6 +8,7 @@
 #include "app/SchedulePages.h"
 #include "app/StatusText.h"
 #include "app/UserDialogs.h"
+#include "app/HelpMenu.h"
 #include "app/WindowHelp.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
@@ -117,6 +118,7 @@ private:
     // Controls, named as in the window design; tests and tools find them by these names.
     SchedulePages AdvPageControl1; // Times, Special Times, Daylight Saving and Week
     CommandPanel Panel1;           // the command buttons, the clock controls and the status area
+    HelpMenu helpMenu_;            // the Help button's menu: the guide and the language
 
     std::shared_ptr<HidBackend> backend_;
     DeviceSession session_;     // its reader thread stops (in the destructor) before anything it reaches goes away

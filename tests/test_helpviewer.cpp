@@ -230,7 +230,7 @@ private slots:
     }
 
     // The main window's Help opens the help at its default topic, and the help closes with the
-    // window; without a help file it can show, the window has no Help button.
+    // window; without a help file it can show, the Help menu's User Guide is greyed out.
     void HelpFromTheMainWindow_data()
     {
         QTest::addColumn<bool>("usable");
@@ -253,9 +253,13 @@ private slots:
             return found == windows.end() ? nullptr : static_cast<HelpWindow *>(*found);
         };
         test::MainFormFixture f({}, {}, usable ? HelpFile : other.fileName());
-        QCOMPARE(f.Find<QPushButton>("HelpButton").isVisible(), usable);
+        // Help opens its menu; User Guide there opens the guide, greyed out without one.
+        auto &helpButton = f.Find<QPushButton>("HelpButton");
+        QVERIFY(helpButton.isVisible() && helpButton.menu() != nullptr);
+        auto &guide = f.Find<QAction>("UserGuideAction");
+        QCOMPARE(guide.isEnabled(), usable);
         if (usable) {
-            QTest::mouseClick(&f.Find<QPushButton>("HelpButton"), Qt::LeftButton);
+            guide.trigger();
             QVERIFY(shownHelp() != nullptr);
             QCOMPARE(PageOf(shownHelp()->Browser()), DefaultPage);
         }
