@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -111,36 +112,66 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     CheckLabel.SetHint(tr("What the schedule check found; the Week page lists it."));
     ProgressBar.setAccessibleName(tr("Progress"));
     FileLabel.setAccessibleName(tr("File"));
+    SetCaptions();
     PlaceControls();
 }
 
-void CommandPanel::PlaceControls()
+int CommandPanel::PlaceControls(const QStringList &checkTexts)
 {
-    // Pixels at 96 dots per inch, within the panel.
-    LoadButton.setGeometry(16, 20, 113, 25);
-    SaveButton.setGeometry(16, 55, 113, 25);
-    HelpButton.setGeometry(16, 96, 113, 25);
-    WriteButton.setGeometry(152, 20, 113, 25);
-    ReadButton.setGeometry(152, 55, 113, 25);
-    ExitButton.setGeometry(152, 95, 113, 25);
-    VerifyCheckBox.setGeometry(280, 22, 185, 20);
-    LogMemo.setGeometry(280, 46, 185, 44);
-    CompareButton.setGeometry(280, 95, 185, 25);
-    SetTimeButton.setGeometry(536, 20, 113, 25);
-    ReadTimeButton.setGeometry(680, 20, 113, 25);
-    UsePCTimeCheckBox.setGeometry(552, 66, 113, 20);
-    SetDateDateTimePicker.setGeometry(536, 92, 113, 22);
-    SetTimeDateTimePicker.setGeometry(680, 92, 113, 22);
-    // The status area: the device found, what the last command did or is doing, its progress.
-    ConnectionLabel.setGeometry(16, 134, 249, 20);
-    StatusLabel.setGeometry(280, 134, 249, 20);
-    CheckLabel.setGeometry(536, 134, 137, 20);
-    CancelButton.setGeometry(680, 131, 113, 25);
-    // The file the schedule was last loaded from or saved to, beside the progress.
-    FileLabel.setGeometry(16, 156, 377, 20);
-    FileLabel.setTextFormat(Qt::PlainText);
-    ProgressBar.setGeometry(400, 160, 393, 12);
+    // Pixels at 96 dots per inch, within the panel: five columns of the designed widths, at
+    // least the designed gaps apart, each as wide as its widest caption needs.
+    const auto needs = [](std::initializer_list<std::pair<const QWidget *, int>> widgets, int designed) {
+        int width = designed;
+        for (const auto &[widget, inset] : widgets) {
+            width = std::max(width, widget->sizeHint().width() + inset);
+        }
+        return width;
+    };
+    const int widthA = needs({{&LoadButton, 0}, {&SaveButton, 0}, {&HelpButton, 0}}, 113);
+    const int widthB = needs({{&WriteButton, 0}, {&ReadButton, 0}, {&ExitButton, 0}}, 113);
+    const int widthC = needs({{&VerifyCheckBox, 0}, {&CompareButton, 0}}, 185);
+    const int widthD = needs({{&SetTimeButton, 0}, {&UsePCTimeCheckBox, 16}}, 113);
+    const int widthE = needs({{&ReadTimeButton, 0}, {&CancelButton, 0}}, 113);
+    const int xA = 16;
+    const int xB = std::max(152, xA + widthA + 16);
+    const int xC = std::max(280, xB + widthB + 15);
+    const int xD = std::max(536, xC + widthC + 16);
+    int checkWidth = 0;
+    for (const QString &text : checkTexts) {
+        checkWidth =
+            std::max(checkWidth, CheckLabel.fontMetrics().horizontalAdvance(text) + 2 * CheckLabel.margin() + 4);
+    }
+    const int xE = std::max({680, xD + widthD + 16, xD + checkWidth + 7});
+    const int shiftE = xE - 680;
 
+    LoadButton.setGeometry(xA, 20, widthA, 25);
+    SaveButton.setGeometry(xA, 55, widthA, 25);
+    HelpButton.setGeometry(xA, 96, widthA, 25);
+    WriteButton.setGeometry(xB, 20, widthB, 25);
+    ReadButton.setGeometry(xB, 55, widthB, 25);
+    ExitButton.setGeometry(xB, 95, widthB, 25);
+    VerifyCheckBox.setGeometry(xC, 22, widthC, 20);
+    LogMemo.setGeometry(xC, 46, widthC, 44);
+    CompareButton.setGeometry(xC, 95, widthC, 25);
+    SetTimeButton.setGeometry(xD, 20, widthD, 25);
+    ReadTimeButton.setGeometry(xE, 20, widthE, 25);
+    UsePCTimeCheckBox.setGeometry(xD + 16, 66, widthD - 16, 20);
+    SetDateDateTimePicker.setGeometry(xD, 92, widthD, 22);
+    SetTimeDateTimePicker.setGeometry(xE, 92, widthE, 22);
+    // The status area: the device found, what the last command did or is doing, its progress.
+    ConnectionLabel.setGeometry(xA, 134, xB + widthB - xA, 20);
+    StatusLabel.setGeometry(xC, 134, xD - 7 - xC, 20);
+    CheckLabel.setGeometry(xD, 134, xE - 7 - xD, 20);
+    CancelButton.setGeometry(xE, 131, widthE, 25);
+    // The file the schedule was last loaded from or saved to, beside the progress.
+    FileLabel.setGeometry(xA, 156, 377 + shiftE, 20);
+    ProgressBar.setGeometry(400 + shiftE, 160, xE + widthE - 400 - shiftE, 12);
+    return xE + widthE + 19;
+}
+
+void CommandPanel::SetCaptions()
+{
+    FileLabel.setTextFormat(Qt::PlainText);
     // Alt and the underlined letter press a button: each caption has its letter after "&".
     //: Button; keep it short
     LoadButton.setText(tr("&Load File"));

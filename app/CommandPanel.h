@@ -83,11 +83,17 @@ public:
     // Before a command starts: no status or progress of an earlier one stays up.
     void ClearCommandStatus();
 
+    // Places the controls in their designed columns, each column as wide as its longest
+    // caption needs in the panel's font (a translation may need more than the design gives);
+    // the columns to the right move along, and so that the check count's texts fit.
+    // The least width the panel then needs.
+    int PlaceControls(const QStringList &checkTexts = {});
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void PlaceControls();
+    void SetCaptions();
     void FollowPCClock();
     void ClockPickerChanged();
 

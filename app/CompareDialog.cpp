@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <initializer_list>
 #include <tuple>
 
@@ -90,7 +91,7 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
     }
 
     // Without a list the heading and the buttons are all there is to show.
-    const int leastWidth = 3 * Margin + TakeWidth + CloseWidth;
+    const int leastWidth = 3 * Margin + TakeButtonWidth() + CloseButtonWidth();
     const int leastHeight = 3 * Margin + HeadingHeight + ButtonHeight;
     setMinimumSize(leastWidth, leastHeight);
     if (lines.isEmpty()) {
@@ -98,6 +99,17 @@ CompareDialog::CompareDialog(const ScheduleModel &windowSchedule, const Schedule
     } else {
         resize(ClientWidth, ClientHeight);
     }
+}
+
+// The designed widths of the buttons, or wider where the language's captions need it.
+int CompareDialog::TakeButtonWidth() const
+{
+    return std::max(TakeWidth, TakeButton.sizeHint().width());
+}
+
+int CompareDialog::CloseButtonWidth() const
+{
+    return std::max(CloseWidth, CloseButton.sizeHint().width());
 }
 
 void CompareDialog::resizeEvent(QResizeEvent *event)
@@ -109,8 +121,10 @@ void CompareDialog::resizeEvent(QResizeEvent *event)
     HeadingLabel.setGeometry(Margin, Margin, w - 2 * Margin, HeadingHeight);
     const int listTop = Margin + HeadingHeight + 4;
     DifferenceList.setGeometry(Margin, listTop, w - 2 * Margin, buttonTop - Margin - listTop);
-    CloseButton.setGeometry(w - Margin - CloseWidth, buttonTop, CloseWidth, ButtonHeight);
-    TakeButton.setGeometry(w - Margin - CloseWidth - Margin - TakeWidth, buttonTop, TakeWidth, ButtonHeight);
+    const int close = CloseButtonWidth();
+    const int take = TakeButtonWidth();
+    CloseButton.setGeometry(w - Margin - close, buttonTop, close, ButtonHeight);
+    TakeButton.setGeometry(w - Margin - close - Margin - take, buttonTop, take, ButtonHeight);
 }
 
 } // namespace korvelt

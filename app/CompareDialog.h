@@ -32,6 +32,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    [[nodiscard]] int TakeButtonWidth() const;
+    [[nodiscard]] int CloseButtonWidth() const;
+
+private:
     // Controls, container first; tests and screen readers find them by their names.
     QLabel HeadingLabel;
     QListWidget DifferenceList;

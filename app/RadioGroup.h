@@ -23,6 +23,8 @@ public:
     void SetItemIndex(int index);
     [[nodiscard]] QRadioButton *Item(int index) const;
     [[nodiscard]] int Count() const { return static_cast<int>(items_.size()); }
+    // The width the two columns of items need, each as wide as its widest item.
+    [[nodiscard]] int NeededWidth() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -119,7 +120,6 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     connect(&grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) { CellChanged(item->row() + 1); });
 
     // The columns' headings and the slot numbers.
-    grid_.SetColWidth(0, 40);
     const QStringList headings{
         //: Heading of the column of slot numbers
         tr("Slot", "slot number"),
@@ -131,6 +131,10 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     for (int c = 0; c < grid_.GridColCount() && c < headings.size(); ++c) {
         grid_.SetCell(c, 0, headings.at(c));
     }
+    // The slot numbers' column is as wide as its heading needs in the language shown.
+    QFont cornerFont = grid_.font();
+    cornerFont.setBold(true);
+    grid_.SetColWidth(0, std::max(40, QFontMetrics(cornerFont).horizontalAdvance(headings.at(0)) + 10));
     for (int r = 1; r < grid_.GridRowCount(); ++r) {
         grid_.SetCell(0, r, QString::number(r));
     }

@@ -6,7 +6,10 @@
 #include "text/CellText.h"
 #include "text/QtDateTime.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace korvelt {
 
@@ -25,6 +28,12 @@ SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dial
     : QGroupBox(tr("Special Dates"), parent), today_(std::move(today)), dialogs_(dialogs), holidays_(this)
 {
     setObjectName(QStringLiteral("GroupBox2"));
+    // The weekday beside a date in the past, the longest of the week, in the language shown.
+    for (int day = 1; day <= 7; ++day) {
+        const QString past = QCoreApplication::translate("korvelt::SpecialDateEdit", "%1, past")
+                                 .arg(locale().dayName(day, QLocale::ShortFormat));
+        extra_ = std::max(extra_, fontMetrics().horizontalAdvance(past) + 4 - 64);
+    }
     for (std::size_t k = 0; k < pickers_.size(); ++k) {
         const int index = static_cast<int>(k);
         auto picker = std::make_unique<SpecialDateEdit>(index + 1, today_, this);
@@ -40,7 +49,7 @@ SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dial
             picker.get(), &SpecialDateEdit::Refused, this,
             [this](const QString &message) { dialogs_.ShowError(message); }, Qt::QueuedConnection);
         // Two columns of eight, each picker with its number before it and its weekday after it.
-        picker->PlaceRow(index < 8 ? 4 : 196, 28 + 32 * (index % 8), 20, 96, 64, 21);
+        picker->PlaceRow(index < 8 ? 4 : 196 + extra_, 28 + 32 * (index % 8), 20, 96, 64 + extra_, 21);
         pickers_.at(k) = std::move(picker);
     }
     //: Button that opens the Holidays dialog; keep it short

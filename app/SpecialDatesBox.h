@@ -35,6 +35,8 @@ public:
 
     [[nodiscard]] SpecialDateEdit &Picker(int index) { return *pickers_.at(static_cast<std::size_t>(index)); }
     [[nodiscard]] QPushButton &HolidaysButton() { return holidays_; }
+    // The designed width, or wider where the weekdays of the language need it.
+    [[nodiscard]] int NeededWidth() const { return 392 + 2 * extra_; }
     // "Holidays…": the dates the rules give go into the pickers as picks would.
     void FillSpecialDates(const std::vector<Holiday> &holidays, FewerHolidays fewer);
 
@@ -47,6 +49,7 @@ private:
 
     std::function<QDate()> today_;
     UserDialogs &dialogs_;
+    int extra_ = 0; // what the weekday column needs beyond its designed 64 pixels
     std::array<std::unique_ptr<SpecialDateEdit>, SpecialDateCount> pickers_;
     QPushButton holidays_;
     // What each picker showed last, so that a date it cannot show comes back unchanged.

@@ -66,7 +66,7 @@ void SpecialTimesPage::Place(QSize growth)
     const QSize gridGrowth(growth.width() / 2, growth.height());
     PlaceGrid({360, 3}, {56, 32, 205, 297}, {85, 350}, {128, 346, 48, 22}, gridGrowth);
     title_.move(360 + growth.width() / 2, 3);
-    dates_.setGeometry(284 + growth.width() / 2, 32, 392, 324);
+    dates_.setGeometry(284 + growth.width() / 2, 32, dates_.NeededWidth(), 324);
     // Start and End share what the grid gained.
     const int width = 80 + std::max(0, growth.width()) / 4;
     grid_.SetColWidth(StartColumn, width);

@@ -53,11 +53,16 @@ private slots:
     {
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("language");
-        QTest::newRow("chosen German") << "de" << "de";
-        QTest::newRow("chosen English") << "en" << "en";
-        QTest::newRow("system") << "" << "system";
-        QTest::newRow("not offered") << "sv" << "system";
-        QTest::newRow("not a code") << "de_DE" << "system";
+        QTest::newRow("chosen German") << "de"
+                                       << "de";
+        QTest::newRow("chosen English") << "en"
+                                        << "en";
+        QTest::newRow("system") << ""
+                                << "system";
+        QTest::newRow("not offered") << "sv"
+                                     << "system";
+        QTest::newRow("not a code") << "de_DE"
+                                    << "system";
     }
     static void ChosenLanguage()
     {
