@@ -2,53 +2,3461 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CheckText</name>
+    <message>
+        <source>Special date %1 (%2)</source>
+        <extracomment>A special date with its place and date, as in &quot;Special date 3 (24/12/2027)&quot;</extracomment>
+        <translation>Speciale datum %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the Start time has fractions of a second; the KORVELT keeps whole seconds.</source>
+        <extracomment>%1 is the slot&apos;s place, as in &quot;Output 2, Normal Times slot 3&quot;</extracomment>
+        <translation>%1: de begintijd bevat delen van een seconde; de KORVELT bewaart alleen hele seconden.</translation>
+    </message>
+    <message>
+        <source>%1: the End time has fractions of a second; the KORVELT keeps whole seconds.</source>
+        <translation>%1: de eindtijd bevat delen van een seconde; de KORVELT bewaart alleen hele seconden.</translation>
+    </message>
+    <message>
+        <source>%1: the Start time is not a time of day.</source>
+        <extracomment>%1 is the slot&apos;s place, as in &quot;Output 2, Normal Times slot 3&quot;
+----------
+%1 is the slot&apos;s place, as in &quot;Output 2, Special Times slot 3&quot;</extracomment>
+        <translation>%1: de begintijd is geen tijdstip van de dag.</translation>
+    </message>
+    <message>
+        <source>%1: the End time is not a time of day.</source>
+        <extracomment>%1 is the slot&apos;s place, as in &quot;Output 2, Normal Times slot 3&quot;
+----------
+%1 is the slot&apos;s place, as in &quot;Output 2, Special Times slot 3&quot;</extracomment>
+        <translation>%1: de eindtijd is geen tijdstip van de dag.</translation>
+    </message>
+    <message>
+        <source>Special date %1 is not set to a date from 2000 to 2255.</source>
+        <translation>Speciale datum %1 staat niet op een datum van 2000 t/m 2255.</translation>
+    </message>
+    <message>
+        <source>Daylight Saving: no Advance Clock week is chosen.</source>
+        <translation>Zomertijd: er is geen week voor Klok vooruit gekozen.</translation>
+    </message>
+    <message>
+        <source>Daylight Saving: no Advance Clock month is chosen.</source>
+        <translation>Zomertijd: er is geen maand voor Klok vooruit gekozen.</translation>
+    </message>
+    <message>
+        <source>Daylight Saving: no Retard Clock week is chosen.</source>
+        <translation>Zomertijd: er is geen week voor Klok terug gekozen.</translation>
+    </message>
+    <message>
+        <source>Daylight Saving: no Retard Clock month is chosen.</source>
+        <translation>Zomertijd: er is geen maand voor Klok terug gekozen.</translation>
+    </message>
+    <message>
+        <source>%1: ends at %2, before it starts at %3.</source>
+        <extracomment>%1 is the slot&apos;s place (&quot;Output 2, Normal Times slot 3&quot;), %2 its end time, %3 its start time</extracomment>
+        <translation>%1: eindigt om %2, vóór het begin om %3.</translation>
+    </message>
+    <message>
+        <source>%1: starts and ends at %2 on %3.</source>
+        <extracomment>%1 is the slot&apos;s place, %2 its time, %3 its days (&quot;Mon to Fri&quot;)</extracomment>
+        <translation>%1: begint en eindigt om %2 op %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3, but no day is On.</source>
+        <extracomment>%1 is the slot&apos;s place, %2 and %3 its start and end time; &quot;On&quot; is the day cells&apos; text</extracomment>
+        <translation>%1: %2 tot %3, maar geen enkele dag staat op Aan.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3) overlaps slot %4.</source>
+        <extracomment>%1 is the slot&apos;s place, %2 and %3 its times, %4 the number of the other slot</extracomment>
+        <translation>%1 (%2 tot %3) overlapt periode %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3) overlaps slot %4 on %5.</source>
+        <extracomment>%1 is the slot&apos;s place, %2 and %3 its times, %4 the number of the other slot, %5 the days (&quot;Mon to Fri&quot;)</extracomment>
+        <translation>%1 (%2 tot %3) overlapt periode %4 op %5.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3) is the same as slot %4.</source>
+        <extracomment>%1 is the slot&apos;s place, %2 and %3 its times, %4 the number of the other slot</extracomment>
+        <translation>%1 (%2 tot %3) is gelijk aan periode %4.</translation>
+    </message>
+    <message>
+        <source>Special date %1 (%2 %3) carries a time of day; the KORVELT keeps only the date.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 its date, %3 its time of day</extracomment>
+        <translation>Speciale datum %1 (%2 %3) bevat een tijdstip; de KORVELT bewaart alleen de datum.</translation>
+    </message>
+    <message>
+        <source>%1 is in the past.</source>
+        <extracomment>%1 is a special date with its place, as in &quot;Special date 3 (24/12/2027)&quot;</extracomment>
+        <translation>%1 ligt in het verleden.</translation>
+    </message>
+    <message>
+        <source>%1 is the same as special date %2.</source>
+        <extracomment>%1 is a special date with its place, as in &quot;Special date 3 (24/12/2027)&quot;; %2 the other&apos;s number</extracomment>
+        <translation>%1 is gelijk aan speciale datum %2.</translation>
+    </message>
+    <message>
+        <source>Output %1, Special Times: slots are set, but no special date is today or later.</source>
+        <translation>Uitgang %1, Speciale tijden: er zijn periodes ingesteld, maar geen speciale datum valt vandaag of later.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>range of days</comment>
+        <extracomment>A range of days in the schedule check, as in &quot;Mon to Fri&quot;</extracomment>
+        <translation>%1 t/m %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockText</name>
+    <message>
+        <source>the KORVELT&apos;s clock holds no valid time (bytes %1)</source>
+        <extracomment>Begins with a small letter: it also stands inside other sentences. %1 is the clock&apos;s bytes as a date and time</extracomment>
+        <translation>de klok van de KORVELT bevat geen geldige tijd (bytes %1)</translation>
+    </message>
+    <message>
+        <source>Module Time: %1
+Module Date: %2</source>
+        <extracomment>The device&apos;s clock: %1 is its time, %2 its date</extracomment>
+        <translation>Moduletijd: %1
+Moduledatum: %2</translation>
+    </message>
+    <message>
+        <source>KORVELT and this PC agree to the second</source>
+        <translation>KORVELT en deze pc lopen tot op de seconde gelijk</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <extracomment>An amount of time: days and hours</extracomment>
+        <translation>%1 d %2 u</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>An amount of time: hours and minutes</extracomment>
+        <translation>%1 u %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>An amount of time: minutes and seconds</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>An amount of time: seconds</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>KORVELT is %1 behind this PC</source>
+        <extracomment>%1 is an amount of time, as in &quot;3 min 38 s&quot;</extracomment>
+        <translation>KORVELT loopt %1 achter op deze pc</translation>
+    </message>
+    <message>
+        <source>KORVELT is %1 ahead of this PC</source>
+        <extracomment>%1 is an amount of time, as in &quot;3 min 38 s&quot;</extracomment>
+        <translation>KORVELT loopt %1 voor op deze pc</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTexts</name>
+    <message>
+        <source>1st Sunday</source>
+        <translation>1e zondag</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <translation>2e zondag</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <translation>3e zondag</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <translation>4e zondag</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <translation>Laatste zondag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>zo</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>ma</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>wo</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>za</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>Error Opening File.</source>
+        <translation>Fout bij het openen van het bestand.</translation>
+    </message>
+    <message>
+        <source>Incompatible data file.</source>
+        <translation>Incompatibel gegevensbestand.</translation>
+    </message>
+    <message>
+        <source>The file uses a later data format.<byte value="xd"/>
+Cannot load</source>
+        <translation>Het bestand gebruikt een nieuwere gegevensindeling.<byte value="xd"/>
+Kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>Error Saving File.</source>
+        <translation>Fout bij het opslaan van het bestand.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePresenter</name>
+    <message>
+        <source>Close any other program that is using it, then try again.</source>
+        <translation>Sluit andere programma&apos;s die hem gebruiken en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Install the rule 60-korvelt.rules into /etc/udev/rules.d, run &quot;sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger&quot; and plug the KORVELT in again.</source>
+        <extracomment>Keep the file name, the folder and the command as they are</extracomment>
+        <translation>Installeer de regel 60-korvelt.rules in /etc/udev/rules.d, voer &quot;sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger&quot; uit en sluit de KORVELT opnieuw aan.</translation>
+    </message>
+    <message>
+        <source>Writing to KORVELT</source>
+        <extracomment>Status texts and messages of a command on the KORVELT; %1 is the block&apos;s number, %2 the last block&apos;s</extracomment>
+        <translation>Schrijven naar KORVELT</translation>
+    </message>
+    <message>
+        <source>Writing to KORVELT: block %1 of %2</source>
+        <translation>Schrijven naar KORVELT: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while writing. Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het schrijven. Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while writing (block %1 of %2). Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het schrijven (blok %1 van %2). Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while writing. Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het schrijven. Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while writing (block %1 of %2). Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het schrijven (blok %1 van %2). Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Checking what was written</source>
+        <translation>Controleren van wat is geschreven</translation>
+    </message>
+    <message>
+        <source>Checking what was written: block %1 of %2</source>
+        <translation>Controleren van wat is geschreven: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while checking what was written. Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het controleren van wat is geschreven. Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while checking what was written (block %1 of %2). Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het controleren van wat is geschreven (blok %1 van %2). Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while checking what was written. Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het controleren van wat is geschreven. Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while checking what was written (block %1 of %2). Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het controleren van wat is geschreven (blok %1 van %2). Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Comparing with KORVELT</source>
+        <translation>Vergelijken met KORVELT</translation>
+    </message>
+    <message>
+        <source>Comparing with KORVELT: block %1 of %2</source>
+        <translation>Vergelijken met KORVELT: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while reading. Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het lezen. Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while reading (block %1 of %2). Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het lezen (blok %1 van %2). Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while reading. Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het lezen. Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while reading (block %1 of %2). Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het lezen (blok %1 van %2). Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Reading from KORVELT</source>
+        <translation>Lezen van KORVELT</translation>
+    </message>
+    <message>
+        <source>Reading from KORVELT: block %1 of %2</source>
+        <translation>Lezen van KORVELT: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>Setting the KORVELT clock</source>
+        <translation>Klok van de KORVELT instellen</translation>
+    </message>
+    <message>
+        <source>Setting the KORVELT clock: block %1 of %2</source>
+        <translation>Klok van de KORVELT instellen: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while setting the clock. Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het instellen van de klok. Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while setting the clock (block %1 of %2). Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het instellen van de klok (blok %1 van %2). Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while setting the clock. Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het instellen van de klok. Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while setting the clock (block %1 of %2). Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het instellen van de klok (blok %1 van %2). Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Reading the KORVELT clock</source>
+        <translation>Klok van de KORVELT lezen</translation>
+    </message>
+    <message>
+        <source>Reading the KORVELT clock: block %1 of %2</source>
+        <translation>Klok van de KORVELT lezen: blok %1 van %2</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while reading the clock. Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het lezen van de klok. Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT stopped answering while reading the clock (block %1 of %2). Check the cable and try again.</source>
+        <translation>De KORVELT reageerde niet meer tijdens het lezen van de klok (blok %1 van %2). Controleer de kabel en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while reading the clock. Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het lezen van de klok. Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>KORVELT was unplugged while reading the clock (block %1 of %2). Plug it in and try again.</source>
+        <translation>De KORVELT werd losgekoppeld tijdens het lezen van de klok (blok %1 van %2). Sluit hem weer aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Daylight Saving</source>
+        <extracomment>A place where the KORVELT&apos;s schedule differs: its daylight-saving rule</extracomment>
+        <translation>Zomertijd</translation>
+    </message>
+    <message>
+        <source>Special date %1</source>
+        <extracomment>A place where the KORVELT&apos;s schedule differs; %1 is the special date&apos;s number, 1 to 16</extracomment>
+        <translation>Speciale datum %1</translation>
+    </message>
+    <message>
+        <source>... and 1 more.</source>
+        <extracomment>The last line of a list cut short</extracomment>
+        <translation>... en nog 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... en nog %n.</numerusform>
+            <numerusform>... en nog %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The KORVELT does not hold what was written</source>
+        <extracomment>First line of a message after a write that did not read back as written</extracomment>
+        <translation>De KORVELT bevat niet wat er is geschreven</translation>
+    </message>
+    <message>
+        <source>Write again; if it stays so, the KORVELT may need service.</source>
+        <translation>Schrijf opnieuw; blijft dit zo, dan moet de KORVELT mogelijk worden nagekeken.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>(not chosen)</source>
+        <extracomment>A week or month box of the daylight-saving rule none of whose items is chosen</extracomment>
+        <translation>(niet gekozen)</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <extracomment>An empty time cell</extracomment>
+        <translation>(leeg)</translation>
+    </message>
+    <message>
+        <source>no days</source>
+        <translation>geen dagen</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <extracomment>A slot: %1 its start time, %2 its end time, %3 its days (&quot;Mon Tue&quot; or &quot;no days&quot;)</extracomment>
+        <translation>%1 tot %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>slot times</comment>
+        <extracomment>A slot: %1 its start time, %2 its end time</extracomment>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>on, %1 of %2 to %3 of %4</source>
+        <extracomment>The daylight-saving rule, switched on: %1 of %2 (as in &quot;Last Sunday of March&quot;) the clock goes forward, %3 of %4 it goes back</extracomment>
+        <translation>aan, %1 van %2 tot %3 van %4</translation>
+    </message>
+    <message>
+        <source>off, %1 of %2 to %3 of %4</source>
+        <extracomment>The daylight-saving rule, switched off: %1 of %2 (as in &quot;Last Sunday of March&quot;) the clock would go forward, %3 of %4 it would go back</extracomment>
+        <translation>uit, %1 van %2 tot %3 van %4</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <extracomment>A special date the window cannot show</extracomment>
+        <translation>(niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>%1: window %2, KORVELT %3</source>
+        <extracomment>%1 is the slot&apos;s place (&quot;Output 2, Normal Times slot 3&quot;), %2 the window&apos;s slot, %3 the KORVELT&apos;s</extracomment>
+        <translation>%1: venster %2, KORVELT %3</translation>
+    </message>
+    <message>
+        <source>Daylight Saving: window %1; KORVELT %2</source>
+        <extracomment>%1 is the window&apos;s daylight-saving rule, %2 the KORVELT&apos;s</extracomment>
+        <translation>Zomertijd: venster %1; KORVELT %2</translation>
+    </message>
+    <message>
+        <source>Special date %1: window %2, KORVELT %3</source>
+        <extracomment>%1 is the special date&apos;s number, %2 the window&apos;s date, %3 the KORVELT&apos;s</extracomment>
+        <translation>Speciale datum %1: venster %2, KORVELT %3</translation>
+    </message>
+    <message>
+        <source>Output %1, Special Times slot %2</source>
+        <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
+        <translation>Uitgang %1, Speciale tijden periode %2</translation>
+    </message>
+    <message>
+        <source>Output %1, Normal Times slot %2</source>
+        <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
+        <translation>Uitgang %1, Normale tijden periode %2</translation>
+    </message>
+</context>
+<context>
+    <name>GridSlots</name>
+    <message>
+        <source>On</source>
+        <comment>day cell</comment>
+        <extracomment>The text of a day cell whose day is on; keep it short</extracomment>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>day cell</comment>
+        <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayNames</name>
+    <message>
+        <source>England and Wales</source>
+        <translation>Engeland en Wales</translation>
+    </message>
+    <message>
+        <source>Scotland</source>
+        <translation>Schotland</translation>
+    </message>
+    <message>
+        <source>Northern Ireland</source>
+        <translation>Noord-Ierland</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Ierland</translation>
+    </message>
+    <message>
+        <source>Germany (nationwide)</source>
+        <translation>Duitsland (landelijk)</translation>
+    </message>
+    <message>
+        <source>Germany: Baden-Württemberg</source>
+        <translation>Duitsland: Baden-Württemberg</translation>
+    </message>
+    <message>
+        <source>Germany: Bavaria</source>
+        <translation>Duitsland: Beieren</translation>
+    </message>
+    <message>
+        <source>Germany: Berlin</source>
+        <translation>Duitsland: Berlijn</translation>
+    </message>
+    <message>
+        <source>Germany: Brandenburg</source>
+        <translation>Duitsland: Brandenburg</translation>
+    </message>
+    <message>
+        <source>Germany: Bremen</source>
+        <translation>Duitsland: Bremen</translation>
+    </message>
+    <message>
+        <source>Germany: Hamburg</source>
+        <translation>Duitsland: Hamburg</translation>
+    </message>
+    <message>
+        <source>Germany: Hesse</source>
+        <translation>Duitsland: Hessen</translation>
+    </message>
+    <message>
+        <source>Germany: Lower Saxony</source>
+        <translation>Duitsland: Nedersaksen</translation>
+    </message>
+    <message>
+        <source>Germany: Mecklenburg-Western Pomerania</source>
+        <translation>Duitsland: Mecklenburg-Voor-Pommeren</translation>
+    </message>
+    <message>
+        <source>Germany: North Rhine-Westphalia</source>
+        <translation>Duitsland: Noordrijn-Westfalen</translation>
+    </message>
+    <message>
+        <source>Germany: Rhineland-Palatinate</source>
+        <translation>Duitsland: Rijnland-Palts</translation>
+    </message>
+    <message>
+        <source>Germany: Saarland</source>
+        <translation>Duitsland: Saarland</translation>
+    </message>
+    <message>
+        <source>Germany: Saxony</source>
+        <translation>Duitsland: Saksen</translation>
+    </message>
+    <message>
+        <source>Germany: Saxony-Anhalt</source>
+        <translation>Duitsland: Saksen-Anhalt</translation>
+    </message>
+    <message>
+        <source>Germany: Schleswig-Holstein</source>
+        <translation>Duitsland: Sleeswijk-Holstein</translation>
+    </message>
+    <message>
+        <source>Germany: Thuringia</source>
+        <translation>Duitsland: Thüringen</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Oostenrijk</translation>
+    </message>
+    <message>
+        <source>Switzerland (every canton)</source>
+        <translation>Zwitserland (alle kantons)</translation>
+    </message>
+    <message>
+        <source>Switzerland: Zurich</source>
+        <translation>Zwitserland: Zürich</translation>
+    </message>
+    <message>
+        <source>Switzerland: Bern</source>
+        <translation>Zwitserland: Bern</translation>
+    </message>
+    <message>
+        <source>Switzerland: Basel-Stadt</source>
+        <translation>Zwitserland: Basel-Stadt</translation>
+    </message>
+    <message>
+        <source>Switzerland: Geneva</source>
+        <translation>Zwitserland: Genève</translation>
+    </message>
+    <message>
+        <source>Switzerland: Vaud</source>
+        <translation>Zwitserland: Vaud</translation>
+    </message>
+    <message>
+        <source>Switzerland: Ticino</source>
+        <translation>Zwitserland: Ticino</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>België</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankrijk</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italië</translation>
+    </message>
+    <message>
+        <source>Spain (national)</source>
+        <translation>Spanje (landelijk)</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>United States (federal)</source>
+        <translation>Verenigde Staten (federaal)</translation>
+    </message>
+    <message>
+        <source>Canada (federal)</source>
+        <translation>Canada (federaal)</translation>
+    </message>
+    <message>
+        <source>Australia (national)</source>
+        <translation>Australië (landelijk)</translation>
+    </message>
+    <message>
+        <source>2nd January</source>
+        <translation>2 januari</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation>Allerheiligen</translation>
+    </message>
+    <message>
+        <source>Anzac Day</source>
+        <translation>Anzac Day</translation>
+    </message>
+    <message>
+        <source>Armistice Day</source>
+        <translation>Wapenstilstand</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>Hemelvaartsdag</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>Maria-Hemelvaart</translation>
+    </message>
+    <message>
+        <source>Assumption of Mary</source>
+        <translation>Maria-Hemelvaart</translation>
+    </message>
+    <message>
+        <source>Augsburg Peace Festival</source>
+        <translation>Vredesfeest van Augsburg</translation>
+    </message>
+    <message>
+        <source>August bank holiday</source>
+        <translation>August bank holiday</translation>
+    </message>
+    <message>
+        <source>Australia Day</source>
+        <translation>Australia Day</translation>
+    </message>
+    <message>
+        <source>Bank holiday for the State Funeral of Queen Elizabeth II</source>
+        <translation>Bank holiday voor de staatsbegrafenis van koningin Elizabeth II</translation>
+    </message>
+    <message>
+        <source>Bank holiday for the coronation of King Charles III</source>
+        <translation>Bank holiday voor de kroning van koning Charles III</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <translation>Franse nationale feestdag</translation>
+    </message>
+    <message>
+        <source>Battle of the Boyne (Orangemen&apos;s Day)</source>
+        <translation>Slag aan de Boyne (Orangemen&apos;s Day)</translation>
+    </message>
+    <message>
+        <source>Berchtold&apos;s Day</source>
+        <translation>Berchtoldsdag</translation>
+    </message>
+    <message>
+        <source>Birthday of Martin Luther King, Jr.</source>
+        <translation>Martin Luther King Day</translation>
+    </message>
+    <message>
+        <source>Boxing Day</source>
+        <translation>Boxing Day</translation>
+    </message>
+    <message>
+        <source>Canada Day</source>
+        <translation>Canada Day</translation>
+    </message>
+    <message>
+        <source>Centenary of Independence</source>
+        <translation>Honderd jaar onafhankelijkheid</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>Eerste kerstdag</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <translation>Kerstavond</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus Day</translation>
+    </message>
+    <message>
+        <source>Constitution Day</source>
+        <translation>Dag van de Grondwet</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>Sacramentsdag</translation>
+    </message>
+    <message>
+        <source>Day of German Unity</source>
+        <translation>Dag van de Duitse Eenheid</translation>
+    </message>
+    <message>
+        <source>Day of Liberation</source>
+        <translation>Dag van de Bevrijding</translation>
+    </message>
+    <message>
+        <source>Day of Remembrance and Recognition</source>
+        <translation>Dag van herdenking en erkenning</translation>
+    </message>
+    <message>
+        <source>Day of Repentance and Prayer</source>
+        <translation>Boete- en Biddag</translation>
+    </message>
+    <message>
+        <source>Early May bank holiday</source>
+        <translation>Early May bank holiday</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>Tweede paasdag</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Eerste paasdag</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>Driekoningen</translation>
+    </message>
+    <message>
+        <source>Federal Fast Monday</source>
+        <translation>Maandag na de Federale Dank-, Boete- en Biddag</translation>
+    </message>
+    <message>
+        <source>Ferragosto</source>
+        <translation>Ferragosto</translation>
+    </message>
+    <message>
+        <source>Genevan Fast</source>
+        <translation>Jeûne genevois</translation>
+    </message>
+    <message>
+        <source>Golden Jubilee bank holiday</source>
+        <translation>Bank holiday voor het gouden jubileum</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>Goede Vrijdag</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>Maria-Onbevlekte Ontvangenis</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Onafhankelijkheidsdag</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation>Internationale Vrouwendag</translation>
+    </message>
+    <message>
+        <source>June bank holiday</source>
+        <translation>June bank holiday</translation>
+    </message>
+    <message>
+        <source>Juneteenth National Independence Day</source>
+        <translation>Juneteenth</translation>
+    </message>
+    <message>
+        <source>King&apos;s Birthday</source>
+        <translation>Verjaardag van de koning</translation>
+    </message>
+    <message>
+        <source>King&apos;s Day</source>
+        <translation>Koningsdag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Labor Day</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>Dag van de Arbeid</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>Bevrijdingsdag</translation>
+    </message>
+    <message>
+        <source>Liberation Day (every fifth year)</source>
+        <translation>Bevrijdingsdag (elke vijf jaar)</translation>
+    </message>
+    <message>
+        <source>Maundy Thursday</source>
+        <translation>Witte Donderdag</translation>
+    </message>
+    <message>
+        <source>May bank holiday</source>
+        <translation>May bank holiday</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>National Day</source>
+        <translation>Nationale feestdag</translation>
+    </message>
+    <message>
+        <source>National Day for Truth and Reconciliation</source>
+        <translation>National Day for Truth and Reconciliation</translation>
+    </message>
+    <message>
+        <source>National Day of Mourning for Queen Elizabeth II</source>
+        <translation>Nationale rouwdag voor koningin Elizabeth II</translation>
+    </message>
+    <message>
+        <source>National Day of Spain</source>
+        <translation>Spaanse nationale feestdag</translation>
+    </message>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation>Nieuwjaarsdag</translation>
+    </message>
+    <message>
+        <source>October bank holiday</source>
+        <translation>October bank holiday</translation>
+    </message>
+    <message>
+        <source>Platinum Jubilee bank holiday</source>
+        <translation>Bank holiday voor het platina jubileum</translation>
+    </message>
+    <message>
+        <source>Queen&apos;s Birthday</source>
+        <translation>Verjaardag van de koningin</translation>
+    </message>
+    <message>
+        <source>Queen&apos;s Day</source>
+        <translation>Koninginnedag</translation>
+    </message>
+    <message>
+        <source>Queen&apos;s Diamond Jubilee</source>
+        <translation>Diamanten jubileum van de koningin</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>Hervormingsdag</translation>
+    </message>
+    <message>
+        <source>Remembrance Day</source>
+        <translation>Remembrance Day</translation>
+    </message>
+    <message>
+        <source>Republic Day</source>
+        <translation>Dag van de Republiek</translation>
+    </message>
+    <message>
+        <source>Restoration of the Republic</source>
+        <translation>Herstel van de Republiek</translation>
+    </message>
+    <message>
+        <source>Royal wedding</source>
+        <translation>Koninklijk huwelijk</translation>
+    </message>
+    <message>
+        <source>Saint Brigid&apos;s Day</source>
+        <translation>St Brigid&apos;s Day</translation>
+    </message>
+    <message>
+        <source>Saint Patrick&apos;s Day</source>
+        <translation>St Patrick&apos;s Day</translation>
+    </message>
+    <message>
+        <source>Saint Stephen&apos;s Day</source>
+        <translation>Sint-Stefanusdag</translation>
+    </message>
+    <message>
+        <source>Second Day of Christmas</source>
+        <translation>Tweede kerstdag</translation>
+    </message>
+    <message>
+        <source>Spring bank holiday</source>
+        <translation>Spring bank holiday</translation>
+    </message>
+    <message>
+        <source>St Andrew&apos;s Day</source>
+        <translation>St Andrew&apos;s Day</translation>
+    </message>
+    <message>
+        <source>St Francis of Assisi</source>
+        <translation>Sint-Franciscus van Assisi</translation>
+    </message>
+    <message>
+        <source>St Joseph&apos;s Day</source>
+        <translation>Sint-Jozef</translation>
+    </message>
+    <message>
+        <source>St Patrick&apos;s Day</source>
+        <translation>St Patrick&apos;s Day</translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation>Sint-Stefanusdag</translation>
+    </message>
+    <message>
+        <source>State Holiday</source>
+        <translation>Staatsfeestdag</translation>
+    </message>
+    <message>
+        <source>Sts Peter and Paul</source>
+        <translation>Petrus en Paulus</translation>
+    </message>
+    <message>
+        <source>Summer bank holiday</source>
+        <translation>Summer bank holiday</translation>
+    </message>
+    <message>
+        <source>Swiss National Day</source>
+        <translation>Zwitserse nationale feestdag</translation>
+    </message>
+    <message>
+        <source>Thanksgiving Day</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veterans Day</translation>
+    </message>
+    <message>
+        <source>Victoria Day</source>
+        <translation>Victoria Day</translation>
+    </message>
+    <message>
+        <source>Victory in Europe Day</source>
+        <translation>Dag van de Overwinning</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s Birthday</source>
+        <translation>Verjaardag van Washington</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>Tweede pinksterdag</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>Eerste pinksterdag</translation>
+    </message>
+    <message>
+        <source>World Children&apos;s Day</source>
+        <translation>Wereldkinderdag</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayNotes</name>
+    <message>
+        <source>A holiday in every canton but Ticino and Valais.</source>
+        <translation>Feestdag in alle kantons behalve Ticino en Wallis.</translation>
+    </message>
+    <message>
+        <source>A holiday in every region but Catalonia (and in some years Valencia).</source>
+        <translation>Feestdag in alle regio&apos;s behalve Catalonië (en in sommige jaren Valencia).</translation>
+    </message>
+    <message>
+        <source>A holiday in most cantons, not in Geneva, Jura, Neuchâtel, Valais and Vaud.</source>
+        <translation>Feestdag in de meeste kantons, niet in Genève, Jura, Neuchâtel, Wallis en Vaud.</translation>
+    </message>
+    <message>
+        <source>A holiday in most cantons, not in Valais.</source>
+        <translation>Feestdag in de meeste kantons, niet in Wallis.</translation>
+    </message>
+    <message>
+        <source>A public holiday, but a day off only where the collective agreement or the employer gives it, in many agreements every fifth year only.</source>
+        <translation>Officiële feestdag, maar alleen een vrije dag waar de cao of de werkgever die geeft, in veel cao&apos;s alleen eens in de vijf jaar.</translation>
+    </message>
+    <message>
+        <source>A public holiday, but a day off only where the collective agreement or the employer gives it.</source>
+        <translation>Officiële feestdag, maar alleen een vrije dag waar de cao of de werkgever die geeft.</translation>
+    </message>
+    <message>
+        <source>In some Catholic Sorbian municipalities of the districts of Bautzen and Görlitz only.</source>
+        <translation>Alleen in enkele katholieke Sorbische gemeenten van de districten Bautzen en Görlitz.</translation>
+    </message>
+    <message>
+        <source>In the city of Augsburg only.</source>
+        <translation>Alleen in de stad Augsburg.</translation>
+    </message>
+    <message>
+        <source>In the municipalities of the Eichsfeld district with a mainly Catholic population, and some others, only.</source>
+        <translation>Alleen in de overwegend katholieke gemeenten van het district Eichsfeld en enkele andere.</translation>
+    </message>
+    <message>
+        <source>In the municipalities with a mainly Catholic population (most of Bavaria, Munich included); untick it elsewhere.</source>
+        <translation>In de gemeenten met een overwegend katholieke bevolking (het grootste deel van Beieren, München inbegrepen); elders het vinkje weghalen.</translation>
+    </message>
+    <message>
+        <source>Liberation Day in the years of a lustrum (2025, 2030, ...), as many agreements give it.</source>
+        <translation>Bevrijdingsdag in de lustrumjaren (2025, 2030, ...), zoals veel cao&apos;s die geven.</translation>
+    </message>
+    <message>
+        <source>Western Australia and Queensland keep it on other days.</source>
+        <translation>West-Australië en Queensland vieren hem op andere dagen.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayRuleFile</name>
+    <message>
+        <source>has an unknown kind &quot;%1&quot; (known: fixed, easter, nth-weekday, last-weekday).</source>
+        <translation>heeft een onbekende soort &quot;%1&quot; (bekend: fixed, easter, nth-weekday, last-weekday).</translation>
+    </message>
+    <message>
+        <source>needs a whole &quot;month&quot; and &quot;day&quot;.</source>
+        <translation>heeft een geheel getal nodig voor &quot;month&quot; en &quot;day&quot;.</translation>
+    </message>
+    <message>
+        <source>needs a whole &quot;offset&quot; (days from Easter Sunday).</source>
+        <translation>heeft een geheel getal nodig voor &quot;offset&quot; (dagen vanaf eerste paasdag).</translation>
+    </message>
+    <message>
+        <source>needs a whole &quot;nth&quot; (1 to 4).</source>
+        <translation>heeft een geheel getal nodig voor &quot;nth&quot; (1 t/m 4).</translation>
+    </message>
+    <message>
+        <source>needs a &quot;weekday&quot; from sunday to saturday.</source>
+        <translation>heeft een &quot;weekday&quot; van sunday t/m saturday nodig.</translation>
+    </message>
+    <message>
+        <source>needs a whole &quot;month&quot;.</source>
+        <translation>heeft een geheel getal nodig voor &quot;month&quot;.</translation>
+    </message>
+    <message>
+        <source>has an unknown &quot;weekend&quot; &quot;%1&quot;.</source>
+        <translation>heeft een onbekende waarde &quot;%1&quot; voor &quot;weekend&quot;.</translation>
+    </message>
+    <message>
+        <source>has an unknown &quot;then&quot; &quot;%1&quot; (known: before, after, on-or-before, on-or-after).</source>
+        <translation>heeft een onbekende waarde &quot;%1&quot; voor &quot;then&quot; (bekend: before, after, on-or-before, on-or-after).</translation>
+    </message>
+    <message>
+        <source>needs a &quot;then-weekday&quot; from sunday to saturday.</source>
+        <translation>heeft een &quot;then-weekday&quot; van sunday t/m saturday nodig.</translation>
+    </message>
+    <message>
+        <source>needs a whole number of years as &quot;%1&quot;.</source>
+        <translation>heeft een geheel aantal jaren nodig voor &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>needs a list as &quot;changes&quot;.</source>
+        <translation>heeft een lijst nodig voor &quot;changes&quot;.</translation>
+    </message>
+    <message>
+        <source>needs a &quot;year&quot; and either a &quot;month&quot; and &quot;day&quot; or &quot;dropped&quot; in each change.</source>
+        <translation>heeft in elke wijziging een &quot;year&quot; nodig, met &quot;month&quot; en &quot;day&quot; of met &quot;dropped&quot;.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON: %1 at character %2.</source>
+        <translation>Het bestand is geen geldige JSON: %1 bij teken %2.</translation>
+    </message>
+    <message>
+        <source>The file is no holiday rule file.</source>
+        <translation>Het bestand is geen regelbestand voor feestdagen.</translation>
+    </message>
+    <message>
+        <source>The file was written by a later version of the program.</source>
+        <translation>Het bestand is geschreven door een nieuwere versie van het programma.</translation>
+    </message>
+    <message>
+        <source>Rule %1 %2</source>
+        <extracomment>%1 is the rule&apos;s number in the file; %2 what is wrong with it, as in &quot;needs a whole &quot;month&quot;.&quot;</extracomment>
+        <translation>Regel %1 %2</translation>
+    </message>
+    <message>
+        <source>Rule %1 (%2) %3</source>
+        <extracomment>%1 is the rule&apos;s number in the file, %2 its name; %3 what is wrong with it, as in &quot;needs a whole &quot;month&quot;.&quot;</extracomment>
+        <translation>Regel %1 (%2) %3</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Het bestand kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a holiday rule file.</source>
+        <translation>Het bestand is te groot voor een regelbestand voor feestdagen.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayText</name>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>%1 (substitute day)</source>
+        <extracomment>A holiday moved off a weekend: %1 is its name</extracomment>
+        <translation>%1 (vervangende dag)</translation>
+    </message>
+    <message>
+        <source>%1 (observed)</source>
+        <extracomment>A holiday observed on a weekday: %1 is its name</extracomment>
+        <translation>%1 (verplaatst)</translation>
+    </message>
+    <message>
+        <source> / </source>
+        <extracomment>Between the names of holidays on the same day</extracomment>
+        <translation> / </translation>
+    </message>
+    <message>
+        <source>The month must be from 1 to 12.</source>
+        <translation>De maand moet 1 t/m 12 zijn.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a date.</source>
+        <extracomment>%1 is a day, %2 a month, as in &quot;30 February is not a date.&quot;</extracomment>
+        <translation>%1 %2 is geen datum.</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday must be from -%1 to %1.</source>
+        <extracomment>%1 is the most days a rule may be from Easter Sunday</extracomment>
+        <translation>Het aantal dagen vanaf eerste paasdag moet -%1 t/m %1 zijn.</translation>
+    </message>
+    <message>
+        <source>Which weekday of the month must be from 1 to 4 (or the last).</source>
+        <translation>Het nummer van de weekdag in de maand moet 1 t/m 4 zijn (of de laatste).</translation>
+    </message>
+    <message>
+        <source>The weekday must be from 0 (Sunday) to 6 (Saturday).</source>
+        <translation>De weekdag moet 0 (zondag) t/m 6 (zaterdag) zijn.</translation>
+    </message>
+    <message>
+        <source>The weekday before or after must be from 0 (Sunday) to 6 (Saturday).</source>
+        <translation>De weekdag ervoor of erna moet 0 (zondag) t/m 6 (zaterdag) zijn.</translation>
+    </message>
+    <message>
+        <source>The first and the last year must be from %1 to %2.</source>
+        <translation>Het eerste en het laatste jaar moeten binnen %1 t/m %2 liggen.</translation>
+    </message>
+    <message>
+        <source>The last year (%1) is before the first (%2).</source>
+        <extracomment>%1 is the last year, %2 the first</extracomment>
+        <translation>Het laatste jaar (%1) ligt vóór het eerste (%2).</translation>
+    </message>
+    <message>
+        <source>Every how many years must be from 1 to 100.</source>
+        <translation>Het getal bij &quot;elke … jaar&quot; moet 1 t/m 100 zijn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n years needs the first year to count from.</source>
+        <extracomment>%n is every how many years (2 or more)</extracomment>
+        <translation>
+            <numerusform>Bij elke %n jaar is een eerste jaar nodig om vanaf te tellen.</numerusform>
+            <numerusform>Bij elke %n jaar is een eerste jaar nodig om vanaf te tellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The year of a change must be from %1 to %2.</source>
+        <translation>Het jaar van een wijziging moet binnen %1 t/m %2 liggen.</translation>
+    </message>
+    <message>
+        <source>%1 is changed twice.</source>
+        <extracomment>%1 is a year</extracomment>
+        <translation>%1 is twee keer gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The change of %1 is not a date.</source>
+        <extracomment>%1 is a year</extracomment>
+        <translation>De wijziging van %1 is geen datum.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysDialog</name>
+    <message>
+        <source>Holiday Rules (*.json);;All Files (*.*)</source>
+        <extracomment>File dialog filter; keep the patterns in parentheses as they are</extracomment>
+        <translation>Feestdagregels (*.json);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>1st %1 of %2</source>
+        <extracomment>A rule&apos;s day: %1 is a weekday, %2 a month</extracomment>
+        <translation>1e %1 van %2</translation>
+    </message>
+    <message>
+        <source>2nd %1 of %2</source>
+        <translation>2e %1 van %2</translation>
+    </message>
+    <message>
+        <source>3rd %1 of %2</source>
+        <translation>3e %1 van %2</translation>
+    </message>
+    <message>
+        <source>4th %1 of %2</source>
+        <translation>4e %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <extracomment>A rule&apos;s day: %1 is a number, %2 a weekday, %3 a month</extracomment>
+        <translation>%1e %2 van %3</translation>
+    </message>
+    <message>
+        <source>the %1 before %2</source>
+        <extracomment>A rule&apos;s day: %1 is a weekday, %2 the date it is counted from, as in &quot;the Wednesday before 23 November&quot;</extracomment>
+        <translation>de %1 vóór %2</translation>
+    </message>
+    <message>
+        <source>the %1 after %2</source>
+        <translation>de %1 na %2</translation>
+    </message>
+    <message>
+        <source>the %1 on or before %2</source>
+        <translation>de %1 op of vóór %2</translation>
+    </message>
+    <message>
+        <source>the %1 on or after %2</source>
+        <translation>de %1 op of na %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>day and month</comment>
+        <extracomment>A rule&apos;s date: %1 is the day, %2 the month, as in &quot;25 December&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, on a weekend the next Monday</source>
+        <extracomment>%1 is a rule&apos;s date, as in &quot;25 December&quot;</extracomment>
+        <translation>%1, in het weekend de maandag erna</translation>
+    </message>
+    <message>
+        <source>%1, on a Saturday the Friday before, on a Sunday the Monday after</source>
+        <translation>%1, op zaterdag de vrijdag ervoor, op zondag de maandag erna</translation>
+    </message>
+    <message>
+        <source>%1, on a Sunday the Saturday before</source>
+        <translation>%1, op zondag de zaterdag ervoor</translation>
+    </message>
+    <message>
+        <source>%1, on a Sunday the next Monday</source>
+        <translation>%1, op zondag de maandag erna</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>eerste paasdag</translation>
+    </message>
+    <message>
+        <source>Easter Sunday %1 days</source>
+        <extracomment>A rule&apos;s day counted from Easter: %1 is a signed number of days, as in &quot;+50&quot; or &quot;-2&quot;</extracomment>
+        <translation>eerste paasdag %1 dagen</translation>
+    </message>
+    <message>
+        <source>last %1 of %2</source>
+        <extracomment>A rule&apos;s day: %1 is a weekday, %2 a month</extracomment>
+        <translation>laatste %1 van %2</translation>
+    </message>
+    <message>
+        <source>%1, in %2 only</source>
+        <extracomment>%1 is a rule&apos;s day, %2 the one year it holds</extracomment>
+        <translation>%1, alleen in %2</translation>
+    </message>
+    <message>
+        <source>%1, every %2 years from %3</source>
+        <extracomment>%1 is a rule&apos;s day, %2 every how many years, %3 the year it counts from</extracomment>
+        <translation>%1, elke %2 jaar vanaf %3</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <extracomment>%1 is a rule&apos;s day, %2 its first year</extracomment>
+        <translation>%1, vanaf %2</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <extracomment>%1 is a rule&apos;s day (perhaps with its first year), %2 its last year</extracomment>
+        <translation>%1, t/m %2</translation>
+    </message>
+    <message>
+        <source>none in %1</source>
+        <extracomment>A year in which a rule gives no holiday</extracomment>
+        <translation>niet in %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>day, month and year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <comment>changes</comment>
+        <extracomment>How many more one-off changes a rule has</extracomment>
+        <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>%1 (once: %2)</source>
+        <extracomment>%1 is a rule&apos;s day, %2 its one-off changes, as in &quot;none in 2031, 8 May 2020&quot;</extracomment>
+        <translation>%1 (eenmalig: %2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list of changes</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>rule name and day</comment>
+        <extracomment>A rule in the list: %1 is its name, %2 its day</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>Print</source>
+        <extracomment>Title of the print preview window</extracomment>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleFiles</name>
+    <message>
+        <source>Data Files (*.dat);;All Files (*.*)</source>
+        <extracomment>The file dialogs&apos; filter: keep &quot;(*.dat)&quot;, &quot;(*.*)&quot; and &quot;;;&quot; as they are</extracomment>
+        <translation>Gegevensbestanden (*.dat);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>Data has changed
+Save now?</source>
+        <extracomment>Asked before unsaved changes would be replaced; Yes saves them</extracomment>
+        <translation>De gegevens zijn gewijzigd
+Nu opslaan?</translation>
+    </message>
+    <message>
+        <source>File: Untitled (unsaved changes)</source>
+        <extracomment>Status area: the schedule was never saved</extracomment>
+        <translation>Bestand: Naamloos (niet-opgeslagen wijzigingen)</translation>
+    </message>
+    <message>
+        <source>File: Untitled</source>
+        <translation>Bestand: Naamloos</translation>
+    </message>
+    <message>
+        <source>File: %1 (unsaved changes)</source>
+        <extracomment>Status area; %1 is the data file&apos;s name</extracomment>
+        <translation>Bestand: %1 (niet-opgeslagen wijzigingen)</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <extracomment>Status area; %1 is the data file&apos;s name</extracomment>
+        <translation>Bestand: %1</translation>
+    </message>
+    <message>
+        <source>KORVELT schedule</source>
+        <extracomment>The name the PDF file is offered under when the schedule was never saved</extracomment>
+        <translation>KORVELT-programmering</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleReport</name>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <extracomment>The short weekday names heading the day columns of an output&apos;s table</extracomment>
+        <translation>ma</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>wo</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>za</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>zo</translation>
+    </message>
+    <message>
+        <source>the first Sunday of %1</source>
+        <extracomment>When the clocks change; %1 is a month</extracomment>
+        <translation>de eerste zondag van %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday of %1</source>
+        <translation>de tweede zondag van %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday of %1</source>
+        <translation>de derde zondag van %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday of %1</source>
+        <translation>de vierde zondag van %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday of %1</source>
+        <translation>de laatste zondag van %1</translation>
+    </message>
+    <message>
+        <source>a Sunday in %1 (no week chosen)</source>
+        <extracomment>When the clocks change, with no week chosen; %1 is a month</extracomment>
+        <translation>een zondag in %1 (geen week gekozen)</translation>
+    </message>
+    <message>
+        <source>the first Sunday of a month (no month chosen)</source>
+        <translation>de eerste zondag van een maand (geen maand gekozen)</translation>
+    </message>
+    <message>
+        <source>the second Sunday of a month (no month chosen)</source>
+        <translation>de tweede zondag van een maand (geen maand gekozen)</translation>
+    </message>
+    <message>
+        <source>the third Sunday of a month (no month chosen)</source>
+        <translation>de derde zondag van een maand (geen maand gekozen)</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday of a month (no month chosen)</source>
+        <translation>de vierde zondag van een maand (geen maand gekozen)</translation>
+    </message>
+    <message>
+        <source>the last Sunday of a month (no month chosen)</source>
+        <translation>de laatste zondag van een maand (geen maand gekozen)</translation>
+    </message>
+    <message>
+        <source>a day not chosen</source>
+        <translation>een dag die niet is gekozen</translation>
+    </message>
+    <message>
+        <source>Daylight saving off</source>
+        <translation>Zomertijd uit</translation>
+    </message>
+    <message>
+        <source>Clocks go forward on %1 and back on %2</source>
+        <extracomment>The daylight-saving rule in words; %1 and %2 are days such as &quot;the last Sunday of March&quot;</extracomment>
+        <translation>De klok gaat op %1 vooruit en op %2 terug</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>range of outputs</comment>
+        <extracomment>A range of output numbers, as in &quot;Outputs 1, 3 and 9 to 16&quot;</extracomment>
+        <translation>%1 t/m %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>list of outputs</comment>
+        <extracomment>The list of output numbers: %1 all but the last, joined by commas, %2 the last, as in &quot;1, 3 and 9 to 16&quot;</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list of outputs</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Outputs %1</source>
+        <extracomment>%1 is a list of output numbers, as in &quot;1, 3 and 9 to 16&quot;</extracomment>
+        <translation>Uitgangen %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <comment>one output in a list</comment>
+        <extracomment>%1 is one output&apos;s number</extracomment>
+        <translation>Uitgang %1</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <extracomment>In the page header, in place of the file name</extracomment>
+        <translation>niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Printed: %1</source>
+        <extracomment>In the page header: %1 is the date and time of printing</extracomment>
+        <translation>Afgedrukt: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Bestand: %1</translation>
+    </message>
+    <message>
+        <source>KORVELT: %1, serial number %2</source>
+        <extracomment>In the page header: %1 is the KORVELT&apos;s version, %2 its serial number</extracomment>
+        <translation>KORVELT: %1, serienummer %2</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>in the past</source>
+        <translation>in het verleden</translation>
+    </message>
+    <message>
+        <source>same as special date %1</source>
+        <translation>gelijk aan speciale datum %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekdag</translation>
+    </message>
+    <message>
+        <source>Special date</source>
+        <extracomment>Column heading: the special date&apos;s number</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list of notes</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Special dates</source>
+        <translation>Speciale datums</translation>
+    </message>
+    <message>
+        <source>Schedule check</source>
+        <translation>Controle van de programmering</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>%1 is a finding of the schedule check</extracomment>
+        <translation>Fout: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Opmerking: %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <extracomment>An empty time cell</extracomment>
+        <translation>(leeg)</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>slot start time</comment>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>slot end time</comment>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Special slot</source>
+        <translation>Speciaal nr.</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <comment>heading</comment>
+        <extracomment>Heading of an output&apos;s tables</extracomment>
+        <translation>Uitgang %1</translation>
+    </message>
+    <message>
+        <source>Outputs with nothing set</source>
+        <translation>Uitgangen waarvoor niets is ingesteld</translation>
+    </message>
+    <message>
+        <source>%1: nothing set</source>
+        <extracomment>%1 names outputs, as in &quot;Outputs 1, 3 and 9 to 16&quot;</extracomment>
+        <translation>%1: niets ingesteld</translation>
+    </message>
+    <message>
+        <source>The week</source>
+        <translation>De week</translation>
+    </message>
+    <message>
+        <source>KORVELT Time Control: %1</source>
+        <extracomment>The PDF file&apos;s title: %1 is the schedule&apos;s file name</extracomment>
+        <translation>KORVELT Time Control: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlotClipboard</name>
+    <message numerus="yes">
+        <source>The clipboard holds %1 slots; %n were pasted into the selected slots.</source>
+        <extracomment>%1 is how many slots the clipboard holds (at least 3), %n how many were pasted (at least 2)</extracomment>
+        <translation>
+            <numerusform>Het klembord bevat %1 periodes; er is er %n in de geselecteerde periodes geplakt.</numerusform>
+            <numerusform>Het klembord bevat %1 periodes; er zijn er %n in de geselecteerde periodes geplakt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 slots; 1 was pasted, as slot %2 is the last.</source>
+        <extracomment>%1 is how many slots the clipboard holds (at least 2), %2 the number of the grid&apos;s last slot</extracomment>
+        <translation>Het klembord bevat %1 periodes; er is er 1 geplakt, want periode %2 is de laatste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clipboard holds %1 slots; %n were pasted, as slot %2 is the last.</source>
+        <extracomment>%1 is how many slots the clipboard holds (at least 3), %n how many were pasted, %2 the number of the grid&apos;s last slot</extracomment>
+        <translation>
+            <numerusform>Het klembord bevat %1 periodes; er is er %n geplakt, want periode %2 is de laatste.</numerusform>
+            <numerusform>Het klembord bevat %1 periodes; er zijn er %n geplakt, want periode %2 is de laatste.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SlotGridPage</name>
+    <message>
+        <source>&quot;%1&quot; is not a time of day: the day&apos;s last second is 23:59:59. The Start cell of slot %2 keeps its value.</source>
+        <extracomment>%1 is the text typed, %2 the slot&apos;s number; name the column as its heading does</extracomment>
+        <translation>&quot;%1&quot; is geen tijdstip van de dag: de laatste seconde van de dag is 23:59:59. De cel Begin van periode %2 behoudt haar waarde.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day: the day&apos;s last second is 23:59:59. The End cell of slot %2 keeps its value.</source>
+        <extracomment>%1 is the text typed, %2 the slot&apos;s number; name the column as its heading does</extracomment>
+        <translation>&quot;%1&quot; is geen tijdstip van de dag: de laatste seconde van de dag is 23:59:59. De cel Einde van periode %2 behoudt haar waarde.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time. The Start cell of slot %2 keeps its value.
+
+Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.</source>
+        <extracomment>%1 is the text typed, %2 the slot&apos;s number; name the column as its heading does</extracomment>
+        <translation>&quot;%1&quot; is geen tijd. De cel Begin van periode %2 behoudt haar waarde.
+
+Typ een tijd zoals 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am of 9:30 PM.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time. The End cell of slot %2 keeps its value.
+
+Type a time such as 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am or 9:30 PM.</source>
+        <translation>&quot;%1&quot; is geen tijd. De cel Einde van periode %2 behoudt haar waarde.
+
+Typ een tijd zoals 13:30, 13:30:00, 7:05, 7.05, 1330, 133000, 9:30 am of 9:30 PM.</translation>
+    </message>
+</context>
+<context>
+    <name>WeekPage</name>
+    <message>
+        <source>1 mistake</source>
+        <extracomment>Count of the schedule check</extracomment>
+        <translation>1 fout</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mistakes</source>
+        <translation>
+            <numerusform>%n fout</numerusform>
+            <numerusform>%n fouten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <extracomment>Count of the schedule check</extracomment>
+        <translation>1 opmerking</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes</source>
+        <translation>
+            <numerusform>%n opmerking</numerusform>
+            <numerusform>%n opmerkingen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WeekPicture</name>
+    <message>
+        <source>Output %1</source>
+        <extracomment>The label of an output&apos;s row in the week picture; keep it short</extracomment>
+        <translation>Uitgang %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>slot times</comment>
+        <extracomment>A slot&apos;s times: %1 its start, %2 its end</extracomment>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>Special date %1: (not set)</source>
+        <translation>Speciale datum %1: (niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>Special date %1: %2 %3</source>
+        <extracomment>Heading of the week picture of a special date: %1 its number, %2 its weekday, %3 its date</extracomment>
+        <translation>Speciale datum %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 (ends before it starts)</source>
+        <extracomment>%1 is a slot&apos;s times, as in &quot;22:00:00 to 06:00:00&quot;</extracomment>
+        <translation>%1 (eindigt vóór het begin)</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>day with nothing on</comment>
+        <extracomment>An output&apos;s day with nothing on</extracomment>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <extracomment>Joins the times of a day&apos;s slots, as in &quot;06:00:00 to 07:00:00 and 18:00:00 to 20:00:00&quot;</extracomment>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>off all week</source>
+        <translation>de hele week uit</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>range of days</comment>
+        <extracomment>A range of days, as in &quot;Mon to Fri&quot;</extracomment>
+        <translation>%1 t/m %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>days and their times</comment>
+        <extracomment>%1 is a day or range of days, %2 what that day does, as in &quot;Mon to Fri&quot; and &quot;07:30:00 to 20:00:00&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between days</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2
+It ends before it starts: drawn up to midnight, as it is not known whether the KORVELT runs it on overnight.</source>
+        <extracomment>Tooltip of a bar: %1 is the slot&apos;s place (&quot;Output 2, Normal Times slot 3&quot;), %2 its times</extracomment>
+        <translation>%1: %2
+Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat of de KORVELT de periode na middernacht doorzet.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>slot and its times</comment>
+        <extracomment>Tooltip of a bar: %1 is the slot&apos;s place (&quot;Output 2, Normal Times slot 3&quot;), %2 its times</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::CommandPanel</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <extracomment>Status area: no KORVELT has answered yet</extracomment>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Device log</source>
+        <translation>Informatievak</translation>
+    </message>
+    <message>
+        <source>Clock date</source>
+        <translation>Datum van de klok</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Tijd van de klok</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Schedule check</source>
+        <translation>Controle van de programmering</translation>
+    </message>
+    <message>
+        <source>What the schedule check found; the Week page lists it.</source>
+        <extracomment>Tooltip of the schedule check&apos;s count in the status area</extracomment>
+        <translation>Wat de controle van de programmering heeft gevonden; de pagina Week somt het op.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button; keep it short</extracomment>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button; keep it short</extracomment>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Button that opens the user guide; keep it short</extracomment>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Write To KORVELT</source>
+        <extracomment>Button; keep it short</extracomment>
+        <translation>&amp;Naar KORVELT schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Read From KORVELT</source>
+        <extracomment>Button; keep it short</extracomment>
+        <translation>Van KORVELT &amp;lezen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Button that closes the program; keep it short</extracomment>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
+        <translation>&amp;Tijd instellen</translation>
+    </message>
+    <message>
+        <source>Read T&amp;ime</source>
+        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
+        <translation>T&amp;ijd lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Use PC Time</source>
+        <extracomment>Check box: &quot;Set Time&quot; sends the computer&apos;s clock</extracomment>
+        <translation>Pc-tijd gebr&amp;uiken</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <extracomment>Check box: a write is read back and compared</extracomment>
+        <translation>&amp;Verifiëren na schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with KORVELT</source>
+        <extracomment>Button; keep it short</extracomment>
+        <translation>V&amp;ergelijken met KORVELT</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::CompareDialog</name>
+    <message>
+        <source>Compare with KORVELT</source>
+        <translation>Vergelijken met KORVELT</translation>
+    </message>
+    <message>
+        <source>Identical</source>
+        <extracomment>The KORVELT holds exactly the window&apos;s schedule</extracomment>
+        <translation>Identiek</translation>
+    </message>
+    <message>
+        <source>The KORVELT differs from the window in 1 place:</source>
+        <extracomment>Heading above the list of differences</extracomment>
+        <translation>De KORVELT wijkt op 1 plaats af van het venster:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The KORVELT differs from the window in %n places:</source>
+        <translation>
+            <numerusform>De KORVELT wijkt op %n plaats af van het venster:</numerusform>
+            <numerusform>De KORVELT wijkt op %n plaatsen af van het venster:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take the KORVELT&apos;s schedule</source>
+        <extracomment>Button: the window takes the schedule read from the KORVELT</extracomment>
+        <translation>Programmering van KORVELT overnemen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Click a line to go to its place in the window</source>
+        <translation>Klik op een regel om naar de plaats in het venster te gaan</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::CopyOutputsDialog</name>
+    <message>
+        <source>Copy Output</source>
+        <translation>Uitgang kopiëren</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <comment>switched output number</comment>
+        <extracomment>Check box of a switched output; %1 is its number</extracomment>
+        <translation>Uitgang %1</translation>
+    </message>
+    <message>
+        <source>The output copied</source>
+        <translation>De uitgang die wordt gekopieerd</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <comment>outputs</comment>
+        <extracomment>Button that ticks every output</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>outputs</comment>
+        <extracomment>Button that clears every output</extracomment>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::DaylightSavingPage</name>
+    <message>
+        <source>Daylight Saving</source>
+        <translation>Zomertijd</translation>
+    </message>
+    <message>
+        <source>&amp;Enable Daylight Saving</source>
+        <extracomment>Check box; the letter after &quot;&amp;&quot; is pressed with Alt</extracomment>
+        <translation>&amp;Zomertijd inschakelen</translation>
+    </message>
+    <message>
+        <source>Advance Clock</source>
+        <extracomment>Group of the week in which the clock goes forward</extracomment>
+        <translation>Klok vooruit</translation>
+    </message>
+    <message>
+        <source>Retard Clock</source>
+        <extracomment>Group of the week in which the clock goes back</extracomment>
+        <translation>Klok terug</translation>
+    </message>
+    <message>
+        <source>Advance month</source>
+        <extracomment>The month in which the clock goes forward</extracomment>
+        <translation>Maand klok vooruit</translation>
+    </message>
+    <message>
+        <source>Retard month</source>
+        <extracomment>The month in which the clock goes back</extracomment>
+        <translation>Maand klok terug</translation>
+    </message>
+    <message>
+        <source>Change Daylight Saving</source>
+        <extracomment>Undo step</extracomment>
+        <translation>zomertijd wijzigen</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::DevicePresenter</name>
+    <message>
+        <source>A write to the KORVELT is under way. If you stop it now, the KORVELT holds part of the old and part of the new schedule. Stop and close?</source>
+        <translation>Er wordt naar de KORVELT geschreven. Als u nu stopt, bevat de KORVELT deels de oude en deels de nieuwe programmering. Stoppen en afsluiten?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the KORVELT cannot hold these values.</source>
+        <translation>Er is niets geschreven: de KORVELT kan deze waarden niet opslaan.</translation>
+    </message>
+    <message>
+        <source>Correct them and write again.</source>
+        <translation>Corrigeer ze en schrijf opnieuw.</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <extracomment>Status: a command was stopped and nothing on the KORVELT changed</extracomment>
+        <translation>Afgebroken</translation>
+    </message>
+    <message>
+        <source>Written, not verified (cancelled)</source>
+        <extracomment>Status: checking what was written was stopped</extracomment>
+        <translation>Geschreven, niet geverifieerd (afgebroken)</translation>
+    </message>
+    <message>
+        <source>Cancelled: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Afgebroken: de KORVELT bevat deels de oude en deels de nieuwe programmering. Schrijf opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <extracomment>The KORVELT that answered: %1 is its firmware version, %2 its serial number</extracomment>
+        <translation>%1, serienr. %2</translation>
+    </message>
+    <message>
+        <source>Vuradod Version:%1</source>
+        <extracomment>Device log: %1 is the KORVELT&apos;s firmware version; &quot;Vuradod&quot; is the maker&apos;s own word</extracomment>
+        <translation>Vuradod-versie:%1</translation>
+    </message>
+    <message>
+        <source>Serial Number: %1</source>
+        <extracomment>Device log: %1 is the KORVELT&apos;s serial number</extracomment>
+        <translation>Serienummer: %1</translation>
+    </message>
+    <message>
+        <source>Verified: the KORVELT holds this schedule</source>
+        <extracomment>Status after a write that was read back</extracomment>
+        <translation>Geverifieerd: de KORVELT bevat deze programmering</translation>
+    </message>
+    <message>
+        <source>Written, not verified</source>
+        <translation>Geschreven, niet geverifieerd</translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <extracomment>Message after a write to the KORVELT</extracomment>
+        <translation>Schrijven voltooid</translation>
+    </message>
+    <message>
+        <source>Read from KORVELT</source>
+        <extracomment>Status after a read</extracomment>
+        <translation>Van KORVELT gelezen</translation>
+    </message>
+    <message>
+        <source>Read Complete</source>
+        <translation>Lezen voltooid</translation>
+    </message>
+    <message>
+        <source>Identical to the KORVELT</source>
+        <extracomment>Status after a comparison</extracomment>
+        <translation>Identiek aan de KORVELT</translation>
+    </message>
+    <message>
+        <source>1 difference from the KORVELT</source>
+        <translation>1 verschil met de KORVELT</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n differences from the KORVELT</source>
+        <translation>
+            <numerusform>%n verschil met de KORVELT</numerusform>
+            <numerusform>%n verschillen met de KORVELT</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The KORVELT&apos;s schedule was taken</source>
+        <extracomment>Status: the window took the schedule read from the KORVELT</extracomment>
+        <translation>De programmering van de KORVELT is overgenomen</translation>
+    </message>
+    <message>
+        <source>KORVELT connected</source>
+        <translation>KORVELT verbonden</translation>
+    </message>
+    <message>
+        <source>The KORVELT&apos;s clock holds no valid time</source>
+        <translation>De klok van de KORVELT bevat geen geldige tijd</translation>
+    </message>
+    <message>
+        <source>PC %1: %2</source>
+        <extracomment>Status after Read Time: %1 is the computer&apos;s time, %2 how far the KORVELT&apos;s clock is from it</extracomment>
+        <translation>pc %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find KORVELT</source>
+        <extracomment>%1 is the system&apos;s reason, %2 what to do about it</extracomment>
+        <translation>KORVELT niet gevonden</translation>
+    </message>
+    <message>
+        <source>Cannot find KORVELT
+A KORVELT was found but could not be opened (%1). %2</source>
+        <translation>KORVELT niet gevonden
+Er is een KORVELT gevonden, maar deze kon niet worden geopend (%1). %2</translation>
+    </message>
+    <message>
+        <source>No KORVELT found</source>
+        <translation>Geen KORVELT gevonden</translation>
+    </message>
+    <message>
+        <source>Program Mode</source>
+        <extracomment>The KORVELT is being set up at its own keys and takes no commands</extracomment>
+        <translation>Programmeermodus</translation>
+    </message>
+    <message>
+        <source>KORVELT is in Program Mode</source>
+        <translation>KORVELT staat in programmeermodus</translation>
+    </message>
+    <message>
+        <source>Not a KORVELT time controller</source>
+        <translation>Geen KORVELT-tijdschakelklok</translation>
+    </message>
+    <message>
+        <source>Stopped: not a KORVELT time controller</source>
+        <translation>Gestopt: geen KORVELT-tijdschakelklok</translation>
+    </message>
+    <message>
+        <source>Application is not a KORVELT Time Control</source>
+        <translation>De toepassing is geen KORVELT Time Control</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Niet geverifieerd</translation>
+    </message>
+    <message>
+        <source>block %1 reads back as erased memory</source>
+        <extracomment>%1 is the block&apos;s number</extracomment>
+        <translation>blok %1 wordt teruggelezen als gewist geheugen</translation>
+    </message>
+    <message>
+        <source>block %1 reads back as values that are not times or dates</source>
+        <extracomment>%1 is the block&apos;s number</extracomment>
+        <translation>blok %1 wordt teruggelezen als waarden die geen tijden of datums zijn</translation>
+    </message>
+    <message>
+        <source>Read failed</source>
+        <translation>Lezen mislukt</translation>
+    </message>
+    <message>
+        <source>KORVELT sent invalid schedule data.
+Block %1</source>
+        <extracomment>%1 is the block&apos;s number</extracomment>
+        <translation>De KORVELT heeft ongeldige programmeringsgegevens gestuurd.
+Blok %1</translation>
+    </message>
+    <message>
+        <source>KORVELT not answering</source>
+        <translation>KORVELT reageert niet</translation>
+    </message>
+    <message>
+        <source>Stopped: no answer</source>
+        <translation>Gestopt: geen antwoord</translation>
+    </message>
+    <message>
+        <source>No KORVELT connected</source>
+        <translation>Geen KORVELT aangesloten</translation>
+    </message>
+    <message>
+        <source>Stopped: unplugged</source>
+        <translation>Gestopt: losgekoppeld</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::HelpMenu</name>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Handleiding</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>the desktop&apos;s language</comment>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>The language changes when the program is started again.</source>
+        <translation>De nieuwe taal geldt vanaf de volgende keer dat het programma start.</translation>
+    </message>
+</context>
+<context>
     <name>korvelt::HelpWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Button of the help window; keep it short</extracomment>
+        <translation>Vorige</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpagina</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Type in the keyword to find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het trefwoord dat u zoekt:</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>KORVELT Time Control Help</source>
+        <translation>Help bij KORVELT Time Control</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::HolidaysDialog</name>
+    <message>
+        <source>Period</source>
+        <translation>Tijdvak</translation>
+    </message>
+    <message>
+        <source>Calendar year</source>
+        <translation>Kalenderjaar</translation>
+    </message>
+    <message>
+        <source>The next 12 months from today</source>
+        <translation>De komende 12 maanden vanaf vandaag</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Add Country</source>
+        <translation>Land toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Load Rules…</source>
+        <translation>Regels openen…</translation>
+    </message>
+    <message>
+        <source>Save Rules…</source>
+        <translation>Regels opslaan…</translation>
+    </message>
+    <message>
+        <source>Own rule:</source>
+        <translation>Eigen regel:</translation>
+    </message>
+    <message>
+        <source>Add Rule</source>
+        <translation>Regel toevoegen</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>With fewer than 16 holidays the other special dates</source>
+        <translation>Bij minder dan 16 feestdagen de overige speciale datums</translation>
+    </message>
+    <message>
+        <source>keep their dates</source>
+        <translation>ongewijzigd laten</translation>
+    </message>
+    <message>
+        <source>repeat the last holiday</source>
+        <translation>op de laatste feestdag zetten</translation>
+    </message>
+    <message>
+        <source>Fill Special Dates</source>
+        <translation>Speciale datums vullen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <comment>window title</comment>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>preset and its code</comment>
+        <extracomment>A preset in the list: %1 is its country or region, %2 its short code</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fixed date</source>
+        <translation>Vaste datum</translation>
+    </message>
+    <message>
+        <source>Days from Easter Sunday</source>
+        <translation>Dagen vanaf eerste paasdag</translation>
+    </message>
+    <message>
+        <source>Weekday of a month</source>
+        <translation>Weekdag van een maand</translation>
+    </message>
+    <message>
+        <source>Last weekday of a month</source>
+        <translation>Laatste weekdag van een maand</translation>
+    </message>
+    <message>
+        <source>Stays on a weekend</source>
+        <translation>Blijft in het weekend</translation>
+    </message>
+    <message>
+        <source>On a weekend, the next Monday</source>
+        <translation>In het weekend: de maandag erna</translation>
+    </message>
+    <message>
+        <source>Saturday to Friday, Sunday to Monday</source>
+        <translation>Zaterdag naar vrijdag, zondag naar maandag</translation>
+    </message>
+    <message>
+        <source>Sunday to the Saturday before</source>
+        <translation>Zondag naar de zaterdag ervoor</translation>
+    </message>
+    <message>
+        <source>Sunday to the next Monday</source>
+        <translation>Zondag naar de maandag erna</translation>
+    </message>
+    <message>
+        <source>On that date</source>
+        <translation>Op de datum zelf</translation>
+    </message>
+    <message>
+        <source>The weekday before it</source>
+        <translation>De weekdag vóór de datum</translation>
+    </message>
+    <message>
+        <source>The weekday after it</source>
+        <translation>De weekdag na de datum</translation>
+    </message>
+    <message>
+        <source>The weekday on or before it</source>
+        <translation>De weekdag op of vóór de datum</translation>
+    </message>
+    <message>
+        <source>The weekday on or after it</source>
+        <translation>De weekdag op of na de datum</translation>
+    </message>
+    <message>
+        <source>any year</source>
+        <translation>alle jaren</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <extracomment>Prefix of the first-year box, before the year</extracomment>
+        <translation>vanaf </translation>
+    </message>
+    <message>
+        <source>until </source>
+        <extracomment>Prefix of the last-year box, before the year</extracomment>
+        <translation>t/m </translation>
+    </message>
+    <message>
+        <source>every </source>
+        <extracomment>Prefix of the every-how-many-years box, before the number</extracomment>
+        <translation>elke </translation>
+    </message>
+    <message>
+        <source> years</source>
+        <extracomment>Suffix of the every-how-many-years box, after the number (2 or more)</extracomment>
+        <translation> jaar</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>elk jaar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>holiday name</comment>
+        <extracomment>Placeholder of the own rule&apos;s name box</extracomment>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Column headings of the holidays: the date, its weekday, the holiday&apos;s name, the special date&apos;s number</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>weekday column</comment>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feestdag</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <comment>special date number column</comment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>accessible name of the rule list</comment>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Remove rule</source>
+        <translation>Regel verwijderen</translation>
+    </message>
+    <message>
+        <source>Load rules</source>
+        <translation>Regels openen</translation>
+    </message>
+    <message>
+        <source>Save rules</source>
+        <translation>Regels opslaan</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s name</source>
+        <translation>Naam van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s kind</source>
+        <translation>Soort van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s day</source>
+        <translation>Dag van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s weekday</source>
+        <translation>Weekdag van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s month</source>
+        <translation>Maand van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule on a weekend</source>
+        <translation>Eigen regel in het weekend</translation>
+    </message>
+    <message>
+        <source>Own rule on the date or a weekday before or after</source>
+        <translation>Eigen regel op de datum of een weekdag ervoor of erna</translation>
+    </message>
+    <message>
+        <source>Weekday before or after</source>
+        <translation>Weekdag ervoor of erna</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s first year</source>
+        <translation>Eerste jaar van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule&apos;s last year</source>
+        <translation>Laatste jaar van de eigen regel</translation>
+    </message>
+    <message>
+        <source>Own rule every how many years</source>
+        <translation>Eigen regel om de hoeveel jaar</translation>
+    </message>
+    <message>
+        <source>Holidays of the period</source>
+        <translation>Feestdagen in het tijdvak</translation>
+    </message>
+    <message>
+        <source>Other special dates keep their dates</source>
+        <translation>Overige speciale datums ongewijzigd laten</translation>
+    </message>
+    <message>
+        <source>Other special dates repeat the last holiday</source>
+        <translation>Overige speciale datums op de laatste feestdag zetten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added the %n rules of %1.</source>
+        <extracomment>%n is how many rules (always several), %1 the country or region</extracomment>
+        <translation>
+            <numerusform>De %n regel van %1 is toegevoegd.</numerusform>
+            <numerusform>De %n regels van %1 zijn toegevoegd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n rules of %1 are in the list already: none added again.</source>
+        <extracomment>%n is how many rules (always several), %1 the country or region</extracomment>
+        <translation>
+            <numerusform>De %n regel van %1 staat al in de lijst: er is niets opnieuw toegevoegd.</numerusform>
+            <numerusform>De %n regels van %1 staan al in de lijst: er is niets opnieuw toegevoegd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added 1 rule of %1; 1 is in the list already.</source>
+        <extracomment>%1 is the country or region</extracomment>
+        <translation>1 regel van %1 toegevoegd; 1 stond al in de lijst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added 1 rule of %1; %n are in the list already.</source>
+        <extracomment>%1 is the country or region, %n how many rules were in the list already</extracomment>
+        <translation>
+            <numerusform>1 regel van %1 toegevoegd; %n stond al in de lijst.</numerusform>
+            <numerusform>1 regel van %1 toegevoegd; %n stonden al in de lijst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n rules of %1; 1 is in the list already.</source>
+        <extracomment>%n is how many rules were added, %1 the country or region</extracomment>
+        <translation>
+            <numerusform>%n regel van %1 toegevoegd; 1 stond al in de lijst.</numerusform>
+            <numerusform>%n regels van %1 toegevoegd; 1 stond al in de lijst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n rules of %1; %2 are in the list already.</source>
+        <extracomment>%n is how many rules were added, %1 the country or region, %2 how many were in the list already</extracomment>
+        <translation>
+            <numerusform>%n regel van %1 toegevoegd; %2 stonden al in de lijst.</numerusform>
+            <numerusform>%n regels van %1 toegevoegd; %2 stonden al in de lijst.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days </source>
+        <extracomment>Prefix of the number box of a rule counted from Easter, before the number of days</extracomment>
+        <translation>dagen </translation>
+    </message>
+    <message>
+        <source>no. </source>
+        <comment>which weekday of the month</comment>
+        <extracomment>Prefix of the number box of a rule&apos;s nth weekday, before the number</extracomment>
+        <translation>nr. </translation>
+    </message>
+    <message>
+        <source>Which weekday of the month</source>
+        <translation>Welke weekdag van de maand</translation>
+    </message>
+    <message>
+        <source>Give the rule a name.</source>
+        <translation>Geef de regel een naam.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the list already: not added again.</source>
+        <extracomment>%1 is the rule in words</extracomment>
+        <translation>&quot;%1&quot; staat al in de lijst: niet opnieuw toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot;.</source>
+        <extracomment>%1 is the rule in words</extracomment>
+        <translation>&quot;%1&quot; toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Removed 1 rule.</source>
+        <translation>1 regel verwijderd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n rules.</source>
+        <translation>
+            <numerusform>%n regel verwijderd.</numerusform>
+            <numerusform>%n regels verwijderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not loaded.
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it was not loaded</extracomment>
+        <translation>%1 is niet geopend.
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>rule and its note</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <comment>holiday</comment>
+        <translation>weggelaten</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and holiday</comment>
+        <extracomment>A holiday left out: %1 is its date, %2 its name</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>list of holidays</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No holidays in this period: the special dates stay as they are.</source>
+        <translation>Geen feestdagen in dit tijdvak: de speciale datums blijven zoals ze zijn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more, marked in the list</source>
+        <extracomment>%1 names the first holidays left out; %n how many more were left out</extracomment>
+        <translation>
+            <numerusform>%1 en nog %n, gemarkeerd in de lijst</numerusform>
+            <numerusform>%1 en nog %n, gemarkeerd in de lijst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <translation>
+            <numerusform>%n feestdag: de KORVELT kent 16 speciale datums, de eerste 16 worden gebruikt. Weggelaten: %1.</numerusform>
+            <numerusform>%n feestdagen: de KORVELT kent 16 speciale datums, de eerste 16 worden gebruikt. Weggelaten: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 holidays fill special dates 1 to 1.</source>
+        <translation>1 feestdag vult speciale datum 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n.</source>
+        <extracomment>%n is how many holidays there are (2 to 16)</extracomment>
+        <translation>
+            <numerusform>%n feestdag vult speciale datums 1 t/m %n.</numerusform>
+            <numerusform>%n feestdagen vullen speciale datums 1 t/m %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <extracomment>%1 lists the holidays left out</extracomment>
+        <translation>Weggelaten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::MainActions</name>
+    <message>
+        <source>&amp;Load File…</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>O&amp;pslaan als…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Opens the user guide</extracomment>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Write To KORVELT</source>
+        <translation>&amp;Naar KORVELT schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Read From KORVELT</source>
+        <translation>Van KORVELT &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with KORVELT</source>
+        <translation>V&amp;ergelijken met KORVELT</translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <extracomment>Sets the KORVELT&apos;s clock</extracomment>
+        <translation>&amp;Tijd instellen</translation>
+    </message>
+    <message>
+        <source>Read T&amp;ime</source>
+        <extracomment>Reads the KORVELT&apos;s clock</extracomment>
+        <translation>T&amp;ijd lezen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Stops the command running on the KORVELT</extracomment>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>A&amp;fdrukken…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>PDF e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ongedaan &amp;maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieu&amp;w</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>%1 is the step to undo, for example &quot;Edit slot 3 of output 2&quot;</extracomment>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>%1 is the step to redo, for example &quot;Edit slot 3 of output 2&quot;</extracomment>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Opnieuw: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::SchedulePages</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <extracomment>Tab of the weekly slots</extracomment>
+        <translation>Tijden</translation>
+    </message>
+    <message>
+        <source>Special Times</source>
+        <extracomment>Tab of the slots of the special dates</extracomment>
+        <translation>Speciale tijden</translation>
+    </message>
+    <message>
+        <source>Daylight Saving</source>
+        <translation>Zomertijd</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <extracomment>Tab of the picture of the week and the schedule check</extracomment>
+        <translation>Week</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::SlotGridPage</name>
+    <message>
+        <source>Output</source>
+        <comment>switched output number</comment>
+        <extracomment>Label of the box that chooses the output the grid shows</extracomment>
+        <translation>Uitgang</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>slots</comment>
+        <extracomment>Grid&apos;s menu: copies the selected slots</extracomment>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>slots</comment>
+        <extracomment>Grid&apos;s menu: pastes the slots copied</extracomment>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Copy output %1 to…</source>
+        <extracomment>Grid&apos;s menu; %1 is the output&apos;s number</extracomment>
+        <translation>Uitgang %1 kopiëren naar…</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <comment>slot number</comment>
+        <extracomment>Heading of the column of slot numbers</extracomment>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>slot start time</comment>
+        <extracomment>Heading of the column of the times a slot switches on</extracomment>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>slot end time</comment>
+        <extracomment>Heading of the column of the times a slot switches off</extracomment>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Edit slot %1 of output %2</source>
+        <extracomment>Undo step; %1 is the slot&apos;s number, %2 the output&apos;s</extracomment>
+        <translation>periode %1 van uitgang %2 bewerken</translation>
+    </message>
+    <message>
+        <source>Edit special slot %1 of output %2</source>
+        <translation>speciale periode %1 van uitgang %2 bewerken</translation>
+    </message>
+    <message>
+        <source>Paste 1 slot into output %1</source>
+        <extracomment>Undo step; %1 is the output&apos;s number</extracomment>
+        <translation>1 periode plakken in uitgang %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n slots into output %1</source>
+        <extracomment>Undo step; %n is how many slots, %1 the output&apos;s number</extracomment>
+        <translation>
+            <numerusform>%n periode plakken in uitgang %1</numerusform>
+            <numerusform>%n periodes plakken in uitgang %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paste 1 special slot into output %1</source>
+        <extracomment>Undo step; %1 is the output&apos;s number</extracomment>
+        <translation>1 speciale periode plakken in uitgang %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n special slots into output %1</source>
+        <extracomment>Undo step; %n is how many slots, %1 the output&apos;s number</extracomment>
+        <translation>
+            <numerusform>%n speciale periode plakken in uitgang %1</numerusform>
+            <numerusform>%n speciale periodes plakken in uitgang %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear 1 slot of output %1</source>
+        <extracomment>Undo step; %1 is the output&apos;s number</extracomment>
+        <translation>1 periode van uitgang %1 wissen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clear %n slots of output %1</source>
+        <extracomment>Undo step; %n is how many slots, %1 the output&apos;s number</extracomment>
+        <translation>
+            <numerusform>%n periode van uitgang %1 wissen</numerusform>
+            <numerusform>%n periodes van uitgang %1 wissen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear 1 special slot of output %1</source>
+        <extracomment>Undo step; %1 is the output&apos;s number</extracomment>
+        <translation>1 speciale periode van uitgang %1 wissen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clear %n special slots of output %1</source>
+        <extracomment>Undo step; %n is how many slots, %1 the output&apos;s number</extracomment>
+        <translation>
+            <numerusform>%n speciale periode van uitgang %1 wissen</numerusform>
+            <numerusform>%n speciale periodes van uitgang %1 wissen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy the normal times of output %1 to:</source>
+        <extracomment>Copy Output dialog, above the outputs to tick; %1 is the output copied</extracomment>
+        <translation>De normale tijden van uitgang %1 kopiëren naar:</translation>
+    </message>
+    <message>
+        <source>Copy the special times of output %1 to:</source>
+        <translation>De speciale tijden van uitgang %1 kopiëren naar:</translation>
+    </message>
+    <message>
+        <source>Copy the normal times of output %1 to output %2</source>
+        <extracomment>Undo step; %1 is the output copied, %2 the one copied to</extracomment>
+        <translation>normale tijden van uitgang %1 kopiëren naar uitgang %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy the normal times of output %1 to %n outputs</source>
+        <extracomment>Undo step; %1 is the output copied, %n how many outputs it was copied to</extracomment>
+        <translation>
+            <numerusform>normale tijden van uitgang %1 kopiëren naar %n uitgang</numerusform>
+            <numerusform>normale tijden van uitgang %1 kopiëren naar %n uitgangen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy the special times of output %1 to output %2</source>
+        <extracomment>Undo step; %1 is the output copied, %2 the one copied to</extracomment>
+        <translation>speciale tijden van uitgang %1 kopiëren naar uitgang %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copy the special times of output %1 to %n outputs</source>
+        <extracomment>Undo step; %1 is the output copied, %n how many outputs it was copied to</extracomment>
+        <translation>
+            <numerusform>speciale tijden van uitgang %1 kopiëren naar %n uitgang</numerusform>
+            <numerusform>speciale tijden van uitgang %1 kopiëren naar %n uitgangen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
     <message>
         <source>%1, past</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Beside a special date in the past: %1 is its short weekday name</extracomment>
+        <translation>%1, verstreken</translation>
     </message>
     <message>
-        <source> (in the past)</source>
-        <translation type="unfinished"></translation>
+        <source>%1 (in the past)</source>
+        <translation>%1 (in het verleden)</translation>
     </message>
     <message>
-        <source>is outside the years %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <source>Special date %1: %2 is outside the years %3 to %4. It keeps %5.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 the text typed, %3 and %4 the first and last year, %5 the date it keeps</extracomment>
+        <translation>Speciale datum %1: %2 ligt buiten de jaren %3 t/m %4. Het vak behoudt %5.</translation>
     </message>
     <message>
-        <source>is not a date</source>
-        <translation type="unfinished"></translation>
+        <source>Special date %1: %2 is not a date. It keeps %3.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 the text typed, %3 the date it keeps</extracomment>
+        <translation>Speciale datum %1: %2 is geen datum. Het vak behoudt %3.</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::SpecialDatesBox</name>
+    <message>
+        <source>Special Dates</source>
+        <translation>Speciale datums</translation>
     </message>
     <message>
-        <source>Special date %1: %2 %3. It keeps %4.</source>
-        <translation type="unfinished"></translation>
+        <source>Special date %1</source>
+        <extracomment>%1 is the special date&apos;s number, 1 to 16</extracomment>
+        <translation>Speciale datum %1</translation>
+    </message>
+    <message>
+        <source>Holidays…</source>
+        <extracomment>Button that opens the Holidays dialog; keep it short</extracomment>
+        <translation>Feestdagen…</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>Fill the special dates with the holidays of a year</source>
+        <translation>De speciale datums vullen met de feestdagen van een jaar</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <extracomment>A special date&apos;s picker that holds no date</extracomment>
+        <translation>(niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>Change special date %1</source>
+        <extracomment>Undo step; %1 is the special date&apos;s number, 1 to 16</extracomment>
+        <translation>speciale datum %1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Fill Special Dates</source>
+        <extracomment>Undo step</extracomment>
+        <translation>speciale datums vullen</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::SpecialTimesPage</name>
+    <message>
+        <source>Special Times</source>
+        <extracomment>Title of the grid of the slots of the special dates</extracomment>
+        <translation>Speciale tijden</translation>
+    </message>
+    <message>
+        <source>Special times</source>
+        <translation>Speciale tijden</translation>
+    </message>
+    <message>
+        <source>Special times output</source>
+        <extracomment>The box that chooses the output the grid shows</extracomment>
+        <translation>Uitgang van de speciale tijden</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::TMainForm</name>
+    <message>
+        <source>KORVELT Time Control Vesion: %1</source>
+        <extracomment>The window&apos;s caption; &quot;Vesion&quot; is spelt so on purpose in English. %1 is the version</extracomment>
+        <translation>KORVELT Time Control Versie: %1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <extracomment>Undo step of an edit committed when a command starts</extracomment>
+        <translation>bewerking</translation>
+    </message>
+    <message>
+        <source>Read From KORVELT</source>
+        <extracomment>Undo step: the schedule was read from the KORVELT</extracomment>
+        <translation>van KORVELT lezen</translation>
+    </message>
+    <message>
+        <source>Take the KORVELT&apos;s schedule</source>
+        <extracomment>Undo step: the window took the schedule the comparison read</extracomment>
+        <translation>programmering van KORVELT overnemen</translation>
+    </message>
+    <message>
+        <source>Replace the schedule</source>
+        <translation>programmering vervangen</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::TimeGrid</name>
+    <message>
+        <source>Columns</source>
+        <comment>accessible name of the grid&apos;s column headings</comment>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>Slots</source>
+        <comment>accessible name of the grid&apos;s slot numbers</comment>
+        <translation>Periodes</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <comment>accessible name of the grid&apos;s corner</comment>
+        <translation>Periode</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::TimeGridDelegate</name>
+    <message>
+        <source>Time</source>
+        <comment>accessible name of a time cell&apos;s editor</comment>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>accessible name of a day cell&apos;s editor</comment>
+        <translation>Dag</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::TimesPage</name>
+    <message>
+        <source>Set Days</source>
+        <extracomment>Grid&apos;s menu: sets the days of the slot</extracomment>
+        <translation>Dagen instellen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <comment>days</comment>
+        <extracomment>Set Days: every day on</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>days</comment>
+        <extracomment>Set Days: every day off</extracomment>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <extracomment>Set Days: Monday to Friday on</extracomment>
+        <translation>Werkdagen</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <extracomment>Set Days: Saturday and Sunday on</extracomment>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Normal Times</source>
+        <extracomment>Title of the grid of the weekly slots</extracomment>
+        <translation>Normale tijden</translation>
+    </message>
+    <message>
+        <source>Normal times</source>
+        <translation>Normale tijden</translation>
+    </message>
+    <message>
+        <source>Normal times output</source>
+        <extracomment>The box that chooses the output the grid shows</extracomment>
+        <translation>Uitgang van de normale tijden</translation>
+    </message>
+    <message>
+        <source>Set Days of slot %1 of output %2</source>
+        <extracomment>Undo step; %1 is the slot&apos;s number, %2 the output&apos;s</extracomment>
+        <translation>dagen van periode %1 van uitgang %2 instellen</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::WeekPage</name>
+    <message>
+        <source>Normal week</source>
+        <extracomment>Picks the picture of the week of the normal times</extracomment>
+        <translation>Normale week</translation>
+    </message>
+    <message>
+        <source>Special date %1</source>
+        <extracomment>Picks the picture of a special date; %1 is its number, 1 to 16</extracomment>
+        <translation>Speciale datum %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>A&amp;fdrukken…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>PDF e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>A report of the whole schedule, in a preview to print from (Ctrl+P)</source>
+        <translation>Een rapport van de hele programmering, in een afdrukvoorbeeld van waaruit u kunt afdrukken (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>The same report saved as a PDF file</source>
+        <translation>Hetzelfde rapport, opgeslagen als PDF-bestand</translation>
+    </message>
+    <message>
+        <source>Week or special date</source>
+        <translation>Week of speciale datum</translation>
+    </message>
+    <message>
+        <source>Schedule check</source>
+        <translation>Controle van de programmering</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+    <message>
+        <source>Special date %1 (%2)</source>
+        <translation>Speciale datum %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A finding of the schedule check that is likely wrong; %1 is the finding</extracomment>
+        <translation>Fout: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Opmerking: %1</translation>
+    </message>
+    <message>
+        <source>The schedule check found nothing.</source>
+        <translation>De controle van de programmering heeft niets gevonden.</translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <extracomment>Count of the schedule check in the status area</extracomment>
+        <translation>Geen fouten</translation>
+    </message>
+    <message>
+        <source>No mistakes, %1</source>
+        <extracomment>Count of the schedule check in the status area; %1 is the count of notes (&quot;2 notes&quot;)</extracomment>
+        <translation>Geen fouten, %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>mistakes, notes</comment>
+        <extracomment>Count of the schedule check in the status area: %1 the mistakes (&quot;2 mistakes&quot;), %2 the notes (&quot;1 note&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The schedule has 1 possible mistake (first: %1). Write anyway?</source>
+        <extracomment>Question before a write; %1 is the first mistake found</extracomment>
+        <translation>De programmering bevat 1 mogelijke fout (%1). Toch schrijven?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The schedule has %n possible mistakes (first: %1). Write anyway?</source>
+        <extracomment>Question before a write; %n is how many mistakes, %1 the first of them</extracomment>
+        <translation>
+            <numerusform>De programmering bevat %n mogelijke fout (eerste: %1). Toch schrijven?</numerusform>
+            <numerusform>De programmering bevat %n mogelijke fouten (eerste: %1). Toch schrijven?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report saved as %1</source>
+        <extracomment>Status; %1 is the PDF file&apos;s name</extracomment>
+        <translation>Rapport opgeslagen als %1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;.</source>
+        <extracomment>%1 is the PDF file&apos;s path</extracomment>
+        <translation>Het rapport kon niet worden opgeslagen als &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>korvelt::WeekView</name>
+    <message>
+        <source>Week</source>
+        <extracomment>The picture of the week</extracomment>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>The times each output is on, one row for each output.</source>
+        <translation>De tijden waarop elke uitgang aan is, één rij per uitgang.</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <comment>switched output number</comment>
+        <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
+        <translation>Uitgang %1</translation>
     </message>
 </context>
 </TS>
