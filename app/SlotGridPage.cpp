@@ -311,6 +311,11 @@ void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selec
     outputLabel_.move(label + below);
     outputLabel_.adjustSize();
     output_.setGeometry(selector.translated(below));
+    // A caption longer than the design's ends just before its box instead of under it.
+    constexpr int LabelGap = 4;
+    if (outputLabel_.geometry().right() + LabelGap >= output_.x()) {
+        outputLabel_.move(output_.x() - LabelGap - outputLabel_.width(), outputLabel_.y());
+    }
     GrowRows(growth.height());
 }
 

@@ -18,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -170,6 +171,29 @@ QStringList Clipped(const QWidget &root)
                 if (!header->isSectionHidden(k)) {
                     const QString text = header->model()->headerData(k, Qt::Horizontal).toString();
                     check(widget, text, header->sectionSizeHint(k), header->sectionSize(k));
+                }
+            }
+        }
+    }
+    // Controls that cover one another: captions, buttons and boxes side by side in one parent.
+    for (const QWidget *parent : root.findChildren<QWidget *>()) {
+        if (qobject_cast<const QAbstractItemView *>(parent) != nullptr) {
+            continue;
+        }
+        QList<const QWidget *> controls;
+        for (const QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisibleTo(&root) && (qobject_cast<const QLabel *>(child) != nullptr ||
+                                              qobject_cast<const QAbstractButton *>(child) != nullptr ||
+                                              qobject_cast<const QAbstractSpinBox *>(child) != nullptr ||
+                                              qobject_cast<const QComboBox *>(child) != nullptr)) {
+                controls << child;
+            }
+        }
+        for (qsizetype a = 0; a < controls.size(); ++a) {
+            for (qsizetype b = a + 1; b < controls.size(); ++b) {
+                if (controls.at(a)->geometry().intersects(controls.at(b)->geometry())) {
+                    clipped
+                        << QStringLiteral("%1 and %2 overlap").arg(Describe(controls.at(a)), Describe(controls.at(b)));
                 }
             }
         }
