@@ -134,7 +134,8 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     // The slot numbers' column is as wide as its heading needs in the language shown.
     QFont cornerFont = grid_.font();
     cornerFont.setBold(true);
-    grid_.SetColWidth(0, std::max(40, QFontMetrics(cornerFont).horizontalAdvance(headings.at(0)) + 10));
+    slotColumnExtra_ = std::max(0, QFontMetrics(cornerFont).horizontalAdvance(headings.at(0)) + 10 - 40);
+    grid_.SetColWidth(0, 40 + slotColumnExtra_);
     for (int r = 1; r < grid_.GridRowCount(); ++r) {
         grid_.SetCell(0, r, QString::number(r));
     }
@@ -306,7 +307,8 @@ void SlotGridPage::PlaceGrid(QPoint title, QRect grid, QPoint label, QRect selec
 {
     title_.move(title + QPoint(growth.width() / 2, 0));
     title_.adjustSize();
-    grid_.setGeometry(grid.adjusted(0, 0, growth.width(), growth.height()));
+    // The grid is wider by what its slot column needs, so that every day stays in view.
+    grid_.setGeometry(grid.adjusted(0, 0, growth.width() + slotColumnExtra_, growth.height()));
     const QPoint below(growth.width() / 2, growth.height());
     outputLabel_.move(label + below);
     outputLabel_.adjustSize();

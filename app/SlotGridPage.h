@@ -98,6 +98,7 @@ private:
     UserDialogs &dialogs_;
     std::array<OutputSlots, OutputCount> slots_{};
     int shown_ = 0;
+    int slotColumnExtra_ = 0; // what the slot numbers' heading needs beyond the designed 40 pixels
     int clickedRow_ = 0;
     bool showing_ = false; // the grid is being set from the model
     bool inCommand_ = false;

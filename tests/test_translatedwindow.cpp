@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
@@ -157,6 +158,9 @@ QStringList Clipped(const QWidget &root)
             } else {
                 check(widget, label->text(), label->sizeHint().width(), label->width());
             }
+        } else if (const auto *grid = qobject_cast<const TimeGrid *>(widget)) {
+            // A time grid shows all its columns: none may need scrolling to.
+            check(widget, grid->objectName(), grid->horizontalScrollBar()->isVisible() ? 1 : 0, 0);
         } else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
             for (int k = 0; k < tabs->count(); ++k) {
                 check(widget, tabs->tabText(k), tabs->fontMetrics().horizontalAdvance(tabs->tabText(k)),
