@@ -35,7 +35,6 @@ private:
     [[nodiscard]] int TakeButtonWidth() const;
     [[nodiscard]] int CloseButtonWidth() const;
 
-private:
     // Controls, container first; tests and screen readers find them by their names.
     QLabel HeadingLabel;
     QListWidget DifferenceList;

@@ -150,7 +150,7 @@ QString HelpFilePath(const QString &language)
     names << QStringLiteral("Horalux.chm");
     for (const QString &name : names) {
         for (const QString &folder : {QStringLiteral("/"), shared}) {
-            const QString path = QDir::cleanPath(programFolder + folder + name);
+            QString path = QDir::cleanPath(programFolder + folder + name);
             if (QFileInfo::exists(path)) {
                 return path;
             }

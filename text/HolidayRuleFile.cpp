@@ -99,6 +99,7 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     switch (rule.Kind) {
     case HolidayRuleKind::FixedDate:
         if (!need("month", rule.Month) || !need("day", rule.Day)) {
+            // NOLINTNEXTLINE(modernize-raw-string-literal): the translation tools read plain literals
             return QCoreApplication::translate("HolidayRuleFile", "needs a whole \"month\" and \"day\".");
         }
         break;
@@ -128,6 +129,7 @@ std::variant<HolidayRule, QString> ReadRule(const QJsonObject &object)
     const QString move = object.value(QStringLiteral("weekend")).toString(QStringLiteral("none"));
     const std::optional<WeekendMove> moveFound = FromKey(MoveKeys, move, WeekendMoveKey);
     if (!moveFound) {
+        // NOLINTNEXTLINE(modernize-raw-string-literal): the translation tools read plain literals
         return QCoreApplication::translate("HolidayRuleFile", "has an unknown \"weekend\" \"%1\".").arg(move);
     }
     rule.Move = rule.Kind == HolidayRuleKind::FixedDate ? *moveFound : WeekendMove::None;

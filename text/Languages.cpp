@@ -37,7 +37,7 @@ QList<ProgramLanguage> ProgramLanguages()
 
 QString SpokenLanguage(const QString &localeName)
 {
-    const QString code = localeName.section(QLatin1Char('.'), 0, 0)
+    QString code = localeName.section(QLatin1Char('.'), 0, 0)
                              .section(QLatin1Char('@'), 0, 0)
                              .section(QLatin1Char('_'), 0, 0)
                              .section(QLatin1Char('-'), 0, 0)
@@ -63,11 +63,11 @@ QString EnvironmentLanguage(const std::function<QString(const char *)> &variable
         return English;
     }
     for (const QString &entry : variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (const QString spoken = SpokenLanguage(entry); !spoken.isEmpty()) {
+        if (QString spoken = SpokenLanguage(entry); !spoken.isEmpty()) {
             return spoken;
         }
     }
-    const QString spoken = SpokenLanguage(locale);
+    QString spoken = SpokenLanguage(locale);
     return spoken.isEmpty() ? English : spoken;
 }
 
@@ -75,7 +75,7 @@ QString SystemLanguage()
 {
 #ifdef _WIN32
     for (const QString &name : QLocale::system().uiLanguages()) {
-        if (const QString spoken = SpokenLanguage(name); !spoken.isEmpty()) {
+        if (QString spoken = SpokenLanguage(name); !spoken.isEmpty()) {
             return spoken;
         }
     }
@@ -87,7 +87,7 @@ QString SystemLanguage()
 
 QString ChosenLanguage(const QString &setting)
 {
-    const QString spoken = SpokenLanguage(setting);
+    QString spoken = SpokenLanguage(setting);
     return spoken.isEmpty() || spoken != setting ? SystemLanguage() : spoken;
 }
 
