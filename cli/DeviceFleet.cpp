@@ -19,10 +19,31 @@ struct FailureCause {
     QString Text;
 };
 
+// What a write that ended at `block` (-1: before the schedule was sent) left in the device.
+QString HeldAfterWrite(bool verifying, int block)
+{
+    const int last = BlockCount - 1;
+    if (verifying) {
+        return QStringLiteral("while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified")
+            .arg(std::max(block, 0))
+            .arg(last);
+    }
+    if (block < 0) {
+        return QStringLiteral("before the schedule was sent: the KORVELT holds its old schedule");
+    }
+    return QStringLiteral("at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
+        .arg(block)
+        .arg(last);
+}
+
 FailureCause FailureText(const SessionError &error)
 {
+    const bool write = error.Command == SessionCommand::Write;
     switch (error.Reason) {
     case SessionFailure::NotFound:
+        if (error.Busy) {
+            return {ExitBusy, QStringLiteral("busy"), QStringLiteral("busy: in use by another program")};
+        }
         return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("not-found") : QStringLiteral("cannot-open"),
                 error.Detail.empty()
                     ? QStringLiteral("no KORVELT is attached there")
@@ -35,10 +56,18 @@ FailureCause FailureText(const SessionError &error)
         return {ExitDifference, QStringLiteral("invalid-data"),
                 QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
+        if (write) {
+            return {ExitDeviceLost, QStringLiteral("timed-out"),
+                    QStringLiteral("stopped answering ") + HeldAfterWrite(error.Verifying, error.Block)};
+        }
         return {ExitDeviceLost, QStringLiteral("timed-out"),
                 error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
                                  : QStringLiteral("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
+        if (write) {
+            return {ExitDeviceLost, QStringLiteral("unplugged"),
+                    QStringLiteral("unplugged ") + HeldAfterWrite(error.Verifying, error.Block)};
+        }
         return {ExitDeviceLost, QStringLiteral("unplugged"), QStringLiteral("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
         return {ExitDifference, QStringLiteral("differs"),
@@ -152,9 +181,16 @@ std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
 
 ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
 {
-    ProbedDevice probed{device, device.Release == ProgramModeRelease, std::nullopt, {}};
+    ProbedDevice probed{device, device.Release == ProgramModeRelease, false, std::nullopt, {}};
     if (probed.ProgramMode) {
         probed.Problem = QStringLiteral("program mode");
+        return probed;
+    }
+    // A device another program talks to is asked nothing: a request would upset its exchange.
+    const std::unique_ptr<HidClaim> claim = backend.Claim(device.Path);
+    if (!claim) {
+        probed.Problem = QStringLiteral("busy: in use by another program");
+        probed.Busy = true;
         return probed;
     }
     const HidOpenResult open = backend.Open(device.Path);
@@ -162,6 +198,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
         probed.Problem = QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(open.Error.c_str()));
         return probed;
     }
+    DropWaitingReports(*open.Device);
     Report reply{};
     QElapsedTimer waited;
     waited.start();

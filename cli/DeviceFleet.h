@@ -19,8 +19,9 @@ namespace korvelt {
 struct ProbedDevice {
     HidInterfaceInfo Interface;
     bool ProgramMode = false;
+    bool Busy = false; // claimed by another program: asked nothing
     std::optional<DeviceIdentity> Identity;
-    QString Problem; // "program mode", "not a KORVELT", "no answer", or why it could not be opened
+    QString Problem; // "program mode", "not a KORVELT", "no answer", "busy: ...", or why it could not be opened
 };
 
 // Every interface with the KORVELT's vendor and product, in the order the window's search

@@ -32,7 +32,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -185,7 +187,8 @@ QString ToolUsage()
                           "--json prints one JSON document of the result (docs/korveltctl-json.md).\n"
                           "Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,\n"
                           "3 no KORVELT, one in program mode or not a KORVELT, 4 file error,\n"
-                          "5 the KORVELT stopped answering or was unplugged, 130 interrupted (Ctrl+C),\n"
+                          "5 the KORVELT stopped answering or was unplugged, 6 another program is\n"
+                          "talking to the KORVELT (busy), 130 interrupted (Ctrl+C),\n"
                           "143 terminated (SIGTERM, SIGHUP).\n"
                           "See korveltctl(1).\n");
 }
@@ -241,6 +244,9 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
             word.truncate(equals);
         }
         if (flags.contains(word) && !value) {
+            if (parsed.Flags.contains(word)) {
+                throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
+            }
             parsed.Flags.append(word);
         } else if (valued.contains(word)) {
             if (!value) {
@@ -248,6 +254,10 @@ Arguments ParseArguments(const QStringList &arguments, const QStringList &flags,
                     throw UsageError(QStringLiteral("%1 needs a value").arg(word));
                 }
                 value = arguments.at(i);
+            }
+            // An empty name or format is a script's variable left unset, not a choice.
+            if (value->isEmpty()) {
+                throw UsageError(QStringLiteral("%1 needs a value").arg(word));
             }
             // The last of two would win in silence, and a script's mistake would pass.
             if (parsed.Values.contains(word) && !Repeatable(word)) {
@@ -356,6 +366,30 @@ QString WriteCause(const QString &name, const QByteArray &bytes)
     return ErrorText(std::errc::io_error);
 }
 
+// Refuses an output that is the file read (by another name or a link too): the schedule
+// would be replaced by what was made of it.
+void RefuseOverInput(const QString &input, const QString &output)
+{
+    if (IsStandardStream(input) || IsStandardStream(output)) {
+        return;
+    }
+    std::error_code error;
+    if (std::filesystem::equivalent(FilePath(input), FilePath(output), error) && !error) {
+        throw UsageError(QStringLiteral("%1 is the file read; the output needs a name of its own").arg(output));
+    }
+}
+
+// A name the tool makes itself (a folder's 1042.dat, a report's FILE.pdf) is not followed
+// where it is a symbolic link: the link may lead anywhere, to a system file too.
+std::optional<QString> LinkProblem(const QString &name)
+{
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(FilePath(name), error))) {
+        return QStringLiteral("%1: cannot be written: a symbolic link is there, which is not followed").arg(name);
+    }
+    return std::nullopt;
+}
+
 QByteArray Bytes(std::span<const std::uint8_t> bytes)
 {
     return {reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size())};
@@ -366,6 +400,7 @@ QByteArray Bytes(std::span<const std::uint8_t> bytes)
 struct LoadedSchedule {
     ScheduleModel Model;
     DataFileImage File{};
+    QByteArray Bytes; // the file as read
 };
 
 // At most `limit` + 1 bytes of standard input; nothing when it cannot be read.
@@ -423,7 +458,7 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
         if (result.Outcome != DataFileOutcome::Loaded) {
             throw Failure(ExitFileError, QStringLiteral("%1: the data file is cut short").arg(Shown(name)));
         }
-        LoadedSchedule loaded{result.Model};
+        LoadedSchedule loaded{result.Model, {}, bytes};
         std::copy_n(bytes.constBegin(), DataFileSize, loaded.File.begin());
         return loaded;
     }
@@ -431,7 +466,7 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
     if (!json.Model) {
         throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(Shown(name), json.Error));
     }
-    return {*json.Model, json.File};
+    return {*json.Model, json.File, bytes};
 }
 
 void SaveBytes(const QString &name, const QByteArray &bytes)
@@ -603,7 +638,9 @@ public:
             return Clock(a);
         }
         if (command == QLatin1String("export")) {
-            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.dat"), options_.Input);
+            const QString input = OneWord(a, "FILE.dat");
+            RefuseOverInput(input, a.Values.value(QStringLiteral("-o"), QStringLiteral("-")));
+            const LoadedSchedule loaded = LoadSchedule(input, options_.Input);
             const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
             if (format != QLatin1String("json") && format != QLatin1String("csv")) {
                 throw UsageError(QStringLiteral("--format is json or csv"));
@@ -621,7 +658,9 @@ public:
             if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
                 throw UsageError(QStringLiteral("import makes a data file, not %1; export makes JSON").arg(name));
             }
-            const LoadedSchedule loaded = LoadSchedule(OneWord(a, "FILE.json"), options_.Input);
+            const QString input = OneWord(a, "FILE.json");
+            RefuseOverInput(input, name);
+            const LoadedSchedule loaded = LoadSchedule(input, options_.Input);
             Deliver(name, Bytes(loaded.File));
             return ExitOk;
         }
@@ -692,7 +731,8 @@ private:
                        << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << result;
             } else {
                 fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
-                result = probed.ProgramMode                                 ? QStringLiteral("program-mode")
+                result = probed.Busy                                        ? QStringLiteral("busy")
+                         : probed.ProgramMode                               ? QStringLiteral("program-mode")
                          : probed.Problem == QLatin1String("not a KORVELT") ? QStringLiteral("not-a-korvelt")
                          : probed.Problem == QLatin1String("no answer")     ? QStringLiteral("no-answer")
                                                                             : QStringLiteral("cannot-open");
@@ -712,7 +752,8 @@ private:
     int Write(const Arguments &a)
     {
         const QString name = OneWord(a, "FILE");
-        const ScheduleModel model = LoadSchedule(name, options_.Input).Model;
+        const LoadedSchedule loaded = LoadSchedule(name, options_.Input);
+        const ScheduleModel &model = loaded.Model;
         // Sent anyway, a value the KORVELT cannot hold would arrive as whatever its low bits give.
         const std::vector<UnsendableValue> unsendable = FindUnsendableValues(model);
         if (!unsendable.empty()) {
@@ -738,7 +779,7 @@ private:
         }
         const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
         if (a.Flags.contains(QLatin1String("--watch"))) {
-            return WatchAndWrite(a, name, model, verify);
+            return WatchAndWrite(a, name, loaded, verify);
         }
         if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log"))) {
             throw UsageError(QStringLiteral("--set-clock and --log are for --watch"));
@@ -763,6 +804,49 @@ private:
         std::function<void(int)> Stop;
     };
 
+    // The KORVELT interface at `path` as the system lists it now.
+    std::optional<HidInterfaceInfo> Attached(const std::string &path)
+    {
+        for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
+            if (device.Path == path) {
+                return device;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Whether the file ends with a line break (or is empty).
+    static bool EndsLine(QFile &file)
+    {
+        if (file.size() == 0) {
+            return true;
+        }
+        const qint64 end = file.size();
+        char last = 0;
+        const bool read = file.seek(end - 1) && file.getChar(&last);
+        (void)file.seek(end);
+        return read && last == '\n';
+    }
+
+    // Appends `bytes` in one write, or nothing at all: what a failed write left (part of a
+    // row on a full disk) is cut off again, so that the next row starts where this one would
+    // have. The system's reason when it failed.
+    static std::optional<QString> AppendWhole(QFile &file, const QByteArray &bytes)
+    {
+        if (bytes.isEmpty()) {
+            return std::nullopt;
+        }
+        const qint64 before = file.size();
+        errno = 0;
+        if (file.write(bytes) == bytes.size()) {
+            return std::nullopt;
+        }
+        const int cause = errno;
+        const QString reason = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file.errorString();
+        (void)file.resize(before);
+        return reason;
+    }
+
     // A field of the log, quoted where it holds a comma, a quote or a line break.
     static QString CsvField(const QString &text)
     {
@@ -777,30 +861,37 @@ private:
     // set) once, until a signal ends the watch. The enumeration is looked at every
     // WatchIntervalMs; a KORVELT is known by its path while it stays, and by its serial
     // number against one still attached under another path.
-    int WatchAndWrite(const Arguments &a, const QString &name, const ScheduleModel &model, bool verify)
+    int WatchAndWrite(const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
     {
+        const ScheduleModel &model = loaded.Model;
         if (json_ || a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
             a.Flags.contains(QLatin1String("--dry-run"))) {
             throw UsageError(
                 QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
         }
         const bool setClock = a.Flags.contains(QLatin1String("--set-clock"));
-        const QString checksum = QString::fromLatin1(
-            QCryptographicHash::hash(Bytes(EncodeDataFile(model)), QCryptographicHash::Sha256).toHex());
+        // The file's own bytes, as sha256sum prints them, whether it is a data file or JSON.
+        const QString checksum =
+            QString::fromLatin1(QCryptographicHash::hash(loaded.Bytes, QCryptographicHash::Sha256).toHex());
         const QString logName = a.Values.value(QStringLiteral("--log"));
         QFile log(logName);
         if (!logName.isEmpty()) {
-            if (IsStandardStream(logName) || !log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            if (IsStandardStream(logName) ||
+                !log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
                 throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2")
                                                  .arg(logName, IsStandardStream(logName) ? QStringLiteral("not a file")
                                                                                          : log.errorString()));
             }
-            if (log.size() == 0 && (log.write("time,serial,version,sha256,result\n") < 0 || !log.flush())) {
-                throw Failure(ExitFileError,
-                              QStringLiteral("%1: cannot be written: %2").arg(logName, log.errorString()));
+            // A header for a new log; a row an earlier run left cut short is ended, so that this
+            // run's rows start on a line of their own.
+            const QByteArray start = log.size() == 0 ? QByteArray("time,serial,version,sha256,result\n")
+                                     : EndsLine(log)  ? QByteArray()
+                                                      : QByteArray("\n");
+            if (const std::optional<QString> problem = AppendWhole(log, start)) {
+                throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(logName, *problem));
             }
         }
-        std::map<std::string, std::optional<std::uint32_t>> seen; // attached at the last look: serial numbers
+        std::map<std::string, std::string> seen; // attached at the last look: path and instance
         int stopSignal = 0;
         bool inHand = false;
         HandOn handOn;
@@ -831,35 +922,36 @@ private:
         int exit = ExitOk;
         int programmed = 0;
         int failed = 0;
-        for (int poll = 0; stopSignal == 0; ++poll) {
+        bool logFailed = false;
+        for (int poll = 0; stopSignal == 0 && !logFailed; ++poll) {
             if (options_.WatchPolled) {
                 options_.WatchPolled(poll);
             }
             const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+            // A path that holds another attachment than at the last look (Linux gives a new
+            // device the /dev/hidrawN of one just unplugged) holds a new unit.
             std::erase_if(seen, [&devices](const auto &entry) {
-                return std::ranges::none_of(devices,
-                                            [&entry](const HidInterfaceInfo &d) { return d.Path == entry.first; });
+                return std::ranges::none_of(devices, [&entry](const HidInterfaceInfo &d) {
+                    return d.Path == entry.first && d.Instance == entry.second;
+                });
             });
-            for (const HidInterfaceInfo &device : devices) {
-                if (stopSignal != 0) {
+            for (const HidInterfaceInfo &listed : devices) {
+                if (stopSignal != 0 || logFailed) {
                     break;
                 }
-                if (seen.contains(device.Path)) {
+                if (seen.contains(listed.Path)) {
                     continue;
                 }
+                // As it is now: a unit at this path may have been swapped while another was written.
+                const std::optional<HidInterfaceInfo> now = Attached(listed.Path);
+                if (!now) {
+                    continue; // gone: the next look sees what took its place
+                }
+                const HidInterfaceInfo &device = *now;
                 inHand = true;
                 const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
-                std::optional<std::uint32_t> serial;
-                if (probed.Identity) {
-                    serial = static_cast<std::uint32_t>(probed.Identity->SerialNumber);
-                }
-                const bool again =
-                    serial && std::ranges::any_of(seen, [&serial](const auto &e) { return e.second == serial; });
-                seen.insert({device.Path, serial});
-                if (again) {
-                    inHand = false;
-                    continue;
-                }
+                // A unit with the serial number of another is another unit all the same: written.
+                seen.insert({device.Path, device.Instance});
                 DeviceOutcome o = WatchedWrite(device.Path, probed, model, verify, setClock, handOn);
                 inHand = false;
                 const QString deviceName = DeviceName(o.Path, o.Identity);
@@ -872,21 +964,24 @@ private:
                 }
                 exit = std::max(exit, o.Exit);
                 if (log.isOpen()) {
-                    const QDateTime now = options_.Now();
-                    const QStringList fields{now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate),
+                    const QDateTime time = options_.Now();
+                    const QStringList fields{time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate),
                                              o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
                                              o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str()))
                                                         : QString(),
                                              checksum, o.Result};
                     const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
-                    if (log.write(line) != line.size() || !log.flush()) {
-                        err_ << Tool << ": " << logName << ": cannot be written: " << log.errorString() << '\n'
+                    // No unit is programmed without its row: a log that cannot take one ends the line.
+                    if (const std::optional<QString> problem = AppendWhole(log, line)) {
+                        err_ << Tool << ": " << logName << ": cannot be written: " << *problem
+                             << "; no more KORVELTs are taken\n"
                              << Qt::flush;
                         exit = std::max<int>(exit, ExitFileError);
+                        logFailed = true;
                     }
                 }
             }
-            if (stopSignal == 0) {
+            if (stopSignal == 0 && !logFailed) {
                 timer.start();
                 wait.exec();
             }
@@ -996,9 +1091,16 @@ private:
                 Print(bytes);
                 read.Message.clear(); // standard output holds the schedule alone
             } else {
-                SaveBytes(name, bytes);
-                read.Message = QStringLiteral("read into %1").arg(name);
-                read.File = name;
+                // A save that fails is this device's failure: --json names the device read.
+                try {
+                    SaveBytes(name, bytes);
+                    read.Message = QStringLiteral("read into %1").arg(name);
+                    read.File = name;
+                } catch (const Failure &failure) {
+                    read.Exit = failure.Exit;
+                    read.Result = QStringLiteral("file-error");
+                    read.Message = failure.Text;
+                }
             }
         }
         return Report(outcomes, QStringLiteral("read"));
@@ -1043,6 +1145,9 @@ private:
             const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
                                                        (json ? QStringLiteral(".json") : QStringLiteral(".dat")));
             try {
+                if (const std::optional<QString> problem = LinkProblem(name)) {
+                    throw Failure(ExitFileError, *problem);
+                }
                 SaveBytes(name, json ? ScheduleToJson(o.Read) : Bytes(EncodeDataFile(o.Read)));
                 o.Message = QStringLiteral("read into %1").arg(name);
                 o.File = name;
@@ -1198,6 +1303,11 @@ private:
             }
             return ExitOk;
         }
+        const QString name = a.Values.value(QStringLiteral("-o"));
+        // --from X -o X fills the special dates of X itself; a rule file is not a schedule.
+        if (hasRules) {
+            RefuseOverInput(a.Values.value(QStringLiteral("--rules")), name);
+        }
         ScheduleModel model;
         if (a.Values.contains(QStringLiteral("--from"))) {
             model = LoadSchedule(a.Values.value(QStringLiteral("--from")), options_.Input).Model;
@@ -1205,22 +1315,33 @@ private:
         const FewerHolidays fewer =
             a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
         const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
-        const QString name = a.Values.value(QStringLiteral("-o"));
         const bool dryRun = a.Flags.contains(QLatin1String("--dry-run"));
         if (!dryRun) {
-            SaveBytes(name, ScheduleBytes(name, model));
+            Deliver(name, ScheduleBytes(name, model));
         } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
             throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
         }
         const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
-        Say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
+        // With the schedule on standard output, what is said of it goes to standard error.
+        const bool toOutput = IsStandardStream(name) && !dryRun;
+        const auto say = [this, toOutput](const QString &text) {
+            if (toOutput) {
+                err_ << Tool << ": " << text << Qt::flush;
+            } else {
+                Print(text);
+            }
+        };
+        const QString filledText = (dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
                     : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
                 .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
                 .arg(filled)
                 .arg(sources.join(QStringLiteral(" and ")))
-                .arg(year));
+                .arg(year);
+        if (!quiet_) {
+            say(filledText);
+        }
         for (const Holiday &holiday : leftOut) {
-            Print(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+            say(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
         }
         return ExitOk;
     }
@@ -1236,7 +1357,11 @@ private:
             const QFileInfo file(name);
             const QString base = file.completeBaseName() + QStringLiteral(".pdf");
             pdf = file.path() == QLatin1String(".") ? base : file.dir().filePath(base);
+            if (const std::optional<QString> problem = LinkProblem(pdf)) {
+                throw Failure(ExitFileError, *problem);
+            }
         }
+        RefuseOverInput(name, pdf);
         ReportSource source;
         source.Model = LoadSchedule(name, options_.Input).Model;
         source.FileName = IsStandardStream(name) ? QString() : QFileInfo(name).fileName();
@@ -1275,6 +1400,16 @@ private:
         if (!paths.empty()) {
             return paths;
         }
+        // Taking the first of several would write (or read) a KORVELT the script did not choose.
+        if (!all && devices.size() > 1) {
+            QStringList names;
+            for (const HidInterfaceInfo &device : devices) {
+                names.append(QString::fromStdString(device.Path));
+            }
+            throw UsageError(QStringLiteral("%1 KORVELTs are attached (%2): name one with --device, or --all")
+                                 .arg(devices.size())
+                                 .arg(names.join(QStringLiteral(", "))));
+        }
         for (const HidInterfaceInfo &device : devices) {
             paths.push_back(device.Path);
             if (!all) {
@@ -1289,10 +1424,13 @@ private:
     std::vector<DeviceOutcome> DryRun(const std::vector<std::string> &paths, const QString &what)
     {
         std::vector<DeviceOutcome> outcomes;
-        for (const HidInterfaceInfo &device : KorveltInterfaces(backend_)) {
-            if (std::ranges::find(paths, device.Path) == paths.end()) {
+        const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
+        for (const std::string &path : paths) { // in the order --device gave them
+            const auto found = std::ranges::find(devices, path, &HidInterfaceInfo::Path);
+            if (found == devices.end()) {
                 continue;
             }
+            const HidInterfaceInfo &device = *found;
             const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
             DeviceOutcome o;
             o.Path = device.Path;
@@ -1309,7 +1447,11 @@ private:
     // A device that did not say who it is, as its outcome says it: false when it did.
     static bool ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o)
     {
-        if (probed.ProgramMode) {
+        if (probed.Busy) {
+            o.Result = QStringLiteral("busy");
+            o.Exit = ExitBusy;
+            o.Message = probed.Problem;
+        } else if (probed.ProgramMode) {
             o.Result = QStringLiteral("program-mode");
             o.Exit = ExitNoDevice;
             o.Message = QStringLiteral("the KORVELT is in program mode");
@@ -1342,7 +1484,8 @@ private:
         bool number = false;
         const std::uint32_t serial = wanted.toUInt(&number, 10);
         if (!number) {
-            throw UsageError(QStringLiteral("--device takes a serial number or the path of a KORVELT"));
+            // A path, as a script names a device it saw attached: gone is no usage error.
+            throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached at %1").arg(wanted));
         }
         std::vector<std::string> paths;
         QStringList matching;
@@ -1423,7 +1566,8 @@ private:
                     }
                 }
             } else if (deviceExit != ExitOk) {
-                err_ << Tool << ": " << name << ": " << message << '\n';
+                // Before the summary on standard output, where both go to one terminal.
+                err_ << Tool << ": " << name << ": " << message << '\n' << Qt::flush;
             } else if (!message.isEmpty() && !json_) {
                 Say(name + QStringLiteral(": ") + message + QLatin1Char('\n'));
             }

@@ -20,6 +20,7 @@ enum CtlExit : int {
     ExitNoDevice = 3, // no KORVELT, one in program mode, or not a KORVELT
     ExitFileError = 4,
     ExitDeviceLost = 5,    // the device stopped answering or was unplugged
+    ExitBusy = 6,          // another program (or command) is talking to the device
     ExitInterrupted = 130, // SIGINT (Ctrl+C) during a device command
     ExitTerminated = 143,  // SIGTERM or SIGHUP during a device command
 };

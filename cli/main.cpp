@@ -154,6 +154,11 @@ int main(int argc, char *argv[])
                 return korvelt::ExitUsage;
             }
         }
+        // Simulated KORVELTs claimed through lock files in a folder, so that two programs
+        // contend for them as for real ones.
+        if (const QString folder = qEnvironmentVariable("KORVELT_DEMO_CLAIMS"); !folder.isEmpty()) {
+            simulated->SetClaimFolder(QFile::encodeName(folder).toStdString());
+        }
         backend = std::move(simulated);
     } else {
         backend = korvelt::CreateSystemHidBackend();
