@@ -5,6 +5,7 @@
 #include "text/CheckText.h"
 #include "text/ClockText.h"
 #include "core/DeviceClock.h"
+#include "core/DeviceLimits.h"
 #include "text/DataFile.h"
 #include "simulator/DemoDevices.h"
 #include "cli/DeviceFleet.h"
@@ -1198,8 +1199,10 @@ private:
             if (!m.hasMatch() ||
                 !TryEncodeDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), date) ||
                 !TryEncodeTime(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), 0, time) ||
-                m.captured(1).toInt() < 2000 || m.captured(1).toInt() > 2255) {
-                throw UsageError(QStringLiteral("--at \"YYYY-MM-DD HH:MM:SS\", in the years 2000 to 2255"));
+                m.captured(1).toInt() < FirstDeviceYear || m.captured(1).toInt() > LastDeviceYear) {
+                throw UsageError(QStringLiteral("--at \"YYYY-MM-DD HH:MM:SS\", in the years %1 to %2")
+                                     .arg(FirstDeviceYear)
+                                     .arg(LastDeviceYear));
             }
             value = date + time;
         } else {
@@ -1282,9 +1285,10 @@ private:
                              : options_.Now().date().year();
         TDateTime first = 0;
         TDateTime last = 0;
-        if (!number || year < FirstSendableYear || year > LastSendableYear || !TryEncodeDate(year, 1, 1, first) ||
+        if (!number || year < FirstDeviceYear || year > LastDeviceYear || !TryEncodeDate(year, 1, 1, first) ||
             !TryEncodeDate(year, 12, 31, last)) {
-            throw UsageError(QStringLiteral("--year is a year from 2000 to 2255"));
+            throw UsageError(
+                QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
         }
         std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
         if (!a.Values.contains(QStringLiteral("-o"))) {

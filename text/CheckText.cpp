@@ -1,5 +1,6 @@
 #include "text/CheckText.h"
 
+#include "core/DeviceLimits.h"
 #include "text/CellText.h"
 #include "text/ControlTexts.h"
 #include "text/DifferenceText.h"
@@ -44,7 +45,10 @@ QString UnsendableText(const UnsendableValue &value)
     case Field::SpecialEnd:
         return slotLine(true, "End");
     case Field::SpecialDate:
-        return QStringLiteral("Special date %1 is not set to a date from 2000 to 2255.").arg(value.Index + 1);
+        return QStringLiteral("Special date %1 is not set to a date from %2 to %3.")
+            .arg(value.Index + 1)
+            .arg(FirstDeviceYear)
+            .arg(LastDeviceYear);
     case Field::AdvanceWeek:
         return ruleLine("Advance Clock week");
     case Field::AdvanceMonth:
