@@ -1,6 +1,6 @@
 #include "cli/DeviceFleet.h"
 
-#include "cli/Korveltctl.h"
+#include "cli/CtlExit.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CtlExit.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
 
@@ -46,7 +47,6 @@ struct DeviceOutcome {
     TDateTime ClockTime = 0;
 };
 
-class CtlInterrupts;
 
 // How RunOnDevices runs: with `Progress` a bar of the whole on it, no wider than `Width`
 // says the terminal is; with `Interrupts` a signal stops every device's command at once.

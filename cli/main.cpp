@@ -121,7 +121,7 @@ int main(int argc, char *argv[])
     // The report draws text with QtGui's fonts, always on Qt's offscreen platform, whatever
     // the environment says: it needs no display, and runs under cron. Every other command
     // needs QtCore alone.
-    const bool report = korvelt::CtlCommand(words) == QLatin1String("report");
+    const bool report = korvelt::CtlCommandName(words) == QLatin1String("report");
     std::unique_ptr<QTemporaryDir> runtime;
     if (report) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
