@@ -8,6 +8,7 @@
 #include "text/HolidayRuleFile.h"
 #include "cli/Korveltctl.h"
 #include "text/ScheduleJson.h"
+#include "cli/CommandRegistry.h"
 #include "cli/DeviceFleet.h"
 #include "cli/SignalInterrupts.h"
 #include "device/FileClaim.h"
@@ -21,6 +22,7 @@
 #include <QJsonObject>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -235,6 +237,71 @@ QString CompletionCandidates(const QString &shell, const QStringList &arguments)
         return QStringLiteral("(failed) ") + errors;
     }
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// What a shell's completion offers for `words`, the last being completed.
+QString Complete(const QString &shell, const QStringList &words)
+{
+    const bool bash = shell == QLatin1String("bash");
+    QString script;
+    if (bash) {
+        script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
+        for (const QString &word : words) {
+            script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        }
+        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
+                      .arg(words.size() - 1);
+    } else {
+        script = QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
+        for (const QString &word : words) {
+            script += QStringLiteral(" '") + word + QLatin1Char('\'');
+        }
+    }
+    return CompletionCandidates(shell, {QString::fromLatin1(bash ? "--norc" : "-f"), QStringLiteral("-c"), script});
+}
+
+QStringList Sorted(QStringList list)
+{
+    list.sort();
+    list.removeDuplicates();
+    return list;
+}
+
+// The options the manual's synopsis gives each command, by its lines ".br" apart.
+QMap<QString, QStringList> ManualSynopsis()
+{
+    QFile file(QStringLiteral(KORVELTCTL_MANUAL));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    text = text.section(QStringLiteral(".SH SYNOPSIS"), 1).section(QStringLiteral(".SH "), 0, 0);
+    static const QRegularExpression macro(QStringLiteral("^\\.[A-Z]+ ?"), QRegularExpression::MultilineOption);
+    static const QRegularExpression font(QStringLiteral("\\\\f[BIR]"));
+    static const QRegularExpression option(QStringLiteral("^--?[a-z][a-z-]*$"));
+    QMap<QString, QStringList> options;
+    for (QString entry : text.split(QStringLiteral(".br"))) {
+        entry.replace(macro, QString()).replace(font, QString()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        QStringList words = entry.simplified().remove(QLatin1Char('"')).split(QLatin1Char(' '));
+        for (QString &word : words) {
+            word.remove(QLatin1Char('[')).remove(QLatin1Char(']')).remove(QLatin1Char('|'));
+        }
+        words.removeAll(QString());
+        const qsizetype at = words.indexOf(QStringLiteral("korveltctl"));
+        const auto command = std::find_if(words.begin() + at + 1, words.end(), [](const QString &w) {
+            return !w.startsWith(QLatin1Char('-')) && w != QLatin1String("N");
+        });
+        if (at < 0 || command == words.end()) {
+            continue;
+        }
+        QStringList &list = options[*command];
+        for (const QString &word : words) {
+            if (option.match(word).hasMatch() && word != QLatin1String("--demo")) {
+                list.append(word);
+            }
+        }
+    }
+    return options;
 }
 
 } // namespace
@@ -934,25 +1001,39 @@ private slots:
         if (list.last() == QLatin1String("_")) {
             list.last().clear();
         }
-        const bool bash = shell == QLatin1String("bash");
-        QString script;
-        if (bash) {
-            script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
-            for (const QString &word : list) {
-                script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        QCOMPARE(Complete(shell, list), f.Expanded(candidates));
+    }
+
+    // The registry is where the commands and their options are declared: both completions and
+    // the manual's synopsis offer each command exactly the options it takes.
+    void Registry()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the completions are for bash and zsh on Linux");
+#endif
+        const QMap<QString, QStringList> synopsis = ManualSynopsis();
+        QStringList names;
+        for (const auto &command : CtlCommands()) {
+            names.append(command->Name());
+            QStringList options;
+            for (const CtlOption &option : command->Options()) {
+                options.append(option.Name);
             }
-            script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
-                          .arg(list.size() - 1);
-        } else {
-            script =
-                QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
-            for (const QString &word : list) {
-                script += QStringLiteral(" '") + word + QLatin1Char('\'');
+            QCOMPARE(Sorted(synopsis.value(command->Name())), Sorted(options));
+            if (command->Name() == QLatin1String("help")) {
+                continue; // it completes command names
+            }
+            options.append(QStringLiteral("--help"));
+            for (const char *shell : {"bash", "zsh"}) {
+                const QString offered = Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), command->Name(), QStringLiteral("-")});
+                QCOMPARE(Sorted(offered.split(QLatin1Char(' '), Qt::SkipEmptyParts)), Sorted(options));
             }
         }
-        QCOMPARE(
-            CompletionCandidates(shell, {QString::fromLatin1(bash ? "--norc" : "-f"), QStringLiteral("-c"), script}),
-            f.Expanded(candidates));
+        names << QStringLiteral("--demo") << QStringLiteral("--help") << QStringLiteral("--version");
+        for (const char *shell : {"bash", "zsh"}) {
+            QCOMPARE(Sorted(Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), QString()}).split(QLatin1Char(' '))),
+                     Sorted(names));
+        }
     }
 
     // The commands on files alone, and the tool's own options.
