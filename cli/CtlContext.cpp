@@ -15,13 +15,13 @@ CtlContext::CtlContext(HidBackend &backend, QIODevice &out, QTextStream &err, co
 }
 
 // One device in the --json document.
-QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdentity> &identity, const QString &result,
+QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdentity> &identity, DeviceResult result,
                        int exit, const QString &message)
 {
     QJsonObject device{{QStringLiteral("path"), QString::fromStdString(path)},
                        {QStringLiteral("serial"), QJsonValue::Null},
                        {QStringLiteral("version"), QJsonValue::Null},
-                       {QStringLiteral("result"), result},
+                       {QStringLiteral("result"), ResultName(result)},
                        {QStringLiteral("exit"), exit},
                        {QStringLiteral("message"), message},
                        {QStringLiteral("differences"), QJsonArray()}};
@@ -127,8 +127,8 @@ std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &pa
         o.Path = device.Path;
         o.Identity = probed.Identity;
         o.Message = what;
-        o.Result = what.startsWith(QLatin1String("would write")) ? QStringLiteral("would-write")
-                                                                 : QStringLiteral("would-set-clock");
+        o.Result = what.startsWith(QLatin1String("would write")) ? DeviceResult::WouldWrite
+                                                                 : DeviceResult::WouldSetClock;
         ProbeFailure(probed, o);
         outcomes.push_back(std::move(o));
     }
@@ -138,28 +138,34 @@ std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &pa
 // A device that did not say who it is, as its outcome says it: false when it did.
 bool CtlContext::ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o)
 {
-    if (probed.Busy) {
-        o.Result = QStringLiteral("busy");
+    switch (probed.Problem) {
+    case ProbeProblem::None:
+        return false;
+    case ProbeProblem::Busy:
+        o.Result = DeviceResult::Busy;
         o.Exit = ExitBusy;
-        o.Message = probed.Problem;
-    } else if (probed.ProgramMode) {
-        o.Result = QStringLiteral("program-mode");
+        o.Message = probed.ProblemText();
+        break;
+    case ProbeProblem::ProgramMode:
+        o.Result = DeviceResult::ProgramMode;
         o.Exit = ExitNoDevice;
         o.Message = QStringLiteral("the KORVELT is in program mode");
-    } else if (probed.Problem == QLatin1String("not a KORVELT")) {
-        o.Result = QStringLiteral("not-a-korvelt");
+        break;
+    case ProbeProblem::NotAKorvelt:
+        o.Result = DeviceResult::NotAKorvelt;
         o.Exit = ExitNoDevice;
         o.Message = QStringLiteral("not a KORVELT time controller");
-    } else if (probed.Problem == QLatin1String("no answer")) {
-        o.Result = QStringLiteral("timed-out");
+        break;
+    case ProbeProblem::NoAnswer:
+        o.Result = DeviceResult::TimedOut;
         o.Exit = ExitDeviceLost;
         o.Message = QStringLiteral("the KORVELT stopped answering");
-    } else if (!probed.Identity) {
-        o.Result = QStringLiteral("cannot-open");
+        break;
+    case ProbeProblem::CannotOpen:
+        o.Result = DeviceResult::CannotOpen;
         o.Exit = ExitNoDevice;
-        o.Message = probed.Problem;
-    } else {
-        return false;
+        o.Message = probed.ProblemText();
+        break;
     }
     return true;
 }
@@ -230,13 +236,13 @@ int CtlContext::Report(const std::vector<DeviceOutcome> &outcomes, const QString
         }
         const QString name = DeviceName(o.Path, identity);
         int deviceExit = o.Exit;
-        QString result = o.Result;
+        DeviceResult result = o.Result;
         QString message = o.Message;
         QString clock;
-        if (o.Exit == ExitOk && o.Result == QLatin1String("clock")) {
+        if (o.Exit == ExitOk && o.Result == DeviceResult::Clock) {
             if (const auto unreadable = UnreadableClockBytes(o.ClockDate, o.ClockTime)) {
                 deviceExit = ExitDifference;
-                result = QStringLiteral("invalid-clock");
+                result = DeviceResult::InvalidClock;
                 message = UnreadableClockText(*unreadable);
             } else {
                 clock = ClockText(o.ClockDate, o.ClockTime);

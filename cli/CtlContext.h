@@ -16,7 +16,7 @@ namespace korvelt {
 
 // One device in the --json document.
 [[nodiscard]] QJsonObject DeviceJson(const std::string &path, const std::optional<DeviceIdentity> &identity,
-                                     const QString &result, int exit, const QString &message);
+                                     DeviceResult result, int exit, const QString &message);
 // The --json document: every device, and the command's exit status (and, for a command that
 // failed as a whole, why).
 [[nodiscard]] QByteArray ResultDocument(const QJsonArray &devices, int exit, const QString &message = {});
@@ -41,8 +41,8 @@ public:
     [[nodiscard]] const CtlOptions &Options() const { return options_; }
     // Identities asked before a command that does not ask who the device is.
     [[nodiscard]] std::map<std::string, DeviceIdentity> &Known() { return known_; }
-    // The result word of a clock read that went through: "clock-read" or "clock-set".
-    void SetClockResult(QString result) { clockResult_ = std::move(result); }
+    // The result of a clock read that went through: ClockRead or ClockSet.
+    void SetClockResult(DeviceResult result) { clockResult_ = result; }
 
     // Standard output; a write that fails is remembered, and the rest is not written.
     void Print(const QByteArray &bytes);
@@ -81,7 +81,7 @@ private:
     std::optional<QString> outputFailure_;
     bool quiet_ = false; // --quiet: errors only
     bool json_ = false;  // --json: one document on standard output
-    QString clockResult_ = QStringLiteral("clock-read");
+    DeviceResult clockResult_ = DeviceResult::ClockRead;
 };
 
 } // namespace korvelt

@@ -260,13 +260,10 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
         throw Failure(ExitFileError, QStringLiteral("%1: too large (more than 16 MiB)").arg(Shown(name)));
     }
     const QByteArray &bytes = *read;
-    const QByteArray header(DataFileName.data(), static_cast<qsizetype>(DataFileName.size()));
-    const bool dataFile = bytes.size() > static_cast<qsizetype>(DataFileNameOffset) + header.size() &&
-                          bytes.mid(static_cast<qsizetype>(DataFileNameOffset), header.size()) == header &&
-                          bytes.at(static_cast<qsizetype>(DataFileNameOffset) + header.size()) == 0;
-    if (dataFile) {
-        const DataFileResult result = DecodeDataFile(std::span(
-            reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                              static_cast<std::size_t>(bytes.size()));
+    if (HasDataFileHeader(image)) {
+        const DataFileResult result = DecodeDataFile(image);
         if (result.Outcome == DataFileOutcome::LaterFormat) {
             throw Failure(ExitFileError, QStringLiteral("%1: a data file of a later version").arg(Shown(name)));
         }

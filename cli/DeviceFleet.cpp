@@ -15,7 +15,7 @@ namespace {
 // The cause of a failed command: the exit status it gives, its word for --json, its text.
 struct FailureCause {
     int Exit;
-    QString Result;
+    DeviceResult Result;
     QString Text;
 };
 
@@ -42,39 +42,39 @@ FailureCause FailureText(const SessionError &error)
     switch (error.Reason) {
     case SessionFailure::NotFound:
         if (error.Busy) {
-            return {ExitBusy, QStringLiteral("busy"), QStringLiteral("busy: in use by another program")};
+            return {ExitBusy, DeviceResult::Busy, ProbeProblemText(ProbeProblem::Busy, {})};
         }
-        return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("not-found") : QStringLiteral("cannot-open"),
+        return {ExitNoDevice, error.Detail.empty() ? DeviceResult::NotFound : DeviceResult::CannotOpen,
                 error.Detail.empty()
                     ? QStringLiteral("no KORVELT is attached there")
                     : QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(error.Detail.c_str()))};
     case SessionFailure::ProgramMode:
-        return {ExitNoDevice, QStringLiteral("program-mode"), QStringLiteral("the KORVELT is in program mode")};
+        return {ExitNoDevice, DeviceResult::ProgramMode, QStringLiteral("the KORVELT is in program mode")};
     case SessionFailure::NotAKorvelt:
-        return {ExitNoDevice, QStringLiteral("not-a-korvelt"), QStringLiteral("not a KORVELT time controller")};
+        return {ExitNoDevice, DeviceResult::NotAKorvelt, QStringLiteral("not a KORVELT time controller")};
     case SessionFailure::InvalidScheduleData:
-        return {ExitDifference, QStringLiteral("invalid-data"),
+        return {ExitDifference, DeviceResult::InvalidData,
                 QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
         if (write) {
-            return {ExitDeviceLost, QStringLiteral("timed-out"),
+            return {ExitDeviceLost, DeviceResult::TimedOut,
                     QStringLiteral("stopped answering ") + HeldAfterWrite(error.Verifying, error.Block)};
         }
-        return {ExitDeviceLost, QStringLiteral("timed-out"),
+        return {ExitDeviceLost, DeviceResult::TimedOut,
                 error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
                                  : QStringLiteral("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
         if (write) {
-            return {ExitDeviceLost, QStringLiteral("unplugged"),
+            return {ExitDeviceLost, DeviceResult::Unplugged,
                     QStringLiteral("unplugged ") + HeldAfterWrite(error.Verifying, error.Block)};
         }
-        return {ExitDeviceLost, QStringLiteral("unplugged"), QStringLiteral("the KORVELT was unplugged")};
+        return {ExitDeviceLost, DeviceResult::Unplugged, QStringLiteral("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
-        return {ExitDifference, QStringLiteral("differs"),
+        return {ExitDifference, DeviceResult::Differs,
                 QStringLiteral("the schedule read back differs from the one written in %1 places")
                     .arg(error.Differences.size())};
     }
-    return {ExitDeviceLost, QStringLiteral("failed"), {}};
+    return {ExitDeviceLost, DeviceResult::Failed, {}};
 }
 
 // One device's session and where it has come.
@@ -181,21 +181,21 @@ std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
 
 ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
 {
-    ProbedDevice probed{device, device.Release == ProgramModeRelease, false, std::nullopt, {}};
-    if (probed.ProgramMode) {
-        probed.Problem = QStringLiteral("program mode");
+    ProbedDevice probed{device, std::nullopt, ProbeProblem::None, {}};
+    if (device.Release == ProgramModeRelease) {
+        probed.Problem = ProbeProblem::ProgramMode;
         return probed;
     }
     // A device another program talks to is asked nothing: a request would upset its exchange.
     const std::unique_ptr<HidClaim> claim = backend.Claim(device.Path);
     if (!claim) {
-        probed.Problem = QStringLiteral("busy: in use by another program");
-        probed.Busy = true;
+        probed.Problem = ProbeProblem::Busy;
         return probed;
     }
     const HidOpenResult open = backend.Open(device.Path);
     if (!open.Device) {
-        probed.Problem = QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(open.Error.c_str()));
+        probed.Problem = ProbeProblem::CannotOpen;
+        probed.Detail = QString::fromLocal8Bit(open.Error.c_str());
         return probed;
     }
     DropWaitingReports(*open.Device);
@@ -210,7 +210,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
             }
             if (status == ReadStatus::Report) {
                 if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
-                    probed.Problem = QStringLiteral("not a KORVELT");
+                    probed.Problem = ProbeProblem::NotAKorvelt;
                     return probed;
                 }
                 const auto *const text = reply.cbegin() + VersionTextOffset;
@@ -225,7 +225,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
             }
         }
     }
-    probed.Problem = QStringLiteral("no answer");
+    probed.Problem = ProbeProblem::NoAnswer;
     return probed;
 }
 
@@ -248,7 +248,7 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
     for (const auto &entry : running) {
         Running &r = *entry;
         DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &result,
+        const auto end = [&r, &ended, &loop, &running, &session](int exit, DeviceResult result,
                                                                  const QString &message) {
             r.Outcome.Exit = exit;
             r.Outcome.Result = result;
@@ -275,17 +275,17 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
                              }
                          });
         QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
-            end(ExitOk, verified ? QStringLiteral("written-verified") : QStringLiteral("written"),
+            end(ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
                 verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
         });
         QObject::connect(&session, &DeviceSession::ReadDone, [end, &r](const ScheduleModel &model) {
             r.Outcome.Read = model;
-            end(ExitOk, QStringLiteral("read"), QStringLiteral("read"));
+            end(ExitOk, DeviceResult::Read, QStringLiteral("read"));
         });
         QObject::connect(&session, &DeviceSession::ClockRead, [end, &r](double date, double time) {
             r.Outcome.ClockDate = date;
             r.Outcome.ClockTime = time;
-            end(ExitOk, QStringLiteral("clock"), QStringLiteral("clock"));
+            end(ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
         });
         QObject::connect(&session, &DeviceSession::Failed, [end](const SessionError &error) {
             const FailureCause cause = FailureText(error);
@@ -300,7 +300,7 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
                     r->Outcome.Signal = signal;
                     r->Outcome.Exit = InterruptedExit(signal);
                     r->Outcome.Message = InterruptedText(*r);
-                    r->Outcome.Result = QStringLiteral("interrupted");
+                    r->Outcome.Result = DeviceResult::Interrupted;
                     r->Ended = true;
                     r->Session->Cancel();
                     r->Session->Close();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CtlExit.h"
+#include "cli/CtlResult.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
 
@@ -19,10 +20,10 @@ namespace korvelt {
 // or why it has none.
 struct ProbedDevice {
     HidInterfaceInfo Interface;
-    bool ProgramMode = false;
-    bool Busy = false; // claimed by another program: asked nothing
     std::optional<DeviceIdentity> Identity;
-    QString Problem; // "program mode", "not a KORVELT", "no answer", "busy: ...", or why it could not be opened
+    ProbeProblem Problem = ProbeProblem::None;
+    QString Detail; // CannotOpen: the system's reason
+    [[nodiscard]] QString ProblemText() const { return ProbeProblemText(Problem, Detail); }
 };
 
 // Every interface with the KORVELT's vendor and product, in the order the window's search
@@ -39,7 +40,8 @@ struct DeviceOutcome {
     std::optional<DeviceIdentity> Identity;
     int Exit = 0;            // CtlExit
     QString Message;         // what happened: "written and verified", or the cause of the failure
-    QString Result;          // the same as a word for --json: "written-verified", "timed-out", ...
+    DeviceResult Result = DeviceResult::Failed;
+    bool ClockSet = false;   // the watch set its clock too
     QString File;            // where a read was saved
     QStringList Differences; // a verify's, one line each, as the window's Compare words them
     ScheduleModel Read{};

@@ -1656,7 +1656,7 @@ private slots:
         listing.start(1);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force")), 0);
         QVERIFY(probed.has_value());
-        QCOMPARE(probed->Problem, QStringLiteral("busy: in use by another program"));
+        QCOMPARE(probed->Problem, ProbeProblem::Busy);
         QCOMPARE(f.devices.front()->RequestCount(), 264);
     }
 

@@ -57,7 +57,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
         return c.Report(c.RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }),
                       QStringLiteral("clocks read"));
     }
-    c.SetClockResult(QStringLiteral("clock-set"));
+    c.SetClockResult(DeviceResult::ClockSet);
     TDateTime value = 0;
     if (a.Values.contains(QStringLiteral("--at"))) {
         if (a.Flags.contains(QLatin1String("--pc"))) {
@@ -82,11 +82,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
         value = FromQDate(now.date()) + FromQTime(now.time());
     }
     if (a.Flags.contains(QLatin1String("--dry-run"))) {
-        const DateParts d = DecodeDate(value);
-        const TimeParts t = DecodeTime(value);
-        return c.Report(c.DryRun(c.Targets(a), QStringLiteral("would set the clock to ") +
-                                             QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.Year, d.Month,
-                                                               d.Day, t.Hour, t.Minute, t.Second)),
+        return c.Report(c.DryRun(c.Targets(a), QStringLiteral("would set the clock to ") + ClockText(value, value)),
                       QStringLiteral("clocks would be set"));
     }
     return c.Report(

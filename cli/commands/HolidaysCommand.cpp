@@ -74,16 +74,10 @@ QByteArray HolidaysJson(const std::vector<Holiday> &holidays, int year)
 // where they hold a comma or a quote.
 QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
 {
-    const auto field = [](const QString &text) {
-        return text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
-                   ? QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-                         QLatin1Char('"')
-                   : text;
-    };
     QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
     for (const Holiday &holiday : holidays) {
         const HolidayFields f = FieldsOf(holiday);
-        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + field(f.Names.join(QStringLiteral(" / "))) +
+        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + CsvField(f.Names.join(QStringLiteral(" / "))) +
                QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) +
                QStringLiteral("\r\n");
     }

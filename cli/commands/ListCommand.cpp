@@ -7,6 +7,26 @@ namespace korvelt {
 
 namespace {
 
+// What `list` says of a device that gave no identity: it fails nothing, so its exit is 0.
+DeviceResult ListResult(ProbeProblem problem)
+{
+    switch (problem) {
+    case ProbeProblem::None:
+        break;
+    case ProbeProblem::ProgramMode:
+        return DeviceResult::ProgramMode;
+    case ProbeProblem::NotAKorvelt:
+        return DeviceResult::NotAKorvelt;
+    case ProbeProblem::NoAnswer:
+        return DeviceResult::NoAnswer;
+    case ProbeProblem::CannotOpen:
+        return DeviceResult::CannotOpen;
+    case ProbeProblem::Busy:
+        return DeviceResult::Busy;
+    }
+    return DeviceResult::Ready;
+}
+
 class ListCommand final : public CtlCommand {
 public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("list"); }
@@ -37,20 +57,16 @@ int ListCommand::Run(CtlContext &c, const Arguments &a) const
         const ProbedDevice probed = ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs);
         const QString path = QString::fromStdString(device.Path);
         QStringList fields{ListField(path)};
-        QString result = QStringLiteral("ready");
+        DeviceResult result = DeviceResult::Ready;
         if (probed.Identity) {
             fields << SerialText(probed.Identity->SerialNumber)
-                   << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << result;
+                   << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << ResultName(result);
         } else {
-            fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.Problem);
-            result = probed.Busy                                        ? QStringLiteral("busy")
-                     : probed.ProgramMode                               ? QStringLiteral("program-mode")
-                     : probed.Problem == QLatin1String("not a KORVELT") ? QStringLiteral("not-a-korvelt")
-                     : probed.Problem == QLatin1String("no answer")     ? QStringLiteral("no-answer")
-                                                                        : QStringLiteral("cannot-open");
+            fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.ProblemText());
+            result = ListResult(probed.Problem);
         }
-        json.append(
-            DeviceJson(device.Path, probed.Identity, result, ExitOk, probed.Identity ? result : probed.Problem));
+        json.append(DeviceJson(device.Path, probed.Identity, result, ExitOk,
+                               probed.Identity ? ResultName(result) : probed.ProblemText()));
         if (!c.Json()) {
             c.Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
         }

@@ -64,7 +64,7 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
         }
         if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
             o.Exit = ExitNoDevice;
-            o.Result = QStringLiteral("duplicate-serial");
+            o.Result = DeviceResult::DuplicateSerial;
             o.Message = o.Identity
                             ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
                                              "each by its path")
@@ -83,7 +83,7 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
             o.File = name;
         } catch (const Failure &failure) {
             o.Exit = failure.Exit;
-            o.Result = QStringLiteral("file-error");
+            o.Result = DeviceResult::FileError;
             o.Message = failure.Text;
         }
     }
@@ -126,7 +126,7 @@ int ReadCommand::Run(CtlContext &c, const Arguments &a) const
                 read.File = name;
             } catch (const Failure &failure) {
                 read.Exit = failure.Exit;
-                read.Result = QStringLiteral("file-error");
+                read.Result = DeviceResult::FileError;
                 read.Message = failure.Text;
             }
         }

@@ -42,11 +42,11 @@ int VerifyCommand::Run(CtlContext &c, const Arguments &a) const
         const std::vector<ScheduleDifference> differences = CompareSchedules(model, o.Read);
         if (differences.empty()) {
             o.Message = QStringLiteral("holds %1").arg(Shown(name));
-            o.Result = QStringLiteral("holds");
+            o.Result = DeviceResult::Holds;
             continue;
         }
         o.Exit = ExitDifference;
-        o.Result = QStringLiteral("differs");
+        o.Result = DeviceResult::Differs;
         o.Differences = DifferenceLines(model, o.Read, differences);
         o.Message = QStringLiteral("differs from %1 in %2 %3")
                         .arg(Shown(name))

@@ -104,8 +104,8 @@ DeviceOutcome WatchedWrite(CtlContext &c, const std::string &path, const ProbedD
         o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
         return o;
     }
-    o.Result += QStringLiteral("-clock-set");
-    o.Message += QStringLiteral("; clock set to ") + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    o.ClockSet = true;
+    o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
     return o;
 }
 
@@ -215,11 +215,11 @@ int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const 
             exit = std::max(exit, o.Exit);
             if (log.isOpen()) {
                 const QDateTime time = c.Options().Now();
-                const QStringList fields{time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate),
+                const QStringList fields{TimeStamp(time),
                                          o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
                                          o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str()))
                                                     : QString(),
-                                         checksum, o.Result};
+                                         checksum, ResultName(o.Result) + (o.ClockSet ? QStringLiteral("-clock-set") : QString())};
                 const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
                 // No unit is programmed without its row: a log that cannot take one ends the line.
                 if (const std::optional<QString> problem = AppendWhole(log, line)) {
