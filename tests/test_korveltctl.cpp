@@ -1401,10 +1401,22 @@ private slots:
             << "n=" << "" << QStringList{"+0 +1", "C"} << false << 0
             << "sim:0 (serial 11): " + written + "sim:1 (serial 11): " + written + "2 programmed; 0 failed\n" << waiting
             << QList<int>{265, 265};
-        QTest::newRow("--json") << "n" << "--json" << QStringList{"C"} << false << 2 << ""
-                                << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device, --dry-run or "
-                                   "--json (see korveltctl --help)\n"
-                                << QList<int>{0};
+        QTest::newRow("--json, one object a line, --count")
+            << "nn" << "--json --count 2" << QStringList{"+0", "+1"} << true << 5
+            << R"({"differences":[],"exit":5,"message":"%1","path":"sim:0","result":"timed-out","serial":11,)"
+               R"("time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
+               "\n"
+               R"({"differences":[],"exit":0,"message":"written and verified","path":"sim:1","result":"written-verified",)"
+               R"("serial":12,"time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
+               "\n"
+            << "korveltctl: sim:0 (serial 11): %1\n" << QList<int>{12, 265};
+        QTest::newRow("--count, no Ctrl+C") << "nn" << "--count 2" << QStringList{"+0 +1"} << false << 0
+                                            << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written +
+                                                   "2 programmed; 0 failed\n" << waiting << QList<int>{265, 265};
+        QTest::newRow("--watch --all") << "n" << "--all" << QStringList{"C"} << false << 2 << ""
+                                       << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device or "
+                                          "--dry-run (see korveltctl --help)\n"
+                                       << QList<int>{0};
     } // clang-format on
     void Watch()
     {
@@ -1424,6 +1436,7 @@ private slots:
         f.options.Interrupts = &interrupts;
         f.options.WatchIntervalMs = 1;
         f.options.ReplyTimeoutMs = 300;
+        f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
         for (const auto &device : f.devices) {
             device->Unplug();
         }
@@ -1463,8 +1476,9 @@ private slots:
         });
         writing.start(1);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch ") + options), exit);
-        QCOMPARE(f.out, f.Expanded(out));
-        QCOMPARE(f.err, f.Expanded(err));
+        const QString held = QStringLiteral("stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule");
+        QCOMPARE(f.out, f.Expanded(out).replace(QStringLiteral("%1"), held));
+        QCOMPARE(f.err, f.Expanded(err).replace(QStringLiteral("%1"), held));
         QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size()); // it ends at the look that saw Ctrl+C
         QVERIFY(during.isEmpty());
         for (qsizetype i = 0; i < requests.size(); ++i) {
@@ -1496,10 +1510,12 @@ private slots:
         };
         const QString sum = QString::fromLatin1(
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
-        const QString header = QStringLiteral("time,serial,version,sha256,result\n");
-        const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified\n" +
-                               "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out\n" +
-                               "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum + ",written-verified\n";
+        // The columns after the result came later: an older log keeps its header and gains them.
+        const QString header = QStringLiteral("time,serial,version,sha256,result,path,message,korveltctl\n");
+        const QString logged =
+            header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified,sim:0,written and verified,1.00\n" +
+            "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out,sim:1,stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule,1.00\n" +
+            "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum + ",written-verified,sim:2,written and verified,1.00\n";
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
         QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
@@ -1513,12 +1529,28 @@ private slots:
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.json")), QCryptographicHash::Sha256).toHex());
         QCOMPARE(f(QStringLiteral("write @distinct.json --force --watch --log @log.csv --no-verify")), 0);
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
-                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written\n");
+                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\n");
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
         QCOMPARE(f.err,
-                 QStringLiteral("korveltctl: write: --set-clock and --log are for --watch (see korveltctl --help)\n"));
+                 QStringLiteral("korveltctl: write: --set-clock, --log, --count and --retry are for --watch (see "
+                                "korveltctl --help)\n"));
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @")), 4);
         QVERIFY(f.err.startsWith(f.Expanded(QStringLiteral("korveltctl: @: cannot be written: "))));
+    }
+
+    // --retry writes a unit that failed again, without its being plugged in again.
+    void WatchRetry()
+    {
+        Fleet f(QStringLiteral("n"));
+        f.options.WatchIntervalMs = 1;
+        f.devices.front()->InjectFault(SimulatedFault::ExtraReport, 20); // the first write goes wrong
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry 1 --quiet")), 0);
+        QCOMPARE(f.out, QString());
+        QCOMPARE(f.err, QString());
+        // Who it is and the write until the read-back found the stray report out, then who it is,
+        // the write and its read-back.
+        QCOMPARE(f.devices.front()->RequestCount(), 1 + 134 + 265);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry -1")), 2);
     }
 
     // A log that cannot take a row: the row is not left cut short, no further KORVELT is
@@ -1541,8 +1573,9 @@ private slots:
         };
         const QByteArray sum =
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex();
-        const QByteArray header = "time,serial,version,sha256,result\n";
-        const QByteArray first = "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified\n";
+        const QByteArray header = "time,serial,version,sha256,result,path,message,korveltctl\n";
+        const QByteArray first =
+            "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified,sim:0,written and verified,1.00\n";
         rlimit before{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
         rlimit limit = before;
@@ -1566,7 +1599,7 @@ private slots:
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --quiet")), 0);
         QCOMPARE(f.Contents(QStringLiteral("log.csv")),
                  header + first + "2030-01-02T03:04:05,12,KORV\n2030-01-02T03:04:05+01:00,13,KORVELT 1.05," + sum +
-                     ",written-verified\n");
+                     ",written-verified,sim:2,written and verified,1.00\n");
 #endif
     }
 

@@ -118,11 +118,10 @@ public:
     int Run(CtlContext &c, const Arguments &a) const override;
 };
 
-int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
+// The rules the command line asks for, the preset's first and then the user's own (the file
+// the Holidays dialog saves): a day both give is one holiday. `sources` names them.
+std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
 {
-    if (!a.Words.isEmpty()) {
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
-    }
     const bool hasPreset = a.Values.contains(QStringLiteral("--preset"));
     const bool hasRules = a.Values.contains(QStringLiteral("--rules"));
     if (!hasPreset && !hasRules) {
@@ -132,6 +131,28 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
     if (hasPreset && preset == nullptr) {
         throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
     }
+    std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
+    if (hasPreset) {
+        sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
+    }
+    if (hasRules) {
+        const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
+        if (!QFileInfo(ruleFile).isFile()) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+        }
+        const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
+        if (!loaded.Loaded) {
+            throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(ruleFile, loaded.Message));
+        }
+        rules.insert(rules.end(), loaded.Rules.begin(), loaded.Rules.end());
+        sources << ruleFile;
+    }
+    return rules;
+}
+
+// The list's form: text, csv or json (--json is --format json).
+QString FormatAsked(const Arguments &a)
+{
     QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("text"));
     if (a.Flags.contains(QLatin1String("--json"))) {
         if (a.Values.contains(QStringLiteral("--format")) && format != QLatin1String("json")) {
@@ -145,57 +166,42 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
     if (format != QLatin1String("text") && a.Values.contains(QStringLiteral("-o"))) {
         throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
     }
-    // The user's own rules (the file the Holidays dialog saves) after the preset's: a
-    // day both give is one holiday.
-    std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
-    QStringList sources;
-    if (hasPreset) {
-        sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
-    }
-    if (hasRules) {
-        const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
-        if (!QFileInfo(ruleFile).isFile()) {
-            throw Failure(ExitFileError,
-                          QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
-        }
-        const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
-        if (!loaded.Loaded) {
-            throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(ruleFile, loaded.Message));
-        }
-        rules.insert(rules.end(), loaded.Rules.begin(), loaded.Rules.end());
-        sources << ruleFile;
-    }
+    return format;
+}
+
+// The year asked for (this year unless --year), and its first and last day.
+int YearAsked(const CtlContext &c, const Arguments &a, TDateTime &first, TDateTime &last)
+{
     bool number = true;
     const int year = a.Values.contains(QStringLiteral("--year"))
                          ? a.Values.value(QStringLiteral("--year")).toInt(&number)
                          : c.Options().Now().date().year();
-    TDateTime first = 0;
-    TDateTime last = 0;
     if (!number || year < FirstDeviceYear || year > LastDeviceYear || !TryEncodeDate(year, 1, 1, first) ||
         !TryEncodeDate(year, 12, 31, last)) {
-        throw UsageError(
-            QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
+        throw UsageError(QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
     }
-    std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
-    if (!a.Values.contains(QStringLiteral("-o"))) {
-        if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
-            a.Flags.contains(QLatin1String("--dry-run"))) {
-            throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
+    return year;
+}
+
+void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, int year, const QString &format)
+{
+    if (format == QLatin1String("json")) {
+        c.Print(HolidaysJson(holidays, year));
+    } else if (format == QLatin1String("csv")) {
+        c.Print(HolidaysCsv(holidays));
+    } else {
+        for (const Holiday &holiday : holidays) {
+            c.Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
         }
-        if (format == QLatin1String("json")) {
-            c.Print(HolidaysJson(holidays, year));
-        } else if (format == QLatin1String("csv")) {
-            c.Print(HolidaysCsv(holidays));
-        } else {
-            for (const Holiday &holiday : holidays) {
-                c.Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
-            }
-        }
-        return ExitOk;
     }
+}
+
+// The holidays as the special dates of the schedule --from (or the defaults), into -o.
+void FillSchedule(CtlContext &c, const Arguments &a, const std::vector<Holiday> &holidays, const QString &what)
+{
     const QString name = a.Values.value(QStringLiteral("-o"));
     // --from X -o X fills the special dates of X itself; a rule file is not a schedule.
-    if (hasRules) {
+    if (a.Values.contains(QStringLiteral("--rules"))) {
         RefuseOverInput(a.Values.value(QStringLiteral("--rules")), name);
     }
     ScheduleModel model;
@@ -221,21 +227,41 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
             c.Print(text);
         }
     };
-    const QString filledText = (dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 %4 (nothing written)\n")
-                : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3 %4\n"))
-            .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
-            .arg(filled)
-            .arg(sources.join(QStringLiteral(" and ")))
-            .arg(year);
     if (!c.Quiet()) {
-        say(filledText);
+        say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)\n")
+                    : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3\n"))
+                .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
+                .arg(filled)
+                .arg(what));
     }
     for (const Holiday &holiday : leftOut) {
         say(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
     }
-    return ExitOk;
 }
 
+int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
+{
+    if (!a.Words.isEmpty()) {
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
+    }
+    QStringList sources;
+    const std::vector<HolidayRule> rules = RulesAsked(a, sources);
+    const QString format = FormatAsked(a);
+    TDateTime first = 0;
+    TDateTime last = 0;
+    const int year = YearAsked(c, a, first, last);
+    const std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
+    if (a.Values.contains(QStringLiteral("-o"))) {
+        FillSchedule(c, a, holidays, QStringLiteral("%1 %2").arg(sources.join(QStringLiteral(" and "))).arg(year));
+        return ExitOk;
+    }
+    if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
+        a.Flags.contains(QLatin1String("--dry-run"))) {
+        throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
+    }
+    PrintHolidays(c, holidays, year, format);
+    return ExitOk;
+}
 
 } // namespace
 

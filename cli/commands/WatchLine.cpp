@@ -5,6 +5,8 @@
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -109,138 +111,244 @@ DeviceOutcome WatchedWrite(CtlContext &c, const std::string &path, const ProbedD
     return o;
 }
 
-} // namespace
+// The line's settings as the command line gives them.
+struct LineSettings {
+    const ScheduleModel *Model = nullptr;
+    bool Verify = true;
+    bool SetClock = false;
+    QString Checksum; // of the file's own bytes, as sha256sum prints them
+    QString LogName;
+    int Count = 0; // units to take before the watch ends; 0: until a signal
+    int Retries = 0;
+};
 
-int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
-{
-    const ScheduleModel &model = loaded.Model;
-    if (c.Json() || a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
-        a.Flags.contains(QLatin1String("--dry-run"))) {
-        throw UsageError(
-            QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device, --dry-run or --json"));
+// A new log starts with this header; columns are only ever added at the end, so that a log an
+// older version began stays readable.
+const QByteArray LogHeader = "time,serial,version,sha256,result,path,message,korveltctl\n";
+
+// The watch of the production line: every look at the KORVELTs attached, each unit taken as
+// it arrives, its line (or JSON object) and its log row.
+class WatchLine {
+public:
+    WatchLine(CtlContext &c, LineSettings settings) : c_(c), s_(std::move(settings)), log_(s_.LogName) {}
+
+    int Run(const QString &name)
+    {
+        OpenLog();
+        WatchSignals();
+        if (!c_.Quiet() && !c_.Json()) {
+            c_.Err() << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
+        }
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(std::max(1, c_.Options().WatchIntervalMs));
+        QObject::connect(&timer, &QTimer::timeout, &wait_, &QEventLoop::quit);
+        for (int poll = 0; Going(); ++poll) {
+            if (c_.Options().WatchPolled) {
+                c_.Options().WatchPolled(poll);
+            }
+            Look();
+            if (Going()) {
+                timer.start();
+                wait_.exec();
+            }
+        }
+        if (c_.Options().Interrupts != nullptr) {
+            c_.Options().Interrupts->Unwatch();
+        }
+        if (!c_.Json()) {
+            c_.Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed_).arg(failed_));
+        }
+        return exit_;
     }
-    const bool setClock = a.Flags.contains(QLatin1String("--set-clock"));
-    // The file's own bytes, as sha256sum prints them, whether it is a data file or JSON.
-    const QString checksum =
-        QString::fromLatin1(QCryptographicHash::hash(loaded.Bytes, QCryptographicHash::Sha256).toHex());
-    const QString logName = a.Values.value(QStringLiteral("--log"));
-    QFile log(logName);
-    if (!logName.isEmpty()) {
-        if (IsStandardStream(logName) ||
-            !log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2")
-                                             .arg(logName, IsStandardStream(logName) ? QStringLiteral("not a file")
-                                                                                     : log.errorString()));
+
+private:
+    [[nodiscard]] bool Going() const
+    {
+        return stopSignal_ == 0 && !logFailed_ && (s_.Count == 0 || programmed_ + failed_ < s_.Count);
+    }
+
+    void OpenLog()
+    {
+        if (s_.LogName.isEmpty()) {
+            return;
+        }
+        if (IsStandardStream(s_.LogName) ||
+            !log_.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+            throw Failure(ExitFileError,
+                          QStringLiteral("%1: cannot be written: %2")
+                              .arg(s_.LogName, IsStandardStream(s_.LogName) ? QStringLiteral("not a file")
+                                                                            : log_.errorString()));
         }
         // A header for a new log; a row an earlier run left cut short is ended, so that this
         // run's rows start on a line of their own.
-        const QByteArray start = log.size() == 0 ? QByteArray("time,serial,version,sha256,result\n")
-                                 : EndsLine(log)  ? QByteArray()
-                                                  : QByteArray("\n");
-        if (const std::optional<QString> problem = AppendWhole(log, start)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(logName, *problem));
+        const QByteArray start = log_.size() == 0 ? LogHeader : EndsLine(log_) ? QByteArray() : QByteArray("\n");
+        if (const std::optional<QString> problem = AppendWhole(log_, start)) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(s_.LogName, *problem));
         }
     }
-    std::map<std::string, std::string> seen; // attached at the last look: path and instance
-    int stopSignal = 0;
-    bool inHand = false;
-    HandOn handOn;
-    QEventLoop wait;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setInterval(std::max(1, c.Options().WatchIntervalMs));
-    QObject::connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
-    if (c.Options().Interrupts != nullptr) {
-        c.Options().Interrupts->Watch([&](int signal) {
-            if (!inHand) {
-                stopSignal = signal;
-                wait.quit();
-            } else if (stopSignal == 0) {
-                stopSignal = signal;
-                c.Options().Interrupts->Handled();
-                if (!c.Quiet()) {
-                    c.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
+
+    // The first signal ends the watch between units, or after the unit in hand; a second one
+    // during a unit stops it at once.
+    void WatchSignals()
+    {
+        CtlInterrupts *interrupts = c_.Options().Interrupts;
+        if (interrupts == nullptr) {
+            return;
+        }
+        interrupts->Watch([this, interrupts](int signal) {
+            if (!inHand_) {
+                stopSignal_ = signal;
+                wait_.quit();
+            } else if (stopSignal_ == 0) {
+                stopSignal_ = signal;
+                interrupts->Handled();
+                if (!c_.Quiet()) {
+                    c_.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
                 }
-            } else if (handOn.Stop) {
-                handOn.Stop(signal);
+            } else if (handOn_.Stop) {
+                handOn_.Stop(signal);
             }
         });
     }
-    if (!c.Quiet()) {
-        c.Err() << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
-    }
-    int exit = ExitOk;
-    int programmed = 0;
-    int failed = 0;
-    bool logFailed = false;
-    for (int poll = 0; stopSignal == 0 && !logFailed; ++poll) {
-        if (c.Options().WatchPolled) {
-            c.Options().WatchPolled(poll);
-        }
-        const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(c.Backend());
+
+    // One look at the KORVELTs attached: each unit not yet seen there is taken.
+    void Look()
+    {
+        const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(c_.Backend());
         // A path that holds another attachment than at the last look (Linux gives a new
         // device the /dev/hidrawN of one just unplugged) holds a new unit.
-        std::erase_if(seen, [&devices](const auto &entry) {
+        std::erase_if(seen_, [&devices](const auto &entry) {
             return std::ranges::none_of(devices, [&entry](const HidInterfaceInfo &d) {
                 return d.Path == entry.first && d.Instance == entry.second;
             });
         });
         for (const HidInterfaceInfo &listed : devices) {
-            if (stopSignal != 0 || logFailed) {
+            if (!Going()) {
                 break;
             }
-            if (seen.contains(listed.Path)) {
+            if (seen_.contains(listed.Path)) {
                 continue;
             }
             // As it is now: a unit at this path may have been swapped while another was written.
-            const std::optional<HidInterfaceInfo> now = Attached(c.Backend(), listed.Path);
-            if (!now) {
-                continue; // gone: the next look sees what took its place
-            }
-            const HidInterfaceInfo &device = *now;
-            inHand = true;
-            const ProbedDevice probed = ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs);
-            // A unit with the serial number of another is another unit all the same: written.
-            seen.insert({device.Path, device.Instance});
-            DeviceOutcome o = WatchedWrite(c, device.Path, probed, model, verify, setClock, handOn);
-            inHand = false;
-            const QString deviceName = DeviceName(o.Path, o.Identity);
-            if (o.Exit == ExitOk) {
-                ++programmed;
-                c.Say(deviceName + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
-            } else {
-                ++failed;
-                c.Err() << Tool << ": " << deviceName << ": " << o.Message << '\n' << Qt::flush;
-            }
-            exit = std::max(exit, o.Exit);
-            if (log.isOpen()) {
-                const QDateTime time = c.Options().Now();
-                const QStringList fields{TimeStamp(time),
-                                         o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
-                                         o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str()))
-                                                    : QString(),
-                                         checksum, ResultName(o.Result) + (o.ClockSet ? QStringLiteral("-clock-set") : QString())};
-                const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
-                // No unit is programmed without its row: a log that cannot take one ends the line.
-                if (const std::optional<QString> problem = AppendWhole(log, line)) {
-                    c.Err() << Tool << ": " << logName << ": cannot be written: " << *problem
-                         << "; no more KORVELTs are taken\n"
-                         << Qt::flush;
-                    exit = std::max<int>(exit, ExitFileError);
-                    logFailed = true;
-                }
+            if (const std::optional<HidInterfaceInfo> now = Attached(c_.Backend(), listed.Path)) {
+                Take(*now);
             }
         }
-        if (stopSignal == 0 && !logFailed) {
-            timer.start();
-            wait.exec();
+    }
+
+    // The unit written (tried again as --retry allows), its line and its log row. A unit with
+    // the serial number of another is another unit all the same.
+    void Take(const HidInterfaceInfo &device)
+    {
+        inHand_ = true;
+        seen_.insert({device.Path, device.Instance});
+        DeviceOutcome o;
+        for (int attempt = 0; attempt <= s_.Retries && stopSignal_ == 0; ++attempt) {
+            const ProbedDevice probed = ProbeDevice(c_.Backend(), device, c_.Options().ReplyTimeoutMs);
+            o = WatchedWrite(c_, device.Path, probed, *s_.Model, s_.Verify, s_.SetClock, handOn_);
+            if (o.Exit == ExitOk || o.Signal != 0) {
+                break;
+            }
+        }
+        inHand_ = false;
+        (o.Exit == ExitOk ? programmed_ : failed_) += 1;
+        exit_ = std::max(exit_, o.Exit);
+        Tell(o);
+        Record(o);
+    }
+
+    // The unit's line, or with --json its object (a devices entry and the time) on a line.
+    void Tell(const DeviceOutcome &o)
+    {
+        const QString result = ResultName(o.Result) + (o.ClockSet ? QStringLiteral("-clock-set") : QString());
+        if (c_.Json()) {
+            QJsonObject line = DeviceJson(o.Path, o.Identity, o.Result, o.Exit, o.Message);
+            line.insert(QStringLiteral("result"), result);
+            line.insert(QStringLiteral("time"), TimeStamp(c_.Options().Now()));
+            c_.Print(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+            if (o.Exit != ExitOk) {
+                c_.Err() << Tool << ": " << DeviceName(o.Path, o.Identity) << ": " << o.Message << '\n' << Qt::flush;
+            }
+            return;
+        }
+        if (o.Exit == ExitOk) {
+            c_.Say(DeviceName(o.Path, o.Identity) + QStringLiteral(": ") + o.Message + QLatin1Char('\n'));
+        } else {
+            c_.Err() << Tool << ": " << DeviceName(o.Path, o.Identity) << ": " << o.Message << '\n' << Qt::flush;
         }
     }
-    if (c.Options().Interrupts != nullptr) {
-        c.Options().Interrupts->Unwatch();
+
+    // No unit is programmed without its row: a log that cannot take one ends the line.
+    void Record(const DeviceOutcome &o)
+    {
+        if (!log_.isOpen()) {
+            return;
+        }
+        const QStringList fields{TimeStamp(c_.Options().Now()),
+                                 o.Identity ? SerialText(o.Identity->SerialNumber) : QString(),
+                                 o.Identity ? CsvField(QString::fromLatin1(o.Identity->Version.c_str())) : QString(),
+                                 s_.Checksum,
+                                 ResultName(o.Result) + (o.ClockSet ? QStringLiteral("-clock-set") : QString()),
+                                 CsvField(QString::fromStdString(o.Path)),
+                                 CsvField(o.Message),
+                                 QStringLiteral(KORVELT_VERSION)};
+        const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+        if (const std::optional<QString> problem = AppendWhole(log_, line)) {
+            c_.Err() << Tool << ": " << s_.LogName << ": cannot be written: " << *problem
+                     << "; no more KORVELTs are taken\n"
+                     << Qt::flush;
+            exit_ = std::max<int>(exit_, ExitFileError);
+            logFailed_ = true;
+        }
     }
-    c.Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed).arg(failed));
-    return exit;
+
+    CtlContext &c_;
+    LineSettings s_;
+    QFile log_;
+    std::map<std::string, std::string> seen_; // attached at the last look: path and instance
+    HandOn handOn_;
+    QEventLoop wait_;
+    int stopSignal_ = 0;
+    bool inHand_ = false;
+    bool logFailed_ = false;
+    int exit_ = ExitOk;
+    int programmed_ = 0;
+    int failed_ = 0;
+};
+
+// A whole number from 1 for --count or from 0 for --retry.
+int Number(const Arguments &a, const QString &option, int least)
+{
+    if (!a.Values.contains(option)) {
+        return 0;
+    }
+    bool ok = false;
+    const int value = a.Values.value(option).toInt(&ok);
+    if (!ok || value < least) {
+        throw UsageError(QStringLiteral("%1 is a whole number from %2").arg(option).arg(least));
+    }
+    return value;
+}
+
+} // namespace
+
+int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
+{
+    if (a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
+        a.Flags.contains(QLatin1String("--dry-run"))) {
+        throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
+    }
+    LineSettings settings;
+    settings.Model = &loaded.Model;
+    settings.Verify = verify;
+    settings.SetClock = a.Flags.contains(QLatin1String("--set-clock"));
+    settings.Checksum = QString::fromLatin1(QCryptographicHash::hash(loaded.Bytes, QCryptographicHash::Sha256).toHex());
+    settings.LogName = a.Values.value(QStringLiteral("--log"));
+    settings.Count = Number(a, QStringLiteral("--count"), 1);
+    settings.Retries = Number(a, QStringLiteral("--retry"), 0);
+    WatchLine line(c, settings);
+    return line.Run(name);
 }
 
 } // namespace korvelt

@@ -22,12 +22,15 @@ public:
              "  KORVELT attached at once, one line each. A schedule with values the\n"
              "  KORVELT cannot hold is refused; one with likely mistakes too,\n"
              "  unless --force.\n"
-             "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--quiet]\n"
+             "write FILE --watch [--no-verify] [--force] [--set-clock] [--log LOG.csv] [--count N] [--retry N] "
+             "[--json] [--quiet]\n"
              "  Waits for KORVELTs to be plugged in and writes each as it arrives\n"
              "  (and sets its clock to this computer's time with --set-clock), one\n"
              "  line each; a KORVELT is written again only once it was unplugged.\n"
              "  --log appends a CSV line per KORVELT: time, serial number, version,\n"
-             "  the SHA-256 of the data written, result. Ctrl+C ends it after the\n"
+             "  the SHA-256 of FILE, result, path, message, korveltctl's version.\n"
+             "  --count N ends it after N KORVELTs, --retry N tries a failed one\n"
+             "  again, --json prints one JSON object a line. Ctrl+C ends it after the\n"
              "  KORVELT in hand (a second Ctrl+C at once): \"3 programmed; 1 failed\".");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
@@ -41,7 +44,9 @@ public:
                 QuietOption(),
                 {QStringLiteral("--watch"), {}, QStringLiteral("writes each KORVELT as it is plugged in, until Ctrl+C"), false},
                 {QStringLiteral("--set-clock"), {}, QStringLiteral("--watch: sets each clock to this computer's time too"), false},
-                {QStringLiteral("--log"), QStringLiteral("LOG.csv"), QStringLiteral("--watch: appends a line per KORVELT to LOG.csv"), false}};
+                {QStringLiteral("--log"), QStringLiteral("LOG.csv"), QStringLiteral("--watch: appends a line per KORVELT to LOG.csv"), false},
+                {QStringLiteral("--count"), QStringLiteral("N"), QStringLiteral("--watch: ends after N KORVELTs"), false},
+                {QStringLiteral("--retry"), QStringLiteral("N"), QStringLiteral("--watch: tries a failed KORVELT again, up to N times"), false}};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
@@ -78,8 +83,9 @@ int WriteCommand::Run(CtlContext &c, const Arguments &a) const
     if (a.Flags.contains(QLatin1String("--watch"))) {
         return WatchAndWrite(c, a, name, loaded, verify);
     }
-    if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log"))) {
-        throw UsageError(QStringLiteral("--set-clock and --log are for --watch"));
+    if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log")) ||
+        a.Values.contains(QStringLiteral("--count")) || a.Values.contains(QStringLiteral("--retry"))) {
+        throw UsageError(QStringLiteral("--set-clock, --log, --count and --retry are for --watch"));
     }
     if (a.Flags.contains(QLatin1String("--dry-run"))) {
         return c.Report(c.DryRun(c.Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))

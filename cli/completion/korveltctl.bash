@@ -35,7 +35,7 @@ _korveltctl()
                 *) mapfile -t COMPREPLY < <(compgen -W "json csv" -- "$cur") ;;
             esac
             return 0 ;;
-        --year|--at) return 0 ;;
+        --year|--at|--count|--retry) return 0 ;;
         --rules) mapfile -t COMPREPLY < <(compgen -f -X '!*.json' -- "$cur"; compgen -d -- "$cur"); return 0 ;;
         --from) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(dat|json)' -- "$cur"; compgen -d -- "$cur"); return 0 ;;
         -o|--log) mapfile -t COMPREPLY < <(compgen -f -- "$cur"); return 0 ;;
@@ -47,7 +47,7 @@ _korveltctl()
     local options files
     case $command in
         list) options="--json" ;;
-        write) options="$device --no-verify --force --dry-run --watch --set-clock --log"; files='!*.@(dat|json)' ;;
+        write) options="$device --no-verify --force --dry-run --watch --set-clock --log --count --retry"; files='!*.@(dat|json)' ;;
         verify) options="$device"; files='!*.@(dat|json)' ;;
         read) options="$device --format" ;;
         clock) options="$device --pc --at --dry-run" ;;
