@@ -71,44 +71,68 @@ std::optional<QString> AppendWhole(QFile &file, const QByteArray &bytes)
     return reason;
 }
 
-// One KORVELT of the watch written, verified and its clock set as asked.
-DeviceOutcome WatchedWrite(CtlContext &c, const std::string &path, const ProbedDevice &probed, const ScheduleModel &model,
-                           bool verify, bool setClock, HandOn &handOn)
+// The clocks of the units written set to this computer's time, all at once.
+void SetClocks(CtlContext &c, std::vector<DeviceOutcome> &outcomes, const FleetOptions &fleet)
 {
-    DeviceOutcome o;
-    o.Path = path;
-    o.Identity = probed.Identity;
-    if (CtlContext::ProbeFailure(probed, o)) {
-        return o;
+    std::vector<std::string> paths;
+    for (const DeviceOutcome &o : outcomes) {
+        if (o.Exit == ExitOk) {
+            paths.push_back(o.Path);
+        }
+    }
+    if (paths.empty()) {
+        return;
+    }
+    const QDateTime now = c.Options().Now();
+    const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
+    const std::vector<DeviceOutcome> clocks = RunOnDevices(
+        c.Backend(), paths, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }, fleet);
+    std::size_t k = 0;
+    for (DeviceOutcome &o : outcomes) {
+        if (o.Exit != ExitOk) {
+            continue;
+        }
+        const DeviceOutcome &clock = clocks.at(k++);
+        if (clock.Exit != ExitOk) {
+            o.Exit = clock.Exit;
+            o.Result = clock.Result;
+            o.Signal = clock.Signal;
+            o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+        } else {
+            o.ClockSet = true;
+            o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
+        }
+    }
+}
+
+// What the line does to each unit: the schedule, whether it is verified, and its clock set.
+struct LineWrite {
+    const ScheduleModel *Model = nullptr;
+    bool Verify = true;
+    bool SetClock = false;
+};
+
+// The units written at once, verified and their clocks set as asked; each session asks its
+// unit who it is first, and a unit that fails does not hold up the others beyond its own
+// time-out. The outcomes in the order of `units`.
+std::vector<DeviceOutcome> WriteUnits(CtlContext &c, const std::vector<HidInterfaceInfo> &units,
+                                      const LineWrite &what, HandOn &handOn)
+{
+    std::vector<std::string> paths;
+    for (const HidInterfaceInfo &unit : units) {
+        paths.push_back(unit.Path);
     }
     FleetOptions fleet;
     fleet.ReplyTimeoutMs = c.Options().ReplyTimeoutMs;
     fleet.Interrupts = &handOn;
-    o = RunOnDevices(
-            c.Backend(), {path}, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet)
-            .front();
-    if (!o.Identity) {
-        o.Identity = probed.Identity;
+    const ScheduleModel &model = *what.Model;
+    const bool verify = what.Verify;
+    std::vector<DeviceOutcome> outcomes = RunOnDevices(
+        c.Backend(), paths, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet);
+    if (what.SetClock) {
+        SetClocks(c, outcomes, fleet);
     }
-    if (o.Exit != ExitOk || !setClock) {
-        return o;
-    }
-    const QDateTime now = c.Options().Now();
-    const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
-    const DeviceOutcome clock =
-        RunOnDevices(
-            c.Backend(), {path}, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); },
-            fleet)
-            .front();
-    if (clock.Exit != ExitOk) {
-        o.Exit = clock.Exit;
-        o.Result = clock.Result;
-        o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
-        return o;
-    }
-    o.ClockSet = true;
-    o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
-    return o;
+    return outcomes;
 }
 
 // The line's settings as the command line gives them.
@@ -223,39 +247,52 @@ private:
                 return d.Path == entry.first && d.Instance == entry.second;
             });
         });
+        std::vector<HidInterfaceInfo> arrived;
         for (const HidInterfaceInfo &listed : devices) {
-            if (!Going()) {
-                break;
-            }
-            if (seen_.contains(listed.Path)) {
+            const int room = s_.Count == 0 ? static_cast<int>(devices.size()) : s_.Count - programmed_ - failed_;
+            if (seen_.contains(listed.Path) || static_cast<int>(arrived.size()) >= room) {
                 continue;
             }
             // As it is now: a unit at this path may have been swapped while another was written.
             if (const std::optional<HidInterfaceInfo> now = Attached(c_.Backend(), listed.Path)) {
-                Take(*now);
+                seen_.insert({now->Path, now->Instance});
+                arrived.push_back(*now);
             }
+        }
+        if (!arrived.empty()) {
+            Take(arrived);
         }
     }
 
-    // The unit written (tried again as --retry allows), its line and its log row. A unit with
-    // the serial number of another is another unit all the same.
-    void Take(const HidInterfaceInfo &device)
+    // The units that arrived together written at once (each failed one tried again as --retry
+    // allows), then each one's line and log row. A unit with the serial number of another is
+    // another unit all the same.
+    void Take(std::vector<HidInterfaceInfo> units)
     {
         inHand_ = true;
-        seen_.insert({device.Path, device.Instance});
-        DeviceOutcome o;
-        for (int attempt = 0; attempt <= s_.Retries && stopSignal_ == 0; ++attempt) {
-            const ProbedDevice probed = ProbeDevice(c_.Backend(), device, c_.Options().ReplyTimeoutMs);
-            o = WatchedWrite(c_, device.Path, probed, *s_.Model, s_.Verify, s_.SetClock, handOn_);
-            if (o.Exit == ExitOk || o.Signal != 0) {
-                break;
+        const LineWrite what{s_.Model, s_.Verify, s_.SetClock};
+        std::vector<DeviceOutcome> done;
+        for (int attempt = 0; !units.empty(); ++attempt) {
+            std::vector<DeviceOutcome> outcomes = WriteUnits(c_, units, what, handOn_);
+            std::vector<HidInterfaceInfo> again;
+            for (std::size_t i = 0; i < outcomes.size(); ++i) {
+                const bool retry = outcomes[i].Exit != ExitOk && outcomes[i].Signal == 0 && stopSignal_ == 0 &&
+                                   attempt < s_.Retries;
+                if (retry) {
+                    again.push_back(units[i]);
+                } else {
+                    done.push_back(std::move(outcomes[i]));
+                }
             }
+            units = std::move(again);
         }
         inHand_ = false;
-        (o.Exit == ExitOk ? programmed_ : failed_) += 1;
-        exit_ = std::max(exit_, o.Exit);
-        Tell(o);
-        Record(o);
+        for (const DeviceOutcome &o : done) {
+            (o.Exit == ExitOk ? programmed_ : failed_) += 1;
+            exit_ = std::max(exit_, o.Exit);
+            Tell(o);
+            Record(o);
+        }
     }
 
     // The unit's line, or with --json its object (a devices entry and the time) on a line.
