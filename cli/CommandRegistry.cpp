@@ -69,7 +69,8 @@ QString CommandHelp(const CtlCommand &command)
         text += QStringLiteral("\nOptions:\n");
         for (const CtlOption &option : options) {
             text += QStringLiteral("  %1%2  %3\n")
-                        .arg(option.Name, option.Value.isEmpty() ? QString() : QLatin1Char(' ') + option.Value, option.Help);
+                        .arg(option.Name, option.Value.isEmpty() ? QString() : QLatin1Char(' ') + option.Value,
+                             option.Help);
         }
     }
     return text;

@@ -127,8 +127,8 @@ std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &pa
         o.Path = device.Path;
         o.Identity = probed.Identity;
         o.Message = what;
-        o.Result = what.startsWith(QLatin1String("would write")) ? DeviceResult::WouldWrite
-                                                                 : DeviceResult::WouldSetClock;
+        o.Result =
+            what.startsWith(QLatin1String("would write")) ? DeviceResult::WouldWrite : DeviceResult::WouldSetClock;
         ProbeFailure(probed, o);
         outcomes.push_back(std::move(o));
     }
@@ -220,6 +220,24 @@ std::vector<DeviceOutcome> CtlContext::RunOn(const std::vector<std::string> &pat
     return RunOnDevices(backend_, paths, start, fleet);
 }
 
+namespace {
+
+// "5 of 8 written and verified; 1 differs; 2 failed"
+QString Summary(int all, int succeeded, int differing, const QString &done)
+{
+    QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(all).arg(done);
+    if (differing > 0) {
+        summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs")
+                                                                               : QStringLiteral("differ"));
+    }
+    if (const int failed = all - succeeded - differing; failed > 0) {
+        summary += QStringLiteral("; %1 failed").arg(failed);
+    }
+    return summary + QLatin1Char('\n');
+}
+
+} // namespace
+
 // One line per device, on standard output when it went through, else on standard error,
 // and with several devices a summary, "5 of 8 written and verified; 3 failed" (`done` says
 // what went through); the exit status is the gravest of them, and a signal's above all.
@@ -280,16 +298,7 @@ int CtlContext::Report(const std::vector<DeviceOutcome> &outcomes, const QString
     if (json_) {
         Print(ResultDocument(devices, exit));
     } else if (outcomes.size() > 1) {
-        const int failed = static_cast<int>(outcomes.size()) - succeeded - differing;
-        QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(outcomes.size()).arg(done);
-        if (differing > 0) {
-            summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs")
-                                                                                   : QStringLiteral("differ"));
-        }
-        if (failed > 0) {
-            summary += QStringLiteral("; %1 failed").arg(failed);
-        }
-        Say(summary + QLatin1Char('\n'));
+        Say(Summary(static_cast<int>(outcomes.size()), succeeded, differing, done));
     }
     return exit;
 }

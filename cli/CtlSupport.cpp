@@ -43,8 +43,7 @@ Arguments ParseArguments(const QStringList &arguments, const std::vector<CtlOpti
             value = word.mid(equals + 1);
             word.truncate(equals);
         }
-        const auto option =
-            std::ranges::find_if(options, [&word](const CtlOption &o) { return o.Name == word; });
+        const auto option = std::ranges::find_if(options, [&word](const CtlOption &o) { return o.Name == word; });
         if (option == options.end()) {
             throw UsageError(QStringLiteral("unknown option %1").arg(word));
         }

@@ -94,9 +94,9 @@ void SaveBytes(const QString &name, const QByteArray &bytes);
 [[nodiscard]] QStringList CheckLines(const ScheduleModel &model, TDateTime today, int &mistakes);
 
 // Texts written one way everywhere.
-[[nodiscard]] QString ListField(const QString &text); // a field of `list`
-[[nodiscard]] QString CsvField(const QString &text);  // quoted as RFC 4180 has it where needed
-[[nodiscard]] QString TimeStamp(const QDateTime &time); // ISO 8601 with the offset from UTC
+[[nodiscard]] QString ListField(const QString &text);            // a field of `list`
+[[nodiscard]] QString CsvField(const QString &text);             // quoted as RFC 4180 has it where needed
+[[nodiscard]] QString TimeStamp(const QDateTime &time);          // ISO 8601 with the offset from UTC
 [[nodiscard]] QString ClockText(TDateTime date, TDateTime time); // "YYYY-MM-DD HH:MM:SS"
 
 } // namespace korvelt

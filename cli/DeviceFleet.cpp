@@ -229,73 +229,110 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
     return probed;
 }
 
-std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
-                                        const SessionStart &start, const FleetOptions &options)
-{
-    QTextStream *const progress = options.Progress;
-    QEventLoop loop;
-    std::vector<std::unique_ptr<Running>> running;
-    std::size_t ended = 0;
-    int shown = -1; // the percentage the bar shows
-    for (const std::string &path : paths) {
-        auto r = std::make_unique<Running>();
-        r->Outcome.Path = path;
-        r->Session = std::make_unique<DeviceSession>(backend);
-        r->Session->SetDevicePath(path);
-        r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
-        running.push_back(std::move(r));
+namespace {
+
+// The sessions of one run on several devices, on this thread's event loop.
+class FleetRun {
+public:
+    FleetRun(HidBackend &backend, const std::vector<std::string> &paths, const FleetOptions &options)
+        : options_(options)
+    {
+        for (const std::string &path : paths) {
+            auto r = std::make_unique<Running>();
+            r->Outcome.Path = path;
+            r->Session = std::make_unique<DeviceSession>(backend);
+            r->Session->SetDevicePath(path);
+            r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
+            running_.push_back(std::move(r));
+        }
+        for (const auto &entry : running_) {
+            Connect(*entry);
+        }
     }
-    for (const auto &entry : running) {
-        Running &r = *entry;
-        DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running, &session](int exit, DeviceResult result,
-                                                                 const QString &message) {
-            r.Outcome.Exit = exit;
-            r.Outcome.Result = result;
-            r.Outcome.Message = message;
-            r.Ended = true;
-            // Closed at once: from the hand-over of the last reply the reader is only told to
-            // stop, whereas a close after the loop would wait for each reader's read to time out
-            // in turn.
-            session.Close();
-            if (++ended == running.size()) {
-                loop.quit();
+
+    std::vector<DeviceOutcome> Run(const SessionStart &start)
+    {
+        WatchSignals();
+        for (const auto &r : running_) {
+            if (!r->Ended) {
+                start(*r->Session); // one that cannot start has said Failed already
             }
-        };
+        }
+        if (ended_ < running_.size()) {
+            loop_.exec();
+        }
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Unwatch();
+        }
+        if (options_.Progress != nullptr && shown_ >= 0) {
+            *options_.Progress << '\r' << QString(BarWidth(options_.Width()) + 7, QLatin1Char(' ')) << '\r'
+                               << Qt::flush;
+        }
+        std::vector<DeviceOutcome> outcomes;
+        for (auto &r : running_) {
+            r->Session->Close();
+            outcomes.push_back(std::move(r->Outcome));
+        }
+        return outcomes;
+    }
+
+private:
+    void End(Running &r, int exit, DeviceResult result, const QString &message)
+    {
+        r.Outcome.Exit = exit;
+        r.Outcome.Result = result;
+        r.Outcome.Message = message;
+        r.Ended = true;
+        // Closed at once: from the hand-over of the last reply the reader is only told to
+        // stop, whereas a close after the loop would wait for each reader's read to time out
+        // in turn.
+        r.Session->Close();
+        if (++ended_ == running_.size()) {
+            loop_.quit();
+        }
+    }
+
+    void Connect(Running &r)
+    {
+        DeviceSession &session = *r.Session;
         QObject::connect(&session, &DeviceSession::Identified,
                          [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
-        QObject::connect(&session, &DeviceSession::Progress,
-                         [&r, &running, &shown, progress, &options](const SessionProgress &p) {
-                             r.Last = p;
-                             r.Step = p.Step;
-                             r.Total = std::max(1, p.Total);
-                             r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
-                             if (progress != nullptr) {
-                                 DrawBar(*progress, running, shown, options.Width());
-                             }
-                         });
-        QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
-            end(ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
+        QObject::connect(&session, &DeviceSession::Progress, [this, &r](const SessionProgress &p) {
+            r.Last = p;
+            r.Step = p.Step;
+            r.Total = std::max(1, p.Total);
+            r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
+            if (options_.Progress != nullptr) {
+                DrawBar(*options_.Progress, running_, shown_, options_.Width());
+            }
+        });
+        QObject::connect(&session, &DeviceSession::DownloadDone, [this, &r](bool verified) {
+            End(r, ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
                 verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
         });
-        QObject::connect(&session, &DeviceSession::ReadDone, [end, &r](const ScheduleModel &model) {
+        QObject::connect(&session, &DeviceSession::ReadDone, [this, &r](const ScheduleModel &model) {
             r.Outcome.Read = model;
-            end(ExitOk, DeviceResult::Read, QStringLiteral("read"));
+            End(r, ExitOk, DeviceResult::Read, QStringLiteral("read"));
         });
-        QObject::connect(&session, &DeviceSession::ClockRead, [end, &r](double date, double time) {
+        QObject::connect(&session, &DeviceSession::ClockRead, [this, &r](double date, double time) {
             r.Outcome.ClockDate = date;
             r.Outcome.ClockTime = time;
-            end(ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
+            End(r, ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
         });
-        QObject::connect(&session, &DeviceSession::Failed, [end](const SessionError &error) {
+        QObject::connect(&session, &DeviceSession::Failed, [this, &r](const SessionError &error) {
             const FailureCause cause = FailureText(error);
-            end(cause.Exit, cause.Result, cause.Text);
+            End(r, cause.Exit, cause.Result, cause.Text);
         });
     }
+
     // A signal cancels what is under way: no request follows, and each device says where it was.
-    if (options.Interrupts != nullptr) {
-        options.Interrupts->Watch([&running, &ended, &loop](int signal) {
-            for (const auto &r : running) {
+    void WatchSignals()
+    {
+        if (options_.Interrupts == nullptr) {
+            return;
+        }
+        options_.Interrupts->Watch([this](int signal) {
+            for (const auto &r : running_) {
                 if (!r->Ended) {
                     r->Outcome.Signal = signal;
                     r->Outcome.Exit = InterruptedExit(signal);
@@ -304,32 +341,27 @@ std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<s
                     r->Ended = true;
                     r->Session->Cancel();
                     r->Session->Close();
-                    ++ended;
+                    ++ended_;
                 }
             }
-            loop.quit();
+            loop_.quit();
         });
     }
-    for (const auto &r : running) {
-        if (!r->Ended) {
-            start(*r->Session); // one that cannot start has said Failed already
-        }
-    }
-    if (ended < running.size()) {
-        loop.exec();
-    }
-    if (options.Interrupts != nullptr) {
-        options.Interrupts->Unwatch();
-    }
-    if (progress != nullptr && shown >= 0) {
-        *progress << '\r' << QString(BarWidth(options.Width()) + 7, QLatin1Char(' ')) << '\r' << Qt::flush;
-    }
-    std::vector<DeviceOutcome> outcomes;
-    for (auto &r : running) {
-        r->Session->Close();
-        outcomes.push_back(std::move(r->Outcome));
-    }
-    return outcomes;
+
+    const FleetOptions &options_;
+    QEventLoop loop_;
+    std::vector<std::unique_ptr<Running>> running_;
+    std::size_t ended_ = 0;
+    int shown_ = -1; // the percentage the bar shows
+};
+
+} // namespace
+
+std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
+                                        const SessionStart &start, const FleetOptions &options)
+{
+    FleetRun run(backend, paths, options);
+    return run.Run(start);
 }
 
 } // namespace korvelt

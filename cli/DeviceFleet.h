@@ -38,8 +38,8 @@ struct DeviceOutcome {
     int Signal = 0; // the signal that stopped it; 0 when it ran to its end
     std::string Path;
     std::optional<DeviceIdentity> Identity;
-    int Exit = 0;            // CtlExit
-    QString Message;         // what happened: "written and verified", or the cause of the failure
+    int Exit = 0;    // CtlExit
+    QString Message; // what happened: "written and verified", or the cause of the failure
     DeviceResult Result = DeviceResult::Failed;
     bool ClockSet = false;   // the watch set its clock too
     QString File;            // where a read was saved

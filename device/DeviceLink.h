@@ -82,9 +82,9 @@ private:
     std::unique_ptr<Port1Comms> reader_; // declared last: stopped before the handles close
     std::string openError_;
     std::string devicePath_;
-    std::string openPath_;             // the interface the link is open on
-    std::unique_ptr<HidClaim> claim_;  // held from the open (or the start of a command) to its end
-    bool busy_ = false;                // the last search found the device claimed
+    std::string openPath_;            // the interface the link is open on
+    std::unique_ptr<HidClaim> claim_; // held from the open (or the start of a command) to its end
+    bool busy_ = false;               // the last search found the device claimed
 };
 
 } // namespace korvelt

@@ -70,8 +70,8 @@ std::vector<HidInterfaceInfo> SimulatedHidBackend::Enumerate()
         if (!entry.Device || entry.Device->PluggedIn()) {
             HidInterfaceInfo info = entry.Interface;
             // Another device, or the same one plugged in again, is another attachment.
-            info.Instance = std::to_string(entry.Index) + "." +
-                            std::to_string(entry.Device ? entry.Device->Connection() : 0U);
+            info.Instance =
+                std::to_string(entry.Index) + "." + std::to_string(entry.Device ? entry.Device->Connection() : 0U);
             present.push_back(info);
         }
     }
@@ -81,9 +81,8 @@ std::vector<HidInterfaceInfo> SimulatedHidBackend::Enumerate()
 const SimulatedHidBackend::Entry *SimulatedHidBackend::Present(const std::string &path) const
 {
     // Of the devices that had the path, the one plugged in now.
-    const auto entry = std::ranges::find_if(entries_, [&](const Entry &e) {
-        return e.Interface.Path == path && (!e.Device || e.Device->PluggedIn());
-    });
+    const auto entry = std::ranges::find_if(
+        entries_, [&](const Entry &e) { return e.Interface.Path == path && (!e.Device || e.Device->PluggedIn()); });
     return entry == entries_.end() ? nullptr : &*entry;
 }
 

@@ -992,8 +992,8 @@ private slots:
         QFETCH(QString, candidates);
         Fleet f(QString{});
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
-        for (const QString &name :
-             {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf"), QStringLiteral("my site.dat")}) {
+        for (const QString &name : {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf"),
+                                    QStringLiteral("my site.dat")}) {
             QFile file(f.dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -1025,14 +1025,17 @@ private slots:
             }
             options.append(QStringLiteral("--help"));
             for (const char *shell : {"bash", "zsh"}) {
-                const QString offered = Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), command->Name(), QStringLiteral("-")});
+                const QString offered = Complete(QLatin1String(shell),
+                                                 {QStringLiteral("korveltctl"), command->Name(), QStringLiteral("-")});
                 QCOMPARE(Sorted(offered.split(QLatin1Char(' '), Qt::SkipEmptyParts)), Sorted(options));
             }
         }
         names << QStringLiteral("--demo") << QStringLiteral("--help") << QStringLiteral("--version");
         for (const char *shell : {"bash", "zsh"}) {
-            QCOMPARE(Sorted(Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), QString()}).split(QLatin1Char(' '))),
-                     Sorted(names));
+            QCOMPARE(
+                Sorted(
+                    Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), QString()}).split(QLatin1Char(' '))),
+                Sorted(names));
         }
     }
 
@@ -1449,7 +1452,8 @@ private slots:
             if (step == QLatin1String("C")) {
                 std::raise(SIGINT);
             } else if (step.contains(QLatin1Char('@'))) {
-                f.backend.ReusePath(step.section(QLatin1Char('@'), 1).toUInt(), step.section(QLatin1Char('@'), 0, 0).toUInt());
+                f.backend.ReusePath(step.section(QLatin1Char('@'), 1).toUInt(),
+                                    step.section(QLatin1Char('@'), 0, 0).toUInt());
             } else if (step.startsWith(QLatin1Char('+'))) {
                 f.devices.at(step.mid(1).toInt())->PlugIn();
             } else {
@@ -1476,7 +1480,8 @@ private slots:
         });
         writing.start(1);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch ") + options), exit);
-        const QString held = QStringLiteral("stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule");
+        const QString held = QStringLiteral(
+            "stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule");
         QCOMPARE(f.out, f.Expanded(out).replace(QStringLiteral("%1"), held));
         QCOMPARE(f.err, f.Expanded(err).replace(QStringLiteral("%1"), held));
         QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size()); // it ends at the look that saw Ctrl+C
@@ -1512,10 +1517,13 @@ private slots:
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
         // The columns after the result came later: an older log keeps its header and gains them.
         const QString header = QStringLiteral("time,serial,version,sha256,result,path,message,korveltctl\n");
-        const QString logged =
-            header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified,sim:0,written and verified,1.00\n" +
-            "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out,sim:1,stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule,1.00\n" +
-            "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum + ",written-verified,sim:2,written and verified,1.00\n";
+        const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum +
+                               ",written-verified,sim:0,written and verified,1.00\n" +
+                               "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum +
+                               ",timed-out,sim:1,stopped answering at block 4 of 64: the KORVELT holds part of the old "
+                               "and part of the new schedule,1.00\n" +
+                               "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum +
+                               ",written-verified,sim:2,written and verified,1.00\n";
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
         QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
@@ -1795,7 +1803,8 @@ private slots:
         QFETCH(QString, err);
         Fleet f(QString{});
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("claims")));
-        const std::unique_ptr<HidClaim> held = ClaimFile(f.dir.filePath(QStringLiteral("claims/sim-0.lock")).toStdString(), true);
+        const std::unique_ptr<HidClaim> held =
+            ClaimFile(f.dir.filePath(QStringLiteral("claims/sim-0.lock")).toStdString(), true);
         QVERIFY(held != nullptr);
         QProcess sh;
         sh.start(QStringLiteral("/bin/sh"),

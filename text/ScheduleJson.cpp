@@ -239,10 +239,11 @@ TDateTime DateAt(const QJsonValue &value, const QString &path)
     TDateTime date = 0;
     if (!value.isString() || !fields || fields->at(0) < FirstDeviceYear || fields->at(0) > LastDeviceYear ||
         !TryEncodeDate(fields->at(0), fields->at(1), fields->at(2), date)) {
-        throw Refusal{path,
-                      value.isString()
-                          ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from %2 to %3").arg(value.toString()).arg(FirstDeviceYear).arg(LastDeviceYear)
-                          : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
+        throw Refusal{path, value.isString() ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from %2 to %3")
+                                                   .arg(value.toString())
+                                                   .arg(FirstDeviceYear)
+                                                   .arg(LastDeviceYear)
+                                             : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
     }
     return date;
 }

@@ -12,13 +12,10 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("check FILE\n"
-                        "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
-                        "  when it finds a likely mistake.");
+                              "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
+                              "  when it finds a likely mistake.");
     }
-    [[nodiscard]] std::vector<CtlOption> Options() const override
-    {
-        return {};
-    }
+    [[nodiscard]] std::vector<CtlOption> Options() const override { return {}; }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
 

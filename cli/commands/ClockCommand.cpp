@@ -15,17 +15,18 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("clock read [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
-                        "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] "
-                        "[--dry-run] [--json] [--quiet]\n"
-                        "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
-                        "  the default) or to the time given.");
+                              "clock set [--pc | --at \"YYYY-MM-DD HH:MM:SS\"] [--device SERIAL|PATH ... | --all] "
+                              "[--dry-run] [--json] [--quiet]\n"
+                              "  Reads the KORVELT's clock, or sets it to this computer's time (--pc,\n"
+                              "  the default) or to the time given.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
         return {AllOption(),
                 DeviceOption(),
                 {QStringLiteral("--pc"), {}, QStringLiteral("clock set: this computer's time (the default)"), false},
-                {QStringLiteral("--at"), QStringLiteral("YYYY-MM-DD HH:MM:SS"), QStringLiteral("clock set: the time given"), false},
+                {QStringLiteral("--at"), QStringLiteral("YYYY-MM-DD HH:MM:SS"),
+                 QStringLiteral("clock set: the time given"), false},
                 DryRunOption(),
                 JsonOption(),
                 QuietOption()};
@@ -55,7 +56,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
             }
         }
         return c.Report(c.RunOn(paths, [](DeviceSession &s) { return s.StartReadClock(); }),
-                      QStringLiteral("clocks read"));
+                        QStringLiteral("clocks read"));
     }
     c.SetClockResult(DeviceResult::ClockSet);
     TDateTime value = 0;
@@ -83,7 +84,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
     }
     if (a.Flags.contains(QLatin1String("--dry-run"))) {
         return c.Report(c.DryRun(c.Targets(a), QStringLiteral("would set the clock to ") + ClockText(value, value)),
-                      QStringLiteral("clocks would be set"));
+                        QStringLiteral("clocks would be set"));
     }
     return c.Report(
         c.RunOn(c.Targets(a), [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }),

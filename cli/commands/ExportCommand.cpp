@@ -14,30 +14,31 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
-                        "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
-                        "  OUT or to standard output.");
+                              "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
+                              "  OUT or to standard output.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {{QStringLiteral("--format"), QStringLiteral("json|csv"), QStringLiteral("JSON (the default) or CSV"), false},
-                {QStringLiteral("-o"), QStringLiteral("OUT"), QStringLiteral("the file made (- or none: standard output)"), false}};
+        return {{QStringLiteral("--format"), QStringLiteral("json|csv"), QStringLiteral("JSON (the default) or CSV"),
+                 false},
+                {QStringLiteral("-o"), QStringLiteral("OUT"),
+                 QStringLiteral("the file made (- or none: standard output)"), false}};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
 
 int ExportCommand::Run(CtlContext &c, const Arguments &a) const
 {
-const QString input = OneWord(a, "FILE.dat");
-RefuseOverInput(input, a.Values.value(QStringLiteral("-o"), QStringLiteral("-")));
-const LoadedSchedule loaded = LoadSchedule(input, c.Options().Input);
-const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
-if (format != QLatin1String("json") && format != QLatin1String("csv")) {
-    throw UsageError(QStringLiteral("--format is json or csv"));
-}
-const QByteArray text =
-    format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
-c.Deliver(a.Values.value(QStringLiteral("-o"), QStringLiteral("-")), text);
-return ExitOk;
+    const QString input = OneWord(a, "FILE.dat");
+    RefuseOverInput(input, a.Values.value(QStringLiteral("-o"), QStringLiteral("-")));
+    const LoadedSchedule loaded = LoadSchedule(input, c.Options().Input);
+    const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
+    if (format != QLatin1String("json") && format != QLatin1String("csv")) {
+        throw UsageError(QStringLiteral("--format is json or csv"));
+    }
+    const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
+    c.Deliver(a.Values.value(QStringLiteral("-o"), QStringLiteral("-")), text);
+    return ExitOk;
 }
 
 } // namespace

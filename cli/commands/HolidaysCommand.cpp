@@ -77,9 +77,9 @@ QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
     QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
     for (const Holiday &holiday : holidays) {
         const HolidayFields f = FieldsOf(holiday);
-        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') + CsvField(f.Names.join(QStringLiteral(" / "))) +
-               QLatin1Char(',') + (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) +
-               QStringLiteral("\r\n");
+        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') +
+               CsvField(f.Names.join(QStringLiteral(" / "))) + QLatin1Char(',') +
+               (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
     }
     return csv.toUtf8();
 }
@@ -89,27 +89,37 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("holidays"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
-                        "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] "
-                        "[--dry-run] [--quiet]\n"
-                        "  Prints a year's public holidays (this year unless --year), or with -o\n"
-                        "  writes them as the special dates of the schedule in IN.dat (the\n"
-                        "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
-                        "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
-                        "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
-                        "  them alone, without --preset). --json and --format csv print each\n"
-                        "  holiday's date, weekday, names and whether it is a substitute day.\n"
-                        "  CODE: ") +
-             PresetCodes(true) + QStringLiteral(".");
+        return QStringLiteral(
+                   "holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
+                   "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] "
+                   "[--dry-run] [--quiet]\n"
+                   "  Prints a year's public holidays (this year unless --year), or with -o\n"
+                   "  writes them as the special dates of the schedule in IN.dat (the\n"
+                   "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
+                   "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                   "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
+                   "  them alone, without --preset). --json and --format csv print each\n"
+                   "  holiday's date, weekday, names and whether it is a substitute day.\n"
+                   "  CODE: ") +
+               PresetCodes(true) + QStringLiteral(".");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {{QStringLiteral("--preset"), QStringLiteral("CODE"), QStringLiteral("the public holidays of a country or region"), false},
-                {QStringLiteral("--rules"), QStringLiteral("FILE"), QStringLiteral("adds the rules of a file the Holidays dialog saved"), false},
-                {QStringLiteral("--year"), QStringLiteral("YYYY"), QStringLiteral("the year (this year unless given)"), false},
-                {QStringLiteral("--from"), QStringLiteral("IN.dat"), QStringLiteral("-o: the schedule whose special dates are filled"), false},
-                {QStringLiteral("-o"), QStringLiteral("OUT"), QStringLiteral("writes the schedule with the holidays as its special dates (- : standard output)"), false},
-                {QStringLiteral("--repeat-last"), {}, QStringLiteral("-o: with fewer than 16 holidays, the others repeat the last"), false},
+        return {{QStringLiteral("--preset"), QStringLiteral("CODE"),
+                 QStringLiteral("the public holidays of a country or region"), false},
+                {QStringLiteral("--rules"), QStringLiteral("FILE"),
+                 QStringLiteral("adds the rules of a file the Holidays dialog saved"), false},
+                {QStringLiteral("--year"), QStringLiteral("YYYY"), QStringLiteral("the year (this year unless given)"),
+                 false},
+                {QStringLiteral("--from"), QStringLiteral("IN.dat"),
+                 QStringLiteral("-o: the schedule whose special dates are filled"), false},
+                {QStringLiteral("-o"), QStringLiteral("OUT"),
+                 QStringLiteral("writes the schedule with the holidays as its special dates (- : standard output)"),
+                 false},
+                {QStringLiteral("--repeat-last"),
+                 {},
+                 QStringLiteral("-o: with fewer than 16 holidays, the others repeat the last"),
+                 false},
                 DryRunOption(),
                 JsonOption(),
                 {QStringLiteral("--format"), QStringLiteral("text|csv|json"), QStringLiteral("the list's form"), false},

@@ -33,13 +33,10 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("list [--json]\n"
-                                                "  Lists every KORVELT attached: path, serial number, version text,\n"
-                                                "  and \"program mode\" where it is in program mode.");
+                              "  Lists every KORVELT attached: path, serial number, version text,\n"
+                              "  and \"program mode\" where it is in program mode.");
     }
-    [[nodiscard]] std::vector<CtlOption> Options() const override
-    {
-        return {JsonOption()};
-    }
+    [[nodiscard]] std::vector<CtlOption> Options() const override { return {JsonOption()}; }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
 

@@ -19,17 +19,18 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
-                        "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
-                        "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
-                        "  or with --format json, else a data file (- : standard output).\n"
-                        "  Several KORVELTs are read into the folder DIR, one file each named\n"
-                        "  by its serial number: 1042.dat, or 1042.json with --format json.");
+                              "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
+                              "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
+                              "  or with --format json, else a data file (- : standard output).\n"
+                              "  Several KORVELTs are read into the folder DIR, one file each named\n"
+                              "  by its serial number: 1042.dat, or 1042.json with --format json.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
         return {AllOption(),
                 DeviceOption(),
-                {QStringLiteral("--format"), QStringLiteral("dat|json"), QStringLiteral("the file's form (by default, told by OUT's ending)"), false},
+                {QStringLiteral("--format"), QStringLiteral("dat|json"),
+                 QStringLiteral("the file's form (by default, told by OUT's ending)"), false},
                 JsonOption(),
                 QuietOption()};
     }
@@ -65,11 +66,10 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
         if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
             o.Exit = ExitNoDevice;
             o.Result = DeviceResult::DuplicateSerial;
-            o.Message = o.Identity
-                            ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
-                                             "each by its path")
-                                  .arg(SerialText(o.Identity->SerialNumber))
-                            : QStringLiteral("not saved: the KORVELT did not say its serial number");
+            o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
+                                                    "each by its path")
+                                         .arg(SerialText(o.Identity->SerialNumber))
+                                   : QStringLiteral("not saved: the KORVELT did not say its serial number");
             continue;
         }
         const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
@@ -103,8 +103,8 @@ int ReadCommand::Run(CtlContext &c, const Arguments &a) const
     if (c.Json() && IsStandardStream(name)) {
         throw UsageError(QStringLiteral("--json prints to standard output: read into a file"));
     }
-    const bool json = format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
-                                       : format == QLatin1String("json");
+    const bool json =
+        format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) : format == QLatin1String("json");
     // A place that cannot take the file fails before the device is read, not after.
     if (!IsStandardStream(name)) {
         if (const std::optional<QString> problem = PlaceProblem(name)) {

@@ -15,12 +15,13 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
-                        "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
-                        "  with .pdf for .dat unless -o; -o - : standard output).");
+                              "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
+                              "  with .pdf for .dat unless -o; -o - : standard output).");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {{QStringLiteral("-o"), QStringLiteral("OUT.pdf"), QStringLiteral("the PDF (FILE with .pdf for .dat unless given; - : standard output)"), false},
+        return {{QStringLiteral("-o"), QStringLiteral("OUT.pdf"),
+                 QStringLiteral("the PDF (FILE with .pdf for .dat unless given; - : standard output)"), false},
                 QuietOption()};
     }
     int Run(CtlContext &c, const Arguments &a) const override;

@@ -13,16 +13,13 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
-                        "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
-                        "  KORVELT holds it; exit status 1 when any differs, the differences\n"
-                        "  on standard output. Nothing is written.");
+                              "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
+                              "  KORVELT holds it; exit status 1 when any differs, the differences\n"
+                              "  on standard output. Nothing is written.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {AllOption(),
-                DeviceOption(),
-                JsonOption(),
-                QuietOption()};
+        return {AllOption(), DeviceOption(), JsonOption(), QuietOption()};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };

@@ -115,8 +115,8 @@ struct LineWrite {
 // The units written at once, verified and their clocks set as asked; each session asks its
 // unit who it is first, and a unit that fails does not hold up the others beyond its own
 // time-out. The outcomes in the order of `units`.
-std::vector<DeviceOutcome> WriteUnits(CtlContext &c, const std::vector<HidInterfaceInfo> &units,
-                                      const LineWrite &what, HandOn &handOn)
+std::vector<DeviceOutcome> WriteUnits(CtlContext &c, const std::vector<HidInterfaceInfo> &units, const LineWrite &what,
+                                      HandOn &handOn)
 {
     std::vector<std::string> paths;
     for (const HidInterfaceInfo &unit : units) {
@@ -199,10 +199,10 @@ private:
         }
         if (IsStandardStream(s_.LogName) ||
             !log_.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-            throw Failure(ExitFileError,
-                          QStringLiteral("%1: cannot be written: %2")
-                              .arg(s_.LogName, IsStandardStream(s_.LogName) ? QStringLiteral("not a file")
-                                                                            : log_.errorString()));
+            throw Failure(
+                ExitFileError,
+                QStringLiteral("%1: cannot be written: %2")
+                    .arg(s_.LogName, IsStandardStream(s_.LogName) ? QStringLiteral("not a file") : log_.errorString()));
         }
         // A header for a new log; a row an earlier run left cut short is ended, so that this
         // run's rows start on a line of their own.
@@ -276,8 +276,8 @@ private:
             std::vector<DeviceOutcome> outcomes = WriteUnits(c_, units, what, handOn_);
             std::vector<HidInterfaceInfo> again;
             for (std::size_t i = 0; i < outcomes.size(); ++i) {
-                const bool retry = outcomes[i].Exit != ExitOk && outcomes[i].Signal == 0 && stopSignal_ == 0 &&
-                                   attempt < s_.Retries;
+                const bool retry =
+                    outcomes[i].Exit != ExitOk && outcomes[i].Signal == 0 && stopSignal_ == 0 && attempt < s_.Retries;
                 if (retry) {
                     again.push_back(units[i]);
                 } else {
