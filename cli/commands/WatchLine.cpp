@@ -119,6 +119,7 @@ std::vector<DeviceOutcome> WriteUnits(CtlContext &c, const std::vector<HidInterf
                                       HandOn &handOn)
 {
     std::vector<std::string> paths;
+    paths.reserve(units.size());
     for (const HidInterfaceInfo &unit : units) {
         paths.push_back(unit.Path);
     }
