@@ -1,7 +1,5 @@
 #include "device/FileClaim.h"
 
-#include <string>
-
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -55,13 +53,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<HidClaim> ClaimFile(const std::string &path, bool create)
+std::unique_ptr<HidClaim> ClaimFile(const std::filesystem::path &path, bool create)
 {
 #ifdef _WIN32
-    const int wide = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring name(static_cast<std::size_t>(wide > 0 ? wide : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, name.data(), wide);
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               create ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::make_unique<HidClaim>();

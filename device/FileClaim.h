@@ -2,8 +2,8 @@
 
 #include "device/HidBackend.h"
 
+#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace korvelt {
 
@@ -11,6 +11,6 @@ namespace korvelt {
 // Windows), which every program that claims the device takes: null when another holds it.
 // A file that cannot be opened gives a claim that holds nothing, so that the open that follows
 // says why the device cannot be used. `create` makes the file when it is not there.
-[[nodiscard]] std::unique_ptr<HidClaim> ClaimFile(const std::string &path, bool create);
+[[nodiscard]] std::unique_ptr<HidClaim> ClaimFile(const std::filesystem::path &path, bool create);
 
 } // namespace korvelt
