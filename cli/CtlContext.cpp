@@ -73,15 +73,15 @@ void CtlContext::Deliver(const QString &name, const QByteArray &bytes)
 std::vector<std::string> CtlContext::Targets(const Arguments &a)
 {
     const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
-    const bool all = a.Flags.contains(QLatin1String("--all"));
-    if (all && a.Values.contains(QStringLiteral("--device"))) {
+    const bool all = a.Has(QStringLiteral("--all"));
+    if (all && a.Has(QStringLiteral("--device"))) {
         throw UsageError(QStringLiteral("--device or --all, not both"));
     }
     if (devices.empty()) {
         throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
     }
     std::vector<std::string> paths;
-    for (const QString &wanted : a.Lists.value(QStringLiteral("--device"))) {
+    for (const QString &wanted : a.All(QStringLiteral("--device"))) {
         for (const std::string &path : Wanted(devices, wanted)) {
             if (std::ranges::find(paths, path) == paths.end()) {
                 paths.push_back(path);

@@ -11,6 +11,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <stdexcept>
 #include <system_error>
 
 namespace korvelt {
@@ -24,6 +25,9 @@ constexpr std::size_t LargestScheduleFile = std::size_t{16} << 20U;
 Arguments ParseArguments(const QStringList &arguments, const std::vector<CtlOption> &options)
 {
     Arguments parsed;
+    for (const CtlOption &option : options) {
+        parsed.Declared.append(option.Name);
+    }
     bool optionsEnd = false; // "--" seen
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString word = arguments.at(i);
@@ -77,6 +81,31 @@ Arguments ParseArguments(const QStringList &arguments, const std::vector<CtlOpti
         }
     }
     return parsed;
+}
+
+void Arguments::Declares(const QString &option) const
+{
+    if (!Declared.contains(option)) {
+        throw std::logic_error("korveltctl: a command reads an option it does not declare: " + option.toStdString());
+    }
+}
+
+bool Arguments::Has(const QString &option) const
+{
+    Declares(option);
+    return Flags.contains(option) || Values.contains(option);
+}
+
+QString Arguments::Value(const QString &option, const QString &otherwise) const
+{
+    Declares(option);
+    return Values.value(option, otherwise);
+}
+
+QStringList Arguments::All(const QString &option) const
+{
+    Declares(option);
+    return Lists.value(option);
 }
 
 QString OneWord(const Arguments &a, const char *what)

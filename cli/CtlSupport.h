@@ -39,12 +39,24 @@ struct CtlOption {
 
 // A command's arguments: the words, the flags given and the options with their values (the
 // first, where an option may be given more than once: all of them in Lists).
+// A command reads its options through Has, Value and All, which take only the options it
+// declares: a name mistyped in a command fails every test that runs it, not in silence.
 struct Arguments {
     QStringList Words;
     QStringList Flags;
     QMap<QString, QString> Values;
     QMap<QString, QStringList> Lists;
-    [[nodiscard]] bool Has(const QString &option) const { return Flags.contains(option) || Values.contains(option); }
+    QStringList Declared; // the command's options
+
+    // The flag, or the option with a value, was given.
+    [[nodiscard]] bool Has(const QString &option) const;
+    // The option's value (its first, where it may be given more than once), or `otherwise`.
+    [[nodiscard]] QString Value(const QString &option, const QString &otherwise = {}) const;
+    // Every value of an option that may be given more than once.
+    [[nodiscard]] QStringList All(const QString &option) const;
+
+private:
+    void Declares(const QString &option) const;
 };
 
 // A mistake on the command line: exit status 2, with the usage's hint.

@@ -41,8 +41,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
         throw UsageError(QStringLiteral("clock read or clock set"));
     }
     if (action == QLatin1String("read")) {
-        if (a.Flags.contains(QLatin1String("--pc")) || a.Values.contains(QStringLiteral("--at")) ||
-            a.Flags.contains(QLatin1String("--dry-run"))) {
+        if (a.Has(QStringLiteral("--pc")) || a.Has(QStringLiteral("--at")) || a.Has(QStringLiteral("--dry-run"))) {
             throw UsageError(QStringLiteral("--pc, --at and --dry-run are for clock set"));
         }
         // Reading the clock does not ask the KORVELT who it is: the line names it all the same.
@@ -60,13 +59,13 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
     }
     c.SetClockResult(DeviceResult::ClockSet);
     TDateTime value = 0;
-    if (a.Values.contains(QStringLiteral("--at"))) {
-        if (a.Flags.contains(QLatin1String("--pc"))) {
+    if (a.Has(QStringLiteral("--at"))) {
+        if (a.Has(QStringLiteral("--pc"))) {
             throw UsageError(QStringLiteral("--pc or --at, not both"));
         }
         static const QRegularExpression pattern(
             QStringLiteral("^(\\d{4})-(\\d\\d)-(\\d\\d)[ T](\\d\\d):(\\d\\d):(\\d\\d)$"));
-        const QRegularExpressionMatch m = pattern.match(a.Values.value(QStringLiteral("--at")));
+        const QRegularExpressionMatch m = pattern.match(a.Value(QStringLiteral("--at")));
         TDateTime date = 0;
         TDateTime time = 0;
         if (!m.hasMatch() ||
@@ -82,7 +81,7 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
         const QDateTime now = c.Options().Now();
         value = FromQDate(now.date()) + FromQTime(now.time());
     }
-    if (a.Flags.contains(QLatin1String("--dry-run"))) {
+    if (a.Has(QStringLiteral("--dry-run"))) {
         return c.Report(c.DryRun(c.Targets(a), QStringLiteral("would set the clock to ") + ClockText(value, value)),
                         QStringLiteral("clocks would be set"));
     }

@@ -30,14 +30,14 @@ public:
 int ExportCommand::Run(CtlContext &c, const Arguments &a) const
 {
     const QString input = OneWord(a, "FILE.dat");
-    RefuseOverInput(input, a.Values.value(QStringLiteral("-o"), QStringLiteral("-")));
+    RefuseOverInput(input, a.Value(QStringLiteral("-o"), QStringLiteral("-")));
     const LoadedSchedule loaded = LoadSchedule(input, c.Options().Input);
-    const QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("json"));
+    const QString format = a.Value(QStringLiteral("--format"), QStringLiteral("json"));
     if (format != QLatin1String("json") && format != QLatin1String("csv")) {
         throw UsageError(QStringLiteral("--format is json or csv"));
     }
     const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
-    c.Deliver(a.Values.value(QStringLiteral("-o"), QStringLiteral("-")), text);
+    c.Deliver(a.Value(QStringLiteral("-o"), QStringLiteral("-")), text);
     return ExitOk;
 }
 

@@ -132,12 +132,12 @@ public:
 // the Holidays dialog saves): a day both give is one holiday. `sources` names them.
 std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
 {
-    const bool hasPreset = a.Values.contains(QStringLiteral("--preset"));
-    const bool hasRules = a.Values.contains(QStringLiteral("--rules"));
+    const bool hasPreset = a.Has(QStringLiteral("--preset"));
+    const bool hasRules = a.Has(QStringLiteral("--rules"));
     if (!hasPreset && !hasRules) {
         throw UsageError(QStringLiteral("--preset CODE or --rules FILE is needed"));
     }
-    const HolidayPreset *preset = FindHolidayPreset(a.Values.value(QStringLiteral("--preset")).toStdString());
+    const HolidayPreset *preset = FindHolidayPreset(a.Value(QStringLiteral("--preset")).toStdString());
     if (hasPreset && preset == nullptr) {
         throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
     }
@@ -146,7 +146,7 @@ std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
         sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
     }
     if (hasRules) {
-        const QString ruleFile = a.Values.value(QStringLiteral("--rules"));
+        const QString ruleFile = a.Value(QStringLiteral("--rules"));
         if (!QFileInfo(ruleFile).isFile()) {
             throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
         }
@@ -163,9 +163,9 @@ std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
 // The list's form: text, csv or json (--json is --format json).
 QString FormatAsked(const Arguments &a)
 {
-    QString format = a.Values.value(QStringLiteral("--format"), QStringLiteral("text"));
-    if (a.Flags.contains(QLatin1String("--json"))) {
-        if (a.Values.contains(QStringLiteral("--format")) && format != QLatin1String("json")) {
+    QString format = a.Value(QStringLiteral("--format"), QStringLiteral("text"));
+    if (a.Has(QStringLiteral("--json"))) {
+        if (a.Has(QStringLiteral("--format")) && format != QLatin1String("json")) {
             throw UsageError(QStringLiteral("--json or --format %1, not both").arg(format));
         }
         format = QStringLiteral("json");
@@ -173,7 +173,7 @@ QString FormatAsked(const Arguments &a)
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json")) {
         throw UsageError(QStringLiteral("--format is text, csv or json"));
     }
-    if (format != QLatin1String("text") && a.Values.contains(QStringLiteral("-o"))) {
+    if (format != QLatin1String("text") && a.Has(QStringLiteral("-o"))) {
         throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
     }
     return format;
@@ -183,9 +183,8 @@ QString FormatAsked(const Arguments &a)
 int YearAsked(const CtlContext &c, const Arguments &a, TDateTime &first, TDateTime &last)
 {
     bool number = true;
-    const int year = a.Values.contains(QStringLiteral("--year"))
-                         ? a.Values.value(QStringLiteral("--year")).toInt(&number)
-                         : c.Options().Now().date().year();
+    const int year = a.Has(QStringLiteral("--year")) ? a.Value(QStringLiteral("--year")).toInt(&number)
+                                                     : c.Options().Now().date().year();
     if (!number || year < FirstDeviceYear || year > LastDeviceYear || !TryEncodeDate(year, 1, 1, first) ||
         !TryEncodeDate(year, 12, 31, last)) {
         throw UsageError(QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
@@ -209,19 +208,19 @@ void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, int year
 // The holidays as the special dates of the schedule --from (or the defaults), into -o.
 void FillSchedule(CtlContext &c, const Arguments &a, const std::vector<Holiday> &holidays, const QString &what)
 {
-    const QString name = a.Values.value(QStringLiteral("-o"));
+    const QString name = a.Value(QStringLiteral("-o"));
     // --from X -o X fills the special dates of X itself; a rule file is not a schedule.
-    if (a.Values.contains(QStringLiteral("--rules"))) {
-        RefuseOverInput(a.Values.value(QStringLiteral("--rules")), name);
+    if (a.Has(QStringLiteral("--rules"))) {
+        RefuseOverInput(a.Value(QStringLiteral("--rules")), name);
     }
     ScheduleModel model;
-    if (a.Values.contains(QStringLiteral("--from"))) {
-        model = LoadSchedule(a.Values.value(QStringLiteral("--from")), c.Options().Input).Model;
+    if (a.Has(QStringLiteral("--from"))) {
+        model = LoadSchedule(a.Value(QStringLiteral("--from")), c.Options().Input).Model;
     }
     const FewerHolidays fewer =
-        a.Flags.contains(QLatin1String("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
+        a.Has(QStringLiteral("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
     const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
-    const bool dryRun = a.Flags.contains(QLatin1String("--dry-run"));
+    const bool dryRun = a.Has(QStringLiteral("--dry-run"));
     if (!dryRun) {
         c.Deliver(name, ScheduleBytes(name, model));
     } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
@@ -261,12 +260,12 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
     TDateTime last = 0;
     const int year = YearAsked(c, a, first, last);
     const std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
-    if (a.Values.contains(QStringLiteral("-o"))) {
+    if (a.Has(QStringLiteral("-o"))) {
         FillSchedule(c, a, holidays, QStringLiteral("%1 %2").arg(sources.join(QStringLiteral(" and "))).arg(year));
         return ExitOk;
     }
-    if (a.Values.contains(QStringLiteral("--from")) || a.Flags.contains(QLatin1String("--repeat-last")) ||
-        a.Flags.contains(QLatin1String("--dry-run"))) {
+    if (a.Has(QStringLiteral("--from")) || a.Has(QStringLiteral("--repeat-last")) ||
+        a.Has(QStringLiteral("--dry-run"))) {
         throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
     }
     PrintHolidays(c, holidays, year, format);

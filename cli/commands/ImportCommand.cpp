@@ -23,10 +23,10 @@ public:
 
 int ImportCommand::Run(CtlContext &c, const Arguments &a) const
 {
-    if (!a.Values.contains(QStringLiteral("-o"))) {
+    if (!a.Has(QStringLiteral("-o"))) {
         throw UsageError(QStringLiteral("-o OUT.dat is needed"));
     }
-    const QString name = a.Values.value(QStringLiteral("-o"));
+    const QString name = a.Value(QStringLiteral("-o"));
     if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
         throw UsageError(QStringLiteral("import makes a data file, not %1; export makes JSON").arg(name));
     }

@@ -92,11 +92,11 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
 
 int ReadCommand::Run(CtlContext &c, const Arguments &a) const
 {
-    const QString format = a.Values.value(QStringLiteral("--format"));
+    const QString format = a.Value(QStringLiteral("--format"));
     if (!format.isEmpty() && format != QLatin1String("json") && format != QLatin1String("dat")) {
         throw UsageError(QStringLiteral("--format is dat or json"));
     }
-    if (a.Flags.contains(QLatin1String("--all")) || a.Lists.value(QStringLiteral("--device")).size() > 1) {
+    if (a.Has(QStringLiteral("--all")) || a.All(QStringLiteral("--device")).size() > 1) {
         return ReadIntoFolder(c, a, format == QLatin1String("json"));
     }
     const QString name = OneWord(a, "OUT");

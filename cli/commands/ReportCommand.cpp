@@ -30,7 +30,7 @@ public:
 int ReportCommand::Run(CtlContext &c, const Arguments &a) const
 {
     const QString name = OneWord(a, "FILE");
-    QString pdf = a.Values.value(QStringLiteral("-o"));
+    QString pdf = a.Value(QStringLiteral("-o"));
     if (pdf.isEmpty()) {
         if (IsStandardStream(name)) {
             throw UsageError(QStringLiteral("-o OUT.pdf is needed when FILE is -"));

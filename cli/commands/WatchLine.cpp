@@ -358,11 +358,11 @@ private:
 // A whole number from 1 for --count or from 0 for --retry.
 int Number(const Arguments &a, const QString &option, int least)
 {
-    if (!a.Values.contains(option)) {
+    if (!a.Has(option)) {
         return 0;
     }
     bool ok = false;
-    const int value = a.Values.value(option).toInt(&ok);
+    const int value = a.Value(option).toInt(&ok);
     if (!ok || value < least) {
         throw UsageError(QStringLiteral("%1 is a whole number from %2").arg(option).arg(least));
     }
@@ -373,16 +373,15 @@ int Number(const Arguments &a, const QString &option, int least)
 
 int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
 {
-    if (a.Flags.contains(QLatin1String("--all")) || a.Values.contains(QStringLiteral("--device")) ||
-        a.Flags.contains(QLatin1String("--dry-run"))) {
+    if (a.Has(QStringLiteral("--all")) || a.Has(QStringLiteral("--device")) || a.Has(QStringLiteral("--dry-run"))) {
         throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
     }
     LineSettings settings;
     settings.Model = &loaded.Model;
     settings.Verify = verify;
-    settings.SetClock = a.Flags.contains(QLatin1String("--set-clock"));
+    settings.SetClock = a.Has(QStringLiteral("--set-clock"));
     settings.Checksum = QString::fromLatin1(QCryptographicHash::hash(loaded.Bytes, QCryptographicHash::Sha256).toHex());
-    settings.LogName = a.Values.value(QStringLiteral("--log"));
+    settings.LogName = a.Value(QStringLiteral("--log"));
     settings.Count = Number(a, QStringLiteral("--count"), 1);
     settings.Retries = Number(a, QStringLiteral("--retry"), 0);
     WatchLine line(c, settings);

@@ -77,7 +77,7 @@ int WriteCommand::Run(CtlContext &c, const Arguments &a) const
     }
     int mistakes = 0;
     const QStringList findings = CheckLines(model, FromQDate(c.Options().Now().date()), mistakes);
-    if (mistakes > 0 && !a.Flags.contains(QLatin1String("--force"))) {
+    if (mistakes > 0 && !a.Has(QStringLiteral("--force"))) {
         for (const QString &line : findings.mid(0, mistakes)) {
             c.Err() << Tool << ": " << Shown(name) << ": " << line << '\n';
         }
@@ -87,15 +87,15 @@ int WriteCommand::Run(CtlContext &c, const Arguments &a) const
                                           .arg(mistakes)
                                           .arg(mistakes == 1 ? QStringLiteral("mistake") : QStringLiteral("mistakes")));
     }
-    const bool verify = !a.Flags.contains(QLatin1String("--no-verify"));
-    if (a.Flags.contains(QLatin1String("--watch"))) {
+    const bool verify = !a.Has(QStringLiteral("--no-verify"));
+    if (a.Has(QStringLiteral("--watch"))) {
         return WatchAndWrite(c, a, name, loaded, verify);
     }
-    if (a.Flags.contains(QLatin1String("--set-clock")) || a.Values.contains(QStringLiteral("--log")) ||
-        a.Values.contains(QStringLiteral("--count")) || a.Values.contains(QStringLiteral("--retry"))) {
+    if (a.Has(QStringLiteral("--set-clock")) || a.Has(QStringLiteral("--log")) || a.Has(QStringLiteral("--count")) ||
+        a.Has(QStringLiteral("--retry"))) {
         throw UsageError(QStringLiteral("--set-clock, --log, --count and --retry are for --watch"));
     }
-    if (a.Flags.contains(QLatin1String("--dry-run"))) {
+    if (a.Has(QStringLiteral("--dry-run"))) {
         return c.Report(c.DryRun(c.Targets(a), verify ? QStringLiteral("would write %1 and verify it").arg(Shown(name))
                                                       : QStringLiteral("would write %1").arg(Shown(name))),
                         verify ? QStringLiteral("would be written and verified") : QStringLiteral("would be written"));
