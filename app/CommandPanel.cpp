@@ -1,6 +1,7 @@
 #include "app/CommandPanel.h"
 
 #include "core/DeviceClock.h"
+#include "core/DeviceLimits.h"
 #include "text/CellText.h"
 #include "text/QtDateTime.h"
 
@@ -22,7 +23,7 @@ const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
 // byte.
 void SetUpClockDatePicker(QDateEdit &picker)
 {
-    picker.setDateRange(QDate(2000, 1, 1), QDate(2255, 12, 31));
+    picker.setDateRange(QDate(FirstDeviceYear, 1, 1), QDate(LastDeviceYear, 12, 31));
     picker.setCalendarPopup(true);
     picker.setDisplayFormat(DefaultCellTextCodec().DateFormat());
 }

@@ -2,6 +2,7 @@
 
 #include "app/Guarded.h"
 #include "app/HolidaysDialog.h"
+#include "core/DeviceLimits.h"
 #include "core/SendCheck.h"
 #include "text/CellText.h"
 #include "text/QtDateTime.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The device keeps years as an offset from 2000 in one byte.
 const QDate FirstDeviceDate(2000, 1, 1);
-const QDate LastDeviceDate(2255, 12, 31);
+const QDate LastDeviceDate(LastDeviceYear, 12, 31);
 // A picker that holds a date it cannot show shows "(not set)": its date is then this day
 // before the first it can show.
 const QDate NotSetDate = FirstDeviceDate.addDays(-1);

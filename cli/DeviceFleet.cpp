@@ -1,6 +1,6 @@
 #include "cli/DeviceFleet.h"
 
-#include "cli/Korveltctl.h"
+#include "cli/CtlExit.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -15,37 +15,66 @@ namespace {
 // The cause of a failed command: the exit status it gives, its word for --json, its text.
 struct FailureCause {
     int Exit;
-    QString Result;
+    DeviceResult Result;
     QString Text;
 };
 
+// What a write that ended at `block` (-1: before the schedule was sent) left in the device.
+QString HeldAfterWrite(bool verifying, int block)
+{
+    const int last = BlockCount - 1;
+    if (verifying) {
+        return QStringLiteral("while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified")
+            .arg(std::max(block, 0))
+            .arg(last);
+    }
+    if (block < 0) {
+        return QStringLiteral("before the schedule was sent: the KORVELT holds its old schedule");
+    }
+    return QStringLiteral("at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
+        .arg(block)
+        .arg(last);
+}
+
 FailureCause FailureText(const SessionError &error)
 {
+    const bool write = error.Command == SessionCommand::Write;
     switch (error.Reason) {
     case SessionFailure::NotFound:
-        return {ExitNoDevice, error.Detail.empty() ? QStringLiteral("not-found") : QStringLiteral("cannot-open"),
+        if (error.Busy) {
+            return {ExitBusy, DeviceResult::Busy, ProbeProblemText(ProbeProblem::Busy, {})};
+        }
+        return {ExitNoDevice, error.Detail.empty() ? DeviceResult::NotFound : DeviceResult::CannotOpen,
                 error.Detail.empty()
                     ? QStringLiteral("no KORVELT is attached there")
                     : QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(error.Detail.c_str()))};
     case SessionFailure::ProgramMode:
-        return {ExitNoDevice, QStringLiteral("program-mode"), QStringLiteral("the KORVELT is in program mode")};
+        return {ExitNoDevice, DeviceResult::ProgramMode, QStringLiteral("the KORVELT is in program mode")};
     case SessionFailure::NotAKorvelt:
-        return {ExitNoDevice, QStringLiteral("not-a-korvelt"), QStringLiteral("not a KORVELT time controller")};
+        return {ExitNoDevice, DeviceResult::NotAKorvelt, QStringLiteral("not a KORVELT time controller")};
     case SessionFailure::InvalidScheduleData:
-        return {ExitDifference, QStringLiteral("invalid-data"),
+        return {ExitDifference, DeviceResult::InvalidData,
                 QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
-        return {ExitDeviceLost, QStringLiteral("timed-out"),
+        if (write) {
+            return {ExitDeviceLost, DeviceResult::TimedOut,
+                    QStringLiteral("stopped answering ") + HeldAfterWrite(error.Verifying, error.Block)};
+        }
+        return {ExitDeviceLost, DeviceResult::TimedOut,
                 error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
                                  : QStringLiteral("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
-        return {ExitDeviceLost, QStringLiteral("unplugged"), QStringLiteral("the KORVELT was unplugged")};
+        if (write) {
+            return {ExitDeviceLost, DeviceResult::Unplugged,
+                    QStringLiteral("unplugged ") + HeldAfterWrite(error.Verifying, error.Block)};
+        }
+        return {ExitDeviceLost, DeviceResult::Unplugged, QStringLiteral("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
-        return {ExitDifference, QStringLiteral("differs"),
+        return {ExitDifference, DeviceResult::Differs,
                 QStringLiteral("the schedule read back differs from the one written in %1 places")
                     .arg(error.Differences.size())};
     }
-    return {ExitDeviceLost, QStringLiteral("failed"), {}};
+    return {ExitDeviceLost, DeviceResult::Failed, {}};
 }
 
 // One device's session and where it has come.
@@ -152,16 +181,24 @@ std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
 
 ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
 {
-    ProbedDevice probed{device, device.Release == ProgramModeRelease, std::nullopt, {}};
-    if (probed.ProgramMode) {
-        probed.Problem = QStringLiteral("program mode");
+    ProbedDevice probed{device, std::nullopt, ProbeProblem::None, {}};
+    if (device.Release == ProgramModeRelease) {
+        probed.Problem = ProbeProblem::ProgramMode;
+        return probed;
+    }
+    // A device another program talks to is asked nothing: a request would upset its exchange.
+    const std::unique_ptr<HidClaim> claim = backend.Claim(device.Path);
+    if (!claim) {
+        probed.Problem = ProbeProblem::Busy;
         return probed;
     }
     const HidOpenResult open = backend.Open(device.Path);
     if (!open.Device) {
-        probed.Problem = QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(open.Error.c_str()));
+        probed.Problem = ProbeProblem::CannotOpen;
+        probed.Detail = QString::fromLocal8Bit(open.Error.c_str());
         return probed;
     }
+    DropWaitingReports(*open.Device);
     Report reply{};
     QElapsedTimer waited;
     waited.start();
@@ -173,7 +210,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
             }
             if (status == ReadStatus::Report) {
                 if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
-                    probed.Problem = QStringLiteral("not a KORVELT");
+                    probed.Problem = ProbeProblem::NotAKorvelt;
                     return probed;
                 }
                 const auto *const text = reply.cbegin() + VersionTextOffset;
@@ -188,111 +225,143 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
             }
         }
     }
-    probed.Problem = QStringLiteral("no answer");
+    probed.Problem = ProbeProblem::NoAnswer;
     return probed;
 }
 
-std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
-                                        const SessionStart &start, const FleetOptions &options)
-{
-    QTextStream *const progress = options.Progress;
-    QEventLoop loop;
-    std::vector<std::unique_ptr<Running>> running;
-    std::size_t ended = 0;
-    int shown = -1; // the percentage the bar shows
-    for (const std::string &path : paths) {
-        auto r = std::make_unique<Running>();
-        r->Outcome.Path = path;
-        r->Session = std::make_unique<DeviceSession>(backend);
-        r->Session->SetDevicePath(path);
-        r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
-        running.push_back(std::move(r));
+namespace {
+
+// The sessions of one run on several devices, on this thread's event loop.
+class FleetRun {
+public:
+    FleetRun(HidBackend &backend, const std::vector<std::string> &paths, const FleetOptions &options)
+        : options_(options)
+    {
+        for (const std::string &path : paths) {
+            auto r = std::make_unique<Running>();
+            r->Outcome.Path = path;
+            r->Session = std::make_unique<DeviceSession>(backend);
+            r->Session->SetDevicePath(path);
+            r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
+            running_.push_back(std::move(r));
+        }
+        for (const auto &entry : running_) {
+            Connect(*entry);
+        }
     }
-    for (const auto &entry : running) {
-        Running &r = *entry;
-        DeviceSession &session = *r.Session;
-        const auto end = [&r, &ended, &loop, &running, &session](int exit, const QString &result,
-                                                                 const QString &message) {
-            r.Outcome.Exit = exit;
-            r.Outcome.Result = result;
-            r.Outcome.Message = message;
-            r.Ended = true;
-            // Closed at once: from the hand-over of the last reply the reader is only told to
-            // stop, whereas a close after the loop would wait for each reader's read to time out
-            // in turn.
-            session.Close();
-            if (++ended == running.size()) {
-                loop.quit();
+
+    std::vector<DeviceOutcome> Run(const SessionStart &start)
+    {
+        WatchSignals();
+        for (const auto &r : running_) {
+            if (!r->Ended) {
+                start(*r->Session); // one that cannot start has said Failed already
             }
-        };
+        }
+        if (ended_ < running_.size()) {
+            loop_.exec();
+        }
+        if (options_.Interrupts != nullptr) {
+            options_.Interrupts->Unwatch();
+        }
+        if (options_.Progress != nullptr && shown_ >= 0) {
+            *options_.Progress << '\r' << QString(BarWidth(options_.Width()) + 7, QLatin1Char(' ')) << '\r'
+                               << Qt::flush;
+        }
+        std::vector<DeviceOutcome> outcomes;
+        for (auto &r : running_) {
+            r->Session->Close();
+            outcomes.push_back(std::move(r->Outcome));
+        }
+        return outcomes;
+    }
+
+private:
+    void End(Running &r, int exit, DeviceResult result, const QString &message)
+    {
+        r.Outcome.Exit = exit;
+        r.Outcome.Result = result;
+        r.Outcome.Message = message;
+        r.Ended = true;
+        // Closed at once: from the hand-over of the last reply the reader is only told to
+        // stop, whereas a close after the loop would wait for each reader's read to time out
+        // in turn.
+        r.Session->Close();
+        if (++ended_ == running_.size()) {
+            loop_.quit();
+        }
+    }
+
+    void Connect(Running &r)
+    {
+        DeviceSession &session = *r.Session;
         QObject::connect(&session, &DeviceSession::Identified,
                          [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
-        QObject::connect(&session, &DeviceSession::Progress,
-                         [&r, &running, &shown, progress, &options](const SessionProgress &p) {
-                             r.Last = p;
-                             r.Step = p.Step;
-                             r.Total = std::max(1, p.Total);
-                             r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
-                             if (progress != nullptr) {
-                                 DrawBar(*progress, running, shown, options.Width());
-                             }
-                         });
-        QObject::connect(&session, &DeviceSession::DownloadDone, [end](bool verified) {
-            end(ExitOk, verified ? QStringLiteral("written-verified") : QStringLiteral("written"),
+        QObject::connect(&session, &DeviceSession::Progress, [this, &r](const SessionProgress &p) {
+            r.Last = p;
+            r.Step = p.Step;
+            r.Total = std::max(1, p.Total);
+            r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
+            if (options_.Progress != nullptr) {
+                DrawBar(*options_.Progress, running_, shown_, options_.Width());
+            }
+        });
+        QObject::connect(&session, &DeviceSession::DownloadDone, [this, &r](bool verified) {
+            End(r, ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
                 verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
         });
-        QObject::connect(&session, &DeviceSession::ReadDone, [end, &r](const ScheduleModel &model) {
+        QObject::connect(&session, &DeviceSession::ReadDone, [this, &r](const ScheduleModel &model) {
             r.Outcome.Read = model;
-            end(ExitOk, QStringLiteral("read"), QStringLiteral("read"));
+            End(r, ExitOk, DeviceResult::Read, QStringLiteral("read"));
         });
-        QObject::connect(&session, &DeviceSession::ClockRead, [end, &r](double date, double time) {
+        QObject::connect(&session, &DeviceSession::ClockRead, [this, &r](double date, double time) {
             r.Outcome.ClockDate = date;
             r.Outcome.ClockTime = time;
-            end(ExitOk, QStringLiteral("clock"), QStringLiteral("clock"));
+            End(r, ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
         });
-        QObject::connect(&session, &DeviceSession::Failed, [end](const SessionError &error) {
+        QObject::connect(&session, &DeviceSession::Failed, [this, &r](const SessionError &error) {
             const FailureCause cause = FailureText(error);
-            end(cause.Exit, cause.Result, cause.Text);
+            End(r, cause.Exit, cause.Result, cause.Text);
         });
     }
+
     // A signal cancels what is under way: no request follows, and each device says where it was.
-    if (options.Interrupts != nullptr) {
-        options.Interrupts->Watch([&running, &ended, &loop](int signal) {
-            for (const auto &r : running) {
+    void WatchSignals()
+    {
+        if (options_.Interrupts == nullptr) {
+            return;
+        }
+        options_.Interrupts->Watch([this](int signal) {
+            for (const auto &r : running_) {
                 if (!r->Ended) {
                     r->Outcome.Signal = signal;
                     r->Outcome.Exit = InterruptedExit(signal);
                     r->Outcome.Message = InterruptedText(*r);
-                    r->Outcome.Result = QStringLiteral("interrupted");
+                    r->Outcome.Result = DeviceResult::Interrupted;
                     r->Ended = true;
                     r->Session->Cancel();
                     r->Session->Close();
-                    ++ended;
+                    ++ended_;
                 }
             }
-            loop.quit();
+            loop_.quit();
         });
     }
-    for (const auto &r : running) {
-        if (!r->Ended) {
-            start(*r->Session); // one that cannot start has said Failed already
-        }
-    }
-    if (ended < running.size()) {
-        loop.exec();
-    }
-    if (options.Interrupts != nullptr) {
-        options.Interrupts->Unwatch();
-    }
-    if (progress != nullptr && shown >= 0) {
-        *progress << '\r' << QString(BarWidth(options.Width()) + 7, QLatin1Char(' ')) << '\r' << Qt::flush;
-    }
-    std::vector<DeviceOutcome> outcomes;
-    for (auto &r : running) {
-        r->Session->Close();
-        outcomes.push_back(std::move(r->Outcome));
-    }
-    return outcomes;
+
+    const FleetOptions &options_;
+    QEventLoop loop_;
+    std::vector<std::unique_ptr<Running>> running_;
+    std::size_t ended_ = 0;
+    int shown_ = -1; // the percentage the bar shows
+};
+
+} // namespace
+
+std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
+                                        const SessionStart &start, const FleetOptions &options)
+{
+    FleetRun run(backend, paths, options);
+    return run.Run(start);
 }
 
 } // namespace korvelt

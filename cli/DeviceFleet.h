@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CtlExit.h"
+#include "cli/CtlResult.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
 
@@ -18,9 +20,10 @@ namespace korvelt {
 // or why it has none.
 struct ProbedDevice {
     HidInterfaceInfo Interface;
-    bool ProgramMode = false;
     std::optional<DeviceIdentity> Identity;
-    QString Problem; // "program mode", "not a KORVELT", "no answer", or why it could not be opened
+    ProbeProblem Problem = ProbeProblem::None;
+    QString Detail; // CannotOpen: the system's reason
+    [[nodiscard]] QString ProblemText() const { return ProbeProblemText(Problem, Detail); }
 };
 
 // Every interface with the KORVELT's vendor and product, in the order the window's search
@@ -35,9 +38,10 @@ struct DeviceOutcome {
     int Signal = 0; // the signal that stopped it; 0 when it ran to its end
     std::string Path;
     std::optional<DeviceIdentity> Identity;
-    int Exit = 0;            // CtlExit
-    QString Message;         // what happened: "written and verified", or the cause of the failure
-    QString Result;          // the same as a word for --json: "written-verified", "timed-out", ...
+    int Exit = 0;    // CtlExit
+    QString Message; // what happened: "written and verified", or the cause of the failure
+    DeviceResult Result = DeviceResult::Failed;
+    bool ClockSet = false;   // the watch set its clock too
     QString File;            // where a read was saved
     QStringList Differences; // a verify's, one line each, as the window's Compare words them
     ScheduleModel Read{};
@@ -45,7 +49,6 @@ struct DeviceOutcome {
     TDateTime ClockTime = 0;
 };
 
-class CtlInterrupts;
 
 // How RunOnDevices runs: with `Progress` a bar of the whole on it, no wider than `Width`
 // says the terminal is; with `Interrupts` a signal stops every device's command at once.

@@ -127,11 +127,17 @@ struct SignalInterrupts::State {
     std::unique_ptr<QSocketNotifier> Notifier;
     std::function<void(int)> Stop;
     std::array<struct sigaction, Watched.size()> Before{};
+    std::array<bool, Watched.size()> Ignored{}; // ignored when the program started
     bool Watching = false;
 };
 
 SignalInterrupts::SignalInterrupts() : state_(std::make_unique<State>())
 {
+    // What the caller asked of each signal before this program changed anything.
+    for (std::size_t i = 0; i < Watched.size(); ++i) {
+        struct sigaction before {};
+        state_->Ignored.at(i) = sigaction(Watched.at(i), nullptr, &before) == 0 && before.sa_handler == SIG_IGN;
+    }
     if (pipe(state_->Pipe.data()) == 0) {
         for (const int fd : state_->Pipe) {
             (void)fcntl(fd, F_SETFD, FD_CLOEXEC);
@@ -172,7 +178,9 @@ void SignalInterrupts::Watch(std::function<void(int signal)> stop)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < Watched.size(); ++i) {
-        sigaction(Watched.at(i), &action, &state_->Before.at(i));
+        if (!state_->Ignored.at(i)) {
+            sigaction(Watched.at(i), &action, &state_->Before.at(i));
+        }
     }
     state_->Watching = true;
 }
@@ -183,7 +191,9 @@ void SignalInterrupts::Unwatch()
         return;
     }
     for (std::size_t i = 0; i < Watched.size(); ++i) {
-        sigaction(Watched.at(i), &state_->Before.at(i), nullptr);
+        if (!state_->Ignored.at(i)) {
+            sigaction(Watched.at(i), &state_->Before.at(i), nullptr);
+        }
     }
     state_->Watching = false;
     state_->Notifier.reset();

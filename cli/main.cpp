@@ -125,6 +125,33 @@ QString MissingReportFile()
 // The report prints nothing but its own messages: Qt's own (fonts, runtime folders) are dropped.
 void Quiet(QtMsgType /*type*/, const QMessageLogContext & /*context*/, const QString & /*message*/) {}
 
+// --demo talks to simulated KORVELTs in this process, as slow as real ones, or slower or
+// failing as KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say; else the system's HID devices.
+// None when the demo's settings cannot be understood (said on standard error).
+std::unique_ptr<korvelt::HidBackend> Backend(const QStringList &arguments)
+{
+    const int demo = korvelt::DemoCount(arguments);
+    if (demo == 0) {
+        return korvelt::CreateSystemHidBackend();
+    }
+    auto simulated = std::make_unique<korvelt::SimulatedHidBackend>();
+    if (demo > 0) {
+        const std::string problem =
+            korvelt::AddDemoDevices(*simulated, demo, qgetenv("KORVELT_DEMO_DELAY_MS").toStdString(),
+                                    qgetenv("KORVELT_DEMO_FAULT").toStdString());
+        if (!problem.empty()) {
+            std::fprintf(stderr, "korveltctl: %s\n", problem.c_str());
+            return nullptr;
+        }
+    }
+    // Simulated KORVELTs claimed through lock files in a folder, so that two programs contend
+    // for them as for real ones.
+    if (const QString folder = qEnvironmentVariable("KORVELT_DEMO_CLAIMS"); !folder.isEmpty()) {
+        simulated->SetClaimFolder(QFile::encodeName(folder).toStdString());
+    }
+    return simulated;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,7 +171,7 @@ int main(int argc, char *argv[])
     // The report draws text with QtGui's fonts, always on Qt's offscreen platform, whatever
     // the environment says: it needs no display, and runs under cron. Every other command
     // needs QtCore alone.
-    const bool report = korvelt::CtlCommand(words) == QLatin1String("report");
+    const bool report = korvelt::CtlCommandName(words) == QLatin1String("report");
     std::unique_ptr<QTemporaryDir> runtime;
     if (report) {
 #ifdef _WIN32
@@ -172,23 +199,9 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
-    // --demo talks to simulated KORVELTs in this process, as slow as real ones, or slower or
-    // failing as KORVELT_DEMO_DELAY_MS and KORVELT_DEMO_FAULT say.
-    std::unique_ptr<korvelt::HidBackend> backend;
-    if (const int demo = korvelt::DemoCount(arguments); demo != 0) {
-        auto simulated = std::make_unique<korvelt::SimulatedHidBackend>();
-        if (demo > 0) {
-            const std::string problem =
-                korvelt::AddDemoDevices(*simulated, demo, qgetenv("KORVELT_DEMO_DELAY_MS").toStdString(),
-                                        qgetenv("KORVELT_DEMO_FAULT").toStdString());
-            if (!problem.empty()) {
-                std::fprintf(stderr, "korveltctl: %s\n", problem.c_str());
-                return korvelt::ExitUsage;
-            }
-        }
-        backend = std::move(simulated);
-    } else {
-        backend = korvelt::CreateSystemHidBackend();
+    std::unique_ptr<korvelt::HidBackend> backend = Backend(arguments);
+    if (!backend) {
+        return korvelt::ExitUsage;
     }
 
     StandardOutput out(outputClosed);

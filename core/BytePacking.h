@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DeviceLimits.h"
+
 #include "core/DateTime.h"
 
 #include <concepts>
@@ -28,7 +30,7 @@ template <std::unsigned_integral T> constexpr T GetLittleEndian(std::span<const 
 
 // The device keeps a time of day as hour, minute, second, and a date as day, month and the
 // year's offset from 2000 in one byte (so 2000..2255), three bytes each.
-inline constexpr int DeviceYearBase = 2000;
+inline constexpr int DeviceYearBase = FirstDeviceYear;
 using DeviceFieldBytes = std::span<std::uint8_t, 3>;
 using ConstDeviceFieldBytes = std::span<const std::uint8_t, 3>;
 

@@ -22,12 +22,17 @@ DataFileImage EncodeDataFile(const ScheduleModel &model)
     return file;
 }
 
+bool HasDataFileHeader(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= NameEnd &&
+           std::ranges::equal(bytes.subspan(DataFileNameOffset, DataFileName.size()), DataFileName,
+                              [](std::uint8_t byte, char c) { return byte == static_cast<std::uint8_t>(c); }) &&
+           bytes[NameEnd - 1] == 0;
+}
+
 DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < NameEnd ||
-        !std::ranges::equal(bytes.subspan(DataFileNameOffset, DataFileName.size()), DataFileName,
-                            [](std::uint8_t byte, char c) { return byte == static_cast<std::uint8_t>(c); }) ||
-        bytes[NameEnd - 1] != 0) {
+    if (!HasDataFileHeader(bytes)) {
         return {DataFileOutcome::Incompatible, {}};
     }
     const auto version = static_cast<std::int32_t>(GetLittleEndian<std::uint32_t>(bytes.first<4>()));

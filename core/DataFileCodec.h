@@ -44,4 +44,8 @@ DataFileImage EncodeDataFile(const ScheduleModel &model);
 // the first DataFileSize are ignored. Loaded values are not validated. Never OpenError.
 DataFileResult DecodeDataFile(std::span<const std::uint8_t> bytes);
 
+// Whether `bytes` start as a data file does, with the program's name after the version: what
+// tells a data file from any other (JSON) where both are taken.
+[[nodiscard]] bool HasDataFileHeader(std::span<const std::uint8_t> bytes);
+
 } // namespace korvelt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DeviceLimits.h"
+
 #include "core/DateTime.h"
 #include "core/ScheduleModel.h"
 
@@ -44,8 +46,8 @@ enum class WeekdayStep {
 };
 
 // The years the device can hold a date in.
-inline constexpr int FirstSendableYear = 2000;
-inline constexpr int LastSendableYear = 2255;
+inline constexpr int FirstSendableYear = FirstDeviceYear;
+inline constexpr int LastSendableYear = LastDeviceYear;
 // The years a rule may name (its first and last year, a one-off change).
 inline constexpr int FirstRuleYear = 1583;
 inline constexpr int LastRuleYear = 9999;

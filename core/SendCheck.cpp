@@ -1,14 +1,12 @@
 #include "core/SendCheck.h"
 
+#include "core/DeviceLimits.h"
+
 #include <cmath>
 
 namespace korvelt {
 
 namespace {
-
-// The device keeps a year as its offset from 2000 in one byte.
-constexpr int FirstDeviceYear = 2000;
-constexpr int LastDeviceYear = FirstDeviceYear + 255;
 
 void CheckSlots(const SlotTable &table, UnsendableValue::Field start, UnsendableValue::Field end,
                 std::vector<UnsendableValue> &found)

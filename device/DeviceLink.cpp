@@ -34,6 +34,7 @@ void DeviceLink::Close()
     deviceOpen_ = false;
     readHandle_.reset();
     writeHandle_.reset();
+    claim_.reset();
 }
 
 bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
@@ -45,6 +46,11 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
             continue;
         }
         // The first match is taken; no later interface is looked at.
+        claim_ = backend_.Claim(info.Path);
+        if (!claim_) {
+            busy_ = true;
+            return false;
+        }
         HidOpenResult write = backend_.Open(info.Path);
         if (!write.Device) {
             openError_ = write.Error;
@@ -57,6 +63,10 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
         }
         writeHandle_ = std::move(write.Device);
         readHandle_ = std::move(read.Device);
+        // A reply the device held back for an earlier program would be taken for the answer
+        // to the first request, and every later reply for the one before it.
+        DropWaitingReports(*readHandle_);
+        openPath_ = info.Path;
         deviceOpen_ = true;
         reader_ = std::make_unique<Port1Comms>(*readHandle_, deviceOpen_, receiver_, reportReceived_);
         if (deviceGone_) {
@@ -71,11 +81,18 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
 LinkResult DeviceLink::OpenDeviceLink()
 {
     if (deviceOpen_) {
-        return {LinkOutcome::Open, {}};
+        if (!claim_) {
+            claim_ = backend_.Claim(openPath_);
+        }
+        return {claim_ ? LinkOutcome::Open : LinkOutcome::Busy, {}};
     }
     openError_.clear();
+    busy_ = false;
     if (FindAndOpenDevice(NormalFirmware)) {
         return {LinkOutcome::Open, {}};
+    }
+    if (busy_) {
+        return {LinkOutcome::Busy, {}};
     }
     if (FindAndOpenDevice(ProgramMode)) {
         // The link to a device in program mode stays open.
@@ -83,6 +100,9 @@ LinkResult DeviceLink::OpenDeviceLink()
     }
     if (FindAndOpenDevice(AnyRelease)) {
         return {LinkOutcome::Open, {}};
+    }
+    if (busy_) {
+        return {LinkOutcome::Busy, {}};
     }
     return {LinkOutcome::NotFound, openError_};
 }

@@ -16,6 +16,7 @@ enum class LinkOutcome {
     Open,        // the command may go on
     ProgramMode, // a KORVELT in program mode was opened; the command ends
     NotFound,    // no KORVELT could be opened; the command ends
+    Busy,        // the KORVELT found is claimed by another program (or command); the command ends
 };
 
 struct LinkResult {
@@ -47,8 +48,11 @@ public:
     // Limits the searches to the interface at `path`, so that a program that drives several
     // KORVELTs talks to the one it chose; empty (the default): the first that matches.
     void SetDevicePath(std::string path) { devicePath_ = std::move(path); }
-    // The connect sequence every device command runs first.
+    // The connect sequence every device command runs first. It claims the device for the
+    // command (see HidBackend::Claim) and drops the reports already waiting on the new link.
     LinkResult OpenDeviceLink();
+    // Lets the claim go at the end of a command; the link itself may stay open.
+    void ReleaseClaim() { claim_.reset(); }
     // Writes one request through the write handle; a failed write is not reported.
     void SendReport(const Report &request);
     // Stops the reader and closes both handles. From the handler of a report the reader is
@@ -78,6 +82,9 @@ private:
     std::unique_ptr<Port1Comms> reader_; // declared last: stopped before the handles close
     std::string openError_;
     std::string devicePath_;
+    std::string openPath_;            // the interface the link is open on
+    std::unique_ptr<HidClaim> claim_; // held from the open (or the start of a command) to its end
+    bool busy_ = false;               // the last search found the device claimed
 };
 
 } // namespace korvelt

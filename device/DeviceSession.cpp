@@ -62,6 +62,11 @@ bool DeviceSession::Start(SessionCommand command, int total)
         if (link.Outcome == LinkOutcome::NotFound) {
             error.Detail = link.OpenError;
         }
+        if (link.Outcome == LinkOutcome::Busy) {
+            // Shown where the window shows why a KORVELT could not be opened.
+            error.Detail = "busy: in use by another program";
+            error.Busy = true;
+        }
         if (busy_) {
             Conclude(false);
         }
@@ -139,6 +144,7 @@ void DeviceSession::Conclude(bool closeLink)
     replyTimer_.stop();
     // Idle before the link closes: closing handles events, a late time-out or unplug among them.
     busy_ = false;
+    link_.ReleaseClaim(); // the next command, of this program or another, may claim it
     if (closeLink) {
         CloseLink();
     }

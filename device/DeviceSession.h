@@ -38,6 +38,7 @@ struct SessionError {
     bool Verifying = false;                         // it failed in the read-back of a write
     std::vector<ScheduleDifference> Differences;    // NotVerified: where the device differs
     bool Erased = false; // InvalidScheduleData: the block's data read as erased memory (all 0xFF)
+    bool Busy = false;   // NotFound: the KORVELT is claimed by another program or command
 };
 
 // How far the command under way has come, told after each request has gone out.

@@ -28,4 +28,22 @@ public:
     virtual ReadStatus Read(Report &report, int timeoutMs) = 0;
 };
 
+// How long a handle just opened is listened to for reports the device held back from an
+// earlier connection (a reply the last program never read waits in the device until the
+// host asks again).
+inline constexpr int StaleReportWaitMs = 10;
+
+// Reads and drops every report waiting on `device` before a request goes out, so that no
+// reply meant for an earlier request is taken for the answer to the next one. Returns how
+// many were dropped.
+inline int DropWaitingReports(HidDevice &device)
+{
+    Report stale{};
+    int dropped = 0;
+    for (int wait = StaleReportWaitMs; device.Read(stale, wait) == ReadStatus::Report; wait = 0) {
+        ++dropped;
+    }
+    return dropped;
+}
+
 } // namespace korvelt

@@ -1,12 +1,16 @@
 #include "device/HidapiBackend.h"
 #include "device/SystemHidBackend.h"
 
+#include "device/FileClaim.h"
+
 #include <hidapi.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cwchar>
+#include <filesystem>
+#include <system_error>
 
 namespace korvelt {
 
@@ -68,6 +72,21 @@ private:
     hid_device *device_;
 };
 
+// The HID device a hidraw node stands for, "0003:VVVV:PPPP.000A": the kernel counts its HID
+// devices, so a device plugged in after another was unplugged has another name even where it
+// is given the same /dev/hidrawN.
+std::string InstanceOf(const std::string &path)
+{
+    const std::filesystem::path node(path);
+    if (node.parent_path() != "/dev") {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path device =
+        std::filesystem::read_symlink(std::filesystem::path("/sys/class/hidraw") / node.filename() / "device", error);
+    return error ? std::string() : device.filename().string();
+}
+
 } // namespace
 
 HidapiBackend::HidapiBackend()
@@ -86,7 +105,8 @@ std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
     hid_device_info *all = hid_enumerate(0, 0);
     for (const hid_device_info *info = all; info != nullptr; info = info->next) {
         interfaces.push_back(HidInterfaceInfo{info->vendor_id, info->product_id, info->release_number,
-                                              info->path != nullptr ? info->path : std::string()});
+                                              info->path != nullptr ? info->path : std::string(),
+                                              info->path != nullptr ? InstanceOf(info->path) : std::string()});
     }
     hid_free_enumeration(all);
     return interfaces;
@@ -100,6 +120,12 @@ HidOpenResult HidapiBackend::Open(const std::string &path)
         return HidOpenResult{nullptr, LastError(nullptr)};
     }
     return HidOpenResult{std::make_unique<HidapiDevice>(device), {}};
+}
+
+std::unique_ptr<HidClaim> HidapiBackend::Claim(const std::string &path)
+{
+    // The lock is on the device node itself, which every program that opens it can see.
+    return ClaimFile(path, false);
 }
 
 } // namespace korvelt

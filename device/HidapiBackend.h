@@ -18,6 +18,8 @@ public:
     // release numbers that hidapi reports.
     [[nodiscard]] std::vector<HidInterfaceInfo> Enumerate() override;
     [[nodiscard]] HidOpenResult Open(const std::string &path) override;
+    // An advisory lock on the device node, which korveltctl and the window both take.
+    [[nodiscard]] std::unique_ptr<HidClaim> Claim(const std::string &path) override;
 };
 
 } // namespace korvelt

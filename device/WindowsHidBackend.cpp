@@ -1,13 +1,20 @@
 #include "device/WindowsHidBackend.h"
 #include "device/SystemHidBackend.h"
 #include "device/UsbIdentifiers.h"
+#include "device/FileClaim.h"
 
 #include <windows.h>
 
 #include <setupapi.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace korvelt {
@@ -257,6 +264,24 @@ HidOpenResult WindowsHidBackend::Open(const std::string &path)
 std::unique_ptr<HidBackend> CreateSystemHidBackend()
 {
     return std::make_unique<WindowsHidBackend>();
+}
+
+std::unique_ptr<HidClaim> WindowsHidBackend::Claim(const std::string &path)
+{
+    // The interface's path (\\?\hid#vid_...#...{...}) is no file to lock: a file named by its
+    // FNV-1a hash stands for it, the same for every program of this user's session.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : path) {
+        hash = (hash ^ static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)))) * 1099511628211ULL;
+    }
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) {
+        return std::make_unique<HidClaim>();
+    }
+    std::array<char, 32> name{};
+    std::snprintf(name.data(), name.size(), "korvelt-%016llx.lock", static_cast<unsigned long long>(hash));
+    return ClaimFile(folder / name.data(), true);
 }
 
 } // namespace korvelt

@@ -18,6 +18,9 @@ public:
 
     [[nodiscard]] std::vector<HidInterfaceInfo> Enumerate() override;
     [[nodiscard]] HidOpenResult Open(const std::string &path) override;
+    // A lock file in the temporary folder, named after the interface's path, which korveltctl
+    // and the window both take.
+    [[nodiscard]] std::unique_ptr<HidClaim> Claim(const std::string &path) override;
 };
 
 } // namespace korvelt

@@ -27,7 +27,7 @@ log=build/logs/tidy.log
 start=$SECONDS
 status=0
 "$tidy" -clang-tidy-binary "$binary" -p "$build" -j "${KORVELT_TIDY_JOBS:-2}" -quiet \
-    -header-filter "^$root/($layers)/" "^$root/($layers)/[^/]+\\.cpp\$" 2>&1 |
+    -header-filter "^$root/($layers)/" "^$root/(($layers)/[^/]+|cli/commands/[^/]+)\\.cpp\$" 2>&1 |
     sed 's/\x1b\[[0-9;]*m//g' >"$log" || status=$?
 
 # A header's finding shows once per source that includes it: list each place once.

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvelt {
@@ -22,9 +23,19 @@ public:
     void AddOtherInterface(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release);
     // Makes every open of that device fail (or succeed again).
     void SetOpenFails(const SimulatedKorvelt &device, bool fails);
+    // Gives device `to` (by the order they were added) the path of device `from`, as Linux gives
+    // the next device plugged in the /dev/hidrawN of one unplugged. Its instance stays its own.
+    void ReusePath(std::size_t from, std::size_t to);
+    // Claims go through lock files in `folder`, one per path, so that programs of their own
+    // (each with a simulator of its own) contend for the device as for a real one; empty (the
+    // default): claims within this backend only.
+    void SetClaimFolder(std::string folder) { claimFolder_ = std::move(folder); }
 
     [[nodiscard]] std::vector<HidInterfaceInfo> Enumerate() override;
     [[nodiscard]] HidOpenResult Open(const std::string &path) override;
+    [[nodiscard]] std::unique_ptr<HidClaim> Claim(const std::string &path) override;
+    // The lock file of `path` in the claim folder.
+    [[nodiscard]] std::string ClaimFileOf(const std::string &path) const;
 
     [[nodiscard]] int OpenCount() const { return openCount_; }
     // How many reports the readers of this backend's handles have handed over and come back
@@ -36,9 +47,13 @@ private:
         std::shared_ptr<SimulatedKorvelt> Device; // null for another device's interface
         HidInterfaceInfo Interface;               // what Enumerate lists
         bool OpenFails = false;
+        std::size_t Index = 0;
     };
+    [[nodiscard]] const Entry *Present(const std::string &path) const;
 
     std::vector<Entry> entries_;
+    std::string claimFolder_;
+    std::shared_ptr<std::vector<std::string>> claimed_ = std::make_shared<std::vector<std::string>>();
     int openCount_ = 0;
     std::shared_ptr<std::atomic<int>> handedOver_ = std::make_shared<std::atomic<int>>(0);
 };

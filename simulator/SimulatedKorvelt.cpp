@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <thread>
+#include <utility>
 
 namespace korvelt {
 
@@ -314,7 +315,18 @@ void SimulatedKorvelt::DropArrivedReplies()
 {
     const std::lock_guard lock(mutex_);
     const auto now = std::chrono::steady_clock::now();
-    std::erase_if(replies_, [now](const PendingReply &pending) { return pending.Due <= now; });
+    std::erase_if(replies_, [now](PendingReply &pending) {
+        // A report held back survives the open that comes for it.
+        return !std::exchange(pending.HeldBack, false) && pending.Due <= now;
+    });
+}
+
+void SimulatedKorvelt::HoldBackReport(const Report &report)
+{
+    const std::lock_guard lock(mutex_);
+    replies_.push_back(PendingReply{report, std::chrono::steady_clock::now(), true});
+    ++repliesSent_;
+    replyReady_.notify_all();
 }
 
 void SimulatedKorvelt::SetReplyDelay(std::chrono::microseconds delay)

@@ -41,6 +41,9 @@ public:
     // A new handle sees only the replies that arrive after it was opened, as with hidraw: the
     // replies that are due already are dropped.
     void DropArrivedReplies();
+    // A report the device holds back until a handle is opened, as a real one keeps a reply no
+    // program read waiting for the host's next poll: the next handle gets it first.
+    void HoldBackReport(const Report &report);
 
     // Faults. The fault strikes at request `afterRequests` + 1, counted from now.
     void InjectFault(SimulatedFault fault, int afterRequests = 0);
@@ -88,6 +91,7 @@ private:
     struct PendingReply {
         Report Reply{};
         std::chrono::steady_clock::time_point Due; // when a read may take it
+        bool HeldBack = false;                     // kept for the next handle opened
     };
 
     mutable std::mutex mutex_;

@@ -8,7 +8,10 @@
 #include "text/HolidayRuleFile.h"
 #include "cli/Korveltctl.h"
 #include "text/ScheduleJson.h"
+#include "cli/CommandRegistry.h"
+#include "cli/DeviceFleet.h"
 #include "cli/SignalInterrupts.h"
+#include "device/FileClaim.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "TestSchedules.h"
 
@@ -19,6 +22,7 @@
 #include <QJsonObject>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -28,6 +32,12 @@
 #include <cmath>
 #include <csignal>
 #include <limits>
+#include <optional>
+#include <utility>
+
+#ifndef Q_OS_WIN
+#include <sys/resource.h>
+#endif
 
 using namespace korvelt;
 using namespace korvelt::testing;
@@ -229,6 +239,71 @@ QString CompletionCandidates(const QString &shell, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// What a shell's completion offers for `words`, the last being completed.
+QString Complete(const QString &shell, const QStringList &words)
+{
+    const bool bash = shell == QLatin1String("bash");
+    QString script;
+    if (bash) {
+        script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
+        for (const QString &word : words) {
+            script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        }
+        script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
+                      .arg(words.size() - 1);
+    } else {
+        script = QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
+        for (const QString &word : words) {
+            script += QStringLiteral(" '") + word + QLatin1Char('\'');
+        }
+    }
+    return CompletionCandidates(shell, {QString::fromLatin1(bash ? "--norc" : "-f"), QStringLiteral("-c"), script});
+}
+
+QStringList Sorted(QStringList list)
+{
+    list.sort();
+    list.removeDuplicates();
+    return list;
+}
+
+// The options the manual's synopsis gives each command, by its lines ".br" apart.
+QMap<QString, QStringList> ManualSynopsis()
+{
+    QFile file(QStringLiteral(KORVELTCTL_MANUAL));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    text = text.section(QStringLiteral(".SH SYNOPSIS"), 1).section(QStringLiteral(".SH "), 0, 0);
+    static const QRegularExpression macro(QStringLiteral("^\\.[A-Z]+ ?"), QRegularExpression::MultilineOption);
+    static const QRegularExpression font(QStringLiteral("\\\\f[BIR]"));
+    static const QRegularExpression option(QStringLiteral("^--?[a-z][a-z-]*$"));
+    QMap<QString, QStringList> options;
+    for (QString entry : text.split(QStringLiteral(".br"))) {
+        entry.replace(macro, QString()).replace(font, QString()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        QStringList words = entry.simplified().remove(QLatin1Char('"')).split(QLatin1Char(' '));
+        for (QString &word : words) {
+            word.remove(QLatin1Char('[')).remove(QLatin1Char(']')).remove(QLatin1Char('|'));
+        }
+        words.removeAll(QString());
+        const qsizetype at = words.indexOf(QStringLiteral("korveltctl"));
+        const auto command = std::find_if(words.begin() + at + 1, words.end(), [](const QString &w) {
+            return !w.startsWith(QLatin1Char('-')) && w != QLatin1String("N");
+        });
+        if (at < 0 || command == words.end()) {
+            continue;
+        }
+        QStringList &list = options[*command];
+        for (const QString &word : words) {
+            if (option.match(word).hasMatch() && word != QLatin1String("--demo")) {
+                list.append(word);
+            }
+        }
+    }
+    return options;
+}
+
 } // namespace
 
 class TestKorveltctl : public QObject {
@@ -278,6 +353,15 @@ private slots:
             << QList<int>{0};
         QTest::newRow("--device") << "nnn" << "write --force @distinct.dat --device 12" << none << 0
                                   << "sim:1 (serial 12): written and verified\n" << "" << QList<int>{1, 265, 1};
+        QTest::newRow("--dry-run, in the order of --device")
+            << "nn" << "write --force @distinct.json --dry-run --device 12 --device 11" << none << 0
+            << "sim:1 (serial 12): would write @distinct.json and verify it\n"
+               "sim:0 (serial 11): would write @distinct.json and verify it\n2 of 2 would be written and verified\n"
+            << "" << QList<int>{2, 2};
+        QTest::newRow("two attached, neither --device nor --all")
+            << "nn" << "write --force @distinct.dat" << none << 2 << ""
+            << "korveltctl: write: 2 KORVELTs are attached (sim:0, sim:1): name one with --device, or --all "
+               "(see korveltctl --help)\n" << QList<int>{0, 0};
         QTest::newRow("--device PATH") << "n=" << "write --force @distinct.dat --device sim:1" << none << 0
                                        << "sim:1 (serial 11): written and verified\n" << "" << QList<int>{0, 264};
         QTest::newRow("two with the serial number asked for") << "n=" << "write --force @distinct.dat --device 11" << none << 3 << ""
@@ -321,11 +405,11 @@ private slots:
                                        << "korveltctl: sim:0 (serial 11): the schedule read back differs from the one "
                                           "written in 8 places\n" << QList<int>{264};
         QTest::newRow("silent") << "n" << "write --force @distinct.dat" << SimulatedFault::FallSilent << 5 << ""
-                                << "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 5\n"
+                                << "korveltctl: sim:0 (serial 11): stopped answering at block 5 of 64: the KORVELT holds part of the old and part of the new schedule\n"
                                 << QList<int>{13};
         QTest::newRow("unplugged") << "nn" << "write --force @distinct.dat --all" << SimulatedFault::Unplug << 5
                                    << "sim:1 (serial 12): written and verified\n1 of 2 written and verified; 1 failed\n"
-                                   << "korveltctl: sim:0 (serial 11): the KORVELT was unplugged\n" << QList<int>{13, 264};
+                                   << "korveltctl: sim:0 (serial 11): unplugged at block 5 of 64: the KORVELT holds part of the old and part of the new schedule\n" << QList<int>{13, 264};
         QTest::newRow("no such file") << "n" << "write @missing.json" << none << 4 << ""
                                       << "korveltctl: @missing.json: cannot be read: No such file or directory\n"
                                       << QList<int>{0};
@@ -486,11 +570,11 @@ private slots:
                                         << 5
                                         << "sim:0 (serial 1): written and verified\nsim:2 (serial 3): written and verified\n"
                                            "2 of 3 written and verified; 1 failed\n"
-                                        << "korveltctl: sim:1 (serial 2): the KORVELT stopped answering at block 8\n";
+                                        << "korveltctl: sim:1 (serial 2): stopped answering at block 8 of 64: the KORVELT holds part of the old and part of the new schedule\n";
         QTest::newRow("a fault on every one") << "--demo 2 write @distinct.dat --all --force" << "0" << "unplug 5" << 5
                                               << "0 of 2 written and verified; 2 failed\n"
-                                              << "korveltctl: sim:0 (serial 1): the KORVELT was unplugged\n"
-                                                 "korveltctl: sim:1 (serial 2): the KORVELT was unplugged\n";
+                                              << "korveltctl: sim:0 (serial 1): unplugged at block 1 of 64: the KORVELT holds part of the old and part of the new schedule\n"
+                                                 "korveltctl: sim:1 (serial 2): unplugged at block 1 of 64: the KORVELT holds part of the old and part of the new schedule\n";
         QTest::newRow("its own fault wins") << "--demo 2 verify @distinct.dat --all" << "0" << "sim:0 wrong identity 1; silence 3"
                                             << 5 << "0 of 2 hold @distinct.dat; 2 failed\n"
                                             << "korveltctl: sim:0: not a KORVELT time controller\n"
@@ -636,6 +720,10 @@ private slots:
         QTest::newRow("unknown format") << "nn" << "read @many --all --format csv" << none << 2 << ""
                                         << "korveltctl: read: --format is dat or json (see korveltctl --help)\n"
                                         << QStringList{};
+        QTest::newRow("a link where a file goes")
+            << "nn" << "read @many --all" << none << 4 << "sim:1 (serial 12): read into @many/12.dat\n1 of 2 read; 1 failed\n"
+            << "korveltctl: sim:0 (serial 11): @many/11.dat: cannot be written: a symbolic link is there, which is not followed\n"
+            << QStringList{"12.dat"};
         QTest::newRow("one, --format json, standard output")
             << "n" << "read - --format json" << none << 0 << QString::fromUtf8(ScheduleToJson(DistinctSchedule())) << "" << QStringList{};
     } // clang-format on
@@ -652,11 +740,20 @@ private slots:
         QCOMPARE(f(QStringLiteral("write @distinct.dat --all --no-verify --force")),
                  releases.contains(QLatin1Char('p')) ? 3 : 0);
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("many")));
+        const bool link = QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("link"));
+        if (link) {
+            QFile target(f.dir.filePath(QStringLiteral("target")));
+            QVERIFY(target.open(QIODevice::WriteOnly) && target.write("target") == 6);
+            target.close();
+            QVERIFY(target.link(f.dir.filePath(QStringLiteral("many/11.dat"))));
+        }
         f.devices.front()->InjectFault(fault, 19);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.out, f.Expanded(out));
         QCOMPARE(f.err, f.Expanded(err));
-        QCOMPARE(QDir(f.dir.filePath(QStringLiteral("many"))).entryList(QDir::Files | QDir::Hidden), files);
+        QCOMPARE(QDir(f.dir.filePath(QStringLiteral("many"))).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks),
+                 files);
+        QCOMPARE(f.Contents(QStringLiteral("target")), link ? QByteArray("target") : QByteArray("(none)"));
         for (const QString &file : files) {
             QCOMPARE(f.Contents(QStringLiteral("many/") + file), file.endsWith(QLatin1String(".json"))
                                                                      ? ScheduleToJson(DistinctSchedule())
@@ -674,20 +771,20 @@ private slots:
         QTest::addColumn<TDateTime>("clock"); // the device's clock afterwards
         const TDateTime before = DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
         const QByteArray real;
-        QTest::newRow("read") << "clock read" << real << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n" << "" << before;
+        QTest::newRow("read") << "clock read --device sim:0" << real << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n" << "" << before;
         QTest::newRow("read, all") << "clock read --all" << real << 3
                                    << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n1 of 2 clocks read; 1 failed\n"
                                    << "korveltctl: sim:1: the KORVELT is in program mode\n" << before;
-        QTest::newRow("read, no valid time") << "clock read" << QByteArray("\x19\x3d\x3d\x1e\x02\x1e", 6) << 1 << ""
+        QTest::newRow("read, no valid time") << "clock read --device sim:0" << QByteArray("\x19\x3d\x3d\x1e\x02\x1e", 6) << 1 << ""
                                              << "korveltctl: sim:0 (serial 11): the KORVELT's clock holds no valid time "
                                                 "(bytes 2030-02-30 25:61:61)\n"
                                              << -1.0;
-        QTest::newRow("set --at") << "clock set --at 2027-03-28_01:59:59" << real << 0
+        QTest::newRow("set --at") << "clock set --at 2027-03-28_01:59:59 --device sim:0" << real << 0
                                   << "sim:0 (serial 11): clock 2027-03-28 01:59:59\n" << ""
                                   << DateOf(2027, 3, 28) + TimeOf(1, 59, 59);
-        QTest::newRow("set, the PC's time") << "clock set" << real << 0 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
+        QTest::newRow("set, the PC's time") << "clock set --device sim:0" << real << 0 << "sim:0 (serial 11): clock 2030-01-02 03:04:05\n"
                                             << "" << DateOf(2030, 1, 2) + TimeOf(3, 4, 5);
-        QTest::newRow("set --at, --dry-run") << "clock set --at 2027-03-28_01:59:59 --dry-run" << real << 0
+        QTest::newRow("set --at, --dry-run") << "clock set --at 2027-03-28_01:59:59 --dry-run --device sim:0" << real << 0
                                              << "sim:0 (serial 11): would set the clock to 2027-03-28 01:59:59\n" << ""
                                              << DateOf(2011, 5, 5) + TimeOf(6, 7, 8);
         QTest::newRow("set --dry-run, all") << "clock set --dry-run --all" << real << 3
@@ -783,7 +880,7 @@ private slots:
                                      R"("message":"program mode","differences":[]}],"exit":0})";
         QTest::newRow("write --all, one unplugged")
             << "nn" << "write @distinct.dat --all --json --force" << SimulatedFault::Unplug << 5
-            << R"({"devices":[)" + device(0, "unplugged", 5, "the KORVELT was unplugged") + "," +
+            << R"({"devices":[)" + device(0, "unplugged", 5, "unplugged at block 5 of 64: the KORVELT holds part of the old and part of the new schedule") + "," +
                    device(1, "written-verified", 0, "written and verified") + R"(],"exit":5})";
         QTest::newRow("write --no-verify --dry-run")
             << "n" << "write @distinct.dat --json --no-verify --dry-run --force" << none << 0
@@ -814,6 +911,8 @@ private slots:
                                           R"("message":"the KORVELT is in program mode","differences":[]}],"exit":3})";
         QTest::newRow("no KORVELT") << "" << "write @distinct.dat --json --force" << none << 3
                                     << R"({"devices":[],"exit":3,"message":"no KORVELT is attached"})";
+        QTest::newRow("--device PATH not attached") << "n" << "write @distinct.dat --json --force --device sim:7" << none << 3
+                                                    << R"({"devices":[],"exit":3,"message":"no KORVELT is attached at sim:7"})";
         QTest::newRow("file refused") << "n" << "verify @missing.dat --json" << none << 4
                                       << R"({"devices":[],"exit":4,"message":"@missing.dat: cannot be read: No such file or directory"})";
         QTest::newRow("read - --json") << "n" << "read - --json" << none << 2 << "";
@@ -870,12 +969,18 @@ private slots:
         }
         QTest::newRow("bash: write's options") << "bash" << "korveltctl write --d" << "--device --dry-run";
         QTest::newRow("bash: schedules by their ending")
-            << "bash" << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @rules.json @sub";
+            << "bash" << "korveltctl verify @" << "@dat-named.json @distinct.dat @distinct.json @json-named.dat @my site.dat @rules.json @sub";
         QTest::newRow("bash: rule files") << "bash" << "korveltctl holidays --rules @r" << "@rules.json";
         QTest::newRow("bash: read's formats") << "bash" << "korveltctl read --all --format _" << "dat json";
         QTest::newRow("zsh: schedules by their ending") << "zsh" << "korveltctl verify _" << "files:*.(dat|json)";
         QTest::newRow("zsh: the log, any file") << "zsh" << "korveltctl write site.dat --watch --log _" << "files:*";
         QTest::newRow("zsh: nothing after --device") << "zsh" << "korveltctl write site.dat --device _" << "";
+        QTest::newRow("bash: a name with a space") << "bash" << "korveltctl verify @my" << "@my site.dat";
+        for (const char *shell : {"bash", "zsh"}) {
+            QTest::addRow("%s: check takes no option", shell) << shell << "korveltctl check -" << "--help";
+            QTest::addRow("%s: report's options", shell) << shell << "korveltctl report -"
+                                                         << (QByteArray(shell) == "bash" ? "--help --quiet -o" : "-o --quiet --help");
+        }
     } // clang-format on
     void Completion()
     {
@@ -887,8 +992,8 @@ private slots:
         QFETCH(QString, candidates);
         Fleet f(QString{});
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
-        for (const QString &name :
-             {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf")}) {
+        for (const QString &name : {QStringLiteral("rules.json"), QStringLiteral("notes.txt"), QStringLiteral("r.pdf"),
+                                    QStringLiteral("my site.dat")}) {
             QFile file(f.dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -896,25 +1001,42 @@ private slots:
         if (list.last() == QLatin1String("_")) {
             list.last().clear();
         }
-        const bool bash = shell == QLatin1String("bash");
-        QString script;
-        if (bash) {
-            script = QStringLiteral("source '%1'; COMP_WORDS=(").arg(QStringLiteral(KORVELTCTL_COMPLETION));
-            for (const QString &word : list) {
-                script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        QCOMPARE(Complete(shell, list), f.Expanded(candidates));
+    }
+
+    // The registry is where the commands and their options are declared: both completions and
+    // the manual's synopsis offer each command exactly the options it takes.
+    void Registry()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the completions are for bash and zsh on Linux");
+#endif
+        const QMap<QString, QStringList> synopsis = ManualSynopsis();
+        QStringList names;
+        for (const auto &command : CtlCommands()) {
+            names.append(command->Name());
+            QStringList options;
+            for (const CtlOption &option : command->Options()) {
+                options.append(option.Name);
             }
-            script += QStringLiteral("); COMP_CWORD=%1; _korveltctl; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
-                          .arg(list.size() - 1);
-        } else {
-            script =
-                QStringLiteral("source '%1'; _korveltctl_candidates").arg(QStringLiteral(KORVELTCTL_ZSH_COMPLETION));
-            for (const QString &word : list) {
-                script += QStringLiteral(" '") + word + QLatin1Char('\'');
+            QCOMPARE(Sorted(synopsis.value(command->Name())), Sorted(options));
+            if (command->Name() == QLatin1String("help")) {
+                continue; // it completes command names
+            }
+            options.append(QStringLiteral("--help"));
+            for (const char *shell : {"bash", "zsh"}) {
+                const QString offered = Complete(QLatin1String(shell),
+                                                 {QStringLiteral("korveltctl"), command->Name(), QStringLiteral("-")});
+                QCOMPARE(Sorted(offered.split(QLatin1Char(' '), Qt::SkipEmptyParts)), Sorted(options));
             }
         }
-        QCOMPARE(
-            CompletionCandidates(shell, {QString::fromLatin1(bash ? "--norc" : "-f"), QStringLiteral("-c"), script}),
-            f.Expanded(candidates));
+        names << QStringLiteral("--demo") << QStringLiteral("--help") << QStringLiteral("--version");
+        for (const char *shell : {"bash", "zsh"}) {
+            QCOMPARE(
+                Sorted(
+                    Complete(QLatin1String(shell), {QStringLiteral("korveltctl"), QString()}).split(QLatin1Char(' '))),
+                Sorted(names));
+        }
     }
 
     // The commands on files alone, and the tool's own options.
@@ -1039,6 +1161,30 @@ private slots:
         QTest::newRow("version") << "--version" << 0 << "korveltctl 1.00\n" << "" << QByteArray();
         QTest::newRow("help") << "--demo --help" << 0 << "Usage: korveltctl [--demo [N]] COMMAND" << "" << QByteArray();
         QTest::newRow("unknown command") << "frob" << 2 << "" << "korveltctl: unknown command frob (see korveltctl --help)\n" << QByteArray();
+        const QString dataFile = QString::fromLatin1(QByteArray("\x01\0\0\0KORVELT Time Control\0", 25));
+        QTest::newRow("holidays -o -") << "holidays --preset us --year 2027 -o -" << 0 << dataFile
+                                       << "korveltctl: standard output: special dates 1 to 12 hold the holidays of United "
+                                          "States (federal) 2027\n" << QByteArray();
+        const QString own = QStringLiteral(" is the file read; the output needs a name of its own (see korveltctl --help)\n");
+        QTest::newRow("report over its schedule") << "report @distinct.dat -o @distinct.dat" << 2 << ""
+                                                  << "korveltctl: report: @distinct.dat" + own << QByteArray();
+        QTest::newRow("report of a schedule named .pdf") << "report @schedule.pdf" << 2 << ""
+                                                         << "korveltctl: report: @schedule.pdf" + own << QByteArray();
+        QTest::newRow("export over its schedule") << "export @distinct.dat -o @distinct.dat" << 2 << ""
+                                                  << "korveltctl: export: @distinct.dat" + own << QByteArray();
+        QTest::newRow("import over its JSON") << "import @json-named.dat -o @json-named.dat" << 2 << ""
+                                              << "korveltctl: import: @json-named.dat" + own << QByteArray();
+        QTest::newRow("holidays over the rule file") << "holidays --rules @rules.json -o @rules.json" << 2 << ""
+                                                     << "korveltctl: holidays: @rules.json" + own << QByteArray();
+        QTest::newRow("holidays --from X -o X") << "holidays --preset us --year 2027 --from @distinct.dat -o @distinct.dat --quiet"
+                                                << 0 << "(nothing)" << "" << QByteArray();
+        QTest::newRow("-o empty") << "export @distinct.dat -o=" << 2 << ""
+                                  << "korveltctl: export: -o needs a value (see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("--format empty") << "export @distinct.dat --format= -o @out.csv" << 2 << ""
+                                        << "korveltctl: export: --format needs a value (see korveltctl --help)\n" << QByteArray();
+        QTest::newRow("a flag twice") << "holidays --preset us --quiet --quiet -o @out.dat" << 2 << ""
+                                      << "korveltctl: holidays: --quiet is given more than once (see korveltctl --help)\n"
+                                      << QByteArray();
         QTest::newRow("unknown option") << "check @distinct.dat --all" << 2 << ""
                                         << "korveltctl: check: unknown option --all (see korveltctl --help)\n" << QByteArray();
     } // clang-format on
@@ -1082,7 +1228,14 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("sub")));
+        QVERIFY(SaveDataFile(f.File(QStringLiteral("schedule.pdf")), DistinctSchedule()));
+        const QByteArray schedule = f.Contents(QStringLiteral("distinct.dat"));
         QCOMPARE(f(line), exit);
+        // What was read is still there as it was, also where the output was to replace it.
+        QCOMPARE(f.Contents(QStringLiteral("schedule.pdf")), schedule);
+        if (!line.contains(QLatin1String("--from @distinct.dat"))) {
+            QCOMPARE(f.Contents(QStringLiteral("distinct.dat")), schedule);
+        }
         QVERIFY2(out == QLatin1String("(nothing)") ? f.out.isEmpty()
                                                    : out.isEmpty() || f.out.startsWith(f.Expanded(out)),
                  qPrintable(f.out));
@@ -1189,7 +1342,10 @@ private slots:
 
     // The production line: KORVELTs come and go while write --watch runs. `polls` says what
     // happens before each look at the devices attached: "+K" plugs device K in, "-K" unplugs
-    // it, "C" is Ctrl+C. Every device starts unplugged; device 0 falls silent when `silent`.
+    // it, "K@J" gives device K the path of device J (as Linux gives a new device the
+    // /dev/hidrawN of one unplugged), "C" is Ctrl+C; a step after "~" happens instead while
+    // device 0 is being written (at its 100th request). Every device starts unplugged; device 0
+    // falls silent when `silent`.
     void Watch_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
@@ -1199,47 +1355,71 @@ private slots:
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::addColumn<QList<int>>("requests"); // per device: who it is, and a write with its read-back
+        QTest::addColumn<QList<int>>("requests"); // per device: a write with its read-back
         const QString waiting = QStringLiteral("korveltctl: waiting for KORVELTs to write @distinct.dat to (Ctrl+C ends)\n");
         const QString written = QStringLiteral("written and verified\n");
         QTest::newRow("two, one after the other")
             << "nn" << "" << QStringList{"+0", "+1", "C"} << false << 0
             << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written + "2 programmed; 0 failed\n" << waiting
-            << QList<int>{265, 265};
+            << QList<int>{264, 264};
         QTest::newRow("two at once, --no-verify")
             << "nn" << "--no-verify" << QStringList{"+1 +0", "C"} << false << 0
             << "sim:0 (serial 11): written\nsim:1 (serial 12): written\n2 programmed; 0 failed\n" << waiting
-            << QList<int>{134, 134};
+            << QList<int>{133, 133};
         QTest::newRow("one that stays is written once")
             << "n" << "" << QStringList{"+0", "", "", "C"} << false << 0
-            << "sim:0 (serial 11): " + written + "1 programmed; 0 failed\n" << waiting << QList<int>{265};
+            << "sim:0 (serial 11): " + written + "1 programmed; 0 failed\n" << waiting << QList<int>{264};
         QTest::newRow("unplugged and plugged again")
             << "n" << "" << QStringList{"+0", "-0", "+0", "C"} << false << 0
             << "sim:0 (serial 11): " + written + "sim:0 (serial 11): " + written + "2 programmed; 0 failed\n" << waiting
-            << QList<int>{530};
+            << QList<int>{528};
         QTest::newRow("one failing, then a good one")
             << "nn" << "" << QStringList{"+0", "+1", "C"} << true << 5
             << "sim:1 (serial 12): " + written + "1 programmed; 1 failed\n"
-            << waiting + "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 4\n" << QList<int>{12, 265};
+            << waiting + "korveltctl: sim:0 (serial 11): stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule\n" << QList<int>{12, 264};
         QTest::newRow("one in program mode") << "pn" << "" << QStringList{"+0 +1", "C"} << false << 3
                                              << "sim:1 (serial 12): " + written + "1 programmed; 1 failed\n"
                                              << waiting + "korveltctl: sim:0: the KORVELT is in program mode\n"
-                                             << QList<int>{0, 265};
+                                             << QList<int>{0, 264};
         QTest::newRow("Ctrl+C before any") << "n" << "" << QStringList{"C"} << false << 0 << "0 programmed; 0 failed\n"
                                            << waiting << QList<int>{0};
         QTest::newRow("Ctrl+C as one arrives: it is written, then the end")
             << "nn" << "" << QStringList{"C +0"} << false << 0 << "sim:0 (serial 11): " + written + "1 programmed; 0 failed\n"
-            << waiting + "korveltctl: ending after this KORVELT (Ctrl+C again stops it at once)\n" << QList<int>{265, 0};
+            << waiting + "korveltctl: ending after this KORVELT (Ctrl+C again stops it at once)\n" << QList<int>{264, 0};
         QTest::newRow("--set-clock, --quiet")
-            << "n" << "--set-clock --quiet" << QStringList{"+0", "C"} << false << 0 << "" << "" << QList<int>{267};
+            << "n" << "--set-clock --quiet" << QStringList{"+0", "C"} << false << 0 << "" << "" << QList<int>{266};
         QTest::newRow("--set-clock") << "n" << "--set-clock" << QStringList{"+0", "C"} << false << 0
                                      << "sim:0 (serial 11): written and verified; clock set to 2030-01-02 03:04:05\n"
                                         "1 programmed; 0 failed\n"
-                                     << waiting << QList<int>{267};
-        QTest::newRow("--json") << "n" << "--json" << QStringList{"C"} << false << 2 << ""
-                                << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device, --dry-run or "
-                                   "--json (see korveltctl --help)\n"
-                                << QList<int>{0};
+                                     << waiting << QList<int>{266};
+        QTest::newRow("a new unit at a path seen, within one look")
+            << "nnn" << "" << QStringList{"+0 +1", "-1 2@1 +2", "C"} << false << 0
+            << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written + "sim:1 (serial 13): " + written +
+                   "3 programmed; 0 failed\n" << waiting << QList<int>{264, 264, 264};
+        QTest::newRow("a new unit at a path seen, while another is written")
+            << "nnn" << "" << QStringList{"+1", "+0 ~-1 ~2@1 ~+2", "", "C"} << false << 0
+            << "sim:1 (serial 12): " + written + "sim:0 (serial 11): " + written + "sim:1 (serial 13): " + written +
+                   "3 programmed; 0 failed\n" << waiting << QList<int>{264, 264, 264};
+        QTest::newRow("two with one serial number, plugged in together")
+            << "n=" << "" << QStringList{"+0 +1", "C"} << false << 0
+            << "sim:0 (serial 11): " + written + "sim:1 (serial 11): " + written + "2 programmed; 0 failed\n" << waiting
+            << QList<int>{264, 264};
+        QTest::newRow("--json, one object a line, --count")
+            << "nn" << "--json --count 2" << QStringList{"+0", "+1"} << true << 5
+            << R"({"differences":[],"exit":5,"message":"%1","path":"sim:0","result":"timed-out","serial":11,)"
+               R"("time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
+               "\n"
+               R"({"differences":[],"exit":0,"message":"written and verified","path":"sim:1","result":"written-verified",)"
+               R"("serial":12,"time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
+               "\n"
+            << "korveltctl: sim:0 (serial 11): %1\n" << QList<int>{12, 264};
+        QTest::newRow("--count, no Ctrl+C") << "nn" << "--count 2" << QStringList{"+0 +1"} << false << 0
+                                            << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written +
+                                                   "2 programmed; 0 failed\n" << waiting << QList<int>{264, 264};
+        QTest::newRow("--watch --all") << "n" << "--all" << QStringList{"C"} << false << 2 << ""
+                                       << "korveltctl: write: --watch writes each KORVELT plugged in: no --all, --device or "
+                                          "--dry-run (see korveltctl --help)\n"
+                                       << QList<int>{0};
     } // clang-format on
     void Watch()
     {
@@ -1259,6 +1439,7 @@ private slots:
         f.options.Interrupts = &interrupts;
         f.options.WatchIntervalMs = 1;
         f.options.ReplyTimeoutMs = 300;
+        f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
         for (const auto &device : f.devices) {
             device->Unplug();
         }
@@ -1266,22 +1447,45 @@ private slots:
             f.devices.front()->InjectFault(SimulatedFault::FallSilent, 11);
         }
         int looked = 0;
+        QStringList during; // the steps for device 0's write
+        const auto take = [&f](const QString &step) {
+            if (step == QLatin1String("C")) {
+                std::raise(SIGINT);
+            } else if (step.contains(QLatin1Char('@'))) {
+                f.backend.ReusePath(step.section(QLatin1Char('@'), 1).toUInt(),
+                                    step.section(QLatin1Char('@'), 0, 0).toUInt());
+            } else if (step.startsWith(QLatin1Char('+'))) {
+                f.devices.at(step.mid(1).toInt())->PlugIn();
+            } else {
+                f.devices.at(step.mid(1).toInt())->Unplug();
+            }
+        };
         f.options.WatchPolled = [&](int poll) {
             looked = poll + 1;
             for (const QString &step : polls.value(poll).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                if (step == QLatin1String("C")) {
-                    std::raise(SIGINT);
-                } else if (step.startsWith(QLatin1Char('+'))) {
-                    f.devices.at(step.mid(1).toInt())->PlugIn();
+                if (step.startsWith(QLatin1Char('~'))) {
+                    during.append(step.mid(1));
                 } else {
-                    f.devices.at(step.mid(1).toInt())->Unplug();
+                    take(step);
                 }
             }
         };
+        QTimer writing;
+        QObject::connect(&writing, &QTimer::timeout, [&] {
+            if (!during.isEmpty() && f.devices.front()->RequestCount() >= 100) {
+                for (const QString &step : std::exchange(during, {})) {
+                    take(step);
+                }
+            }
+        });
+        writing.start(1);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch ") + options), exit);
-        QCOMPARE(f.out, f.Expanded(out));
-        QCOMPARE(f.err, f.Expanded(err));
+        const QString held = QStringLiteral(
+            "stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule");
+        QCOMPARE(f.out, f.Expanded(out).replace(QStringLiteral("%1"), held));
+        QCOMPARE(f.err, f.Expanded(err).replace(QStringLiteral("%1"), held));
         QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size()); // it ends at the look that saw Ctrl+C
+        QVERIFY(during.isEmpty());
         for (qsizetype i = 0; i < requests.size(); ++i) {
             QCOMPARE(f.devices.at(i)->RequestCount(), requests.at(i));
         }
@@ -1311,10 +1515,15 @@ private slots:
         };
         const QString sum = QString::fromLatin1(
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
-        const QString header = QStringLiteral("time,serial,version,sha256,result\n");
-        const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified\n" +
-                               "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum + ",timed-out\n" +
-                               "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum + ",written-verified\n";
+        // The columns after the result came later: an older log keeps its header and gains them.
+        const QString header = QStringLiteral("time,serial,version,sha256,result,path,message,korveltctl\n");
+        const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum +
+                               ",written-verified,sim:0,written and verified,1.00\n" +
+                               "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum +
+                               ",timed-out,sim:1,stopped answering at block 4 of 64: the KORVELT holds part of the old "
+                               "and part of the new schedule,1.00\n" +
+                               "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum +
+                               ",written-verified,sim:2,written and verified,1.00\n";
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
         QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
@@ -1323,14 +1532,214 @@ private slots:
             device->Unplug();
         }
         f.devices.front()->PlugIn();
-        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --no-verify")), 0);
+        // The checksum is the file's own, for JSON too, as sha256sum prints it.
+        const QString jsonSum = QString::fromLatin1(
+            QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.json")), QCryptographicHash::Sha256).toHex());
+        QCOMPARE(f(QStringLiteral("write @distinct.json --force --watch --log @log.csv --no-verify")), 0);
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
-                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written\n");
+                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\n");
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
         QCOMPARE(f.err,
-                 QStringLiteral("korveltctl: write: --set-clock and --log are for --watch (see korveltctl --help)\n"));
+                 QStringLiteral("korveltctl: write: --set-clock, --log, --count and --retry are for --watch (see "
+                                "korveltctl --help)\n"));
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @")), 4);
         QVERIFY(f.err.startsWith(f.Expanded(QStringLiteral("korveltctl: @: cannot be written: "))));
+    }
+
+    // --retry writes a unit that failed again, without its being plugged in again.
+    void WatchRetry()
+    {
+        Fleet f(QStringLiteral("n"));
+        f.options.WatchIntervalMs = 1;
+        f.devices.front()->InjectFault(SimulatedFault::ExtraReport, 20); // the first write goes wrong
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry 1 --quiet")), 0);
+        QCOMPARE(f.out, QString());
+        QCOMPARE(f.err, QString());
+        // The write until the read-back found the stray report out, then the write and its read-back.
+        QCOMPARE(f.devices.front()->RequestCount(), 134 + 264);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry -1")), 2);
+    }
+
+    // A log that cannot take a row: the row is not left cut short, no further KORVELT is
+    // programmed without its row, and the next run starts on a line of its own. The file size
+    // limit stands in for a full disk.
+    void WatchLogFull()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("no file size limit on Windows");
+#else
+        Fleet f(QStringLiteral("nnn"));
+        SignalInterrupts interrupts;
+        f.options.Interrupts = &interrupts;
+        f.options.WatchIntervalMs = 1;
+        f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
+        // One unit a look: the second's row fails, and the third is not taken.
+        for (const auto &device : f.devices) {
+            device->Unplug();
+        }
+        f.options.WatchPolled = [&f](int poll) {
+            if (poll < 3) {
+                f.devices.at(poll)->PlugIn();
+            } else {
+                std::raise(SIGINT); // a line that went on regardless ends all the same
+            }
+        };
+        const QByteArray sum =
+            QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex();
+        const QByteArray header = "time,serial,version,sha256,result,path,message,korveltctl\n";
+        const QByteArray first =
+            "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified,sim:0,written and verified,1.00\n";
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit limit = before;
+        limit.rlim_cur = static_cast<rlim_t>(header.size() + first.size() + 40); // the second row is cut
+        const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const int exit = f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --quiet"));
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+        std::signal(SIGXFSZ, xfsz);
+        QCOMPARE(exit, 4);
+        QCOMPARE(f.err, f.Expanded(QStringLiteral("korveltctl: @log.csv: cannot be written: File too large; no more "
+                                                  "KORVELTs are taken\n")));
+        QCOMPARE(f.Contents(QStringLiteral("log.csv")), header + first);
+        QCOMPARE(f.devices.at(2)->RequestCount(), 0);
+        // A row an older program left cut short is ended before this run's first.
+        QFile log(f.dir.filePath(QStringLiteral("log.csv")));
+        QVERIFY(log.open(QIODevice::Append) && log.write("2030-01-02T03:04:05,12,KORV") > 0);
+        log.close();
+        f.devices.at(0)->Unplug();
+        f.devices.at(1)->Unplug();
+        f.options.WatchPolled = [&f](int poll) {
+            if (poll == 0) {
+                f.devices.at(2)->PlugIn();
+            } else {
+                std::raise(SIGINT);
+            }
+        };
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --quiet")), 0);
+        QCOMPARE(f.Contents(QStringLiteral("log.csv")),
+                 header + first + "2030-01-02T03:04:05,12,KORV\n2030-01-02T03:04:05+01:00,13,KORVELT 1.05," + sum +
+                     ",written-verified,sim:2,written and verified,1.00\n");
+#endif
+    }
+
+    // A signal that was ignored when korveltctl started (nohup, trap '' HUP) stays ignored:
+    // the write and the watch go on.
+    void IgnoredHangUp()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("no SIGHUP on Windows");
+#else
+        const auto previous = std::signal(SIGHUP, SIG_IGN);
+        Fleet f(QStringLiteral("n"));
+        SignalInterrupts interrupts;
+        f.options.Interrupts = &interrupts;
+        QTimer hangUp;
+        bool raised = false;
+        QObject::connect(&hangUp, &QTimer::timeout, [&] {
+            if (!raised && f.devices.front()->RequestCount() > 40) {
+                raised = true;
+                std::raise(SIGHUP);
+            }
+        });
+        hangUp.start(1);
+        const int written = f(QStringLiteral("write @distinct.dat --force"));
+        f.options.WatchIntervalMs = 1;
+        f.options.WatchPolled = [](int poll) { std::raise(poll == 0 ? SIGHUP : SIGINT); };
+        const int watched = f(QStringLiteral("write @distinct.dat --force --watch --quiet"));
+        std::signal(SIGHUP, previous);
+        QVERIFY(raised);
+        QCOMPARE(written, 0);
+        QCOMPARE(watched, 0);
+        QCOMPARE(f.devices.front()->RequestCount(), 264 + 264); // the write whole, then the watch's
+#endif
+    }
+
+    // A KORVELT another program talks to is asked nothing: each device command claims it for
+    // its whole exchange, and one that finds it claimed fails at once.
+    void Busy_data() // clang-format off
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString busy = QStringLiteral("busy: in use by another program");
+        QTest::newRow("write") << "write @distinct.dat --force" << 6 << "" << "korveltctl: sim:0: " + busy + "\n";
+        QTest::newRow("verify --all") << "verify @distinct.dat --all" << 6 << "" << "korveltctl: sim:0: " + busy + "\n";
+        QTest::newRow("list") << "list" << 0 << "sim:0\t-\t-\t" + busy + "\n" << "";
+        QTest::newRow("write --dry-run") << "write @distinct.dat --force --dry-run" << 6 << "" << "korveltctl: sim:0: " + busy + "\n";
+        const QString document = QStringLiteral(R"({"devices":[{"path":"sim:0","serial":null,"version":null,"result":"busy",)"
+                                                R"("exit":%1,"message":"%2","differences":[]}],"exit":%1})");
+        QTest::newRow("list --json") << "list --json" << 0 << document.arg(0).arg(busy) << "";
+        QTest::newRow("write --json") << "write @distinct.dat --force --json" << 6 << document.arg(6).arg(busy)
+                                      << "korveltctl: sim:0: " + busy + "\n";
+    } // clang-format on
+    void Busy()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        Fleet f(QStringLiteral("n"));
+        const std::unique_ptr<HidClaim> held = f.backend.Claim("sim:0");
+        QVERIFY(held != nullptr);
+        QCOMPARE(f(line), exit);
+        if (out.startsWith(QLatin1Char('{'))) {
+            QCOMPARE(QJsonDocument::fromJson(f.outBytes).toJson(QJsonDocument::Compact),
+                     QJsonDocument::fromJson(out.toUtf8()).toJson(QJsonDocument::Compact));
+        } else {
+            QCOMPARE(f.out, out);
+        }
+        QCOMPARE(f.err, err);
+        QCOMPARE(f.devices.front()->RequestCount(), 0);
+    }
+
+    // A list while a write is under way asks the KORVELT being written nothing, and the write
+    // goes on undisturbed.
+    void ListDuringWrite()
+    {
+        Fleet f(QStringLiteral("n"));
+        QTimer listing;
+        std::optional<ProbedDevice> probed;
+        QObject::connect(&listing, &QTimer::timeout, [&] {
+            if (!probed && f.devices.front()->RequestCount() > 50) {
+                probed = ProbeDevice(f.backend, KorveltInterfaces(f.backend).front(), 1000);
+            }
+        });
+        listing.start(1);
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force")), 0);
+        QVERIFY(probed.has_value());
+        QCOMPARE(probed->Problem, ProbeProblem::Busy);
+        QCOMPARE(f.devices.front()->RequestCount(), 264);
+    }
+
+    // A report the KORVELT held back from an earlier program (an interrupted run, a stray
+    // duplicate) is dropped before the first request: it is not taken for the answer.
+    void StaleReport_data() // clang-format off
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("write") << "write @distinct.dat --force" << 0 << "sim:0 (serial 11): written and verified\n";
+        QTest::newRow("verify") << "verify @distinct.dat" << 0 << "sim:0 (serial 11): holds @distinct.dat\n";
+        QTest::newRow("list") << "list" << 0 << "sim:0\t11\tKORVELT 1.05\tready\n";
+        QTest::newRow("clock read") << "clock read" << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n";
+    } // clang-format on
+    void StaleReport()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, exit);
+        QFETCH(QString, out);
+        Fleet f(QStringLiteral("n"));
+        QCOMPARE(f(QStringLiteral("write @distinct.dat --force --no-verify")), 0);
+        f.devices.front()->SetClock(DateOf(2011, 5, 5) + TimeOf(6, 7, 8));
+        Report stale{};
+        stale.fill(0x42);
+        stale.at(0) = 0;
+        f.devices.front()->HoldBackReport(stale);
+        QCOMPARE(f(line), exit);
+        QCOMPARE(f.out, f.Expanded(out));
+        QCOMPARE(f.err, QString());
     }
 
     // The progress bar fits the terminal: a line that wraps leaves stale lines behind.
@@ -1372,6 +1781,17 @@ private slots:
         QTest::newRow("standard output closed, -o") << "%K export @distinct.dat -o @out.json >&-" << 0 << "";
         QTest::newRow("read - to a full disk") << "%K --demo read - >/dev/full" << 4
                                                << "korveltctl: standard output: No space left on device\n";
+        QTest::newRow("errors before the summary")
+            << "(KORVELT_DEMO_FAULT='sim:1 unplug 50' %K --demo 2 write @distinct.dat --all --force 2>&1) >&2" << 5
+            << "sim:0 (serial 1): written and verified\n"
+               "korveltctl: sim:1 (serial 2): unplugged at block 23 of 64: the KORVELT holds part of the old and part of "
+               "the new schedule\n1 of 2 written and verified; 1 failed\n";
+        // The test holds the claim on the demo KORVELT sim:0 as another program would.
+        QTest::newRow("a KORVELT another program holds")
+            << "KORVELT_DEMO_CLAIMS=@claims %K --demo write @distinct.dat --force" << 6
+            << "korveltctl: sim:0: busy: in use by another program\n";
+        QTest::newRow("a KORVELT another program holds, list")
+            << "KORVELT_DEMO_CLAIMS=@claims %K --demo list >&2" << 0 << "sim:0\t-\t-\tbusy: in use by another program\n";
         QTest::newRow("report, xcb and no display")
             << "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb %K report @distinct.dat -o @out.pdf"
             << 0 << "";
@@ -1382,6 +1802,10 @@ private slots:
         QFETCH(int, exit);
         QFETCH(QString, err);
         Fleet f(QString{});
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("claims")));
+        const std::unique_ptr<HidClaim> held =
+            ClaimFile(f.dir.filePath(QStringLiteral("claims/sim-0.lock")).toStdString(), true);
+        QVERIFY(held != nullptr);
         QProcess sh;
         sh.start(QStringLiteral("/bin/sh"),
                  {QStringLiteral("-c"), f.Expanded(command).replace(QStringLiteral("%K"), QStringLiteral(KORVELTCTL))});

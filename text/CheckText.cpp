@@ -1,5 +1,6 @@
 #include "text/CheckText.h"
 
+#include "core/DeviceLimits.h"
 #include "text/CellText.h"
 #include "text/ControlTexts.h"
 #include "text/DifferenceText.h"
@@ -54,8 +55,11 @@ QString UnsendableText(const UnsendableValue &value)
         //: %1 is the slot's place, as in "Output 2, Special Times slot 3"
         return QCoreApplication::translate("CheckText", "%1: the End time is not a time of day.").arg(place(true));
     case Field::SpecialDate:
-        return QCoreApplication::translate("CheckText", "Special date %1 is not set to a date from 2000 to 2255.")
-            .arg(value.Index + 1);
+        //: %1 is the special date's number, %2 and %3 the first and last year the KORVELT can hold
+        return QCoreApplication::translate("CheckText", "Special date %1 is not set to a date from %2 to %3.")
+            .arg(value.Index + 1)
+            .arg(FirstDeviceYear)
+            .arg(LastDeviceYear);
     case Field::AdvanceWeek:
         return QCoreApplication::translate("CheckText", "Daylight Saving: no Advance Clock week is chosen.");
     case Field::AdvanceMonth:

@@ -1,5 +1,6 @@
 #include "text/ScheduleJson.h"
 
+#include "core/DeviceLimits.h"
 #include "platform/AtomicFile.h"
 
 #include <QJsonArray>
@@ -30,8 +31,6 @@ constexpr std::array<const char *, WeekItemCount> WeekNames{"first", "second", "
 constexpr std::array<const char *, MonthItemCount> MonthNames{"January",   "February", "March",    "April",
                                                               "May",       "June",     "July",     "August",
                                                               "September", "October",  "November", "December"};
-constexpr int FirstSendableYear = 2000;
-constexpr int LastSendableYear = 2255;
 
 // A value kept as it is stored: its eight bytes as a double, in hexadecimal, and beside them
 // the number for the reader (null when it is not finite).
@@ -56,7 +55,7 @@ QString WholeDateText(TDateTime value)
     }
     const DateParts date = DecodeDate(value);
     TDateTime exact = 0;
-    if (date.Year < FirstSendableYear || date.Year > LastSendableYear ||
+    if (date.Year < FirstDeviceYear || date.Year > LastDeviceYear ||
         !TryEncodeDate(date.Year, date.Month, date.Day, exact) || !SameBits(exact, value)) {
         return {};
     }
@@ -238,12 +237,13 @@ TDateTime DateAt(const QJsonValue &value, const QString &path)
     }
     const auto fields = Fields(value.toString(), {4, 2, 2}, QLatin1Char('-'));
     TDateTime date = 0;
-    if (!value.isString() || !fields || fields->at(0) < FirstSendableYear || fields->at(0) > LastSendableYear ||
+    if (!value.isString() || !fields || fields->at(0) < FirstDeviceYear || fields->at(0) > LastDeviceYear ||
         !TryEncodeDate(fields->at(0), fields->at(1), fields->at(2), date)) {
-        throw Refusal{path,
-                      value.isString()
-                          ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from 2000 to 2255").arg(value.toString())
-                          : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
+        throw Refusal{path, value.isString() ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from %2 to %3")
+                                                   .arg(value.toString())
+                                                   .arg(FirstDeviceYear)
+                                                   .arg(LastDeviceYear)
+                                             : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
     }
     return date;
 }

@@ -32,10 +32,6 @@
         <translation>%1: Das Ende ist keine Uhrzeit.</translation>
     </message>
     <message>
-        <source>Special date %1 is not set to a date from 2000 to 2255.</source>
-        <translation>Sondertag %1 ist auf kein Datum von 2000 bis 2255 gesetzt.</translation>
-    </message>
-    <message>
         <source>Daylight Saving: no Advance Clock week is chosen.</source>
         <translation>Sommerzeit: Für „Uhr vorstellen“ ist keine Woche gewählt.</translation>
     </message>
@@ -105,6 +101,11 @@
         <comment>range of days</comment>
         <extracomment>A range of days in the schedule check, as in &quot;Mon to Fri&quot;</extracomment>
         <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Special date %1 is not set to a date from %2 to %3.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 and %3 the first and last year the KORVELT can hold</extracomment>
+        <translation>Sondertag %1 ist auf kein Datum von %2 bis %3 gesetzt.</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>%1: la hora de fin no es una hora del día.</translation>
     </message>
     <message>
-        <source>Special date %1 is not set to a date from 2000 to 2255.</source>
-        <translation>La fecha especial %1 no tiene una fecha entre 2000 y 2255.</translation>
-    </message>
-    <message>
         <source>Daylight Saving: no Advance Clock week is chosen.</source>
         <translation>Cambio de hora: no se ha elegido la semana de Adelantar reloj.</translation>
     </message>
@@ -105,6 +101,11 @@
         <comment>range of days</comment>
         <extracomment>A range of days in the schedule check, as in &quot;Mon to Fri&quot;</extracomment>
         <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Special date %1 is not set to a date from %2 to %3.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 and %3 the first and last year the KORVELT can hold</extracomment>
+        <translation>La fecha especial %1 no tiene una fecha entre %2 y %3.</translation>
     </message>
 </context>
 <context>

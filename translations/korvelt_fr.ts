@@ -32,10 +32,6 @@
         <translation>%1 : l&apos;heure de fin n&apos;est pas une heure du jour.</translation>
     </message>
     <message>
-        <source>Special date %1 is not set to a date from 2000 to 2255.</source>
-        <translation>La date spéciale %1 n&apos;est pas réglée sur une date de 2000 à 2255.</translation>
-    </message>
-    <message>
         <source>Daylight Saving: no Advance Clock week is chosen.</source>
         <translation>Heure d&apos;été : aucune semaine n&apos;est choisie pour Avancer l&apos;heure.</translation>
     </message>
@@ -105,6 +101,11 @@
         <comment>range of days</comment>
         <extracomment>A range of days in the schedule check, as in &quot;Mon to Fri&quot;</extracomment>
         <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Special date %1 is not set to a date from %2 to %3.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 and %3 the first and last year the KORVELT can hold</extracomment>
+        <translation>La date spéciale %1 n&apos;est pas réglée sur une date de %2 à %3.</translation>
     </message>
 </context>
 <context>

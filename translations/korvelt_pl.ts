@@ -32,10 +32,6 @@
         <translation>%1: czas końca nie jest godziną doby.</translation>
     </message>
     <message>
-        <source>Special date %1 is not set to a date from 2000 to 2255.</source>
-        <translation>Data specjalna %1 nie jest ustawiona na datę z lat 2000–2255.</translation>
-    </message>
-    <message>
         <source>Daylight Saving: no Advance Clock week is chosen.</source>
         <translation>Czas letni: nie wybrano tygodnia w grupie Przestaw do przodu.</translation>
     </message>
@@ -105,6 +101,11 @@
         <comment>range of days</comment>
         <extracomment>A range of days in the schedule check, as in &quot;Mon to Fri&quot;</extracomment>
         <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Special date %1 is not set to a date from %2 to %3.</source>
+        <extracomment>%1 is the special date&apos;s number, %2 and %3 the first and last year the KORVELT can hold</extracomment>
+        <translation>Data specjalna %1 nie jest ustawiona na datę z lat %2–%3.</translation>
     </message>
 </context>
 <context>

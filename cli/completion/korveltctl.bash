@@ -1,5 +1,6 @@
 # bash completion for korveltctl: its commands, each command's options, the holiday presets
-# (as the tool itself lists them) and files by their ending.
+# (as the tool itself lists them) and files by their ending; names with spaces are one
+# candidate each.
 
 _korveltctl_presets()
 {
@@ -25,45 +26,46 @@ _korveltctl()
     local device="--device --all --json --quiet"
     case $prev in
         --device) return 0 ;;
-        --demo) COMPREPLY=($(compgen -W "--help list write verify read clock" -- "$cur")); return 0 ;;
-        --preset) COMPREPLY=($(compgen -W "$(_korveltctl_presets)" -- "$cur")); return 0 ;;
+        --demo) mapfile -t COMPREPLY < <(compgen -W "--help list write verify read clock" -- "$cur"); return 0 ;;
+        --preset) mapfile -t COMPREPLY < <(compgen -W "$(_korveltctl_presets)" -- "$cur"); return 0 ;;
         --format)
             case $command in
-                read) COMPREPLY=($(compgen -W "dat json" -- "$cur")) ;;
-                holidays) COMPREPLY=($(compgen -W "text csv json" -- "$cur")) ;;
-                *) COMPREPLY=($(compgen -W "json csv" -- "$cur")) ;;
+                read) mapfile -t COMPREPLY < <(compgen -W "dat json" -- "$cur") ;;
+                holidays) mapfile -t COMPREPLY < <(compgen -W "text csv json" -- "$cur") ;;
+                *) mapfile -t COMPREPLY < <(compgen -W "json csv" -- "$cur") ;;
             esac
             return 0 ;;
-        --year|--at) return 0 ;;
-        --rules) COMPREPLY=($(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur")); return 0 ;;
-        --from) COMPREPLY=($(compgen -f -X '!*.@(dat|json)' -- "$cur") $(compgen -d -- "$cur")); return 0 ;;
-        -o|--log) COMPREPLY=($(compgen -f -- "$cur")); return 0 ;;
+        --year|--at|--count|--retry) return 0 ;;
+        --rules) mapfile -t COMPREPLY < <(compgen -f -X '!*.json' -- "$cur"; compgen -d -- "$cur"); return 0 ;;
+        --from) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(dat|json)' -- "$cur"; compgen -d -- "$cur"); return 0 ;;
+        -o|--log) mapfile -t COMPREPLY < <(compgen -f -- "$cur"); return 0 ;;
     esac
     if [[ -z $command ]]; then
-        COMPREPLY=($(compgen -W "$commands --demo --help --version" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "$commands --demo --help --version" -- "$cur")
         return 0
     fi
     local options files
     case $command in
         list) options="--json" ;;
-        write) options="$device --no-verify --force --dry-run --watch --set-clock --log"; files='!*.@(dat|json)' ;;
+        write) options="$device --no-verify --force --dry-run --watch --set-clock --log --count --retry"; files='!*.@(dat|json)' ;;
         verify) options="$device"; files='!*.@(dat|json)' ;;
         read) options="$device --format" ;;
         clock) options="$device --pc --at --dry-run" ;;
         export) options="--format -o"; files='!*.@(dat|json)' ;;
         import) options="-o"; files='!*.json' ;;
-        check|report) options="-o"; files='!*.@(dat|json)' ;;
+        check) options=""; files='!*.@(dat|json)' ;;
+        report) options="-o --quiet"; files='!*.@(dat|json)' ;;
         holidays) options="--preset --rules --year --from -o --repeat-last --dry-run --json --format --quiet" ;;
-        help) COMPREPLY=($(compgen -W "$commands" -- "$cur")); return 0 ;;
+        help) mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur"); return 0 ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "$options --help" -- "$cur")
     elif [[ $command == clock && $prev == clock ]]; then
-        COMPREPLY=($(compgen -W "read set" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "read set" -- "$cur")
     elif [[ -n $files ]]; then
-        COMPREPLY=($(compgen -f -X "$files" -- "$cur") $(compgen -d -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -f -X "$files" -- "$cur"; compgen -d -- "$cur")
     elif [[ $command == read ]]; then
-        COMPREPLY=($(compgen -f -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     fi
     return 0
 }

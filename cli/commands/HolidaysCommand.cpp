@@ -1,0 +1,282 @@
+#include "cli/CtlContext.h"
+#include "cli/commands/Command.h"
+#include "core/DeviceLimits.h"
+#include "core/HolidayRules.h"
+#include "text/HolidayRuleFile.h"
+#include "text/HolidayText.h"
+#include "text/QtDateTime.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace korvelt {
+
+namespace {
+
+// The holiday presets' codes, "gb-eaw, gb-sct, ... or au", broken into lines of the usage
+// when `wrap`.
+QString PresetCodes(bool wrap)
+{
+    QStringList codes;
+    for (const HolidayPreset &preset : HolidayPresets()) {
+        codes << QString::fromUtf8(preset.Code.data(), static_cast<qsizetype>(preset.Code.size()));
+    }
+    const QString last = codes.takeLast();
+    QString text = codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    constexpr qsizetype width = 66;
+    for (qsizetype from = 0, space = 0;
+         wrap && text.size() - from > width && (space = text.lastIndexOf(' ', from + width)) > from; from = space + 1) {
+        text[space] = '\n';
+        text.insert(space + 1, QStringLiteral("        "));
+    }
+    return text;
+}
+
+// One holiday's fields: its date, weekday, names (as the rules give them, a moved day's with
+// "(substitute day)" or "(observed)") and whether it is a day a holiday was moved to.
+struct HolidayFields {
+    QString Date;
+    QString Weekday;
+    QStringList Names;
+    bool Substitute = false;
+};
+
+HolidayFields FieldsOf(const Holiday &holiday)
+{
+    // "2027-01-01 Fri New Year's Day": the date and weekday as the line gives them.
+    const QString line = QString::fromStdString(HolidayText(holiday));
+    HolidayFields fields{line.section(QLatin1Char(' '), 0, 0), line.section(QLatin1Char(' '), 1, 1),
+                         HolidayNameTexts(holiday), false};
+    fields.Substitute =
+        std::ranges::any_of(holiday.Names, [](const HolidayName &name) { return name.Moved != HolidayMove::None; });
+    return fields;
+}
+
+QByteArray HolidaysJson(const std::vector<Holiday> &holidays, int year)
+{
+    QJsonArray list;
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        list.append(QJsonObject{{QStringLiteral("date"), f.Date},
+                                {QStringLiteral("weekday"), f.Weekday},
+                                {QStringLiteral("names"), QJsonArray::fromStringList(f.Names)},
+                                {QStringLiteral("substitute"), f.Substitute}});
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("year"), year}, {QStringLiteral("holidays"), list}})
+        .toJson(QJsonDocument::Indented);
+}
+
+// As RFC 4180 has it: a header, lines ending in CR LF, the names joined by " / " and quoted
+// where they hold a comma or a quote.
+QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
+{
+    QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
+    for (const Holiday &holiday : holidays) {
+        const HolidayFields f = FieldsOf(holiday);
+        csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') +
+               CsvField(f.Names.join(QStringLiteral(" / "))) + QLatin1Char(',') +
+               (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
+    }
+    return csv.toUtf8();
+}
+
+class HolidaysCommand final : public CtlCommand {
+public:
+    [[nodiscard]] QString Name() const override { return QStringLiteral("holidays"); }
+    [[nodiscard]] QString Usage() const override
+    {
+        return QStringLiteral(
+                   "holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
+                   "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] "
+                   "[--dry-run] [--quiet]\n"
+                   "  Prints a year's public holidays (this year unless --year), or with -o\n"
+                   "  writes them as the special dates of the schedule in IN.dat (the\n"
+                   "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
+                   "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                   "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
+                   "  them alone, without --preset). --json and --format csv print each\n"
+                   "  holiday's date, weekday, names and whether it is a substitute day.\n"
+                   "  CODE: ") +
+               PresetCodes(true) + QStringLiteral(".");
+    }
+    [[nodiscard]] std::vector<CtlOption> Options() const override
+    {
+        return {{QStringLiteral("--preset"), QStringLiteral("CODE"),
+                 QStringLiteral("the public holidays of a country or region"), false},
+                {QStringLiteral("--rules"), QStringLiteral("FILE"),
+                 QStringLiteral("adds the rules of a file the Holidays dialog saved"), false},
+                {QStringLiteral("--year"), QStringLiteral("YYYY"), QStringLiteral("the year (this year unless given)"),
+                 false},
+                {QStringLiteral("--from"), QStringLiteral("IN.dat"),
+                 QStringLiteral("-o: the schedule whose special dates are filled"), false},
+                {QStringLiteral("-o"), QStringLiteral("OUT"),
+                 QStringLiteral("writes the schedule with the holidays as its special dates (- : standard output)"),
+                 false},
+                {QStringLiteral("--repeat-last"),
+                 {},
+                 QStringLiteral("-o: with fewer than 16 holidays, the others repeat the last"),
+                 false},
+                DryRunOption(),
+                JsonOption(),
+                {QStringLiteral("--format"), QStringLiteral("text|csv|json"), QStringLiteral("the list's form"), false},
+                QuietOption()};
+    }
+    int Run(CtlContext &c, const Arguments &a) const override;
+};
+
+// The rules the command line asks for, the preset's first and then the user's own (the file
+// the Holidays dialog saves): a day both give is one holiday. `sources` names them.
+std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
+{
+    const bool hasPreset = a.Has(QStringLiteral("--preset"));
+    const bool hasRules = a.Has(QStringLiteral("--rules"));
+    if (!hasPreset && !hasRules) {
+        throw UsageError(QStringLiteral("--preset CODE or --rules FILE is needed"));
+    }
+    const HolidayPreset *preset = FindHolidayPreset(a.Value(QStringLiteral("--preset")).toStdString());
+    if (hasPreset && preset == nullptr) {
+        throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
+    }
+    std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
+    if (hasPreset) {
+        sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
+    }
+    if (hasRules) {
+        const QString ruleFile = a.Value(QStringLiteral("--rules"));
+        if (!QFileInfo(ruleFile).isFile()) {
+            throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+        }
+        const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
+        if (!loaded.Loaded) {
+            throw Failure(ExitFileError, QStringLiteral("%1: %2").arg(ruleFile, loaded.Message));
+        }
+        rules.insert(rules.end(), loaded.Rules.begin(), loaded.Rules.end());
+        sources << ruleFile;
+    }
+    return rules;
+}
+
+// The list's form: text, csv or json (--json is --format json).
+QString FormatAsked(const Arguments &a)
+{
+    QString format = a.Value(QStringLiteral("--format"), QStringLiteral("text"));
+    if (a.Has(QStringLiteral("--json"))) {
+        if (a.Has(QStringLiteral("--format")) && format != QLatin1String("json")) {
+            throw UsageError(QStringLiteral("--json or --format %1, not both").arg(format));
+        }
+        format = QStringLiteral("json");
+    }
+    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json")) {
+        throw UsageError(QStringLiteral("--format is text, csv or json"));
+    }
+    if (format != QLatin1String("text") && a.Has(QStringLiteral("-o"))) {
+        throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
+    }
+    return format;
+}
+
+// The year asked for (this year unless --year), and its first and last day.
+int YearAsked(const CtlContext &c, const Arguments &a, TDateTime &first, TDateTime &last)
+{
+    bool number = true;
+    const int year = a.Has(QStringLiteral("--year")) ? a.Value(QStringLiteral("--year")).toInt(&number)
+                                                     : c.Options().Now().date().year();
+    if (!number || year < FirstDeviceYear || year > LastDeviceYear || !TryEncodeDate(year, 1, 1, first) ||
+        !TryEncodeDate(year, 12, 31, last)) {
+        throw UsageError(QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
+    }
+    return year;
+}
+
+void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, int year, const QString &format)
+{
+    if (format == QLatin1String("json")) {
+        c.Print(HolidaysJson(holidays, year));
+    } else if (format == QLatin1String("csv")) {
+        c.Print(HolidaysCsv(holidays));
+    } else {
+        for (const Holiday &holiday : holidays) {
+            c.Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+        }
+    }
+}
+
+// The holidays as the special dates of the schedule --from (or the defaults), into -o.
+void FillSchedule(CtlContext &c, const Arguments &a, const std::vector<Holiday> &holidays, const QString &what)
+{
+    const QString name = a.Value(QStringLiteral("-o"));
+    // --from X -o X fills the special dates of X itself; a rule file is not a schedule.
+    if (a.Has(QStringLiteral("--rules"))) {
+        RefuseOverInput(a.Value(QStringLiteral("--rules")), name);
+    }
+    ScheduleModel model;
+    if (a.Has(QStringLiteral("--from"))) {
+        model = LoadSchedule(a.Value(QStringLiteral("--from")), c.Options().Input).Model;
+    }
+    const FewerHolidays fewer =
+        a.Has(QStringLiteral("--repeat-last")) ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
+    const std::vector<Holiday> leftOut = ApplyHolidays(model, holidays, fewer);
+    const bool dryRun = a.Has(QStringLiteral("--dry-run"));
+    if (!dryRun) {
+        c.Deliver(name, ScheduleBytes(name, model));
+    } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
+        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+    }
+    const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
+    // With the schedule on standard output, what is said of it goes to standard error.
+    const bool toOutput = IsStandardStream(name) && !dryRun;
+    const auto say = [&c, toOutput](const QString &text) {
+        if (toOutput) {
+            c.Err() << Tool << ": " << text << Qt::flush;
+        } else {
+            c.Print(text);
+        }
+    };
+    if (!c.Quiet()) {
+        say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)\n")
+                    : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3\n"))
+                .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
+                .arg(filled)
+                .arg(what));
+    }
+    for (const Holiday &holiday : leftOut) {
+        say(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+    }
+}
+
+int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
+{
+    if (!a.Words.isEmpty()) {
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
+    }
+    QStringList sources;
+    const std::vector<HolidayRule> rules = RulesAsked(a, sources);
+    const QString format = FormatAsked(a);
+    TDateTime first = 0;
+    TDateTime last = 0;
+    const int year = YearAsked(c, a, first, last);
+    const std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
+    if (a.Has(QStringLiteral("-o"))) {
+        FillSchedule(c, a, holidays, QStringLiteral("%1 %2").arg(sources.join(QStringLiteral(" and "))).arg(year));
+        return ExitOk;
+    }
+    if (a.Has(QStringLiteral("--from")) || a.Has(QStringLiteral("--repeat-last")) ||
+        a.Has(QStringLiteral("--dry-run"))) {
+        throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
+    }
+    PrintHolidays(c, holidays, year, format);
+    return ExitOk;
+}
+
+} // namespace
+
+std::unique_ptr<CtlCommand> MakeHolidaysCommand()
+{
+    return std::make_unique<HolidaysCommand>();
+}
+
+} // namespace korvelt
