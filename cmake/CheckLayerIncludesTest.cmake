@@ -12,6 +12,8 @@ set(cases
     "app/A.h|#include \"simulator/B.h\"|pass"
     "app/A.h|#include <QWidget>|pass"
     "cli/A.cpp|#include \"report/B.h\"|pass"
+    "cli/A.cpp|#include \"cli/sub/B.h\"|pass"
+    "cli/A.cpp|#include \"app/sub/B.h\"|cli/ may not use app/"
     "core/A.h|#include <QString>|core/ includes only the C++ standard library"
     "core/A.h|#include <windows.h>|core/ includes only the C++ standard library"
     "core/A.h|#include \"text/B.h\"|core/ may not use text/"
@@ -35,6 +37,7 @@ foreach(case IN LISTS cases)
     file(REMOVE_RECURSE ${SCRATCH})
     foreach(layer IN LISTS layers)
         file(WRITE ${SCRATCH}/${layer}/B.h "#pragma once\n")
+        file(WRITE ${SCRATCH}/${layer}/sub/B.h "#pragma once\n")
     endforeach()
     file(WRITE ${SCRATCH}/${file} "#pragma once\n${line}\n")
     execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${SCRATCH} -P ${CHECK}
