@@ -54,10 +54,11 @@ fi
 for program in korvelt-time-control korvelt-time-control-demo korveltctl; do
     want="Windows GUI"
     [ "$program" = korveltctl ] && want="Windows CUI"
-    x86_64-w64-mingw32-objdump -p "$bin/$program.exe" | grep -q "^Subsystem.*($want)" ||
+    # grep reads the whole header (no -q), so that objdump is not cut off by a closed pipe.
+    x86_64-w64-mingw32-objdump -p "$bin/$program.exe" | grep "^Subsystem" | grep -q "($want)" ||
         fail "$program.exe: not a program of the $want subsystem"
 done
-wine "$bin/korvelt-time-control.exe" --version 2>&1 | grep -q "KORVELT Time Control 1.00" ||
+wine "$bin/korvelt-time-control.exe" --version 2>&1 | grep "KORVELT Time Control 1.00" >/dev/null ||
     fail "korvelt-time-control.exe --version"
 # No KORVELT under Wine: the real backend finds none and says so.
 wine "$bin/korveltctl.exe" clock read >"$work/none.txt" 2>&1
