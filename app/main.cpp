@@ -109,7 +109,12 @@ void TextToStartingConsole()
 #ifdef _WIN32
     const bool outRedirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
     const bool errRedirected = GetFileType(GetStdHandle(STD_ERROR_HANDLE)) != FILE_TYPE_UNKNOWN;
-    if ((outRedirected && errRedirected) || AttachConsole(ATTACH_PARENT_PROCESS) == 0) {
+    const bool console = !(outRedirected && errRedirected) && AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+    if (outRedirected || console) {
+        // There is a place for the text: Qt's parser prints it instead of showing a box.
+        qputenv("QT_COMMAND_LINE_PARSER_NO_GUI_MESSAGE_BOXES", "1");
+    }
+    if (!console) {
         return;
     }
     FILE *stream = nullptr;
