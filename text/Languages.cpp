@@ -38,10 +38,10 @@ QList<ProgramLanguage> ProgramLanguages()
 QString SpokenLanguage(const QString &localeName)
 {
     QString code = localeName.section(QLatin1Char('.'), 0, 0)
-                             .section(QLatin1Char('@'), 0, 0)
-                             .section(QLatin1Char('_'), 0, 0)
-                             .section(QLatin1Char('-'), 0, 0)
-                             .toLower();
+                       .section(QLatin1Char('@'), 0, 0)
+                       .section(QLatin1Char('_'), 0, 0)
+                       .section(QLatin1Char('-'), 0, 0)
+                       .toLower();
     for (const ProgramLanguage &language : ProgramLanguages()) {
         if (language.Code == code) {
             return code;
