@@ -152,6 +152,32 @@ std::unique_ptr<korvelt::HidBackend> Backend(const QStringList &arguments)
     return simulated;
 }
 
+// The report draws text with QtGui's fonts, always on Qt's offscreen platform, whatever the
+// environment says: it needs no display, and runs under cron. Every other command needs QtCore
+// alone. Its runtime folder, where the environment names none, is `runtime`. False, with the
+// reason said, when the report cannot be made.
+bool PrepareReport(std::unique_ptr<QTemporaryDir> &runtime)
+{
+#ifdef _WIN32
+    // No system error box either, whatever happens: the tool runs unattended.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    if (const QString missing = MissingReportFile(); !missing.isEmpty()) {
+        std::fprintf(stderr, "korveltctl: cannot make the report: %s is missing; install the program again\n",
+                     missing.toLocal8Bit().constData());
+        return false;
+    }
+#endif
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(Quiet);
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        runtime = std::make_unique<QTemporaryDir>();
+        if (runtime->isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -173,24 +199,8 @@ int main(int argc, char *argv[])
     // needs QtCore alone.
     const bool report = korvelt::CtlCommandName(words) == QLatin1String("report");
     std::unique_ptr<QTemporaryDir> runtime;
-    if (report) {
-#ifdef _WIN32
-        // No system error box either, whatever happens: the tool runs unattended.
-        SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-        if (const QString missing = MissingReportFile(); !missing.isEmpty()) {
-            std::fprintf(stderr, "korveltctl: cannot make the report: %s is missing; install the program again\n",
-                         missing.toLocal8Bit().constData());
-            return korvelt::ExitFileError;
-        }
-#endif
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(Quiet);
-        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-            runtime = std::make_unique<QTemporaryDir>();
-            if (runtime->isValid()) {
-                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
-            }
-        }
+    if (report && !PrepareReport(runtime)) {
+        return korvelt::ExitFileError;
     }
     const std::unique_ptr<QCoreApplication> app =
         report ? std::unique_ptr<QCoreApplication>(std::make_unique<QGuiApplication>(argc, argv))
