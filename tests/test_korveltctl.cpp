@@ -741,6 +741,11 @@ private slots:
                  releases.contains(QLatin1Char('p')) ? 3 : 0);
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("many")));
         const bool link = QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("link"));
+#ifdef _WIN32
+        if (link) {
+            QSKIP("Windows makes a shortcut file here, not a link that the file system follows");
+        }
+#endif
         if (link) {
             QFile target(f.dir.filePath(QStringLiteral("target")));
             QVERIFY(target.open(QIODevice::WriteOnly) && target.write("target") == 6);
