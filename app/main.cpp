@@ -104,26 +104,26 @@ void DescribeCommandLine(QCommandLineParser &parser)
 // (the help, the version, a usage error) goes to the console of the command that started it,
 // where there is one and the stream is not redirected already. Qt's own warnings go to the
 // debugger's output then, as for every such program.
-void TextToStartingConsole()
+// True when the text has a place to go: always, but on Windows only with a redirection or a
+// console.
+bool TextToStartingConsole()
 {
 #ifdef _WIN32
     const bool outRedirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
     const bool errRedirected = GetFileType(GetStdHandle(STD_ERROR_HANDLE)) != FILE_TYPE_UNKNOWN;
     const bool console = !(outRedirected && errRedirected) && AttachConsole(ATTACH_PARENT_PROCESS) != 0;
-    if (outRedirected || console) {
-        // There is a place for the text: Qt's parser prints it instead of showing a box.
-        qputenv("QT_COMMAND_LINE_PARSER_NO_GUI_MESSAGE_BOXES", "1");
+    if (console) {
+        FILE *stream = nullptr;
+        if (!outRedirected) {
+            (void)freopen_s(&stream, "CONOUT$", "w", stdout);
+        }
+        if (!errRedirected) {
+            (void)freopen_s(&stream, "CONOUT$", "w", stderr);
+        }
     }
-    if (!console) {
-        return;
-    }
-    FILE *stream = nullptr;
-    if (!outRedirected) {
-        (void)freopen_s(&stream, "CONOUT$", "w", stdout);
-    }
-    if (!errRedirected) {
-        (void)freopen_s(&stream, "CONOUT$", "w", stderr);
-    }
+    return outRedirected || console;
+#else
+    return true;
 #endif
 }
 
@@ -225,7 +225,7 @@ int main(int argc, char *argv[])
             parser.addOption(option);
         }
         if (!parser.parse(arguments)) {
-            TextToStartingConsole();
+            (void)TextToStartingConsole();
             const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                             QFileInfo(arguments.constFirst()).fileName());
             std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
@@ -234,10 +234,23 @@ int main(int argc, char *argv[])
     }
     // --help and --version print and exit before anything needs a display.
     if (AsksForText(argc, argv)) {
-        TextToStartingConsole();
+        [[maybe_unused]] const bool printable = TextToStartingConsole();
         const QCoreApplication textOnly(argc, argv);
         QCommandLineParser parser;
         DescribeCommandLine(parser);
+#ifdef _WIN32
+        // Qt's parser shows a message box from a program without a console, even when its
+        // output is redirected: where the text has a place, it is printed here instead.
+        if (printable && parser.parse(QCoreApplication::arguments())) {
+            const QString text = parser.isSet(QStringLiteral("version"))
+                                     ? QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                           QCoreApplication::applicationVersion() + QLatin1Char('\n')
+                                     : parser.helpText();
+            std::fputs(text.toLocal8Bit().constData(), stdout);
+            std::fflush(stdout);
+            return EXIT_SUCCESS;
+        }
+#endif
         parser.process(QCoreApplication::arguments());
         return EXIT_SUCCESS;
     }
