@@ -30,27 +30,13 @@ QString RuleFileFilter()
     return QCoreApplication::translate("HolidaysDialog", "Holiday Rules (*.json);;All Files (*.*)");
 }
 
-// The dialog's own names of months and weekdays, in the program's language; the dates in the
-// preview follow the user's locale.
-constexpr std::array<const char *, 12> MonthNames{
-    QT_TRANSLATE_NOOP("HolidaysDialog", "January"),   QT_TRANSLATE_NOOP("HolidaysDialog", "February"),
-    QT_TRANSLATE_NOOP("HolidaysDialog", "March"),     QT_TRANSLATE_NOOP("HolidaysDialog", "April"),
-    QT_TRANSLATE_NOOP("HolidaysDialog", "May"),       QT_TRANSLATE_NOOP("HolidaysDialog", "June"),
-    QT_TRANSLATE_NOOP("HolidaysDialog", "July"),      QT_TRANSLATE_NOOP("HolidaysDialog", "August"),
-    QT_TRANSLATE_NOOP("HolidaysDialog", "September"), QT_TRANSLATE_NOOP("HolidaysDialog", "October"),
-    QT_TRANSLATE_NOOP("HolidaysDialog", "November"),  QT_TRANSLATE_NOOP("HolidaysDialog", "December")};
+// The dialog's own names of weekdays, in the program's language (months: HolidayMonthText); the
+// dates in the preview follow the user's locale.
 constexpr std::array<const char *, DaysPerWeek> WeekdayNames{
     QT_TRANSLATE_NOOP("HolidaysDialog", "Sunday"),   QT_TRANSLATE_NOOP("HolidaysDialog", "Monday"),
     QT_TRANSLATE_NOOP("HolidaysDialog", "Tuesday"),  QT_TRANSLATE_NOOP("HolidaysDialog", "Wednesday"),
     QT_TRANSLATE_NOOP("HolidaysDialog", "Thursday"), QT_TRANSLATE_NOOP("HolidaysDialog", "Friday"),
     QT_TRANSLATE_NOOP("HolidaysDialog", "Saturday")};
-
-QString MonthName(int month) // 1 January .. 12 December
-{
-    return month >= 1 && month <= 12
-               ? QCoreApplication::translate("HolidaysDialog", MonthNames.at(static_cast<std::size_t>(month - 1)))
-               : QString::number(month);
-}
 
 QString WeekdayName(int weekday) // 0 Sunday .. 6 Saturday
 {
@@ -111,7 +97,7 @@ QString RuleText(const HolidayRule &rule)
     case HolidayRuleKind::FixedDate:
         //: A rule's date: %1 is the day, %2 the month, as in "25 December"
         when = QCoreApplication::translate("HolidaysDialog", "%1 %2", "day and month")
-                   .arg(QString::number(rule.Day), MonthName(rule.Month));
+                   .arg(QString::number(rule.Day), HolidayMonthText(rule.Month));
         switch (rule.Move) {
         case WeekendMove::None:
             break;
@@ -142,12 +128,12 @@ QString RuleText(const HolidayRule &rule)
         }
         break;
     case HolidayRuleKind::NthWeekday:
-        when = NthWeekdayText(rule.Nth, WeekdayName(rule.Weekday), MonthName(rule.Month));
+        when = NthWeekdayText(rule.Nth, WeekdayName(rule.Weekday), HolidayMonthText(rule.Month));
         break;
     case HolidayRuleKind::LastWeekday:
         //: A rule's day: %1 is a weekday, %2 a month
         when = QCoreApplication::translate("HolidaysDialog", "last %1 of %2")
-                   .arg(WeekdayName(rule.Weekday), MonthName(rule.Month));
+                   .arg(WeekdayName(rule.Weekday), HolidayMonthText(rule.Month));
         break;
     }
     when = StepText(rule.Step, WeekdayName(rule.StepWeekday), when);
@@ -180,7 +166,8 @@ QString RuleText(const HolidayRule &rule)
                         ? QCoreApplication::translate("HolidaysDialog", "none in %1").arg(change.Year)
                         //: A day a rule's holiday was moved to once: %1 day, %2 month, %3 year
                         : QCoreApplication::translate("HolidaysDialog", "%1 %2 %3", "day, month and year")
-                              .arg(QString::number(change.Day), MonthName(change.Month), QString::number(change.Year)));
+                              .arg(QString::number(change.Day), HolidayMonthText(change.Month),
+                                   QString::number(change.Year)));
     }
     if (rule.Changes.size() > shownChanges) {
         //: How many more one-off changes a rule has
@@ -248,7 +235,7 @@ HolidaysDialog::HolidaysDialog(std::vector<HolidayRule> rules, QDate today, User
     }
     RuleWeekdayComboBox.setCurrentIndex(1);
     for (int m = 1; m <= 12; ++m) {
-        RuleMonthComboBox.addItem(MonthName(m));
+        RuleMonthComboBox.addItem(HolidayMonthText(m));
     }
     RuleMoveComboBox.addItems({tr("Stays on a weekend"), tr("On a weekend, the next Monday"),
                                tr("Saturday to Friday, Sunday to Monday"), tr("Sunday to the Saturday before"),

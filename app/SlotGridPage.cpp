@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -132,9 +131,7 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
         grid_.SetCell(c, 0, headings.at(c));
     }
     // The slot numbers' column is as wide as its heading needs in the language shown.
-    QFont cornerFont = grid_.font();
-    cornerFont.setBold(true);
-    slotColumnExtra_ = std::max(0, QFontMetrics(cornerFont).horizontalAdvance(headings.at(0)) + 10 - 40);
+    slotColumnExtra_ = std::max(0, grid_.CornerTextWidth() + 10 - 40);
     grid_.SetColWidth(0, 40 + slotColumnExtra_);
     for (int r = 1; r < grid_.GridRowCount(); ++r) {
         grid_.SetCell(0, r, QString::number(r));

@@ -4,7 +4,6 @@
 #include "app/Guarded.h"
 #include "app/TabLeavesPicker.h"
 #include "app/WeekPage.h"
-#include "core/ScheduleCheck.h"
 #include "core/ScheduleDifference.h"
 #include "core/SendCheck.h"
 
@@ -16,7 +15,6 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
-#include <vector>
 #include <string>
 
 namespace korvelt {
@@ -69,16 +67,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     setFont(FormFont());
     // The designed size, or wider where the captions of the language need it.
     // The check's count at its longest likely: two-digit counts, with and without mistakes.
-    ScheduleFinding mistake;
-    mistake.What = ScheduleFinding::Kind::EndBeforeStart;
-    ScheduleFinding note;
-    note.What = ScheduleFinding::Kind::PastSpecialDate;
-    QStringList counts;
-    for (const int mistakes : {0, 88}) {
-        std::vector<ScheduleFinding> findings(static_cast<std::size_t>(mistakes), mistake);
-        findings.resize(findings.size() + 88, note);
-        counts << WeekPage::CountText(findings);
-    }
+    const QStringList counts{WeekPage::CountText(0, 88), WeekPage::CountText(88, 88)};
     const int width = std::max(ClientWidth, Panel1.PlaceControls(counts));
     setMinimumSize(width, ClientHeight);
     resize(width, ClientHeight);

@@ -179,7 +179,11 @@ void WeekPage::Show(const ScheduleModel &model)
 QString WeekPage::CountText(const std::vector<ScheduleFinding> &findings)
 {
     const auto mistakes = static_cast<int>(std::count_if(findings.begin(), findings.end(), IsMistake));
-    const int notes = static_cast<int>(findings.size()) - mistakes;
+    return CountText(mistakes, static_cast<int>(findings.size()) - mistakes);
+}
+
+QString WeekPage::CountText(int mistakes, int notes)
+{
     if (mistakes == 0 && notes == 0) {
         //: Count of the schedule check in the status area
         return tr("No mistakes");

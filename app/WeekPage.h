@@ -48,6 +48,7 @@ public:
     void Show(const ScheduleModel &model);
     // The count of the check's findings as the status area shows it ("No mistakes, 1 note").
     [[nodiscard]] static QString CountText(const std::vector<ScheduleFinding> &findings);
+    [[nodiscard]] static QString CountText(int mistakes, int notes);
     // Before a write: true when the model has no mistake or the user writes it anyway.
     [[nodiscard]] static bool MayWriteWithMistakes(const ScheduleModel &model, const Sources &sources);
     // The report in a preview to print from, and the same report saved as a PDF file.

@@ -111,6 +111,11 @@ void TimeGrid::SetColWidth(int col, int width)
     }
 }
 
+int TimeGrid::CornerTextWidth() const
+{
+    return corner_.fontMetrics().horizontalAdvance(corner_.text());
+}
+
 GridRect TimeGrid::Selection() const
 {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();

@@ -49,6 +49,8 @@ public:
     // The row of the current cell; -1 when there is none.
     [[nodiscard]] int CurrentRow() const { return currentIndex().isValid() ? currentRow() + 1 : -1; }
     void SetColWidth(int col, int width);
+    // The width the corner's heading needs in its own (bold) font.
+    [[nodiscard]] int CornerTextWidth() const;
     // The (column, row) under a point in the grid's own coordinates; (-1, -1) on no cell.
     [[nodiscard]] QPoint MouseToCell(const QPoint &pos) const;
     // The point in grid coordinates at the centre of a cell (for tests and tools).

@@ -5,6 +5,8 @@
 //
 //   check_translations FILE.ts...
 
+#include "TsText.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -45,30 +47,6 @@ int PluralForms(const QString &language)
     return 2;
 }
 
-// The text of the element just started, with the characters lupdate writes as
-// <byte value="xd"/> (a carriage return, which XML cannot hold as it is) put back.
-QString TextOf(QXmlStreamReader &xml)
-{
-    QString text;
-    int depth = 1;
-    while (depth > 0 && !xml.atEnd()) {
-        xml.readNext();
-        if (xml.isCharacters()) {
-            text += xml.text();
-        } else if (xml.isStartElement()) {
-            ++depth;
-            if (xml.name() == QLatin1String("byte")) {
-                bool ok = false;
-                const auto code = xml.attributes().value(QLatin1String("value")).mid(1).toUInt(&ok, 16);
-                text += ok ? QChar(static_cast<char16_t>(code)) : QChar();
-            }
-        } else if (xml.isEndElement()) {
-            --depth;
-        }
-    }
-    return text;
-}
-
 QList<Message> Read(QFile &file, QString &language, QString &error)
 {
     QList<Message> messages;
@@ -88,16 +66,16 @@ QList<Message> Read(QFile &file, QString &language, QString &error)
                 message.Context = context;
                 message.Numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             } else if (name == QLatin1String("source")) {
-                message.Source = TextOf(xml);
+                message.Source = korvelt::test::TsText(xml);
             } else if (name == QLatin1String("comment")) {
                 message.Comment = xml.readElementText();
             } else if (name == QLatin1String("translation")) {
                 message.Type = xml.attributes().value(QLatin1String("type")).toString();
                 if (!message.Numerus) {
-                    message.Forms << TextOf(xml);
+                    message.Forms << korvelt::test::TsText(xml);
                 }
             } else if (name == QLatin1String("numerusform")) {
-                message.Forms << TextOf(xml);
+                message.Forms << korvelt::test::TsText(xml);
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
             messages << message;

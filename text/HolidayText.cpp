@@ -179,6 +179,13 @@ QString ShownName(const std::string &name, bool preset)
 
 } // namespace
 
+QString HolidayMonthText(int month)
+{
+    return month >= 1 && month <= 12
+               ? QCoreApplication::translate("HolidayText", MonthNames.at(static_cast<std::size_t>(month - 1)))
+               : QString::number(month);
+}
+
 const std::vector<const char *> &HolidayNameTable()
 {
     return NameTable;

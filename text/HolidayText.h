@@ -35,6 +35,10 @@ namespace korvelt {
 // "2027-01-01 Fri New Year's Day".
 [[nodiscard]] std::string HolidayText(const Holiday &holiday);
 
+// A month's name as a rule's date shows it ("25 December"), 1 January .. 12 December, in the
+// program's language; the number itself for any other month.
+[[nodiscard]] QString HolidayMonthText(int month);
+
 // Why a rule can make no date: "30 February is not a date."
 [[nodiscard]] QString RuleProblemText(const RuleProblemFound &problem);
 

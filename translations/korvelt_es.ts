@@ -1305,54 +1305,6 @@ No se puede abrir</translation>
         <translation>Reglas de festivos (*.json);;Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>enero</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>febrero</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>marzo</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>abril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>mayo</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>junio</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>julio</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>septiembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>octubre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>noviembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>diciembre</translation>
-    </message>
-    <message>
         <source>Sunday</source>
         <translation>domingo</translation>
     </message>

@@ -1305,54 +1305,6 @@ Chargement impossible</translation>
         <translation>Règles de jours fériés (*.json);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>janvier</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>février</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>mars</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>avril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>juin</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>juillet</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>août</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>septembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>octobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>décembre</translation>
-    </message>
-    <message>
         <source>Sunday</source>
         <translation>dimanche</translation>
     </message>

@@ -1305,54 +1305,6 @@ Impossibile caricarlo</translation>
         <translation>Regole delle festività (*.json);;Tutti i file (*.*)</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>gennaio</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>febbraio</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>marzo</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>aprile</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>maggio</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>giugno</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>luglio</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>settembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>ottobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>dicembre</translation>
-    </message>
-    <message>
         <source>Sunday</source>
         <translation>domenica</translation>
     </message>

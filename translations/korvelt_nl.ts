@@ -1305,54 +1305,6 @@ Kan niet worden geopend</translation>
         <translation>Feestdagregels (*.json);;Alle bestanden (*.*)</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>januari</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>februari</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>maart</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>april</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>mei</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>augustus</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>september</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>november</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>december</translation>
-    </message>
-    <message>
         <source>Sunday</source>
         <translation>zondag</translation>
     </message>

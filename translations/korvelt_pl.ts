@@ -1307,54 +1307,6 @@ Nie można wczytać</translation>
         <translation>Reguły świąt (*.json);;Wszystkie pliki (*.*)</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>stycznia</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>lutego</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>marca</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>kwietnia</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>maja</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>czerwca</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>lipca</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>sierpnia</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>września</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>października</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>listopada</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>grudnia</translation>
-    </message>
-    <message>
         <source>Sunday</source>
         <translation>niedziela</translation>
     </message>

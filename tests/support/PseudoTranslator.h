@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TsText.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -38,7 +40,7 @@ public:
                     source.clear();
                     comment.clear();
                 } else if (xml.name() == QLatin1String("source")) {
-                    source = TextOf(xml);
+                    source = TsText(xml);
                 } else if (xml.name() == QLatin1String("comment")) {
                     comment = xml.readElementText();
                 }
@@ -114,29 +116,6 @@ public:
     }
 
 private:
-    // The text of the element just started, with the characters lupdate writes as
-    // <byte value="xd"/> put back.
-    static QString TextOf(QXmlStreamReader &xml)
-    {
-        QString text;
-        int depth = 1;
-        while (depth > 0 && !xml.atEnd()) {
-            xml.readNext();
-            if (xml.isCharacters()) {
-                text += xml.text();
-            } else if (xml.isStartElement()) {
-                ++depth;
-                bool ok = false;
-                const auto code = xml.attributes().value(QLatin1String("value")).mid(1).toUInt(&ok, 16);
-                if (xml.name() == QLatin1String("byte") && ok) {
-                    text += QChar(static_cast<char16_t>(code));
-                }
-            } else if (xml.isEndElement()) {
-                --depth;
-            }
-        }
-        return text;
-    }
     static QString Key(const QString &context, const QString &source, const QString &comment)
     {
         return context + QChar(0x1f) + source + QChar(0x1f) + comment;
