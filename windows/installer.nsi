@@ -145,7 +145,7 @@ Section "-${PRODUCT}" secProgram
     CreateDirectory "$SMPROGRAMS\${PRODUCT}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\${PROGRAM}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Demo.lnk" "$INSTDIR\bin\korvelt-time-control-demo.exe"
-    ; The guide in the language chosen, where there is one.
+    ; The guide in the language chosen, where there is one (English: .\, the folder itself).
     StrCpy $0 "$INSTDIR\bin\$(GUIDE_FOLDER)Horalux.chm"
     IfFileExists $0 +2 0
     StrCpy $0 "$INSTDIR\bin\Horalux.chm"

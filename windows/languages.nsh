@@ -1,5 +1,5 @@
 ; The installer's own texts in each of its languages (UTF-8).
-LangString GUIDE_FOLDER ${LANG_ENGLISH} ""
+LangString GUIDE_FOLDER ${LANG_ENGLISH} ".\"
 LangString GUIDE_LINK ${LANG_ENGLISH} "User Guide"
 LangString FILE_TYPE_NAME ${LANG_ENGLISH} "KORVELT Time Control schedule"
 LangString SECTION_FILE_TYPE ${LANG_ENGLISH} "Open .dat files with KORVELT Time Control"
