@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installers under Wine, in the WINEPREFIX given (scripts/test-windows.sh runs it):
 # the NSIS installer installs quietly for all users, installs again over itself (an upgrade in
-# place), makes a report with the installed korveltctl.exe, and its registered quiet uninstall
-# returns only when the program's files are gone; installed for the current user alone with
+# place) but not over a running program (on an X display), makes a report with the installed
+# korveltctl.exe, and its registered quiet uninstall returns only when the program's files are
+# gone; installed for the current user alone with
 # /FILETYPE=0 /PATH=1 it leaves .dat to the program that has it and puts korveltctl on the
 # user's PATH, until it is uninstalled; the MSI installs and uninstalls quietly with msiexec.
 # Arguments: the package folder (the installers) and the Linux build's korveltctl, if built.
@@ -72,6 +73,21 @@ wineserver -w
     fail "installed over itself: not one uninstall entry"
 [ "$(value 'HKCU\Software\KORVELT\KORVELT Time Control' Kept)" = yes ] || fail "installed over itself: the settings are gone"
 wine "$program_dir/bin/korveltctl.exe" --version | grep -q "korveltctl 1.00" || fail "installed korveltctl.exe"
+# Over a running copy of the program a quiet install replaces nothing: it gives up with exit 5
+# (an installer with its pages asks to close the program and retries).
+if [ -n "${DISPLAY:-}" ]; then
+    wine "$program_dir/bin/korvelt-time-control-demo.exe" >/dev/null 2>&1 &
+    running=$!
+    if timeout 120 xdotool search --sync --name '^KORVELT Time Control' >/dev/null; then
+        wine "$setup" /S
+        [ $? -eq 5 ] || fail "installed over a running program: not exit 5"
+    else
+        fail "the installed demo's window"
+    fi
+    kill "$running" 2>/dev/null
+    wineserver -k 2>/dev/null
+    wait "$running" 2>/dev/null
+fi
 
 # The installed korveltctl makes the report with what the installer put beside it: the PDF's
 # text reads back as the Linux build's (the "Printed:" time aside).
