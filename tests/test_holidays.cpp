@@ -62,6 +62,7 @@ QString ProblemText(const HolidayRule &rule)
 } // namespace
 
 Q_DECLARE_METATYPE(korvelt::HolidayRule)
+Q_DECLARE_METATYPE(std::vector<korvelt::HolidayRule>)
 
 class TestHolidays : public QObject {
     Q_OBJECT
@@ -206,6 +207,38 @@ private slots:
                          (HolidayNamesText(h) == QString::fromStdString(rule.Name) ? "" : "*");
         }
         QCOMPARE(dates.join(' '), expected);
+    }
+
+    // Substitute days of several rules land on distinct free days, also when one is carried
+    // over the year's end into the days of the next year's holidays.
+    void SubstituteDays_data() // clang-format off
+    {
+        using K = HolidayRuleKind;
+        using M = WeekendMove;
+        QTest::addColumn<std::vector<HolidayRule>>("rules");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("expected");
+        const auto named = [](HolidayRule rule, const char *name) {
+            rule.Name = name;
+            return rule;
+        };
+        const HolidayRule eve = named(Rule(K::FixedDate, 12, 31, 0, M::Monday), "Eve");
+        const HolidayRule newYear = named(Rule(K::FixedDate, 1, 1, 0, M::Monday), "New Year");
+        const HolidayRule second = named(Rule(K::FixedDate, 1, 2), "Second");
+        // 31 December 2033 is a Saturday, 1 January 2034 a Sunday.
+        QTest::newRow("carried into the next year's substitute") << std::vector{eve, newYear} << 2034
+            << "01-02 Eve (substitute day),01-03 New Year (substitute day)";
+        QTest::newRow("carried onto the next year's holiday") << std::vector{second, eve} << 2034
+            << "01-02 Second,01-03 Eve (substitute day)";
+        QTest::newRow("both in one year") << std::vector{newYear, named(Rule(K::FixedDate, 1, 2, 0, M::Monday), "Second")}
+            << 2033 << "01-03 New Year (substitute day),01-04 Second (substitute day)";
+    } // clang-format on
+    void SubstituteDays()
+    {
+        QFETCH(std::vector<HolidayRule>, rules);
+        QFETCH(int, year);
+        QFETCH(QString, expected);
+        QCOMPARE(Texts(GenerateHolidays(rules, Day(year, 1, 1), Day(year, 1, 31)), true).join(','), expected);
     }
 
     // A rule the years or changes make unsound says why.
