@@ -6,6 +6,7 @@
 #include "core/HolidayRules.h"
 #include "app/HolidaysDialog.h"
 #include "MainFormFixture.h"
+#include "ScriptedDialogs.h"
 #include "text/QtDateTime.h"
 #include "core/SendCheck.h"
 #include "editor/SpecialDateEdit.h"
@@ -690,6 +691,46 @@ private slots:
         twice.insert(twice.end(), once.begin(), once.end());
         QCOMPARE(Texts(GenerateHolidays(twice, Day(2027, 12, 1), Day(2027, 12, 31)), true).join(','),
                  QStringLiteral("12-27 Christmas Day (substitute day),12-28 Boxing Day (substitute day)"));
+    }
+
+    // A region added after its country gives the region's list: its rules take the place of the
+    // country's same rules, ticked as the region has them; the country after its region adds
+    // nothing. The status line says what happened.
+    void HolidaysDialogRegionAfterCountry_data() // clang-format off
+    {
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<QString>("dates");
+        const QString zurich = "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26";
+        QTest::newRow("Switzerland, then Zurich") << QStringList{"ch", "ch-zh"}
+            << "Added 5 rules of Switzerland: Zurich; 4 are in the list already. 4 rules added replace the same rules of "
+               "Switzerland (every canton)." << 9 << zurich;
+        QTest::newRow("Zurich, then Switzerland") << QStringList{"ch-zh", "ch"}
+            << "The 8 rules of Switzerland (every canton) are in the list already: none added again." << 9 << zurich;
+        QTest::newRow("Switzerland, then Geneva") << QStringList{"ch", "ch-ge"}
+            << "Added 5 rules of Switzerland: Geneva; 4 are in the list already. 3 rules added replace the same rules "
+               "of Switzerland (every canton)." << 10 << "01-01 04-03 04-06 05-14 05-25 08-01 09-10 12-25 12-31";
+        QTest::newRow("Germany, then Saxony") << QStringList{"de", "de-sn"}
+            << "Added 3 rules of Germany: Saxony; 9 are in the list already." << 13
+            << "01-01 04-03 04-06 05-01 05-14 05-25 10-03 10-31 11-18 12-25 12-26";
+    } // clang-format on
+    void HolidaysDialogRegionAfterCountry()
+    {
+        QFETCH(QStringList, codes);
+        QFETCH(QString, status);
+        QFETCH(int, rules);
+        QFETCH(QString, dates);
+        ScriptedDialogs dialogs;
+        HolidaysDialog dialog({}, QDate(2026, 3, 1), dialogs);
+        auto &preset = *dialog.findChild<QComboBox *>("PresetComboBox");
+        for (const QString &code : codes) {
+            preset.setCurrentIndex(preset.findData(code));
+            QTest::mouseClick(dialog.findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        }
+        QCOMPARE(dialog.findChild<QLabel *>("StatusLabel")->text(), status);
+        QCOMPARE(static_cast<int>(dialog.Rules().size()), rules);
+        QCOMPARE(Texts(dialog.Holidays(), false).join(' '), dates);
     }
 
     // The own-rule editor makes every kind of rule; the country list starts at the locale's
