@@ -260,35 +260,37 @@ std::vector<Holiday> GenerateHolidays(const std::vector<HolidayRule> &rules, TDa
     // cannot hold.
     const int firstYear = std::max(DecodeDate(firstDay).Year - 1, FirstSendableYear - 1);
     const int lastYear = std::min(DecodeDate(lastDay).Year + 1, LastSendableYear + 1);
-    std::vector<Holiday> all;
+    // The dates as they fall first, in every year of the span, so that a substitute day skips
+    // them all, those of the next year too when it is carried over the year's end.
+    std::vector<std::pair<const HolidayRule *, RuleDay>> dates;
+    std::set<TDateTime> taken;
     for (int year = firstYear; year <= lastYear; ++year) {
-        // The dates as they fall first, so that a substitute day skips them all.
-        std::vector<std::pair<const HolidayRule *, RuleDay>> dates;
-        std::set<TDateTime> taken;
         for (const HolidayRule &rule : rules) {
             if (const auto day = rule.Used ? DayInYear(rule, year) : std::nullopt) {
                 dates.emplace_back(&rule, *day);
                 taken.insert(day->Date);
             }
         }
-        // A day moved alike once more goes where it went the first time.
-        std::map<std::pair<TDateTime, WeekendMove>, TDateTime> movedBefore;
-        for (auto &[rule, day] : dates) {
-            const TDateTime date = day.Date;
-            const WeekendMove move =
-                rule->Kind == HolidayRuleKind::FixedDate && !day.Changed ? rule->Move : WeekendMove::None;
-            const auto before = movedBefore.find({date, move});
-            const TDateTime moved = before != movedBefore.end() ? before->second : MovedDate(date, move, taken);
-            movedBefore.emplace(std::pair{date, move}, moved);
-            if (moved == date) {
-                all.push_back({date, {{rule->Name, rule->Preset, HolidayMove::None}}});
-                continue;
-            }
-            taken.insert(moved);
-            const bool substitute = move == WeekendMove::Monday || move == WeekendMove::SundayToMonday;
-            all.push_back(
-                {moved, {{rule->Name, rule->Preset, substitute ? HolidayMove::Substitute : HolidayMove::Observed}}});
+    }
+    // Year by year, so that a day carried into the next year is taken before that year's own
+    // days move. A day moved alike once more goes where it went the first time.
+    std::vector<Holiday> all;
+    std::map<std::pair<TDateTime, WeekendMove>, TDateTime> movedBefore;
+    for (auto &[rule, day] : dates) {
+        const TDateTime date = day.Date;
+        const WeekendMove move =
+            rule->Kind == HolidayRuleKind::FixedDate && !day.Changed ? rule->Move : WeekendMove::None;
+        const auto before = movedBefore.find({date, move});
+        const TDateTime moved = before != movedBefore.end() ? before->second : MovedDate(date, move, taken);
+        movedBefore.emplace(std::pair{date, move}, moved);
+        if (moved == date) {
+            all.push_back({date, {{rule->Name, rule->Preset, HolidayMove::None}}});
+            continue;
         }
+        taken.insert(moved);
+        const bool substitute = move == WeekendMove::Monday || move == WeekendMove::SundayToMonday;
+        all.push_back(
+            {moved, {{rule->Name, rule->Preset, substitute ? HolidayMove::Substitute : HolidayMove::Observed}}});
     }
     std::ranges::stable_sort(all, {}, &Holiday::Date);
     std::vector<Holiday> holidays;

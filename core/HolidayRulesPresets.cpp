@@ -209,12 +209,15 @@ std::vector<HolidayPreset> MakePresets()
               Fixed("Christmas Day", 12, 25, Substitute), Fixed("Boxing Day", 12, 26, Substitute)},
              UnitedKingdomOneOffs()));
     // Scotland's bank holidays (gov.uk, "Bank holidays: Scotland"); St Andrew's Day by the St
-    // Andrew's Day Bank Holiday (Scotland) Act 2007.
+    // Andrew's Day Bank Holiday (Scotland) Act 2007; Monday 15 June 2026 once, by royal
+    // proclamation for Scotland alone.
     add("gb-sct", "Scotland",
         Join({Fixed("New Year's Day", 1, 1, Substitute), Fixed("2nd January", 1, 2, Substitute),
               Easter("Good Friday", -2), EarlyMay(), SpringBankHoliday(), Weekday("Summer bank holiday", 1, Mon, 8),
               Years(Fixed("St Andrew's Day", 11, 30, Substitute), 2007), Fixed("Christmas Day", 12, 25, Substitute),
-              Fixed("Boxing Day", 12, 26, Substitute)},
+              Fixed("Boxing Day", 12, 26, Substitute),
+              Noted(OneOff("Additional bank holiday", 2026, 6, 15), "A one-off bank holiday in Scotland alone, "
+                                                                    "proclaimed for Monday 15 June 2026.")},
              UnitedKingdomOneOffs()));
     // Northern Ireland's bank holidays (gov.uk, "Bank holidays: Northern Ireland"; nidirect.gov.uk).
     add("gb-nir", "Northern Ireland",
@@ -256,10 +259,13 @@ std::vector<HolidayPreset> MakePresets()
                                          "Bavaria, Munich included); untick it elsewhere."),
                      Unticked(Fixed("Augsburg Peace Festival", 8, 8), "In the city of Augsburg only."), AllSaints()}));
     // Berlin: Gesetz über die Sonn- und Feiertage § 1; International Women's Day from 2019;
-    // 8 May 2020 and 2025 (75 and 80 years since the end of the Second World War) once each.
+    // 8 May 2020 and 2025 (75 and 80 years since the end of the Second World War) once each;
+    // 17 June 2028 (75 years since the uprising of 17 June 1953) once.
     add("de-be", "Germany: Berlin",
         GermanState({Years(Fixed("International Women's Day", 3, 8), 2019), OneOff("Day of Liberation", 2020, 5, 8),
-                     OneOff("Day of Liberation", 2025, 5, 8)}));
+                     OneOff("Day of Liberation", 2025, 5, 8),
+                     Noted(OneOff("Anniversary of the uprising of 17 June 1953", 2028, 6, 17),
+                           "A holiday in Berlin once, 75 years after the uprising of 17 June 1953.")}));
     // Brandenburg: Feiertagsgesetz (FTG) § 2, which names Easter Sunday and Whit Sunday too.
     add("de-bb", "Germany: Brandenburg",
         GermanState({Easter("Easter Sunday", 0), Easter("Whit Sunday", 49), Reformation()}));
@@ -359,10 +365,17 @@ std::vector<HolidayPreset> MakePresets()
          Fixed("Christmas Day", 12, 25)});
     // Italy's public holidays: Law 260 of 1949 and Presidential Decree 792 of 1985, as the
     // government's site lists them; St Francis's Day (4 October) again from 2026 (Law 151 of
-    // 2025).
+    // 2025). Republic Day on 2 June again from 2001 (Law 336 of 2000; from 1977 to 2000 it was
+    // kept on the first Sunday of June); 17 March 2011, the 150th anniversary of the
+    // unification, once (Decree-law 5 of 2011).
     add("it", "Italy",
-        {Fixed("New Year's Day", 1, 1), Epiphany(), Easter("Easter Sunday", 0), Easter("Easter Monday", 1),
-         Fixed("Liberation Day", 4, 25), Fixed("Labour Day", 5, 1), Fixed("Republic Day", 6, 2),
+        {Fixed("New Year's Day", 1, 1), Epiphany(),
+         Noted(OneOff("150th anniversary of the unification of Italy", 2011, 3, 17),
+               "A public holiday once, by Decree-law 5 of 2011."),
+         Easter("Easter Sunday", 0), Easter("Easter Monday", 1), Fixed("Liberation Day", 4, 25),
+         Fixed("Labour Day", 5, 1),
+         Noted(Years(Fixed("Republic Day", 6, 2), 2001),
+               "On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June."),
          Fixed("Ferragosto", 8, 15), Years(Fixed("St Francis of Assisi", 10, 4), 2026), AllSaints(),
          Fixed("Immaculate Conception", 12, 8), Fixed("Christmas Day", 12, 25), Fixed("St Stephen's Day", 12, 26)});
     // Spain's national holidays: those the yearly resolution of the Ministry of Labour in the
@@ -421,20 +434,31 @@ std::vector<HolidayPreset> MakePresets()
     // Canada's federal general holidays: the Canada Labour Code, s. 166, as canada.ca lists
     // them ("Public holidays"). Victoria Day is the Monday before 25 May; Canada Day on a
     // Sunday is kept on 2 July (Holidays Act); the National Day for Truth and Reconciliation
-    // from 2021.
+    // from 2021. A general holiday on a Saturday or a Sunday, a non-working day for most, gives
+    // a working day off before or after it (Canada Labour Code, Part III); the federal
+    // government's lists give the one after: the Monday, or the next working day that is no
+    // holiday yet. The days on a weekday by their rule (Good Friday, the Mondays) never move.
+    const auto dayOff = [](HolidayRule rule) {
+        rule.Move = Substitute;
+        return Noted(std::move(rule), "On a Saturday or a Sunday, the working day after it is the day off (Canada "
+                                      "Labour Code, as the federal government's lists give it).");
+    };
     add("ca", "Canada (federal)",
-        {Fixed("New Year's Day", 1, 1, Substitute), Easter("Good Friday", -2),
-         Then(Fixed("Victoria Day", 5, 25), WeekdayStep::Before, Mon),
-         Fixed("Canada Day", 7, 1, WeekendMove::SundayToMonday), Weekday("Labour Day", 1, Mon, 9),
-         Years(Fixed("National Day for Truth and Reconciliation", 9, 30), 2021),
-         Weekday("Thanksgiving Day", 2, Mon, 10), Fixed("Remembrance Day", 11, 11),
-         Fixed("Christmas Day", 12, 25, Substitute), Fixed("Boxing Day", 12, 26, Substitute)});
+        {dayOff(Fixed("New Year's Day", 1, 1)), Easter("Good Friday", -2),
+         Then(Fixed("Victoria Day", 5, 25), WeekdayStep::Before, Mon), dayOff(Fixed("Canada Day", 7, 1)),
+         Weekday("Labour Day", 1, Mon, 9),
+         dayOff(Years(Fixed("National Day for Truth and Reconciliation", 9, 30), 2021)),
+         Weekday("Thanksgiving Day", 2, Mon, 10), dayOff(Fixed("Remembrance Day", 11, 11)),
+         dayOff(Fixed("Christmas Day", 12, 25)), dayOff(Fixed("Boxing Day", 12, 26))});
     // Australia's national public holidays: the Fair Work Act 2009, s. 115, as fairwork.gov.au
     // lists them, with the substitute days every state gives; the sovereign's birthday as most
-    // states keep it. 22 September 2022 was a National Day of Mourning once.
+    // states keep it. 22 September 2022 was a National Day of Mourning once. In 2011, when
+    // Easter Monday fell on 25 April, every state gave Tuesday 26 April for Anzac Day.
     add("au", "Australia (national)",
         {Fixed("New Year's Day", 1, 1, Substitute), Fixed("Australia Day", 1, 26, Substitute),
-         Easter("Good Friday", -2), Easter("Easter Monday", 1), Fixed("Anzac Day", 4, 25),
+         Easter("Good Friday", -2), Easter("Easter Monday", 1),
+         Noted(Changed(Fixed("Anzac Day", 4, 25), {{2011, 4, 26}}),
+               "In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April."),
          Noted(Years(Weekday("Queen's Birthday", 2, Mon, 6), 0, 2022),
                "Western Australia and Queensland keep it on other days."),
          Noted(Years(Weekday("King's Birthday", 2, Mon, 6), 2023),

@@ -6,6 +6,7 @@
 #include "core/HolidayRules.h"
 #include "app/HolidaysDialog.h"
 #include "MainFormFixture.h"
+#include "ScriptedDialogs.h"
 #include "text/QtDateTime.h"
 #include "core/SendCheck.h"
 #include "editor/SpecialDateEdit.h"
@@ -62,6 +63,7 @@ QString ProblemText(const HolidayRule &rule)
 } // namespace
 
 Q_DECLARE_METATYPE(korvelt::HolidayRule)
+Q_DECLARE_METATYPE(std::vector<korvelt::HolidayRule>)
 
 class TestHolidays : public QObject {
     Q_OBJECT
@@ -208,6 +210,38 @@ private slots:
         QCOMPARE(dates.join(' '), expected);
     }
 
+    // Substitute days of several rules land on distinct free days, also when one is carried
+    // over the year's end into the days of the next year's holidays.
+    void SubstituteDays_data() // clang-format off
+    {
+        using K = HolidayRuleKind;
+        using M = WeekendMove;
+        QTest::addColumn<std::vector<HolidayRule>>("rules");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("expected");
+        const auto named = [](HolidayRule rule, const char *name) {
+            rule.Name = name;
+            return rule;
+        };
+        const HolidayRule eve = named(Rule(K::FixedDate, 12, 31, 0, M::Monday), "Eve");
+        const HolidayRule newYear = named(Rule(K::FixedDate, 1, 1, 0, M::Monday), "New Year");
+        const HolidayRule second = named(Rule(K::FixedDate, 1, 2), "Second");
+        // 31 December 2033 is a Saturday, 1 January 2034 a Sunday.
+        QTest::newRow("carried into the next year's substitute") << std::vector{eve, newYear} << 2034
+            << "01-02 Eve (substitute day),01-03 New Year (substitute day)";
+        QTest::newRow("carried onto the next year's holiday") << std::vector{second, eve} << 2034
+            << "01-02 Second,01-03 Eve (substitute day)";
+        QTest::newRow("both in one year") << std::vector{newYear, named(Rule(K::FixedDate, 1, 2, 0, M::Monday), "Second")}
+            << 2033 << "01-03 New Year (substitute day),01-04 Second (substitute day)";
+    } // clang-format on
+    void SubstituteDays()
+    {
+        QFETCH(std::vector<HolidayRule>, rules);
+        QFETCH(int, year);
+        QFETCH(QString, expected);
+        QCOMPARE(Texts(GenerateHolidays(rules, Day(year, 1, 1), Day(year, 1, 31)), true).join(','), expected);
+    }
+
     // A rule the years or changes make unsound says why.
     void RuleProblems_data()
     {
@@ -259,7 +293,7 @@ private slots:
             {"gb-eaw", 2023, "01-02 04-07 04-10 05-01 05-08 05-29 08-28 12-25 12-26"},
             {"gb-sct", 2006, "01-02 01-03 04-14 05-01 05-29 08-07 12-25 12-26"},
             {"gb-sct", 2027, "01-01 01-04 03-26 05-03 05-31 08-02 11-30 12-27 12-28"},
-            {"gb-sct", 2026, "01-01 01-02 04-03 05-04 05-25 08-03 11-30 12-25 12-28"},
+            {"gb-sct", 2026, "01-01 01-02 04-03 05-04 05-25 06-15 08-03 11-30 12-25 12-28"},
             {"gb-nir", 2027, "01-01 03-17 03-26 03-29 05-03 05-31 07-12 08-30 12-27 12-28"},
             {"gb-nir", 2021, "01-01 03-17 04-02 04-05 05-03 05-31 07-12 08-30 12-27 12-28"},
             {"ie", 2022, "01-01 03-17 03-18 04-18 05-02 06-06 08-01 10-31 12-25 12-26"},
@@ -273,6 +307,7 @@ private slots:
             {"de-by", 2026, "01-01 01-06 04-03 04-06 05-01 05-14 05-25 06-04 08-15 10-03 11-01 12-25 12-26"},
             {"de-be", 2018, "01-01 03-30 04-02 05-01 05-10 05-21 10-03 12-25 12-26"},
             {"de-be", 2025, "01-01 03-08 04-18 04-21 05-01 05-08 05-29 06-09 10-03 12-25 12-26"},
+            {"de-be", 2028, "01-01 03-08 04-14 04-17 05-01 05-25 06-05 06-17 10-03 12-25 12-26"},
             {"de-ni", 2016, "01-01 03-25 03-28 05-01 05-05 05-16 10-03 12-25 12-26"},
             {"de-ni", 2017, "01-01 04-14 04-17 05-01 05-25 06-05 10-03 10-31 12-25 12-26"},
             {"de-ni", 2018, "01-01 03-30 04-02 05-01 05-10 05-21 10-03 10-31 12-25 12-26"},
@@ -284,6 +319,8 @@ private slots:
             {"ch-ti", 2026, "01-01 01-06 03-19 04-06 05-01 05-14 05-25 06-04 06-29 08-01 08-15 11-01 12-08 12-25 12-26"},
             {"be", 2026, "01-01 04-06 05-01 05-14 05-25 07-21 08-15 11-01 11-11 12-25"},
             {"fr", 2026, "01-01 04-06 05-01 05-08 05-14 05-25 07-14 08-15 11-01 11-11 12-25"},
+            {"it", 2000, "01-01 01-06 04-23 04-24 04-25 05-01 08-15 11-01 12-08 12-25 12-26"},
+            {"it", 2011, "01-01 01-06 03-17 04-24 04-25 05-01 06-02 08-15 11-01 12-08 12-25 12-26"},
             {"it", 2025, "01-01 01-06 04-20 04-21 04-25 05-01 06-02 08-15 11-01 12-08 12-25 12-26"},
             {"it", 2026, "01-01 01-06 04-05 04-06 04-25 05-01 06-02 08-15 10-04 11-01 12-08 12-25 12-26"},
             {"es", 2026, "01-01 01-06 04-03 05-01 08-15 10-12 11-01 12-06 12-08 12-25"},
@@ -298,7 +335,9 @@ private slots:
             {"us", 2026, "01-01 01-19 02-16 05-25 06-19 07-03 09-07 10-12 11-11 11-26 12-25"},
             {"ca", 2020, "01-01 04-10 05-18 07-01 09-07 10-12 11-11 12-25 12-28"},
             {"ca", 2027, "01-01 03-26 05-24 07-01 09-06 09-30 10-11 11-11 12-27 12-28"},
-            {"ca", 2029, "01-01 03-30 05-21 07-02 09-03 09-30 10-08 11-11 12-25 12-26"},
+            {"ca", 2029, "01-01 03-30 05-21 07-02 09-03 10-01 10-08 11-12 12-25 12-26"},
+            {"ca", 2023, "01-02 04-07 05-22 07-03 09-04 10-02 10-09 11-13 12-25 12-26"},
+            {"au", 2011, "01-03 01-26 04-22 04-25 04-26 06-13 12-26 12-27"},
             {"au", 2022, "01-03 01-26 04-15 04-18 04-25 06-13 09-22 12-26 12-27"},
             {"au", 2027, "01-01 01-26 03-26 03-29 04-25 06-14 12-27 12-28"},
         };
@@ -652,6 +691,46 @@ private slots:
         twice.insert(twice.end(), once.begin(), once.end());
         QCOMPARE(Texts(GenerateHolidays(twice, Day(2027, 12, 1), Day(2027, 12, 31)), true).join(','),
                  QStringLiteral("12-27 Christmas Day (substitute day),12-28 Boxing Day (substitute day)"));
+    }
+
+    // A region added after its country gives the region's list: its rules take the place of the
+    // country's same rules, ticked as the region has them; the country after its region adds
+    // nothing. The status line says what happened.
+    void HolidaysDialogRegionAfterCountry_data() // clang-format off
+    {
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<QString>("dates");
+        const QString zurich = "01-01 04-03 04-06 05-01 05-14 05-25 08-01 12-25 12-26";
+        QTest::newRow("Switzerland, then Zurich") << QStringList{"ch", "ch-zh"}
+            << "Added 5 rules of Switzerland: Zurich; 4 are in the list already. 4 rules added replace the same rules of "
+               "Switzerland (every canton)." << 9 << zurich;
+        QTest::newRow("Zurich, then Switzerland") << QStringList{"ch-zh", "ch"}
+            << "The 8 rules of Switzerland (every canton) are in the list already: none added again." << 9 << zurich;
+        QTest::newRow("Switzerland, then Geneva") << QStringList{"ch", "ch-ge"}
+            << "Added 5 rules of Switzerland: Geneva; 4 are in the list already. 3 rules added replace the same rules "
+               "of Switzerland (every canton)." << 10 << "01-01 04-03 04-06 05-14 05-25 08-01 09-10 12-25 12-31";
+        QTest::newRow("Germany, then Saxony") << QStringList{"de", "de-sn"}
+            << "Added 3 rules of Germany: Saxony; 9 are in the list already." << 13
+            << "01-01 04-03 04-06 05-01 05-14 05-25 10-03 10-31 11-18 12-25 12-26";
+    } // clang-format on
+    void HolidaysDialogRegionAfterCountry()
+    {
+        QFETCH(QStringList, codes);
+        QFETCH(QString, status);
+        QFETCH(int, rules);
+        QFETCH(QString, dates);
+        ScriptedDialogs dialogs;
+        HolidaysDialog dialog({}, QDate(2026, 3, 1), dialogs);
+        auto &preset = *dialog.findChild<QComboBox *>("PresetComboBox");
+        for (const QString &code : codes) {
+            preset.setCurrentIndex(preset.findData(code));
+            QTest::mouseClick(dialog.findChild<QPushButton *>("AddPresetButton"), Qt::LeftButton);
+        }
+        QCOMPARE(dialog.findChild<QLabel *>("StatusLabel")->text(), status);
+        QCOMPARE(static_cast<int>(dialog.Rules().size()), rules);
+        QCOMPARE(Texts(dialog.Holidays(), false).join(' '), dates);
     }
 
     // The own-rule editor makes every kind of rule; the country list starts at the locale's

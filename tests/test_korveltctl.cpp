@@ -1093,13 +1093,32 @@ private slots:
             << QByteArray();
         QTest::newRow("holidays of a preset and the user's rules, CSV")
             << "holidays --preset gb-eaw --rules @rules.json --year 2027 --format csv" << 0
-            << "date,weekday,names,substitute\r\n2027-01-01,Fri,New Year's Day,no\r\n2027-03-26,Fri,Good Friday,no\r\n"
-               "2027-03-29,Mon,Easter Monday,no\r\n2027-05-03,Mon,Early May bank holiday,no\r\n"
-               "2027-05-31,Mon,Spring bank holiday,no\r\n2027-07-05,Mon,\"Works outing, \"\"summer\"\" (substitute day)\",yes\r\n"
-               "2027-08-30,Mon,Summer bank holiday,no\r\n2027-12-27,Mon,Christmas Day (substitute day),yes\r\n"
-               "2027-12-28,Tue,Boxing Day (substitute day),yes\r\n" << "" << QByteArray();
+            << "date,weekday,names,substitute,applied\r\n2027-01-01,Fri,New Year's Day,no,yes\r\n"
+               "2027-03-26,Fri,Good Friday,no,yes\r\n2027-03-29,Mon,Easter Monday,no,yes\r\n"
+               "2027-05-03,Mon,Early May bank holiday,no,yes\r\n2027-05-31,Mon,Spring bank holiday,no,yes\r\n"
+               "2027-07-05,Mon,\"Works outing, \"\"summer\"\" (substitute day)\",yes,yes\r\n"
+               "2027-08-30,Mon,Summer bank holiday,no,yes\r\n2027-12-27,Mon,Christmas Day (substitute day),yes,yes\r\n"
+               "2027-12-28,Tue,Boxing Day (substitute day),yes,yes\r\n" << "" << QByteArray();
+        QTest::newRow("holidays a preset does not apply")
+            << "holidays --preset ch --year 2026" << 0
+            << "2026-01-01 Thu New Year's Day\n2026-05-14 Thu Ascension Day\n2026-08-01 Sat Swiss National Day\n"
+               "2026-12-25 Fri Christmas Day\n"
+               "not applied: 2026-04-03 Fri Good Friday (A holiday in every canton but Ticino and Valais.)\n"
+               "not applied: 2026-04-06 Mon Easter Monday (A holiday in most cantons, not in Valais.)\n"
+               "not applied: 2026-05-25 Mon Whit Monday (A holiday in most cantons, not in Valais.)\n"
+               "not applied: 2026-12-26 Sat St Stephen's Day (A holiday in most cantons, not in Geneva, Jura, "
+               "Neuchâtel, Valais and Vaud.)\n" << "" << QByteArray();
+        QTest::newRow("holidays a preset does not apply, CSV")
+            << "holidays --preset nl --year 2026 --format csv" << 0
+            << "date,weekday,names,substitute,applied\r\n2026-01-01,Thu,New Year's Day,no,yes\r\n"
+               "2026-04-05,Sun,Easter Sunday,no,yes\r\n2026-04-06,Mon,Easter Monday,no,yes\r\n"
+               "2026-04-27,Mon,King's Day,no,yes\r\n2026-05-14,Thu,Ascension Day,no,yes\r\n"
+               "2026-05-24,Sun,Whit Sunday,no,yes\r\n2026-05-25,Mon,Whit Monday,no,yes\r\n"
+               "2026-12-25,Fri,Christmas Day,no,yes\r\n2026-12-26,Sat,Second Day of Christmas,no,yes\r\n"
+               "2026-04-03,Fri,Good Friday,no,no\r\n2026-05-05,Tue,Liberation Day,no,no\r\n" << "" << QByteArray();
         QTest::newRow("holidays --json") << "holidays --rules @rules.json --preset us --year 2027 --json" << 0
-                                         << "{\n    \"holidays\": [\n        {\n            \"date\": \"2027-01-01\",\n"
+                                         << "{\n    \"holidays\": [\n        {\n            \"applied\": true,\n"
+                                            "            \"date\": \"2027-01-01\",\n"
                                             "            \"names\": [\n                \"New Year's Day\"\n            ],\n"
                                             "            \"substitute\": false,\n            \"weekday\": \"Fri\"\n"
                                          << "" << QByteArray();

@@ -50,8 +50,11 @@ const std::vector<const char *> NameTable{
     QT_TRANSLATE_NOOP("HolidayNames", "United States (federal)"),
     QT_TRANSLATE_NOOP("HolidayNames", "Canada (federal)"),
     QT_TRANSLATE_NOOP("HolidayNames", "Australia (national)"),
+    QT_TRANSLATE_NOOP("HolidayNames", "150th anniversary of the unification of Italy"),
     QT_TRANSLATE_NOOP("HolidayNames", "2nd January"),
+    QT_TRANSLATE_NOOP("HolidayNames", "Additional bank holiday"),
     QT_TRANSLATE_NOOP("HolidayNames", "All Saints' Day"),
+    QT_TRANSLATE_NOOP("HolidayNames", "Anniversary of the uprising of 17 June 1953"),
     QT_TRANSLATE_NOOP("HolidayNames", "Anzac Day"),
     QT_TRANSLATE_NOOP("HolidayNames", "Armistice Day"),
     QT_TRANSLATE_NOOP("HolidayNames", "Ascension Day"),
@@ -147,10 +150,13 @@ const std::vector<const char *> NoteTable{
     QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in every region but Catalonia (and in some years Valencia)."),
     QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in most cantons, not in Geneva, Jura, Neuchâtel, Valais and Vaud."),
     QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in most cantons, not in Valais."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A public holiday once, by Decree-law 5 of 2011."),
     QT_TRANSLATE_NOOP("HolidayNotes", "A public holiday, but a day off only where the collective agreement or the "
                                       "employer gives it, in many agreements every fifth year only."),
     QT_TRANSLATE_NOOP("HolidayNotes",
                       "A public holiday, but a day off only where the collective agreement or the employer gives it."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "A holiday in Berlin once, 75 years after the uprising of 17 June 1953."),
     QT_TRANSLATE_NOOP("HolidayNotes",
                       "In some Catholic Sorbian municipalities of the districts of Bautzen and Görlitz only."),
     QT_TRANSLATE_NOOP("HolidayNotes", "In the city of Augsburg only."),
@@ -158,8 +164,13 @@ const std::vector<const char *> NoteTable{
                                       "population, and some others, only."),
     QT_TRANSLATE_NOOP("HolidayNotes", "In the municipalities with a mainly Catholic population (most of Bavaria, "
                                       "Munich included); untick it elsewhere."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April."),
     QT_TRANSLATE_NOOP("HolidayNotes",
                       "Liberation Day in the years of a lustrum (2025, 2030, ...), as many agreements give it."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the "
+                                      "first Sunday of June."),
+    QT_TRANSLATE_NOOP("HolidayNotes", "On a Saturday or a Sunday, the working day after it is the day off (Canada "
+                                      "Labour Code, as the federal government's lists give it)."),
     QT_TRANSLATE_NOOP("HolidayNotes", "Western Australia and Queensland keep it on other days."),
 };
 

@@ -1122,6 +1122,18 @@ Laden nicht möglich</translation>
         <source>World Children&apos;s Day</source>
         <translation>Weltkindertag</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150. Jahrestag der Einigung Italiens</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Zusätzlicher Bank Holiday</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Jahrestag des Volksaufstands vom 17. Juni 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1172,6 +1184,30 @@ Laden nicht möglich</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>Western Australia und Queensland begehen ihn an anderen Tagen.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Ein einmaliger Bank Holiday nur in Schottland, ausgerufen für Montag, 15. Juni 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Einmalig ein gesetzlicher Feiertag, durch das Gesetzesdekret Nr. 5 von 2011.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Einmalig ein Feiertag in Berlin, 75 Jahre nach dem Volksaufstand vom 17. Juni 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>2011 am Dienstag, 26. April, da der Ostermontag auf den 25. April fiel.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>Am 2. Juni ab 2001 (Gesetz Nr. 336 von 2000); von 1977 bis 2000 wurde er am ersten Sonntag im Juni begangen.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>Fällt er auf einen Samstag oder Sonntag, ist der folgende Arbeitstag frei (Canada Labour Code, wie die Listen der Bundesregierung es angeben).</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +2971,18 @@ Block %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 hinzugefügte Regel ersetzt die gleiche Regel von %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n hinzugefügte Regel ersetzt die gleiche Regel von %1.</numerusform>
+            <numerusform>%n hinzugefügte Regeln ersetzen die gleichen Regeln von %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1122,6 +1122,18 @@ No se puede abrir</translation>
         <source>World Children&apos;s Day</source>
         <translation>Día Mundial de la Infancia</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150.º aniversario de la unificación de Italia</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Festivo bancario adicional</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Aniversario del levantamiento del 17 de junio de 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1172,6 +1184,30 @@ No se puede abrir</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>Australia Occidental y Queensland lo celebran en otras fechas.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Un festivo bancario único, solo en Escocia, proclamado para el lunes 15 de junio de 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Festivo una sola vez, por el Decreto-ley n.º 5 de 2011.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Festivo en Berlín una sola vez, 75 años después del levantamiento del 17 de junio de 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>En 2011, el martes 26 de abril, porque el Lunes de Pascua cayó el 25 de abril.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>El 2 de junio desde 2001 (Ley n.º 336 de 2000); de 1977 a 2000 se celebraba el primer domingo de junio.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>Si cae en sábado o domingo, se libra el día laborable siguiente (Código del Trabajo de Canadá, como indican las listas del gobierno federal).</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +2971,18 @@ Bloque %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 regla añadida sustituye a la misma regla de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n regla añadida sustituye a la misma regla de %1.</numerusform>
+            <numerusform>%n reglas añadidas sustituyen a las mismas reglas de %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

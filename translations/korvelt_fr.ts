@@ -1122,6 +1122,18 @@ Chargement impossible</translation>
         <source>World Children&apos;s Day</source>
         <translation>Journée mondiale de l&apos;enfance</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150e anniversaire de l&apos;unité italienne</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Bank holiday supplémentaire</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Anniversaire du soulèvement du 17 juin 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1172,6 +1184,30 @@ Chargement impossible</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>L&apos;Australie-Occidentale et le Queensland le fêtent à d&apos;autres dates.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Un bank holiday unique, en Écosse seulement, proclamé pour le lundi 15 juin 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Jour férié une seule fois, par le décret-loi n° 5 de 2011.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Jour férié à Berlin une seule fois, 75 ans après le soulèvement du 17 juin 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>En 2011 le mardi 26 avril, le lundi de Pâques tombant le 25 avril.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>Le 2 juin à partir de 2001 (loi n° 336 de 2000) ; de 1977 à 2000, elle était célébrée le premier dimanche de juin.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>S&apos;il tombe un samedi ou un dimanche, le jour ouvrable suivant est chômé (Code canadien du travail, comme l&apos;indiquent les listes du gouvernement fédéral).</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +2971,18 @@ Bloc %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Non retenus : %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 règle ajoutée remplace la même règle de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n règle ajoutée remplace la même règle de %1.</numerusform>
+            <numerusform>%n règles ajoutées remplacent les mêmes règles de %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

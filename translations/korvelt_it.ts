@@ -1122,6 +1122,18 @@ Impossibile caricarlo</translation>
         <source>World Children&apos;s Day</source>
         <translation>Giornata mondiale dell&apos;infanzia</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150° anniversario dell&apos;Unità d&apos;Italia</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Bank holiday aggiuntiva</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Anniversario della rivolta del 17 giugno 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1172,6 +1184,30 @@ Impossibile caricarlo</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>Australia Occidentale e Queensland lo celebrano in altri giorni.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Una bank holiday una tantum, solo in Scozia, proclamata per lunedì 15 giugno 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Festività una sola volta, per il decreto-legge n. 5 del 2011.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Festività a Berlino una sola volta, 75 anni dopo la rivolta del 17 giugno 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>Nel 2011 martedì 26 aprile, perché il lunedì di Pasqua cadeva il 25 aprile.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>Il 2 giugno dal 2001 (legge n. 336 del 2000); dal 1977 al 2000 si celebrava la prima domenica di giugno.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>Se cade di sabato o di domenica, è libero il giorno lavorativo successivo (Canada Labour Code, come indicano gli elenchi del governo federale).</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +2971,18 @@ Blocco %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Escluse: %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 regola aggiunta sostituisce la stessa regola di %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n regola aggiunta sostituisce la stessa regola di %1.</numerusform>
+            <numerusform>%n regole aggiunte sostituiscono le stesse regole di %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1122,6 +1122,18 @@ Kan niet worden geopend</translation>
         <source>World Children&apos;s Day</source>
         <translation>Wereldkinderdag</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150e verjaardag van de eenwording van Italië</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Extra bank holiday</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Verjaardag van de opstand van 17 juni 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1172,6 +1184,30 @@ Kan niet worden geopend</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>West-Australië en Queensland vieren hem op andere dagen.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Een eenmalige bank holiday alleen in Schotland, afgekondigd voor maandag 15 juni 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Eenmalig een officiële feestdag, bij wetsdecreet nr. 5 van 2011.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Eenmalig een feestdag in Berlijn, 75 jaar na de opstand van 17 juni 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>In 2011 op dinsdag 26 april, omdat tweede paasdag op 25 april viel.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>Op 2 juni vanaf 2001 (wet nr. 336 van 2000); van 1977 t/m 2000 werd die op de eerste zondag van juni gevierd.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>Valt hij op een zaterdag of zondag, dan is de werkdag erna vrij (Canada Labour Code, zoals de lijsten van de federale overheid aangeven).</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +2971,18 @@ Blok %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 toegevoegde regel vervangt dezelfde regel van %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n toegevoegde regel vervangt dezelfde regel van %1.</numerusform>
+            <numerusform>%n toegevoegde regels vervangen dezelfde regels van %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

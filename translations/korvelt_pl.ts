@@ -1123,6 +1123,18 @@ Nie można wczytać</translation>
         <source>World Children&apos;s Day</source>
         <translation>Światowy Dzień Dziecka</translation>
     </message>
+    <message>
+        <source>150th anniversary of the unification of Italy</source>
+        <translation>150. rocznica zjednoczenia Włoch</translation>
+    </message>
+    <message>
+        <source>Additional bank holiday</source>
+        <translation>Dodatkowy bank holiday</translation>
+    </message>
+    <message>
+        <source>Anniversary of the uprising of 17 June 1953</source>
+        <translation>Rocznica powstania z 17 czerwca 1953</translation>
+    </message>
 </context>
 <context>
     <name>HolidayNotes</name>
@@ -1173,6 +1185,30 @@ Nie można wczytać</translation>
     <message>
         <source>Western Australia and Queensland keep it on other days.</source>
         <translation>Australia Zachodnia i Queensland obchodzą je w inne dni.</translation>
+    </message>
+    <message>
+        <source>A one-off bank holiday in Scotland alone, proclaimed for Monday 15 June 2026.</source>
+        <translation>Jednorazowy bank holiday tylko w Szkocji, ogłoszony na poniedziałek 15 czerwca 2026.</translation>
+    </message>
+    <message>
+        <source>A public holiday once, by Decree-law 5 of 2011.</source>
+        <translation>Jednorazowe święto państwowe, na mocy dekretu z mocą ustawy nr 5 z 2011 roku.</translation>
+    </message>
+    <message>
+        <source>A holiday in Berlin once, 75 years after the uprising of 17 June 1953.</source>
+        <translation>Jednorazowe święto w Berlinie, 75 lat po powstaniu z 17 czerwca 1953.</translation>
+    </message>
+    <message>
+        <source>In 2011 on Tuesday 26 April, as Easter Monday fell on 25 April.</source>
+        <translation>W 2011 roku we wtorek 26 kwietnia, bo Poniedziałek Wielkanocny wypadł 25 kwietnia.</translation>
+    </message>
+    <message>
+        <source>On 2 June from 2001 (Law 336 of 2000); from 1977 to 2000 it was kept on the first Sunday of June.</source>
+        <translation>2 czerwca od 2001 roku (ustawa nr 336 z 2000 roku); w latach 1977–2000 obchodzono je w pierwszą niedzielę czerwca.</translation>
+    </message>
+    <message>
+        <source>On a Saturday or a Sunday, the working day after it is the day off (Canada Labour Code, as the federal government&apos;s lists give it).</source>
+        <translation>Gdy wypada w sobotę lub niedzielę, wolny jest następny dzień roboczy (kanadyjski kodeks pracy, tak jak podają listy rządu federalnego).</translation>
     </message>
 </context>
 <context>
@@ -2952,6 +2988,19 @@ Blok %1</translation>
         <source>Left out: %1</source>
         <extracomment>%1 lists the holidays left out</extracomment>
         <translation>Pominięte: %1</translation>
+    </message>
+    <message>
+        <source>1 rule added replaces the same rule of %1.</source>
+        <extracomment>%1 is the country whose rule a region&apos;s rule replaced, ticked or not as the region has it</extracomment>
+        <translation>1 dodana reguła zastępuje tę samą regułę z listy %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rules added replace the same rules of %1.</source>
+        <translation>
+            <numerusform>%n dodana reguła zastępuje tę samą regułę z listy %1.</numerusform>
+            <numerusform>%n dodane reguły zastępują te same reguły z listy %1.</numerusform>
+            <numerusform>%n dodanych reguł zastępuje te same reguły z listy %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

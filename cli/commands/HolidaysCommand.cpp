@@ -56,30 +56,80 @@ HolidayFields FieldsOf(const Holiday &holiday)
     return fields;
 }
 
-QByteArray HolidaysJson(const std::vector<Holiday> &holidays, int year)
+// A holiday a rule of the list gives that is offered but not ticked (the Swiss Good Friday,
+// the Dutch Liberation Day), with the rule's note that says why.
+struct NotApplied {
+    Holiday Day;
+    std::string Note;
+};
+
+// The holidays of the unticked rules in the period, in date order: those of a rule that a
+// ticked rule of the list gives already are none, and an unticked rule listed twice gives its
+// days once.
+std::vector<NotApplied> NotAppliedHolidays(const std::vector<HolidayRule> &rules, TDateTime first, TDateTime last)
+{
+    std::vector<NotApplied> days;
+    for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
+        const auto same = [&rule](const HolidayRule &other) { return SameRule(other, *rule); };
+        if (rule->Used || std::any_of(rules.begin(), rule, same) ||
+            std::any_of(rule + 1, rules.end(), [&same](const HolidayRule &r) { return r.Used && same(r); })) {
+            continue;
+        }
+        HolidayRule ticked = *rule;
+        ticked.Used = true;
+        for (Holiday &holiday : GenerateHolidays({ticked}, first, last)) {
+            days.push_back({std::move(holiday), rule->Note});
+        }
+    }
+    std::ranges::stable_sort(days, {}, [](const NotApplied &day) { return day.Day.Date; });
+    return days;
+}
+
+QJsonObject HolidayJson(const Holiday &holiday, bool applied)
+{
+    const HolidayFields f = FieldsOf(holiday);
+    return {{QStringLiteral("date"), f.Date},
+            {QStringLiteral("weekday"), f.Weekday},
+            {QStringLiteral("names"), QJsonArray::fromStringList(f.Names)},
+            {QStringLiteral("substitute"), f.Substitute},
+            {QStringLiteral("applied"), applied}};
+}
+
+QByteArray HolidaysJson(const std::vector<Holiday> &holidays, const std::vector<NotApplied> &notApplied, int year)
 {
     QJsonArray list;
     for (const Holiday &holiday : holidays) {
-        const HolidayFields f = FieldsOf(holiday);
-        list.append(QJsonObject{{QStringLiteral("date"), f.Date},
-                                {QStringLiteral("weekday"), f.Weekday},
-                                {QStringLiteral("names"), QJsonArray::fromStringList(f.Names)},
-                                {QStringLiteral("substitute"), f.Substitute}});
+        list.append(HolidayJson(holiday, true));
+    }
+    for (const NotApplied &day : notApplied) {
+        QJsonObject entry = HolidayJson(day.Day, false);
+        if (!day.Note.empty()) {
+            entry.insert(QStringLiteral("note"), QString::fromStdString(day.Note));
+        }
+        list.append(entry);
     }
     return QJsonDocument(QJsonObject{{QStringLiteral("year"), year}, {QStringLiteral("holidays"), list}})
         .toJson(QJsonDocument::Indented);
 }
 
 // As RFC 4180 has it: a header, lines ending in CR LF, the names joined by " / " and quoted
-// where they hold a comma or a quote.
-QByteArray HolidaysCsv(const std::vector<Holiday> &holidays)
+// where they hold a comma or a quote; the days of unticked rules after the others, "no" in
+// their last field.
+QByteArray HolidaysCsv(const std::vector<Holiday> &holidays, const std::vector<NotApplied> &notApplied)
 {
-    QString csv = QStringLiteral("date,weekday,names,substitute\r\n");
-    for (const Holiday &holiday : holidays) {
+    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
+    QString csv = QStringLiteral("date,weekday,names,substitute,applied\r\n");
+    const auto line = [&csv, &yesNo](const Holiday &holiday, bool applied) {
         const HolidayFields f = FieldsOf(holiday);
         csv += f.Date + QLatin1Char(',') + f.Weekday + QLatin1Char(',') +
-               CsvField(f.Names.join(QStringLiteral(" / "))) + QLatin1Char(',') +
-               (f.Substitute ? QStringLiteral("yes") : QStringLiteral("no")) + QStringLiteral("\r\n");
+               CsvField(f.Names.join(QStringLiteral(" / "))) + QLatin1Char(',') + yesNo(f.Substitute) +
+               QLatin1Char(',') + yesNo(applied) + QStringLiteral("\r\n");
+    };
+    for (const Holiday &holiday : holidays) {
+        line(holiday, true);
+    }
+    for (const NotApplied &day : notApplied) {
+        line(day.Day, false);
     }
     return csv.toUtf8();
 }
@@ -98,8 +148,10 @@ public:
                    "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
                    "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
                    "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
-                   "  them alone, without --preset). --json and --format csv print each\n"
-                   "  holiday's date, weekday, names and whether it is a substitute day.\n"
+                   "  them alone, without --preset). The days of rules a preset offers but\n"
+                   "  does not tick follow as \"not applied\" lines. --json and --format csv\n"
+                   "  print each holiday's date, weekday, names, whether it is a substitute\n"
+                   "  day and whether it is applied.\n"
                    "  CODE: ") +
                PresetCodes(true) + QStringLiteral(".");
     }
@@ -192,15 +244,24 @@ int YearAsked(const CtlContext &c, const Arguments &a, TDateTime &first, TDateTi
     return year;
 }
 
-void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, int year, const QString &format)
+// The holidays, then the days of the rules offered but not ticked as "not applied" lines with
+// the rule's note.
+void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, const std::vector<NotApplied> &notApplied,
+                   int year, const QString &format)
 {
     if (format == QLatin1String("json")) {
-        c.Print(HolidaysJson(holidays, year));
+        c.Print(HolidaysJson(holidays, notApplied, year));
     } else if (format == QLatin1String("csv")) {
-        c.Print(HolidaysCsv(holidays));
+        c.Print(HolidaysCsv(holidays, notApplied));
     } else {
         for (const Holiday &holiday : holidays) {
             c.Print(QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+        }
+        for (const NotApplied &day : notApplied) {
+            const QString note =
+                day.Note.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(day.Note));
+            c.Print(QStringLiteral("not applied: ") + QString::fromStdString(HolidayText(day.Day)) + note +
+                    QLatin1Char('\n'));
         }
     }
 }
@@ -268,7 +329,7 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
         a.Has(QStringLiteral("--dry-run"))) {
         throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
     }
-    PrintHolidays(c, holidays, year, format);
+    PrintHolidays(c, holidays, NotAppliedHolidays(rules, first, last), year, format);
     return ExitOk;
 }
 

@@ -1,0 +1,117 @@
+#include "app/HolidayPreview.h"
+
+#include "text/CellText.h"
+#include "text/HolidayText.h"
+#include "text/QtDateTime.h"
+
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace korvelt {
+
+HolidayPreview::HolidayPreview(QWidget *parent)
+    : QGroupBox(tr("Holidays"), parent), PreviewList(this), SummaryLabel(this),
+      FewerLabel(tr("With fewer than 16 holidays the other special dates"), this),
+      KeepOthersRadioButton(tr("keep their dates"), this), RepeatLastRadioButton(tr("repeat the last holiday"), this)
+{
+    PreviewList.setColumnCount(4);
+    PreviewList.setHeaderLabels(
+        //: Column headings of the holidays: the date, its weekday, the holiday's name, the special date's number
+        {tr("Date"), tr("Day", "weekday column"), tr("Holiday"), tr("No.", "special date number column")});
+    PreviewList.setRootIsDecorated(false);
+    PreviewList.header()->setStretchLastSection(false);
+    PreviewList.header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    // A long "Left out" wraps inside its box instead of widening the dialog.
+    SummaryLabel.setWordWrap(true);
+    SummaryLabel.setTextFormat(Qt::PlainText); // names from a rule file are no markup
+    SummaryLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    KeepOthersRadioButton.setChecked(true);
+    auto *preview = new QVBoxLayout(this);
+    preview->addWidget(&PreviewList);
+    preview->addWidget(&SummaryLabel);
+    preview->addWidget(&FewerLabel);
+    preview->addWidget(&KeepOthersRadioButton);
+    preview->addWidget(&RepeatLastRadioButton);
+    const std::initializer_list<std::tuple<QWidget *, const char *, QString>> names{
+        {&PreviewList, "PreviewList", tr("Holidays of the period")},
+        {&SummaryLabel, "SummaryLabel", QString()},
+        {&FewerLabel, "FewerLabel", QString()},
+        {&KeepOthersRadioButton, "KeepOthersRadioButton", tr("Other special dates keep their dates")},
+        {&RepeatLastRadioButton, "RepeatLastRadioButton", tr("Other special dates repeat the last holiday")},
+    };
+    for (const auto &[widget, name, accessible] : names) {
+        widget->setObjectName(QString::fromLatin1(name));
+        if (!accessible.isEmpty()) {
+            widget->setAccessibleName(accessible);
+        }
+    }
+}
+
+FewerHolidays HolidayPreview::Fewer() const
+{
+    return RepeatLastRadioButton.isChecked() ? FewerHolidays::RepeatLast : FewerHolidays::KeepOthers;
+}
+
+void HolidayPreview::Show(const std::vector<Holiday> &holidays)
+{
+    // Room for the summary's lines in the font the dialog gave.
+    SummaryLabel.setMinimumHeight(SummaryLabel.fontMetrics().lineSpacing() * 5);
+    PreviewList.clear();
+    QStringList leftOut;
+    const CellTextCodec codec(locale()); // dates as the pickers show them, with four-digit years
+    for (std::size_t k = 0; k < holidays.size(); ++k) {
+        const Holiday &holiday = holidays.at(k);
+        const QDate date = ToQDate(holiday.Date);
+        const bool used = k < static_cast<std::size_t>(SpecialDateCount);
+        auto *item = new QTreeWidgetItem(
+            &PreviewList, {codec.DateText(holiday.Date), locale().dayName(date.dayOfWeek(), QLocale::ShortFormat),
+                           HolidayNamesText(holiday), used ? QString::number(k + 1) : tr("left out", "holiday")});
+        item->setToolTip(2, item->text(2));
+        if (!used) {
+            for (int c = 0; c < item->columnCount(); ++c) {
+                item->setForeground(c, palette().brush(QPalette::PlaceholderText));
+            }
+            //: A holiday left out: %1 is its date, %2 its name
+            leftOut << tr("%1 %2", "date and holiday").arg(item->text(0), item->text(2));
+        }
+    }
+    for (int c = 0; c < PreviewList.columnCount(); ++c) {
+        if (c != 2) {
+            PreviewList.resizeColumnToContents(c);
+        }
+    }
+    const auto count = static_cast<int>(holidays.size());
+    const QString separator = tr(", ", "list of holidays");
+    QString summary;
+    if (count == 0) {
+        summary = tr("No holidays in this period: the special dates stay as they are.");
+    } else if (count > SpecialDateCount) {
+        // The first few by name, so that the text stays inside its box; the list marks them all.
+        constexpr qsizetype named = 3;
+        QString names = leftOut.mid(0, named).join(separator);
+        if (leftOut.size() > named) {
+            //: %1 names the first holidays left out; %n how many more were left out
+            names =
+                tr("%1 and %n more, marked in the list", nullptr, static_cast<int>(leftOut.size() - named)).arg(names);
+        }
+        //: %n is how many holidays there are (more than 16), %1 those left out
+        summary =
+            tr("%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.", nullptr, count).arg(names);
+    } else if (count == 1) {
+        summary = tr("1 holidays fill special dates 1 to 1.");
+    } else {
+        //: %n is how many holidays there are (2 to 16)
+        summary = tr("%n holidays fill special dates 1 to %n.", nullptr, count);
+    }
+    SummaryLabel.setText(summary);
+    //: %1 lists the holidays left out
+    SummaryLabel.setToolTip(leftOut.size() > 3 ? tr("Left out: %1").arg(leftOut.join(separator)) : QString());
+    for (QWidget *fewer :
+         std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
+        fewer->setEnabled(count > 0 && count < SpecialDateCount);
+    }
+}
+
+} // namespace korvelt
