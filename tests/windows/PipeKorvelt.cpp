@@ -42,7 +42,9 @@ constexpr int ListeningInstances = 4;  // the handles that can be opened at once
 
 class Event {
 public:
-    Event() : handle_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    explicit Event(bool manualReset = true) : handle_(CreateEventW(nullptr, manualReset ? TRUE : FALSE, FALSE, nullptr))
+    {
+    }
     Event(const Event &) = delete;
     Event &operator=(const Event &) = delete;
     Event(Event &&) = delete;
@@ -59,14 +61,13 @@ struct Connection {
     HANDLE Pipe = INVALID_HANDLE_VALUE;
     std::mutex Mutex;
     std::deque<Report> Unread;
-    Event Queued;
+    Event Queued{false}; // taken by the wait it ends: the queue itself says what is waiting
 };
 
 class PipeKorvelt {
 public:
     PipeKorvelt(std::shared_ptr<korvelt::SimulatedKorvelt> device, std::unique_ptr<HidDevice> link, int index)
-        : device_(std::move(device)), link_(std::move(link)),
-          name_(R"(\\.\pipe\korvelt-sim-)" + std::to_string(index))
+        : device_(std::move(device)), link_(std::move(link)), name_(R"(\\.\pipe\korvelt-sim-)" + std::to_string(index))
     {
     }
 
@@ -225,7 +226,6 @@ private:
     static bool Next(Connection &connection, Report &report)
     {
         const std::lock_guard lock(connection.Mutex);
-        ResetEvent(connection.Queued.Get());
         if (connection.Unread.empty()) {
             return false;
         }
@@ -268,8 +268,9 @@ private:
 
 int Usage(const char *problem)
 {
-    std::fprintf(stderr, "korvelt-pipe-device: %s\nUsage: korvelt-pipe-device [--count N] [--delay TEXT] "
-                         "[--fault TEXT] [--release K=HEX]... [--ready FILE]\n",
+    std::fprintf(stderr,
+                 "korvelt-pipe-device: %s\nUsage: korvelt-pipe-device [--count N] [--delay TEXT] "
+                 "[--fault TEXT] [--release K=HEX]... [--ready FILE]\n",
                  problem);
     return 2;
 }
@@ -278,7 +279,8 @@ int Usage(const char *problem)
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> words(argv + 1, argv + argc); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+    const std::vector<std::string> words(argv + 1,
+                                         argv + argc); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
     int count = 1;
     std::string delay;
     std::string fault;
@@ -299,8 +301,8 @@ int main(int argc, char **argv)
         } else if (word == "--ready") {
             ready = value;
         } else if (word == "--release" && value.find('=') != std::string::npos) {
-            releases.emplace_back(std::atoi(value.c_str()),
-                                  static_cast<std::uint16_t>(std::stoul(value.substr(value.find('=') + 1), nullptr, 16)));
+            releases.emplace_back(std::atoi(value.c_str()), static_cast<std::uint16_t>(std::stoul(
+                                                                value.substr(value.find('=') + 1), nullptr, 16)));
         } else {
             return Usage(("what is " + word + "?").c_str());
         }
@@ -321,8 +323,7 @@ int main(int argc, char **argv)
                 device->SetRelease(release);
             }
         }
-        korvelts.push_back(
-            std::make_unique<PipeKorvelt>(device, backend.Open("sim:" + std::to_string(k)).Device, k));
+        korvelts.push_back(std::make_unique<PipeKorvelt>(device, backend.Open("sim:" + std::to_string(k)).Device, k));
         listening.emplace_back();
         for (int instance = 0; instance < ListeningInstances; ++instance) {
             listening.back().push_back(korvelts.back()->Listen());
