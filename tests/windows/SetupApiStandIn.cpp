@@ -7,7 +7,8 @@
 // The list comes from the server's list pipe, one line per present interface: its path, a tab
 // and its hardware identifier. No server: no interfaces. Any class but the HID interfaces:
 // an empty set. Wine's own libraries that the window loads (Vulkan, input) ask for other
-// devices through the wide-character calls: they get an empty set and no device.
+// devices through the wide-character calls (the graphics library for the display adapter):
+// they get an empty set and no device.
 
 #include <windows.h>
 
@@ -119,8 +120,8 @@ BOOL WINAPI StandInDestroyDeviceInfoList(HDEVINFO set)
     return TRUE;
 }
 
-BOOL WINAPI StandInEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA /*element*/, const GUID *classGuid,
-                                        DWORD index, PSP_DEVICE_INTERFACE_DATA interface)
+BOOL WINAPI StandInEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA /*element*/, const GUID *classGuid, DWORD index,
+                                        PSP_DEVICE_INTERFACE_DATA interface)
 {
     if (set == nullptr || set == INVALID_HANDLE_VALUE || interface == nullptr ||
         interface->cbSize != sizeof(SP_DEVICE_INTERFACE_DATA)) {
@@ -143,8 +144,8 @@ BOOL WINAPI StandInGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_
     if (found == nullptr) {
         return Fail(ERROR_INVALID_PARAMETER);
     }
-    const DWORD needed = static_cast<DWORD>(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) +
-                                            found->Path.size() + 1);
+    const DWORD needed =
+        static_cast<DWORD>(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + found->Path.size() + 1);
     if (required != nullptr) {
         *required = needed;
     }
@@ -192,6 +193,11 @@ BOOL WINAPI StandInGetDeviceRegistryPropertyA(HDEVINFO set, PSP_DEVINFO_DATA ele
 
 HDEVINFO WINAPI StandInGetClassDevsW(const GUID * /*classGuid*/, PCWSTR /*enumerator*/, HWND /*parent*/,
                                      DWORD /*flags*/)
+{
+    return new InfoSet; // NOLINT(cppcoreguidelines-owning-memory): freed by DestroyDeviceInfoList
+}
+
+HDEVINFO WINAPI StandInCreateDeviceInfoList(const GUID * /*classGuid*/, HWND /*parent*/)
 {
     return new InfoSet; // NOLINT(cppcoreguidelines-owning-memory): freed by DestroyDeviceInfoList
 }
