@@ -163,9 +163,13 @@ if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control' | h
     sleep 3
     xdotool key --window "$window" alt+w 2>/dev/null
     until_holds "$work/window.dat" || fail "the window's Write To KORVELT: $(cat "$work/window.txt")"
+    # Return: OK to the message that says it is done (or, without one, the same button again).
+    xdotool key Return 2>/dev/null
     until_free write "$work/new.dat"
     xdotool key --window "$window" alt+r 2>/dev/null
     sleep 3
+    until_free clock read
+    xdotool key Return 2>/dev/null
     until_free write "$work/window.dat"
     xdotool key --window "$window" alt+w 2>/dev/null
     until_holds "$work/new.dat" || fail "the window's Read From KORVELT: $(cat "$work/window.txt")"
