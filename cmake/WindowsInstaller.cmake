@@ -1,7 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
 # Run by the korvelt_packages target (cmake -P): installs the build into a clean stage folder,
-# lists its files for the installer script, runs makensis and zips the stage.
-# In: BUILD_DIR, PACKAGE_DIR, PACKAGE_NAME, VERSION, NSIS_SCRIPT, MAKENSIS.
+# lists its files for the installer script, makes the installer's icon and pictures from the
+# program's SVG, runs makensis, makes the MSI of the same files with wixl and zips the stage.
+# In: BUILD_DIR, PACKAGE_DIR, PACKAGE_NAME, VERSION, SOURCE_DIR and the tools MAKENSIS_EXECUTABLE,
+# WIXL_EXECUTABLE, WIXL_HEAT_EXECUTABLE, MSIBUILD_EXECUTABLE, RSVG_CONVERT_EXECUTABLE, ICOTOOL_EXECUTABLE, CONVERT_EXECUTABLE.
 set(stage "${PACKAGE_DIR}/stage/KORVELT Time Control")
 file(REMOVE_RECURSE "${PACKAGE_DIR}")
 file(MAKE_DIRECTORY "${PACKAGE_DIR}")
@@ -37,16 +39,82 @@ foreach(folder IN LISTS folders)
 endforeach()
 file(WRITE "${PACKAGE_DIR}/nsis/files-install.nsh" "${install}")
 file(WRITE "${PACKAGE_DIR}/nsis/files-uninstall.nsh" "${uninstall}")
-configure_file("${NSIS_SCRIPT}" "${PACKAGE_DIR}/nsis/installer.nsi" COPYONLY)
-get_filename_component(nsisFolder "${NSIS_SCRIPT}" DIRECTORY)
-configure_file("${nsisFolder}/languages.nsh" "${PACKAGE_DIR}/nsis/languages.nsh" COPYONLY)
+set(nsis "${PACKAGE_DIR}/nsis")
+configure_file("${SOURCE_DIR}/windows/installer.nsi" "${nsis}/installer.nsi" COPYONLY)
+configure_file("${SOURCE_DIR}/windows/languages.nsh" "${nsis}/languages.nsh" COPYONLY)
+configure_file("${stage}/licence.txt" "${nsis}/licence.txt" COPYONLY)
 
-execute_process(COMMAND "${MAKENSIS}" -V2 -DVERSION=${VERSION} -DSTAGE=${stage}
-                        "-DOUTFILE=${PACKAGE_DIR}/${PACKAGE_NAME}-setup.exe" installer.nsi
-                WORKING_DIRECTORY "${PACKAGE_DIR}/nsis" RESULT_VARIABLE failed)
+# The installed size in KiB, for Add/Remove Programs.
+set(size 0)
+foreach(file IN LISTS files)
+    file(SIZE "${stage}/${file}" bytes)
+    math(EXPR size "${size} + ${bytes}")
+endforeach()
+math(EXPR sizeKiB "(${size} + 1023) / 1024")
+
+# The icon of the installer, the uninstaller and the MSI's entry, in the sizes Windows shows,
+# and the pictures of the installer's pages (the icon on white), from the program's SVG.
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE failed)
+    if(failed)
+        list(GET ARGN 0 tool)
+        message(FATAL_ERROR "${tool} failed")
+    endif()
+endfunction()
+set(svg "${SOURCE_DIR}/desktop/org.korvelt.TimeControl.svg")
+set(pngs "")
+foreach(pixels 16 24 32 48 64 128 256)
+    run("${RSVG_CONVERT_EXECUTABLE}" -w ${pixels} -h ${pixels} -o "${nsis}/icon-${pixels}.png" "${svg}")
+    list(APPEND pngs "${nsis}/icon-${pixels}.png")
+endforeach()
+set(icon "${nsis}/korvelt.ico")
+run("${ICOTOOL_EXECUTABLE}" -c -o "${icon}" ${pngs})
+run("${CONVERT_EXECUTABLE}" -size 164x314 xc:white "${nsis}/icon-128.png" -gravity north -geometry +0+48
+    -composite -type TrueColor BMP3:${nsis}/wizard.bmp)
+run("${CONVERT_EXECUTABLE}" -size 150x57 xc:white "${nsis}/icon-48.png" -gravity east -geometry +8+0
+    -composite -type TrueColor BMP3:${nsis}/header.bmp)
+
+execute_process(COMMAND "${MAKENSIS_EXECUTABLE}" -V2 -DVERSION=${VERSION} -DSTAGE=${stage} -DSIZE_KB=${sizeKiB}
+                        -DICON=${icon} "-DOUTFILE=${PACKAGE_DIR}/${PACKAGE_NAME}-setup.exe" installer.nsi
+                WORKING_DIRECTORY "${nsis}" RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "makensis failed")
 endif()
+
+# The MSI: the same files, listed by wixl-heat.
+set(msi "${PACKAGE_DIR}/msi")
+file(MAKE_DIRECTORY "${msi}")
+list(JOIN files "\n" fileLines)
+file(WRITE "${msi}/files.txt" "${fileLines}\n")
+execute_process(COMMAND "${WIXL_HEAT_EXECUTABLE}" -p "" --component-group ProgramFiles --var var.Stage
+                        --directory-ref INSTALLDIR --win64
+                INPUT_FILE "${msi}/files.txt" OUTPUT_FILE "${msi}/files.wxs" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "wixl-heat failed")
+endif()
+# wixl finds the files relative to the sources' folder.
+configure_file("${SOURCE_DIR}/windows/korvelt.wxs" "${msi}/korvelt.wxs" COPYONLY)
+execute_process(COMMAND "${WIXL_EXECUTABLE}" -a x64 -D "Stage=../stage/KORVELT Time Control" -D Win64=yes
+                        -D "Version=${VERSION}.0" -D "Icon=../nsis/korvelt.ico"
+                        -o "${PACKAGE_DIR}/${PACKAGE_NAME}.msi" korvelt.wxs files.wxs
+                WORKING_DIRECTORY "${msi}" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "wixl failed")
+endif()
+# The queries hold semicolons, which CMake's lists would split at.
+file(READ "${SOURCE_DIR}/windows/msi-tables.sql" queries)
+string(REPLACE ";" "<semicolon>" queries "${queries}")
+string(REPLACE "\n" ";" queries "${queries}")
+foreach(query IN LISTS queries)
+    if(query AND NOT query MATCHES "^--")
+        string(REPLACE "<semicolon>" ";" query "${query}")
+        execute_process(COMMAND "${MSIBUILD_EXECUTABLE}" "${PACKAGE_DIR}/${PACKAGE_NAME}.msi" -q "${query}"
+                        RESULT_VARIABLE failed)
+        if(failed)
+            message(FATAL_ERROR "msibuild failed: ${query}")
+        endif()
+    endif()
+endforeach()
 
 # The portable zip holds the same folder.
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${PACKAGE_DIR}/${PACKAGE_NAME}.zip" --format=zip
@@ -56,4 +124,5 @@ if(failed)
     message(FATAL_ERROR "Making the zip failed")
 endif()
 message(STATUS "Windows installer: ${PACKAGE_DIR}/${PACKAGE_NAME}-setup.exe")
+message(STATUS "MSI:               ${PACKAGE_DIR}/${PACKAGE_NAME}.msi")
 message(STATUS "Portable zip:      ${PACKAGE_DIR}/${PACKAGE_NAME}.zip")

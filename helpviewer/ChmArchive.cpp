@@ -13,6 +13,7 @@ constexpr std::uint16_t ContentsFileRecord = 0;
 constexpr std::uint16_t IndexFileRecord = 1;
 constexpr std::uint16_t DefaultTopicRecord = 2;
 constexpr std::uint16_t TitleRecord = 3;
+constexpr std::uint16_t LocaleRecord = 4; // starts with the language's locale identifier
 constexpr std::size_t SystemVersionSize = 4;
 constexpr std::size_t RecordHeaderSize = 4;
 
@@ -102,6 +103,36 @@ bool ChmArchive::ContentSectionComplete() const
     return chm_retrieve_object(file_.get(), &info, last.data(), info.length - 1, 1) == 1;
 }
 
+// The Windows code page of the languages a help file is written in, from its locale
+// identifier's primary language: Central European languages in 1250, Cyrillic in 1251, Greek
+// 1253, Turkish 1254, the rest of Europe (and an unknown language) in 1252.
+const char *ChmArchive::CodePage() const
+{
+    constexpr std::uint32_t PrimaryLanguageMask = 0x3FF;
+    switch (locale_ & PrimaryLanguageMask) {
+    case 0x05: // Czech
+    case 0x0E: // Hungarian
+    case 0x15: // Polish
+    case 0x18: // Romanian
+    case 0x1A: // Croatian
+    case 0x1B: // Slovak
+    case 0x1C: // Albanian
+    case 0x24: // Slovenian
+        return "windows-1250";
+    case 0x02: // Bulgarian
+    case 0x19: // Russian
+    case 0x22: // Ukrainian
+    case 0x23: // Belarusian
+        return "windows-1251";
+    case 0x08: // Greek
+        return "windows-1253";
+    case 0x1F: // Turkish
+        return "windows-1254";
+    default:
+        return "windows-1252";
+    }
+}
+
 bool ChmArchive::ReadSystemRecords()
 {
     const std::optional<std::string> system = Read("/#SYSTEM");
@@ -128,6 +159,12 @@ bool ChmArchive::ReadSystemRecords()
             break;
         case TitleRecord:
             title_ = RecordText(*system, at, length);
+            break;
+        case LocaleRecord:
+            if (length >= 4) {
+                locale_ = static_cast<std::uint32_t>(ReadWord(*system, at)) |
+                          (static_cast<std::uint32_t>(ReadWord(*system, at + 2)) << 16U);
+            }
             break;
         default:
             break;

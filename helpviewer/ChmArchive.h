@@ -32,6 +32,9 @@ public:
     [[nodiscard]] const std::string &ContentsFile() const { return contentsFile_; }
     [[nodiscard]] const std::string &IndexFile() const { return indexFile_; }
     [[nodiscard]] const std::string &Title() const { return title_; }
+    // The title, the contents and the index are written in the Windows code page of the
+    // file's language, as HTML Help reads them: the name of that code page.
+    [[nodiscard]] const char *CodePage() const;
 
     // The path with the leading "/" that archive paths have.
     static std::string ObjectPath(std::string_view path);
@@ -50,6 +53,7 @@ private:
     std::string contentsFile_;
     std::string indexFile_;
     std::string title_;
+    std::uint32_t locale_ = 0;
 };
 
 } // namespace korvelt

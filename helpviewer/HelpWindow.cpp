@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QStyle>
+#include <QStringDecoder>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -31,6 +32,17 @@ QString Text(const std::string &utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// Text of the help file in its own code page, as UTF-8.
+std::string Utf8Of(const ChmArchive &archive, const std::string &bytes)
+{
+    QStringDecoder decoder(archive.CodePage());
+    if (!decoder.isValid()) {
+        return bytes;
+    }
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return text.toStdString();
+}
+
 // The archive path of a page address, for comparing pages whatever their fragment or case.
 QString PagePath(const QUrl &url)
 {
@@ -45,7 +57,7 @@ HelpWindow::HelpWindow(const ChmArchive &archive, QWidget *parent)
       indexFilter_(new QLineEdit(this)), index_(new QListWidget(this)), browser_(new ChmTextBrowser(archive, this)),
       back_(new QToolButton(this)), forward_(new QToolButton(this)), home_(new QToolButton(this))
 {
-    setWindowTitle(archive.Title().empty() ? tr("KORVELT Time Control Help") : Text(archive.Title()));
+    setWindowTitle(archive.Title().empty() ? tr("KORVELT Time Control Help") : Text(Utf8Of(archive, archive.Title())));
     resize(DefaultWidth, DefaultHeight);
 
     auto *layout = new QVBoxLayout(this);
@@ -90,7 +102,7 @@ HelpWindow::HelpWindow(const ChmArchive &archive, QWidget *parent)
 
     const auto readSitemap = [&archive](const std::string &path) {
         const std::optional<std::string> text = path.empty() ? std::nullopt : archive.Read(path);
-        return text ? ParseSitemap(*text) : std::vector<SitemapEntry>{};
+        return text ? ParseSitemap(Utf8Of(archive, *text)) : std::vector<SitemapEntry>{};
     };
     FillContents(readSitemap(archive.ContentsFile()), nullptr);
     contents_->expandAll();

@@ -9,7 +9,7 @@ packages=(
     libhidapi-dev libchm-dev fp-utils
     clang-14 libclang-rt-14-dev clang-format-14 clang-tidy-14
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix ccache xz-utils
-    wine wine64 nsis xdotool imagemagick zsh
+    wine wine64 nsis wixl msitools librsvg2-bin icoutils xdotool imagemagick zsh
     xvfb xauth
     poppler-utils fonts-dejavu-core
     desktop-file-utils appstream lintian dpkg-dev file

@@ -2,7 +2,7 @@
 # The Windows build under Wine, headless: the tests that make sense there, korveltctl against
 # its simulated KORVELT (the same bytes as the Linux build's, when that is built), korveltctl
 # and the window through the Windows backend against simulated KORVELTs on named pipes, the
-# demo's window and its help, and a silent install and uninstall of the installer. Run after
+# demo's window and its help, and the installers (scripts/test-windows-installers.sh). Run after
 # scripts/build-windows.sh, on an X display (xvfb-run); scripts/test.sh does both.
 # Screenshots of the demo window and the help window go to build/logs/.
 set -uo pipefail
@@ -217,58 +217,8 @@ wineserver -k 2>/dev/null
 wait "$demo" 2>/dev/null
 [ -z "$wm" ] || kill "$wm" 2>/dev/null
 
-# The installer installs silently, with its shortcuts and the .dat type, and the uninstaller
-# removes all of it again, leaving a file of the user's in the program's folder alone.
-echo "== windows: silent install and uninstall"
-setup=$(ls "$top/$build"/package/korvelt-time-control-*-win64-setup.exe 2>/dev/null | head -n 1)
-program_dir="$WINEPREFIX/drive_c/Program Files/KORVELT Time Control"
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/KORVELT Time Control"
-if [ -z "$setup" ]; then
-    fail "no installer"
-else
-    wine "$setup" /S
-    wineserver -w
-    for file in bin/korvelt-time-control.exe bin/korvelt-time-control-demo.exe bin/korveltctl.exe bin/Horalux.chm \
-        bin/Qt6Core.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll uninstall.exe; do
-        [ -f "$program_dir/$file" ] || fail "installed: $file"
-    done
-    # The device path's stand-in and pipe server are the tests' alone.
-    for file in bin/setupapi.dll bin/korvelt-pipe-device.exe; do
-        [ ! -e "$program_dir/$file" ] || fail "installed: $file, which is for the tests only"
-    done
-    for link in "KORVELT Time Control" "KORVELT Time Control Demo" "User Guide" Uninstall; do
-        [ -f "$menu/$link.lnk" ] || fail "Start menu: $link"
-    done
-    wine reg query 'HKLM\Software\Classes\.dat' /ve 2>/dev/null | grep -q KORVELT.Schedule || fail "the .dat type"
-    wine "$program_dir/bin/korveltctl.exe" --version | grep -q "korveltctl 1.00" || fail "installed korveltctl.exe"
-    # The installed korveltctl makes the report with what the installer put beside it: the
-    # PDF's text reads back as the Linux build's (the "Printed:" time aside).
-    report=$(mktemp -d)
-    if (cd "$report" && wine "$program_dir/bin/korveltctl.exe" --demo read s.dat >/dev/null 2>&1 &&
-        wine "$program_dir/bin/korveltctl.exe" report s.dat -o s.pdf >report.txt 2>&1) &&
-        pdftotext "$report/s.pdf" - | grep -v "Printed:" >"$report/windows.txt"; then
-        grep "Clocks go forward on the last Sunday of March" "$report/windows.txt" >/dev/null ||
-            fail "installed korveltctl.exe report: no text in the PDF"
-        # The same words on the lines without numbers: dates follow each system's locale (Wine's is en_US).
-        words() { pdftotext "$1" - | grep -v '[0-9]' | tr -cs 'A-Za-z' '\n'; }
-        if [ -x "$linux_ctl" ]; then
-            "$linux_ctl" report "$report/s.dat" -o "$report/linux.pdf" &&
-                diff -u <(words "$report/linux.pdf") <(words "$report/s.pdf") >"$logs/windows-report.diff" ||
-                fail "installed korveltctl.exe report: not the Linux build's text ($logs/windows-report.diff)"
-        fi
-    else
-        fail "installed korveltctl.exe report: $(cat "$report/report.txt" 2>/dev/null)"
-    fi
-    rm -rf "$report"
-    echo "kept" >"$program_dir/bin/user notes.txt"
-    wine "$program_dir/uninstall.exe" /S
-    wineserver -w
-    left=$(cd "$program_dir" && find . -type f | sort | tr '\n' ' ')
-    [ "$left" = "./bin/user notes.txt " ] || fail "uninstalled: left $left"
-    [ ! -e "$menu" ] || fail "uninstalled: the Start menu folder is still there"
-    if wine reg query 'HKLM\Software\Classes\.dat' /ve 2>/dev/null | grep -q KORVELT.Schedule; then
-        fail "uninstalled: .dat still opens the program"
-    fi
-fi
+# The installers: NSIS for all users, over itself and for the current user alone, its quiet
+# uninstall, the file type and PATH options, and the MSI through msiexec.
+KORVELT_LOGS=$logs scripts/test-windows-installers.sh "$top/$build/package" "$linux_ctl" || fail "the installers"
 
 exit $status

@@ -146,15 +146,16 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("firstTopic");
+        QTest::addColumn<QString>("secondTopic"); // in the code page of the guide's language
         const QString folder = QFileInfo(HelpFile).absolutePath() + QLatin1Char('/');
         // clang-format off
-        QTest::newRow("en") << HelpFile << "KORVELT Time Control Help" << "Getting started";
-        QTest::newRow("de") << folder + "de/Horalux.chm" << "KORVELT Time Control Hilfe" << "Erste Schritte";
-        QTest::newRow("fr") << folder + "fr/Horalux.chm" << "Aide de KORVELT Time Control" << "Prise en main";
-        QTest::newRow("it") << folder + "it/Horalux.chm" << "Guida di KORVELT Time Control" << "Primi passi";
-        QTest::newRow("nl") << folder + "nl/Horalux.chm" << "Help bij KORVELT Time Control" << "Aan de slag";
-        QTest::newRow("es") << folder + "es/Horalux.chm" << "Ayuda de KORVELT Time Control" << "Introducci\u00f3n";
-        QTest::newRow("pl") << folder + "pl/Horalux.chm" << "Pomoc KORVELT Time Control" << "Pierwsze kroki";
+        QTest::newRow("en") << HelpFile << "KORVELT Time Control Help" << "Getting started" << "The main window";
+        QTest::newRow("de") << folder + "de/Horalux.chm" << "KORVELT Time Control Hilfe" << "Erste Schritte" << "Das Hauptfenster";
+        QTest::newRow("fr") << folder + "fr/Horalux.chm" << "Aide de KORVELT Time Control" << "Prise en main" << "La fen\u00eatre principale";
+        QTest::newRow("it") << folder + "it/Horalux.chm" << "Guida di KORVELT Time Control" << "Primi passi" << "La finestra principale";
+        QTest::newRow("nl") << folder + "nl/Horalux.chm" << "Help bij KORVELT Time Control" << "Aan de slag" << "Het hoofdvenster";
+        QTest::newRow("es") << folder + "es/Horalux.chm" << "Ayuda de KORVELT Time Control" << "Introducci\u00f3n" << "La ventana principal";
+        QTest::newRow("pl") << folder + "pl/Horalux.chm" << "Pomoc KORVELT Time Control" << "Pierwsze kroki" << "Okno g\u0142\u00f3wne";
         // clang-format on
     }
     void OpensAtTheDefaultTopicAndEveryReferenceLeadsSomewhere()
@@ -162,6 +163,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, title);
         QFETCH(QString, firstTopic);
+        QFETCH(QString, secondTopic);
         ChmHelpViewer viewer;
         HelpWindow *window = OpenHelp(viewer, file);
         QVERIFY(window != nullptr);
@@ -174,6 +176,7 @@ private slots:
         QVERIFY(contents.topLevelItemCount() > 5);
         QVERIFY(contents.topLevelItem(3)->childCount() > 0);
         QCOMPARE(contents.currentItem()->text(0), firstTopic);
+        QCOMPARE(contents.topLevelItem(1)->text(0), secondTopic);
         QVERIFY(window->Index().count() > 40);
 
         // The page layout has already loaded the picture from the help file, as a pixmap.

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 namespace korvelt {
 
 namespace {
@@ -61,12 +63,52 @@ QString SlotText(const TimeSlot &slot, bool withDays)
         .arg(TimeText(slot.Start), TimeText(slot.End));
 }
 
+// The rule's weeks and months inside the sentence of the Compare window, where other languages
+// write them in small letters ("letzter Sonntag", "mars"); English keeps the boxes' own words.
+struct SentenceWord {
+    const char *Source;
+    const char *Comment;
+};
+
+constexpr std::array<SentenceWord, 5> SentenceWeeks{{
+    QT_TRANSLATE_NOOP3("DifferenceText", "1st Sunday", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "2nd Sunday", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "3rd Sunday", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "4th Sunday", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "Last Sunday", "inside the rule's sentence"),
+}};
+
+constexpr std::array<SentenceWord, 12> SentenceMonths{{
+    QT_TRANSLATE_NOOP3("DifferenceText", "January", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "Febuary", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "March", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "April", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "May", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "June", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "July", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "August", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "September", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "October", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "November", "inside the rule's sentence"),
+    QT_TRANSLATE_NOOP3("DifferenceText", "December", "inside the rule's sentence"),
+}};
+
+template <std::size_t N>
+QString SentenceItemText(const std::array<SentenceWord, N> &words, const QStringList &items, std::int32_t index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= N) {
+        return ItemText(items, index);
+    }
+    const SentenceWord &word = words.at(static_cast<std::size_t>(index));
+    return QCoreApplication::translate("DifferenceText", word.Source, word.Comment);
+}
+
 QString RuleText(const DaylightSavingRule &rule)
 {
-    const QString advanceWeek = ItemText(WeekItemTexts(), rule.AdvanceWeek);
-    const QString advanceMonth = ItemText(MonthItemTexts(), rule.AdvanceMonth);
-    const QString retardWeek = ItemText(WeekItemTexts(), rule.RetardWeek);
-    const QString retardMonth = ItemText(MonthItemTexts(), rule.RetardMonth);
+    const QString advanceWeek = SentenceItemText(SentenceWeeks, WeekItemTexts(), rule.AdvanceWeek);
+    const QString advanceMonth = SentenceItemText(SentenceMonths, MonthItemTexts(), rule.AdvanceMonth);
+    const QString retardWeek = SentenceItemText(SentenceWeeks, WeekItemTexts(), rule.RetardWeek);
+    const QString retardMonth = SentenceItemText(SentenceMonths, MonthItemTexts(), rule.RetardMonth);
     if (rule.Enabled != 0) {
         //: The daylight-saving rule, switched on: %1 of %2 (as in "Last Sunday of March") the clock goes forward,
         //: %3 of %4 it goes back

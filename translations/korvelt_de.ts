@@ -516,6 +516,91 @@ Laden nicht möglich</translation>
         <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
         <translation>Ausgang %1, Regelzeiten, Schaltzeit %2</translation>
     </message>
+    <message>
+        <source>1st Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>1. Sonntag</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>2. Sonntag</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>3. Sonntag</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>4. Sonntag</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>letzter Sonntag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>Dezember</translation>
+    </message>
 </context>
 <context>
     <name>GridSlots</name>

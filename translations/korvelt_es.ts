@@ -516,6 +516,91 @@ No se puede abrir</translation>
         <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
         <translation>Salida %1, horario normal, franja %2</translation>
     </message>
+    <message>
+        <source>1st Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>1.er domingo</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>2.º domingo</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>3.er domingo</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>4.º domingo</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>último domingo</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>diciembre</translation>
+    </message>
 </context>
 <context>
     <name>GridSlots</name>

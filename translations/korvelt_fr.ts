@@ -516,6 +516,91 @@ Chargement impossible</translation>
         <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
         <translation>Sortie %1, horaires normaux, plage %2</translation>
     </message>
+    <message>
+        <source>1st Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>1er dimanche</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>2e dimanche</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>3e dimanche</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>4e dimanche</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>dernier dimanche</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>décembre</translation>
+    </message>
 </context>
 <context>
     <name>GridSlots</name>

@@ -516,6 +516,91 @@ Impossibile caricarlo</translation>
         <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
         <translation>Uscita %1, fascia %2 degli orari normali</translation>
     </message>
+    <message>
+        <source>1st Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>1ª domenica</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>2ª domenica</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>3ª domenica</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>4ª domenica</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>ultima domenica</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>gennaio</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>febbraio</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>aprile</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>maggio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>giugno</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>luglio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>settembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>ottobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>dicembre</translation>
+    </message>
 </context>
 <context>
     <name>GridSlots</name>

@@ -516,6 +516,91 @@ Kan niet worden geopend</translation>
         <extracomment>The place of a slot: %1 is the output, %2 the slot</extracomment>
         <translation>Uitgang %1, Normale tijden periode %2</translation>
     </message>
+    <message>
+        <source>1st Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>1e zondag</translation>
+    </message>
+    <message>
+        <source>2nd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>2e zondag</translation>
+    </message>
+    <message>
+        <source>3rd Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>3e zondag</translation>
+    </message>
+    <message>
+        <source>4th Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>4e zondag</translation>
+    </message>
+    <message>
+        <source>Last Sunday</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>laatste zondag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>Febuary</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>inside the rule&apos;s sentence</comment>
+        <translation>december</translation>
+    </message>
 </context>
 <context>
     <name>GridSlots</name>
