@@ -57,6 +57,10 @@ for file in bin/korvelt-time-control.exe bin/korvelt-time-control-demo.exe bin/k
     bin/Qt6Core.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll licence.txt changes.txt uninstall.exe; do
     [ -f "$program_dir/$file" ] || fail "installed: $file"
 done
+# The device path's stand-in and pipe server are the tests' alone.
+for file in bin/setupapi.dll bin/korvelt-pipe-device.exe; do
+    [ ! -e "$program_dir/$file" ] || fail "installed: $file, which is for the tests only"
+done
 for link in "KORVELT Time Control" "KORVELT Time Control Demo" "User Guide" Uninstall; do
     [ -f "$menu/$link.lnk" ] || fail "Start menu: $link"
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build under Wine, headless: the tests that make sense there, korveltctl against
-# its simulated KORVELT (the same bytes as the Linux build's, when that is built), the demo's
-# window and its help, and the installers (scripts/test-windows-installers.sh). Run after
+# its simulated KORVELT (the same bytes as the Linux build's, when that is built), korveltctl
+# and the window through the Windows backend against simulated KORVELTs on named pipes, the
+# demo's window and its help, and the installers (scripts/test-windows-installers.sh). Run after
 # scripts/build-windows.sh, on an X display (xvfb-run); scripts/test.sh does both.
 # Screenshots of the demo window and the help window go to build/logs/.
 set -uo pipefail
@@ -63,6 +64,124 @@ wine "$bin/korvelt-time-control.exe" --version 2>&1 | grep "KORVELT Time Control
 # No KORVELT under Wine: the real backend finds none and says so.
 wine "$bin/korveltctl.exe" clock read >"$work/none.txt" 2>&1
 [ $? -eq 3 ] || fail "korveltctl.exe without a KORVELT: exit status"
+
+# The device path: the real Windows backend of korveltctl.exe and korvelt-time-control.exe
+# (device set-up enumeration, the hardware identifier, CreateFile, overlapped ReadFile and
+# WriteFile, unplugging) against simulated KORVELTs served on named pipes, which the stand-in
+# setupapi.dll lists as HID interfaces. The programs run unchanged from a folder of links to
+# build/windows/bin with the stand-in beside them; the same bytes and texts as the Linux build
+# against its simulator.
+echo "== windows: korveltctl.exe and the window through the Windows backend, KORVELTs on named pipes"
+device_bin=$work/device-bin
+mkdir -p "$device_bin"
+for file in "$bin"/*; do ln -s "$file" "$device_bin/"; done
+cp "$top/$build/pipedevice/setupapi.dll" "$device_bin/"
+server=
+pipe_device() { # serves KORVELTs with these arguments until the next call; false unless ready
+    [ -z "$server" ] || { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; }
+    rm -f "$work/ready"
+    wine "$bin/korvelt-pipe-device.exe" --ready "Z:${work//\//\\}\\ready" "$@" >>"$logs/windows-pipe-device.log" 2>&1 &
+    server=$!
+    for _ in $(seq 240); do
+        [ -f "$work/ready" ] && return 0
+        sleep 0.25
+    done
+    return 1
+}
+# The stand-in is taken by these two programs alone (Wine's own desktop process must not get
+# it), from beside them; elsewhere they find no stand-in and take Wine's own.
+for program in korveltctl.exe korvelt-time-control.exe; do
+    wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\DllOverrides" /v setupapi /d native,builtin /f >/dev/null 2>&1
+done
+ctl() { wine "$device_bin/korveltctl.exe" "$@"; }
+pipe_device --count 2 || fail "korvelt-pipe-device.exe did not start"
+(cd "$work" && wine "$bin/korveltctl.exe" holidays --preset de --year 2027 --from read.dat -o new.dat >/dev/null) ||
+    fail "korveltctl.exe holidays"
+ctl list >"$work/list.txt" 2>&1 || fail "korveltctl.exe list: $(cat "$work/list.txt")"
+[ "$(grep -c 'korvelt-sim-[01].*KORVELT 1\.05.*ready' "$work/list.txt")" = 2 ] ||
+    fail "korveltctl.exe list: not the two KORVELTs: $(cat "$work/list.txt")"
+(cd "$work" && ctl read pipe.dat --device 1 >/dev/null) && cmp "$work/pipe.dat" "$work/read.dat" ||
+    fail "korveltctl.exe read: not the bytes of the simulated KORVELT's schedule"
+ctl write "$work/new.dat" --all >"$work/write.txt" 2>&1 &&
+    grep -q "^2 of 2 written and verified" "$work/write.txt" || fail "korveltctl.exe write --all: $(cat "$work/write.txt")"
+ctl verify "$work/new.dat" --all >"$work/verify.txt" 2>&1 && grep -q "^2 of 2 hold .*new.dat" "$work/verify.txt" ||
+    fail "korveltctl.exe verify --all: $(cat "$work/verify.txt")"
+(cd "$work" && ctl read back.dat --device 2 >/dev/null) && cmp "$work/back.dat" "$work/new.dat" ||
+    fail "korveltctl.exe read after write: not the bytes written"
+ctl clock set --at "2026-03-29 01:59:50" --all >"$work/clock.txt" 2>&1 && ctl clock read --all >>"$work/clock.txt" 2>&1 &&
+    [ "$(grep -c 'korvelt-sim-[01] (serial [12]): clock 2026-03-29 0[12]:' "$work/clock.txt")" = 4 ] ||
+    fail "korveltctl.exe clock set and read: $(cat "$work/clock.txt")"
+# Faults, one KORVELT each: unplugged in the middle of a write (its pipe closed), silent, in
+# program mode (release 0001). Each says what the Linux build says of its simulated KORVELT
+# with the same fault.
+fault_text() { tr -d '\r' | sed -e 's/^korveltctl: [^ ]* (serial [0-9]*): //' -e 's/^korveltctl: [^ ]*: //'; }
+for row in "unplugged mid-write|5|write new.dat|unplug 30" "silent|5|read silent.dat|silence 5" \
+    "in program mode|3|read mode.dat|"; do
+    IFS='|' read -r what want command fault <<<"$row"
+    if [ -n "$fault" ]; then
+        pipe_device --fault "$fault"
+    else
+        pipe_device --release 0=0001
+    fi || fail "korvelt-pipe-device.exe did not start ($what)"
+    (cd "$work" && ctl $command >"$work/fault.txt" 2>&1)
+    got=$?
+    [ "$got" = "$want" ] || fail "korveltctl.exe $what: exit status $got, not $want: $(cat "$work/fault.txt")"
+    if [ -x "$linux_ctl" ]; then
+        if [ -n "$fault" ]; then
+            (cd "$work" && KORVELT_DEMO_FAULT=$fault "$linux_ctl" --demo $command >"$work/linux-fault.txt" 2>&1)
+        else # the demo has no KORVELT in program mode
+            echo "korveltctl: sim:0: the KORVELT is in program mode" >"$work/linux-fault.txt"
+        fi
+        diff <(fault_text <"$work/linux-fault.txt") <(fault_text <"$work/fault.txt") >"$logs/windows-pipe-fault.diff" ||
+            fail "korveltctl.exe $what: not the Linux build's text ($logs/windows-pipe-fault.diff)"
+    fi
+done
+# The window: Write To KORVELT sends the schedule it opened (the KORVELT then holds it), and
+# Read From KORVELT takes the KORVELT's (written there by korveltctl), which the next Write
+# To KORVELT sends back. korveltctl waits while the window has the KORVELT (busy) and until
+# it holds what it should.
+pipe_device || fail "korvelt-pipe-device.exe did not start for the window"
+(cd "$work" && wine "$bin/korveltctl.exe" holidays --preset nl --year 2027 --from read.dat -o window.dat >/dev/null) ||
+    fail "korveltctl.exe holidays"
+until_holds() { # FILE: true once the KORVELT holds it, within a minute
+    for _ in $(seq 30); do
+        ctl verify "$1" >"$work/window.txt" 2>&1 && return 0
+        sleep 2
+    done
+    return 1
+}
+until_free() { # korveltctl ARGUMENTS, again while the window has the KORVELT
+    for _ in $(seq 30); do
+        ctl "$@" >"$work/window.txt" 2>&1
+        [ $? -eq 6 ] || return 0
+        sleep 2
+    done
+}
+wine "$device_bin/korvelt-time-control.exe" "Z:${work//\//\\}\\window.dat" >"$logs/windows-pipe-window.log" 2>&1 &
+gui=$!
+if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control' | head -n 1) && [ -n "$window" ]; then
+    sleep 3
+    xdotool key --window "$window" alt+w 2>/dev/null
+    until_holds "$work/window.dat" || fail "the window's Write To KORVELT: $(cat "$work/window.txt")"
+    # Return: OK to the message that says it is done (or, without one, the same button again).
+    xdotool key Return 2>/dev/null
+    until_free write "$work/new.dat"
+    xdotool key --window "$window" alt+r 2>/dev/null
+    sleep 3
+    until_free clock read
+    xdotool key Return 2>/dev/null
+    until_free write "$work/window.dat"
+    xdotool key --window "$window" alt+w 2>/dev/null
+    until_holds "$work/new.dat" || fail "the window's Read From KORVELT: $(cat "$work/window.txt")"
+else
+    fail "the window with the Windows backend"
+fi
+kill "$gui" "$server" 2>/dev/null
+wineserver -k 2>/dev/null
+wait "$gui" "$server" 2>/dev/null
+for program in korveltctl.exe korvelt-time-control.exe; do
+    wine reg delete "HKCU\\Software\\Wine\\AppDefaults\\$program" /f >/dev/null 2>&1
+done
 rm -rf "$work"
 
 # The demo opens its window with its caption, and F1 opens the guide in Wine's HTML Help

@@ -49,6 +49,11 @@ void SimulatedHidBackend::AddOtherInterface(std::uint16_t vendorId, std::uint16_
     entries_.push_back(Entry{nullptr, {vendorId, productId, release, PathOf(index), {}}, false, index});
 }
 
+std::shared_ptr<SimulatedKorvelt> SimulatedHidBackend::Korvelt(std::size_t index) const
+{
+    return index < entries_.size() ? entries_.at(index).Device : nullptr;
+}
+
 void SimulatedHidBackend::SetOpenFails(const SimulatedKorvelt &device, bool fails)
 {
     for (Entry &entry : entries_) {

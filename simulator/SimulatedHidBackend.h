@@ -21,6 +21,8 @@ public:
     std::shared_ptr<SimulatedKorvelt> AddKorvelt(std::uint16_t release = NormalRelease);
     // Adds an interface of some other device, which is listed but cannot be opened.
     void AddOtherInterface(std::uint16_t vendorId, std::uint16_t productId, std::uint16_t release);
+    // The KORVELT added at `index` (counting other interfaces too); null for another device's.
+    [[nodiscard]] std::shared_ptr<SimulatedKorvelt> Korvelt(std::size_t index) const;
     // Makes every open of that device fail (or succeed again).
     void SetOpenFails(const SimulatedKorvelt &device, bool fails);
     // Gives device `to` (by the order they were added) the path of device `from`, as Linux gives
