@@ -294,6 +294,20 @@ std::optional<TDateTime> CellTextCodec::TypedTextToTime(const QString &text) con
     if (auto time = ParseTypedTime(text)) {
         return time;
     }
+    // Digits that read as a time, refused with their am or pm: the hour is none of a 12-hour
+    // clock (0:30 pm, 13:30 pm). The locale's own reading would take 0 pm for noon.
+    const QString trimmed = text.trimmed();
+    qsizetype first = 0;
+    while (first < trimmed.size() && IsMarkerChar(trimmed.at(first))) {
+        ++first;
+    }
+    qsizetype last = trimmed.size();
+    while (last > first && IsMarkerChar(trimmed.at(last - 1))) {
+        --last;
+    }
+    if ((first > 0) != (last < trimmed.size()) && ParseTypedTime(trimmed.mid(first, last - first))) {
+        return std::nullopt;
+    }
     return CellTextToTime(text);
 }
 
