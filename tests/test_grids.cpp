@@ -235,7 +235,8 @@ private slots:
         const TimeSlot &slot = f.form->Model().NormalTimes.at(0).at(5);
         QCOMPARE(slot.Start, 20.5 / 24);
         QCOMPARE(slot.Days.at(6), std::uint8_t{1});
-        QCOMPARE(f.Find<TimeGrid>("TimesAdvStringGrid").Cell(2, 7), QString()); // the refused copy's rows were two
+        QCOMPARE(f.Find<TimeGrid>("TimesAdvStringGrid").Cell(2, 7),
+                 QStringLiteral("nan")); // the refused copy's rows were two
 
         normal.Select(2, 3, 7, 5);
         QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 4), QStringLiteral("Copy")));
