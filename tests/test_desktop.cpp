@@ -307,6 +307,10 @@ private slots:
         QCOMPARE(label.text(), QStringLiteral("File: marker.dat"));
         // Ctrl+Z and Ctrl+Y stay the schedule's wherever undoing leaves the focus (in the
         // special-date box for a date).
+        while (QWidget *menu = QApplication::activePopupWidget()) {
+            menu->close(); // a grid's menu left open by its submenu's command
+        }
+        f.form->setFocus();
         PressKeys(f, QKeySequence::Undo);
         QCOMPARE(f.Find<QAction>("RedoAction").text(), QStringLiteral("Redo ") + step);
         PressKeys(f, QKeySequence(Qt::CTRL | Qt::Key_Y));
