@@ -56,7 +56,7 @@ public:
     StatusText CheckLabel; // the schedule check's count
     QPushButton CancelButton;
     QProgressBar ProgressBar;
-    QLabel FileLabel;
+    StatusText FileLabel; // the file's name is what gives way when the line is too long
 
     // The panel's controls in the order Tab visits them: file, device, verify and compare,
     // clock, and Cancel last.

@@ -41,10 +41,15 @@ DaylightSavingPage::DaylightSavingPage(QWidget *parent)
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    //: The month in which the clock goes forward
-    advanceMonth_.setAccessibleName(tr("Advance month"));
-    //: The month in which the clock goes back
-    retardMonth_.setAccessibleName(tr("Retard month"));
+    // Screen readers name each group and box for what it sets.
+    //: Accessible name of the group of the week in which the clock goes forward
+    advance_.setAccessibleName(tr("Advance clock"));
+    //: Accessible name of the group of the week in which the clock goes back
+    retard_.setAccessibleName(tr("Retard clock"));
+    //: Accessible name of the box of the month in which the clock goes forward
+    advanceMonth_.setAccessibleName(tr("Advance clock month"));
+    //: Accessible name of the box of the month in which the clock goes back
+    retardMonth_.setAccessibleName(tr("Retard clock month"));
 
     // The designed places, the week groups wider where the language's items need it and the
     // month boxes moved along.
@@ -159,6 +164,19 @@ void DaylightSavingPage::Peek(ScheduleModel &model) const
     };
     rule.AdvanceMonth = month(advanceMonth_, rule.AdvanceMonth, shownAdvanceMonth_);
     rule.RetardMonth = month(retardMonth_, rule.RetardMonth, shownRetardMonth_);
+}
+
+std::vector<QWidget *> DaylightSavingPage::TabOrder()
+{
+    std::vector<QWidget *> order{&enable_};
+    for (auto [group, month] : {std::pair<RadioGroup *, QComboBox *>{&advance_, &advanceMonth_},
+                                std::pair<RadioGroup *, QComboBox *>{&retard_, &retardMonth_}}) {
+        for (int k = 0; k < group->Count(); ++k) {
+            order.push_back(group->Item(k));
+        }
+        order.push_back(month);
+    }
+    return order;
 }
 
 } // namespace korvelt

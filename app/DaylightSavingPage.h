@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RadioGroup.h"
+#include "app/SchedulePage.h"
 #include "core/ScheduleModel.h"
 
 #include <QCheckBox>
@@ -13,17 +14,19 @@ namespace korvelt {
 // The "Daylight Saving" page: whether the rule is in force and the Sundays on which the
 // clock is advanced and retarded. A value the controls cannot show (from a file or the
 // KORVELT) comes back unchanged until the user changes that control.
-class DaylightSavingPage : public QWidget {
+class DaylightSavingPage : public QWidget, public SchedulePage {
     Q_OBJECT
 
 public:
     explicit DaylightSavingPage(QWidget *parent = nullptr);
 
-    void Show(const ScheduleModel &model);
+    void Show(const ScheduleModel &model) override;
     // Settles a month typed into a box (the month it names, or the one the box held), then
     // writes the rule into the model. Always true: nothing typed here is refused.
-    bool Store(ScheduleModel &model);
-    void Peek(ScheduleModel &model) const;
+    bool Store(ScheduleModel &model) override;
+    void Peek(ScheduleModel &model) const override;
+    // The check box, then each group's weeks and its month.
+    [[nodiscard]] std::vector<QWidget *> TabOrder() override;
 
     [[nodiscard]] QCheckBox &EnableBox() { return enable_; }
     [[nodiscard]] RadioGroup &AdvanceGroup() { return advance_; }

@@ -54,8 +54,11 @@ bool ScheduleFiles::Save(bool asNew)
         return false;
     }
     const QString name = WithSuffix(*chosen, QStringLiteral("dat"));
-    if (!SaveDataFile(FilePath(name), document_.Model())) {
-        dialogs_.ShowError(SaveErrorText());
+    std::error_code error;
+    if (!SaveDataFile(FilePath(name), document_.Model(), &error)) {
+        // Below the message: the file and the system's reason (no permission, a full disk).
+        dialogs_.ShowError(SaveErrorText(),
+                           QDir::toNativeSeparators(name) + QLatin1Char('\n') + SystemReasonText(error));
         return false;
     }
     FileChosen(name);
@@ -76,10 +79,16 @@ void ScheduleFiles::Load()
 bool ScheduleFiles::LoadFile(const QString &fileName)
 {
     // The whole file is read and checked before the model changes.
-    const DataFileResult result = LoadDataFile(FilePath(fileName));
+    std::error_code error;
+    const DataFileResult result = LoadDataFile(FilePath(fileName), &error);
     if (result.Outcome != DataFileOutcome::Loaded) {
-        // The box names the file: one named on the command line was never seen in a dialog.
-        dialogs_.ShowError(DataFileMessageText(result.Outcome), QDir::toNativeSeparators(fileName));
+        // The box names the file (one named on the command line was never seen in a dialog)
+        // and, when it could not be read, the system's reason.
+        QString below = QDir::toNativeSeparators(fileName);
+        if (result.Outcome == DataFileOutcome::OpenError && error) {
+            below += QLatin1Char('\n') + SystemReasonText(error);
+        }
+        dialogs_.ShowError(DataFileMessageText(result.Outcome), below);
         return false;
     }
     // A loaded file starts a new history.
@@ -132,11 +141,16 @@ QString ScheduleFiles::StatusText() const
         //: Status area: the schedule was never saved
         return document_.Changed() ? tr("File: Untitled (unsaved changes)") : tr("File: Untitled");
     }
-    const QString name = QFileInfo(fileName).fileName();
+    const QString name = ShownName();
     //: Status area; %1 is the data file's name
     return document_.Changed() ? tr("File: %1 (unsaved changes)").arg(name)
                                //: Status area; %1 is the data file's name
                                : tr("File: %1").arg(name);
+}
+
+QString ScheduleFiles::ShownName() const
+{
+    return QFileInfo(document_.FileName()).fileName();
 }
 
 QString ScheduleFiles::StatusToolTip() const

@@ -39,6 +39,8 @@ public:
     // "File: shop.dat (unsaved changes)", and the file's whole path for its tool tip.
     [[nodiscard]] QString StatusText() const;
     [[nodiscard]] QString StatusToolTip() const;
+    // The file's name as the status line shows it; empty for a schedule never saved.
+    [[nodiscard]] QString ShownName() const;
     // The name Export PDF suggests: the schedule's own with .pdf, in its folder.
     [[nodiscard]] QString PdfName() const;
 

@@ -6,6 +6,9 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvelt {
 
 namespace {
@@ -43,6 +46,7 @@ SchedulePages::SchedulePages(Sources sources, QWidget *parent)
     addTab(&weekPlace_, tr("Week"));
     setCurrentWidget(&times_);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) { MakePageAt(index); });
+    pages_.at(0) = &times_;
     ConnectGridPage(times_, TimesTable::Normal);
 
     // The Week page is redrawn once the events at hand are done, so that a whole schedule
@@ -83,9 +87,17 @@ void SchedulePages::ConnectGridPage(SlotGridPage &page, TimesTable table)
     if (!sources_.MenuHead.empty()) {
         menu.insertSeparator(first);
     }
-    // While a command runs the outputs stay; the Times page's box says whether one does.
-    page.OutputSelector().setEnabled(times_.OutputSelector().isEnabled());
+    // A page made while a command runs keeps its output too.
+    page.SetBusy(busy_);
     page.Grow(growth_);
+}
+
+std::vector<SchedulePage *> SchedulePages::MadePages() const
+{
+    std::vector<SchedulePage *> made;
+    std::copy_if(pages_.begin(), pages_.end(), std::back_inserter(made),
+                 [](SchedulePage *page) { return page != nullptr; });
+    return made;
 }
 
 template <typename Page> Page &SchedulePages::Made(QWidget &place, Page &page, const ScheduleModel &shown)
@@ -101,6 +113,7 @@ SpecialTimesPage &SchedulePages::SpecialTimes()
     if (!special_) {
         special_ =
             std::make_unique<SpecialTimesPage>(*sources_.Clipboard, *sources_.Dialogs, sources_.Today, &specialPlace_);
+        pages_.at(1) = special_.get();
         ConnectGridPage(*special_, TimesTable::Special);
         return Made(specialPlace_, *special_, sources_.Model());
     }
@@ -111,6 +124,7 @@ DaylightSavingPage &SchedulePages::DaylightSaving()
 {
     if (!daylight_) {
         daylight_ = std::make_unique<DaylightSavingPage>(&daylightPlace_);
+        pages_.at(2) = daylight_.get();
         connect(daylight_.get(), &DaylightSavingPage::Edited, this, &SchedulePages::Edited);
         return Made(daylightPlace_, *daylight_, sources_.Model());
     }
@@ -147,53 +161,44 @@ void SchedulePages::MakePageAt(int index)
 
 void SchedulePages::Show(const ScheduleModel &model)
 {
-    times_.Show(model);
-    if (special_) {
-        special_->Show(model);
-    }
-    if (daylight_) {
-        daylight_->Show(model);
+    for (SchedulePage *page : MadePages()) {
+        page->Show(model);
     }
     RefreshWeek();
 }
 
 bool SchedulePages::Store(ScheduleModel &model)
 {
-    const bool normal = times_.Store(model);
-    const bool special = !special_ || special_->Store(model);
-    if (daylight_) {
-        daylight_->Store(model);
+    // Every page stores, a refusal on one stopping none of the others.
+    bool stored = true;
+    for (SchedulePage *page : MadePages()) {
+        stored = page->Store(model) && stored;
     }
-    return normal && special;
+    return stored;
 }
 
 ScheduleModel SchedulePages::Shown() const
 {
     ScheduleModel model = sources_.Model();
-    times_.Peek(model);
-    if (special_) {
-        special_->Peek(model);
-    }
-    if (daylight_) {
-        daylight_->Peek(model);
+    for (const SchedulePage *page : MadePages()) {
+        page->Peek(model);
     }
     return model;
 }
 
 void SchedulePages::SetBusy(bool busy)
 {
-    times_.OutputSelector().setEnabled(!busy);
-    if (special_) {
-        special_->OutputSelector().setEnabled(!busy);
+    busy_ = busy;
+    for (SchedulePage *page : MadePages()) {
+        page->SetBusy(busy);
     }
 }
 
 void SchedulePages::Grow(QSize growth)
 {
     growth_ = growth;
-    times_.Grow(growth);
-    if (special_) {
-        special_->Grow(growth);
+    for (SchedulePage *page : MadePages()) {
+        page->Grow(growth);
     }
 }
 
@@ -268,25 +273,10 @@ std::vector<QWidget *> SchedulePages::TabOrder()
 {
     // The page in view first, its controls in reading order; controls of the pages not in
     // view are passed over.
-    std::vector<QWidget *> order{this, &times_.Grid(), &times_.OutputSelector()};
-    if (special_) {
-        order.push_back(&special_->Grid());
-        order.push_back(&special_->OutputSelector());
-        SpecialDatesBox &dates = special_->SpecialDates();
-        for (int k = 0; k < SpecialDateCount; ++k) {
-            order.push_back(&dates.Picker(k));
-        }
-        order.push_back(&dates.HolidaysButton());
-    }
-    if (daylight_) {
-        DaylightSavingPage &rule = *daylight_;
-        order.push_back(&rule.EnableBox());
-        for (auto [group, month] : {std::pair<RadioGroup *, QComboBox *>{&rule.AdvanceGroup(), &rule.AdvanceMonth()},
-                                    std::pair<RadioGroup *, QComboBox *>{&rule.RetardGroup(), &rule.RetardMonth()}}) {
-            for (int k = 0; k < group->Count(); ++k) {
-                order.push_back(group->Item(k));
-            }
-            order.push_back(month);
+    std::vector<QWidget *> order{this};
+    for (SchedulePage *page : MadePages()) {
+        for (QWidget *control : page->TabOrder()) {
+            order.push_back(control);
         }
     }
     return order;

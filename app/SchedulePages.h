@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -95,6 +96,8 @@ signals:
 
 private:
     void ConnectGridPage(SlotGridPage &page, TimesTable table);
+    // The editing pages made so far, in the order of their tabs.
+    [[nodiscard]] std::vector<SchedulePage *> MadePages() const;
     // A page just made takes its place, shows `shown` and is announced.
     template <typename Page> Page &Made(QWidget &place, Page &page, const ScheduleModel &shown);
     // The page of a tab index, made if it is one of those made when first opened.
@@ -110,7 +113,11 @@ private:
     std::unique_ptr<SpecialTimesPage> special_;
     std::unique_ptr<DaylightSavingPage> daylight_;
     std::unique_ptr<WeekPage> week_;
+    // The editing pages in the order of their tabs: Times, Special Times, Daylight Saving;
+    // null for one not made yet.
+    std::array<SchedulePage *, 3> pages_{};
     QSize growth_;
+    bool busy_ = false;
     QTimer weekTimer_;
 };
 

@@ -104,9 +104,16 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
         menu_.popup(globalPos);
     });
     // A refused time is shown once the editor has closed, never from inside its handling.
+    // Until its box has been shown, every command that stores the page stops: a button
+    // pressed and released at once, which took the focus from the editor, finds the refusal
+    // already decided whenever the box comes.
+    connect(&grid_, &TimeGrid::TimeTextRefused, this, [this] { ++refusalsPending_; });
     connect(
         &grid_, &TimeGrid::TimeTextRefused, this,
-        [this](int col, int row, const QString &text) { dialogs_.ShowError(RefusedTimeMessage(col, row, text)); },
+        [this](int col, int row, const QString &text) {
+            --refusalsPending_;
+            dialogs_.ShowError(RefusedTimeMessage(col, row, text));
+        },
         Qt::QueuedConnection);
     // The grid's own keys work only while the grid itself has the focus, not its editor.
     for (const auto &binding : {std::pair{QKeySequence::Copy, &SlotGridPage::CopySlots},
@@ -136,6 +143,16 @@ SlotGridPage::SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &d
     for (int r = 1; r < grid_.GridRowCount(); ++r) {
         grid_.SetCell(0, r, QString::number(r));
     }
+    NameGrid();
+}
+
+void SlotGridPage::NameGrid()
+{
+    // A screen reader says which output the grid shows.
+    //: Accessible name of the grid; %1 is the output's number
+    grid_.setAccessibleName(normal_ ? tr("Normal times, output %1").arg(OutputText())
+                                    //: Accessible name of the grid; %1 is the output's number
+                                    : tr("Special times, output %1").arg(OutputText()));
 }
 
 void SlotGridPage::Show(const ScheduleModel &model)
@@ -152,7 +169,7 @@ bool SlotGridPage::Store(ScheduleModel &model)
     shown = SlotsOf(model, normal_, shown_);
     StoreSlots(grid_, shown, normal_);
     SlotsOf(model, normal_, shown_) = shown;
-    return committed;
+    return committed && refusalsPending_ == 0;
 }
 
 void SlotGridPage::Peek(ScheduleModel &model) const
@@ -164,7 +181,9 @@ void SlotGridPage::GoToSlot(int output, int slot)
 {
     if (output_.isEnabled() || output_.value() == output + 1) {
         output_.setValue(output + 1);
-        grid_.setCurrentCell(slot, StartColumn - 1);
+        // The slot's whole row, as a click on its number selects it.
+        grid_.setCurrentCell(slot, StartColumn - 1, QItemSelectionModel::ClearAndSelect);
+        grid_.setRangeSelected(QTableWidgetSelectionRange(slot, 0, slot, grid_.columnCount() - 1), true);
     }
     grid_.setFocus();
 }
@@ -178,8 +197,15 @@ void SlotGridPage::OutputChanged(int value)
     grid_.CommitOpenEditor();
     StoreSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
     shown_ = value - 1;
+    NameGrid();
     const QScopedValueRollback showing(showing_, true);
     ShowSlots(grid_, slots_.at(static_cast<std::size_t>(shown_)), normal_);
+    // What was selected belongs to the output shown before: only the current cell stays.
+    if (const QModelIndex current = grid_.currentIndex(); current.isValid()) {
+        grid_.setCurrentCell(current.row(), current.column(), QItemSelectionModel::ClearAndSelect);
+    } else {
+        grid_.clearSelection();
+    }
 }
 
 void SlotGridPage::CellChanged(int row)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SchedulePage.h"
 #include "app/UserDialogs.h"
 #include "core/ScheduleModel.h"
 #include "editor/SlotClipboard.h"
@@ -25,7 +26,7 @@ namespace korvelt {
 // output shows the new one without asking anyone; what the grid shows is written back on the
 // way out. Edited is emitted once per edit, when it is complete: one for a typed cell, one
 // for a paste or a menu command however many cells it changed.
-class SlotGridPage : public QWidget {
+class SlotGridPage : public QWidget, public SchedulePage {
     Q_OBJECT
 
 public:
@@ -33,12 +34,17 @@ public:
     SlotGridPage(bool normal, SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *parent = nullptr);
 
     // Shows the model's slots of the output selected; emits nothing.
-    virtual void Show(const ScheduleModel &model);
+    void Show(const ScheduleModel &model) override;
     // Commits an edit still open in the grid as Enter would, then writes the shown output's
-    // slots into the model. False when the open edit held a text that is no time.
-    virtual bool Store(ScheduleModel &model);
+    // slots into the model. False when the open edit held a text that is no time, or when a
+    // refused time has not been shown yet.
+    bool Store(ScheduleModel &model) override;
     // Writes the shown output's slots as the grid shows them now into the model.
-    virtual void Peek(ScheduleModel &model) const;
+    void Peek(ScheduleModel &model) const override;
+    // While a command runs the output shown stays.
+    void SetBusy(bool busy) override { output_.setEnabled(!busy); }
+    // The grid, then the output selector.
+    [[nodiscard]] std::vector<QWidget *> TabOrder() override { return {&grid_, &output_}; }
 
     // The output shown, 0 for output 1.
     [[nodiscard]] int ShownOutput() const { return shown_; }
@@ -46,7 +52,7 @@ public:
     // disabled (a command runs) the output stays; the page then only gets the focus.
     void GoToSlot(int output, int slot);
     // Lays the page out for a window this much larger than its designed size.
-    virtual void Grow(QSize growth) = 0;
+    void Grow(QSize growth) override = 0;
 
     [[nodiscard]] TimeGrid &Grid() { return grid_; }
     [[nodiscard]] QSpinBox &OutputSelector() { return output_; }
@@ -90,6 +96,7 @@ protected:
 
 private:
     void OutputChanged(int value);
+    void NameGrid();
     void CellChanged(int row);
     void CopyOutput();
 
@@ -102,6 +109,7 @@ private:
     int clickedRow_ = 0;
     bool showing_ = false; // the grid is being set from the model
     bool inCommand_ = false;
+    int refusalsPending_ = 0; // refused times whose box has not been shown yet
 };
 
 } // namespace korvelt

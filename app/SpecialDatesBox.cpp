@@ -45,10 +45,16 @@ SpecialDatesBox::SpecialDatesBox(std::function<QDate()> today, UserDialogs &dial
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(DefaultCellTextCodec().DateFormat());
         connect(picker.get(), &QDateEdit::dateChanged, this, [this, index] { Picked(index); });
-        // Shown once the picker has let go of the focus it may be losing.
+        // Shown once the picker has let go of the focus it may be losing; until then every
+        // command that stores the dates stops, whenever the box comes.
+        connect(picker.get(), &SpecialDateEdit::Refused, this, [this] { ++refusalsPending_; });
         connect(
             picker.get(), &SpecialDateEdit::Refused, this,
-            [this](const QString &message) { dialogs_.ShowError(message); }, Qt::QueuedConnection);
+            [this](const QString &message) {
+                --refusalsPending_;
+                dialogs_.ShowError(message);
+            },
+            Qt::QueuedConnection);
         // Two columns of eight, each picker with its number before it and its weekday after it.
         picker->PlaceRow(index < 8 ? 4 : 196 + extra_, 28 + 32 * (index % 8), 20, 96, 64 + extra_, 21);
         pickers_.at(k) = std::move(picker);
@@ -92,7 +98,7 @@ bool SpecialDatesBox::Store(ScheduleModel &model)
     for (std::size_t k = 0; k < pickers_.size(); ++k) {
         shown_.at(k) = pickers_.at(k)->date();
     }
-    return dates;
+    return dates && refusalsPending_ == 0;
 }
 
 void SpecialDatesBox::Peek(ScheduleModel &model) const

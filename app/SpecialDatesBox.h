@@ -28,7 +28,7 @@ public:
     // Shows the model's special dates; emits nothing.
     void Show(const ScheduleModel &model);
     // Reads a date being typed as Enter would, then writes the dates into the model. False
-    // when a typed date was refused.
+    // when a typed date was refused, now or before without its box shown yet.
     bool Store(ScheduleModel &model);
     // Writes the dates the pickers show now into the model.
     void Peek(ScheduleModel &model) const;
@@ -57,6 +57,7 @@ private:
     std::array<QDate, SpecialDateCount> current_{}; // what each picker held at its last change
     std::vector<HolidayRule> rules_;                // kept for the next time in this run
     bool showing_ = false;
+    int refusalsPending_ = 0; // refused dates whose box has not been shown yet
 };
 
 } // namespace korvelt

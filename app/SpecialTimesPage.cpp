@@ -30,7 +30,6 @@ SpecialTimesPage::SpecialTimesPage(SlotClipboard &clipboard, UserDialogs &dialog
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    grid_.setAccessibleName(tr("Special times"));
     //: The box that chooses the output the grid shows
     output_.setAccessibleName(tr("Special times output"));
     Place({});
@@ -71,6 +70,16 @@ void SpecialTimesPage::Place(QSize growth)
     const int width = 80 + std::max(0, growth.width()) / 4;
     grid_.SetColWidth(StartColumn, width);
     grid_.SetColWidth(EndColumn, width);
+}
+
+std::vector<QWidget *> SpecialTimesPage::TabOrder()
+{
+    std::vector<QWidget *> order = SlotGridPage::TabOrder();
+    for (int k = 0; k < SpecialDateCount; ++k) {
+        order.push_back(&dates_.Picker(k));
+    }
+    order.push_back(&dates_.HolidaysButton());
+    return order;
 }
 
 } // namespace korvelt

@@ -18,6 +18,8 @@ public:
     bool Store(ScheduleModel &model) override;
     void Peek(ScheduleModel &model) const override;
     void Grow(QSize growth) override;
+    // The grid, the output selector, then the special dates and "Holidays…".
+    [[nodiscard]] std::vector<QWidget *> TabOrder() override;
 
     [[nodiscard]] SpecialDatesBox &SpecialDates() { return dates_; }
 

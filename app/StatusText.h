@@ -14,8 +14,13 @@ public:
     using QLabel::QLabel;
 
     // Hide QLabel's own: every text goes through here.
-    void setText(const QString &text);
+    void setText(const QString &text) { SetText(text, QString()); }
     void clear() { setText(QString()); }
+    // A text with a part that gives way first (a file's name): when the text does not fit,
+    // that part is cut in its middle and the rest stays whole, where there is room for it.
+    void SetText(const QString &text, const QString &yielding);
+    // The text as it is drawn, cut to the label's width.
+    [[nodiscard]] QString ShownText() const;
     // The tooltip while the text fits; empty: none.
     void SetHint(const QString &hint);
     // The text does not fit: it is shown with an ellipsis.
@@ -28,6 +33,7 @@ protected:
 private:
     void UpdateTip();
     QString hint_;
+    QString yielding_;
 };
 
 } // namespace korvelt

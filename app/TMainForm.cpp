@@ -149,8 +149,9 @@ void TMainForm::ConnectDocument()
     // A replaced schedule (undo, redo, a load, a read) is shown again whole.
     connect(&document_, &ScheduleDocument::Replaced, this, [this] { ShowAllControls(); });
     const auto fileStatus = [this] {
-        Panel1.FileLabel.setText(files_.StatusText());
-        Panel1.FileLabel.setToolTip(files_.StatusToolTip());
+        // A long name gives way in its middle; "(unsaved changes)" stays in view.
+        Panel1.FileLabel.SetText(files_.StatusText(), files_.ShownName());
+        Panel1.FileLabel.SetHint(files_.StatusToolTip());
     };
     connect(&document_, &ScheduleDocument::ModifiedChanged, this, fileStatus);
     connect(&document_, &ScheduleDocument::FileNameChanged, this, fileStatus);

@@ -62,7 +62,6 @@ TimesPage::TimesPage(SlotClipboard &clipboard, UserDialogs &dialogs, QWidget *pa
     for (const auto &[object, name] : names) {
         object->setObjectName(QString::fromLatin1(name));
     }
-    grid_.setAccessibleName(tr("Normal times"));
     //: The box that chooses the output the grid shows
     output_.setAccessibleName(tr("Normal times output"));
     Place({});

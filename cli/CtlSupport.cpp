@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <stdexcept>
@@ -194,21 +193,14 @@ std::optional<QString> PlaceProblem(const QString &name)
 
 namespace {
 
-// Why `bytes` could not be saved at `name`: the place, or else what writing them beside it
-// says (a full disk), as the save itself does not tell.
-QString WriteCause(const QString &name, const QByteArray &bytes)
+// Why a save to `name` failed: the place, where it cannot take a file, or else the reason the
+// save itself gave (a full disk, a file too large).
+QString WriteCause(const QString &name, const std::error_code &error)
 {
     if (const std::optional<QString> problem = PlaceProblem(name)) {
         return *problem;
     }
-    QTemporaryFile probe(QFileInfo(name).absolutePath() + QStringLiteral("/.korveltctl-XXXXXX"));
-    if (!probe.open()) {
-        return probe.errorString();
-    }
-    if (probe.write(bytes) != bytes.size() || !probe.flush()) {
-        return probe.errorString();
-    }
-    return ErrorText(std::errc::io_error);
+    return error ? SystemReasonText(error) : ErrorText(std::errc::io_error);
 }
 
 } // namespace
@@ -311,9 +303,12 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
 
 void SaveBytes(const QString &name, const QByteArray &bytes)
 {
-    if (!SaveFileAtomically(FilePath(name), std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                                      static_cast<std::size_t>(bytes.size())))) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, WriteCause(name, bytes)));
+    std::error_code error;
+    if (!SaveFileAtomically(FilePath(name),
+                            std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())),
+                            &error)) {
+        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, WriteCause(name, error)));
     }
 }
 

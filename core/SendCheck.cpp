@@ -28,11 +28,12 @@ void CheckSlots(const SlotTable &table, UnsendableValue::Field start, Unsendable
 
 bool IsSendableTime(TDateTime value)
 {
-    // A value just below a whole day rounds up to it and would be sent as midnight.
+    // A value just below a whole day rounds up to it and would be sent as midnight; one beyond
+    // every date decodes to the origin and would be sent as midnight too.
     const DateParts origin{};
     const DateParts date = DecodeDate(value);
-    return std::isfinite(value) && value >= 0 && date.Year == origin.Year && date.Month == origin.Month &&
-           date.Day == origin.Day;
+    return std::isfinite(value) && value >= 0 && value < 1.0 && date.Year == origin.Year &&
+           date.Month == origin.Month && date.Day == origin.Day;
 }
 
 bool IsSendableDate(TDateTime value)

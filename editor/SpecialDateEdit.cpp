@@ -130,6 +130,17 @@ bool SpecialDateEdit::Type(const QString &text)
 
 bool SpecialDateEdit::event(QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && !typing_) {
+        // The text shown is the date, never typing of its own: Undo and Redo are the window's.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combination = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::InputMethod) {
         const auto *input = static_cast<QInputMethodEvent *>(event);
         if (input->preeditString().isEmpty() && Type(input->commitString())) {

@@ -31,11 +31,11 @@ namespace {
 // replaces the file it points to, not the link. A folder, a device, a pipe or a socket is
 // never replaced by a file, and neither is a link that leads nowhere (its target may be on
 // a drive that is not there) or in a circle.
-std::optional<fs::path> SaveTarget(const fs::path &path)
+std::optional<fs::path> SaveTarget(const fs::path &path, std::error_code &error)
 {
-    std::error_code error;
     const fs::file_status status = fs::symlink_status(path, error);
     if (status.type() == fs::file_type::not_found) {
+        error.clear();
         return path;
     }
     if (error) {
@@ -48,10 +48,25 @@ std::optional<fs::path> SaveTarget(const fs::path &path)
             return std::nullopt;
         }
     }
-    if (!fs::is_regular_file(fs::status(target, error))) {
+    const fs::file_status targetStatus = fs::status(target, error);
+    if (error) {
+        return std::nullopt;
+    }
+    if (!fs::is_regular_file(targetStatus)) {
+        error = std::make_error_code(fs::is_directory(targetStatus) ? std::errc::is_a_directory
+                                                                    : std::errc::invalid_argument);
         return std::nullopt;
     }
     return target;
+}
+
+// Hands the reason of a failure to a caller who asked for it; the result is always false.
+bool Fail(std::error_code *error, std::error_code reason)
+{
+    if (error != nullptr) {
+        *error = reason;
+    }
+    return false;
 }
 
 // The temporary file goes beside the target, so that the rename stays on one file system.
@@ -121,14 +136,24 @@ bool IsReadOnly(const fs::path &path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+// The reason the last call of the Windows API gave.
+std::error_code LastError()
+{
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
 } // namespace
 
-bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> bytes)
+bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> bytes, std::error_code *error)
 {
-    const std::optional<fs::path> target = SaveTarget(path);
+    std::error_code reason;
+    const std::optional<fs::path> target = SaveTarget(path, reason);
+    if (!target) {
+        return Fail(error, reason);
+    }
     // A file its owner made read-only is not replaced, as it would not be written over.
-    if (!target || IsReadOnly(*target)) {
-        return false;
+    if (IsReadOnly(*target)) {
+        return Fail(error, {ERROR_ACCESS_DENIED, std::system_category()});
     }
     const fs::path folder = FolderOf(*target);
     for (int attempt = 0; attempt < TempAttempts; ++attempt) {
@@ -139,30 +164,47 @@ bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> byte
             if (GetLastError() == ERROR_FILE_EXISTS) {
                 continue;
             }
-            return false;
+            return Fail(error, LastError());
         }
         const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != 0;
-        if (file.Close() && written &&
+        reason = written ? std::error_code{} : LastError();
+        if (!file.Close() && !reason) {
+            reason = LastError();
+        }
+        if (!reason &&
             MoveFileExW(temp.c_str(), target->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
             return true;
         }
+        if (!reason) {
+            reason = LastError();
+        }
         DeleteFileW(temp.c_str());
-        return false;
+        return Fail(error, reason);
     }
-    return false;
+    return Fail(error, {ERROR_FILE_EXISTS, std::system_category()});
 }
 
-std::optional<std::vector<std::uint8_t>> LoadRegularFile(const fs::path &path, std::size_t maxSize)
+std::optional<std::vector<std::uint8_t>> LoadRegularFile(const fs::path &path, std::size_t maxSize,
+                                                         std::error_code *error)
 {
-    std::error_code error;
-    if (!fs::is_regular_file(fs::status(path, error))) {
+    std::error_code reason;
+    const fs::file_status status = fs::status(path, reason);
+    if (reason || !fs::is_regular_file(status)) {
+        Fail(error, reason ? reason
+                           : std::make_error_code(fs::is_directory(status) ? std::errc::is_a_directory
+                                                                           : std::errc::invalid_argument));
         return std::nullopt;
     }
     const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        Fail(error, LastError());
+        return std::nullopt;
+    }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!file.IsOpen() || GetFileType(file.Get()) != FILE_TYPE_DISK ||
-        GetFileInformationByHandle(file.Get(), &info) == 0 || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK || GetFileInformationByHandle(file.Get(), &info) == 0 ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        Fail(error, std::make_error_code(std::errc::invalid_argument));
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(maxSize);
@@ -170,6 +212,7 @@ std::optional<std::vector<std::uint8_t>> LoadRegularFile(const fs::path &path, s
     while (total < maxSize) {
         DWORD count = 0;
         if (ReadFile(file.Get(), bytes.data() + total, ChunkOf(maxSize - total), &count, nullptr) == 0) {
+            Fail(error, LastError());
             return std::nullopt;
         }
         if (count == 0) {
@@ -218,6 +261,9 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
         if (written < 0 && errno == EINTR) {
             continue;
         }
+        if (written == 0) {
+            errno = EIO;
+        }
         if (written <= 0) {
             return false;
         }
@@ -251,7 +297,8 @@ struct TempFile {
     int Fd = -1;
 };
 
-// Creates a new, uniquely named file in `folder`; never opens an existing one.
+// Creates a new, uniquely named file in `folder`; never opens an existing one. On failure
+// errno holds the reason.
 std::optional<TempFile> CreateTempFile(const fs::path &folder)
 {
     for (int attempt = 0; attempt < TempAttempts; ++attempt) {
@@ -267,6 +314,11 @@ std::optional<TempFile> CreateTempFile(const fs::path &folder)
     return std::nullopt;
 }
 
+std::error_code Errno()
+{
+    return {errno, std::generic_category()};
+}
+
 // Makes the rename itself durable. The file is already complete, so a failure here does
 // not fail the save.
 void SyncFolder(const fs::path &folder)
@@ -278,7 +330,7 @@ void SyncFolder(const fs::path &folder)
 }
 
 // Everything up to and including the rename; the caller removes the temporary file when
-// this fails.
+// this fails. On failure errno holds the reason.
 bool WriteAndReplace(const TempFile &temp, const fs::path &target, std::span<const std::uint8_t> bytes)
 {
     FileDescriptor file(temp.Fd);
@@ -301,42 +353,60 @@ bool WriteAndReplace(const TempFile &temp, const fs::path &target, std::span<con
 
 } // namespace
 
-bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> bytes)
+bool SaveFileAtomically(const fs::path &path, std::span<const std::uint8_t> bytes, std::error_code *error)
 {
-    const std::optional<fs::path> target = SaveTarget(path);
+    std::error_code reason;
+    const std::optional<fs::path> target = SaveTarget(path, reason);
     if (!target) {
-        return false;
+        return Fail(error, reason);
     }
     // A file its owner made read-only is not replaced, as it would not be written over.
     if (::access(target->c_str(), W_OK) != 0 && errno != ENOENT) {
-        return false;
+        return Fail(error, Errno());
     }
     const fs::path folder = FolderOf(*target);
     const std::optional<TempFile> temp = CreateTempFile(folder);
     if (!temp) {
-        return false;
+        return Fail(error, Errno());
     }
     if (!WriteAndReplace(*temp, *target, bytes)) {
+        reason = Errno();
         ::unlink(temp->Path.c_str());
-        return false;
+        return Fail(error, reason);
     }
     SyncFolder(folder);
     return true;
 }
 
-std::optional<std::vector<std::uint8_t>> LoadRegularFile(const fs::path &path, std::size_t maxSize)
+std::optional<std::vector<std::uint8_t>> LoadRegularFile(const fs::path &path, std::size_t maxSize,
+                                                         std::error_code *error)
 {
+    // Not a regular file: a folder says so, anything else is no file to read.
+    const auto notRegular = [error](const struct stat &info) {
+        Fail(error,
+             std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory : std::errc::invalid_argument));
+        return std::nullopt;
+    };
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::stat(path.c_str(), &info) != 0) {
+        Fail(error, Errno());
         return std::nullopt;
     }
+    if (!S_ISREG(info.st_mode)) {
+        return notRegular(info);
+    }
     const FileDescriptor file(OpenFile(path, O_RDONLY | O_NONBLOCK | O_NOCTTY));
-    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0) {
+        Fail(error, Errno());
         return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return notRegular(info);
     }
     std::vector<std::uint8_t> bytes(maxSize);
     const std::optional<std::size_t> count = ReadUpTo(file.Get(), bytes);
     if (!count) {
+        Fail(error, Errno());
         return std::nullopt;
     }
     bytes.resize(*count);

@@ -64,8 +64,8 @@ private slots:
     // What a value shows as in a cell, and what a text reads as, in a cell (a time with or
     // without seconds, a date, or both) or as typed into one (the ways people write a time;
     // what is none of them is read as a cell text). -1: refused, nothing guessed; dates
-    // before the day count among them (their values would be negative, and a cell shows a
-    // value below 1 as a time alone). A typed row that a cell text would also read shows
+    // before the day count among them (their values would be negative, which a cell shows as
+    // the number it is). A typed row that a cell text would also read shows
     // little when the typed reading refuses it.
     void TextsAndValues_data() // clang-format off
     {
@@ -77,15 +77,19 @@ private slots:
         QTest::newRow("noon 24h") << "both" << "de_DE" << "12:00:00" << 0.5;
         QTest::newRow("noon 12h") << "both" << "en_US" << "12:00:00 PM" << 0.5;
         QTest::newRow("midnight is a time") << "both" << "en_GB" << "00:00:00" << 0.0;
-        QTest::newRow("before the count, the time alone") << "shows" << "en_GB" << "06:00:00" << -1.25;
+        QTest::newRow("before the count, its number") << "shows" << "en_GB" << "-1.25" << -1.25;
+        QTest::newRow("a moment before the count") << "shows" << "en_GB" << "-1.1574074074074073e-05" << -1.0 / 86'400;
         QTest::newRow("whole day is a date") << "both" << "en_GB" << "01/11/2009" << 40118.0;
         QTest::newRow("date and time") << "both" << "en_GB" << "01/11/2009 18:00:00" << 40118.75;
         QTest::newRow("us date four-digit year") << "both" << "en_US" << "11/1/2009" << 40118.0;
-        QTest::newRow("nan shows nothing") << "shows" << "en_GB" << "" << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("nan shows as nan") << "shows" << "en_GB" << "nan" << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("beyond every date, its number") << "shows" << "de_DE" << "2147483647" << 2147483647.0;
+        QTest::newRow("the largest double") << "shows" << "en_GB" << "1.7976931348623157e+308"
+                                            << std::numeric_limits<double>::max();
         QTest::newRow("a moment before midnight shows the next day")
             << "shows" << "en_GB" << "01/01/1900 00:00:00" << std::nextafter(2.0, 0.0);
-        QTest::newRow("rounding into year 10000 shows nothing")
-            << "shows" << "en_GB" << "" << std::nextafter(2'958'466.0, 0.0);
+        QTest::newRow("rounding into year 10000 shows its number")
+            << "shows" << "en_GB" << "2958465.9999999995" << std::nextafter(2'958'466.0, 0.0);
         QTest::newRow("without seconds") << "reads" << "en_GB" << "13:30" << 0.5625;
         QTest::newRow("24-hour in 12-hour locale") << "reads" << "en_US" << "13:30" << 0.5625;
         QTest::newRow("12-hour without seconds") << "reads" << "en_US" << "1:30 PM" << 0.5625;
@@ -107,7 +111,9 @@ private slots:
         QTest::newRow("typed no marker is not the old PM") << "typed" << "en_US" << "0930" << hms(9, 30, 0);
         QTest::newRow("typed 12:00 am is midnight") << "typed" << "en_US" << "12:00 am" << 0.0;
         QTest::newRow("typed 12:30 pm is after noon") << "typed" << "en_US" << "12:30 pm" << hms(12, 30, 0);
-        QTest::newRow("typed 0:30 pm is after noon too") << "typed" << "en_US" << "0:30 pm" << hms(12, 30, 0);
+        QTest::newRow("typed 0:30 pm refused") << "typed" << "en_US" << "0:30 pm" << -1.0;
+        QTest::newRow("typed 0:00 pm refused") << "typed" << "en_US" << "0:00 pm" << -1.0;
+        QTest::newRow("typed 0 am refused") << "typed" << "en_GB" << "0 am" << -1.0;
         QTest::newRow("typed Pm in a 24-hour locale") << "typed" << "de_DE" << "9:30 Pm" << hms(21, 30, 0);
         QTest::newRow("typed locale's own pm before") << "typed" << "ko_KR" << "\uC624\uD6C4 9:30" << hms(21, 30, 0);
         QTest::newRow("typed a date and time as the cell shows it")

@@ -36,7 +36,7 @@ private slots:
             w.NormalTimes.at(2).at(4) = {std::numeric_limits<double>::quiet_NaN(), DateOf(2009, 11, 1) + 0.5,
                                          {0, 1, 0, 1, 0, 0, 0}};
             d.NormalTimes.at(2).at(4).Days = {7, 0, 0, 0, 1, 0, 255};
-        }, "Output 3, Normal Times slot 5: window (empty) to 01/11/2009 12:00:00 Mon Wed, "
+        }, "Output 3, Normal Times slot 5: window nan to 01/11/2009 12:00:00 Mon Wed, "
            "KORVELT 12:00:00 to 12:00:00 Sun Thur Sat");
         row("special slot", [](auto &, auto &d) { d.SpecialTimes.at(0).at(1).Start = TimeOf(13, 0, 0); },
             "Output 1, Special Times slot 2: window 12:00:00 to 12:00:00, KORVELT 13:00:00 to 12:00:00");

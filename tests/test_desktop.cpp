@@ -1,5 +1,6 @@
 #include "text/DataFile.h"
 #include "GridDriver.h"
+#include "app/StatusText.h"
 #include "editor/GridSlots.h"
 #include "MainFormFixture.h"
 #include "app/RadioGroup.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QUndoStack>
+#include <QAccessible>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,8 +216,8 @@ private slots:
     }
 
     // Each kind of edit, whatever number of cells it changes, and a read from the KORVELT is
-    // one step named for it in the Undo menu, and shows the unsaved-changes marker, which a
-    // save takes away; choosing another output and back is no step, and keeps the edit.
+    // one step named for it in the Undo menu, undone and redone with the keys, and shows the
+    // unsaved-changes marker, which a save takes away; choosing another output and back is no step, and keeps the edit.
     void UndoSteps_data() // clang-format off
     {
         QTest::addColumn<QString>("page");
@@ -303,6 +305,39 @@ private slots:
         f.dialogs->fileNames = {Path(QStringLiteral("marker.dat"))};
         f.Find<QPushButton>("SaveButton").click();
         QCOMPARE(label.text(), QStringLiteral("File: marker.dat"));
+        // Ctrl+Z and Ctrl+Y stay the schedule's wherever undoing leaves the focus (in the
+        // special-date box for a date).
+        while (QWidget *menu = QApplication::activePopupWidget()) {
+            menu->close(); // a grid's menu left open by its submenu's command
+        }
+        f.form->setFocus();
+        PressKeys(f, QKeySequence::Undo);
+        QCOMPARE(f.Find<QAction>("RedoAction").text(), QStringLiteral("Redo ") + step);
+        PressKeys(f, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(f.Find<QAction>("UndoAction").text(), QStringLiteral("Undo ") + step);
+    }
+
+    // A long file name gives way in its middle: the line still begins with "File:" and ends
+    // with "(unsaved changes)", and a screen reader gets the whole line.
+    void LongFileName()
+    {
+        MainFormFixture f;
+        const QString name = QStringLiteral("the schedule of the north entrance and the car park, winter %1.dat")
+                                 .arg(QString(40, QLatin1Char('x')));
+        f.dialogs->fileNames = {Path(name)};
+        f.Find<QPushButton>("SaveButton").click();
+        QVERIFY(GridDriver(f.Find<TimeGrid>("TimesAdvStringGrid")).TypeTime(StartColumn, 2, QStringLiteral("13:37")));
+        const auto &label = f.Find<StatusText>("FileLabel");
+        const QString whole = QStringLiteral("File: %1 (unsaved changes)").arg(name);
+        QCOMPARE(label.text(), whole);
+        const QString shown = label.ShownText();
+        QVERIFY2(shown.startsWith(QStringLiteral("File: the schedule")) && shown.contains(QChar(0x2026)) &&
+                     shown.endsWith(QStringLiteral("x.dat (unsaved changes)")),
+                 qPrintable(shown));
+        QVERIFY(label.fontMetrics().horizontalAdvance(shown) <= label.contentsRect().width());
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(const_cast<StatusText *>(&label))->text(QAccessible::Description),
+            whole);
     }
 
     // The window's place and size, the two check boxes and the last folder come back in the

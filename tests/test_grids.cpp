@@ -12,6 +12,10 @@ using namespace korvelt::test;
 class TestGrids : public QObject {
     Q_OBJECT
 
+    // Endings of a typed text other than a key: a tap on a command button.
+    static constexpr int TapWrite = -1;
+    static constexpr int TapSave = -2;
+
 private slots:
     void init() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
@@ -42,9 +46,15 @@ private slots:
         QTest::newRow("24:00 refused, the day's end") << "C" << 0.5 << "24:00" << int(Qt::Key_Return) << "12:00:00" << 1
                                                       << lastSecond;
         QTest::newRow("2400 refused") << "C" << 0.5 << "2400" << int(Qt::Key_Return) << "12:00:00" << 1 << lastSecond;
-        QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << int(Qt::Key_Return) << "" << 0 << QString();
+        QTest::newRow("unshowable, opened and left") << "C" << unshowable << "" << int(Qt::Key_Return) << "nan" << 0 << QString();
         QTest::newRow("0630, close") << "C" << 0.5 << "0630" << 0 << "06:30:00" << 0 << QString();
         QTest::newRow("6:3o, close") << "C" << 0.5 << "6:3o" << 0 << "12:00:00" << 1 << notATime;
+        // A button tapped (pressed and released at once) takes the focus from the editor: the
+        // refusal stops the command before its box has come (no "Cannot find KORVELT", no
+        // file dialog).
+        QTest::newRow("25:00, tap Write") << "C" << 0.5 << "25:00" << TapWrite << "12:00:00" << 1 << notATime;
+        QTest::newRow("25:00, tap Save") << "C" << 0.5 << "25:00" << TapSave << "12:00:00" << 1 << notATime;
+        QTest::newRow("0630, tap Save") << "C" << 0.5 << "0630" << TapSave << "06:30:00" << 0 << QString();
     } // clang-format on
     void TypingTimes()
     {
@@ -66,6 +76,8 @@ private slots:
         QVERIFY(GridDriver(grid).Type(2, 4, typed) != nullptr);
         if (ending == 0) {
             QVERIFY(!f.form->close()); // the question is answered with Cancel
+        } else if (ending == TapWrite || ending == TapSave) {
+            QTest::mouseClick(&f.Find<QPushButton>(ending == TapWrite ? "WriteButton" : "SaveButton"), Qt::LeftButton);
         } else {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(ending));
         }
@@ -80,6 +92,7 @@ private slots:
         QVERIFY2(errors == 0 || f.dialogs->log.Errors.front().startsWith('"' + typed + refusal),
                  qPrintable(f.dialogs->log.Errors.value(0)));
         QCOMPARE(grid.currentColumn() + 1, ending == Qt::Key_Tab ? 3 : 2);
+        QCOMPARE(!f.dialogs->lastFilter.isEmpty(), ending == TapSave && errors == 0);
     }
 
     // A day cell's list drops down as the editor opens (double-click, F2 or Space; a click
@@ -200,7 +213,7 @@ private slots:
     {
         MainFormFixture f;
         ScheduleModel model;
-        model.NormalTimes.at(0).at(6).End = std::numeric_limits<double>::quiet_NaN(); // shows no text
+        model.NormalTimes.at(0).at(6).End = std::numeric_limits<double>::quiet_NaN(); // shows "nan"
         f.form->ReplaceModel(model);
         GridDriver normal(f.Find<TimeGrid>("TimesAdvStringGrid"));
         GridDriver special(f.Find<TimeGrid>("SpecialTimesAdvStringGrid"));
@@ -216,13 +229,14 @@ private slots:
         f.ShowPage("TimesAdvTabSheet");
         normal.Select(1, 6, 1, 7);
         QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(1, 6), QStringLiteral("Copy")));
-        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("'' is not a valid time")});
+        QCOMPARE(f.dialogs->log.Errors, QStringList{QStringLiteral("'nan' is not a valid time")});
         QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 6), QStringLiteral("Paste")));
         f.form->StoreAllControls();
         const TimeSlot &slot = f.form->Model().NormalTimes.at(0).at(5);
         QCOMPARE(slot.Start, 20.5 / 24);
         QCOMPARE(slot.Days.at(6), std::uint8_t{1});
-        QCOMPARE(f.Find<TimeGrid>("TimesAdvStringGrid").Cell(2, 7), QString()); // the refused copy's rows were two
+        QCOMPARE(f.Find<TimeGrid>("TimesAdvStringGrid").Cell(2, 7),
+                 QStringLiteral("nan")); // the refused copy's rows were two
 
         normal.Select(2, 3, 7, 5);
         QVERIFY(GridDriver::ClickMenuItem(normal.RightClick(2, 4), QStringLiteral("Copy")));

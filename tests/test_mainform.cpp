@@ -1,6 +1,7 @@
 #include "GridDriver.h"
 #include "MainFormFixture.h"
 #include "app/RadioGroup.h"
+#include "text/DataFile.h"
 #include "text/QtDateTime.h"
 #include "TestSchedules.h"
 
@@ -10,9 +11,11 @@
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QSet>
 #include <QTest>
 
 #include <limits>
+#include <system_error>
 
 using namespace korvelt;
 using namespace korvelt::test;
@@ -21,85 +24,175 @@ using namespace korvelt::testing;
 class TestMainForm : public QObject {
     Q_OBJECT
 
+    // Endings of a typed date other than a key: a tap on a command button.
+    static constexpr int TapWrite = -1;
+    static constexpr int TapSave = -2;
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
 
+    // A fresh start: the caption, the Times page, output 1's slots in both grids, the rule's
+    // and the dates' defaults, the clock at now, and unchanged, so that closing asks nothing.
+    void FreshStart_data() // clang-format off
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("shows");
+        QTest::newRow("caption") << "caption" << "KORVELT Time Control Vesion: 1.00";
+        QTest::newRow("page") << "page" << "TimesAdvTabSheet";
+        QTest::newRow("advance month") << "AdvanceComboBox" << "March";
+        QTest::newRow("retard month") << "RetardComboBox" << "October";
+        QTest::newRow("advance week") << "AdvanceRadioGroup" << "Last Sunday";
+        QTest::newRow("retard week") << "RetardRadioGroup" << "Last Sunday";
+        QTest::newRow("daylight saving") << "EnableDaylightSavingCheckBox" << "on";
+        QTest::newRow("grid sizes") << "grid sizes" << "10x17 3x17";
+        QTest::newRow("headings") << "row 0" << "Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat";
+        QTest::newRow("slot 1") << "row 1" << "1 12:00:00 12:00:00 1 12:00:00 12:00:00 Off Off Off Off Off Off Off";
+        QTest::newRow("slot 16") << "row 16" << "16 12:00:00 12:00:00 16 12:00:00 12:00:00 Off Off Off Off Off Off Off";
+        QTest::newRow("special dates") << "special dates" << "16 x 01/11/2009, up to 31/12/2255";
+        QTest::newRow("clock") << "clock" << "06/12/2026 23:14:29, up to 31/12/2255";
+        QTest::newRow("closing asks nothing") << "close" << "closed, 0 questions";
+    } // clang-format on
     void FreshStart()
     {
+        QFETCH(QString, what);
+        QFETCH(QString, shows);
         MainFormFixture f;
-        QCOMPARE(f.form->windowTitle(), QStringLiteral("KORVELT Time Control Vesion: 1.00"));
-        auto &pages = f.Find<QTabWidget>("AdvPageControl1");
-        QCOMPARE(pages.currentWidget(), &f.Find<QWidget>("TimesAdvTabSheet"));
-        QCOMPARE(f.Find<QComboBox>("AdvanceComboBox").currentText(), QStringLiteral("March"));
-        QCOMPARE(f.Find<RadioGroup>("AdvanceRadioGroup").ItemIndex(), 4);
-        QCOMPARE(f.Find<RadioGroup>("RetardRadioGroup").ItemIndex(), 4);
-        QVERIFY(f.Find<QCheckBox>("EnableDaylightSavingCheckBox").isChecked());
-        // Both grids: a header row and a slot column, then output 1's slots.
         const auto &normal = f.Find<TimeGrid>("TimesAdvStringGrid");
         const auto &special = f.Find<TimeGrid>("SpecialTimesAdvStringGrid");
-        QCOMPARE(QSize(normal.GridColCount(), normal.GridRowCount()), QSize(10, 17));
-        QCOMPARE(QSize(special.GridColCount(), special.GridRowCount()), QSize(3, 17));
-        for (int r = 0; r <= 16; ++r) {
+        const auto date = [](const QDate &day) { return day.toString(QStringLiteral("dd/MM/yyyy")); };
+        QString shown;
+        if (what == "caption") {
+            shown = f.form->windowTitle();
+        } else if (what == "page") {
+            shown = f.Find<QTabWidget>("AdvPageControl1").currentWidget()->objectName();
+        } else if (what.endsWith("ComboBox")) {
+            shown = f.Find<QComboBox>(what).currentText();
+        } else if (what.endsWith("RadioGroup")) {
+            const auto &group = f.Find<RadioGroup>(what);
+            shown = group.Item(group.ItemIndex())->text();
+        } else if (what.endsWith("CheckBox")) {
+            shown = f.Find<QCheckBox>(what).isChecked() ? "on" : "off";
+        } else if (what == "grid sizes") {
+            shown = QStringLiteral("%1x%2 %3x%4")
+                        .arg(normal.GridColCount())
+                        .arg(normal.GridRowCount())
+                        .arg(special.GridColCount())
+                        .arg(special.GridRowCount());
+        } else if (what.startsWith("row ")) {
+            const int r = what.mid(4).toInt();
             QStringList texts{special.Cell(0, r), special.Cell(1, r), special.Cell(2, r)};
             for (int c = 0; c <= 9; ++c) {
                 texts << normal.Cell(c, r);
             }
-            QCOMPARE(
-                texts.join(' '),
-                r == 0
-                    ? QStringLiteral("Slot Start End Slot Start End Sun Mon Tue Wed Thur Fri Sat")
-                    : QStringLiteral("%1 12:00:00 12:00:00 %1 12:00:00 12:00:00 Off Off Off Off Off Off Off").arg(r));
-            if (r == 0) {
-                continue;
+            shown = texts.join(' ');
+        } else if (what == "special dates") {
+            QSet<QString> dates;
+            for (int k = 1; k <= SpecialDateCount; ++k) {
+                const auto &picker = f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(k));
+                dates << date(picker.date()) + ", up to " + date(picker.maximumDate());
             }
-            const auto &picker = f.Find<QDateEdit>(QStringLiteral("SpecialDateDateTimePicker%1").arg(r));
-            QCOMPARE(picker.date(), QDate(2009, 11, 1));
-            QCOMPARE(picker.maximumDate(), QDate(2255, 12, 31));
+            shown = QStringLiteral("16 x ") + QStringList(dates.values()).join('|');
+        } else if (what == "clock") {
+            const auto &picker = f.Find<QDateEdit>("SetDateDateTimePicker");
+            shown = date(picker.date()) + ' ' + f.Find<QTimeEdit>("SetTimeDateTimePicker").time().toString() +
+                    ", up to " + date(picker.maximumDate());
+        } else {
+            QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
+            shown = QStringLiteral("%1, %2 questions")
+                        .arg(f.form->isVisible() ? "open" : "closed")
+                        .arg(f.dialogs->log.Questions.size());
         }
+        QCOMPARE(shown, shows);
+    }
 
-        auto &date = f.Find<QDateEdit>("SetDateDateTimePicker");
-        QCOMPARE(date.maximumDate(), QDate(2255, 12, 31));
-        QCOMPARE(QDateTime(date.date(), f.Find<QTimeEdit>("SetTimeDateTimePicker").time()),
-                 MainFormFixture::FixedNow());
+    // The pages take what the command panel along the bottom leaves of the window; larger,
+    // the grids take the room and the selectors stay under their middle; smaller than
+    // designed it cannot be made. An empty size: only the place is compared.
+    void Layout_data() // clang-format off
+    {
+        QTest::addColumn<QSize>("window"); // asked for; empty: as it opens
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("place");
+        const QSize larger(1000, 700);
+        const QSize smaller(600, 400);
+        QTest::newRow("panel") << QSize() << "Panel1" << QRect(0, 416, 812, 180);
+        QTest::newRow("pages") << QSize() << "AdvPageControl1" << QRect(0, 0, 812, 416);
+        QTest::newRow("normal grid") << QSize() << "TimesAdvStringGrid" << QRect(24, 42, 705, 307);
+        QTest::newRow("special grid") << QSize() << "SpecialTimesAdvStringGrid" << QRect(56, 32, 205, 297);
+        QTest::newRow("larger, panel") << larger << "Panel1" << QRect(0, 520, 1000, 180);
+        QTest::newRow("larger, pages") << larger << "AdvPageControl1" << QRect(0, 0, 1000, 520);
+        QTest::newRow("larger, normal grid") << larger << "TimesAdvStringGrid" << QRect(24, 42, 705 + 188, 307 + 104);
+        QTest::newRow("larger, special grid") << larger << "SpecialTimesAdvStringGrid" << QRect(56, 32, 205 + 94, 297 + 104);
+        QTest::newRow("larger, output") << larger << "OutputCSpinEdit" << QRect(360 + 94, 354 + 104, 0, 0);
+        QTest::newRow("larger, special dates") << larger << "GroupBox2" << QRect(284 + 94, 32, 0, 0);
+        QTest::newRow("smaller, window") << smaller << "MainForm" << QRect(0, 0, 812, 596);
+        QTest::newRow("smaller, normal grid") << smaller << "TimesAdvStringGrid" << QRect(24, 42, 705, 307);
+    } // clang-format on
+    void Layout()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QString, control);
+        QFETCH(QRect, place);
+        MainFormFixture f;
+        QWidget &widget = control == "MainForm" ? *f.form : f.Find<QWidget>(control);
+        if (window.isValid()) {
+            f.form->resize(window);
+            const QSize expected = window.expandedTo(f.form->minimumSize());
+            QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry().bottom(), expected.height() - 1);
+        }
+        const QRect shown = control == "MainForm" ? QRect(QPoint(0, 0), widget.size()) : widget.geometry();
+        QCOMPARE(place.isEmpty() ? QRect(shown.topLeft(), QSize()) : shown,
+                 place.isEmpty() ? QRect(place.topLeft(), QSize()) : place);
+    }
 
-        // The pages take what the command panel along the bottom leaves of the window.
-        QCOMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 416, 812, 180));
-        QCOMPARE(pages.geometry(), QRect(0, 0, 812, 416));
-        // Larger, the grids take the room; the selectors stay under their middle.
-        const QWidget &grid = normal;
-        QCOMPARE(grid.geometry(), QRect(24, 42, 705, 307));
-        QCOMPARE(special.geometry(), QRect(56, 32, 205, 297));
-        f.form->resize(1000, 700);
-        QTRY_COMPARE(f.Find<QWidget>("Panel1").geometry(), QRect(0, 520, 1000, 180));
-        QCOMPARE(pages.geometry(), QRect(0, 0, 1000, 520));
-        QCOMPARE(grid.geometry(), QRect(24, 42, 705 + 188, 307 + 104));
-        QCOMPARE(special.geometry(), QRect(56, 32, 205 + 94, 297 + 104));
-        QCOMPARE(f.Find<QWidget>("OutputCSpinEdit").pos(), QPoint(360 + 94, 354 + 104));
-        QCOMPARE(f.Find<QWidget>("GroupBox2").pos(), QPoint(284 + 94, 32));
-        // Smaller than designed it cannot be made.
-        f.form->resize(600, 400);
-        QTRY_COMPARE(f.form->size(), QSize(812, 596));
-        QCOMPARE(grid.geometry(), QRect(24, 42, 705, 307));
-
-        // Every control has a name that a screen reader can say.
-        const std::array kinds{"QAbstractButton", "QAbstractSpinBox", "QComboBox", "QAbstractItemView",
-                               "QPlainTextEdit"};
-        int named = 0;
-        for (QWidget *widget : f.form->findChildren<QWidget *>()) {
-            const auto isA = [widget](const char *kind) { return widget->inherits(kind); };
-            if (widget->window() == f.form.get() && std::ranges::any_of(kinds, isA)) {
-                QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
-                QVERIFY2(control != nullptr && !control->text(QAccessible::Name).isEmpty(),
-                         qPrintable(widget->objectName()));
-                ++named;
+    // Every control has a name that a screen reader can say (the row without a name), and
+    // each of these says what it is for: the grids name the output they show.
+    void AccessibleNames_data() // clang-format off
+    {
+        QTest::addColumn<QString>("control"); // empty: every control of the window
+        QTest::addColumn<int>("output");      // chosen in the grid's selector first; 0: none
+        QTest::addColumn<QString>("name");
+        QTest::newRow("every control") << "" << 0 << "";
+        QTest::newRow("advance group") << "AdvanceRadioGroup" << 0 << "Advance clock";
+        QTest::newRow("retard group") << "RetardRadioGroup" << 0 << "Retard clock";
+        QTest::newRow("advance month") << "AdvanceComboBox" << 0 << "Advance clock month";
+        QTest::newRow("retard month") << "RetardComboBox" << 0 << "Retard clock month";
+        QTest::newRow("normal grid") << "TimesAdvStringGrid" << 0 << "Normal times, output 1";
+        QTest::newRow("normal grid, output 3") << "TimesAdvStringGrid" << 3 << "Normal times, output 3";
+        QTest::newRow("special grid, output 16") << "SpecialTimesAdvStringGrid" << 16 << "Special times, output 16";
+    } // clang-format on
+    void AccessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, output);
+        QFETCH(QString, name);
+        MainFormFixture f;
+        if (control.isEmpty()) {
+            f.Find<QWidget>("FindingsListBox"); // every page made, the Week page last
+            const std::array kinds{"QAbstractButton",   "QAbstractSpinBox", "QComboBox",
+                                   "QAbstractItemView", "QPlainTextEdit",   "QGroupBox"};
+            int named = 0;
+            for (QWidget *widget : f.form->findChildren<QWidget *>()) {
+                const auto isA = [widget](const char *kind) { return widget->inherits(kind); };
+                if (widget->window() == f.form.get() && std::ranges::any_of(kinds, isA)) {
+                    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(widget);
+                    QVERIFY2(shown != nullptr && !shown->text(QAccessible::Name).isEmpty(),
+                             qPrintable(widget->objectName()));
+                    ++named;
+                }
             }
+            QVERIFY(named >= 40);
+            return;
         }
-        QVERIFY(named >= 40);
-
-        // A fresh start counts as unchanged: closing asks nothing.
-        QTest::mouseClick(&f.Find<QPushButton>("ExitButton"), Qt::LeftButton);
-        QVERIFY(f.dialogs->log.Questions.isEmpty());
-        QVERIFY(!f.form->isVisible());
+        auto &widget = f.Find<QWidget>(control);
+        if (output != 0) {
+            MainFormFixture::TypeInto(
+                f.Find<QSpinBox>(control.startsWith("Special") ? "SpecialOutputCSpinEdit" : "OutputCSpinEdit"),
+                QString::number(output));
+        }
+        // The name given; Qt's accessibility on Linux says an editable box's text as its name,
+        // and the name given elsewhere.
+        QCOMPARE(widget.accessibleName(), name);
     }
 
     // A selector stores its grid into the output shown so far, then shows the output chosen;
@@ -276,6 +369,12 @@ private slots:
         QTest::newRow("us keys together, no such day") << "en_US" << start << 0 << "4/3|1/2028" << enter << start << us31;
         QTest::newRow("us input method") << "en_US" << start << 0 << "im:7/4/28" << enter << QDate(2028, 7, 4) << "";
         QTest::newRow("us input method, no such day") << "en_US" << start << 0 << "im:4/31|/2028" << enter << start << us31;
+        // A command button tapped (pressed and released at once) takes the focus: the refusal
+        // stops the command before its box has come.
+        QTest::newRow("gb 31/04/2028, tap Write") << "en_GB" << start << 0 << "31/04/2028" << TapWrite << start
+                                                  << refused("31/04/2028", notADate, gb);
+        QTest::newRow("gb 31/04/2028, tap Save") << "en_GB" << start << 0 << "31/04/2028" << TapSave << start
+                                                 << refused("31/04/2028", notADate, gb);
     } // clang-format on
     void PickerTyping()
     {
@@ -312,7 +411,13 @@ private slots:
             }
             QVERIFY((pieces.size() == 1 && !inputMethod) ||
                     picker.findChild<QLineEdit *>()->text() == pieces.join(QString()));
-            QTest::keyClick(&picker, Qt::Key(ending));
+            if (ending == TapWrite || ending == TapSave) {
+                QTest::mouseClick(&f.Find<QPushButton>(ending == TapWrite ? "WriteButton" : "SaveButton"),
+                                  Qt::LeftButton);
+                QVERIFY(f.dialogs->lastFilter.isEmpty()); // no file dialog
+            } else {
+                QTest::keyClick(&picker, Qt::Key(ending));
+            }
             QCoreApplication::processEvents(); // the refusal is shown once the focus has settled
             QCOMPARE(f.dialogs->log.Errors, refusal.isEmpty() ? QStringList{} : QStringList{refusal});
             // The picker shows the date it holds, not a text of its own making.
@@ -326,14 +431,15 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }
 
-    // A file named on the command line that is not there: the box names it.
+    // A file named on the command line that is not there: the box names it and says why.
     void MissingFileIsNamed()
     {
         MainFormFixture f;
         const QString missing = QDir::temp().filePath(QStringLiteral("no such schedule.dat"));
         QVERIFY(!f.form->LoadFile(missing));
         QCOMPARE(f.dialogs->log.Errors,
-                 QStringList{QStringLiteral("Error Opening File.\n") + QDir::toNativeSeparators(missing)});
+                 QStringList{QStringLiteral("Error Opening File.\n") + QDir::toNativeSeparators(missing) + '\n' +
+                             SystemReasonText(std::make_error_code(std::errc::no_such_file_or_directory))});
     }
 };
 

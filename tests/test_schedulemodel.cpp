@@ -89,6 +89,8 @@ private slots:
         QTest::newRow("not a number, infinite") << times(nan, inf) << bothTimes;
         QTest::newRow("negative, a whole day") << times(-0.25, 1.0) << bothTimes;
         QTest::newRow("with a date, rounds to a day") << times(40118.25, 86'399'999.6 / MSecsPerDay) << bothTimes;
+        // Values beyond every date: the largest 32-bit count and the largest double.
+        QTest::newRow("beyond every date") << times(2147483647.0, std::numeric_limits<double>::max()) << bothTimes;
         QTest::newRow("a day early, a day late") << dates(DateOf(1999, 12, 31), DateOf(2256, 1, 1)) << bothDates;
         QTest::newRow("zero, not a number") << dates(0.0, nan) << bothDates;
         QTest::newRow("the rule, in sending order") << Edit([nan](ScheduleModel &m) {

@@ -274,6 +274,9 @@ private slots:
         SetSlot(table[8][2], 9, 12, "0111110");
         SetSlot(table[8][6], 11, 13, "0111110"); // overlaps slot 3: the one finding
         WeekView &picture = ShowWeek(f, model);
+        // A row selected on the output shown does not stay selected on the output led to.
+        auto &grid = f.Find<TimeGrid>(special ? "SpecialTimesAdvStringGrid" : "TimesAdvStringGrid");
+        grid.setRangeSelected(QTableWidgetSelectionRange(2, 0, 2, grid.columnCount() - 1), true);
         if (onFinding) {
             auto &list = f.Find<QListWidget>("FindingsListBox");
             QTRY_COMPARE(list.count(), 1);
@@ -289,7 +292,13 @@ private slots:
         QCOMPARE(f.Find<QTabWidget>("AdvPageControl1").currentWidget(),
                  &f.Find<QWidget>(special ? "SpecialTimesAdvTabSheet1" : "TimesAdvTabSheet"));
         QCOMPARE(f.Find<QSpinBox>(prefix + "OutputCSpinEdit").value(), 9);
-        QCOMPARE(f.Find<TimeGrid>(special ? "SpecialTimesAdvStringGrid" : "TimesAdvStringGrid").CurrentRow(), 7);
+        QCOMPARE(grid.CurrentRow(), 7);
+        // The slot's whole row is selected, and nothing else.
+        const QList<QTableWidgetSelectionRange> selected = grid.selectedRanges();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(QRect(QPoint(selected.front().leftColumn(), selected.front().topRow()),
+                       QPoint(selected.front().rightColumn(), selected.front().bottomRow())),
+                 QRect(0, 6, grid.columnCount(), 1));
     }
 
     // Mistakes ask once before writing, and No writes nothing; notes never ask; a value the
@@ -309,6 +318,9 @@ private slots:
         QTest::newRow("No") << twoMistakes << false << asked << false;
         QTest::newRow("Yes") << twoMistakes << true << asked << true;
         QTest::newRow("notes only") << Edit([](ScheduleModel &) {}) << false << QString() << true;
+        // A time beyond every date shows as its number, and is refused, not written as midnight.
+        QTest::newRow("beyond every date") << Edit([](ScheduleModel &m) { m.NormalTimes[0][0].Start = 2147483647.0; })
+                                           << true << QString() << false;
         QTest::newRow("unsendable") << Edit([](ScheduleModel &m) {
             SetSlot(m.NormalTimes[3][0], 8, 17);
             m.NormalTimes[0][0].End = 2;

@@ -1,5 +1,7 @@
 #include "text/CellText.h"
 
+#include <limits>
+
 #include "text/QtDateTime.h"
 
 #include <QDate>
@@ -137,8 +139,10 @@ CellTextCodec::CellTextCodec(const QLocale &locale)
 
 QString CellTextCodec::TimeToCellText(TDateTime value) const
 {
-    if (!IsDecodable(value)) {
-        return {};
+    // A value no date or time can show (beyond every date, before the first, not a number)
+    // shows as the number it is, so that it reads as no time and the check can name it.
+    if (!IsDecodable(value) || value < 0) {
+        return QString::number(value, 'g', std::numeric_limits<double>::max_digits10);
     }
     if (value < 1.0) {
         return TimeText(value);
@@ -272,7 +276,8 @@ std::optional<TDateTime> CellTextCodec::ParseTypedTime(const QString &rawText) c
     }
     int hour = hms[0];
     if (am || pm) {
-        if (hour > 12) {
+        // A 12-hour clock runs from 12 through 1 to 11: 0 pm is no more a time than 13 pm.
+        if (hour < 1 || hour > 12) {
             return std::nullopt;
         }
         hour = hour % 12 + (pm ? 12 : 0);
@@ -288,6 +293,20 @@ std::optional<TDateTime> CellTextCodec::TypedTextToTime(const QString &text) con
 {
     if (auto time = ParseTypedTime(text)) {
         return time;
+    }
+    // Digits that read as a time, refused with their am or pm: the hour is none of a 12-hour
+    // clock (0:30 pm, 13:30 pm). The locale's own reading would take 0 pm for noon.
+    const QString trimmed = text.trimmed();
+    qsizetype first = 0;
+    while (first < trimmed.size() && IsMarkerChar(trimmed.at(first))) {
+        ++first;
+    }
+    qsizetype last = trimmed.size();
+    while (last > first && IsMarkerChar(trimmed.at(last - 1))) {
+        --last;
+    }
+    if ((first > 0) != (last < trimmed.size()) && ParseTypedTime(trimmed.mid(first, last - first))) {
+        return std::nullopt;
     }
     return CellTextToTime(text);
 }

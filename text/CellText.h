@@ -13,9 +13,10 @@ namespace korvelt {
 // The one text form of a time value in a grid cell, after a locale: a time of day in the
 // locale's long time format (without a time-zone name), a whole day in its short date
 // format (with a four-digit year, so that the text reads back as the same day), anything
-// else as date and time. Parsing accepts what the formatter writes, a time without seconds,
-// and a 24-hour time in a 12-hour locale; it refuses dates before 30 December 1899, whose
-// values (below 0) a cell would show as a time of day alone.
+// else as date and time; a value none of these can show (not a number, beyond every date,
+// before the first) as its number, which no parsing reads. Parsing accepts what the formatter writes, a time without
+// seconds, and a 24-hour time in a 12-hour locale; it refuses dates before 30 December 1899, whose values (below 0) a
+// cell would show as a time of day alone.
 class CellTextCodec {
 public:
     explicit CellTextCodec(const QLocale &locale);
@@ -28,7 +29,7 @@ public:
     // The value of a text typed into a time cell. It reads a time of day the ways people
     // write one: hours and minutes, with or without seconds, separated by ':' or '.'
     // (13:30, 13:30:00, 7:05, 7.05), or digits alone (13, 1330, 133000); each with am or
-    // pm (or the locale's own texts for them) before or after it, which makes the hours 0
+    // pm (or the locale's own texts for them) before or after it, which makes the hours 1
     // to 12 (12 am is midnight); without, the hours run from 0 to 23. What is not typed is
     // zero. A text that is none of these is read as a cell text (a date and time, say).
     // Anything else, out-of-range numbers included, is refused: nothing is guessed.

@@ -6,15 +6,21 @@
 
 namespace korvelt {
 
-bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model)
+bool SaveDataFile(const std::filesystem::path &path, const ScheduleModel &model, std::error_code *error)
 {
-    return SaveFileAtomically(path, EncodeDataFile(model));
+    return SaveFileAtomically(path, EncodeDataFile(model), error);
 }
 
-DataFileResult LoadDataFile(const std::filesystem::path &path)
+DataFileResult LoadDataFile(const std::filesystem::path &path, std::error_code *error)
 {
-    const auto bytes = LoadRegularFile(path, DataFileSize);
+    const auto bytes = LoadRegularFile(path, DataFileSize, error);
     return bytes ? DecodeDataFile(*bytes) : DataFileResult{DataFileOutcome::OpenError, {}};
+}
+
+QString SystemReasonText(const std::error_code &error)
+{
+    // The system's words in its own language; on Windows they end with a line break.
+    return QString::fromLocal8Bit(error.message()).trimmed();
 }
 
 std::string_view DataFileMessage(DataFileOutcome outcome)

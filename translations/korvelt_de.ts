@@ -2308,19 +2308,29 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
         <translation>Uhr zurückstellen</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Monat zum Vorstellen</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Monat zum Zurückstellen</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>Sommerzeit ändern</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Uhr vorstellen</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Uhr zurückstellen</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Monat zum Vorstellen der Uhr</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Monat zum Zurückstellen der Uhr</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3245,15 @@ Block %1</translation>
             <numerusform>Sonderzeiten von Ausgang %1 auf %n Ausgänge kopieren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Regelzeiten, Ausgang %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Sonderzeiten, Ausgang %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3303,10 +3322,6 @@ Block %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Sonderzeiten</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Sonderzeiten</translation>
     </message>
     <message>
@@ -3405,10 +3420,6 @@ Block %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Regelzeiten</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Regelzeiten</translation>
     </message>
     <message>

@@ -2308,19 +2308,29 @@ Termina antes de empezar: se dibuja hasta medianoche, porque no se sabe si el KO
         <translation>Atrasar reloj</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Mes de adelanto</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Mes de atraso</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>Modificar cambio de hora</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Adelantar reloj</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Atrasar reloj</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Mes en que se adelanta el reloj</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Mes en que se atrasa el reloj</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3245,15 @@ Bloque %1</translation>
             <numerusform>Copiar el horario especial de la salida %1 a %n salidas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Horario normal, salida %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Horario especial, salida %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3303,10 +3322,6 @@ Bloque %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Horario especial</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Horario especial</translation>
     </message>
     <message>
@@ -3405,10 +3420,6 @@ Bloque %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Horario normal</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Horario normal</translation>
     </message>
     <message>

@@ -2308,19 +2308,29 @@ Elle se termine avant de commencer : dessinée jusqu&apos;à minuit, car on ne s
         <translation>Retarder l&apos;heure</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Mois où l&apos;heure avance</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Mois où l&apos;heure recule</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>modifier l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Avancer l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Retarder l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Mois où l&apos;heure avance</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Mois où l&apos;heure recule</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3245,15 @@ Bloc %1</translation>
             <numerusform>copier les horaires spéciaux de la sortie %1 vers %n sorties</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Horaires normaux, sortie %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Horaires spéciaux, sortie %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3303,10 +3322,6 @@ Bloc %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Horaires spéciaux</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Horaires spéciaux</translation>
     </message>
     <message>
@@ -3405,10 +3420,6 @@ Bloc %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Horaires normaux</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Horaires normaux</translation>
     </message>
     <message>

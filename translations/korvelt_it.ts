@@ -2308,19 +2308,29 @@ Termina prima di iniziare: è disegnata fino a mezzanotte, perché non si sa se 
         <translation>Fine ora legale</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Mese di inizio ora legale</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Mese di fine ora legale</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>Modifica ora legale</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Inizio ora legale</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Fine ora legale</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Mese di inizio ora legale</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Mese di fine ora legale</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3245,15 @@ Blocco %1</translation>
             <numerusform>Copia gli orari speciali dell&apos;uscita %1 in %n uscite</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Orari normali, uscita %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Orari speciali, uscita %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3303,10 +3322,6 @@ Blocco %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Orari speciali</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Orari speciali</translation>
     </message>
     <message>
@@ -3405,10 +3420,6 @@ Blocco %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Orari normali</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Orari normali</translation>
     </message>
     <message>

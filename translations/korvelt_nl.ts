@@ -2308,19 +2308,29 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
         <translation>Klok terug</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Maand klok vooruit</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Maand klok terug</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>zomertijd wijzigen</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Klok vooruit</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Klok terug</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Maand waarin de klok vooruit gaat</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Maand waarin de klok terug gaat</translation>
     </message>
 </context>
 <context>
@@ -3235,6 +3245,15 @@ Blok %1</translation>
             <numerusform>speciale tijden van uitgang %1 kopiëren naar %n uitgangen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Normale tijden, uitgang %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Speciale tijden, uitgang %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3303,10 +3322,6 @@ Blok %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Speciale tijden</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Speciale tijden</translation>
     </message>
     <message>
@@ -3405,10 +3420,6 @@ Blok %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Normale tijden</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Normale tijden</translation>
     </message>
     <message>

@@ -2315,19 +2315,29 @@ Koniec wypada przed początkiem: pasek sięga do północy, ponieważ nie wiadom
         <translation>Przestaw do tyłu</translation>
     </message>
     <message>
-        <source>Advance month</source>
-        <extracomment>The month in which the clock goes forward</extracomment>
-        <translation>Miesiąc przestawienia do przodu</translation>
-    </message>
-    <message>
-        <source>Retard month</source>
-        <extracomment>The month in which the clock goes back</extracomment>
-        <translation>Miesiąc przestawienia do tyłu</translation>
-    </message>
-    <message>
         <source>Change Daylight Saving</source>
         <extracomment>Undo step</extracomment>
         <translation>zmiana ustawień czasu letniego</translation>
+    </message>
+    <message>
+        <source>Advance clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes forward</extracomment>
+        <translation>Przestaw do przodu</translation>
+    </message>
+    <message>
+        <source>Retard clock</source>
+        <extracomment>Accessible name of the group of the week in which the clock goes back</extracomment>
+        <translation>Przestaw do tyłu</translation>
+    </message>
+    <message>
+        <source>Advance clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes forward</extracomment>
+        <translation>Miesiąc przestawienia zegara do przodu</translation>
+    </message>
+    <message>
+        <source>Retard clock month</source>
+        <extracomment>Accessible name of the box of the month in which the clock goes back</extracomment>
+        <translation>Miesiąc przestawienia zegara do tyłu</translation>
     </message>
 </context>
 <context>
@@ -3259,6 +3269,15 @@ Blok %1</translation>
             <numerusform>skopiowanie czasów specjalnych wyjścia %1 do %n wyjść</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Normal times, output %1</source>
+        <extracomment>Accessible name of the grid; %1 is the output&apos;s number</extracomment>
+        <translation>Czasy zwykłe, wyjście %1</translation>
+    </message>
+    <message>
+        <source>Special times, output %1</source>
+        <translation>Czasy specjalne, wyjście %1</translation>
+    </message>
 </context>
 <context>
     <name>korvelt::SpecialDateEdit</name>
@@ -3327,10 +3346,6 @@ Blok %1</translation>
     <message>
         <source>Special Times</source>
         <extracomment>Title of the grid of the slots of the special dates</extracomment>
-        <translation>Czasy specjalne</translation>
-    </message>
-    <message>
-        <source>Special times</source>
         <translation>Czasy specjalne</translation>
     </message>
     <message>
@@ -3429,10 +3444,6 @@ Blok %1</translation>
     <message>
         <source>Normal Times</source>
         <extracomment>Title of the grid of the weekly slots</extracomment>
-        <translation>Czasy zwykłe</translation>
-    </message>
-    <message>
-        <source>Normal times</source>
         <translation>Czasy zwykłe</translation>
     </message>
     <message>
