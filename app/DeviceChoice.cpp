@@ -74,7 +74,12 @@ bool DeviceChoice::Settle()
     if (!target_->Identity && place != attached.end()) {
         target_->Identity = Probe({*place}).front().Identity;
     }
-    if (SameSerial(*halfWritten_, *target_) || !dialogs_.AskYesNo(HalfWrittenQuestion())) {
+    if (SameSerial(*halfWritten_, *target_)) {
+        // Plugged in again: known by its new place from now on, and asked nothing more.
+        halfWritten_ = target_;
+        return true;
+    }
+    if (!dialogs_.AskYesNo(HalfWrittenQuestion())) {
         return true;
     }
     // The user writes the half-written unit first: the commands go to it while it is attached.
