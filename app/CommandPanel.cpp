@@ -35,7 +35,7 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
       ExitButton(this), LogMemo(this), SetTimeButton(this), ReadTimeButton(this), UsePCTimeCheckBox(this),
       SetDateDateTimePicker(this), SetTimeDateTimePicker(this), VerifyCheckBox(this), CompareButton(this),
       ConnectionLabel(this), StatusLabel(this), CheckLabel(this), CancelButton(this), ProgressBar(this),
-      FileLabel(this), now_(std::move(now))
+      FileLabel(this), now_(std::move(now)), clockTimer_(this)
 {
     selectSection_.setSingleShot(true);
     selectSection_.setInterval(0);
@@ -60,6 +60,8 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     LogMemo.setLineWrapMode(QPlainTextEdit::NoWrap);
     SetUpClockDatePicker(SetDateDateTimePicker);
     SetTimeDateTimePicker.setDisplayFormat(DefaultCellTextCodec().TimeFormat());
+    // Its ticks move the pickers along; tests find it by this name and tick it themselves.
+    clockTimer_.setObjectName(QStringLiteral("ClockTicks"));
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, [this] { FollowPCClock(); });
     connect(&SetDateDateTimePicker, &QDateEdit::dateChanged, this, [this] { ClockPickerChanged(); });
@@ -303,6 +305,18 @@ void CommandPanel::ClearCommandStatus()
 {
     StatusLabel.clear();
     ProgressBar.reset();
+}
+
+void CommandPanel::ShowProgress(int step, int total)
+{
+    ProgressBar.setRange(0, total);
+    ProgressBar.setValue(step);
+}
+
+void CommandPanel::ShowFile(const QString &text, const QString &yielding, const QString &hint)
+{
+    FileLabel.SetText(text, yielding);
+    FileLabel.SetHint(hint);
 }
 
 void CommandPanel::BindCommands(MainActions &actions)

@@ -2,6 +2,7 @@
 
 #include "core/DateTime.h"
 #include "app/MainActions.h"
+#include "app/StatusArea.h"
 #include "app/StatusText.h"
 
 #include <QCheckBox>
@@ -24,8 +25,9 @@ namespace korvelt {
 // The panel along the bottom of the main window: the file and device command buttons, the
 // device log, the clock controls and the status area (the device found, what the last
 // command did or is doing, its progress, the file). The clock pickers follow the PC clock
-// while "Use PC Time" is cleared, until the user changes one of them.
-class CommandPanel : public QWidget {
+// while "Use PC Time" is cleared, until the user changes one of them. The commands and the
+// document speak to the status area through StatusArea alone.
+class CommandPanel : public QWidget, public StatusArea {
     Q_OBJECT
 
 public:
@@ -80,8 +82,15 @@ public:
     void KeepChoicesIn(QSettings *settings);
     void SaveChoices();
 
-    // Before a command starts: no status or progress of an earlier one stays up.
-    void ClearCommandStatus();
+    void ShowConnection(const QString &text) override { ConnectionLabel.setText(text); }
+    void ShowStatus(const QString &text) override { StatusLabel.setText(text); }
+    [[nodiscard]] QString Status() const override { return StatusLabel.text(); }
+    void ShowProgress(int step, int total) override;
+    void ClearProgress() override { ProgressBar.reset(); }
+    void ClearCommandStatus() override;
+    void ShowDeviceLog(const QStringList &lines) override { LogMemo.setPlainText(lines.join(QLatin1Char('\n'))); }
+    void ShowCheckCount(const QString &text) override { CheckLabel.setText(text); }
+    void ShowFile(const QString &text, const QString &yielding, const QString &hint) override;
 
     // Places the controls in their designed columns, each column as wide as its longest
     // caption needs in the panel's font (a translation may need more than the design gives);

@@ -184,10 +184,11 @@ QString NotHeldLastLine()
 
 } // namespace
 
-DevicePresenter::DevicePresenter(DeviceSession &session, CommandPanel &panel, UserDialogs &dialogs,
-                                 std::function<QDateTime()> now, DeviceWindowHooks hooks, QObject *parent)
-    : QObject(parent), session_(session), panel_(panel), dialogs_(dialogs), now_(std::move(now)),
-      hooks_(std::move(hooks))
+DevicePresenter::DevicePresenter(DeviceSession &session, DeviceChoice &choice, StatusArea &status, UserDialogs &dialogs,
+                                 std::function<QDateTime()> now, std::function<TDateTime()> clockValue,
+                                 DeviceWindowHooks hooks, QObject *parent)
+    : QObject(parent), session_(session), choice_(choice), status_(status), dialogs_(dialogs), now_(std::move(now)),
+      clockValue_(std::move(clockValue)), hooks_(std::move(hooks))
 {
     const auto guarded = [this](auto handler) {
         return [this, handler](const auto &...results) { Guarded([&] { handler(results...); }); };
@@ -201,8 +202,11 @@ DevicePresenter::DevicePresenter(DeviceSession &session, CommandPanel &panel, Us
     connect(&session_, &DeviceSession::ClockRead, this,
             guarded([this](double date, double time) { ClockRead(date, time); }));
     connect(&session_, &DeviceSession::Cancelled, this, guarded([this] {
-        panel_.StatusLabel.setText(CancelledText());
-        panel_.ProgressBar.reset();
+        if (session_.Command() == SessionCommand::Write && !session_.Verifying()) {
+            choice_.StoppedHalfWritten();
+        }
+        status_.ShowStatus(CancelledText());
+        status_.ClearProgress();
     }));
     connect(&session_, &DeviceSession::Failed, this, guarded([this](const SessionError &error) { Failed(error); }));
 }
@@ -212,9 +216,26 @@ void DevicePresenter::Guarded(const std::function<void()> &handler)
     korvelt::Guarded(dialogs_, handler);
 }
 
+bool DevicePresenter::Settle()
+{
+    if (!choice_.Settle()) {
+        return false;
+    }
+    if (const std::optional<KorveltUnit> &chosen = choice_.Chosen(); chosen && chosen->Identity) {
+        //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
+        status_.ShowConnection(
+            tr("%1, serial %2").arg(FromDevice(chosen->Identity->Version)).arg(chosen->Identity->SerialNumber));
+    }
+    return true;
+}
+
 void DevicePresenter::StartWrite(const ScheduleModel &schedule, bool verify)
 {
-    panel_.ClearCommandStatus();
+    if (!Settle()) {
+        return;
+    }
+    status_.ClearCommandStatus();
+    writing_ = schedule;
     session_.StartDownload(schedule, verify);
 }
 
@@ -231,7 +252,7 @@ void DevicePresenter::Write(const ScheduleModel &schedule, bool verify,
 bool DevicePresenter::MayStopToClose()
 {
     if (!session_.Busy()) {
-        return true;
+        return choice_.MayClose();
     }
     // Writing: the KORVELT is left half-written when it stops. Checking what was written, or
     // any other command, changes nothing on the KORVELT when it stops.
@@ -246,21 +267,30 @@ bool DevicePresenter::MayStopToClose()
 
 void DevicePresenter::StartRead(ReadPurpose purpose)
 {
+    if (!Settle()) {
+        return;
+    }
     purpose_ = purpose;
-    panel_.ClearCommandStatus();
+    status_.ClearCommandStatus();
     session_.StartRead();
 }
 
 void DevicePresenter::StartSetClock()
 {
-    panel_.ClearCommandStatus();
+    if (!Settle()) {
+        return;
+    }
+    status_.ClearCommandStatus();
     // Asked when the KORVELT has answered, not now.
-    session_.StartSetClock([this] { return panel_.ClockValueToSend(); });
+    session_.StartSetClock(clockValue_);
 }
 
 void DevicePresenter::StartReadClock()
 {
-    panel_.ClearCommandStatus();
+    if (!Settle()) {
+        return;
+    }
+    status_.ClearCommandStatus();
     session_.StartReadClock();
 }
 
@@ -290,35 +320,57 @@ QString DevicePresenter::CancelledText() const
 
 void DevicePresenter::Progress(const SessionProgress &progress)
 {
-    panel_.ProgressBar.setRange(0, progress.Total);
-    panel_.ProgressBar.setValue(progress.Step);
+    status_.ShowProgress(progress.Step, progress.Total);
     const Doing doing = DoingOf(progress.Command, progress.Verifying, purpose_ == ReadPurpose::Compare);
-    panel_.StatusLabel.setText(DoingText(doing, &DoingTexts::Progress, &DoingTexts::ProgressAt, progress.Block));
+    status_.ShowStatus(DoingText(doing, &DoingTexts::Progress, &DoingTexts::ProgressAt, progress.Block));
 }
 
 void DevicePresenter::Identified(const DeviceIdentity &identity)
 {
-    panel_.ConnectionLabel.setText(
+    status_.ShowConnection(
         //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
         tr("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
     identityShown_ = true;
     lastIdentity_ = identity;
-    panel_.LogMemo.clear();
+    choice_.Identified(identity);
     //: Device log: %1 is the KORVELT's firmware version; "Vuradod" is the maker's own word
-    panel_.LogMemo.appendPlainText(tr("Vuradod Version:%1").arg(FromDevice(identity.Version)));
-    //: Device log: %1 is the KORVELT's serial number
-    panel_.LogMemo.appendPlainText(tr("Serial Number: %1").arg(identity.SerialNumber));
+    status_.ShowDeviceLog({tr("Vuradod Version:%1").arg(FromDevice(identity.Version)),
+                           //: Device log: %1 is the KORVELT's serial number
+                           tr("Serial Number: %1").arg(identity.SerialNumber)});
 }
 
 void DevicePresenter::DownloadDone(bool verified)
 {
-    //: Status after a write that was read back
-    panel_.StatusLabel.setText(verified ? tr("Verified: the KORVELT holds this schedule")
-                                        //: Status after a write that was not read back
-                                        : tr("Written, not verified"));
+    choice_.WrittenWhole();
+    written_ = writing_;
+    writtenVerified_ = verified;
+    status_.ShowStatus(WrittenText(true));
+    ScheduleChanged(hooks_.Schedule()); // edited while it was written
     hooks_.ScheduleWritten(lastIdentity_);
     //: Message after a write to the KORVELT
     dialogs_.ShowInformation(tr("Download Complete"));
+}
+
+QString DevicePresenter::WrittenText(bool same) const
+{
+    if (!same) {
+        //: Status: the window's schedule was edited, loaded or undone after it was written
+        return tr("The schedule has changed since it was written to the KORVELT");
+    }
+    //: Status after a write that was read back
+    return writtenVerified_ ? tr("Verified: the KORVELT holds this schedule")
+                            //: Status after a write that was not read back
+                            : tr("Written, not verified");
+}
+
+void DevicePresenter::ScheduleChanged(const ScheduleModel &schedule)
+{
+    // Only a status that still tells of the last write follows; any other says what it says.
+    const QString shown = status_.Status();
+    if (!written_ || (shown != WrittenText(true) && shown != WrittenText(false))) {
+        return;
+    }
+    status_.ShowStatus(WrittenText(CompareSchedules(*written_, schedule).empty()));
 }
 
 void DevicePresenter::ReadDone(const ScheduleModel &read)
@@ -330,7 +382,7 @@ void DevicePresenter::ReadDone(const ScheduleModel &read)
     // No snapshot: a schedule read from the device counts as unsaved.
     hooks_.ScheduleRead(read, lastIdentity_);
     //: Status after a read
-    panel_.StatusLabel.setText(tr("Read from KORVELT"));
+    status_.ShowStatus(tr("Read from KORVELT"));
     dialogs_.ShowInformation(tr("Read Complete"));
 }
 
@@ -340,10 +392,10 @@ void DevicePresenter::Compared(const ScheduleModel &read)
     const std::vector<ScheduleDifference> differences = CompareSchedules(window, read);
     const auto count = static_cast<int>(differences.size());
     //: Status after a comparison
-    panel_.StatusLabel.setText(count == 0   ? tr("Identical to the KORVELT")
-                               : count == 1 ? tr("1 difference from the KORVELT")
-                                            //: Status after a comparison; %n is how many differences
-                                            : tr("%n differences from the KORVELT", nullptr, count));
+    status_.ShowStatus(count == 0   ? tr("Identical to the KORVELT")
+                       : count == 1 ? tr("1 difference from the KORVELT")
+                                    //: Status after a comparison; %n is how many differences
+                                    : tr("%n differences from the KORVELT", nullptr, count));
     // Taking the device's schedule replaces the window's, so unsaved changes are asked about;
     // cancelling that question goes back to the comparison, the read kept.
     using Choice = UserDialogs::Comparison::Choice;
@@ -356,7 +408,7 @@ void DevicePresenter::Compared(const ScheduleModel &read)
         if (hooks_.MayReplaceSchedule()) {
             hooks_.ScheduleTaken(read, lastIdentity_);
             //: Status: the window took the schedule read from the KORVELT
-            panel_.StatusLabel.setText(tr("The KORVELT's schedule was taken"));
+            status_.ShowStatus(tr("The KORVELT's schedule was taken"));
             return;
         }
     }
@@ -366,27 +418,32 @@ void DevicePresenter::ClockRead(TDateTime date, TDateTime time)
 {
     // Read Time does not ask the KORVELT who it is, but it did answer.
     if (!identityShown_) {
-        panel_.ConnectionLabel.setText(tr("KORVELT connected"));
+        status_.ShowConnection(tr("KORVELT connected"));
     }
     if (UnreadableClockBytes(date, time)) {
-        panel_.StatusLabel.setText(tr("The KORVELT's clock holds no valid time"));
+        status_.ShowStatus(tr("The KORVELT's clock holds no valid time"));
         dialogs_.ShowError(ClockMessageText(date, time));
         return;
     }
     const QDateTime now = now_();
     const QDateTime device(ToQDate(date), ToQTime(time));
     //: Status after Read Time: %1 is the computer's time, %2 how far the KORVELT's clock is from it
-    panel_.StatusLabel.setText(tr("PC %1: %2")
-                                   .arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),
-                                        ClockDifferenceText(device.secsTo(now))));
+    status_.ShowStatus(tr("PC %1: %2")
+                           .arg(QLocale().toString(now.time(), DefaultCellTextCodec().TimeFormat()),
+                                ClockDifferenceText(device.secsTo(now))));
     dialogs_.ShowInformation(ClockMessageText(date, time));
+}
+
+bool DevicePresenter::HalfWritten(const SessionError &error)
+{
+    return error.Command == SessionCommand::Write && !error.Verifying && choice_.StoppedHalfWritten();
 }
 
 void DevicePresenter::Failed(const SessionError &error)
 {
     identityShown_ = false;
-    StatusText &status = panel_.StatusLabel;
-    StatusText &connection = panel_.ConnectionLabel;
+    const auto status = [this](const QString &text) { status_.ShowStatus(text); };
+    const auto connection = [this](const QString &text) { status_.ShowConnection(text); };
     const Doing doing = DoingOf(error.Command, error.Verifying, purpose_ == ReadPurpose::Compare);
     switch (error.Reason) {
     case SessionFailure::NotFound: {
@@ -395,26 +452,26 @@ void DevicePresenter::Failed(const SessionError &error)
                                  ? tr("Cannot find KORVELT")
                                  : tr("Cannot find KORVELT\nA KORVELT was found but could not be opened (%1). %2")
                                        .arg(QString::fromLocal8Bit(error.Detail.c_str()), AccessHint());
-        connection.setText(tr("No KORVELT found"));
-        status.setText(tr("Cannot find KORVELT"));
+        connection(tr("No KORVELT found"));
+        status(tr("Cannot find KORVELT"));
         dialogs_.ShowError(text);
         return;
     }
     case SessionFailure::ProgramMode:
         //: The KORVELT is being set up at its own keys and takes no commands
-        connection.setText(tr("Program Mode"));
-        status.setText(tr("KORVELT is in Program Mode"));
+        connection(tr("Program Mode"));
+        status(tr("KORVELT is in Program Mode"));
         dialogs_.ShowError(tr("KORVELT is in Program Mode"));
         return;
     case SessionFailure::NotAKorvelt:
-        connection.setText(tr("Not a KORVELT time controller"));
-        status.setText(tr("Stopped: not a KORVELT time controller"));
+        connection(tr("Not a KORVELT time controller"));
+        status(tr("Stopped: not a KORVELT time controller"));
         dialogs_.ShowError(tr("Application is not a KORVELT Time Control"));
         return;
     case SessionFailure::InvalidScheduleData:
         if (error.Verifying) {
             // What was written does not read back as a schedule: a fault of the write.
-            status.setText(tr("Not verified"));
+            status(tr("Not verified"));
             //: %1 is the block's number
             const QString place =
                 error.Erased ? tr("block %1 reads back as erased memory").arg(error.Block)
@@ -425,23 +482,27 @@ void DevicePresenter::Failed(const SessionError &error)
                 NotHeldLastLine()));
             return;
         }
-        status.setText(tr("Read failed"));
+        status(tr("Read failed"));
         //: %1 is the block's number
         dialogs_.ShowError(tr("KORVELT sent invalid schedule data.\nBlock %1").arg(error.Block));
         return;
     case SessionFailure::TimedOut:
-        connection.setText(tr("KORVELT not answering"));
-        status.setText(tr("Stopped: no answer"));
+        connection(tr("KORVELT not answering"));
+        status(HalfWritten(error) ? tr("Stopped, no answer: the KORVELT holds part of the old and part of the "
+                                       "new schedule. Write again.")
+                                  : tr("Stopped: no answer"));
         dialogs_.ShowError(
             DoingText(doing, &DoingTexts::StoppedAnswering, &DoingTexts::StoppedAnsweringAt, error.Block));
         return;
     case SessionFailure::Unplugged:
-        connection.setText(tr("No KORVELT connected"));
-        status.setText(tr("Stopped: unplugged"));
+        connection(tr("No KORVELT connected"));
+        status(HalfWritten(error) ? tr("Stopped, unplugged: the KORVELT holds part of the old and part of the "
+                                       "new schedule. Write again.")
+                                  : tr("Stopped: unplugged"));
         dialogs_.ShowError(DoingText(doing, &DoingTexts::Unplugged, &DoingTexts::UnpluggedAt, error.Block));
         return;
     case SessionFailure::NotVerified:
-        status.setText(tr("Not verified"));
+        status(tr("Not verified"));
         dialogs_.ShowError(ListedText(NotHeldFirstLine(), error.Differences, DifferencePlace, NotHeldLastLine()));
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/CommandPanel.h"
+#include "app/DeviceChoice.h"
+#include "app/StatusArea.h"
 #include "app/UserDialogs.h"
 #include "core/ScheduleModel.h"
 #include "core/SendCheck.h"
@@ -43,16 +44,22 @@ class DevicePresenter : public QObject {
     Q_OBJECT
 
 public:
-    DevicePresenter(DeviceSession &session, CommandPanel &panel, UserDialogs &dialogs, std::function<QDateTime()> now,
-                    DeviceWindowHooks hooks, QObject *parent = nullptr);
+    // `clockValue` gives the moment Set Time sends, asked when the KORVELT has answered.
+    DevicePresenter(DeviceSession &session, DeviceChoice &choice, StatusArea &status, UserDialogs &dialogs,
+                    std::function<QDateTime()> now, std::function<TDateTime()> clockValue, DeviceWindowHooks hooks,
+                    QObject *parent = nullptr);
 
     void StartWrite(const ScheduleModel &schedule, bool verify);
     // Write: the schedule goes only when the KORVELT can hold every value as it stands, and
     // when `mayWriteWithMistakes` (asked only then) lets its mistakes go too.
     void Write(const ScheduleModel &schedule, bool verify, const std::function<bool()> &mayWriteWithMistakes);
     // Closing while a command runs: a write is stopped only when the user says so; any other
-    // command is cancelled. False: the window stays open.
+    // command is cancelled. Closing while a KORVELT is left half-written: only when the user
+    // does not write it first. False: the window stays open.
     bool MayStopToClose();
+    // The window's schedule is now `schedule`: a status that says what the KORVELT holds of
+    // it follows.
+    void ScheduleChanged(const ScheduleModel &schedule);
     // The window has decided before: a read that loads may replace its schedule; for a
     // comparison, its schedule is stored.
     void StartRead(ReadPurpose purpose);
@@ -78,15 +85,27 @@ private:
     void Compared(const ScheduleModel &read);
     void ClockRead(TDateTime date, TDateTime time);
     void Failed(const SessionError &error);
+    // A write stopped by `error` left the KORVELT half-written; it is remembered so.
+    bool HalfWritten(const SessionError &error);
+    // A command may start: the KORVELT it goes to is settled, and the connection names it.
+    bool Settle();
+    // The status after a write: what the KORVELT holds of the window's schedule.
+    [[nodiscard]] QString WrittenText(bool same) const;
 
     DeviceSession &session_;
-    CommandPanel &panel_;
+    DeviceChoice &choice_;
+    StatusArea &status_;
     UserDialogs &dialogs_;
     std::function<QDateTime()> now_;
+    std::function<TDateTime()> clockValue_;
     DeviceWindowHooks hooks_;
     ReadPurpose purpose_ = ReadPurpose::Load;
     std::optional<DeviceIdentity> lastIdentity_;
     bool identityShown_ = false; // the connection status names the KORVELT
+    ScheduleModel writing_{};    // what the write under way, or the last one, sends
+    // What the last write that completed left on the KORVELT, and whether it was read back.
+    std::optional<ScheduleModel> written_;
+    bool writtenVerified_ = false;
 };
 
 } // namespace korvelt

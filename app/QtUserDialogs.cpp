@@ -4,10 +4,17 @@
 #include "app/CopyOutputsDialog.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace korvelt {
 
@@ -35,6 +42,39 @@ void QtUserDialogs::ShowError(const QString &text, const QString &informative)
 void QtUserDialogs::ShowInformation(const QString &text)
 {
     QMessageBox::information(owner_, Caption(), text, QMessageBox::Ok);
+}
+
+std::optional<int> QtUserDialogs::ChooseDevice(const QString &text, const QStringList &units, int preselected)
+{
+    QDialog dialog(owner_);
+    dialog.setObjectName(QStringLiteral("DeviceChoiceDialog"));
+    dialog.setWindowTitle(Caption());
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("DeviceChoiceList"));
+    //: Name of the list of KORVELTs attached, for screen readers
+    list->setAccessibleName(tr("KORVELTs attached"));
+    label->setBuddy(list);
+    list->addItems(units);
+    list->setCurrentRow(preselected);
+    const int rows = static_cast<int>(units.size());
+    list->setMinimumHeight(list->sizeHintForRow(0) * std::min(rows, 8) + 2 * list->frameWidth() + 4);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // A double-click or Enter on a line takes it.
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    list->setFocus();
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) {
+        return std::nullopt;
+    }
+    return list->currentRow();
 }
 
 UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text)

@@ -29,6 +29,7 @@ public:
     Comparison ShowComparison(const ScheduleModel &window, const ScheduleModel &device,
                               const std::vector<ScheduleDifference> &differences) override;
     std::optional<std::vector<int>> AskOutputs(const QString &text, int source) override;
+    std::optional<int> ChooseDevice(const QString &text, const QStringList &units, int preselected) override;
     void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override;
 
 private:

@@ -56,8 +56,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
       Panel1([this] { return now_(); }, this),
       helpMenu_(Panel1.HelpButton, settings_.get(), *dialogs_, help_.Available()),
       backend_(Required(std::move(services.Backend), "HID backend")), session_(*backend_),
+      choice_(*backend_, session_, *dialogs_, services.ReplyTimeoutMs),
       presenter_(
-          session_, Panel1, *dialogs_, [this] { return now_(); }, DeviceHooks(), this)
+          session_, choice_, Panel1, *dialogs_, [this] { return now_(); }, [this] { return Panel1.ClockValueToSend(); },
+          DeviceHooks(), this)
 {
     setObjectName(QStringLiteral("MainForm"));
     //: The window's caption; "Vesion" is spelt so on purpose in English. %1 is the version
@@ -140,18 +142,22 @@ void TMainForm::ConnectPages()
     Panel1.SetTimeDateTimePicker.installEventFilter(tabFilter);
     SetTabOrder();
 
-    connect(&AdvPageControl1, &SchedulePages::CheckCounted, &Panel1.CheckLabel, &StatusText::setText);
-    connect(&AdvPageControl1, &SchedulePages::Reported, &Panel1.StatusLabel, &StatusText::setText);
+    connect(&AdvPageControl1, &SchedulePages::CheckCounted, this,
+            [this](const QString &count) { Panel1.ShowCheckCount(count); });
+    connect(&AdvPageControl1, &SchedulePages::Reported, this, [this](const QString &text) { Panel1.ShowStatus(text); });
 }
 
 void TMainForm::ConnectDocument()
 {
     // A replaced schedule (undo, redo, a load, a read) is shown again whole.
     connect(&document_, &ScheduleDocument::Replaced, this, [this] { ShowAllControls(); });
+    // A status that tells of the last write says whether the window still holds what it wrote.
+    const auto changed = [this] { presenter_.ScheduleChanged(Model()); };
+    connect(&document_.UndoStack(), &QUndoStack::indexChanged, this, changed);
+    connect(&document_, &ScheduleDocument::Replaced, this, changed);
     const auto fileStatus = [this] {
         // A long name gives way in its middle; "(unsaved changes)" stays in view.
-        Panel1.FileLabel.SetText(files_.StatusText(), files_.ShownName());
-        Panel1.FileLabel.SetHint(files_.StatusToolTip());
+        Panel1.ShowFile(files_.StatusText(), files_.ShownName(), files_.StatusToolTip());
     };
     connect(&document_, &ScheduleDocument::ModifiedChanged, this, fileStatus);
     connect(&document_, &ScheduleDocument::FileNameChanged, this, fileStatus);
@@ -203,6 +209,12 @@ void TMainForm::ConnectCommands()
     connect(&session_, &DeviceSession::BusyChanged, this, [this](bool busy) {
         actions_.SetBusy(busy);
         AdvPageControl1.SetBusy(busy);
+        // A read that loads replaces the schedule when it completes: nothing is edited meanwhile.
+        const bool loading =
+            busy && session_.Command() == SessionCommand::Read && presenter_.Purpose() == ReadPurpose::Load;
+        AdvPageControl1.setEnabled(!loading);
+        actions_.Undo.setEnabled(!loading && document_.UndoStack().canUndo());
+        actions_.Redo.setEnabled(!loading && document_.UndoStack().canRedo());
     });
 }
 

@@ -122,6 +122,7 @@ private:
 
     std::shared_ptr<HidBackend> backend_;
     DeviceSession session_;     // its reader thread stops (in the destructor) before anything it reaches goes away
+    DeviceChoice choice_;       // the KORVELT the commands go to
     DevicePresenter presenter_; // after the session it presents
 };
 

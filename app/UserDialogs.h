@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -61,6 +62,10 @@ public:
     // the source shown ticked and greyed out; `text` says what is copied. The outputs chosen,
     // in order and without the source; nothing when the user cancels.
     virtual std::optional<std::vector<int>> AskOutputs(const QString &text, int source) = 0;
+    // Which of several KORVELTs a command goes to: `text` above a list of `units`, one line
+    // each, `preselected` chosen to start with; a double-click or Enter takes a line. The line
+    // taken; nothing when the user cancels.
+    virtual std::optional<int> ChooseDevice(const QString &text, const QStringList &units, int preselected) = 0;
     // A print preview of pages that `paint` lays out on the paper and margins given; the user
     // prints from it through the printer dialog.
     virtual void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) = 0;

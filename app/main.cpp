@@ -4,6 +4,7 @@
 #include "text/Languages.h"
 
 #ifdef KORVELT_DEMO
+#include "simulator/DemoDevices.h"
 #include "simulator/SimulatedHidBackend.h"
 #else
 #include "device/SystemHidBackend.h"
@@ -63,22 +64,20 @@ std::shared_ptr<korvelt::HidBackend> DeviceBackend()
 {
 #ifdef KORVELT_DEMO
     auto simulated = std::make_shared<korvelt::SimulatedHidBackend>();
-    const auto device = simulated->AddKorvelt();
-    // As slow as a KORVELT on full-speed USB, so that the demo shows a command under way;
-    // KORVELT_DEMO_DELAY_MS makes it slower.
-    const int delay =
-        qEnvironmentVariableIsSet("KORVELT_DEMO_DELAY_MS") ? qEnvironmentVariableIntValue("KORVELT_DEMO_DELAY_MS") : 1;
-    device->SetReplyDelay(std::chrono::milliseconds(delay));
-    // KORVELT_DEMO_FAULT="<fault> <request>", e.g. "silence 50" or "dropped block 30", makes the
-    // simulated KORVELT fail at that request of the first command, to show what the window says.
-    QStringList fault = qEnvironmentVariable("KORVELT_DEMO_FAULT").split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (fault.size() >= 2) {
-        const int request = fault.takeLast().toInt();
-        for (const korvelt::SimulatedFault candidate : korvelt::AllSimulatedFaults) {
-            if (fault.join(QLatin1Char(' ')) == QLatin1String(korvelt::SimulatedFaultName(candidate).data())) {
-                device->InjectFault(candidate, request - 1);
-            }
-        }
+    // One simulated KORVELT, or KORVELT_DEMO_DEVICES of them (serial numbers 1 and up), as
+    // slow as a KORVELT on full-speed USB; KORVELT_DEMO_DELAY_MS makes them slower, and
+    // KORVELT_DEMO_FAULT="[sim:K ]<fault> <request>", e.g. "silence 50" or "sim:1 dropped block
+    // 30", makes one fail at that request of its first command, to show what the window says.
+    const int count =
+        qEnvironmentVariableIsSet("KORVELT_DEMO_DEVICES")
+            ? std::clamp(qEnvironmentVariableIntValue("KORVELT_DEMO_DEVICES"), 1, korvelt::MostDemoDevices)
+            : 1;
+    const std::string problem =
+        korvelt::AddDemoDevices(*simulated, count, qEnvironmentVariable("KORVELT_DEMO_DELAY_MS").toStdString(),
+                                qEnvironmentVariable("KORVELT_DEMO_FAULT").toStdString());
+    if (!problem.empty()) {
+        qWarning("%s", problem.c_str());
+        (void)korvelt::AddDemoDevices(*simulated, count, {}, {});
     }
     return simulated;
 #else

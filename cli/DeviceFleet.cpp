@@ -163,22 +163,6 @@ QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> 
     return identity ? QStringLiteral("%1 (serial %2)").arg(name, SerialText(identity->SerialNumber)) : name;
 }
 
-std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend)
-{
-    const std::vector<HidInterfaceInfo> present = backend.Enumerate();
-    std::vector<HidInterfaceInfo> found;
-    for (const UsbMatch &match : {NormalFirmware, ProgramMode, AnyRelease}) {
-        for (const HidInterfaceInfo &info : present) {
-            const bool listed =
-                std::ranges::any_of(found, [&](const HidInterfaceInfo &f) { return f.Path == info.Path; });
-            if (!listed && match.Matches(info.VendorId, info.ProductId, info.Release)) {
-                found.push_back(info);
-            }
-        }
-    }
-    return found;
-}
-
 ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
 {
     ProbedDevice probed{device, std::nullopt, ProbeProblem::None, {}};
@@ -198,32 +182,14 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
         probed.Detail = QString::fromLocal8Bit(open.Error.c_str());
         return probed;
     }
-    DropWaitingReports(*open.Device);
-    Report reply{};
-    QElapsedTimer waited;
-    waited.start();
-    if (open.Device->Write(MakeRequest(Command::Identify))) {
-        while (waited.elapsed() < timeoutMs) {
-            const ReadStatus status = open.Device->Read(reply, static_cast<int>(timeoutMs - waited.elapsed()));
-            if (status == ReadStatus::Gone) {
-                break;
-            }
-            if (status == ReadStatus::Report) {
-                if (!std::equal(IdentityBytes.begin(), IdentityBytes.end(), reply.begin() + IdentityOffset)) {
-                    probed.Problem = ProbeProblem::NotAKorvelt;
-                    return probed;
-                }
-                const auto *const text = reply.cbegin() + VersionTextOffset;
-                DeviceIdentity identity;
-                identity.Version.assign(text, std::find(text, reply.cend(), std::uint8_t{0}));
-                identity.SerialNumber =
-                    static_cast<std::int32_t>(reply.at(SerialNumberOffset) | (reply.at(SerialNumberOffset + 1) << 8U) |
-                                              (reply.at(SerialNumberOffset + 2) << 16U) |
-                                              (static_cast<std::uint32_t>(reply.at(SerialNumberOffset + 3)) << 24U));
-                probed.Identity = identity;
-                return probed;
-            }
-        }
+    const IdentityAnswer answer = AskIdentity(*open.Device, timeoutMs);
+    if (answer.Answered && !answer.IsKorvelt) {
+        probed.Problem = ProbeProblem::NotAKorvelt;
+        return probed;
+    }
+    if (answer.IsKorvelt) {
+        probed.Identity = answer.Identity;
+        return probed;
     }
     probed.Problem = ProbeProblem::NoAnswer;
     return probed;

@@ -2,6 +2,7 @@
 
 #include "cli/CtlExit.h"
 #include "cli/CtlResult.h"
+#include "device/DeviceProbe.h"
 #include "device/DeviceSession.h"
 #include "device/HidBackend.h"
 
@@ -25,10 +26,6 @@ struct ProbedDevice {
     QString Detail; // CannotOpen: the system's reason
     [[nodiscard]] QString ProblemText() const { return ProbeProblemText(Problem, Detail); }
 };
-
-// Every interface with the KORVELT's vendor and product, in the order the window's search
-// tries them: the normal firmware, program mode, any other release.
-[[nodiscard]] std::vector<HidInterfaceInfo> KorveltInterfaces(HidBackend &backend);
 
 // Sends one Identify through a handle of its own and waits up to `timeoutMs` for the reply.
 [[nodiscard]] ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs);

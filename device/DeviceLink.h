@@ -48,6 +48,7 @@ public:
     // Limits the searches to the interface at `path`, so that a program that drives several
     // KORVELTs talks to the one it chose; empty (the default): the first that matches.
     void SetDevicePath(std::string path) { devicePath_ = std::move(path); }
+    [[nodiscard]] const std::string &DevicePath() const { return devicePath_; }
     // The connect sequence every device command runs first. It claims the device for the
     // command (see HidBackend::Claim) and drops the reports already waiting on the new link.
     LinkResult OpenDeviceLink();

@@ -36,6 +36,14 @@ void DeviceSession::Close()
     CloseLink();
 }
 
+void DeviceSession::SetDevicePath(std::string path)
+{
+    if (path != link_.DevicePath()) {
+        CloseLink();
+        link_.SetDevicePath(std::move(path));
+    }
+}
+
 void DeviceSession::CloseLink()
 {
     relinking_ = true;

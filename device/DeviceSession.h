@@ -87,8 +87,9 @@ public:
     void Close();
 
     // Talks only to the KORVELT at `path` (as HidBackend::Enumerate lists it) from the next
-    // command on; empty: the first that the searches find.
-    void SetDevicePath(std::string path) { link_.SetDevicePath(std::move(path)); }
+    // command on; empty: the first that the searches find. A link open to another path is
+    // closed, so that the next command does not go on talking to that one.
+    void SetDevicePath(std::string path);
 
     // How long a request waits for its reply before the command fails.
     void SetReplyTimeout(int milliseconds) { replyTimer_.setInterval(milliseconds); }

@@ -19,6 +19,17 @@ public:
         : device_(std::move(device)), connection_(device_->Connection()), handedOver_(std::move(handedOver))
     {
     }
+    SimulatedHidDevice(const SimulatedHidDevice &) = delete;
+    SimulatedHidDevice &operator=(const SimulatedHidDevice &) = delete;
+    SimulatedHidDevice(SimulatedHidDevice &&) = delete;
+    SimulatedHidDevice &operator=(SimulatedHidDevice &&) = delete;
+    // A handle closed after its last report (one that asked a single question) is done with it.
+    ~SimulatedHidDevice() override
+    {
+        if (delivered_) {
+            ++*handedOver_;
+        }
+    }
 
     bool Write(const Report &report) override
     {

@@ -2,12 +2,14 @@
 #include "TestSchedules.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "simulator/SimulatedKorvelt.h"
+#include "text/DataFile.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <limits>
 
@@ -70,7 +72,9 @@ private slots:
         device->PlugIn();
         QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
         QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Download Complete")});
-        QCOMPARE(device->RequestCount(), 61 + 264); // verified by reading it back
+        // Plugged in again, it is asked who it is before anything goes to it: the write stopped on
+        // it left it half-written. Then written and verified by reading it back.
+        QCOMPARE(device->RequestCount(), 61 + 1 + 264);
         // The window shows the schedule without the edit, saved; the read brings the edit back.
         f.form->ReplaceModel(DistinctSchedule());
         f.form->TakeSnapshot();
@@ -126,7 +130,10 @@ private slots:
             } else if (!typed.isEmpty()) {
                 auto *edit = picker->findChild<QLineEdit *>();
                 QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(6, edit->height() / 2));
-                QTest::qWait(1100); // the pickers' clock ticks on while the user types
+                QCoreApplication::processEvents(); // the click selects the part it landed in
+                // The pickers' clock ticks on while the user types.
+                QVERIFY(
+                    QMetaObject::invokeMethod(f.form->findChild<QTimer *>(QStringLiteral("ClockTicks")), "timeout"));
                 QTest::keyClicks(picker, typed);
             }
         }
@@ -189,7 +196,6 @@ private slots:
                                                      "Application is not a KORVELT Time Control"}
                                       << 0 << 1;
         QTest::newRow("another release is a KORVELT too") << QList<int>{6} << QStringList{} << 0 << 4;
-        QTest::newRow("the normal firmware first") << QList<int>{1, 6, 5, 5} << QStringList{} << 2 << 4;
     }
     void Discovery()
     {
@@ -267,7 +273,9 @@ private slots:
                "Output 7, Normal Times slot 7\nOutput 7, Normal Times slot 8\n"
                "Write again; if it stays so, the KORVELT may need service."
             << 264;
-        QTest::newRow("write, silent") << "WriteButton" << SimulatedFault::FallSilent << 49 << "Stopped: no answer"
+        QTest::newRow("write, silent") << "WriteButton" << SimulatedFault::FallSilent << 49
+                                       << "Stopped, no answer: the KORVELT holds part of the old and part of the new "
+                                          "schedule. Write again."
                                        << "KORVELT not answering"
                                        << "KORVELT stopped answering while writing (block 23 of 64). Check the cable and "
                                           "try again."
@@ -451,6 +459,252 @@ private slots:
             auto &bar = f.Find<QProgressBar>("ProgressBar");
             QVERIFY(bar.value() < bar.minimum()); // no progress shown
         }
+    }
+
+    // With several KORVELTs attached the window asks which one the first time a command needs
+    // one (each is asked who it is, once), then keeps to it; a unit that is gone is said to be.
+    // With one attached nothing is asked. Write To KORVELT is clicked twice; between the clicks
+    // the units listed in "unplugged" go.
+    void ChoiceOfKorvelt_data() // clang-format off
+    {
+        QTest::addColumn<QList<int>>("releases");    // the KORVELTs attached, serial 1 and up
+        QTest::addColumn<QList<int>>("unplugged");   // by serial, after the first write
+        QTest::addColumn<QList<int>>("answers");     // the lines taken in each choice, -1 cancels
+        QTest::addColumn<QStringList>("choices");    // each choice's text and its lines
+        QTest::addColumn<QList<int>>("written");     // the serial each write went to, 0 none
+        QTest::addColumn<QString>("connection");
+        const QString which = QStringLiteral("Several KORVELTs are attached. Which one do the commands go to?");
+        const QString line = QStringLiteral("Serial %1, version KORVELT 1.05, sim:%2");
+        QTest::newRow("one attached: no question") << QList<int>{5} << QList<int>{} << QList<int>{} << QStringList{}
+                                                   << QList<int>{1, 1} << "KORVELT 1.05, serial 1";
+        QTest::newRow("three: the second chosen, then kept")
+            << QList<int>{5, 5, 5} << QList<int>{} << QList<int>{1}
+            << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2)}
+            << QList<int>{2, 2} << "KORVELT 1.05, serial 2";
+        // In the order the search tries them: the normal firmware before program mode.
+        QTest::newRow("program mode listed after the normal firmware")
+            << QList<int>{1, 5} << QList<int>{} << QList<int>{0}
+            << QStringList{which, line.arg(2).arg(1), QStringLiteral("In Program Mode, sim:0")} << QList<int>{2, 2}
+            << "KORVELT 1.05, serial 2";
+        QTest::newRow("cancelled: nothing is sent, asked again")
+            << QList<int>{5, 5} << QList<int>{} << QList<int>{-1, 0}
+            << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), which, line.arg(1).arg(0), line.arg(2).arg(1)}
+            << QList<int>{0, 1} << "KORVELT 1.05, serial 1";
+        QTest::newRow("the chosen one gone, another attached")
+            << QList<int>{5, 5, 5} << QList<int>{3} << QList<int>{2, 0}
+            << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2),
+                           QStringLiteral("The KORVELT with serial 3 is gone. Which KORVELT do the commands go to now?"),
+                           line.arg(1).arg(0), line.arg(2).arg(1)}
+            << QList<int>{3, 1} << "KORVELT 1.05, serial 1";
+        QTest::newRow("another one gone: kept to the one chosen")
+            << QList<int>{5, 5, 5} << QList<int>{1} << QList<int>{1}
+            << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2)}
+            << QList<int>{2, 2} << "KORVELT 1.05, serial 2";
+    } // clang-format on
+    void ChoiceOfKorvelt()
+    {
+        QFETCH(QList<int>, releases);
+        QFETCH(QList<int>, unplugged);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, choices);
+        QFETCH(QList<int>, written);
+        QFETCH(QString, connection);
+        backend = std::make_shared<SimulatedHidBackend>();
+        std::vector<std::shared_ptr<SimulatedKorvelt>> units;
+        for (const int release : releases) {
+            units.push_back(backend->AddKorvelt(static_cast<std::uint16_t>(release)));
+            units.back()->SetSerialNumber(static_cast<std::uint32_t>(units.size()));
+        }
+        MainFormFixture f(backend);
+        f.dialogs->deviceAnswers = {answers.begin(), answers.end()};
+        for (int click = 0; click < 2; ++click) {
+            std::vector<int> before;
+            for (const auto &unit : units) {
+                before.push_back(unit->RequestCount());
+            }
+            QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+            const int to = written.at(click);
+            QTRY_COMPARE(f.dialogs->log.Informations.size(), to == 0 ? click : click + 1 - written.count(0));
+            QTRY_VERIFY(!f.form->Session().Busy());
+            for (std::size_t u = 0; u < units.size(); ++u) {
+                // A write with its check is 264 requests; a question who it is, one.
+                const int sent = units.at(u)->RequestCount() - before.at(u);
+                QVERIFY2(static_cast<int>(u) + 1 == to ? sent == 264 || sent == 265 : sent <= 1,
+                         qPrintable(QStringLiteral("unit %1: %2 requests").arg(u + 1).arg(sent)));
+            }
+            for (const int serial : click == 0 ? unplugged : QList<int>{}) {
+                units.at(static_cast<std::size_t>(serial - 1))->Unplug();
+            }
+        }
+        QStringList asked;
+        for (const auto &[text, lines, preselected] : f.dialogs->log.DeviceChoices) {
+            asked << text << lines;
+        }
+        QCOMPARE(asked, choices);
+        QCOMPARE(f.Find<QLabel>("ConnectionLabel").text(), connection);
+        QVERIFY(f.dialogs->log.Errors.isEmpty());
+    }
+
+    // A write stopped half-way (Cancel, no answer, unplugged) is remembered: the status says
+    // what the KORVELT holds, and the next command to another unit, or closing the window,
+    // asks first. Yes keeps to the half-written unit; a whole write to it ends the question.
+    void HalfWrittenIsNotForgotten_data() // clang-format off
+    {
+        QTest::addColumn<QString>("how");      // how the write to serial 1 stops
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("next");     // "other unit", "close", "same unit"
+        QTest::addColumn<bool>("writeFirst");  // the answer to the question
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<int>("writtenTo");    // the serial the next write went to, 0 none
+        const QString holds = QStringLiteral("The KORVELT with serial 1 holds part of the old and part of the new "
+                                             "schedule. Write it again first?");
+        const QString cancelled = QStringLiteral("Cancelled: the KORVELT holds part of the old and part of the new "
+                                                 "schedule. Write again.");
+        QTest::newRow("cancelled, another unit, written first") << "Cancel" << cancelled << "other unit" << true
+                                                                << QStringList{holds} << 0;
+        QTest::newRow("cancelled, another unit anyway") << "Cancel" << cancelled << "other unit" << false
+                                                        << QStringList{holds} << 2;
+        QTest::newRow("no answer, closing asks") << "silent"
+            << "Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again."
+            << "close" << true << QStringList{holds} << 0;
+        QTest::newRow("unplugged, another unit") << "unplug"
+            << "Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again."
+            << "other unit" << false << QStringList{holds} << 2;
+        QTest::newRow("cancelled, the same unit written again: nothing asked") << "Cancel" << cancelled << "same unit"
+                                                                               << true << QStringList{} << 1;
+    } // clang-format on
+    void HalfWrittenIsNotForgotten()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, status);
+        QFETCH(QString, next);
+        QFETCH(bool, writeFirst);
+        QFETCH(QStringList, questions);
+        QFETCH(int, writtenTo);
+        backend = std::make_shared<SimulatedHidBackend>();
+        const auto first = backend->AddKorvelt();
+        const auto second = backend->AddKorvelt();
+        second->SetSerialNumber(2);
+        MainFormFixture f(backend, {}, {}, {}, how == QLatin1String("silent") ? 200 : 600000);
+        f.dialogs->deviceAnswers = {0};
+        // Request 0 asked who it is; the write stops at block 23.
+        first->InjectFault(how == QLatin1String("unplug") ? SimulatedFault::Unplug : SimulatedFault::FallSilent, 50);
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_COMPARE(first->RequestCount(), 51);
+        if (how == QLatin1String("Cancel")) {
+            QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
+        }
+        QTRY_VERIFY(!f.form->Session().Busy());
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
+        first->ClearFault();
+        if (next == QLatin1String("other unit") && how != QLatin1String("unplug")) {
+            first->Unplug(); // the other one can be chosen only when the first is gone
+        }
+        f.dialogs->deviceAnswers = {0};
+        f.dialogs->yesNoAnswers = {writeFirst};
+        const qsizetype informations = f.dialogs->log.Informations.size();
+        const int firstBefore = first->RequestCount();
+        const int secondBefore = second->RequestCount();
+        if (next == QLatin1String("close")) {
+            f.form->close();
+            QCOMPARE(f.form->isVisible(), writeFirst);
+        } else {
+            QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+            QTRY_VERIFY(!f.form->Session().Busy());
+            QTRY_COMPARE(f.dialogs->log.Informations.size(), informations + (writtenTo == 0 ? 0 : 1));
+            // Asking the other unit who it is is one request, a write with its check 264.
+            QCOMPARE(second->RequestCount() - secondBefore, writtenTo == 2 ? 265 : (writtenTo == 0 ? 1 : 0));
+            QCOMPARE(first->RequestCount() - firstBefore, writtenTo == 1 ? 264 : 0);
+        }
+        QCOMPARE(f.dialogs->log.Questions, questions);
+        if (writtenTo == 1) { // written whole: closing asks nothing more
+            f.form->close();
+            QCOMPARE(f.dialogs->log.Questions, questions);
+            QVERIFY(!f.form->isVisible());
+        }
+    }
+
+    // The status after a write says what the KORVELT holds of the window's schedule as it is
+    // now: it follows edits, loads and Undo, and comes back when the schedule does.
+    void StatusAfterAWrite_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("status");
+        const QString verified = QStringLiteral("Verified: the KORVELT holds this schedule");
+        const QString changed = QStringLiteral("The schedule has changed since it was written to the KORVELT");
+        QTest::newRow("nothing more") << "" << verified;
+        QTest::newRow("an edit") << "edit" << changed;
+        QTest::newRow("the edit undone") << "edit, undo" << verified;
+        QTest::newRow("No to Write anyway?") << "mistake, write" << changed;
+        QTest::newRow("another file loaded") << "load" << changed;
+        QTest::newRow("the read before it undone") << "undo" << changed;
+        QTest::newRow("the same file loaded") << "save, load" << verified;
+    }
+    void StatusAfterAWrite()
+    {
+        QFETCH(QString, then);
+        QFETCH(QString, status);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("other.dat"));
+        MainFormFixture f(backend);
+        f.form->ReplaceModel(DistinctSchedule());
+        f.form->TakeSnapshot();
+        if (then == QLatin1String("undo")) { // the write sends what a read brought
+            QTest::mouseClick(&f.Find<QPushButton>("ReadButton"), Qt::LeftButton);
+            QTRY_COMPARE(f.dialogs->log.Informations, QStringList{QStringLiteral("Read Complete")});
+        }
+        QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+        QTRY_VERIFY(f.dialogs->log.Informations.endsWith(QStringLiteral("Download Complete")));
+        QVERIFY(SaveDataFile(file.toStdString(),
+                             then.startsWith(QLatin1String("save")) ? f.form->Model() : ScheduleModel{}));
+        if (then.startsWith(QLatin1String("edit"))) {
+            f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(9, 1, QStringLiteral("On"));
+        }
+        if (then.endsWith(QLatin1String("undo"))) {
+            QTest::keyClick(f.form.get(), Qt::Key_Z, Qt::ControlModifier);
+        }
+        if (then.endsWith(QLatin1String("load"))) {
+            QVERIFY(f.form->LoadFile(file));
+        }
+        if (then.startsWith(QLatin1String("mistake"))) {
+            ScheduleModel mistaken = DistinctSchedule();
+            mistaken.NormalTimes.at(1).at(2).Start = 22.0 / 24;
+            mistaken.NormalTimes.at(1).at(2).End = 6.0 / 24;
+            f.form->ReplaceModel(mistaken);
+            f.dialogs->yesNoAnswers = {false};
+            QTest::mouseClick(&f.Find<QPushButton>("WriteButton"), Qt::LeftButton);
+            QVERIFY(f.dialogs->log.Questions.back().endsWith(QStringLiteral("Write anyway?")));
+            QCOMPARE(f.dialogs->log.Informations.count(QStringLiteral("Download Complete")), 1);
+        }
+        QCOMPARE(f.Find<QLabel>("StatusLabel").text(), status);
+    }
+
+    // While a read that loads runs, nothing in the schedule can be edited or undone: the
+    // read replaces it when it completes. A comparison or a write leaves editing on.
+    void EditingWhileACommandRuns_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("read") << "ReadButton" << true;
+        QTest::newRow("compare") << "CompareButton" << false;
+        QTest::newRow("write") << "WriteButton" << false;
+    }
+    void EditingWhileACommandRuns()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, locked);
+        MainFormFixture f(backend, {}, {}, {}, 600000);
+        f.Find<TimeGrid>("TimesAdvStringGrid").SetCell(9, 1, QStringLiteral("On")); // something to undo
+        device->InjectFault(SimulatedFault::FallSilent, 30);
+        f.dialogs->answers = {UserDialogs::Answer::No}; // the edit is not saved before a read
+        QTest::mouseClick(&f.Find<QPushButton>(button), Qt::LeftButton);
+        QTRY_COMPARE(device->RequestCount(), 31);
+        auto &grid = f.Find<TimeGrid>("TimesAdvStringGrid");
+        auto &undo = *f.form->findChild<QAction *>(QStringLiteral("UndoAction"));
+        QCOMPARE(grid.isEnabled(), !locked);
+        QCOMPARE(undo.isEnabled(), !locked);
+        QTest::mouseClick(&f.Find<QPushButton>("CancelButton"), Qt::LeftButton);
+        QVERIFY(grid.isEnabled() && undo.isEnabled());
     }
 
     // "Compare with KORVELT" reads the device into a copy and lists where it differs; the

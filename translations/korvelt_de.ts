@@ -278,6 +278,44 @@ Laden nicht möglich</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>Im Programmiermodus, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Keine Antwort, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Mehrere KORVELT sind angeschlossen. An welche gehen die Befehle?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>Die KORVELT mit Seriennr. %1 ist nicht mehr angeschlossen. An welche KORVELT gehen die Befehle jetzt?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>Die KORVELT an %1 ist nicht mehr angeschlossen. An welche KORVELT gehen die Befehle jetzt?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>Seriennr. %1, Version %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>Die KORVELT mit Seriennr. %1 enthält teils das alte, teils das neue Schaltprogramm. Zuerst erneut schreiben?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1589,6 +1627,11 @@ Laden nicht möglich</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Drucken</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>Angeschlossene KORVELT</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2509,6 +2552,19 @@ Block %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Abgebrochen: abgezogen</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>Das Schaltprogramm wurde geändert, seit es in die KORVELT geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Abgebrochen, keine Antwort: Die KORVELT enthält teils das alte, teils das neue Schaltprogramm. Erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Abgebrochen, abgezogen: Die KORVELT enthält teils das alte, teils das neue Schaltprogramm. Erneut schreiben.</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,44 @@ No se puede abrir</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>En modo de actualización, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Sin respuesta, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Hay varios KORVELT conectados. ¿A cuál van las órdenes?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>El KORVELT con n.º de serie %1 ya no está conectado. ¿A qué KORVELT van ahora las órdenes?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>El KORVELT en %1 ya no está conectado. ¿A qué KORVELT van ahora las órdenes?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>N.º de serie %1, versión %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>El KORVELT con n.º de serie %1 contiene parte de la programación antigua y parte de la nueva. ¿Volver a escribirlo primero?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1589,6 +1627,11 @@ No se puede abrir</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Imprimir</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>KORVELT conectados</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2509,6 +2552,19 @@ Bloque %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Detenido: desconectado</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>La programación ha cambiado desde que se escribió en el KORVELT</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Detenido, sin respuesta: el KORVELT contiene parte de la programación antigua y parte de la nueva. Vuelva a escribir.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Detenido, desconectado: el KORVELT contiene parte de la programación antigua y parte de la nueva. Vuelva a escribir.</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,44 @@ Chargement impossible</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>En mode mise à jour, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Pas de réponse, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Plusieurs KORVELT sont branchés. Vers lequel envoyer les commandes ?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>Le KORVELT n° série %1 n&apos;est plus branché. Vers quel KORVELT envoyer les commandes maintenant ?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>Le KORVELT sur %1 n&apos;est plus branché. Vers quel KORVELT envoyer les commandes maintenant ?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>N° série %1, version %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>Le KORVELT n° série %1 contient en partie l&apos;ancienne et en partie la nouvelle programmation. Lui renvoyer d&apos;abord la programmation ?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1589,6 +1627,11 @@ Chargement impossible</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Aperçu avant impression</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>KORVELT branchés</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2509,6 +2552,19 @@ Bloc %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Arrêté : KORVELT débranché</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>La programmation a changé depuis son envoi au KORVELT</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Arrêté, pas de réponse : le KORVELT contient en partie l&apos;ancienne et en partie la nouvelle programmation. Renvoyez-la.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Arrêté, KORVELT débranché : le KORVELT contient en partie l&apos;ancienne et en partie la nouvelle programmation. Renvoyez-la.</translation>
     </message>
 </context>
 <context>

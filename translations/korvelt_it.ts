@@ -278,6 +278,44 @@ Impossibile caricarlo</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>In modalità aggiornamento, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Nessuna risposta, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Sono collegati più KORVELT. A quale vanno i comandi?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>Il KORVELT n. serie %1 non è più collegato. A quale KORVELT vanno ora i comandi?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>Il KORVELT su %1 non è più collegato. A quale KORVELT vanno ora i comandi?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>N. serie %1, versione %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>Il KORVELT n. serie %1 contiene in parte la vecchia e in parte la nuova programmazione. Scriverlo prima di nuovo?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1589,6 +1627,11 @@ Impossibile caricarlo</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Stampa</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>KORVELT collegati</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2509,6 +2552,19 @@ Blocco %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Interrotto: scollegato</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>La programmazione è cambiata da quando è stata scritta nel KORVELT</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Interrotto, nessuna risposta: il KORVELT contiene in parte la vecchia e in parte la nuova programmazione. Scrivere di nuovo.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Interrotto, scollegato: il KORVELT contiene in parte la vecchia e in parte la nuova programmazione. Scrivere di nuovo.</translation>
     </message>
 </context>
 <context>

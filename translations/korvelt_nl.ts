@@ -278,6 +278,44 @@ Kan niet worden geopend</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>In programmeermodus, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Geen antwoord, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Er zijn meerdere KORVELTs aangesloten. Naar welke gaan de opdrachten?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>De KORVELT met serienr. %1 is niet meer aangesloten. Naar welke KORVELT gaan de opdrachten nu?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>De KORVELT op %1 is niet meer aangesloten. Naar welke KORVELT gaan de opdrachten nu?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>Serienr. %1, versie %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>De KORVELT met serienr. %1 bevat deels de oude en deels de nieuwe programmering. Eerst opnieuw schrijven?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1589,6 +1627,11 @@ Kan niet worden geopend</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Afdrukvoorbeeld</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>Aangesloten KORVELTs</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2509,6 +2552,19 @@ Blok %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Gestopt: losgekoppeld</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>De programmering is gewijzigd sinds ze naar de KORVELT is geschreven</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Gestopt, geen antwoord: de KORVELT bevat deels de oude en deels de nieuwe programmering. Schrijf opnieuw.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Gestopt, losgekoppeld: de KORVELT bevat deels de oude en deels de nieuwe programmering. Schrijf opnieuw.</translation>
     </message>
 </context>
 <context>

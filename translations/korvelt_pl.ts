@@ -278,6 +278,44 @@ Nie można wczytać</translation>
     </message>
 </context>
 <context>
+    <name>DeviceChoice</name>
+    <message>
+        <source>In Program Mode, %1</source>
+        <extracomment>A KORVELT in the list of those attached that is being set up at its own keys; %1 is where it is attached</extracomment>
+        <translation>W trybie programowania, %1</translation>
+    </message>
+    <message>
+        <source>No answer, %1</source>
+        <extracomment>A KORVELT in the list of those attached that did not say who it is; %1 is where it is attached</extracomment>
+        <translation>Brak odpowiedzi, %1</translation>
+    </message>
+    <message>
+        <source>Several KORVELTs are attached. Which one do the commands go to?</source>
+        <extracomment>Asked when several KORVELTs are attached and a command needs one</extracomment>
+        <translation>Podłączono kilka urządzeń KORVELT. Do którego mają trafiać polecenia?</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is the serial number of the KORVELT chosen before</extracomment>
+        <translation>KORVELT o numerze seryjnym %1 został odłączony. Do którego KORVELT mają teraz trafiać polecenia?</translation>
+    </message>
+    <message>
+        <source>The KORVELT at %1 is gone. Which KORVELT do the commands go to now?</source>
+        <extracomment>%1 is where the KORVELT chosen before was attached</extracomment>
+        <translation>KORVELT pod %1 został odłączony. Do którego KORVELT mają teraz trafiać polecenia?</translation>
+    </message>
+    <message>
+        <source>Serial %1, version %2, %3</source>
+        <extracomment>A KORVELT in the list of those attached: %1 is its serial number, %2 its firmware version, %3 where it is attached</extracomment>
+        <translation>Nr seryjny %1, wersja %2, %3</translation>
+    </message>
+    <message>
+        <source>The KORVELT with serial %1 holds part of the old and part of the new schedule. Write it again first?</source>
+        <extracomment>Asked before a command goes to another KORVELT, and before the window closes; %1 is the serial number of the KORVELT a write stopped on</extracomment>
+        <translation>KORVELT o numerze seryjnym %1 zawiera część starego i część nowego harmonogramu. Najpierw wysłać go ponownie?</translation>
+    </message>
+</context>
+<context>
     <name>DevicePresenter</name>
     <message>
         <source>Close any other program that is using it, then try again.</source>
@@ -1591,6 +1629,11 @@ Nie można wczytać</translation>
         <extracomment>Title of the print preview window</extracomment>
         <translation>Drukowanie</translation>
     </message>
+    <message>
+        <source>KORVELTs attached</source>
+        <extracomment>Name of the list of KORVELTs attached, for screen readers</extracomment>
+        <translation>Podłączone urządzenia KORVELT</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFiles</name>
@@ -2517,6 +2560,19 @@ Blok %1</translation>
     <message>
         <source>Stopped: unplugged</source>
         <translation>Przerwano: odłączono</translation>
+    </message>
+    <message>
+        <source>The schedule has changed since it was written to the KORVELT</source>
+        <extracomment>Status: the window&apos;s schedule was edited, loaded or undone after it was written</extracomment>
+        <translation>Harmonogram zmienił się od wysłania do KORVELT</translation>
+    </message>
+    <message>
+        <source>Stopped, no answer: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Przerwano, brak odpowiedzi: KORVELT zawiera część starego i część nowego harmonogramu. Wyślij ponownie.</translation>
+    </message>
+    <message>
+        <source>Stopped, unplugged: the KORVELT holds part of the old and part of the new schedule. Write again.</source>
+        <translation>Przerwano, odłączono: KORVELT zawiera część starego i część nowego harmonogramu. Wyślij ponownie.</translation>
     </message>
 </context>
 <context>

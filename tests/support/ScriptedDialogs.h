@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
         std::vector<QByteArray> PrintPreviews;                // what each preview showed, as a PDF
         std::vector<QPageLayout> PreviewLayouts;              // the paper and margins each preview was given
         std::vector<std::pair<QString, int>> OutputQuestions; // the text and the source output
+        // Each choice of KORVELT: its text, its lines and the line preselected.
+        std::vector<std::tuple<QString, QStringList, int>> DeviceChoices;
     };
 
     using UserDialogs::ShowError; // a second text is logged as the text's last line
@@ -86,6 +89,18 @@ public:
         outputAnswers.pop_front();
         return answer;
     }
+    // A choice of KORVELT is answered from its own script (-1 cancels); with nothing scripted
+    // the line preselected is taken.
+    std::optional<int> ChooseDevice(const QString &text, const QStringList &units, int preselected) override
+    {
+        log.DeviceChoices.emplace_back(text, units, preselected);
+        if (deviceAnswers.empty()) {
+            return preselected;
+        }
+        const int answer = deviceAnswers.front();
+        deviceAnswers.pop_front();
+        return answer < 0 ? std::nullopt : std::optional<int>(answer);
+    }
     void ShowPrintPreview(const QPageLayout &layout, const std::function<void(QPagedPaintDevice &)> &paint) override
     {
         log.PreviewLayouts.push_back(layout);
@@ -105,6 +120,7 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<QString> fileNames;
     std::deque<std::optional<std::vector<int>>> outputAnswers; // nothing cancels
+    std::deque<int> deviceAnswers;                             // -1 cancels
     QString lastFilter;
     QString lastFolder;                     // the folder the last file dialog opened in
     bool takeCompared = false;              // the answer to a comparison
