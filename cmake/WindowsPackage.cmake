@@ -13,6 +13,7 @@ add_custom_target(korvelt_packages
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPACKAGE_DIR=${packageDir}
             -DPACKAGE_NAME=${packageName} -DVERSION=${PROJECT_VERSION}
             -DNSIS_SCRIPT=${PROJECT_SOURCE_DIR}/windows/installer.nsi -DMAKENSIS=${MAKENSIS_EXECUTABLE}
+            -DSTRIP=${CMAKE_STRIP}
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsInstaller.cmake
     COMMENT "Making the Windows installer and the portable zip"
     VERBATIM)
