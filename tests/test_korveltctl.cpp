@@ -644,6 +644,14 @@ private slots:
                                         << QByteArray("(none)") << 0;
         QTest::newRow("a folder") << "read @sub" << none << 4 << "korveltctl: @sub: cannot be written: Is a directory\n"
                                   << QByteArray("(none)") << 0;
+#ifdef Q_OS_WIN
+        const QString device = QStringLiteral("NUL");
+#else
+        const QString device = QStringLiteral("/dev/null");
+#endif
+        QTest::newRow("a device") << QStringLiteral("read %1").arg(device) << none << 4
+                                  << QStringLiteral("korveltctl: %1: cannot be written: not a regular file\n").arg(device)
+                                  << QByteArray() << 0;
     } // clang-format on
     void Read()
     {
@@ -655,7 +663,8 @@ private slots:
         QFETCH(int, requests);
         Fleet f(QStringLiteral("n"));
         QCOMPARE(f(QStringLiteral("write @distinct.json --no-verify --force")), 0);
-        const QString out = line.split(QLatin1Char(' ')).at(1).mid(1);
+        const QString target = line.split(QLatin1Char(' ')).at(1);
+        const QString out = target.startsWith(QLatin1Char('@')) ? target.mid(1) : QString();
         const bool toFile = !out.isEmpty() && out != QLatin1String("sub");
         QFile old(f.dir.filePath(out));
         QVERIFY(!toFile || !old.open(QIODevice::WriteOnly) || old.write("old") == 3);
