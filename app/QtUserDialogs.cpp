@@ -13,6 +13,12 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
+#include <QVariantMap>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 
@@ -96,11 +102,75 @@ bool QtUserDialogs::AskYesNo(const QString &text)
            QMessageBox::Yes;
 }
 
+namespace {
+
+#ifdef _WIN32
+// Qt's file dialogs keep their state under HKEY_CURRENT_USER\Software\QtProject whatever the
+// program's own settings are. For a portable copy that key is put back as it was when the
+// dialog closes: removed when it was not there, its FileDialog values restored when it was.
+class QtDialogStateKept {
+public:
+    explicit QtDialogStateKept(bool portable) : portable_(portable)
+    {
+        if (!portable_) {
+            return;
+        }
+        HKEY key = nullptr;
+        existed_ = RegOpenKeyExW(HKEY_CURRENT_USER, QtKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (existed_) {
+            RegCloseKey(key);
+            QSettings qt(QSettings::UserScope, QStringLiteral("QtProject"));
+            qt.beginGroup(QStringLiteral("FileDialog"));
+            for (const QString &name : qt.childKeys()) {
+                values_.insert(name, qt.value(name));
+            }
+        }
+    }
+    QtDialogStateKept(const QtDialogStateKept &) = delete;
+    QtDialogStateKept &operator=(const QtDialogStateKept &) = delete;
+    QtDialogStateKept(QtDialogStateKept &&) = delete;
+    QtDialogStateKept &operator=(QtDialogStateKept &&) = delete;
+    ~QtDialogStateKept()
+    {
+        if (!portable_) {
+            return;
+        }
+        if (!existed_) {
+            RegDeleteTreeW(HKEY_CURRENT_USER, QtKey);
+            RegDeleteKeyW(HKEY_CURRENT_USER, QtKey);
+            return;
+        }
+        QSettings qt(QSettings::UserScope, QStringLiteral("QtProject"));
+        qt.beginGroup(QStringLiteral("FileDialog"));
+        qt.remove(QString());
+        for (auto value = values_.cbegin(); value != values_.cend(); ++value) {
+            qt.setValue(value.key(), value.value());
+        }
+    }
+
+private:
+    static constexpr const wchar_t *QtKey = L"Software\\QtProject";
+    bool portable_;
+    bool existed_ = false;
+    QVariantMap values_;
+};
+#else
+// Elsewhere Qt keeps the dialogs' state in a file of the user's configuration, as every Qt
+// program does.
+class QtDialogStateKept {
+public:
+    explicit QtDialogStateKept(bool /*portable*/) {}
+};
+#endif
+
+} // namespace
+
 std::optional<QString> QtUserDialogs::AskSaveFileName(const QString &filter, const QString &folder,
                                                       const QString &defaultSuffix)
 {
     // QFileDialog asks before it replaces an existing file unless told otherwise; with a
     // default suffix it asks about the name the suffix makes.
+    const QtDialogStateKept kept(portable_);
     QFileDialog dialog(owner_, QString(), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -114,6 +184,7 @@ std::optional<QString> QtUserDialogs::AskSaveFileName(const QString &filter, con
 
 std::optional<QString> QtUserDialogs::AskOpenFileName(const QString &filter, const QString &folder)
 {
+    const QtDialogStateKept kept(portable_);
     const QString name = QFileDialog::getOpenFileName(owner_, QString(), folder, filter);
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }

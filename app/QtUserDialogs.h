@@ -17,6 +17,9 @@ public:
 
     // The window the boxes belong to; it is made after the dialogs it is given.
     void SetOwner(QWidget *owner) { owner_ = owner; }
+    // A portable copy: what Qt's file dialogs keep of their own in the user's registry (the last
+    // folder, the view) is taken out again once each dialog is closed.
+    void SetPortable(bool portable) { portable_ = portable; }
 
     void ShowError(const QString &text) override;
     void ShowError(const QString &text, const QString &informative) override;
@@ -34,6 +37,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
+    bool portable_ = false;
 };
 
 } // namespace korvelt

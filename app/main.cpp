@@ -163,6 +163,13 @@ QString HelpFilePath(const QString &language)
     return QDir::cleanPath(programFolder + QStringLiteral("/Horalux.chm"));
 }
 
+// A copy unpacked from the portable zip is made portable by a "portable.txt" beside the
+// program: it then writes nothing outside its own folder.
+bool IsPortable()
+{
+    return QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/portable.txt"));
+}
+
 // The start-up benchmark's hook (KORVELT_QUIT_WHEN_SHOWN): once the window is on screen and the
 // events of its first showing are done, prints the monotonic clock and quits.
 class ShownProbe : public QObject {
@@ -271,9 +278,15 @@ int main(int argc, char *argv[])
         QApplication::setWindowIcon(QIcon(icon));
     }
     // The user's own settings: ~/.config/KORVELT/KORVELT Time Control.conf on Linux, the registry
-    // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows. The language is the
-    // one chosen there, or the desktop's; it is settled before the first text is made.
-    auto settings = std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
+    // (HKEY_CURRENT_USER\Software\KORVELT\KORVELT Time Control) on Windows; a portable copy's
+    // in "KORVELT Time Control.ini" beside the program. The language is the one chosen there, or
+    // the desktop's; it is settled before the first text is made.
+    const bool portable = IsPortable();
+    auto settings =
+        portable ? std::make_unique<QSettings>(QCoreApplication::applicationDirPath() +
+                                                   QStringLiteral("/KORVELT Time Control.ini"),
+                                               QSettings::IniFormat)
+                 : std::make_unique<QSettings>(QStringLiteral("KORVELT"), QStringLiteral("KORVELT Time Control"));
     QString language = korvelt::ChosenLanguage(settings->value(QLatin1String(korvelt::LanguageKey)).toString());
     if (!korvelt::InstallTranslations(app, language)) {
         language = QStringLiteral("en");
@@ -284,6 +297,7 @@ int main(int argc, char *argv[])
         korvelt::MainFormServices services;
         auto dialogs = std::make_unique<korvelt::QtUserDialogs>();
         korvelt::QtUserDialogs &boxes = *dialogs;
+        boxes.SetPortable(portable);
         services.Dialogs = std::move(dialogs);
         services.Backend = DeviceBackend();
         services.Now = [] { return QDateTime::currentDateTime(); };

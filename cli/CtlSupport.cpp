@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <stdexcept>
@@ -18,6 +19,20 @@ namespace korvelt {
 namespace {
 
 constexpr std::size_t LargestScheduleFile = std::size_t{16} << 20U;
+
+// Windows opens the devices NUL, CON, PRN, AUX, COM1 to COM9 and LPT1 to LPT9 under these names
+// in every folder and with any extension, where a file of that name cannot exist.
+bool IsWindowsDevice(const QString &name)
+{
+#ifdef _WIN32
+    static const QRegularExpression device(QStringLiteral("^(nul|con|prn|aux|com[1-9]|lpt[1-9])(\\.[^.]*)?[ .]*$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return device.match(QFileInfo(name).fileName()).hasMatch();
+#else
+    (void)name;
+    return false;
+#endif
+}
 
 } // namespace
 
@@ -162,6 +177,9 @@ QString ReadCause(const QString &name)
 // folder must be there and writable, and the file, if there, a regular one that may be written.
 std::optional<QString> PlaceProblem(const QString &name)
 {
+    if (IsWindowsDevice(name)) {
+        return QStringLiteral("not a regular file");
+    }
     const std::filesystem::path path = FilePath(name);
     std::error_code error;
     const auto status = std::filesystem::status(path, error);

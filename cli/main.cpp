@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <array>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #ifdef _WIN32
@@ -35,11 +37,16 @@
 
 namespace {
 
-// Standard output, written at once, remembering the system's reason when a write fails (a
-// full disk, a closed pipe). A standard output closed from the start fails every write.
-class StandardOutput final : public QIODevice {
+// Standard output or error, written at once, remembering the system's reason when a write fails
+// (a full disk, a closed pipe). A stream closed from the start fails every write. On Windows, a
+// stream that is a console gets its text as UTF-16 (WriteConsoleW), so that the console shows
+// every letter whatever its code page; redirected to a file or a pipe, it stays UTF-8.
+class StandardStream final : public QIODevice {
 public:
-    explicit StandardOutput(bool closed) : closed_(closed) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    StandardStream(int fd, bool closed) : fd_(fd), closed_(closed)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
     [[nodiscard]] bool isSequential() const override { return true; }
 
 protected:
@@ -50,11 +57,16 @@ protected:
             setErrorString(QString::fromLocal8Bit(std::strerror(EBADF)));
             return -1;
         }
+#ifdef _WIN32
+        if (console_.has_value() ? *console_ : IsConsole()) {
+            return ToConsole(data, size);
+        }
+#endif
         qint64 done = 0;
         while (done < size) {
             const auto chunk = static_cast<unsigned>(std::min<qint64>(size - done, 1 << 20));
             const auto written =
-                ::write(1, data + done, chunk); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+                ::write(fd_, data + done, chunk); // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
             if (written < 0 && errno == EINTR) {
                 continue;
             }
@@ -68,6 +80,42 @@ protected:
     }
 
 private:
+#ifdef _WIN32
+    HANDLE Handle() const
+    {
+        return GetStdHandle(fd_ == 1 ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    }
+
+    bool IsConsole()
+    {
+        DWORD mode = 0;
+        console_ = GetConsoleMode(Handle(), &mode) != 0;
+        return *console_;
+    }
+
+    // The decoder keeps a letter cut between two writes until its last byte comes.
+    qint64 ToConsole(const char *data, qint64 size)
+    {
+        const QString text = utf8_.decode(QByteArrayView(data, size));
+        const auto *next = reinterpret_cast<const wchar_t *>(text.utf16());
+        qsizetype left = text.size();
+        while (left > 0) {
+            DWORD written = 0;
+            const auto chunk = static_cast<DWORD>(std::min<qsizetype>(left, 1 << 14));
+            if (WriteConsoleW(Handle(), next, chunk, &written, nullptr) == 0 || written == 0) {
+                setErrorString(qt_error_string(static_cast<int>(GetLastError())));
+                return -1;
+            }
+            next += written; // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+            left -= written;
+        }
+        return size;
+    }
+
+    std::optional<bool> console_;
+    QStringDecoder utf8_{QStringDecoder::Utf8};
+#endif
+    int fd_;
     bool closed_;
 };
 
@@ -214,10 +262,11 @@ int main(int argc, char *argv[])
         return korvelt::ExitUsage;
     }
 
-    StandardOutput out(outputClosed);
+    StandardStream out(1, outputClosed);
     QFile input;
     (void)input.open(stdin, QIODevice::ReadOnly);
-    QTextStream err(stderr);
+    StandardStream errors(STDERR_FILENO, false);
+    QTextStream err(&errors);
     korvelt::SignalInterrupts interrupts;
     korvelt::CtlOptions options;
     options.ProgressBar = isatty(STDERR_FILENO) != 0;

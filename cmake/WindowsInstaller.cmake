@@ -1,9 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
 # Run by the korvelt_packages target (cmake -P): installs the build into a clean stage folder,
-# lists its files for the installer script, makes the installer's icon and pictures from the
-# program's SVG, runs makensis, makes the MSI of the same files with wixl and zips the stage.
-# In: BUILD_DIR, PACKAGE_DIR, PACKAGE_NAME, VERSION, SOURCE_DIR and the tools MAKENSIS_EXECUTABLE,
-# WIXL_EXECUTABLE, WIXL_HEAT_EXECUTABLE, MSIBUILD_EXECUTABLE, RSVG_CONVERT_EXECUTABLE, ICOTOOL_EXECUTABLE, CONVERT_EXECUTABLE.
+# strips the libraries, lists its files for the installer script, makes the installer's icon
+# and pictures from the program's SVG, runs makensis, makes the MSI of the same files with wixl
+# and zips the stage.
+# In: BUILD_DIR, PACKAGE_DIR, PACKAGE_NAME, VERSION, SOURCE_DIR, STRIP and the tools
+# MAKENSIS_EXECUTABLE, WIXL_EXECUTABLE, WIXL_HEAT_EXECUTABLE, MSIBUILD_EXECUTABLE,
+# RSVG_CONVERT_EXECUTABLE, ICOTOOL_EXECUTABLE, CONVERT_EXECUTABLE.
 set(stage "${PACKAGE_DIR}/stage/KORVELT Time Control")
 file(REMOVE_RECURSE "${PACKAGE_DIR}")
 file(MAKE_DIRECTORY "${PACKAGE_DIR}")
@@ -12,6 +14,17 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${st
 if(failed)
     message(FATAL_ERROR "Installing into ${stage} failed")
 endif()
+
+# The install strips the programs; the DLLs and plugins beside them (Qt's, the MinGW runtime's)
+# come with their symbols and debugging sections, which a user never needs: libstdc++-6.dll
+# shrinks from 23.7 to 2 MB.
+file(GLOB_RECURSE libraries "${stage}/*.dll")
+foreach(library IN LISTS libraries)
+    execute_process(COMMAND "${STRIP}" --strip-unneeded "${library}" RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "Stripping ${library} failed")
+    endif()
+endforeach()
 
 # One File line per file, into its folder; the uninstaller deletes the same files and then each
 # folder, deepest first, when it is empty.

@@ -26,7 +26,7 @@ set(packageName korvelt-time-control-${PROJECT_VERSION}-win64)
 add_custom_target(korvelt_packages
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPACKAGE_DIR=${packageDir}
             -DPACKAGE_NAME=${packageName} -DVERSION=${PROJECT_VERSION}
-            -DSOURCE_DIR=${PROJECT_SOURCE_DIR} ${packageTools}
+            -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DSTRIP=${CMAKE_STRIP} ${packageTools}
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsInstaller.cmake
     COMMENT "Making the Windows installers and the portable zip"
     VERBATIM)

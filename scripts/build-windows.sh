@@ -22,6 +22,9 @@ archive=${KORVELT_QT_MINGW:-}
 if [ -z "$archive" ] && [ -f "$top/../shared/toolchains/$archive_name" ]; then
     archive=$top/../shared/toolchains/$archive_name
 fi
+# The archive by its canonical path: work trees beside each other name the same archive
+# differently, and each would unpack the shared cache again under the others' builds.
+[ -z "$archive" ] || archive=$(readlink -f "$archive")
 
 qt=$cache/qt6-mingw
 mkdir -p "$cache"

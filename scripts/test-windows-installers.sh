@@ -77,6 +77,10 @@ wineserver -w
     fail "installed over itself: not one uninstall entry"
 [ "$(value 'HKCU\Software\KORVELT\KORVELT Time Control' Kept)" = yes ] || fail "installed over itself: the settings are gone"
 wine "$program_dir/bin/korveltctl.exe" --version | grep -q "korveltctl 1.00" || fail "installed korveltctl.exe"
+# What is shipped is stripped: no debugging sections in any program or DLL.
+while IFS= read -r -d '' file; do
+    ! x86_64-w64-mingw32-objdump -h "$file" | grep -q "\.debug_" || fail "installed, not stripped: ${file#"$program_dir/"}"
+done < <(find "$program_dir" \( -name '*.dll' -o -name '*.exe' \) -print0)
 # Over a running copy of the program a quiet install replaces nothing: it gives up with exit 5
 # (an installer with its pages asks to close the program and retries).
 if [ -n "${DISPLAY:-}" ]; then

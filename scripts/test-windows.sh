@@ -61,6 +61,23 @@ for program in korvelt-time-control korvelt-time-control-demo korveltctl; do
 done
 wine "$bin/korvelt-time-control.exe" --version 2>&1 | grep "KORVELT Time Control 1.00" >/dev/null ||
     fail "korvelt-time-control.exe --version"
+# Each program carries the icon, the version information Explorer shows and a manifest that
+# declares its DPI awareness and runs it as the user.
+for program in korvelt-time-control korvelt-time-control-demo korveltctl; do
+    wrestool -l --type=14 "$bin/$program.exe" | grep -q . || fail "$program.exe: no icon"
+    wrestool -x --raw --type=16 "$bin/$program.exe" | strings -el | grep -qx "KORVELT Time Control" ||
+        fail "$program.exe: no version information"
+    wrestool -x --raw --type=24 "$bin/$program.exe" | grep -q "PerMonitorV2" || fail "$program.exe: no manifest"
+done
+# In a console (here Wine's, on a terminal) the text arrives whole whatever the console's code
+# page, on standard output and on standard error; redirected, it is UTF-8.
+(cd "$work" &&
+    LANG=C.UTF-8 script -qec "wine '$bin/korveltctl.exe' --demo read Zeitpläne.dat 2>/dev/null" /dev/null >console-out.txt
+    LANG=C.UTF-8 script -qec "wine '$bin/korveltctl.exe' check Fehlt-Zeitpläne.dat >/dev/null" /dev/null >console-err.txt
+    wine "$bin/korveltctl.exe" check Fehlt-Zeitpläne.dat 2>redirected.txt)
+grep -q "Zeitpläne.dat" "$work/console-out.txt" || fail "korveltctl.exe in a console: standard output: $(cat "$work/console-out.txt")"
+grep -q "Fehlt-Zeitpläne.dat" "$work/console-err.txt" || fail "korveltctl.exe in a console: standard error: $(cat "$work/console-err.txt")"
+grep -q "Fehlt-Zeitpläne.dat" "$work/redirected.txt" || fail "korveltctl.exe redirected: $(cat "$work/redirected.txt")"
 # No KORVELT under Wine: the real backend finds none and says so.
 wine "$bin/korveltctl.exe" clock read >"$work/none.txt" 2>&1
 [ $? -eq 3 ] || fail "korveltctl.exe without a KORVELT: exit status"
@@ -206,6 +223,12 @@ if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control Vesi
         xdotool windowactivate --sync "$help" 2>/dev/null
         sleep 3
         import -window root "$logs/windows-help.png" 2>/dev/null
+        # Closed, the help opens again with F1 in the same run.
+        xdotool key --window "$help" alt+F4
+        timeout 60 bash -c "while xdotool search --name '^KORVELT Time Control Help\$' >/dev/null; do sleep 1; done"
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        xdotool key --window "$window" F1
+        timeout 60 xdotool search --sync --name '^KORVELT Time Control Help$' >/dev/null || fail "the help window, opened again"
     else
         fail "the help window"
     fi
@@ -216,6 +239,42 @@ kill "$demo" 2>/dev/null
 wineserver -k 2>/dev/null
 wait "$demo" 2>/dev/null
 [ -z "$wm" ] || kill "$wm" 2>/dev/null
+
+# The portable zip with a portable.txt beside the program keeps its settings in an .ini there,
+# and leaves nothing in the registry, Qt's file dialog included.
+echo "== windows: the portable copy"
+zip=$(ls "$top/$build"/package/korvelt-time-control-*-win64.zip 2>/dev/null | head -n 1)
+portable="$WINEPREFIX/drive_c/portable"
+if [ -z "$zip" ]; then
+    fail "no portable zip"
+else
+    mkdir -p "$portable" && unzip -q "$zip" -d "$portable"
+    portable_bin="$portable/KORVELT Time Control/bin"
+    : >"$portable_bin/portable.txt"
+    wine "$portable_bin/korvelt-time-control-demo.exe" >"$logs/windows-portable.log" 2>&1 &
+    demo=$!
+    if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control Vesion: 1\.00$' | head -n 1) &&
+        [ -n "$window" ]; then
+        xdotool key --window "$window" ctrl+o
+        # The open dialog bears the program's name as its caption.
+        if dialog=$(timeout 60 xdotool search --sync --name '^KORVELT Time Control$' | head -n 1) && [ -n "$dialog" ]; then
+            sleep 2
+            xdotool key --window "$dialog" Escape
+            timeout 60 bash -c "while xdotool search --name '^KORVELT Time Control\$' >/dev/null; do sleep 1; done"
+        else
+            fail "the portable copy: no file dialog"
+        fi
+        xdotool key --window "$window" alt+F4
+    else
+        fail "the portable copy's window"
+    fi
+    timeout 60 tail --pid="$demo" -f /dev/null
+    wineserver -w
+    [ -f "$portable_bin/KORVELT Time Control.ini" ] || fail "the portable copy: no settings beside the program"
+    for key in 'HKCU\Software\KORVELT' 'HKCU\Software\QtProject'; do
+        ! wine reg query "$key" >/dev/null 2>&1 || fail "the portable copy wrote $key"
+    done
+fi
 
 # The installers: NSIS for all users, over itself and for the current user alone, its quiet
 # uninstall, the file type and PATH options, and the MSI through msiexec.

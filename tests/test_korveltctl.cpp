@@ -644,6 +644,14 @@ private slots:
                                         << QByteArray("(none)") << 0;
         QTest::newRow("a folder") << "read @sub" << none << 4 << "korveltctl: @sub: cannot be written: Is a directory\n"
                                   << QByteArray("(none)") << 0;
+#ifdef Q_OS_WIN
+        const QString device = QStringLiteral("NUL");
+#else
+        const QString device = QStringLiteral("/dev/null");
+#endif
+        QTest::newRow("a device") << QStringLiteral("read %1").arg(device) << none << 4
+                                  << QStringLiteral("korveltctl: %1: cannot be written: not a regular file\n").arg(device)
+                                  << QByteArray() << 0;
     } // clang-format on
     void Read()
     {
@@ -655,7 +663,8 @@ private slots:
         QFETCH(int, requests);
         Fleet f(QStringLiteral("n"));
         QCOMPARE(f(QStringLiteral("write @distinct.json --no-verify --force")), 0);
-        const QString out = line.split(QLatin1Char(' ')).at(1).mid(1);
+        const QString target = line.split(QLatin1Char(' ')).at(1);
+        const QString out = target.startsWith(QLatin1Char('@')) ? target.mid(1) : QString();
         const bool toFile = !out.isEmpty() && out != QLatin1String("sub");
         QFile old(f.dir.filePath(out));
         QVERIFY(!toFile || !old.open(QIODevice::WriteOnly) || old.write("old") == 3);
@@ -1540,14 +1549,14 @@ private slots:
         const QString sum = QString::fromLatin1(
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
         // The columns after the result came later: an older log keeps its header and gains them.
-        const QString header = QStringLiteral("time,serial,version,sha256,result,path,message,korveltctl\n");
+        const QString header = QStringLiteral("time,serial,version,sha256,result,path,message,korveltctl\r\n");
         const QString logged = header + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum +
-                               ",written-verified,sim:0,written and verified,1.00\n" +
+                               ",written-verified,sim:0,written and verified,1.00\r\n" +
                                "2030-01-02T03:04:05+01:00,12,KORVELT 1.05," + sum +
                                ",timed-out,sim:1,stopped answering at block 4 of 64: the KORVELT holds part of the old "
-                               "and part of the new schedule,1.00\n" +
+                               "and part of the new schedule,1.00\r\n" +
                                "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum +
-                               ",written-verified,sim:2,written and verified,1.00\n";
+                               ",written-verified,sim:2,written and verified,1.00\r\n";
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
         QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
@@ -1561,7 +1570,7 @@ private slots:
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.json")), QCryptographicHash::Sha256).toHex());
         QCOMPARE(f(QStringLiteral("write @distinct.json --force --watch --log @log.csv --no-verify")), 0);
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
-                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\n");
+                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\r\n");
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
         QCOMPARE(f.err,
                  QStringLiteral("korveltctl: write: --set-clock, --log, --count and --retry are for --watch (see "
@@ -1610,9 +1619,9 @@ private slots:
         };
         const QByteArray sum =
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex();
-        const QByteArray header = "time,serial,version,sha256,result,path,message,korveltctl\n";
-        const QByteArray first =
-            "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum + ",written-verified,sim:0,written and verified,1.00\n";
+        const QByteArray header = "time,serial,version,sha256,result,path,message,korveltctl\r\n";
+        const QByteArray first = "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + sum +
+                                 ",written-verified,sim:0,written and verified,1.00\r\n";
         rlimit before{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
         rlimit limit = before;
@@ -1642,8 +1651,8 @@ private slots:
         };
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv --quiet")), 0);
         QCOMPARE(f.Contents(QStringLiteral("log.csv")),
-                 header + first + "2030-01-02T03:04:05,12,KORV\n2030-01-02T03:04:05+01:00,13,KORVELT 1.05," + sum +
-                     ",written-verified,sim:2,written and verified,1.00\n");
+                 header + first + "2030-01-02T03:04:05,12,KORV\r\n2030-01-02T03:04:05+01:00,13,KORVELT 1.05," + sum +
+                     ",written-verified,sim:2,written and verified,1.00\r\n");
 #endif
     }
 

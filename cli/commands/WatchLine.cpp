@@ -148,8 +148,8 @@ struct LineSettings {
 };
 
 // A new log starts with this header; columns are only ever added at the end, so that a log an
-// older version began stays readable.
-const QByteArray LogHeader = "time,serial,version,sha256,result,path,message,korveltctl\n";
+// older version began stays readable. Its lines end with CR LF, as every CSV the tool writes.
+const QByteArray LogHeader = "time,serial,version,sha256,result,path,message,korveltctl\r\n";
 
 // The watch of the production line: every look at the KORVELTs attached, each unit taken as
 // it arrives, its line (or JSON object) and its log row.
@@ -207,7 +207,7 @@ private:
         }
         // A header for a new log; a row an earlier run left cut short is ended, so that this
         // run's rows start on a line of their own.
-        const QByteArray start = log_.size() == 0 ? LogHeader : EndsLine(log_) ? QByteArray() : QByteArray("\n");
+        const QByteArray start = log_.size() == 0 ? LogHeader : EndsLine(log_) ? QByteArray() : QByteArray("\r\n");
         if (const std::optional<QString> problem = AppendWhole(log_, start)) {
             throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(s_.LogName, *problem));
         }
@@ -331,7 +331,7 @@ private:
                                  CsvField(QString::fromStdString(o.Path)),
                                  CsvField(o.Message),
                                  QStringLiteral(KORVELT_VERSION)};
-        const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
+        const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
         if (const std::optional<QString> problem = AppendWhole(log_, line)) {
             c_.Err() << Tool << ": " << s_.LogName << ": cannot be written: " << *problem
                      << "; no more KORVELTs are taken\n"
