@@ -77,46 +77,33 @@ FailureCause FailureText(const SessionError &error)
     return {ExitDeviceLost, DeviceResult::Failed, {}};
 }
 
-// One device's session and where it has come.
-struct Running {
-    std::unique_ptr<DeviceSession> Session;
-    DeviceOutcome Outcome;
-    SessionProgress Last;
-    int Step = 0;
-    int Total = 1;
-    int LastBlock = -1; // the last block a request named
-    bool Ended = false;
-};
-
 // What a device holds after its command was stopped where `r` had come.
-QString InterruptedText(const Running &r)
+QString InterruptedText(const SessionProgress &at, int lastBlock)
 {
     const int last = BlockCount - 1;
-    if (r.Step == 0) {
+    if (at.Step == 0) {
         return QStringLiteral("interrupted before anything was sent: the KORVELT is as it was");
     }
-    switch (r.Last.Command) {
+    switch (at.Command) {
     case SessionCommand::Write:
-        if (r.Last.Verifying) {
+        if (at.Verifying) {
             return QStringLiteral("interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, "
                                   "not verified")
-                .arg(std::max(r.LastBlock, 0))
+                .arg(std::max(lastBlock, 0))
                 .arg(last);
         }
-        if (r.LastBlock < 0) {
+        if (lastBlock < 0) {
             return QStringLiteral("interrupted before the schedule was sent: the KORVELT holds its old schedule");
         }
         return QStringLiteral(
                    "interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
-            .arg(r.LastBlock)
+            .arg(lastBlock)
             .arg(last);
     case SessionCommand::Read:
-        return QStringLiteral("interrupted at block %1 of %2: nothing was saved")
-            .arg(std::max(r.LastBlock, 0))
-            .arg(last);
+        return QStringLiteral("interrupted at block %1 of %2: nothing was saved").arg(std::max(lastBlock, 0)).arg(last);
     case SessionCommand::SetClock:
-        return r.Step < r.Total ? QStringLiteral("interrupted before the clock was set")
-                                : QStringLiteral("interrupted: the clock may or may not have been set");
+        return at.Step < at.Total ? QStringLiteral("interrupted before the clock was set")
+                                  : QStringLiteral("interrupted: the clock may or may not have been set");
     case SessionCommand::ReadClock:
         break;
     }
@@ -133,12 +120,12 @@ int BarWidth(int columns)
 }
 
 // Redrawn only when the percentage changes.
-void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<Running>> &running, int &shown, int columns)
+void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<DeviceRun>> &running, int &shown, int columns)
 {
     const int Width = BarWidth(columns);
     double done = 0;
     for (const auto &r : running) {
-        done += r->Ended ? 1.0 : static_cast<double>(r->Step) / r->Total;
+        done += r->Share();
     }
     const double share = done / static_cast<double>(running.size());
     const auto filled = static_cast<int>(share * Width);
@@ -195,6 +182,87 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
     return probed;
 }
 
+DeviceRun::DeviceRun(HidBackend &backend, const std::string &path, int replyTimeoutMs, Calls calls)
+    : session_(std::make_unique<DeviceSession>(backend)), calls_(std::move(calls))
+{
+    outcome_.Path = path;
+    session_->SetDevicePath(path);
+    session_->SetReplyTimeout(replyTimeoutMs);
+    Connect();
+}
+
+DeviceRun::~DeviceRun() = default;
+
+void DeviceRun::Start(const SessionStart &start)
+{
+    if (!ended_) {
+        start(*session_); // one that cannot start has said Failed already
+    }
+}
+
+void DeviceRun::Interrupt(int signal)
+{
+    if (ended_) {
+        return;
+    }
+    session_->Cancel();
+    outcome_.Signal = signal;
+    End(InterruptedExit(signal), DeviceResult::Interrupted, InterruptedText(last_, lastBlock_));
+}
+
+double DeviceRun::Share() const
+{
+    return ended_ ? 1.0 : static_cast<double>(last_.Step) / std::max(1, last_.Total);
+}
+
+void DeviceRun::End(int exit, DeviceResult result, const QString &message)
+{
+    if (ended_) {
+        return;
+    }
+    outcome_.Exit = exit;
+    outcome_.Result = result;
+    outcome_.Message = message;
+    ended_ = true;
+    // Closed at once: from the hand-over of the last reply the reader is only told to stop,
+    // whereas a close after the loop would wait for each reader's read to time out in turn.
+    session_->Close();
+    if (calls_.Ended) {
+        calls_.Ended();
+    }
+}
+
+void DeviceRun::Connect()
+{
+    DeviceSession &session = *session_;
+    QObject::connect(&session, &DeviceSession::Identified,
+                     [this](const DeviceIdentity &identity) { outcome_.Identity = identity; });
+    QObject::connect(&session, &DeviceSession::Progress, [this](const SessionProgress &p) {
+        last_ = p;
+        lastBlock_ = p.Block >= 0 ? p.Block : lastBlock_;
+        if (calls_.Changed) {
+            calls_.Changed();
+        }
+    });
+    QObject::connect(&session, &DeviceSession::DownloadDone, [this](bool verified) {
+        End(ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
+            verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
+    });
+    QObject::connect(&session, &DeviceSession::ReadDone, [this](const ScheduleModel &model) {
+        outcome_.Read = model;
+        End(ExitOk, DeviceResult::Read, QStringLiteral("read"));
+    });
+    QObject::connect(&session, &DeviceSession::ClockRead, [this](double date, double time) {
+        outcome_.ClockDate = date;
+        outcome_.ClockTime = time;
+        End(ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
+    });
+    QObject::connect(&session, &DeviceSession::Failed, [this](const SessionError &error) {
+        const FailureCause cause = FailureText(error);
+        End(cause.Exit, cause.Result, cause.Text);
+    });
+}
+
 namespace {
 
 // The sessions of one run on several devices, on this thread's event loop.
@@ -203,16 +271,19 @@ public:
     FleetRun(HidBackend &backend, const std::vector<std::string> &paths, const FleetOptions &options)
         : options_(options)
     {
+        DeviceRun::Calls calls;
+        calls.Changed = [this] {
+            if (options_.Progress != nullptr) {
+                DrawBar(*options_.Progress, running_, shown_, options_.Width());
+            }
+        };
+        calls.Ended = [this] {
+            if (++ended_ == running_.size()) {
+                loop_.quit();
+            }
+        };
         for (const std::string &path : paths) {
-            auto r = std::make_unique<Running>();
-            r->Outcome.Path = path;
-            r->Session = std::make_unique<DeviceSession>(backend);
-            r->Session->SetDevicePath(path);
-            r->Session->SetReplyTimeout(options.ReplyTimeoutMs);
-            running_.push_back(std::move(r));
-        }
-        for (const auto &entry : running_) {
-            Connect(*entry);
+            running_.push_back(std::make_unique<DeviceRun>(backend, path, options.ReplyTimeoutMs, calls));
         }
     }
 
@@ -220,9 +291,7 @@ public:
     {
         WatchSignals();
         for (const auto &r : running_) {
-            if (!r->Ended) {
-                start(*r->Session); // one that cannot start has said Failed already
-            }
+            r->Start(start);
         }
         if (ended_ < running_.size()) {
             loop_.exec();
@@ -236,61 +305,12 @@ public:
         }
         std::vector<DeviceOutcome> outcomes;
         for (auto &r : running_) {
-            r->Session->Close();
-            outcomes.push_back(std::move(r->Outcome));
+            outcomes.push_back(std::move(r->Outcome()));
         }
         return outcomes;
     }
 
 private:
-    void End(Running &r, int exit, DeviceResult result, const QString &message)
-    {
-        r.Outcome.Exit = exit;
-        r.Outcome.Result = result;
-        r.Outcome.Message = message;
-        r.Ended = true;
-        // Closed at once: from the hand-over of the last reply the reader is only told to
-        // stop, whereas a close after the loop would wait for each reader's read to time out
-        // in turn.
-        r.Session->Close();
-        if (++ended_ == running_.size()) {
-            loop_.quit();
-        }
-    }
-
-    void Connect(Running &r)
-    {
-        DeviceSession &session = *r.Session;
-        QObject::connect(&session, &DeviceSession::Identified,
-                         [&r](const DeviceIdentity &identity) { r.Outcome.Identity = identity; });
-        QObject::connect(&session, &DeviceSession::Progress, [this, &r](const SessionProgress &p) {
-            r.Last = p;
-            r.Step = p.Step;
-            r.Total = std::max(1, p.Total);
-            r.LastBlock = p.Block >= 0 ? p.Block : r.LastBlock;
-            if (options_.Progress != nullptr) {
-                DrawBar(*options_.Progress, running_, shown_, options_.Width());
-            }
-        });
-        QObject::connect(&session, &DeviceSession::DownloadDone, [this, &r](bool verified) {
-            End(r, ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
-                verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
-        });
-        QObject::connect(&session, &DeviceSession::ReadDone, [this, &r](const ScheduleModel &model) {
-            r.Outcome.Read = model;
-            End(r, ExitOk, DeviceResult::Read, QStringLiteral("read"));
-        });
-        QObject::connect(&session, &DeviceSession::ClockRead, [this, &r](double date, double time) {
-            r.Outcome.ClockDate = date;
-            r.Outcome.ClockTime = time;
-            End(r, ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
-        });
-        QObject::connect(&session, &DeviceSession::Failed, [this, &r](const SessionError &error) {
-            const FailureCause cause = FailureText(error);
-            End(r, cause.Exit, cause.Result, cause.Text);
-        });
-    }
-
     // A signal cancels what is under way: no request follows, and each device says where it was.
     void WatchSignals()
     {
@@ -299,24 +319,14 @@ private:
         }
         options_.Interrupts->Watch([this](int signal) {
             for (const auto &r : running_) {
-                if (!r->Ended) {
-                    r->Outcome.Signal = signal;
-                    r->Outcome.Exit = InterruptedExit(signal);
-                    r->Outcome.Message = InterruptedText(*r);
-                    r->Outcome.Result = DeviceResult::Interrupted;
-                    r->Ended = true;
-                    r->Session->Cancel();
-                    r->Session->Close();
-                    ++ended_;
-                }
+                r->Interrupt(signal);
             }
-            loop_.quit();
         });
     }
 
     const FleetOptions &options_;
     QEventLoop loop_;
-    std::vector<std::unique_ptr<Running>> running_;
+    std::vector<std::unique_ptr<DeviceRun>> running_;
     std::size_t ended_ = 0;
     int shown_ = -1; // the percentage the bar shows
 };

@@ -11,6 +11,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,11 +57,51 @@ struct FleetOptions {
     CtlInterrupts *Interrupts = nullptr;
 };
 
+using SessionStart = std::function<bool(DeviceSession &)>;
+
+// One device's command on this thread's event loop: its session, how far it has come, and
+// its outcome. `Changed` is called after each request has gone out; `Ended` once, when the
+// command has ended (done, failed or interrupted) and the device is closed again. Neither
+// may destroy the run.
+class DeviceRun {
+public:
+    struct Calls {
+        std::function<void()> Changed;
+        std::function<void()> Ended;
+    };
+    DeviceRun(HidBackend &backend, const std::string &path, int replyTimeoutMs, Calls calls);
+    DeviceRun(const DeviceRun &) = delete;
+    DeviceRun &operator=(const DeviceRun &) = delete;
+    DeviceRun(DeviceRun &&) = delete;
+    DeviceRun &operator=(DeviceRun &&) = delete;
+    ~DeviceRun();
+
+    // Starts the command; one that cannot start has ended already.
+    void Start(const SessionStart &start);
+    // Stops the command under way: nothing more is sent, and the outcome says what the
+    // device now holds.
+    void Interrupt(int signal);
+    [[nodiscard]] bool Ended() const { return ended_; }
+    // How much of the command is done, from 0 to 1.
+    [[nodiscard]] double Share() const;
+    [[nodiscard]] DeviceOutcome &Outcome() { return outcome_; }
+
+private:
+    void Connect();
+    void End(int exit, DeviceResult result, const QString &message);
+
+    std::unique_ptr<DeviceSession> session_;
+    DeviceOutcome outcome_;
+    SessionProgress last_;
+    Calls calls_;
+    int lastBlock_ = -1; // the last block a request named
+    bool ended_ = false;
+};
+
 // Runs a command on each device at once, one DeviceSession each on this thread's event loop,
 // and returns when every one has ended, outcomes in the order of `paths`. A device that
 // fails does not stop the others. A signal cancels every command still under way (nothing
 // more is sent) and says in each outcome what the device now holds.
-using SessionStart = std::function<bool(DeviceSession &)>;
 [[nodiscard]] std::vector<DeviceOutcome> RunOnDevices(HidBackend &backend, const std::vector<std::string> &paths,
                                                       const SessionStart &start, const FleetOptions &options);
 

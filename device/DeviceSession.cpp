@@ -173,7 +173,14 @@ void DeviceSession::RequestSent(const Report &request)
 
 void DeviceSession::ReportReceived(const Report &report)
 {
-    if (!relinking_) {
+    // The read-back's identity request follows a write to a device that answered as a KORVELT
+    // on this link. A report there without the identity is the reply to the write's last
+    // request, come late because a stray report (a duplicate reply) took its place: it is
+    // dropped, and the identity reply waited for as ever. The read-back then shows whether the
+    // device holds what was sent.
+    const bool trailing = verifying_ && exchange_.State() == ProtocolState::ReadIdentify &&
+                          !std::equal(IdentityBytes.begin(), IdentityBytes.end(), report.begin() + IdentityOffset);
+    if (!relinking_ && !trailing) {
         waitingBlock_ = -1; // answered; the next request, if any, names its own
         lastReply_ = report;
         exchange_.ReportReceived(report);

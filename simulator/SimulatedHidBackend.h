@@ -40,6 +40,8 @@ public:
     [[nodiscard]] std::string ClaimFileOf(const std::string &path) const;
 
     [[nodiscard]] int OpenCount() const { return openCount_; }
+    // How many paths are claimed within this backend now.
+    [[nodiscard]] std::size_t ClaimsHeld() const { return claimed_->size(); }
     // How many reports the readers of this backend's handles have handed over and come back
     // from: a reader reads again only once the report it read has been handled.
     [[nodiscard]] int ReportsHandedOver() const { return *handedOver_; }

@@ -404,6 +404,9 @@ private slots:
         QTest::newRow("dropped block") << "n" << "write --force @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
                                        << "korveltctl: sim:0 (serial 11): the schedule read back differs from the one "
                                           "written in 8 places\n" << QList<int>{264};
+        // The duplicate shifts the write's replies by one; the last one trails into the read-back.
+        QTest::newRow("a stray report during the write") << "n" << "write --force @distinct.dat" << SimulatedFault::ExtraReport
+                                                         << 0 << "sim:0 (serial 11): written and verified\n" << "" << QList<int>{264};
         QTest::newRow("silent") << "n" << "write --force @distinct.dat" << SimulatedFault::FallSilent << 5 << ""
                                 << "korveltctl: sim:0 (serial 11): stopped answering at block 5 of 64: the KORVELT holds part of the old and part of the new schedule\n"
                                 << QList<int>{13};
@@ -1377,8 +1380,10 @@ private slots:
     // happens before each look at the devices attached: "+K" plugs device K in, "-K" unplugs
     // it, "K@J" gives device K the path of device J (as Linux gives a new device the
     // /dev/hidrawN of one unplugged), "C" is Ctrl+C; a step after "~" happens instead while
-    // device 0 is being written (at its 100th request). Every device starts unplugged; device 0
-    // falls silent when `silent`.
+    // device 0 is being written (at its 100th request), one after "^" once device 1 has had its
+    // whole write. A look's steps wait until no unit is in hand, unless they begin with "!".
+    // Every device starts unplugged; device 0 falls silent when `silent`. Units written at
+    // once end in any order: the lines are compared as a set.
     void Watch_data() // clang-format off
     {
         QTest::addColumn<QString>("releases");
@@ -1437,15 +1442,17 @@ private slots:
             << "n=" << "" << QStringList{"+0 +1", "C"} << false << 0
             << "sim:0 (serial 11): " + written + "sim:1 (serial 11): " + written + "2 programmed; 0 failed\n" << waiting
             << QList<int>{264, 264};
-        QTest::newRow("--json, one object a line, --count")
-            << "nn" << "--json --count 2" << QStringList{"+0", "+1"} << true << 5
-            << R"({"differences":[],"exit":5,"message":"%1","path":"sim:0","result":"timed-out","serial":11,)"
-               R"("time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
-               "\n"
-               R"({"differences":[],"exit":0,"message":"written and verified","path":"sim:1","result":"written-verified",)"
+        // Device 0 waits for a reply that does not come; device 1, plugged in later, is written
+        // meanwhile, and only then is device 0 unplugged.
+        QTest::newRow("a dead unit holds up only its own port; --json, one object a line, --count")
+            << "nn" << "--json --count 2" << QStringList{"+0", "! +1 ^-0"} << true << 5
+            << R"({"differences":[],"exit":0,"message":"written and verified","path":"sim:1","result":"written-verified",)"
                R"("serial":12,"time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
                "\n"
-            << "korveltctl: sim:0 (serial 11): %1\n" << QList<int>{12, 264};
+               R"({"differences":[],"exit":5,"message":"%2","path":"sim:0","result":"unplugged","serial":11,)"
+               R"("time":"2030-01-02T03:04:05+01:00","version":"KORVELT 1.05"})"
+               "\n"
+            << "korveltctl: sim:0 (serial 11): %2\n" << QList<int>{12, 264};
         QTest::newRow("--count, no Ctrl+C") << "nn" << "--count 2" << QStringList{"+0 +1"} << false << 0
                                             << "sim:0 (serial 11): " + written + "sim:1 (serial 12): " + written +
                                                    "2 programmed; 0 failed\n" << waiting << QList<int>{264, 264};
@@ -1471,7 +1478,8 @@ private slots:
         SignalInterrupts interrupts;
         f.options.Interrupts = &interrupts;
         f.options.WatchIntervalMs = 1;
-        f.options.ReplyTimeoutMs = 300;
+        // A unit that waits for another to be written waits as long as a loaded machine needs.
+        f.options.ReplyTimeoutMs = polls.join(QLatin1Char(' ')).contains(QLatin1Char('^')) ? 60000 : 300;
         f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
         for (const auto &device : f.devices) {
             device->Unplug();
@@ -1481,6 +1489,7 @@ private slots:
         }
         int looked = 0;
         QStringList during; // the steps for device 0's write
+        QStringList after;  // the steps once device 1 is written
         const auto take = [&f](const QString &step) {
             if (step == QLatin1String("C")) {
                 std::raise(SIGINT);
@@ -1493,11 +1502,25 @@ private slots:
                 f.devices.at(step.mid(1).toInt())->Unplug();
             }
         };
-        f.options.WatchPolled = [&](int poll) {
-            looked = poll + 1;
-            for (const QString &step : polls.value(poll).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        int beyond = 0; // looks after the last steps
+        f.options.WatchPolled = [&](int) {
+            const QStringList steps = polls.value(looked).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (looked == polls.size()) {
+                ++beyond;
+                return;
+            }
+            if (f.backend.ClaimsHeld() > 0 && steps.value(0) != QLatin1String("!")) {
+                return;
+            }
+            ++looked;
+            for (const QString &step : steps) {
+                if (step == QLatin1String("!")) {
+                    continue;
+                }
                 if (step.startsWith(QLatin1Char('~'))) {
                     during.append(step.mid(1));
+                } else if (step.startsWith(QLatin1Char('^'))) {
+                    after.append(step.mid(1));
                 } else {
                     take(step);
                 }
@@ -1510,15 +1533,29 @@ private slots:
                     take(step);
                 }
             }
+            if (!after.isEmpty() && f.devices.at(1)->RequestCount() >= 264) {
+                for (const QString &step : std::exchange(after, {})) {
+                    take(step);
+                }
+            }
         });
         writing.start(1);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch ") + options), exit);
-        const QString held = QStringLiteral(
-            "stopped answering at block 4 of 64: the KORVELT holds part of the old and part of the new schedule");
-        QCOMPARE(f.out, f.Expanded(out).replace(QStringLiteral("%1"), held));
-        QCOMPARE(f.err, f.Expanded(err).replace(QStringLiteral("%1"), held));
-        QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size()); // it ends at the look that saw Ctrl+C
+        const QString held = QStringLiteral(": the KORVELT holds part of the old and part of the new schedule");
+        const auto lines = [&](QString text) {
+            text = f.Expanded(text)
+                       .replace(QStringLiteral("%1"), QStringLiteral("stopped answering at block 4 of 64") + held)
+                       .replace(QStringLiteral("%2"), QStringLiteral("unplugged at block 4 of 64") + held);
+            QStringList all = text.split(QLatin1Char('\n'));
+            all.sort();
+            return all;
+        };
+        QCOMPARE(lines(f.out), lines(out));
+        QCOMPARE(lines(f.err), lines(err));
+        QCOMPARE(looked, exit == ExitUsage ? 0 : polls.size());
+        QCOMPARE(beyond, 0); // it ends at the look that saw Ctrl+C, or with the last unit --count takes
         QVERIFY(during.isEmpty());
+        QVERIFY(after.isEmpty());
         for (qsizetype i = 0; i < requests.size(); ++i) {
             QCOMPARE(f.devices.at(i)->RequestCount(), requests.at(i));
         }
@@ -1538,13 +1575,24 @@ private slots:
         f.options.ReplyTimeoutMs = 300;
         f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
         f.devices.at(1)->InjectFault(SimulatedFault::FallSilent, 11);
+        // Rows in the order the units ended: compared as a set, the header first.
+        const auto rows = [](const QString &log) {
+            QStringList all = log.split(QLatin1Char('\n'));
+            std::sort(all.begin() + 1, all.end());
+            return all;
+        };
         QStringList lines;
-        f.options.WatchPolled = [&](int poll) {
-            lines = QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))).split(QLatin1Char('\n'));
-            if (poll < 2) {
-                return; // each device, once it is done, is in the log before the next look
+        bool raised = false;
+        f.options.WatchPolled = [&](int) {
+            // Each unit, once it is done, is in the log before the next look; the watch ends once
+            // all three are.
+            const QString log = QString::fromUtf8(f.Contents(QStringLiteral("log.csv")));
+            lines = rows(log);
+            const bool all = log.contains(QStringLiteral(",sim:0,")) && log.contains(QStringLiteral(",sim:1,")) &&
+                             log.contains(QStringLiteral(",sim:2,"));
+            if (all && !std::exchange(raised, true)) {
+                std::raise(SIGINT);
             }
-            std::raise(SIGINT);
         };
         const QString sum = QString::fromLatin1(
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.dat")), QCryptographicHash::Sha256).toHex());
@@ -1558,19 +1606,21 @@ private slots:
                                "2030-01-02T03:04:05+01:00,13,\"KORVELT\t1.05\nx\"," + sum +
                                ",written-verified,sim:2,written and verified,1.00\r\n";
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --log @log.csv")), 5);
-        QCOMPARE(lines.join(QLatin1Char('\n')), logged); // as the last look found it
-        QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))), logged);
+        QCOMPARE(lines, rows(logged)); // as the last look found it
+        QCOMPARE(rows(QString::fromUtf8(f.Contents(QStringLiteral("log.csv")))), rows(logged));
+        const QString first = QString::fromUtf8(f.Contents(QStringLiteral("log.csv")));
         // A second run appends, with no second header.
         for (const auto &device : f.devices) {
             device->Unplug();
         }
         f.devices.front()->PlugIn();
+        raised = false; // the log holds every unit already: the first look ends this run
         // The checksum is the file's own, for JSON too, as sha256sum prints it.
         const QString jsonSum = QString::fromLatin1(
             QCryptographicHash::hash(f.Contents(QStringLiteral("distinct.json")), QCryptographicHash::Sha256).toHex());
         QCOMPARE(f(QStringLiteral("write @distinct.json --force --watch --log @log.csv --no-verify")), 0);
         QCOMPARE(QString::fromUtf8(f.Contents(QStringLiteral("log.csv"))),
-                 logged + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\r\n");
+                 first + "2030-01-02T03:04:05+01:00,11,KORVELT 1.05," + jsonSum + ",written,sim:0,written,1.00\r\n");
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --log @log.csv")), 2);
         QCOMPARE(f.err,
                  QStringLiteral("korveltctl: write: --set-clock, --log, --count and --retry are for --watch (see "
@@ -1584,12 +1634,12 @@ private slots:
     {
         Fleet f(QStringLiteral("n"));
         f.options.WatchIntervalMs = 1;
-        f.devices.front()->InjectFault(SimulatedFault::ExtraReport, 20); // the first write goes wrong
+        // A stray report in the read-back shifts what it reads: the first write is not verified.
+        f.devices.front()->InjectFault(SimulatedFault::ExtraReport, 150);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry 1 --quiet")), 0);
         QCOMPARE(f.out, QString());
         QCOMPARE(f.err, QString());
-        // The write until the read-back found the stray report out, then the write and its read-back.
-        QCOMPARE(f.devices.front()->RequestCount(), 134 + 264);
+        QCOMPARE(f.devices.front()->RequestCount(), 264 + 264); // the write and its read-back, twice
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry -1")), 2);
     }
 
@@ -1606,14 +1656,18 @@ private slots:
         f.options.Interrupts = &interrupts;
         f.options.WatchIntervalMs = 1;
         f.options.Now = [] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5), QTimeZone(3600)); };
-        // One unit a look: the second's row fails, and the third is not taken.
+        // The second unit once the first's row is in, and the third once the second's row has
+        // failed: no look takes it, for no look follows.
         for (const auto &device : f.devices) {
             device->Unplug();
         }
-        f.options.WatchPolled = [&f](int poll) {
-            if (poll < 3) {
-                f.devices.at(poll)->PlugIn();
-            } else {
+        int plugged = 0;
+        f.options.WatchPolled = [&f, &plugged](int) {
+            const bool firstRow = f.Contents(QStringLiteral("log.csv")).count('\n') == 2;
+            if (plugged == 0 || (plugged == 1 && firstRow) || (plugged == 2 && !f.err.isEmpty())) {
+                f.devices.at(plugged++)->PlugIn();
+            }
+            if (plugged == 3) {
                 std::raise(SIGINT); // a line that went on regardless ends all the same
             }
         };

@@ -13,20 +13,11 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <memory>
 
 namespace korvelt {
 
 namespace {
-
-// Hands a signal that comes while a KORVELT is being written to the run on it, once the
-// watch has seen one already: the first ends the watch after that KORVELT, a second cuts
-// it off.
-class HandOn final : public CtlInterrupts {
-public:
-    void Watch(std::function<void(int signal)> stop) override { Stop = std::move(stop); }
-    void Unwatch() override { Stop = nullptr; }
-    std::function<void(int)> Stop;
-};
 
 // The KORVELT interface at `path` as the system lists it now.
 std::optional<HidInterfaceInfo> Attached(HidBackend &backend, const std::string &path)
@@ -71,69 +62,36 @@ std::optional<QString> AppendWhole(QFile &file, const QByteArray &bytes)
     return reason;
 }
 
-// The clocks of the units written set to this computer's time, all at once.
-void SetClocks(CtlContext &c, std::vector<DeviceOutcome> &outcomes, const FleetOptions &fleet)
+// The time a unit's clock is set to: this computer's, when the unit's write has ended.
+TDateTime ClockValue(const CtlContext &c)
 {
-    std::vector<std::string> paths;
-    for (const DeviceOutcome &o : outcomes) {
-        if (o.Exit == ExitOk) {
-            paths.push_back(o.Path);
-        }
-    }
-    if (paths.empty()) {
-        return;
-    }
     const QDateTime now = c.Options().Now();
-    const TDateTime value = FromQDate(now.date()) + FromQTime(now.time());
-    const std::vector<DeviceOutcome> clocks = RunOnDevices(
-        c.Backend(), paths, [value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); }, fleet);
-    std::size_t k = 0;
-    for (DeviceOutcome &o : outcomes) {
-        if (o.Exit != ExitOk) {
-            continue;
-        }
-        const DeviceOutcome &clock = clocks.at(k++);
-        if (clock.Exit != ExitOk) {
-            o.Exit = clock.Exit;
-            o.Result = clock.Result;
-            o.Signal = clock.Signal;
-            o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
-        } else {
-            o.ClockSet = true;
-            o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
-        }
-    }
+    return FromQDate(now.date()) + FromQTime(now.time());
 }
 
-// What the line does to each unit: the schedule, whether it is verified, and its clock set.
-struct LineWrite {
-    const ScheduleModel *Model = nullptr;
-    bool Verify = true;
-    bool SetClock = false;
+// One unit on the line, from the look that found it to its line and log row: its write
+// (tried again as --retry allows), then its clock when asked.
+struct Unit {
+    HidInterfaceInfo Interface;
+    std::unique_ptr<DeviceRun> Run; // the command under way, or the last one
+    DeviceOutcome Outcome;          // the write's, once it has ended
+    TDateTime Clock = 0;            // what its clock is set to
+    bool SettingClock = false;
+    int Attempt = 0; // the writes tried again so far
 };
 
-// The units written at once, verified and their clocks set as asked; each session asks its
-// unit who it is first, and a unit that fails does not hold up the others beyond its own
-// time-out. The outcomes in the order of `units`.
-std::vector<DeviceOutcome> WriteUnits(CtlContext &c, const std::vector<HidInterfaceInfo> &units, const LineWrite &what,
-                                      HandOn &handOn)
+// The clock's outcome joined to the write's `o`.
+void AddClock(DeviceOutcome &o, const DeviceOutcome &clock, TDateTime value)
 {
-    std::vector<std::string> paths;
-    paths.reserve(units.size());
-    for (const HidInterfaceInfo &unit : units) {
-        paths.push_back(unit.Path);
+    if (clock.Exit != ExitOk) {
+        o.Exit = clock.Exit;
+        o.Result = clock.Result;
+        o.Signal = clock.Signal;
+        o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+    } else {
+        o.ClockSet = true;
+        o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
     }
-    FleetOptions fleet;
-    fleet.ReplyTimeoutMs = c.Options().ReplyTimeoutMs;
-    fleet.Interrupts = &handOn;
-    const ScheduleModel &model = *what.Model;
-    const bool verify = what.Verify;
-    std::vector<DeviceOutcome> outcomes = RunOnDevices(
-        c.Backend(), paths, [&](DeviceSession &s) { return s.StartDownload(model, verify); }, fleet);
-    if (what.SetClock) {
-        SetClocks(c, outcomes, fleet);
-    }
-    return outcomes;
 }
 
 // The line's settings as the command line gives them.
@@ -151,8 +109,9 @@ struct LineSettings {
 // older version began stays readable. Its lines end with CR LF, as every CSV the tool writes.
 const QByteArray LogHeader = "time,serial,version,sha256,result,path,message,korveltctl\r\n";
 
-// The watch of the production line: every look at the KORVELTs attached, each unit taken as
-// it arrives, its line (or JSON object) and its log row.
+// The watch of the production line: a look at the KORVELTs attached every interval, each
+// unit started as soon as a look finds it and finished on its own, so that a unit that
+// fails holds up nobody but itself; its line (or JSON object) and its log row as it ends.
 class WatchLine {
 public:
     WatchLine(CtlContext &c, LineSettings settings) : c_(c), s_(std::move(settings)), log_(s_.LogName) {}
@@ -164,19 +123,12 @@ public:
         if (!c_.Quiet() && !c_.Json()) {
             c_.Err() << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
         }
-        QTimer timer;
-        timer.setSingleShot(true);
-        timer.setInterval(std::max(1, c_.Options().WatchIntervalMs));
-        QObject::connect(&timer, &QTimer::timeout, &wait_, &QEventLoop::quit);
-        for (int poll = 0; Going(); ++poll) {
-            if (c_.Options().WatchPolled) {
-                c_.Options().WatchPolled(poll);
-            }
-            Look();
-            if (Going()) {
-                timer.start();
-                wait_.exec();
-            }
+        timer_.setSingleShot(true);
+        timer_.setInterval(std::max(1, c_.Options().WatchIntervalMs));
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        Poll();
+        if (!over_) {
+            wait_.exec();
         }
         if (c_.Options().Interrupts != nullptr) {
             c_.Options().Interrupts->Unwatch();
@@ -188,9 +140,35 @@ public:
     }
 
 private:
-    [[nodiscard]] bool Going() const
+    // Whether a look may take another unit: no signal came, the log takes rows, and --count
+    // leaves room beside the units done and those in hand.
+    [[nodiscard]] bool Taking() const
     {
-        return stopSignal_ == 0 && !logFailed_ && (s_.Count == 0 || programmed_ + failed_ < s_.Count);
+        const auto taken = static_cast<std::size_t>(programmed_ + failed_) + units_.size();
+        return stopSignal_ == 0 && !logFailed_ && (s_.Count == 0 || taken < static_cast<std::size_t>(s_.Count));
+    }
+
+    // The watch is over once it takes no more and every unit in hand has ended.
+    void EndWhenDone()
+    {
+        if (!Taking() && units_.empty() && !over_) {
+            over_ = true;
+            timer_.stop();
+            wait_.quit();
+        }
+    }
+
+    void Poll()
+    {
+        retired_.clear();
+        if (c_.Options().WatchPolled) {
+            c_.Options().WatchPolled(poll_++);
+        }
+        Look();
+        if (Taking()) {
+            timer_.start();
+        }
+        EndWhenDone();
     }
 
     void OpenLog()
@@ -213,8 +191,8 @@ private:
         }
     }
 
-    // The first signal ends the watch between units, or after the unit in hand; a second one
-    // during a unit stops it at once.
+    // The first signal ends the watch at once when no unit is in hand, else after the units
+    // in hand; a second one stops those at once.
     void WatchSignals()
     {
         CtlInterrupts *interrupts = c_.Options().Interrupts;
@@ -222,22 +200,30 @@ private:
             return;
         }
         interrupts->Watch([this, interrupts](int signal) {
-            if (!inHand_) {
+            if (stopSignal_ == 0) {
                 stopSignal_ = signal;
-                wait_.quit();
-            } else if (stopSignal_ == 0) {
-                stopSignal_ = signal;
-                interrupts->Handled();
-                if (!c_.Quiet()) {
-                    c_.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
+                timer_.stop();
+                if (!units_.empty()) {
+                    interrupts->Handled();
+                    if (!c_.Quiet()) {
+                        c_.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n"
+                                 << Qt::flush;
+                    }
                 }
-            } else if (handOn_.Stop) {
-                handOn_.Stop(signal);
+                EndWhenDone();
+                return;
+            }
+            std::vector<DeviceRun *> runs; // a unit that ends leaves units_
+            for (const auto &unit : units_) {
+                runs.push_back(unit->Run.get());
+            }
+            for (DeviceRun *run : runs) {
+                run->Interrupt(signal);
             }
         });
     }
 
-    // One look at the KORVELTs attached: each unit not yet seen there is taken.
+    // One look at the KORVELTs attached: each unit not yet seen there is started.
     void Look()
     {
         const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(c_.Backend());
@@ -248,52 +234,74 @@ private:
                 return d.Path == entry.first && d.Instance == entry.second;
             });
         });
-        std::vector<HidInterfaceInfo> arrived;
         for (const HidInterfaceInfo &listed : devices) {
-            const int room = s_.Count == 0 ? static_cast<int>(devices.size()) : s_.Count - programmed_ - failed_;
-            if (seen_.contains(listed.Path) || static_cast<int>(arrived.size()) >= room) {
+            if (seen_.contains(listed.Path) || !Taking()) {
                 continue;
             }
-            // As it is now: a unit at this path may have been swapped while another was written.
+            // As it is now: the unit at this path may have been swapped since the listing.
             if (const std::optional<HidInterfaceInfo> now = Attached(c_.Backend(), listed.Path)) {
                 seen_.insert({now->Path, now->Instance});
-                arrived.push_back(*now);
+                auto unit = std::make_unique<Unit>();
+                unit->Interface = *now;
+                units_.push_back(std::move(unit));
+                Begin(*units_.back(), false);
             }
-        }
-        if (!arrived.empty()) {
-            Take(arrived);
         }
     }
 
-    // The units that arrived together written at once (each failed one tried again as --retry
-    // allows), then each one's line and log row. A unit with the serial number of another is
-    // another unit all the same.
-    void Take(std::vector<HidInterfaceInfo> units)
+    // Starts the unit's write, or its clock. A run that ended is let go at the next look, not
+    // in the handler of its session's last signal.
+    void Begin(Unit &unit, bool clock)
     {
-        inHand_ = true;
-        const LineWrite what{s_.Model, s_.Verify, s_.SetClock};
-        std::vector<DeviceOutcome> done;
-        for (int attempt = 0; !units.empty(); ++attempt) {
-            std::vector<DeviceOutcome> outcomes = WriteUnits(c_, units, what, handOn_);
-            std::vector<HidInterfaceInfo> again;
-            for (std::size_t i = 0; i < outcomes.size(); ++i) {
-                const bool retry =
-                    outcomes[i].Exit != ExitOk && outcomes[i].Signal == 0 && stopSignal_ == 0 && attempt < s_.Retries;
-                if (retry) {
-                    again.push_back(units[i]);
-                } else {
-                    done.push_back(std::move(outcomes[i]));
-                }
+        unit.SettingClock = clock;
+        DeviceRun::Calls calls;
+        calls.Ended = [this, &unit] { Ended(unit); };
+        if (unit.Run) {
+            retired_.push_back(std::move(unit.Run));
+        }
+        unit.Run = std::make_unique<DeviceRun>(c_.Backend(), unit.Interface.Path, c_.Options().ReplyTimeoutMs, calls);
+        if (clock) {
+            const TDateTime value = unit.Clock = ClockValue(c_);
+            unit.Run->Start([value](DeviceSession &s) { return s.StartSetClock([value] { return value; }); });
+        } else {
+            const ScheduleModel &model = *s_.Model;
+            const bool verify = s_.Verify;
+            unit.Run->Start([&model, verify](DeviceSession &s) { return s.StartDownload(model, verify); });
+        }
+    }
+
+    // A unit's run has ended: a failed write is tried again as --retry allows, a write that
+    // went through has its clock set when asked, and otherwise the unit is done.
+    void Ended(Unit &unit)
+    {
+        DeviceOutcome &o = unit.Run->Outcome();
+        if (unit.SettingClock) {
+            AddClock(unit.Outcome, o, unit.Clock);
+        } else if (o.Exit != ExitOk && o.Signal == 0 && stopSignal_ == 0 && unit.Attempt < s_.Retries) {
+            ++unit.Attempt;
+            Begin(unit, false);
+            return;
+        } else {
+            unit.Outcome = std::move(o);
+            if (unit.Outcome.Exit == ExitOk && s_.SetClock) {
+                Begin(unit, true);
+                return;
             }
-            units = std::move(again);
         }
-        inHand_ = false;
-        for (const DeviceOutcome &o : done) {
-            (o.Exit == ExitOk ? programmed_ : failed_) += 1;
-            exit_ = std::max(exit_, o.Exit);
-            Tell(o);
-            Record(o);
-        }
+        Finish(unit);
+    }
+
+    // The unit is done: counted, its line and its log row, and let go.
+    void Finish(Unit &unit)
+    {
+        const DeviceOutcome o = std::move(unit.Outcome);
+        retired_.push_back(std::move(unit.Run));
+        std::erase_if(units_, [&unit](const std::unique_ptr<Unit> &u) { return u.get() == &unit; });
+        (o.Exit == ExitOk ? programmed_ : failed_) += 1;
+        exit_ = std::max(exit_, o.Exit);
+        Tell(o);
+        Record(o);
+        EndWhenDone();
     }
 
     // The unit's line, or with --json its object (a devices entry and the time) on a line.
@@ -344,11 +352,14 @@ private:
     CtlContext &c_;
     LineSettings s_;
     QFile log_;
-    std::map<std::string, std::string> seen_; // attached at the last look: path and instance
-    HandOn handOn_;
+    std::map<std::string, std::string> seen_;         // attached at the last look: path and instance
+    std::vector<std::unique_ptr<Unit>> units_;        // in hand
+    std::vector<std::unique_ptr<DeviceRun>> retired_; // ended, let go at the next look
+    QTimer timer_;                                    // the next look
     QEventLoop wait_;
+    int poll_ = 0;
     int stopSignal_ = 0;
-    bool inHand_ = false;
+    bool over_ = false;
     bool logFailed_ = false;
     int exit_ = ExitOk;
     int programmed_ = 0;
