@@ -97,10 +97,12 @@ void SetClocks(CtlContext &c, std::vector<DeviceOutcome> &outcomes, const FleetO
             o.Exit = clock.Exit;
             o.Result = clock.Result;
             o.Signal = clock.Signal;
-            o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+            //: After "written and verified": %1 is why the clock was not set
+            o.Message += CtlText::tr("; the clock was not set: %1").arg(clock.Message);
         } else {
             o.ClockSet = true;
-            o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
+            //: After "written and verified": %1 is the time the clock was set to
+            o.Message += CtlText::tr("; clock set to %1").arg(ClockText(value, value));
         }
     }
 }
@@ -162,7 +164,9 @@ public:
         OpenLog();
         WatchSignals();
         if (!c_.Quiet() && !c_.Json()) {
-            c_.Err() << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
+            c_.Err() << Tool << ": "
+                     << CtlText::tr("waiting for KORVELTs to write %1 to (Ctrl+C ends)").arg(Shown(name)) << '\n'
+                     << Qt::flush;
         }
         QTimer timer;
         timer.setSingleShot(true);
@@ -182,7 +186,8 @@ public:
             c_.Options().Interrupts->Unwatch();
         }
         if (!c_.Json()) {
-            c_.Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed_).arg(failed_));
+            //: The line's summary: KORVELTs programmed, and those that failed
+            c_.Say(CtlText::tr("%1 programmed; %2 failed").arg(programmed_).arg(failed_) + QLatin1Char('\n'));
         }
         return exit_;
     }
@@ -200,16 +205,15 @@ private:
         }
         if (IsStandardStream(s_.LogName) ||
             !log_.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-            throw Failure(
-                ExitFileError,
-                QStringLiteral("%1: cannot be written: %2")
-                    .arg(s_.LogName, IsStandardStream(s_.LogName) ? QStringLiteral("not a file") : log_.errorString()));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2")
+                                             .arg(s_.LogName, IsStandardStream(s_.LogName) ? CtlText::tr("not a file")
+                                                                                           : log_.errorString()));
         }
         // A header for a new log; a row an earlier run left cut short is ended, so that this
         // run's rows start on a line of their own.
         const QByteArray start = log_.size() == 0 ? LogHeader : EndsLine(log_) ? QByteArray() : QByteArray("\n");
         if (const std::optional<QString> problem = AppendWhole(log_, start)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(s_.LogName, *problem));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(s_.LogName, *problem));
         }
     }
 
@@ -229,7 +233,9 @@ private:
                 stopSignal_ = signal;
                 interrupts->Handled();
                 if (!c_.Quiet()) {
-                    c_.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n" << Qt::flush;
+                    c_.Err() << Tool << ": " << CtlText::tr("ending after this KORVELT (Ctrl+C again stops it at once)")
+                             << '\n'
+                             << Qt::flush;
                 }
             } else if (handOn_.Stop) {
                 handOn_.Stop(signal);
@@ -333,8 +339,9 @@ private:
                                  QStringLiteral(KORVELT_VERSION)};
         const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8();
         if (const std::optional<QString> problem = AppendWhole(log_, line)) {
-            c_.Err() << Tool << ": " << s_.LogName << ": cannot be written: " << *problem
-                     << "; no more KORVELTs are taken\n"
+            c_.Err() << Tool << ": "
+                     << CtlText::tr("%1: cannot be written: %2; no more KORVELTs are taken").arg(s_.LogName, *problem)
+                     << '\n'
                      << Qt::flush;
             exit_ = std::max<int>(exit_, ExitFileError);
             logFailed_ = true;
@@ -364,7 +371,7 @@ int Number(const Arguments &a, const QString &option, int least)
     bool ok = false;
     const int value = a.Value(option).toInt(&ok);
     if (!ok || value < least) {
-        throw UsageError(QStringLiteral("%1 is a whole number from %2").arg(option).arg(least));
+        throw UsageError(CtlText::tr("%1 is a whole number from %2").arg(option).arg(least));
     }
     return value;
 }
@@ -374,7 +381,7 @@ int Number(const Arguments &a, const QString &option, int least)
 int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
 {
     if (a.Has(QStringLiteral("--all")) || a.Has(QStringLiteral("--device")) || a.Has(QStringLiteral("--dry-run"))) {
-        throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
+        throw UsageError(CtlText::tr("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
     }
     LineSettings settings;
     settings.Model = &loaded.Model;
