@@ -75,10 +75,10 @@ std::vector<std::string> CtlContext::Targets(const Arguments &a)
     const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
     const bool all = a.Has(QStringLiteral("--all"));
     if (all && a.Has(QStringLiteral("--device"))) {
-        throw UsageError(QStringLiteral("--device or --all, not both"));
+        throw UsageError(CtlText::tr("--device or --all, not both"));
     }
     if (devices.empty()) {
-        throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        throw Failure(ExitNoDevice, CtlText::tr("no KORVELT is attached"));
     }
     std::vector<std::string> paths;
     for (const QString &wanted : a.All(QStringLiteral("--device"))) {
@@ -97,9 +97,8 @@ std::vector<std::string> CtlContext::Targets(const Arguments &a)
         for (const HidInterfaceInfo &device : devices) {
             names.append(QString::fromStdString(device.Path));
         }
-        throw UsageError(QStringLiteral("%1 KORVELTs are attached (%2): name one with --device, or --all")
-                             .arg(devices.size())
-                             .arg(names.join(QStringLiteral(", "))));
+        throw UsageError(CtlText::tr("%1 KORVELTs are attached (%2): name one with --device, or --all")
+                             .arg(QString::number(devices.size()), names.join(QStringLiteral(", "))));
     }
     for (const HidInterfaceInfo &device : devices) {
         paths.push_back(device.Path);
@@ -112,7 +111,8 @@ std::vector<std::string> CtlContext::Targets(const Arguments &a)
 
 // What a --dry-run says of each device: `what` for one that would take the command, else
 // why it would fail, as far as asking the KORVELT who it is tells. Nothing else is sent.
-std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &paths, const QString &what)
+std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &paths, const QString &what,
+                                              DeviceResult result)
 {
     std::vector<DeviceOutcome> outcomes;
     const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(backend_);
@@ -127,8 +127,7 @@ std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &pa
         o.Path = device.Path;
         o.Identity = probed.Identity;
         o.Message = what;
-        o.Result =
-            what.startsWith(QLatin1String("would write")) ? DeviceResult::WouldWrite : DeviceResult::WouldSetClock;
+        o.Result = result;
         ProbeFailure(probed, o);
         outcomes.push_back(std::move(o));
     }
@@ -149,17 +148,17 @@ bool CtlContext::ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o)
     case ProbeProblem::ProgramMode:
         o.Result = DeviceResult::ProgramMode;
         o.Exit = ExitNoDevice;
-        o.Message = QStringLiteral("the KORVELT is in program mode");
+        o.Message = CtlText::tr("the KORVELT is in program mode");
         break;
     case ProbeProblem::NotAKorvelt:
         o.Result = DeviceResult::NotAKorvelt;
         o.Exit = ExitNoDevice;
-        o.Message = QStringLiteral("not a KORVELT time controller");
+        o.Message = CtlText::tr("not a KORVELT time controller");
         break;
     case ProbeProblem::NoAnswer:
         o.Result = DeviceResult::TimedOut;
         o.Exit = ExitDeviceLost;
-        o.Message = QStringLiteral("the KORVELT stopped answering");
+        o.Message = CtlText::tr("the KORVELT stopped answering");
         break;
     case ProbeProblem::CannotOpen:
         o.Result = DeviceResult::CannotOpen;
@@ -182,7 +181,7 @@ std::vector<std::string> CtlContext::Wanted(const std::vector<HidInterfaceInfo> 
     const std::uint32_t serial = wanted.toUInt(&number, 10);
     if (!number) {
         // A path, as a script names a device it saw attached: gone is no usage error.
-        throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached at %1").arg(wanted));
+        throw Failure(ExitNoDevice, CtlText::tr("no KORVELT is attached at %1").arg(wanted));
     }
     std::vector<std::string> paths;
     QStringList matching;
@@ -198,14 +197,13 @@ std::vector<std::string> CtlContext::Wanted(const std::vector<HidInterfaceInfo> 
         }
     }
     if (paths.empty()) {
-        throw Failure(ExitNoDevice, QStringLiteral("no KORVELT with serial number %1 is attached").arg(serial));
+        throw Failure(ExitNoDevice, CtlText::tr("no KORVELT with serial number %1 is attached").arg(serial));
     }
     // Two KORVELTs with one serial number: taking either would be a guess.
     if (paths.size() > 1) {
-        throw Failure(ExitNoDevice, QStringLiteral("%1 KORVELTs have serial number %2: %3; name one by its path")
-                                        .arg(paths.size())
-                                        .arg(serial)
-                                        .arg(matching.join(QStringLiteral(", "))));
+        throw Failure(ExitNoDevice, CtlText::tr("%1 KORVELTs have serial number %2: %3; name one by its path")
+                                        .arg(QString::number(paths.size()), QString::number(serial),
+                                             matching.join(QStringLiteral(", "))));
     }
     return paths;
 }
@@ -223,15 +221,16 @@ std::vector<DeviceOutcome> CtlContext::RunOn(const std::vector<std::string> &pat
 namespace {
 
 // "5 of 8 written and verified; 1 differs; 2 failed"
-QString Summary(int all, int succeeded, int differing, const QString &done)
+QString Summary(int all, int succeeded, int differing, const SummaryText &done)
 {
-    QString summary = QStringLiteral("%1 of %2 %3").arg(succeeded).arg(all).arg(done);
+    QString summary = done(succeeded, all);
     if (differing > 0) {
-        summary += QStringLiteral("; %1 %2").arg(differing).arg(differing == 1 ? QStringLiteral("differs")
-                                                                               : QStringLiteral("differ"));
+        //: Of the summary of several KORVELTs, after what went through
+        summary += differing == 1 ? CtlText::tr("; 1 differs") : CtlText::tr("; %n differ", nullptr, differing);
     }
     if (const int failed = all - succeeded - differing; failed > 0) {
-        summary += QStringLiteral("; %1 failed").arg(failed);
+        //: Of the summary of several KORVELTs, after what went through
+        summary += failed == 1 ? CtlText::tr("; 1 failed") : CtlText::tr("; %n failed", nullptr, failed);
     }
     return summary + QLatin1Char('\n');
 }
@@ -241,7 +240,7 @@ QString Summary(int all, int succeeded, int differing, const QString &done)
 // One line per device, on standard output when it went through, else on standard error,
 // and with several devices a summary, "5 of 8 written and verified; 3 failed" (`done` says
 // what went through); the exit status is the gravest of them, and a signal's above all.
-int CtlContext::Report(const std::vector<DeviceOutcome> &outcomes, const QString &done)
+int CtlContext::Report(const std::vector<DeviceOutcome> &outcomes, const SummaryText &done)
 {
     int exit = ExitOk;
     int succeeded = 0;
@@ -265,7 +264,7 @@ int CtlContext::Report(const std::vector<DeviceOutcome> &outcomes, const QString
             } else {
                 clock = ClockText(o.ClockDate, o.ClockTime);
                 result = clockResult_;
-                message = QStringLiteral("clock ") + clock;
+                message = CtlText::tr("clock %1").arg(clock);
             }
         }
         if (!o.Differences.isEmpty()) {

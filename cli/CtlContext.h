@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <QTextStream>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,6 +21,10 @@ namespace korvelt {
 // The --json document: every device, and the command's exit status (and, for a command that
 // failed as a whole, why).
 [[nodiscard]] QByteArray ResultDocument(const QJsonArray &devices, int exit, const QString &message = {});
+
+// The summary of a command run on several devices, "5 of 8 written and verified", for the
+// number that went through and the number of devices.
+using SummaryText = std::function<QString(int done, int all)>;
 
 // What a command runs in: where it prints and says what failed, the devices, and what was
 // asked of them already. The device commands share the choice of devices (--device, --all),
@@ -57,9 +62,10 @@ public:
     // The paths of the devices a command is for: --all, --device SERIAL or PATH, or the one
     // attached.
     std::vector<std::string> Targets(const Arguments &a);
-    // What a --dry-run says of each device: `what` for one that would take the command, else
-    // why it would fail, as far as asking the KORVELT who it is tells. Nothing else is sent.
-    std::vector<DeviceOutcome> DryRun(const std::vector<std::string> &paths, const QString &what);
+    // What a --dry-run says of each device: `what` (and `result`, WouldWrite or WouldSetClock)
+    // for one that would take the command, else why it would fail, as far as asking the
+    // KORVELT who it is tells. Nothing else is sent.
+    std::vector<DeviceOutcome> DryRun(const std::vector<std::string> &paths, const QString &what, DeviceResult result);
     // A device that did not say who it is, as its outcome says it: false when it did.
     static bool ProbeFailure(const ProbedDevice &probed, DeviceOutcome &o);
     // The command `start` begins, on every device at once.
@@ -67,7 +73,7 @@ public:
     // One line per device, on standard output when it went through, else on standard error,
     // and with several devices a summary, "5 of 8 written and verified; 3 failed" (`done` says
     // what went through); the exit status is the gravest of them, and a signal's above all.
-    int Report(const std::vector<DeviceOutcome> &outcomes, const QString &done);
+    int Report(const std::vector<DeviceOutcome> &outcomes, const SummaryText &done);
 
 private:
     std::vector<std::string> Wanted(const std::vector<HidInterfaceInfo> &devices, const QString &wanted);

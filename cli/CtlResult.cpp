@@ -1,5 +1,7 @@
 #include "cli/CtlResult.h"
 
+#include "cli/CtlSupport.h"
+
 namespace korvelt {
 
 QString ResultName(DeviceResult result)
@@ -65,15 +67,16 @@ QString ProbeProblemText(ProbeProblem problem, const QString &detail)
     case ProbeProblem::None:
         break;
     case ProbeProblem::ProgramMode:
-        return QStringLiteral("program mode");
+        return CtlText::tr("program mode");
     case ProbeProblem::NotAKorvelt:
-        return QStringLiteral("not a KORVELT");
+        return CtlText::tr("not a KORVELT");
     case ProbeProblem::NoAnswer:
-        return QStringLiteral("no answer");
+        return CtlText::tr("no answer");
     case ProbeProblem::CannotOpen:
-        return QStringLiteral("cannot be opened: %1").arg(detail);
+        //: %1 is the system's reason
+        return CtlText::tr("cannot be opened: %1").arg(detail);
     case ProbeProblem::Busy:
-        return QStringLiteral("busy: in use by another program");
+        return CtlText::tr("busy: in use by another program");
     }
     return {};
 }

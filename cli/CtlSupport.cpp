@@ -63,30 +63,30 @@ Arguments ParseArguments(const QStringList &arguments, const std::vector<CtlOpti
         }
         const auto option = std::ranges::find_if(options, [&word](const CtlOption &o) { return o.Name == word; });
         if (option == options.end()) {
-            throw UsageError(QStringLiteral("unknown option %1").arg(word));
+            throw UsageError(CtlText::tr("unknown option %1").arg(word));
         }
         if (option->Value.isEmpty() && value) {
-            throw UsageError(QStringLiteral("unknown option %1").arg(word));
+            throw UsageError(CtlText::tr("unknown option %1").arg(word));
         }
         if (option->Value.isEmpty()) {
             if (parsed.Flags.contains(word)) {
-                throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
+                throw UsageError(CtlText::tr("%1 is given more than once").arg(word));
             }
             parsed.Flags.append(word);
         } else {
             if (!value) {
                 if (++i == arguments.size()) {
-                    throw UsageError(QStringLiteral("%1 needs a value").arg(word));
+                    throw UsageError(CtlText::tr("%1 needs a value").arg(word));
                 }
                 value = arguments.at(i);
             }
             // An empty name or format is a script's variable left unset, not a choice.
             if (value->isEmpty()) {
-                throw UsageError(QStringLiteral("%1 needs a value").arg(word));
+                throw UsageError(CtlText::tr("%1 needs a value").arg(word));
             }
             // The last of two would win in silence, and a script's mistake would pass.
             if (parsed.Values.contains(word) && !option->Repeatable) {
-                throw UsageError(QStringLiteral("%1 is given more than once").arg(word));
+                throw UsageError(CtlText::tr("%1 is given more than once").arg(word));
             }
             if (!parsed.Values.contains(word)) {
                 parsed.Values.insert(word, *value);
@@ -125,8 +125,9 @@ QStringList Arguments::All(const QString &option) const
 QString OneWord(const Arguments &a, const char *what)
 {
     if (a.Words.size() != 1) {
-        throw UsageError(a.Words.isEmpty() ? QStringLiteral("%1 is missing").arg(QLatin1String(what))
-                                           : QStringLiteral("unexpected argument %1").arg(a.Words.at(1)));
+        //: %1 is the name of what is missing: FILE, OUT, DIR
+        throw UsageError(a.Words.isEmpty() ? CtlText::tr("%1 is missing").arg(QLatin1String(what))
+                                           : CtlText::tr("unexpected argument %1").arg(a.Words.at(1)));
     }
     return a.Words.front();
 }
@@ -144,7 +145,7 @@ bool IsStandardStream(const QString &name)
 // A file as a message names it.
 QString Shown(const QString &name)
 {
-    return IsStandardStream(name) ? QStringLiteral("standard input") : name;
+    return IsStandardStream(name) ? CtlText::tr("standard input") : name;
 }
 
 QString ErrorText(std::errc code)
@@ -164,7 +165,7 @@ QString ReadCause(const QString &name)
         return ErrorText(std::errc::is_a_directory);
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return QStringLiteral("not a regular file"); // not opened: a device or a pipe may act on it
+        return CtlText::tr("not a regular file"); // not opened: a device or a pipe may act on it
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -188,7 +189,7 @@ std::optional<QString> PlaceProblem(const QString &name)
             return ErrorText(std::errc::is_a_directory);
         }
         if (!std::filesystem::is_regular_file(status)) {
-            return QStringLiteral("not a regular file");
+            return CtlText::tr("not a regular file");
         }
         if (!QFileInfo(name).isWritable()) {
             return ErrorText(std::errc::permission_denied);
@@ -232,7 +233,7 @@ void RefuseOverInput(const QString &input, const QString &output)
     }
     std::error_code error;
     if (std::filesystem::equivalent(FilePath(input), FilePath(output), error) && !error) {
-        throw UsageError(QStringLiteral("%1 is the file read; the output needs a name of its own").arg(output));
+        throw UsageError(CtlText::tr("%1 is the file read; the output needs a name of its own").arg(output));
     }
 }
 
@@ -242,7 +243,7 @@ std::optional<QString> LinkProblem(const QString &name)
 {
     std::error_code error;
     if (std::filesystem::is_symlink(std::filesystem::symlink_status(FilePath(name), error))) {
-        return QStringLiteral("%1: cannot be written: a symbolic link is there, which is not followed").arg(name);
+        return CtlText::tr("%1: cannot be written: a symbolic link is there, which is not followed").arg(name);
     }
     return std::nullopt;
 }
@@ -287,15 +288,15 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
     if (IsStandardStream(name)) {
         read = ReadInput(input, limit);
         if (!read) {
-            throw Failure(ExitFileError, QStringLiteral("standard input: cannot be read"));
+            throw Failure(ExitFileError, CtlText::tr("standard input: cannot be read"));
         }
     } else if (const auto bytes = LoadRegularFile(FilePath(name), LargestScheduleFile + 1)) {
         read = Bytes(*bytes);
     } else {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(name, ReadCause(name)));
+        throw Failure(ExitFileError, CtlText::tr("%1: cannot be read: %2").arg(name, ReadCause(name)));
     }
     if (read->size() > limit) {
-        throw Failure(ExitFileError, QStringLiteral("%1: too large (more than 16 MiB)").arg(Shown(name)));
+        throw Failure(ExitFileError, CtlText::tr("%1: too large (more than 16 MiB)").arg(Shown(name)));
     }
     const QByteArray &bytes = *read;
     const std::span<const std::uint8_t> image(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
@@ -303,10 +304,10 @@ LoadedSchedule LoadSchedule(const QString &name, QIODevice *input)
     if (HasDataFileHeader(image)) {
         const DataFileResult result = DecodeDataFile(image);
         if (result.Outcome == DataFileOutcome::LaterFormat) {
-            throw Failure(ExitFileError, QStringLiteral("%1: a data file of a later version").arg(Shown(name)));
+            throw Failure(ExitFileError, CtlText::tr("%1: a data file of a later version").arg(Shown(name)));
         }
         if (result.Outcome != DataFileOutcome::Loaded) {
-            throw Failure(ExitFileError, QStringLiteral("%1: the data file is cut short").arg(Shown(name)));
+            throw Failure(ExitFileError, CtlText::tr("%1: the data file is cut short").arg(Shown(name)));
         }
         LoadedSchedule loaded{result.Model, {}, bytes};
         std::copy_n(bytes.constBegin(), DataFileSize, loaded.File.begin());
@@ -326,7 +327,7 @@ void SaveBytes(const QString &name, const QByteArray &bytes)
                             std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                       static_cast<std::size_t>(bytes.size())),
                             &error)) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, WriteCause(name, error)));
+        throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(name, WriteCause(name, error)));
     }
 }
 
@@ -346,10 +347,12 @@ QStringList CheckLines(const ScheduleModel &model, TDateTime today, int &mistake
     mistakes = static_cast<int>(mistakeLines.size());
     QStringList lines;
     for (const QString &line : mistakeLines) {
-        lines.append(QStringLiteral("Mistake: ") + line);
+        //: A line of the check: %1 is what it found
+        lines.append(CtlText::tr("Mistake: %1").arg(line));
     }
     for (const QString &line : noteLines) {
-        lines.append(QStringLiteral("Note: ") + line);
+        //: A line of the check: %1 is what it found
+        lines.append(CtlText::tr("Note: %1").arg(line));
     }
     return lines;
 }

@@ -7,6 +7,7 @@
 #include "device/DeviceSession.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QIODevice>
 #include <QJsonArray>
@@ -28,6 +29,13 @@
 namespace korvelt {
 
 inline const QString Tool = QStringLiteral("korveltctl");
+
+// The tool's texts for a person, in the user's language: CtlText::tr("..."), in the
+// translations' context "korveltctl". Command and option names, JSON keys, result names and
+// CSV columns are data and stay as they are.
+class CtlText {
+    Q_DECLARE_TR_FUNCTIONS(korveltctl)
+};
 
 // One option a command takes, declared once with the help its usage shows.
 struct CtlOption {

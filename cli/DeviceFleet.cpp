@@ -1,6 +1,7 @@
 #include "cli/DeviceFleet.h"
 
 #include "cli/CtlExit.h"
+#include "cli/CtlSupport.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,14 +25,14 @@ QString HeldAfterWrite(bool verifying, int block)
 {
     const int last = BlockCount - 1;
     if (verifying) {
-        return QStringLiteral("while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified")
+        return CtlText::tr("while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified")
             .arg(std::max(block, 0))
             .arg(last);
     }
     if (block < 0) {
-        return QStringLiteral("before the schedule was sent: the KORVELT holds its old schedule");
+        return CtlText::tr("before the schedule was sent: the KORVELT holds its old schedule");
     }
-    return QStringLiteral("at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
+    return CtlText::tr("at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
         .arg(block)
         .arg(last);
 }
@@ -46,33 +47,37 @@ FailureCause FailureText(const SessionError &error)
         }
         return {ExitNoDevice, error.Detail.empty() ? DeviceResult::NotFound : DeviceResult::CannotOpen,
                 error.Detail.empty()
-                    ? QStringLiteral("no KORVELT is attached there")
-                    : QStringLiteral("cannot be opened: %1").arg(QString::fromLocal8Bit(error.Detail.c_str()))};
+                    ? CtlText::tr("no KORVELT is attached there")
+                    : CtlText::tr("cannot be opened: %1").arg(QString::fromLocal8Bit(error.Detail.c_str()))};
     case SessionFailure::ProgramMode:
-        return {ExitNoDevice, DeviceResult::ProgramMode, QStringLiteral("the KORVELT is in program mode")};
+        return {ExitNoDevice, DeviceResult::ProgramMode, CtlText::tr("the KORVELT is in program mode")};
     case SessionFailure::NotAKorvelt:
-        return {ExitNoDevice, DeviceResult::NotAKorvelt, QStringLiteral("not a KORVELT time controller")};
+        return {ExitNoDevice, DeviceResult::NotAKorvelt, CtlText::tr("not a KORVELT time controller")};
     case SessionFailure::InvalidScheduleData:
         return {ExitDifference, DeviceResult::InvalidData,
-                QStringLiteral("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
+                CtlText::tr("the KORVELT's block %1 holds values that are not times or dates").arg(error.Block)};
     case SessionFailure::TimedOut:
         if (write) {
             return {ExitDeviceLost, DeviceResult::TimedOut,
-                    QStringLiteral("stopped answering ") + HeldAfterWrite(error.Verifying, error.Block)};
+                    //: %1 says where the write was and what the KORVELT holds
+                    CtlText::tr("stopped answering %1").arg(HeldAfterWrite(error.Verifying, error.Block))};
         }
         return {ExitDeviceLost, DeviceResult::TimedOut,
-                error.Block >= 0 ? QStringLiteral("the KORVELT stopped answering at block %1").arg(error.Block)
-                                 : QStringLiteral("the KORVELT stopped answering")};
+                error.Block >= 0 ? CtlText::tr("the KORVELT stopped answering at block %1").arg(error.Block)
+                                 : CtlText::tr("the KORVELT stopped answering")};
     case SessionFailure::Unplugged:
         if (write) {
             return {ExitDeviceLost, DeviceResult::Unplugged,
-                    QStringLiteral("unplugged ") + HeldAfterWrite(error.Verifying, error.Block)};
+                    //: %1 says where the write was and what the KORVELT holds
+                    CtlText::tr("unplugged %1").arg(HeldAfterWrite(error.Verifying, error.Block))};
         }
-        return {ExitDeviceLost, DeviceResult::Unplugged, QStringLiteral("the KORVELT was unplugged")};
+        return {ExitDeviceLost, DeviceResult::Unplugged, CtlText::tr("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
         return {ExitDifference, DeviceResult::Differs,
-                QStringLiteral("the schedule read back differs from the one written in %1 places")
-                    .arg(error.Differences.size())};
+                error.Differences.size() == 1
+                    ? CtlText::tr("the schedule read back differs from the one written in 1 place")
+                    : CtlText::tr("the schedule read back differs from the one written in %n places", nullptr,
+                                  static_cast<int>(error.Differences.size()))};
     }
     return {ExitDeviceLost, DeviceResult::Failed, {}};
 }
@@ -82,32 +87,32 @@ QString InterruptedText(const SessionProgress &at, int lastBlock)
 {
     const int last = BlockCount - 1;
     if (at.Step == 0) {
-        return QStringLiteral("interrupted before anything was sent: the KORVELT is as it was");
+        return CtlText::tr("interrupted before anything was sent: the KORVELT is as it was");
     }
     switch (at.Command) {
     case SessionCommand::Write:
         if (at.Verifying) {
-            return QStringLiteral("interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, "
-                                  "not verified")
+            return CtlText::tr("interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, "
+                               "not verified")
                 .arg(std::max(lastBlock, 0))
                 .arg(last);
         }
         if (lastBlock < 0) {
-            return QStringLiteral("interrupted before the schedule was sent: the KORVELT holds its old schedule");
+            return CtlText::tr("interrupted before the schedule was sent: the KORVELT holds its old schedule");
         }
-        return QStringLiteral(
+        return CtlText::tr(
                    "interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule")
             .arg(lastBlock)
             .arg(last);
     case SessionCommand::Read:
-        return QStringLiteral("interrupted at block %1 of %2: nothing was saved").arg(std::max(lastBlock, 0)).arg(last);
+        return CtlText::tr("interrupted at block %1 of %2: nothing was saved").arg(std::max(lastBlock, 0)).arg(last);
     case SessionCommand::SetClock:
-        return at.Step < at.Total ? QStringLiteral("interrupted before the clock was set")
-                                  : QStringLiteral("interrupted: the clock may or may not have been set");
+        return at.Step < at.Total ? CtlText::tr("interrupted before the clock was set")
+                                  : CtlText::tr("interrupted: the clock may or may not have been set");
     case SessionCommand::ReadClock:
         break;
     }
-    return QStringLiteral("interrupted");
+    return CtlText::tr("interrupted");
 }
 
 // The bar's width of `#`s for a terminal `columns` wide: "[####    ] 100%" fits on the line,
@@ -147,7 +152,8 @@ QString SerialText(std::int32_t serial)
 QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> &identity)
 {
     const QString name = QString::fromStdString(path);
-    return identity ? QStringLiteral("%1 (serial %2)").arg(name, SerialText(identity->SerialNumber)) : name;
+    //: A KORVELT as a line names it: its path and serial number
+    return identity ? CtlText::tr("%1 (serial %2)").arg(name, SerialText(identity->SerialNumber)) : name;
 }
 
 ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
@@ -246,11 +252,12 @@ void DeviceRun::Connect()
     });
     QObject::connect(&session, &DeviceSession::DownloadDone, [this](bool verified) {
         End(ExitOk, verified ? DeviceResult::WrittenVerified : DeviceResult::Written,
-            verified ? QStringLiteral("written and verified") : QStringLiteral("written"));
+            verified ? CtlText::tr("written and verified") : CtlText::tr("written"));
     });
     QObject::connect(&session, &DeviceSession::ReadDone, [this](const ScheduleModel &model) {
         outcome_.Read = model;
-        End(ExitOk, DeviceResult::Read, QStringLiteral("read"));
+        //: A KORVELT's schedule was read
+        End(ExitOk, DeviceResult::Read, CtlText::tr("read"));
     });
     QObject::connect(&session, &DeviceSession::ClockRead, [this](double date, double time) {
         outcome_.ClockDate = date;

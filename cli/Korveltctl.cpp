@@ -82,7 +82,7 @@ std::optional<QString> HelpAsked(QString &command, const QStringList &rest)
     // "help COMMAND" is "COMMAND --help"; "help" alone the tool's usage.
     if (command == QLatin1String("help")) {
         if (rest.size() > 1) {
-            throw UsageError(QStringLiteral("help takes one command"));
+            throw UsageError(CtlText::tr("help takes one command"));
         }
         command = rest.value(0);
         help = true;
@@ -99,7 +99,7 @@ std::optional<QString> HelpAsked(QString &command, const QStringList &rest)
     const CtlCommand *found = FindCtlCommand(command);
     if (found == nullptr) {
         // An unknown command is a mistake also where help is asked for.
-        throw UsageError(QStringLiteral("unknown command %1").arg(command));
+        throw UsageError(CtlText::tr("unknown command %1").arg(command));
     }
     return CommandHelp(*found);
 }
@@ -109,11 +109,11 @@ std::optional<QString> HelpAsked(QString &command, const QStringList &rest)
 int RunCommand(const QString &name, const QStringList &rest, CtlContext &context)
 {
     if (name.isEmpty()) {
-        throw UsageError(QStringLiteral("a command is missing"));
+        throw UsageError(CtlText::tr("a command is missing"));
     }
     const CtlCommand *command = FindCtlCommand(name);
     if (command == nullptr) {
-        throw UsageError(QStringLiteral("unknown command %1").arg(name));
+        throw UsageError(CtlText::tr("unknown command %1").arg(name));
     }
     const Arguments arguments = ParseArguments(rest, command->Options());
     context.SetModes(arguments.Flags.contains(QLatin1String("--quiet")),
@@ -145,7 +145,7 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
     CtlContext context(backend, out, err, options);
     try {
         if (demo < 0) {
-            throw UsageError(QStringLiteral("--demo N is a number of KORVELTs from 1 to %1").arg(MostDemoDevices));
+            throw UsageError(CtlText::tr("--demo N is a number of KORVELTs from 1 to %1").arg(MostDemoDevices));
         }
         if (const std::optional<QString> help = HelpAsked(command, rest)) {
             printed = help->toUtf8();
@@ -153,8 +153,10 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
             exit = RunCommand(command, rest, context);
         }
     } catch (const UsageError &usage) {
-        err << Tool << ": " << (FindCtlCommand(command) == nullptr ? QString() : command + QStringLiteral(": "))
-            << usage.Text << " (see korveltctl --help)\n";
+        err << Tool << ": "
+            << (FindCtlCommand(command) == nullptr ? QString() : command + QStringLiteral(": "))
+            //: After a mistake on the command line: %1 is the mistake
+            << CtlText::tr("%1 (see korveltctl --help)").arg(usage.Text) << '\n';
         exit = ExitUsage;
     } catch (const Failure &failure) {
         err << Tool << ": " << failure.Text << '\n';
@@ -175,7 +177,7 @@ int RunKorveltctl(const QStringList &arguments, HidBackend &backend, QIODevice &
         }
     }
     if (outputFailure) {
-        err << Tool << ": standard output: " << *outputFailure << '\n';
+        err << Tool << ": " << CtlText::tr("standard output: %1").arg(*outputFailure) << '\n';
         exit = exit >= ExitInterrupted ? exit : std::max<int>(exit, ExitFileError);
     }
     err.flush();

@@ -4,6 +4,7 @@
 #include "simulator/DemoDevices.h"
 #include "cli/Korveltctl.h"
 #include "cli/SignalInterrupts.h"
+#include "text/Languages.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "device/SystemHidBackend.h"
 
@@ -202,17 +203,15 @@ std::unique_ptr<korvelt::HidBackend> Backend(const QStringList &arguments)
 
 // The report draws text with QtGui's fonts, always on Qt's offscreen platform, whatever the
 // environment says: it needs no display, and runs under cron. Every other command needs QtCore
-// alone. Its runtime folder, where the environment names none, is `runtime`. False, with the
-// reason said, when the report cannot be made.
-bool PrepareReport(std::unique_ptr<QTemporaryDir> &runtime)
+// alone. Its runtime folder, where the environment names none, is `runtime`. The file the
+// report cannot be made without, when one is missing; else nothing.
+QString PrepareReport(std::unique_ptr<QTemporaryDir> &runtime)
 {
 #ifdef _WIN32
     // No system error box either, whatever happens: the tool runs unattended.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    if (const QString missing = MissingReportFile(); !missing.isEmpty()) {
-        std::fprintf(stderr, "korveltctl: cannot make the report: %s is missing; install the program again\n",
-                     missing.toLocal8Bit().constData());
-        return false;
+    if (QString missing = MissingReportFile(); !missing.isEmpty()) {
+        return missing;
     }
 #endif
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -223,7 +222,20 @@ bool PrepareReport(std::unique_ptr<QTemporaryDir> &runtime)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
         }
     }
-    return true;
+    return {};
+}
+
+// Says, in the user's language, that the report cannot be made without the file `missing`.
+int ReportFileMissing(int argc, char **argv, const QString &missing)
+{
+    const QCoreApplication app(argc, argv);
+    korvelt::InstallTranslations(*QCoreApplication::instance(), korvelt::SystemLanguage());
+    QTextStream(stderr) << "korveltctl: "
+                        << QCoreApplication::translate("korveltctl", "cannot make the report: %1 is missing; install "
+                                                                     "the program again")
+                               .arg(missing)
+                        << '\n';
+    return korvelt::ExitFileError;
 }
 
 } // namespace
@@ -247,13 +259,17 @@ int main(int argc, char *argv[])
     // needs QtCore alone.
     const bool report = korvelt::CtlCommandName(words) == QLatin1String("report");
     std::unique_ptr<QTemporaryDir> runtime;
-    if (report && !PrepareReport(runtime)) {
-        return korvelt::ExitFileError;
+    if (const QString missing = report ? PrepareReport(runtime) : QString(); !missing.isEmpty()) {
+        return ReportFileMissing(argc, argv, missing);
     }
     const std::unique_ptr<QCoreApplication> app =
         report ? std::unique_ptr<QCoreApplication>(std::make_unique<QGuiApplication>(argc, argv))
                : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korveltctl"));
+    // The words follow the environment's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; on
+    // Windows the display language); LC_ALL=C is English. Results, exit statuses, JSON keys
+    // and files never change with it.
+    korvelt::InstallTranslations(*app, korvelt::SystemLanguage());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 

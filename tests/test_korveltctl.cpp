@@ -1879,6 +1879,33 @@ private slots:
             << "korveltctl: sim:0: busy: in use by another program\n";
         QTest::newRow("a KORVELT another program holds, list")
             << "KORVELT_DEMO_CLAIMS=@claims %K --demo list >&2" << 0 << "sim:0\t-\t-\tbusy: in use by another program\n";
+        // The user's language: the words change, the exit status does not; LC_ALL=C (and a
+        // language the tool does not speak) is English, byte for byte.
+        QTest::newRow("German")
+            << "(LANGUAGE=de LANG=de_DE.UTF-8 KORVELT_DEMO_FAULT='sim:1 unplug 50' %K --demo 2 write @distinct.dat --all "
+               "--force 2>&1) >&2" << 5
+            << "sim:0 (Seriennr. 1): geschrieben und verifiziert\n"
+               "korveltctl: sim:1 (Seriennr. 2): abgezogen, bei Block 23 von 64: die KORVELT enthält teils das alte, "
+               "teils das neue Schaltprogramm\n1 von 2 geschrieben und verifiziert; 1 fehlgeschlagen\n";
+        QTest::newRow("LANGUAGE before LANG") << "LANGUAGE=pt:fr:de LANG=de_DE.UTF-8 %K --demo wirte" << 2
+                                              << "korveltctl: commande inconnue wirte (voir korveltctl --help)\n";
+        QTest::newRow("LC_ALL=C is English")
+            << "(LC_ALL=C LANGUAGE=de LANG=de_DE.UTF-8 KORVELT_DEMO_FAULT='sim:1 unplug 50' %K --demo 2 write "
+               "@distinct.dat --all --force 2>&1) >&2" << 5
+            << "sim:0 (serial 1): written and verified\n"
+               "korveltctl: sim:1 (serial 2): unplugged at block 23 of 64: the KORVELT holds part of the old and part of "
+               "the new schedule\n1 of 2 written and verified; 1 failed\n";
+        QTest::newRow("a language not spoken is English")
+            << "LANG=pt_BR.UTF-8 %K --demo wirte" << 2 << "korveltctl: unknown command wirte (see korveltctl --help)\n";
+        QTest::newRow("Polish usage error")
+            << "LANG=pl_PL.UTF-8 %K --demo list --all" << 2
+            << "korveltctl: list: nieznana opcja --all (zobacz korveltctl --help)\n";
+        QTest::newRow("JSON refused in Italian")
+            << "cd @ && printf '{\"format\": 1}' >bad.json && LANG=it_IT.UTF-8 %K import bad.json -o x.dat" << 4
+            << "korveltctl: bad.json: format: è atteso \"KORVELT schedule\"\n";
+        QTest::newRow("holidays in Spanish")
+            << "LANG=es_ES.UTF-8 %K holidays --preset es --year 2027 2>&1 | grep -- -10-12 >&2" << 0
+            << "2027-10-12 Tue Fiesta Nacional de España\n";
         QTest::newRow("report, xcb and no display")
             << "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb %K report @distinct.dat -o @out.pdf"
             << 0 << "";
@@ -1894,12 +1921,86 @@ private slots:
             ClaimFile(f.dir.filePath(QStringLiteral("claims/sim-0.lock")).toStdString(), true);
         QVERIFY(held != nullptr);
         QProcess sh;
+        // English unless a row asks for a language, whatever the machine's own.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+            environment.remove(QLatin1String(variable));
+        }
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        sh.setProcessEnvironment(environment);
         sh.start(QStringLiteral("/bin/sh"),
                  {QStringLiteral("-c"), f.Expanded(command).replace(QStringLiteral("%K"), QStringLiteral(KORVELTCTL))});
         QVERIFY(sh.waitForFinished(120000));
         QCOMPARE(sh.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(sh.readAllStandardError()), err);
         QCOMPARE(sh.exitCode(), exit);
+    }
+
+    // A command in a language and with LC_ALL=C: the same exit status; what a script reads as
+    // data the same bytes in every language (export's JSON); with --json each device's result
+    // and exit the same, and its message in the language.
+    void Languages_data() // clang-format off
+    {
+        QTest::addColumn<QString>("language"); // variables for sh
+        QTest::addColumn<QString>("line");     // for sh: %K the program, @ the folder
+        QTest::addColumn<bool>("messages");    // --json, its messages in the language; else the same bytes
+        for (const char *locale : {"en_IE", "de_AT", "fr_CH", "it_IT", "nl_BE", "es_ES", "pl_PL"}) {
+            QTest::newRow(qPrintable(QStringLiteral("same data, ") + QLatin1String(locale)))
+                << QStringLiteral("LANG=%1.UTF-8").arg(QLatin1String(locale)) << "%K export @distinct.dat" << false;
+        }
+        QTest::newRow("write, de") << "LANGUAGE=de"
+                                   << "KORVELT_DEMO_FAULT='sim:1 unplug 50' %K --demo 3 write @distinct.dat --all --force --json"
+                                   << true;
+        QTest::newRow("verify, fr") << "LANGUAGE=fr" << "%K --demo 2 verify @distinct.dat --all --json" << true;
+        QTest::newRow("clock, nl") << "LANGUAGE=nl" << "%K --demo 2 clock set --at '2030-01-02 03:04:05' --all --dry-run --json"
+                                   << true;
+        QTest::newRow("read, pl") << "LANGUAGE=pl" << "KORVELT_DEMO_FAULT='sim:0 silence 5' %K --demo read @out.dat --json"
+                                  << true;
+        QTest::newRow("list, es") << "LANGUAGE=es" << "%K --demo 2 list --json" << true;
+        QTest::newRow("failed as a whole, it") << "LANGUAGE=it" << "%K --demo verify @missing.dat --json" << true;
+    } // clang-format on
+    void Languages()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, line);
+        QFETCH(bool, messages);
+        Fleet f(QString{});
+        const auto run = [&f, &line](const QString &variables, QByteArray &out) {
+            QProcess sh;
+            sh.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("unset LC_ALL LC_MESSAGES LANGUAGE; export LANG=de_DE.UTF-8 %1; %2 2>/dev/null")
+                          .arg(variables, f.Expanded(line).replace(QStringLiteral("%K"), QStringLiteral(KORVELTCTL)))});
+            const bool finished = sh.waitForFinished(120000);
+            out = sh.readAllStandardOutput();
+            return finished ? sh.exitCode() : -1;
+        };
+        QByteArray english;
+        QByteArray spoken;
+        const int exit = run(QStringLiteral("LC_ALL=C"), english);
+        QCOMPARE(run(language, spoken), exit);
+        if (!messages) {
+            QVERIFY(!english.isEmpty());
+            QCOMPARE(spoken, english);
+            return;
+        }
+        const QJsonObject a = QJsonDocument::fromJson(english).object();
+        const QJsonObject b = QJsonDocument::fromJson(spoken).object();
+        QCOMPARE(b.value(QStringLiteral("exit")), a.value(QStringLiteral("exit")));
+        QCOMPARE(b.value(QStringLiteral("message")).isString(), a.value(QStringLiteral("message")).isString());
+        QVERIFY(b.value(QStringLiteral("message")).toString() != a.value(QStringLiteral("message")).toString() ||
+                a.value(QStringLiteral("message")).toString().isEmpty());
+        const QJsonArray devices = a.value(QStringLiteral("devices")).toArray();
+        QCOMPARE(b.value(QStringLiteral("devices")).toArray().size(), devices.size());
+        QVERIFY(!devices.isEmpty() || a.contains(QStringLiteral("message")));
+        for (qsizetype i = 0; i < devices.size(); ++i) {
+            const QJsonObject d = devices.at(i).toObject();
+            const QJsonObject t = b.value(QStringLiteral("devices")).toArray().at(i).toObject();
+            QCOMPARE(t.value(QStringLiteral("result")), d.value(QStringLiteral("result")));
+            QCOMPARE(t.value(QStringLiteral("exit")), d.value(QStringLiteral("exit")));
+            QVERIFY2(t.value(QStringLiteral("message")) != d.value(QStringLiteral("message")),
+                     qPrintable(d.value(QStringLiteral("message")).toString()));
+        }
     }
 #endif
 };

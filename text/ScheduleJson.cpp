@@ -3,6 +3,7 @@
 #include "core/DeviceLimits.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,6 +24,12 @@
 namespace korvelt {
 
 namespace {
+
+// The refusals' texts, in the user's language; the keys, paths and values they name stay as
+// the JSON has them.
+class JsonText {
+    Q_DECLARE_TR_FUNCTIONS(ScheduleJson)
+};
 
 const QString FormatName = QStringLiteral("KORVELT schedule");
 constexpr std::array<const char *, DayCount> DayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -134,12 +141,12 @@ QString Element(const QString &path, qsizetype index)
 QJsonObject ObjectAt(const QJsonValue &value, const QString &path, std::initializer_list<const char *> known)
 {
     if (!value.isObject()) {
-        throw Refusal{path, QStringLiteral("an object is expected")};
+        throw Refusal{path, JsonText::tr("an object is expected")};
     }
     QJsonObject object = value.toObject();
     for (auto key = object.begin(); key != object.end(); ++key) {
         if (std::ranges::find_if(known, [&](const char *k) { return key.key() == QLatin1String(k); }) == known.end()) {
-            throw Refusal{Member(path, key.key()), QStringLiteral("unknown key")};
+            throw Refusal{Member(path, key.key()), JsonText::tr("unknown key")};
         }
     }
     return object;
@@ -149,23 +156,58 @@ QJsonValue Required(const QJsonObject &object, const QString &path, const char *
 {
     QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined()) {
-        throw Refusal{Member(path, QLatin1String(key)), QStringLiteral("missing")};
+        throw Refusal{Member(path, QLatin1String(key)), JsonText::tr("missing")};
     }
     return value;
 }
 
-// An array of exactly `count` elements, named `what` in the refusal.
-QJsonArray ArrayAt(const QJsonValue &value, const QString &path, qsizetype count, const QString &what)
+// What the elements of an array of the schedule are.
+enum class Elements { Days, Slots, Outputs, Dates };
+
+// The refusal of an array with one element too many; each has a fixed count above one.
+QString TooMany(Elements elements, qsizetype count)
+{
+    switch (elements) {
+    case Elements::Days:
+        return JsonText::tr("one day too many; there are %1").arg(count);
+    case Elements::Slots:
+        return JsonText::tr("one slot too many; there are %1").arg(count);
+    case Elements::Outputs:
+        return JsonText::tr("one output too many; there are %1").arg(count);
+    case Elements::Dates:
+        break;
+    }
+    return JsonText::tr("one date too many; there are %1").arg(count);
+}
+
+// The refusal of an array that ends early.
+QString Missing(Elements elements, qsizetype count)
+{
+    switch (elements) {
+    case Elements::Days:
+        return JsonText::tr("missing; there are %1 days").arg(count);
+    case Elements::Slots:
+        return JsonText::tr("missing; there are %1 slots").arg(count);
+    case Elements::Outputs:
+        return JsonText::tr("missing; there are %1 outputs").arg(count);
+    case Elements::Dates:
+        break;
+    }
+    return JsonText::tr("missing; there are %1 dates").arg(count);
+}
+
+// An array of exactly `count` elements, named by `elements` in the refusal.
+QJsonArray ArrayAt(const QJsonValue &value, const QString &path, qsizetype count, Elements elements)
 {
     if (!value.isArray()) {
-        throw Refusal{path, QStringLiteral("an array is expected")};
+        throw Refusal{path, JsonText::tr("an array is expected")};
     }
     QJsonArray array = value.toArray();
     if (array.size() > count) {
-        throw Refusal{Element(path, count), QStringLiteral("one %1 too many; there are %2").arg(what).arg(count)};
+        throw Refusal{Element(path, count), TooMany(elements, count)};
     }
     if (array.size() < count) {
-        throw Refusal{Element(path, array.size()), QStringLiteral("missing; there are %1 %2s").arg(count).arg(what)};
+        throw Refusal{Element(path, array.size()), Missing(elements, count)};
     }
     return array;
 }
@@ -176,7 +218,9 @@ std::int64_t IntegerAt(const QJsonValue &value, const QString &path, std::int64_
     const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low) ||
         number > static_cast<double>(high)) {
-        throw Refusal{path, QStringLiteral("a whole number from %1 to %2 is expected").arg(low).arg(high)};
+        throw Refusal{
+            path,
+            QCoreApplication::translate("ScheduleJson", "a whole number from %1 to %2 is expected").arg(low).arg(high)};
     }
     return static_cast<std::int64_t>(number);
 }
@@ -187,11 +231,11 @@ TDateTime RawAt(const QJsonValue &value, const QString &path)
     const QJsonValue bits = Required(raw, path, "bits");
     static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{16}$"));
     if (!bits.isString() || !hex.match(bits.toString()).hasMatch()) {
-        throw Refusal{Member(path, QStringLiteral("bits")), QStringLiteral("16 hexadecimal digits are expected")};
+        throw Refusal{Member(path, QStringLiteral("bits")), JsonText::tr("16 hexadecimal digits are expected")};
     }
     const QJsonValue number = raw.value(QLatin1String("number"));
     if (!number.isUndefined() && !number.isNull() && !number.isDouble()) {
-        throw Refusal{Member(path, QStringLiteral("number")), QStringLiteral("a number or null is expected")};
+        throw Refusal{Member(path, QStringLiteral("number")), JsonText::tr("a number or null is expected")};
     }
     return std::bit_cast<TDateTime>(bits.toString().toULongLong(nullptr, 16));
 }
@@ -224,8 +268,8 @@ TDateTime TimeAt(const QJsonValue &value, const QString &path)
     const auto fields = Fields(value.toString(), {2, 2, 2}, QLatin1Char(':'));
     TDateTime time = 0;
     if (!value.isString() || !fields || !TryEncodeTime(fields->at(0), fields->at(1), fields->at(2), 0, time)) {
-        throw Refusal{path, value.isString() ? QStringLiteral("\"%1\" is not a time HH:MM:SS").arg(value.toString())
-                                             : QStringLiteral("a time \"HH:MM:SS\" is expected")};
+        throw Refusal{path, value.isString() ? JsonText::tr("\"%1\" is not a time HH:MM:SS").arg(value.toString())
+                                             : JsonText::tr("a time \"HH:MM:SS\" is expected")};
     }
     return time;
 }
@@ -239,11 +283,11 @@ TDateTime DateAt(const QJsonValue &value, const QString &path)
     TDateTime date = 0;
     if (!value.isString() || !fields || fields->at(0) < FirstDeviceYear || fields->at(0) > LastDeviceYear ||
         !TryEncodeDate(fields->at(0), fields->at(1), fields->at(2), date)) {
-        throw Refusal{path, value.isString() ? QStringLiteral("\"%1\" is not a date YYYY-MM-DD from %2 to %3")
+        throw Refusal{path, value.isString() ? JsonText::tr("\"%1\" is not a date YYYY-MM-DD from %2 to %3")
                                                    .arg(value.toString())
                                                    .arg(FirstDeviceYear)
                                                    .arg(LastDeviceYear)
-                                             : QStringLiteral("a date \"YYYY-MM-DD\" is expected")};
+                                             : JsonText::tr("a date \"YYYY-MM-DD\" is expected")};
     }
     return date;
 }
@@ -264,7 +308,9 @@ std::int32_t ItemAt(const QJsonValue &value, const QString &path, const std::arr
     for (const char *name : names) {
         words.append(QLatin1String(name));
     }
-    throw Refusal{path, QStringLiteral("one of %1 is expected").arg(words.join(QStringLiteral(", ")))};
+    throw Refusal{
+        path,
+        QCoreApplication::translate("ScheduleJson", "one of %1 is expected").arg(words.join(QStringLiteral(", ")))};
 }
 
 TimeSlot SlotAt(const QJsonValue &value, const QString &path)
@@ -276,25 +322,23 @@ TimeSlot SlotAt(const QJsonValue &value, const QString &path)
     const QString daysPath = Member(path, QStringLiteral("days"));
     const QJsonValue days = Required(object, path, "days");
     if (!days.isArray()) {
-        throw Refusal{daysPath, QStringLiteral("an array of day names is expected")};
+        throw Refusal{daysPath, JsonText::tr("an array of day names is expected")};
     }
     for (qsizetype i = 0; i < days.toArray().size(); ++i) {
         const QString name = days.toArray().at(i).toString();
         const auto *const day = std::ranges::find_if(DayNames, [&](const char *n) { return name == QLatin1String(n); });
         if (day == DayNames.end() || slot.Days.at(day - DayNames.begin()) != 0) {
-            throw Refusal{Element(daysPath, i),
-                          QStringLiteral("a day name, Sunday to Saturday, once each, is expected")};
+            throw Refusal{Element(daysPath, i), JsonText::tr("a day name, Sunday to Saturday, once each, is expected")};
         }
         slot.Days.at(day - DayNames.begin()) = 1;
     }
     if (object.contains(QLatin1String("dayBytes"))) {
         const QString bytesPath = Member(path, QStringLiteral("dayBytes"));
-        const QJsonArray bytes =
-            ArrayAt(object.value(QLatin1String("dayBytes")), bytesPath, DayCount, QStringLiteral("day"));
+        const QJsonArray bytes = ArrayAt(object.value(QLatin1String("dayBytes")), bytesPath, DayCount, Elements::Days);
         for (int d = 0; d < DayCount; ++d) {
             const auto byte = static_cast<std::uint8_t>(IntegerAt(bytes.at(d), Element(bytesPath, d), 0, 255));
             if ((byte != 0) != (slot.Days.at(d) != 0)) {
-                throw Refusal{Element(bytesPath, d), QStringLiteral("does not agree with days")};
+                throw Refusal{Element(bytesPath, d), JsonText::tr("does not agree with days")};
             }
             slot.Days.at(d) = byte;
         }
@@ -305,7 +349,7 @@ TimeSlot SlotAt(const QJsonValue &value, const QString &path)
 void ReadTable(const QJsonObject &output, const QString &path, const char *key, OutputSlots &outputSlots)
 {
     const QString tablePath = Member(path, QLatin1String(key));
-    const QJsonArray array = ArrayAt(Required(output, path, key), tablePath, SlotCount, QStringLiteral("slot"));
+    const QJsonArray array = ArrayAt(Required(output, path, key), tablePath, SlotCount, Elements::Slots);
     for (int s = 0; s < SlotCount; ++s) {
         outputSlots.at(s) = SlotAt(array.at(s), Element(tablePath, s));
     }
@@ -314,29 +358,27 @@ void ReadTable(const QJsonObject &output, const QString &path, const char *key, 
 ScheduleModel ReadSchedule(const QJsonObject &top)
 {
     if (Required(top, {}, "format") != QJsonValue(FormatName)) {
-        throw Refusal{QStringLiteral("format"), QStringLiteral("\"%1\" is expected").arg(FormatName)};
+        throw Refusal{QStringLiteral("format"), JsonText::tr("\"%1\" is expected").arg(FormatName)};
     }
     if (IntegerAt(Required(top, {}, "version"), QStringLiteral("version"), 1, std::numeric_limits<int>::max()) >
         ScheduleJsonVersion) {
-        throw Refusal{QStringLiteral("version"), QStringLiteral("a later version of this format")};
+        throw Refusal{QStringLiteral("version"), JsonText::tr("a later version of this format")};
     }
     ScheduleModel model;
     const QString outputsPath = QStringLiteral("outputs");
-    const QJsonArray outputs =
-        ArrayAt(Required(top, {}, "outputs"), outputsPath, OutputCount, QStringLiteral("output"));
+    const QJsonArray outputs = ArrayAt(Required(top, {}, "outputs"), outputsPath, OutputCount, Elements::Outputs);
     for (int o = 0; o < OutputCount; ++o) {
         const QString path = Element(outputsPath, o);
         const QJsonObject output = ObjectAt(outputs.at(o), path, {"output", "normal", "special"});
         if (IntegerAt(Required(output, path, "output"), Member(path, QStringLiteral("output")), 1, OutputCount) !=
             o + 1) {
-            throw Refusal{Member(path, QStringLiteral("output")), QStringLiteral("%1 is expected here").arg(o + 1)};
+            throw Refusal{Member(path, QStringLiteral("output")), JsonText::tr("%1 is expected here").arg(o + 1)};
         }
         ReadTable(output, path, "normal", model.NormalTimes.at(o));
         ReadTable(output, path, "special", model.SpecialTimes.at(o));
     }
     const QString datesPath = QStringLiteral("specialDates");
-    const QJsonArray dates =
-        ArrayAt(Required(top, {}, "specialDates"), datesPath, SpecialDateCount, QStringLiteral("date"));
+    const QJsonArray dates = ArrayAt(Required(top, {}, "specialDates"), datesPath, SpecialDateCount, Elements::Dates);
     for (int i = 0; i < SpecialDateCount; ++i) {
         model.SpecialDates.at(i) = DateAt(dates.at(i), Element(datesPath, i));
     }
@@ -372,7 +414,7 @@ DataFileImage ReadDataFile(const QJsonObject &top, const ScheduleModel &model)
     const QJsonObject dataFile = ObjectAt(top.value(QLatin1String("dataFile")), QStringLiteral("dataFile"), {"bytes"});
     const QJsonValue bytesValue = Required(dataFile, QStringLiteral("dataFile"), "bytes");
     if (!bytesValue.isObject()) {
-        throw Refusal{path, QStringLiteral("an object is expected")};
+        throw Refusal{path, JsonText::tr("an object is expected")};
     }
     const QJsonObject bytes = bytesValue.toObject();
     for (auto byte = bytes.begin(); byte != bytes.end(); ++byte) {
@@ -380,12 +422,12 @@ DataFileImage ReadDataFile(const QJsonObject &top, const ScheduleModel &model)
         const auto offset = static_cast<std::size_t>(byte.key().toUInt(&number));
         if (!number || offset >= file.size() || !IsUnreadByte(offset)) {
             throw Refusal{Member(path, byte.key()),
-                          QStringLiteral("not a byte of the data file that the loader leaves unread")};
+                          JsonText::tr("not a byte of the data file that the loader leaves unread")};
         }
         file.at(offset) = static_cast<std::uint8_t>(IntegerAt(byte.value(), Member(path, byte.key()), 0, 255));
     }
     if (DecodeDataFile(file).Outcome != DataFileOutcome::Loaded) {
-        throw Refusal{path, QStringLiteral("the version would be a later one")};
+        throw Refusal{path, JsonText::tr("the version would be a later one")};
     }
     return file;
 }
@@ -529,13 +571,13 @@ ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         if (!json.trimmed().startsWith('{')) {
-            return {std::nullopt, QStringLiteral("neither a KORVELT data file nor a schedule in JSON")};
+            return {std::nullopt, JsonText::tr("neither a KORVELT data file nor a schedule in JSON")};
         }
         const int line = static_cast<int>(json.left(parseError.offset).count('\n')) + 1;
-        return {std::nullopt, QStringLiteral("line %1: not JSON: %2").arg(line).arg(parseError.errorString())};
+        return {std::nullopt, JsonText::tr("line %1: not JSON: %2").arg(line).arg(parseError.errorString())};
     }
     if (const std::optional<QString> repeated = RepeatedKey(json)) {
-        return {std::nullopt, *repeated + QStringLiteral(": the key is given twice")};
+        return {std::nullopt, JsonText::tr("%1: the key is given twice").arg(*repeated)};
     }
     try {
         const QJsonObject top =
@@ -544,7 +586,7 @@ ScheduleJsonResult ScheduleFromJson(const QByteArray &json)
         const ScheduleModel model = ReadSchedule(top);
         return {model, {}, ReadDataFile(top, model)};
     } catch (const Refusal &refusal) {
-        return {std::nullopt, (refusal.Path.isEmpty() ? QStringLiteral("the top level") : refusal.Path) +
+        return {std::nullopt, (refusal.Path.isEmpty() ? JsonText::tr("the top level") : refusal.Path) +
                                   QStringLiteral(": ") + refusal.Cause};
     }
 }

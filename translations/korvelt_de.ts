@@ -1673,6 +1673,137 @@ Jetzt speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>ein Objekt wird erwartet</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>ein Tag zu viel; es sind %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>eine Schaltzeit zu viel; es sind %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>ein Ausgang zu viel; es sind %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>ein Sondertag zu viel; es sind %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>fehlt; es sind %1 Tage</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>fehlt; es sind %1 Schaltzeiten</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>fehlt; es sind %1 Ausgänge</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>fehlt; es sind %1 Sondertage</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>ein Array wird erwartet</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>eine ganze Zahl von %1 bis %2 wird erwartet</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>16 Hexadezimalziffern werden erwartet</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>eine Zahl oder null wird erwartet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>„%1“ ist keine Uhrzeit HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>eine Uhrzeit „HH:MM:SS“ wird erwartet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>„%1“ ist kein Datum YYYY-MM-DD von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>ein Datum „YYYY-MM-DD“ wird erwartet</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>einer der Werte %1 wird erwartet</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>ein Array von Tagesnamen wird erwartet</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>ein Tagesname von Sunday bis Saturday, jeder einmal, wird erwartet</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>passt nicht zu days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>„%1“ wird erwartet</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>eine spätere Version dieses Formats</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>hier wird %1 erwartet</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>kein Byte der Datendatei, das beim Laden ungelesen bleibt</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>die Version wäre eine spätere</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>weder eine KORVELT-Datendatei noch ein Schaltprogramm in JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>Zeile %1: kein JSON: %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1: der Schlüssel kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>die oberste Ebene</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3610,6 +3741,815 @@ Block %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Ausgang %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Aufruf: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programmiert KORVELT-Zeitschaltuhren aus Skripten.
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Optionen: --demo [N] verwendet N simulierte KORVELTs (1 ohne N), Seriennummern 1 bis N;
+-h oder --help und --version, auch nach einem Befehl; -- beendet die Optionen.
+FILE - ist die Standardeingabe. Bei mehreren KORVELTs endet der Lauf mit einer
+Zusammenfassung, „5 von 8 geschrieben und verifiziert; 3 fehlgeschlagen“; --quiet
+gibt nur Fehler aus (und die Abweichungen, die verify findet). --dry-run (write,
+clock set, holidays -o) sagt, was mit welcher KORVELT oder Datei geschehen würde,
+und fragt die KORVELTs nur, wer sie sind.
+--json gibt ein JSON-Dokument des Ergebnisses aus (docs/korveltctl-json.md).
+Exit-Status: 0 erledigt, 1 check oder verify fand eine Abweichung, 2 Aufruffehler,
+3 keine KORVELT, eine im Programmiermodus oder keine KORVELT, 4 Dateifehler,
+5 die KORVELT antwortet nicht mehr oder wurde abgezogen, 6 ein anderes Programm
+spricht mit der KORVELT (belegt), 130 abgebrochen (Strg+C),
+143 beendet (SIGTERM, SIGHUP).
+Siehe korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Aufruf: korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Prüft das Schaltprogramm in FILE und gibt aus, was die Prüfung findet;
+  Exit-Status 1 bei einem möglichen Fehler.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Liest die Uhr der KORVELT oder stellt sie auf die Uhrzeit dieses
+  Computers (--pc, Vorgabe) oder auf die angegebene Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set: die Uhrzeit dieses Computers (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set: die angegebene Uhrzeit</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read oder clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at und --dry-run gelten für clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>%1 von %2 Uhren gelesen</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc oder --at, nicht beides</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at „YYYY-MM-DD HH:MM:SS“, in den Jahren %1 bis %2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>würde die Uhr auf %1 stellen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>%1 von %2 Uhren würden gestellt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>%1 von %2 Uhren gestellt</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>die KORVELT mit dieser Seriennummer oder unter diesem Pfad; mehrfach für mehrere</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>jede angeschlossene KORVELT, alle gleichzeitig</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>ein JSON-Dokument des Ergebnisses auf der Standardausgabe</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>gibt nur Fehler aus</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>sagt, was geschehen würde, und tut nichts</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Schreibt das Schaltprogramm einer Datendatei als JSON (Vorgabe) oder
+  CSV nach OUT oder auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (Vorgabe) oder CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>die erstellte Datei (- oder keine: Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format ist json oder csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Gibt den Aufruf von COMMAND und seine Optionen aus, oder den Aufruf des Werkzeugs.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help nimmt einen Befehl</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>die gesetzlichen Feiertage eines Landes oder einer Region</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>fügt die Regeln einer im Feiertagsdialog gespeicherten Datei hinzu</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>das Jahr (ohne Angabe das laufende)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o: das Schaltprogramm, dessen Sondertage gefüllt werden</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>schreibt das Schaltprogramm mit den Feiertagen als Sondertage (- : Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o: bei weniger als 16 Feiertagen wiederholen die übrigen den letzten</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>die Form der Liste</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>--preset CODE oder --rules FILE ist nötig</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset ist %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json oder --format %1, nicht beides</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format ist text, csv oder json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format und --json gelten für die Feiertagsliste, nicht für -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year ist ein Jahr von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1: Sondertage 1 bis %2 würden die Feiertage von %3 erhalten (nichts geschrieben)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1: Sondertage 1 bis %2 enthalten die Feiertage von %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last und --dry-run gehören zu -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Erstellt eine Datendatei aus einem Schaltprogramm in JSON
+  (-o - : Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>die erstellte Datendatei (- : Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>-o OUT.dat ist nötig</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import erstellt eine Datendatei, nicht %1; export erstellt JSON</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Listet jede angeschlossene KORVELT auf: Pfad, Seriennummer, Versionstext
+  und „Programmiermodus“, wo sie im Programmiermodus ist.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>keine KORVELT angeschlossen</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Liest das Schaltprogramm der KORVELT nach OUT: JSON, wenn OUT auf .json
+  endet oder mit --format json, sonst eine Datendatei (- : Standardausgabe).
+  Mehrere KORVELTs werden in den Ordner DIR gelesen, je eine Datei, benannt
+  nach der Seriennummer: 1042.dat, oder 1042.json mit --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>die Form der Datei (ohne Angabe nach der Endung von OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 von %2 gelesen</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>mehrere KORVELTs werden in einen Ordner gelesen, nicht in -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>nicht gespeichert: eine weitere gelesene KORVELT hat ebenfalls die Seriennummer %1; lesen Sie jede über ihren Pfad</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>nicht gespeichert: die KORVELT hat ihre Seriennummer nicht genannt</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>gelesen in %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format ist dat oder json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json gibt auf der Standardausgabe aus: lesen Sie in eine Datei</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Erstellt den druckbaren Bericht des Schaltprogramms in FILE als PDF
+  (ohne -o FILE mit .pdf statt .dat; -o - : Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>die PDF-Datei (ohne Angabe FILE mit .pdf statt .dat; - : Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>-o OUT.pdf ist nötig, wenn FILE - ist</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1: der Bericht konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Liest jede KORVELT und vergleicht sie mit dem Schaltprogramm in FILE,
+  so wie die KORVELT es hält; Exit-Status 1, wenn eine abweicht, die
+  Abweichungen auf der Standardausgabe. Es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>enthält %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>weicht an 1 Stelle von %1 ab</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>weicht an %n Stelle von %1 ab</numerusform>
+            <numerusform>weicht an %n Stellen von %1 ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%1 von %2 enthalten %3</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation>; die Uhr wurde nicht gestellt: %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation>; Uhr gestellt auf %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>warte auf KORVELTs, um %1 zu schreiben (Strg+C beendet)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>%1 programmiert; %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>Ende nach dieser KORVELT (erneut Strg+C bricht sofort ab)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1: kann nicht geschrieben werden: %2; es werden keine weiteren KORVELTs angenommen</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 ist eine ganze Zahl ab %2</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch schreibt jede angesteckte KORVELT: kein --all, --device oder --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Schreibt das Schaltprogramm in FILE (Datendatei oder JSON, am Inhalt
+  erkannt) und liest es zum Verifizieren zurück, außer mit --no-verify.
+  --all schreibt alle angeschlossenen KORVELTs gleichzeitig, je eine
+  Zeile. Ein Schaltprogramm mit Werten, die die KORVELT nicht aufnehmen
+  kann, wird abgelehnt; eines mit möglichen Fehlern auch, außer mit
+  --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Wartet, bis KORVELTs angesteckt werden, und schreibt jede, sobald sie
+  da ist (und stellt mit --set-clock ihre Uhr auf die Uhrzeit dieses
+  Computers), je eine Zeile; eine KORVELT wird erst wieder geschrieben,
+  nachdem sie abgezogen wurde. --log hängt je KORVELT eine CSV-Zeile an:
+  Zeit, Seriennummer, Version, SHA-256 von FILE, Ergebnis, Pfad,
+  Meldung, Version von korveltctl. --count N endet nach N KORVELTs,
+  --retry N versucht eine fehlgeschlagene erneut, --json gibt je Zeile
+  ein JSON-Objekt aus. Strg+C beendet nach der KORVELT in Arbeit (ein
+  zweites Strg+C sofort): „3 programmiert; 1 fehlgeschlagen“.</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>schreibt ohne Zurücklesen</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>schreibt auch ein Schaltprogramm mit möglichen Fehlern</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>schreibt jede KORVELT, sobald sie angesteckt wird, bis Strg+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch: stellt auch jede Uhr auf die Uhrzeit dieses Computers</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch: hängt je KORVELT eine Zeile an LOG.csv an</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch: endet nach N KORVELTs</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch: versucht eine fehlgeschlagene KORVELT erneut, bis zu N-mal</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1: nicht geschrieben: die KORVELT kann %2 seiner Werte nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1: nicht geschrieben: die Prüfung fand 1 möglichen Fehler (--force schreibt trotzdem)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1: nicht geschrieben: die Prüfung fand %n möglichen Fehler (--force schreibt trotzdem)</numerusform>
+            <numerusform>%1: nicht geschrieben: die Prüfung fand %n mögliche Fehler (--force schreibt trotzdem)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count und --retry gelten für --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>würde %1 schreiben und verifizieren</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>würde %1 schreiben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>%1 von %2 würden geschrieben und verifiziert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>%1 von %2 würden geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>%1 von %2 geschrieben und verifiziert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 von %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device oder --all, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>%1 KORVELTs sind angeschlossen (%2): nennen Sie eine mit --device, oder --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>die KORVELT ist im Programmiermodus</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>keine KORVELT-Zeitschaltuhr</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>die KORVELT antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>unter %1 ist keine KORVELT angeschlossen</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>keine KORVELT mit der Seriennummer %1 angeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>%1 KORVELTs haben die Seriennummer %2: %3; nennen Sie eine über ihren Pfad</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 weicht ab</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform>; %n weicht ab</numerusform>
+            <numerusform>; %n weichen ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 fehlgeschlagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform>; %n fehlgeschlagen</numerusform>
+            <numerusform>; %n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>Uhr %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>Programmiermodus</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>keine KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>belegt: wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 ist die gelesene Datei; die Ausgabe braucht einen eigenen Namen</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1: kann nicht geschrieben werden: dort liegt ein symbolischer Link, dem nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>Standardeingabe: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1: zu groß (mehr als 16 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1: eine Datendatei einer späteren Version</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1: die Datendatei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>beim Verifizieren, bei Block %1 von %2: die KORVELT enthält das neue Schaltprogramm, nicht verifiziert</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>bevor das Schaltprogramm gesendet wurde: die KORVELT enthält ihr altes Schaltprogramm</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>bei Block %1 von %2: die KORVELT enthält teils das alte, teils das neue Schaltprogramm</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>dort ist keine KORVELT angeschlossen</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>Block %1 der KORVELT enthält Werte, die keine Uhrzeiten oder Daten sind</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>antwortet nicht mehr, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>die KORVELT antwortet bei Block %1 nicht mehr</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>abgezogen, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>die KORVELT wurde abgezogen</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>das zurückgelesene Schaltprogramm weicht an 1 Stelle vom geschriebenen ab</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stelle vom geschriebenen ab</numerusform>
+            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stellen vom geschriebenen ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>abgebrochen, bevor etwas gesendet wurde: die KORVELT ist unverändert</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>beim Verifizieren abgebrochen, bei Block %1 von %2: die KORVELT enthält das neue Schaltprogramm, nicht verifiziert</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>abgebrochen, bevor das Schaltprogramm gesendet wurde: die KORVELT enthält ihr altes Schaltprogramm</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>bei Block %1 von %2 abgebrochen: die KORVELT enthält teils das alte, teils das neue Schaltprogramm</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>bei Block %1 von %2 abgebrochen: nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>abgebrochen, bevor die Uhr gestellt wurde</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>abgebrochen: die Uhr wurde möglicherweise gestellt, möglicherweise nicht</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (Seriennr. %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und verifiziert</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>ein Befehl fehlt</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N ist eine Anzahl KORVELTs von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (siehe korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>Standardausgabe: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>der Bericht kann nicht erstellt werden: %1 fehlt; installieren Sie das Programm neu</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Gibt die gesetzlichen Feiertage eines Jahres aus (ohne --year das
+  laufende), oder schreibt sie mit -o als Sondertage des Schaltprogramms
+  in IN.dat (ohne --from die Vorgaben) nach OUT. Bei weniger als 16
+  Feiertagen behalten die übrigen Sondertage ihr Datum oder wiederholen
+  den letzten (--repeat-last). --rules fügt die Regeln einer im
+  Feiertagsdialog gespeicherten Datei hinzu (ohne --preset nur diese).
+  Die Tage von Regeln, die eine Vorlage anbietet, aber nicht ankreuzt,
+  folgen als Zeilen „nicht angewendet“.
+  --json und --format csv geben je Feiertag Datum, Wochentag, Namen und
+  Ersatztag ja/nein aus und ob er angewendet wird.
+  CODE: %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>nicht angewendet: %1</translation>
     </message>
 </context>
 </TS>

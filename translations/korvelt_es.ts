@@ -1673,6 +1673,137 @@ Save now?</source>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>se espera un objeto</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>clave desconocida</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>un día de más; son %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>una franja de más; son %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>una salida de más; son %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>una fecha de más; son %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>falta; son %1 días</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>falta; son %1 franjas</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>falta; son %1 salidas</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>falta; son %1 fechas</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>se espera una matriz</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>se espera un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>se esperan 16 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>se espera un número o null</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>«%1» no es una hora HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>se espera una hora «HH:MM:SS»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>«%1» no es una fecha YYYY-MM-DD de %2 a %3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>se espera una fecha «YYYY-MM-DD»</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>se espera uno de estos valores: %1</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>se espera una matriz de nombres de día</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>se espera un nombre de día, de Sunday a Saturday, cada uno una vez</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>no coincide con days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>se espera «%1»</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>una versión posterior de este formato</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>aquí se espera %1</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>no es un byte del archivo de datos que la carga deja sin leer</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>la versión sería una posterior</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>ni un archivo de datos KORVELT ni una programación en JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>línea %1: no es JSON: %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1: la clave aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>el nivel superior</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3610,6 +3741,814 @@ Bloque %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Salida %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Uso: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programa programadores horarios KORVELT desde scripts.
+
+Órdenes:
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Opciones: --demo [N] usa N KORVELT simulados (1 sin N), números de serie 1 a N;
+-h o --help y --version, también tras una orden; -- termina las opciones.
+FILE - es la entrada estándar. Con varios KORVELT, una línea de resumen cierra la
+ejecución, «5 de 8 escritos y verificados; 3 fallidos»; --quiet muestra solo los
+errores (y las diferencias que encuentra verify). --dry-run (write, clock set,
+holidays -o) indica qué se haría en qué KORVELT o archivo, preguntando a los
+KORVELT solo quiénes son.
+--json muestra un documento JSON del resultado (docs/korveltctl-json.md).
+Estado de salida: 0 hecho, 1 check o verify encontró una diferencia, 2 error de
+uso, 3 ningún KORVELT, uno en modo de actualización o que no es un KORVELT,
+4 error de archivo, 5 el KORVELT dejó de responder o se desconectó, 6 otro
+programa está comunicando con el KORVELT (ocupado), 130 interrumpido (Ctrl+C),
+143 terminado (SIGTERM, SIGHUP).
+Véase korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Uso: korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Comprueba la programación de FILE y muestra lo que encuentra; estado
+  de salida 1 si encuentra un posible error.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Lee el reloj del KORVELT, o lo ajusta a la hora de este ordenador
+  (--pc, por defecto) o a la hora indicada.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set: la hora de este ordenador (por defecto)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set: la hora indicada</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read o clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at y --dry-run son para clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>%1 de %2 relojes leídos</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc o --at, no ambos</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at «YYYY-MM-DD HH:MM:SS», en los años %1 a %2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>pondría el reloj en %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>se ajustarían %1 de %2 relojes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>%1 de %2 relojes ajustados</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>el KORVELT con ese número de serie o en esa ruta; repítase para más</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>todos los KORVELT conectados, a la vez</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>un documento JSON del resultado en la salida estándar</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>muestra solo los errores</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>indica lo que se haría, sin hacer nada</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Escribe la programación de un archivo de datos como JSON (por defecto)
+  o CSV, en OUT o en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (por defecto) o CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>el archivo creado (- o ninguno: salida estándar)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format es json o csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Muestra el uso de COMMAND y las opciones que admite, o el uso de la herramienta.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help admite una sola orden</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>orden desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>los festivos de un país o una región</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>añade las reglas de un archivo guardado por el cuadro Festivos</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>el año (el actual si no se indica)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o: la programación cuyas fechas especiales se rellenan</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>escribe la programación con los festivos como fechas especiales (- : salida estándar)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o: con menos de 16 festivos, los demás repiten el último</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>el formato de la lista</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>hace falta --preset CODE o --rules FILE</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset es %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json o --format %1, no ambos</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format es text, csv o json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format y --json son para la lista de festivos, no para -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year es un año de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1: las fechas especiales 1 a %2 tendrían los festivos de %3 (no se escribe nada)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1: las fechas especiales 1 a %2 tienen los festivos de %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>omitido: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last y --dry-run van con -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Crea un archivo de datos a partir de una programación en JSON
+  (-o - : salida estándar).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>el archivo de datos creado (- : salida estándar)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>hace falta -o OUT.dat</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import crea un archivo de datos, no %1; export crea JSON</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Lista cada KORVELT conectado: ruta, número de serie, texto de versión,
+  y «modo de actualización» si está en modo de actualización.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>no hay ningún KORVELT conectado</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Lee la programación del KORVELT en OUT: JSON si OUT termina en .json
+  o con --format json; si no, un archivo de datos (- : salida estándar).
+  Varios KORVELT se leen en la carpeta DIR, un archivo cada uno con su
+  número de serie como nombre: 1042.dat, o 1042.json con --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>el formato del archivo (por defecto, según la extensión de OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 de %2 leídos</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>varios KORVELT se leen en una carpeta, no en -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>no guardado: otro KORVELT leído tiene también el número de serie %1; lea cada uno por su ruta</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>no guardado: el KORVELT no indicó su número de serie</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>leído en %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format es dat o json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json escribe en la salida estándar: lea en un archivo</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Crea el informe imprimible de la programación de FILE como PDF
+  (sin -o, FILE con .pdf en lugar de .dat; -o - : salida estándar).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>el PDF (si no se indica, FILE con .pdf en lugar de .dat; - : salida estándar)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>hace falta -o OUT.pdf cuando FILE es -</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1: no se pudo crear el informe</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Lee cada KORVELT y lo compara con la programación de FILE tal como la
+  tiene el KORVELT; estado de salida 1 si alguno difiere, las
+  diferencias en la salida estándar. No se escribe nada.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contiene %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>difiere de %1 en 1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>difiere de %1 en %n punto</numerusform>
+            <numerusform>difiere de %1 en %n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%1 de %2 contienen %3</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation>; el reloj no se ajustó: %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation>; reloj ajustado a %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>esperando KORVELT en los que escribir %1 (Ctrl+C termina)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>%1 programados; %2 fallidos</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>termina tras este KORVELT (otro Ctrl+C lo detiene al instante)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1: no se puede escribir: %2; no se aceptan más KORVELT</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 es un número entero a partir de %2</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch escribe cada KORVELT conectado: sin --all, --device ni --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Escribe la programación de FILE (archivo de datos o JSON, según el
+  contenido) y la relee para verificarla, salvo con --no-verify. --all
+  escribe todos los KORVELT conectados a la vez, una línea cada uno. Se
+  rechaza una programación con valores que el KORVELT no puede contener;
+  también una con posibles errores, salvo con --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Espera a que se conecten KORVELT y escribe cada uno en cuanto llega
+  (y con --set-clock ajusta su reloj a la hora de este ordenador), una
+  línea cada uno; un KORVELT solo se vuelve a escribir tras haberse
+  desconectado. --log añade una línea CSV por KORVELT: hora, número de
+  serie, versión, SHA-256 de FILE, resultado, ruta, mensaje, versión de
+  korveltctl. --count N termina tras N KORVELT, --retry N reintenta uno
+  fallido, --json muestra un objeto JSON por línea. Ctrl+C termina tras
+  el KORVELT en curso (un segundo Ctrl+C, al instante):
+  «3 programados; 1 fallidos».</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>escribe sin releer</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>escribe también una programación con posibles errores</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>escribe cada KORVELT en cuanto se conecta, hasta Ctrl+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch: ajusta también cada reloj a la hora de este ordenador</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch: añade una línea por KORVELT a LOG.csv</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch: termina tras N KORVELT</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch: reintenta un KORVELT fallido, hasta N veces</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1: no escrito: el KORVELT no puede contener %2 de sus valores</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1: no escrito: la comprobación encontró 1 posible error (--force lo escribe igualmente)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1: no escrito: la comprobación encontró %n posible error (--force lo escribe igualmente)</numerusform>
+            <numerusform>%1: no escrito: la comprobación encontró %n posibles errores (--force lo escribe igualmente)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count y --retry son para --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>escribiría %1 y lo verificaría</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>escribiría %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>se escribirían y verificarían %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>se escribirían %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>%1 de %2 escritos y verificados</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 de %2 escritos</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device o --all, no ambos</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>hay %1 KORVELT conectados (%2): indique uno con --device, o --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>el KORVELT está en modo de actualización</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>no es un programador horario KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>el KORVELT dejó de responder</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>no hay ningún KORVELT conectado en %1</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>no hay ningún KORVELT con número de serie %1 conectado</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>%1 KORVELT tienen el número de serie %2: %3; indique uno por su ruta</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 difiere</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform>; %n difiere</numerusform>
+            <numerusform>; %n difieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 fallido</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform>; %n fallido</numerusform>
+            <numerusform>; %n fallidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>reloj %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>modo de actualización</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>no es un KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>ocupado: en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 se indica más de una vez</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 es el archivo leído; la salida necesita un nombre propio</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1: no se puede escribir: hay un enlace simbólico, que no se sigue</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>entrada estándar: no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1: demasiado grande (más de 16 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1: un archivo de datos de una versión posterior</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1: el archivo de datos está cortado</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>durante la verificación, en el bloque %1 de %2: el KORVELT tiene la programación nueva, sin verificar</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>antes de enviar la programación: el KORVELT conserva su programación anterior</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>en el bloque %1 de %2: el KORVELT tiene parte de la programación anterior y parte de la nueva</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>ahí no hay ningún KORVELT conectado</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>el bloque %1 del KORVELT tiene valores que no son horas ni fechas</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>dejó de responder, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>el KORVELT dejó de responder en el bloque %1</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>desconectado, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>el KORVELT se desconectó</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>la programación releída difiere de la escrita en 1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>la programación releída difiere de la escrita en %n punto</numerusform>
+            <numerusform>la programación releída difiere de la escrita en %n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>interrumpido antes de enviar nada: el KORVELT sigue como estaba</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>interrumpido durante la verificación, en el bloque %1 de %2: el KORVELT tiene la programación nueva, sin verificar</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>interrumpido antes de enviar la programación: el KORVELT conserva su programación anterior</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>interrumpido en el bloque %1 de %2: el KORVELT tiene parte de la programación anterior y parte de la nueva</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>interrumpido en el bloque %1 de %2: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>interrumpido antes de ajustar el reloj</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>interrumpido: puede que el reloj se haya ajustado o no</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrumpido</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (n.º de serie %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>escrito y verificado</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>escrito</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>leído</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>falta una orden</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N es un número de KORVELT de 1 a %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (véase korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>no se puede crear el informe: falta %1; vuelva a instalar el programa</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Muestra los festivos de un año (el actual sin --year), o con -o los
+  escribe como fechas especiales de la programación de IN.dat (los
+  valores por defecto sin --from) en OUT. Con menos de 16 festivos, las
+  demás fechas especiales conservan las suyas o repiten la última
+  (--repeat-last). --rules añade las reglas de un archivo guardado por
+  el cuadro Festivos (o usa solo esas, sin --preset). --json y
+  --format csv muestran de cada festivo la fecha, el día de la semana,
+  los nombres y si es un día trasladado y si se aplica.
+  Los días de reglas que una lista ofrece sin marcar siguen como líneas
+  «no aplicado».
+  CODE: %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>no aplicado: %1</translation>
     </message>
 </context>
 </TS>

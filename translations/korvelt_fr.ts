@@ -1673,6 +1673,137 @@ Enregistrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>un objet est attendu</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>clé inconnue</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>un jour de trop ; il y en a %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>une plage de trop ; il y en a %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>une sortie de trop ; il y en a %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>une date de trop ; il y en a %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>manquant ; il y a %1 jours</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>manquante ; il y a %1 plages</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>manquante ; il y a %1 sorties</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>manquante ; il y a %1 dates</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>un tableau est attendu</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>un nombre entier de %1 à %2 est attendu</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>16 chiffres hexadécimaux sont attendus</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>un nombre ou null est attendu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>« %1 » n&apos;est pas une heure HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>une heure « HH:MM:SS » est attendue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>« %1 » n&apos;est pas une date YYYY-MM-DD de %2 à %3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>une date « YYYY-MM-DD » est attendue</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>l&apos;une des valeurs %1 est attendue</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>un tableau de noms de jours est attendu</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>un nom de jour, de Sunday à Saturday, chacun une fois, est attendu</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>ne concorde pas avec days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>« %1 » est attendu</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>une version ultérieure de ce format</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>%1 est attendu ici</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>pas un octet du fichier de données que le chargement laisse de côté</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>la version serait une version ultérieure</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>ni un fichier de données KORVELT ni une programmation en JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>ligne %1 : pas du JSON : %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1 : la clé figure deux fois</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>le niveau supérieur</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3610,6 +3741,816 @@ Bloc %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Sortie %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Utilisation : korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programme les programmateurs horaires KORVELT depuis des scripts.
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Options : --demo [N] utilise N KORVELT simulés (1 sans N), numéros de série 1 à N ;
+-h ou --help et --version, aussi après une commande ; -- termine les options.
+FILE - est l&apos;entrée standard. Avec plusieurs KORVELT, une ligne de résumé termine
+l&apos;exécution, « 5 sur 8 envoyés et vérifiés ; 3 en échec » ; --quiet n&apos;affiche que
+les erreurs (et les différences trouvées par verify). --dry-run (write, clock set,
+holidays -o) indique ce qui serait fait à quel KORVELT ou fichier, en demandant
+seulement aux KORVELT qui ils sont.
+--json affiche un document JSON du résultat (docs/korveltctl-json.md).
+Code de sortie : 0 terminé, 1 check ou verify a trouvé une différence, 2 erreur
+d&apos;utilisation, 3 aucun KORVELT, un KORVELT en mode mise à jour ou pas un KORVELT,
+4 erreur de fichier, 5 le KORVELT ne répond plus ou a été débranché, 6 un autre
+programme communique avec le KORVELT (occupé), 130 interrompu (Ctrl+C),
+143 arrêté (SIGTERM, SIGHUP).
+Voir korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Utilisation : korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Contrôle la programmation de FILE et affiche ce qu&apos;il trouve ; code de
+  sortie 1 s&apos;il trouve une erreur possible.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Lit l&apos;horloge du KORVELT, ou la met à l&apos;heure de cet ordinateur (--pc,
+  par défaut) ou à l&apos;heure indiquée.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set : l&apos;heure de cet ordinateur (par défaut)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set : l&apos;heure indiquée</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read ou clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at et --dry-run sont pour clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>%1 horloges sur %2 lues</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc ou --at, pas les deux</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at « YYYY-MM-DD HH:MM:SS », dans les années %1 à %2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>mettrait l&apos;horloge à l&apos;heure %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>%1 horloges sur %2 seraient mises à l&apos;heure</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>%1 horloges sur %2 mises à l&apos;heure</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>le KORVELT de ce numéro de série ou à ce chemin ; à répéter pour plusieurs</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>tous les KORVELT branchés, en même temps</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>un document JSON du résultat sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>n&apos;affiche que les erreurs</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>indique ce qui serait fait, sans rien faire</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Écrit la programmation d&apos;un fichier de données en JSON (par défaut) ou
+  en CSV, dans OUT ou sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (par défaut) ou CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>le fichier créé (- ou rien : sortie standard)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format vaut json ou csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Affiche l&apos;utilisation de COMMAND et ses options, ou l&apos;utilisation de l&apos;outil.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help prend une seule commande</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>commande inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>les jours fériés d&apos;un pays ou d&apos;une région</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>ajoute les règles d&apos;un fichier enregistré par la boîte Jours fériés</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>l&apos;année (l&apos;année en cours si absente)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o : la programmation dont les dates spéciales sont remplies</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>écrit la programmation avec les jours fériés comme dates spéciales (- : sortie standard)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o : avec moins de 16 jours fériés, les autres répètent le dernier</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>la forme de la liste</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>--preset CODE ou --rules FILE est nécessaire</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset vaut %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json ou --format %1, pas les deux</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format vaut text, csv ou json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format et --json sont pour la liste des jours fériés, pas pour -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year est une année de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1 : écriture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1 : les dates spéciales 1 à %2 contiendraient les jours fériés de %3 (rien n&apos;est écrit)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1 : les dates spéciales 1 à %2 contiennent les jours fériés de %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>non retenu : %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last et --dry-run vont avec -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Crée un fichier de données à partir d&apos;une programmation en JSON
+  (-o - : sortie standard).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>le fichier de données créé (- : sortie standard)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>-o OUT.dat est nécessaire</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import crée un fichier de données, pas %1 ; export crée du JSON</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Liste chaque KORVELT branché : chemin, numéro de série, texte de version,
+  et « mode mise à jour » s&apos;il est en mode mise à jour.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>aucun KORVELT n&apos;est branché</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Lit la programmation du KORVELT dans OUT : JSON si OUT se termine par
+  .json ou avec --format json, sinon un fichier de données (- : sortie
+  standard). Plusieurs KORVELT sont lus dans le dossier DIR, un fichier
+  chacun nommé d&apos;après son numéro de série : 1042.dat, ou 1042.json avec
+  --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>la forme du fichier (par défaut, selon l&apos;extension de OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 sur %2 lus</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>plusieurs KORVELT se lisent dans un dossier, pas dans -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>non enregistré : un autre KORVELT lu a aussi le numéro de série %1 ; lisez chacun par son chemin</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>non enregistré : le KORVELT n&apos;a pas donné son numéro de série</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>lu dans %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format vaut dat ou json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json écrit sur la sortie standard : lisez dans un fichier</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Crée le rapport imprimable de la programmation de FILE en PDF (sans -o,
+  FILE avec .pdf au lieu de .dat ; -o - : sortie standard).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>le PDF (par défaut FILE avec .pdf au lieu de .dat ; - : sortie standard)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>-o OUT.pdf est nécessaire quand FILE vaut -</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1 : le rapport n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Lit chaque KORVELT et le compare à la programmation de FILE telle que
+  le KORVELT la contient ; code de sortie 1 si l&apos;un diffère, les
+  différences sur la sortie standard. Rien n&apos;est envoyé.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contient %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>diffère de %1 en 1 endroit</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>diffère de %1 en %n endroit</numerusform>
+            <numerusform>diffère de %1 en %n endroits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%1 sur %2 contiennent %3</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation> ; l&apos;horloge n&apos;a pas été mise à l&apos;heure : %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation> ; horloge mise à l&apos;heure : %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>attente de KORVELT auxquels envoyer %1 (Ctrl+C pour terminer)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>%1 programmé(s) ; %2 en échec</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>arrêt après ce KORVELT (Ctrl+C à nouveau l&apos;arrête aussitôt)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1 : écriture impossible : %2 ; plus aucun KORVELT n&apos;est pris</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 est un nombre entier à partir de %2</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch envoie à chaque KORVELT branché : pas de --all, --device ni --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Envoie la programmation de FILE (fichier de données ou JSON, reconnu
+  au contenu) et la relit pour la vérifier, sauf avec --no-verify.
+  --all envoie à tous les KORVELT branchés en même temps, une ligne
+  chacun. Une programmation avec des valeurs que le KORVELT ne peut pas
+  contenir est refusée ; une avec des erreurs possibles aussi, sauf avec
+  --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Attend que des KORVELT soient branchés et envoie à chacun dès son
+  arrivée (et met son horloge à l&apos;heure de cet ordinateur avec
+  --set-clock), une ligne chacun ; un KORVELT ne reçoit un nouvel envoi
+  qu&apos;après avoir été débranché. --log ajoute une ligne CSV par KORVELT :
+  heure, numéro de série, version, SHA-256 de FILE, résultat, chemin,
+  message, version de korveltctl. --count N termine après N KORVELT,
+  --retry N réessaie un KORVELT en échec, --json affiche un objet JSON
+  par ligne. Ctrl+C termine après le KORVELT en cours (un second Ctrl+C
+  aussitôt) : « 3 programmé(s) ; 1 en échec ».</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>envoie sans relire</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>envoie aussi une programmation avec des erreurs possibles</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>envoie à chaque KORVELT dès son branchement, jusqu&apos;à Ctrl+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch : met aussi chaque horloge à l&apos;heure de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch : ajoute une ligne par KORVELT à LOG.csv</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch : termine après N KORVELT</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch : réessaie un KORVELT en échec, jusqu&apos;à N fois</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1 : non envoyé : le KORVELT ne peut pas contenir %2 de ses valeurs</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1 : non envoyé : le contrôle a trouvé 1 erreur possible (--force l&apos;envoie quand même)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1 : non envoyé : le contrôle a trouvé %n erreur possible (--force l&apos;envoie quand même)</numerusform>
+            <numerusform>%1 : non envoyé : le contrôle a trouvé %n erreurs possibles (--force l&apos;envoie quand même)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count et --retry sont pour --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>enverrait %1 et le vérifierait</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>enverrait %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>%1 sur %2 recevraient l&apos;envoi et seraient vérifiés</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>%1 sur %2 recevraient l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>%1 sur %2 envoyés et vérifiés</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 sur %2 envoyés</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device ou --all, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>%1 KORVELT sont branchés (%2) : désignez-en un avec --device, ou --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>le KORVELT est en mode mise à jour</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>pas un programmateur horaire KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>le KORVELT ne répond plus</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>aucun KORVELT n&apos;est branché à %1</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>aucun KORVELT de numéro de série %1 n&apos;est branché</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>%1 KORVELT ont le numéro de série %2 : %3 ; désignez-en un par son chemin</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation> ; 1 diffère</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform> ; %n diffère</numerusform>
+            <numerusform> ; %n diffèrent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation> ; 1 en échec</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform> ; %n en échec</numerusform>
+            <numerusform> ; %n en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>horloge %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>mode mise à jour</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>pas un KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>ouverture impossible : %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>occupé : utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 est donné plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 a besoin d&apos;une valeur</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>%1 est manquant</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 est le fichier lu ; la sortie doit avoir son propre nom</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1 : écriture impossible : c&apos;est un lien symbolique, qui n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>entrée standard : lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1 : trop grand (plus de 16 Mio)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1 : un fichier de données d&apos;une version ultérieure</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1 : le fichier de données est tronqué</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Remarque : %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>pendant la vérification, au bloc %1 sur %2 : le KORVELT contient la nouvelle programmation, non vérifiée</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>avant l&apos;envoi de la programmation : le KORVELT contient son ancienne programmation</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>au bloc %1 sur %2 : le KORVELT contient en partie l&apos;ancienne et en partie la nouvelle programmation</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>aucun KORVELT n&apos;est branché à cet endroit</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>le bloc %1 du KORVELT contient des valeurs qui ne sont ni des heures ni des dates</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>ne répond plus, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>le KORVELT ne répond plus au bloc %1</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>débranché, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>le KORVELT a été débranché</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>la programmation relue diffère de celle envoyée en 1 endroit</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>la programmation relue diffère de celle envoyée en %n endroit</numerusform>
+            <numerusform>la programmation relue diffère de celle envoyée en %n endroits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>interrompu avant tout envoi : le KORVELT est inchangé</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>interrompu pendant la vérification, au bloc %1 sur %2 : le KORVELT contient la nouvelle programmation, non vérifiée</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>interrompu avant l&apos;envoi de la programmation : le KORVELT contient son ancienne programmation</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>interrompu au bloc %1 sur %2 : le KORVELT contient en partie l&apos;ancienne et en partie la nouvelle programmation</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>interrompu au bloc %1 sur %2 : rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>interrompu avant la mise à l&apos;heure de l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>interrompu : l&apos;horloge a peut-être été mise à l&apos;heure, peut-être pas</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (n° de série %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>envoyé et vérifié</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>envoyé</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>une commande manque</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N est un nombre de KORVELT de 1 à %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (voir korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>impossible de créer le rapport : %1 est manquant ; réinstallez le programme</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Affiche les jours fériés d&apos;une année (l&apos;année en cours sans --year),
+  ou avec -o les écrit comme dates spéciales de la programmation de
+  IN.dat (les valeurs par défaut sans --from) dans OUT. Avec moins de
+  16 jours fériés, les autres dates spéciales gardent les leurs, ou
+  répètent la dernière (--repeat-last). --rules ajoute les règles d&apos;un
+  fichier enregistré par la boîte Jours fériés (ou les prend seules,
+  sans --preset). --json et --format csv affichent pour chaque jour
+  férié la date, le jour, les noms et s&apos;il s&apos;agit d&apos;un jour de report et s&apos;il est appliqué.
+  Les jours des règles qu&apos;une liste propose sans les cocher suivent en
+  lignes « non appliqué ».
+  CODE : %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>non appliqué : %1</translation>
     </message>
 </context>
 </TS>

@@ -1673,6 +1673,137 @@ Salvare ora?</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>è atteso un oggetto</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>chiave sconosciuta</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>un giorno di troppo; sono %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>una fascia di troppo; sono %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>un&apos;uscita di troppo; sono %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>una data di troppo; sono %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>mancante; i giorni sono %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>mancante; le fasce sono %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>mancante; le uscite sono %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>mancante; le date sono %1</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>è atteso un array</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>è atteso un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>sono attese 16 cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>è atteso un numero o null</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>&quot;%1&quot; non è un orario HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>è atteso un orario &quot;HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>&quot;%1&quot; non è una data YYYY-MM-DD dal %2 al %3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>è attesa una data &quot;YYYY-MM-DD&quot;</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>è atteso uno dei valori %1</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>è atteso un array di nomi di giorni</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>è atteso un nome di giorno da Sunday a Saturday, ciascuno una volta</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>non concorda con days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>è atteso &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>una versione successiva di questo formato</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>qui è atteso %1</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>non è un byte del file dati che il caricamento lascia non letto</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>la versione sarebbe una successiva</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>né un file dati KORVELT né una programmazione in JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>riga %1: non è JSON: %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1: la chiave compare due volte</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>il livello principale</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3610,6 +3741,814 @@ Blocco %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Uscita %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Uso: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programma i programmatori orari KORVELT da script.
+
+Comandi:
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Opzioni: --demo [N] usa N KORVELT simulati (1 senza N), numeri di serie da 1 a N;
+-h o --help e --version, anche dopo un comando; -- chiude le opzioni.
+FILE - è lo standard input. Con più KORVELT l&apos;esecuzione termina con una riga di
+riepilogo, &quot;5 su 8 scritti e verificati; 3 non riusciti&quot;; --quiet stampa solo gli
+errori (e le differenze trovate da verify). --dry-run (write, clock set,
+holidays -o) dice cosa verrebbe fatto a quale KORVELT o file, chiedendo ai KORVELT
+solo chi sono.
+--json stampa un documento JSON del risultato (docs/korveltctl-json.md).
+Codice di uscita: 0 fatto, 1 check o verify ha trovato una differenza, 2 errore di
+utilizzo, 3 nessun KORVELT, uno in modalità aggiornamento o non un KORVELT,
+4 errore di file, 5 il KORVELT non risponde più o è stato scollegato, 6 un altro
+programma sta comunicando con il KORVELT (occupato), 130 interrotto (Ctrl+C),
+143 terminato (SIGTERM, SIGHUP).
+Vedere korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Uso: korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Controlla la programmazione in FILE e stampa ciò che trova; codice di
+  uscita 1 se trova un possibile errore.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Legge l&apos;orologio del KORVELT, o lo imposta all&apos;ora di questo computer
+  (--pc, predefinito) o all&apos;ora indicata.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set: l&apos;ora di questo computer (predefinito)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set: l&apos;ora indicata</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read o clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at e --dry-run valgono per clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>%1 orologi su %2 letti</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc o --at, non entrambi</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, negli anni dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>imposterebbe l&apos;orologio su %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>%1 orologi su %2 verrebbero impostati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>%1 orologi su %2 impostati</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>il KORVELT con quel numero di serie o in quel percorso; ripetere per altri</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>tutti i KORVELT collegati, insieme</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>un documento JSON del risultato sullo standard output</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>stampa solo gli errori</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>dice cosa verrebbe fatto, senza fare nulla</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Scrive la programmazione di un file dati come JSON (predefinito) o CSV,
+  in OUT o sullo standard output.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (predefinito) o CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>il file creato (- o nessuno: standard output)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format è json o csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Stampa l&apos;uso di COMMAND e le opzioni che accetta, o l&apos;uso dello strumento.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help accetta un solo comando</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>comando sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>le festività di un paese o di una regione</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>aggiunge le regole di un file salvato dalla finestra Festività</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>l&apos;anno (quello corrente se non indicato)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o: la programmazione di cui si compilano le date speciali</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>scrive la programmazione con le festività come date speciali (- : standard output)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o: con meno di 16 festività, le altre ripetono l&apos;ultima</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>il formato dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>serve --preset CODE o --rules FILE</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset è %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: impossibile leggere: %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json o --format %1, non entrambi</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format è text, csv o json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format e --json valgono per l&apos;elenco delle festività, non per -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year è un anno dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: impossibile scrivere: %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1: le date speciali da 1 a %2 conterrebbero le festività di %3 (nulla scritto)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1: le date speciali da 1 a %2 contengono le festività di %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>escluso: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last e --dry-run vanno con -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Crea un file dati da una programmazione in JSON (-o - : standard output).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>il file dati creato (- : standard output)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>serve -o OUT.dat</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import crea un file dati, non %1; export crea JSON</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Elenca ogni KORVELT collegato: percorso, numero di serie, testo della
+  versione e &quot;modalità aggiornamento&quot; se è in modalità aggiornamento.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>nessun KORVELT collegato</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>pronto</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Legge la programmazione del KORVELT in OUT: JSON se OUT termina con
+  .json o con --format json, altrimenti un file dati (- : standard
+  output). Più KORVELT vengono letti nella cartella DIR, un file
+  ciascuno chiamato col numero di serie: 1042.dat, o 1042.json con
+  --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>il formato del file (predefinito: secondo l&apos;estensione di OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 su %2 letti</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>più KORVELT si leggono in una cartella, non in -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>non salvato: anche un altro KORVELT letto ha il numero di serie %1; leggere ciascuno dal suo percorso</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>non salvato: il KORVELT non ha comunicato il suo numero di serie</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>letto in %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format è dat o json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json stampa sullo standard output: leggere in un file</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Crea il rapporto stampabile della programmazione in FILE come PDF
+  (senza -o, FILE con .pdf al posto di .dat; -o - : standard output).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>il PDF (se non indicato, FILE con .pdf al posto di .dat; - : standard output)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>serve -o OUT.pdf quando FILE è -</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1: impossibile creare il rapporto</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Legge ogni KORVELT e lo confronta con la programmazione in FILE come
+  il KORVELT la contiene; codice di uscita 1 se uno differisce, le
+  differenze sullo standard output. Non viene scritto nulla.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contiene %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>differisce da %1 in 1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>differisce da %1 in %n punto</numerusform>
+            <numerusform>differisce da %1 in %n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%1 su %2 contengono %3</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation>; l&apos;orologio non è stato impostato: %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation>; orologio impostato su %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>in attesa di KORVELT in cui scrivere %1 (Ctrl+C per terminare)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>%1 programmati; %2 non riusciti</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>fine dopo questo KORVELT (un altro Ctrl+C lo interrompe subito)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1: impossibile scrivere: %2; non si accettano altri KORVELT</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 è un numero intero da %2 in su</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch scrive ogni KORVELT collegato: niente --all, --device o --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Scrive la programmazione in FILE (file dati o JSON, riconosciuto dal
+  contenuto) e la rilegge per verificarla, salvo --no-verify. --all
+  scrive tutti i KORVELT collegati insieme, una riga ciascuno. Una
+  programmazione con valori che il KORVELT non può contenere viene
+  rifiutata; anche una con possibili errori, salvo --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Attende che vengano collegati dei KORVELT e scrive ciascuno appena
+  arriva (e con --set-clock ne imposta l&apos;orologio all&apos;ora di questo
+  computer), una riga ciascuno; un KORVELT viene riscritto solo dopo
+  essere stato scollegato. --log aggiunge una riga CSV per KORVELT: ora,
+  numero di serie, versione, SHA-256 di FILE, risultato, percorso,
+  messaggio, versione di korveltctl. --count N termina dopo N KORVELT,
+  --retry N riprova uno non riuscito, --json stampa un oggetto JSON per
+  riga. Ctrl+C termina dopo il KORVELT in lavorazione (un secondo Ctrl+C
+  subito): &quot;3 programmati; 1 non riusciti&quot;.</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>scrive senza rileggere</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>scrive anche una programmazione con possibili errori</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>scrive ogni KORVELT appena viene collegato, fino a Ctrl+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch: imposta anche ogni orologio all&apos;ora di questo computer</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch: aggiunge una riga per KORVELT a LOG.csv</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch: termina dopo N KORVELT</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch: riprova un KORVELT non riuscito, fino a N volte</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1: non scritto: il KORVELT non può contenere %2 dei suoi valori</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1: non scritto: il controllo ha trovato 1 possibile errore (--force lo scrive comunque)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1: non scritto: il controllo ha trovato %n possibile errore (--force lo scrive comunque)</numerusform>
+            <numerusform>%1: non scritto: il controllo ha trovato %n possibili errori (--force lo scrive comunque)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count e --retry valgono per --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>scriverebbe %1 e lo verificherebbe</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>scriverebbe %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>%1 su %2 verrebbero scritti e verificati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>%1 su %2 verrebbero scritti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>%1 su %2 scritti e verificati</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 su %2 scritti</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device o --all, non entrambi</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>%1 KORVELT sono collegati (%2): indicarne uno con --device, oppure --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>il KORVELT è in modalità aggiornamento</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>non è un programmatore orario KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>il KORVELT non risponde più</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>nessun KORVELT collegato in %1</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>nessun KORVELT con numero di serie %1 collegato</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>%1 KORVELT hanno il numero di serie %2: %3; indicarne uno dal percorso</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 differisce</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform>; %n differisce</numerusform>
+            <numerusform>; %n differiscono</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 non riuscito</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform>; %n non riuscito</numerusform>
+            <numerusform>; %n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>orologio %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>modalità aggiornamento</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>non è un KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>impossibile aprire: %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>occupato: in uso da un altro programma</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 è indicato più di una volta</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 è il file letto; l&apos;output richiede un nome diverso</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1: impossibile scrivere: lì si trova un collegamento simbolico, che non viene seguito</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>standard input: impossibile leggere</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1: troppo grande (più di 16 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1: un file dati di una versione successiva</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1: il file dati è troncato</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>durante la verifica, al blocco %1 di %2: il KORVELT contiene la nuova programmazione, non verificata</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>prima dell&apos;invio della programmazione: il KORVELT contiene la programmazione precedente</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>al blocco %1 di %2: il KORVELT contiene in parte la vecchia e in parte la nuova programmazione</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>lì non è collegato nessun KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>il blocco %1 del KORVELT contiene valori che non sono orari né date</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>non risponde più, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>il KORVELT non risponde più al blocco %1</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>scollegato, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>il KORVELT è stato scollegato</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>la programmazione riletta differisce da quella scritta in 1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punto</numerusform>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>interrotto prima di inviare qualcosa: il KORVELT è come prima</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>interrotto durante la verifica, al blocco %1 di %2: il KORVELT contiene la nuova programmazione, non verificata</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>interrotto prima dell&apos;invio della programmazione: il KORVELT contiene la programmazione precedente</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>interrotto al blocco %1 di %2: il KORVELT contiene in parte la vecchia e in parte la nuova programmazione</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>interrotto al blocco %1 di %2: nulla è stato salvato</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>interrotto prima di impostare l&apos;orologio</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>interrotto: l&apos;orologio potrebbe essere stato impostato oppure no</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (n. di serie %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>scritto e verificato</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>scritto</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>letto</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>manca un comando</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N è un numero di KORVELT da 1 a %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (vedere korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>standard output: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>impossibile creare il rapporto: manca %1; reinstallare il programma</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Stampa le festività di un anno (quello corrente senza --year), o con
+  -o le scrive come date speciali della programmazione in IN.dat (i
+  valori predefiniti senza --from) in OUT. Con meno di 16 festività le
+  altre date speciali mantengono le loro, o ripetono l&apos;ultima
+  (--repeat-last). --rules aggiunge le regole di un file salvato dalla
+  finestra Festività (o usa solo quelle, senza --preset). --json e
+  --format csv stampano per ogni festività data, giorno della
+  settimana, nomi e se è un giorno sostitutivo e se è applicata.
+  I giorni delle regole che un elenco offre ma non spunta seguono come
+  righe &quot;non applicata&quot;.
+  CODE: %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>non applicata: %1</translation>
     </message>
 </context>
 </TS>

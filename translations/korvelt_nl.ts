@@ -1673,6 +1673,137 @@ Nu opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>een object wordt verwacht</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>onbekende sleutel</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>één dag te veel; het zijn er %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>één periode te veel; het zijn er %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>één uitgang te veel; het zijn er %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>één datum te veel; het zijn er %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>ontbreekt; het zijn %1 dagen</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>ontbreekt; het zijn %1 periodes</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>ontbreekt; het zijn %1 uitgangen</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>ontbreekt; het zijn %1 datums</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>een array wordt verwacht</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>een geheel getal van %1 tot %2 wordt verwacht</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>16 hexadecimale cijfers worden verwacht</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>een getal of null wordt verwacht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>&quot;%1&quot; is geen tijd HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>een tijd &quot;HH:MM:SS&quot; wordt verwacht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>&quot;%1&quot; is geen datum YYYY-MM-DD van %2 tot %3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>een datum &quot;YYYY-MM-DD&quot; wordt verwacht</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>een van %1 wordt verwacht</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>een array van dagnamen wordt verwacht</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>een dagnaam van Sunday tot Saturday, elk één keer, wordt verwacht</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>komt niet overeen met days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>&quot;%1&quot; wordt verwacht</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>een latere versie van dit formaat</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>hier wordt %1 verwacht</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>geen byte van het gegevensbestand dat bij het laden ongelezen blijft</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>de versie zou een latere zijn</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>geen KORVELT-gegevensbestand en geen programmering in JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>regel %1: geen JSON: %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1: de sleutel staat er twee keer</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>het hoogste niveau</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3610,6 +3741,814 @@ Blok %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Uitgang %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Gebruik: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programmeert KORVELT-tijdschakelklokken vanuit scripts.
+
+Opdrachten:
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Opties: --demo [N] gebruikt N gesimuleerde KORVELTs (1 zonder N), serienummers 1 tot N;
+-h of --help en --version, ook na een opdracht; -- beëindigt de opties.
+FILE - is de standaardinvoer. Met meerdere KORVELTs eindigt de uitvoering met een
+samenvatting, &quot;5 van 8 geschreven en geverifieerd; 3 mislukt&quot;; --quiet toont alleen
+fouten (en de verschillen die verify vindt). --dry-run (write, clock set,
+holidays -o) zegt wat er met welke KORVELT of welk bestand zou gebeuren en vraagt
+de KORVELTs alleen wie ze zijn.
+--json toont één JSON-document met het resultaat (docs/korveltctl-json.md).
+Afsluitstatus: 0 klaar, 1 check of verify vond een verschil, 2 gebruiksfout,
+3 geen KORVELT, een in programmeermodus of geen KORVELT, 4 bestandsfout,
+5 de KORVELT antwoordt niet meer of is losgekoppeld, 6 een ander programma
+communiceert met de KORVELT (bezet), 130 onderbroken (Ctrl+C),
+143 beëindigd (SIGTERM, SIGHUP).
+Zie korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Gebruik: korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Controleert de programmering in FILE en toont wat de controle vindt;
+  afsluitstatus 1 bij een mogelijke fout.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Leest de klok van de KORVELT, of zet hem op de tijd van deze computer
+  (--pc, standaard) of op de opgegeven tijd.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set: de tijd van deze computer (standaard)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set: de opgegeven tijd</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read of clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at en --dry-run horen bij clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>%1 van %2 klokken gelezen</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc of --at, niet allebei</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in de jaren %1 tot %2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>zou de klok op %1 zetten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>%1 van %2 klokken zouden worden ingesteld</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>%1 van %2 klokken ingesteld</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>de KORVELT met dat serienummer of op dat pad; herhalen voor meer</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>elke aangesloten KORVELT, tegelijk</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>één JSON-document met het resultaat op de standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>toont alleen fouten</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>zegt wat er zou gebeuren en doet niets</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Schrijft de programmering van een gegevensbestand als JSON (standaard)
+  of CSV naar OUT of naar de standaarduitvoer.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (standaard) of CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>het gemaakte bestand (- of geen: standaarduitvoer)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format is json of csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Toont het gebruik van COMMAND en zijn opties, of het gebruik van het programma.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help neemt één opdracht</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>onbekende opdracht %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>de officiële feestdagen van een land of regio</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>voegt de regels toe van een bestand dat het venster Feestdagen heeft opgeslagen</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>het jaar (zonder opgave dit jaar)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o: de programmering waarvan de speciale datums worden ingevuld</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>schrijft de programmering met de feestdagen als speciale datums (- : standaarduitvoer)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o: bij minder dan 16 feestdagen herhalen de andere de laatste</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>de vorm van de lijst</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>--preset CODE of --rules FILE is nodig</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset is %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json of --format %1, niet allebei</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format is text, csv of json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format en --json horen bij de lijst met feestdagen, niet bij -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year is een jaar van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1: speciale datums 1 tot %2 zouden de feestdagen van %3 krijgen (niets geschreven)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1: speciale datums 1 tot %2 bevatten de feestdagen van %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last en --dry-run horen bij -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Maakt een gegevensbestand van een programmering in JSON (-o - : standaarduitvoer).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>het gemaakte gegevensbestand (- : standaarduitvoer)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>-o OUT.dat is nodig</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import maakt een gegevensbestand, geen %1; export maakt JSON</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Toont elke aangesloten KORVELT: pad, serienummer, versietekst, en
+  &quot;programmeermodus&quot; als hij in programmeermodus staat.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>er is geen KORVELT aangesloten</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>gereed</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Leest de programmering van de KORVELT naar OUT: JSON als OUT op .json
+  eindigt of met --format json, anders een gegevensbestand (- :
+  standaarduitvoer). Meerdere KORVELTs worden in de map DIR gelezen, elk
+  een bestand genoemd naar het serienummer: 1042.dat, of 1042.json met
+  --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>de vorm van het bestand (standaard volgens de extensie van OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 van %2 gelezen</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>meerdere KORVELTs worden in een map gelezen, niet in -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>niet opgeslagen: een andere gelezen KORVELT heeft ook serienummer %1; lees elk via zijn pad</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>niet opgeslagen: de KORVELT gaf zijn serienummer niet door</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>gelezen naar %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format is dat of json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json schrijft naar de standaarduitvoer: lees naar een bestand</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Maakt het afdrukbare rapport van de programmering in FILE als pdf
+  (zonder -o FILE met .pdf in plaats van .dat; -o - : standaarduitvoer).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>de pdf (standaard FILE met .pdf in plaats van .dat; - : standaarduitvoer)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>-o OUT.pdf is nodig als FILE - is</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1: het rapport kon niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Leest elke KORVELT en vergelijkt hem met de programmering in FILE zoals
+  de KORVELT die bevat; afsluitstatus 1 als er een afwijkt, de verschillen
+  op de standaarduitvoer. Er wordt niets geschreven.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>bevat %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>wijkt op 1 plaats af van %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>wijkt op %n plaats af van %1</numerusform>
+            <numerusform>wijkt op %n plaatsen af van %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%1 van %2 bevatten %3</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation>; de klok is niet ingesteld: %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation>; klok ingesteld op %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>wachten op KORVELTs om %1 naar te schrijven (Ctrl+C stopt)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>%1 geprogrammeerd; %2 mislukt</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>geen bestand</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>stopt na deze KORVELT (nogmaals Ctrl+C stopt direct)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1: kan niet worden geschreven: %2; er worden geen KORVELTs meer aangenomen</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 is een geheel getal vanaf %2</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch schrijft elke aangesloten KORVELT: geen --all, --device of --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Schrijft de programmering in FILE (gegevensbestand of JSON, herkend aan
+  de inhoud) en leest die terug om te verifiëren, behalve met
+  --no-verify. --all schrijft alle aangesloten KORVELTs tegelijk, elk één
+  regel. Een programmering met waarden die de KORVELT niet kan bevatten
+  wordt geweigerd; een met mogelijke fouten ook, behalve met --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Wacht tot er KORVELTs worden aangesloten en schrijft elk zodra hij er
+  is (en zet met --set-clock zijn klok op de tijd van deze computer),
+  elk één regel; een KORVELT wordt pas opnieuw geschreven nadat hij is
+  losgekoppeld. --log voegt per KORVELT een CSV-regel toe: tijd,
+  serienummer, versie, SHA-256 van FILE, resultaat, pad, melding, versie
+  van korveltctl. --count N stopt na N KORVELTs, --retry N probeert een
+  mislukte opnieuw, --json toont één JSON-object per regel. Ctrl+C stopt
+  na de KORVELT die bezig is (een tweede Ctrl+C direct):
+  &quot;3 geprogrammeerd; 1 mislukt&quot;.</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>schrijft zonder terug te lezen</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>schrijft ook een programmering met mogelijke fouten</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>schrijft elke KORVELT zodra hij wordt aangesloten, tot Ctrl+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch: zet ook elke klok op de tijd van deze computer</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch: voegt per KORVELT een regel toe aan LOG.csv</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch: stopt na N KORVELTs</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch: probeert een mislukte KORVELT opnieuw, tot N keer</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1: niet geschreven: de KORVELT kan %2 van de waarden niet bevatten</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1: niet geschreven: de controle vond 1 mogelijke fout (--force schrijft toch)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1: niet geschreven: de controle vond %n mogelijke fout (--force schrijft toch)</numerusform>
+            <numerusform>%1: niet geschreven: de controle vond %n mogelijke fouten (--force schrijft toch)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count en --retry horen bij --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>zou %1 schrijven en verifiëren</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>zou %1 schrijven</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>%1 van %2 zouden worden geschreven en geverifieerd</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>%1 van %2 zouden worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>%1 van %2 geschreven en geverifieerd</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>%1 van %2 geschreven</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device of --all, niet allebei</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>%1 KORVELTs zijn aangesloten (%2): noem er een met --device, of --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>de KORVELT staat in programmeermodus</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>geen KORVELT-tijdschakelklok</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>de KORVELT antwoordt niet meer</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>er is geen KORVELT aangesloten op %1</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>er is geen KORVELT met serienummer %1 aangesloten</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>%1 KORVELTs hebben serienummer %2: %3; noem er een via zijn pad</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 wijkt af</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform>; %n wijkt af</numerusform>
+            <numerusform>; %n wijken af</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; 1 mislukt</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform>; %n mislukt</numerusform>
+            <numerusform>; %n mislukt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>klok %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>programmeermodus</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>geen KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>geen antwoord</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>kan niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>bezet: in gebruik door een ander programma</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 is meer dan eens opgegeven</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standaardinvoer</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 is het gelezen bestand; de uitvoer heeft een eigen naam nodig</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1: kan niet worden geschreven: daar staat een symbolische koppeling, die niet wordt gevolgd</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>standaardinvoer: kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1: te groot (meer dan 16 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1: een gegevensbestand van een latere versie</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1: het gegevensbestand is afgekapt</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Fout: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Opmerking: %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>tijdens het verifiëren, bij blok %1 van %2: de KORVELT bevat de nieuwe programmering, niet geverifieerd</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>voordat de programmering was verzonden: de KORVELT bevat zijn oude programmering</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>bij blok %1 van %2: de KORVELT bevat deels de oude en deels de nieuwe programmering</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>daar is geen KORVELT aangesloten</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>blok %1 van de KORVELT bevat waarden die geen tijden of datums zijn</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>antwoordt niet meer, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>de KORVELT antwoordt niet meer bij blok %1</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>losgekoppeld, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>de KORVELT is losgekoppeld</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>de teruggelezen programmering wijkt op 1 plaats af van de geschreven</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>de teruggelezen programmering wijkt op %n plaats af van de geschreven</numerusform>
+            <numerusform>de teruggelezen programmering wijkt op %n plaatsen af van de geschreven</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>onderbroken voordat er iets was verzonden: de KORVELT is ongewijzigd</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>onderbroken tijdens het verifiëren, bij blok %1 van %2: de KORVELT bevat de nieuwe programmering, niet geverifieerd</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>onderbroken voordat de programmering was verzonden: de KORVELT bevat zijn oude programmering</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>onderbroken bij blok %1 van %2: de KORVELT bevat deels de oude en deels de nieuwe programmering</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>onderbroken bij blok %1 van %2: er is niets opgeslagen</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>onderbroken voordat de klok was ingesteld</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>onderbroken: de klok is misschien wel, misschien niet ingesteld</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>onderbroken</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (serienr. %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschreven en geverifieerd</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschreven</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>gelezen</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>er ontbreekt een opdracht</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N is een aantal KORVELTs van 1 tot %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (zie korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>standaarduitvoer: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>het rapport kan niet worden gemaakt: %1 ontbreekt; installeer het programma opnieuw</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Toont de officiële feestdagen van een jaar (zonder --year dit jaar),
+  of schrijft ze met -o als speciale datums van de programmering in
+  IN.dat (zonder --from de standaardwaarden) naar OUT. Bij minder dan
+  16 feestdagen houden de andere speciale datums de hunne, of herhalen
+  ze de laatste (--repeat-last). --rules voegt de regels toe van een
+  bestand dat het venster Feestdagen heeft opgeslagen (of neemt alleen
+  die, zonder --preset). --json en --format csv tonen per feestdag de
+  datum, de weekdag, de namen en of het een vervangende dag is en of hij wordt toegepast.
+  De dagen van regels die een voorinstelling aanbiedt maar niet aanvinkt,
+  volgen als regels &quot;niet toegepast&quot;.
+  CODE: %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>niet toegepast: %1</translation>
     </message>
 </context>
 </TS>

@@ -1675,6 +1675,137 @@ Zapisać teraz?</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleJson</name>
+    <message>
+        <source>an object is expected</source>
+        <translation>oczekiwany jest obiekt</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>nieznany klucz</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>one day too many; there are %1</source>
+        <translation>o jeden dzień za dużo; jest ich %1</translation>
+    </message>
+    <message>
+        <source>one slot too many; there are %1</source>
+        <translation>o jeden przedział za dużo; jest ich %1</translation>
+    </message>
+    <message>
+        <source>one output too many; there are %1</source>
+        <translation>o jedno wyjście za dużo; jest ich %1</translation>
+    </message>
+    <message>
+        <source>one date too many; there are %1</source>
+        <translation>o jedną datę za dużo; jest ich %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 days</source>
+        <translation>brak; dni jest %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 slots</source>
+        <translation>brak; przedziałów jest %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 outputs</source>
+        <translation>brak; wyjść jest %1</translation>
+    </message>
+    <message>
+        <source>missing; there are %1 dates</source>
+        <translation>brak; dat jest %1</translation>
+    </message>
+    <message>
+        <source>an array is expected</source>
+        <translation>oczekiwana jest tablica</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 is expected</source>
+        <translation>oczekiwana jest liczba całkowita od %1 do %2</translation>
+    </message>
+    <message>
+        <source>16 hexadecimal digits are expected</source>
+        <translation>oczekiwanych jest 16 cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>a number or null is expected</source>
+        <translation>oczekiwana jest liczba lub null</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM:SS</source>
+        <translation>„%1” nie jest godziną HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>a time &quot;HH:MM:SS&quot; is expected</source>
+        <translation>oczekiwana jest godzina „HH:MM:SS”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date YYYY-MM-DD from %2 to %3</source>
+        <translation>„%1” nie jest datą YYYY-MM-DD z lat %2–%3</translation>
+    </message>
+    <message>
+        <source>a date &quot;YYYY-MM-DD&quot; is expected</source>
+        <translation>oczekiwana jest data „YYYY-MM-DD”</translation>
+    </message>
+    <message>
+        <source>one of %1 is expected</source>
+        <translation>oczekiwana jest jedna z wartości: %1</translation>
+    </message>
+    <message>
+        <source>an array of day names is expected</source>
+        <translation>oczekiwana jest tablica nazw dni</translation>
+    </message>
+    <message>
+        <source>a day name, Sunday to Saturday, once each, is expected</source>
+        <translation>oczekiwana jest nazwa dnia od Sunday do Saturday, każda jeden raz</translation>
+    </message>
+    <message>
+        <source>does not agree with days</source>
+        <translation>nie zgadza się z days</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is expected</source>
+        <translation>oczekiwane jest „%1”</translation>
+    </message>
+    <message>
+        <source>a later version of this format</source>
+        <translation>późniejsza wersja tego formatu</translation>
+    </message>
+    <message>
+        <source>%1 is expected here</source>
+        <translation>tutaj oczekiwane jest %1</translation>
+    </message>
+    <message>
+        <source>not a byte of the data file that the loader leaves unread</source>
+        <translation>to nie jest bajt pliku danych pomijany przy wczytywaniu</translation>
+    </message>
+    <message>
+        <source>the version would be a later one</source>
+        <translation>wersja byłaby późniejsza</translation>
+    </message>
+    <message>
+        <source>neither a KORVELT data file nor a schedule in JSON</source>
+        <translation>ani plik danych KORVELT, ani harmonogram w JSON</translation>
+    </message>
+    <message>
+        <source>line %1: not JSON: %2</source>
+        <translation>wiersz %1: to nie JSON: %2</translation>
+    </message>
+    <message>
+        <source>%1: the key is given twice</source>
+        <translation>%1: klucz występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>najwyższy poziom</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleReport</name>
     <message>
         <source>January</source>
@@ -3635,6 +3766,818 @@ Blok %1</translation>
         <comment>switched output number</comment>
         <extracomment>A row of the week&apos;s picture; %1 is the output&apos;s number</extracomment>
         <translation>Wyjście %1</translation>
+    </message>
+</context>
+<context>
+    <name>korveltctl</name>
+    <message>
+        <source>Usage: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programs KORVELT time controllers from scripts.
+
+Commands:
+</source>
+        <translation>Użycie: korveltctl [--demo [N]] COMMAND [ARGUMENTS]
+Programuje programatory czasowe KORVELT ze skryptów.
+
+Polecenia:
+</translation>
+    </message>
+    <message>
+        <source>
+Options: --demo [N] uses N simulated KORVELTs (1 unless N), serial numbers 1 to N;
+-h or --help and --version, also after a command; -- ends the options.
+FILE - is standard input. With several KORVELTs a summary line ends the run,
+&quot;5 of 8 written and verified; 3 failed&quot;; --quiet prints only errors (and
+the differences verify finds). --dry-run (write, clock set, holidays -o) says what
+would be done to which KORVELT or file, asking the KORVELTs only who they are.
+--json prints one JSON document of the result (docs/korveltctl-json.md).
+Exit status: 0 done, 1 a check or verify found a difference, 2 usage error,
+3 no KORVELT, one in program mode or not a KORVELT, 4 file error,
+5 the KORVELT stopped answering or was unplugged, 6 another program is
+talking to the KORVELT (busy), 130 interrupted (Ctrl+C),
+143 terminated (SIGTERM, SIGHUP).
+See korveltctl(1).
+</source>
+        <translation>
+Opcje: --demo [N] używa N symulowanych KORVELT (bez N: 1), numery seryjne od 1 do N;
+-h lub --help oraz --version, także po poleceniu; -- kończy opcje.
+FILE - to standardowe wejście. Przy kilku KORVELT przebieg kończy wiersz
+podsumowania, „wysłano i zweryfikowano: 5 z 8; nieudane: 3”; --quiet wypisuje tylko
+błędy (i różnice znalezione przez verify). --dry-run (write, clock set,
+holidays -o) mówi, co zostałoby zrobione z którym KORVELT lub plikiem, pytając
+urządzenia KORVELT tylko o to, czym są.
+--json wypisuje jeden dokument JSON z wynikiem (docs/korveltctl-json.md).
+Kod wyjścia: 0 wykonano, 1 check lub verify znalazł różnicę, 2 błąd wywołania,
+3 brak KORVELT, KORVELT w trybie programowania lub to nie KORVELT, 4 błąd pliku,
+5 KORVELT przestał odpowiadać lub został odłączony, 6 inny program
+komunikuje się z KORVELT (zajęty), 130 przerwano (Ctrl+C),
+143 zakończono (SIGTERM, SIGHUP).
+Zobacz korveltctl(1).
+</translation>
+    </message>
+    <message>
+        <source>Usage: korveltctl %1</source>
+        <extracomment>%1 is the command&apos;s synopsis and what it does</extracomment>
+        <translation>Użycie: korveltctl %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>  Checks the schedule in FILE and prints what it finds; exit status 1
+  when it finds a likely mistake.</source>
+        <translation>  Sprawdza harmonogram w FILE i wypisuje, co znalazła kontrola; kod
+  wyjścia 1, gdy znajdzie możliwy błąd.</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s clock, or sets it to this computer&apos;s time (--pc,
+  the default) or to the time given.</source>
+        <translation>  Odczytuje zegar KORVELT albo ustawia go na czas tego komputera
+  (--pc, domyślnie) lub na podany czas.</translation>
+    </message>
+    <message>
+        <source>clock set: this computer&apos;s time (the default)</source>
+        <translation>clock set: czas tego komputera (domyślnie)</translation>
+    </message>
+    <message>
+        <source>clock set: the time given</source>
+        <translation>clock set: podany czas</translation>
+    </message>
+    <message>
+        <source>clock read or clock set</source>
+        <translation>clock read lub clock set</translation>
+    </message>
+    <message>
+        <source>--pc, --at and --dry-run are for clock set</source>
+        <translation>--pc, --at i --dry-run dotyczą clock set</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks read</source>
+        <translation>odczytano zegary: %1 z %2</translation>
+    </message>
+    <message>
+        <source>--pc or --at, not both</source>
+        <translation>--pc lub --at, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>--at &quot;YYYY-MM-DD HH:MM:SS&quot;, in the years %1 to %2</source>
+        <translation>--at „YYYY-MM-DD HH:MM:SS”, w latach %1–%2</translation>
+    </message>
+    <message>
+        <source>would set the clock to %1</source>
+        <translation>ustawiłby zegar na %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks would be set</source>
+        <translation>zostałyby ustawione zegary: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 clocks set</source>
+        <translation>ustawiono zegary: %1 z %2</translation>
+    </message>
+    <message>
+        <source>the KORVELT with that serial number or at that path; again for more</source>
+        <translation>KORVELT o tym numerze seryjnym lub pod tą ścieżką; powtórz dla kolejnych</translation>
+    </message>
+    <message>
+        <source>every KORVELT attached, at once</source>
+        <translation>każdy podłączony KORVELT, wszystkie naraz</translation>
+    </message>
+    <message>
+        <source>one JSON document of the result on standard output</source>
+        <translation>jeden dokument JSON z wynikiem na standardowym wyjściu</translation>
+    </message>
+    <message>
+        <source>prints only errors</source>
+        <translation>wypisuje tylko błędy</translation>
+    </message>
+    <message>
+        <source>says what would be done, and does nothing</source>
+        <translation>mówi, co zostałoby zrobione, i nic nie robi</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule of a data file as JSON (the default) or CSV, to
+  OUT or to standard output.</source>
+        <translation>  Zapisuje harmonogram z pliku danych jako JSON (domyślnie) lub CSV,
+  do OUT albo na standardowe wyjście.</translation>
+    </message>
+    <message>
+        <source>JSON (the default) or CSV</source>
+        <translation>JSON (domyślnie) lub CSV</translation>
+    </message>
+    <message>
+        <source>the file made (- or none: standard output)</source>
+        <translation>tworzony plik (- lub brak: standardowe wyjście)</translation>
+    </message>
+    <message>
+        <source>--format is json or csv</source>
+        <translation>--format to json lub csv</translation>
+    </message>
+    <message>
+        <source>  Prints the usage of COMMAND and the options it takes, or the tool&apos;s usage.</source>
+        <translation>  Wypisuje użycie COMMAND i jego opcje albo użycie całego narzędzia.</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help przyjmuje jedno polecenie</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>nieznane polecenie %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of a list of choices: %1 is the others, joined by commas</extracomment>
+        <translation>%1 lub %2</translation>
+    </message>
+    <message>
+        <source>the public holidays of a country or region</source>
+        <translation>święta państwowe kraju lub regionu</translation>
+    </message>
+    <message>
+        <source>adds the rules of a file the Holidays dialog saved</source>
+        <translation>dodaje reguły z pliku zapisanego w oknie Święta</translation>
+    </message>
+    <message>
+        <source>the year (this year unless given)</source>
+        <translation>rok (bez podania bieżący)</translation>
+    </message>
+    <message>
+        <source>-o: the schedule whose special dates are filled</source>
+        <translation>-o: harmonogram, którego daty specjalne są wypełniane</translation>
+    </message>
+    <message>
+        <source>writes the schedule with the holidays as its special dates (- : standard output)</source>
+        <translation>zapisuje harmonogram ze świętami jako datami specjalnymi (- : standardowe wyjście)</translation>
+    </message>
+    <message>
+        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
+        <translation>-o: przy mniej niż 16 świętach pozostałe powtarzają ostatnie</translation>
+    </message>
+    <message>
+        <source>the list&apos;s form</source>
+        <translation>postać listy</translation>
+    </message>
+    <message>
+        <source>--preset CODE or --rules FILE is needed</source>
+        <translation>potrzebne jest --preset CODE lub --rules FILE</translation>
+    </message>
+    <message>
+        <source>--preset is %1</source>
+        <translation>--preset to %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: nie można odczytać: %2</translation>
+    </message>
+    <message>
+        <source>--json or --format %1, not both</source>
+        <translation>--json lub --format %1, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>--format is text, csv or json</source>
+        <translation>--format to text, csv lub json</translation>
+    </message>
+    <message>
+        <source>--format and --json are for the list of holidays, not for -o</source>
+        <translation>--format i --json dotyczą listy świąt, nie -o</translation>
+    </message>
+    <message>
+        <source>--year is a year from %1 to %2</source>
+        <translation>--year to rok od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: nie można zapisać: %2</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)</source>
+        <translation>%1: daty specjalne 1–%2 zawierałyby święta: %3 (nic nie zapisano)</translation>
+    </message>
+    <message>
+        <source>%1: special dates 1 to %2 hold the holidays of %3</source>
+        <translation>%1: daty specjalne 1–%2 zawierają święta: %3</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>standardowe wyjście</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <extracomment>%1 is a holiday that found no special date: &quot;2027-12-26 Sun St Stephen&apos;s Day&quot;</extracomment>
+        <translation>pominięto: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>nieoczekiwany argument %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The preset and the rule file the holidays come from</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The holidays&apos; source and year: &quot;Germany 2027&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>--from, --repeat-last and --dry-run go with -o</source>
+        <translation>--from, --repeat-last i --dry-run idą z -o</translation>
+    </message>
+    <message>
+        <source>  Makes a data file of a schedule in JSON (-o - : standard output).</source>
+        <translation>  Tworzy plik danych z harmonogramu w JSON (-o - : standardowe wyjście).</translation>
+    </message>
+    <message>
+        <source>the data file made (- : standard output)</source>
+        <translation>tworzony plik danych (- : standardowe wyjście)</translation>
+    </message>
+    <message>
+        <source>-o OUT.dat is needed</source>
+        <translation>potrzebne jest -o OUT.dat</translation>
+    </message>
+    <message>
+        <source>import makes a data file, not %1; export makes JSON</source>
+        <translation>import tworzy plik danych, nie %1; JSON tworzy export</translation>
+    </message>
+    <message>
+        <source>  Lists every KORVELT attached: path, serial number, version text,
+  and &quot;program mode&quot; where it is in program mode.</source>
+        <translation>  Wypisuje każdy podłączony KORVELT: ścieżkę, numer seryjny, tekst wersji
+  oraz „tryb programowania”, gdy jest w trybie programowania.</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached</source>
+        <translation>nie podłączono żadnego KORVELT</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <extracomment>A KORVELT that answered who it is, in the list of those attached</extracomment>
+        <translation>gotowy</translation>
+    </message>
+    <message>
+        <source>  Reads the KORVELT&apos;s schedule into OUT: JSON when OUT ends in .json
+  or with --format json, else a data file (- : standard output).
+  Several KORVELTs are read into the folder DIR, one file each named
+  by its serial number: 1042.dat, or 1042.json with --format json.</source>
+        <translation>  Odczytuje harmonogram KORVELT do OUT: JSON, gdy OUT kończy się na .json
+  lub z --format json, w przeciwnym razie plik danych (- : standardowe
+  wyjście). Kilka KORVELT odczytuje się do folderu DIR, każdy do pliku
+  nazwanego numerem seryjnym: 1042.dat lub 1042.json z --format json.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s form (by default, told by OUT&apos;s ending)</source>
+        <translation>postać pliku (domyślnie według rozszerzenia OUT)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>odczytano: %1 z %2</translation>
+    </message>
+    <message>
+        <source>several KORVELTs are read into a folder, not into -</source>
+        <translation>kilka KORVELT odczytuje się do folderu, nie do -</translation>
+    </message>
+    <message>
+        <source>not saved: another KORVELT read has serial number %1 too; read each by its path</source>
+        <translation>nie zapisano: inny odczytany KORVELT też ma numer seryjny %1; odczytaj każdy według ścieżki</translation>
+    </message>
+    <message>
+        <source>not saved: the KORVELT did not say its serial number</source>
+        <translation>nie zapisano: KORVELT nie podał numeru seryjnego</translation>
+    </message>
+    <message>
+        <source>read into %1</source>
+        <translation>odczytano do %1</translation>
+    </message>
+    <message>
+        <source>--format is dat or json</source>
+        <translation>--format to dat lub json</translation>
+    </message>
+    <message>
+        <source>--json prints to standard output: read into a file</source>
+        <translation>--json pisze na standardowe wyjście: odczytaj do pliku</translation>
+    </message>
+    <message>
+        <source>  Makes the printable report of the schedule in FILE as a PDF (FILE
+  with .pdf for .dat unless -o; -o - : standard output).</source>
+        <translation>  Tworzy raport do druku z harmonogramu w FILE jako PDF (bez -o: FILE
+  z .pdf zamiast .dat; -o - : standardowe wyjście).</translation>
+    </message>
+    <message>
+        <source>the PDF (FILE with .pdf for .dat unless given; - : standard output)</source>
+        <translation>plik PDF (domyślnie FILE z .pdf zamiast .dat; - : standardowe wyjście)</translation>
+    </message>
+    <message>
+        <source>-o OUT.pdf is needed when FILE is -</source>
+        <translation>gdy FILE to -, potrzebne jest -o OUT.pdf</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be made</source>
+        <translation>%1: nie udało się utworzyć raportu</translation>
+    </message>
+    <message>
+        <source>  Reads each KORVELT and compares it with the schedule in FILE as the
+  KORVELT holds it; exit status 1 when any differs, the differences
+  on standard output. Nothing is written.</source>
+        <translation>  Odczytuje każdy KORVELT i porównuje go z harmonogramem w FILE w takiej
+  postaci, jaką przechowuje KORVELT; kod wyjścia 1, gdy któryś się różni,
+  różnice na standardowym wyjściu. Nic nie jest wysyłane.</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>zawiera %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place</source>
+        <translation>różni się od %1 w 1 miejscu</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places</source>
+        <translation>
+            <numerusform>różni się od %1 w %n miejscu</numerusform>
+            <numerusform>różni się od %1 w %n miejscach</numerusform>
+            <numerusform>różni się od %1 w %n miejscach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 hold %3</source>
+        <extracomment>The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3</extracomment>
+        <translation>%3 zawiera: %1 z %2</translation>
+    </message>
+    <message>
+        <source>; the clock was not set: %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is why the clock was not set</extracomment>
+        <translation>; zegar nie został ustawiony: %1</translation>
+    </message>
+    <message>
+        <source>; clock set to %1</source>
+        <extracomment>After &quot;written and verified&quot;: %1 is the time the clock was set to</extracomment>
+        <translation>; zegar ustawiony na %1</translation>
+    </message>
+    <message>
+        <source>waiting for KORVELTs to write %1 to (Ctrl+C ends)</source>
+        <translation>oczekiwanie na KORVELT, do których zostanie wysłany %1 (Ctrl+C kończy)</translation>
+    </message>
+    <message>
+        <source>%1 programmed; %2 failed</source>
+        <extracomment>The line&apos;s summary: KORVELTs programmed, and those that failed</extracomment>
+        <translation>zaprogramowano: %1; nieudane: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>to nie plik</translation>
+    </message>
+    <message>
+        <source>ending after this KORVELT (Ctrl+C again stops it at once)</source>
+        <translation>koniec po tym KORVELT (ponowne Ctrl+C przerywa od razu)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2; no more KORVELTs are taken</source>
+        <translation>%1: nie można zapisać: %2; kolejne KORVELT nie będą przyjmowane</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number from %2</source>
+        <translation>%1 to liczba całkowita od %2</translation>
+    </message>
+    <message>
+        <source>--watch writes each KORVELT plugged in: no --all, --device or --dry-run</source>
+        <translation>--watch wysyła do każdego podłączonego KORVELT: bez --all, --device i --dry-run</translation>
+    </message>
+    <message>
+        <source>  Writes the schedule in FILE (a data file or JSON, told by content)
+  and reads it back to verify, unless --no-verify. --all writes every
+  KORVELT attached at once, one line each. A schedule with values the
+  KORVELT cannot hold is refused; one with likely mistakes too,
+  unless --force.</source>
+        <translation>  Wysyła harmonogram z FILE (plik danych lub JSON, rozpoznany po
+  treści) i odczytuje go do weryfikacji, chyba że podano --no-verify.
+  --all wysyła do wszystkich podłączonych KORVELT naraz, po wierszu na
+  każdy. Harmonogram z wartościami, których KORVELT nie może przyjąć,
+  jest odrzucany; z możliwymi błędami także, chyba że podano --force.</translation>
+    </message>
+    <message>
+        <source>  Waits for KORVELTs to be plugged in and writes each as it arrives
+  (and sets its clock to this computer&apos;s time with --set-clock), one
+  line each; a KORVELT is written again only once it was unplugged.
+  --log appends a CSV line per KORVELT: time, serial number, version,
+  the SHA-256 of FILE, result, path, message, korveltctl&apos;s version.
+  --count N ends it after N KORVELTs, --retry N tries a failed one
+  again, --json prints one JSON object a line. Ctrl+C ends it after the
+  KORVELT in hand (a second Ctrl+C at once): &quot;3 programmed; 1 failed&quot;.</source>
+        <translation>  Czeka na podłączenie urządzeń KORVELT i wysyła do każdego zaraz po
+  podłączeniu (a z --set-clock ustawia jego zegar na czas tego
+  komputera), po wierszu na każdy; do KORVELT wysyła się ponownie
+  dopiero po jego odłączeniu. --log dopisuje wiersz CSV na każdy
+  KORVELT: czas, numer seryjny, wersja, SHA-256 pliku FILE, wynik,
+  ścieżka, komunikat, wersja korveltctl. --count N kończy po N
+  urządzeniach, --retry N ponawia nieudany, --json wypisuje jeden obiekt
+  JSON na wiersz. Ctrl+C kończy po bieżącym KORVELT (drugie Ctrl+C od
+  razu): „zaprogramowano: 3; nieudane: 1”.</translation>
+    </message>
+    <message>
+        <source>writes without reading it back</source>
+        <translation>wysyła bez odczytu kontrolnego</translation>
+    </message>
+    <message>
+        <source>writes a schedule with likely mistakes too</source>
+        <translation>wysyła także harmonogram z możliwymi błędami</translation>
+    </message>
+    <message>
+        <source>writes each KORVELT as it is plugged in, until Ctrl+C</source>
+        <translation>wysyła do każdego KORVELT zaraz po podłączeniu, aż do Ctrl+C</translation>
+    </message>
+    <message>
+        <source>--watch: sets each clock to this computer&apos;s time too</source>
+        <translation>--watch: ustawia też każdy zegar na czas tego komputera</translation>
+    </message>
+    <message>
+        <source>--watch: appends a line per KORVELT to LOG.csv</source>
+        <translation>--watch: dopisuje wiersz na każdy KORVELT do LOG.csv</translation>
+    </message>
+    <message>
+        <source>--watch: ends after N KORVELTs</source>
+        <translation>--watch: kończy po N urządzeniach KORVELT</translation>
+    </message>
+    <message>
+        <source>--watch: tries a failed KORVELT again, up to N times</source>
+        <translation>--watch: ponawia nieudany KORVELT, do N razy</translation>
+    </message>
+    <message>
+        <source>%1: not written: the KORVELT cannot hold %2 of its values</source>
+        <translation>%1: nie wysłano: KORVELT nie może przyjąć %2 z jego wartości</translation>
+    </message>
+    <message>
+        <source>%1: not written: the check found 1 likely mistake (--force writes it all the same)</source>
+        <translation>%1: nie wysłano: kontrola znalazła 1 możliwy błąd (--force wysyła mimo to)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: not written: the check found %n likely mistakes (--force writes it all the same)</source>
+        <translation>
+            <numerusform>%1: nie wysłano: kontrola znalazła %n możliwy błąd (--force wysyła mimo to)</numerusform>
+            <numerusform>%1: nie wysłano: kontrola znalazła %n możliwe błędy (--force wysyła mimo to)</numerusform>
+            <numerusform>%1: nie wysłano: kontrola znalazła %n możliwych błędów (--force wysyła mimo to)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set-clock, --log, --count and --retry are for --watch</source>
+        <translation>--set-clock, --log, --count i --retry dotyczą --watch</translation>
+    </message>
+    <message>
+        <source>would write %1 and verify it</source>
+        <translation>wysłałby %1 i zweryfikował</translation>
+    </message>
+    <message>
+        <source>would write %1</source>
+        <translation>wysłałby %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written and verified</source>
+        <translation>zostałyby wysłane i zweryfikowane: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would be written</source>
+        <translation>zostałyby wysłane: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written and verified</source>
+        <translation>wysłano i zweryfikowano: %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written</source>
+        <translation>wysłano: %1 z %2</translation>
+    </message>
+    <message>
+        <source>--device or --all, not both</source>
+        <translation>--device lub --all, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs are attached (%2): name one with --device, or --all</source>
+        <translation>podłączono kilka KORVELT (%1: %2): wskaż jeden przez --device albo użyj --all</translation>
+    </message>
+    <message>
+        <source>the KORVELT is in program mode</source>
+        <translation>KORVELT jest w trybie programowania</translation>
+    </message>
+    <message>
+        <source>not a KORVELT time controller</source>
+        <translation>to nie programator czasowy KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering</source>
+        <translation>KORVELT przestał odpowiadać</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached at %1</source>
+        <translation>pod %1 nie podłączono żadnego KORVELT</translation>
+    </message>
+    <message>
+        <source>no KORVELT with serial number %1 is attached</source>
+        <translation>nie podłączono KORVELT o numerze seryjnym %1</translation>
+    </message>
+    <message>
+        <source>%1 KORVELTs have serial number %2: %3; name one by its path</source>
+        <translation>numer seryjny %2 ma kilka KORVELT (%1): %3; wskaż jeden przez ścieżkę</translation>
+    </message>
+    <message>
+        <source>; 1 differs</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; różni się: 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n differ</source>
+        <translation>
+            <numerusform>; różni się: %n</numerusform>
+            <numerusform>; różni się: %n</numerusform>
+            <numerusform>; różni się: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 failed</source>
+        <extracomment>Of the summary of several KORVELTs, after what went through</extracomment>
+        <translation>; nieudane: 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n failed</source>
+        <translation>
+            <numerusform>; nieudane: %n</numerusform>
+            <numerusform>; nieudane: %n</numerusform>
+            <numerusform>; nieudane: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clock %1</source>
+        <translation>zegar %1</translation>
+    </message>
+    <message>
+        <source>program mode</source>
+        <translation>tryb programowania</translation>
+    </message>
+    <message>
+        <source>not a KORVELT</source>
+        <translation>to nie KORVELT</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>brak odpowiedzi</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>nie można otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>busy: in use by another program</source>
+        <translation>zajęty: używany przez inny program</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the name of what is missing: FILE, OUT, DIR</extracomment>
+        <translation>brak %1</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standardowe wejście</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>%1 is the file read; the output needs a name of its own</source>
+        <translation>%1 to plik wejściowy; wynik wymaga własnej nazwy</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: a symbolic link is there, which is not followed</source>
+        <translation>%1: nie można zapisać: jest tam dowiązanie symboliczne, za którym program nie podąża</translation>
+    </message>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>standardowe wejście: nie można odczytać</translation>
+    </message>
+    <message>
+        <source>%1: too large (more than 16 MiB)</source>
+        <translation>%1: za duży (ponad 16 MiB)</translation>
+    </message>
+    <message>
+        <source>%1: a data file of a later version</source>
+        <translation>%1: plik danych z późniejszej wersji</translation>
+    </message>
+    <message>
+        <source>%1: the data file is cut short</source>
+        <translation>%1: plik danych jest ucięty</translation>
+    </message>
+    <message>
+        <source>Mistake: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A line of the check: %1 is what it found</extracomment>
+        <translation>Uwaga: %1</translation>
+    </message>
+    <message>
+        <source>while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>podczas weryfikacji, przy bloku %1 z %2: KORVELT ma nowy harmonogram, niezweryfikowany</translation>
+    </message>
+    <message>
+        <source>before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>zanim wysłano harmonogram: KORVELT ma swój stary harmonogram</translation>
+    </message>
+    <message>
+        <source>at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>przy bloku %1 z %2: KORVELT ma część starego i część nowego harmonogramu</translation>
+    </message>
+    <message>
+        <source>no KORVELT is attached there</source>
+        <translation>tam nie podłączono żadnego KORVELT</translation>
+    </message>
+    <message>
+        <source>the KORVELT&apos;s block %1 holds values that are not times or dates</source>
+        <translation>blok %1 KORVELT zawiera wartości, które nie są godzinami ani datami</translation>
+    </message>
+    <message>
+        <source>stopped answering %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>przestał odpowiadać, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT stopped answering at block %1</source>
+        <translation>KORVELT przestał odpowiadać przy bloku %1</translation>
+    </message>
+    <message>
+        <source>unplugged %1</source>
+        <extracomment>%1 says where the write was and what the KORVELT holds</extracomment>
+        <translation>odłączony, %1</translation>
+    </message>
+    <message>
+        <source>the KORVELT was unplugged</source>
+        <translation>KORVELT został odłączony</translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place</source>
+        <translation>odczytany harmonogram różni się od wysłanego w 1 miejscu</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places</source>
+        <translation>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscu</numerusform>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach</numerusform>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>interrupted before anything was sent: the KORVELT is as it was</source>
+        <translation>przerwano, zanim cokolwiek wysłano: KORVELT jest bez zmian</translation>
+    </message>
+    <message>
+        <source>interrupted while verifying, at block %1 of %2: the KORVELT holds the new schedule, not verified</source>
+        <translation>przerwano podczas weryfikacji, przy bloku %1 z %2: KORVELT ma nowy harmonogram, niezweryfikowany</translation>
+    </message>
+    <message>
+        <source>interrupted before the schedule was sent: the KORVELT holds its old schedule</source>
+        <translation>przerwano, zanim wysłano harmonogram: KORVELT ma swój stary harmonogram</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: the KORVELT holds part of the old and part of the new schedule</source>
+        <translation>przerwano przy bloku %1 z %2: KORVELT ma część starego i część nowego harmonogramu</translation>
+    </message>
+    <message>
+        <source>interrupted at block %1 of %2: nothing was saved</source>
+        <translation>przerwano przy bloku %1 z %2: nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>interrupted before the clock was set</source>
+        <translation>przerwano przed ustawieniem zegara</translation>
+    </message>
+    <message>
+        <source>interrupted: the clock may or may not have been set</source>
+        <translation>przerwano: zegar mógł zostać ustawiony lub nie</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>przerwano</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <extracomment>A KORVELT as a line names it: its path and serial number</extracomment>
+        <translation>%1 (nr seryjny %2)</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>wysłano i zweryfikowano</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>wysłano</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>A KORVELT&apos;s schedule was read</extracomment>
+        <translation>odczytano</translation>
+    </message>
+    <message>
+        <source>a command is missing</source>
+        <translation>brak polecenia</translation>
+    </message>
+    <message>
+        <source>--demo N is a number of KORVELTs from 1 to %1</source>
+        <translation>--demo N to liczba urządzeń KORVELT od 1 do %1</translation>
+    </message>
+    <message>
+        <source>%1 (see korveltctl --help)</source>
+        <extracomment>After a mistake on the command line: %1 is the mistake</extracomment>
+        <translation>%1 (zobacz korveltctl --help)</translation>
+    </message>
+    <message>
+        <source>standard output: %1</source>
+        <translation>standardowe wyjście: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the report: %1 is missing; install the program again</source>
+        <translation>nie można utworzyć raportu: brak %1; zainstaluj program ponownie</translation>
+    </message>
+    <message>
+        <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
+  writes them as the special dates of the schedule in IN.dat (the
+  defaults without --from) into OUT. With fewer than 16 holidays the
+  other special dates keep theirs, or repeat the last (--repeat-last).
+  --rules adds the rules of a file the Holidays dialog saved (or takes
+  them alone, without --preset). The days of rules a preset offers but
+  does not tick follow as &quot;not applied&quot; lines. --json and --format csv
+  print each holiday&apos;s date, weekday, names, whether it is a substitute
+  day and whether it is applied.
+  CODE: %1.</source>
+        <translation>  Wypisuje święta państwowe danego roku (bez --year bieżącego) albo
+  z -o zapisuje je jako daty specjalne harmonogramu z IN.dat (bez
+  --from wartości domyślne) do OUT. Przy mniej niż 16 świętach pozostałe
+  daty specjalne zachowują swoje daty albo powtarzają ostatnią
+  (--repeat-last). --rules dodaje reguły z pliku zapisanego w oknie
+  Święta (bez --preset tylko je). --json i --format csv wypisują dla
+  każdego święta datę, dzień tygodnia, nazwy i to, czy jest to dzień
+  zastępczy oraz to, czy jest stosowane.
+  Dni reguł, które zestaw oferuje, ale nie zaznacza, następują jako
+  wiersze „niezastosowane”.
+  CODE: %1.</translation>
+    </message>
+    <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>niezastosowane: %1</translation>
     </message>
 </context>
 </TS>

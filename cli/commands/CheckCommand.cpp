@@ -11,9 +11,9 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("check"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("check FILE\n"
-                              "  Checks the schedule in FILE and prints what it finds; exit status 1\n"
-                              "  when it finds a likely mistake.");
+        return QStringLiteral("check FILE\n") +
+               CtlText::tr("  Checks the schedule in FILE and prints what it finds; exit status 1\n"
+                           "  when it finds a likely mistake.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override { return {}; }
     int Run(CtlContext &c, const Arguments &a) const override;

@@ -34,23 +34,23 @@ public:
 inline CtlOption DeviceOption()
 {
     return {QStringLiteral("--device"), QStringLiteral("SERIAL|PATH"),
-            QStringLiteral("the KORVELT with that serial number or at that path; again for more"), true};
+            CtlText::tr("the KORVELT with that serial number or at that path; again for more"), true};
 }
 inline CtlOption AllOption()
 {
-    return {QStringLiteral("--all"), {}, QStringLiteral("every KORVELT attached, at once"), false};
+    return {QStringLiteral("--all"), {}, CtlText::tr("every KORVELT attached, at once"), false};
 }
 inline CtlOption JsonOption()
 {
-    return {QStringLiteral("--json"), {}, QStringLiteral("one JSON document of the result on standard output"), false};
+    return {QStringLiteral("--json"), {}, CtlText::tr("one JSON document of the result on standard output"), false};
 }
 inline CtlOption QuietOption()
 {
-    return {QStringLiteral("--quiet"), {}, QStringLiteral("prints only errors"), false};
+    return {QStringLiteral("--quiet"), {}, CtlText::tr("prints only errors"), false};
 }
 inline CtlOption DryRunOption()
 {
-    return {QStringLiteral("--dry-run"), {}, QStringLiteral("says what would be done, and does nothing"), false};
+    return {QStringLiteral("--dry-run"), {}, CtlText::tr("says what would be done, and does nothing"), false};
 }
 
 // The commands, one class each in cli/commands/.

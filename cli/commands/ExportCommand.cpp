@@ -13,16 +13,16 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("export"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n"
-                              "  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
-                              "  OUT or to standard output.");
+        return QStringLiteral("export FILE.dat [--format json|csv] [-o OUT]\n") +
+               CtlText::tr("  Writes the schedule of a data file as JSON (the default) or CSV, to\n"
+                           "  OUT or to standard output.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {{QStringLiteral("--format"), QStringLiteral("json|csv"), QStringLiteral("JSON (the default) or CSV"),
-                 false},
-                {QStringLiteral("-o"), QStringLiteral("OUT"),
-                 QStringLiteral("the file made (- or none: standard output)"), false}};
+        return {
+            {QStringLiteral("--format"), QStringLiteral("json|csv"), CtlText::tr("JSON (the default) or CSV"), false},
+            {QStringLiteral("-o"), QStringLiteral("OUT"), CtlText::tr("the file made (- or none: standard output)"),
+             false}};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
@@ -34,7 +34,7 @@ int ExportCommand::Run(CtlContext &c, const Arguments &a) const
     const LoadedSchedule loaded = LoadSchedule(input, c.Options().Input);
     const QString format = a.Value(QStringLiteral("--format"), QStringLiteral("json"));
     if (format != QLatin1String("json") && format != QLatin1String("csv")) {
-        throw UsageError(QStringLiteral("--format is json or csv"));
+        throw UsageError(CtlText::tr("--format is json or csv"));
     }
     const QByteArray text = format == QLatin1String("csv") ? ScheduleToCsv(loaded.Model) : DataFileToJson(loaded.File);
     c.Deliver(a.Value(QStringLiteral("-o"), QStringLiteral("-")), text);

@@ -11,14 +11,14 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("help"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("help [COMMAND]\n"
-                              "  Prints the usage of COMMAND and the options it takes, or the tool's usage.");
+        return QStringLiteral("help [COMMAND]\n") +
+               CtlText::tr("  Prints the usage of COMMAND and the options it takes, or the tool's usage.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override { return {}; }
     int Run(CtlContext &c, const Arguments &a) const override
     {
         if (a.Words.size() > 1) {
-            throw UsageError(QStringLiteral("help takes one command"));
+            throw UsageError(CtlText::tr("help takes one command"));
         }
         if (a.Words.isEmpty()) {
             c.Print(ToolUsage());
@@ -26,7 +26,7 @@ public:
         }
         const CtlCommand *command = FindCtlCommand(a.Words.front());
         if (command == nullptr) {
-            throw UsageError(QStringLiteral("unknown command %1").arg(a.Words.front()));
+            throw UsageError(CtlText::tr("unknown command %1").arg(a.Words.front()));
         }
         c.Print(CommandHelp(*command));
         return ExitOk;

@@ -26,7 +26,8 @@ QString PresetCodes(bool wrap)
         codes << QString::fromUtf8(preset.Code.data(), static_cast<qsizetype>(preset.Code.size()));
     }
     const QString last = codes.takeLast();
-    QString text = codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    //: The last of a list of choices: %1 is the others, joined by commas
+    QString text = CtlText::tr("%1 or %2").arg(codes.join(QStringLiteral(", ")), last);
     constexpr qsizetype width = 66;
     for (qsizetype from = 0, space = 0;
          wrap && text.size() - from > width && (space = text.lastIndexOf(' ', from + width)) > from; from = space + 1) {
@@ -142,40 +143,39 @@ public:
         return QStringLiteral(
                    "holidays --preset CODE [--rules FILE] [--year YYYY] [--json | --format text|csv|json]\n"
                    "holidays --preset CODE [--rules FILE] [--year YYYY] [--from IN.dat] -o OUT [--repeat-last] "
-                   "[--dry-run] [--quiet]\n"
-                   "  Prints a year's public holidays (this year unless --year), or with -o\n"
-                   "  writes them as the special dates of the schedule in IN.dat (the\n"
-                   "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
-                   "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
-                   "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
-                   "  them alone, without --preset). The days of rules a preset offers but\n"
-                   "  does not tick follow as \"not applied\" lines. --json and --format csv\n"
-                   "  print each holiday's date, weekday, names, whether it is a substitute\n"
-                   "  day and whether it is applied.\n"
-                   "  CODE: ") +
-               PresetCodes(true) + QStringLiteral(".");
+                   "[--dry-run] [--quiet]\n") +
+               CtlText::tr("  Prints a year's public holidays (this year unless --year), or with -o\n"
+                           "  writes them as the special dates of the schedule in IN.dat (the\n"
+                           "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
+                           "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
+                           "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
+                           "  them alone, without --preset). The days of rules a preset offers but\n"
+                           "  does not tick follow as \"not applied\" lines. --json and --format csv\n"
+                           "  print each holiday's date, weekday, names, whether it is a substitute\n"
+                           "  day and whether it is applied.\n"
+                           "  CODE: %1.")
+                   .arg(PresetCodes(true));
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
-        return {{QStringLiteral("--preset"), QStringLiteral("CODE"),
-                 QStringLiteral("the public holidays of a country or region"), false},
-                {QStringLiteral("--rules"), QStringLiteral("FILE"),
-                 QStringLiteral("adds the rules of a file the Holidays dialog saved"), false},
-                {QStringLiteral("--year"), QStringLiteral("YYYY"), QStringLiteral("the year (this year unless given)"),
-                 false},
-                {QStringLiteral("--from"), QStringLiteral("IN.dat"),
-                 QStringLiteral("-o: the schedule whose special dates are filled"), false},
-                {QStringLiteral("-o"), QStringLiteral("OUT"),
-                 QStringLiteral("writes the schedule with the holidays as its special dates (- : standard output)"),
-                 false},
-                {QStringLiteral("--repeat-last"),
-                 {},
-                 QStringLiteral("-o: with fewer than 16 holidays, the others repeat the last"),
-                 false},
-                DryRunOption(),
-                JsonOption(),
-                {QStringLiteral("--format"), QStringLiteral("text|csv|json"), QStringLiteral("the list's form"), false},
-                QuietOption()};
+        return {
+            {QStringLiteral("--preset"), QStringLiteral("CODE"),
+             CtlText::tr("the public holidays of a country or region"), false},
+            {QStringLiteral("--rules"), QStringLiteral("FILE"),
+             CtlText::tr("adds the rules of a file the Holidays dialog saved"), false},
+            {QStringLiteral("--year"), QStringLiteral("YYYY"), CtlText::tr("the year (this year unless given)"), false},
+            {QStringLiteral("--from"), QStringLiteral("IN.dat"),
+             CtlText::tr("-o: the schedule whose special dates are filled"), false},
+            {QStringLiteral("-o"), QStringLiteral("OUT"),
+             CtlText::tr("writes the schedule with the holidays as its special dates (- : standard output)"), false},
+            {QStringLiteral("--repeat-last"),
+             {},
+             CtlText::tr("-o: with fewer than 16 holidays, the others repeat the last"),
+             false},
+            DryRunOption(),
+            JsonOption(),
+            {QStringLiteral("--format"), QStringLiteral("text|csv|json"), CtlText::tr("the list's form"), false},
+            QuietOption()};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
@@ -187,20 +187,20 @@ std::vector<HolidayRule> RulesAsked(const Arguments &a, QStringList &sources)
     const bool hasPreset = a.Has(QStringLiteral("--preset"));
     const bool hasRules = a.Has(QStringLiteral("--rules"));
     if (!hasPreset && !hasRules) {
-        throw UsageError(QStringLiteral("--preset CODE or --rules FILE is needed"));
+        throw UsageError(CtlText::tr("--preset CODE or --rules FILE is needed"));
     }
     const HolidayPreset *preset = FindHolidayPreset(a.Value(QStringLiteral("--preset")).toStdString());
     if (hasPreset && preset == nullptr) {
-        throw UsageError(QStringLiteral("--preset is ") + PresetCodes(false));
+        throw UsageError(CtlText::tr("--preset is %1").arg(PresetCodes(false)));
     }
     std::vector<HolidayRule> rules = hasPreset ? preset->Rules : std::vector<HolidayRule>{};
     if (hasPreset) {
-        sources << QString::fromUtf8(preset->Name.data(), static_cast<qsizetype>(preset->Name.size()));
+        sources << HolidayPresetNameText(*preset);
     }
     if (hasRules) {
         const QString ruleFile = a.Value(QStringLiteral("--rules"));
         if (!QFileInfo(ruleFile).isFile()) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be read: %2").arg(ruleFile, ReadCause(ruleFile)));
         }
         const HolidayRuleFileResult loaded = LoadHolidayRuleFile(FilePath(ruleFile));
         if (!loaded.Loaded) {
@@ -218,15 +218,15 @@ QString FormatAsked(const Arguments &a)
     QString format = a.Value(QStringLiteral("--format"), QStringLiteral("text"));
     if (a.Has(QStringLiteral("--json"))) {
         if (a.Has(QStringLiteral("--format")) && format != QLatin1String("json")) {
-            throw UsageError(QStringLiteral("--json or --format %1, not both").arg(format));
+            throw UsageError(CtlText::tr("--json or --format %1, not both").arg(format));
         }
         format = QStringLiteral("json");
     }
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json")) {
-        throw UsageError(QStringLiteral("--format is text, csv or json"));
+        throw UsageError(CtlText::tr("--format is text, csv or json"));
     }
     if (format != QLatin1String("text") && a.Has(QStringLiteral("-o"))) {
-        throw UsageError(QStringLiteral("--format and --json are for the list of holidays, not for -o"));
+        throw UsageError(CtlText::tr("--format and --json are for the list of holidays, not for -o"));
     }
     return format;
 }
@@ -239,7 +239,7 @@ int YearAsked(const CtlContext &c, const Arguments &a, TDateTime &first, TDateTi
                                                      : c.Options().Now().date().year();
     if (!number || year < FirstDeviceYear || year > LastDeviceYear || !TryEncodeDate(year, 1, 1, first) ||
         !TryEncodeDate(year, 12, 31, last)) {
-        throw UsageError(QStringLiteral("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
+        throw UsageError(CtlText::tr("--year is a year from %1 to %2").arg(FirstDeviceYear).arg(LastDeviceYear));
     }
     return year;
 }
@@ -260,7 +260,8 @@ void PrintHolidays(CtlContext &c, const std::vector<Holiday> &holidays, const st
         for (const NotApplied &day : notApplied) {
             const QString note =
                 day.Note.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(day.Note));
-            c.Print(QStringLiteral("not applied: ") + QString::fromStdString(HolidayText(day.Day)) + note +
+            //: A preset's holiday its rule does not tick: %1 is the holiday's line
+            c.Print(CtlText::tr("not applied: %1").arg(QString::fromStdString(HolidayText(day.Day)) + note) +
                     QLatin1Char('\n'));
         }
     }
@@ -285,7 +286,7 @@ void FillSchedule(CtlContext &c, const Arguments &a, const std::vector<Holiday> 
     if (!dryRun) {
         c.Deliver(name, ScheduleBytes(name, model));
     } else if (const std::optional<QString> problem = IsStandardStream(name) ? std::nullopt : PlaceProblem(name)) {
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+        throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(name, *problem));
     }
     const auto filled = static_cast<int>(std::min<std::size_t>(holidays.size() - leftOut.size(), SpecialDateCount));
     // With the schedule on standard output, what is said of it goes to standard error.
@@ -298,21 +299,21 @@ void FillSchedule(CtlContext &c, const Arguments &a, const std::vector<Holiday> 
         }
     };
     if (!c.Quiet()) {
-        say((dryRun ? QStringLiteral("%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)\n")
-                    : QStringLiteral("%1: special dates 1 to %2 hold the holidays of %3\n"))
-                .arg(IsStandardStream(name) ? QStringLiteral("standard output") : name)
-                .arg(filled)
-                .arg(what));
+        say((dryRun ? CtlText::tr("%1: special dates 1 to %2 would hold the holidays of %3 (nothing written)")
+                    : CtlText::tr("%1: special dates 1 to %2 hold the holidays of %3"))
+                .arg(IsStandardStream(name) ? CtlText::tr("standard output") : name, QString::number(filled), what) +
+            QLatin1Char('\n'));
     }
     for (const Holiday &holiday : leftOut) {
-        say(QStringLiteral("left out: ") + QString::fromStdString(HolidayText(holiday)) + QLatin1Char('\n'));
+        //: %1 is a holiday that found no special date: "2027-12-26 Sun St Stephen's Day"
+        say(CtlText::tr("left out: %1").arg(QString::fromStdString(HolidayText(holiday))) + QLatin1Char('\n'));
     }
 }
 
 int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
 {
     if (!a.Words.isEmpty()) {
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
+        throw UsageError(CtlText::tr("unexpected argument %1").arg(a.Words.front()));
     }
     QStringList sources;
     const std::vector<HolidayRule> rules = RulesAsked(a, sources);
@@ -322,12 +323,16 @@ int HolidaysCommand::Run(CtlContext &c, const Arguments &a) const
     const int year = YearAsked(c, a, first, last);
     const std::vector<Holiday> holidays = GenerateHolidays(rules, first, last);
     if (a.Has(QStringLiteral("-o"))) {
-        FillSchedule(c, a, holidays, QStringLiteral("%1 %2").arg(sources.join(QStringLiteral(" and "))).arg(year));
+        //: The preset and the rule file the holidays come from
+        const QString from =
+            sources.size() > 1 ? CtlText::tr("%1 and %2").arg(sources.at(0), sources.at(1)) : sources.at(0);
+        //: The holidays' source and year: "Germany 2027"
+        FillSchedule(c, a, holidays, CtlText::tr("%1 %2").arg(from, QString::number(year)));
         return ExitOk;
     }
     if (a.Has(QStringLiteral("--from")) || a.Has(QStringLiteral("--repeat-last")) ||
         a.Has(QStringLiteral("--dry-run"))) {
-        throw UsageError(QStringLiteral("--from, --repeat-last and --dry-run go with -o"));
+        throw UsageError(CtlText::tr("--from, --repeat-last and --dry-run go with -o"));
     }
     PrintHolidays(c, holidays, NotAppliedHolidays(rules, first, last), year, format);
     return ExitOk;

@@ -10,13 +10,13 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("import"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("import FILE.json -o OUT.dat\n"
-                              "  Makes a data file of a schedule in JSON (-o - : standard output).");
+        return QStringLiteral("import FILE.json -o OUT.dat\n") +
+               CtlText::tr("  Makes a data file of a schedule in JSON (-o - : standard output).");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
         return {{QStringLiteral("-o"), QStringLiteral("OUT.dat"),
-                 QStringLiteral("the data file made (- : standard output)"), false}};
+                 CtlText::tr("the data file made (- : standard output)"), false}};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
@@ -24,11 +24,11 @@ public:
 int ImportCommand::Run(CtlContext &c, const Arguments &a) const
 {
     if (!a.Has(QStringLiteral("-o"))) {
-        throw UsageError(QStringLiteral("-o OUT.dat is needed"));
+        throw UsageError(CtlText::tr("-o OUT.dat is needed"));
     }
     const QString name = a.Value(QStringLiteral("-o"));
     if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
-        throw UsageError(QStringLiteral("import makes a data file, not %1; export makes JSON").arg(name));
+        throw UsageError(CtlText::tr("import makes a data file, not %1; export makes JSON").arg(name));
     }
     const QString input = OneWord(a, "FILE.json");
     RefuseOverInput(input, name);

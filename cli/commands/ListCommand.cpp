@@ -32,9 +32,9 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("list"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("list [--json]\n"
-                              "  Lists every KORVELT attached: path, serial number, version text,\n"
-                              "  and \"program mode\" where it is in program mode.");
+        return QStringLiteral("list [--json]\n") +
+               CtlText::tr("  Lists every KORVELT attached: path, serial number, version text,\n"
+                           "  and \"program mode\" where it is in program mode.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override { return {JsonOption()}; }
     int Run(CtlContext &c, const Arguments &a) const override;
@@ -43,11 +43,11 @@ public:
 int ListCommand::Run(CtlContext &c, const Arguments &a) const
 {
     if (!a.Words.isEmpty()) {
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(a.Words.front()));
+        throw UsageError(CtlText::tr("unexpected argument %1").arg(a.Words.front()));
     }
     const std::vector<HidInterfaceInfo> devices = KorveltInterfaces(c.Backend());
     if (devices.empty()) {
-        throw Failure(ExitNoDevice, QStringLiteral("no KORVELT is attached"));
+        throw Failure(ExitNoDevice, CtlText::tr("no KORVELT is attached"));
     }
     QJsonArray json;
     for (const HidInterfaceInfo &device : devices) {
@@ -57,13 +57,14 @@ int ListCommand::Run(CtlContext &c, const Arguments &a) const
         DeviceResult result = DeviceResult::Ready;
         if (probed.Identity) {
             fields << SerialText(probed.Identity->SerialNumber)
-                   << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << ResultName(result);
+                   //: A KORVELT that answered who it is, in the list of those attached
+                   << ListField(QString::fromLatin1(probed.Identity->Version.c_str())) << CtlText::tr("ready");
         } else {
             fields << QStringLiteral("-") << QStringLiteral("-") << ListField(probed.ProblemText());
             result = ListResult(probed.Problem);
         }
         json.append(DeviceJson(device.Path, probed.Identity, result, ExitOk,
-                               probed.Identity ? ResultName(result) : probed.ProblemText()));
+                               probed.Identity ? CtlText::tr("ready") : probed.ProblemText()));
         if (!c.Json()) {
             c.Print(fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
         }

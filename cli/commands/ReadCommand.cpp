@@ -19,23 +19,28 @@ public:
     [[nodiscard]] QString Usage() const override
     {
         return QStringLiteral("read OUT [--device SERIAL|PATH] [--format dat|json] [--json] [--quiet]\n"
-                              "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n"
-                              "  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
-                              "  or with --format json, else a data file (- : standard output).\n"
-                              "  Several KORVELTs are read into the folder DIR, one file each named\n"
-                              "  by its serial number: 1042.dat, or 1042.json with --format json.");
+                              "read DIR --all | --device SERIAL|PATH --device ... [--format dat|json]\n") +
+               CtlText::tr("  Reads the KORVELT's schedule into OUT: JSON when OUT ends in .json\n"
+                           "  or with --format json, else a data file (- : standard output).\n"
+                           "  Several KORVELTs are read into the folder DIR, one file each named\n"
+                           "  by its serial number: 1042.dat, or 1042.json with --format json.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
         return {AllOption(),
                 DeviceOption(),
                 {QStringLiteral("--format"), QStringLiteral("dat|json"),
-                 QStringLiteral("the file's form (by default, told by OUT's ending)"), false},
+                 CtlText::tr("the file's form (by default, told by OUT's ending)"), false},
                 JsonOption(),
                 QuietOption()};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
 };
+
+QString ReadSummary(int done, int all)
+{
+    return CtlText::tr("%1 of %2 read").arg(done).arg(all);
+}
 
 // Several KORVELTs read into the folder DIR, each into a file named by its serial number
 // (1042.dat, or 1042.json), written whole or not at all. Two KORVELTs with one serial
@@ -44,13 +49,13 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
 {
     const QString folder = OneWord(a, "DIR");
     if (IsStandardStream(folder)) {
-        throw UsageError(QStringLiteral("several KORVELTs are read into a folder, not into -"));
+        throw UsageError(CtlText::tr("several KORVELTs are read into a folder, not into -"));
     }
     const QString probe = QDir(folder).filePath(QStringLiteral("0.dat"));
     if (const std::optional<QString> problem = PlaceProblem(probe)) {
         const QFileInfo info(folder);
         const QString cause = info.exists() && !info.isDir() ? ErrorText(std::errc::not_a_directory) : *problem;
-        throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(folder, cause));
+        throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(folder, cause));
     }
     std::vector<DeviceOutcome> outcomes = c.RunOn(c.Targets(a), [](DeviceSession &s) { return s.StartRead(); });
     std::map<std::uint32_t, int> serials;
@@ -66,10 +71,10 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
         if (!o.Identity || serials[static_cast<std::uint32_t>(o.Identity->SerialNumber)] > 1) {
             o.Exit = ExitNoDevice;
             o.Result = DeviceResult::DuplicateSerial;
-            o.Message = o.Identity ? QStringLiteral("not saved: another KORVELT read has serial number %1 too; read "
-                                                    "each by its path")
+            o.Message = o.Identity ? CtlText::tr("not saved: another KORVELT read has serial number %1 too; read "
+                                                 "each by its path")
                                          .arg(SerialText(o.Identity->SerialNumber))
-                                   : QStringLiteral("not saved: the KORVELT did not say its serial number");
+                                   : CtlText::tr("not saved: the KORVELT did not say its serial number");
             continue;
         }
         const QString name = QDir(folder).filePath(SerialText(o.Identity->SerialNumber) +
@@ -79,7 +84,7 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
                 throw Failure(ExitFileError, *problem);
             }
             SaveBytes(name, json ? ScheduleToJson(o.Read) : Bytes(EncodeDataFile(o.Read)));
-            o.Message = QStringLiteral("read into %1").arg(name);
+            o.Message = CtlText::tr("read into %1").arg(name);
             o.File = name;
         } catch (const Failure &failure) {
             o.Exit = failure.Exit;
@@ -87,28 +92,28 @@ int ReadIntoFolder(CtlContext &c, const Arguments &a, bool json)
             o.Message = failure.Text;
         }
     }
-    return c.Report(outcomes, QStringLiteral("read"));
+    return c.Report(outcomes, ReadSummary);
 }
 
 int ReadCommand::Run(CtlContext &c, const Arguments &a) const
 {
     const QString format = a.Value(QStringLiteral("--format"));
     if (!format.isEmpty() && format != QLatin1String("json") && format != QLatin1String("dat")) {
-        throw UsageError(QStringLiteral("--format is dat or json"));
+        throw UsageError(CtlText::tr("--format is dat or json"));
     }
     if (a.Has(QStringLiteral("--all")) || a.All(QStringLiteral("--device")).size() > 1) {
         return ReadIntoFolder(c, a, format == QLatin1String("json"));
     }
     const QString name = OneWord(a, "OUT");
     if (c.Json() && IsStandardStream(name)) {
-        throw UsageError(QStringLiteral("--json prints to standard output: read into a file"));
+        throw UsageError(CtlText::tr("--json prints to standard output: read into a file"));
     }
     const bool json =
         format.isEmpty() ? name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) : format == QLatin1String("json");
     // A place that cannot take the file fails before the device is read, not after.
     if (!IsStandardStream(name)) {
         if (const std::optional<QString> problem = PlaceProblem(name)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(name, *problem));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(name, *problem));
         }
     }
     std::vector<DeviceOutcome> outcomes = c.RunOn(c.Targets(a), [](DeviceSession &s) { return s.StartRead(); });
@@ -122,7 +127,7 @@ int ReadCommand::Run(CtlContext &c, const Arguments &a) const
             // A save that fails is this device's failure: --json names the device read.
             try {
                 SaveBytes(name, bytes);
-                read.Message = QStringLiteral("read into %1").arg(name);
+                read.Message = CtlText::tr("read into %1").arg(name);
                 read.File = name;
             } catch (const Failure &failure) {
                 read.Exit = failure.Exit;
@@ -131,7 +136,7 @@ int ReadCommand::Run(CtlContext &c, const Arguments &a) const
             }
         }
     }
-    return c.Report(outcomes, QStringLiteral("read"));
+    return c.Report(outcomes, ReadSummary);
 }
 
 

@@ -14,14 +14,14 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("report"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n"
-                              "  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
-                              "  with .pdf for .dat unless -o; -o - : standard output).");
+        return QStringLiteral("report FILE [-o OUT.pdf] [--quiet]\n") +
+               CtlText::tr("  Makes the printable report of the schedule in FILE as a PDF (FILE\n"
+                           "  with .pdf for .dat unless -o; -o - : standard output).");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
         return {{QStringLiteral("-o"), QStringLiteral("OUT.pdf"),
-                 QStringLiteral("the PDF (FILE with .pdf for .dat unless given; - : standard output)"), false},
+                 CtlText::tr("the PDF (FILE with .pdf for .dat unless given; - : standard output)"), false},
                 QuietOption()};
     }
     int Run(CtlContext &c, const Arguments &a) const override;
@@ -33,7 +33,7 @@ int ReportCommand::Run(CtlContext &c, const Arguments &a) const
     QString pdf = a.Value(QStringLiteral("-o"));
     if (pdf.isEmpty()) {
         if (IsStandardStream(name)) {
-            throw UsageError(QStringLiteral("-o OUT.pdf is needed when FILE is -"));
+            throw UsageError(CtlText::tr("-o OUT.pdf is needed when FILE is -"));
         }
         const QFileInfo file(name);
         const QString base = file.completeBaseName() + QStringLiteral(".pdf");
@@ -49,7 +49,7 @@ int ReportCommand::Run(CtlContext &c, const Arguments &a) const
     source.Printed = c.Options().Now();
     const QByteArray bytes = ScheduleReportPdf(source);
     if (bytes.isEmpty()) {
-        throw Failure(ExitFileError, QStringLiteral("%1: the report could not be made").arg(pdf));
+        throw Failure(ExitFileError, CtlText::tr("%1: the report could not be made").arg(pdf));
     }
     c.Deliver(pdf, bytes);
     if (!IsStandardStream(pdf)) {

@@ -12,10 +12,10 @@ public:
     [[nodiscard]] QString Name() const override { return QStringLiteral("verify"); }
     [[nodiscard]] QString Usage() const override
     {
-        return QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n"
-                              "  Reads each KORVELT and compares it with the schedule in FILE as the\n"
-                              "  KORVELT holds it; exit status 1 when any differs, the differences\n"
-                              "  on standard output. Nothing is written.");
+        return QStringLiteral("verify FILE [--device SERIAL|PATH ... | --all] [--json] [--quiet]\n") +
+               CtlText::tr("  Reads each KORVELT and compares it with the schedule in FILE as the\n"
+                           "  KORVELT holds it; exit status 1 when any differs, the differences\n"
+                           "  on standard output. Nothing is written.");
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
     {
@@ -38,19 +38,21 @@ int VerifyCommand::Run(CtlContext &c, const Arguments &a) const
         }
         const std::vector<ScheduleDifference> differences = CompareSchedules(model, o.Read);
         if (differences.empty()) {
-            o.Message = QStringLiteral("holds %1").arg(Shown(name));
+            o.Message = CtlText::tr("holds %1").arg(Shown(name));
             o.Result = DeviceResult::Holds;
             continue;
         }
         o.Exit = ExitDifference;
         o.Result = DeviceResult::Differs;
         o.Differences = DifferenceLines(model, o.Read, differences);
-        o.Message = QStringLiteral("differs from %1 in %2 %3")
-                        .arg(Shown(name))
-                        .arg(differences.size())
-                        .arg(differences.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"));
+        const auto count = static_cast<int>(differences.size());
+        o.Message = count == 1 ? CtlText::tr("differs from %1 in 1 place").arg(Shown(name))
+                               : CtlText::tr("differs from %1 in %n places", nullptr, count).arg(Shown(name));
     }
-    return c.Report(outcomes, QStringLiteral("hold %1").arg(Shown(name)));
+    return c.Report(outcomes, [&name](int done, int all) {
+        //: The summary of several KORVELTs: %1 of %2 KORVELTs hold the file %3
+        return CtlText::tr("%1 of %2 hold %3").arg(QString::number(done), QString::number(all), Shown(name));
+    });
 }
 
 

@@ -87,10 +87,11 @@ void AddClock(DeviceOutcome &o, const DeviceOutcome &clock, TDateTime value)
         o.Exit = clock.Exit;
         o.Result = clock.Result;
         o.Signal = clock.Signal;
-        o.Message += QStringLiteral("; the clock was not set: ") + clock.Message;
+        //: After "written and verified": %1 is why the clock was not set
+        o.Message += CtlText::tr("; the clock was not set: %1").arg(clock.Message);
     } else {
         o.ClockSet = true;
-        o.Message += QStringLiteral("; clock set to ") + ClockText(value, value);
+        o.Message += CtlText::tr("; clock set to %1").arg(ClockText(value, value));
     }
 }
 
@@ -121,7 +122,9 @@ public:
         OpenLog();
         WatchSignals();
         if (!c_.Quiet() && !c_.Json()) {
-            c_.Err() << Tool << ": waiting for KORVELTs to write " << Shown(name) << " to (Ctrl+C ends)\n" << Qt::flush;
+            c_.Err() << Tool << ": "
+                     << CtlText::tr("waiting for KORVELTs to write %1 to (Ctrl+C ends)").arg(Shown(name)) << '\n'
+                     << Qt::flush;
         }
         timer_.setSingleShot(true);
         timer_.setInterval(std::max(1, c_.Options().WatchIntervalMs));
@@ -134,7 +137,8 @@ public:
             c_.Options().Interrupts->Unwatch();
         }
         if (!c_.Json()) {
-            c_.Say(QStringLiteral("%1 programmed; %2 failed\n").arg(programmed_).arg(failed_));
+            //: The line's summary: KORVELTs programmed, and those that failed
+            c_.Say(CtlText::tr("%1 programmed; %2 failed").arg(programmed_).arg(failed_) + QLatin1Char('\n'));
         }
         return exit_;
     }
@@ -178,16 +182,15 @@ private:
         }
         if (IsStandardStream(s_.LogName) ||
             !log_.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-            throw Failure(
-                ExitFileError,
-                QStringLiteral("%1: cannot be written: %2")
-                    .arg(s_.LogName, IsStandardStream(s_.LogName) ? QStringLiteral("not a file") : log_.errorString()));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2")
+                                             .arg(s_.LogName, IsStandardStream(s_.LogName) ? CtlText::tr("not a file")
+                                                                                           : log_.errorString()));
         }
         // A header for a new log; a row an earlier run left cut short is ended, so that this
         // run's rows start on a line of their own.
         const QByteArray start = log_.size() == 0 ? LogHeader : EndsLine(log_) ? QByteArray() : QByteArray("\r\n");
         if (const std::optional<QString> problem = AppendWhole(log_, start)) {
-            throw Failure(ExitFileError, QStringLiteral("%1: cannot be written: %2").arg(s_.LogName, *problem));
+            throw Failure(ExitFileError, CtlText::tr("%1: cannot be written: %2").arg(s_.LogName, *problem));
         }
     }
 
@@ -206,7 +209,8 @@ private:
                 if (!units_.empty()) {
                     interrupts->Handled();
                     if (!c_.Quiet()) {
-                        c_.Err() << Tool << ": ending after this KORVELT (Ctrl+C again stops it at once)\n"
+                        c_.Err() << Tool << ": "
+                                 << CtlText::tr("ending after this KORVELT (Ctrl+C again stops it at once)") << '\n'
                                  << Qt::flush;
                     }
                 }
@@ -341,8 +345,9 @@ private:
                                  QStringLiteral(KORVELT_VERSION)};
         const QByteArray line = (fields.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
         if (const std::optional<QString> problem = AppendWhole(log_, line)) {
-            c_.Err() << Tool << ": " << s_.LogName << ": cannot be written: " << *problem
-                     << "; no more KORVELTs are taken\n"
+            c_.Err() << Tool << ": "
+                     << CtlText::tr("%1: cannot be written: %2; no more KORVELTs are taken").arg(s_.LogName, *problem)
+                     << '\n'
                      << Qt::flush;
             exit_ = std::max<int>(exit_, ExitFileError);
             logFailed_ = true;
@@ -375,7 +380,7 @@ int Number(const Arguments &a, const QString &option, int least)
     bool ok = false;
     const int value = a.Value(option).toInt(&ok);
     if (!ok || value < least) {
-        throw UsageError(QStringLiteral("%1 is a whole number from %2").arg(option).arg(least));
+        throw UsageError(CtlText::tr("%1 is a whole number from %2").arg(option).arg(least));
     }
     return value;
 }
@@ -385,7 +390,7 @@ int Number(const Arguments &a, const QString &option, int least)
 int WatchAndWrite(CtlContext &c, const Arguments &a, const QString &name, const LoadedSchedule &loaded, bool verify)
 {
     if (a.Has(QStringLiteral("--all")) || a.Has(QStringLiteral("--device")) || a.Has(QStringLiteral("--dry-run"))) {
-        throw UsageError(QStringLiteral("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
+        throw UsageError(CtlText::tr("--watch writes each KORVELT plugged in: no --all, --device or --dry-run"));
     }
     LineSettings settings;
     settings.Model = &loaded.Model;
