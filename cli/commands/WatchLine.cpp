@@ -91,6 +91,7 @@ void AddClock(DeviceOutcome &o, const DeviceOutcome &clock, TDateTime value)
         o.Message += CtlText::tr("; the clock was not set: %1").arg(clock.Message);
     } else {
         o.ClockSet = true;
+        //: After "written and verified": %1 is the time the clock was set to
         o.Message += CtlText::tr("; clock set to %1").arg(ClockText(value, value));
     }
 }
