@@ -6,6 +6,7 @@
 #include "text/QtDateTime.h"
 
 #include <QKeyEvent>
+#include <QTextDocument>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -119,7 +120,7 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     PlaceControls();
 }
 
-int CommandPanel::PlaceControls(const QStringList &checkTexts)
+int CommandPanel::PlaceControls(const QStringList &checkTexts, const QStringList &logLines)
 {
     // Pixels at 96 dots per inch, within the panel: five columns of the designed widths, at
     // least the designed gaps apart, each as wide as its widest caption needs.
@@ -132,7 +133,12 @@ int CommandPanel::PlaceControls(const QStringList &checkTexts)
     };
     const int widthA = needs({{&LoadButton, 0}, {&SaveButton, 0}, {&HelpButton, 0}}, 113);
     const int widthB = needs({{&WriteButton, 0}, {&ReadButton, 0}, {&ExitButton, 0}}, 113);
-    const int widthC = needs({{&VerifyCheckBox, 0}, {&CompareButton, 0}}, 185);
+    int widthC = needs({{&VerifyCheckBox, 0}, {&CompareButton, 0}}, 185);
+    // The device log shows its lines without a scroll bar across.
+    const int logInset = 2 * (LogMemo.frameWidth() + static_cast<int>(LogMemo.document()->documentMargin())) + 4;
+    for (const QString &line : logLines) {
+        widthC = std::max(widthC, LogMemo.fontMetrics().horizontalAdvance(line) + logInset);
+    }
     const int widthD = needs({{&SetTimeButton, 0}, {&UsePCTimeCheckBox, 16}}, 113);
     const int widthE = needs({{&ReadTimeButton, 0}, {&CancelButton, 0}}, 113);
     const int xA = 16;

@@ -95,8 +95,9 @@ public:
     // Places the controls in their designed columns, each column as wide as its longest
     // caption needs in the panel's font (a translation may need more than the design gives);
     // the columns to the right move along, and so that the check count's texts fit.
+    // The device log is as wide as `logLines` need, the longest lines it is likely to show.
     // The least width the panel then needs.
-    int PlaceControls(const QStringList &checkTexts = {});
+    int PlaceControls(const QStringList &checkTexts = {}, const QStringList &logLines = {});
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -333,10 +333,15 @@ void DevicePresenter::Identified(const DeviceIdentity &identity)
     identityShown_ = true;
     lastIdentity_ = identity;
     choice_.Identified(identity);
+    status_.ShowDeviceLog(DeviceLogLines(identity));
+}
+
+QStringList DevicePresenter::DeviceLogLines(const DeviceIdentity &identity)
+{
     //: Device log: %1 is the KORVELT's firmware version; "Vuradod" is the maker's own word
-    status_.ShowDeviceLog({tr("Vuradod Version:%1").arg(FromDevice(identity.Version)),
-                           //: Device log: %1 is the KORVELT's serial number
-                           tr("Serial Number: %1").arg(identity.SerialNumber)});
+    return {tr("Vuradod Version:%1").arg(FromDevice(identity.Version)),
+            //: Device log: %1 is the KORVELT's serial number
+            tr("Serial Number: %1").arg(identity.SerialNumber)};
 }
 
 void DevicePresenter::DownloadDone(bool verified)

@@ -44,6 +44,9 @@ class DevicePresenter : public QObject {
     Q_OBJECT
 
 public:
+    // The device log's lines for the KORVELT that answered.
+    [[nodiscard]] static QStringList DeviceLogLines(const DeviceIdentity &identity);
+
     // `clockValue` gives the moment Set Time sends, asked when the KORVELT has answered.
     DevicePresenter(DeviceSession &session, DeviceChoice &choice, StatusArea &status, UserDialogs &dialogs,
                     std::function<QDateTime()> now, std::function<TDateTime()> clockValue, DeviceWindowHooks hooks,

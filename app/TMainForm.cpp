@@ -70,7 +70,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     // The designed size, or wider where the captions of the language need it.
     // The check's count at its longest likely: two-digit counts, with and without mistakes.
     const QStringList counts{WeekPage::CountText(0, 88), WeekPage::CountText(88, 88)};
-    const int width = std::max(ClientWidth, Panel1.PlaceControls(counts));
+    // The device log at its longest likely: a five-digit serial number.
+    const QStringList logLines = DevicePresenter::DeviceLogLines({"KORVELT 1.05", 99999});
+    const int width = std::max(ClientWidth, Panel1.PlaceControls(counts, logLines));
     setMinimumSize(width, ClientHeight);
     resize(width, ClientHeight);
 

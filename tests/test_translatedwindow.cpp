@@ -6,6 +6,7 @@
 #include "PseudoTranslator.h"
 #include "GridDriver.h"
 #include "TestSchedules.h"
+#include "app/DevicePresenter.h"
 #include "app/CompareDialog.h"
 #include "app/CopyOutputsDialog.h"
 #include "app/HolidaysDialog.h"
@@ -25,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -293,6 +295,13 @@ private slots:
                 pages.setCurrentIndex(k);
                 QCoreApplication::processEvents();
                 Check(walk, *f.form);
+            }
+            // The device log holds the lines a KORVELT gives without a scroll bar across.
+            auto &log = f.Find<QPlainTextEdit>(QStringLiteral("LogMemo"));
+            log.setPlainText(DevicePresenter::DeviceLogLines({"KORVELT 1.05", 99999}).join(QLatin1Char('\n')));
+            QCoreApplication::processEvents();
+            if (log.horizontalScrollBar()->maximum() > 0) {
+                walk.Clipped << QStringLiteral("LogMemo: \"%1\"").arg(log.toPlainText());
             }
             // Messages through the dialogs: no KORVELT attached, a file that is not there, and
             // leaving with changes.
