@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -236,16 +238,37 @@ public:
     void Rows(const Table &table)
     {
         const qreal rowHeight = RowHeight();
+        const std::vector<qreal> widths = FittedWidths(table);
         Need(2 * rowHeight);
-        Row(table, table.Headings, rowHeight, true);
+        Row(widths, table.Headings, rowHeight, true);
         for (const QStringList &row : table.Rows) {
             if (y_ + rowHeight > page_.height()) {
                 NewPage();
-                Row(table, table.Headings, rowHeight, true);
+                Row(widths, table.Headings, rowHeight, true);
             }
-            Row(table, row, rowHeight, false);
+            Row(widths, row, rowHeight, false);
         }
         y_ += LineGap;
+    }
+
+    // The columns' widths, each grown to hold its heading whole (a heading runs longer in
+    // some languages than the design allows); the room comes from the last column where the
+    // page has none to spare, as far as its own heading lets it give.
+    [[nodiscard]] std::vector<qreal> FittedWidths(const Table &table) const
+    {
+        const QFontMetricsF metrics(ReportFont(BodySize, true));
+        std::vector<qreal> widths = table.Widths;
+        std::vector<qreal> least(widths.size(), 0);
+        for (std::size_t c = 0; c < widths.size() && c < static_cast<std::size_t>(table.Headings.size()); ++c) {
+            least.at(c) = std::ceil(metrics.horizontalAdvance(table.Headings.at(static_cast<qsizetype>(c)))) +
+                          2 * CellPadding + 1;
+            widths.at(c) = std::max(widths.at(c), least.at(c));
+        }
+        const qreal total = std::accumulate(widths.begin(), widths.end(), qreal{0});
+        if (!widths.empty() && total > page_.width()) {
+            widths.back() = std::max(least.back(), widths.back() - (total - page_.width()));
+        }
+        return widths;
     }
 
     // Keeps what follows together on one page when it fits on one.
@@ -301,12 +324,12 @@ private:
         }
     }
 
-    void Row(const Table &table, const QStringList &cells, qreal height, bool heading)
+    void Row(const std::vector<qreal> &widths, const QStringList &cells, qreal height, bool heading)
     {
         const QFont font = ReportFont(BodySize, heading);
         qreal x = 0;
-        for (int c = 0; c < cells.size() && c < static_cast<int>(table.Widths.size()); ++c) {
-            const qreal width = table.Widths.at(static_cast<std::size_t>(c));
+        for (int c = 0; c < cells.size() && c < static_cast<int>(widths.size()); ++c) {
+            const qreal width = widths.at(static_cast<std::size_t>(c));
             if (painter_ != nullptr) {
                 const QRectF cell(x, y_, width, height);
                 painter_->setPen(QPen(QColor(0x90, 0x90, 0x90), 0.5));
