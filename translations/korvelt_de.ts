@@ -2553,7 +2553,7 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Verifiziert: Die KORVELT enthält dieses Schaltprogramm</translation>
+        <translation>Verifiziert: Schaltprogramm in der KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2592,7 +2592,7 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
     <message>
         <source>The KORVELT&apos;s schedule was taken</source>
         <extracomment>Status: the window took the schedule read from the KORVELT</extracomment>
-        <translation>Das Schaltprogramm der KORVELT wurde übernommen</translation>
+        <translation>Schaltprogramm der KORVELT übernommen</translation>
     </message>
     <message>
         <source>KORVELT connected</source>
@@ -2600,7 +2600,7 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>Die Uhr der KORVELT enthält keine gültige Uhrzeit</translation>
+        <translation>KORVELT-Uhr ohne gültige Uhrzeit</translation>
     </message>
     <message>
         <source>PC %1: %2</source>

@@ -2553,7 +2553,7 @@ Termina antes de empezar: se dibuja hasta medianoche, porque no se sabe si el KO
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Verificado: el KORVELT contiene esta programación</translation>
+        <translation>Verificado: programación en el KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2600,7 +2600,7 @@ Termina antes de empezar: se dibuja hasta medianoche, porque no se sabe si el KO
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>El reloj del KORVELT no contiene una hora válida</translation>
+        <translation>Reloj del KORVELT sin hora válida</translation>
     </message>
     <message>
         <source>PC %1: %2</source>
@@ -2637,7 +2637,7 @@ Se ha encontrado un KORVELT, pero no se ha podido abrir (%1). %2</translation>
     </message>
     <message>
         <source>Stopped: not a KORVELT time controller</source>
-        <translation>Detenido: no es un programador horario KORVELT</translation>
+        <translation>Detenido: no es un KORVELT</translation>
     </message>
     <message>
         <source>Application is not a KORVELT Time Control</source>

@@ -2553,7 +2553,7 @@ Elle se termine avant de commencer : dessinée jusqu&apos;à minuit, car on ne s
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Vérifié : le KORVELT contient cette programmation</translation>
+        <translation>Vérifié : programmation dans le KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2600,7 +2600,7 @@ Elle se termine avant de commencer : dessinée jusqu&apos;à minuit, car on ne s
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>L&apos;horloge du KORVELT ne contient pas d&apos;heure valide</translation>
+        <translation>Horloge du KORVELT sans heure valide</translation>
     </message>
     <message>
         <source>PC %1: %2</source>
@@ -2637,7 +2637,7 @@ Un KORVELT a été trouvé mais n&apos;a pas pu être ouvert (%1). %2</translati
     </message>
     <message>
         <source>Stopped: not a KORVELT time controller</source>
-        <translation>Arrêté : pas un programmateur horaire KORVELT</translation>
+        <translation>Arrêté : pas un programmateur KORVELT</translation>
     </message>
     <message>
         <source>Application is not a KORVELT Time Control</source>

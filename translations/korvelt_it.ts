@@ -2553,7 +2553,7 @@ Termina prima di iniziare: è disegnata fino a mezzanotte, perché non si sa se 
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Verificato: il KORVELT contiene questa programmazione</translation>
+        <translation>Verificato: programmazione nel KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2600,7 +2600,7 @@ Termina prima di iniziare: è disegnata fino a mezzanotte, perché non si sa se 
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>L&apos;orologio del KORVELT non contiene un&apos;ora valida</translation>
+        <translation>Orologio del KORVELT senza ora valida</translation>
     </message>
     <message>
         <source>PC %1: %2</source>
@@ -2637,7 +2637,7 @@ A KORVELT was found but could not be opened (%1). %2</source>
     </message>
     <message>
         <source>Stopped: not a KORVELT time controller</source>
-        <translation>Interrotto: non è un programmatore orario KORVELT</translation>
+        <translation>Interrotto: non è un KORVELT</translation>
     </message>
     <message>
         <source>Application is not a KORVELT Time Control</source>

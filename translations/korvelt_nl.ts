@@ -2553,7 +2553,7 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Geverifieerd: de KORVELT bevat deze programmering</translation>
+        <translation>Geverifieerd: programmering in KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2592,7 +2592,7 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
     <message>
         <source>The KORVELT&apos;s schedule was taken</source>
         <extracomment>Status: the window took the schedule read from the KORVELT</extracomment>
-        <translation>De programmering van de KORVELT is overgenomen</translation>
+        <translation>Programmering van KORVELT overgenomen</translation>
     </message>
     <message>
         <source>KORVELT connected</source>
@@ -2600,7 +2600,7 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>De klok van de KORVELT bevat geen geldige tijd</translation>
+        <translation>KORVELT-klok zonder geldige tijd</translation>
     </message>
     <message>
         <source>PC %1: %2</source>
@@ -2637,7 +2637,7 @@ Er is een KORVELT gevonden, maar deze kon niet worden geopend (%1). %2</translat
     </message>
     <message>
         <source>Stopped: not a KORVELT time controller</source>
-        <translation>Gestopt: geen KORVELT-tijdschakelklok</translation>
+        <translation>Gestopt: geen KORVELT-schakelklok</translation>
     </message>
     <message>
         <source>Application is not a KORVELT Time Control</source>

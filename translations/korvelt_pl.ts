@@ -2560,7 +2560,7 @@ Koniec wypada przed początkiem: pasek sięga do północy, ponieważ nie wiadom
     <message>
         <source>Verified: the KORVELT holds this schedule</source>
         <extracomment>Status after a write that was read back</extracomment>
-        <translation>Zweryfikowano: KORVELT zawiera ten harmonogram</translation>
+        <translation>Zweryfikowano: harmonogram w KORVELT</translation>
     </message>
     <message>
         <source>Written, not verified</source>
@@ -2608,7 +2608,7 @@ Koniec wypada przed początkiem: pasek sięga do północy, ponieważ nie wiadom
     </message>
     <message>
         <source>The KORVELT&apos;s clock holds no valid time</source>
-        <translation>Zegar KORVELT nie zawiera prawidłowego czasu</translation>
+        <translation>Zegar KORVELT bez prawidłowego czasu</translation>
     </message>
     <message>
         <source>PC %1: %2</source>
@@ -2645,7 +2645,7 @@ Znaleziono KORVELT, ale nie można go otworzyć (%1). %2</translation>
     </message>
     <message>
         <source>Stopped: not a KORVELT time controller</source>
-        <translation>Przerwano: to nie jest programator czasowy KORVELT</translation>
+        <translation>Przerwano: to nie jest KORVELT</translation>
     </message>
     <message>
         <source>Application is not a KORVELT Time Control</source>
