@@ -40,7 +40,7 @@ public:
     ReadStatus Read(Report &report, int timeoutMs) override
     {
         // A reader reads again only once it has handed the last report over.
-        if (std::exchange(delivered_, false)) {
+        if (delivered_.exchange(false)) {
             ++*handedOver_;
         }
         const ReadStatus status = device_->WaitReply(report, timeoutMs, connection_);
@@ -52,7 +52,8 @@ private:
     std::shared_ptr<SimulatedKorvelt> device_;
     std::uint32_t connection_;
     std::shared_ptr<std::atomic<int>> handedOver_;
-    bool delivered_ = false;
+    // Written by the reader thread, read again by whoever closes the handle.
+    std::atomic<bool> delivered_ = false;
 };
 
 } // namespace korvelt
