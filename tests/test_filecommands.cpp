@@ -95,7 +95,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(bool, goesOn);
         QFETCH(QString, error);
-        error.replace('@', QDir::toNativeSeparators(dir_.path() + '/'));
+        // The path in the message is the system's own, with its separators.
+        error = QDir::toNativeSeparators(error.replace('@', dir_.path() + '/'));
         const QString saved = Path(QStringLiteral("saved.dat"));
         const QString toLoad = Path(QStringLiteral("to-load.dat"));
         QFile::remove(saved);
