@@ -248,7 +248,8 @@ portable="$WINEPREFIX/drive_c/portable"
 if [ -z "$zip" ]; then
     fail "no portable zip"
 else
-    # The installed window's run above kept its settings in the registry: start from none.
+    # The window's run against the pipe KORVELT above kept its settings in the registry: start
+    # from none.
     for key in 'HKCU\Software\KORVELT' 'HKCU\Software\QtProject'; do
         wine reg delete "$key" /f >/dev/null 2>&1
     done
