@@ -80,12 +80,12 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
 
 LinkResult DeviceLink::OpenDeviceLink()
 {
-    if (deviceOpen_) {
-        if (!claim_) {
-            claim_ = backend_.Claim(openPath_);
-        }
-        return {claim_ ? LinkOutcome::Open : LinkOutcome::Busy, {}};
+    if (deviceOpen_ && claim_) {
+        return {LinkOutcome::Open, {}};
     }
+    // Between two commands another program may have talked to the KORVELT, and its replies
+    // reached this link's handle as well: the link is opened again, which drops them, rather
+    // than taking the first of them for the answer to the next request.
     openError_.clear();
     busy_ = false;
     if (FindAndOpenDevice(NormalFirmware)) {
