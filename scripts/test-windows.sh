@@ -180,15 +180,24 @@ if window=$(timeout 120 xdotool search --sync --name '^KORVELT Time Control' | h
     sleep 3
     xdotool key --window "$window" alt+w 2>/dev/null
     until_holds "$work/window.dat" || fail "the window's Write To KORVELT: $(cat "$work/window.txt")"
-    # Return: OK to the message that says it is done (or, without one, the same button again).
-    xdotool key Return 2>/dev/null
+    # Return: OK to the message that says it is done, once it is shown (its caption is the
+    # program's name alone).
+    dismiss() {
+        if box=$(timeout 60 xdotool search --sync --name '^KORVELT Time Control$' | head -n 1) && [ -n "$box" ]; then
+            xdotool key --window "$box" Return 2>/dev/null
+        fi
+    }
+    dismiss
     until_free write "$work/new.dat"
     xdotool key --window "$window" alt+r 2>/dev/null
     sleep 3
     until_free clock read
-    xdotool key Return 2>/dev/null
+    dismiss
     until_free write "$work/window.dat"
     xdotool key --window "$window" alt+w 2>/dev/null
+    # The window takes the KORVELT before korveltctl asks it again (a command that finds it
+    # taken fails at once, as busy).
+    sleep 8
     until_holds "$work/new.dat" || fail "the window's Read From KORVELT: $(cat "$work/window.txt")"
 else
     fail "the window with the Windows backend"
