@@ -21,10 +21,6 @@ bool SameSerial(const KorveltUnit &a, const KorveltUnit &b)
     return a.Identity && b.Identity && a.Identity->SerialNumber == b.Identity->SerialNumber;
 }
 
-QString FromDevice(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -94,8 +90,8 @@ bool DeviceChoice::Settle()
 
 std::vector<KorveltUnit> DeviceChoice::Probe(const std::vector<HidInterfaceInfo> &attached)
 {
-    // A link left open would hand the answers to these questions to the next command.
-    session_.Close();
+    // The answers also reach a link the window holds open; its next command opens it again,
+    // which drops them.
     std::vector<KorveltUnit> units;
     for (const HidInterfaceInfo &info : attached) {
         KorveltUnit unit{info.Path, info.Instance, std::nullopt, info.Release == ProgramModeRelease};

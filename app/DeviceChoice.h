@@ -14,6 +14,12 @@
 
 namespace korvelt {
 
+// A text the KORVELT sends (its version), as the window shows it.
+[[nodiscard]] inline QString FromDevice(const std::string &text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // One KORVELT as the window keeps to it: where it is attached and who it said it is.
 struct KorveltUnit {
     std::string Path;

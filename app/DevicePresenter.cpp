@@ -18,10 +18,6 @@ namespace korvelt {
 
 namespace {
 
-QString FromDevice(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a user can do when a KORVELT is present but cannot be opened.
 QString AccessHint()
@@ -222,9 +218,7 @@ bool DevicePresenter::Settle()
         return false;
     }
     if (const std::optional<KorveltUnit> &chosen = choice_.Chosen(); chosen && chosen->Identity) {
-        //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
-        status_.ShowConnection(
-            tr("%1, serial %2").arg(FromDevice(chosen->Identity->Version)).arg(chosen->Identity->SerialNumber));
+        status_.ShowConnection(ConnectionText(*chosen->Identity));
     }
     return true;
 }
@@ -327,13 +321,17 @@ void DevicePresenter::Progress(const SessionProgress &progress)
 
 void DevicePresenter::Identified(const DeviceIdentity &identity)
 {
-    status_.ShowConnection(
-        //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
-        tr("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber));
+    status_.ShowConnection(ConnectionText(identity));
     identityShown_ = true;
     lastIdentity_ = identity;
     choice_.Identified(identity);
     status_.ShowDeviceLog(DeviceLogLines(identity));
+}
+
+QString DevicePresenter::ConnectionText(const DeviceIdentity &identity)
+{
+    //: The KORVELT that answered: %1 is its firmware version, %2 its serial number
+    return tr("%1, serial %2").arg(FromDevice(identity.Version)).arg(identity.SerialNumber);
 }
 
 QStringList DevicePresenter::DeviceLogLines(const DeviceIdentity &identity)

@@ -44,6 +44,8 @@ class DevicePresenter : public QObject {
     Q_OBJECT
 
 public:
+    // The connection line for the KORVELT that answered.
+    [[nodiscard]] static QString ConnectionText(const DeviceIdentity &identity);
     // The device log's lines for the KORVELT that answered.
     [[nodiscard]] static QStringList DeviceLogLines(const DeviceIdentity &identity);
 

@@ -1,11 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
 # Run by the korvelt_packages target (cmake -P): installs the build into a clean stage folder,
-# strips the libraries, lists its files for the installer script, makes the installer's icon
-# and pictures from the program's SVG, runs makensis, makes the MSI of the same files with wixl
+# strips the libraries, lists its files for the installer script, makes the installer's
+# pictures from the program's icon, runs makensis, makes the MSI of the same files with wixl
 # and zips the stage.
 # In: BUILD_DIR, PACKAGE_DIR, PACKAGE_NAME, VERSION, SOURCE_DIR, STRIP and the tools
 # MAKENSIS_EXECUTABLE, WIXL_EXECUTABLE, WIXL_HEAT_EXECUTABLE, MSIBUILD_EXECUTABLE,
-# RSVG_CONVERT_EXECUTABLE, ICOTOOL_EXECUTABLE, CONVERT_EXECUTABLE.
+# CONVERT_EXECUTABLE.
 set(stage "${PACKAGE_DIR}/stage/KORVELT Time Control")
 file(REMOVE_RECURSE "${PACKAGE_DIR}")
 file(MAKE_DIRECTORY "${PACKAGE_DIR}")
@@ -65,8 +65,8 @@ foreach(file IN LISTS files)
 endforeach()
 math(EXPR sizeKiB "(${size} + 1023) / 1024")
 
-# The icon of the installer, the uninstaller and the MSI's entry, in the sizes Windows shows,
-# and the pictures of the installer's pages (the icon on white), from the program's SVG.
+# The icon of the installer, the uninstaller and the MSI's entry is the programs' own, made by
+# the build from the SVG; the pictures of the installer's pages are sizes of it on white.
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE failed)
     if(failed)
@@ -74,17 +74,12 @@ function(run)
         message(FATAL_ERROR "${tool} failed")
     endif()
 endfunction()
-set(svg "${SOURCE_DIR}/desktop/org.korvelt.TimeControl.svg")
-set(pngs "")
-foreach(pixels 16 24 32 48 64 128 256)
-    run("${RSVG_CONVERT_EXECUTABLE}" -w ${pixels} -h ${pixels} -o "${nsis}/icon-${pixels}.png" "${svg}")
-    list(APPEND pngs "${nsis}/icon-${pixels}.png")
-endforeach()
+set(drawn "${BUILD_DIR}/windows")
 set(icon "${nsis}/korvelt.ico")
-run("${ICOTOOL_EXECUTABLE}" -c -o "${icon}" ${pngs})
-run("${CONVERT_EXECUTABLE}" -size 164x314 xc:white "${nsis}/icon-128.png" -gravity north -geometry +0+48
+file(COPY_FILE "${drawn}/korvelt.ico" "${icon}")
+run("${CONVERT_EXECUTABLE}" -size 164x314 xc:white "${drawn}/icon-128.png" -gravity north -geometry +0+48
     -composite -type TrueColor BMP3:${nsis}/wizard.bmp)
-run("${CONVERT_EXECUTABLE}" -size 150x57 xc:white "${nsis}/icon-48.png" -gravity east -geometry +8+0
+run("${CONVERT_EXECUTABLE}" -size 150x57 xc:white "${drawn}/icon-48.png" -gravity east -geometry +8+0
     -composite -type TrueColor BMP3:${nsis}/header.bmp)
 
 execute_process(COMMAND "${MAKENSIS_EXECUTABLE}" -V2 -DVERSION=${VERSION} -DSTAGE=${stage} -DSIZE_KB=${sizeKiB}

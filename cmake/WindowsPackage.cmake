@@ -2,8 +2,8 @@
 # installs the programs, their help and what they need into package/stage, then makes
 # korvelt-time-control-1.00-win64-setup.exe with makensis (Debian package nsis),
 # korvelt-time-control-1.00-win64.msi with wixl and msibuild (Debian packages wixl, msitools) and
-# korvelt-time-control-1.00-win64.zip of the same folder, all in package/. The installers' icon
-# comes from the program's SVG (rsvg-convert, icotool and ImageMagick's convert).
+# korvelt-time-control-1.00-win64.zip of the same folder, all in package/. The installers take
+# the programs' icon, and ImageMagick's convert makes their pages' pictures of it.
 
 # The licence and the change log go with the program, with Windows line ends.
 configure_file(${PROJECT_SOURCE_DIR}/windows/licence.txt ${CMAKE_BINARY_DIR}/licence.txt NEWLINE_STYLE CRLF)
@@ -11,7 +11,7 @@ configure_file(${PROJECT_SOURCE_DIR}/desktop/changelog ${CMAKE_BINARY_DIR}/chang
 install(FILES ${CMAKE_BINARY_DIR}/licence.txt ${CMAKE_BINARY_DIR}/changes.txt DESTINATION .)
 
 set(packageTools "")
-foreach(tool makensis wixl wixl-heat msibuild rsvg-convert icotool convert)
+foreach(tool makensis wixl wixl-heat msibuild convert)
     string(MAKE_C_IDENTIFIER "${tool}" variable)
     string(TOUPPER "${variable}_EXECUTABLE" variable)
     find_program(${variable} ${tool})
@@ -30,4 +30,4 @@ add_custom_target(korvelt_packages
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsInstaller.cmake
     COMMENT "Making the Windows installers and the portable zip"
     VERBATIM)
-add_dependencies(korvelt_packages korvelt-time-control korvelt-time-control-demo korveltctl korvelt_help_file)
+add_dependencies(korvelt_packages korvelt-time-control korvelt-time-control-demo korveltctl korvelt_help_file korvelt_icon)
