@@ -29,8 +29,9 @@ fi
 qt=$cache/qt6-mingw
 mkdir -p "$cache"
 if [ -n "$archive" ]; then
-    # Unpacked again only when the archive is not the one unpacked last.
-    stamp="$(stat -c '%s %Y' "$archive") $archive"
+    # Unpacked again only when the archive is not the one unpacked last (by its contents: the
+    # shared folder may be copied afresh, with new times, before a run).
+    stamp="$(sha256sum <"$archive" | cut -d" " -f1) $(basename "$archive")"
     if [ ! -f "$qt/.unpacked-from" ] || [ "$(cat "$qt/.unpacked-from")" != "$stamp" ]; then
         echo "== Qt for MinGW: unpacking $archive into $cache"
         rm -rf "$qt"
