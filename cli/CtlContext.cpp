@@ -185,16 +185,22 @@ std::vector<std::string> CtlContext::Wanted(const std::vector<HidInterfaceInfo> 
     }
     std::vector<std::string> paths;
     QStringList matching;
+    bool busy = false;
     for (const HidInterfaceInfo &device : devices) {
         if (!probed_.contains(device.Path)) {
             probed_.insert({device.Path, ProbeDevice(backend_, device, options_.ReplyTimeoutMs)});
         }
         const ProbedDevice &probed = probed_.at(device.Path);
+        busy = busy || probed.Problem == ProbeProblem::Busy;
         if (probed.Identity && static_cast<std::uint32_t>(probed.Identity->SerialNumber) == serial) {
             paths.push_back(device.Path);
             matching.append(QString::fromStdString(device.Path));
             known_.insert({device.Path, *probed.Identity});
         }
+    }
+    // A KORVELT another program holds cannot say its serial number: it may be the one wanted.
+    if (paths.empty() && busy) {
+        throw Failure(ExitBusy, ProbeProblemText(ProbeProblem::Busy, {}));
     }
     if (paths.empty()) {
         throw Failure(ExitNoDevice, CtlText::tr("no KORVELT with serial number %1 is attached").arg(serial));

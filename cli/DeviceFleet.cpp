@@ -2,6 +2,7 @@
 
 #include "cli/CtlExit.h"
 #include "cli/CtlSupport.h"
+#include "device/FileClaim.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -156,7 +157,7 @@ QString DeviceName(const std::string &path, const std::optional<DeviceIdentity> 
     return identity ? CtlText::tr("%1 (serial %2)").arg(name, SerialText(identity->SerialNumber)) : name;
 }
 
-ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs)
+ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs, int claimWaitMs)
 {
     ProbedDevice probed{device, std::nullopt, ProbeProblem::None, {}};
     if (device.Release == ProgramModeRelease) {
@@ -164,7 +165,7 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
         return probed;
     }
     // A device another program talks to is asked nothing: a request would upset its exchange.
-    const std::unique_ptr<HidClaim> claim = backend.Claim(device.Path);
+    const std::unique_ptr<HidClaim> claim = ClaimWithin(backend, device.Path, claimWaitMs);
     if (!claim) {
         probed.Problem = ProbeProblem::Busy;
         return probed;
@@ -194,6 +195,7 @@ DeviceRun::DeviceRun(HidBackend &backend, const std::string &path, int replyTime
     outcome_.Path = path;
     session_->SetDevicePath(path);
     session_->SetReplyTimeout(replyTimeoutMs);
+    session_->SetClaimWait(BusyWaitMs);
     Connect();
 }
 

@@ -29,7 +29,14 @@ struct ProbedDevice {
 };
 
 // Sends one Identify through a handle of its own and waits up to `timeoutMs` for the reply.
-[[nodiscard]] ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs);
+// How long a device command waits for another program (a list in another terminal asking the
+// device who it is) to let go of the device before it says "busy".
+inline constexpr int BusyWaitMs = 1000;
+
+// Asks the device who it is. A device another program holds is waited for up to `claimWaitMs`,
+// then asked nothing.
+[[nodiscard]] ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs,
+                                       int claimWaitMs = BusyWaitMs);
 
 // What one device's command came to.
 struct DeviceOutcome {

@@ -1,5 +1,7 @@
 #include "device/DeviceLink.h"
 
+#include "device/FileClaim.h"
+
 #include <algorithm>
 
 namespace korvelt {
@@ -46,7 +48,7 @@ bool DeviceLink::FindAndOpenDevice(const UsbMatch &match)
             continue;
         }
         // The first match is taken; no later interface is looked at.
-        claim_ = backend_.Claim(info.Path);
+        claim_ = ClaimWithin(backend_, info.Path, claimWaitMs_);
         if (!claim_) {
             busy_ = true;
             return false;

@@ -54,6 +54,9 @@ public:
     LinkResult OpenDeviceLink();
     // Lets the claim go at the end of a command; the link itself may stay open.
     void ReleaseClaim() { claim_.reset(); }
+    // How long an open waits for another program to let go of the device before it counts as
+    // busy (none by default).
+    void SetClaimWait(int ms) { claimWaitMs_ = ms; }
     // Writes one request through the write handle; a failed write is not reported.
     void SendReport(const Report &request);
     // Stops the reader and closes both handles. From the handler of a report the reader is
@@ -86,6 +89,7 @@ private:
     std::string openPath_;            // the interface the link is open on
     std::unique_ptr<HidClaim> claim_; // held from the open (or the start of a command) to its end
     bool busy_ = false;               // the last search found the device claimed
+    int claimWaitMs_ = 0;
 };
 
 } // namespace korvelt

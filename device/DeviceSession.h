@@ -93,6 +93,7 @@ public:
 
     // How long a request waits for its reply before the command fails.
     void SetReplyTimeout(int milliseconds) { replyTimer_.setInterval(milliseconds); }
+    void SetClaimWait(int milliseconds) { link_.SetClaimWait(milliseconds); }
 
     // A command is under way: from a start that returned true until its last signal.
     [[nodiscard]] bool Busy() const { return busy_; }

@@ -15,6 +15,9 @@
 #include <unistd.h>
 #endif
 
+#include <chrono>
+#include <thread>
+
 namespace korvelt {
 
 namespace {
@@ -83,6 +86,20 @@ std::unique_ptr<HidClaim> ClaimFile(const std::filesystem::path &path, bool crea
     }
     return std::make_unique<LockedFile>(fd);
 #endif
+}
+
+std::unique_ptr<HidClaim> ClaimWithin(HidBackend &backend, const std::string &path, int waitMs)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        if (std::unique_ptr<HidClaim> claim = backend.Claim(path)) {
+            return claim;
+        }
+        if (std::chrono::steady_clock::now() >= until) {
+            return nullptr;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 } // namespace korvelt

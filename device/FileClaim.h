@@ -13,4 +13,9 @@ namespace korvelt {
 // says why the device cannot be used. `create` makes the file when it is not there.
 [[nodiscard]] std::unique_ptr<HidClaim> ClaimFile(const std::filesystem::path &path, bool create);
 
+// Claims the device at `path` through `backend`, asking again for up to `waitMs` while another
+// program holds it: a list in another terminal holds each device only for the moment of its
+// question, and a command should not fail for that. Null when it is still held.
+[[nodiscard]] std::unique_ptr<HidClaim> ClaimWithin(HidBackend &backend, const std::string &path, int waitMs);
+
 } // namespace korvelt

@@ -133,6 +133,24 @@ ctl verify "$work/new.dat" --all >"$work/verify.txt" 2>&1 && grep -q "^2 of 2 ho
 ctl clock set --at "2026-03-29 01:59:50" --all >"$work/clock.txt" 2>&1 && ctl clock read --all >>"$work/clock.txt" 2>&1 &&
     [ "$(grep -c 'korvelt-sim-[01] (serial [12]): clock 2026-03-29 0[12]:' "$work/clock.txt")" = 4 ] ||
     fail "korveltctl.exe clock set and read: $(cat "$work/clock.txt")"
+# Two programs on one KORVELT: while one writes to it (slowly, each reply after 100 ms), another
+# lists it as busy and asks it nothing, a second command on it is refused as busy (exit 6), and
+# the first goes on undisturbed.
+pipe_device --count 2 --delay "1; sim:0 100" || fail "korvelt-pipe-device.exe did not start (slow)"
+ctl write "$work/read.dat" --device 1 >"$work/first.txt" 2>&1 &
+first=$!
+busy=
+for _ in $(seq 30); do
+    ctl list 2>&1 | tr -d '\r' >"$work/busy-list.txt"
+    grep -q 'korvelt-sim-0.*busy: in use by another program' "$work/busy-list.txt" && busy=1 && break
+    kill -0 "$first" 2>/dev/null || break
+done
+[ -n "$busy" ] || fail "korveltctl.exe list beside a write: not busy: $(cat "$work/busy-list.txt")"
+ctl read "$work/busy.dat" --device 1 >"$work/second.txt" 2>&1
+got=$?
+[ "$got" = 6 ] && grep -q "busy: in use by another program" "$work/second.txt" ||
+    fail "korveltctl.exe read beside a write: exit status $got: $(cat "$work/second.txt")"
+wait "$first" || fail "korveltctl.exe write beside another program: $(cat "$work/first.txt")"
 # Faults, one KORVELT each: unplugged in the middle of a write (its pipe closed), silent, in
 # program mode (release 0001). Each says what the Linux build says of its simulated KORVELT
 # with the same fault.

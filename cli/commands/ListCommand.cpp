@@ -51,7 +51,7 @@ int ListCommand::Run(CtlContext &c, const Arguments &a) const
     }
     QJsonArray json;
     for (const HidInterfaceInfo &device : devices) {
-        const ProbedDevice probed = ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs);
+        const ProbedDevice probed = ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs, 0);
         const QString path = QString::fromStdString(device.Path);
         QStringList fields{ListField(path)};
         DeviceResult result = DeviceResult::Ready;
