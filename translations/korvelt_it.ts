@@ -4550,5 +4550,27 @@ Vedere korveltctl(1).
         <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
         <translation>non applicata: %1</translation>
     </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>differisce da %1 in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>differisce da %1 in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+            <numerusform>differisce da %1 in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>la programmazione riletta differisce da quella scritta in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
