@@ -17,7 +17,7 @@ namespace korvelt {
 namespace {
 
 // The device keeps years as an offset from 2000 in one byte.
-const QDate FirstDeviceDate(2000, 1, 1);
+const QDate FirstDeviceDate(FirstDeviceYear, 1, 1);
 const QDate LastDeviceDate(LastDeviceYear, 12, 31);
 // A picker that holds a date it cannot show shows "(not set)": its date is then this day
 // before the first it can show.

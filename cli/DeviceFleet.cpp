@@ -38,6 +38,18 @@ QString HeldAfterWrite(bool verifying, int block)
         .arg(last);
 }
 
+// A read-back that differs from the schedule written where a second read differs from the
+// first as well: the tool cannot tell a device that differs from a stray report.
+QString DisagreeingReadBacks(std::size_t places)
+{
+    return places == 1 ? CtlText::tr("the schedule read back differs from the one written in 1 place; the two reads "
+                                     "disagreed, so a stray report from another program may be the cause: try again")
+                       : CtlText::tr("the schedule read back differs from the one written in %n places; the two "
+                                     "reads disagreed, so a stray report from another program may be the cause: "
+                                     "try again",
+                                     nullptr, static_cast<int>(places));
+}
+
 FailureCause FailureText(const SessionError &error)
 {
     const bool write = error.Command == SessionCommand::Write;
@@ -74,6 +86,9 @@ FailureCause FailureText(const SessionError &error)
         }
         return {ExitDeviceLost, DeviceResult::Unplugged, CtlText::tr("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
+        if (error.ReadsDisagree) {
+            return {ExitDifference, DeviceResult::Differs, DisagreeingReadBacks(error.Differences.size())};
+        }
         return {ExitDifference, DeviceResult::Differs,
                 error.Differences.size() == 1
                     ? CtlText::tr("the schedule read back differs from the one written in 1 place")
@@ -190,10 +205,11 @@ ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, in
 }
 
 DeviceRun::DeviceRun(HidBackend &backend, const std::string &path, int replyTimeoutMs, Calls calls)
-    : session_(std::make_unique<DeviceSession>(backend)), calls_(std::move(calls))
+    : backend_(backend), session_(std::make_unique<DeviceSession>(backend)), calls_(std::move(calls))
 {
     outcome_.Path = path;
     session_->SetDevicePath(path);
+    session_->SetSecondReadBack(true);
     session_->SetReplyTimeout(replyTimeoutMs);
     session_->SetClaimWait(BusyWaitMs);
     Connect();
@@ -204,8 +220,21 @@ DeviceRun::~DeviceRun() = default;
 void DeviceRun::Start(const SessionStart &start)
 {
     if (!ended_) {
+        start_ = start;
         start(*session_); // one that cannot start has said Failed already
     }
+}
+
+bool DeviceRun::AskAgain()
+{
+    if (askedAgain_ || !start_) {
+        return false;
+    }
+    const std::vector<HidInterfaceInfo> present = backend_.Enumerate();
+    askedAgain_ = std::ranges::any_of(present, [this](const HidInterfaceInfo &info) {
+        return info.Path == outcome_.Path && NormalFirmware.Matches(info.VendorId, info.ProductId, info.Release);
+    });
+    return askedAgain_;
 }
 
 void DeviceRun::Interrupt(int signal)
@@ -267,6 +296,13 @@ void DeviceRun::Connect()
         End(ExitOk, DeviceResult::Clock, QStringLiteral("clock"));
     });
     QObject::connect(&session, &DeviceSession::Failed, [this](const SessionError &error) {
+        // A stray report that came before the identity reply was taken for it. The command
+        // starts again on a link opened anew, which drops the identity reply come since: a
+        // KORVELT answers the second time.
+        if (error.Reason == SessionFailure::NotAKorvelt && AskAgain()) {
+            start_(*session_);
+            return;
+        }
         const FailureCause cause = FailureText(error);
         End(cause.Exit, cause.Result, cause.Text);
     });

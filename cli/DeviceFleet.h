@@ -96,13 +96,19 @@ public:
 private:
     void Connect();
     void End(int exit, DeviceResult result, const QString &message);
+    // Whether an identity reply that was not the KORVELT's is asked for again: once, and only
+    // of a device with the USB identity of the KORVELT's normal firmware.
+    [[nodiscard]] bool AskAgain();
 
+    HidBackend &backend_;
     std::unique_ptr<DeviceSession> session_;
+    SessionStart start_;
     DeviceOutcome outcome_;
     SessionProgress last_;
     Calls calls_;
     int lastBlock_ = -1; // the last block a request named
     bool ended_ = false;
+    bool askedAgain_ = false;
 };
 
 // Runs a command on each device at once, one DeviceSession each on this thread's event loop,

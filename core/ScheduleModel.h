@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DeviceLimits.h"
 #include "core/TimeSlot.h"
 
 #include <array>
@@ -9,9 +10,6 @@
 
 namespace korvelt {
 
-inline constexpr int OutputCount = 16;
-inline constexpr int SlotCount = 16;
-inline constexpr int SpecialDateCount = 16;
 inline constexpr int WeekItemCount = 5;   // "1st Sunday" .. "Last Sunday"
 inline constexpr int MonthItemCount = 12; // "January" .. "December"
 

@@ -58,6 +58,7 @@ bool DeviceSession::Start(SessionCommand command, int total)
     command_ = command;
     verifying_ = false;
     readBackDue_ = false;
+    readBacks_ = 0;
     total_ = total;
     waitingBlock_ = -1;
     relinking_ = true;
@@ -133,6 +134,21 @@ void DeviceSession::StartReadBack()
     // Read back into the exchange's own copy; the caller's schedule is not touched.
     readBackDue_ = false;
     verifying_ = true;
+    if (++readBacks_ > 1) {
+        // Read on a link opened again: the reports waiting on the old one are dropped.
+        total_ += ReadRequests;
+        relinking_ = true;
+        link_.Close();
+        const bool open = link_.OpenDeviceLink().Outcome == LinkOutcome::Open;
+        relinking_ = false;
+        if (!open) {
+            SessionError error = Error(SessionFailure::NotVerified);
+            error.Differences = CompareSchedules(model_, firstReadBack_);
+            Conclude(true);
+            emit Failed(error);
+            return;
+        }
+    }
     exchange_.StartRead();
 }
 
@@ -227,7 +243,7 @@ void DeviceSession::Host::Identified(const DeviceIdentity &identity)
 
 void DeviceSession::Host::Progress(int step, int /*total*/)
 {
-    const int done = session_.verifying_ ? WriteRequests : 0;
+    const int done = session_.verifying_ ? WriteRequests + (session_.readBacks_ - 1) * ReadRequests : 0;
     emit session_.Progress(
         SessionProgress{session_.command_, session_.verifying_, done + step, session_.total_, session_.waitingBlock_});
 }
@@ -252,6 +268,13 @@ void DeviceSession::Host::ReadDone(const ScheduleModel &read)
     }
     SessionError error = session_.Error(SessionFailure::NotVerified);
     error.Differences = CompareSchedules(session_.model_, read);
+    if (!error.Differences.empty() && session_.secondReadBack_ && session_.readBacks_ == 1) {
+        // Read once more when the exchange has finished with this reply.
+        session_.firstReadBack_ = read;
+        session_.readBackDue_ = true;
+        return;
+    }
+    error.ReadsDisagree = session_.readBacks_ > 1 && !CompareSchedules(session_.firstReadBack_, read).empty();
     session_.Conclude(false);
     if (error.Differences.empty()) {
         emit session_.DownloadDone(true);

@@ -39,6 +39,9 @@ struct SessionError {
     std::vector<ScheduleDifference> Differences;    // NotVerified: where the device differs
     bool Erased = false; // InvalidScheduleData: the block's data read as erased memory (all 0xFF)
     bool Busy = false;   // NotFound: the KORVELT is claimed by another program or command
+    // NotVerified after a second read-back: the two reads differ from each other as well, so
+    // that a stray report may have shifted one of them.
+    bool ReadsDisagree = false;
 };
 
 // How far the command under way has come, told after each request has gone out.
@@ -46,7 +49,7 @@ struct SessionProgress {
     SessionCommand Command = SessionCommand::Write;
     bool Verifying = false; // in the read-back of a write
     int Step = 0;           // requests sent so far over the whole command, 1..Total
-    int Total = 0;          // a write 133 (264 with its read-back), a read 131, a clock command 2
+    int Total = 0;          // a write 133 (264 with its read-back, 395 read back twice), a read 131, a clock 2
     int Block = -1;         // the block of the request now waiting for its reply; -1 none
 };
 
@@ -90,6 +93,12 @@ public:
     // command on; empty: the first that the searches find. A link open to another path is
     // closed, so that the next command does not go on talking to that one.
     void SetDevicePath(std::string path);
+
+    // With `on`, a read-back that differs from what was written is read once more, on the link
+    // opened again, which drops the reports waiting: a stray report that shifted the first
+    // read's replies does not shift the second. The write is verified when the second read
+    // finds what was written.
+    void SetSecondReadBack(bool on) { secondReadBack_ = on; }
 
     // How long a request waits for its reply before the command fails.
     void SetReplyTimeout(int milliseconds) { replyTimer_.setInterval(milliseconds); }
@@ -155,7 +164,10 @@ private:
     SessionCommand command_ = SessionCommand::Write;
     bool verify_ = false;
     bool verifying_ = false;
-    bool readBackDue_ = false; // the write's last reply came and its read-back is to start
+    bool secondReadBack_ = false;
+    int readBacks_ = 0;           // read-backs started by the write under way
+    ScheduleModel firstReadBack_; // what the first of two read-backs found
+    bool readBackDue_ = false;    // the write's last reply came and its read-back is to start
     bool busy_ = false;
     int total_ = 0;
     int waitingBlock_ = -1;

@@ -15,9 +15,10 @@ enum class SimulatedFault {
     ExtraReport,   // the reply is followed by a second, unsolicited copy of it (once)
     EraseMemory,   // every block reads 0xFF from this request on, as after a failed update
     DropBlock,     // the next block written (both halves) is acknowledged but keeps what it held
+    StrayReport,   // a report no request asked for (all zeros) arrives just before the reply (once)
 };
 
-// Every fault but None, in the order above.
+// Every fault but None and StrayReport, in the order above: the ones the demo and the soak inject.
 inline constexpr std::array<SimulatedFault, 7> AllSimulatedFaults{
     SimulatedFault::FallSilent,  SimulatedFault::Unplug,      SimulatedFault::Garbage,  SimulatedFault::WrongIdentity,
     SimulatedFault::ExtraReport, SimulatedFault::EraseMemory, SimulatedFault::DropBlock};
@@ -42,6 +43,8 @@ constexpr std::string_view SimulatedFaultName(SimulatedFault fault)
         return "erased memory";
     case SimulatedFault::DropBlock:
         return "dropped block";
+    case SimulatedFault::StrayReport:
+        return "stray report";
     }
     return {};
 }

@@ -134,6 +134,7 @@ bool SimulatedKorvelt::Process(const Report &request)
 {
     ++requestCount_;
     bool extraReport = false;
+    bool strayReport = false;
     if (fault_ != SimulatedFault::None && faultCountdown_-- <= 0) {
         const SimulatedFault fault = fault_;
         fault_ = SimulatedFault::None;
@@ -152,6 +153,9 @@ bool SimulatedKorvelt::Process(const Report &request)
             break;
         case SimulatedFault::ExtraReport:
             extraReport = true;
+            break;
+        case SimulatedFault::StrayReport:
+            strayReport = true;
             break;
         case SimulatedFault::EraseMemory:
             EraseMemoryLocked();
@@ -174,6 +178,10 @@ bool SimulatedKorvelt::Process(const Report &request)
         reply = GarbageReply();
     }
     const auto due = std::chrono::steady_clock::now() + replyDelay_;
+    if (strayReport) {
+        replies_.push_back({Report{}, due});
+        ++repliesSent_;
+    }
     replies_.push_back({*reply, due});
     ++repliesSent_;
     if (extraReport) {

@@ -405,7 +405,7 @@ private slots:
                                        << "korveltctl: no KORVELT is attached\n" << QList<int>{};
         QTest::newRow("dropped block") << "n" << "write --force @distinct.dat" << SimulatedFault::DropBlock << 1 << ""
                                        << "korveltctl: sim:0 (serial 11): the schedule read back differs from the one "
-                                          "written in 8 places\n" << QList<int>{264};
+                                          "written in 8 places\n" << QList<int>{264 + 131};
         // The duplicate shifts the write's replies by one; the last one trails into the read-back.
         QTest::newRow("a stray report during the write") << "n" << "write --force @distinct.dat" << SimulatedFault::ExtraReport
                                                          << 0 << "sim:0 (serial 11): written and verified\n" << "" << QList<int>{264};
@@ -476,10 +476,10 @@ private slots:
                                           << "sim:1 (serial 12): differs from @changed.dat in 1 place\n"
                                              "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
                                              "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
-                                          << "" << QList<int>{1, 132};
+                                          << "" << QList<int>{1, 1 + 131 + 131};
         QTest::newRow("differs in every place") << "n" << "verify @empty.dat" << none << 1
                                                 << "sim:0 (serial 11): differs from @empty.dat in 529 places\n" << ""
-                                                << QList<int>{131};
+                                                << QList<int>{131 + 131};
         QTest::newRow("--all, one in program mode, one differs")
             << "nnp" << "verify @changed.dat --all" << none << 3
             << "sim:0 (serial 11): differs from @changed.dat in 1 place\n"
@@ -489,7 +489,7 @@ private slots:
                "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
                "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
                "0 of 3 hold @changed.dat; 2 differ; 1 failed\n"
-            << "korveltctl: sim:2: the KORVELT is in program mode\n" << QList<int>{131, 131, 0};
+            << "korveltctl: sim:2: the KORVELT is in program mode\n" << QList<int>{262, 262, 0};
         QTest::newRow("--device and --all")
             << "nn" << "verify @changed.dat --all --quiet --device=sim:1" << none << 2 << ""
             << "korveltctl: verify: --device or --all, not both (see korveltctl --help)\n" << QList<int>{0, 0};
@@ -497,13 +497,22 @@ private slots:
                                                       << "sim:1 (serial 12): differs from @changed.dat in 1 place\n"
                                                          "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
                                                          "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n"
-                                                      << "" << QList<int>{0, 131};
+                                                      << "" << QList<int>{0, 262};
         QTest::newRow("--quiet, holds it") << "nn" << "verify @distinct.dat --all --quiet" << none << 0 << "" << ""
                                            << QList<int>{131, 131};
         QTest::newRow("silent") << "nn" << "verify @distinct.dat --all" << SimulatedFault::FallSilent << 5
                                 << "sim:1 (serial 12): holds @distinct.dat\n1 of 2 hold @distinct.dat; 1 failed\n"
                                 << "korveltctl: sim:0 (serial 11): the KORVELT stopped answering at block 9\n"
                                 << QList<int>{20, 131};
+        // A duplicate reply shifts the first read's replies; the second read is not shifted.
+        QTest::newRow("a stray report during the read") << "n" << "verify @distinct.dat" << SimulatedFault::ExtraReport << 0
+                                                        << "sim:0 (serial 11): holds @distinct.dat\n" << "" << QList<int>{262};
+        QTest::newRow("a stray report, and the KORVELT differs")
+            << "n" << "verify @changed.dat" << SimulatedFault::ExtraReport << 1
+            << "sim:0 (serial 11): differs from @changed.dat in 1 place; the two reads disagreed, so a stray report "
+               "from another program may be the cause: try again\n"
+               "  Output 1, Normal Times slot 2: window 00:01:01 to 09:01:02 Sun Tue Fri, "
+               "KORVELT 00:01:01 to 08:01:02 Sun Tue Fri\n" << "" << QList<int>{262};
         QTest::newRow("erased") << "n" << "verify @distinct.dat" << SimulatedFault::EraseMemory << 1 << ""
                                 << "korveltctl: sim:0 (serial 11): the KORVELT's block 9 holds values that are not "
                                    "times or dates\n" << QList<int>{20};
@@ -1636,12 +1645,12 @@ private slots:
     {
         Fleet f(QStringLiteral("n"));
         f.options.WatchIntervalMs = 1;
-        // A stray report in the read-back shifts what it reads: the first write is not verified.
-        f.devices.front()->InjectFault(SimulatedFault::ExtraReport, 150);
+        // Memory erased halfway through the write: the first write's read-back finds block 0 erased.
+        f.devices.front()->InjectFault(SimulatedFault::EraseMemory, 12);
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry 1 --quiet")), 0);
         QCOMPARE(f.out, QString());
         QCOMPARE(f.err, QString());
-        QCOMPARE(f.devices.front()->RequestCount(), 264 + 264); // the write and its read-back, twice
+        QCOMPARE(f.devices.front()->RequestCount(), 133 + 3 + 264); // the write, its read-back to block 0, again
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --watch --count 1 --retry -1")), 2);
     }
 
@@ -1826,29 +1835,42 @@ private slots:
     }
 
     // A report the KORVELT held back from an earlier program (an interrupted run, a stray
-    // duplicate) is dropped before the first request: it is not taken for the answer.
+    // duplicate) is dropped before the first request: it is not taken for the answer. One that
+    // comes later (a fault at the request `at`) is told apart by asking or reading again.
     void StaleReport_data() // clang-format off
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("out");
-        QTest::newRow("write") << "write @distinct.dat --force" << 0 << "sim:0 (serial 11): written and verified\n";
-        QTest::newRow("verify") << "verify @distinct.dat" << 0 << "sim:0 (serial 11): holds @distinct.dat\n";
-        QTest::newRow("list") << "list" << 0 << "sim:0\t11\tKORVELT 1.05\tready\n";
-        QTest::newRow("clock read") << "clock read" << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n";
+        QTest::addColumn<SimulatedFault>("fault");
+        QTest::addColumn<int>("at");
+        const auto none = SimulatedFault::None;
+        QTest::newRow("write") << "write @distinct.dat --force" << 0 << "sim:0 (serial 11): written and verified\n" << none << 0;
+        QTest::newRow("verify") << "verify @distinct.dat" << 0 << "sim:0 (serial 11): holds @distinct.dat\n" << none << 0;
+        QTest::newRow("list") << "list" << 0 << "sim:0\t11\tKORVELT 1.05\tready\n" << none << 0;
+        QTest::newRow("clock read") << "clock read" << 0 << "sim:0 (serial 11): clock 2011-05-05 06:07:08\n" << none << 0;
+        QTest::newRow("a stray report before the identity reply") << "write @distinct.dat --force" << 0
+            << "sim:0 (serial 11): written and verified\n" << SimulatedFault::StrayReport << 0;
+        QTest::newRow("a stray report in the read-back") << "write @distinct.dat --force" << 0
+            << "sim:0 (serial 11): written and verified\n" << SimulatedFault::ExtraReport << 150;
     } // clang-format on
     void StaleReport()
     {
         QFETCH(QString, line);
         QFETCH(int, exit);
         QFETCH(QString, out);
+        QFETCH(SimulatedFault, fault);
+        QFETCH(int, at);
         Fleet f(QStringLiteral("n"));
         QCOMPARE(f(QStringLiteral("write @distinct.dat --force --no-verify")), 0);
         f.devices.front()->SetClock(DateOf(2011, 5, 5) + TimeOf(6, 7, 8));
         Report stale{};
         stale.fill(0x42);
         stale.at(0) = 0;
-        f.devices.front()->HoldBackReport(stale);
+        if (fault == SimulatedFault::None) {
+            f.devices.front()->HoldBackReport(stale);
+        }
+        f.devices.front()->InjectFault(fault, at);
         QCOMPARE(f(line), exit);
         QCOMPARE(f.out, f.Expanded(out));
         QCOMPARE(f.err, QString());

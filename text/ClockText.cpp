@@ -1,6 +1,7 @@
 #include "text/ClockText.h"
 
 #include "core/DeviceClock.h"
+#include "core/DeviceLimits.h"
 
 #include <QCoreApplication>
 
@@ -10,8 +11,8 @@ QString UnreadableClockText(const std::array<std::uint8_t, 6> &bytes)
 {
     //: Begins with a small letter: it also stands inside other sentences. %1 is the clock's bytes as a date and time
     return QCoreApplication::translate("ClockText", "the KORVELT's clock holds no valid time (bytes %1)")
-        .arg(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", 2000 + bytes[5], bytes[4], bytes[3], bytes[0], bytes[1],
-                               bytes[2]));
+        .arg(QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", FirstDeviceYear + bytes[5], bytes[4], bytes[3],
+                               bytes[0], bytes[1], bytes[2]));
 }
 
 QString ClockMessageText(const CellTextCodec &codec, TDateTime date, TDateTime time)

@@ -3927,10 +3927,6 @@ Siehe korveltctl(1).
         <translation>schreibt das Schaltprogramm mit den Feiertagen als Sondertage (- : Standardausgabe)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o: bei weniger als 16 Feiertagen wiederholen die übrigen den letzten</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>die Form der Liste</translation>
     </message>
@@ -4524,19 +4520,46 @@ Siehe korveltctl(1).
         <translation>der Bericht kann nicht erstellt werden: %1 fehlt; installieren Sie das Programm neu</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>nicht angewendet: %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>weicht an 1 Stelle von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>weicht an %n Stelle von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
+            <numerusform>weicht an %n Stellen von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>das zurückgelesene Schaltprogramm weicht an 1 Stelle vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stelle vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
+            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stellen vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Gibt die gesetzlichen Feiertage eines Jahres aus (ohne --year das
   laufende), oder schreibt sie mit -o als Sondertage des Schaltprogramms
-  in IN.dat (ohne --from die Vorgaben) nach OUT. Bei weniger als 16
+  in IN.dat (ohne --from die Vorgaben) nach OUT. Bei weniger als %1
   Feiertagen behalten die übrigen Sondertage ihr Datum oder wiederholen
   den letzten (--repeat-last). --rules fügt die Regeln einer im
   Feiertagsdialog gespeicherten Datei hinzu (ohne --preset nur diese).
@@ -4544,12 +4567,11 @@ Siehe korveltctl(1).
   folgen als Zeilen „nicht angewendet“.
   --json und --format csv geben je Feiertag Datum, Wochentag, Namen und
   Ersatztag ja/nein aus und ob er angewendet wird.
-  CODE: %1.</translation>
+  CODE: %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>nicht angewendet: %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o: bei weniger als %1 Feiertagen wiederholen die übrigen den letzten</translation>
     </message>
 </context>
 </TS>

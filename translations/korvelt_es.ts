@@ -3927,10 +3927,6 @@ Véase korveltctl(1).
         <translation>escribe la programación con los festivos como fechas especiales (- : salida estándar)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o: con menos de 16 festivos, los demás repiten el último</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>el formato de la lista</translation>
     </message>
@@ -4523,19 +4519,46 @@ Véase korveltctl(1).
         <translation>no se puede crear el informe: falta %1; vuelva a instalar el programa</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>no aplicado: %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>difiere de %1 en 1 punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>difiere de %1 en %n punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
+            <numerusform>difiere de %1 en %n puntos; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>la programación releída difiere de la escrita en 1 punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>la programación releída difiere de la escrita en %n punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
+            <numerusform>la programación releída difiere de la escrita en %n puntos; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Muestra los festivos de un año (el actual sin --year), o con -o los
   escribe como fechas especiales de la programación de IN.dat (los
-  valores por defecto sin --from) en OUT. Con menos de 16 festivos, las
+  valores por defecto sin --from) en OUT. Con menos de %1 festivos, las
   demás fechas especiales conservan las suyas o repiten la última
   (--repeat-last). --rules añade las reglas de un archivo guardado por
   el cuadro Festivos (o usa solo esas, sin --preset). --json y
@@ -4543,12 +4566,11 @@ Véase korveltctl(1).
   los nombres y si es un día trasladado y si se aplica.
   Los días de reglas que una lista ofrece sin marcar siguen como líneas
   «no aplicado».
-  CODE: %1.</translation>
+  CODE: %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>no aplicado: %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o: con menos de %1 festivos, los demás repiten el último</translation>
     </message>
 </context>
 </TS>

@@ -3927,10 +3927,6 @@ Voir korveltctl(1).
         <translation>écrit la programmation avec les jours fériés comme dates spéciales (- : sortie standard)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o : avec moins de 16 jours fériés, les autres répètent le dernier</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>la forme de la liste</translation>
     </message>
@@ -4525,32 +4521,58 @@ Voir korveltctl(1).
         <translation>impossible de créer le rapport : %1 est manquant ; réinstallez le programme</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>non appliqué : %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>diffère de %1 en 1 endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>diffère de %1 en %n endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
+            <numerusform>diffère de %1 en %n endroits ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>la programmation relue diffère de celle envoyée en 1 endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>la programmation relue diffère de celle envoyée en %n endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
+            <numerusform>la programmation relue diffère de celle envoyée en %n endroits ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Affiche les jours fériés d&apos;une année (l&apos;année en cours sans --year),
   ou avec -o les écrit comme dates spéciales de la programmation de
   IN.dat (les valeurs par défaut sans --from) dans OUT. Avec moins de
-  16 jours fériés, les autres dates spéciales gardent les leurs, ou
+  %1 jours fériés, les autres dates spéciales gardent les leurs, ou
   répètent la dernière (--repeat-last). --rules ajoute les règles d&apos;un
   fichier enregistré par la boîte Jours fériés (ou les prend seules,
   sans --preset). --json et --format csv affichent pour chaque jour
   férié la date, le jour, les noms et s&apos;il s&apos;agit d&apos;un jour de report et s&apos;il est appliqué.
   Les jours des règles qu&apos;une liste propose sans les cocher suivent en
   lignes « non appliqué ».
-  CODE : %1.</translation>
+  CODE : %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>non appliqué : %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o : avec moins de %1 jours fériés, les autres répètent le dernier</translation>
     </message>
 </context>
 </TS>

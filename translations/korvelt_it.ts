@@ -3927,10 +3927,6 @@ Vedere korveltctl(1).
         <translation>scrive la programmazione con le festività come date speciali (- : standard output)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o: con meno di 16 festività, le altre ripetono l&apos;ultima</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>il formato dell&apos;elenco</translation>
     </message>
@@ -4523,19 +4519,46 @@ Vedere korveltctl(1).
         <translation>impossibile creare il rapporto: manca %1; reinstallare il programma</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>non applicata: %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>differisce da %1 in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>differisce da %1 in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+            <numerusform>differisce da %1 in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>la programmazione riletta differisce da quella scritta in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+            <numerusform>la programmazione riletta differisce da quella scritta in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Stampa le festività di un anno (quello corrente senza --year), o con
   -o le scrive come date speciali della programmazione in IN.dat (i
-  valori predefiniti senza --from) in OUT. Con meno di 16 festività le
+  valori predefiniti senza --from) in OUT. Con meno di %1 festività le
   altre date speciali mantengono le loro, o ripetono l&apos;ultima
   (--repeat-last). --rules aggiunge le regole di un file salvato dalla
   finestra Festività (o usa solo quelle, senza --preset). --json e
@@ -4543,12 +4566,11 @@ Vedere korveltctl(1).
   settimana, nomi e se è un giorno sostitutivo e se è applicata.
   I giorni delle regole che un elenco offre ma non spunta seguono come
   righe &quot;non applicata&quot;.
-  CODE: %1.</translation>
+  CODE: %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>non applicata: %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o: con meno di %1 festività, le altre ripetono l&apos;ultima</translation>
     </message>
 </context>
 </TS>

@@ -3927,10 +3927,6 @@ Zie korveltctl(1).
         <translation>schrijft de programmering met de feestdagen als speciale datums (- : standaarduitvoer)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o: bij minder dan 16 feestdagen herhalen de andere de laatste</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>de vorm van de lijst</translation>
     </message>
@@ -4523,32 +4519,58 @@ Zie korveltctl(1).
         <translation>het rapport kan niet worden gemaakt: %1 ontbreekt; installeer het programma opnieuw</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>niet toegepast: %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>wijkt op 1 plaats af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>wijkt op %n plaats af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
+            <numerusform>wijkt op %n plaatsen af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>de teruggelezen programmering wijkt op 1 plaats af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>de teruggelezen programmering wijkt op %n plaats af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
+            <numerusform>de teruggelezen programmering wijkt op %n plaatsen af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Toont de officiële feestdagen van een jaar (zonder --year dit jaar),
   of schrijft ze met -o als speciale datums van de programmering in
   IN.dat (zonder --from de standaardwaarden) naar OUT. Bij minder dan
-  16 feestdagen houden de andere speciale datums de hunne, of herhalen
+  %1 feestdagen houden de andere speciale datums de hunne, of herhalen
   ze de laatste (--repeat-last). --rules voegt de regels toe van een
   bestand dat het venster Feestdagen heeft opgeslagen (of neemt alleen
   die, zonder --preset). --json en --format csv tonen per feestdag de
   datum, de weekdag, de namen en of het een vervangende dag is en of hij wordt toegepast.
   De dagen van regels die een voorinstelling aanbiedt maar niet aanvinkt,
   volgen als regels &quot;niet toegepast&quot;.
-  CODE: %1.</translation>
+  CODE: %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>niet toegepast: %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o: bij minder dan %1 feestdagen herhalen de andere de laatste</translation>
     </message>
 </context>
 </TS>

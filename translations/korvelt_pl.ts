@@ -3952,10 +3952,6 @@ Zobacz korveltctl(1).
         <translation>zapisuje harmonogram ze świętami jako datami specjalnymi (- : standardowe wyjście)</translation>
     </message>
     <message>
-        <source>-o: with fewer than 16 holidays, the others repeat the last</source>
-        <translation>-o: przy mniej niż 16 świętach pozostałe powtarzają ostatnie</translation>
-    </message>
-    <message>
         <source>the list&apos;s form</source>
         <translation>postać listy</translation>
     </message>
@@ -4552,19 +4548,48 @@ Zobacz korveltctl(1).
         <translation>nie można utworzyć raportu: brak %1; zainstaluj program ponownie</translation>
     </message>
     <message>
+        <source>not applied: %1</source>
+        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
+        <translation>niezastosowane: %1</translation>
+    </message>
+    <message>
+        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>różni się od %1 w 1 miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</translation>
+    </message>
+    <message numerus="yes">
+        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>różni się od %1 w %n miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+            <numerusform>różni się od %1 w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+            <numerusform>różni się od %1 w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>odczytany harmonogram różni się od wysłanego w 1 miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</translation>
+    </message>
+    <message numerus="yes">
+        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <translation>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o
   writes them as the special dates of the schedule in IN.dat (the
-  defaults without --from) into OUT. With fewer than 16 holidays the
+  defaults without --from) into OUT. With fewer than %1 holidays the
   other special dates keep theirs, or repeat the last (--repeat-last).
   --rules adds the rules of a file the Holidays dialog saved (or takes
   them alone, without --preset). The days of rules a preset offers but
   does not tick follow as &quot;not applied&quot; lines. --json and --format csv
   print each holiday&apos;s date, weekday, names, whether it is a substitute
   day and whether it is applied.
-  CODE: %1.</source>
+  CODE: %2.</source>
         <translation>  Wypisuje święta państwowe danego roku (bez --year bieżącego) albo
   z -o zapisuje je jako daty specjalne harmonogramu z IN.dat (bez
-  --from wartości domyślne) do OUT. Przy mniej niż 16 świętach pozostałe
+  --from wartości domyślne) do OUT. Przy mniej niż %1 świętach pozostałe
   daty specjalne zachowują swoje daty albo powtarzają ostatnią
   (--repeat-last). --rules dodaje reguły z pliku zapisanego w oknie
   Święta (bez --preset tylko je). --json i --format csv wypisują dla
@@ -4572,12 +4597,11 @@ Zobacz korveltctl(1).
   zastępczy oraz to, czy jest stosowane.
   Dni reguł, które zestaw oferuje, ale nie zaznacza, następują jako
   wiersze „niezastosowane”.
-  CODE: %1.</translation>
+  CODE: %2.</translation>
     </message>
     <message>
-        <source>not applied: %1</source>
-        <extracomment>A preset&apos;s holiday its rule does not tick: %1 is the holiday&apos;s line</extracomment>
-        <translation>niezastosowane: %1</translation>
+        <source>-o: with fewer than %1 holidays, the others repeat the last</source>
+        <translation>-o: przy mniej niż %1 świętach pozostałe powtarzają ostatnie</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,15 @@ public:
                    "[--dry-run] [--quiet]\n") +
                CtlText::tr("  Prints a year's public holidays (this year unless --year), or with -o\n"
                            "  writes them as the special dates of the schedule in IN.dat (the\n"
-                           "  defaults without --from) into OUT. With fewer than 16 holidays the\n"
+                           "  defaults without --from) into OUT. With fewer than %1 holidays the\n"
                            "  other special dates keep theirs, or repeat the last (--repeat-last).\n"
                            "  --rules adds the rules of a file the Holidays dialog saved (or takes\n"
                            "  them alone, without --preset). The days of rules a preset offers but\n"
                            "  does not tick follow as \"not applied\" lines. --json and --format csv\n"
                            "  print each holiday's date, weekday, names, whether it is a substitute\n"
                            "  day and whether it is applied.\n"
-                           "  CODE: %1.")
+                           "  CODE: %2.")
+                   .arg(SpecialDateCount)
                    .arg(PresetCodes(true));
     }
     [[nodiscard]] std::vector<CtlOption> Options() const override
@@ -170,7 +171,7 @@ public:
              CtlText::tr("writes the schedule with the holidays as its special dates (- : standard output)"), false},
             {QStringLiteral("--repeat-last"),
              {},
-             CtlText::tr("-o: with fewer than 16 holidays, the others repeat the last"),
+             CtlText::tr("-o: with fewer than %1 holidays, the others repeat the last").arg(SpecialDateCount),
              false},
             DryRunOption(),
             JsonOption(),
