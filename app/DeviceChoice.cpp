@@ -16,17 +16,32 @@ bool SamePlace(const KorveltUnit &unit, const std::string &path, const std::stri
     return unit.Path == path && (unit.Instance.empty() || instance.empty() || unit.Instance == instance);
 }
 
+const QString LastUsedKey = QStringLiteral("LastKorvelt");
+
 bool SameSerial(const KorveltUnit &a, const KorveltUnit &b)
 {
     return a.Identity && b.Identity && a.Identity->SerialNumber == b.Identity->SerialNumber;
 }
-
 
 } // namespace
 
 DeviceChoice::DeviceChoice(HidBackend &backend, DeviceSession &session, UserDialogs &dialogs, int replyTimeoutMs)
     : backend_(backend), session_(session), dialogs_(dialogs), replyTimeoutMs_(replyTimeoutMs)
 {
+}
+
+void DeviceChoice::KeepLastUsedIn(QSettings *settings)
+{
+    settings_ = settings;
+    // A settings file that cannot be read, or a serial that is not a number, preselects nothing.
+    if (settings_ == nullptr || settings_->status() != QSettings::NoError) {
+        return;
+    }
+    bool number = false;
+    const int serial = settings_->value(LastUsedKey).toInt(&number);
+    if (number) {
+        lastUsed_ = serial;
+    }
 }
 
 bool DeviceChoice::Settle()
@@ -158,6 +173,9 @@ void DeviceChoice::Identified(const DeviceIdentity &identity)
 {
     identifiedNow_ = true;
     lastUsed_ = identity.SerialNumber;
+    if (settings_ != nullptr) {
+        settings_->setValue(LastUsedKey, identity.SerialNumber);
+    }
     if (target_) {
         target_->Identity = identity;
         if (chosen_ && SamePlace(*chosen_, target_->Path, target_->Instance)) {

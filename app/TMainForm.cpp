@@ -287,6 +287,7 @@ void TMainForm::RestoreSettings()
         restoreGeometry(settings_->value(GeometryKey).toByteArray());
     }
     Panel1.KeepChoicesIn(settings_.get());
+    choice_.KeepLastUsedIn(settings_.get());
 }
 
 bool TMainForm::FormCloseQuery()

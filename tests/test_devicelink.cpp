@@ -464,11 +464,11 @@ private slots:
     // With several KORVELTs attached the window asks which one the first time a command needs
     // one (each is asked who it is, once), then keeps to it; a unit that is gone is said to be.
     // With one attached nothing is asked. Write To KORVELT is clicked twice; between the clicks
-    // the units listed in "unplugged" go.
+    // the units listed in "unplugged" go (0: the program is closed and started again).
     void ChoiceOfKorvelt_data() // clang-format off
     {
         QTest::addColumn<QList<int>>("releases");    // the KORVELTs attached, serial 1 and up
-        QTest::addColumn<QList<int>>("unplugged");   // by serial, after the first write
+        QTest::addColumn<QList<int>>("unplugged");   // by serial, after the first write; 0 restarts
         QTest::addColumn<QList<int>>("answers");     // the lines taken in each choice, -1 cancels
         QTest::addColumn<QStringList>("choices");    // each choice's text and its lines
         QTest::addColumn<QList<int>>("written");     // the serial each write went to, 0 none
@@ -496,6 +496,11 @@ private slots:
                            QStringLiteral("The KORVELT with serial 3 is gone. Which KORVELT do the commands go to now?"),
                            line.arg(1).arg(0), line.arg(2).arg(1)}
             << QList<int>{3, 1} << "KORVELT 1.05, serial 1";
+        QTest::newRow("the one used last preselected at the next start")
+            << QList<int>{5, 5, 5} << QList<int>{0} << QList<int>{1}
+            << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2),
+                           which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2)}
+            << QList<int>{2, 2} << "KORVELT 1.05, serial 2";
         QTest::newRow("another one gone: kept to the one chosen")
             << QList<int>{5, 5, 5} << QList<int>{1} << QList<int>{1}
             << QStringList{which, line.arg(1).arg(0), line.arg(2).arg(1), line.arg(3).arg(2)}
@@ -515,7 +520,8 @@ private slots:
             units.push_back(backend->AddKorvelt(static_cast<std::uint16_t>(release)));
             units.back()->SetSerialNumber(static_cast<std::uint32_t>(units.size()));
         }
-        MainFormFixture f(backend);
+        const QTemporaryDir settings;
+        MainFormFixture f(backend, {}, {}, settings.filePath(QStringLiteral("settings.conf")));
         f.dialogs->deviceAnswers = {answers.begin(), answers.end()};
         for (int click = 0; click < 2; ++click) {
             std::vector<int> before;
@@ -533,7 +539,11 @@ private slots:
                          qPrintable(QStringLiteral("unit %1: %2 requests").arg(u + 1).arg(sent)));
             }
             for (const int serial : click == 0 ? unplugged : QList<int>{}) {
-                units.at(static_cast<std::size_t>(serial - 1))->Unplug();
+                if (serial == 0) {
+                    f.Restart(); // the unanswered choice takes the line preselected
+                } else {
+                    units.at(static_cast<std::size_t>(serial - 1))->Unplug();
+                }
             }
         }
         QStringList asked;
