@@ -83,7 +83,7 @@ public:
     void SaveChoices();
 
     void ShowConnection(const QString &text) override { ConnectionLabel.setText(text); }
-    void ShowStatus(const QString &text) override { StatusLabel.setText(text); }
+    void ShowStatus(const QString &text) override;
     [[nodiscard]] QString Status() const override { return StatusLabel.text(); }
     void ShowProgress(int step, int total) override;
     void ClearProgress() override { ProgressBar.reset(); }
@@ -104,11 +104,21 @@ protected:
 
 private:
     void SetCaptions();
+    void PlaceStatusLines(const QString &status);
     void FollowPCClock();
     void ClockPickerChanged();
 
     std::function<QDateTime()> now_;
     QSettings *settings_ = nullptr;
+    // Where the status area's parts start: the file, the status, the check's count, the
+    // progress; and where the area ends on the right.
+    struct StatusPlaces {
+        int File = 0;
+        int Status = 0;
+        int Check = 0;
+        int Progress = 0;
+        int Right = 0;
+    } statusPlaces_;
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user
