@@ -3181,6 +3181,27 @@ Block %1</translation>
             <numerusform>%n hinzugefügte Regeln ersetzen die gleichen Regeln von %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 Feiertag füllt Sondertag 1; die Sondertage %1 bis %2 wiederholen ihn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n Feiertag füllt die Sondertage 1 bis %n; Sondertag %1 wiederholt den letzten.</numerusform>
+            <numerusform>%n Feiertage füllen die Sondertage 1 bis %n; Sondertag %1 wiederholt den letzten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n Feiertag füllt die Sondertage 1 bis %n; die Sondertage %1 bis %2 wiederholen den letzten.</numerusform>
+            <numerusform>%n Feiertage füllen die Sondertage 1 bis %n; die Sondertage %1 bis %2 wiederholen den letzten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>

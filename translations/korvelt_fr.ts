@@ -3181,6 +3181,27 @@ Bloc %1</translation>
             <numerusform>%n règles ajoutées remplacent les mêmes règles de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 jour férié remplit la date spéciale 1 ; les dates spéciales %1 à %2 le reprennent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n jour férié remplit les dates spéciales 1 à %n ; la date spéciale %1 reprend le dernier.</numerusform>
+            <numerusform>%n jours fériés remplissent les dates spéciales 1 à %n ; la date spéciale %1 reprend le dernier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n jour férié remplit les dates spéciales 1 à %n ; les dates spéciales %1 à %2 reprennent le dernier.</numerusform>
+            <numerusform>%n jours fériés remplissent les dates spéciales 1 à %n ; les dates spéciales %1 à %2 reprennent le dernier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>

@@ -3181,6 +3181,27 @@ Blocco %1</translation>
             <numerusform>%n regole aggiunte sostituiscono le stesse regole di %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 festività compila la data speciale 1; le date speciali da %1 a %2 la ripetono.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festività compila le date speciali da 1 a %n; la data speciale %1 ripete l&apos;ultima.</numerusform>
+            <numerusform>%n festività compilano le date speciali da 1 a %n; la data speciale %1 ripete l&apos;ultima.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festività compila le date speciali da 1 a %n; le date speciali da %1 a %2 ripetono l&apos;ultima.</numerusform>
+            <numerusform>%n festività compilano le date speciali da 1 a %n; le date speciali da %1 a %2 ripetono l&apos;ultima.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>

@@ -3199,6 +3199,29 @@ Blok %1</translation>
             <numerusform>%n dodanych reguł zastępuje te same reguły z listy %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 święto wypełnia datę specjalną 1; daty specjalne %1–%2 je powtarzają.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n święto wypełnia daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+            <numerusform>%n święta wypełniają daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+            <numerusform>%n świąt wypełnia daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n święto wypełnia daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+            <numerusform>%n święta wypełniają daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+            <numerusform>%n świąt wypełnia daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
