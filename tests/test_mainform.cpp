@@ -160,6 +160,14 @@ private slots:
         QTest::newRow("normal grid") << "TimesAdvStringGrid" << 0 << "Normal times, output 1";
         QTest::newRow("normal grid, output 3") << "TimesAdvStringGrid" << 3 << "Normal times, output 3";
         QTest::newRow("special grid, output 16") << "SpecialTimesAdvStringGrid" << 16 << "Special times, output 16";
+        QTest::newRow("week box") << "WeekChoiceComboBox" << 0 << "Week or special date";
+        QTest::newRow("week's check") << "FindingsListBox" << 0 << "Schedule check";
+        // In the Holidays dialog, opened by its button.
+        QTest::newRow("holidays' country") << "Holidays/PresetComboBox" << 0 << "Country";
+        QTest::newRow("holidays' year") << "Holidays/YearSpinEdit" << 0 << "Year";
+        QTest::newRow("holidays' rules") << "Holidays/RuleList" << 0 << "Rules";
+        QTest::newRow("holidays' list") << "Holidays/PreviewList" << 0 << "Holidays of the period";
+        QTest::newRow("holidays' own rule") << "Holidays/RuleKindComboBox" << 0 << "Own rule's kind";
     } // clang-format on
     void AccessibleNames()
     {
@@ -183,6 +191,10 @@ private slots:
             }
             QVERIFY(named >= 40);
             return;
+        }
+        if (control.startsWith(QLatin1String("Holidays/"))) {
+            QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+            control.remove(QLatin1String("Holidays/"));
         }
         auto &widget = f.Find<QWidget>(control);
         if (output != 0) {
