@@ -50,8 +50,6 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     });
     // Verifying is on unless the user turned it off in an earlier run.
     VerifyCheckBox.setChecked(true);
-    //: Button of the status area that stops the command running; keep it short
-    CancelButton.setText(tr("Cancel"));
     CancelButton.setEnabled(false);
     //: Status area: no KORVELT has answered yet
     ConnectionLabel.setText(tr("Not connected"));
@@ -201,23 +199,8 @@ void CommandPanel::PlaceStatusLines(const QString &status)
 void CommandPanel::SetCaptions()
 {
     FileLabel.setTextFormat(Qt::PlainText);
-    // Alt and the underlined letter press a button: each caption has its letter after "&".
-    //: Button; keep it short
-    LoadButton.setText(tr("&Load File"));
-    //: Button; keep it short
-    SaveButton.setText(tr("&Save File"));
-    //: Button that opens the user guide; keep it short
-    HelpButton.setText(tr("&Help"));
-    //: Button; keep it short
-    WriteButton.setText(tr("&Write To KORVELT"));
-    //: Button; keep it short
-    ReadButton.setText(tr("&Read From KORVELT"));
-    //: Button that closes the program; keep it short
-    ExitButton.setText(tr("E&xit"));
-    //: Button that sets the KORVELT's clock; keep it short
-    SetTimeButton.setText(tr("Set &Time"));
-    //: Button that reads the KORVELT's clock; keep it short
-    ReadTimeButton.setText(tr("Read T&ime"));
+    // Alt and the underlined letter press a button or box: each caption has its letter after
+    // "&". The command buttons take theirs from their actions (BindCommands).
     //: Check box: "Set Time" sends the computer's clock
     UsePCTimeCheckBox.setText(tr("&Use PC Time"));
     //: Check box: a write is read back and compared
@@ -365,6 +348,8 @@ void CommandPanel::BindCommands(MainActions &actions)
                                          {&CancelButton, &actions.Cancel}}) {
         MainActions::Bind(*button, *action);
     }
+    // The Help button opens its menu; its caption is the Help command's.
+    HelpButton.setText(MainActions::ButtonCaption(actions.Help));
 }
 
 void CommandPanel::KeepChoicesIn(QSettings *settings)

@@ -75,7 +75,8 @@ public:
     // second, or the moment chosen in the pickers.
     [[nodiscard]] TDateTime ClockValueToSend() const;
 
-    // Each command button triggers its action and is enabled exactly while it is.
+    // Each command button triggers its action, is enabled exactly while it is and shows its
+    // caption. Before PlaceControls, which sizes the buttons to their captions.
     void BindCommands(MainActions &actions);
     // "Use PC Time" and "Verify" as kept between runs (a value that is not a choice is left
     // alone). "Verify" is kept as soon as it changes, "Use PC Time" by SaveChoices.

@@ -50,6 +50,8 @@ private slots:
         QTest::newRow("slot 16") << "row 16" << "16 12:00:00 12:00:00 16 12:00:00 12:00:00 Off Off Off Off Off Off Off";
         QTest::newRow("special dates") << "special dates" << "16 x 01/11/2009, up to 31/12/2255";
         QTest::newRow("clock") << "clock" << "06/12/2026 23:14:29, up to 31/12/2255";
+        QTest::newRow("buttons") << "buttons" << "&Load File|&Save File|&Help|&Write To KORVELT|&Read From KORVELT|E&xit|"
+                                                 "&Compare with KORVELT|Set &Time|Read T&ime|Cancel";
         QTest::newRow("closing asks nothing") << "close" << "closed, 0 questions";
     } // clang-format on
     void FreshStart()
@@ -92,6 +94,13 @@ private slots:
                 dates << date(picker.date()) + ", up to " + date(picker.maximumDate());
             }
             shown = QStringLiteral("16 x ") + QStringList(dates.values()).join('|');
+        } else if (what == "buttons") {
+            QStringList captions;
+            for (const char *button :
+                 {"Load", "Save", "Help", "Write", "Read", "Exit", "Compare", "SetTime", "ReadTime", "Cancel"}) {
+                captions << f.Find<QPushButton>(QLatin1String(button) + QLatin1String("Button")).text();
+            }
+            shown = captions.join('|');
         } else if (what == "clock") {
             const auto &picker = f.Find<QDateEdit>("SetDateDateTimePicker");
             shown = date(picker.date()) + ' ' + f.Find<QTimeEdit>("SetTimeDateTimePicker").time().toString() +

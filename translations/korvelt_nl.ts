@@ -2280,11 +2280,6 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Afbreken</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Niet verbonden</translation>
@@ -2325,46 +2320,6 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
     <message>
         <source>File</source>
         <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Openen</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Op&amp;slaan</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Naar KORVELT schrijven</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Van KORVELT &amp;lezen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Afsluiten</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Tijd instellen</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>T&amp;ijd lezen</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3286,6 +3241,16 @@ Blok %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Opnieuw: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>Op&amp;slaan</translation>
     </message>
 </context>
 <context>
