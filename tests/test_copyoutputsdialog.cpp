@@ -106,7 +106,11 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
-            const auto closeAtLast = qScopeGuard([box] { box->done(0); });
+            const auto closeAtLast = qScopeGuard([box] {
+                if (box != nullptr) {
+                    box->done(0);
+                }
+            });
             QVERIFY(QTest::qWaitForWindowExposed(box));
             QCOMPARE(box->windowTitle(), QStringLiteral("KORVELT Time Control"));
             const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
