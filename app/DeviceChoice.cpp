@@ -9,14 +9,15 @@ namespace korvelt {
 
 namespace {
 
+// The settings' key of the serial number of the unit used last.
+const QString LastUsedKey = QStringLiteral("LastKorvelt");
+
 // The same attachment: the same path and, where the platform tells them apart, the same
 // instance (a path freed by an unplug is given to the next device plugged in).
 bool SamePlace(const KorveltUnit &unit, const std::string &path, const std::string &instance)
 {
     return unit.Path == path && (unit.Instance.empty() || instance.empty() || unit.Instance == instance);
 }
-
-const QString LastUsedKey = QStringLiteral("LastKorvelt");
 
 bool SameSerial(const KorveltUnit &a, const KorveltUnit &b)
 {

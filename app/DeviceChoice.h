@@ -80,8 +80,8 @@ private:
     std::optional<KorveltUnit> target_;      // where the command under way went
     std::optional<KorveltUnit> halfWritten_; // a unit that holds part old, part new
     std::optional<std::int32_t> lastUsed_;   // the serial of the unit that answered last
-    QSettings *settings_ = nullptr;
-    bool identifiedNow_ = false; // the unit of the command under way answered
+    QSettings *settings_ = nullptr;          // where lastUsed_ is kept; none: for this run only
+    bool identifiedNow_ = false;             // the unit of the command under way answered
 };
 
 } // namespace korvelt
