@@ -20,6 +20,9 @@ namespace {
 const QString UsePCTimeKey = QStringLiteral("UsePCTime");
 const QString VerifyKey = QStringLiteral("VerifyAfterWriting");
 
+// The status area's lowest pixel row, within the panel.
+constexpr int StatusAreaBottom = 178;
+
 // The clock pickers show the dates the KORVELT can keep: years as an offset from 2000 in one
 // byte.
 void SetUpClockDatePicker(QDateEdit &picker)
@@ -47,8 +50,6 @@ CommandPanel::CommandPanel(std::function<QDateTime()> now, QWidget *parent)
     });
     // Verifying is on unless the user turned it off in an earlier run.
     VerifyCheckBox.setChecked(true);
-    //: Button of the status area that stops the command running; keep it short
-    CancelButton.setText(tr("Cancel"));
     CancelButton.setEnabled(false);
     //: Status area: no KORVELT has answered yet
     ConnectionLabel.setText(tr("Not connected"));
@@ -169,35 +170,37 @@ int CommandPanel::PlaceControls(const QStringList &checkTexts, const QStringList
     SetTimeDateTimePicker.setGeometry(xE, 92, widthE, 22);
     // The status area: the device found, what the last command did or is doing, its progress.
     ConnectionLabel.setGeometry(xA, 134, xB + widthB - xA, 20);
-    StatusLabel.setGeometry(xC, 134, xD - 7 - xC, 20);
     CheckLabel.setGeometry(xD, 134, xE - 7 - xD, 20);
     CancelButton.setGeometry(xE, 131, widthE, 25);
-    // The file the schedule was last loaded from or saved to, beside the progress.
-    FileLabel.setGeometry(xA, 156, 377 + shiftE, 20);
-    ProgressBar.setGeometry(400 + shiftE, 160, xE + widthE - 400 - shiftE, 12);
+    statusPlaces_ = {xA, xC, xD, 400 + shiftE, xE + widthE};
+    PlaceStatusLines(StatusLabel.text());
     return xE + widthE + 19;
+}
+
+void CommandPanel::PlaceStatusLines(const QString &status)
+{
+    // The status on the first line of the status area; a status longer than its place (a write
+    // stopped half-way, with what the KORVELT now holds) wraps onto the second line, where the
+    // file's name and the progress (none once a command has ended) make room for it.
+    const auto &[file, left, check, progress, right] = statusPlaces_;
+    const int width = check - 7 - left;
+    const int lineSpacing = StatusLabel.fontMetrics().lineSpacing();
+    const bool wraps = StatusLabel.LinesAt(status, width) > 1;
+    StatusLabel.setWordWrap(wraps);
+    StatusLabel.setAlignment(Qt::AlignLeft | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
+    const int top = wraps ? 134 + (20 - lineSpacing) / 2 : 134;
+    StatusLabel.setGeometry(left, top, width, wraps ? StatusAreaBottom - top : 20);
+    // The file the schedule was last loaded from or saved to, beside the progress.
+    FileLabel.setGeometry(file, 156, (wraps ? left : progress) - 7 - file, 20);
+    const int progressLeft = wraps ? check : progress;
+    ProgressBar.setGeometry(progressLeft, 160, right - progressLeft, 12);
 }
 
 void CommandPanel::SetCaptions()
 {
     FileLabel.setTextFormat(Qt::PlainText);
-    // Alt and the underlined letter press a button: each caption has its letter after "&".
-    //: Button; keep it short
-    LoadButton.setText(tr("&Load File"));
-    //: Button; keep it short
-    SaveButton.setText(tr("&Save File"));
-    //: Button that opens the user guide; keep it short
-    HelpButton.setText(tr("&Help"));
-    //: Button; keep it short
-    WriteButton.setText(tr("&Write To KORVELT"));
-    //: Button; keep it short
-    ReadButton.setText(tr("&Read From KORVELT"));
-    //: Button that closes the program; keep it short
-    ExitButton.setText(tr("E&xit"));
-    //: Button that sets the KORVELT's clock; keep it short
-    SetTimeButton.setText(tr("Set &Time"));
-    //: Button that reads the KORVELT's clock; keep it short
-    ReadTimeButton.setText(tr("Read T&ime"));
+    // Alt and the underlined letter press a button or box: each caption has its letter after
+    // "&". The command buttons take theirs from their actions (BindCommands).
     //: Check box: "Set Time" sends the computer's clock
     UsePCTimeCheckBox.setText(tr("&Use PC Time"));
     //: Check box: a write is read back and compared
@@ -307,9 +310,16 @@ TDateTime CommandPanel::ClockValueToSend() const
     return ClockValueFromPickers(FromQDate(SetDateDateTimePicker.date()), FromQTime(SetTimeDateTimePicker.time()));
 }
 
+void CommandPanel::ShowStatus(const QString &text)
+{
+    // Placed first, so that the label knows at once whether the text fits.
+    PlaceStatusLines(text);
+    StatusLabel.setText(text);
+}
+
 void CommandPanel::ClearCommandStatus()
 {
-    StatusLabel.clear();
+    ShowStatus(QString());
     ProgressBar.reset();
 }
 
@@ -338,6 +348,8 @@ void CommandPanel::BindCommands(MainActions &actions)
                                          {&CancelButton, &actions.Cancel}}) {
         MainActions::Bind(*button, *action);
     }
+    // The Help button opens its menu; its caption is the Help command's.
+    HelpButton.setText(MainActions::ButtonCaption(actions.Help));
 }
 
 void CommandPanel::KeepChoicesIn(QSettings *settings)

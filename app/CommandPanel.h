@@ -75,7 +75,8 @@ public:
     // second, or the moment chosen in the pickers.
     [[nodiscard]] TDateTime ClockValueToSend() const;
 
-    // Each command button triggers its action and is enabled exactly while it is.
+    // Each command button triggers its action, is enabled exactly while it is and shows its
+    // caption. Before PlaceControls, which sizes the buttons to their captions.
     void BindCommands(MainActions &actions);
     // "Use PC Time" and "Verify" as kept between runs (a value that is not a choice is left
     // alone). "Verify" is kept as soon as it changes, "Use PC Time" by SaveChoices.
@@ -83,7 +84,7 @@ public:
     void SaveChoices();
 
     void ShowConnection(const QString &text) override { ConnectionLabel.setText(text); }
-    void ShowStatus(const QString &text) override { StatusLabel.setText(text); }
+    void ShowStatus(const QString &text) override;
     [[nodiscard]] QString Status() const override { return StatusLabel.text(); }
     void ShowProgress(int step, int total) override;
     void ClearProgress() override { ProgressBar.reset(); }
@@ -104,11 +105,21 @@ protected:
 
 private:
     void SetCaptions();
+    void PlaceStatusLines(const QString &status);
     void FollowPCClock();
     void ClockPickerChanged();
 
     std::function<QDateTime()> now_;
     QSettings *settings_ = nullptr;
+    // Where the status area's parts start: the file, the status, the check's count, the
+    // progress; and where the area ends on the right.
+    struct StatusPlaces {
+        int File = 0;
+        int Status = 0;
+        int Check = 0;
+        int Progress = 0;
+        int Right = 0;
+    } statusPlaces_;
     QTimer clockTimer_;
     bool pickersFollowClock_ = true;
     bool followingClock_ = false; // the pickers are being set to the PC clock, not by the user

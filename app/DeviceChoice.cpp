@@ -9,6 +9,9 @@ namespace korvelt {
 
 namespace {
 
+// The settings' key of the serial number of the unit used last.
+const QString LastUsedKey = QStringLiteral("LastKorvelt");
+
 // The same attachment: the same path and, where the platform tells them apart, the same
 // instance (a path freed by an unplug is given to the next device plugged in).
 bool SamePlace(const KorveltUnit &unit, const std::string &path, const std::string &instance)
@@ -21,12 +24,25 @@ bool SameSerial(const KorveltUnit &a, const KorveltUnit &b)
     return a.Identity && b.Identity && a.Identity->SerialNumber == b.Identity->SerialNumber;
 }
 
-
 } // namespace
 
 DeviceChoice::DeviceChoice(HidBackend &backend, DeviceSession &session, UserDialogs &dialogs, int replyTimeoutMs)
     : backend_(backend), session_(session), dialogs_(dialogs), replyTimeoutMs_(replyTimeoutMs)
 {
+}
+
+void DeviceChoice::KeepLastUsedIn(QSettings *settings)
+{
+    settings_ = settings;
+    // A settings file that cannot be read, or a serial that is not a number, preselects nothing.
+    if (settings_ == nullptr || settings_->status() != QSettings::NoError) {
+        return;
+    }
+    bool number = false;
+    const int serial = settings_->value(LastUsedKey).toInt(&number);
+    if (number) {
+        lastUsed_ = serial;
+    }
 }
 
 bool DeviceChoice::Settle()
@@ -158,6 +174,9 @@ void DeviceChoice::Identified(const DeviceIdentity &identity)
 {
     identifiedNow_ = true;
     lastUsed_ = identity.SerialNumber;
+    if (settings_ != nullptr) {
+        settings_->setValue(LastUsedKey, identity.SerialNumber);
+    }
     if (target_) {
         target_->Identity = identity;
         if (chosen_ && SamePlace(*chosen_, target_->Path, target_->Instance)) {

@@ -6,6 +6,7 @@
 #include "device/HidBackend.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #include <cstdint>
 #include <optional>
@@ -43,6 +44,9 @@ public:
     // that is not clear. False: the command does not start (the choice was cancelled, or the
     // user writes the half-written unit first).
     bool Settle();
+    // The serial number of the unit used last is kept in `settings` (none: for this run only),
+    // so that the list preselects it at the next start as well.
+    void KeepLastUsedIn(QSettings *settings);
     // The unit chosen, once the user has chosen one.
     [[nodiscard]] const std::optional<KorveltUnit> &Chosen() const { return chosen_; }
 
@@ -76,6 +80,7 @@ private:
     std::optional<KorveltUnit> target_;      // where the command under way went
     std::optional<KorveltUnit> halfWritten_; // a unit that holds part old, part new
     std::optional<std::int32_t> lastUsed_;   // the serial of the unit that answered last
+    QSettings *settings_ = nullptr;          // where lastUsed_ is kept; none: for this run only
     bool identifiedNow_ = false;             // the unit of the command under way answered
 };
 

@@ -28,6 +28,8 @@ HolidayPreview::HolidayPreview(QWidget *parent)
     SummaryLabel.setTextFormat(Qt::PlainText); // names from a rule file are no markup
     SummaryLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     KeepOthersRadioButton.setChecked(true);
+    // The summary says which special dates repeat the last holiday, as soon as that is chosen.
+    connect(&RepeatLastRadioButton, &QRadioButton::toggled, this, [this] { ShowSummary(); });
     auto *preview = new QVBoxLayout(this);
     preview->addWidget(&PreviewList);
     preview->addWidget(&SummaryLabel);
@@ -82,8 +84,21 @@ void HolidayPreview::Show(const std::vector<Holiday> &holidays)
             PreviewList.resizeColumnToContents(c);
         }
     }
-    const auto count = static_cast<int>(holidays.size());
+    count_ = static_cast<int>(holidays.size());
+    leftOut_ = leftOut;
+    ShowSummary();
+    for (QWidget *fewer :
+         std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
+        fewer->setEnabled(count_ > 0 && count_ < SpecialDateCount);
+    }
+}
+
+void HolidayPreview::ShowSummary()
+{
+    const int count = count_;
+    const QStringList &leftOut = leftOut_;
     const QString separator = tr(", ", "list of holidays");
+    const bool repeat = Fewer() == FewerHolidays::RepeatLast;
     QString summary;
     if (count == 0) {
         summary = tr("No holidays in this period: the special dates stay as they are.");
@@ -99,6 +114,21 @@ void HolidayPreview::Show(const std::vector<Holiday> &holidays)
         //: %n is how many holidays there are (more than 16), %1 those left out
         summary =
             tr("%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.", nullptr, count).arg(names);
+    } else if (repeat && count == 1) {
+        //: The special dates after the one holiday repeat it; %1 is the first of them, %2 the last
+        summary = tr("1 holiday fills special date 1; special dates %1 to %2 repeat it.").arg(2).arg(SpecialDateCount);
+    } else if (repeat && count == SpecialDateCount - 1) {
+        //: %n is how many holidays there are (one fewer than the special dates); %1 is the last special date,
+        //: which repeats the last holiday
+        summary = tr("%n holidays fill special dates 1 to %n; special date %1 repeats the last one.", nullptr, count)
+                      .arg(SpecialDateCount);
+    } else if (repeat && count < SpecialDateCount) {
+        //: %n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that
+        //: repeat the last holiday
+        summary =
+            tr("%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.", nullptr, count)
+                .arg(count + 1)
+                .arg(SpecialDateCount);
     } else if (count == 1) {
         summary = tr("1 holidays fill special dates 1 to 1.");
     } else {
@@ -108,10 +138,6 @@ void HolidayPreview::Show(const std::vector<Holiday> &holidays)
     SummaryLabel.setText(summary);
     //: %1 lists the holidays left out
     SummaryLabel.setToolTip(leftOut.size() > 3 ? tr("Left out: %1").arg(leftOut.join(separator)) : QString());
-    for (QWidget *fewer :
-         std::initializer_list<QWidget *>{&FewerLabel, &KeepOthersRadioButton, &RepeatLastRadioButton}) {
-        fewer->setEnabled(count > 0 && count < SpecialDateCount);
-    }
 }
 
 } // namespace korvelt

@@ -26,12 +26,16 @@ public:
     [[nodiscard]] FewerHolidays Fewer() const;
 
 private:
+    void ShowSummary();
+
     // Controls; tests and screen readers find them by these names.
     QTreeWidget PreviewList;
     QLabel SummaryLabel;
     QLabel FewerLabel;
     QRadioButton KeepOthersRadioButton;
     QRadioButton RepeatLastRadioButton;
+    int count_ = 0;       // the holidays shown
+    QStringList leftOut_; // those left out, each as its date and name
 };
 
 } // namespace korvelt

@@ -28,9 +28,14 @@ MainActions::MainActions(QWidget &window)
     : QObject(&window), Load(this), Save(this), SaveAs(this), Exit(this), Help(this), Write(this), Read(this),
       Compare(this), SetTime(this), ReadTime(this), Cancel(this), Print(this), ExportPdf(this), Undo(this), Redo(this)
 {
-    // Each text has the letter that Alt presses after "&".
+    // Each text has the letter that Alt presses after "&". A command's button shows its text,
+    // or its icon text where the button's caption differs from the menu entry's.
     Load.setText(tr("&Load File…"));
+    //: Button of Load File…; keep it short
+    Load.setIconText(tr("&Load File"));
     Save.setText(tr("&Save"));
+    //: Button of Save; keep it short
+    Save.setIconText(tr("&Save File"));
     SaveAs.setText(tr("Save &As…"));
     Exit.setText(tr("E&xit"));
     //: Opens the user guide
@@ -88,11 +93,23 @@ void MainActions::SetBusy(bool busy)
     Cancel.setEnabled(busy);
 }
 
+QString MainActions::ButtonCaption(const QAction &action)
+{
+    // Without an icon text of its own an action gives its text without the "&", which a
+    // button's caption keeps for its Alt key; one set for a button has it.
+    const QString icon = action.iconText();
+    return icon.contains(QLatin1Char('&')) ? icon : action.text();
+}
+
 void MainActions::Bind(QAbstractButton &button, QAction &action)
 {
     button.setEnabled(action.isEnabled());
+    button.setText(ButtonCaption(action));
     connect(&button, &QAbstractButton::clicked, &action, [&action] { action.trigger(); });
-    connect(&action, &QAction::changed, &button, [&button, &action] { button.setEnabled(action.isEnabled()); });
+    connect(&action, &QAction::changed, &button, [&button, &action] {
+        button.setEnabled(action.isEnabled());
+        button.setText(ButtonCaption(action));
+    });
 }
 
 std::vector<QAction *> MainActions::All()

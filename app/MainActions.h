@@ -14,7 +14,7 @@ namespace korvelt {
 // the window, so their keys work wherever the focus is in it; a disabled action's keys do
 // nothing. A button that stands for a command triggers its action and follows its enabled
 // state, so that whatever enables or disables a command does so for its button, its key and
-// its menu entry alike.
+// its menu entry alike; the button takes its caption from the action too.
 class MainActions : public QObject {
     Q_OBJECT
 
@@ -50,8 +50,12 @@ public:
     // ("Undo Paste 3 slots into output 2").
     void FollowHistory(const QUndoStack &history);
 
-    // `button` triggers `action` when clicked, and is enabled exactly while the action is.
+    // `button` triggers `action` when clicked, is enabled exactly while the action is, and
+    // shows its caption.
     static void Bind(QAbstractButton &button, QAction &action);
+    // The caption of a button that stands for `action`: its icon text where one is set with
+    // an Alt letter, else its text.
+    [[nodiscard]] static QString ButtonCaption(const QAction &action);
 
     // Every action, in the order above.
     [[nodiscard]] std::vector<QAction *> All();

@@ -10,10 +10,13 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QVariantMap>
 
 #ifdef _WIN32
@@ -31,23 +34,48 @@ QString Caption()
     return QApplication::applicationDisplayName();
 }
 
+// Shows a message box at least as wide as its title needs, so that the title bar does not cut
+// it: the title in the title bar's font, with room for the icon and the buttons beside it,
+// which on some desktops are wider than the bar is high. The button pressed.
+int ShowWholeTitle(QMessageBox &box)
+{
+    const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const int width = titleFont.horizontalAdvance(box.windowTitle()) + 5 * bar;
+    // A message box sizes itself to its layout when shown: a row as wide as the title widens it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
+    return box.exec();
+}
+
+int ShowBox(QWidget *owner, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton preferred = QMessageBox::NoButton, const QString &informative = QString())
+{
+    QMessageBox box(icon, Caption(), text, buttons, owner);
+    box.setInformativeText(informative);
+    if (preferred != QMessageBox::NoButton) {
+        box.setDefaultButton(preferred);
+    }
+    return ShowWholeTitle(box);
+}
+
 } // namespace
 
 void QtUserDialogs::ShowError(const QString &text)
 {
-    QMessageBox::critical(owner_, Caption(), text, QMessageBox::Ok);
+    ShowBox(owner_, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 void QtUserDialogs::ShowError(const QString &text, const QString &informative)
 {
-    QMessageBox box(QMessageBox::Critical, Caption(), text, QMessageBox::Ok, owner_);
-    box.setInformativeText(informative);
-    box.exec();
+    ShowBox(owner_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::NoButton, informative);
 }
 
 void QtUserDialogs::ShowInformation(const QString &text)
 {
-    QMessageBox::information(owner_, Caption(), text, QMessageBox::Ok);
+    ShowBox(owner_, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 std::optional<int> QtUserDialogs::ChooseDevice(const QString &text, const QStringList &units, int preselected)
@@ -85,8 +113,8 @@ std::optional<int> QtUserDialogs::ChooseDevice(const QString &text, const QStrin
 
 UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text)
 {
-    switch (QMessageBox::question(owner_, Caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                  QMessageBox::Yes)) {
+    switch (ShowBox(owner_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -98,7 +126,7 @@ UserDialogs::Answer QtUserDialogs::AskYesNoCancel(const QString &text)
 
 bool QtUserDialogs::AskYesNo(const QString &text)
 {
-    return QMessageBox::question(owner_, Caption(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+    return ShowBox(owner_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

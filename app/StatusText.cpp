@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace korvelt {
 
 void StatusText::SetText(const QString &text, const QString &yielding)
@@ -18,8 +20,13 @@ QString StatusText::ShownText() const
     const QFontMetrics metrics = fontMetrics();
     const int room = contentsRect().width();
     const QString &whole = text();
-    if (metrics.horizontalAdvance(whole) <= room) {
+    if (!Elided()) {
         return whole;
+    }
+    if (wordWrap()) {
+        // The lines that fit, the last of them ending in an ellipsis.
+        const int lines = std::max(1, contentsRect().height() / metrics.lineSpacing());
+        return metrics.elidedText(whole, Qt::ElideRight, room * lines - metrics.averageCharWidth() * 2 * lines);
     }
     if (const qsizetype at = yielding_.isEmpty() ? -1 : whole.indexOf(yielding_); at >= 0) {
         const QString before = whole.left(at);
@@ -41,7 +48,17 @@ void StatusText::SetHint(const QString &hint)
 
 bool StatusText::Elided() const
 {
+    if (wordWrap()) {
+        return LinesAt(text(), contentsRect().width()) * fontMetrics().lineSpacing() > contentsRect().height();
+    }
     return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+int StatusText::LinesAt(const QString &text, int width) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, text);
+    return std::max(1, (wrapped.height() + metrics.lineSpacing() - 1) / metrics.lineSpacing());
 }
 
 void StatusText::UpdateTip()
@@ -53,8 +70,8 @@ void StatusText::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QRect room = contentsRect();
-    style()->drawItemText(&painter, room, static_cast<int>(alignment()), palette(), isEnabled(), ShownText(),
-                          foregroundRole());
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? static_cast<int>(Qt::TextWordWrap) : 0);
+    style()->drawItemText(&painter, room, flags, palette(), isEnabled(), ShownText(), foregroundRole());
 }
 
 void StatusText::resizeEvent(QResizeEvent *event)

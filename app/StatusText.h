@@ -4,9 +4,9 @@
 
 namespace korvelt {
 
-// A one-line text of the status area that is never cut off unseen: a text wider than the
-// label is shown with an ellipsis and whole in its tooltip, and screen readers get the whole
-// text as the label's description (its name says what the label is).
+// A text of the status area that is never cut off unseen: a text wider than the label (or,
+// where it wraps, taller) is shown with an ellipsis and whole in its tooltip, and screen
+// readers get the whole text as the label's description (its name says what the label is).
 class StatusText : public QLabel {
     Q_OBJECT
 
@@ -25,6 +25,8 @@ public:
     void SetHint(const QString &hint);
     // The text does not fit: it is shown with an ellipsis.
     [[nodiscard]] bool Elided() const;
+    // How many lines `text` takes in the label's font when it wraps at `width`.
+    [[nodiscard]] int LinesAt(const QString &text, int width) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -72,6 +72,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     const QStringList counts{WeekPage::CountText(0, 88), WeekPage::CountText(88, 88)};
     // The device log at its longest likely: a five-digit serial number.
     const QStringList logLines = DevicePresenter::DeviceLogLines({"KORVELT 1.05", 99999});
+    Panel1.BindCommands(actions_);
     const int width = std::max(ClientWidth, Panel1.PlaceControls(counts, logLines));
     setMinimumSize(width, ClientHeight);
     resize(width, ClientHeight);
@@ -186,7 +187,6 @@ void TMainForm::ConnectCommands()
 {
     MainActions &a = actions_;
     CommandPanel &p = Panel1;
-    p.BindCommands(a);
     Bind(&a.Load, &QAction::triggered, &TMainForm::LoadButtonClick);
     connect(&a.Save, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(); }); });
     connect(&a.SaveAs, &QAction::triggered, this, [this] { Guarded([this] { files_.Save(true); }); });
@@ -287,6 +287,7 @@ void TMainForm::RestoreSettings()
         restoreGeometry(settings_->value(GeometryKey).toByteArray());
     }
     Panel1.KeepChoicesIn(settings_.get());
+    choice_.KeepLastUsedIn(settings_.get());
 }
 
 bool TMainForm::FormCloseQuery()

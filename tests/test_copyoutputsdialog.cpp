@@ -1,11 +1,13 @@
 // The choice of outputs an output is copied to, asked through the platform's dialogs and
-// answered with clicks and keys as a user would.
+// answered with clicks and keys as a user would; the platform's message boxes as they open.
 #include "app/CopyOutputsDialog.h"
 #include "app/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +82,56 @@ private slots:
         QtUserDialogs dialogs;
         QCOMPARE(dialogs.AskOutputs(text, source), answer);
         QVERIFY(seen);
+    }
+
+    // A message box is as wide as its title needs in the title bar, beside the window's icon
+    // and three buttons at least as wide as the bar is high: a short message does not cut it.
+    void MessageBoxTitles_data() // clang-format off
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("information") << "information" << "Read Complete";
+        QTest::newRow("error") << "error" << "Cannot find KORVELT";
+        QTest::newRow("error with a file") << "error with a file" << "Cannot open";
+        QTest::newRow("yes or no") << "yes or no" << "Write again?";
+        QTest::newRow("yes, no or cancel") << "yes, no or cancel" << "Data has changed\nSave now?";
+    } // clang-format on
+    void MessageBoxTitles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QCoreApplication::setApplicationName(QStringLiteral("KORVELT Time Control"));
+        int width = 0;
+        int needs = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            const auto closeAtLast = qScopeGuard([box] {
+                if (box != nullptr) {
+                    box->done(0);
+                }
+            });
+            QVERIFY(QTest::qWaitForWindowExposed(box));
+            QCOMPARE(box->windowTitle(), QStringLiteral("KORVELT Time Control"));
+            const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+            needs = title.horizontalAdvance(box->windowTitle()) +
+                    4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+            width = box->width();
+        });
+        QtUserDialogs dialogs;
+        if (kind == "information") {
+            dialogs.ShowInformation(text);
+        } else if (kind == "error") {
+            dialogs.ShowError(text);
+        } else if (kind == "error with a file") {
+            dialogs.ShowError(text, QStringLiteral("a.dat"));
+        } else if (kind == "yes or no") {
+            dialogs.AskYesNo(text);
+        } else {
+            dialogs.AskYesNoCancel(text);
+        }
+        QVERIFY(needs > 0);
+        QVERIFY2(width >= needs, qPrintable(QStringLiteral("%1 px wide, the title needs %2").arg(width).arg(needs)));
     }
 };
 

@@ -567,7 +567,8 @@ private slots:
                                        << "01/01/2027 18/01/2027 15/02/2027 31/05/2027 18/06/2027 05/07/2027 06/09/2027 "
                                           "11/10/2027 11/11/2027 25/11/2027 24/12/2027 31/12/2027" +
                                               QStringLiteral(" 31/12/2027").repeated(4)
-                                       << "12 holidays fill special dates 1 to 12.";
+                                       << "12 holidays fill special dates 1 to 12; special dates 13 to 16 repeat "
+                                          "the last one.";
         QTest::newRow("next 12 months") << QStringList{"gb-eaw"} << 0 << false
                                         << "25/12/2026 28/12/2026 01/01/2027 26/03/2027 29/03/2027 03/05/2027 31/05/2027 "
                                            "30/08/2027" + y2009.repeated(8)

@@ -50,6 +50,8 @@ private slots:
         QTest::newRow("slot 16") << "row 16" << "16 12:00:00 12:00:00 16 12:00:00 12:00:00 Off Off Off Off Off Off Off";
         QTest::newRow("special dates") << "special dates" << "16 x 01/11/2009, up to 31/12/2255";
         QTest::newRow("clock") << "clock" << "06/12/2026 23:14:29, up to 31/12/2255";
+        QTest::newRow("buttons") << "buttons" << "&Load File|&Save File|&Help|&Write To KORVELT|&Read From KORVELT|E&xit|"
+                                                 "&Compare with KORVELT|Set &Time|Read T&ime|Cancel";
         QTest::newRow("closing asks nothing") << "close" << "closed, 0 questions";
     } // clang-format on
     void FreshStart()
@@ -92,6 +94,13 @@ private slots:
                 dates << date(picker.date()) + ", up to " + date(picker.maximumDate());
             }
             shown = QStringLiteral("16 x ") + QStringList(dates.values()).join('|');
+        } else if (what == "buttons") {
+            QStringList captions;
+            for (const char *button :
+                 {"Load", "Save", "Help", "Write", "Read", "Exit", "Compare", "SetTime", "ReadTime", "Cancel"}) {
+                captions << f.Find<QPushButton>(QLatin1String(button) + QLatin1String("Button")).text();
+            }
+            shown = captions.join('|');
         } else if (what == "clock") {
             const auto &picker = f.Find<QDateEdit>("SetDateDateTimePicker");
             shown = date(picker.date()) + ' ' + f.Find<QTimeEdit>("SetTimeDateTimePicker").time().toString() +
@@ -160,6 +169,14 @@ private slots:
         QTest::newRow("normal grid") << "TimesAdvStringGrid" << 0 << "Normal times, output 1";
         QTest::newRow("normal grid, output 3") << "TimesAdvStringGrid" << 3 << "Normal times, output 3";
         QTest::newRow("special grid, output 16") << "SpecialTimesAdvStringGrid" << 16 << "Special times, output 16";
+        QTest::newRow("week box") << "WeekChoiceComboBox" << 0 << "Week or special date";
+        QTest::newRow("week's check") << "FindingsListBox" << 0 << "Schedule check";
+        // In the Holidays dialog, opened by its button.
+        QTest::newRow("holidays' country") << "Holidays/PresetComboBox" << 0 << "Country";
+        QTest::newRow("holidays' year") << "Holidays/YearSpinEdit" << 0 << "Year";
+        QTest::newRow("holidays' rules") << "Holidays/RuleList" << 0 << "Rules";
+        QTest::newRow("holidays' list") << "Holidays/PreviewList" << 0 << "Holidays of the period";
+        QTest::newRow("holidays' own rule") << "Holidays/RuleKindComboBox" << 0 << "Own rule's kind";
     } // clang-format on
     void AccessibleNames()
     {
@@ -183,6 +200,10 @@ private slots:
             }
             QVERIFY(named >= 40);
             return;
+        }
+        if (control.startsWith(QLatin1String("Holidays/"))) {
+            QTest::mouseClick(&f.Find<QPushButton>("HolidaysButton"), Qt::LeftButton);
+            control.remove(QLatin1String("Holidays/"));
         }
         auto &widget = f.Find<QWidget>(control);
         if (output != 0) {

@@ -14,6 +14,7 @@
 #include "editor/GridSlots.h"
 #include "editor/TimeGrid.h"
 #include "report/ScheduleReport.h"
+#include "simulator/SimulatedKorvelt.h"
 #include "text/DataFile.h"
 #include "text/Languages.h"
 
@@ -315,6 +316,18 @@ private slots:
             for (const QString &message : f.dialogs->log.Errors + f.dialogs->log.Informations) {
                 CheckText(walk, QStringLiteral("message"), QString(message).remove(reason));
             }
+        }
+        {
+            // A write cancelled half-way: the status says whole what the KORVELT now holds.
+            auto backend = std::make_shared<SimulatedHidBackend>();
+            const auto device = backend->AddKorvelt();
+            device->InjectFault(SimulatedFault::FallSilent, 49);
+            MainFormFixture f(backend, {}, {}, {}, 600000);
+            QTest::mouseClick(&f.Find<QPushButton>(QStringLiteral("WriteButton")), Qt::LeftButton);
+            QTRY_COMPARE(device->RequestCount(), 50);
+            QTest::mouseClick(&f.Find<QPushButton>(QStringLiteral("CancelButton")), Qt::LeftButton);
+            QTRY_VERIFY(!f.form->Session().Busy());
+            Check(walk, *f.form);
         }
         {
             const ScheduleModel window = DistinctSchedule();

@@ -2280,11 +2280,6 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Nicht verbunden</translation>
@@ -2325,46 +2320,6 @@ Endet vor dem Beginn: bis Mitternacht gezeichnet, da nicht feststeht, ob die KOR
     <message>
         <source>File</source>
         <translation>Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Datei &amp;laden</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Datei &amp;speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;In KORVELT schreiben</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Aus KORVELT lesen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Uhr stellen</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Uh&amp;r lesen</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3181,6 +3136,27 @@ Block %1</translation>
             <numerusform>%n hinzugefügte Regeln ersetzen die gleichen Regeln von %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 Feiertag füllt Sondertag 1; die Sondertage %1 bis %2 wiederholen ihn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n Feiertag füllt die Sondertage 1 bis %n; Sondertag %1 wiederholt den letzten.</numerusform>
+            <numerusform>%n Feiertage füllen die Sondertage 1 bis %n; Sondertag %1 wiederholt den letzten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n Feiertag füllt die Sondertage 1 bis %n; die Sondertage %1 bis %2 wiederholen den letzten.</numerusform>
+            <numerusform>%n Feiertage füllen die Sondertage 1 bis %n; die Sondertage %1 bis %2 wiederholen den letzten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3265,6 +3241,16 @@ Block %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>Datei &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>Datei &amp;speichern</translation>
     </message>
 </context>
 <context>

@@ -2280,11 +2280,6 @@ Termina antes de empezar: se dibuja hasta medianoche, porque no se sabe si el KO
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>No conectado</translation>
@@ -2325,46 +2320,6 @@ Termina antes de empezar: se dibuja hasta medianoche, porque no se sabe si el KO
     <message>
         <source>File</source>
         <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Abrir archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Guardar archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Escribir en KORVELT</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Leer de KORVELT</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Ajustar &amp;hora</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Lee&amp;r hora</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3181,6 +3136,27 @@ Bloque %1</translation>
             <numerusform>%n reglas añadidas sustituyen a las mismas reglas de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 festivo rellena la fecha especial 1; las fechas especiales %1 a %2 lo repiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festivo rellena las fechas especiales 1 a %n; la fecha especial %1 repite el último.</numerusform>
+            <numerusform>%n festivos rellenan las fechas especiales 1 a %n; la fecha especial %1 repite el último.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festivo rellena las fechas especiales 1 a %n; las fechas especiales %1 a %2 repiten el último.</numerusform>
+            <numerusform>%n festivos rellenan las fechas especiales 1 a %n; las fechas especiales %1 a %2 repiten el último.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3265,6 +3241,16 @@ Bloque %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Abrir archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>&amp;Guardar archivo</translation>
     </message>
 </context>
 <context>

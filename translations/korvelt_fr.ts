@@ -2280,11 +2280,6 @@ Elle se termine avant de commencer : dessinée jusqu&apos;à minuit, car on ne s
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Non connecté</translation>
@@ -2325,46 +2320,6 @@ Elle se termine avant de commencer : dessinée jusqu&apos;à minuit, car on ne s
     <message>
         <source>File</source>
         <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Ouvrir</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>E&amp;nvoyer au KORVELT</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Lire le KORVELT</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Régler l&apos;heure</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Lire l&apos;&amp;heure</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3181,6 +3136,27 @@ Bloc %1</translation>
             <numerusform>%n règles ajoutées remplacent les mêmes règles de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 jour férié remplit la date spéciale 1 ; les dates spéciales %1 à %2 le reprennent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n jour férié remplit les dates spéciales 1 à %n ; la date spéciale %1 reprend le dernier.</numerusform>
+            <numerusform>%n jours fériés remplissent les dates spéciales 1 à %n ; la date spéciale %1 reprend le dernier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n jour férié remplit les dates spéciales 1 à %n ; les dates spéciales %1 à %2 reprennent le dernier.</numerusform>
+            <numerusform>%n jours fériés remplissent les dates spéciales 1 à %n ; les dates spéciales %1 à %2 reprennent le dernier.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3265,6 +3241,16 @@ Bloc %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>&amp;Enregistrer</translation>
     </message>
 </context>
 <context>

@@ -2280,11 +2280,6 @@ Termina prima di iniziare: è disegnata fino a mezzanotte, perché non si sa se 
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Interrompi</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Non collegato</translation>
@@ -2325,46 +2320,6 @@ Termina prima di iniziare: è disegnata fino a mezzanotte, perché non si sa se 
     <message>
         <source>File</source>
         <translation>File</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Carica file</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Salva file</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Guida</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Sc&amp;rivi nel KORVELT</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Leggi dal KORVELT</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Imposta ora</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Leggi &amp;ora</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3181,6 +3136,27 @@ Blocco %1</translation>
             <numerusform>%n regole aggiunte sostituiscono le stesse regole di %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 festività compila la data speciale 1; le date speciali da %1 a %2 la ripetono.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festività compila le date speciali da 1 a %n; la data speciale %1 ripete l&apos;ultima.</numerusform>
+            <numerusform>%n festività compilano le date speciali da 1 a %n; la data speciale %1 ripete l&apos;ultima.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n festività compila le date speciali da 1 a %n; le date speciali da %1 a %2 ripetono l&apos;ultima.</numerusform>
+            <numerusform>%n festività compilano le date speciali da 1 a %n; le date speciali da %1 a %2 ripetono l&apos;ultima.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3265,6 +3241,16 @@ Blocco %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Ripeti %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Carica file</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>&amp;Salva file</translation>
     </message>
 </context>
 <context>

@@ -2280,11 +2280,6 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Afbreken</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Niet verbonden</translation>
@@ -2325,46 +2320,6 @@ Het einde ligt vóór het begin: getekend tot middernacht, omdat niet vaststaat 
     <message>
         <source>File</source>
         <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Openen</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Op&amp;slaan</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Naar KORVELT schrijven</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>Van KORVELT &amp;lezen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>&amp;Afsluiten</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Tijd instellen</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>T&amp;ijd lezen</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3181,6 +3136,27 @@ Blok %1</translation>
             <numerusform>%n toegevoegde regels vervangen dezelfde regels van %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 feestdag vult speciale datum 1; speciale datums %1 t/m %2 staan op dezelfde feestdag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n feestdag vult speciale datums 1 t/m %n; speciale datum %1 staat op de laatste feestdag.</numerusform>
+            <numerusform>%n feestdagen vullen speciale datums 1 t/m %n; speciale datum %1 staat op de laatste feestdag.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n feestdag vult speciale datums 1 t/m %n; speciale datums %1 t/m %2 staan op de laatste feestdag.</numerusform>
+            <numerusform>%n feestdagen vullen speciale datums 1 t/m %n; speciale datums %1 t/m %2 staan op de laatste feestdag.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3265,6 +3241,16 @@ Blok %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Opnieuw: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>Op&amp;slaan</translation>
     </message>
 </context>
 <context>

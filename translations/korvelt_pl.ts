@@ -2286,11 +2286,6 @@ Koniec wypada przed początkiem: pasek sięga do północy, ponieważ nie wiadom
 <context>
     <name>korvelt::CommandPanel</name>
     <message>
-        <source>Cancel</source>
-        <extracomment>Button of the status area that stops the command running; keep it short</extracomment>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
         <source>Not connected</source>
         <extracomment>Status area: no KORVELT has answered yet</extracomment>
         <translation>Nie połączono</translation>
@@ -2331,46 +2326,6 @@ Koniec wypada przed początkiem: pasek sięga do północy, ponieważ nie wiadom
     <message>
         <source>File</source>
         <translation>Plik</translation>
-    </message>
-    <message>
-        <source>&amp;Load File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Wczytaj plik</translation>
-    </message>
-    <message>
-        <source>&amp;Save File</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Zapisz plik</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Button that opens the user guide; keep it short</extracomment>
-        <translation>&amp;Pomoc</translation>
-    </message>
-    <message>
-        <source>&amp;Write To KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>W&amp;yślij do KORVELT</translation>
-    </message>
-    <message>
-        <source>&amp;Read From KORVELT</source>
-        <extracomment>Button; keep it short</extracomment>
-        <translation>&amp;Odczytaj z KORVELT</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>Button that closes the program; keep it short</extracomment>
-        <translation>Za&amp;kończ</translation>
-    </message>
-    <message>
-        <source>Set &amp;Time</source>
-        <extracomment>Button that sets the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>&amp;Ustaw czas</translation>
-    </message>
-    <message>
-        <source>Read T&amp;ime</source>
-        <extracomment>Button that reads the KORVELT&apos;s clock; keep it short</extracomment>
-        <translation>Odczy&amp;taj czas</translation>
     </message>
     <message>
         <source>&amp;Use PC Time</source>
@@ -3199,6 +3154,29 @@ Blok %1</translation>
             <numerusform>%n dodanych reguł zastępuje te same reguły z listy %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 holiday fills special date 1; special dates %1 to %2 repeat it.</source>
+        <extracomment>The special dates after the one holiday repeat it; %1 is the first of them, %2 the last</extracomment>
+        <translation>1 święto wypełnia datę specjalną 1; daty specjalne %1–%2 je powtarzają.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special date %1 repeats the last one.</source>
+        <extracomment>%n is how many holidays there are (one fewer than the special dates); %1 is the last special date, which repeats the last holiday</extracomment>
+        <translation>
+            <numerusform>%n święto wypełnia daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+            <numerusform>%n święta wypełniają daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+            <numerusform>%n świąt wypełnia daty specjalne 1–%n; data specjalna %1 powtarza ostatnie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays fill special dates 1 to %n; special dates %1 to %2 repeat the last one.</source>
+        <extracomment>%n is how many holidays there are (2 to 14); %1 and %2 are the first and the last special date that repeat the last holiday</extracomment>
+        <translation>
+            <numerusform>%n święto wypełnia daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+            <numerusform>%n święta wypełniają daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+            <numerusform>%n świąt wypełnia daty specjalne 1–%n; daty specjalne %1–%2 powtarzają ostatnie.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>korvelt::MainActions</name>
@@ -3283,6 +3261,16 @@ Blok %1</translation>
     <message>
         <source>Redo %1</source>
         <translation>Ponów: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Load File</source>
+        <extracomment>Button of Load File…; keep it short</extracomment>
+        <translation>&amp;Wczytaj plik</translation>
+    </message>
+    <message>
+        <source>&amp;Save File</source>
+        <extracomment>Button of Save; keep it short</extracomment>
+        <translation>&amp;Zapisz plik</translation>
     </message>
 </context>
 <context>

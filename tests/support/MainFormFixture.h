@@ -22,19 +22,37 @@ struct MainFormFixture {
 
     explicit MainFormFixture(std::shared_ptr<HidBackend> backend = {}, std::function<QDateTime()> now = {},
                              const QString &helpFile = {}, const QString &settingsFile = {}, int replyTimeoutMs = 2000)
+        : backend_(backend ? std::move(backend) : std::make_shared<SimulatedHidBackend>()), now_(std::move(now)),
+          helpFile_(helpFile), settingsFile_(settingsFile), replyTimeoutMs_(replyTimeoutMs)
     {
+        Start(std::make_unique<ScriptedDialogs>());
+    }
+
+    // Closes the window and starts the program again with the same devices and settings file;
+    // the dialogs' log and the answers not yet given go on.
+    void Restart()
+    {
+        form->close();
         auto scripted = std::make_unique<ScriptedDialogs>();
+        scripted->log = dialogs->log;
+        scripted->deviceAnswers = dialogs->deviceAnswers;
+        form.reset();
+        Start(std::move(scripted));
+    }
+
+    void Start(std::unique_ptr<ScriptedDialogs> scripted)
+    {
         dialogs = scripted.get();
         MainFormServices services;
         services.Dialogs = std::move(scripted);
-        services.Backend = backend ? std::move(backend) : std::make_shared<SimulatedHidBackend>();
-        services.Now = now ? std::move(now) : [] { return FixedNow(); };
+        services.Backend = backend_;
+        services.Now = now_ ? now_ : [] { return FixedNow(); };
         services.Help = CreateHelpViewer();
-        services.HelpFile = helpFile.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile;
-        if (!settingsFile.isEmpty()) {
-            services.Settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+        services.HelpFile = helpFile_.isEmpty() ? QStringLiteral("no-help-here/Horalux.chm") : helpFile_;
+        if (!settingsFile_.isEmpty()) {
+            services.Settings = std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
         }
-        services.ReplyTimeoutMs = replyTimeoutMs;
+        services.ReplyTimeoutMs = replyTimeoutMs_;
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -88,6 +106,13 @@ struct MainFormFixture {
 
     ScriptedDialogs *dialogs = nullptr;
     std::unique_ptr<TMainForm> form;
+
+private:
+    std::shared_ptr<HidBackend> backend_;
+    std::function<QDateTime()> now_;
+    QString helpFile_;
+    QString settingsFile_;
+    int replyTimeoutMs_;
 };
 
 } // namespace korvelt::test
