@@ -13,7 +13,7 @@ namespace korvelt {
 
 HolidayPreview::HolidayPreview(QWidget *parent)
     : QGroupBox(tr("Holidays"), parent), PreviewList(this), SummaryLabel(this),
-      FewerLabel(tr("With fewer than 16 holidays the other special dates"), this),
+      FewerLabel(tr("With fewer than %1 holidays the other special dates").arg(SpecialDateCount), this),
       KeepOthersRadioButton(tr("keep their dates"), this), RepeatLastRadioButton(tr("repeat the last holiday"), this)
 {
     PreviewList.setColumnCount(4);
@@ -111,9 +111,9 @@ void HolidayPreview::ShowSummary()
             names =
                 tr("%1 and %n more, marked in the list", nullptr, static_cast<int>(leftOut.size() - named)).arg(names);
         }
-        //: %n is how many holidays there are (more than 16), %1 those left out
-        summary =
-            tr("%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.", nullptr, count).arg(names);
+        //: %n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)
+        summary = tr("%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.", nullptr, count)
+                      .arg(names, QString::number(SpecialDateCount));
     } else if (repeat && count == 1) {
         //: The special dates after the one holiday repeat it; %1 is the first of them, %2 the last
         summary = tr("1 holiday fills special date 1; special dates %1 to %2 repeat it.").arg(2).arg(SpecialDateCount);

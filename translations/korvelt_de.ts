@@ -2752,8 +2752,8 @@ Block %1</translation>
         <translation>Feiertage</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>Bei weniger als 16 Feiertagen: die übrigen Sondertage</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>Bei weniger als %1 Feiertagen: die übrigen Sondertage</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3100,11 +3100,11 @@ Block %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n Feiertag: Die KORVELT speichert 16, die ersten 16 werden verwendet. Ausgelassen: %1.</numerusform>
-            <numerusform>%n Feiertage: Die KORVELT speichert 16, die ersten 16 werden verwendet. Ausgelassen: %1.</numerusform>
+            <numerusform>%n Feiertag: Die KORVELT speichert %2, die ersten %2 werden verwendet. Ausgelassen: %1.</numerusform>
+            <numerusform>%n Feiertage: Die KORVELT speichert %2, die ersten %2 werden verwendet. Ausgelassen: %1.</numerusform>
         </translation>
     </message>
     <message>

@@ -2752,8 +2752,8 @@ Bloque %1</translation>
         <translation>Festivos</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>Con menos de 16 festivos, las demás fechas especiales</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>Con menos de %1 festivos, las demás fechas especiales</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3100,11 +3100,11 @@ Bloque %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n festivo: el KORVELT admite 16, se usan los 16 primeros. Omitidos: %1.</numerusform>
-            <numerusform>%n festivos: el KORVELT admite 16, se usan los 16 primeros. Omitidos: %1.</numerusform>
+            <numerusform>%n festivo: el KORVELT admite %2, se usan los %2 primeros. Omitidos: %1.</numerusform>
+            <numerusform>%n festivos: el KORVELT admite %2, se usan los %2 primeros. Omitidos: %1.</numerusform>
         </translation>
     </message>
     <message>

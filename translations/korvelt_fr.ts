@@ -2752,8 +2752,8 @@ Bloc %1</translation>
         <translation>Jours fériés</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>S&apos;il y a moins de 16 jours fériés, les autres dates spéciales</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>S&apos;il y a moins de %1 jours fériés, les autres dates spéciales</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3100,11 +3100,11 @@ Bloc %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n jour férié : le KORVELT n&apos;en accepte que 16, les 16 premiers sont utilisés. Non retenus : %1.</numerusform>
-            <numerusform>%n jours fériés : le KORVELT n&apos;en accepte que 16, les 16 premiers sont utilisés. Non retenus : %1.</numerusform>
+            <numerusform>%n jour férié : le KORVELT n&apos;en accepte que %2, les %2 premiers sont utilisés. Non retenus : %1.</numerusform>
+            <numerusform>%n jours fériés : le KORVELT n&apos;en accepte que %2, les %2 premiers sont utilisés. Non retenus : %1.</numerusform>
         </translation>
     </message>
     <message>

@@ -2752,8 +2752,8 @@ Blocco %1</translation>
         <translation>Festività</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>Con meno di 16 festività, le altre date speciali</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>Con meno di %1 festività, le altre date speciali</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3100,11 +3100,11 @@ Blocco %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n festività: il KORVELT ne gestisce 16, si usano le prime 16. Escluse: %1.</numerusform>
-            <numerusform>%n festività: il KORVELT ne gestisce 16, si usano le prime 16. Escluse: %1.</numerusform>
+            <numerusform>%n festività: il KORVELT ne gestisce %2, si usano le prime %2. Escluse: %1.</numerusform>
+            <numerusform>%n festività: il KORVELT ne gestisce %2, si usano le prime %2. Escluse: %1.</numerusform>
         </translation>
     </message>
     <message>

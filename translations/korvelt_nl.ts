@@ -2752,8 +2752,8 @@ Blok %1</translation>
         <translation>Feestdagen</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>Bij minder dan 16 feestdagen de overige speciale datums</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>Bij minder dan %1 feestdagen de overige speciale datums</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3100,11 +3100,11 @@ Blok %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n feestdag: de KORVELT kent 16 speciale datums, de eerste 16 worden gebruikt. Weggelaten: %1.</numerusform>
-            <numerusform>%n feestdagen: de KORVELT kent 16 speciale datums, de eerste 16 worden gebruikt. Weggelaten: %1.</numerusform>
+            <numerusform>%n feestdag: de KORVELT kent %2 speciale datums, de eerste %2 worden gebruikt. Weggelaten: %1.</numerusform>
+            <numerusform>%n feestdagen: de KORVELT kent %2 speciale datums, de eerste %2 worden gebruikt. Weggelaten: %1.</numerusform>
         </translation>
     </message>
     <message>

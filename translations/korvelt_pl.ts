@@ -2760,8 +2760,8 @@ Blok %1</translation>
         <translation>Święta</translation>
     </message>
     <message>
-        <source>With fewer than 16 holidays the other special dates</source>
-        <translation>Przy mniej niż 16 świętach pozostałe daty specjalne</translation>
+        <source>With fewer than %1 holidays the other special dates</source>
+        <translation>Przy mniej niż %1 świętach pozostałe daty specjalne</translation>
     </message>
     <message>
         <source>keep their dates</source>
@@ -3115,12 +3115,12 @@ Blok %1</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n holidays: the KORVELT holds 16, the first 16 are used. Left out: %1.</source>
-        <extracomment>%n is how many holidays there are (more than 16), %1 those left out</extracomment>
+        <source>%n holidays: the KORVELT holds %2, the first %2 are used. Left out: %1.</source>
+        <extracomment>%n is how many holidays there are (more than %2), %1 those left out, %2 how many the KORVELT holds (16)</extracomment>
         <translation>
-            <numerusform>%n święto: KORVELT przechowuje 16, używanych jest pierwszych 16. Pominięte: %1.</numerusform>
-            <numerusform>%n święta: KORVELT przechowuje 16, używanych jest pierwszych 16. Pominięte: %1.</numerusform>
-            <numerusform>%n świąt: KORVELT przechowuje 16, używanych jest pierwszych 16. Pominięte: %1.</numerusform>
+            <numerusform>%n święto: KORVELT przechowuje %2, używanych jest pierwszych %2. Pominięte: %1.</numerusform>
+            <numerusform>%n święta: KORVELT przechowuje %2, używanych jest pierwszych %2. Pominięte: %1.</numerusform>
+            <numerusform>%n świąt: KORVELT przechowuje %2, używanych jest pierwszych %2. Pominięte: %1.</numerusform>
         </translation>
     </message>
     <message>
