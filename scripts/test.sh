@@ -34,8 +34,9 @@ run_configuration() {
         return
     fi
     echo "== $name: tests (log: $top/$dir/Testing/Temporary/LastTest.log)"
+    # Two at a time: the fault soak alone takes minutes, and the rest run beside it.
     # shellcheck disable=SC2086
-    if ! ctest --test-dir "$dir" --output-on-failure --timeout 900 $ctest_args; then
+    if ! ctest --test-dir "$dir" --output-on-failure --timeout 900 -j 2 $ctest_args; then
         status=1
     fi
 }

@@ -1815,8 +1815,8 @@ private slots:
         QCOMPARE(f.devices.front()->RequestCount() == 0, !moment);
     }
 
-    // A list while a write is under way asks the KORVELT being written nothing, and the write
-    // goes on undisturbed.
+    // A list while a write is under way asks the KORVELT being written nothing, without waiting
+    // for it, and the write goes on undisturbed.
     void ListDuringWrite()
     {
         Fleet f(QStringLiteral("n"));
@@ -1824,7 +1824,7 @@ private slots:
         std::optional<ProbedDevice> probed;
         QObject::connect(&listing, &QTimer::timeout, [&] {
             if (!probed && f.devices.front()->RequestCount() > 50) {
-                probed = ProbeDevice(f.backend, KorveltInterfaces(f.backend).front(), 1000);
+                probed = ProbeDevice(f.backend, KorveltInterfaces(f.backend).front(), 1000, 0);
             }
         });
         listing.start(1);
