@@ -18,7 +18,6 @@ namespace korvelt {
 
 namespace {
 
-
 // What a user can do when a KORVELT is present but cannot be opened.
 QString AccessHint()
 {

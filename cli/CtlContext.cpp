@@ -122,7 +122,7 @@ std::vector<DeviceOutcome> CtlContext::DryRun(const std::vector<std::string> &pa
             continue;
         }
         const HidInterfaceInfo &device = *found;
-        const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs);
+        const ProbedDevice probed = ProbeDevice(backend_, device, options_.ReplyTimeoutMs, BusyWaitMs);
         DeviceOutcome o;
         o.Path = device.Path;
         o.Identity = probed.Identity;
@@ -188,7 +188,7 @@ std::vector<std::string> CtlContext::Wanted(const std::vector<HidInterfaceInfo> 
     bool busy = false;
     for (const HidInterfaceInfo &device : devices) {
         if (!probed_.contains(device.Path)) {
-            probed_.insert({device.Path, ProbeDevice(backend_, device, options_.ReplyTimeoutMs)});
+            probed_.insert({device.Path, ProbeDevice(backend_, device, options_.ReplyTimeoutMs, BusyWaitMs)});
         }
         const ProbedDevice &probed = probed_.at(device.Path);
         busy = busy || probed.Problem == ProbeProblem::Busy;

@@ -38,18 +38,6 @@ QString HeldAfterWrite(bool verifying, int block)
         .arg(last);
 }
 
-// A read-back that differs from the schedule written where a second read differs from the
-// first as well: the tool cannot tell a device that differs from a stray report.
-QString DisagreeingReadBacks(std::size_t places)
-{
-    return places == 1 ? CtlText::tr("the schedule read back differs from the one written in 1 place; the two reads "
-                                     "disagreed, so a stray report from another program may be the cause: try again")
-                       : CtlText::tr("the schedule read back differs from the one written in %n places; the two "
-                                     "reads disagreed, so a stray report from another program may be the cause: "
-                                     "try again",
-                                     nullptr, static_cast<int>(places));
-}
-
 FailureCause FailureText(const SessionError &error)
 {
     const bool write = error.Command == SessionCommand::Write;
@@ -86,14 +74,12 @@ FailureCause FailureText(const SessionError &error)
         }
         return {ExitDeviceLost, DeviceResult::Unplugged, CtlText::tr("the KORVELT was unplugged")};
     case SessionFailure::NotVerified:
-        if (error.ReadsDisagree) {
-            return {ExitDifference, DeviceResult::Differs, DisagreeingReadBacks(error.Differences.size())};
-        }
         return {ExitDifference, DeviceResult::Differs,
-                error.Differences.size() == 1
-                    ? CtlText::tr("the schedule read back differs from the one written in 1 place")
-                    : CtlText::tr("the schedule read back differs from the one written in %n places", nullptr,
-                                  static_cast<int>(error.Differences.size()))};
+                DifferingReads(error.ReadsDisagree,
+                               error.Differences.size() == 1
+                                   ? CtlText::tr("the schedule read back differs from the one written in 1 place")
+                                   : CtlText::tr("the schedule read back differs from the one written in %n places",
+                                                 nullptr, static_cast<int>(error.Differences.size())))};
     }
     return {ExitDeviceLost, DeviceResult::Failed, {}};
 }
@@ -159,6 +145,15 @@ void DrawBar(QTextStream &err, const std::vector<std::unique_ptr<DeviceRun>> &ru
 }
 
 } // namespace
+
+QString DifferingReads(bool readsDisagree, const QString &differs)
+{
+    //: %1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs
+    return readsDisagree ? CtlText::tr("%1; the two reads disagreed, so a stray report from another program may be the "
+                                       "cause: try again")
+                               .arg(differs)
+                         : differs;
+}
 
 QString SerialText(std::int32_t serial)
 {

@@ -28,15 +28,19 @@ struct ProbedDevice {
     [[nodiscard]] QString ProblemText() const { return ProbeProblemText(Problem, Detail); }
 };
 
-// Sends one Identify through a handle of its own and waits up to `timeoutMs` for the reply.
 // How long a device command waits for another program (a list in another terminal asking the
-// device who it is) to let go of the device before it says "busy".
+// device who it is) to let go of the device before it says "busy". A list itself waits for none.
 inline constexpr int BusyWaitMs = 1000;
 
-// Asks the device who it is. A device another program holds is waited for up to `claimWaitMs`,
-// then asked nothing.
+// Sends one Identify through a handle of its own and waits up to `timeoutMs` for the reply. A
+// device another program holds is waited for up to `claimWaitMs`, then asked nothing.
 [[nodiscard]] ProbedDevice ProbeDevice(HidBackend &backend, const HidInterfaceInfo &device, int timeoutMs,
-                                       int claimWaitMs = BusyWaitMs);
+                                       int claimWaitMs);
+
+// `differs`, the sentence of where a KORVELT differs; where a second read disagreed with the
+// first as well (`readsDisagree`), followed by why the tool cannot tell that KORVELT from a
+// stray report.
+[[nodiscard]] QString DifferingReads(bool readsDisagree, const QString &differs);
 
 // What one device's command came to.
 struct DeviceOutcome {

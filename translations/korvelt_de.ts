@@ -4511,26 +4511,9 @@ Siehe korveltctl(1).
         <translation>nicht angewendet: %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>weicht an 1 Stelle von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>weicht an %n Stelle von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
-            <numerusform>weicht an %n Stellen von %1 ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>das zurückgelesene Schaltprogramm weicht an 1 Stelle vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stelle vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
-            <numerusform>das zurückgelesene Schaltprogramm weicht an %n Stellen vom geschriebenen ab; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1; die beiden Lesevorgänge stimmten nicht überein, daher kann eine fremde Meldung eines anderen Programms die Ursache sein: versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

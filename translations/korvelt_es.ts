@@ -4510,26 +4510,9 @@ Véase korveltctl(1).
         <translation>no aplicado: %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>difiere de %1 en 1 punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>difiere de %1 en %n punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
-            <numerusform>difiere de %1 en %n puntos; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>la programación releída difiere de la escrita en 1 punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>la programación releída difiere de la escrita en %n punto; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
-            <numerusform>la programación releída difiere de la escrita en %n puntos; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1; las dos lecturas no coincidían, así que la causa puede ser un mensaje ajeno de otro programa: inténtelo de nuevo</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

@@ -4512,26 +4512,9 @@ Voir korveltctl(1).
         <translation>non appliqué : %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>diffère de %1 en 1 endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>diffère de %1 en %n endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
-            <numerusform>diffère de %1 en %n endroits ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>la programmation relue diffère de celle envoyée en 1 endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>la programmation relue diffère de celle envoyée en %n endroit ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
-            <numerusform>la programmation relue diffère de celle envoyée en %n endroits ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1 ; les deux lectures ne concordaient pas, un message parasite d&apos;un autre logiciel peut donc en être la cause : réessayez</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

@@ -4510,26 +4510,9 @@ Vedere korveltctl(1).
         <translation>non applicata: %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>differisce da %1 in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>differisce da %1 in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
-            <numerusform>differisce da %1 in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>la programmazione riletta differisce da quella scritta in 1 punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>la programmazione riletta differisce da quella scritta in %n punto; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
-            <numerusform>la programmazione riletta differisce da quella scritta in %n punti; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1; le due letture non coincidevano, quindi la causa può essere un messaggio estraneo di un altro programma: riprovare</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

@@ -4510,26 +4510,9 @@ Zie korveltctl(1).
         <translation>niet toegepast: %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>wijkt op 1 plaats af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>wijkt op %n plaats af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
-            <numerusform>wijkt op %n plaatsen af van %1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>de teruggelezen programmering wijkt op 1 plaats af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>de teruggelezen programmering wijkt op %n plaats af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
-            <numerusform>de teruggelezen programmering wijkt op %n plaatsen af van de geschreven; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1; de twee leesacties kwamen niet overeen, dus een verdwaald bericht van een ander programma kan de oorzaak zijn: probeer het opnieuw</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

@@ -4541,28 +4541,9 @@ Zobacz korveltctl(1).
         <translation>niezastosowane: %1</translation>
     </message>
     <message>
-        <source>differs from %1 in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>różni się od %1 w 1 miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</translation>
-    </message>
-    <message numerus="yes">
-        <source>differs from %1 in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>różni się od %1 w %n miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-            <numerusform>różni się od %1 w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-            <numerusform>różni się od %1 w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>the schedule read back differs from the one written in 1 place; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>odczytany harmonogram różni się od wysłanego w 1 miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</translation>
-    </message>
-    <message numerus="yes">
-        <source>the schedule read back differs from the one written in %n places; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
-        <translation>
-            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscu; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-            <numerusform>odczytany harmonogram różni się od wysłanego w %n miejscach; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</numerusform>
-        </translation>
+        <source>%1; the two reads disagreed, so a stray report from another program may be the cause: try again</source>
+        <extracomment>%1 says where the KORVELT differs; this adds why the tool cannot tell a stray report from a KORVELT that differs</extracomment>
+        <translation>%1; oba odczyty nie były zgodne, więc przyczyną może być zabłąkany komunikat innego programu: spróbuj ponownie</translation>
     </message>
     <message>
         <source>  Prints a year&apos;s public holidays (this year unless --year), or with -o

@@ -48,7 +48,8 @@ int ClockCtlCommand::Run(CtlContext &c, const Arguments &a) const
         const std::vector<std::string> paths = c.Targets(a);
         for (const HidInterfaceInfo &device : KorveltInterfaces(c.Backend())) {
             if (std::ranges::find(paths, device.Path) != paths.end() && !c.Known().contains(device.Path)) {
-                if (const ProbedDevice probed = ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs);
+                if (const ProbedDevice probed =
+                        ProbeDevice(c.Backend(), device, c.Options().ReplyTimeoutMs, BusyWaitMs);
                     probed.Identity) {
                     c.Known().insert({device.Path, *probed.Identity});
                 }

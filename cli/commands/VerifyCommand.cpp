@@ -45,18 +45,9 @@ void Judge(DeviceOutcome &o, const ScheduleModel &model, const QString &name, bo
     o.Result = DeviceResult::Differs;
     o.Differences = DifferenceLines(model, o.Read, differences);
     const auto count = static_cast<int>(differences.size());
-    if (disagree) {
-        o.Message = count == 1 ? CtlText::tr("differs from %1 in 1 place; the two reads disagreed, so a stray report "
-                                             "from another program may be the cause: try again")
-                                     .arg(Shown(name))
-                               : CtlText::tr("differs from %1 in %n places; the two reads disagreed, so a stray "
-                                             "report from another program may be the cause: try again",
-                                             nullptr, count)
-                                     .arg(Shown(name));
-        return;
-    }
-    o.Message = count == 1 ? CtlText::tr("differs from %1 in 1 place").arg(Shown(name))
-                           : CtlText::tr("differs from %1 in %n places", nullptr, count).arg(Shown(name));
+    o.Message = DifferingReads(
+        disagree, count == 1 ? CtlText::tr("differs from %1 in 1 place").arg(Shown(name))
+                             : CtlText::tr("differs from %1 in %n places", nullptr, count).arg(Shown(name)));
 }
 
 // A device whose read differs from FILE is read once more, on a link opened anew, which drops
